@@ -1,0 +1,59 @@
+#pragma once
+// Application-wide state shared by every window and module: language,
+// online/offline, controller mode, busy flags, the dialogs' shared results.
+// One instance for the run; tests reset it with ResetAppState().
+#include <QString>
+#include <array>
+#include <cstdint>
+
+class frmMain;
+
+struct AppState {
+    // Settings read at start-up.
+    int Language = 1;        // 1 = Japanese, anything else English
+    int LangOffset = 0;      // 0 or 10000
+    int PortNo = 1;
+    bool PortOccupy = true;
+    bool MmRoundUp = true;
+    bool DispMmUnit = true;
+    int BaudIndex = 0;       // 0 = 9600, 1 = 19200, 2 = 38400
+    bool LanguageChange = false;
+
+    // Link and controller.
+    bool OfflineFlag = true;
+    bool PrgModeFlag = false;   // true = program mode, false = positioner mode
+    int AxisSu = 4;
+    int AxisBitMask = 0;
+    std::array<bool, 4> AxisNotUsed{false, false, false, false};
+    bool HomeDoneFlag = false;
+
+    // Busy discipline.
+    bool BusyFlag = false;
+    bool FileBusy = false;
+    bool ComCancelFlag = false;
+    bool TeachModeFlag = false;
+
+    // Start-up.
+    bool SplashDone = false;
+
+    // Results of the shared dialogs.
+    int PosiNoStart = 1;
+    int PosiNoEnd = 999;
+    int DispNoStart = 1;
+    int DispNoEnd = 999;
+    bool SelectCancelFlag = false;
+    int SelProgNo = 1;
+    bool ProgNoCancel = false;
+    QString DataFileName;
+
+    // Window open flags of the modeless windows.
+    bool ParaWinOpen = false;
+    bool GrpWinOpen = false;
+    bool SmWinOpen = false;
+    bool ShowParaWinReq = false;
+
+    frmMain *MainForm = nullptr;
+};
+
+AppState &App();
+void ResetAppState();

@@ -1,0 +1,31 @@
+#pragma once
+// Fixed-width texts for the controller protocol and for displays, and the
+// millisecond wait.
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+class QWidget;
+
+namespace Module1 {
+
+// Upper-case hexadecimal filled with "0" on the left to exactly `digits`
+// characters; "X" when it does not fit.
+QString HexZeroPad(int32_t value, int digits);
+// Decimal twins: filled with "0" / blanks; a minus sign counts; "X" when longer.
+QString DecZeroPad(int32_t value, int digits);
+QString DecSpacePad(int32_t value, int width);
+// Right-aligns text in `width` characters; nothing (the original's -1) when
+// the text is longer than the width.
+std::optional<QString> PadSpace(const QString &text, int width);
+
+// True when a fill helper reported "does not fit".
+inline bool DoesNotFit(const QString &field) { return field == QLatin1String("X"); }
+
+// Waits ms milliseconds while the event loop keeps running.
+void mmsecWait(int ms);
+
+// Input method off (open = false) or on for a widget.
+void SetIMEStatus(QWidget *w, bool open);
+
+} // namespace Module1

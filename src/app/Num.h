@@ -1,0 +1,34 @@
+#pragma once
+// The numeric conventions every part of the program shares: the leading
+// number of a text, rounding half to even into integers, half-away rounding
+// to decimals.
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+namespace Num {
+
+// The number formed by the leading numeric characters of a text: blanks
+// skipped, optional sign, digits, one decimal point, exponent. 0 when there
+// are none. "&H" prefixes a hexadecimal number.
+double Val(const QString &text);
+
+// Round to the nearest whole number, halves to the even neighbour.
+double RoundHalfEven(double v);
+
+// Rounded (halves to even) into a 16-bit / 32-bit signed integer; nothing
+// when the result leaves the range.
+std::optional<int16_t> CInt(double v);
+std::optional<int32_t> CLng(double v);
+
+// Rounded to the given number of decimals, halves away from zero.
+double RoundHalfAway(double v, int decimals);
+
+// Whole-number value of a text: Val then CInt. Nothing when out of range.
+inline std::optional<int16_t> IntOf(const QString &text) { return CInt(Val(text)); }
+inline std::optional<int32_t> LongOf(const QString &text) { return CLng(Val(text)); }
+
+// True when the whole text (blanks around it allowed) is a number.
+bool IsNumeric(const QString &text);
+
+} // namespace Num

@@ -1,0 +1,125 @@
+#include "link/Queues.h"
+
+#include "app/AppState.h"
+#include "app/Module1Text.h"
+#include "platform/Wait.h"
+
+namespace Module3Tusin {
+namespace {
+QueueState g_q;
+}
+
+QueueState &Queues() { return g_q; }
+void ResetQueueState() { g_q = QueueState{}; }
+
+int RequestTusin(const QString &command, int expectedLength, int timeout, int msgFlag)
+{
+    QueueState &q = g_q;
+    q.TusinID += 1;
+    if (q.TusinID >= 2000)
+        q.TusinID = 1000;
+    if (q.TusinQueueLast >= kQueueRows - 1)
+        return -1;
+    q.TusinQueueLast += 1;
+    q.TusinQueue[q.TusinQueueLast] = TusinQueueEntry{command, expectedLength, timeout, q.TusinID, msgFlag};
+    q.TusinQueuePending = true;
+    return q.TusinID;
+}
+
+int RequestTusinHigh(const QString &command, int expectedLength, int timeout, int msgFlag)
+{
+    QueueState &q = g_q;
+    // Priority numbers run from 2000 up and wrap within 2000..10000, so they
+    // can never be taken for an ordinary request number (1000..1999).
+    q.TusinIDHigh += 1;
+    if (q.TusinIDHigh > 10000 || q.TusinIDHigh < 2000)
+        q.TusinIDHigh = 2000;
+    const int row = q.TusinQueueHighLast + 1;
+    if (row > kQueueRows - 1)
+        return -1;
+    q.TusinQueueHighLast = row;
+    q.TusinQueueHigh[row] = TusinQueueEntry{command, expectedLength, timeout, q.TusinIDHigh, msgFlag};
+    q.TusinQueueHighPending = true;
+    return q.TusinIDHigh;
+}
+
+void TusinQueueClear()
+{
+    for (auto &e : g_q.TusinQueue)
+        e = TusinQueueEntry{};
+}
+
+void TusinQueueReset()
+{
+    g_q.TusinID = 1000;
+    g_q.TusinQueueLast = -1;
+    g_q.TusinQueueHighLast = -1;
+}
+
+void TusinFlush()
+{
+    for (int i = 0; i < 11; ++i) {
+        Platform::DoEvents();
+        Module1::mmsecWait(10);
+    }
+    TusinQueueClear();
+    TusinQueueReset();
+}
+
+void DropQueuedRequests()
+{
+    // Rows beyond the head are discarded; the head is still sent (it may be
+    // the stop itself), as the pump takes row 0 at its next tick.
+    for (int i = 1; i < kQueueRows; ++i)
+        g_q.TusinQueue[i] = TusinQueueEntry{};
+    g_q.TusinQueueLast = g_q.TusinQueue[0].command.isEmpty() ? -1 : 0;
+    g_q.TusinQueuePending = g_q.TusinQueueLast >= 0;
+}
+
+bool IsQueued(int id)
+{
+    const QueueState &q = g_q;
+    for (int i = 0; i <= q.TusinQueueLast && i < kQueueRows; ++i)
+        if (q.TusinQueue[i].id == id && !q.TusinQueue[i].command.isEmpty())
+            return true;
+    for (int i = 0; i <= q.TusinQueueHighLast && i < kQueueRows; ++i)
+        if (q.TusinQueueHigh[i].id == id && !q.TusinQueueHigh[i].command.isEmpty())
+            return true;
+    return false;
+}
+
+std::optional<QString> WaitResult(int id)
+{
+    QueueState &q = g_q;
+    bool abandoned = false;
+    Platform::WaitUntil([&] {
+        if (q.TusinKekka.id == id || q.TusinErrorFlag)
+            return true;
+        if (q.ActiveID == id)
+            return false;
+        // Dropped from its queue, or waiting in it while nothing will send it.
+        if (!IsQueued(id) || App().OfflineFlag) {
+            abandoned = true;
+            return true;
+        }
+        return false;
+    });
+    if (q.TusinErrorFlag) {
+        TusinFlush();
+        return std::nullopt;
+    }
+    if (!abandoned && q.TusinKekka.id == id && q.TusinKekka.result == 0)
+        return q.TusinKekka.reply;
+    return std::nullopt;
+}
+
+std::optional<QString> Exchange(const QString &command, int expectedLength, int timeoutMs, int msgFlag)
+{
+    g_q.TusinTimeout = timeoutMs;
+    const int id = RequestTusin(command, expectedLength, g_q.TusinTimeout, msgFlag);
+    if (id < 0)
+        return std::nullopt;
+    return WaitResult(id);
+}
+
+} // namespace Module3Tusin

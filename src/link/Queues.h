@@ -1,0 +1,76 @@
+#pragma once
+// The link's request queues, request numbering and result record. No code
+// writes to the serial port itself: a caller queues a request, gets its
+// number and waits until the result record carries that number.
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <optional>
+
+namespace Module3Tusin {
+
+struct TusinQueueEntry {
+    QString command;        // without CR LF
+    int expectedLength = 0; // CR LF included
+    int timeout = 0;        // ms; informative, the engine applies TusinTimeout
+    int id = 0;             // request number
+    int msgFlag = 0;        // 1 = the engine shows its error messages
+};
+
+struct TusinKekkaRecord {
+    int result = 0;        // 0 = success, 1 = failure
+    QString reply;         // last complete reply, CR LF included
+    QString commandCode;   // three characters
+    int32_t id = 0;        // request number of the request that finished
+};
+
+inline constexpr int kQueueRows = 11;
+
+struct QueueState {
+    std::array<TusinQueueEntry, kQueueRows> TusinQueue{};
+    int TusinQueueLast = -1;
+    bool TusinQueuePending = false;
+    std::array<TusinQueueEntry, kQueueRows> TusinQueueHigh{};
+    int TusinQueueHighLast = -1;
+    bool TusinQueueHighPending = false;
+    int TusinID = 1000;
+    int TusinIDHigh = 0;
+    int TusinTimeout = 1000;
+    bool TusinErrorFlag = false;
+    TusinKekkaRecord TusinKekka;
+    // Request number being served by the engine right now (0 = none), so a
+    // waiting caller can tell a dropped request from one in flight.
+    int ActiveID = 0;
+};
+
+QueueState &Queues();
+void ResetQueueState();
+
+// Queues a request; its number, or -1 when the queue is full.
+int RequestTusin(const QString &command, int expectedLength, int timeout, int msgFlag);
+// Priority queue (the task-number query only); its number, or -1.
+int RequestTusinHigh(const QString &command, int expectedLength, int timeout, int msgFlag);
+
+void TusinQueueClear();
+void TusinQueueReset();
+// Lets a running exchange finish, then clears and resets the ordinary queue.
+void TusinFlush();
+
+// Drops every queued ordinary request (the jog stop); their callers' waits
+// end with failure.
+void DropQueuedRequests();
+
+bool IsQueued(int id);
+
+// The waiting protocol every command procedure follows: waits until the
+// result record carries `id` or the link fails. On a link failure it flushes
+// the queues. Returns the reply (CR LF included) on success, nothing on any
+// failure. A request dropped from its queue, or still queued while the
+// application is offline, ends its wait with failure.
+std::optional<QString> WaitResult(int id);
+
+// Sets TusinTimeout, queues the request and waits. Nothing on any failure
+// (a full queue included, silently).
+std::optional<QString> Exchange(const QString &command, int expectedLength, int timeoutMs, int msgFlag = 1);
+
+} // namespace Module3Tusin

@@ -1,0 +1,72 @@
+#pragma once
+// The comma-separated quoted item format every data and list file of the
+// program uses: one record a line ended by CR LF, fields separated by
+// commas, texts in double quotes, numbers as plain decimals, an empty field
+// for nothing. Files are Shift-JIS (windows-31j) text.
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <optional>
+
+namespace ItemFile {
+
+struct Item {
+    QString text;        // the field as written, quotes removed
+    bool quoted = false; // a text field
+    bool isEmpty() const { return !quoted && text.isEmpty(); }
+    bool isNumber() const;       // a bare field that reads as a number
+    double number() const;       // leading number of the field (0 when none)
+};
+
+// Reads fields one after another across records (a field never spans a
+// line), or whole records.
+class Reader {
+public:
+    explicit Reader(QString text);
+    // Next field; false at the end of the text.
+    bool readField(Item &out);
+    // Rest of the current record; nothing at the end of the text.
+    std::optional<QList<Item>> readRecord();
+    bool atEnd() const;
+    int lineNo() const { return m_line; }
+
+private:
+    void skipBlanks();
+    QString m_text;
+    qsizetype m_pos = 0;
+    int m_line = 1;
+    bool m_midRecord = false;
+};
+
+// Builds records in the file's form.
+class Writer {
+public:
+    Writer &text(const QString &t);   // quoted
+    Writer &number(qint64 v);
+    Writer &number(double v);         // shortest decimal form
+    Writer &empty();
+    Writer &raw(const QString &bare); // written as it stands, unquoted
+    Writer &item(const Item &i);
+    void endRecord();                 // CR LF
+    const QString &result() const { return m_out; }
+
+private:
+    void sep();
+    QString m_out;
+    bool m_first = true;
+};
+
+// Text of the file decoded from Shift-JIS; nothing when it cannot be read
+// or is not valid Shift-JIS.
+std::optional<QString> LoadText(const QString &path);
+// Writes the text encoded as Shift-JIS through a save file, so a failed
+// save leaves the old file as it was. False on any failure, including a
+// character Shift-JIS cannot hold.
+bool SaveText(const QString &path, const QString &text);
+
+QByteArray Encode(const QString &text, bool *ok = nullptr);
+std::optional<QString> Decode(const QByteArray &bytes);
+// True when every character of the text can be stored in a data file.
+bool CanEncode(const QString &text);
+
+} // namespace ItemFile

@@ -1,0 +1,170 @@
+#include "platform/Dialogs.h"
+#include "platform/Settings.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QDialog>
+
+namespace Platform::Dialogs {
+namespace {
+std::deque<ModalHandler> &handlers()
+{
+    static std::deque<ModalHandler> h;
+    return h;
+}
+
+struct Script {
+    bool on = false;
+    std::deque<MsgAnswer> answers;
+    std::deque<QString> files;
+    std::deque<ShownMessage> shown;
+    QStringList fileTitles;
+};
+Script &script()
+{
+    static Script s;
+    return s;
+}
+
+MsgAnswer defaultAnswer(MsgButtons b)
+{
+    switch (b) {
+    case MsgButtons::Ok:
+    case MsgButtons::OkCancel: return MsgAnswer::Ok;
+    case MsgButtons::YesNo:
+    case MsgButtons::YesNoCancel: return MsgAnswer::Yes;
+    case MsgButtons::RetryCancel: return MsgAnswer::Retry;
+    case MsgButtons::AbortRetryIgnore: return MsgAnswer::Abort;
+    }
+    return MsgAnswer::Ok;
+}
+
+QMessageBox::StandardButtons toQt(MsgButtons b)
+{
+    switch (b) {
+    case MsgButtons::Ok: return QMessageBox::Ok;
+    case MsgButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+    case MsgButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case MsgButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case MsgButtons::RetryCancel: return QMessageBox::Retry | QMessageBox::Cancel;
+    case MsgButtons::AbortRetryIgnore: return QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
+    }
+    return QMessageBox::Ok;
+}
+
+MsgAnswer fromQt(int r, MsgButtons b)
+{
+    switch (r) {
+    case QMessageBox::Ok: return MsgAnswer::Ok;
+    case QMessageBox::Cancel: return MsgAnswer::Cancel;
+    case QMessageBox::Yes: return MsgAnswer::Yes;
+    case QMessageBox::No: return MsgAnswer::No;
+    case QMessageBox::Retry: return MsgAnswer::Retry;
+    case QMessageBox::Abort: return MsgAnswer::Abort;
+    case QMessageBox::Ignore: return MsgAnswer::Ignore;
+    default: break;
+    }
+    // Closed by Escape or the close box: the box's "no" answer.
+    switch (b) {
+    case MsgButtons::Ok: return MsgAnswer::Ok;
+    case MsgButtons::YesNo: return MsgAnswer::No;
+    default: return MsgAnswer::Cancel;
+    }
+}
+} // namespace
+
+MsgAnswer MsgBox(const QString &text, MsgButtons buttons, MsgIcon icon, const QString &title)
+{
+    Script &s = script();
+    ShownMessage m{text, title.isEmpty() ? QString::fromLatin1(kAppTitle) : title, buttons, icon, MsgAnswer::Ok};
+    if (s.on) {
+        if (!s.answers.empty()) {
+            m.answer = s.answers.front();
+            s.answers.pop_front();
+        } else {
+            m.answer = defaultAnswer(buttons);
+        }
+        s.shown.push_back(m);
+        return m.answer;
+    }
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(m.title);
+    box.setText(text);
+    box.setStandardButtons(toQt(buttons));
+    switch (icon) {
+    case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
+    case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
+    case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
+    case MsgIcon::Warning: box.setIcon(QMessageBox::Warning); break;
+    case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
+    }
+    m.answer = fromQt(box.exec(), buttons);
+    s.shown.push_back(m);
+    return m.answer;
+}
+
+static QString fileDialog(const FileFilter &f, bool save)
+{
+    Script &s = script();
+    s.fileTitles << f.title;
+    if (s.on) {
+        if (s.files.empty())
+            return QString();
+        QString p = s.files.front();
+        s.files.pop_front();
+        return p;
+    }
+    QString start = f.initialDir;
+    if (!f.initialName.isEmpty())
+        start = start.isEmpty() ? f.initialName : start + QLatin1Char('/') + f.initialName;
+    return save ? QFileDialog::getSaveFileName(QApplication::activeWindow(), f.title, start, f.filter)
+                : QFileDialog::getOpenFileName(QApplication::activeWindow(), f.title, start, f.filter);
+}
+
+QString GetOpenFileName(const FileFilter &f) { return fileDialog(f, false); }
+QString GetSaveFileName(const FileFilter &f) { return fileDialog(f, true); }
+
+void SetScripted(bool on) { script().on = on; }
+bool IsScripted() { return script().on; }
+void QueueAnswer(MsgAnswer a) { script().answers.push_back(a); }
+void QueueFileName(const QString &path) { script().files.push_back(path); }
+const std::deque<ShownMessage> &Shown() { return script().shown; }
+QStringList ShownTexts()
+{
+    QStringList l;
+    for (const auto &m : script().shown)
+        l << m.text;
+    return l;
+}
+QStringList FileDialogTitles() { return script().fileTitles; }
+void ClearScript()
+{
+    Script &s = script();
+    s.answers.clear();
+    s.files.clear();
+    s.shown.clear();
+    s.fileTitles.clear();
+    handlers().clear();
+}
+
+} // namespace Platform::Dialogs
+
+#include <QDialog>
+namespace Platform::Dialogs {
+
+int ExecModal(QDialog &dlg)
+{
+    if (!script().on)
+        return dlg.exec();
+    if (handlers().empty()) {
+        dlg.reject();
+        return QDialog::Rejected;
+    }
+    ModalHandler h = std::move(handlers().front());
+    handlers().pop_front();
+    return h(dlg);
+}
+
+void PushModalHandler(ModalHandler h) { handlers().push_back(std::move(h)); }
+} // namespace Platform::Dialogs

@@ -1,0 +1,25 @@
+#pragma once
+// Per-user settings store: application "QZTQ7Z210", section "Settings",
+// string values with defaults. Backed by QSettings (an INI file per user).
+#include <QString>
+
+namespace Platform {
+
+inline constexpr const char *kAppTitle = "QZTQ7Z210";
+inline constexpr const char *kSection = "Settings";
+
+// Text stored under key, or def when the key is absent.
+QString GetSetting(const QString &key, const QString &def = QString());
+// Integer reading the way every settings reader of the program does it:
+// a missing key or a hand-edited value that is not a whole 16-bit number
+// yields def.
+int GetSettingInt(const QString &key, int def);
+void SaveSetting(const QString &key, const QString &value);
+inline void SaveSetting(const QString &key, int value) { SaveSetting(key, QString::number(value)); }
+void DeleteSetting(const QString &key);
+
+// Where the store lives (a file path); tests point it at a file of their own.
+QString SettingsFilePath();
+void UseSettingsFile(const QString &path);
+
+} // namespace Platform

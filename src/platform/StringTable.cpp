@@ -1,0 +1,69 @@
+#include "platform/StringTable.h"
+#include "app/AppState.h"
+
+#include <QFile>
+#include <QHash>
+
+namespace Platform {
+namespace {
+// strings.tsv: one "identifier<TAB>text" a line, UTF-8; "\n" in a text is a
+// line break, "\t" a tab, "\\" a backslash. Lines starting with '#' are notes.
+QHash<int, QString> load()
+{
+    QHash<int, QString> table;
+    QFile f(QStringLiteral(":/strings/strings.tsv"));
+    if (!f.open(QIODevice::ReadOnly))
+        return table;
+    const QList<QByteArray> lines = f.readAll().split('\n');
+    for (QByteArray line : lines) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+        if (line.isEmpty() || line.startsWith('#'))
+            continue;
+        const int tab = line.indexOf('\t');
+        if (tab <= 0)
+            continue;
+        bool ok = false;
+        const int id = line.left(tab).trimmed().toInt(&ok);
+        if (!ok)
+            continue;
+        const QString raw = QString::fromUtf8(line.mid(tab + 1));
+        QString text;
+        text.reserve(raw.size());
+        for (qsizetype i = 0; i < raw.size(); ++i) {
+            if (raw[i] == QLatin1Char('\\') && i + 1 < raw.size()) {
+                const QChar n = raw[i + 1];
+                if (n == QLatin1Char('n')) { text += QLatin1Char('\n'); ++i; continue; }
+                if (n == QLatin1Char('r')) { text += QLatin1Char('\r'); ++i; continue; }
+                if (n == QLatin1Char('t')) { text += QLatin1Char('\t'); ++i; continue; }
+                if (n == QLatin1Char('\\')) { text += QLatin1Char('\\'); ++i; continue; }
+            }
+            text += raw[i];
+        }
+        table.insert(id, text);
+    }
+    return table;
+}
+
+const QHash<int, QString> &table()
+{
+    static const QHash<int, QString> t = load();
+    return t;
+}
+} // namespace
+
+std::optional<QString> LoadResString(int id)
+{
+    const auto &t = table();
+    auto it = t.constFind(id);
+    if (it == t.constEnd())
+        return std::nullopt;
+    return *it;
+}
+
+QString ResText(int id)
+{
+    return LoadResString(id + App().LangOffset).value_or(QString());
+}
+
+} // namespace Platform

@@ -1,0 +1,16 @@
+#pragma once
+// The program's string table: identifier -> text. Japanese texts have
+// identifiers below 10000; the English twin of N is N + 10000.
+#include <QString>
+#include <optional>
+
+namespace Platform {
+
+// The text with exactly this identifier, or nothing when the table has none.
+std::optional<QString> LoadResString(int id);
+
+// The text of identifier id in the running language (id + LangOffset);
+// empty when the table has no such text.
+QString ResText(int id);
+
+} // namespace Platform

@@ -1,0 +1,45 @@
+#include "support/TestEnv.h"
+
+#include "app/AppState.h"
+#include "paradata/ItemFile.h"
+#include "platform/AppPaths.h"
+#include "platform/Dialogs.h"
+#include "platform/Settings.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+
+namespace TestEnv {
+
+Scope::Scope()
+{
+    Platform::UseSettingsFile(m_dir.filePath(QStringLiteral("settings.ini")));
+    Platform::SetAppFolder(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("data")));
+    Platform::Dialogs::SetScripted(true);
+    Platform::Dialogs::ClearScript();
+    ResetAppState();
+}
+
+Scope::~Scope()
+{
+    Platform::Dialogs::ClearScript();
+}
+
+QString Scope::path(const QString &name) const { return m_dir.filePath(name); }
+
+QString Scope::writeFile(const QString &name, const QByteArray &bytes) const
+{
+    const QString p = path(name);
+    QFile f(p);
+    if (f.open(QIODevice::WriteOnly))
+        f.write(bytes);
+    return p;
+}
+
+QString Scope::writeSjis(const QString &name, const QString &text) const
+{
+    return writeFile(name, ItemFile::Encode(text));
+}
+
+} // namespace TestEnv

@@ -1,0 +1,264 @@
+// Shared helpers: fixed-width fills, the numeric conventions, the item file
+// format, the settings readers' fallbacks and the nested wait.
+#include <QtTest>
+
+#include "app/Module1Text.h"
+#include "app/Num.h"
+#include "paradata/ItemFile.h"
+#include "platform/Settings.h"
+#include "platform/Wait.h"
+#include "support/TestEnv.h"
+
+class TestFoundation : public QObject {
+    Q_OBJECT
+private slots:
+    void hexZeroPad_data();
+    void hexZeroPad();
+    void decPads_data();
+    void decPads();
+    void padSpace_data();
+    void padSpace();
+    void val_data();
+    void val();
+    void roundHalfEven_data();
+    void roundHalfEven();
+    void itemRoundTrip();
+    void itemReaderOddInput_data();
+    void itemReaderOddInput();
+    void sjisRefusesUnencodable();
+    void saveTextKeepsOldFileOnFailure();
+    void settingIntFallsBack_data();
+    void settingIntFallsBack();
+    void nestedWaitEndsOnTime();
+};
+
+void TestFoundation::hexZeroPad_data()
+{
+    QTest::addColumn<int>("value");
+    QTest::addColumn<int>("digits");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("fits exactly") << 255 << 2 << "FF";
+    QTest::newRow("zero fill") << 255 << 3 << "0FF";
+    QTest::newRow("too long") << 256 << 2 << "X";
+    QTest::newRow("zero digits") << 0 << 0 << "X";
+    QTest::newRow("upper case") << 0xabc << 4 << "0ABC";
+}
+
+void TestFoundation::hexZeroPad()
+{
+    QFETCH(int, value);
+    QFETCH(int, digits);
+    QFETCH(QString, expected);
+    QCOMPARE(Module1::HexZeroPad(value, digits), expected);
+}
+
+void TestFoundation::decPads_data()
+{
+    QTest::addColumn<bool>("zero");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<int>("digits");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("zero 007") << true << 7 << 3 << "007";
+    QTest::newRow("zero too long") << true << 1000 << 3 << "X";
+    QTest::newRow("zero negative") << true << -5 << 3 << "0-5";
+    QTest::newRow("space 42") << false << 42 << 4 << "  42";
+    QTest::newRow("space too long") << false << 12345 << 4 << "X";
+}
+
+void TestFoundation::decPads()
+{
+    QFETCH(bool, zero);
+    QFETCH(int, value);
+    QFETCH(int, digits);
+    QFETCH(QString, expected);
+    QCOMPARE(zero ? Module1::DecZeroPad(value, digits) : Module1::DecSpacePad(value, digits), expected);
+}
+
+void TestFoundation::padSpace_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<bool>("fits");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("equal") << "ab" << 2 << true << "ab";
+    QTest::newRow("too long") << "ab" << 1 << false << "";
+    QTest::newRow("right aligned") << "ab" << 5 << true << "   ab";
+}
+
+void TestFoundation::padSpace()
+{
+    QFETCH(QString, text);
+    QFETCH(int, width);
+    QFETCH(bool, fits);
+    QFETCH(QString, expected);
+    const auto r = Module1::PadSpace(text, width);
+    QCOMPARE(r.has_value(), fits);
+    if (fits)
+        QCOMPARE(*r, expected);
+}
+
+void TestFoundation::val_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("expected");
+    QTest::newRow("empty") << "" << 0.0;
+    QTest::newRow("letters") << "abc" << 0.0;
+    QTest::newRow("digits then letters") << "12ab" << 12.0;
+    QTest::newRow("blanks inside") << " 1 2.5x" << 12.5;
+    QTest::newRow("sign and decimals") << "-0.0225" << -0.0225;
+    QTest::newRow("exponent") << "1.5E2" << 150.0;
+    QTest::newRow("dangling exponent") << "3e" << 3.0;
+    QTest::newRow("leading point") << ".5" << 0.5;
+    QTest::newRow("hex") << "&H1F" << 31.0;
+    QTest::newRow("lone sign") << "-" << 0.0;
+}
+
+void TestFoundation::val()
+{
+    QFETCH(QString, text);
+    QFETCH(double, expected);
+    QCOMPARE(Num::Val(text), expected);
+}
+
+void TestFoundation::roundHalfEven_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("expected");
+    QTest::addColumn<bool>("inRange");
+    QTest::newRow("2.5 down") << 2.5 << 2 << true;
+    QTest::newRow("3.5 up") << 3.5 << 4 << true;
+    QTest::newRow("-2.5") << -2.5 << -2 << true;
+    QTest::newRow("2.51") << 2.51 << 3 << true;
+    QTest::newRow("edge 32767.4") << 32767.4 << 32767 << true;
+    QTest::newRow("overflow 32767.5") << 32767.5 << 0 << false;
+    QTest::newRow("underflow") << -32769.0 << 0 << false;
+}
+
+void TestFoundation::roundHalfEven()
+{
+    QFETCH(double, value);
+    QFETCH(int, expected);
+    QFETCH(bool, inRange);
+    const auto r = Num::CInt(value);
+    QCOMPARE(r.has_value(), inRange);
+    if (inRange)
+        QCOMPARE(int(*r), expected);
+}
+
+void TestFoundation::itemRoundTrip()
+{
+    ItemFile::Writer w;
+    w.text(QStringLiteral("RE-Z4")).text(QStringLiteral("POS")).endRecord();
+    w.number(qint64(-12)).empty().text(QStringLiteral("位置 1")).number(2.5).endRecord();
+    ItemFile::Reader r(w.result());
+    auto a = r.readRecord();
+    QVERIFY(a.has_value());
+    QCOMPARE(a->size(), 2);
+    QVERIFY(a->at(0).quoted);
+    QCOMPARE(a->at(1).text, QStringLiteral("POS"));
+    auto b = r.readRecord();
+    QVERIFY(b.has_value());
+    QCOMPARE(b->size(), 4);
+    QCOMPARE(b->at(0).number(), -12.0);
+    QVERIFY(b->at(1).isEmpty());
+    QCOMPARE(b->at(2).text, QStringLiteral("位置 1"));
+    QVERIFY(b->at(2).quoted);
+    QCOMPARE(b->at(3).number(), 2.5);
+    QVERIFY(r.atEnd());
+    QVERIFY(!r.readRecord().has_value());
+}
+
+void TestFoundation::itemReaderOddInput_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("fields");
+    QTest::newRow("unterminated quote") << "\"abc\r\n1" << QStringList{"abc", "1"};
+    QTest::newRow("lf only, blank line") << "1,2\n\n3" << QStringList{"1", "2", "3"};
+    QTest::newRow("trailing comma") << "1,\r\n" << QStringList{"1", ""};
+    QTest::newRow("junk after quote") << "\"a\"x,2" << QStringList{"a", "2"};
+    QTest::newRow("eof marker") << "1\r\n\x1a" << QStringList{"1"};
+}
+
+void TestFoundation::itemReaderOddInput()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, fields);
+    ItemFile::Reader r(text);
+    QStringList got;
+    ItemFile::Item it;
+    while (r.readField(it))
+        got << it.text;
+    QCOMPARE(got, fields);
+}
+
+void TestFoundation::sjisRefusesUnencodable()
+{
+    QVERIFY(ItemFile::CanEncode(QStringLiteral("ワーク搬送 A-1")));
+    QVERIFY(!ItemFile::CanEncode(QStringLiteral("emoji 😀")));
+    TestEnv::Scope env;
+    QVERIFY(!ItemFile::SaveText(env.path("x.qzd"), QStringLiteral("😀")));
+    QVERIFY(!QFile::exists(env.path("x.qzd")));
+}
+
+void TestFoundation::saveTextKeepsOldFileOnFailure()
+{
+    TestEnv::Scope env;
+    const QString p = env.path("keep.pmt");
+    QVERIFY(ItemFile::SaveText(p, QStringLiteral("\"old\"\r\n")));
+    QVERIFY(!ItemFile::SaveText(p, QStringLiteral("\"new 😀\"\r\n")));
+    QCOMPARE(*ItemFile::LoadText(p), QStringLiteral("\"old\"\r\n"));
+    QVERIFY(!ItemFile::LoadText(env.path("missing")).has_value());
+}
+
+void TestFoundation::settingIntFallsBack_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("absent") << QString() << 1;
+    QTest::newRow("number") << "2" << 2;
+    QTest::newRow("negative") << "-3" << -3;
+    QTest::newRow("text") << "abc" << 1;
+    QTest::newRow("out of 16-bit range") << "70000" << 1;
+    QTest::newRow("blank") << "" << 1;
+}
+
+void TestFoundation::settingIntFallsBack()
+{
+    QFETCH(QString, stored);
+    QFETCH(int, expected);
+    TestEnv::Scope env;
+    if (!stored.isNull())
+        Platform::SaveSetting(QStringLiteral("PortNo"), stored);
+    QCOMPARE(Platform::GetSettingInt(QStringLiteral("PortNo"), 1), expected);
+}
+
+void TestFoundation::nestedWaitEndsOnTime()
+{
+    // An inner wait started from a timer inside an outer wait must not keep
+    // the outer one past its own deadline by much more than the inner's length.
+    QElapsedTimer outerClock;
+    qint64 innerElapsed = -1;
+    QTimer::singleShot(20, [&] {
+        QElapsedTimer c;
+        c.start();
+        Module1::mmsecWait(150);
+        innerElapsed = c.elapsed();
+    });
+    outerClock.start();
+    Module1::mmsecWait(100);
+    const qint64 outer = outerClock.elapsed();
+    QVERIFY2(innerElapsed >= 150, qPrintable(QString::number(innerElapsed)));
+    QVERIFY(outer >= 100);
+    // The outer wait is resumed only when the inner returns (same stack), but
+    // it must not wait on after that.
+    QVERIFY2(outer < 20 + innerElapsed + 100, qPrintable(QString::number(outer)));
+
+    // A plain wait: not shorter than asked.
+    QElapsedTimer c;
+    c.start();
+    Module1::mmsecWait(50);
+    QVERIFY(c.elapsed() >= 50);
+}
+
+QTEST_MAIN(TestFoundation)
+#include "tst_foundation.moc"
