@@ -1,20 +1,25 @@
 #include "platform/StringTable.h"
 #include "app/AppState.h"
 
+#include <QDir>
 #include <QFile>
 #include <QHash>
 
 namespace Platform {
 namespace {
-// strings.tsv: one "identifier<TAB>text" a line, UTF-8; "\n" in a text is a
+// strings/*.tsv: one "identifier<TAB>text" a line, UTF-8; "\n" in a text is a
 // line break, "\t" a tab, "\\" a backslash. Lines starting with '#' are notes.
 QHash<int, QString> load()
 {
     QHash<int, QString> table;
-    QFile f(QStringLiteral(":/strings/strings.tsv"));
-    if (!f.open(QIODevice::ReadOnly))
-        return table;
-    const QList<QByteArray> lines = f.readAll().split('\n');
+    QByteArray all;
+    const QStringList files = QDir(QStringLiteral(":/strings")).entryList(QDir::Files, QDir::Name);
+    for (const QString &name : files) {
+        QFile f(QStringLiteral(":/strings/") + name);
+        if (f.open(QIODevice::ReadOnly))
+            all += f.readAll() + '\n';
+    }
+    const QList<QByteArray> lines = all.split('\n');
     for (QByteArray line : lines) {
         if (line.endsWith('\r'))
             line.chop(1);
