@@ -46,6 +46,11 @@ struct AppState {
     bool ProgNoCancel = false;
     QString DataFileName;
 
+    // Inching settings of the move test, one copy per step (100, 10, 1 pulses).
+    std::array<int, 3> VelOf100Pls{20, 20, 20};
+    std::array<int, 3> AccOf100Pls{3, 3, 3};
+    std::array<int, 3> AccOf100Pls2{3, 3, 3};
+
     // Window open flags of the modeless windows.
     bool ParaWinOpen = false;
     bool GrpWinOpen = false;

@@ -5,12 +5,17 @@
 #include <QFile>
 #include <QHash>
 
+// The resource lives in a static library: nothing would pull its object file
+// into the program unless it is initialised by name.
+static void initStringResource() { Q_INIT_RESOURCE(rez4); }
+
 namespace Platform {
 namespace {
 // strings/*.tsv: one "identifier<TAB>text" a line, UTF-8; "\n" in a text is a
 // line break, "\t" a tab, "\\" a backslash. Lines starting with '#' are notes.
 QHash<int, QString> load()
 {
+    initStringResource();
     QHash<int, QString> table;
     QByteArray all;
     const QStringList files = QDir(QStringLiteral(":/strings")).entryList(QDir::Files, QDir::Name);

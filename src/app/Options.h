@@ -1,0 +1,58 @@
+#pragma once
+// The options dialog's rules, kept apart from its window so they can be
+// exercised directly: what the dialog shows when it opens, which keys the
+// port box takes, and what OK stores.
+#include <QString>
+#include <functional>
+
+namespace Options {
+
+// What the dialog's controls hold.
+struct Choice {
+    QString portText;          // txtPortNo
+    bool portOccupy = true;    // chkPortOccupy checked
+    bool mmUnit = true;        // optHyojiKirikae(1) selected
+    bool roundUp = true;       // optSutiSyori(0) selected
+    int language = 1;          // 1 = optLanguege(0), 2 = optLanguege(1)
+};
+
+// The controls' state when the dialog loads, from the application state
+// (and the stored "PortNo" / "Language" when the state holds no usable one).
+Choice LoadChoice();
+
+// The port box's key filter: the key code that passes, 0 when the key is
+// discarded. boxText is what the box holds before the key.
+int PortKeyFilter(const QString &boxText, int keyAscii);
+
+// Results of re-validating the position table for a new display unit.
+enum class Recheck {
+    Valid = 0,       // all positions valid, tables updated
+    OutOfRange = 1,  // some position out of range (its list was shown)
+    Empty = 2,       // the grid holds no positions
+};
+
+// The position window's share of a unit change. Each member may be empty
+// while the position window does not exist; an empty re-validation counts as
+// an empty table.
+struct UnitHooks {
+    std::function<int()> PosiDataCheck3;
+    std::function<void()> PosiPulseToMm;
+    std::function<void()> PosiMmToPulse;
+    std::function<void()> QzDataHyoji_3;
+    std::function<void()> QzDataHyoji_3Prg;
+    std::function<void()> Change_DispUnit;
+};
+UnitHooks &Hooks();
+void ResetHooks();
+
+// OK: takes the choice over into the application state and stores the
+// settings that are stored at once ("DispMmUnit", "MmRoundUp", "PortOccupy").
+void ApplyOk(const Choice &c);
+
+} // namespace Options
+
+namespace Module1 {
+// Loads the inching speed and accelerations of the move test from the
+// settings store; a value out of its range becomes 1.
+void GetJogSetting();
+} // namespace Module1
