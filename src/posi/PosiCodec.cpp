@@ -1,0 +1,116 @@
+#include "posi/PosiCodec.h"
+
+#include "app/Module1Text.h"
+
+namespace PosiCodec {
+namespace {
+
+int32_t whole(const PosiValue &v)
+{
+    // Out-of-range values come out as "X" digits, which the controller refuses.
+    return v.toLong().value_or(-1);
+}
+
+std::optional<int32_t> hexValue(const QString &digits)
+{
+    if (digits.isEmpty())
+        return std::nullopt;
+    int32_t v = 0;
+    for (QChar c : digits) {
+        int d;
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) d = c.unicode() - '0';
+        else if (c >= QLatin1Char('A') && c <= QLatin1Char('F')) d = c.unicode() - 'A' + 10;
+        else if (c >= QLatin1Char('a') && c <= QLatin1Char('f')) d = c.unicode() - 'a' + 10;
+        else return std::nullopt;
+        v = v * 16 + d;
+    }
+    return v;
+}
+
+} // namespace
+
+QString Hex3(int posiNo) { return Module1::HexZeroPad(posiNo, 3); }
+QString ReadCommand(int posiNo) { return QStringLiteral("0RP") + Hex3(posiNo); }
+QString WriteData(int posiNo, const PosiRecord &r) { return Hex3(posiNo) + EncodeBlock(r); }
+QString StoreCommand(int first, int last) { return QStringLiteral("0WA") + Hex3(first) + Hex3(last); }
+
+QString EncodePacked(int method, int32_t position)
+{
+    if (method < 0 || method > 3 || position < 0 || position > kPosiPulseMax)
+        return QStringLiteral("XXXXX");
+    return Module1::HexZeroPad(method * 0x40000 + position, 5);
+}
+
+std::optional<Packed> DecodePacked(const QString &digits)
+{
+    if (digits.size() != 5)
+        return std::nullopt;
+    const auto first = hexValue(digits.left(1));
+    const auto low = hexValue(digits.mid(1));
+    if (!first || !low)
+        return std::nullopt;
+    return Packed{*first / 4, (*first & 3) * 65536 + *low};
+}
+
+QString EncodeBlock(const PosiRecord &r)
+{
+    QString s;
+    s.reserve(kBlockLen);
+    for (int a = 0; a < 4; ++a) {
+        s += Module1::HexZeroPad(whole(r[PosiField::Speed(a)]), 3);
+        s += Module1::HexZeroPad(whole(r[PosiField::Acc(a)]), 2);
+        s += EncodePacked(whole(r[PosiField::Method(a)]), whole(r[PosiField::Position(a)]));
+        s += Module1::HexZeroPad(whole(r[PosiField::PushForce(a)]), 2);
+        s += Module1::HexZeroPad(whole(r[PosiField::PushPos(a)]), 2);
+    }
+    s += Module1::HexZeroPad(whole(r[PosiField::Itpl]), 1);
+    s += Module1::HexZeroPad(whole(r[PosiField::Out]), 1);
+    s += Module1::HexZeroPad(whole(r[PosiField::Macro]), 2);
+    return s;
+}
+
+std::optional<PosiRecord> DecodeBlock(const QString &block)
+{
+    if (block.size() != kBlockLen)
+        return std::nullopt;
+    PosiRecord r;
+    int pos = 0;
+    auto take = [&](int n) { const auto v = hexValue(block.mid(pos, n)); pos += n; return v; };
+    for (int a = 0; a < 4; ++a) {
+        const auto speed = take(3);
+        const auto acc = take(2);
+        const auto packed = DecodePacked(block.mid(pos, 5));
+        pos += 5;
+        const auto pf = take(2);
+        const auto pp = take(2);
+        if (!speed || !acc || !packed || !pf || !pp)
+            return std::nullopt;
+        r[PosiField::Speed(a)] = *speed;
+        r[PosiField::Acc(a)] = *acc;
+        r[PosiField::Method(a)] = packed->method;
+        r[PosiField::Position(a)] = static_cast<double>(packed->position);
+        r[PosiField::PushForce(a)] = *pf;
+        r[PosiField::PushPos(a)] = *pp;
+    }
+    const auto itpl = take(1);
+    const auto out = take(1);
+    const auto macro = take(2);
+    if (!itpl || !out || !macro)
+        return std::nullopt;
+    r[PosiField::Itpl] = *itpl;
+    r[PosiField::Out] = *out;
+    r[PosiField::Macro] = *macro;
+    return r;
+}
+
+std::optional<PosiRecord> DecodeReadReply(const QString &reply, int posiNo)
+{
+    QString s = reply;
+    while (s.endsWith(QLatin1Char('\n')) || s.endsWith(QLatin1Char('\r')))
+        s.chop(1);
+    if (s.size() != 6 + kBlockLen || !s.startsWith(ReadCommand(posiNo)))
+        return std::nullopt;
+    return DecodeBlock(s.mid(6));
+}
+
+} // namespace PosiCodec

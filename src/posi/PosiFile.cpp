@@ -1,0 +1,204 @@
+#include "posi/PosiFile.h"
+
+#include "app/AppState.h"
+#include "app/Num.h"
+#include "paradata/ItemFile.h"
+#include "platform/Dialogs.h"
+#include "platform/StringTable.h"
+#include "posi/PosiDevice.h"
+#include "posi/PosiTables.h"
+
+#include <QFileInfo>
+#include <map>
+
+using Platform::ResText;
+
+namespace PosiFile {
+
+QString SignedNumberText(double v)
+{
+    const QString digits = QString::number(std::abs(v), 'g', 15);
+    return (v < 0 ? QStringLiteral("-") : QStringLiteral(" ")) + digits;
+}
+
+QString FormatPosiFile(const std::array<QString, 4> &deviceNames)
+{
+    const AppState &app = App();
+    const PosiState &p = Posi();
+    ItemFile::Writer w;
+    w.text(QStringLiteral("RE-Z4")).endRecord();
+    w.text(app.PrgModeFlag ? QStringLiteral("PRG MODE") : QStringLiteral("POS MODE")).endRecord();
+    for (const QString &n : deviceNames)
+        w.text(n);
+    w.endRecord();
+    for (int a = 0; a < 4; ++a) {
+        const bool unusedOrNone = deviceNames[static_cast<size_t>(a)].isEmpty() || app.AxisNotUsed[static_cast<size_t>(a)];
+        w.text(unusedOrNone || PosiDevice::DevNewType(a) ? QStringLiteral("NEW") : QStringLiteral("OLD"));
+    }
+    w.endRecord();
+    const int s = std::max(app.PosiNoStart, 0);
+    const int e = std::min(app.PosiNoEnd, kPosiMax);
+    for (int n = s; n <= e; ++n) {
+        if (n >= 1 && p.PosiErrRow[static_cast<size_t>(n - 1)])
+            continue;
+        const PosiRecord &r = p.PosiData[static_cast<size_t>(n)];
+        w.number(static_cast<qint64>(n));
+        for (int f = 1; f < PosiField::Comment; ++f)
+            w.text(SignedNumberText(r[f].toDouble()));
+        w.text(r[PosiField::Comment].toText());
+        w.endRecord();
+    }
+    return w.result();
+}
+
+QString TitleOf(const QString &path)
+{
+    const QFileInfo fi(path);
+    const QString suffix = fi.suffix();
+    if (suffix.isEmpty())
+        return path;
+    return path.left(path.size() - suffix.size() - 1);
+}
+
+void SetCurrentFile(const QString &path)
+{
+    App().DataFileName = TitleOf(path);
+    Posi().DataFilePath = path;
+}
+
+int SaveFileAs2(const QString &path, const std::array<QString, 4> &deviceNames)
+{
+    if (!ItemFile::SaveText(path, FormatPosiFile(deviceNames))) {
+        Platform::Dialogs::MsgBox(ResText(422), Platform::MsgButtons::Ok, Platform::MsgIcon::Critical);
+        return 1;
+    }
+    SetCurrentFile(path);
+    return 0;
+}
+
+} // namespace PosiFile
+
+namespace Module1 {
+namespace {
+
+struct Parsed {
+    bool prgMode = false;
+    std::array<QString, 4> names{};
+    std::array<QString, 4> newOld{};
+    std::map<int, PosiRecord> rows;
+    int first = 0;
+    int last = 0;
+};
+
+bool isTypeText(const QString &t) { return t == QLatin1String("OLD") || t == QLatin1String("NEW"); }
+
+PosiValue valueOf(const ItemFile::Item &it)
+{
+    if (it.quoted)
+        return PosiValue(it.text);
+    if (it.isEmpty())
+        return PosiValue();
+    if (it.isNumber())
+        return PosiValue(it.number());
+    return PosiValue(it.text);
+}
+
+// One pass over the text; withTypes = read record 4.
+int parse(const QString &text, bool withTypes, Parsed &out, bool &typesMissing)
+{
+    ItemFile::Reader rd(text);
+    ItemFile::Item it;
+    if (!rd.readField(it))
+        return PosiFile::ReadError;
+    if (it.text != QLatin1String("RE-Z4"))
+        return PosiFile::NotPosiFile;
+    if (!rd.readField(it))
+        return PosiFile::ReadError;
+    out.prgMode = it.text == QLatin1String("PRG MODE");
+    for (auto &n : out.names) {
+        if (!rd.readField(it))
+            return PosiFile::ReadError;
+        n = it.text;
+    }
+    if (withTypes) {
+        for (auto &t : out.newOld) {
+            if (!rd.readField(it))
+                return PosiFile::ReadError;
+            t = it.text;
+        }
+        if (std::none_of(out.newOld.begin(), out.newOld.end(), isTypeText)) {
+            typesMissing = true;
+            return PosiFile::ReadOk;
+        }
+    } else {
+        out.newOld.fill(QStringLiteral("OLD"));
+    }
+    bool any = false;
+    while (rd.readField(it)) {
+        if (!it.isNumber())
+            return PosiFile::ReadError;
+        const double v = it.number();
+        if (v != Num::RoundHalfEven(v) || v < 0 || v > kPosiMax)
+            return PosiFile::ReadError;
+        const int n = static_cast<int>(v);
+        if (n == 0)
+            return PosiFile::Refused;
+        PosiRecord r;
+        for (int f = 1; f <= kPosiFields; ++f) {
+            if (!rd.readField(it))
+                return PosiFile::ReadError;   // the file ends inside a position
+            r[f] = valueOf(it);
+        }
+        out.rows[n] = r;
+        out.first = any ? std::min(out.first, n) : n;
+        out.last = any ? std::max(out.last, n) : n;
+        any = true;
+    }
+    return any ? PosiFile::ReadOk : PosiFile::Refused;
+}
+
+} // namespace
+
+int ReadPosiFile(const QString &path)
+{
+    PosiState &p = Posi();
+    const auto text = ItemFile::LoadText(path);
+    if (!text) {
+        p.FileReadError = true;
+        return PosiFile::ReadError;
+    }
+    Parsed parsed;
+    bool typesMissing = false;
+    int rc = parse(*text, true, parsed, typesMissing);
+    if (rc == PosiFile::ReadOk && typesMissing) {
+        parsed = Parsed{};
+        rc = parse(*text, false, parsed, typesMissing);
+    }
+    if (rc != PosiFile::ReadOk) {
+        p.FileReadError = true;
+        if (rc == PosiFile::NotPosiFile)
+            Platform::Dialogs::MsgBox(ResText(21) + QStringLiteral("\r\n") + ResText(20), Platform::MsgButtons::Ok,
+                                      Platform::MsgIcon::Critical);
+        else if (rc == PosiFile::Refused)
+            Platform::Dialogs::MsgBox(ResText(484), Platform::MsgButtons::Ok, Platform::MsgIcon::Critical);
+        return rc;
+    }
+
+    p.FilePrgMode = parsed.prgMode;
+    p.FileAxisName = parsed.names;
+    p.FileAxisNewOld = parsed.newOld;
+    for (int a = 0; a < 4; ++a)
+        p.DevNewOldText[static_cast<size_t>(a)] = ResText(parsed.newOld[static_cast<size_t>(a)] == QLatin1String("NEW") ? 126 : 127);
+    p.FileFirstPosiNo = parsed.first;
+    p.FileLastPosiNo = parsed.last;
+
+    // Positions the file skips inside its range get their defaults.
+    const PosiRecord def = DefaultPosiRecord();
+    for (int n = parsed.first; n <= parsed.last; ++n) {
+        auto found = parsed.rows.find(n);
+        p.PosiDataRead[static_cast<size_t>(n)] = found != parsed.rows.end() ? found->second : def;
+    }
+    return PosiFile::ReadOk;
+}
+
+} // namespace Module1

@@ -1,0 +1,40 @@
+#pragma once
+// The position data file (*.qzd): header "RE-Z4", the mode, the four
+// actuator names, the four actuator types, then one line per position.
+#include <QString>
+#include <array>
+
+namespace PosiFile {
+
+enum ReadResult {
+    ReadOk = 0,
+    ReadError = 1,       // missing, unreadable, damaged or truncated: callers retry
+    NotPosiFile = 2,     // message already shown
+    Refused = 3,         // no positions, or a position 0: message already shown
+};
+
+// Writes PosiNoStart..PosiNoEnd from PosiData (positions marked in
+// PosiErrRow are left out) with the given actuator names of axes 1 to 4.
+// 0 written (DataFileName and the current file path updated), 1 failed
+// (message 422 shown; an existing file is left as it was).
+int SaveFileAs2(const QString &path, const std::array<QString, 4> &deviceNames);
+
+// The file as text, without writing it.
+QString FormatPosiFile(const std::array<QString, 4> &deviceNames);
+
+// Fields 1..27 in the file's signed-number form: " 100", " 0", "-5".
+QString SignedNumberText(double v);
+
+// The file's title as shown in captions: the path less its extension.
+QString TitleOf(const QString &path);
+// Makes path the current data file (DataFileName and the save path).
+void SetCurrentFile(const QString &path);
+
+} // namespace PosiFile
+
+namespace Module1 {
+// Reads a position file into PosiDataRead and the file values. On any
+// result but ReadOk nothing of the tables or file values is changed except
+// FileReadError, which is set.
+int ReadPosiFile(const QString &path);
+} // namespace Module1
