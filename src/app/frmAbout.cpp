@@ -1,0 +1,99 @@
+#include "app/frmAbout.h"
+
+#include "app/HelpViewer.h"
+#include "platform/Dialogs.h"
+#include "platform/StringTable.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace {
+template <class W>
+W *tagged(W *w, const char *name, int id)
+{
+    w->setObjectName(QString::fromLatin1(name));
+    if (id > 0)
+        w->setProperty("tag", QString::number(id));
+    return w;
+}
+} // namespace
+
+frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("バージョン情報"));
+
+    picIcon = tagged(new QLabel, "picIcon", 0);
+    picIcon->setPixmap(QApplication::windowIcon().isNull()
+                           ? style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(32, 32)
+                           : QApplication::windowIcon().pixmap(32, 32));
+    lblTitle = tagged(new QLabel(QStringLiteral("QZ-TQ7")), "lblTitle", 3052);
+    QFont big = lblTitle->font();
+    big.setPointSize(big.pointSize() + 4);
+    big.setBold(true);
+    lblTitle->setFont(big);
+    lblTitle2 = tagged(new QLabel, "lblTitle2", 1203);
+    lblDescription = tagged(new QLabel, "lblDescription", 1204);
+    lblDescription->setWordWrap(true);
+    lblDisclaimer = tagged(new QLabel, "lblDisclaimer", 1205);
+    lblDisclaimer->setWordWrap(true);
+    lblVersion = tagged(new QLabel, "lblVersion", 0);
+    lblHpAddress = tagged(new QLabel(QStringLiteral("https://www.example.com/re-z4/")), "lblHpAddress", 0);
+    lblHpAddress->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    cmdOK = tagged(new QPushButton(QStringLiteral("OK")), "cmdOK", 3049);
+    cmdSysInfo = tagged(new QPushButton(QStringLiteral("&System Info...")), "cmdSysInfo", 3048);
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
+
+    auto *text = new QVBoxLayout;
+    for (QLabel *l : {lblTitle, lblTitle2, lblVersion, lblDescription, lblHpAddress})
+        text->addWidget(l);
+    auto *head = new QHBoxLayout;
+    head->addWidget(picIcon, 0, Qt::AlignTop);
+    head->addLayout(text, 1);
+    auto *buttons = new QVBoxLayout;
+    buttons->addWidget(cmdOK);
+    buttons->addWidget(cmdSysInfo);
+    auto *foot = new QHBoxLayout;
+    foot->addWidget(lblDisclaimer, 1);
+    foot->addLayout(buttons);
+    auto *top = new QVBoxLayout(this);
+    top->addLayout(head);
+    top->addLayout(foot);
+    resize(460, 260);
+
+    Form_Load();
+}
+
+QString frmAbout::VersionText()
+{
+    return QStringLiteral("Version %1.%2%3").arg(REZ4_VERSION_MAJOR).arg(REZ4_VERSION_MINOR).arg(REZ4_VERSION_PATCH);
+}
+
+void frmAbout::Form_Load()
+{
+    lblVersion->setText(VersionText());
+}
+
+void frmAbout::cmdOK_Click() { accept(); }
+
+void frmAbout::cmdSysInfo_Click() { StartSysInfo(); }
+
+void frmAbout::StartSysInfo()
+{
+    const QString path = SysInfo::FindTool();
+    bool started = false;
+    if (!path.isEmpty()) {
+        const auto &start = SysInfo::Tool().Start;
+        started = start ? start(path) : QProcess::startDetached(path, {});
+    }
+    if (!started)
+        Platform::Dialogs::MsgBox(Platform::ResText(1206));
+}

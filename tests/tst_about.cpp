@@ -1,0 +1,126 @@
+// The About box, the system information program and the help file.
+#include <QtTest>
+
+#include "app/AppState.h"
+#include "app/HelpViewer.h"
+#include "app/frmAbout.h"
+#include "platform/Dialogs.h"
+#include "platform/StringTable.h"
+#include "support/TestEnv.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+using namespace Platform;
+
+class TestAbout : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        SysInfo::ResetTool();
+        ModuleHelp::ResetViewer();
+    }
+    void cleanup() { init(); }
+
+    void versionLabel();
+    void sysInfo_data();
+    void sysInfo();
+    void sysInfoNotStartable();
+    void help_data();
+    void help();
+};
+
+void TestAbout::versionLabel()
+{
+    TestEnv::Scope env;
+    frmAbout dlg;
+    const QString expected = QStringLiteral("Version %1.%2%3")
+                                 .arg(REZ4_VERSION_MAJOR).arg(REZ4_VERSION_MINOR).arg(REZ4_VERSION_PATCH);
+    QCOMPARE(dlg.lblVersion->text(), expected);
+    QVERIFY(QRegularExpression(QStringLiteral("^Version \\d+\\.\\d+$")).match(dlg.lblVersion->text()).hasMatch());
+    dlg.cmdOK->click();
+    QCOMPARE(dlg.result(), int(QDialog::Accepted));
+}
+
+void TestAbout::sysInfo_data()
+{
+    QTest::addColumn<QStringList>("present");   // candidates that exist (others are missing)
+    QTest::addColumn<bool>("startWorks");
+    QTest::addColumn<int>("startedIndex");      // -1 = nothing started
+    QTest::newRow("none installed") << QStringList{} << true << -1;
+    QTest::newRow("first installed") << QStringList{"a", "b"} << true << 0;
+    QTest::newRow("only second installed") << QStringList{"b"} << true << 1;
+    QTest::newRow("found but will not start") << QStringList{"a"} << false << 0;
+}
+
+void TestAbout::sysInfo()
+{
+    QFETCH(QStringList, present);
+    QFETCH(bool, startWorks);
+    QFETCH(int, startedIndex);
+    TestEnv::Scope env;
+    const QStringList candidates{env.path("a"), env.path("b")};
+    for (const QString &name : present)
+        env.writeFile(name, "#!/bin/sh\n");
+    QStringList started;
+    SysInfo::Tool().Candidates = candidates;
+    SysInfo::Tool().Start = [&](const QString &p) { started << p; return startWorks; };
+
+    frmAbout dlg;
+    dlg.cmdSysInfo->click();
+
+    QCOMPARE(started, startedIndex < 0 ? QStringList{} : QStringList{candidates[startedIndex]});
+    const bool failed = startedIndex < 0 || !startWorks;
+    QCOMPARE(Dialogs::ShownTexts(), failed ? QStringList{ResText(1206)} : QStringList{});
+    if (failed)
+        QCOMPARE(Dialogs::Shown().front().icon, MsgIcon::None);
+}
+
+void TestAbout::sysInfoNotStartable()
+{
+    // A file at the known place that is no program: the real start fails.
+    TestEnv::Scope env;
+    SysInfo::Tool().Candidates = {env.writeFile("notaprogram", "plain text")};
+    frmAbout::StartSysInfo();
+    QCOMPARE(Dialogs::ShownTexts(), QStringList{ResText(1206)});
+}
+
+void TestAbout::help_data()
+{
+    QTest::addColumn<QString>("file");      // "" = empty name, "missing", "present"
+    QTest::addColumn<bool>("viewerWorks");
+    QTest::addColumn<bool>("opened");
+    QTest::newRow("present") << "present" << true << true;
+    QTest::newRow("missing") << "missing" << true << false;
+    QTest::newRow("empty name") << "" << true << false;
+    QTest::newRow("no viewer") << "present" << false << false;
+}
+
+void TestAbout::help()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, viewerWorks);
+    QFETCH(bool, opened);
+    TestEnv::Scope env;
+    QString path;
+    if (file == QLatin1String("present"))
+        path = env.writeFile("veve7ror.uri", "<html></html>");
+    else if (file == QLatin1String("missing"))
+        path = env.path("veve7ror.uri");
+    QStringList viewed;
+    ModuleHelp::Viewer().OpenDocument = [&](const QString &p) { viewed << p; return viewerWorks; };
+
+    ModuleHelp::ShowHelpFile(path, nullptr, ResText(414));
+
+    if (opened) {
+        QCOMPARE(viewed, QStringList{path});
+        QVERIFY(Dialogs::Shown().empty());
+    } else {
+        QCOMPARE(Dialogs::ShownTexts(), QStringList{ResText(414)});
+        QCOMPARE(Dialogs::Shown().front().icon, MsgIcon::Information);
+    }
+}
+
+QTEST_MAIN(TestAbout)
+#include "tst_about.moc"
