@@ -1,0 +1,59 @@
+#pragma once
+// Pulses and millimetres: every conversion between the two units, and the
+// per-axis limits the position checks use. A lead or a pulses-per-revolution
+// of 0 (or less) is not a valid actuator setting: the conversions then give
+// nothing instead of dividing.
+#include "paradata/ValueCell.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+namespace Module2Calc {
+
+// pulses x (lead / ppr), unrounded.
+std::optional<double> PulseToMm(int lead, int32_t ppr, const ValueCell &pulses);
+// (mm / lead) x ppr, rounded half to even to whole pulses.
+std::optional<double> MmToPulse(int lead, int32_t ppr, const ValueCell &mm);
+// The millimetre value moved onto a whole pulse: mode 1 sends an exact half
+// pulse up (away from zero), mode 0 down; any other mode gives 0.
+std::optional<double> RoundMmToPulseUnit(int lead, int mode, int32_t ppr, const ValueCell &mm);
+
+// Mode of RoundMmToPulseUnit that follows the "MmRoundUp" setting.
+int RoundMode();
+
+// True when the axis's lead and pulses per revolution can be divided by.
+bool AxisSettingValid(int axis);
+
+// The mm columns (axis + 4) of the position rows PosiNoStart..PosiNoEnd from
+// the pulse columns (axis 0..3), and the other way round. The position table
+// belongs to the position data; it is reached through the two accessors
+// (cell (row, column), rows 0..999, columns 0..8). An axis not in use gets
+// the integer 0. Result 0, or 1 when some axis in use has an invalid setting
+// or a source cell holds no number (those cells are left as they were).
+using CellGet = std::function<ValueCell(int row, int col)>;
+using CellSet = std::function<void(int row, int col, const ValueCell &v)>;
+int PosiPulseToMm(const CellGet &get, const CellSet &set);
+int PosiMmToPulse(const CellGet &get, const CellSet &set);
+
+// Stroke limit in pulses of every axis (0 for an axis not in use); one
+// decimal rounded half away from zero, then any remainder of 0.05 pulse or
+// more rounds up. Result 0, or 1 when an axis in use has an invalid setting
+// (its MaxPulse becomes 0).
+int Culc_MaxPulse();
+// MaxMm of every axis in use from MaxPulse, truncated to 0.001 mm. Result 0,
+// or 1 when an axis in use has an invalid setting (its MaxMm is kept).
+int Culc_MaxMm();
+// MaxSpeed of every axis. Result 0, or 1 when an axis has an invalid setting
+// or the speed does not fit (its MaxSpeed is kept).
+int Culc_MaxSpeed();
+
+// The pure rules behind the limits, for one axis.
+std::optional<int32_t> MaxPulseOf(int stroke, int lead, int32_t ppr);
+std::optional<double> MaxMmOf(int lead, int32_t ppr, int32_t maxPulse);
+std::optional<int16_t> MaxSpeedOfUsedAxis(int lead, int32_t ppr);
+// Speed of an axis not in use, from its size code and speed letter; " 99"
+// uses the formula of a used axis.
+std::optional<int16_t> MaxSpeedOfFreeAxis(const QString &size, const QString &speed, int lead, int32_t ppr);
+
+} // namespace Module2Calc

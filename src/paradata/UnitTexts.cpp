@@ -1,0 +1,150 @@
+#include "paradata/UnitTexts.h"
+
+#include "app/AppState.h"
+#include "app/Module1Text.h"
+#include "app/Num.h"
+#include "paradata/DeviceList.h"
+#include "paradata/ParadataState.h"
+#include "platform/StringTable.h"
+
+namespace Module1 {
+
+namespace {
+std::function<void(const DeviceNameTexts &)> g_deviceView;
+std::function<void(const RateTexts &)> g_rateView;
+
+// "#0.000": three decimals, halves away from zero, at least one digit
+// before the point, no "-0.000".
+QString formatMm3(double v)
+{
+    double r = Num::RoundHalfAway(v, 3);
+    if (r == 0)
+        r = 0;
+    return QString::number(r, 'f', 3);
+}
+
+// Single-precision value through "#0.000" and back, shown in its shortest
+// general form (2.500 as "2.5").
+QString rateNumber(float v)
+{
+    const float r = float(Num::RoundHalfAway(double(v), 3));
+    return QString::number(double(r), 'g', 7);
+}
+} // namespace
+
+int ParaPulseToMmText()
+{
+    auto &t = Paradata().ParaFileTable;
+    int result = 0;
+    for (int a = 0; a < 4; ++a) {
+        if (App().AxisNotUsed[a])
+            continue;
+        const auto lead = t[8][a].toInt16();
+        const auto pulse = t[9][a].toInt32();
+        if (!lead || !pulse || *pulse == 0) {
+            result = 1;
+            continue;
+        }
+        for (int row : {7, 21, 22}) {
+            const auto value = t[row][a].toInt32();
+            if (!value) {
+                result = 1;
+                continue;
+            }
+            // Multiplication before the division, as the printout expects.
+            const QString mm = formatMm3((double(*lead) * double(*value)) / double(*pulse));
+            t[row][a] = ValueCell(PadSpace(mm, 7).value_or(mm));
+        }
+    }
+    return result;
+}
+
+QString DeviceModelText(const QString &size, const QString &speed, int stroke, int pgKind, bool withPG)
+{
+    QString mark = QStringLiteral(" ");
+    if (pgKind == 1)
+        mark = withPG ? QStringLiteral("E") : QStringLiteral("_");
+    return QStringLiteral("QZ-") + size + speed + QLatin1Char('-') + DecSpacePad(stroke, 3) + mark;
+}
+
+DeviceNameTexts DeviceNameTextsNow()
+{
+    DeviceNameTexts out;
+    const auto &s = Paradata();
+    const auto &d = s.DevSetting;
+    std::array<QString, 4> label;
+    for (int a = 0; a < 4; ++a)
+        label[a] = Platform::ResText(220 + a);
+    // One list lookup per axis, not one per grid column.
+    std::array<std::optional<QString>, 4> model;
+    for (int c = 1; c <= 24; ++c) {
+        const int a = (c - 1) / 6;
+        if (App().AxisNotUsed[a]) {
+            out.header[c] = label[a] + QStringLiteral(":**********");
+            out.caption[a] = QString();
+            continue;
+        }
+        if (!d.DevQzFlag[a])
+            break;
+        if (!model[a]) {
+            const int k = GetDevicePgKind(d.DevSize[a], d.DevSpeed[a], d.DevStroke[a]);
+            model[a] = DeviceModelText(d.DevSize[a], d.DevSpeed[a], d.DevStroke[a], k, s.DevSettei.DevSetteiWithPG[a]);
+        }
+        out.header[c] = label[a] + QLatin1Char(':') + *model[a];
+        out.caption[a] = *model[a];
+    }
+    return out;
+}
+
+void DispDeviceName()
+{
+    const DeviceNameTexts t = DeviceNameTextsNow();
+    if (g_deviceView)
+        g_deviceView(t);
+}
+
+RateTexts PulseMmRateTexts(int axis)
+{
+    RateTexts out;
+    if (axis < 0 || axis > 3) {
+        out.panel2 = QString();
+        out.panel3 = QString();
+        return out;
+    }
+    if (App().AxisNotUsed[axis])
+        return out;
+    const auto &d = Paradata().DevSetting;
+    const int lead = d.DevLead[axis];
+    const int32_t ppr = d.DevPPR[axis];
+    if (lead <= 0 || ppr <= 0)
+        return out;
+    const float p = (1.0f / float(lead)) * float(ppr);
+    const float m = (1.0f / float(ppr)) * float(lead);
+    const QString k = QString::number(axis + 1);
+    const QString P = Platform::ResText(6);
+    out.panel2 = QLatin1Char('<') + k + QStringLiteral(">1mm = ") + rateNumber(p) + P;
+    out.panel3 = QLatin1Char('<') + k + QStringLiteral(">1") + P + QStringLiteral("= ") + rateNumber(m) + QStringLiteral("mm");
+    return out;
+}
+
+void DispPulseMmRate1(int axis)
+{
+    const RateTexts t = PulseMmRateTexts(axis);
+    if (g_rateView && (t.panel2 || t.panel3))
+        g_rateView(t);
+}
+
+void DispPulseMmRate()
+{
+    for (int a = 0; a < 4; ++a) {
+        if (!App().AxisNotUsed[a]) {
+            DispPulseMmRate1(a);
+            return;
+        }
+    }
+}
+
+void SetDeviceNameView(std::function<void(const DeviceNameTexts &)> view) { g_deviceView = std::move(view); }
+void SetRateView(std::function<void(const RateTexts &)> view) { g_rateView = std::move(view); }
+
+} // namespace Module1

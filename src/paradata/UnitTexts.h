@@ -1,0 +1,45 @@
+#pragma once
+// Texts that tell the user which actuator each axis carries and how many
+// pulses make a millimetre, and the parameter table's pulse values as
+// millimetre text. The texts are computed by plain functions; the windows
+// that show them register a view and get them when they change.
+#include <QString>
+#include <array>
+#include <functional>
+#include <optional>
+
+namespace Module1 {
+
+// STROKE, ZONE1 and ZONE2 of ParaFileTable rewritten as millimetre text
+// ("#0.000", right-aligned to 7; a longer text is kept whole) for every axis
+// in use. Result 0, or 1 when an axis's LEAD / PULSE / value cannot be used
+// (that axis's cells are left as they are).
+int ParaPulseToMmText();
+
+// Actuator texts of the position window: header cells (row 0) of the data
+// columns 1..24 and the caption of each axis's device label. Nothing in a
+// slot = that text stays as it is.
+struct DeviceNameTexts {
+    std::array<std::optional<QString>, 25> header{};   // index = grid column
+    std::array<std::optional<QString>, 4> caption{};   // index = axis
+};
+DeviceNameTexts DeviceNameTextsNow();
+// The model text of an axis of the QZ series, e.g. "QZ- 28L-100E".
+QString DeviceModelText(const QString &size, const QString &speed, int stroke, int pgKind, bool withPG);
+void DispDeviceName();
+
+// Pulse/mm rate texts of the status panel (second and third panel).
+// Nothing in a slot = that panel stays as it is.
+struct RateTexts {
+    std::optional<QString> panel2;
+    std::optional<QString> panel3;
+};
+RateTexts PulseMmRateTexts(int axis);
+void DispPulseMmRate();
+void DispPulseMmRate1(int axis);
+
+// The windows that carry these texts register here while they exist.
+void SetDeviceNameView(std::function<void(const DeviceNameTexts &)> view);
+void SetRateView(std::function<void(const RateTexts &)> view);
+
+} // namespace Module1
