@@ -1,0 +1,51 @@
+#pragma once
+// What the command procedures need of the rest of the program: the serial
+// port, the online state, the mask of present axes and the main window's
+// progress display. Kept in one place so the procedures read as the
+// exchanges they are.
+#include <QString>
+
+namespace Module3Tusin::CmdHost {
+
+// 0 = the port is open, 1 = it could not be opened.
+int OpenPort();
+// Closes the port unless the "keep the port open" option is set.
+void ClosePortIfFree();
+void SetOnline();
+void SetOffline();
+// Mask of the axes present in the controller (bit i = axis i + 1).
+int PresentAxisMask();
+
+// What the main window's status panel shows of a transfer; tests read it.
+struct ProgressView {
+    bool visible = false;
+    bool cancelOffered = false; // the cancel button is shown
+    int maximum = 0;
+    int value = 0;
+    QString status;
+    bool busyPointer = false;
+};
+const ProgressView &Progress();
+void ResetProgress();
+
+// Status text, maximum and, with `cancelOffered`, the cancel button of the
+// progress display, without showing the bar (for callers that show and
+// hide it themselves).
+void PrepareProgress(int maximum, int statusTextId, bool cancelOffered);
+void SetProgressValue(int value);
+
+// The progress display of one transfer: shown from construction, hidden and
+// the pointer restored on every way out.
+class TransferProgress {
+public:
+    TransferProgress(int maximum, int statusTextId, bool cancelOffered, bool busyPointer = false);
+    ~TransferProgress();
+    TransferProgress(const TransferProgress &) = delete;
+    TransferProgress &operator=(const TransferProgress &) = delete;
+    void setValue(int value) { SetProgressValue(value); }
+
+private:
+    bool m_busyPointer;
+};
+
+} // namespace Module3Tusin::CmdHost

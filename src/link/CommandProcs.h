@@ -1,0 +1,68 @@
+#pragma once
+// One procedure per controller command (or sequence of commands): state,
+// motion, alarm and store; inputs and outputs; program step counts and the
+// running task; group and sequence-macro transfer. Each queues its frames
+// (CommandFrames.h) and waits for them through the request queues; the
+// engine shows the communication messages. Results: 0 = success, 1 =
+// failure unless a procedure says otherwise; a full queue fails silently.
+
+namespace Module3Tusin {
+
+// ---- state, motion, alarm, store ------------------------------------------
+// "0CM1": 0 = controller in communication mode and application online.
+int TusinModeOn(int msgFlag);
+// "0RA": 1 = every present axis at rest, 0 = not at rest, -1 = failure.
+int CheckCtAxisStop();
+// "0MP" / "0MS" (mode 1): position 0..999 (0 = home return).
+int MovePosiNo(int posiNo, int mode);
+// "0MG": waits for the end of the group move without time-out; the wait
+// also ends (failure) on the main window's cancel or a link failure.
+int MoveGrpNo(int grpNo);
+// "0WA": closes a position write with the range of positions written.
+int StorePosiDataInCt(int first, int last);
+// "0AR".
+int AlarmResetCt();
+// "0CM" + mode number + four axis digits. A mode number outside 0..2
+// becomes 0, also in the caller's variable.
+int TusinModeSet(int modeValue, int &modeNo, int axisMask);
+
+// ---- inputs and outputs ----------------------------------------------------
+// "0RI" then "0RO" into InBit / OutBit.
+int ReadIOFromCt();
+// Applies the toggles of OutReq to OutBit and writes all outputs ("0WO").
+int WriteOutputToCt();
+// One cycle of the monitor: mode command when needed, output write when
+// requested, then the read.
+int IOCheckTusin2();
+// The main window's cycle: the same steps.
+int IOCheckTusin();
+
+// ---- programs and tasks ----------------------------------------------------
+// "0RR": the program's step count 0..255, or -1 = failure.
+int ReadProgStepSuFromCt(int progNo);
+// Step counts of programs 1..100 into ProgStepSu.
+int ReadAllProgStepSuFromCt();
+// Result of ReadTaskNoFromCt on any failure: no task digit takes it.
+inline constexpr int kTaskNoFailure = -1;
+// "0TN" through the priority queue: the running task's program digit 0..15
+// (0 = none), or kTaskNoFailure.
+int ReadTaskNoFromCt();
+// The fixed answer 3 (the digit of "0TN03"); sends nothing.
+int ReadTaskNoFromCt2();
+
+// ---- groups and sequence macros --------------------------------------------
+// 99 × "0WG", then "0WE3".
+int WriteGrpDataToCt();
+// 99 × "0RG" into GrpDataBuf; 2 = cancelled by the user.
+int ReadGrpDataFromCt();
+// 20 × "0WS", then "0WE1".
+int WriteSqMcrToCt();
+// 20 × "0RS" into SmDataBuf.
+int ReadSqMcrFromCt();
+
+} // namespace Module3Tusin
+
+namespace Module1 {
+// "0RH": 0 = reply evaluated into HomeDoneFlag, 1 = failure.
+int CheckRH();
+} // namespace Module1
