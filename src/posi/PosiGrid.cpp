@@ -1,0 +1,207 @@
+#include "posi/PosiGrid.h"
+
+#include "app/AppState.h"
+#include "app/Module1Text.h"
+#include "platform/Dialogs.h"
+#include "platform/StringTable.h"
+#include "posi/PosiTables.h"
+
+#include <memory>
+
+using Platform::ResText;
+
+namespace PosiGrid {
+namespace {
+
+std::unique_ptr<PosiGridModel> g_grid;
+
+bool axisUnused(int a) { return App().AxisNotUsed[static_cast<size_t>(a & 3)]; }
+
+QString num(double v) { return QString::number(v, 'g', 15); }
+
+QString unitText() { return ResText(App().DispMmUnit ? 230 : 229); }
+
+void writeTitles(int row1FontSize)
+{
+    PosiGridModel &g = Grid();
+    if (g.Rows() < 2)
+        g.SetRows(2);
+    g.SetText(0, 0, QString());
+    g.SetText(1, 0, ResText(248));
+    const int fieldTitles[6] = {225, 226, 227, 228, 199, 200};
+    for (int a = 0; a < 4; ++a) {
+        for (int k = 0; k < 6; ++k) {
+            const int c = 6 * a + 1 + k;
+            g.SetText(0, c, ResText(220 + a));
+            g.SetText(1, c, k == 3 ? ResText(228) + unitText() : ResText(fieldTitles[k]));
+        }
+    }
+    const int common[4] = {196, 197, 198, 234};
+    for (int k = 0; k < 4; ++k) {
+        g.SetText(0, 25 + k, ResText(224));
+        g.SetText(1, 25 + k, ResText(common[k]));
+    }
+    g.SetTitleFontSizes(11, row1FontSize);
+    App().DataFileName = ResText(213);
+}
+
+void sizeInit(bool prgMode, bool resetRows)
+{
+    PosiGridModel &g = Grid();
+    if (resetRows)
+        g.SetRows(2);
+    g.SetMergeRow0(true);
+    g.SetRowHeight(0, 300);
+    g.SetRowHeight(1, 500);
+    const int posWidths[6] = {500, 500, 500, 1000, 600, 700};
+    const int prgWidths[6] = {0, 0, 0, 2000, 0, 0};
+    g.SetColWidth(0, 400);
+    for (int a = 0; a < 4; ++a)
+        for (int k = 0; k < 6; ++k)
+            g.SetColWidth(6 * a + 1 + k, axisUnused(a) ? 0 : (prgMode ? prgWidths[k] : posWidths[k]));
+    if (prgMode) {
+        for (int c = 25; c <= 27; ++c)
+            g.SetColWidth(c, 0);
+    } else {
+        g.SetColWidth(25, axisUnused(1) ? 0 : 500);
+        g.SetColWidth(26, 500);
+        g.SetColWidth(27, 500);
+    }
+    int s = 0;
+    for (int c = 0; c <= 27; ++c)
+        s += g.ColWidth(c);
+    const int w = g.GridWidth();
+    const int rest = w - (s + (prgMode ? 100 : 500));
+    // A grid too narrow for the other columns scrolls; the comment column
+    // keeps a usable width then.
+    g.SetColWidth(28, (w < s || rest <= 0) ? 3500 : rest);
+    for (int c = 0; c <= 27; ++c)
+        g.SetColAlignment(c, 4);
+    g.SetColAlignment(28, 1);
+    if (!g.InBulk())
+        emit g.shapeChanged();
+}
+
+void fill(bool prgMode)
+{
+    const AppState &app = App();
+    if (app.DispNoStart == 0 && app.DispNoEnd == 0)
+        return;
+    PosiGridModel &g = Grid();
+    const PosiState &p = Posi();
+    g.SetRows(app.DispNoEnd - app.DispNoStart + 3);
+    DispAxisData2();
+    FG_HighSyoriStart();
+    for (int n = app.DispNoStart; n <= app.DispNoEnd; ++n) {
+        if (n < 0 || n > kPosiMax)
+            continue;
+        const int r = RowOf(n, app.DispNoStart);
+        const PosiRecord &rec = p.PosiData[static_cast<size_t>(n)];
+        const PosiDispRow &disp = p.PosiDataDisp[static_cast<size_t>(n)];
+        g.SetRowHeight(r, 250);
+        g.SetText(r, 0, QString::number(n));
+        for (int a = 0; a < 4; ++a) {
+            const bool used = !axisUnused(a);
+            const size_t ai = static_cast<size_t>(a);
+            g.SetText(r, PosiField::Speed(a), used ? num(rec[PosiField::Speed(a)].toDouble()) : QStringLiteral("30"));
+            g.SetText(r, PosiField::Acc(a), used ? num(rec[PosiField::Acc(a)].toDouble() * 10) : QStringLiteral("10"));
+            g.SetText(r, PosiField::Method(a), used ? num(rec[PosiField::Method(a)].toDouble()) : QStringLiteral("0"));
+            QString value = app.DispMmUnit ? MmText(used ? disp[ai + 4] : 0) : (used ? num(disp[ai]) : QStringLiteral("0"));
+            if (prgMode) {
+                const int method = rec[PosiField::Method(a)].toLong().value_or(0);
+                if (!used || method == 0)
+                    value = QStringLiteral("N");
+                else if (method == 2)
+                    value = QLatin1Char('+') + value;
+                else if (method == 3)
+                    value = QLatin1Char('-') + value;
+            }
+            g.SetText(r, PosiField::Position(a), value);
+            g.SetText(r, PosiField::PushForce(a), used ? num(rec[PosiField::PushForce(a)].toDouble()) : QStringLiteral("0"));
+            g.SetText(r, PosiField::PushPos(a), used ? num(rec[PosiField::PushPos(a)].toDouble()) : QStringLiteral("0"));
+        }
+        for (int f : {PosiField::Itpl, PosiField::Out, PosiField::Macro})
+            g.SetText(r, f, num(rec[f].toDouble()));
+        g.SetText(r, PosiField::Comment, rec[PosiField::Comment].toText());
+    }
+    FG_InitPos();
+    FG_HighSyoriEnd();
+}
+
+} // namespace
+
+PosiGridModel &Grid()
+{
+    if (!g_grid)
+        g_grid = std::make_unique<PosiGridModel>();
+    return *g_grid;
+}
+
+void ResetGrid() { g_grid = std::make_unique<PosiGridModel>(); }
+
+QString MmText(double mm)
+{
+    const QString t = QString::number(mm, 'f', 3);
+    return Module1::PadSpace(t, 8).value_or(t);
+}
+
+void Set_PosFormStrAtPosMode() { writeTitles(7); }
+void Set_PosFormStrAtPrgMode() { writeTitles(9); }
+
+void Change_DispUnit()
+{
+    for (int a = 0; a < 4; ++a)
+        Grid().SetText(1, PosiField::Position(a), ResText(228) + QString::number(a + 1) + unitText());
+}
+
+void SizeInit_PosFlexGridAtPosMode() { sizeInit(false, true); }
+void SizeInit_PosFlexGridAtPosMode2() { sizeInit(false, false); }
+void SizeInit_PosFlexGridAtPrgMode2() { sizeInit(true, true); }
+void SizeInit_PosFlexGridAtPrgMode3() { sizeInit(true, false); }
+
+void DispAxisData2()
+{
+    if (App().DispNoStart == 0 && App().DispNoEnd == 0)
+        return;
+    PosiGridModel &g = Grid();
+    FG_HighSyoriStart();
+    for (int c = 1; c <= 27; ++c) {
+        quint32 color = PosiGridModel::kWindowColor;
+        if (c <= 24) {
+            const int a = (c - 1) / 6;
+            if (axisUnused(a))
+                color = 0xE0E0E0u;
+            else if (a == 1 || a == 3)
+                color = 0xC0FFFFu;
+        }
+        for (int r = 2; r < g.Rows(); ++r)
+            g.SetCellBackColor(r, c, color);
+    }
+    FG_InitPos();
+    FG_HighSyoriEnd();
+}
+
+void FG_HighSyoriStart() { Grid().BeginBulk(); }
+void FG_HighSyoriEnd() { Grid().EndBulk(); }
+void FG_InitPos() { Grid().SetCurrent(0, 0); }
+
+void QzDataHyoji_3() { fill(false); }
+void QzDataHyoji_3Prg() { fill(true); }
+void QzDataHyoji()
+{
+    if (App().PrgModeFlag)
+        QzDataHyoji_3Prg();
+    else
+        QzDataHyoji_3();
+}
+
+int Check_flgdLineNo()
+{
+    if (Grid().Rows() >= 3)
+        return 0;
+    Platform::Dialogs::MsgBox(ResText(433) + QStringLiteral("\r\n") + ResText(434), Platform::MsgButtons::Ok,
+                              Platform::MsgIcon::Information);
+    return 1;
+}
+
+} // namespace PosiGrid

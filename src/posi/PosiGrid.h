@@ -1,0 +1,36 @@
+#pragma once
+// The position grid's layout and display: titles, widths, colours, hidden
+// columns of unused axes and of program mode, and the fill from the
+// position tables. The grid lives in one model for the run.
+#include "posi/PosiGridModel.h"
+
+namespace PosiGrid {
+
+PosiGridModel &Grid();
+void ResetGrid();   // a fresh, empty grid (tests)
+
+// Grid row of position n, and the position of grid row r.
+inline int RowOf(int posiNo, int dispNoStart) { return posiNo - dispNoStart + 2; }
+
+void Set_PosFormStrAtPosMode();
+void Set_PosFormStrAtPrgMode();
+void Change_DispUnit();
+void SizeInit_PosFlexGridAtPosMode();
+void SizeInit_PosFlexGridAtPosMode2();
+void SizeInit_PosFlexGridAtPrgMode2();
+void SizeInit_PosFlexGridAtPrgMode3();
+void DispAxisData2();
+void FG_HighSyoriStart();
+void FG_HighSyoriEnd();
+void FG_InitPos();
+void QzDataHyoji_3();
+void QzDataHyoji_3Prg();
+// Fills the grid in the display of the controller mode.
+void QzDataHyoji();
+// 1 (after message 433/434) when the grid holds no position, else 0.
+int Check_flgdLineNo();
+
+// Cell texts of the display.
+QString MmText(double mm);   // "#0.000", padded on the left to 8
+
+} // namespace PosiGrid
