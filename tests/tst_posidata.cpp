@@ -3,7 +3,7 @@
 #include "paradata/ItemFile.h"
 #include "platform/Dialogs.h"
 #include "posi/PosiCodec.h"
-#include "posi/PosiDevice.h"
+#include "paradata/ParadataState.h"
 #include "posi/PosiFile.h"
 #include "posi/PosiTables.h"
 #include "support/TestEnv.h"
@@ -30,20 +30,20 @@ private slots:
     {
         env = std::make_unique<TestEnv::Scope>();
         ResetPosiState();
-        PosiDevice::ResetDev();
+        ResetParadataState();
     }
 
     void defaultsAndIndexBases()
     {
-        PosiDevice::Dev().DevSpeed = {QStringLiteral("D"), QStringLiteral("D"), QStringLiteral("C"), QStringLiteral("D")};
-        PosiDevice::Dev().DevSize = {QStringLiteral(" 42"), QStringLiteral("42"), QStringLiteral(" 42"), QString()};
+        Paradata().DevSetting.DevSpeed = {QStringLiteral("D"), QStringLiteral("D"), QStringLiteral("C"), QStringLiteral("D")};
+        Paradata().DevSetting.DevSize = {QStringLiteral(" 42"), QStringLiteral("42"), QStringLiteral(" 42"), QString()};
         QVERIFY(!CheckPosiDataExist());
         Module1::InitPosiData();
         const PosiRecord &r = Posi().PosiData[999];
-        QCOMPARE(r[Acc(0)].toDouble(), 20.0);
+        QCOMPARE(r[Acc(0)].val(), 20.0);
         for (int a = 1; a < 4; ++a)
-            QCOMPARE(r[Acc(a)].toDouble(), 10.0);
-        QCOMPARE(r[Speed(2)].toDouble(), 30.0);
+            QCOMPARE(r[Acc(a)].val(), 10.0);
+        QCOMPARE(r[Speed(2)].val(), 30.0);
         QVERIFY(r[Comment].equalsEmptyText());
         QVERIFY(Posi().PosiData[0][1].isEmpty());      // row 0 is never a position
         QCOMPARE(Posi().TusinStr[998], QStringLiteral("0"));
@@ -64,15 +64,15 @@ private slots:
         App().PosiNoStart = 5;
         App().PosiNoEnd = 5;
         Module1::CopyPosiRecord();
-        QCOMPARE(p.PosiData[5][Position(0)].toDouble(), 77.0);
+        QCOMPARE(p.PosiData[5][Position(0)].val(), 77.0);
         QCOMPARE(p.PosiDataDisp[5][0], 1234.0);
-        QCOMPARE(p.PosiData[5][Speed(1)].toDouble(), 55.0);
-        QCOMPARE(p.PosiData[5][Comment].toText(), QStringLiteral("new"));
+        QCOMPARE(p.PosiData[5][Speed(1)].val(), 55.0);
+        QCOMPARE(p.PosiData[5][Comment].toString(), QStringLiteral("new"));
         App().PosiNoStart = 6;   // empty range copies nothing
         App().PosiNoEnd = 5;
         p.PosiDataRead[5][Speed(1)] = 66;
         Module1::CopyPosiRecord();
-        QCOMPARE(p.PosiData[5][Speed(1)].toDouble(), 55.0);
+        QCOMPARE(p.PosiData[5][Speed(1)].val(), 55.0);
     }
 
     void commonRange_data()
@@ -160,7 +160,7 @@ private slots:
         const auto back = PosiCodec::DecodeReadReply(QStringLiteral("0RP3E7") + block + QStringLiteral("\r\n"), 999);
         QVERIFY(back);
         for (int f = 1; f <= 27; ++f)
-            QCOMPARE((*back)[f].toDouble(), r[f].toDouble());
+            QCOMPARE((*back)[f].val(), r[f].val());
         QVERIFY((*back)[Comment].isEmpty());
         // A reply for another position, a short one or a damaged digit is refused.
         QVERIFY(!PosiCodec::DecodeReadReply(QStringLiteral("0RP3E6") + block, 999));
@@ -191,9 +191,9 @@ private slots:
         QCOMPARE(p.FileAxisName[0], QStringLiteral("QZ42"));
         QCOMPARE(p.FileFirstPosiNo, 3);
         QCOMPARE(p.FileLastPosiNo, 3);
-        QCOMPARE(p.PosiDataRead[3][Position(0)].toText(), QStringLiteral(" 500"));
-        QCOMPARE(p.PosiDataRead[3][Macro].toDouble(), 2.0);
-        QCOMPARE(p.PosiDataRead[3][Comment].toText(), QStringLiteral("a, b"));   // a quoted comma stays in its item
+        QCOMPARE(p.PosiDataRead[3][Position(0)].toString(), QStringLiteral(" 500"));
+        QCOMPARE(p.PosiDataRead[3][Macro].val(), 2.0);
+        QCOMPARE(p.PosiDataRead[3][Comment].toString(), QStringLiteral("a, b"));   // a quoted comma stays in its item
     }
 
     void saveOpenSave_sameTablesAndBytes()
@@ -202,7 +202,7 @@ private slots:
         PosiState &p = Posi();
         App().PrgModeFlag = false;
         App().AxisNotUsed = {false, false, true, false};
-        PosiDevice::Dev().DevNewType = {true, false, false, false};
+        Paradata().DevSetting.DevNewType = {true, false, false, false};
         for (int n = 10; n <= 20; ++n) {
             p.PosiData[n][Speed(0)] = 100 + n;
             p.PosiData[n][Position(1)] = 262143 - n;
@@ -229,8 +229,8 @@ private slots:
         QCOMPARE(p.FileLastPosiNo, 20);
         for (int n : {10, 11, 13, 14, 16, 20})
             for (int f = 1; f <= 27; ++f)
-                QCOMPARE(p.PosiDataRead[n][f].toDouble(), p.PosiData[n][f].toDouble());
-        QCOMPARE(p.PosiDataRead[10][Comment].toText(), QStringLiteral("位置 10 'q'"));
+                QCOMPARE(p.PosiDataRead[n][f].val(), p.PosiData[n][f].val());
+        QCOMPARE(p.PosiDataRead[10][Comment].toString(), QStringLiteral("位置 10 'q'"));
         // 12 and 15 were left out of the file: they read back as defaults.
         QCOMPARE(p.PosiDataRead[12], Module1::DefaultPosiRecord());
 
@@ -258,8 +258,8 @@ private slots:
         QCOMPARE(Module1::ReadPosiFile(env->writeSjis(QStringLiteral("u.qzd"), text)), 0);
         QCOMPARE(Posi().FileFirstPosiNo, 4);
         QCOMPARE(Posi().FileLastPosiNo, 9);
-        QCOMPARE(Posi().PosiDataRead[6][Speed(0)].toDouble(), 30.0);
-        QCOMPARE(Posi().PosiDataRead[7][Speed(0)].toDouble(), 50.0);
+        QCOMPARE(Posi().PosiDataRead[6][Speed(0)].val(), 30.0);
+        QCOMPARE(Posi().PosiDataRead[7][Speed(0)].val(), 50.0);
     }
 
     void refusedFilesChangeNothing_data()

@@ -1,6 +1,6 @@
 // Position grid layout and display, read through the grid model.
 #include "app/AppState.h"
-#include "posi/PosiDevice.h"
+#include "paradata/ParadataState.h"
 #include "posi/PosiGrid.h"
 #include "posi/PosiGridView.h"
 #include "posi/PosiTables.h"
@@ -45,7 +45,7 @@ private slots:
         env = std::make_unique<TestEnv::Scope>();
         App().LangOffset = 10000;
         ResetPosiState();
-        PosiDevice::ResetDev();
+        ResetParadataState();
         ResetGrid();
     }
 

@@ -8,7 +8,7 @@ namespace {
 int32_t whole(const PosiValue &v)
 {
     // Out-of-range values come out as "X" digits, which the controller refuses.
-    return v.toLong().value_or(-1);
+    return v.whole().value_or(-1);
 }
 
 std::optional<int32_t> hexValue(const QString &digits)

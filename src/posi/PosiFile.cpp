@@ -44,8 +44,8 @@ QString FormatPosiFile(const std::array<QString, 4> &deviceNames)
         const PosiRecord &r = p.PosiData[static_cast<size_t>(n)];
         w.number(static_cast<qint64>(n));
         for (int f = 1; f < PosiField::Comment; ++f)
-            w.text(SignedNumberText(r[f].toDouble()));
-        w.text(r[PosiField::Comment].toText());
+            w.text(SignedNumberText(r[f].val()));
+        w.text(r[PosiField::Comment].toString());
         w.endRecord();
     }
     return w.result();

@@ -103,12 +103,12 @@ void fill(bool prgMode)
         for (int a = 0; a < 4; ++a) {
             const bool used = !axisUnused(a);
             const size_t ai = static_cast<size_t>(a);
-            g.SetText(r, PosiField::Speed(a), used ? num(rec[PosiField::Speed(a)].toDouble()) : QStringLiteral("30"));
-            g.SetText(r, PosiField::Acc(a), used ? num(rec[PosiField::Acc(a)].toDouble() * 10) : QStringLiteral("10"));
-            g.SetText(r, PosiField::Method(a), used ? num(rec[PosiField::Method(a)].toDouble()) : QStringLiteral("0"));
+            g.SetText(r, PosiField::Speed(a), used ? num(rec[PosiField::Speed(a)].val()) : QStringLiteral("30"));
+            g.SetText(r, PosiField::Acc(a), used ? num(rec[PosiField::Acc(a)].val() * 10) : QStringLiteral("10"));
+            g.SetText(r, PosiField::Method(a), used ? num(rec[PosiField::Method(a)].val()) : QStringLiteral("0"));
             QString value = app.DispMmUnit ? MmText(used ? disp[ai + 4] : 0) : (used ? num(disp[ai]) : QStringLiteral("0"));
             if (prgMode) {
-                const int method = rec[PosiField::Method(a)].toLong().value_or(0);
+                const int method = rec[PosiField::Method(a)].whole().value_or(0);
                 if (!used || method == 0)
                     value = QStringLiteral("N");
                 else if (method == 2)
@@ -117,12 +117,12 @@ void fill(bool prgMode)
                     value = QLatin1Char('-') + value;
             }
             g.SetText(r, PosiField::Position(a), value);
-            g.SetText(r, PosiField::PushForce(a), used ? num(rec[PosiField::PushForce(a)].toDouble()) : QStringLiteral("0"));
-            g.SetText(r, PosiField::PushPos(a), used ? num(rec[PosiField::PushPos(a)].toDouble()) : QStringLiteral("0"));
+            g.SetText(r, PosiField::PushForce(a), used ? num(rec[PosiField::PushForce(a)].val()) : QStringLiteral("0"));
+            g.SetText(r, PosiField::PushPos(a), used ? num(rec[PosiField::PushPos(a)].val()) : QStringLiteral("0"));
         }
         for (int f : {PosiField::Itpl, PosiField::Out, PosiField::Macro})
-            g.SetText(r, f, num(rec[f].toDouble()));
-        g.SetText(r, PosiField::Comment, rec[PosiField::Comment].toText());
+            g.SetText(r, f, num(rec[f].val()));
+        g.SetText(r, PosiField::Comment, rec[PosiField::Comment].toString());
     }
     FG_InitPos();
     FG_HighSyoriEnd();

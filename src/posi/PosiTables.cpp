@@ -19,27 +19,16 @@ PosiState &Posi()
 
 void ResetPosiState() { g_posi = std::make_unique<PosiState>(); }
 
-double PosiValue::toDouble() const
+double PosiValue::val() const
 {
-    switch (m_kind) {
-    case Kind::Number: return m_num;
-    case Kind::Text: return Num::Val(m_text);
-    case Kind::Empty: break;
-    }
+    if (isNumber())
+        return number();
+    if (isText())
+        return Num::Val(text());
     return 0;
 }
 
-std::optional<int32_t> PosiValue::toLong() const { return Num::CLng(toDouble()); }
-
-QString PosiValue::toText() const
-{
-    switch (m_kind) {
-    case Kind::Number: return QString::number(m_num, 'g', 15);
-    case Kind::Text: return m_text;
-    case Kind::Empty: break;
-    }
-    return QString();
-}
+std::optional<int32_t> PosiValue::whole() const { return Num::CLng(val()); }
 
 namespace Module1 {
 
@@ -88,7 +77,7 @@ void CopyPosiRecord()
         auto &pd = p.PosiData[static_cast<size_t>(n)];
         for (int f = 1; f <= kPosiFields; ++f) {
             if (f <= 24 && (f - 4) % 6 == 0)
-                p.PosiDataDisp[static_cast<size_t>(n)][static_cast<size_t>((f - 4) / 6)] = rd[f].toDouble();
+                p.PosiDataDisp[static_cast<size_t>(n)][static_cast<size_t>((f - 4) / 6)] = rd[f].val();
             else
                 pd[f] = rd[f];
         }

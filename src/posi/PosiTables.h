@@ -2,41 +2,28 @@
 // The position tables (positions 1 to 999), their flags and the range
 // variables of the position subsystem. One instance for the run; tests reset
 // it with ResetPosiState().
+#include "paradata/ValueCell.h"
+
 #include <QString>
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <vector>
 
-// One cell of a position table: nothing (never set), a number or a text.
-// Numbers are kept as doubles (whole numbers from the tables' writers; the
-// take-over from the grid may store a fraction such as 1.5 for 15 ms).
-class PosiValue {
+// One cell of a position table: nothing (never set), a number or a text,
+// as the parameter tables hold them. The position routines read a text by
+// its leading number ("  100" -> 100, "" -> 0), as the original reader does.
+class PosiValue : public ValueCell {
 public:
+    using ValueCell::ValueCell;
     PosiValue() = default;
-    PosiValue(double v) : m_kind(Kind::Number), m_num(v) {}           // NOLINT
-    PosiValue(int v) : m_kind(Kind::Number), m_num(v) {}              // NOLINT
-    PosiValue(const QString &t) : m_kind(Kind::Text), m_text(t) {}    // NOLINT
-    PosiValue(const char *t) : m_kind(Kind::Text), m_text(QString::fromUtf8(t)) {} // NOLINT
-
-    bool isEmpty() const { return m_kind == Kind::Empty; }
-    bool isNumber() const { return m_kind == Kind::Number; }
-    bool isText() const { return m_kind == Kind::Text; }
+    PosiValue(const ValueCell &c) : ValueCell(c) {}   // NOLINT
     // An empty cell compares equal to the empty text; a number never does.
-    bool equalsEmptyText() const { return isEmpty() || (isText() && m_text.isEmpty()); }
+    bool equalsEmptyText() const { return isEmpty() || (isText() && text().isEmpty()); }
     // Numeric value: a text gives its leading number (0 when none).
-    double toDouble() const;
+    double val() const;
     // Rounded half to even into 32 bits; nothing when it does not fit.
-    std::optional<int32_t> toLong() const;
-    // The value as its plain text (numbers in their shortest decimal form).
-    QString toText() const;
-    bool operator==(const PosiValue &o) const = default;
-
-private:
-    enum class Kind : uint8_t { Empty, Number, Text };
-    Kind m_kind = Kind::Empty;
-    double m_num = 0;
-    QString m_text;
+    std::optional<int32_t> whole() const;
 };
 
 inline constexpr int kPosiRows = 1000;    // rows 0..999, row n = position n
