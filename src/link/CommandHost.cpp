@@ -1,6 +1,7 @@
 #include "link/CommandHost.h"
 
 #include "app/AppState.h"
+#include "paradata/ParadataState.h"
 #include "platform/StringTable.h"
 
 #include <QCoreApplication>
@@ -26,14 +27,7 @@ void SetOnline() { App().OfflineFlag = false; }
 
 void SetOffline() { App().OfflineFlag = true; }
 
-int PresentAxisMask()
-{
-    int m = 0;
-    for (int i = 0; i < 4; ++i)
-        if (!App().AxisNotUsed[i])
-            m |= 1 << i;
-    return m;
-}
+int PresentAxisMask() { return Paradata().ParaSet.ParaSpAxis; }
 
 const ProgressView &Progress() { return g_progress; }
 void ResetProgress() { g_progress = ProgressView{}; }
