@@ -104,6 +104,23 @@ MsgAnswer MsgBox(const QString &text, MsgButtons buttons, MsgIcon icon, const QS
     return m.answer;
 }
 
+// The string table writes filters as "Text(*.ext)|*.ext|..." pairs; the
+// file dialog wants "Text (*.ext);;...".
+static QString qtFilter(const QString &filter)
+{
+    if (!filter.contains(QLatin1Char('|')) || filter.contains(QLatin1String(";;")))
+        return filter;
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList out;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString desc = parts[i];
+        if (!desc.contains(QLatin1Char('(')))
+            desc += QStringLiteral(" (") + QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' ')) + QLatin1Char(')');
+        out << desc;
+    }
+    return out.join(QStringLiteral(";;"));
+}
+
 static QString fileDialog(const FileFilter &f, bool save)
 {
     Script &s = script();
@@ -118,8 +135,8 @@ static QString fileDialog(const FileFilter &f, bool save)
     QString start = f.initialDir;
     if (!f.initialName.isEmpty())
         start = start.isEmpty() ? f.initialName : start + QLatin1Char('/') + f.initialName;
-    return save ? QFileDialog::getSaveFileName(QApplication::activeWindow(), f.title, start, f.filter)
-                : QFileDialog::getOpenFileName(QApplication::activeWindow(), f.title, start, f.filter);
+    return save ? QFileDialog::getSaveFileName(QApplication::activeWindow(), f.title, start, qtFilter(f.filter))
+                : QFileDialog::getOpenFileName(QApplication::activeWindow(), f.title, start, qtFilter(f.filter));
 }
 
 QString GetOpenFileName(const FileFilter &f) { return fileDialog(f, false); }
