@@ -18,17 +18,6 @@ namespace {
 const QString kNQzList = QStringLiteral("nqzdevice.lst");
 const QString kQzList = QStringLiteral("qzdevice.lst");
 
-ValueCell cellOf(const ItemFile::Item &it)
-{
-    if (it.quoted)
-        return ValueCell(it.text);
-    if (it.text.isEmpty())
-        return ValueCell();
-    if (it.isNumber())
-        return ValueCell(it.number());
-    return ValueCell(it.text);
-}
-
 void noListMessage(bool withHint)
 {
     QString t = Platform::ResText(15);
@@ -45,7 +34,7 @@ bool readItems(ItemFile::Reader &r, int n, QList<ValueCell> &out)
     for (int i = 0; i < n; ++i) {
         if (!r.readField(it))
             return false;
-        out << cellOf(it);
+        out << ValueCell::FromItem(it);
     }
     return true;
 }
@@ -56,7 +45,7 @@ std::optional<int> readCount(ItemFile::Reader &r, ValueCell *asRead = nullptr)
     ItemFile::Item it;
     if (!r.readField(it))
         return std::nullopt;
-    const ValueCell c = cellOf(it);
+    const ValueCell c = ValueCell::FromItem(it);
     if (asRead)
         *asRead = c;
     if (!c.isNumber())

@@ -42,17 +42,6 @@ bool storeInt(T &member, const ValueCell &c)
     return true;
 }
 
-ValueCell itemCell(const ItemFile::Item &it)
-{
-    if (it.quoted)
-        return ValueCell(it.text);
-    if (it.text.isEmpty())
-        return ValueCell();
-    if (it.isNumber())
-        return ValueCell(it.number());
-    return ValueCell(it.text);
-}
-
 QString headerMessage() { return Platform::ResText(22) + QLatin1Char('\n') + Platform::ResText(20); }
 
 // Rows copied per axis by both copies, TYPE and the actuator aside.
@@ -308,7 +297,7 @@ std::optional<ParaTable> ParseParaFileText(const QString &text, ParaFileFault *f
                 ItemFile::Item it;
                 if (!r.readField(it))
                     return fail(ParaFileFault::Damaged);
-                t[target][c] = itemCell(it);
+                t[target][c] = ValueCell::FromItem(it);
             }
             ++target;
         }

@@ -1,5 +1,17 @@
 #include "paradata/ValueCell.h"
 #include "app/Num.h"
+#include "paradata/ItemFile.h"
+
+ValueCell ValueCell::FromItem(const ItemFile::Item &it)
+{
+    if (it.quoted)
+        return ValueCell(it.text);
+    if (it.text.isEmpty())
+        return ValueCell();
+    if (it.isNumber())
+        return ValueCell(it.number());
+    return ValueCell(it.text);
+}
 
 std::optional<double> ValueCell::toDouble() const
 {

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <optional>
 
+namespace ItemFile { struct Item; }
+
 class ValueCell {
 public:
     enum class Kind { Empty, Number, Text };
@@ -15,6 +17,10 @@ public:
     ValueCell(int v) : m_kind(Kind::Number), m_num(v) {}                // NOLINT
     ValueCell(const QString &t) : m_kind(Kind::Text), m_text(t) {}      // NOLINT
     ValueCell(const char *t) : m_kind(Kind::Text), m_text(QString::fromUtf8(t)) {} // NOLINT
+
+    // A field of the item format as the files hold it: a quoted field is a
+    // text, an empty bare field nothing, a bare number a number.
+    static ValueCell FromItem(const ItemFile::Item &it);
 
     Kind kind() const { return m_kind; }
     bool isEmpty() const { return m_kind == Kind::Empty; }
