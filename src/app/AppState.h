@@ -32,6 +32,8 @@ struct AppState {
     bool FileBusy = false;
     bool ComCancelFlag = false;
     bool TeachModeFlag = false;
+    // The running transfer offers the cancel button with its progress bar.
+    bool ProgressBarOn = false;
 
     // Start-up.
     bool SplashDone = false;

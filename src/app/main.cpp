@@ -1,10 +1,18 @@
 #include <QApplication>
 
+#include "app/AppState.h"
+#include "app/PrgModule1.h"
+#include "app/frmMain.h"
 #include "platform/Settings.h"
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(Platform::kAppTitle));
-    return 0;
+    // The main window's unload ends the application, not the last window.
+    QApplication::setQuitOnLastWindowClosed(false);
+    PrgModule1::Main();
+    const int rc = app.exec();
+    delete App().MainForm;
+    return rc;
 }

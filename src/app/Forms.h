@@ -1,0 +1,16 @@
+#pragma once
+// The application's collection of loaded windows: the main window, then its
+// child windows in the order they were opened, then our other top-level
+// windows. A window's name is its objectName ("frmPosi", "frmProg", ...);
+// modules reach a window's procedures by that name.
+#include <QList>
+#include <QString>
+
+class QWidget;
+
+namespace Forms {
+QList<QWidget *> Loaded();
+QList<QWidget *> Named(const QString &name);
+// The active child window of the main window, or nullptr.
+QWidget *ActiveChild();
+} // namespace Forms

@@ -1,0 +1,23 @@
+#pragma once
+// The settings read at start-up and written at exit. Every reader passes the
+// default 1 and keeps the default when a hand-edited value is not a whole
+// 16-bit number.
+class QWidget;
+
+namespace Module1 {
+
+// Language, PortNo, PortOccupy, MmRoundUp, in this order (not DispMmUnit).
+void LoadAppSetting();
+void GetLanguage();     // also sets LangOffset: 0 for 1, else 10000
+void GetPortNo();
+void GetPortOccupy();   // True for any non-zero value
+void GetMmRoundUp();    // True for any non-zero value
+void GetDispMmUnit();   // read when the position window loads
+
+// "PortNo", "Language" (toggled 1 <-> 2 while LanguageChange is set) and,
+// unless the main window is minimised, its rectangle in twips.
+void SaveAppSetting();
+// The same for a given main window (nullptr: no rectangle is saved).
+void SaveAppSettingOf(const QWidget *mainWindow);
+
+} // namespace Module1

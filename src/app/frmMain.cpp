@@ -1,0 +1,646 @@
+#include "app/frmMain.h"
+#include "app/AppState.h"
+#include "app/Icons.h"
+#include "app/Localize.h"
+#include "app/Module1Settings.h"
+#include "app/Twips.h"
+#include "platform/Dialogs.h"
+#include "platform/Settings.h"
+#include "platform/StringTable.h"
+#include "platform/Wait.h"
+#include "posi/frmPosi.h"
+#include "prog/frmProg.h"
+#include "paraedit/frmParameta2.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace {
+// Design of the status panel, in twips.
+constexpr int kPanelHeight = 600;
+constexpr int kProgressLeft = 60, kProgressTop = 30, kProgressHeight = 240;
+constexpr int kStatusHeight = 270;
+constexpr int kCancelWidth = 900, kCancelHeight = 300, kCancelTop = 285;
+constexpr int kResetTop = 90, kResetWidth = 1200, kResetHeight = 420;
+constexpr int kCtModeTop = 150, kCtModeWidth = 2400, kCtModeHeight = 300;
+constexpr int kIndicatorWidth = 960, kIndicatorHeight = 255;
+constexpr int kImageSize = 240;
+constexpr int kRow1Top = 30, kRow2Top = 315;
+
+void place(QWidget *w, int left, int top, int width, int height)
+{
+    w->setGeometry(Twips::ToPx(left), Twips::ToPx(top), Twips::ToPx(width), Twips::ToPx(height));
+}
+} // namespace
+
+StatusPanelLayout ComputeStatusPanelLayout(int W)
+{
+    StatusPanelLayout L{};
+    L.progressLeft = kProgressLeft;
+    L.progressTop = kProgressTop;
+    L.progressHeight = kProgressHeight;
+    L.progressWidth = W / 2;
+    const int B = L.progressWidth;
+    L.statusLeft = kProgressLeft;
+    L.statusTop = L.progressTop + L.progressHeight;
+    L.statusWidth = W / 2 - 30;
+    L.statusHeight = kStatusHeight;
+    L.cancelWidth = kCancelWidth;
+    L.cancelHeight = kCancelHeight;
+    L.cancelTop = kCancelTop;
+    L.cancelLeft = B - kCancelWidth + 30;
+    L.lineX = B + 135;
+    L.resetLeft = B + 255;
+    L.resetTop = kResetTop;
+    L.resetWidth = kResetWidth;
+    L.resetHeight = kResetHeight;
+    L.ctModeWidth = kCtModeWidth;
+    L.ctModeTop = kCtModeTop;
+    L.ctModeHeight = kCtModeHeight;
+    L.indicatorLabelLeft = B + 1500;
+    L.indicatorImageLeft = B + 2500;
+    L.ctModeLeft = W - L.ctModeWidth;
+    return L;
+}
+
+frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QString::fromLatin1(Platform::kAppTitle));
+
+    m_mdi = new QMdiArea(this);
+    m_mdi->setObjectName(QStringLiteral("mdiArea"));
+    m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+
+    buildMenus();
+    buildToolBar();
+    buildStatusPanel();
+
+    auto *central = new QWidget(this);
+    auto *box = new QVBoxLayout(central);
+    box->setContentsMargins(0, 0, 0, 0);
+    box->setSpacing(0);
+    box->addWidget(m_mdi, 1);
+    box->addWidget(PictureStatus);
+    setCentralWidget(central);
+
+    sbStatusBar = new QStatusBar(this);
+    sbStatusBar->setObjectName(QStringLiteral("sbStatusBar"));
+    sbStatusBar->setSizeGripEnabled(true);
+    for (int i = 0; i < 3; ++i) {
+        sbPanels[i] = new QLabel(sbStatusBar);
+        sbPanels[i]->setObjectName(QStringLiteral("sbPanel%1").arg(i + 1));
+        sbPanels[i]->setFrameShape(QFrame::Panel);
+        sbPanels[i]->setFrameShadow(QFrame::Sunken);
+        sbPanels[i]->setMinimumWidth(i == 0 ? 200 : 150);
+        sbStatusBar->addWidget(sbPanels[i], i == 0 ? 1 : 0);
+    }
+    setStatusBar(sbStatusBar);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(500);
+    connect(Timer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);
+    Timer1->start();
+
+    TimerTest = new QTimer(this);
+    TimerTest->setObjectName(QStringLiteral("TimerTest"));
+    TimerTest->setSingleShot(true);
+    connect(TimerTest, &QTimer::timeout, this, &frmMain::TimerTest_Timer);
+
+    // Armed with 1000 ms by the actuator window's detail button.
+    Timer2 = new QTimer(this);
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+    connect(Timer2, &QTimer::timeout, this, &frmMain::Timer2_Timer);
+
+    timerTerminate = new QTimer(this);
+    timerTerminate->setObjectName(QStringLiteral("timerTerminate"));
+    timerTerminate->setSingleShot(true);
+    timerTerminate->setInterval(100);
+    connect(timerTerminate, &QTimer::timeout, this, &frmMain::timerTerminate_Timer);
+
+    resize(Twips::ToPx(15240), Twips::ToPx(11000));
+    LayoutStatusPanel();
+}
+
+frmMain::~frmMain()
+{
+    if (App().MainForm == this)
+        App().MainForm = nullptr;
+}
+
+// ---------------------------------------------------------------- building
+
+void frmMain::buildMenus()
+{
+    QMenuBar *bar = menuBar();
+    auto submenu = [this](QWidget *parentMenu, const char *name, int id, QMenu **menuOut = nullptr) {
+        QMenu *m = nullptr;
+        if (auto *mb = qobject_cast<QMenuBar *>(parentMenu))
+            m = mb->addMenu(QString::number(id));
+        else
+            m = static_cast<QMenu *>(parentMenu)->addMenu(QString::number(id));
+        m->setObjectName(QString::fromLatin1(name));
+        m->menuAction()->setObjectName(QString::fromLatin1(name));
+        if (menuOut)
+            *menuOut = m;
+        Q_UNUSED(this);
+        return m->menuAction();
+    };
+    auto item = [this](QMenu *m, const char *name, const QString &caption, void (frmMain::*slot)(),
+                       const QKeySequence &key = QKeySequence()) {
+        QAction *a = m->addAction(caption);
+        a->setObjectName(QString::fromLatin1(name));
+        if (!key.isEmpty())
+            a->setShortcut(key);
+        connect(a, &QAction::triggered, this, slot);
+        return a;
+    };
+    auto num = [](int id) { return QString::number(id); };
+    auto hide = [](QAction *a) { a->setVisible(false); a->setEnabled(false); };
+    auto menuOf = [](QAction *a) { return a->menu(); };
+
+    // File
+    QMenu *file = nullptr;
+    mnuFile = submenu(bar, "mnuFile", 250, &file);
+    mnuFileMenu = file;
+    mnuFileNew = submenu(file, "mnuFileNew", 251);
+    mnuFileNewPosi = item(menuOf(mnuFileNew), "mnuFileNewPosi", num(263), &frmMain::mnuFileNewPosi_Click,
+                          QKeySequence(Qt::CTRL | Qt::Key_N));
+    mnuFileNewProg = item(menuOf(mnuFileNew), "mnuFileNewProg", num(950), &frmMain::mnuFileNewProg_Click);
+    mnuFileOpen = submenu(file, "mnuFileOpen", 252);
+    mnuFileOpenPosi = item(menuOf(mnuFileOpen), "mnuFileOpenPosi", num(263), &frmMain::mnuFileOpenPosi_Click,
+                           QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnuFileOpenProg = item(menuOf(mnuFileOpen), "mnuFileOpenProg", num(264), &frmMain::mnuFileOpenProg_Click);
+    mnuFileClose = item(file, "mnuFileClose", num(3003), &frmMain::mnuFileClose_Click);
+    file->addSeparator();
+    mnuFileSave = item(file, "mnuFileSave", num(254), &frmMain::mnuFileSave_Click);
+    mnuFileSaveAs = item(file, "mnuFileSaveAs", num(255), &frmMain::mnuFileSaveAs_Click);
+    mnuFileSaveAll = item(file, "mnuFileSaveAll", num(3006), &frmMain::mnuFileSaveAll_Click);
+    hide(mnuFileSaveAll);
+    file->addSeparator();
+    mnuFilePageSetup = item(file, "mnuFilePageSetup", num(260), &frmMain::mnuFilePageSetup_Click);
+    mnuFilePrint = item(file, "mnuFilePrint", num(261), &frmMain::mnuFilePrint_Click);
+    file->addSeparator();
+    mnuFileExit = item(file, "mnuFileExit", num(262), &frmMain::mnuFileExit_Click);
+
+    // Edit
+    QMenu *edit = nullptr;
+    mnuEdit = submenu(bar, "mnuEdit", 265, &edit);
+    mnuEditCopy = item(edit, "mnuEditCopy", num(3010), &frmMain::mnuEditCopy_Click, QKeySequence(Qt::CTRL | Qt::Key_C));
+    mnuEditPaste = item(edit, "mnuEditPaste", num(3011), &frmMain::mnuEditPaste_Click, QKeySequence(Qt::CTRL | Qt::Key_V));
+    mnuEditInsert = item(edit, "mnuEditInsert", num(208), &frmMain::mnuEditInsert_Click,
+                         QKeySequence(Qt::CTRL | Qt::Key_Insert));
+    mnuEditLineDelete = item(edit, "mnuEditLineDelete", num(209), &frmMain::mnuEditLineDelete_Click,
+                             QKeySequence(Qt::SHIFT | Qt::Key_Delete));
+
+    // View
+    QMenu *view = nullptr;
+    mnuView = submenu(bar, "mnuView", 270, &view);
+    mnuViewToolbar = item(view, "mnuViewToolbar", num(271), &frmMain::mnuViewToolbar_Click);
+    mnuViewToolbar->setCheckable(true);
+    mnuViewToolbar->setChecked(true);
+    mnuViewStatusBar = item(view, "mnuViewStatusBar", num(272), &frmMain::mnuViewStatusBar_Click);
+    mnuViewStatusBar->setCheckable(true);
+    mnuViewStatusBar->setChecked(true);
+    view->addSeparator();
+    mnuViewGrp = item(view, "mnuViewGrp", num(275), &frmMain::mnuViewGrp_Click);
+    mnuViewSM = item(view, "mnuViewSM", num(276), &frmMain::mnuViewSM_Click);
+    mnuViewMove = item(view, "mnuViewMove", QStringLiteral("移動ﾃｽﾄ"), &frmMain::mnuViewMove_Click);
+    hide(mnuViewMove);
+    mnuViewTeaching = item(view, "mnuViewTeaching", num(277), &frmMain::mnuViewTeaching_Click);
+    hide(mnuViewTeaching);
+    mnuViewParameter = item(view, "mnuViewParameter", num(3000), &frmMain::mnuViewParameter_Click);
+    mnuViewOptions = item(view, "mnuViewOptions", num(278), &frmMain::mnuViewOptions_Click);
+    mnuViewSysPara = item(view, "mnuViewSysPara", num(3001), &frmMain::mnuViewSysPara_Click);
+    hide(mnuViewSysPara);
+
+    // Controller
+    QMenu *cont = nullptr;
+    mnuCont = submenu(bar, "mnuCont", 285, &cont);
+    mnuContPosi = submenu(cont, "mnuContPosi", 263);
+    mnuContPosiRead = item(menuOf(mnuContPosi), "mnuContPosiRead", num(3008), &frmMain::mnuContPosiRead_Click);
+    mnuContPosiWrite = item(menuOf(mnuContPosi), "mnuContPosiWrite", num(3009), &frmMain::mnuContPosiWrite_Click);
+    mnuContProg = submenu(cont, "mnuContProg", 264);
+    mnuContProgRead = item(menuOf(mnuContProg), "mnuContProgRead", num(3008), &frmMain::mnuContProgRead_Click);
+    mnuContProgTask = item(menuOf(mnuContProg), "mnuContProgTask", num(3012), &frmMain::mnuContProgTask_Click);
+    mnuContVersion = item(cont, "mnuContVersion", num(287), &frmMain::mnuContVersion_Click);
+    mnuContAlarmReset = item(cont, "mnuContAlarmReset", num(286), &frmMain::mnuContAlarmReset_Click);
+
+    // Monitor: a command on the bar itself.
+    mnuMonitor = bar->addAction(num(3002));
+    mnuMonitor->setObjectName(QStringLiteral("mnuMonitor"));
+    connect(mnuMonitor, &QAction::triggered, this, &frmMain::mnuMonitor_Click);
+
+    // Setting
+    QMenu *setting = nullptr;
+    mnuSetting = submenu(bar, "mnuSetting", 280, &setting);
+    mnuSettingOnline = item(setting, "mnuSettingOnline", num(293), &frmMain::mnuSettingOnline_Click);
+    mnuSettingOffline = item(setting, "mnuSettingOffline", num(294), &frmMain::mnuSettingOffline_Click);
+    setting->addSeparator();
+    mnuSettingDeviceOnline = item(setting, "mnuSettingDeviceOnline", num(281), &frmMain::mnuSettingDeviceOnline_Click);
+    mnuSettingDeviceOffline = item(setting, "mnuSettingDeviceOffline", num(282), &frmMain::mnuSettingDeviceOffline_Click);
+    mnuSettingCtMode = item(setting, "mnuSettingCtMode", num(297), &frmMain::mnuSettingCtMode_Click);
+    mnuSettingParameter = item(setting, "mnuSettingParameter", QStringLiteral("詳細設定"), &frmMain::mnuSettingParameter_Click);
+    hide(mnuSettingParameter);
+
+    // Window
+    QMenu *window = nullptr;
+    mnuWindow = submenu(bar, "mnuWindow", 3016, &window);
+    mnuWindowCascade = item(window, "mnuWindowCascade", num(3017), &frmMain::mnuWindowCascade_Click);
+    mnuWindowTileHorizontal = item(window, "mnuWindowTileHorizontal", num(3018), &frmMain::mnuWindowTileHorizontal_Click);
+    hide(mnuWindowTileHorizontal);
+    mnuWindowTileVertical = item(window, "mnuWindowTileVertical", num(3019), &frmMain::mnuWindowTileVertical_Click);
+    hide(mnuWindowTileVertical);
+
+    // Help
+    QMenu *help = nullptr;
+    mnuHelp = submenu(bar, "mnuHelp", 3020, &help);
+    mnuHelpContents = item(help, "mnuHelpContents", num(3021), &frmMain::mnuHelpContents_Click);
+    mnuHelpSearchForHelpOn = item(help, "mnuHelpSearchForHelpOn", num(3022), &frmMain::mnuHelpSearchForHelpOn_Click);
+    hide(mnuHelpSearchForHelpOn);
+    help->addSeparator();
+    mnuHelpAbout = item(help, "mnuHelpAbout", num(3023), &frmMain::mnuHelpAbout_Click);
+
+    // The right-click menu of the position and program grids; not on the bar.
+    mnuPopupMenu = new QMenu(QStringLiteral("Popup"), this);
+    mnuPopupMenu->setObjectName(QStringLiteral("mnuPopup"));
+    mnuPopup = mnuPopupMenu->menuAction();
+    mnuPopup->setObjectName(QStringLiteral("mnuPopup"));
+    mnuPopupCopy = item(mnuPopupMenu, "mnuPopupCopy", num(3010), &frmMain::mnuPopupCopy_Click);
+    mnuPopupPaste = item(mnuPopupMenu, "mnuPopupPaste", num(3011), &frmMain::mnuPopupPaste_Click);
+    mnuPopupLineInsert = item(mnuPopupMenu, "mnuPopupLineInsert", num(208), &frmMain::mnuPopupLineInsert_Click);
+    mnuPopupLineDelete = item(mnuPopupMenu, "mnuPopupLineDelete", num(209), &frmMain::mnuPopupLineDelete_Click);
+    mnuPopup->setVisible(false);
+}
+
+void frmMain::buildToolBar()
+{
+    tbToolBar = addToolBar(QStringLiteral("tbToolBar"));
+    tbToolBar->setObjectName(QStringLiteral("tbToolBar"));
+    tbToolBar->setMovable(false);
+    tbToolBar->setIconSize(QSize(16, 16));
+    struct Button {
+        const char *key;  // UTF-8; empty = separator
+        int tip;
+        Icons::Tool icon;
+    };
+    const Button buttons[12] = {
+        {"新規作成", 3024, Icons::Tool::New},
+        {"開く", 3025, Icons::Tool::Open},
+        {"上書き保存", 3026, Icons::Tool::Save},
+        {"", 0, Icons::Tool::New},
+        {"印刷", 3027, Icons::Tool::Print},
+        {"", 0, Icons::Tool::New},
+        {"切り取り", 3028, Icons::Tool::Cut},
+        {"ｺﾋﾟｰ", 3029, Icons::Tool::Copy},
+        {"貼り付け", 3030, Icons::Tool::Paste},
+        {"", 0, Icons::Tool::New},
+        {"プログラム編集", 3054, Icons::Tool::ProgEdit},
+        {"プログラム実行", 3055, Icons::Tool::ProgRun},
+    };
+    for (int i = 0; i < 12; ++i) {
+        const Button &b = buttons[i];
+        if (!*b.key) {
+            m_buttons[i] = tbToolBar->addSeparator();
+            continue;
+        }
+        const QString key = QString::fromUtf8(b.key);
+        auto *a = new QAction(Icons::ToolIcon(b.icon), key, tbToolBar);
+        a->setData(key);
+        a->setObjectName(QStringLiteral("tbButton%1").arg(i + 1));
+        a->setToolTip(QString::number(b.tip));   // localised by its identifier
+        tbToolBar->addAction(a);
+        m_buttons[i] = a;
+    }
+    connect(tbToolBar, &QToolBar::actionTriggered, this, &frmMain::tbToolBar_ButtonClick);
+}
+
+void frmMain::buildStatusPanel()
+{
+    PictureStatus = new QWidget(this);
+    PictureStatus->setObjectName(QStringLiteral("PictureStatus"));
+    PictureStatus->setFixedHeight(Twips::ToPx(kPanelHeight));
+
+    ProgressBar1 = new QProgressBar(PictureStatus);
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setTextVisible(false);
+    ProgressBar1->setRange(0, 100);
+    ProgressBar1->setValue(0);
+    ProgressBar1->hide();
+
+    lblStatus = new QLabel(PictureStatus);
+    lblStatus->setObjectName(QStringLiteral("lblStatus"));
+
+    cmdComCancel = Loc::Tagged(new QPushButton(QStringLiteral("150"), PictureStatus), 150);
+    cmdComCancel->setObjectName(QStringLiteral("cmdComCancel"));
+    cmdComCancel->hide();
+    cmdComCancel->setEnabled(false);
+    connect(cmdComCancel, &QPushButton::clicked, this, &frmMain::cmdComCancel_Click);
+
+    Line1 = new QFrame(PictureStatus);
+    Line1->setObjectName(QStringLiteral("Line1"));
+    Line1->setFrameShape(QFrame::VLine);
+    Line1->setFrameShadow(QFrame::Sunken);
+
+    cmdReset = Loc::Tagged(new QPushButton(QStringLiteral("286"), PictureStatus), 286);
+    cmdReset->setObjectName(QStringLiteral("cmdReset"));
+    connect(cmdReset, &QPushButton::clicked, this, &frmMain::cmdReset_Click);
+
+    lblAlarm = new QLabel(QStringLiteral("ALARM"), PictureStatus);
+    lblAlarm->setObjectName(QStringLiteral("lblAlarm"));
+    lblComPort = new QLabel(QStringLiteral("RS-232C"), PictureStatus);
+    lblComPort->setObjectName(QStringLiteral("lblComPort"));
+
+    auto image = [this](const char *name, const QPixmap &pm, bool visible) {
+        auto *l = new QLabel(PictureStatus);
+        l->setObjectName(QString::fromLatin1(name));
+        l->setPixmap(pm);
+        l->setVisible(visible);
+        return l;
+    };
+    // The grey lamps lie under the indicators, which show only when lit.
+    Image1 = image("Image1", Icons::LampOff(), true);
+    Image2 = image("Image2", Icons::LampOff(), true);
+    imgAlarm = image("imgAlarm", Icons::AlarmLamp(), false);
+    imgComPort = image("imgComPort", Icons::LinkLamp(), false);
+
+    lblCtMode = new QLabel(PictureStatus);
+    lblCtMode->setObjectName(QStringLiteral("lblCtMode"));
+    lblCtMode->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblCtMode->setFrameShape(QFrame::NoFrame);
+    lblCtMode->installEventFilter(this);
+}
+
+int frmMain::widthTwips() const { return Twips::FromPx(width()); }
+
+QAction *frmMain::ToolButton(int index) const
+{
+    if (index < 1 || index > int(m_buttons.size()))
+        return nullptr;
+    return m_buttons[index - 1];
+}
+
+// ---------------------------------------------------------------- load
+
+QString frmMain::VersionCaption()
+{
+    return Platform::ResText(201) + QStringLiteral(" Ver") + QString::number(REZ4_VERSION_MAJOR)
+           + QLatin1Char('.') + QString::number(REZ4_VERSION_MINOR) + QString::number(REZ4_VERSION_PATCH);
+}
+
+void frmMain::RestoreRect()
+{
+    const int left = Twips::Setting(QStringLiteral("MainLeft"), 1000);
+    const int top = Twips::Setting(QStringLiteral("MainTop"), 1000);
+    int w = Twips::Setting(QStringLiteral("MainWidth"), 15240);
+    int h = Twips::Setting(QStringLiteral("MainHeight"), 11000);
+    if (w <= 0)
+        w = 15240;
+    if (h <= 0)
+        h = 11000;
+    move(Twips::ToPx(left), Twips::ToPx(top));
+    resize(Twips::ToPx(w), Twips::ToPx(h));
+}
+
+void frmMain::MDIForm_Load()
+{
+    Module1::SetCaptionFromRes(this);
+    RestoreRect();
+    Platform::WaitUntil([] { return App().SplashDone; });
+    ShowPosiWindowOnce();
+    LayoutStatusPanel();
+    // The start-up connection dialogue (Module1::CtConnectAtStart) runs here:
+    // online or offline, and what follows. It belongs to the link.
+    setWindowTitle(VersionCaption());
+}
+
+frmPosi *frmMain::PosiForm()
+{
+    if (!m_posi)
+        m_posi = new frmPosi();
+    return m_posi;
+}
+
+QMdiSubWindow *frmMain::ShowChild(QWidget *form)
+{
+    QMdiSubWindow *sub = nullptr;
+    for (QMdiSubWindow *s : m_mdi->subWindowList())
+        if (s->widget() == form)
+            sub = s;
+    if (!sub) {
+        sub = m_mdi->addSubWindow(form);
+        sub->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    form->show();
+    sub->show();
+    return sub;
+}
+
+void frmMain::ShowPosiWindowOnce()
+{
+    if (m_posiShown)
+        return;
+    m_posiShown = true;
+    ShowChild(PosiForm());
+    // The child window brings the frame on screen with it.
+    if (!isVisible())
+        show();
+}
+
+QWidget *frmMain::OpenProgWindow()
+{
+    auto *w = new frmProg();
+    w->setWindowTitle(QStringLiteral("Program ") + QString::number(App().SelProgNo));
+    w->LetCopyProgNo(App().SelProgNo);
+    QMdiSubWindow *sub = ShowChild(w);
+    m_mdi->setActiveSubWindow(sub);
+    return w;
+}
+
+// ---------------------------------------------------------------- status panel
+
+void frmMain::LayoutStatusPanel()
+{
+    if (!PictureStatus)
+        return;
+    const StatusPanelLayout L = ComputeStatusPanelLayout(widthTwips());
+    place(ProgressBar1, L.progressLeft, L.progressTop, L.progressWidth, L.progressHeight);
+    place(lblStatus, L.statusLeft, L.statusTop, L.statusWidth, L.statusHeight);
+    place(cmdComCancel, L.cancelLeft, L.cancelTop, L.cancelWidth, L.cancelHeight);
+    place(Line1, L.lineX, 0, 30, kPanelHeight);
+    place(cmdReset, L.resetLeft, L.resetTop, L.resetWidth, L.resetHeight);
+    place(lblAlarm, L.indicatorLabelLeft, kRow1Top, kIndicatorWidth, kIndicatorHeight);
+    place(lblComPort, L.indicatorLabelLeft, kRow2Top, kIndicatorWidth, kIndicatorHeight);
+    place(Image1, L.indicatorImageLeft, kRow1Top, kImageSize, kImageSize);
+    place(imgAlarm, L.indicatorImageLeft, kRow1Top, kImageSize, kImageSize);
+    place(Image2, L.indicatorImageLeft, kRow2Top, kImageSize, kImageSize);
+    place(imgComPort, L.indicatorImageLeft, kRow2Top, kImageSize, kImageSize);
+    place(lblCtMode, L.ctModeLeft, L.ctModeTop, L.ctModeWidth, L.ctModeHeight);
+    imgAlarm->raise();
+    imgComPort->raise();
+}
+
+void frmMain::Disp_ProgressBar()
+{
+    const int W = widthTwips();
+    if (App().ProgressBarOn) {
+        lblStatus->resize(Twips::ToPx(W / 2 - (kCancelWidth + 30)), lblStatus->height());
+        cmdComCancel->setEnabled(true);
+        cmdComCancel->show();
+    } else {
+        cmdComCancel->hide();
+        cmdComCancel->setEnabled(false);
+        lblStatus->resize(Twips::ToPx(W / 2 - 30), lblStatus->height());
+    }
+    ProgressBar1->raise();
+    ProgressBar1->show();
+}
+
+void frmMain::Hide_ProgressBar()
+{
+    ProgressBar1->hide();
+    ProgressBar1->setValue(ProgressBar1->minimum());
+    lblStatus->clear();
+    cmdComCancel->hide();
+    cmdComCancel->setEnabled(false);
+    lblStatus->resize(Twips::ToPx(widthTwips() / 2 - 30), lblStatus->height());
+}
+
+void frmMain::SetPanelText(int panel, const QString &text)
+{
+    if (panel >= 1 && panel <= int(sbPanels.size()))
+        sbPanels[panel - 1]->setText(text);
+}
+
+QString frmMain::PanelText(int panel) const
+{
+    if (panel >= 1 && panel <= int(sbPanels.size()))
+        return sbPanels[panel - 1]->text();
+    return QString();
+}
+
+void frmMain::resizeEvent(QResizeEvent *e)
+{
+    QMainWindow::resizeEvent(e);
+    LayoutStatusPanel();
+}
+
+bool frmMain::eventFilter(QObject *watched, QEvent *e)
+{
+    if (watched == lblCtMode && e->type() == QEvent::MouseButtonDblClick) {
+        lblCtMode_DblClick();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, e);
+}
+
+// ---------------------------------------------------------------- timers
+
+void frmMain::Timer1_Timer()
+{
+    // The link indicator follows the serial port's open state
+    // (Module1::OnlineImg_Disp / OnlineImg_Hide); the link fills this in.
+    sbStatusBar->update();
+}
+
+void frmMain::TimerTest_Timer()
+{
+    TimerTest->stop();
+    mnuFileNewProg_Click();
+}
+
+void frmMain::Timer2_Timer()
+{
+    if (!App().ShowParaWinReq)
+        return;
+    Timer2->stop();
+    App().ShowParaWinReq = false;
+    QWidget *para = nullptr;
+    for (QMdiSubWindow *s : m_mdi->subWindowList())
+        if (s->widget() && s->widget()->objectName() == QLatin1String("frmParameta2"))
+            para = s->widget();
+    if (!para)
+        para = new frmParameta2();
+    ShowChild(para);
+}
+
+void frmMain::timerTerminate_Timer()
+{
+    timerTerminate->stop();
+    close();
+}
+
+// ---------------------------------------------------------------- shut-down
+
+bool frmMain::MDIForm_QueryUnload(UnloadMode mode)
+{
+    if (App().TeachModeFlag) {
+        Platform::Dialogs::MsgBox(Platform::ResText(60) + QStringLiteral("\r\n") + Platform::ResText(61),
+                                  Platform::MsgButtons::Ok, Platform::MsgIcon::None);
+        return false;
+    }
+    if (mode == UnloadMode::User && App().BusyFlag)
+        return false;
+    return true;
+}
+
+bool frmMain::MDIForm_Unload()
+{
+    if (App().BusyFlag)
+        return false;
+    // Every other window goes first; a window that refuses to close (the
+    // position window's Cancel at its save prompt) keeps the application up.
+    const QList<QMdiSubWindow *> subs = m_mdi->subWindowList();
+    for (QMdiSubWindow *s : subs) {
+        QPointer<QMdiSubWindow> guard(s);
+        QWidget *w = s->widget();
+        const bool isPosi = w && w == m_posi.data();
+        const bool closed = s->close();
+        const bool posiCancelled = isPosi && m_posi && m_posi->QueryUnloadCancel;
+        if (!closed || posiCancelled) {
+            show();
+            return false;
+        }
+    }
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w == this || !w->isVisible() || !w->objectName().startsWith(QLatin1String("frm")))
+            continue;
+        if (!w->close()) {
+            show();
+            return false;
+        }
+    }
+    Module1::SaveAppSettingOf(this);
+    m_unloaded = true;
+    emit applicationEnd();
+    return true;
+}
+
+void frmMain::closeEvent(QCloseEvent *e)
+{
+    if (m_unloaded) {
+        e->accept();
+        return;
+    }
+    // A close from the close box or the system menu arrives from the window
+    // system; one asked for by code does not.
+    const UnloadMode mode = e->spontaneous() ? UnloadMode::User : UnloadMode::Code;
+    if (!MDIForm_QueryUnload(mode) || !MDIForm_Unload()) {
+        e->ignore();
+        return;
+    }
+    e->accept();
+}

@@ -1,0 +1,216 @@
+#pragma once
+// The main window: a multiple-document frame with the menus, the toolbar,
+// the status panel (progress, cancel, alarm reset, controller mode, alarm and
+// link indicators) and the status bar. The modules reach it through
+// App().MainForm.
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QStatusBar;
+class QTimer;
+class QToolBar;
+class frmPosi;
+
+// Where each status-panel control goes for a window width W (twips).
+struct StatusPanelLayout {
+    int progressLeft, progressTop, progressWidth, progressHeight;
+    int statusLeft, statusTop, statusWidth, statusHeight;
+    int cancelLeft, cancelTop, cancelWidth, cancelHeight;
+    int lineX;
+    int resetLeft, resetTop, resetWidth, resetHeight;
+    int ctModeLeft, ctModeTop, ctModeWidth, ctModeHeight;
+    int indicatorLabelLeft;   // lblAlarm, lblComPort
+    int indicatorImageLeft;   // Image1, Image2, imgAlarm, imgComPort
+};
+StatusPanelLayout ComputeStatusPanelLayout(int widthTwips);
+
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit frmMain(QWidget *parent = nullptr);
+    ~frmMain() override;
+
+    // Load: localise, restore the rectangle, wait for the splash, show the
+    // position window, lay out the status panel, the start-up connection,
+    // the caption.
+    void MDIForm_Load();
+    void LayoutStatusPanel();
+    void ShowPosiWindowOnce();
+    // The position window, created (not shown) when it does not exist.
+    frmPosi *PosiForm();
+    // Adds a window of ours as a child window and shows it.
+    QMdiSubWindow *ShowChild(QWidget *form);
+    // A new program window for SelProgNo.
+    QWidget *OpenProgWindow();
+
+    // Caption: product title + " Ver" + major + "." + minor + revision.
+    static QString VersionCaption();
+    // Restores the rectangle from "MainLeft" ... "MainHeight".
+    void RestoreRect();
+
+    // Close guards. How a close was asked for:
+    enum class UnloadMode { User, Code };
+    // True when the close may go on (TeachModeFlag: strings 60/61; BusyFlag
+    // with a close from the close box: refused silently).
+    bool MDIForm_QueryUnload(UnloadMode mode);
+    // Unloads every window and saves the settings; false when the unload was
+    // cancelled (BusyFlag, or the position window's close was cancelled).
+    bool MDIForm_Unload();
+
+    // Status bar panels 1..3.
+    void SetPanelText(int panel, const QString &text);
+    QString PanelText(int panel) const;
+
+    // Toolbar button by its 1-based index (separators included).
+    QAction *ToolButton(int index) const;
+    QMdiArea *mdiArea() const { return m_mdi; }
+
+public slots:
+    void Disp_ProgressBar();
+    void Hide_ProgressBar();
+
+    // Commands of the menus, toolbar and status panel.
+    void mnuFileNewPosi_Click();
+    void mnuFileNewProg_Click();
+    void mnuFileOpenPosi_Click();
+    void mnuFileOpenProg_Click();
+    void mnuFileClose_Click();
+    void mnuFileSave_Click();
+    void mnuFileSaveAs_Click();
+    void mnuFileSaveAll_Click();
+    void mnuFilePageSetup_Click();
+    void mnuFilePrint_Click();
+    void mnuFileExit_Click();
+    void mnuEditCopy_Click();
+    void mnuEditPaste_Click();
+    void mnuEditInsert_Click();
+    void mnuEditLineDelete_Click();
+    void mnuPopupCopy_Click();
+    void mnuPopupPaste_Click();
+    void mnuPopupLineInsert_Click();
+    void mnuPopupLineDelete_Click();
+    void mnuViewToolbar_Click();
+    void mnuViewStatusBar_Click();
+    void mnuViewGrp_Click();
+    void mnuViewSM_Click();
+    void mnuViewMove_Click();
+    void mnuViewTeaching_Click();
+    void mnuViewParameter_Click();
+    void mnuViewOptions_Click();
+    void mnuViewSysPara_Click();
+    void mnuContPosiRead_Click();
+    void mnuContPosiWrite_Click();
+    void mnuContProgRead_Click();
+    void mnuContProgTask_Click();
+    void mnuContVersion_Click();
+    void mnuContAlarmReset_Click();
+    void mnuMonitor_Click();
+    void mnuSettingOnline_Click();
+    void mnuSettingOffline_Click();
+    void mnuSettingDeviceOnline_Click();
+    void mnuSettingDeviceOffline_Click();
+    void mnuSettingCtMode_Click();
+    void mnuSettingParameter_Click();
+    void mnuWindowCascade_Click();
+    void mnuWindowTileHorizontal_Click();
+    void mnuWindowTileVertical_Click();
+    void mnuHelpContents_Click();
+    void mnuHelpSearchForHelpOn_Click();
+    void mnuHelpAbout_Click();
+    void tbToolBar_ButtonClick(QAction *button);
+    void cmdReset_Click();
+    void cmdComCancel_Click();
+    void lblCtMode_DblClick();
+
+    // Timers.
+    void Timer1_Timer();
+    void TimerTest_Timer();
+    void Timer2_Timer();
+    void timerTerminate_Timer();
+
+signals:
+    // The main window has unloaded: the application ends.
+    void applicationEnd();
+
+public:
+    // ---- status panel ----
+    QWidget *PictureStatus = nullptr;
+    QProgressBar *ProgressBar1 = nullptr;
+    QLabel *lblStatus = nullptr;
+    QPushButton *cmdComCancel = nullptr;
+    QFrame *Line1 = nullptr;
+    QPushButton *cmdReset = nullptr;
+    QLabel *lblAlarm = nullptr;
+    QLabel *lblComPort = nullptr;
+    QLabel *imgAlarm = nullptr;
+    QLabel *imgComPort = nullptr;
+    QLabel *Image1 = nullptr;
+    QLabel *Image2 = nullptr;
+    QLabel *lblCtMode = nullptr;
+    QStatusBar *sbStatusBar = nullptr;
+    std::array<QLabel *, 3> sbPanels{};
+
+    // ---- timers ----
+    QTimer *Timer1 = nullptr;         // 500 ms, the link indicator follows the port
+    QTimer *TimerTest = nullptr;      // one-shot: new program window after start-up
+    QTimer *Timer2 = nullptr;         // one-shot: parameter window after the actuator window
+    QTimer *timerTerminate = nullptr; // one-shot, 100 ms: unload after the position window closed
+
+    // The link's engine (serial port, pump, receive and time-out timers) is
+    // owned here once it exists; the link creates and starts it.
+    QObject *LinkEngine = nullptr;
+
+    // ---- menus ----
+    QMenu *mnuFileMenu = nullptr;
+    QMenu *mnuPopupMenu = nullptr;
+    QAction *mnuFile = nullptr, *mnuFileNew = nullptr, *mnuFileNewPosi = nullptr, *mnuFileNewProg = nullptr,
+            *mnuFileOpen = nullptr, *mnuFileOpenPosi = nullptr, *mnuFileOpenProg = nullptr,
+            *mnuFileClose = nullptr, *mnuFileSave = nullptr, *mnuFileSaveAs = nullptr,
+            *mnuFileSaveAll = nullptr, *mnuFilePageSetup = nullptr, *mnuFilePrint = nullptr,
+            *mnuFileExit = nullptr;
+    QAction *mnuEdit = nullptr, *mnuEditCopy = nullptr, *mnuEditPaste = nullptr, *mnuEditInsert = nullptr,
+            *mnuEditLineDelete = nullptr;
+    QAction *mnuView = nullptr, *mnuViewToolbar = nullptr, *mnuViewStatusBar = nullptr, *mnuViewGrp = nullptr,
+            *mnuViewSM = nullptr, *mnuViewMove = nullptr, *mnuViewTeaching = nullptr,
+            *mnuViewParameter = nullptr, *mnuViewOptions = nullptr, *mnuViewSysPara = nullptr;
+    QAction *mnuCont = nullptr, *mnuContPosi = nullptr, *mnuContPosiRead = nullptr, *mnuContPosiWrite = nullptr,
+            *mnuContProg = nullptr, *mnuContProgRead = nullptr, *mnuContProgTask = nullptr,
+            *mnuContVersion = nullptr, *mnuContAlarmReset = nullptr;
+    QAction *mnuMonitor = nullptr;
+    QAction *mnuSetting = nullptr, *mnuSettingOnline = nullptr, *mnuSettingOffline = nullptr,
+            *mnuSettingDeviceOnline = nullptr, *mnuSettingDeviceOffline = nullptr,
+            *mnuSettingCtMode = nullptr, *mnuSettingParameter = nullptr;
+    QAction *mnuWindow = nullptr, *mnuWindowCascade = nullptr, *mnuWindowTileHorizontal = nullptr,
+            *mnuWindowTileVertical = nullptr;
+    QAction *mnuHelp = nullptr, *mnuHelpContents = nullptr, *mnuHelpSearchForHelpOn = nullptr,
+            *mnuHelpAbout = nullptr;
+    QAction *mnuPopup = nullptr, *mnuPopupCopy = nullptr, *mnuPopupPaste = nullptr,
+            *mnuPopupLineInsert = nullptr, *mnuPopupLineDelete = nullptr;
+    QToolBar *tbToolBar = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent *e) override;
+    void resizeEvent(QResizeEvent *e) override;
+    bool eventFilter(QObject *watched, QEvent *e) override;
+
+private:
+    void buildMenus();
+    void buildToolBar();
+    void buildStatusPanel();
+    int widthTwips() const;
+
+    QMdiArea *m_mdi = nullptr;
+    QPointer<frmPosi> m_posi;
+    bool m_posiShown = false;
+    bool m_unloaded = false;
+    std::array<QAction *, 12> m_buttons{};
+};

@@ -1,0 +1,410 @@
+// The main window frame (rectangle, status panel, progress display, close
+// guards, exit settings), the position window's unload and the choice dialog.
+#include <QtTest>
+
+#include "app/AppState.h"
+#include "app/Forms.h"
+#include "app/Module1Settings.h"
+#include "app/Twips.h"
+#include "app/frmMain.h"
+#include "app/frmSelection.h"
+#include "platform/Dialogs.h"
+#include "platform/Settings.h"
+#include "posi/frmPosi.h"
+#include "prog/frmProg.h"
+#include "support/TestEnv.h"
+
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace {
+// The main window as the modules see it, for the length of one test.
+struct MainScope {
+    frmMain main;
+    MainScope() { App().MainForm = &main; }
+    ~MainScope() { App().MainForm = nullptr; }
+};
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void firstStartRectangle();
+    void rectangleSaved_data();
+    void rectangleSaved();
+    void handEditedRectangleFallsBack();
+    void statusPanelFollowsWidth_data();
+    void statusPanelFollowsWidth();
+    void progressDisplay();
+    void closeGuards_data();
+    void closeGuards();
+    void languageTogglesOnExit_data();
+    void languageTogglesOnExit();
+    void positionWindowCloseEndsApplication();
+    void timer2OpensParameterWindowOnRequest();
+    void captionAndMenus();
+    void programWindow();
+    void choiceDialog_data();
+    void choiceDialog();
+};
+
+void TestMainWindow::firstStartRectangle()
+{
+    TestEnv::Scope env;
+    frmMain m;
+    m.RestoreRect();
+    QCOMPARE(m.pos(), QPoint(1000 / 15, 1000 / 15));
+    QCOMPARE(m.size(), QSize(15240 / 15, 11000 / 15));
+}
+
+void TestMainWindow::rectangleSaved_data()
+{
+    QTest::addColumn<bool>("minimised");
+    QTest::newRow("normal window saves its rectangle") << false;
+    QTest::newRow("minimised keeps the stored one") << true;
+}
+
+void TestMainWindow::rectangleSaved()
+{
+    QFETCH(bool, minimised);
+    TestEnv::Scope env;
+    Platform::SaveSetting(QStringLiteral("MainLeft"), QStringLiteral("3000"));
+    Platform::SaveSetting(QStringLiteral("MainWidth"), QStringLiteral("9000"));
+    frmMain m;
+    m.move(40, 50);
+    m.resize(700, 500);
+    if (minimised)
+        m.setWindowState(Qt::WindowMinimized);
+    App().PortNo = 4;
+    Module1::SaveAppSettingOf(&m);
+    QCOMPARE(Platform::GetSetting(QStringLiteral("PortNo")), QStringLiteral("4"));
+    QCOMPARE(Platform::GetSetting(QStringLiteral("MainLeft")), minimised ? QStringLiteral("3000") : QStringLiteral("600"));
+    QCOMPARE(Platform::GetSetting(QStringLiteral("MainWidth")), minimised ? QStringLiteral("9000") : QStringLiteral("10500"));
+    if (!minimised) {
+        frmMain again;
+        again.RestoreRect();
+        QCOMPARE(again.pos(), QPoint(40, 50));
+        QCOMPARE(again.size(), QSize(700, 500));
+    }
+}
+
+void TestMainWindow::handEditedRectangleFallsBack()
+{
+    TestEnv::Scope env;
+    Platform::SaveSetting(QStringLiteral("MainLeft"), QStringLiteral("left"));
+    Platform::SaveSetting(QStringLiteral("MainWidth"), QStringLiteral("-20"));
+    Platform::SaveSetting(QStringLiteral("MainTop"), QStringLiteral("1e30"));
+    frmMain m;
+    m.RestoreRect();
+    QCOMPARE(m.pos(), QPoint(1000 / 15, 1000 / 15));
+    QCOMPARE(m.width(), 15240 / 15);
+}
+
+void TestMainWindow::statusPanelFollowsWidth_data()
+{
+    QTest::addColumn<int>("widthPx");
+    QTest::newRow("design width") << 1016;
+    QTest::newRow("wide") << 1400;
+    QTest::newRow("narrow") << 700;
+}
+
+void TestMainWindow::statusPanelFollowsWidth()
+{
+    QFETCH(int, widthPx);
+    TestEnv::Scope env;
+    frmMain m;
+    m.resize(widthPx, 600);
+    m.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&m));
+    QCOMPARE(m.width(), widthPx);
+    QVERIFY(qAbs(m.ProgressBar1->width() - widthPx / 2) <= 1);
+    QCOMPARE(m.lblCtMode->geometry().right() + 1, widthPx);
+    QVERIFY(m.cmdReset->x() > m.Line1->x());
+    QCOMPARE(m.imgAlarm->x(), m.Image1->x());
+    QCOMPARE(m.imgComPort->x(), m.Image2->x());
+    QCOMPARE(m.lblAlarm->x(), m.lblComPort->x());
+}
+
+void TestMainWindow::progressDisplay()
+{
+    TestEnv::Scope env;
+    frmMain m;
+    m.resize(1016, 600);
+    m.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&m));
+    const int statusFull = (Twips::FromPx(1016) / 2 - 30) / 15;
+
+    App().ProgressBarOn = false;
+    m.Disp_ProgressBar();
+    QVERIFY(m.ProgressBar1->isVisible());
+    QVERIFY(!m.cmdComCancel->isVisible());
+    QCOMPARE(m.lblStatus->width(), statusFull);
+
+    App().ProgressBarOn = true;
+    m.Disp_ProgressBar();
+    QVERIFY(m.cmdComCancel->isVisible());
+    QVERIFY(m.cmdComCancel->isEnabled());
+    QVERIFY(m.lblStatus->width() < statusFull);
+    QVERIFY(!App().ComCancelFlag);
+    QTest::mouseClick(m.cmdComCancel, Qt::LeftButton);
+    QVERIFY(App().ComCancelFlag);
+
+    m.ProgressBar1->setValue(40);
+    m.lblStatus->setText(QStringLiteral("Reading"));
+    m.Hide_ProgressBar();
+    QVERIFY(!m.ProgressBar1->isVisible());
+    QCOMPARE(m.ProgressBar1->value(), 0);
+    QVERIFY(m.lblStatus->text().isEmpty());
+    QVERIFY(!m.cmdComCancel->isVisible());
+    QVERIFY(!m.cmdComCancel->isEnabled());
+    QCOMPARE(m.lblStatus->width(), statusFull);
+}
+
+void TestMainWindow::closeGuards_data()
+{
+    QTest::addColumn<bool>("teaching");
+    QTest::addColumn<bool>("busy");
+    QTest::addColumn<bool>("fromCloseBox");
+    QTest::addColumn<bool>("closes");
+    QTest::addColumn<bool>("message");
+    QTest::newRow("idle, close box") << false << false << true << true << false;
+    QTest::newRow("teaching, close box") << true << false << true << false << true;
+    QTest::newRow("teaching, by code") << true << false << false << false << true;
+    QTest::newRow("busy, close box") << false << true << true << false << false;
+    QTest::newRow("busy, by code") << false << true << false << false << false;
+}
+
+void TestMainWindow::closeGuards()
+{
+    QFETCH(bool, teaching);
+    QFETCH(bool, busy);
+    QFETCH(bool, fromCloseBox);
+    QFETCH(bool, closes);
+    QFETCH(bool, message);
+    TestEnv::Scope env;
+    App().LangOffset = 10000;
+    MainScope s;
+    QSignalSpy ended(&s.main, &frmMain::applicationEnd);
+    App().TeachModeFlag = teaching;
+    App().BusyFlag = busy;
+    const auto mode = fromCloseBox ? frmMain::UnloadMode::User : frmMain::UnloadMode::Code;
+    const bool closed = s.main.MDIForm_QueryUnload(mode) && s.main.MDIForm_Unload();
+    QCOMPARE(closed, closes);
+    QCOMPARE(ended.count(), closes ? 1 : 0);
+    const QStringList shown = Platform::Dialogs::ShownTexts();
+    if (message)
+        QCOMPARE(shown, QStringList{QStringLiteral("It is a teaching now.\r\nPlease click the [Complete Teaching] "
+                                                   "button, and Complete the teaching.")});
+    else
+        QVERIFY(shown.isEmpty());
+    // Nothing is saved by a refused close.
+    QCOMPARE(Platform::GetSetting(QStringLiteral("Language")).isEmpty(), !closes);
+}
+
+void TestMainWindow::languageTogglesOnExit_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<bool>("change");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("Japanese, change pending") << 1 << true << "2";
+    QTest::newRow("English, change pending") << 2 << true << "1";
+    QTest::newRow("Japanese, no change") << 1 << false << "1";
+    QTest::newRow("English, no change") << 2 << false << "2";
+}
+
+// Closing the main window unloads the position window (which toggles and
+// saves "Language", then saves the exit settings) and then saves the exit
+// settings itself: the number of toggles must come out odd.
+void TestMainWindow::languageTogglesOnExit()
+{
+    QFETCH(int, language);
+    QFETCH(bool, change);
+    QFETCH(QString, stored);
+    TestEnv::Scope env;
+    App().Language = language;
+    App().LanguageChange = change;
+    MainScope s;
+    s.main.ShowPosiWindowOnce();
+    QVERIFY(s.main.close());
+    QCOMPARE(Platform::GetSetting(QStringLiteral("Language")), stored);
+    QVERIFY(Forms::Named(QStringLiteral("frmPosi")).isEmpty());
+}
+
+void TestMainWindow::positionWindowCloseEndsApplication()
+{
+    TestEnv::Scope env;
+    App().PortNo = 7;
+    MainScope s;
+    s.main.ShowPosiWindowOnce();
+    QSignalSpy ended(&s.main, &frmMain::applicationEnd);
+    QMdiSubWindow *sub = s.main.mdiArea()->subWindowList().value(0);
+    QVERIFY(sub);
+    QVERIFY(sub->close());
+    QCOMPARE(Platform::GetSetting(QStringLiteral("PortNo")), QStringLiteral("7"));
+    QVERIFY(s.main.timerTerminate->isActive());
+    QCOMPARE(s.main.timerTerminate->interval(), 100);
+    QVERIFY(ended.wait(2000));
+    QVERIFY(!s.main.timerTerminate->isActive());
+}
+
+void TestMainWindow::timer2OpensParameterWindowOnRequest()
+{
+    TestEnv::Scope env;
+    MainScope s;
+    s.main.Timer2_Timer();
+    QVERIFY(Forms::Named(QStringLiteral("frmParameta2")).isEmpty());
+    App().ShowParaWinReq = true;
+    s.main.Timer2->start(1000);
+    s.main.Timer2_Timer();
+    QVERIFY(!App().ShowParaWinReq);
+    QVERIFY(!s.main.Timer2->isActive());
+    QCOMPARE(Forms::Named(QStringLiteral("frmParameta2")).size(), 1);
+}
+
+void TestMainWindow::captionAndMenus()
+{
+    TestEnv::Scope env;
+    App().LangOffset = 10000;
+    App().SplashDone = true;
+    MainScope s;
+    s.main.MDIForm_Load();
+    QCOMPARE(s.main.windowTitle(), QStringLiteral("QZ-TQ7 Ver%1.%2%3")
+                                       .arg(REZ4_VERSION_MAJOR).arg(REZ4_VERSION_MINOR).arg(REZ4_VERSION_PATCH));
+    QCOMPARE(s.main.mnuFile->text(), QStringLiteral("File(&F)"));
+    QCOMPARE(s.main.mnuContProgTask->text(), QStringLiteral("Execute / Stop of Program"));
+    QCOMPARE(s.main.mnuSettingParameter->text(), QStringLiteral("詳細設定"));
+    QVERIFY(!s.main.mnuSettingParameter->isVisible());
+    QVERIFY(s.main.mnuViewToolbar->isChecked());
+    QCOMPARE(s.main.ToolButton(11)->toolTip(), QStringLiteral("Program Edit"));
+    QCOMPARE(s.main.ToolButton(11)->data().toString(), QStringLiteral("プログラム編集"));
+    QVERIFY(s.main.ToolButton(4)->isSeparator());
+    QCOMPARE(s.main.cmdReset->text(), QStringLiteral("Alarm Reset"));
+    QCOMPARE(Forms::Named(QStringLiteral("frmPosi")).size(), 1);
+    QCOMPARE(Forms::Loaded().value(0), &s.main);
+}
+
+void TestMainWindow::programWindow()
+{
+    TestEnv::Scope env;
+    MainScope s;
+    App().SelProgNo = 12;
+    QWidget *w = s.main.OpenProgWindow();
+    auto *prog = qobject_cast<frmProg *>(w);
+    QVERIFY(prog);
+    QCOMPARE(prog->windowTitle(), QStringLiteral("Program 12"));
+    QCOMPARE(prog->ProgNo, 12);
+    QCOMPARE(Forms::ActiveChild(), w);
+    // Reached by name, as the all-window walk does.
+    QVERIFY(QMetaObject::invokeMethod(w, "ProgCMDBTN_Muko"));
+    QVERIFY(!prog->cmdInsLineProg->isEnabled());
+    QVERIFY(QMetaObject::invokeMethod(w, "ProgCMDBTN_Yuko"));
+    QVERIFY(prog->cmdInsLineProg->isEnabled());
+}
+
+// What the user does in the dialog.
+enum class Act { Ok, PickSecondOk, PickThirdOk, Cancel, Back, CloseBox, CloseBoxThenOk };
+Q_DECLARE_METATYPE(Act)
+
+void TestMainWindow::choiceDialog_data()
+{
+    QTest::addColumn<int>("kind");        // 1, 2 or 3 = SetSelectionDlg, 2, 3
+    QTest::addColumn<int>("cancelMode");
+    QTest::addColumn<int>("backMode");
+    QTest::addColumn<int>("nextMode");
+    QTest::addColumn<int>("preselect");
+    QTest::addColumn<Act>("act");
+    QTest::addColumn<int>("expected");
+    QTest::addColumn<QString>("okText");
+    QTest::addColumn<bool>("cancelShown");
+    QTest::addColumn<bool>("backShown");
+    QTest::addColumn<int>("heightTwips");
+    QTest::newRow("two-way, OK at once") << 1 << 0 << 0 << 0 << 0 << Act::Ok << 0 << "OK" << true << false << 2895;
+    QTest::newRow("two-way, second option") << 1 << 0 << 0 << 0 << 0 << Act::PickSecondOk << 1 << "OK" << true << false << 2895;
+    QTest::newRow("two-way, Cancel") << 1 << 0 << 0 << 0 << 0 << Act::Cancel << -1 << "OK" << true << false << 2895;
+    QTest::newRow("two-way, close box with Cancel") << 1 << 0 << 0 << 0 << 0 << Act::CloseBox << -1 << "OK" << true << false << 2895;
+    QTest::newRow("no Cancel: close box refused") << 1 << 1 << 0 << 0 << 0 << Act::CloseBoxThenOk << 0 << "OK" << false << false << 2895;
+    QTest::newRow("Back and Next: Back") << 1 << 1 << 1 << 1 << 0 << Act::Back << -2 << "Next" << false << true << 2895;
+    QTest::newRow("preselected second, OK at once") << 2 << 0 << 0 << 0 << 1 << Act::Ok << 1 << "OK" << true << false << 2895;
+    QTest::newRow("preselect zero, OK at once") << 2 << 0 << 0 << 0 << 0 << Act::Ok << 0 << "OK" << true << false << 2895;
+    QTest::newRow("three-way, third option") << 3 << 0 << 0 << 0 << 0 << Act::PickThirdOk << 2 << "OK" << true << false << 3450;
+    QTest::newRow("three-way, Back") << 3 << 1 << 1 << 0 << 0 << Act::Back << -2 << "OK" << false << true << 3450;
+}
+
+void TestMainWindow::choiceDialog()
+{
+    QFETCH(int, kind);
+    QFETCH(int, cancelMode);
+    QFETCH(int, backMode);
+    QFETCH(int, nextMode);
+    QFETCH(int, preselect);
+    QFETCH(Act, act);
+    QFETCH(int, expected);
+    QFETCH(QString, okText);
+    QFETCH(bool, cancelShown);
+    QFETCH(bool, backShown);
+    QFETCH(int, heightTwips);
+    TestEnv::Scope env;
+    App().LangOffset = 10000;
+
+    bool handled = false;
+    Platform::Dialogs::PushModalHandler([&](QDialog &dlg) {
+        auto &d = static_cast<frmSelection &>(dlg);
+        handled = true;
+        d.show();
+        [&] { QVERIFY(QTest::qWaitForWindowExposed(&d)); }();
+        [&] {
+            QCOMPARE(d.windowTitle(), QStringLiteral("Select"));
+            QCOMPARE(d.cmdSelectOk->text(), okText);
+            QCOMPARE(d.cmdSelectCancel->isVisible(), cancelShown);
+            QCOMPARE(d.cmdBack->isVisible(), backShown);
+            QCOMPARE(d.cmdBack->text(), QStringLiteral("BACK"));
+            QCOMPARE(d.optSelectKomoku[2]->isVisible(), kind == 3);
+            QCOMPARE(d.HeightTwips(), heightTwips);
+        }();
+        switch (act) {
+        case Act::Ok: QTest::mouseClick(d.cmdSelectOk, Qt::LeftButton); break;
+        case Act::PickSecondOk:
+            QTest::mouseClick(d.optSelectKomoku[1], Qt::LeftButton, {}, QPoint(6, d.optSelectKomoku[1]->height() / 2));
+            QTest::mouseClick(d.cmdSelectOk, Qt::LeftButton);
+            break;
+        case Act::PickThirdOk:
+            QTest::mouseClick(d.optSelectKomoku[2], Qt::LeftButton, {}, QPoint(6, d.optSelectKomoku[2]->height() / 2));
+            QTest::mouseClick(d.cmdSelectOk, Qt::LeftButton);
+            break;
+        case Act::Cancel: QTest::mouseClick(d.cmdSelectCancel, Qt::LeftButton); break;
+        case Act::Back: QTest::mouseClick(d.cmdBack, Qt::LeftButton); break;
+        case Act::CloseBox: d.close(); break;
+        case Act::CloseBoxThenOk:
+            d.close();
+            QTest::keyClick(&d, Qt::Key_Escape);
+            [&] { QVERIFY(d.isVisible()); }();
+            QTest::mouseClick(d.cmdSelectOk, Qt::LeftButton);
+            break;
+        }
+        return d.result();
+    });
+
+    const QString cap = QStringLiteral("Select");
+    const QString why = QStringLiteral("Select Controller Mode.");
+    int result = 99;
+    if (kind == 1)
+        result = Module1::SetSelectionDlg(cap, why, QStringLiteral("POS Mode"), QStringLiteral("PRG Mode"),
+                                          cancelMode, backMode, nextMode);
+    else if (kind == 2)
+        result = Module1::SetSelectionDlg2(cap, why, QStringLiteral("POS Mode"), QStringLiteral("PRG Mode"),
+                                           cancelMode, backMode, nextMode, preselect);
+    else
+        result = Module1::SetSelectionDlg3(cap, why, QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"),
+                                           cancelMode, backMode);
+    QVERIFY(handled);
+    QCOMPARE(result, expected);
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
