@@ -3,6 +3,7 @@
 
 #include "app/AppState.h"
 #include "app/HelpViewer.h"
+#include "app/ModuleHelp.h"
 #include "app/frmAbout.h"
 #include "platform/Dialogs.h"
 #include "platform/StringTable.h"
@@ -24,6 +25,8 @@ private slots:
     void cleanup() { init(); }
 
     void versionLabel();
+    void englishTexts();
+    void helpCommandWithoutFile();
     void sysInfo_data();
     void sysInfo();
     void sysInfoNotStartable();
@@ -41,6 +44,35 @@ void TestAbout::versionLabel()
     QVERIFY(QRegularExpression(QStringLiteral("^Version \\d+\\.\\d+$")).match(dlg.lblVersion->text()).hasMatch());
     dlg.cmdOK->click();
     QCOMPARE(dlg.result(), int(QDialog::Accepted));
+}
+
+void TestAbout::englishTexts()
+{
+    TestEnv::Scope env;
+    App().Language = 2;
+    App().LangOffset = 10000;
+    frmAbout dlg;
+    QCOMPARE(dlg.lblTitle2->text(), *LoadResString(11203));
+    QCOMPARE(dlg.lblDescription->text(), *LoadResString(11204));
+    QCOMPARE(dlg.lblDisclaimer->text(), *LoadResString(11205));
+    QVERIFY(dlg.lblVersion->text().startsWith(QLatin1String("Version ")));
+    // No English twin: the buttons keep their design captions.
+    QVERIFY(!LoadResString(13048));
+    QCOMPARE(dlg.cmdSysInfo->text(), *LoadResString(3048));
+    QCOMPARE(dlg.cmdOK->text(), QStringLiteral("OK"));
+}
+
+void TestAbout::helpCommandWithoutFile()
+{
+    TestEnv::Scope env;
+    ModuleHelp::ResetHelpState();
+    ModuleHelp::Help().HelpFile = env.path("veve7ror.uri");
+    bool viewed = false;
+    ModuleHelp::Viewer().OpenDocument = [&](const QString &) { return viewed = true; };
+    ModuleHelp::ShowHelp(nullptr, ResText(414));
+    QVERIFY(!viewed);
+    QCOMPARE(Dialogs::ShownTexts(), QStringList{ResText(414)});
+    ModuleHelp::ResetHelpState();
 }
 
 void TestAbout::sysInfo_data()

@@ -164,7 +164,7 @@ void TestOptions::languageChangeFollowsLastChoice()
     Options::ShowOptionsDialog(nullptr);
     QVERIFY(App().LanguageChange);
     QCOMPARE(App().Language, 1);
-    QCOMPARE(Dialogs::ShownTexts(), QStringList{ResText(420) + "\n" + ResText(421)});
+    QCOMPARE(Dialogs::ShownTexts(), QStringList{ResText(420) + "\r\n" + ResText(421)});
 
     // Choosing the running language again clears the pending change.
     Dialogs::PushModalHandler([](QDialog &d) {
@@ -244,7 +244,7 @@ void TestOptions::unitChange()
     QCOMPARE(rec.calls, calls);
     QCOMPARE(App().DispMmUnit, mmAfter);
     QCOMPARE(stored("DispMmUnit"), storedAfter);
-    const QStringList expectedMsgs = message ? QStringList{ResText(2541) + "\n" + ResText(2542)} : QStringList{};
+    const QStringList expectedMsgs = message ? QStringList{ResText(2541) + "\r\n" + ResText(2542)} : QStringList{};
     QCOMPARE(Dialogs::ShownTexts(), expectedMsgs);
 }
 

@@ -1,5 +1,6 @@
 #include "app/HelpViewer.h"
 
+#include "app/ModuleHelp.h"
 #include "platform/Dialogs.h"
 
 #include <QDesktopServices>
@@ -29,6 +30,11 @@ void ShowHelpFile(const QString &helpFile, QWidget *, const QString &message)
         : QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(helpFile).absoluteFilePath()));
     if (!opened)
         refuse();
+}
+
+void ShowHelp(QWidget *owner, const QString &message)
+{
+    ShowHelpFile(Help().HelpFile, owner, message);
 }
 
 } // namespace ModuleHelp

@@ -17,6 +17,9 @@ struct ViewerState {
 ViewerState &Viewer();
 void ResetViewer();
 
+// The Help menu's contents: the application's help file, or `message`.
+void ShowHelp(QWidget *owner, const QString &message);
+
 // Shows helpFile, or `message` (OK, information icon) when the name is empty,
 // the file is missing or no viewer opens it.
 void ShowHelpFile(const QString &helpFile, QWidget *owner, const QString &message);

@@ -1,6 +1,7 @@
 #include "app/frmAbout.h"
 
 #include "app/HelpViewer.h"
+#include "app/Localize.h"
 #include "platform/Dialogs.h"
 #include "platform/StringTable.h"
 
@@ -18,9 +19,7 @@ template <class W>
 W *tagged(W *w, const char *name, int id)
 {
     w->setObjectName(QString::fromLatin1(name));
-    if (id > 0)
-        w->setProperty("tag", QString::number(id));
-    return w;
+    return id > 0 ? Loc::Tagged(w, id) : w;
 }
 } // namespace
 
@@ -79,6 +78,7 @@ QString frmAbout::VersionText()
 
 void frmAbout::Form_Load()
 {
+    Module1::SetCaptionFromRes(this);
     lblVersion->setText(VersionText());
 }
 

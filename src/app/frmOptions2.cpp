@@ -1,6 +1,7 @@
 #include "app/frmOptions2.h"
 
 #include "app/AppState.h"
+#include "app/Localize.h"
 #include "app/Module1Text.h"
 #include "platform/Dialogs.h"
 #include "platform/StringTable.h"
@@ -22,8 +23,7 @@ template <class W>
 W *tagged(W *w, const char *name, int id)
 {
     w->setObjectName(QString::fromLatin1(name));
-    w->setProperty("tag", QString::number(id));
-    return w;
+    return Loc::Tagged(w, id);
 }
 
 // A pair of option buttons on a page of their own, exclusive as a pair.
@@ -49,7 +49,7 @@ QWidget *pairPage(std::array<QRadioButton *, 2> &opts, const char *name,
 frmOptions2::frmOptions2(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmOptions2"));
-    setProperty("tag", QStringLiteral("2509"));
+    Loc::Tagged(this, 2509);
     setWindowTitle(QStringLiteral("オプション"));
 
     SSTabOption = new QTabWidget(this);
@@ -104,6 +104,7 @@ frmOptions2::frmOptions2(QWidget *parent) : QDialog(parent)
 
 void frmOptions2::Form_Load()
 {
+    Module1::SetCaptionFromRes(this);
     for (int i = 0; i < 4; ++i) {
         const QString t = Platform::ResText(2505 + i);
         if (!t.isEmpty())
@@ -163,7 +164,7 @@ void ShowOptionsDialog(QWidget *owner)
     frmOptions2 dlg(owner);
     Platform::Dialogs::ExecModal(dlg);
     if (App().LanguageChange)
-        Platform::Dialogs::MsgBox(Platform::ResText(420) + QLatin1Char('\n') + Platform::ResText(421));
+        Platform::Dialogs::MsgBox(Platform::ResText(420) + QStringLiteral("\r\n") + Platform::ResText(421));
 }
 
 } // namespace Options
