@@ -249,7 +249,7 @@ void TestAppCore::captionFromTagIgnoresLanguage()
     tabs->setProperty(Loc::kTabToolTipTags, QStringList{QStringLiteral("3009")});
     PrgModule1::SetCaptionFromTag(&window);
     QCOMPARE(b->text(), QStringLiteral("キャンセル"));
-    QCOMPARE(l->text(), QStringLiteral("アラームリセット"));
+    QCOMPARE(l->text(), QStringLiteral("アラーム解除"));
     QCOMPARE(l->toolTip(), QStringLiteral("design tip"));   // labels: caption only
     QCOMPARE(tabs->tabText(0), QStringLiteral("読み込み"));
     QCOMPARE(tabs->tabText(1), QStringLiteral("t1"));

@@ -3,6 +3,7 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -54,6 +55,8 @@ frmSplash::frmSplash(QWidget *parent)
     timerSplash->start();
 
     resize(460, 260);
+    if (QScreen *sc = screen())
+        move(sc->availableGeometry().center() - rect().center());
 }
 
 QString frmSplash::VersionText()

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Starts the program under a virtual display with fresh settings, once in
+# Japanese and once in English, and takes a picture of the splash and of the
+# main window: docs/screen-splash.png, docs/screen-main-ja.png,
+# docs/screen-main-en.png. Needs xvfb and imagemagick.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+BIN=${1:-build-release/bin/rez4tool}
+OUT=docs
+mkdir -p "$OUT"
+shoot() {   # language (empty = nothing stored), name
+    local cfg
+    cfg=$(mktemp -d)
+    if [ -n "$1" ]; then
+        mkdir -p "$cfg/QZTQ7Z210"
+        printf '[Settings]\nLanguage=%s\n' "$1" > "$cfg/QZTQ7Z210/QZTQ7Z210.ini"
+    fi
+    XDG_CONFIG_HOME="$cfg" xvfb-run -a -s "-screen 0 1100x820x24" bash -c "
+        '$BIN' & pid=\$!
+        sleep 1.5; [ '$2' = ja ] && import -window root '$OUT/screen-splash.png'
+        sleep 4;   import -window root '$OUT/screen-main-$2.png'
+        kill \$pid"
+    rm -rf "$cfg"
+}
+shoot "" ja
+shoot 2 en
