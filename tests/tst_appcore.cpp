@@ -5,6 +5,9 @@
 #include "app/Localize.h"
 #include "app/Module1Settings.h"
 #include "app/ModuleHelp.h"
+#include "app/PrgModule1.h"
+#include "link/Queues.h"
+#include "paradata/ParadataState.h"
 #include "app/frmSplash.h"
 #include "platform/AppPaths.h"
 #include "platform/Settings.h"
@@ -26,6 +29,7 @@
 class TestAppCore : public QObject {
     Q_OBJECT
 private slots:
+    void startValues();
     void settingsReaders_data();
     void settingsReaders();
     void helpPath_data();
@@ -39,6 +43,47 @@ private slots:
     void captionFromTagIgnoresLanguage();
     void stringIdsDefinedOnce();
 };
+
+void TestAppCore::startValues()
+{
+    TestEnv::Scope env;
+    Platform::SaveSetting(QStringLiteral("Language"), QStringLiteral("2"));
+    Platform::SaveSetting(QStringLiteral("PortNo"), QStringLiteral("3"));
+    AppState &a = App();
+    a.OfflineFlag = false;
+    a.HomeDoneFlag = true;
+    a.LanguageChange = true;
+    a.SelProgNo = 40;
+    a.BaudIndex = 2;
+    a.AxisNotUsed = {true, true, true, true};
+    ParadataState &p = Paradata();
+    p.DevSetting.DevSize[1] = QStringLiteral(" 28");
+    p.DevSetting.DevStroke[2] = 100;
+    p.DevSetting.DevQzFlag[3] = false;
+    p.DevSeries[0] = QStringLiteral("CM");
+    QVERIFY(Module3Tusin::RequestTusin(QStringLiteral("0RS"), 8, 1000, 0) > 0);
+
+    PrgModule1::SetStartValues();
+
+    QVERIFY(a.OfflineFlag);
+    QVERIFY(!a.HomeDoneFlag);
+    QVERIFY(!a.LanguageChange);
+    QCOMPARE(a.SelProgNo, 1);
+    QCOMPARE(a.BaudIndex, 0);
+    QCOMPARE(a.LangOffset, 10000);
+    QCOMPARE(a.PortNo, 3);
+    for (int axis = 0; axis < 4; ++axis) {
+        QVERIFY(!a.AxisNotUsed[axis]);
+        QVERIFY(p.DevSetting.DevSize[axis].isEmpty());
+        QCOMPARE(p.DevSetting.DevStroke[axis], 0);
+        QVERIFY(p.DevSetting.DevQzFlag[axis]);
+        QCOMPARE(p.DevSeries[axis], QStringLiteral("QZ"));
+    }
+    QCOMPARE(Module3Tusin::Queues().TusinQueueLast, -1);
+    QCOMPARE(Module3Tusin::Queues().TusinID, 1000);
+    Module3Tusin::ResetQueueState();
+    ResetParadataState();
+}
 
 void TestAppCore::settingsReaders_data()
 {

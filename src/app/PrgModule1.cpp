@@ -5,6 +5,8 @@
 #include "app/frmMain.h"
 #include "app/frmSplash.h"
 #include "link/Queues.h"
+#include "paradata/ParaFile.h"
+#include "paradata/ParadataState.h"
 #include "platform/Wait.h"
 
 #include <QApplication>
@@ -13,22 +15,19 @@
 
 namespace PrgModule1 {
 
-void Main()
+void SetStartValues()
 {
-    ModuleHelp::SetHelpFilePath();
-
-    QPointer<frmSplash> splash = new frmSplash();
-    splash->show();
-    splash->repaint();
-    splash->timerSplash->start();
-
     AppState &a = App();
-    // Per-axis actuator setting back to "no actuator chosen, QZ series":
-    // Module1::ClearDevSetting belongs to the actuator data and is called
-    // here once it exists.
-    a.AxisNotUsed = {false, false, false, false};
-    // Parameter tables empty: Module1::ClearParaData is called here once the
-    // parameter data exists.
+    ParadataState &p = Paradata();
+    for (int axis = 0; axis < 4; ++axis) {
+        p.DevSetting.DevSize[axis].clear();
+        p.DevSetting.DevSpeed[axis].clear();
+        p.DevSetting.DevStroke[axis] = 0;
+        p.DevSetting.DevQzFlag[axis] = true;
+        p.DevSeries[axis] = QStringLiteral("QZ");
+        a.AxisNotUsed[axis] = false;
+    }
+    Module1::ClearParaData();
     a.LanguageChange = false;
     Module3Tusin::TusinQueueClear();
     Module3Tusin::TusinQueueReset();
@@ -40,9 +39,21 @@ void Main()
     // The error list of the chosen language (after LoadAppSetting, which
     // sets LangOffset): Module1::ReadErrorList is called here once the link
     // has it.
+}
+
+void Main()
+{
+    ModuleHelp::SetHelpFilePath();
+
+    QPointer<frmSplash> splash = new frmSplash();
+    splash->show();
+    splash->repaint();
+    splash->timerSplash->start();
+
+    SetStartValues();
 
     auto *main = new frmMain();
-    a.MainForm = main;
+    App().MainForm = main;
     QObject::connect(main, &frmMain::applicationEnd, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     main->MDIForm_Load();
 
