@@ -1,18 +1,30 @@
 #include "link/CommandHost.h"
 
 #include "app/AppState.h"
+#include "app/Forms.h"
+#include "app/frmMain.h"
+#include "live/frmProgTask.h"
 #include "paradata/ParadataState.h"
 #include "platform/StringTable.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QProgressBar>
 
 namespace Module3Tusin::CmdHost {
 namespace {
 ProgressView g_progress;
 
 bool hasGui() { return qobject_cast<QGuiApplication *>(QCoreApplication::instance()) != nullptr; }
+
+frmIOCheckFG *monitor()
+{
+    const QList<QWidget *> found = Forms::Named(QStringLiteral("frmIOCheckFG"));
+    return found.isEmpty() ? nullptr : qobject_cast<frmIOCheckFG *>(found.first());
+}
 } // namespace
 
 int OpenPort()
@@ -29,6 +41,30 @@ void SetOffline() { App().OfflineFlag = true; }
 
 int PresentAxisMask() { return Paradata().ParaSet.ParaSpAxis; }
 
+bool MonitorOutputWriteReq()
+{
+    const frmIOCheckFG *w = monitor();
+    return w && w->OutputWriteReq;
+}
+
+void ClearMonitorOutputWriteReq()
+{
+    if (frmIOCheckFG *w = monitor())
+        w->OutputWriteReq = false;
+}
+
+void ClearMonitorIoReadFlag()
+{
+    if (frmIOCheckFG *w = monitor())
+        w->IoReadFlag = false;
+}
+
+bool MonitorIgnoreTicked()
+{
+    const frmIOCheckFG *w = monitor();
+    return w && w->chkIgnore && w->chkIgnore->isChecked();
+}
+
 const ProgressView &Progress() { return g_progress; }
 void ResetProgress() { g_progress = ProgressView{}; }
 
@@ -38,9 +74,19 @@ void PrepareProgress(int maximum, int statusTextId, bool cancelOffered)
     g_progress.value = 0;
     g_progress.status = Platform::ResText(statusTextId);
     g_progress.cancelOffered = cancelOffered;
+    App().ProgressBarOn = cancelOffered;
+    if (frmMain *m = App().MainForm) {
+        m->ProgressBar1->setMaximum(maximum);
+        m->lblStatus->setText(g_progress.status);
+    }
 }
 
-void SetProgressValue(int value) { g_progress.value = value; }
+void SetProgressValue(int value)
+{
+    g_progress.value = value;
+    if (frmMain *m = App().MainForm)
+        m->ProgressBar1->setValue(value);
+}
 
 TransferProgress::TransferProgress(int maximum, int statusTextId, bool cancelOffered, bool busyPointer)
     : m_busyPointer(busyPointer && hasGui())
@@ -50,6 +96,8 @@ TransferProgress::TransferProgress(int maximum, int statusTextId, bool cancelOff
     g_progress.busyPointer = busyPointer;
     PrepareProgress(maximum, statusTextId, cancelOffered);
     g_progress.visible = true;
+    if (frmMain *m = App().MainForm)
+        m->Disp_ProgressBar();
 }
 
 TransferProgress::~TransferProgress()
@@ -59,6 +107,9 @@ TransferProgress::~TransferProgress()
     g_progress.status.clear();
     g_progress.cancelOffered = false;
     g_progress.busyPointer = false;
+    App().ProgressBarOn = false;
+    if (frmMain *m = App().MainForm)
+        m->Hide_ProgressBar();
     if (m_busyPointer)
         QGuiApplication::restoreOverrideCursor();
 }

@@ -16,6 +16,13 @@ void SetOffline();
 // Mask of the axes present in the controller (bit i = axis i + 1).
 int PresentAxisMask();
 
+// Flags of the input/output monitor window, when it is loaded: an output
+// write is requested; the check box "ignore external inputs" is ticked.
+bool MonitorOutputWriteReq();
+void ClearMonitorOutputWriteReq();
+void ClearMonitorIoReadFlag();
+bool MonitorIgnoreTicked();
+
 // What the main window's status panel shows of a transfer; tests read it.
 struct ProgressView {
     bool visible = false;

@@ -175,7 +175,7 @@ int ReadIOFromCt()
             continue;
         case Outcome::Failed:
             Host::ClosePortIfFree();
-            s.IoReadFlag = false;
+            Host::ClearMonitorIoReadFlag();
             TusinFlush();
             return 1;
         case Outcome::LinkFailed:
@@ -189,13 +189,13 @@ int ReadIOFromCt()
     Frames::BitTable in = s.InBit, out = s.OutBit;
     if (!Frames::DecodeBits(replies[0], Frames::kInDigits, in)
         || !Frames::DecodeBits(replies[1], Frames::kOutDigits, out)) {
-        s.IoReadFlag = false;
+        Host::ClearMonitorIoReadFlag();
         FailOnWrongData(true);
         return 1;
     }
     s.InBit = in;
     s.OutBit = out;
-    s.IoReadFlag = false;
+    Host::ClearMonitorIoReadFlag();
     return 0;
 }
 
@@ -206,7 +206,7 @@ int WriteOutputToCt()
     const Exchanged r = Send(Frames::WriteOutputs(s.OutBit), Frames::kWriteOutReplyLen, Frames::kIoTimeout);
     switch (r.outcome) {
     case Outcome::Ok:
-        s.OutputWriteReq = false;
+        Host::ClearMonitorOutputWriteReq();
         Host::ClosePortIfFree();
         return 0;
     case Outcome::Failed:
@@ -222,13 +222,13 @@ int IOCheckTusin2()
 {
     CommandState &s = g_state;
     if (!s.IoModeSet || s.IoModeResend) {
-        int modeNo = s.chkIgnore ? 1 : 0;
+        int modeNo = Host::MonitorIgnoreTicked() ? 1 : 0;
         if (TusinModeSet(0, modeNo, 0) == 1)
             return 1;
         s.IoModeSet = true;
         s.IoModeResend = false;
     }
-    if (s.OutputWriteReq && WriteOutputToCt() == 1)
+    if (Host::MonitorOutputWriteReq() && WriteOutputToCt() == 1)
         return 1;
     return ReadIOFromCt();
 }

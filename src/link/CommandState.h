@@ -1,8 +1,7 @@
 #pragma once
 // State kept by the controller command procedures between calls: the
 // input/output bit tables of the monitor, the monitor's mode flags, the
-// controller's stored step counts per program, and the monitor window's
-// request flags until that window exists. One instance for the run; tests
+// controller's stored step counts per program. One instance for the run; tests
 // reset it with ResetCommandState().
 #include "link/CommandFrames.h"
 
@@ -17,10 +16,6 @@ struct CommandState {
     Frames::BitTable OutReq{};
     bool IoModeSet = false;    // the monitor's mode command has been sent
     bool IoModeResend = false; // send it again at the next cycle
-    // Fields of the monitor window read and cleared by the link.
-    bool OutputWriteReq = false; // an output toggle waits in OutReq
-    bool IoReadFlag = false;     // cleared whenever a read ends
-    bool chkIgnore = false;      // external-input movement is ignored
 
     // Step counts stored in the controller, indexed by program 1..100.
     std::array<int, Frames::kProgramCount + 1> ProgStepSu{};
