@@ -97,6 +97,10 @@ void TestAppCore::settingsReaders_data()
     QTest::newRow("Language 2: English") << "Language" << "2" << "LangOffset" << 10000;
     QTest::newRow("Language 0: English") << "Language" << "0" << "LangOffset" << 10000;
     QTest::newRow("Language 5: English") << "Language" << "5" << "LangOffset" << 10000;
+    QTest::newRow("Language 2.0: English") << "Language" << "2.0" << "LangOffset" << 10000;
+    QTest::newRow("Language 1.4 rounds to 1") << "Language" << " 1.4 " << "LangOffset" << 0;
+    QTest::newRow("Language past 16 bits: default") << "Language" << "40000" << "LangOffset" << 0;
+    QTest::newRow("Language inf: default") << "Language" << "inf" << "LangOffset" << 0;
     QTest::newRow("Language hand-edited text: default") << "Language" << "eng" << "LangOffset" << 0;
     QTest::newRow("nothing stored: port 1") << "PortNo" << none << "PortNo" << 1;
     QTest::newRow("port 3") << "PortNo" << "3" << "PortNo" << 3;

@@ -137,6 +137,9 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
 
 frmMain::~frmMain()
 {
+    // A position window created but never shown as a child has no parent.
+    if (m_posi && !m_posi->parent())
+        delete m_posi.data();
     if (App().MainForm == this)
         App().MainForm = nullptr;
 }

@@ -1,4 +1,5 @@
 #include "platform/Settings.h"
+#include "app/Num.h"
 
 #include <QSettings>
 #include <QStandardPaths>
@@ -39,12 +40,15 @@ QString GetSetting(const QString &key, const QString &def)
 
 int GetSettingInt(const QString &key, int def)
 {
+    // Converted as a 16-bit integer conversion does: any number, rounded
+    // half to even ("2.0" is 2); anything else keeps the default.
     const QString text = GetSetting(key, QString::number(def)).trimmed();
     bool ok = false;
-    const int v = text.toInt(&ok);
-    if (!ok || v < std::numeric_limits<qint16>::min() || v > std::numeric_limits<qint16>::max())
+    const double v = text.toDouble(&ok);
+    if (!ok)
         return def;
-    return v;
+    const std::optional<int16_t> n = Num::CInt(v);
+    return n ? *n : def;
 }
 
 void SaveSetting(const QString &key, const QString &value)
