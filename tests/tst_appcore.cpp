@@ -4,6 +4,7 @@
 #include "app/AppState.h"
 #include "app/Localize.h"
 #include "app/Module1Settings.h"
+#include "app/Module1Text.h"
 #include "app/ModuleHelp.h"
 #include "app/PrgModule1.h"
 #include "link/Queues.h"
@@ -42,6 +43,7 @@ private slots:
     void menusToolbarAndColumns();
     void captionFromTagIgnoresLanguage();
     void stringIdsDefinedOnce();
+    void imeOffAndOn();
 };
 
 void TestAppCore::startValues()
@@ -330,6 +332,23 @@ void TestAppCore::stringIdsDefinedOnce()
         }
     }
     QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QStringLiteral("; "))));
+}
+
+// Numeric grid cells switch the input method off while they are edited, and
+// the switch must be undone for the cells that take text.
+void TestAppCore::imeOffAndOn()
+{
+    QLineEdit edit;
+    edit.setInputMethodHints(Qt::ImhNoAutoUppercase);
+    Module1::SetIMEStatus(&edit, false);
+    QVERIFY(!edit.testAttribute(Qt::WA_InputMethodEnabled));
+    QVERIFY(edit.inputMethodHints() & Qt::ImhLatinOnly);
+    QVERIFY(edit.inputMethodHints() & Qt::ImhNoAutoUppercase);
+    Module1::SetIMEStatus(&edit, true);
+    QVERIFY(edit.testAttribute(Qt::WA_InputMethodEnabled));
+    QVERIFY(!(edit.inputMethodHints() & Qt::ImhLatinOnly));
+    QVERIFY(edit.inputMethodHints() & Qt::ImhNoAutoUppercase);
+    Module1::SetIMEStatus(nullptr, false);   // no window: nothing happens
 }
 
 QTEST_MAIN(TestAppCore)

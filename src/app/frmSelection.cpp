@@ -31,7 +31,7 @@ frmSelection::frmSelection(QWidget *parent) : QDialog(parent)
     lblSelectSetumei->setObjectName(QStringLiteral("lblSelectSetumei"));
     lblSelectSetumei->setWordWrap(true);
     lblSelectSetumei->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    place(lblSelectSetumei, 240, 150, 4560, 840);
+    place(lblSelectSetumei, 240, 150, 6120, 840);
 
     for (int i = 0; i < 3; ++i) {
         optSelectKomoku[i] = new QRadioButton(this);
