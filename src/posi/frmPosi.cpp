@@ -3,15 +3,21 @@
 #include "app/Localize.h"
 #include "app/Module1Settings.h"
 #include "app/frmMain.h"
+#include "paradata/UnitTexts.h"
 #include "platform/Settings.h"
+#include "platform/StringTable.h"
+#include "posi/PosiCheck.h"
+#include "posi/PosiFile.h"
+#include "posi/PosiGrid.h"
+#include "posi/PosiGridView.h"
+#include "posi/PosiTransfer.h"
+#include "posi/PosiWindow.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QStandardItemModel>
 #include <QTabWidget>
-#include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -29,11 +35,28 @@ frmPosi::frmPosi(QWidget *parent) : QWidget(parent)
     }
     box->addLayout(devices);
 
-    flgdModel = new QStandardItemModel(1, 25, this);
-    flgdData = new QTableView(this);
+    flgdData = new PosiGridView(&PosiGrid::Grid(), this);
     flgdData->setObjectName(QStringLiteral("flgdData"));
-    flgdData->setModel(flgdModel);
     box->addWidget(flgdData, 1);
+    FG_HighSyoriStart();
+    if (App().PrgModeFlag) {
+        PosiGrid::Set_PosFormStrAtPrgMode();
+        SizeInit_PosFlexGridAtPrgMode2();
+    } else {
+        PosiGrid::Set_PosFormStrAtPosMode();
+        SizeInit_PosFlexGridAtPosMode();
+    }
+    FG_InitPos();
+    FG_HighSyoriEnd();
+    // The actuator texts: the labels and the axis titles of the grid.
+    Module1::SetDeviceNameView([this](const Module1::DeviceNameTexts &t) {
+        for (int a = 0; a < 4; ++a)
+            if (t.caption[static_cast<size_t>(a)])
+                lblDeviceType[static_cast<size_t>(a)]->setText(*t.caption[static_cast<size_t>(a)]);
+        for (int c = 1; c <= 24; ++c)
+            if (t.header[static_cast<size_t>(c)])
+                PosiGrid::Grid().SetText(0, c, *t.header[static_cast<size_t>(c)]);
+    });
 
     SSTabCommand = new QTabWidget(this);
     SSTabCommand->setObjectName(QStringLiteral("SSTabCommand"));
@@ -88,10 +111,12 @@ void frmPosi::Form_Unload()
         a.MainForm->timerTerminate->start();
 }
 
+frmPosi::~frmPosi() { Module1::SetDeviceNameView({}); }
+
 void frmPosi::SinkiSakusei() {}
 void frmPosi::PosidataFileOpen() {}
-void frmPosi::PosidataGetfromCt() {}
-void frmPosi::PosidataLoadtoCt() {}
+void frmPosi::PosidataGetfromCt() { PosiTransfer::PosidataGetfromCt(); }
+void frmPosi::PosidataLoadtoCt() { PosiTransfer::PosidataLoadtoCt(); }
 void frmPosi::PosidataSaveToFile() {}
 void frmPosi::PosiDataSaveAs() {}
 void frmPosi::PrintPosiData() {}
@@ -118,28 +143,29 @@ void frmPosi::EditCMD_Muko()
         b->setEnabled(false);
 }
 
-int frmPosi::PosiDataCheck3() { return 0; }
-void frmPosi::QzDataHyoji_3() {}
-void frmPosi::QzDataHyoji_3Prg() {}
-void frmPosi::Change_DispUnit() {}
-void frmPosi::DispAxisData2() {}
-void frmPosi::SizeInit_PosFlexGridAtPosMode() {}
-void frmPosi::SizeInit_PosFlexGridAtPosMode2() {}
-void frmPosi::SizeInit_PosFlexGridAtPrgMode2() {}
-void frmPosi::SizeInit_PosFlexGridAtPrgMode3() {}
+int frmPosi::PosiDataCheck3() { return PosiCheck::PosiDataCheck3(); }
+int frmPosi::Check_flgdLineNo() { return PosiGrid::Check_flgdLineNo(); }
+void frmPosi::QzDataHyoji_3() { PosiGrid::QzDataHyoji_3(); }
+void frmPosi::QzDataHyoji_3Prg() { PosiGrid::QzDataHyoji_3Prg(); }
+void frmPosi::Change_DispUnit() { PosiGrid::Change_DispUnit(); }
+void frmPosi::DispAxisData2() { PosiGrid::DispAxisData2(); }
+void frmPosi::SizeInit_PosFlexGridAtPosMode() { PosiGrid::SizeInit_PosFlexGridAtPosMode(); }
+void frmPosi::SizeInit_PosFlexGridAtPosMode2() { PosiGrid::SizeInit_PosFlexGridAtPosMode2(); }
+void frmPosi::SizeInit_PosFlexGridAtPrgMode2() { PosiGrid::SizeInit_PosFlexGridAtPrgMode2(); }
+void frmPosi::SizeInit_PosFlexGridAtPrgMode3() { PosiGrid::SizeInit_PosFlexGridAtPrgMode3(); }
+void frmPosi::FG_HighSyoriStart() { PosiGrid::FG_HighSyoriStart(); }
+void frmPosi::FG_HighSyoriEnd() { PosiGrid::FG_HighSyoriEnd(); }
+void frmPosi::FG_InitPos() { PosiGrid::FG_InitPos(); }
 
-void frmPosi::FG_HighSyoriStart()
+int frmPosi::SaveFileAs2(const QString &path)
 {
-    flgdData->setUpdatesEnabled(false);
-    flgdData->setEnabled(false);
+    std::array<QString, 4> names;
+    for (size_t a = 0; a < 4; ++a)
+        names[a] = lblDeviceType[a]->text();
+    if (PosiFile::SaveFileAs2(path, names) != 0)
+        return 1;
+    PosiWindow::SetCaption(QStringLiteral("[") + App().DataFileName + QStringLiteral("]"));
+    return 0;
 }
-
-void frmPosi::FG_HighSyoriEnd()
-{
-    flgdData->setUpdatesEnabled(true);
-    flgdData->setEnabled(true);
-}
-
-void frmPosi::FG_InitPos() { flgdData->setCurrentIndex(flgdModel->index(0, 0)); }
 
 int frmPosi::ChangeDev() { return 0; }

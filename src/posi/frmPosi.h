@@ -6,14 +6,14 @@
 
 class QLabel;
 class QPushButton;
-class QStandardItemModel;
+class PosiGridView;
 class QTabWidget;
-class QTableView;
 
 class frmPosi : public QWidget {
     Q_OBJECT
 public:
     explicit frmPosi(QWidget *parent = nullptr);
+    ~frmPosi() override;
 
     // Set when the user cancelled this window's close (close or save prompt);
     // the main window's unload reads it.
@@ -21,8 +21,8 @@ public:
     // Set when an axis in use has no device-list record.
     bool DevNotFoundFlag = false;
 
-    QTableView *flgdData = nullptr;          // the position grid (row 0 = header row)
-    QStandardItemModel *flgdModel = nullptr;
+    // The position grid: a view of PosiGrid::Grid(), where its texts live.
+    PosiGridView *flgdData = nullptr;
     std::array<QLabel *, 4> lblDeviceType{}; // actuator model text per axis
     QTabWidget *SSTabCommand = nullptr;      // command tabs; 1 and 2 follow the link
     QPushButton *cmdInsertLine = nullptr;
@@ -49,8 +49,12 @@ public slots:
     void PosCMDBTN_Muko();
     void PosCMDBTN_Yuko();
     void EditCMD_Muko();
-    // 0 = every position valid, 1 = some position out of range.
+    // 0 = every position valid, 1 = some position out of range, 2 = no data.
     int PosiDataCheck3();
+    int Check_flgdLineNo();
+    // Writes the position file of PosiNoStart..PosiNoEnd with this window's
+    // actuator names; 0 written (caption updated), 1 failed.
+    int SaveFileAs2(const QString &path);
     void QzDataHyoji_3();
     void QzDataHyoji_3Prg();
     void Change_DispUnit();

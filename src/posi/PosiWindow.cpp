@@ -1,0 +1,71 @@
+#include "posi/PosiWindow.h"
+
+#include "app/AppState.h"
+#include "app/Forms.h"
+#include "app/frmMain.h"
+#include "app/frmSelection.h"
+#include "paradata/Module2Calc.h"
+#include "paradata/UnitTexts.h"
+#include "posi/PosiGrid.h"
+
+#include <QMetaObject>
+#include <QTabWidget>
+#include <QWidget>
+
+namespace PosiWindow {
+namespace {
+QString g_caption;
+
+QWidget *posiWindow()
+{
+    const auto found = Forms::Named(QStringLiteral("frmPosi"));
+    return found.isEmpty() ? nullptr : found.first();
+}
+} // namespace
+
+void SetCaption(const QString &caption)
+{
+    g_caption = caption;
+    if (QWidget *w = posiWindow())
+        w->setWindowTitle(caption);
+}
+
+QString Caption() { return g_caption; }
+
+void SetPosiTabEnabled(bool flag)
+{
+    QWidget *w = posiWindow();
+    if (!w)
+        return;
+    if (auto *tabs = w->findChild<QTabWidget *>(QStringLiteral("SSTabCommand")))
+        for (int t = 1; t <= 2 && t < tabs->count(); ++t)
+            tabs->setTabEnabled(t, !flag);
+}
+
+void ChangeMenuDisp()
+{
+    QObject *main = App().MainForm;
+    if (main && main->metaObject()->indexOfMethod("ChangeMenuDisp(bool)") >= 0)
+        QMetaObject::invokeMethod(main, "ChangeMenuDisp", Qt::DirectConnection, Q_ARG(bool, App().PrgModeFlag));
+}
+
+void PosiDataSaveAs()
+{
+    if (QWidget *w = posiWindow())
+        QMetaObject::invokeMethod(w, "PosiDataSaveAs", Qt::DirectConnection);
+}
+
+int SetSelectionDlg(const QString &caption, const QString &explanation, const QString &option1, const QString &option2)
+{
+    return Module1::SetSelectionDlg(caption, explanation, option1, option2, 0, 0, 0);
+}
+
+void AxisSettingChanged()
+{
+    Module1::DispDeviceName();
+    Module1::DispPulseMmRate();
+    PosiGrid::DispAxisData2();
+    Module2Calc::Culc_MaxSpeed();
+}
+
+} // namespace PosiWindow
