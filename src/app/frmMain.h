@@ -74,6 +74,17 @@ public:
     QAction *ToolButton(int index) const;
     QMdiArea *mdiArea() const { return m_mdi; }
 
+    // ---- the actuator setting (paradata/DevSetting.cpp, device/ChangeDevice.cpp)
+    // The user's offline actuator setting: actuator window or parameter file.
+    static void Change_Device();
+    // 1 when DevSettei differs from DevSetting on an axis the file uses, else 0.
+    static int CompareActuatorSettingOfPosifile2PC(const std::array<bool, 4> &fileAxisNotUsed);
+    // AxisNotUsed from the file, then DevSettei into DevSetting for the axes
+    // in use (lead and pulses per revolution untouched; the limits follow).
+    static void ReflectFileDevice2PcDevice(const std::array<bool, 4> &fileAxisNotUsed);
+    // DevSetting into DevSettei for the axes in use.
+    static void LetDevSettingToDevSettei();
+
 public slots:
     void Disp_ProgressBar();
     void Hide_ProgressBar();

@@ -1,0 +1,138 @@
+#include "link/AxisBlockWrites.h"
+
+#include "app/AppState.h"
+#include "app/Module1Text.h"
+#include "app/Num.h"
+#include "link/Queues.h"
+#include "paradata/ParadataState.h"
+#include "platform/Dialogs.h"
+#include "platform/StringTable.h"
+
+namespace Module3Tusin {
+namespace {
+
+BlockWriteState g_state;
+
+constexpr int kBlockTimeout = 2000;
+constexpr int kReadReplyLen = 38;
+constexpr int kWriteReplyLen = 6;
+constexpr int kStoreReplyLen = 5;
+const QString kReadBlock0 = QStringLiteral("0RD0");
+const QString kWriteBlock0 = QStringLiteral("0WD0");
+const QString kStore = QStringLiteral("0WE");
+
+// The 32 data digits of a block text.
+bool isBlockData(const QString &digits)
+{
+    if (digits.size() != 32)
+        return false;
+    for (QChar c : digits)
+        if (!((c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (c >= QLatin1Char('A') && c <= QLatin1Char('F'))))
+            return false;
+    return true;
+}
+
+// Block 0 as read: its 32 data digits, or nothing.
+std::optional<QString> readBlock0()
+{
+    const auto r = Exchange(kReadBlock0, kReadReplyLen, kBlockTimeout);
+    if (!r || !r->startsWith(kReadBlock0))
+        return std::nullopt;
+    const QString data = r->mid(4, 32);
+    if (!isBlockData(data))
+        return std::nullopt;
+    return data;
+}
+
+int writeMask(int mask)
+{
+    const QString m = Module1::HexZeroPad(mask, 2);
+    if (mask < 0 || Module1::DoesNotFit(m))
+        return 1;
+    const auto data = readBlock0();
+    if (!data)
+        return 1;
+    const QString frame = kWriteBlock0 + data->left(2) + m + data->mid(4);
+    const auto w = Exchange(frame, kWriteReplyLen, kBlockTimeout);
+    if (!w)
+        return 1;
+    Paradata().ParaSet.ParaSpAxis = int16_t(mask);
+    return 0;
+}
+
+} // namespace
+
+BlockWriteState &BlockWrites() { return g_state; }
+void ResetBlockWriteState() { g_state = BlockWriteState{}; }
+
+int WriteAxisMaskToCt(int mask) { return writeMask(mask); }
+
+int WriteAxisMaskToCt2()
+{
+    int mask = 0;
+    for (int a = 0; a < 4; ++a)
+        if (!App().AxisNotUsed[a])
+            mask |= 1 << a;
+    return writeMask(mask);
+}
+
+int ReadBlock0FromCt()
+{
+    const auto r = Exchange(kReadBlock0, kReadReplyLen, kBlockTimeout);
+    if (!r)
+        return 1;
+    const QString data = r->mid(4, 32);
+    // A garbled block is not kept: it would be written back as it stands.
+    if (!r->startsWith(kReadBlock0) || !isBlockData(data))
+        return 1;
+    g_state.CtBlock0Data = data;
+    return 0;
+}
+
+int WriteBlock0ToCt()
+{
+    if (!isBlockData(g_state.CtBlock0Data))
+        return 1;
+    const QString frame = kWriteBlock0 + g_state.CtBlock0Data;
+    const auto w = Exchange(frame, kWriteReplyLen, kBlockTimeout);
+    if (!w || w->left(4) != frame.left(4))
+        return 1;
+    Queues().TusinErrorFlag = false;
+    const auto e = Exchange(kStore, kStoreReplyLen, kBlockTimeout);
+    if (!e || !e->startsWith(kStore))
+        return 1;
+    return 0;
+}
+
+int ReadCtModeFromCt()
+{
+    if (ReadBlock0FromCt() != 0)
+        return -1;
+    return int(Num::Val(g_state.CtBlock0Data.mid(18, 2)));
+}
+
+int SetCtModeToCt(int mode)
+{
+    const int old = ReadCtModeFromCt();
+    if (old == -1)
+        return -1;
+    const QString m = Module1::DecZeroPad(mode, 2);
+    if (Module1::DoesNotFit(m) || mode < 0)
+        return -1;
+    QString &block = g_state.CtBlock0Data;
+    block = block.left(18) + m + block.mid(20);
+    if (WriteBlock0ToCt() != 0)
+        return -1;
+    if (mode != old)
+        Platform::Dialogs::MsgBox(Platform::ResText(495) + QStringLiteral("\r\n") + Platform::ResText(496),
+                                  Platform::MsgButtons::Ok, Platform::MsgIcon::Information);
+    return 0;
+}
+
+int WriteParametaToCt2()
+{
+    // Filled in with the parameter block encoder.
+    return 1;
+}
+
+} // namespace Module3Tusin

@@ -1,0 +1,72 @@
+#pragma once
+// The PC's actuator setting per axis (DevSetting) and the candidate setting
+// beside it (DevSettei): kept in the settings store, taken from the
+// controller, from a parameter set or from a position file's model strings,
+// and compared and copied between the two.
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <optional>
+
+// The main window's share of the setting (frmMain::Change_Device,
+// CompareActuatorSettingOfPosifile2PC, ReflectFileDevice2PcDevice,
+// LetDevSettingToDevSettei) is declared with the main window in app/frmMain.h.
+
+// The hand-shake between the offline actuator window and its openers.
+struct DevSettingFlags {
+    bool DevWinStartup = false; // the start-up shows the window: no Cancel, close box refused
+    bool DevWinNoBack = false;  // the window offers no Back button
+    bool DevWinBack = false;    // the window was left with Back
+};
+DevSettingFlags &DevFlags();
+void ResetDevSettingFlags();
+
+namespace Module1 {
+
+// 0 every axis valid; 1 some axis could not be taken (its stored actuator,
+// lead or a stored value is unusable); the other keys are loaded all the
+// same.
+int LoadDevSetting();
+// Stores the setting of every axis in use. 0 saved, 1 a key could not be
+// written.
+int SaveDevSetting();
+// The controller's actuators into the PC setting: 0 done, 1 an axis in use
+// has no actuator data (the axes before it are taken).
+int LetCtDeviceToPcDevice();
+// Axes in use and the PC setting from the parameter set; PG from the
+// controller's flag (…2: from PG FUNCTION). 0 done, 1 an axis's STROKE is
+// not a number (the axes before it are taken).
+int LetParaToDevSetting();
+int LetParaToDevSetting2();
+// DevNewType = NewTypeFlag for every axis in use.
+void LetNewTypeFlag();
+// Lead of every axis in use from its device-list table. 0 all found; 1 some
+// axis not listed (string 17 shown; the axes found take their lead).
+int SetDevLeadFromDevList();
+
+// One actuator model string of a position file, e.g. "QZ-28L-100E" (short
+// layout) or "QZ- 28L-100E" (long layout, as the program writes it).
+struct ModelString {
+    QString series;  // "QZ" or "VK"
+    QString size;    // three characters, " 28", "E35"
+    QString speed;   // one letter
+    int32_t stroke = 0;
+    QString options; // the option letters after the fixed part (0..3)
+};
+// Nothing when the string is no model string of a known series, holds no
+// stroke, has more than three option letters, or names an impossible
+// actuator.
+std::optional<ModelString> ParseModelString(const QString &s);
+
+// The position file's model strings (axes in use both in the file and on the
+// PC) into DevSettei. 0 done; 1 a string was rejected (strings 4/5 shown;
+// later axes not parsed).
+int GetFileDeviceFromPosiFile(const std::array<QString, 4> &fileAxisName,
+                              const std::array<bool, 4> &fileAxisNotUsed);
+
+// Recomputes the per-axis limits after a change of the actuator setting:
+// MaxPulse from stroke, lead and pulses per revolution when asked, then
+// MaxMm and MaxSpeed.
+void RefreshAxisLimits(bool maxPulseFromStroke);
+
+} // namespace Module1
