@@ -129,10 +129,4 @@ int SetCtModeToCt(int mode)
     return 0;
 }
 
-int WriteParametaToCt2()
-{
-    // Filled in with the parameter block encoder.
-    return 1;
-}
-
 } // namespace Module3Tusin

@@ -324,17 +324,31 @@ int GetFileDeviceFromPosiFile(const std::array<QString, 4> &fileAxisName,
 
 } // namespace Module1
 
+namespace {
+// The six pairs of the PC setting and the candidate that the comparison and
+// the two copies walk: f(setting member, candidate member).
+template <class F>
+void forEachPair(int a, F f)
+{
+    auto &d = Paradata().DevSetting;
+    auto &c = Paradata().DevSettei;
+    f(d.DevNewType[a], c.NewTypeFlag[a]);
+    f(d.DevSize[a], c.DevSetteiSize[a]);
+    f(d.DevSpeed[a], c.DevSetteiSpeed[a]);
+    f(d.DevStroke[a], c.DevSetteiStroke[a]);
+    f(d.DevWithPG[a], c.DevSetteiWithPG[a]);
+    f(d.DevVertical[a], c.DevSetteiVertical[a]);
+}
+} // namespace
+
 int frmMain::CompareActuatorSettingOfPosifile2PC(const std::array<bool, 4> &fileAxisNotUsed)
 {
-    const auto &s = Paradata();
-    const auto &d = s.DevSetting;
-    const auto &c = s.DevSettei;
     for (int a = 0; a < 4; ++a) {
         if (fileAxisNotUsed[a])
             continue;
-        if (d.DevNewType[a] != c.NewTypeFlag[a] || d.DevSize[a] != c.DevSetteiSize[a]
-            || d.DevSpeed[a] != c.DevSetteiSpeed[a] || d.DevStroke[a] != c.DevSetteiStroke[a]
-            || d.DevWithPG[a] != c.DevSetteiWithPG[a] || d.DevVertical[a] != c.DevSetteiVertical[a])
+        bool differs = false;
+        forEachPair(a, [&](const auto &pc, const auto &file) { differs = differs || pc != file; });
+        if (differs)
             return 1;
     }
     return 0;
@@ -342,36 +356,16 @@ int frmMain::CompareActuatorSettingOfPosifile2PC(const std::array<bool, 4> &file
 
 void frmMain::ReflectFileDevice2PcDevice(const std::array<bool, 4> &fileAxisNotUsed)
 {
-    auto &s = Paradata();
-    auto &d = s.DevSetting;
-    const auto &c = s.DevSettei;
     App().AxisNotUsed = fileAxisNotUsed;
-    for (int a = 0; a < 4; ++a) {
-        if (fileAxisNotUsed[a])
-            continue;
-        d.DevNewType[a] = c.NewTypeFlag[a];
-        d.DevSize[a] = c.DevSetteiSize[a];
-        d.DevSpeed[a] = c.DevSetteiSpeed[a];
-        d.DevStroke[a] = c.DevSetteiStroke[a];
-        d.DevWithPG[a] = c.DevSetteiWithPG[a];
-        d.DevVertical[a] = c.DevSetteiVertical[a];
-    }
+    for (int a = 0; a < 4; ++a)
+        if (!fileAxisNotUsed[a])
+            forEachPair(a, [](auto &pc, const auto &file) { pc = file; });
     Module1::RefreshAxisLimits(true);
 }
 
 void frmMain::LetDevSettingToDevSettei()
 {
-    auto &s = Paradata();
-    const auto &d = s.DevSetting;
-    auto &c = s.DevSettei;
-    for (int a = 0; a < 4; ++a) {
-        if (App().AxisNotUsed[a])
-            continue;
-        c.NewTypeFlag[a] = d.DevNewType[a];
-        c.DevSetteiSize[a] = d.DevSize[a];
-        c.DevSetteiSpeed[a] = d.DevSpeed[a];
-        c.DevSetteiStroke[a] = d.DevStroke[a];
-        c.DevSetteiWithPG[a] = d.DevWithPG[a];
-        c.DevSetteiVertical[a] = d.DevVertical[a];
-    }
+    for (int a = 0; a < 4; ++a)
+        if (!App().AxisNotUsed[a])
+            forEachPair(a, [](const auto &pc, auto &file) { file = pc; });
 }

@@ -27,8 +27,7 @@ namespace Module1 {
 // lead or a stored value is unusable); the other keys are loaded all the
 // same.
 int LoadDevSetting();
-// Stores the setting of every axis in use. 0 saved, 1 a key could not be
-// written.
+// Stores the setting of every axis in use. 0 (the store reports no failure).
 int SaveDevSetting();
 // The controller's actuators into the PC setting: 0 done, 1 an axis in use
 // has no actuator data (the axes before it are taken).
