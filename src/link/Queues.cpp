@@ -7,6 +7,13 @@
 namespace Module3Tusin {
 namespace {
 QueueState g_q;
+std::function<void()> g_notify;
+
+void notify()
+{
+    if (g_notify)
+        g_notify();
+}
 }
 
 QueueState &Queues() { return g_q; }
@@ -23,6 +30,7 @@ int RequestTusin(const QString &command, int expectedLength, int timeout, int ms
     q.TusinQueueLast += 1;
     q.TusinQueue[q.TusinQueueLast] = TusinQueueEntry{command, expectedLength, timeout, q.TusinID, msgFlag};
     q.TusinQueuePending = true;
+    notify();
     return q.TusinID;
 }
 
@@ -40,6 +48,7 @@ int RequestTusinHigh(const QString &command, int expectedLength, int timeout, in
     q.TusinQueueHighLast = row;
     q.TusinQueueHigh[row] = TusinQueueEntry{command, expectedLength, timeout, q.TusinIDHigh, msgFlag};
     q.TusinQueueHighPending = true;
+    notify();
     return q.TusinIDHigh;
 }
 
@@ -88,6 +97,26 @@ bool IsQueued(int id)
     return false;
 }
 
+void RemoveQueued(int id)
+{
+    auto take = [id](std::array<TusinQueueEntry, kQueueRows> &rows, int &last, bool &pending) {
+        for (int i = 0; i <= last && i < kQueueRows; ++i) {
+            if (rows[i].id != id || rows[i].command.isEmpty())
+                continue;
+            for (int j = i; j < kQueueRows - 1; ++j)
+                rows[j] = rows[j + 1];
+            rows[kQueueRows - 1] = TusinQueueEntry{};
+            last -= 1;
+            pending = last >= 0;
+            return;
+        }
+    };
+    take(g_q.TusinQueue, g_q.TusinQueueLast, g_q.TusinQueuePending);
+    take(g_q.TusinQueueHigh, g_q.TusinQueueHighLast, g_q.TusinQueueHighPending);
+}
+
+void SetRequestNotifier(std::function<void()> notify) { g_notify = std::move(notify); }
+
 std::optional<QString> WaitResult(int id)
 {
     QueueState &q = g_q;
@@ -104,11 +133,15 @@ std::optional<QString> WaitResult(int id)
         }
         return false;
     });
+    if (abandoned) {
+        RemoveQueued(id);
+        return std::nullopt;
+    }
     if (q.TusinErrorFlag) {
         TusinFlush();
         return std::nullopt;
     }
-    if (!abandoned && q.TusinKekka.id == id && q.TusinKekka.result == 0)
+    if (q.TusinKekka.id == id && q.TusinKekka.result == 0)
         return q.TusinKekka.reply;
     return std::nullopt;
 }

@@ -5,6 +5,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 namespace Module3Tusin {
@@ -61,12 +62,18 @@ void TusinFlush();
 void DropQueuedRequests();
 
 bool IsQueued(int id);
+// Takes a request that was never sent out of its queue.
+void RemoveQueued(int id);
+
+// Called whenever a request is queued (the engine wakes its pump).
+void SetRequestNotifier(std::function<void()> notify);
 
 // The waiting protocol every command procedure follows: waits until the
 // result record carries `id` or the link fails. On a link failure it flushes
 // the queues. Returns the reply (CR LF included) on success, nothing on any
 // failure. A request dropped from its queue, or still queued while the
-// application is offline, ends its wait with failure.
+// application is offline (it is then taken out of the queue, so it is not
+// sent later for nobody), ends its wait with failure.
 std::optional<QString> WaitResult(int id);
 
 // Sets TusinTimeout, queues the request and waits. Nothing on any failure

@@ -1,6 +1,10 @@
 #include "support/TestEnv.h"
 
 #include "app/AppState.h"
+#include "link/Engine.h"
+#include "link/ErrorList.h"
+#include "link/Indicators.h"
+#include "link/Queues.h"
 #include "paradata/ItemFile.h"
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
@@ -19,10 +23,17 @@ Scope::Scope()
     Platform::Dialogs::SetScripted(true);
     Platform::Dialogs::ClearScript();
     ResetAppState();
+    Module3Tusin::ResetQueueState();
+    Module3Tusin::ResetLinkState();
+    Module1::ResetErrorListState();
+    Module1::ResetIndicatorState();
+    Module1::SetLinkView(nullptr);
 }
 
 Scope::~Scope()
 {
+    Module3Tusin::StopLink();
+    Module1::SetLinkView(nullptr);
     Platform::Dialogs::ClearScript();
 }
 

@@ -1,0 +1,412 @@
+#include "link/Engine.h"
+
+#include "app/AppState.h"
+#include "app/Module1Text.h"
+#include "link/ErrorList.h"
+#include "link/Indicators.h"
+#include "link/Queues.h"
+#include "platform/CommPort.h"
+#include "platform/Dialogs.h"
+#include "platform/Settings.h"
+#include "platform/StringTable.h"
+#include "platform/Wait.h"
+
+#include <QPointer>
+#include <QTimer>
+
+namespace Module3Tusin {
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+// A serial-port operation failed in the middle of an exchange (device gone,
+// write refused): the request ends as after any unexpected run-time error.
+struct PortFault {};
+
+class LinkEngine : public QObject {
+public:
+    explicit LinkEngine(QObject *parent) : QObject(parent), port(new Platform::CommPort(this))
+    {
+        pump.setSingleShot(true);
+        pump.setTimerType(Qt::PreciseTimer);
+        connect(&pump, &QTimer::timeout, this, [] { TimerTusin_Timer(); });
+        timeout.setSingleShot(true);
+        timeout.setTimerType(Qt::PreciseTimer);
+        connect(&timeout, &QTimer::timeout, this, [] { timerTimeout_Timer(); });
+        // Incoming characters are taken as they arrive rather than by a
+        // 1 ms poll: the same buffer and the same end-of-buffer test, without
+        // waking the program a thousand times a second.
+        connect(port, &Platform::CommPort::readyRead, this, [] { TimerJusin_Timer(); });
+        connect(port, &Platform::CommPort::failed, this, [this] { portFault = true; });
+    }
+
+    // The pump ticks every 2 ms while requests are pending; with both queues
+    // empty it sleeps until a request is queued.
+    void rearm()
+    {
+        const QueueState &q = Queues();
+        if (q.TusinQueuePending || q.TusinQueueHighPending)
+            pump.start(2);
+    }
+    void kick()
+    {
+        if (!inTick && !pump.isActive())
+            pump.start(0);
+    }
+
+    Platform::CommPort *port;
+    QTimer pump;
+    QTimer timeout;
+    bool portFault = false;
+    bool inTick = false;
+};
+
+QPointer<LinkEngine> g_engine;
+LinkState g_link;
+
+QString R(int id) { return Platform::ResText(id); }
+
+QString SettingsFor(int baudIndex)
+{
+    switch (baudIndex) {
+    case 1: return QStringLiteral("19200,N,8,1");
+    case 2: return QStringLiteral("38400,N,8,1");
+    default: return QStringLiteral("9600,N,8,1");
+    }
+}
+
+void armTimeout(int ms)
+{
+    // An interval of 0 never fires: the wait has no limit.
+    if (ms > 0)
+        g_engine->timeout.start(ms);
+    else
+        g_engine->timeout.stop();
+}
+
+void send(const QString &frame)
+{
+    if (!g_engine || !g_engine->port->output(frame.toLatin1() + "\r\n"))
+        throw PortFault{};
+    g_engine->port->setInputLen(0);
+}
+
+// Runs the event loop until a reply is complete or the time-out expired.
+void waitReply()
+{
+    LinkState &s = g_link;
+    Platform::WaitUntil([&] { return s.JusinKanryo || s.TimeoutFlag || !g_engine || g_engine->portFault; });
+    if (!g_engine)
+        throw PortFault{};
+    g_engine->timeout.stop();
+    if (g_engine->portFault)
+        throw PortFault{};
+}
+
+void shiftUp(std::array<TusinQueueEntry, kQueueRows> &rows, int &last, bool &pending)
+{
+    for (int i = 0; i < kQueueRows - 1; ++i)
+        rows[i] = rows[i + 1];
+    rows[kQueueRows - 1] = TusinQueueEntry{};
+    if (last >= 0)
+        last -= 1;
+    if (last == -1)
+        pending = false;
+}
+
+} // namespace
+
+LinkState &Link() { return g_link; }
+void ResetLinkState() { g_link = LinkState{}; }
+
+void StartLink(QObject *parent)
+{
+    if (g_engine)
+        return;
+    g_engine = new LinkEngine(parent);
+    SetRequestNotifier([] {
+        if (g_engine)
+            g_engine->kick();
+    });
+    g_engine->pump.start(2);
+}
+
+void StopLink()
+{
+    SetRequestNotifier({});
+    if (g_engine) {
+        g_engine->port->close();
+        delete g_engine.data();
+    }
+}
+
+bool LinkRunning() { return !g_engine.isNull(); }
+
+Platform::CommPort *CommPort() { return g_engine ? g_engine->port : nullptr; }
+
+bool PortIsOpen() { return g_engine && g_engine->port->isOpen(); }
+
+int OpenCommPort()
+{
+    AppState &a = App();
+    if (a.PortNo < 1 || a.PortNo > 9)
+        a.PortNo = Platform::GetSettingInt(QStringLiteral("PortNo"), 1);
+    if (!g_engine)
+        return 1;
+    Platform::CommPort *p = g_engine->port;
+    if (!p->isOpen()) {
+        p->setCommPort(a.PortNo);
+        if (!p->open())
+            return 1;
+        if (!p->setSettings(SettingsFor(a.BaudIndex)) || !p->setHandshaking(Platform::CommPort::Handshake::None)) {
+            p->close();
+            return 1;
+        }
+        p->setCDTimeout(3000);
+    }
+    return 0;
+}
+
+int OpenCommPort2() { return OpenCommPort(); }
+
+void CloseCommPortIfFree()
+{
+    if (PortIsOpen() && !App().PortOccupy)
+        g_engine->port->close();
+}
+
+void CloseCommPort()
+{
+    if (PortIsOpen())
+        g_engine->port->close();
+}
+
+int TusinSosinJusin(const QString &command, int expectedLength, const QString &data, int requestId, int msgFlag)
+{
+    LinkState &s = g_link;
+    QueueState &q = Queues();
+    QString K; // command code; empty until the port has opened once
+    auto record = [&](int result, const QString &code) {
+        q.TusinKekka = TusinKekkaRecord{result, s.JusinData, code, requestId};
+    };
+    auto report = [&](const QString &text) {
+        if (msgFlag == 1)
+            Platform::Dialogs::MsgBox(text);
+    };
+    // An error reply ("0%%..."): decoded, reported with its text.
+    auto errorReply = [&](bool toRequest) {
+        Module1::ErrorListState &e = Module1::ErrorList();
+        // The receive side has decoded this very reply already; decoding it
+        // twice would only repeat the missing-list message.
+        if (!s.ErrorShown) {
+            e.CtErrorStr = s.JusinData;
+            Module1::DispCtStatus();
+        }
+        QString text = R(104) + kCrLf;
+        if (e.CtErrorFound)
+            text += QStringLiteral("Error No.") + e.CtErrorNo + kCrLf;
+        text += QLatin1Char('[') + e.CtErrorMsg + QLatin1Char(']');
+        report(text);
+        if (toRequest) {
+            CloseCommPort();
+            Module1::SetOfflineMode();
+        }
+        record(1, toRequest ? K : QStringLiteral("0CM"));
+        return 1;
+    };
+
+    try {
+        if (!g_engine)
+            throw PortFault{};
+        g_engine->portFault = false;
+        bool resynced = false;
+        s.RetryCount = 0;
+        for (;;) {
+            // Opening: up to four attempts, 100 ms apart.
+            while (OpenCommPort() == 1) {
+                s.RetryCount += 1;
+                if (s.RetryCount < 4) {
+                    Module1::mmsecWait(100);
+                    continue;
+                }
+                report(R(109) + kCrLf + kCrLf + R(110));
+                Module1::SetOfflineMode();
+                record(1, K);
+                return 1;
+            }
+            s.RetryCount = 0;
+            const QString frame = command + data;
+            K = frame.left(3);
+
+            // Sending, at most four times, each after a full time-out.
+            for (;;) {
+                TimerJusin_Timer(); // characters that came while nothing read them
+                q.TusinErrorFlag = false;
+                s.TimeoutFlag = false;
+                armTimeout(q.TusinTimeout);
+                s.JusinKanryo = false;
+                s.ErrorShown = false;
+                send(frame);
+                waitReply();
+                if (!s.TimeoutFlag)
+                    break;
+                s.RetryCount += 1;
+                if (s.RetryCount <= 3)
+                    continue;
+                q.TusinErrorFlag = true;
+                CloseCommPort();
+                report(R(100) + kCrLf + kCrLf + R(101) + kCrLf + kCrLf + R(102) + kCrLf + kCrLf + R(103));
+                record(1, K);
+                Module1::SetOfflineMode();
+                return 1;
+            }
+
+            const QString reply = s.JusinData;
+            if (reply.startsWith(QLatin1String("0%%")))
+                return errorReply(true);
+            if (reply.left(3) != K)
+                s.TusinErrKind = 1;
+            else if (reply.size() != expectedLength)
+                s.TusinErrKind = 2;
+            else {
+                Module1::AlarmImg_Hide();
+                Module1::SetStatusPanel1(QString());
+                Module1::SetOnlineMode();
+                record(0, K);
+                return 0;
+            }
+
+            // Resynchronising the controller's line with "0CM0".
+            s.TimeoutFlag = false;
+            armTimeout(100);
+            s.JusinKanryo = false;
+            s.ErrorShown = false;
+            send(QStringLiteral("0CM0"));
+            waitReply();
+            if (s.TimeoutFlag) {
+                Module1::SetOfflineMode();
+                // A request that shows its messages does not fail silently.
+                report(R(108));
+                record(1, K);
+                return 1;
+            }
+            const QString answer = s.JusinData;
+            if (answer.startsWith(QLatin1String("0%%")))
+                return errorReply(false);
+            if (!answer.startsWith(QLatin1String("0CM"))) {
+                CloseCommPortIfFree();
+                q.TusinErrorFlag = true;
+                Module1::SetOfflineMode();
+                report(s.TusinErrKind == 1 ? R(104) : R(105) + kCrLf + R(106));
+                record(1, QStringLiteral("0CM"));
+                return 1;
+            }
+            if (resynced) {
+                report(R(108));
+                CloseCommPort();
+                Module1::SetOfflineMode();
+                record(1, K);
+                return 1;
+            }
+            // Once more from the opening, the attempt counter carried over.
+            resynced = true;
+        }
+    } catch (const PortFault &) {
+        report(R(108));
+        CloseCommPort();
+        Module1::SetOfflineMode();
+        record(1, K);
+        return 1;
+    }
+}
+
+void TimerTusin_Timer()
+{
+    LinkEngine *eng = g_engine;
+    if (!eng || eng->inTick)
+        return;
+    eng->pump.stop();
+    eng->inTick = true;
+    QueueState &q = Queues();
+    LinkState &s = g_link;
+    auto serve = [&](const TusinQueueEntry &e) {
+        s.SendingFlag = true;
+        q.ActiveID = e.id;
+        const int r = TusinSosinJusin(e.command, e.expectedLength, QString(), e.id, e.msgFlag);
+        q.ActiveID = 0;
+        s.SendingFlag = false;
+        return r;
+    };
+    try {
+        if (!App().OfflineFlag && (q.TusinQueueHighPending || q.TusinQueuePending)) {
+            bool endTick = false;
+            while (q.TusinQueueHighPending) {
+                const TusinQueueEntry e = q.TusinQueueHigh[0];
+                if (e.command.isEmpty()) {
+                    q.TusinQueueHighLast = -1;
+                    q.TusinQueueHighPending = false;
+                    endTick = true;
+                    break;
+                }
+                const int r = serve(e);
+                // A failed priority request leaves the head like a served
+                // one; kept there it would be sent again at every tick.
+                shiftUp(q.TusinQueueHigh, q.TusinQueueHighLast, q.TusinQueueHighPending);
+                if (r == 1) {
+                    endTick = true;
+                    break;
+                }
+            }
+            if (!endTick && q.TusinQueuePending) {
+                const TusinQueueEntry e = q.TusinQueue[0];
+                if (e.command.isEmpty()) {
+                    q.TusinQueueLast = -1;
+                    q.TusinQueuePending = false;
+                } else {
+                    const int r = serve(e);
+                    shiftUp(q.TusinQueue, q.TusinQueueLast, q.TusinQueuePending);
+                    if (r == 1)
+                        q.TusinErrorFlag = true;
+                }
+            }
+        }
+    } catch (...) {
+        q.ActiveID = 0;
+        s.SendingFlag = false;
+    }
+    if (g_engine) {
+        g_engine->inTick = false;
+        g_engine->rearm();
+    }
+}
+
+void TimerJusin_Timer()
+{
+    LinkState &s = g_link;
+    Platform::CommPort *p = CommPort();
+    if (App().OfflineFlag || !p || !p->isOpen() || p->inBufferCount() <= 0)
+        return;
+    s.JusinBuf += QString::fromLatin1(p->input());
+    // Only the end of the buffer counts: a CR LF inside it does not split
+    // what came together into two replies.
+    if (!s.JusinBuf.endsWith(kCrLf))
+        return;
+    s.JusinData = s.JusinBuf;
+    s.JusinKanryo = true;
+    s.JusinBuf.clear();
+    s.ErrorShown = false;
+    if (s.JusinData.startsWith(QLatin1String("0%%"))) {
+        s.ErrorShown = true;
+        Module1::ErrorList().CtErrorStr = s.JusinData;
+        Module1::DispCtStatus();
+    }
+}
+
+void timerTimeout_Timer()
+{
+    g_link.TimeoutFlag = true;
+    if (g_engine)
+        g_engine->timeout.stop();
+}
+
+} // namespace Module3Tusin

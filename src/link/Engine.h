@@ -1,0 +1,62 @@
+#pragma once
+// The single send/receive engine of the controller link. It owns the serial
+// port and the link's timers: the pump takes requests from the queues
+// (link/Queues.h) one at a time and runs each through TusinSosinJusin, which
+// opens the port when needed, sends, waits for the reply under the request's
+// time-out with up to three resends, checks echo and length, resynchronises
+// once with "0CM0", reports failures, switches online/offline and writes the
+// result record. Replies are collected as the port signals incoming data; a
+// reply is complete when the buffer ends with CR LF.
+//
+// The main window starts the engine once (StartLink) and stops it at exit;
+// tests do the same without any window.
+#include <QString>
+
+class QObject;
+namespace Platform {
+class CommPort;
+}
+
+namespace Module3Tusin {
+
+struct LinkState {
+    int RetryCount = 0;        // port-open attempts, then sends of one request
+    bool TimeoutFlag = false;  // the armed reply time-out expired
+    QString JusinBuf;          // received, not yet a complete line
+    QString JusinData;         // the last complete reply, CR LF included
+    bool JusinKanryo = false;  // a complete reply arrived since last cleared
+    int TusinErrKind = 0;      // why the last reply was refused: 1 echo, 2 length
+    bool SendingFlag = false;  // the pump is inside TusinSosinJusin
+    bool ErrorShown = false;   // the receive side already decoded JusinData as an error reply
+};
+
+LinkState &Link();
+void ResetLinkState();
+
+// Creates the engine (port, pump, receive side, time-out timer) under parent
+// and starts the pump. StopLink closes the port and removes it.
+void StartLink(QObject *parent = nullptr);
+void StopLink();
+bool LinkRunning();
+
+// MSComm1: the engine's serial port (nullptr while the link is stopped).
+Platform::CommPort *CommPort();
+bool PortIsOpen();
+
+// 0 = the port is open, 1 = opening failed (no message).
+int OpenCommPort();
+int OpenCommPort2();
+// Closes the port when open and "PortOccupy" is off.
+void CloseCommPortIfFree();
+// Closes the port when open.
+void CloseCommPort();
+
+// One request: 0 success / 1 failure; always writes the result record.
+int TusinSosinJusin(const QString &command, int expectedLength, const QString &data, int requestId, int msgFlag);
+
+// The link's timer events, public so the main window and tests can drive them.
+void TimerTusin_Timer();
+void TimerJusin_Timer();
+void timerTimeout_Timer();
+
+} // namespace Module3Tusin

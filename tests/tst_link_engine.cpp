@@ -1,0 +1,255 @@
+// The send/receive engine against a simulated controller on a
+// pseudo-terminal: one row per way an exchange can go.
+#include <QtTest>
+
+#include "app/AppState.h"
+#include "link/Engine.h"
+#include "link/ErrorList.h"
+#include "link/Indicators.h"
+#include "link/Queues.h"
+#include "platform/Dialogs.h"
+#include "platform/Wait.h"
+#include "support/SimController.h"
+#include "support/TestEnv.h"
+
+#include <functional>
+
+using SimSetup = std::function<void(SimController &)>;
+Q_DECLARE_METATYPE(SimSetup)
+
+using namespace Module3Tusin;
+
+namespace {
+const QString kTimeoutMsg = QStringLiteral(
+    "Communication timeout error!\r\n\r\nCheck the followings;\r\n\r\n 1.Power ON for controller?\r\n\r\n"
+    " 2.Communication cables are connected?");
+const QString kCommError = QStringLiteral("Communication error occurs!");
+
+// A good exchange first, so the port is open and the line in use.
+void goodExchangeFirst()
+{
+    Queues().TusinTimeout = 500;
+    QVERIFY(Exchange(QStringLiteral("0AR"), 5, 500).has_value());
+}
+} // namespace
+
+class TestLinkEngine : public QObject {
+    Q_OBJECT
+private slots:
+    void exchange_data();
+    void exchange();
+    void failedPriorityRequestLeavesTheQueue();
+    void offlineWaiterGivesUpAndIsNotSentLater();
+    void receiveIgnoresLineWhileOffline();
+};
+
+void TestLinkEngine::exchange_data()
+{
+    QTest::addColumn<SimSetup>("setup");
+    QTest::addColumn<QString>("command");   // empty: only what setup did
+    QTest::addColumn<int>("timeout");
+    QTest::addColumn<int>("minMs");          // the row cannot end sooner
+    QTest::addColumn<QStringList>("frames"); // what the controller saw
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QString>("reply");
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<bool>("offline");
+    QTest::addColumn<bool>("portOpen");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<bool>("alarm");
+
+    const SimSetup none = [](SimController &) {};
+    const QString ar = QStringLiteral("0AR");
+    const QString arReply = QStringLiteral("0AR\r\n");
+
+    QTest::newRow("good reply") << none << ar << 500 << 0 << QStringList{ar} << QStringList{} << 0 << arReply
+                                << ar << false << true << QString() << false;
+    QTest::newRow("time-out 0 waits without limit")
+        << SimSetup([](SimController &s) { s.addFault("0AR", {SimFault::Late, 150, {}}); }) << ar << 0 << 150
+        << QStringList{ar} << QStringList{} << 0 << arReply << ar << false << true << QString() << false;
+    QTest::newRow("silence: four sends, then offline")
+        << SimSetup([](SimController &s) { s.addFault("", {SimFault::Silent, 0, {}}, -1); }) << ar << 40 << 160
+        << QStringList{ar, ar, ar, ar} << QStringList{kTimeoutMsg} << 1 << QString() << ar << true << false
+        << QString() << false;
+    QTest::newRow("one character too many, twice")
+        << SimSetup([](SimController &s) { s.addFault("0AR", {SimFault::OneMore, 0, {}}, -1); }) << ar << 500 << 0
+        << QStringList{ar, "0CM0", ar, "0CM0"} << QStringList{kCommError} << 1 << QStringLiteral("0CM0\r\n") << ar
+        << true << false << QString() << false;
+    QTest::newRow("wrong echo, then resynchronised")
+        << SimSetup([](SimController &s) { s.addFault("0AR", {SimFault::WrongEcho, 0, {}}); }) << ar << 500 << 0
+        << QStringList{ar, "0CM0", ar} << QStringList{} << 0 << arReply << ar << false << true << QString() << false;
+    QTest::newRow("error reply to the request")
+        << SimSetup([](SimController &s) { s.addFault("0AR", {SimFault::ErrorReply, 0, "0%%134"}); }) << ar << 500
+        << 0 << QStringList{ar} << QStringList{kCommError + "\r\nError No.4\r\n[Home sensor error]"} << 1
+        << QStringLiteral("0%%134\r\n") << ar << true << false << QStringLiteral("AXIS1:Home sensor error") << true;
+    QTest::newRow("error reply to 0CM0")
+        << SimSetup([](SimController &s) {
+               s.addFault("0AR", {SimFault::OneLess, 0, {}});
+               s.addFault("0CM", {SimFault::ErrorReply, 0, "0%%007"});
+           })
+        << ar << 500 << 0 << QStringList{ar, "0CM0"} << QStringList{kCommError + "\r\nError No.7\r\n[Emergency stop]"}
+        << 1 << QStringLiteral("0%%007\r\n") << "0CM" << false << true << QStringLiteral("MAIN:Emergency stop") << true;
+    QTest::newRow("no answer to 0CM0")
+        << SimSetup([](SimController &s) {
+               s.addFault("0AR", {SimFault::OneLess, 0, {}});
+               s.addFault("0CM", {SimFault::Silent, 0, {}});
+           })
+        << ar << 500 << 100 << QStringList{ar, "0CM0"} << QStringList{kCommError} << 1 << QStringLiteral("0A\r\n")
+        << ar << true << true << QString() << false;
+    QTest::newRow("0CM0 answered wrongly after a wrong echo")
+        << SimSetup([](SimController &s) {
+               s.addFault("0AR", {SimFault::WrongEcho, 0, {}});
+               s.addFault("0CM", {SimFault::WrongEcho, 0, {}});
+           })
+        << ar << 500 << 0 << QStringList{ar, "0CM0"} << QStringList{kCommError} << 1 << QStringLiteral("0ZM0\r\n")
+        << "0CM" << true << true << QString() << false;
+    QTest::newRow("0CM0 answered wrongly after a wrong length, port not held")
+        << SimSetup([](SimController &s) {
+               App().PortOccupy = false;
+               s.addFault("0AR", {SimFault::OneMore, 0, {}});
+               s.addFault("0CM", {SimFault::WrongEcho, 0, {}});
+           })
+        << ar << 500 << 0 << QStringList{ar, "0CM0"}
+        << QStringList{"Communication data length error occurs!\r\nLength of data is wrong."} << 1
+        << QStringLiteral("0ZM0\r\n") << "0CM" << true << false << QString() << false;
+    QTest::newRow("port will not open")
+        << SimSetup([](SimController &) { qputenv("REZ4_PORT1", "/nonexistent/rez4-port"); }) << ar << 500 << 300
+        << QStringList{} << QStringList{"Failed port open.\r\n\r\nPlease check a setting of a communication port."}
+        << 1 << QString() << QString() << true << false << QString() << false;
+    QTest::newRow("merged lines are one reply")
+        << SimSetup([](SimController &s) { s.addFault("0AR", {SimFault::MergeLines, 0, {}}); }) << ar << 500 << 0
+        << QStringList{ar, "0CM0", ar} << QStringList{} << 0 << arReply << ar << false << true << QString() << false;
+    QTest::newRow("reply split across reads")
+        << SimSetup([](SimController &s) { s.addFault("0AR", {SimFault::Split, 20, {}}); }) << ar << 500 << 0
+        << QStringList{ar} << QStringList{} << 0 << arReply << ar << false << true << QString() << false;
+    QTest::newRow("stale partial line heads the reply")
+        << SimSetup([](SimController &s) {
+               goodExchangeFirst();
+               s.clearFrames();
+               s.sendRaw("0RA");
+               QVERIFY(Platform::WaitUntil([] { return Link().JusinBuf == QLatin1String("0RA"); }, 2000));
+           })
+        << ar << 500 << 0 << QStringList{ar, "0CM0", ar} << QStringList{} << 0 << arReply << ar << false << true
+        << QString() << false;
+    QTest::newRow("unsolicited alarm while idle")
+        << SimSetup([](SimController &s) {
+               goodExchangeFirst();
+               s.sendLine("0%%134");
+               QVERIFY(Platform::WaitUntil([] { return Module1::Indicators().AlarmVisible; }, 2000));
+           })
+        << QString() << 500 << 0 << QStringList{ar} << QStringList{} << 0 << arReply << ar << false << true
+        << QStringLiteral("AXIS1:Home sensor error") << true;
+    QTest::newRow("line closed mid-transfer")
+        << SimSetup([](SimController &s) { s.addFault("0AR", {SimFault::CloseLine, 0, {}}); }) << ar << 500 << 0
+        << QStringList{ar} << QStringList{kCommError} << 1 << QString() << ar << true << false << QString() << false;
+}
+
+void TestLinkEngine::exchange()
+{
+    QFETCH(SimSetup, setup);
+    QFETCH(QString, command);
+    QFETCH(int, timeout);
+    QFETCH(int, minMs);
+    QFETCH(QStringList, frames);
+    QFETCH(QStringList, messages);
+
+    TestEnv::Scope env;
+    App().LangOffset = 10000;
+    Module1::ReadErrorList();
+    QVERIFY(!Module1::ErrorList().ErrorListMissing);
+    SimController sim;
+    QVERIFY(sim.ok());
+    sim.attach(1);
+    App().PortNo = 1;
+    Module1::SetOnlineMode();
+    StartLink();
+    setup(sim);
+
+    QElapsedTimer clock;
+    clock.start();
+    if (!command.isEmpty()) {
+        Queues().TusinTimeout = timeout;
+        const int id = RequestTusin(command, 5, timeout, 1);
+        QVERIFY(id > 0);
+        const std::optional<QString> reply = WaitResult(id);
+        QCOMPARE(reply.has_value(), Queues().TusinKekka.result == 0);
+        QCOMPARE(Queues().TusinKekka.id, id);
+    }
+    QVERIFY2(clock.elapsed() >= minMs, qPrintable(QString::number(clock.elapsed())));
+
+    QStringList seen;
+    for (const QByteArray &f : sim.frames())
+        seen << QString::fromLatin1(f);
+    QCOMPARE(seen, frames);
+    QCOMPARE(Platform::Dialogs::ShownTexts(), messages);
+    const TusinKekkaRecord &k = Queues().TusinKekka;
+    QTEST(k.result, "result");
+    QTEST(k.reply, "reply");
+    QTEST(k.commandCode, "code");
+    QTEST(App().OfflineFlag, "offline");
+    QTEST(PortIsOpen(), "portOpen");
+    QCOMPARE(Module1::Indicators().LinkVisible, !App().OfflineFlag);
+    QTEST(Module1::Indicators().StatusPanel1, "status");
+    QTEST(Module1::Indicators().AlarmVisible, "alarm");
+    QVERIFY(!Link().SendingFlag);
+    qunsetenv("REZ4_PORT1");
+}
+
+void TestLinkEngine::failedPriorityRequestLeavesTheQueue()
+{
+    TestEnv::Scope env;
+    App().LangOffset = 10000;
+    SimController sim;
+    sim.attach(1);
+    sim.addFault("0TN", {SimFault::ErrorReply, 0, "0%%001"}, -1);
+    sim.addCommand("0TN", [](SimController &, const QByteArray &) { return std::optional<QByteArray>("0TN0"); });
+    App().OfflineFlag = false;
+    StartLink();
+    Queues().TusinTimeout = 500;
+    const int id = RequestTusinHigh(QStringLiteral("0TN"), 6, 500, 0);
+    QVERIFY(id > 0);
+    QVERIFY(!WaitResult(id).has_value());
+    QCOMPARE(Queues().TusinKekka.result, 1);
+    QCOMPARE(Queues().TusinQueueHighLast, -1);
+    QVERIFY(!Queues().TusinQueueHighPending);
+    // Back online (as going online would do): nothing is sent again.
+    App().OfflineFlag = false;
+    Platform::WaitMs(50);
+    QCOMPARE(sim.frames().size(), 1);
+}
+
+void TestLinkEngine::offlineWaiterGivesUpAndIsNotSentLater()
+{
+    TestEnv::Scope env;
+    SimController sim;
+    sim.attach(1);
+    StartLink();
+    QVERIFY(App().OfflineFlag);
+    const int id = RequestTusin(QStringLiteral("0AR"), 5, 500, 1);
+    QVERIFY(id > 0);
+    QVERIFY(!WaitResult(id).has_value());
+    QVERIFY(!IsQueued(id));
+    QVERIFY(Platform::Dialogs::ShownTexts().isEmpty());
+    App().OfflineFlag = false;
+    Platform::WaitMs(50);
+    QVERIFY(sim.frames().isEmpty());
+}
+
+void TestLinkEngine::receiveIgnoresLineWhileOffline()
+{
+    TestEnv::Scope env;
+    SimController sim;
+    sim.attach(1);
+    App().OfflineFlag = false;
+    StartLink();
+    QVERIFY(Exchange(QStringLiteral("0AR"), 5, 500).has_value());
+    App().OfflineFlag = true;
+    sim.sendLine("0%%134");
+    Platform::WaitMs(30);
+    QVERIFY(!Module1::Indicators().AlarmVisible);
+    QVERIFY(Link().JusinBuf.isEmpty());
+}
+
+QTEST_MAIN(TestLinkEngine)
+#include "tst_link_engine.moc"
