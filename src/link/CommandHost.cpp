@@ -4,6 +4,8 @@
 #include "app/Forms.h"
 #include "app/frmMain.h"
 #include "live/frmProgTask.h"
+#include "link/Engine.h"
+#include "link/Indicators.h"
 #include "paradata/ParadataState.h"
 #include "platform/StringTable.h"
 
@@ -27,17 +29,13 @@ frmIOCheckFG *monitor()
 }
 } // namespace
 
-int OpenPort()
-{
-    // The engine opens the port itself when it sends.
-    return 0;
-}
+int OpenPort() { return OpenCommPort(); }
 
-void ClosePortIfFree() {}
+void ClosePortIfFree() { CloseCommPortIfFree(); }
 
-void SetOnline() { App().OfflineFlag = false; }
+void SetOnline() { Module1::SetOnlineMode(); }
 
-void SetOffline() { App().OfflineFlag = true; }
+void SetOffline() { Module1::SetOfflineMode(); }
 
 int PresentAxisMask() { return Paradata().ParaSet.ParaSpAxis; }
 
