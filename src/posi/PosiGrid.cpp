@@ -82,6 +82,23 @@ void sizeInit(bool prgMode, bool resetRows)
         emit g.shapeChanged();
 }
 
+void colourRows()
+{
+    PosiGridModel &g = Grid();
+    for (int c = 1; c <= 27; ++c) {
+        quint32 color = PosiGridModel::kWindowColor;
+        if (c <= 24) {
+            const int a = (c - 1) / 6;
+            if (axisUnused(a))
+                color = 0xE0E0E0u;
+            else if (a == 1 || a == 3)
+                color = 0xC0FFFFu;
+        }
+        for (int r = 2; r < g.Rows(); ++r)
+            g.SetCellBackColor(r, c, color);
+    }
+}
+
 void fill(bool prgMode)
 {
     const AppState &app = App();
@@ -89,9 +106,10 @@ void fill(bool prgMode)
         return;
     PosiGridModel &g = Grid();
     const PosiState &p = Posi();
-    g.SetRows(app.DispNoEnd - app.DispNoStart + 3);
-    DispAxisData2();
+    // One bulk update for the whole fill: rows, colours and texts.
     FG_HighSyoriStart();
+    g.SetRows(app.DispNoEnd - app.DispNoStart + 3);
+    colourRows();
     for (int n = app.DispNoStart; n <= app.DispNoEnd; ++n) {
         if (n < 0 || n > kPosiMax)
             continue;
@@ -163,20 +181,8 @@ void DispAxisData2()
 {
     if (App().DispNoStart == 0 && App().DispNoEnd == 0)
         return;
-    PosiGridModel &g = Grid();
     FG_HighSyoriStart();
-    for (int c = 1; c <= 27; ++c) {
-        quint32 color = PosiGridModel::kWindowColor;
-        if (c <= 24) {
-            const int a = (c - 1) / 6;
-            if (axisUnused(a))
-                color = 0xE0E0E0u;
-            else if (a == 1 || a == 3)
-                color = 0xC0FFFFu;
-        }
-        for (int r = 2; r < g.Rows(); ++r)
-            g.SetCellBackColor(r, c, color);
-    }
+    colourRows();
     FG_InitPos();
     FG_HighSyoriEnd();
 }

@@ -1,0 +1,66 @@
+// Position data timings: filling the grid with 999 rows, saving and
+// opening a 999-position file. Prints the median of several runs.
+#include "app/AppState.h"
+#include "paradata/ParadataState.h"
+#include "posi/PosiFile.h"
+#include "posi/PosiGrid.h"
+#include "posi/PosiGridView.h"
+#include "posi/PosiTables.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+static double medianMs(int runs, const std::function<void()> &f)
+{
+    std::vector<double> t;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer e;
+        e.start();
+        f();
+        t.push_back(static_cast<double>(e.nsecsElapsed()) / 1e6);
+    }
+    std::sort(t.begin(), t.end());
+    return t[t.size() / 2];
+}
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ResetParadataState();
+    ResetPosiState();
+    Module1::InitPosiData();
+    for (int n = 1; n <= kPosiMax; ++n) {
+        Posi().PosiData[n][PosiField::Position(0)] = n * 100;
+        Posi().PosiData[n][PosiField::Comment] = QStringLiteral("position %1").arg(n);
+    }
+    App().DispNoStart = App().PosiNoStart = 1;
+    App().DispNoEnd = App().PosiNoEnd = kPosiMax;
+    App().DispMmUnit = false;
+    PosiGrid::Set_PosFormStrAtPosMode();
+    PosiGrid::SizeInit_PosFlexGridAtPosMode();
+    PosiGridView view(&PosiGrid::Grid());
+    view.resize(1200, 600);
+    view.show();
+    app.processEvents();
+
+    const double fill = medianMs(9, [&] {
+        PosiGrid::QzDataHyoji_3();
+        app.processEvents();
+    });
+    view.hide();
+    const double fillNoView = medianMs(9, [&] { PosiGrid::QzDataHyoji_3(); });
+    std::printf("fill grid 999 rows, hidden view: %.1f ms\n", fillNoView);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("bench.qzd"));
+    const std::array<QString, 4> names{QStringLiteral("QZ42"), QStringLiteral("QZ42"), QStringLiteral("QZ42"), QStringLiteral("QZ42")};
+    const double save = medianMs(9, [&] { PosiFile::SaveFileAs2(path, names); });
+    const double open = medianMs(9, [&] { Module1::ReadPosiFile(path); });
+    std::printf("fill grid 999 rows: %.1f ms\nsave 999 positions: %.1f ms\nopen 999 positions: %.1f ms\n", fill, save, open);
+    return 0;
+}
