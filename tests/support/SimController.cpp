@@ -142,8 +142,13 @@ void SimController::handleFrame(const QByteArray &frame)
         break;
     }
     if (!fault) {
-        if (reply)
+        if (reply && m_lineBaud > 0) {
+            const qsizetype chars = frame.size() + 2 + reply->size() + 2;
+            const int ms = int((chars * 10 * 1000 + m_lineBaud - 1) / m_lineBaud);
+            QTimer::singleShot(ms, Qt::PreciseTimer, this, [this, r = *reply] { write(r + "\r\n"); });
+        } else if (reply) {
             write(*reply + "\r\n");
+        }
         return;
     }
     const QByteArray r = reply.value_or(QByteArray());

@@ -93,6 +93,10 @@ public:
     // Hangs the line up: the program's port sees the device vanish.
     void closeLine();
 
+    // Paces every answer as a real line at this speed would (10 bits a
+    // character, the frame and its answer both carried): 0 = at once.
+    void setLineBaud(int baud) { m_lineBaud = baud; }
+
     const QList<QByteArray> &frames() const { return m_frames; }
     void clearFrames() { m_frames.clear(); }
 
@@ -117,4 +121,5 @@ private:
     };
     QList<PendingFault> m_faults;
     SimModel m_model;
+    int m_lineBaud = 0;
 };
