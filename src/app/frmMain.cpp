@@ -458,9 +458,13 @@ void frmMain::ShowPosiWindowOnce()
         return;
     m_posiShown = true;
     ShowChild(PosiForm());
-    // The child window brings the frame on screen with it.
+    // The child window brings the frame on screen with it; the splash stays
+    // in front of the frame (not of the start-up questions, which come later).
     if (!isVisible())
         show();
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("frmSplash") && w->isVisible())
+            w->raise();
 }
 
 QWidget *frmMain::OpenProgWindow()
