@@ -1,6 +1,13 @@
 // Position data timings: filling the grid with 999 rows, saving and
 // opening a 999-position file. Prints the median of several runs.
 #include "app/AppState.h"
+#include "link/Engine.h"
+#include "link/ErrorList.h"
+#include "link/Indicators.h"
+#include "posi/PosiTransfer.h"
+#include "support/SimController.h"
+#include "support/SimPosi.h"
+#include "support/TestEnv.h"
 #include "paradata/ParadataState.h"
 #include "posi/PosiFile.h"
 #include "posi/PosiGrid.h"
@@ -62,5 +69,33 @@ int main(int argc, char **argv)
     const double save = medianMs(9, [&] { PosiFile::SaveFileAs2(path, names); });
     const double open = medianMs(9, [&] { Module1::ReadPosiFile(path); });
     std::printf("fill grid 999 rows: %.1f ms\nsave 999 positions: %.1f ms\nopen 999 positions: %.1f ms\n", fill, save, open);
+
+    // Read and write 1..999 against the simulated controller paced at
+    // 38400 baud, as a ratio to the line's own time for those characters.
+    TestEnv::Scope env;
+    SimController sim;
+    SimPosi::InstallPosiCommands(sim);
+    sim.setLineBaud(38400);
+    sim.attach(1);
+    App().PortNo = 1;
+    App().PortOccupy = true;
+    App().PosiNoStart = 1;
+    App().PosiNoEnd = kPosiMax;
+    Module1::ReadErrorList();
+    Module1::SetOnlineMode();
+    Module3Tusin::StartLink();
+    auto lineMs = [](double chars) { return chars * 10 * 1000 / 38400; };
+    QElapsedTimer t;
+    t.start();
+    const int rd = PosiTransfer::ReadPosidataFromCt();
+    const double readMs = static_cast<double>(t.nsecsElapsed()) / 1e6;
+    const double readLine = lineMs(kPosiMax * (8.0 + 68.0));
+    t.restart();
+    const int wr = PosiTransfer::WritePosidataToCt();
+    const double writeMs = static_cast<double>(t.nsecsElapsed()) / 1e6;
+    const double writeLine = lineMs(kPosiMax * (68.0 + 8.0) + 11 + 11);
+    Module3Tusin::StopLink();
+    std::printf("read 1..999 at 38400: %.0f ms, line %.0f ms, ratio %.3f (result %d)\n", readMs, readLine, readMs / readLine, rd);
+    std::printf("write 1..999 at 38400: %.0f ms, line %.0f ms, ratio %.3f (result %d)\n", writeMs, writeLine, writeMs / writeLine, wr);
     return 0;
 }

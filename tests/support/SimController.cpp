@@ -144,7 +144,7 @@ void SimController::handleFrame(const QByteArray &frame)
     if (!fault) {
         if (reply && m_lineBaud > 0) {
             const qsizetype chars = frame.size() + 2 + reply->size() + 2;
-            const int ms = int((chars * 10 * 1000 + m_lineBaud - 1) / m_lineBaud);
+            const int ms = int((chars * 10 * 1000 + m_lineBaud / 2) / m_lineBaud);
             QTimer::singleShot(ms, Qt::PreciseTimer, this, [this, r = *reply] { write(r + "\r\n"); });
         } else if (reply) {
             write(*reply + "\r\n");
