@@ -22,6 +22,8 @@ private slots:
     void fullQueueFailsSilently_data();
     void fullQueueFailsSilently();
     void taskNo2IsFixed();
+    void resultFoundAfterLaterOnes();
+    void staleResultAfterReset();
 };
 
 void TestCommandProcs::init()
@@ -121,6 +123,29 @@ void TestCommandProcs::taskNo2IsFixed()
 {
     QCOMPARE(ReadTaskNoFromCt2(), 3);
     QCOMPARE(Queues().TusinQueueLast, -1);
+}
+
+void TestCommandProcs::resultFoundAfterLaterOnes()
+{
+    TestEnv::Scope env;
+    App().OfflineFlag = false;
+    const int id = RequestTusin(QStringLiteral("0TN"), 6, 2000, 1);
+    RemoveQueued(id); // sent: the engine took it
+    // Its result, then an ordinary request's, before the caller looks.
+    RecordResult(TusinKekkaRecord{0, QStringLiteral("0TN5\r\n"), QStringLiteral("0TN"), id});
+    RecordResult(TusinKekkaRecord{0, QStringLiteral("0RAF\r\n"), QStringLiteral("0RA"), id + 1});
+    QCOMPARE(WaitResult(id), std::optional<QString>(QStringLiteral("0TN5\r\n")));
+}
+
+void TestCommandProcs::staleResultAfterReset()
+{
+    TestEnv::Scope env;
+    RecordResult(TusinKekkaRecord{0, QStringLiteral("0RA7\r\n"), QStringLiteral("0RA"), 1001});
+    TusinQueueReset();
+    const int id = RequestTusin(QStringLiteral("0RA"), 6, 2000, 1);
+    QCOMPARE(id, 1001);
+    App().OfflineFlag = true; // nothing will send it
+    QCOMPARE(WaitResult(id), std::nullopt);
 }
 
 QTEST_MAIN(TestCommandProcs)

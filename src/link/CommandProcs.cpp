@@ -24,7 +24,6 @@ enum class Outcome {
     Refused,    // the queue was full; nothing sent, nothing shown
     LinkFailed, // the link failed for good; the queues are flushed
     Failed,     // the request ended without success
-    Stopped,    // the caller's stop condition ended the wait
 };
 
 struct Exchanged {
@@ -38,7 +37,7 @@ enum class Queue { Ordinary, Priority };
 // Queues one request and waits for it (the protocol every procedure
 // follows); tells why it failed, so each procedure can clean up its way.
 Exchanged Send(const QString &command, int replyLen, int timeoutMs, int msgFlag = 1,
-               Queue queue = Queue::Ordinary, const std::function<bool()> &stop = {})
+               Queue queue = Queue::Ordinary)
 {
     QueueState &q = Queues();
     q.TusinTimeout = timeoutMs;
@@ -51,8 +50,6 @@ Exchanged Send(const QString &command, int replyLen, int timeoutMs, int msgFlag 
         return {Outcome::Ok, *reply};
     if (q.TusinErrorFlag)
         return {Outcome::LinkFailed, {}};
-    if (stop && stop())
-        return {Outcome::Stopped, {}};
     return {Outcome::Failed, {}};
 }
 
@@ -123,8 +120,11 @@ int MoveGrpNo(int grpNo)
     if (!frame)
         return 1;
     // The reply marks the end of the whole group move, so there is no
-    // time-out.
-    return Send(*frame, Frames::kMoveGrpReplyLen, Frames::kMoveGrpTimeout).ok() ? 0 : 1;
+    // time-out; the engine gives the wait up on the main window's cancel,
+    // which is spent here.
+    const bool ok = Send(*frame, Frames::kMoveGrpReplyLen, Frames::kMoveGrpTimeout).ok();
+    App().ComCancelFlag = false;
+    return ok ? 0 : 1;
 }
 
 int StorePosiDataInCt(int first, int last)

@@ -95,7 +95,13 @@ void send(const QString &frame)
 void waitReply()
 {
     LinkState &s = g_link;
-    Platform::WaitUntil([&] { return s.JusinKanryo || s.TimeoutFlag || !g_engine || g_engine->portFault; });
+    // A wait without limit (the end of a group move) also ends on the main
+    // window's cancel.
+    const bool unlimited = Queues().TusinTimeout <= 0;
+    Platform::WaitUntil([&] {
+        return s.JusinKanryo || s.TimeoutFlag || !g_engine || g_engine->portFault
+            || (unlimited && App().ComCancelFlag);
+    });
     if (!g_engine)
         throw PortFault{};
     g_engine->timeout.stop();
@@ -187,7 +193,7 @@ int TusinSosinJusin(const QString &command, int expectedLength, const QString &d
     QueueState &q = Queues();
     QString K; // command code; empty until the port has opened once
     auto record = [&](int result, const QString &code) {
-        q.TusinKekka = TusinKekkaRecord{result, s.JusinData, code, requestId};
+        RecordResult(TusinKekkaRecord{result, s.JusinData, code, requestId});
     };
     auto report = [&](const QString &text) {
         if (msgFlag == 1)
@@ -248,6 +254,12 @@ int TusinSosinJusin(const QString &command, int expectedLength, const QString &d
                 s.ErrorShown = false;
                 send(frame);
                 waitReply();
+                if (!s.JusinKanryo && !s.TimeoutFlag) {
+                    // The user gave up waiting: a failure without a message;
+                    // port and online state stay as they are.
+                    record(1, K);
+                    return 1;
+                }
                 if (!s.TimeoutFlag)
                     break;
                 s.RetryCount += 1;

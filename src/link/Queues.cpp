@@ -52,6 +52,29 @@ int RequestTusinHigh(const QString &command, int expectedLength, int timeout, in
     return q.TusinIDHigh;
 }
 
+void RecordResult(const TusinKekkaRecord &record)
+{
+    QueueState &q = g_q;
+    q.TusinKekka = record;
+    q.KekkaStale = false;
+    q.RecentKekka[q.RecentNext] = record;
+    q.RecentNext = (q.RecentNext + 1) % static_cast<int>(q.RecentKekka.size());
+}
+
+namespace {
+// The result of request `id` if it has finished lately.
+const TusinKekkaRecord *finished(int id)
+{
+    const QueueState &q = g_q;
+    if (q.TusinKekka.id == id && !q.KekkaStale)
+        return &q.TusinKekka;
+    for (const TusinKekkaRecord &r : q.RecentKekka)
+        if (r.id == id && id != 0)
+            return &r;
+    return nullptr;
+}
+} // namespace
+
 void TusinQueueClear()
 {
     for (auto &e : g_q.TusinQueue)
@@ -63,6 +86,12 @@ void TusinQueueReset()
     g_q.TusinID = 1000;
     g_q.TusinQueueLast = -1;
     g_q.TusinQueueHighLast = -1;
+    // Numbers start again: a result kept under one of them is stale now and
+    // must not end the wait of the new request that gets its number (the
+    // record itself stays readable).
+    g_q.KekkaStale = true;
+    g_q.RecentKekka = {};
+    g_q.RecentNext = 0;
 }
 
 void TusinFlush()
@@ -122,7 +151,7 @@ std::optional<QString> WaitResult(int id)
     QueueState &q = g_q;
     bool abandoned = false;
     Platform::WaitUntil([&] {
-        if (q.TusinKekka.id == id || q.TusinErrorFlag)
+        if (finished(id) || q.TusinErrorFlag)
             return true;
         if (q.ActiveID == id)
             return false;
@@ -137,12 +166,11 @@ std::optional<QString> WaitResult(int id)
         RemoveQueued(id);
         return std::nullopt;
     }
-    if (q.TusinErrorFlag) {
+    const TusinKekkaRecord *own = finished(id);
+    if (own && own->result == 0)
+        return own->reply;
+    if (q.TusinErrorFlag)
         TusinFlush();
-        return std::nullopt;
-    }
-    if (q.TusinKekka.id == id && q.TusinKekka.result == 0)
-        return q.TusinKekka.reply;
     return std::nullopt;
 }
 

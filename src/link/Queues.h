@@ -42,6 +42,12 @@ struct QueueState {
     // Request number being served by the engine right now (0 = none), so a
     // waiting caller can tell a dropped request from one in flight.
     int ActiveID = 0;
+    // The last results, newest at RecentNext - 1: a waiting caller finds its
+    // own even when a later request finished before its wait looked (a
+    // priority request and the ordinary one served in the same pump tick).
+    std::array<TusinKekkaRecord, 8> RecentKekka{};
+    int RecentNext = 0;
+    bool KekkaStale = false; // TusinKekka predates the last numbering reset
 };
 
 QueueState &Queues();
@@ -51,6 +57,9 @@ void ResetQueueState();
 int RequestTusin(const QString &command, int expectedLength, int timeout, int msgFlag);
 // Priority queue (the task-number query only); its number, or -1.
 int RequestTusinHigh(const QString &command, int expectedLength, int timeout, int msgFlag);
+
+// Writes the result record of a finished request (the engine's only way).
+void RecordResult(const TusinKekkaRecord &record);
 
 void TusinQueueClear();
 void TusinQueueReset();

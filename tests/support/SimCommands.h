@@ -1,0 +1,62 @@
+#pragma once
+// The simulated controller's state, motion, input/output, program, task,
+// group and sequence-macro commands, over a model of what they read and
+// change. InstallCommandSim registers the handlers on a simulator; they keep
+// a reference to the model, which the test owns and inspects.
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <array>
+#include <functional>
+
+class SimController;
+
+struct SimMacroStep {
+    int code = 0;
+    int data = 0;
+};
+
+struct SimCmdModel {
+    // Axes: "0RA" answers the present-axis mask at rest, "0" while moving;
+    // "0RH" the mask when homed, "0" when not. restDigit / homeDigit, when
+    // set, are answered as they are (e.g. "F").
+    bool moving = false;
+    bool homed = true;
+    QByteArray restDigit;
+    QByteArray homeDigit;
+    // Last move: position, axis mask digit, "0MP" or "0MS"; group moved to.
+    int movedTo = -1;
+    QByteArray moveMask;
+    QByteArray moveCode;
+    int groupMovedTo = -1;
+    bool groupMoveSilent = false; // "0MG" never ends
+    // Range closed by "0WA"; -1 = none.
+    int storedFirst = -1, storedLast = -1;
+
+    // Inputs (7 hex digits) and outputs (5 hex digits), digit 0 first.
+    std::array<int, 7> inputs{};
+    std::array<int, 5> outputs{};
+
+    // Step counts of programs 1..100 and the running task's program digit.
+    std::array<int, 101> stepSu{};
+    int runningTask = 0;
+
+    // Groups 1..99 and macros 1..20 as stored; the write frames fill the
+    // pending copies, which the store command ("0WE3" / "0WE1") takes over.
+    std::array<std::array<int, 2>, 100> groups{};
+    std::array<std::array<int, 2>, 100> groupsPending{};
+    std::array<std::array<SimMacroStep, 16>, 21> macros{};
+    std::array<std::array<SimMacroStep, 16>, 21> macrosPending{};
+    int groupStores = 0, macroStores = 0;
+
+    // Replies put in place of the handler's, by whole frame (without CR LF):
+    // an empty text means silence.
+    QHash<QByteArray, QByteArray> replyFor;
+    // Called with every frame before it is answered (the user acting while
+    // the program waits).
+    std::function<void(const QByteArray &frame)> onFrame;
+};
+
+// Registers every command of the model on the simulator; the model must
+// outlive it.
+void InstallCommandSim(SimController &sim, SimCmdModel &model);
