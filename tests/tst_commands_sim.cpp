@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "app/AppState.h"
+#include "app/frmMain.h"
 #include "grpsm/GrpSmTables.h"
 #include "link/CommandHost.h"
 #include "link/CommandProcs.h"
@@ -20,6 +21,9 @@
 #include "support/TestEnv.h"
 
 #include <QCheckBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
 #include <memory>
 
 using namespace Module3Tusin;
@@ -85,6 +89,7 @@ private slots:
     void macroReadWrongEcho();
     void groupMoveEnds_data();
     void groupMoveEnds();
+    void progressOnMainWindow();
 };
 
 void TestCommandsSim::axisState_data()
@@ -404,7 +409,6 @@ void TestCommandsSim::groupMoveEnds()
     QFETCH(bool, pullCable);
     Rig rig;
     rig.model.groupMoveSilent = true;
-    App().BusyFlag = true;
     rig.model.onFrame = [&](const QByteArray &f) {
         if (f != "0MG0C")
             return;
@@ -419,6 +423,44 @@ void TestCommandsSim::groupMoveEnds()
     QCOMPARE(MoveGrpNo(12), 1);
     QVERIFY(!App().ComCancelFlag);
     QCOMPARE(rig.frames(), QStringList{"0MG0C"});
+}
+
+void TestCommandsSim::progressOnMainWindow()
+{
+    Rig rig;
+    frmMain main;
+    App().MainForm = &main;
+    struct Seen {
+        bool bar = false, cancel = false, pointer = false;
+        int maximum = 0, value = 0;
+        QString status;
+    } seen;
+    rig.model.onFrame = [&](const QByteArray &f) {
+        if (f != "0RG1E" && f != "0RS05")
+            return;
+        seen = {!main.ProgressBar1->isHidden(), !main.cmdComCancel->isHidden(), QGuiApplication::overrideCursor() != nullptr,
+                main.ProgressBar1->maximum(), main.ProgressBar1->value(), main.lblStatus->text()};
+        if (f == "0RG1E")
+            App().ComCancelFlag = true;
+    };
+    // The group read offers the cancel button, and is cancelled.
+    QCOMPARE(ReadGrpDataFromCt(), 2);
+    QVERIFY(seen.bar && seen.cancel && !seen.pointer);
+    QCOMPARE(seen.maximum, 98);
+    QCOMPARE(seen.value, 28);
+    QCOMPARE(seen.status, QStringLiteral("Reading data from controller..."));
+    QVERIFY(main.ProgressBar1->isHidden());
+    QVERIFY(main.lblStatus->text().isEmpty());
+
+    // The macro read shows the hourglass; a wrong echo ends it, and both
+    // the bar and the pointer are restored.
+    rig.model.replyFor["0RS05"] = "0RS06" + QByteArray(32, '0');
+    QCOMPARE(ReadSqMcrFromCt(), 1);
+    QVERIFY(seen.bar && !seen.cancel && seen.pointer);
+    QCOMPARE(seen.maximum, 20);
+    QVERIFY(main.ProgressBar1->isHidden());
+    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+    App().MainForm = nullptr;
 }
 
 QTEST_MAIN(TestCommandsSim)
