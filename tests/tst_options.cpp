@@ -6,6 +6,8 @@
 #include "app/Options.h"
 #include "app/frmOptions2.h"
 #include "platform/Dialogs.h"
+#include "posi/PosiGrid.h"
+#include "posi/PosiTables.h"
 #include "platform/Settings.h"
 #include "platform/StringTable.h"
 #include "support/TestEnv.h"
@@ -56,6 +58,7 @@ private slots:
     void unchangedUnitNeitherChecksNorStores();
     void unitChange_data();
     void unitChange();
+    void unitChangeOnEmptyPositionGrid();
     void roundingAndPortUseStored();
     void applyAndCancelTakeNothing_data();
     void applyAndCancelTakeNothing();
@@ -246,6 +249,21 @@ void TestOptions::unitChange()
     QCOMPARE(stored("DispMmUnit"), storedAfter);
     const QStringList expectedMsgs = message ? QStringList{ResText(2541) + "\r\n" + ResText(2542)} : QStringList{};
     QCOMPARE(Dialogs::ShownTexts(), expectedMsgs);
+}
+
+void TestOptions::unitChangeOnEmptyPositionGrid()
+{
+    // The position subsystem's own check: an empty grid takes the new unit.
+    TestEnv::Scope env;
+    PosiGrid::ResetGrid();
+    ResetPosiState();
+    App().DispMmUnit = true;
+    frmOptions2 dlg;
+    dlg.optHyojiKirikae[0]->click();
+    dlg.cmdOK_Click();
+    QVERIFY(!App().DispMmUnit);
+    QCOMPARE(stored("DispMmUnit"), QStringLiteral("0"));
+    QVERIFY(Dialogs::Shown().empty());
 }
 
 void TestOptions::roundingAndPortUseStored()

@@ -31,9 +31,9 @@ enum class Recheck {
     Empty = 2,       // the grid holds no positions
 };
 
-// The position window's share of a unit change. Each member may be empty
-// while the position window does not exist; an empty re-validation counts as
-// an empty table.
+// The position subsystem's share of a unit change (also used by the offline
+// actuator change). By default the position procedures; tests put their own.
+// An empty re-validation counts as an empty table.
 struct UnitHooks {
     std::function<int()> PosiDataCheck3;
     std::function<void()> PosiPulseToMm;
@@ -43,7 +43,7 @@ struct UnitHooks {
     std::function<void()> Change_DispUnit;
 };
 UnitHooks &Hooks();
-void ResetHooks();
+void ResetHooks();   // back to the position procedures
 
 // OK: takes the choice over into the application state and stores the
 // settings that are stored at once ("DispMmUnit", "MmRoundUp", "PortOccupy").
