@@ -83,6 +83,17 @@ void TestLinkEngine::exchange_data()
         << SimSetup([](SimController &s) { s.addFault("0AR", {SimFault::ErrorReply, 0, "0%%134"}); }) << ar << 500
         << 0 << QStringList{ar} << QStringList{kCommError + "\r\nError No.4\r\n[Home sensor error]"} << 1
         << QStringLiteral("0%%134\r\n") << ar << true << false << QStringLiteral("AXIS1:Home sensor error") << true;
+    QTest::newRow("error reply with the error list missing")
+        << SimSetup([](SimController &s) {
+               Module1::ErrorList() = Module1::ErrorListState{};
+               Module1::ErrorList().ErrorListMissing = true;
+               s.addFault("0AR", {SimFault::ErrorReply, 0, "0%%134"});
+           })
+        << ar << 500 << 0 << QStringList{ar}
+        << QStringList{"No error list file.\r\nPut error list in the folder in which the program saved in  order to "
+                       "indicate error information correctly.",
+                       kCommError + "\r\n[]"}
+        << 1 << QStringLiteral("0%%134\r\n") << ar << true << false << QString() << false;
     QTest::newRow("error reply to 0CM0")
         << SimSetup([](SimController &s) {
                s.addFault("0AR", {SimFault::OneLess, 0, {}});

@@ -4,6 +4,8 @@
 #include "app/ModuleHelp.h"
 #include "app/frmMain.h"
 #include "app/frmSplash.h"
+#include "link/ErrorList.h"
+#include "link/MainWindowLink.h"
 #include "link/Queues.h"
 #include "paradata/ParaFile.h"
 #include "paradata/ParadataState.h"
@@ -37,8 +39,8 @@ void SetStartValues()
     a.HomeDoneFlag = false;
     Module1::LoadAppSetting();
     // The error list of the chosen language (after LoadAppSetting, which
-    // sets LangOffset): Module1::ReadErrorList is called here once the link
-    // has it.
+    // sets LangOffset).
+    Module1::ReadErrorList();
 }
 
 void Main()
@@ -54,6 +56,7 @@ void Main()
 
     auto *main = new frmMain();
     App().MainForm = main;
+    Module3Tusin::AttachMainWindow(main);
     QObject::connect(main, &frmMain::applicationEnd, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     main->MDIForm_Load();
 

@@ -4,6 +4,8 @@
 #include "app/Localize.h"
 #include "app/Module1Settings.h"
 #include "app/Twips.h"
+#include "link/Engine.h"
+#include "link/Indicators.h"
 #include "platform/Dialogs.h"
 #include "platform/Settings.h"
 #include "platform/StringTable.h"
@@ -558,8 +560,11 @@ bool frmMain::eventFilter(QObject *watched, QEvent *e)
 
 void frmMain::Timer1_Timer()
 {
-    // The link indicator follows the serial port's open state
-    // (Module1::OnlineImg_Disp / OnlineImg_Hide); the link fills this in.
+    // The link indicator follows the serial port's open state.
+    if (Module3Tusin::PortIsOpen())
+        Module1::OnlineImg_Disp();
+    else
+        Module1::OnlineImg_Hide();
     sbStatusBar->update();
 }
 

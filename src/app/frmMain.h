@@ -74,6 +74,26 @@ public:
     QAction *ToolButton(int index) const;
     QMdiArea *mdiArea() const { return m_mdi; }
 
+    // ---- the link's part of the main window (link/frmMainLink.cpp) ----
+    // Command sets switched around long operations (reached by name).
+    Q_INVOKABLE void CTM_MukoSyori();
+    Q_INVOKABLE void CTM_YukoSyori();
+    void Main_CMDBTN_Muko();
+    void Main_CMDBTN_Yuko();
+    void ToolBar_Muko();
+    void ToolBar_Yuko();
+    void Menyu_Muko();
+    void Menyu_Yuko();
+    // Menus by controller mode (prgMode: PrgModeFlag) and OfflineFlag.
+    Q_INVOKABLE void ChangeMenuDisp(bool prgMode);
+    // lblCtMode by PrgModeFlag; the argument is not used.
+    void DispControlerMode(bool flag);
+    // The Setting menu's Offline and Online commands.
+    void OfflineSyori();
+    void OnlineSyori();
+    // Going online: 0 = online, 1 = failed (its messages already shown).
+    int fChangeToOnline();
+
     // ---- the actuator setting (paradata/DevSetting.cpp, device/ChangeDevice.cpp)
     // The user's offline actuator setting: actuator window or parameter file.
     static void Change_Device();

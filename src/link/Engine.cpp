@@ -148,6 +148,8 @@ void StopLink()
 
 bool LinkRunning() { return !g_engine.isNull(); }
 
+QObject *LinkObject() { return g_engine.data(); }
+
 Platform::CommPort *CommPort() { return g_engine ? g_engine->port : nullptr; }
 
 bool PortIsOpen() { return g_engine && g_engine->port->isOpen(); }

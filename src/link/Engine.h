@@ -38,6 +38,8 @@ void ResetLinkState();
 void StartLink(QObject *parent = nullptr);
 void StopLink();
 bool LinkRunning();
+// The engine object (owned by StartLink's parent), or nullptr.
+QObject *LinkObject();
 
 // MSComm1: the engine's serial port (nullptr while the link is stopped).
 Platform::CommPort *CommPort();

@@ -6,6 +6,8 @@
 #include "platform/Dialogs.h"
 #include "platform/StringTable.h"
 
+#include <QRegularExpression>
+
 namespace Module1 {
 namespace {
 ErrorListState g_err;
@@ -75,46 +77,34 @@ void DispCtStatus()
     // Only the first six characters count; a short reply has no class or
     // code rather than taking its line end for one.
     QString head = e.CtErrorStr.left(6);
-    const qsizetype end = head.indexOf(QLatin1Char('\r')) >= 0 ? head.indexOf(QLatin1Char('\r')) : head.indexOf(QLatin1Char('\n'));
-    if (end >= 0)
-        head.truncate(end);
+    const qsizetype lineEnd = head.indexOf(QRegularExpression(QStringLiteral("[\r\n]")));
+    if (lineEnd >= 0)
+        head.truncate(lineEnd);
     const QString cls = head.mid(3, 1);
     const QString code = head.mid(5, 1);
     e.CtErrorNo = code;
 
     AlarmImg_Disp();
 
-    QString place;
-    if (cls == QLatin1String("0"))
-        place = Platform::ResText(1036);
-    else if (cls >= QLatin1String("1") && cls <= QLatin1String("4") && cls.size() == 1)
-        place = Platform::ResText(220 + cls.toInt() - 1);
-    else
-        place = QStringLiteral("不明");
+    const bool mainUnit = cls == QLatin1String("0");
+    const int axis = QStringLiteral("1234").indexOf(cls.isEmpty() ? QStringLiteral("?") : cls); // 0..3, -1 = other
+    const QString place = mainUnit ? Platform::ResText(1036)
+                          : axis >= 0 ? Platform::ResText(220 + axis)
+                                      : QStringLiteral("不明");
 
-    int found = -1;
-    const bool known = !code.isEmpty();
-    if (known && cls == QLatin1String("0")) {
-        for (int i = 0; i <= e.ErrorListMainSu && i < kErrorListRows; ++i)
-            if (e.ErrorListMain[i].code == code) {
-                found = i;
-                break;
-            }
-    } else if (known && cls.size() == 1 && cls >= QLatin1String("1") && cls <= QLatin1String("4")) {
-        for (int i = 0; i <= e.ErrorListAxisSu && i < kErrorListRows; ++i)
-            if (e.ErrorListAxis[i].code.right(1) == code) {
-                found = i;
-                break;
-            }
+    const ErrorListRow *found = nullptr;
+    if (!code.isEmpty() && mainUnit) {
+        for (int i = 0; i <= e.ErrorListMainSu && i < kErrorListRows && !found; ++i)
+            if (e.ErrorListMain[i].code == code)
+                found = &e.ErrorListMain[i];
+    } else if (!code.isEmpty() && axis >= 0) {
+        // One list serves all four axes; its codes are matched by their last character.
+        for (int i = 0; i <= e.ErrorListAxisSu && i < kErrorListRows && !found; ++i)
+            if (e.ErrorListAxis[i].code.right(1) == code)
+                found = &e.ErrorListAxis[i];
     }
-    if (found >= 0) {
-        const auto &row = cls == QLatin1String("0") ? e.ErrorListMain[found] : e.ErrorListAxis[found];
-        e.CtErrorMsg = row.text;
-        e.CtErrorFound = true;
-    } else {
-        e.CtErrorFound = false;
-        e.CtErrorMsg = Platform::ResText(32);
-    }
+    e.CtErrorFound = found != nullptr;
+    e.CtErrorMsg = found ? found->text : Platform::ResText(32);
     SetStatusPanel1(place + QLatin1Char(':') + e.CtErrorMsg);
 }
 

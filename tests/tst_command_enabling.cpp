@@ -1,0 +1,300 @@
+// Commands of every open window switched off and on around long operations,
+// the main window's command sets and menu layout, and the Setting menu's
+// online/offline commands.
+#include <QtTest>
+
+#include "app/AppState.h"
+#include "app/frmAbout.h"
+#include "app/frmMain.h"
+#include "grpsm/frmGrp.h"
+#include "link/CommandEnabling.h"
+#include "link/Engine.h"
+#include "link/Indicators.h"
+#include "link/Queues.h"
+#include "paraedit/frmParameta2.h"
+#include "platform/Dialogs.h"
+#include "posi/frmPosi.h"
+#include "prog/frmProg.h"
+#include "support/SimController.h"
+#include "support/TestEnv.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTabWidget>
+
+namespace {
+struct MainScope {
+    frmMain main;
+    MainScope() { App().MainForm = &main; }
+    ~MainScope() { App().MainForm = nullptr; }
+};
+
+bool allOn(const QList<QPushButton *> &buttons, bool on)
+{
+    for (QPushButton *b : buttons)
+        if (b->isEnabled() != on)
+            return false;
+    return true;
+}
+
+QList<QPushButton *> progButtons(frmProg *p)
+{
+    return {p->cmdInsLineProg, p->cmdDelLineProg, p->cmdProgLineCopy, p->cmdProgLinePaste};
+}
+} // namespace
+
+class TestCommandEnabling : public QObject {
+    Q_OBJECT
+private slots:
+    void walkSwitchesEveryWindow();
+    void toolbarByMode_data();
+    void toolbarByMode();
+    void saveItemsFollowActiveChild();
+    void busyScopeRestoresOnEveryWayOut();
+    void menuLayout_data();
+    void menuLayout();
+    void controllerModeLabelIgnoresArgument();
+    void offlineCommand_data();
+    void offlineCommand();
+    void onlineCommandFailingLeavesOfflineLayout();
+};
+
+void TestCommandEnabling::walkSwitchesEveryWindow()
+{
+    TestEnv::Scope env;
+    MainScope ms;
+    auto *p1 = new frmProg;
+    auto *p2 = new frmProg;
+    auto *grp = new frmGrp;
+    auto *sys = new frmSystemPara; // has no procedures of its own: passed over
+    auto *para = new frmParameta2;
+    ms.main.ShowChild(p1);
+    ms.main.ShowChild(sys); // before the others, so the walk must go past it
+    ms.main.ShowChild(p2);
+    ms.main.ShowChild(grp);
+    ms.main.ShowChild(para);
+    frmAbout about; // not in the table: passed over
+    about.show();
+
+    Module1::AllForm_CMDBTN_Muko();
+    QVERIFY(allOn(progButtons(p1), false));
+    QVERIFY(allOn(progButtons(p2), false));
+    QVERIFY(!grp->cmdGrpRead->isEnabled());
+    QVERIFY(!para->cmdParaRead->isEnabled());
+    QVERIFY(!ms.main.cmdReset->isEnabled());
+    QVERIFY(!ms.main.mnuFile->isEnabled());
+    QVERIFY(!ms.main.ToolButton(1)->isEnabled());
+
+    Module1::AllForm_CMDBTN_Yuko();
+    QVERIFY(allOn(progButtons(p1), true));
+    QVERIFY(allOn(progButtons(p2), true));
+    QVERIFY(grp->cmdGrpRead->isEnabled());
+    QVERIFY(para->cmdParaRead->isEnabled());
+    QVERIFY(ms.main.cmdReset->isEnabled());
+    QVERIFY(ms.main.mnuFile->isEnabled());
+    QVERIFY(ms.main.ToolButton(1)->isEnabled());
+}
+
+void TestCommandEnabling::toolbarByMode_data()
+{
+    QTest::addColumn<bool>("prgMode");
+    QTest::addColumn<bool>("offline");
+    QTest::addColumn<bool>("editShown");
+    QTest::addColumn<bool>("runShown");
+    QTest::newRow("positioner") << false << false << false << false;
+    QTest::newRow("program, offline") << true << true << true << false;
+    QTest::newRow("program, online") << true << false << true << true;
+}
+
+void TestCommandEnabling::toolbarByMode()
+{
+    QFETCH(bool, prgMode);
+    QFETCH(bool, offline);
+    TestEnv::Scope env;
+    MainScope ms;
+    App().PrgModeFlag = prgMode;
+    App().OfflineFlag = offline;
+    Module1::AllForm_CMDBTN_Muko();
+    Module1::AllForm_CMDBTN_Yuko();
+    QTEST(ms.main.ToolButton(11)->isVisible(), "editShown");
+    QTEST(ms.main.ToolButton(11)->isEnabled(), "editShown");
+    QTEST(ms.main.ToolButton(12)->isVisible(), "runShown");
+    QTEST(ms.main.ToolButton(12)->isEnabled(), "runShown");
+    QVERIFY(ms.main.ToolButton(5)->isEnabled());
+}
+
+void TestCommandEnabling::saveItemsFollowActiveChild()
+{
+    TestEnv::Scope env;
+    MainScope ms;
+    ms.main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&ms.main));
+    Module1::AllForm_CMDBTN_Yuko();
+    QVERIFY(!ms.main.mnuFileSave->isEnabled()); // no active child
+    QVERIFY(!ms.main.mnuFileSaveAs->isEnabled());
+
+    QMdiSubWindow *sub = ms.main.ShowChild(new frmProg);
+    ms.main.mdiArea()->setActiveSubWindow(sub);
+    QCOMPARE(ms.main.mdiArea()->activeSubWindow(), sub);
+    Module1::AllForm_CMDBTN_Muko();
+    Module1::AllForm_CMDBTN_Yuko();
+    QVERIFY(!ms.main.mnuFileSave->isEnabled());
+    QVERIFY(ms.main.mnuFileSaveAs->isEnabled());
+    QVERIFY(!ms.main.mnuEdit->isEnabled()); // the program window switches its own edit items
+
+    ms.main.mdiArea()->setActiveSubWindow(ms.main.ShowChild(ms.main.PosiForm()));
+    Module1::AllForm_CMDBTN_Yuko();
+    QVERIFY(ms.main.mnuFileSave->isEnabled());
+}
+
+void TestCommandEnabling::busyScopeRestoresOnEveryWayOut()
+{
+    TestEnv::Scope env;
+    MainScope ms;
+    auto *prog = new frmProg;
+    ms.main.ShowChild(prog);
+    App().OfflineFlag = false;
+    bool sawDisabled = false;
+    auto operation = [&](bool fail) -> int {
+        Module1::BusyScope busy;
+        sawDisabled = App().BusyFlag && !prog->cmdInsLineProg->isEnabled() && !ms.main.mnuFile->isEnabled();
+        Module1::SetOfflineMode(); // the operation's link failure
+        if (fail)
+            throw std::runtime_error("failed");
+        return 1; // early return
+    };
+    QCOMPARE(operation(false), 1);
+    QVERIFY(sawDisabled);
+    QVERIFY(!App().BusyFlag);
+    QVERIFY(allOn(progButtons(prog), true));
+    QVERIFY(ms.main.mnuFile->isEnabled());
+    // Tabs and menus follow the state the operation left.
+    QVERIFY(!ms.main.PosiForm()->SSTabCommand->isTabEnabled(1));
+    QVERIFY(ms.main.mnuSettingOnline->isEnabled());
+    QVERIFY(!ms.main.mnuSettingOffline->isEnabled());
+
+    sawDisabled = false;
+    QVERIFY_THROWS_EXCEPTION(std::runtime_error, operation(true));
+    QVERIFY(sawDisabled);
+    QVERIFY(!App().BusyFlag);
+    QVERIFY(allOn(progButtons(prog), true));
+}
+
+void TestCommandEnabling::menuLayout_data()
+{
+    QTest::addColumn<bool>("prgMode");
+    QTest::addColumn<bool>("offline");
+    QTest::newRow("positioner, offline") << false << true;
+    QTest::newRow("positioner, online") << false << false;
+    QTest::newRow("program, offline") << true << true;
+    QTest::newRow("program, online") << true << false;
+}
+
+void TestCommandEnabling::menuLayout()
+{
+    QFETCH(bool, prgMode);
+    QFETCH(bool, offline);
+    TestEnv::Scope env;
+    MainScope ms;
+    frmMain &m = ms.main;
+    // A state ChangeMenuDisp must leave alone in positioner mode.
+    m.mnuCont->setEnabled(true);
+    m.mnuMonitor->setEnabled(false);
+    App().OfflineFlag = offline;
+    m.ChangeMenuDisp(prgMode);
+    QCOMPARE(m.mnuFileNewProg->isVisible(), prgMode);
+    QCOMPARE(m.mnuFileOpenProg->isEnabled(), prgMode);
+    QCOMPARE(m.mnuViewGrp->isVisible(), !prgMode);
+    QCOMPARE(m.mnuViewSM->isEnabled(), !prgMode);
+    QCOMPARE(m.mnuContProg->isVisible(), prgMode);
+    if (prgMode) {
+        QCOMPARE(m.mnuCont->isEnabled(), !offline);
+        QCOMPARE(m.mnuMonitor->isEnabled(), !offline);
+    } else {
+        QVERIFY(m.mnuCont->isEnabled());
+        QVERIFY(!m.mnuMonitor->isEnabled());
+    }
+    QCOMPARE(m.mnuSettingOnline->isEnabled(), offline);
+    QCOMPARE(m.mnuSettingOffline->isEnabled(), !offline);
+    QCOMPARE(m.mnuSettingDeviceOnline->isEnabled(), !offline);
+    QCOMPARE(m.mnuSettingCtMode->isEnabled(), !offline);
+
+    // Menyu_Yuko offers the Controller and Monitor menus only online.
+    m.Menyu_Yuko();
+    QCOMPARE(m.mnuCont->isEnabled(), !offline);
+    QCOMPARE(m.mnuMonitor->isEnabled(), !offline);
+}
+
+void TestCommandEnabling::controllerModeLabelIgnoresArgument()
+{
+    TestEnv::Scope env;
+    App().LangOffset = 10000;
+    MainScope ms;
+    App().PrgModeFlag = true;
+    ms.main.DispControlerMode(false);
+    QCOMPARE(ms.main.lblCtMode->text(), QStringLiteral("Program Mode"));
+    App().PrgModeFlag = false;
+    ms.main.DispControlerMode(true);
+    QCOMPARE(ms.main.lblCtMode->text(), QStringLiteral("Positioner Mode"));
+}
+
+void TestCommandEnabling::offlineCommand_data()
+{
+    QTest::addColumn<bool>("startOffline");
+    QTest::addColumn<int>("answer"); // Platform::MsgAnswer
+    QTest::addColumn<int>("questions");
+    QTest::addColumn<bool>("offline");
+    QTest::addColumn<bool>("portOpen");
+    QTest::newRow("online, OK") << false << int(Platform::MsgAnswer::Ok) << 1 << true << false;
+    QTest::newRow("online, Cancel") << false << int(Platform::MsgAnswer::Cancel) << 1 << false << true;
+    QTest::newRow("already offline: no question, port closed") << true << int(Platform::MsgAnswer::Ok) << 0 << true
+                                                                << false;
+}
+
+void TestCommandEnabling::offlineCommand()
+{
+    QFETCH(bool, startOffline);
+    QFETCH(int, answer);
+    TestEnv::Scope env;
+    App().LangOffset = 10000;
+    MainScope ms;
+    SimController sim;
+    sim.attach(1);
+    Module3Tusin::StartLink();
+    Module1::SetOnlineMode();
+    QVERIFY(Module3Tusin::Exchange(QStringLiteral("0AR"), 5, 500).has_value());
+    QVERIFY(Module3Tusin::PortIsOpen());
+    App().OfflineFlag = startOffline;
+    Platform::Dialogs::QueueAnswer(Platform::MsgAnswer(answer));
+
+    ms.main.OfflineSyori();
+    QTEST(int(Platform::Dialogs::Shown().size()), "questions");
+    if (!Platform::Dialogs::Shown().empty())
+        QCOMPARE(Platform::Dialogs::Shown().front().text,
+                 QStringLiteral("Do you change the software to Offline from Online?"));
+    QTEST(App().OfflineFlag, "offline");
+    QTEST(Module3Tusin::PortIsOpen(), "portOpen");
+    QCOMPARE(ms.main.PosiForm()->SSTabCommand->isTabEnabled(1), !App().OfflineFlag);
+    QVERIFY(ms.main.mnuFile->isEnabled()); // commands on again either way
+    qunsetenv("REZ4_PORT1");
+}
+
+void TestCommandEnabling::onlineCommandFailingLeavesOfflineLayout()
+{
+    TestEnv::Scope env;
+    MainScope ms;
+    App().PrgModeFlag = true;
+    ms.main.OnlineSyori();
+    QVERIFY(App().OfflineFlag);
+    QVERIFY(ms.main.mnuFile->isEnabled());
+    QVERIFY(ms.main.cmdReset->isEnabled());
+    QVERIFY(ms.main.mnuSettingOnline->isEnabled());
+    QVERIFY(!ms.main.mnuCont->isEnabled());
+    QVERIFY(!ms.main.PosiForm()->SSTabCommand->isTabEnabled(2));
+}
+
+QTEST_MAIN(TestCommandEnabling)
+#include "tst_command_enabling.moc"
