@@ -1,0 +1,276 @@
+#include "app/MainCommands.h"
+
+#include "app/AppState.h"
+#include "app/Forms.h"
+#include "app/HelpViewer.h"
+#include "app/Options.h"
+#include "app/Twips.h"
+#include "app/frmAbout.h"
+#include "app/frmMain.h"
+#include "app/frmSelection.h"
+#include "app/Module1Text.h"
+#include "device/frmDevice2.h"
+#include "grpsm/frmGrp.h"
+#include "link/CommandProcs.h"
+#include "link/AxisBlockWrites.h"
+#include "link/CommandEnabling.h"
+#include "link/CommandState.h"
+#include "link/Engine.h"
+#include "link/Indicators.h"
+#include "link/Queues.h"
+#include "live/frmProgTask.h"
+#include "paradata/DeviceList.h"
+#include "paradata/ParadataState.h"
+#include "paraedit/frmParameta2.h"
+#include "platform/Dialogs.h"
+#include "platform/StringTable.h"
+#include "posi/frmPosi.h"
+#include "prog/frmProg.h"
+
+#include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMetaObject>
+#include <QPrinter>
+
+using Platform::ResText;
+namespace Dlg = Platform::Dialogs;
+
+namespace MainCommands {
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+// ---- services of other parts of the program that are still to come. Each
+// stands in with the least it can do: the command list reads as present,
+// the rest do nothing.
+namespace Pending {
+void VersionCommand(frmMain &) {}
+void ReadProgramData(frmMain &) {}
+int ReadCommandList() { return 0; }
+void Change_Device() {}
+} // namespace Pending
+
+
+bool callByName(QObject *w, const char *proc)
+{
+    return w && proc && QMetaObject::invokeMethod(w, proc, Qt::DirectConnection);
+}
+
+// The child window of that name, if one is loaded.
+QWidget *loadedChild(const char *name)
+{
+    const QList<QWidget *> found = Forms::Named(QString::fromLatin1(name));
+    return found.isEmpty() ? nullptr : found.front();
+}
+
+void toFront(frmMain &main, QWidget *w)
+{
+    QMdiSubWindow *sub = main.ShowChild(w);
+    main.mdiArea()->setActiveSubWindow(sub);
+    sub->raise();
+}
+
+// The group and macro windows: shown once, placed by the number of loaded
+// windows; while open only brought to the front.
+template <class W>
+void openPlaced(frmMain &main, bool &openFlag, const char *name)
+{
+    QWidget *existing = loadedChild(name);
+    if (openFlag && existing) {
+        toFront(main, existing);
+        return;
+    }
+    openFlag = true;
+    QMdiSubWindow *sub = main.ShowChild(existing ? existing : new W());
+    const int px = Twips::ToPx(ChildOffsetTwips(int(Forms::Loaded().size())));
+    sub->move(px, px);
+}
+
+} // namespace
+
+Bracket::Bracket() { Module1::AllForm_CMDBTN_Muko(); }
+Bracket::~Bracket() { Module1::AllForm_CMDBTN_Yuko(); }
+
+bool Sending() { return Module3Tusin::Link().SendingFlag; }
+
+void ReadProgramData(frmMain &main) { Pending::ReadProgramData(main); }
+void ControllerVersions(frmMain &main) { Pending::VersionCommand(main); }
+void GoOnline(frmMain &main) { main.OnlineSyori(); }
+void GoOffline(frmMain &main) { main.OfflineSyori(); }
+void OfflineDeviceChange(frmMain &) { Pending::Change_Device(); }
+
+int ChildOffsetTwips(int n)
+{
+    if (n >= 11)
+        n = 1;
+    else if (n >= 3)
+        n -= 2;
+    return n * 350;
+}
+
+bool GoOnlineOnDemand(frmMain &main)
+{
+    if (!App().OfflineFlag)
+        return true;
+    if (main.fChangeToOnline() != 0)
+        return false;
+    App().OfflineFlag = false;
+    return true;
+}
+
+void DispatchToActiveChild(const char *posiProc, const char *progProc)
+{
+    QWidget *child = Forms::ActiveChild();
+    if (!child)
+        return;
+    if (child->objectName() == QLatin1String("frmPosi"))
+        callByName(child, posiProc);
+    else if (child->objectName() == QLatin1String("frmProg"))
+        callByName(child, progProc);
+}
+
+void DispatchPopup(const char *posiProc, const char *progProc)
+{
+    QWidget *child = Forms::ActiveChild();
+    if (!child)
+        return;
+    callByName(child, child->objectName() == QLatin1String("frmPosi") ? posiProc : progProc);
+}
+
+void AlarmReset(frmMain &main)
+{
+    Bracket bracket;
+    AppState &a = App();
+    if (a.OfflineFlag)
+        a.OfflineFlag = false;   // the reset talks to the controller at once
+    if (Module3Tusin::OpenCommPort() != 0) {
+        // No link after all: back offline, and say why.
+        Module1::SetOfflineMode();
+        Dlg::MsgBox(ResText(109) + kCrLf + kCrLf + ResText(110));
+    } else if (Module3Tusin::AlarmResetCt() == 0) {
+        Module1::AlarmImg_Hide();
+        Module1::SetStatusPanel1(QString());
+        if (Module3Tusin::TusinModeOn(1) == 0) {
+            if (main.fChangeToOnline() == 0)
+                Module1::SetPosiTabEnabled(false);
+            Module1::SetPosiTabEnabled(a.OfflineFlag);
+            main.ChangeMenuDisp(a.PrgModeFlag);
+        } else {
+            Module3Tusin::Queues().TusinErrorFlag = false;
+        }
+    }
+    Module3Tusin::CloseCommPortIfFree();
+}
+
+void CtModeSetting(frmMain &)
+{
+    Bracket bracket;
+    const int mode = Module1::SetSelectionDlg2(ResText(471), ResText(476), ResText(477), ResText(478), 0, 0, 0,
+                                               App().PrgModeFlag ? 1 : 0);
+    if (mode != 0 && mode != 1)
+        return;
+    if (Module3Tusin::SetCtModeToCt(mode) != 0)
+        return;
+    Dlg::MsgBox(ResText(495) + kCrLf + kCrLf + ResText(496) + kCrLf + kCrLf + ResText(497));
+    // The new mode applies after the controller and the program restart.
+    Module1::SetPosiTabEnabled(true);
+}
+
+void ShowProgTask(frmMain &main)
+{
+    AppState &a = App();
+    a.BusyFlag = true;
+    Module1::AllForm_CMDBTN_Muko();
+    bool show = false;
+    if (Pending::ReadCommandList() == 0 && GoOnlineOnDemand(main)) {
+        bool read = true;
+        if (!Module3Tusin::Commands().ProgStepSuKnown) {
+            main.Disp_ProgressBar();
+            read = Module3Tusin::ReadAllProgStepSuFromCt() == 0;
+            if (read)
+                Module1::mmsecWait(100);
+        }
+        // The progress display goes on every way out, a failed read included.
+        main.Hide_ProgressBar();
+        Module3Tusin::CloseCommPortIfFree();
+        if (read) {
+            if (a.ComCancelFlag)
+                a.ComCancelFlag = false;
+            else
+                show = true;
+        }
+    }
+    if (show) {
+        frmProgTask task(&main);
+        Dlg::ExecModal(task);
+    }
+    Module1::AllForm_CMDBTN_Yuko();
+    a.BusyFlag = false;
+}
+
+void RaiseOwnWindow(frmMain &main)
+{
+    // The program's own frame to the front at the top left, its size kept;
+    // never a window of another program.
+    main.move(0, 0);
+    main.raise();
+    main.activateWindow();
+}
+
+void Monitor(frmMain &main)
+{
+    AppState &a = App();
+    a.BusyFlag = true;
+    Module1::AllForm_CMDBTN_Muko();
+    if (GoOnlineOnDemand(main)) {
+        if (Sending()) {
+            RaiseOwnWindow(main);
+        } else {
+            frmIOCheckFG monitor(&main);
+            Dlg::ExecModal(monitor);
+        }
+    }
+    main.ChangeMenuDisp(a.PrgModeFlag);
+    a.BusyFlag = false;
+    Module1::AllForm_CMDBTN_Yuko();
+}
+
+void OpenGrpWindow(frmMain &main) { openPlaced<frmGrp>(main, App().GrpWinOpen, "frmGrp"); }
+void OpenSqMcrWindow(frmMain &main) { openPlaced<frmSqMcr>(main, App().SmWinOpen, "frmSqMcr"); }
+
+void OpenParameterWindow(frmMain &main)
+{
+    QWidget *existing = loadedChild("frmParameta2");
+    if (App().ParaWinOpen && existing) {
+        toFront(main, existing);
+        return;
+    }
+    App().ParaWinOpen = true;
+    main.ShowChild(existing ? existing : new frmParameta2());
+}
+
+void OnlineDeviceSetting(frmMain &main)
+{
+    Bracket bracket;
+    auto &errs = Paradata().DevListErr;
+    errs.fill(false);
+    Module1::ReadQzDeviceList();
+    for (int axis = 0; axis < 4; ++axis) {
+        if (!App().AxisNotUsed[axis] && errs[axis])
+            return;
+    }
+    QWidget *existing = Forms::Named(QStringLiteral("frmDevice3")).value(0);
+    QWidget *w = existing ? existing : new frmDevice3(&main);
+    w->setAttribute(Qt::WA_DeleteOnClose);
+    w->show();
+    w->raise();
+}
+
+QPrinter &SharedPrinter()
+{
+    static QPrinter printer;
+    return printer;
+}
+
+} // namespace MainCommands

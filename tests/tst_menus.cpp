@@ -1,0 +1,506 @@
+// The main window's commands: dispatch to the active child window, the
+// toolbar's keys, the group and macro windows' placement, the view switches,
+// and the commands with logic of their own against the simulated controller
+// (alarm reset, program task, monitor, controller mode).
+#include <QtTest>
+
+#include "app/AppState.h"
+#include "app/Forms.h"
+#include "app/MainCommands.h"
+#include "app/frmMain.h"
+#include "app/frmSelection.h"
+#include "grpsm/frmGrp.h"
+#include "link/CommandState.h"
+#include "link/Engine.h"
+#include "link/Indicators.h"
+#include "link/Queues.h"
+#include "live/frmProgTask.h"
+#include "platform/Dialogs.h"
+#include "platform/StringTable.h"
+#include "posi/frmPosi.h"
+#include "prog/frmProgNo.h"
+#include "support/SimCommands.h"
+#include "support/SimController.h"
+#include "support/TestEnv.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolBar>
+
+using namespace Platform;
+
+namespace {
+struct MainScope {
+    frmMain main;
+    MainScope() { App().MainForm = &main; }
+    ~MainScope() { App().MainForm = nullptr; }
+};
+
+// A child window that records which of its procedures were called by name.
+class FakeChild : public QWidget {
+    Q_OBJECT
+public:
+    explicit FakeChild(const QString &name) { setObjectName(name); }
+    QStringList calls;
+public slots:
+    void cmdPosiCopy_Click() { calls << QStringLiteral("cmdPosiCopy_Click"); }
+    void cmdPosiPaste_Click() { calls << QStringLiteral("cmdPosiPaste_Click"); }
+    void cmdInsertLine_Click() { calls << QStringLiteral("cmdInsertLine_Click"); }
+    void cmdDeleteLine_Click() { calls << QStringLiteral("cmdDeleteLine_Click"); }
+    void PosiDataSaveAs() { calls << QStringLiteral("PosiDataSaveAs"); }
+    void PrgDataLineCopy() { calls << QStringLiteral("PrgDataLineCopy"); }
+    void ProgDataLinePaste() { calls << QStringLiteral("ProgDataLinePaste"); }
+    void cmdInsLineProg_Click() { calls << QStringLiteral("cmdInsLineProg_Click"); }
+    void cmdDelLineProg_Click() { calls << QStringLiteral("cmdDelLineProg_Click"); }
+    void cmdProgLineCopy_Click() { calls << QStringLiteral("cmdProgLineCopy_Click"); }
+    void cmdProgLinePaste_Click() { calls << QStringLiteral("cmdProgLinePaste_Click"); }
+    void ProgDataSaveAs() { calls << QStringLiteral("ProgDataSaveAs"); }
+};
+
+QAction *command(frmMain &m, const QString &name)
+{
+    if (name.startsWith(QLatin1String("tb:")))
+        return m.ToolButton(name.mid(3).toInt());
+    return m.findChild<QAction *>(name);
+}
+
+// Block 0 of the controller: read ("0RD0"), written back ("0WD0" + 32
+// digits) and stored ("0WE"); the controller mode is its byte 9 (digits
+// 19-20, decimal).
+void installBlock0(SimController &sim, const QByteArray &mode)
+{
+    sim.model().store["block0"] = "0F0000000000000000" + mode + "000000000000";
+    sim.addCommand("0RD", [](SimController &s, const QByteArray &f) -> std::optional<QByteArray> {
+        return f.left(4) + s.model().store.value("block0");
+    });
+    sim.addCommand("0WD", [](SimController &s, const QByteArray &f) -> std::optional<QByteArray> {
+        s.model().store["block0"] = f.mid(4);
+        return f.left(4);
+    });
+    sim.addCommand("0WE", [](SimController &, const QByteArray &f) -> std::optional<QByteArray> { return f; });
+}
+
+int framesOf(const SimController &sim, const QByteArray &code)
+{
+    int n = 0;
+    for (const QByteArray &f : sim.frames())
+        n += f.startsWith(code);
+    return n;
+}
+} // namespace
+
+class TestMenus : public QObject {
+    Q_OBJECT
+private slots:
+    void childOffset_data();
+    void childOffset();
+    void dispatch_data();
+    void dispatch();
+    void groupWindowPlacement_data();
+    void groupWindowPlacement();
+    void secondGroupCommandOnlyRaises();
+    void viewSwitches();
+    void ctModeLabelOfflineDoesNothing();
+    void ctModeChoiceAndCancel();
+    void ctModeWrite();
+    void newProgramFromToolbarOffline();
+    void alarmReset_data();
+    void alarmReset();
+    void progTaskReadsStepCountsOnce();
+    void progTaskHidesProgressOnFailedRead();
+    void monitorWhileSendingRaisesOwnWindow();
+};
+
+void TestMenus::childOffset_data()
+{
+    QTest::addColumn<int>("loaded");
+    QTest::addColumn<int>("twips");
+    QTest::newRow("1") << 1 << 350;
+    QTest::newRow("2") << 2 << 700;
+    QTest::newRow("3") << 3 << 350;
+    QTest::newRow("6") << 6 << 1400;
+    QTest::newRow("10") << 10 << 2800;
+    QTest::newRow("11") << 11 << 350;
+    QTest::newRow("12") << 12 << 350;
+}
+
+void TestMenus::childOffset()
+{
+    QFETCH(int, loaded);
+    QFETCH(int, twips);
+    QCOMPARE(MainCommands::ChildOffsetTwips(loaded), twips);
+}
+
+void TestMenus::dispatch_data()
+{
+    QTest::addColumn<QString>("cmd");
+    QTest::addColumn<QString>("child");   // "" = no child window
+    QTest::addColumn<QString>("called");  // "" = nothing
+    QTest::newRow("paste, no child") << "mnuEditPaste" << "" << "";
+    QTest::newRow("copy, no child") << "mnuEditCopy" << "" << "";
+    QTest::newRow("paste, position") << "mnuEditPaste" << "frmPosi" << "cmdPosiPaste_Click";
+    QTest::newRow("paste, program") << "mnuEditPaste" << "frmProg" << "ProgDataLinePaste";
+    QTest::newRow("copy, position") << "mnuEditCopy" << "frmPosi" << "cmdPosiCopy_Click";
+    QTest::newRow("copy, program") << "mnuEditCopy" << "frmProg" << "PrgDataLineCopy";
+    QTest::newRow("insert, program") << "mnuEditInsert" << "frmProg" << "cmdInsLineProg_Click";
+    QTest::newRow("delete, position") << "mnuEditLineDelete" << "frmPosi" << "cmdDeleteLine_Click";
+    QTest::newRow("edit copy, other window") << "mnuEditCopy" << "frmGrp" << "";
+    QTest::newRow("popup copy, other window") << "mnuPopupCopy" << "frmGrp" << "cmdProgLineCopy_Click";
+    QTest::newRow("popup paste, position") << "mnuPopupPaste" << "frmPosi" << "cmdPosiPaste_Click";
+    QTest::newRow("popup paste, program") << "mnuPopupPaste" << "frmProg" << "cmdProgLinePaste_Click";
+    QTest::newRow("popup insert, position") << "mnuPopupLineInsert" << "frmPosi" << "cmdInsertLine_Click";
+    QTest::newRow("popup delete, program") << "mnuPopupLineDelete" << "frmProg" << "cmdDelLineProg_Click";
+    QTest::newRow("save as, program") << "mnuFileSaveAs" << "frmProg" << "ProgDataSaveAs";
+    QTest::newRow("save as, position") << "mnuFileSaveAs" << "frmPosi" << "PosiDataSaveAs";
+    QTest::newRow("save as, other window") << "mnuFileSaveAs" << "frmGrp" << "";
+    QTest::newRow("toolbar copy, position") << "tb:8" << "frmPosi" << "cmdPosiCopy_Click";
+    QTest::newRow("toolbar paste, program") << "tb:9" << "frmProg" << "ProgDataLinePaste";
+    QTest::newRow("toolbar cut does nothing") << "tb:7" << "frmPosi" << "";
+}
+
+void TestMenus::dispatch()
+{
+    QFETCH(QString, cmd);
+    QFETCH(QString, child);
+    QFETCH(QString, called);
+    TestEnv::Scope env;
+    MainScope s;
+    FakeChild *fake = nullptr;
+    if (!child.isEmpty()) {
+        fake = new FakeChild(child);
+        s.main.mdiArea()->setActiveSubWindow(s.main.ShowChild(fake));
+        QCOMPARE(Forms::ActiveChild(), fake);
+    }
+    QAction *a = command(s.main, cmd);
+    QVERIFY(a);
+    a->setEnabled(true);
+    a->trigger();
+    if (fake)
+        QCOMPARE(fake->calls, called.isEmpty() ? QStringList{} : QStringList{called});
+    QVERIFY(Dialogs::Shown().empty());
+}
+
+void TestMenus::groupWindowPlacement_data()
+{
+    QTest::addColumn<int>("others");   // child windows already loaded
+    QTest::addColumn<int>("twips");
+    // Loaded windows: the main window, the others and the group window.
+    QTest::newRow("2 loaded") << 0 << 700;
+    QTest::newRow("6 loaded") << 4 << 1400;
+    QTest::newRow("12 loaded") << 10 << 350;
+}
+
+void TestMenus::groupWindowPlacement()
+{
+    QFETCH(int, others);
+    QFETCH(int, twips);
+    TestEnv::Scope env;
+    MainScope s;
+    for (int i = 0; i < others; ++i)
+        s.main.ShowChild(new FakeChild(QStringLiteral("frmProg")));
+    s.main.mnuViewGrp->trigger();
+    QCOMPARE(Forms::Loaded().size(), qsizetype(others + 2));
+    QVERIFY(App().GrpWinOpen);
+    QWidget *grp = Forms::Named(QStringLiteral("frmGrp")).value(0);
+    QVERIFY(grp);
+    auto *sub = qobject_cast<QMdiSubWindow *>(grp->parentWidget());
+    QVERIFY(sub);
+    QCOMPARE(sub->pos(), QPoint(twips / 15, twips / 15));
+}
+
+void TestMenus::secondGroupCommandOnlyRaises()
+{
+    TestEnv::Scope env;
+    MainScope s;
+    s.main.mnuViewGrp->trigger();
+    QWidget *grp = Forms::Named(QStringLiteral("frmGrp")).value(0);
+    QVERIFY(grp);
+    auto *sub = qobject_cast<QMdiSubWindow *>(grp->parentWidget());
+    sub->move(200, 150);
+    s.main.ShowChild(new FakeChild(QStringLiteral("frmProg")));
+    s.main.mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(
+        Forms::Named(QStringLiteral("frmProg")).value(0)->parentWidget()));
+    s.main.mnuViewGrp->trigger();
+    QCOMPARE(Forms::Named(QStringLiteral("frmGrp")).size(), 1);
+    QCOMPARE(sub->pos(), QPoint(200, 150));   // not placed again
+    QCOMPARE(Forms::ActiveChild(), grp);
+
+    // The same for the macro window.
+    s.main.mnuViewSM->trigger();
+    s.main.mnuViewSM->trigger();
+    QCOMPARE(Forms::Named(QStringLiteral("frmSqMcr")).size(), 1);
+    QVERIFY(App().SmWinOpen);
+}
+
+void TestMenus::viewSwitches()
+{
+    TestEnv::Scope env;
+    MainScope s;
+    s.main.show();
+    QVERIFY(s.main.tbToolBar->isVisible());
+    s.main.mnuViewToolbar->trigger();
+    QVERIFY(!s.main.mnuViewToolbar->isChecked());
+    QVERIFY(!s.main.tbToolBar->isVisible());
+    s.main.mnuViewToolbar->trigger();
+    QVERIFY(s.main.tbToolBar->isVisible());
+    s.main.mnuViewStatusBar->trigger();
+    QVERIFY(!s.main.sbStatusBar->isVisible());
+    s.main.mnuViewStatusBar->trigger();
+    QVERIFY(s.main.sbStatusBar->isVisible());
+}
+
+void TestMenus::ctModeLabelOfflineDoesNothing()
+{
+    TestEnv::Scope env;
+    MainScope s;
+    App().OfflineFlag = true;
+    int dialogs = 0;
+    Dialogs::PushModalHandler([&](QDialog &d) { ++dialogs; d.reject(); return 0; });
+    QTest::mouseDClick(s.main.lblCtMode, Qt::LeftButton);
+    QCOMPARE(dialogs, 0);
+    QVERIFY(Dialogs::Shown().empty());
+}
+
+void TestMenus::ctModeChoiceAndCancel()
+{
+    // The choice dialog opens with the running mode preselected; Cancel ends
+    // the command without a word and leaves the mode label alone.
+    TestEnv::Scope env;
+    MainScope s;
+    App().OfflineFlag = false;
+    App().PrgModeFlag = true;
+    s.main.lblCtMode->setText(ResText(129));
+    bool preselected = false;
+    QString explanation;
+    Dialogs::PushModalHandler([&](QDialog &d) {
+        auto *sel = static_cast<frmSelection &>(d).optSelectKomoku[1];
+        preselected = sel->isChecked();
+        explanation = static_cast<frmSelection &>(d).lblSelectSetumei->text();
+        static_cast<frmSelection &>(d).cmdSelectCancel->click();
+        return 0;
+    });
+    QTest::mouseDClick(s.main.lblCtMode, Qt::LeftButton);
+    QVERIFY(preselected);
+    QCOMPARE(explanation, ResText(476));
+    QVERIFY(Dialogs::Shown().empty());
+    QCOMPARE(s.main.lblCtMode->text(), ResText(129));
+    QVERIFY(App().PrgModeFlag);
+}
+
+void TestMenus::ctModeWrite()
+{
+    // Positioner mode running, program mode chosen: block 0 goes back with
+    // the new mode and is stored; the restart notice follows; neither the
+    // mode flag nor the mode label changes.
+    TestEnv::Scope env;
+    SimController sim;
+    QVERIFY(sim.ok());
+    sim.attach(1);
+    installBlock0(sim, "00");
+    MainScope s;
+    Module3Tusin::StartLink();
+    App().OfflineFlag = false;
+    App().PrgModeFlag = false;
+    s.main.lblCtMode->setText(ResText(128));
+    QTabWidget *tabs = s.main.PosiForm()->SSTabCommand;
+    QVERIFY(tabs && tabs->count() >= 3);
+    tabs->setTabEnabled(1, true);
+    tabs->setTabEnabled(2, true);
+    bool preselectedPos = false;
+    Dialogs::PushModalHandler([&](QDialog &d) {
+        auto &sel = static_cast<frmSelection &>(d);
+        preselectedPos = sel.optSelectKomoku[0]->isChecked();
+        sel.optSelectKomoku[1]->click();
+        sel.cmdSelectOk->click();
+        return 1;
+    });
+    s.main.mnuSettingCtMode->setEnabled(true);
+    s.main.mnuSettingCtMode->trigger();
+
+    QVERIFY(preselectedPos);
+    QStringList sent;
+    for (const QByteArray &f : sim.frames())
+        sent << QString::fromLatin1(f);
+    QCOMPARE(sent, (QStringList{"0RD0", "0WD00F000000000000000001000000000000", "0WE"}));
+    const QString notice = ResText(495) + "\r\n\r\n" + ResText(496) + "\r\n\r\n" + ResText(497);
+    QVERIFY(Dialogs::ShownTexts().contains(notice));
+    QCOMPARE(Dialogs::ShownTexts().last(), notice);
+    QVERIFY(!App().PrgModeFlag);
+    QCOMPARE(s.main.lblCtMode->text(), ResText(128));
+    QVERIFY(!tabs->isTabEnabled(1));
+    QVERIFY(!tabs->isTabEnabled(2));
+
+    // A failed write shows no notice.
+    sim.clearFrames();
+    sim.addFault("0WD", {SimFault::ErrorReply, 0, "0%%104"}, -1);
+    Dialogs::ClearScript();
+    Dialogs::PushModalHandler([](QDialog &d) {
+        static_cast<frmSelection &>(d).cmdSelectOk->click();
+        return 1;
+    });
+    s.main.mnuSettingCtMode->setEnabled(true);
+    s.main.mnuSettingCtMode->trigger();
+    QVERIFY(!Dialogs::ShownTexts().contains(notice));
+}
+
+void TestMenus::newProgramFromToolbarOffline()
+{
+    TestEnv::Scope env;
+    MainScope s;
+    App().OfflineFlag = true;
+    App().PrgModeFlag = true;
+    QAction *edit = s.main.ToolButton(11);
+    edit->setEnabled(true);
+    // Cancelled: no window, and the cancel flag is cleared again.
+    edit->trigger();
+    QVERIFY(Forms::Named(QStringLiteral("frmProg")).isEmpty());
+    QVERIFY(!App().ProgNoCancel);
+    // Program 7 chosen: a program window for it.
+    Dialogs::PushModalHandler([](QDialog &d) {
+        auto &dlg = static_cast<frmProgNo &>(d);
+        dlg.txtProgNo->setValue(7);
+        dlg.cmdOK->click();
+        return 1;
+    });
+    edit->trigger();
+    QCOMPARE(Forms::Named(QStringLiteral("frmProg")).size(), 1);
+    QCOMPARE(App().SelProgNo, 7);
+}
+
+void TestMenus::alarmReset_data()
+{
+    QTest::addColumn<bool>("offline");
+    QTest::addColumn<bool>("portFails");
+    QTest::addColumn<QStringList>("frames");
+    QTest::addColumn<bool>("offlineAfter");
+    QTest::addColumn<bool>("message");
+    QTest::newRow("online") << false << false << QStringList{"0AR", "0CM1"} << false << false;
+    QTest::newRow("offline") << true << false << QStringList{"0AR", "0CM1"} << false << false;
+    QTest::newRow("port will not open") << true << true << QStringList{} << true << true;
+    QTest::newRow("port will not open, online") << false << true << QStringList{} << true << true;
+}
+
+void TestMenus::alarmReset()
+{
+    QFETCH(bool, offline);
+    QFETCH(bool, portFails);
+    QFETCH(QStringList, frames);
+    QFETCH(bool, offlineAfter);
+    QFETCH(bool, message);
+    TestEnv::Scope env;
+    SimController sim;
+    QVERIFY(sim.ok());
+    sim.attach(1);
+    if (portFails)
+        qputenv("REZ4_PORT1", "/nonexistent/rez4-port");
+    MainScope s;
+    Module3Tusin::StartLink();
+    App().OfflineFlag = offline;
+    Module1::AlarmImg_Disp();
+    Module1::SetStatusPanel1(QStringLiteral("alarm 134"));
+
+    s.main.cmdReset->click();
+
+    QStringList sent;
+    for (const QByteArray &f : sim.frames())
+        sent << QString::fromLatin1(f);
+    QCOMPARE(sent, frames);
+    QCOMPARE(App().OfflineFlag, offlineAfter);
+    if (message) {
+        QCOMPARE(Dialogs::ShownTexts(), QStringList{ResText(109) + "\r\n\r\n" + ResText(110)});
+        QVERIFY(Module1::Indicators().AlarmVisible);
+    } else {
+        QVERIFY(Dialogs::Shown().empty());
+        QVERIFY(!Module1::Indicators().AlarmVisible);
+        QVERIFY(Module1::Indicators().StatusPanel1.isEmpty());
+    }
+    QVERIFY(!Module3Tusin::Queues().TusinErrorFlag);
+    QVERIFY(!App().BusyFlag);
+}
+
+void TestMenus::progTaskReadsStepCountsOnce()
+{
+    TestEnv::Scope env;
+    Module3Tusin::ResetCommandState();
+    SimController sim;
+    QVERIFY(sim.ok());
+    sim.attach(1);
+    SimCmdModel model;
+    model.stepSu[100] = 10;
+    InstallCommandSim(sim, model);
+    MainScope s;
+    Module3Tusin::StartLink();
+    App().OfflineFlag = false;
+    int shown = 0;
+    auto countTask = [&](QDialog &d) { shown += qobject_cast<frmProgTask *>(&d) != nullptr; d.reject(); return 0; };
+    Dialogs::PushModalHandler(countTask);
+    s.main.mnuContProgTask->setEnabled(true);
+    s.main.mnuContProgTask->trigger();
+    QCOMPARE(framesOf(sim, "0RR"), 100);
+    QVERIFY(Module3Tusin::Commands().ProgStepSuKnown);
+    QCOMPARE(Module3Tusin::Commands().ProgStepSu[100], 10);
+    QCOMPARE(shown, 1);
+    QVERIFY(s.main.ProgressBar1->isHidden());
+
+    sim.clearFrames();
+    Dialogs::PushModalHandler(countTask);
+    s.main.ToolButton(12)->setEnabled(true);
+    s.main.ToolButton(12)->trigger();
+    QCOMPARE(framesOf(sim, "0RR"), 0);
+    QCOMPARE(shown, 2);
+    QVERIFY(!App().BusyFlag);
+}
+
+void TestMenus::progTaskHidesProgressOnFailedRead()
+{
+    TestEnv::Scope env;
+    Module3Tusin::ResetCommandState();
+    SimController sim;
+    QVERIFY(sim.ok());
+    sim.attach(1);
+    SimCmdModel model;
+    InstallCommandSim(sim, model);
+    sim.addFault("0RR", {SimFault::ErrorReply, 0, "0%%104"}, -1);
+    MainScope s;
+    Module3Tusin::StartLink();
+    App().OfflineFlag = false;
+    int shown = 0;
+    Dialogs::PushModalHandler([&](QDialog &d) { ++shown; d.reject(); return 0; });
+    MainCommands::ShowProgTask(s.main);
+    QCOMPARE(shown, 0);
+    QVERIFY(s.main.ProgressBar1->isHidden());
+    QVERIFY(!Module3Tusin::Commands().ProgStepSuKnown);
+    QVERIFY(!App().BusyFlag);
+}
+
+void TestMenus::monitorWhileSendingRaisesOwnWindow()
+{
+    TestEnv::Scope env;
+    MainScope s;
+    App().OfflineFlag = false;
+    s.main.move(300, 200);
+    int monitors = 0;
+    Dialogs::PushModalHandler([&](QDialog &d) { monitors += qobject_cast<frmIOCheckFG *>(&d) != nullptr; return 0; });
+    Module3Tusin::Link().SendingFlag = true;
+    s.main.mnuMonitor->trigger();
+    Module3Tusin::Link().SendingFlag = false;
+    QCOMPARE(monitors, 0);
+    QCOMPARE(s.main.pos(), QPoint(0, 0));
+    QVERIFY(!App().BusyFlag);
+
+    // Not sending: the monitor window opens modally.
+    s.main.mnuMonitor->trigger();
+    QCOMPARE(monitors, 1);
+    QVERIFY(!App().BusyFlag);
+}
+
+QTEST_MAIN(TestMenus)
+#include "tst_menus.moc"
