@@ -12,7 +12,7 @@ using namespace Module1;
 namespace Dlg = Platform::Dialogs;
 
 namespace {
-const QString kNoList = QStringLiteral("No device list file.\nPut device list file in the folder in which the program is "
+const QString kNoList = QStringLiteral("No device list file.\r\nPut device list file in the folder in which the program is "
                                        "saved in order to indicate device information correctly.");
 
 QString nqz(const QStringList &records)

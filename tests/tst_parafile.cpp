@@ -132,7 +132,7 @@ private slots:
         QVERIFY(tableMarked());
         const QStringList shown = Dlg::ShownTexts();
         if (headerMessage)
-            QCOMPARE(shown, QStringList{QStringLiteral("Not parameter file for QZ-TQ7.\nOpening file is canceled.")});
+            QCOMPARE(shown, QStringList{QStringLiteral("Not parameter file for QZ-TQ7.\r\nOpening file is canceled.")});
         else
             QVERIFY(shown.isEmpty());
     }
@@ -168,7 +168,7 @@ private slots:
         QCOMPARE(ReadParaFileForDevice(), 1);
         const QStringList shown = Dlg::ShownTexts();
         QCOMPARE(shown.size(), 5);
-        QCOMPARE(shown.count(QStringLiteral("Not parameter file for QZ-TQ7.\nOpening file is canceled.")), 4);
+        QCOMPARE(shown.count(QStringLiteral("Not parameter file for QZ-TQ7.\r\nOpening file is canceled.")), 4);
         QCOMPARE(shown.last(), QStringLiteral("Fail to open parameter file."));
         // Cancelled: nothing read, nothing said.
         Dlg::ClearScript();
@@ -255,12 +255,12 @@ private slots:
         SetParaWindowServices({[&] { return filled; }, [&] { taken = true; Paradata().ParaSet = sampleSet(); },
                                [&] { return outOfRange; }});
         QCOMPARE(SaveParaFileDlg(), 1);
-        QCOMPARE(Dlg::ShownTexts().last(), QStringLiteral("No data in some of parameters.\n Please fill the data in and try it again."));
+        QCOMPARE(Dlg::ShownTexts().last(), QStringLiteral("No data in some of parameters.\r\n Please fill the data in and try it again."));
         filled = 0;
         outOfRange = 1;
         QCOMPARE(SaveParaFileDlg(), 1);
         QVERIFY(taken);
-        QCOMPARE(Dlg::ShownTexts().last(), QStringLiteral("Invalid value in some parameters.\nConfirm the value and try it again."));
+        QCOMPARE(Dlg::ShownTexts().last(), QStringLiteral("Invalid value in some parameters.\r\nConfirm the value and try it again."));
         outOfRange = 0;
         QCOMPARE(SaveParaFileDlg(), -1); // no file name: cancelled
         Dlg::QueueFileName(env.path(QStringLiteral("saved")));

@@ -22,7 +22,7 @@ void noListMessage(bool withHint)
 {
     QString t = Platform::ResText(15);
     if (withHint)
-        t += QLatin1Char('\n') + Platform::ResText(16);
+        t += QStringLiteral("\r\n") + Platform::ResText(16);
     Platform::Dialogs::MsgBox(t);
 }
 
