@@ -120,6 +120,9 @@ struct ParadataState {
     // sent back by the writes. Nothing before the first read (sent as 00).
     std::array<std::optional<uint8_t>, 68> ParaBlockSpare{};
     PerAxis<int16_t> CtDevCode{};
+    // Pause after each step of a block transfer, so the controller can keep
+    // up; tests shorten it.
+    int BlockStepWaitMs = 100;
 
     // ---- PC actuator setting and its limits
     DevSettingData DevSetting;

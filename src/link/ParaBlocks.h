@@ -1,0 +1,66 @@
+#pragma once
+// The controller's parameter blocks: numbering, byte layouts, the encoder
+// (parameter set -> block texts) and decoder (block replies -> parameter
+// table), and the two transfers of the whole parameter set.
+#include "paradata/ParadataState.h"
+
+#include <QString>
+#include <array>
+#include <optional>
+
+namespace Module3Tusin {
+
+inline constexpr int kParaBlockIndices = 14;  // indices 0..13
+inline constexpr int kBlockReplyLen = 38;     // "0RD" + digit + 32 digits + CR LF
+
+// Block number of a transfer index: 0, 1, then i + 1 (3..E).
+int ParaBlockOfIndex(int index);
+// Axis (0..3) of a transfer index, -1 for blocks 0 and 1.
+int ParaAxisOfIndex(int index);
+// "0RD" + block digit.
+QString ParaBlockReadFrame(int block);
+
+// Actuator code of block 1 for a size code and speed letter. A " 99" with a
+// speed letter the table does not name gets 0, the code of an unnamed size.
+int16_t ParaDevCode(const QString &size, const QString &speed);
+
+// Block data (32 hexadecimal digits) of the indices read; nothing = not read.
+using ParaBlockData = std::array<std::optional<QString>, kParaBlockIndices>;
+
+// The 32 data digits of a "0RD" reply; nothing when they are not
+// hexadecimal or the reply is short.
+std::optional<QString> ParaBlockDataOfReply(const QString &reply);
+
+// Decodes the blocks read into `table` (cleared first as ClearParaFileTable
+// does) and their spare bytes into `spare`.
+void DecodeParaBlocks(const ParaBlockData &data, ParaTable &table, std::array<std::optional<uint8_t>, 68> &spare);
+
+// What the encoder reads besides the parameter set.
+struct ParaEncodeSource {
+    const ParaSetData &set;
+    const CtAxisData &ct;
+    const PerAxis<int16_t> &block1Value;   // sent for axes not in use
+    const std::array<std::optional<uint8_t>, 68> &spare;
+    const PerAxis<bool> &axisNotUsed;
+};
+// One block as block digit + 32 hexadecimal digits, or the name of the first
+// field whose value does not fit its bytes (or is no number).
+struct EncodedBlock {
+    QString text;
+    QString badField;
+    bool ok() const { return badField.isEmpty(); }
+};
+// Encodes one transfer index. Block 1 also yields the four actuator codes
+// in `devCode` (axes in use only).
+EncodedBlock EncodeParaBlock(int index, const ParaEncodeSource &src, PerAxis<int16_t> &devCode);
+
+// Reads every block the PC uses (blocks of axes not in use are skipped) and,
+// when all were read, decodes them into ParaFileTable and ParaBlockSpare:
+// 0 done, 1 failed (table and spare unchanged).
+int ReadParametaFromCt();
+// Encodes ParaSet, writes the blocks of axes 0..ParaLastAxis in use and
+// stores them ("0WE2"): 0 written and stored, 1 failed. A value that does
+// not fit its field fails the write with a message before anything is sent.
+int WriteParametaToCt();
+
+} // namespace Module3Tusin
