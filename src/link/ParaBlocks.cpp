@@ -5,6 +5,7 @@
 #include "app/Num.h"
 #include "link/CommandHost.h"
 #include "link/Queues.h"
+#include "paradata/ParaFile.h"
 #include "platform/Dialogs.h"
 #include "platform/StringTable.h"
 
@@ -109,56 +110,93 @@ std::optional<QString> ParaBlockDataOfReply(const QString &reply)
     return data;
 }
 
+namespace {
+
+// A parameter field of a block: its first byte, its width in bytes, and the
+// row of the parameter table (and of the parameter set) it carries.
+struct Field {
+    int byte;
+    int width;
+    int row;
+    const char *name;
+};
+constexpr Field kBlock0[] = {
+    {0, 1, 16, "HOME OUT"}, {1, 1, 26, "AXIS"},      {2, 1, 27, "AUTO HOME"},  {3, 1, 17, "GRP ENABLE"},
+    {4, 1, 18, "SM TIMEOUT"}, {5, 1, 19, "SM TIMER"}, {6, 1, 31, "EMG LOGIC"}, {7, 1, 34, "PPUT Write"},
+    {8, 1, 32, "ALM1 CLEAR"}, {9, 1, 33, "POS/PRG"},  {10, 2, 25, "AutoPrg No."},
+};
+constexpr Field kAxisBlock1[] = {
+    {0, 2, 1, "OFFSET"}, {2, 1, 2, "PUSH"},         {3, 1, 3, "VEL"},     {4, 1, 4, "OFSVEL"},  {5, 1, 5, "PUSHVEL"},
+    {6, 2, 15, "ALM"},   {8, 1, 14, "FUNCTION"},    {9, 1, 20, "ZONE ENABLE"}, {10, 3, 21, "ZONE1"}, {13, 3, 22, "ZONE2"},
+};
+// TYPE (byte 0) and the actuator (bytes 8..11) are coded apart.
+constexpr Field kAxisBlock2[] = {
+    {1, 1, 8, "LEAD"}, {2, 2, 9, "PULSE"}, {4, 3, 7, "STROKE"}, {7, 1, 10, "JOG VEL"},
+};
+constexpr Field kAxisBlock3[] = {
+    {0, 1, 23, "IN-P WID"}, {1, 1, 24, "HOLD TIME"}, {2, 1, 11, "Auto Drive"},
+    {3, 1, 28, "PG TIMER"}, {4, 1, 29, "LS TIMER"},  {5, 1, 30, "SOFT LIMIT"},
+};
+
+// Spare bytes of a block: first byte, count, first index in ParaBlockSpare.
+struct Spare {
+    int byte;
+    int count;
+    int index;
+};
+Spare spareOf(int i)
+{
+    const int a = ParaAxisOfIndex(i);
+    if (i == 0)
+        return {12, 4, 0};
+    if (i == 1)
+        return {8, 8, 4};
+    if ((i - 2) % 3 == 1)
+        return {12, 4, 12 + 14 * a};
+    if ((i - 2) % 3 == 2)
+        return {6, 10, 16 + 14 * a};
+    return {16, 0, 0};
+}
+
+template <size_t N>
+void decodeFields(const Field (&fields)[N], const QString &d, ParaTable &t, int col)
+{
+    for (const Field &f : fields)
+        t[f.row][col] = ValueCell(double(bytesAt(d, f.byte, f.width)));
+}
+
+template <size_t N>
+void encodeFields(const Field (&fields)[N], const ParaSetData &s, int axis, BlockWriter &w)
+{
+    for (const Field &f : fields)
+        w.cell(Module1::ParaSetCell(s, f.row, axis), f.width, f.name);
+}
+
+} // namespace
+
 void DecodeParaBlocks(const ParaBlockData &blocks, ParaTable &t, std::array<std::optional<uint8_t>, 68> &spare)
 {
     for (int r = 0; r <= 39; ++r)
         for (auto &c : t[r])
             c = ValueCell(QString());
-    auto num = [](uint32_t v) { return ValueCell(double(v)); };
     for (int i = 0; i < kParaBlockIndices; ++i) {
         if (!blocks[i])
             continue;
         const QString &d = *blocks[i];
         const int a = ParaAxisOfIndex(i);
         if (i == 0) {
-            t[16][0] = num(bytesAt(d, 0, 1));
-            t[26][0] = num(bytesAt(d, 1, 1));
-            t[27][0] = num(bytesAt(d, 2, 1));
-            t[17][0] = num(bytesAt(d, 3, 1));
-            t[18][0] = num(bytesAt(d, 4, 1));
-            t[19][0] = num(bytesAt(d, 5, 1));
-            t[31][0] = num(bytesAt(d, 6, 1));
-            t[34][0] = num(bytesAt(d, 7, 1));
-            t[32][0] = num(bytesAt(d, 8, 1));
-            t[33][0] = num(bytesAt(d, 9, 1));
-            t[25][0] = num(bytesAt(d, 10, 2));
-            for (int k = 0; k < 4; ++k)
-                spare[k] = uint8_t(bytesAt(d, 12 + k, 1));
+            decodeFields(kBlock0, d, t, 0);
         } else if (i == 1) {
             for (int ax = 0; ax < 4; ++ax) {
-                t[6][ax] = num(bytesAt(d, ax, 1));
-                t[35][ax] = num(bytesAt(d, 4 + ax, 1));
+                t[6][ax] = ValueCell(double(bytesAt(d, ax, 1)));
+                t[35][ax] = ValueCell(double(bytesAt(d, 4 + ax, 1)));
             }
-            for (int k = 0; k < 8; ++k)
-                spare[4 + k] = uint8_t(bytesAt(d, 8 + k, 1));
         } else if ((i - 2) % 3 == 0) {
-            t[1][a] = num(bytesAt(d, 0, 2));
-            t[2][a] = num(bytesAt(d, 2, 1));
-            t[3][a] = num(bytesAt(d, 3, 1));
-            t[4][a] = num(bytesAt(d, 4, 1));
-            t[5][a] = num(bytesAt(d, 5, 1));
-            t[15][a] = num(bytesAt(d, 6, 2));
-            t[14][a] = num(bytesAt(d, 8, 1));
-            t[20][a] = num(bytesAt(d, 9, 1));
-            t[21][a] = num(bytesAt(d, 10, 3));
-            t[22][a] = num(bytesAt(d, 13, 3));
+            decodeFields(kAxisBlock1, d, t, a);
         } else if ((i - 2) % 3 == 1) {
+            decodeFields(kAxisBlock2, d, t, a);
             const uint32_t type = bytesAt(d, 0, 1);
-            t[12][a] = num(type == 3 ? 1 : type);
-            t[8][a] = num(bytesAt(d, 1, 1));
-            t[9][a] = num(bytesAt(d, 2, 2));
-            t[7][a] = num(bytesAt(d, 4, 3));
-            t[10][a] = num(bytesAt(d, 7, 1));
+            t[12][a] = ValueCell(double(type == 3 ? 1 : type));
             QString size = QString::number(bytesAt(d, 8, 1));
             QString speed = QString(QChar(char16_t(bytesAt(d, 9, 1))));
             if (speed == QLatin1String("E")) {
@@ -173,20 +211,14 @@ void DecodeParaBlocks(const ParaBlockData &blocks, ParaTable &t, std::array<std:
                 strokeText = QString::number(stroke);
             t[36][a] = ValueCell(size);
             t[37][a] = ValueCell(speed);
-            t[38][a] = num(stroke);
+            t[38][a] = ValueCell(double(stroke));
             t[13][a] = ValueCell(size + speed + strokeText);
-            for (int k = 0; k < 4; ++k)
-                spare[12 + 14 * a + k] = uint8_t(bytesAt(d, 12 + k, 1));
         } else {
-            t[23][a] = num(bytesAt(d, 0, 1));
-            t[24][a] = num(bytesAt(d, 1, 1));
-            t[11][a] = num(bytesAt(d, 2, 1));
-            t[28][a] = num(bytesAt(d, 3, 1));
-            t[29][a] = num(bytesAt(d, 4, 1));
-            t[30][a] = num(bytesAt(d, 5, 1));
-            for (int k = 0; k < 10; ++k)
-                spare[16 + 14 * a + k] = uint8_t(bytesAt(d, 6 + k, 1));
+            decodeFields(kAxisBlock3, d, t, a);
         }
+        const Spare sp = spareOf(i);
+        for (int k = 0; k < sp.count; ++k)
+            spare[sp.index + k] = uint8_t(bytesAt(d, sp.byte + k, 1));
     }
 }
 
@@ -196,18 +228,7 @@ EncodedBlock EncodeParaBlock(int i, const ParaEncodeSource &src, PerAxis<int16_t
     BlockWriter w(ParaBlockOfIndex(i));
     const int a = ParaAxisOfIndex(i);
     if (i == 0) {
-        w.field(s.ParaHomeOut, 1, "HOME OUT");
-        w.field(s.ParaSpAxis, 1, "AXIS");
-        w.field(s.ParaAutoHome, 1, "AUTO HOME");
-        w.field(s.ParaGrpEnable, 1, "GRP ENABLE");
-        w.field(s.ParaSmTimeout, 1, "SM TIMEOUT");
-        w.field(s.ParaSmTimer, 1, "SM TIMER");
-        w.field(s.ParaEmgLogic, 1, "EMG LOGIC");
-        w.field(s.ParaPputWrite, 1, "PPUT Write");
-        w.field(s.ParaAlm1Clear, 1, "ALM1 CLEAR");
-        w.field(s.ParaPosPrg, 1, "POS/PRG");
-        w.field(s.ParaAutoPrgNo, 2, "AutoPrg No.");
-        w.spare(src.spare, 0, 4);
+        encodeFields(kBlock0, s, 0, w);
     } else if (i == 1) {
         for (int ax = 0; ax < 4; ++ax)
             w.field(s.ParaHomeSeq[ax], 1, "SEQ");
@@ -219,25 +240,12 @@ EncodedBlock EncodeParaBlock(int i, const ParaEncodeSource &src, PerAxis<int16_t
                 w.field(devCode[ax], 1, "Actuator");
             }
         }
-        w.spare(src.spare, 4, 8);
     } else if ((i - 2) % 3 == 0) {
-        w.cell(s.ParaHomeOffset[a], 2, "OFFSET");
-        w.field(s.ParaHomePush[a], 1, "PUSH");
-        w.field(s.ParaHomeVel[a], 1, "VEL");
-        w.field(s.ParaHomeOfsVel[a], 1, "OFSVEL");
-        w.field(s.ParaHomePushVel[a], 1, "PUSHVEL");
-        w.cell(s.ParaPgAlm[a], 2, "ALM");
-        w.field(s.ParaPgFunction[a], 1, "FUNCTION");
-        w.field(s.ParaZoneEnable[a], 1, "ZONE ENABLE");
-        w.cell(s.ParaZone1[a], 3, "ZONE1");
-        w.cell(s.ParaZone2[a], 3, "ZONE2");
+        encodeFields(kAxisBlock1, s, a, w);
     } else if ((i - 2) % 3 == 1) {
         // The controller knows TYPE 1 as 3; the set keeps 1.
         w.field(s.ParaType[a] == 1 ? 3 : s.ParaType[a], 1, "TYPE");
-        w.field(s.ParaAxisLead[a], 1, "LEAD");
-        w.field(s.ParaAxisPulse[a], 2, "PULSE");
-        w.cell(s.ParaAxisStroke[a], 3, "STROKE");
-        w.field(s.ParaJogVel[a], 1, "JOG VEL");
+        encodeFields(kAxisBlock2, s, a, w);
         const QString &size = src.ct.CtDevSize[a];
         const QString &speed = src.ct.CtDevSpeed[a];
         if (size == QLatin1String("E35")) {
@@ -249,16 +257,11 @@ EncodedBlock EncodeParaBlock(int i, const ParaEncodeSource &src, PerAxis<int16_t
             w.field(speed.isEmpty() ? -1 : speed[0].unicode(), 1, "Actuator");
         }
         w.field(src.ct.CtDevStroke[a], 2, "Actuator");
-        w.spare(src.spare, 12 + 14 * a, 4);
     } else {
-        w.field(s.ParaInpWid[a], 1, "IN-P WID");
-        w.field(s.ParaHoldTime[a], 1, "HOLD TIME");
-        w.field(s.ParaAutoDrive[a], 1, "Auto Drive");
-        w.field(s.ParaPgTimer[a], 1, "PG TIMER");
-        w.field(s.ParaLsTimer[a], 1, "LS TIMER");
-        w.field(s.ParaSoftLimit[a], 1, "SOFT LIMIT");
-        w.spare(src.spare, 16 + 14 * a, 10);
+        encodeFields(kAxisBlock3, s, a, w);
     }
+    const Spare sp = spareOf(i);
+    w.spare(src.spare, sp.index, sp.count);
     return w.result();
 }
 
