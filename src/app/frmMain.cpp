@@ -5,6 +5,7 @@
 #include "app/Module1Settings.h"
 #include "app/Twips.h"
 #include "link/Engine.h"
+#include "link/GoOnline.h"
 #include "link/Indicators.h"
 #include "platform/Dialogs.h"
 #include "platform/Settings.h"
@@ -427,8 +428,8 @@ void frmMain::MDIForm_Load()
     Platform::WaitUntil([] { return App().SplashDone; });
     ShowPosiWindowOnce();
     LayoutStatusPanel();
-    // The start-up connection dialogue (Module1::CtConnectAtStart) runs here:
-    // online or offline, and what follows. It belongs to the link.
+    // Online or offline, and what follows.
+    Module1::CtConnectAtStart();
     setWindowTitle(VersionCaption());
 }
 

@@ -7,6 +7,7 @@
 #include "app/frmMain.h"
 #include "link/CommandEnabling.h"
 #include "link/Engine.h"
+#include "link/GoOnline.h"
 #include "link/Indicators.h"
 #include "link/MainWindowLink.h"
 #include "platform/StringTable.h"
@@ -134,13 +135,7 @@ void frmMain::OnlineSyori()
     Module1::AllForm_CMDBTN_Yuko();
 }
 
-int frmMain::fChangeToOnline()
-{
-    // Going online (opening the port, identifying the controller and taking
-    // its setting) is not built yet: it fails cleanly, leaving the
-    // application offline.
-    return 1;
-}
+int frmMain::fChangeToOnline() { return Online::fChangeToOnline(); }
 
 namespace {
 class MainLinkView : public Module1::LinkView {

@@ -49,9 +49,10 @@ void SimController::addFault(const QByteArray &code, SimFaultSpec fault, int tim
 void SimController::installBaseCommands()
 {
     // Communication mode; "0CM0" is also the link's resynchronisation.
+    // The whole frame is echoed: "0CM1", or "0CM" + mode + four axis digits.
     addCommand("0CM", [](SimController &sim, const QByteArray &frame) -> std::optional<QByteArray> {
         sim.model().commMode = frame.mid(3, 1);
-        return "0CM" + frame.mid(3, 1);
+        return frame;
     });
     // Alarm reset.
     addCommand("0AR", [](SimController &sim, const QByteArray &) -> std::optional<QByteArray> {

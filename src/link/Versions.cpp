@@ -1,0 +1,159 @@
+#include "link/Versions.h"
+
+#include "app/AppState.h"
+#include "app/Num.h"
+#include "link/CommandProcs.h"
+#include "link/Engine.h"
+#include "link/GoOnline.h"
+#include "link/Indicators.h"
+#include "link/Queues.h"
+#include "platform/Dialogs.h"
+#include "platform/StringTable.h"
+
+namespace Module3Tusin {
+namespace {
+
+VersionState g_v;
+
+constexpr int kMainReplyLen = 11;
+constexpr int kMainTimeout = 5000;
+constexpr int kAxisReplyLen = 12;
+constexpr int kAxisTimeout = 1000;
+const QString kAxisUnitCode = QStringLiteral("S4R");
+
+// Port and communication mode, then the main query: its reply or nothing.
+std::optional<QString> queryMain()
+{
+    if (OpenCommPort() == 1)
+        return std::nullopt;
+    if (TusinModeOn(1) != 0)
+        return std::nullopt;
+    return Exchange(QStringLiteral("0RV"), kMainReplyLen, kMainTimeout);
+}
+
+int axisDigit(const QString &reply) { return int(Num::Val(reply.mid(7, 1))); }
+
+} // namespace
+
+VersionState &Versions() { return g_v; }
+void ResetVersionState() { g_v = VersionState{}; }
+
+bool IsAcceptedModel(const QString &modelCode)
+{
+    static const QStringList accepted{QStringLiteral("S1M"), QStringLiteral("S2M"), QStringLiteral("S3M"),
+                                      QStringLiteral("S4M")};
+    return accepted.contains(modelCode, Qt::CaseSensitive);
+}
+
+int ReadVersionFromCt()
+{
+    const auto r = queryMain();
+    if (!r)
+        return 1;
+    g_v.CtAxisSu = axisDigit(*r);
+    g_v.CtVersion = r->mid(3, 3);
+    g_v.CtModelCode = r->mid(6, 3);
+    return 0;
+}
+
+int ReadVersionFromCt2()
+{
+    const auto r = queryMain();
+    return r ? axisDigit(*r) : -1;
+}
+
+int ReadAxisVersionFromCt(int &n)
+{
+    const int last = std::min(n, int(g_v.CtAxisVersion.size()));
+    for (int i = 0; i < last; ++i) {
+        if (App().AxisNotUsed[size_t(i)])
+            continue;
+        Queues().TusinTimeout = kAxisTimeout;
+        const int id = RequestTusin(QStringLiteral("0RV") + QString::number(i + 1), kAxisReplyLen, kAxisTimeout, 1);
+        if (id < 0)
+            return 1;
+        const auto r = WaitResult(id);
+        if (!r)
+            return 1;
+        if (r->mid(7, 3) != kAxisUnitCode) {
+            TusinFlush();
+            return 1;
+        }
+        g_v.CtAxisVersion[size_t(i)] = r->mid(4, 3);
+    }
+    // The table has room for four axes: more asked for cannot be answered.
+    return n > last ? 1 : 0;
+}
+
+} // namespace Module3Tusin
+
+namespace Module1 {
+
+int DispCtVersion()
+{
+    if (Module3Tusin::ReadVersionFromCt() == 1) {
+        SetStatusPanel1(Platform::ResText(415));
+        return 1;
+    }
+    SetStatusPanel1(Platform::ResText(416) + Module3Tusin::Versions().CtVersion);
+    return 0;
+}
+
+} // namespace Module1
+
+namespace Online {
+
+using Module3Tusin::Versions;
+
+int GetVersionNo2()
+{
+    if (Module3Tusin::ReadVersionFromCt() == 1) {
+        Module1::SetStatusPanel1(Platform::ResText(415));
+        return 1;
+    }
+    int n = Versions().CtAxisSu;
+    if (Module3Tusin::ReadAxisVersionFromCt(n) != 0)
+        return 1;
+    Module1::SetStatusPanel1(Platform::ResText(416) + Versions().CtVersion);
+    return 0;
+}
+
+QString VersionBoxText(const Module3Tusin::VersionState &v, const std::array<bool, 4> &axisNotUsed)
+{
+    const QString gap = QStringLiteral("\r\n\r\n");
+    QString text = Platform::ResText(426) + gap + QLatin1Char('<') + Platform::ResText(427) + QStringLiteral(">  ")
+                   + v.CtVersion;
+    const int queried = std::clamp(v.CtAxisSu, 0, int(v.CtAxisVersion.size()));
+    for (int i = 0; i < queried; ++i) {
+        if (axisNotUsed[size_t(i)])
+            continue;
+        text += gap + QLatin1Char('<') + Platform::ResText(1405 + i) + QStringLiteral(">  ") + v.CtAxisVersion[size_t(i)];
+    }
+    return text;
+}
+
+void VersionCommand()
+{
+    AppState &a = App();
+    Host::AllForm_CMDBTN_Muko();
+    bool online = true;
+    if (a.OfflineFlag) {
+        online = fChangeToOnline() == 0;
+        if (online)
+            a.OfflineFlag = false;
+    }
+    if (online) {
+        if (GetVersionNo2() == 1) {
+            a.OfflineFlag = true;
+        } else {
+            Platform::Dialogs::MsgBox(VersionBoxText(Versions(), a.AxisNotUsed), Platform::MsgButtons::Ok,
+                                      Platform::MsgIcon::None);
+            Module3Tusin::CloseCommPortIfFree();
+        }
+    }
+    Host::SetPosiTabEnabled(a.OfflineFlag);
+    Host::AllForm_CMDBTN_Yuko();
+    Host::ChangeMenuDisp(a.PrgModeFlag);
+}
+
+} // namespace Online

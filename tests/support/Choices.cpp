@@ -1,0 +1,36 @@
+#include "support/Choices.h"
+
+#include "app/frmSelection.h"
+#include "platform/Dialogs.h"
+
+#include <QLabel>
+#include <QRadioButton>
+
+namespace Choices {
+namespace {
+QStringList g_asked;
+}
+
+void Queue(std::initializer_list<int> answers)
+{
+    for (int k : answers)
+        Platform::Dialogs::PushModalHandler([k](QDialog &d) {
+            auto *s = qobject_cast<frmSelection *>(&d);
+            if (!s)
+                return 0;
+            g_asked.append(s->lblSelectSetumei->text());
+            if (k == -2)
+                s->cmdBack_Click();
+            else if (k == -1)
+                s->cmdSelectCancel_Click();
+            else {
+                s->optSelectKomoku[size_t(k)]->setChecked(true);
+                s->cmdSelectOk_Click();
+            }
+            return s->result();
+        });
+}
+
+const QStringList &Asked() { return g_asked; }
+void Clear() { g_asked.clear(); }
+} // namespace Choices
