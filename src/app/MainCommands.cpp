@@ -16,6 +16,7 @@
 #include "link/CommandEnabling.h"
 #include "link/CommandState.h"
 #include "link/Engine.h"
+#include "link/Versions.h"
 #include "link/Indicators.h"
 #include "link/Queues.h"
 #include "live/frmProgTask.h"
@@ -45,7 +46,6 @@ const QString kCrLf = QStringLiteral("\r\n");
 // stands in with the least it can do: the command list reads as present,
 // the rest do nothing.
 namespace Pending {
-void VersionCommand(frmMain &) {}
 void ReadProgramData(frmMain &) {}
 int ReadCommandList() { return 0; }
 void Change_Device() {}
@@ -95,7 +95,7 @@ Bracket::~Bracket() { Module1::AllForm_CMDBTN_Yuko(); }
 bool Sending() { return Module3Tusin::Link().SendingFlag; }
 
 void ReadProgramData(frmMain &main) { Pending::ReadProgramData(main); }
-void ControllerVersions(frmMain &main) { Pending::VersionCommand(main); }
+void ControllerVersions(frmMain &) { Online::VersionCommand(); }
 void GoOnline(frmMain &main) { main.OnlineSyori(); }
 void GoOffline(frmMain &main) { main.OfflineSyori(); }
 void OfflineDeviceChange(frmMain &) { Pending::Change_Device(); }
