@@ -16,6 +16,7 @@
 #include "platform/StringTable.h"
 #include "support/Choices.h"
 #include "support/SimOnline.h"
+#include "support/SimParaBlocks.h"
 #include "support/TestEnv.h"
 
 #include <functional>
@@ -107,7 +108,7 @@ void TestStartup::fallsThroughToOffline_data()
         s.addCommand("0RD", [](SimController &sim, const QByteArray &f) -> std::optional<QByteArray> {
             if (f == "0RD7")
                 return QByteArray("0%%104");
-            return f + sim.model().paraBlocks[size_t(f.mid(3).toInt(nullptr, 16))];
+            return f + SimParaBlocks::Block(sim, f.mid(3).toInt(nullptr, 16));
         });
     }) << QStringList{};
 }

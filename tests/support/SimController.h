@@ -48,13 +48,12 @@ struct SimModel {
     int axisMask = 0xF;         // axes present, bit i = axis i + 1
     QHash<QByteArray, QByteArray> store;
 
-    // Identification, parameter blocks and system parameter blocks
-    // (SimOnline.h: InstallOnlineCommands and the setters).
+    // Identification and system parameter blocks (SimOnline.h); the
+    // parameter blocks are SimParaBlocks'.
     QByteArray version = "100";
     QByteArray modelCode = "S4M";
     std::array<QByteArray, 4> axisVersion{"201", "202", "203", "204"};
     std::array<QByteArray, 4> axisUnitCode{"S4R", "S4R", "S4R", "S4R"};
-    std::array<QByteArray, 16> paraBlocks{}; // 32 hexadecimal digits each
     std::array<QByteArray, 7> sysBlocks{};
 };
 

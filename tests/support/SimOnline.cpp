@@ -1,5 +1,7 @@
 #include "support/SimOnline.h"
 
+#include "support/SimParaBlocks.h"
+
 namespace SimOnline {
 namespace {
 
@@ -35,26 +37,6 @@ Reply readVersion(SimController &sim, const QByteArray &frame)
     return frame + m.axisVersion[size_t(axis - 1)] + m.axisUnitCode[size_t(axis - 1)];
 }
 
-Reply readBlock(SimController &sim, const QByteArray &frame)
-{
-    const int b = digitOf(frame);
-    if (b < 0 || frame.size() != 4)
-        return sim.unknownReply;
-    return frame + sim.model().paraBlocks[size_t(b)];
-}
-
-Reply writeBlock(SimController &sim, const QByteArray &frame)
-{
-    const int b = digitOf(frame);
-    if (b < 0 || !isBlockData(frame.mid(4)))
-        return sim.unknownReply;
-    sim.model().paraBlocks[size_t(b)] = frame.mid(4);
-    return frame.left(4);
-}
-
-// "0WE" (the actuator setting's blocks) and "0WE2" (the parameter window's).
-Reply storeBlocks(SimController &, const QByteArray &frame) { return frame.left(4); }
-
 Reply readSysBlock(SimController &sim, const QByteArray &frame)
 {
     const int b = digitOf(frame);
@@ -79,8 +61,7 @@ Reply storeSys(SimController &, const QByteArray &) { return QByteArray("0WF"); 
 void InstallOnlineCommands(SimController &sim)
 {
     SimModel &m = sim.model();
-    for (auto &b : m.paraBlocks)
-        b = QByteArray(32, '0');
+    SimParaBlocks::InstallParaBlockCommands(sim);
     for (auto &b : m.sysBlocks)
         b = QByteArray(32, '0');
     SetAxes(sim, 0xF);
@@ -88,9 +69,6 @@ void InstallOnlineCommands(SimController &sim)
     for (int a = 0; a < 4; ++a)
         SetActuator(sim, a, Actuator{});
     sim.addCommand("0RV", readVersion);
-    sim.addCommand("0RD", readBlock);
-    sim.addCommand("0WD", writeBlock);
-    sim.addCommand("0WE", storeBlocks);
     sim.addCommand("0RK", readSysBlock);
     sim.addCommand("0WK", writeSysBlock);
     sim.addCommand("0WF", storeSys);
@@ -98,20 +76,17 @@ void InstallOnlineCommands(SimController &sim)
 
 void SetBlockField(SimController &sim, int block, int first, int bytes, quint32 value)
 {
-    QByteArray &b = sim.model().paraBlocks[size_t(block)];
+    QByteArray b = SimParaBlocks::Block(sim, block);
     b.replace(first * 2, bytes * 2, hex(value, bytes * 2).right(bytes * 2));
+    SimParaBlocks::SetBlock(sim, block, b);
 }
 
 quint32 BlockField(SimController &sim, int block, int first, int bytes)
 {
-    return sim.model().paraBlocks[size_t(block)].mid(first * 2, bytes * 2).toUInt(nullptr, 16);
+    return SimParaBlocks::Block(sim, block).mid(first * 2, bytes * 2).toUInt(nullptr, 16);
 }
 
-void SetAxes(SimController &sim, int mask)
-{
-    sim.model().axisMask = mask;
-    SetBlockField(sim, 0, 1, 1, quint32(mask));
-}
+void SetAxes(SimController &sim, int mask) { SetBlockField(sim, 0, 1, 1, quint32(mask)); }
 
 void SetProgramMode(SimController &sim, bool program) { SetBlockField(sim, 0, 9, 1, program ? 1 : 0); }
 

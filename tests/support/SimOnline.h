@@ -1,7 +1,7 @@
 #pragma once
-// The simulated controller's identification ("0RV", "0RV1".."0RV4"), its
-// parameter blocks ("0RD", "0WD", "0WE", "0WE2") and system parameter
-// blocks ("0RK", "0WK", "0WF"), with setters a test uses to make the
+// The simulated controller's identification ("0RV", "0RV1".."0RV4") and
+// system parameter blocks ("0RK", "0WK", "0WF"), with its parameter blocks
+// (SimParaBlocks), and setters a test uses to make the
 // controller what it needs: model code, axes present, controller mode and
 // each axis's actuator.
 #include "support/SimController.h"
