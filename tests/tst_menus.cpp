@@ -15,6 +15,7 @@
 #include "link/Indicators.h"
 #include "link/Queues.h"
 #include "live/frmProgTask.h"
+#include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
 #include "platform/StringTable.h"
 #include "posi/frmPosi.h"
@@ -117,7 +118,10 @@ private slots:
     void alarmReset();
     void progTaskReadsStepCountsOnce();
     void progTaskHidesProgressOnFailedRead();
+    void progTaskCancelledReadShowsNothing();
     void monitorWhileSendingRaisesOwnWindow();
+    void onlineDeviceSetting_data();
+    void onlineDeviceSetting();
 };
 
 void TestMenus::childOffset_data()
@@ -484,6 +488,55 @@ void TestMenus::progTaskHidesProgressOnFailedRead()
     QVERIFY(s.main.ProgressBar1->isHidden());
     QVERIFY(!Module3Tusin::Commands().ProgStepSuKnown);
     QVERIFY(!App().BusyFlag);
+}
+
+void TestMenus::progTaskCancelledReadShowsNothing()
+{
+    // The cancel button pressed during the step-count read: no task window,
+    // and the cancel does not linger for the next transfer.
+    TestEnv::Scope env;
+    Module3Tusin::ResetCommandState();
+    SimController sim;
+    QVERIFY(sim.ok());
+    sim.attach(1);
+    SimCmdModel model;
+    model.onFrame = [](const QByteArray &f) {
+        if (f == "0RR05")
+            App().ComCancelFlag = true;
+    };
+    InstallCommandSim(sim, model);
+    MainScope s;
+    Module3Tusin::StartLink();
+    App().OfflineFlag = false;
+    int shown = 0;
+    Dialogs::PushModalHandler([&](QDialog &d) { ++shown; d.reject(); return 0; });
+    MainCommands::ShowProgTask(s.main);
+    QCOMPARE(shown, 0);
+    QVERIFY(!App().ComCancelFlag);
+    QVERIFY(s.main.ProgressBar1->isHidden());
+    QVERIFY(!App().BusyFlag);
+}
+
+void TestMenus::onlineDeviceSetting_data()
+{
+    QTest::addColumn<bool>("listPresent");
+    QTest::newRow("device list readable") << true;
+    QTest::newRow("device list missing") << false;
+}
+
+void TestMenus::onlineDeviceSetting()
+{
+    QFETCH(bool, listPresent);
+    TestEnv::Scope env;
+    if (!listPresent)
+        Platform::SetAppFolder(env.dir());
+    MainScope s;
+    s.main.mnuSettingDeviceOnline->setEnabled(true);
+    s.main.mnuSettingDeviceOnline->trigger();
+    QWidget *dev = Forms::Named(QStringLiteral("frmDevice3")).value(0);
+    QCOMPARE(dev != nullptr && dev->isVisible(), listPresent);
+    if (dev)
+        dev->close();
 }
 
 void TestMenus::monitorWhileSendingRaisesOwnWindow()

@@ -194,12 +194,12 @@ void ShowProgTask(frmMain &main)
         // The progress display goes on every way out, a failed read included.
         main.Hide_ProgressBar();
         Module3Tusin::CloseCommPortIfFree();
-        if (read) {
-            if (a.ComCancelFlag)
-                a.ComCancelFlag = false;
-            else
-                show = true;
-        }
+        // A cancelled read ends the command; the flag must not outlive it
+        // and stop the next transfer at its first frame.
+        if (a.ComCancelFlag)
+            a.ComCancelFlag = false;
+        else
+            show = read;
     }
     if (show) {
         frmProgTask task(&main);
