@@ -7,6 +7,7 @@
 #include "app/AppState.h"
 #include "app/Forms.h"
 #include "app/MainCommands.h"
+#include "app/ModuleHelp.h"
 #include "app/frmMain.h"
 #include "app/frmSelection.h"
 #include "grpsm/frmGrp.h"
@@ -120,6 +121,8 @@ private slots:
     void progTaskHidesProgressOnFailedRead();
     void progTaskCancelledReadShowsNothing();
     void monitorWhileSendingRaisesOwnWindow();
+    void windowsOfTheMenus_data();
+    void windowsOfTheMenus();
     void onlineDeviceSetting_data();
     void onlineDeviceSetting();
 };
@@ -515,6 +518,49 @@ void TestMenus::progTaskCancelledReadShowsNothing()
     QVERIFY(!App().ComCancelFlag);
     QVERIFY(s.main.ProgressBar1->isHidden());
     QVERIFY(!App().BusyFlag);
+}
+
+void TestMenus::windowsOfTheMenus_data()
+{
+    QTest::addColumn<QString>("cmd");
+    QTest::addColumn<int>("answer");        // message box answer (Yes/No), -1 = none
+    QTest::addColumn<QString>("modal");     // window shown modally, "" = none
+    QTest::addColumn<QString>("child");     // child window opened, "" = none
+    QTest::addColumn<int>("messageId");     // message shown, 0 = none
+    QTest::newRow("options") << "mnuViewOptions" << -1 << "frmOptions2" << "" << 0;
+    QTest::newRow("about") << "mnuHelpAbout" << -1 << "frmAbout" << "" << 0;
+    QTest::newRow("help without file") << "mnuHelpContents" << -1 << "" << "" << 414;
+    QTest::newRow("parameter") << "mnuViewParameter" << -1 << "" << "frmParameta2" << 0;
+    QTest::newRow("detail setting, yes") << "mnuSettingParameter" << int(MsgAnswer::Yes) << "" << "frmParameta2" << 410;
+    QTest::newRow("detail setting, no") << "mnuSettingParameter" << int(MsgAnswer::No) << "" << "" << 410;
+}
+
+void TestMenus::windowsOfTheMenus()
+{
+    QFETCH(QString, cmd);
+    QFETCH(int, answer);
+    QFETCH(QString, modal);
+    QFETCH(QString, child);
+    QFETCH(int, messageId);
+    TestEnv::Scope env;
+    ModuleHelp::ResetHelpState();
+    ModuleHelp::Help().HelpFile = env.path("veve7ror.uri");
+    MainScope s;
+    if (answer >= 0)
+        Dialogs::QueueAnswer(MsgAnswer(answer));
+    QString shownModal;
+    Dialogs::PushModalHandler([&](QDialog &d) { shownModal = d.objectName(); d.reject(); return 0; });
+    QAction *a = command(s.main, cmd);
+    QVERIFY(a);
+    a->setEnabled(true);
+    a->trigger();
+    QCOMPARE(shownModal, modal);
+    QCOMPARE(Forms::Named(QStringLiteral("frmParameta2")).size(), child.isEmpty() ? 0 : 1);
+    if (messageId)
+        QVERIFY(Dialogs::ShownTexts().value(0).startsWith(ResText(messageId)));
+    else
+        QVERIFY(Dialogs::Shown().empty());
+    ModuleHelp::ResetHelpState();
 }
 
 void TestMenus::onlineDeviceSetting_data()
