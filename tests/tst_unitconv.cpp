@@ -1,5 +1,6 @@
 // Pulses and millimetres, the per-axis limits and the texts built from them.
 #include "app/AppState.h"
+#include "app/frmMain.h"
 #include "paradata/ItemFile.h"
 #include "paradata/Module2Calc.h"
 #include "paradata/ParadataState.h"
@@ -201,6 +202,20 @@ private slots:
         Module1::DispPulseMmRate();
         Module1::SetRateView({});
         QVERIFY(shown.startsWith(QStringLiteral("<2>")));
+    }
+
+    void ratesOnTheStatusPanel()
+    {
+        TestEnv::Scope env;
+        App().LangOffset = 10000;
+        setAxis(0, 6, 400);
+        {
+            frmMain w;
+            Module1::DispPulseMmRate();
+            QCOMPARE(w.PanelText(2), QStringLiteral("<1>1mm = 66.667Pulse"));
+            QCOMPARE(w.PanelText(3), QStringLiteral("<1>1Pulse= 0.015mm"));
+        }
+        Module1::DispPulseMmRate(); // no main window: nothing to show it in
     }
 
     void paraTableAsMmText()

@@ -1,4 +1,5 @@
 #include "app/frmMain.h"
+#include "paradata/UnitTexts.h"
 #include "app/AppState.h"
 #include "app/Icons.h"
 #include "app/Localize.h"
@@ -90,6 +91,13 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
     buildMenus();
     buildToolBar();
     buildStatusPanel();
+    // The pulse/mm rate texts of the first axis in use go to panels 2 and 3.
+    Module1::SetRateView([this](const Module1::RateTexts &t) {
+        if (t.panel2)
+            SetPanelText(2, *t.panel2);
+        if (t.panel3)
+            SetPanelText(3, *t.panel3);
+    });
 
     auto *central = new QWidget(this);
     auto *box = new QVBoxLayout(central);
@@ -140,6 +148,7 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
 
 frmMain::~frmMain()
 {
+    Module1::SetRateView({});
     // A position window created but never shown as a child has no parent.
     if (m_posi && !m_posi->parent())
         delete m_posi.data();
