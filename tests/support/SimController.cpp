@@ -94,7 +94,7 @@ void SimController::write(const QByteArray &bytes)
 
 void SimController::writeLater(int ms, const QByteArray &bytes)
 {
-    QTimer::singleShot(ms, this, [this, bytes] { write(bytes); });
+    QTimer::singleShot(ms, Qt::PreciseTimer, this, [this, bytes] { write(bytes); });
 }
 
 void SimController::onReadable()
