@@ -6,7 +6,7 @@
 #include "app/frmMain.h"
 #include "app/frmSelection.h"
 #include "link/AxisBlockWrites.h"
-#include "link/AxisConfigReads.h"
+#include "link/AxisConfig.h"
 #include "link/CommandEnabling.h"
 #include "link/CommandHost.h"
 #include "link/CommandProcs.h"
