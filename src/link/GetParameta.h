@@ -1,0 +1,19 @@
+#pragma once
+// All parameters of the connected controller read into the parameter set:
+// with the whole dialogue of the parameter window's read command, for the
+// parameter window's write, and without any window.
+class frmParameta2;
+
+namespace Online {
+
+// The parameter window's read: save offer, going online, the check of the
+// controller's actuators against the PC's with the offer to take them, the
+// read and the display in `window`.
+void GetParametaValue(frmParameta2 *window);
+// The axis mask and the parameters, the valid axes of `window` enabled: 0 /
+// 1.
+int GetParametaValue2(frmParameta2 *window);
+// The same without any window: 0 / 1.
+int GetParametaValue3();
+
+} // namespace Online
