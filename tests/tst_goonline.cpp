@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "app/AppState.h"
+#include "app/frmMain.h"
 #include "link/CommandProcs.h"
 #include "link/Engine.h"
 #include "link/GoOnline.h"
@@ -16,6 +17,9 @@
 #include "support/Choices.h"
 #include "support/SimOnline.h"
 #include "support/TestEnv.h"
+
+#include <QAction>
+#include <QLabel>
 
 #include <functional>
 
@@ -39,6 +43,7 @@ private slots:
     void reconcile_data();
     void reconcile();
     void pcSettingWrittenToController();
+    void mainWindowFollowsTheControllersMode();
     void portThatWillNotOpenChangesNothing();
     void modeCommandFrame_data();
     void modeCommandFrame();
@@ -154,6 +159,22 @@ void TestGoOnline::pcSettingWrittenToController()
     QVERIFY(!PortIsOpen());
     QCOMPARE(App().AxisSu, 3);
     QCOMPARE(Paradata().ParaSet.ParaSpAxis, int16_t(5));
+}
+
+void TestGoOnline::mainWindowFollowsTheControllersMode()
+{
+    Fixture o;
+    frmMain main;
+    App().MainForm = &main;
+    SimOnline::SetProgramMode(o.sim, true);
+    Choices::Queue({0});
+    QCOMPARE(::Online::fChangeToOnline(), 0);
+    QCOMPARE(main.lblCtMode->text(), R(129));
+    QVERIFY(main.mnuFileNewProg->isVisible());
+    QVERIFY(!main.mnuViewGrp->isVisible());
+    QVERIFY(main.mnuSettingOffline->isEnabled());
+    QVERIFY(!main.mnuSettingOnline->isEnabled());
+    App().MainForm = nullptr;
 }
 
 void TestGoOnline::portThatWillNotOpenChangesNothing()

@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "app/AppState.h"
+#include "app/frmMain.h"
 #include "link/Engine.h"
 #include "link/GoOnline.h"
 #include "link/Indicators.h"
@@ -14,10 +15,16 @@
 #include "platform/Dialogs.h"
 #include "platform/Settings.h"
 #include "platform/StringTable.h"
+#include "posi/frmPosi.h"
 #include "support/Choices.h"
 #include "support/SimOnline.h"
 #include "support/SimParaBlocks.h"
 #include "support/TestEnv.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
 
 #include <functional>
 
@@ -50,6 +57,7 @@ private slots:
     void silentController();
     void offlineQuestions_data();
     void offlineQuestions();
+    void newProgramTimerOfTheMainWindow();
 };
 
 void TestStartup::onlineStart()
@@ -193,6 +201,22 @@ void TestStartup::offlineQuestions()
     // Every way ends with the commands usable again.
     QVERIFY(!App().BusyFlag);
     QVERIFY(!DevFlags().DevWinStartup);
+}
+
+void TestStartup::newProgramTimerOfTheMainWindow()
+{
+    Start s;
+    frmMain main;
+    App().MainForm = &main;
+    Choices::Queue({1, 1});
+    Module1::CtConnectAtStart();
+    QVERIFY(main.TimerTest->isActive());
+    QCOMPARE(main.TimerTest->interval(), 10);
+    QCOMPARE(main.lblCtMode->text(), R(129));
+    QVERIFY(main.PosiForm()->SSTabCommand->isEnabled());
+    QVERIFY(main.cmdReset->isEnabled());
+    main.TimerTest->stop();
+    App().MainForm = nullptr;
 }
 
 QTEST_MAIN(TestStartup)
