@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Starts the program under a virtual display with fresh settings, once in
-# Japanese and once in English, and takes a picture of the splash and of the
-# main window: docs/screen-splash.png, docs/screen-main-ja.png,
-# docs/screen-main-en.png. Needs xvfb and imagemagick.
+# Japanese and once in English, and takes pictures: the splash
+# (docs/screen-splash.png), the start-up question in front of the splash
+# (docs/screen-startup-ja.png / -en.png) and, after answering "offline" and
+# "positioner mode", the main window (docs/screen-main-ja.png / -en.png).
+# Needs xvfb, xdotool and imagemagick.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BIN=${1:-build-release/bin/rez4tool}
@@ -17,8 +19,11 @@ shoot() {   # language (empty = nothing stored), name
     fi
     XDG_CONFIG_HOME="$cfg" xvfb-run -a -s "-screen 0 1100x820x24" bash -c "
         '$BIN' & pid=\$!
-        sleep 1.5; [ '$2' = ja ] && import -window root '$OUT/screen-splash.png'
-        sleep 4;   import -window root '$OUT/screen-main-$2.png'
+        sleep 1.5; if [ '$2' = ja ]; then import -window root '$OUT/screen-splash.png'; fi
+        sleep 3.5; import -window root '$OUT/screen-startup-$2.png'
+        xdotool key Down; sleep 0.3; xdotool key Return; sleep 1.5
+        xdotool key Return; sleep 1.5
+        import -window root '$OUT/screen-main-$2.png'
         kill \$pid"
     rm -rf "$cfg"
 }

@@ -396,6 +396,8 @@ void frmMain::buildStatusPanel()
     lblCtMode->setObjectName(QStringLiteral("lblCtMode"));
     lblCtMode->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblCtMode->setFrameShape(QFrame::NoFrame);
+    // The label ends at the window's edge; its text keeps clear of it.
+    lblCtMode->setContentsMargins(0, 0, 8, 0);
     lblCtMode->installEventFilter(this);
 }
 
