@@ -79,8 +79,10 @@ bool DecodeSysParaReply(int block, const QString &reply, std::array<ValueCell, 8
 int ReadSystemParametaFromCt()
 {
     std::array<QString, kSysParaBlocks> rows{};
+    // The read shows the progress without changing whether the cancel
+    // button is offered.
     const bool cancelShown = App().ProgressBarOn;
-    {
+    const int sent = [&] {
         CmdHost::TransferProgress progress(kSysParaBlocks, 368, cancelShown);
         for (int b = 0; b < kSysParaBlocks; ++b) {
             QueueState &q = Queues();
@@ -95,8 +97,11 @@ int ReadSystemParametaFromCt()
             rows[size_t(b)] = *reply;
             progress.setValue(b + 1);
         }
-    }
+        return 0;
+    }();
     App().ProgressBarOn = cancelShown;
+    if (sent != 0)
+        return 1;
     CloseCommPortIfFree();
     // Decoded into a copy first: a garbled block leaves the values as they were.
     std::array<ValueCell, 81> values = g_state.SysParaReadValue;
