@@ -68,7 +68,6 @@ namespace Online {
 namespace {
 
 OnlineTrace g_trace;
-int g_busyPointers = 0;
 
 const QString kCrLf = QStringLiteral("\r\n");
 
@@ -334,12 +333,12 @@ void BusyPointer(bool on)
 {
     if (!hasGui())
         return;
-    if (on && g_busyPointers == 0) {
+    if (on && !g_trace.busyPointer) {
         QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-        g_busyPointers = 1;
-    } else if (!on && g_busyPointers > 0) {
+        g_trace.busyPointer = true;
+    } else if (!on && g_trace.busyPointer) {
         QGuiApplication::restoreOverrideCursor();
-        g_busyPointers = 0;
+        g_trace.busyPointer = false;
     }
 }
 

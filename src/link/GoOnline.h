@@ -68,6 +68,7 @@ struct OnlineTrace {
     bool progressShown = false;
     int statusLabelId = 0;            // 0 = emptied
     bool newProgramTimer = false;
+    bool busyPointer = false;         // the hourglass is shown
 };
 OnlineTrace &Trace();
 void ResetOnlineState();
