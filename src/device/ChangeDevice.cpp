@@ -1,0 +1,100 @@
+// The main window's offline actuator setting: the user chooses the actuators
+// (with their standard parameters) or a parameter file, and the setting, the
+// settings store and the position window follow.
+#include "app/AppState.h"
+#include "app/Module1Text.h"
+#include "app/Options.h"
+#include "app/frmMain.h"
+#include "app/frmSelection.h"
+#include "device/frmDevice2.h"
+#include "paradata/DevSetting.h"
+#include "paradata/ParaFile.h"
+#include "paradata/UnitTexts.h"
+#include "platform/Dialogs.h"
+#include "platform/StringTable.h"
+#include "posi/PosiGrid.h"
+#include "posi/PosiWindow.h"
+
+using Platform::ResText;
+
+namespace {
+
+enum class Choice { Taken, Abandoned };
+
+// The parameter file route: up to four reads; 0 read, 1 failed, -1 the user
+// cancelled the open dialogue.
+int readParaFileWithRetries()
+{
+    int r = Module1::ReadParaFileForDevice();
+    for (int retry = 1; r == 1 && retry <= 3; ++retry) {
+        Module1::mmsecWait(100);
+        r = Module1::ReadParaFileForDevice();
+    }
+    return r;
+}
+
+Choice chooseSetting()
+{
+    for (;;) {
+        const int answer =
+            Module1::SetSelectionDlg(ResText(471), ResText(41), ResText(42), ResText(43), 0, 0, 0);
+        if (answer == 0) {
+            // Only a completed choice is applied: a cancelled window or
+            // standard values that could not be loaded leave the setting as
+            // it was.
+            if (Module1::ShowDeviceSetting() != 0)
+                return Choice::Abandoned;
+            return Choice::Taken;
+        }
+        if (answer != 1)
+            return Choice::Abandoned;
+        const int r = readParaFileWithRetries();
+        if (r == 0)
+            return Choice::Taken;
+        if (r == 1)
+            Platform::Dialogs::MsgBox(ResText(681));
+    }
+}
+
+} // namespace
+
+void frmMain::Change_Device()
+{
+    AppState &app = App();
+    if (chooseSetting() != Choice::Taken)
+        return;
+    app.CtAxisSu = app.AxisSu;
+
+    Module1::LetParaToDevSetting();
+    Module1::LetNewTypeFlag();
+    Module1::SaveDevSetting();
+    Module1::DispDeviceName();
+
+    PosiGrid::DispAxisData2();
+    if (app.PrgModeFlag)
+        PosiGrid::SizeInit_PosFlexGridAtPrgMode3();
+    else
+        PosiGrid::SizeInit_PosFlexGridAtPosMode2();
+    Module1::DispPulseMmRate();
+
+    const Options::UnitHooks &hooks = Options::Hooks();
+    const int r = hooks.PosiDataCheck3 ? hooks.PosiDataCheck3() : static_cast<int>(Options::Recheck::Empty);
+    const auto call = [](const std::function<void()> &f) {
+        if (f)
+            f();
+    };
+    if (r == static_cast<int>(Options::Recheck::Valid)) {
+        call(app.DispMmUnit ? hooks.PosiPulseToMm : hooks.PosiMmToPulse);
+        Module1::DispDeviceName();
+        Module1::DispPulseMmRate();
+        call(app.PrgModeFlag ? hooks.QzDataHyoji_3Prg : hooks.QzDataHyoji_3);
+    } else if (r == static_cast<int>(Options::Recheck::OutOfRange)) {
+        Platform::Dialogs::MsgBox(ResText(1526), Platform::MsgButtons::Ok, Platform::MsgIcon::None, ResText(471));
+    }
+
+    // The setting now is the PC's own: the link to the controller's is cut.
+    if (!app.OfflineFlag) {
+        app.OfflineFlag = true;
+        PosiWindow::ChangeMenuDisp();
+    }
+}
