@@ -279,22 +279,11 @@ void DeviceWindowBase::SetActuatorCombosAxis(int a)
     updatePgBox(a, m_variant == Variant::Offline);
 }
 
-void DeviceWindowBase::ActSizeChange(int a)
-{
-    if (m_rebuilding)
-        return;
-    if (!enabledInWindow(a)) {
-        SetAxisEnable(a, false);
-        setPanel(a, false);
-        return;
-    }
-    ActLists::AxisCombos c = Combos(a);
-    ActLists::ActSizeChange(a, c);
-    ShowCombos(a, c);
-    updatePgBox(a, m_variant == Variant::Offline);
-}
+void DeviceWindowBase::ActSizeChange(int a) { listChanged(a, ActLists::ActSizeChange, m_variant == Variant::Offline); }
 
-void DeviceWindowBase::ActSpeedChange(int a)
+void DeviceWindowBase::ActSpeedChange(int a) { listChanged(a, ActLists::ActSpeedChange, false); }
+
+void DeviceWindowBase::listChanged(int a, void (*rebuild)(int, ActLists::AxisCombos &), bool checkVertical)
 {
     if (m_rebuilding)
         return;
@@ -304,9 +293,9 @@ void DeviceWindowBase::ActSpeedChange(int a)
         return;
     }
     ActLists::AxisCombos c = Combos(a);
-    ActLists::ActSpeedChange(a, c);
+    rebuild(a, c);
     ShowCombos(a, c);
-    updatePgBox(a, false);
+    updatePgBox(a, checkVertical);
 }
 
 void DeviceWindowBase::updatePgBox(int a, bool checkVertical)

@@ -64,6 +64,8 @@ private:
     void buildAxis(int a);
     void setPanel(int a, bool on);
     void updatePgBox(int a, bool checkVertical);
+    // A size or speed was picked or left: the lists after it again.
+    void listChanged(int a, void (*rebuild)(int, ActLists::AxisCombos &), bool checkVertical);
     bool enabledInWindow(int a) const;
     // The size the list compares an empty size text with.
     QString checkedSize(int a) const;
