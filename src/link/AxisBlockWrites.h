@@ -13,6 +13,10 @@ struct BlockWriteState {
 BlockWriteState &BlockWrites();
 void ResetBlockWriteState();
 
+// The actuator-dependent blocks (1 and the first two blocks of every axis in
+// use) from the parameter set, TYPE as held, then "0WE". 0 written and
+// stored, 1 failed (nothing stored).
+int WriteParametaToCt2();
 // Block 0 read and written back with byte 1 (axes present) = mask. 0 / 1;
 // on success ParaSpAxis = mask. Nothing is stored here.
 int WriteAxisMaskToCt(int mask);
