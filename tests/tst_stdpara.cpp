@@ -8,6 +8,7 @@
 #include "platform/StringTable.h"
 #include "support/TestEnv.h"
 
+#include <QDir>
 #include <QtTest>
 #include <memory>
 
@@ -73,6 +74,39 @@ private slots:
             choose(a, " 28", "L", 100);
     }
     void cleanup() { env.reset(); }
+
+    // The lists shipped with the program: every actuator's standard values
+    // pass the range check that guards their write to the controller.
+    void shippedListsInRange_data()
+    {
+        QTest::addColumn<bool>("newType");
+        QTest::newRow("new type") << true;
+        QTest::newRow("old type") << false;
+    }
+    void shippedListsInRange()
+    {
+        QFETCH(bool, newType);
+        Platform::SetAppFolder(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("data")));
+        for (int a = 0; a < 4; ++a)
+            Paradata().DevSettei.NewTypeFlag[a] = newType;
+        QCOMPARE(ReadStdParaLists(), 0);
+        const int n = StdPara().StdParaCount[0];
+        QVERIFY(n > 0);
+        for (int r = 1; r <= n; ++r) {
+            const auto &rec = StdPara().StdParaTable[0][r];
+            for (int a = 0; a < 4; ++a) {
+                choose(a, "", "", 0, a % 2 == 1);
+                auto &c = Paradata().DevSettei;
+                c.DevSetteiSize[a] = rec[StdField::Size].toString();
+                c.DevSetteiSpeed[a] = rec[StdField::Speed].toString();
+                c.DevSetteiStroke[a] = *rec[StdField::Stroke].toInt32();
+                c.NewTypeFlag[a] = newType;
+            }
+            const QString key = rec[StdField::Key].toString();
+            QVERIFY2(SetStdParameta() == 0, qPrintable(key));
+            QVERIFY2(CheckParaRange() == 0, qPrintable(key));
+        }
+    }
 
     void listByNewTypeFlag_data()
     {

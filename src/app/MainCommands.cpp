@@ -48,7 +48,6 @@ const QString kCrLf = QStringLiteral("\r\n");
 namespace Pending {
 void ReadProgramData(frmMain &) {}
 int ReadCommandList() { return 0; }
-void Change_Device() {}
 } // namespace Pending
 
 
@@ -98,7 +97,7 @@ void ReadProgramData(frmMain &main) { Pending::ReadProgramData(main); }
 void ControllerVersions(frmMain &) { Online::VersionCommand(); }
 void GoOnline(frmMain &main) { main.OnlineSyori(); }
 void GoOffline(frmMain &main) { main.OfflineSyori(); }
-void OfflineDeviceChange(frmMain &) { Pending::Change_Device(); }
+void OfflineDeviceChange(frmMain &) { frmMain::Change_Device(); }
 
 int ChildOffsetTwips(int n)
 {
