@@ -1,6 +1,8 @@
 // The actuator selection lists and the actuator windows, driven as the user
 // drives them.
 #include "app/AppState.h"
+#include "app/frmMain.h"
+#include "platform/Settings.h"
 #include "device/ActuatorLists.h"
 #include "device/frmDevice2.h"
 #include "paradata/DevSetting.h"
@@ -9,10 +11,12 @@
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
 #include "platform/StringTable.h"
+#include "support/Choices.h"
 #include "support/TestEnv.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -330,6 +334,45 @@ private slots:
         QVERIFY(!w.cmdDeviceBack->isEnabled());
         // Positions in pulses: the short window cuts the caution lines off.
         QVERIFY(w.Label3->geometry().top() > w.height());
+    }
+
+    // ---- the main window's offline actuator setting
+
+    void changeDevice_data()
+    {
+        QTest::addColumn<int>("choice");  // answer of the choice dialog
+        QTest::addColumn<bool>("ok");     // OK in the actuator window, else Cancel
+        QTest::addColumn<bool>("taken");
+        QTest::newRow("actuators chosen") << 0 << true << true;
+        QTest::newRow("actuator window cancelled") << 0 << false << false;
+        QTest::newRow("choice cancelled") << -1 << false << false;
+    }
+    void changeDevice()
+    {
+        QFETCH(int, choice);
+        QFETCH(bool, ok);
+        QFETCH(bool, taken);
+        Platform::SetAppFolder(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("data")));
+        App().AxisSu = 2;
+        App().AxisNotUsed = {false, false, true, true};
+        Paradata().BlockStepWaitMs = 0;
+        Choices::Queue({choice});
+        Platform::Dialogs::PushModalHandler([ok](QDialog &d) {
+            auto &w = static_cast<frmDevice2 &>(d);
+            w.show();
+            QTest::mouseClick(ok ? w.cmdDeviceSet : w.cmdDeviceCancel, Qt::LeftButton);
+            return w.result();
+        });
+        frmMain::Change_Device();
+        QCOMPARE(Platform::GetSetting(QStringLiteral("DevSize1")).isNull(), !taken);
+        QCOMPARE(App().AxisNotUsed, (std::array<bool, 4>{false, false, true, true}));
+        if (!taken)
+            return;
+        QCOMPARE(Platform::GetSetting(QStringLiteral("DevStroke2")), QStringLiteral("100"));
+        QVERIFY(Platform::GetSetting(QStringLiteral("DevSize3")).isNull());
+        QCOMPARE(Paradata().ParaSet.ParaSpAxis, int16_t(3));
+        QCOMPARE(Paradata().DevSetting.DevLead[0], int16_t(2));
+        QCOMPARE(Paradata().MaxMm[1], 100.0);
     }
 
     // ---- the online window
