@@ -71,7 +71,6 @@ constexpr int kStdSteps = 10; // nine blocks and the store command
 
 int WriteParametaToCt2()
 {
-    auto &q = Queues();
     auto &st = Paradata();
     const auto &notUsed = App().AxisNotUsed;
     const ParaEncodeSource src{st.ParaSet, st.Ct, st.CtBlock1Value, st.ParaBlockSpare, notUsed};
@@ -102,25 +101,8 @@ int WriteParametaToCt2()
         const int a = store ? -1 : ParaAxisOfIndex(kStdBlockIndices[k]);
         if (a < 0 || !notUsed[a]) {
             const QString frame = store ? kStore : frames[k];
-            q.TusinTimeout = 5000;
-            const int id = RequestTusin(frame, store ? kStoreReplyLen : kWriteReplyLen, q.TusinTimeout, 1);
-            if (id < 0)
+            if (SendParaWriteFrame(frame, store ? kStoreReplyLen : kWriteReplyLen, store ? kStore : frame.left(4)) != 0)
                 return 1;
-            const auto reply = WaitResult(id);
-            if (!reply) {
-                if (!q.TusinErrorFlag) {
-                    CmdHost::ClosePortIfFree();
-                    TusinFlush();
-                }
-                return 1;
-            }
-            if (!reply->startsWith(store ? kStore : frame.left(4))) {
-                CmdHost::ClosePortIfFree();
-                q.TusinErrorFlag = true;
-                Platform::Dialogs::MsgBox(Platform::ResText(384) + QStringLiteral("\r\n") + Platform::ResText(385));
-                TusinFlush();
-                return 1;
-            }
         }
         progress.setValue(k + 2);
         Module1::mmsecWait(st.BlockStepWaitMs);

@@ -305,9 +305,33 @@ int ReadParametaFromCt()
     return 0;
 }
 
-int WriteParametaToCt()
+int SendParaWriteFrame(const QString &frame, int replyLen, const QString &echo)
 {
     auto &q = Queues();
+    q.TusinTimeout = 5000;
+    const int id = RequestTusin(frame, replyLen, q.TusinTimeout, 1);
+    if (id < 0)
+        return 1;
+    const auto reply = WaitResult(id);
+    if (!reply) {
+        if (!q.TusinErrorFlag) {
+            CmdHost::ClosePortIfFree();
+            TusinFlush();
+        }
+        return 1;
+    }
+    if (!reply->startsWith(echo)) {
+        CmdHost::ClosePortIfFree();
+        q.TusinErrorFlag = true;
+        showDataWrong();
+        TusinFlush();
+        return 1;
+    }
+    return 0;
+}
+
+int WriteParametaToCt()
+{
     auto &st = Paradata();
     const int lastAxis = std::clamp(st.ParaLastAxis, 0, 3);
     const int last = 3 * (lastAxis + 1) + 2;
@@ -333,26 +357,9 @@ int WriteParametaToCt()
         const int a = ParaAxisOfIndex(i);
         if (i == last || a < 0 || !App().AxisNotUsed[a]) {
             const QString frame = i == last ? QStringLiteral("0WE2") : frames[i];
-            q.TusinTimeout = 5000;
-            const int id = RequestTusin(frame, 6, q.TusinTimeout, 1);
-            if (id < 0)
-                return 1;
-            const auto reply = WaitResult(id);
-            if (!reply) {
-                if (!q.TusinErrorFlag) {
-                    CmdHost::ClosePortIfFree();
-                    TusinFlush();
-                }
-                return 1;
-            }
             const QString echo = i == last ? QStringLiteral("0WE") : frame.left(4);
-            if (!reply->startsWith(echo)) {
-                CmdHost::ClosePortIfFree();
-                q.TusinErrorFlag = true;
-                showDataWrong();
-                TusinFlush();
+            if (SendParaWriteFrame(frame, 6, echo) != 0)
                 return 1;
-            }
         }
         progress.setValue(i + 1);
         Module1::mmsecWait(st.BlockStepWaitMs);

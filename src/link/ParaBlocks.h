@@ -62,5 +62,9 @@ int ReadParametaFromCt();
 // stores them ("0WE2"): 0 written and stored, 1 failed. A value that does
 // not fit its field fails the write with a message before anything is sent.
 int WriteParametaToCt();
+// One frame of a block write (5000 ms): 0 answered with the expected echo;
+// 1 failed: the queue was full, the request failed (port closed unless held,
+// queues flushed) or the echo was wrong (message 384/385, link failed).
+int SendParaWriteFrame(const QString &frame, int replyLen, const QString &echo);
 
 } // namespace Module3Tusin
