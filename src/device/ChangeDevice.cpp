@@ -7,6 +7,7 @@
 #include "app/frmMain.h"
 #include "app/frmSelection.h"
 #include "device/frmDevice2.h"
+#include "link/Indicators.h"
 #include "paradata/DevSetting.h"
 #include "paradata/ParaFile.h"
 #include "paradata/UnitTexts.h"
@@ -94,7 +95,7 @@ void frmMain::Change_Device()
 
     // The setting now is the PC's own: the link to the controller's is cut.
     if (!app.OfflineFlag) {
-        app.OfflineFlag = true;
+        Module1::SetOfflineMode();
         PosiWindow::ChangeMenuDisp();
     }
 }
