@@ -9,6 +9,7 @@
 #include "paradata/ParadataState.h"
 #include "support/SimController.h"
 #include "support/SimParaBlocks.h"
+#include "support/LinkFixture.h"
 #include "support/TestEnv.h"
 
 #include <QtTest>
@@ -29,17 +30,10 @@ QByteArray firstBlock(int pgFunction) { return "0000000000000000" + QByteArray::
 
 class TstAxisConfig : public QObject {
     Q_OBJECT
-    std::unique_ptr<TestEnv::Scope> env;
-    std::unique_ptr<SimController> sim;
+    std::unique_ptr<LinkFixture> fx;
+    SimController *sim = nullptr;
 
-    QStringList frames(const char *code) const
-    {
-        QStringList out;
-        for (const QByteArray &f : sim->frames())
-            if (f.startsWith(code))
-                out << QString::fromLatin1(f);
-        return out;
-    }
+    QStringList frames(const char *code) const { return fx->frames(code); }
     void setBlock0(const QByteArray &maskDigits, const QByteArray &modeDigits)
     {
         SimParaBlocks::SetBlock(*sim, 0, "00" + maskDigits + "00000000000000" + modeDigits + "000000000000");
@@ -48,27 +42,14 @@ class TstAxisConfig : public QObject {
 private slots:
     void init()
     {
-        env = std::make_unique<TestEnv::Scope>();
-        App().LangOffset = 10000;
-        ResetParadataState();
-        ResetQueueState();
-        ResetLinkState();
-        CmdHost::ResetProgress();
-        Module1::ReadErrorList();
-        sim = std::make_unique<SimController>();
+        fx = std::make_unique<LinkFixture>();
+        sim = &fx->sim;
         QVERIFY(sim->ok());
-        SimParaBlocks::InstallParaBlockCommands(*sim);
-        sim->attach(1);
-        App().PortNo = 1;
-        Module1::SetOnlineMode();
-        StartLink();
     }
     void cleanup()
     {
-        StopLink();
-        sim.reset();
-        qunsetenv("REZ4_PORT1");
-        env.reset();
+        sim = nullptr;
+        fx.reset();
     }
 
     void axisMask()

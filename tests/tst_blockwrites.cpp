@@ -12,6 +12,7 @@
 #include "platform/StringTable.h"
 #include "support/SimController.h"
 #include "support/SimParaBlocks.h"
+#include "support/LinkFixture.h"
 #include "support/TestEnv.h"
 
 #include <QtTest>
@@ -20,36 +21,17 @@ using namespace Module3Tusin;
 
 class TstBlockWrites : public QObject {
     Q_OBJECT
-    std::unique_ptr<TestEnv::Scope> env;
-    std::unique_ptr<SimController> sim;
+    std::unique_ptr<LinkFixture> fx;
+    SimController *sim = nullptr;
 
-    QStringList frames(const char *code) const
-    {
-        QStringList out;
-        for (const QByteArray &f : sim->frames())
-            if (f.startsWith(code))
-                out << QString::fromLatin1(f);
-        return out;
-    }
+    QStringList frames(const char *code) const { return fx->frames(code); }
 
 private slots:
     void init()
     {
-        env = std::make_unique<TestEnv::Scope>();
-        ResetParadataState();
-        Paradata().BlockStepWaitMs = 0;
-        ResetQueueState();
-        ResetLinkState();
-        ResetBlockWriteState();
-        CmdHost::ResetProgress();
-        Module1::ReadErrorList();
-        sim = std::make_unique<SimController>();
+        fx = std::make_unique<LinkFixture>();
+        sim = &fx->sim;
         QVERIFY(sim->ok());
-        SimParaBlocks::InstallParaBlockCommands(*sim);
-        sim->attach(1);
-        App().PortNo = 1;
-        Module1::SetOnlineMode();
-        StartLink();
         auto &s = Paradata();
         for (int a = 0; a < 4; ++a) {
             s.Ct.CtDevSize[a] = QStringLiteral(" 28");
@@ -59,10 +41,8 @@ private slots:
     }
     void cleanup()
     {
-        StopLink();
-        sim.reset();
-        qunsetenv("REZ4_PORT1");
-        env.reset();
+        sim = nullptr;
+        fx.reset();
     }
 
     void standardBlocksOfOneAxis()

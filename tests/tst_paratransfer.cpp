@@ -11,6 +11,7 @@
 #include "platform/Dialogs.h"
 #include "support/SimController.h"
 #include "support/SimParaBlocks.h"
+#include "support/LinkFixture.h"
 #include "support/TestEnv.h"
 
 #include <QtTest>
@@ -39,17 +40,10 @@ const QList<int> kUsedBlocks{0, 1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14};
 
 class TstParaTransfer : public QObject {
     Q_OBJECT
-    std::unique_ptr<TestEnv::Scope> env;
-    std::unique_ptr<SimController> sim;
+    std::unique_ptr<LinkFixture> fx;
+    SimController *sim = nullptr;
 
-    QStringList frames(const char *code) const
-    {
-        QStringList out;
-        for (const QByteArray &f : sim->frames())
-            if (f.startsWith(code))
-                out << QString::fromLatin1(f);
-        return out;
-    }
+    QStringList frames(const char *code) const { return fx->frames(code); }
     void presetImage()
     {
         for (int b : kUsedBlocks)
@@ -59,28 +53,14 @@ class TstParaTransfer : public QObject {
 private slots:
     void init()
     {
-        env = std::make_unique<TestEnv::Scope>();
-        App().LangOffset = 10000;
-        ResetParadataState();
-        Paradata().BlockStepWaitMs = 0;
-        ResetQueueState();
-        ResetLinkState();
-        CmdHost::ResetProgress();
-        Module1::ReadErrorList();
-        sim = std::make_unique<SimController>();
+        fx = std::make_unique<LinkFixture>();
+        sim = &fx->sim;
         QVERIFY(sim->ok());
-        SimParaBlocks::InstallParaBlockCommands(*sim);
-        sim->attach(1);
-        App().PortNo = 1;
-        Module1::SetOnlineMode();
-        StartLink();
     }
     void cleanup()
     {
-        StopLink();
-        sim.reset();
-        qunsetenv("REZ4_PORT1");
-        env.reset();
+        sim = nullptr;
+        fx.reset();
     }
 
     void readOnlyTheAxesInUse()

@@ -39,6 +39,15 @@ void SimController::attach(int portNo) const
     qputenv(QByteArray("REZ4_PORT") + QByteArray::number(portNo), m_slavePath.toLocal8Bit());
 }
 
+QStringList SimController::framesOf(const char *code) const
+{
+    QStringList out;
+    for (const QByteArray &f : m_frames)
+        if (f.startsWith(code))
+            out << QString::fromLatin1(f);
+    return out;
+}
+
 void SimController::addCommand(const QByteArray &code, Handler h) { m_commands[code] = std::move(h); }
 
 void SimController::addFault(const QByteArray &code, SimFaultSpec fault, int times)

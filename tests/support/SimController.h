@@ -1,4 +1,5 @@
 #pragma once
+#include <QStringList>
 // A simulated RE-Z4 controller on a pseudo-terminal, for tests and
 // benchmarks. The program under test opens the other end through its real
 // serial port (Platform::CommPort): attach() points a port number at it.
@@ -107,6 +108,8 @@ public:
     void setLineBaud(int baud) { m_lineBaud = baud; }
 
     const QList<QByteArray> &frames() const { return m_frames; }
+    // The frames seen that begin with `code`, in order.
+    QStringList framesOf(const char *code) const;
     void clearFrames() { m_frames.clear(); }
 
 private:
