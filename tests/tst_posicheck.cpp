@@ -2,12 +2,16 @@
 #include "app/AppState.h"
 #include "paradata/ParadataState.h"
 #include "platform/Dialogs.h"
+#include "app/frmSelection.h"
+#include "posi/PosiChangeDev.h"
 #include "posi/PosiCheck.h"
 #include "posi/PosiGrid.h"
 #include "posi/PosiTables.h"
 #include "posi/frmSyogoKekka.h"
 #include "support/TestEnv.h"
 
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTableView>
 #include <QtTest>
 
@@ -203,6 +207,44 @@ private slots:
         App().PosiNoEnd = 21;
         QCOMPARE(PosiCheck::PosiDataCheck3(), 1);
         QVERIFY(PosiGrid::Grid().Visible());
+    }
+
+    void changeDev_data()
+    {
+        QTest::addColumn<int>("choice");      // -2 = Back in the question
+        QTest::addColumn<int>("window");      // what the actuator window returns
+        QTest::addColumn<int>("result");
+        QTest::addColumn<bool>("offline");
+        QTest::newRow("back in the question") << -2 << 0 << -1 << false;
+        QTest::newRow("back in the actuator window") << 0 << -2 << -2 << false;
+        QTest::newRow("actuators chosen") << 0 << 0 << 0 << true;
+    }
+    void changeDev()
+    {
+        QFETCH(int, choice); QFETCH(int, window); QFETCH(int, result); QFETCH(bool, offline);
+        makeGrid(1, 3, false, false);
+        PosiGrid::Grid().SetText(3, 1, QStringLiteral("123"));
+        App().OfflineFlag = false;
+        App().PosiNoStart = App().PosiNoEnd = 500;   // a range of an earlier operation
+        Paradata().ParaSet.ParaSpAxis = 0xF;          // the parameters keep every axis in use
+        Platform::Dialogs::PushModalHandler([choice](QDialog &d) {
+            auto &sel = static_cast<frmSelection &>(d);
+            if (choice == -2)
+                sel.cmdBack->click();
+            else {
+                sel.optSelectKomoku[static_cast<size_t>(choice)]->setChecked(true);
+                sel.cmdSelectOk->click();
+            }
+            return sel.result();
+        });
+        int shown = 0;
+        PosiChangeDev::SetShowDeviceSetting([&shown, window] { ++shown; return window; });
+        QCOMPARE(PosiChangeDev::ChangeDev(), result);
+        PosiChangeDev::SetShowDeviceSetting({});
+        QCOMPARE(shown, choice == 0 ? 1 : 0);
+        QCOMPARE(App().OfflineFlag, offline);
+        // The whole grid was checked and taken over.
+        QCOMPARE(Posi().PosiData[2][Speed(0)].val(), result == 0 ? 123.0 : 30.0);
     }
 
     void resultWindowMarksFlaggedFields()

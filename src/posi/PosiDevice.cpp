@@ -2,6 +2,7 @@
 
 #include "paradata/Module2Calc.h"
 #include "paradata/ParadataState.h"
+#include "posi/PosiTables.h"
 
 namespace PosiDevice {
 namespace {
@@ -26,5 +27,19 @@ std::optional<double> MmToPulse(int axis, double mm)
 {
     return Module2Calc::MmToPulse(DevLead(axis), DevPPR(axis), ValueCell(mm));
 }
+
+namespace {
+ValueCell dispCell(int r, int c)
+{
+    return ValueCell(Posi().PosiDataDisp[static_cast<size_t>(r)][static_cast<size_t>(c)]);
+}
+void setDispCell(int r, int c, const ValueCell &v)
+{
+    Posi().PosiDataDisp[static_cast<size_t>(r)][static_cast<size_t>(c)] = v.toDouble().value_or(0);
+}
+} // namespace
+
+int PosiPulseToMm() { return Module2Calc::PosiPulseToMm(dispCell, setDispCell); }
+int PosiMmToPulse() { return Module2Calc::PosiMmToPulse(dispCell, setDispCell); }
 
 } // namespace PosiDevice

@@ -21,4 +21,10 @@ double MaxMm(int axis);
 std::optional<double> PulseToMm(int axis, double pulses);
 std::optional<double> MmToPulse(int axis, double mm);
 
+// The position table's millimetre columns from its pulse columns for
+// PosiNoStart..PosiNoEnd, and the other way round. 0 / 1 as the parameter
+// subsystem's conversions report.
+int PosiPulseToMm();
+int PosiMmToPulse();
+
 } // namespace PosiDevice

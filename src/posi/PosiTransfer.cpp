@@ -5,13 +5,13 @@
 #include "link/CommandHost.h"
 #include "link/CommandProcs.h"
 #include "link/Queues.h"
-#include "paradata/Module2Calc.h"
 #include "paradata/ParadataState.h"
 #include "platform/Dialogs.h"
 #include "platform/StringTable.h"
 #include "platform/Wait.h"
 #include "posi/PosiCheck.h"
 #include "posi/PosiCodec.h"
+#include "posi/PosiDevice.h"
 #include "posi/PosiGrid.h"
 #include "posi/PosiLinkDeps.h"
 #include "posi/PosiTables.h"
@@ -52,17 +52,6 @@ public:
 };
 
 void showCommError() { MsgBox(ResText(377), MsgButtons::Ok, MsgIcon::Critical); }
-
-// The millimetre columns of the range from the pulse columns.
-void posiPulseToMm()
-{
-    PosiState &p = Posi();
-    Module2Calc::PosiPulseToMm(
-        [&p](int r, int c) { return ValueCell(p.PosiDataDisp[static_cast<size_t>(r)][static_cast<size_t>(c)]); },
-        [&p](int r, int c, const ValueCell &v) {
-            p.PosiDataDisp[static_cast<size_t>(r)][static_cast<size_t>(c)] = v.toDouble().value_or(0);
-        });
-}
 
 } // namespace
 
@@ -162,7 +151,7 @@ void PosidataGetfromCtProc()
         return;
     }
     Module1::CopyPosiRecord();
-    posiPulseToMm();
+    PosiDevice::PosiPulseToMm();
     // Only a read that succeeded changes the grid's range.
     app.DispNoStart = app.PosiNoStart;
     app.DispNoEnd = app.PosiNoEnd;

@@ -6,6 +6,7 @@
 #include "paradata/UnitTexts.h"
 #include "platform/Settings.h"
 #include "platform/StringTable.h"
+#include "posi/PosiChangeDev.h"
 #include "posi/PosiCheck.h"
 #include "posi/PosiFile.h"
 #include "posi/PosiGrid.h"
@@ -168,4 +169,4 @@ int frmPosi::SaveFileAs2(const QString &path)
     return 0;
 }
 
-int frmPosi::ChangeDev() { return 0; }
+int frmPosi::ChangeDev() { return PosiChangeDev::ChangeDev(); }

@@ -1,0 +1,17 @@
+#pragma once
+// The offline change of the actuator setting from the position window:
+// choose actuators with their standard parameters, or take them from a
+// parameter file; then re-check and re-convert the positions.
+#include <functional>
+
+namespace PosiChangeDev {
+
+// The actuator selection window (Module1.ShowDeviceSetting): -1 cancelled,
+// 0 standard parameters set, 1 setting them failed, -2 Back. Until one is
+// installed the first choice leads back to the question.
+void SetShowDeviceSetting(std::function<int()> show);
+
+// 0 done, -1 Back in the question, -2 Back in the actuator window.
+int ChangeDev();
+
+} // namespace PosiChangeDev
