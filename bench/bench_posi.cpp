@@ -5,7 +5,9 @@
 #include "link/ErrorList.h"
 #include "link/Indicators.h"
 #include "posi/PosiTransfer.h"
+#include "support/SimCommands.h"
 #include "support/SimController.h"
+#include "support/SimParaBlocks.h"
 #include "support/SimPosi.h"
 #include "support/TestEnv.h"
 #include "paradata/ParadataState.h"
@@ -74,6 +76,9 @@ int main(int argc, char **argv)
     // 38400 baud, as a ratio to the line's own time for those characters.
     TestEnv::Scope env;
     SimController sim;
+    SimCmdModel cmd;
+    InstallCommandSim(sim, cmd);
+    SimParaBlocks::InstallParaBlockCommands(sim);
     SimPosi::InstallPosiCommands(sim);
     sim.setLineBaud(38400);
     sim.attach(1);

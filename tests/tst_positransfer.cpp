@@ -14,7 +14,9 @@
 #include "posi/PosiWindow.h"
 #include "posi/frmSelectPosiNo.h"
 #include "posi/frmSyogoKekka.h"
+#include "support/SimCommands.h"
 #include "support/SimController.h"
+#include "support/SimParaBlocks.h"
 #include "support/SimPosi.h"
 #include "support/TestEnv.h"
 
@@ -30,6 +32,7 @@ class TestPosiTransfer : public QObject {
     Q_OBJECT
     std::unique_ptr<TestEnv::Scope> env;
     std::unique_ptr<SimController> sim;
+    SimCmdModel cmd;
     int checkWindows = 0;
     int checkRows = 0;
 
@@ -82,6 +85,7 @@ class TestPosiTransfer : public QObject {
                 App().ComCancelFlag = true;
             if (c == "0RP")
                 return "0RP" + f.mid(3, 3) + SimPosi::Block(s, n);
+            SimPosi::SetBlock(s, n, f.mid(6));
             return "0WP" + f.mid(3, 3);
         });
     }
@@ -108,6 +112,9 @@ private slots:
         Paradata().ParaSet.ParaSpAxis = 0xF;
         sim = std::make_unique<SimController>();
         QVERIFY(sim->ok());
+        cmd = SimCmdModel{};
+        InstallCommandSim(*sim, cmd);
+        SimParaBlocks::InstallParaBlockCommands(*sim);
         SimPosi::InstallPosiCommands(*sim);
         sim->attach(1);
         App().PortNo = 1;
@@ -224,7 +231,7 @@ private slots:
     void movingAxesRefuseTheWrite()
     {
         makeGrid(1, 5);
-        SimPosi::SetMoving(*sim, true);
+        cmd.moving = true;
         rangeDialog(QStringLiteral("1"), QStringLiteral("5"));
         QCOMPARE(PosiTransfer::PosidataLoadtoCt(), 0);
         QCOMPARE(Platform::Dialogs::ShownTexts().last(), QStringLiteral("The writing of data is not made during movement."));

@@ -1,13 +1,11 @@
 #include "posi/PosiLinkDeps.h"
 
 #include "app/AppState.h"
-#include "app/Forms.h"
+#include "app/frmMain.h"
 #include "link/CommandProcs.h"
 #include "link/Queues.h"
 #include "paradata/ParadataState.h"
 
-#include <QMetaObject>
-#include <QWidget>
 
 namespace PosiLink {
 namespace {
@@ -27,14 +25,6 @@ std::optional<int> readMask()
     if (!reply || reply->size() < 8)
         return std::nullopt;
     return hexOf(reply->mid(6, 2));
-}
-
-void callOnAll(std::initializer_list<const char *> names)
-{
-    for (QWidget *w : Forms::Loaded())
-        for (const char *n : names)
-            if (w->metaObject()->indexOfMethod(QByteArray(n) + "()") >= 0)
-                QMetaObject::invokeMethod(w, n, Qt::DirectConnection);
 }
 
 } // namespace
@@ -92,10 +82,8 @@ int ChangeToOnline()
 {
     if (!App().OfflineFlag)
         return 0;
-    return Module3Tusin::TusinModeOn(1);
+    frmMain *main = App().MainForm;
+    return main ? main->fChangeToOnline() : 1;
 }
-
-void AllForm_CMDBTN_Muko() { callOnAll({"PosCMDBTN_Muko", "EditCMD_Muko", "ProgCMDBTN_Muko", "EditProgCMD_Muko"}); }
-void AllForm_CMDBTN_Yuko() { callOnAll({"PosCMDBTN_Yuko", "ProgCMDBTN_Yuko"}); }
 
 } // namespace PosiLink

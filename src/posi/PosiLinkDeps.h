@@ -13,10 +13,8 @@ int ReadMaxPulseFromCt();
 int CompareCtAxisAndDevice();
 // Takes the controller's axes (as last compared) into the PC's setting.
 void ApplyCtAxisConfig();
-// Goes online when offline: 0 online, non-zero failed (message shown).
+// Goes online when offline, through the main window: 0 online, non-zero
+// failed (message shown there).
 int ChangeToOnline();
-// Disables / enables the commands of every open window (by name).
-void AllForm_CMDBTN_Muko();
-void AllForm_CMDBTN_Yuko();
 
 } // namespace PosiLink

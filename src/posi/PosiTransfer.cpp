@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "app/Forms.h"
+#include "link/CommandEnabling.h"
 #include "link/CommandHost.h"
 #include "link/CommandProcs.h"
 #include "link/Queues.h"
@@ -32,23 +33,10 @@ namespace Host = Module3Tusin::CmdHost;
 namespace PosiTransfer {
 namespace {
 
-// Every window's commands off for a long operation, on again on every way out.
-class BusyBracket {
-public:
-    BusyBracket()
-    {
-        App().BusyFlag = true;
-        PosiLink::AllForm_CMDBTN_Muko();
-        PosiWindow::SetPosiTabEnabled(true);
-    }
-    ~BusyBracket()
-    {
-        PosiLink::AllForm_CMDBTN_Yuko();
-        PosiWindow::SetPosiTabEnabled(App().OfflineFlag);
-        PosiWindow::ChangeMenuDisp();
-        PosiGrid::FG_HighSyoriEnd();
-        App().BusyFlag = false;
-    }
+// The grid takes input again and is redrawn after a command, whatever its
+// outcome.
+struct GridRelease {
+    ~GridRelease() { PosiGrid::FG_HighSyoriEnd(); }
 };
 
 void showCommError() { MsgBox(ResText(377), MsgButtons::Ok, MsgIcon::Critical); }
@@ -164,7 +152,8 @@ void PosidataGetfromCtProc()
 
 int PosidataGetfromCt()
 {
-    BusyBracket busy;
+    Module1::BusyScope busy(true);
+    GridRelease grid;
     PosidataGetfromCtProc();
     return 0;
 }
@@ -332,7 +321,8 @@ void PosidataLoadtoCtProc()
 
 int PosidataLoadtoCt()
 {
-    BusyBracket busy;
+    Module1::BusyScope busy;
+    GridRelease grid;
     PosidataLoadtoCtProc();
     return 0;
 }

@@ -2,14 +2,12 @@
 
 #include "app/AppState.h"
 #include "app/Forms.h"
-#include "app/frmMain.h"
 #include "app/frmSelection.h"
 #include "paradata/Module2Calc.h"
 #include "paradata/UnitTexts.h"
 #include "posi/PosiGrid.h"
 
 #include <QMetaObject>
-#include <QTabWidget>
 #include <QWidget>
 
 namespace PosiWindow {
@@ -31,23 +29,6 @@ void SetCaption(const QString &caption)
 }
 
 QString Caption() { return g_caption; }
-
-void SetPosiTabEnabled(bool flag)
-{
-    QWidget *w = posiWindow();
-    if (!w)
-        return;
-    if (auto *tabs = w->findChild<QTabWidget *>(QStringLiteral("SSTabCommand")))
-        for (int t = 1; t <= 2 && t < tabs->count(); ++t)
-            tabs->setTabEnabled(t, !flag);
-}
-
-void ChangeMenuDisp()
-{
-    QObject *main = App().MainForm;
-    if (main && main->metaObject()->indexOfMethod("ChangeMenuDisp(bool)") >= 0)
-        QMetaObject::invokeMethod(main, "ChangeMenuDisp", Qt::DirectConnection, Q_ARG(bool, App().PrgModeFlag));
-}
 
 void PosiDataSaveAs()
 {

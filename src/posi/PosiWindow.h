@@ -1,6 +1,6 @@
 #pragma once
 // What the position logic asks of the windows: the position window's
-// caption, tabs and save-as, the main window's menus, the choice dialog.
+// caption and save-as, the choice dialog.
 // Each call finds its window by name and does nothing when it is not open,
 // so the logic runs without any window in tests.
 #include <QString>
@@ -10,10 +10,6 @@ namespace PosiWindow {
 // Caption of the position window; the last one set is kept for tests.
 void SetCaption(const QString &caption);
 QString Caption();
-// Tabs 1 and 2 of the position window: disabled while flag is true.
-void SetPosiTabEnabled(bool flag);
-// The main window's menus for the controller mode.
-void ChangeMenuDisp();
 // The position window's save-as command.
 void PosiDataSaveAs();
 // Two-way choice: 0 = first option, 1 = second, negative = Cancel / Back.

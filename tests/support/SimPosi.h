@@ -1,7 +1,7 @@
 #pragma once
-// Position commands of the simulated controller: "0RP", "0WP", "0WA" over
-// 999 stored positions, plus what the position transfers ask around them
-// ("0RA", "0RD" blocks 0 and the maximum pulses, "0CM" echoed whole).
+// Position commands of the simulated controller: "0RP" and "0WP" over 999
+// stored positions. The commands around them ("0CM", "0RA", "0WA") come
+// from InstallCommandSim, the blocks ("0RD") from the parameter blocks.
 #include <QByteArray>
 
 class SimController;
@@ -14,9 +14,8 @@ void InstallPosiCommands(SimController &sim);
 QByteArray Block(SimController &sim, int posiNo);
 void SetBlock(SimController &sim, int posiNo, const QByteArray &block);
 QByteArray DefaultBlock();
-// Maximum pulses the controller reports for axis a (default 0x3FFFF).
+// Maximum pulses the controller reports for axis a in its block (default
+// 0x3FFFF).
 void SetMaxPulse(SimController &sim, int axis, int pulses);
-// The axes are moving: "0RA" reports no axis at rest.
-void SetMoving(SimController &sim, bool moving);
 
 } // namespace SimPosi
