@@ -2,7 +2,13 @@
 
 #include "app/AppState.h"
 #include "app/Forms.h"
+#include "app/frmMain.h"
+#include "link/AxisConfig.h"
 #include "link/CommandEnabling.h"
+#include "link/GoOnline.h"
+#include "link/Indicators.h"
+#include "paradata/DevSetting.h"
+#include "paradata/DeviceList.h"
 #include "link/CommandHost.h"
 #include "link/CommandProcs.h"
 #include "link/Queues.h"
@@ -14,7 +20,6 @@
 #include "posi/PosiCodec.h"
 #include "posi/PosiDevice.h"
 #include "posi/PosiGrid.h"
-#include "posi/PosiLinkDeps.h"
 #include "posi/PosiTables.h"
 #include "posi/PosiWindow.h"
 #include "posi/frmSelectPosiNo.h"
@@ -109,12 +114,12 @@ void PosidataGetfromCtProc()
     }
     if (MsgBox(ResText(370), MsgButtons::OkCancel, MsgIcon::Question) != MsgAnswer::Ok)
         return;
-    if (app.OfflineFlag && PosiLink::ChangeToOnline() != 0)
+    if (app.OfflineFlag && Online::fChangeToOnline() != 0)
         return;
     app.OfflineFlag = false;
     app.ComCancelFlag = false;
 
-    switch (PosiLink::CompareCtAxisAndDevice()) {
+    switch (Module3Tusin::CompareCtAxisAndDevice()) {
     case -1:
         return;
     case 1: {
@@ -122,8 +127,18 @@ void PosidataGetfromCtProc()
         if (choice < 0)
             return;
         if (choice == 0) {
-            PosiLink::ApplyCtAxisConfig();
+            // Take the controller's axes and actuators as the PC's setting.
+            if (Module3Tusin::ReadAxisConfigFromCt() != 0)
+                return;
+            if (Module3Tusin::ReadDeviceFromCt() != 0 || (Module1::CheckDeviceKind(), Module1::LetCtDeviceToPcDevice() != 0)) {
+                app.OfflineFlag = true;
+                Module1::OnlineImg_Hide();
+                if (frmMain *main = app.MainForm)
+                    main->ChangeMenuDisp(app.PrgModeFlag);
+                return;
+            }
             PosiWindow::AxisSettingChanged();
+            app.OfflineFlag = false;
         }
         break;
     }
@@ -173,7 +188,7 @@ int PosiKakikomimaeParaCheck()
         q.TusinErrorFlag = false;
         return 1;
     }
-    if (PosiLink::ReadAxisConfigFromCt() != 0 || PosiLink::ReadMaxPulseFromCt() != 0)
+    if (Module3Tusin::ReadAxisConfigFromCt() != 0 || Module3Tusin::ReadMaxPulseFromCt() != 0)
         return 1;
     const auto maxPulse = Paradata().Ct.CtMaxPulse;
     for (int a = 0; a < 4; ++a)
@@ -286,7 +301,7 @@ void PosidataLoadtoCtProc()
         return;
     if (MsgBox(ResText(375), MsgButtons::OkCancel, MsgIcon::Question) != MsgAnswer::Ok)
         return;
-    if (app.OfflineFlag && PosiLink::ChangeToOnline() != 0)
+    if (app.OfflineFlag && Online::fChangeToOnline() != 0)
         return;
     app.OfflineFlag = false;
     app.ComCancelFlag = false;
@@ -305,7 +320,7 @@ void PosidataLoadtoCtProc()
         showCommError();
         return;
     }
-    if (PosiLink::ReadAxisConfigFromCt() != 0) {
+    if (Module3Tusin::ReadAxisConfigFromCt() != 0) {
         showCommError();
         return;
     }
