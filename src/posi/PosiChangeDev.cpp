@@ -29,9 +29,11 @@ int ChangeDev()
         const int choice = Module1::SetSelectionDlg(ResText(471), ResText(41), ResText(42), ResText(43), 1, 1, 0);
         if (choice == -2)
             return -1;
+        if (choice != 0 && choice != 1)
+            return -1;   // the question was closed without a choice
         if (choice == 0) {
             if (!g_show)
-                continue;
+                return -1;   // no actuator window to choose with
             DevFlags().DevWinNoBack = false;
             if (g_show() == -2)
                 return -2;
@@ -41,8 +43,6 @@ int ChangeDev()
             // failure (message 681); a failure or a cancel asks again.
             if (Module1::ReadParaFileForDevice() != 0)
                 continue;
-        } else {
-            continue;
         }
         break;
     }
