@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "app/Forms.h"
+#include "app/frmMain.h"
 #include "app/frmSelection.h"
 #include "paradata/Module2Calc.h"
 #include "paradata/UnitTexts.h"
@@ -29,6 +30,12 @@ void SetCaption(const QString &caption)
 }
 
 QString Caption() { return g_caption; }
+
+void ChangeMenuDisp()
+{
+    if (frmMain *main = App().MainForm)
+        main->ChangeMenuDisp(App().PrgModeFlag);
+}
 
 void PosiDataSaveAs()
 {

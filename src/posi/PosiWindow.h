@@ -10,6 +10,8 @@ namespace PosiWindow {
 // Caption of the position window; the last one set is kept for tests.
 void SetCaption(const QString &caption);
 QString Caption();
+// The main window's menus for the controller mode.
+void ChangeMenuDisp();
 // The position window's save-as command.
 void PosiDataSaveAs();
 // Two-way choice: 0 = first option, 1 = second, negative = Cancel / Back.
