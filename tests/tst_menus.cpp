@@ -90,14 +90,6 @@ void installBlock0(SimController &sim, const QByteArray &mode)
     });
     sim.addCommand("0WE", [](SimController &, const QByteArray &f) -> std::optional<QByteArray> { return f; });
 }
-
-int framesOf(const SimController &sim, const QByteArray &code)
-{
-    int n = 0;
-    for (const QByteArray &f : sim.frames())
-        n += f.startsWith(code);
-    return n;
-}
 } // namespace
 
 class TestMenus : public QObject {
@@ -456,7 +448,7 @@ void TestMenus::progTaskReadsStepCountsOnce()
     Dialogs::PushModalHandler(countTask);
     s.main.mnuContProgTask->setEnabled(true);
     s.main.mnuContProgTask->trigger();
-    QCOMPARE(framesOf(sim, "0RR"), 100);
+    QCOMPARE(sim.framesOf("0RR").size(), 100);
     QVERIFY(Module3Tusin::Commands().ProgStepSuKnown);
     QCOMPARE(Module3Tusin::Commands().ProgStepSu[100], 10);
     QCOMPARE(shown, 1);
@@ -466,7 +458,7 @@ void TestMenus::progTaskReadsStepCountsOnce()
     Dialogs::PushModalHandler(countTask);
     s.main.ToolButton(12)->setEnabled(true);
     s.main.ToolButton(12)->trigger();
-    QCOMPARE(framesOf(sim, "0RR"), 0);
+    QCOMPARE(sim.framesOf("0RR").size(), 0);
     QCOMPARE(shown, 2);
     QVERIFY(!App().BusyFlag);
 }

@@ -37,14 +37,7 @@ class TestPosiTransfer : public QObject {
     int checkWindows = 0;
     int checkRows = 0;
 
-    QStringList frames(const char *code) const
-    {
-        QStringList out;
-        for (const QByteArray &f : sim->frames())
-            if (f.startsWith(code))
-                out << QString::fromLatin1(f);
-        return out;
-    }
+    QStringList frames(const char *code) const { return sim->framesOf(code); }
     // A grid of positions first..last with defaults, pulses shown.
     static void makeGrid(int first, int last)
     {

@@ -229,17 +229,25 @@ int PosiDataCheck3()
 
     if (!p.CheckErrList.isEmpty()) {
         endRun();
-        p.SyogoMode = false;
-        frmSyogoKekka dlg;
-        Platform::Dialogs::ExecModal(dlg);
-        Module1::ClearPosiFlags();
-        p.PosiErrCount = 0;
+        ShowCheckResult();
         return 1;
     }
     for (int n = s; n <= e; ++n)
         takeOver(n, values[static_cast<size_t>(n - s)]);
     endRun();
     return 0;
+}
+
+void ShowCheckResult()
+{
+    PosiState &p = Posi();
+    p.SyogoMode = false;
+    {
+        frmSyogoKekka dlg;
+        Platform::Dialogs::ExecModal(dlg);
+    }
+    Module1::ClearPosiFlags();
+    p.PosiErrCount = 0;
 }
 
 } // namespace PosiCheck

@@ -8,4 +8,8 @@ namespace PosiCheck {
 // shown) or the range lies outside the grid; 2: the grid holds no positions.
 int PosiDataCheck3();
 
+// Shows the flagged positions in the result window (check mode), then
+// clears the flags and the count.
+void ShowCheckResult();
+
 } // namespace PosiCheck

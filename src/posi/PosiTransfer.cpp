@@ -23,7 +23,6 @@
 #include "posi/PosiTables.h"
 #include "posi/PosiWindow.h"
 #include "posi/frmSelectPosiNo.h"
-#include "posi/frmSyogoKekka.h"
 
 #include <QMetaObject>
 #include <QWidget>
@@ -221,13 +220,7 @@ int PosiKakikomimaeParaCheck()
     PosiGrid::FG_HighSyoriEnd();
     if (p.PosiErrCount == 0)
         return 0;
-    p.SyogoMode = false;
-    {
-        frmSyogoKekka dlg;
-        Platform::Dialogs::ExecModal(dlg);
-    }
-    Module1::ClearPosiFlags();
-    p.PosiErrCount = 0;
+    PosiCheck::ShowCheckResult();
     return 1;
 }
 
