@@ -19,6 +19,13 @@ QString DecSpacePad(int32_t value, int width);
 // the text is longer than the width.
 std::optional<QString> PadSpace(const QString &text, int width);
 
+// True when the text is not empty and holds only hexadecimal digits (upper
+// case only when upperOnly, as the controller writes them).
+bool IsHexText(const QString &digits, bool upperOnly = false);
+// Value of a text of at most 8 hexadecimal digits (either case); nothing for
+// an empty or longer text or any other character.
+std::optional<uint32_t> HexValue(const QString &digits);
+
 // True when a fill helper reported "does not fit".
 inline bool DoesNotFit(const QString &field) { return field == QLatin1String("X"); }
 

@@ -26,12 +26,7 @@ const QString kStore = QStringLiteral("0WE");
 // The 32 data digits of a block text.
 bool isBlockData(const QString &digits)
 {
-    if (digits.size() != 32)
-        return false;
-    for (QChar c : digits)
-        if (!((c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (c >= QLatin1Char('A') && c <= QLatin1Char('F'))))
-            return false;
-    return true;
+    return digits.size() == 32 && Module1::IsHexText(digits, true);
 }
 
 // Block 0 as read: its 32 data digits, or nothing.

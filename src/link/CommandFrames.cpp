@@ -30,28 +30,16 @@ std::optional<QString> numbered(const char *code, int no)
 
 std::optional<int> HexDigit(QChar c)
 {
-    const char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9')
-        return u - u'0';
-    if (u >= u'A' && u <= u'F')
-        return u - u'A' + 10;
-    if (u >= u'a' && u <= u'f')
-        return u - u'a' + 10;
-    return std::nullopt;
+    const auto v = Module1::HexValue(QString(c));
+    return v ? std::optional<int>(int(*v)) : std::nullopt;
 }
 
 std::optional<int> HexField(const QString &text, int pos, int len)
 {
-    if (pos < 1 || len < 1 || pos - 1 + len > text.size())
+    if (pos < 1 || len < 1 || len > 7 || pos - 1 + len > text.size())
         return std::nullopt;
-    int v = 0;
-    for (int i = 0; i < len; ++i) {
-        const auto d = HexDigit(text.at(pos - 1 + i));
-        if (!d)
-            return std::nullopt;
-        v = v * 16 + *d;
-    }
-    return v;
+    const auto v = Module1::HexValue(text.mid(pos - 1, len));
+    return v ? std::optional<int>(int(*v)) : std::nullopt;
 }
 
 bool EchoMatches(const QString &reply, const QString &frame, int count)

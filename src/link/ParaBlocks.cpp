@@ -104,9 +104,8 @@ std::optional<QString> ParaBlockDataOfReply(const QString &reply)
     const QString data = reply.mid(4, 32);
     if (data.size() != 32)
         return std::nullopt;
-    for (QChar c : data)
-        if (!std::isxdigit(static_cast<unsigned char>(c.toLatin1())) || c.unicode() > 127)
-            return std::nullopt;
+    if (!Module1::IsHexText(data))
+        return std::nullopt;
     return data;
 }
 

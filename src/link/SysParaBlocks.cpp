@@ -21,14 +21,6 @@ constexpr int kStoreReplyLen = 5;
 constexpr int kWriteTimeout = 5000;
 const QString kCrLf = QStringLiteral("\r\n");
 
-bool isHexDigits(const QString &s)
-{
-    for (QChar c : s)
-        if (!((c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (c >= QLatin1Char('A') && c <= QLatin1Char('F'))))
-            return false;
-    return !s.isEmpty();
-}
-
 // A failed request (after a link failure the wait has flushed the queues);
 // the progress display goes with its scope.
 int failed()
@@ -68,7 +60,7 @@ QString SysParaBlockText(int block, const std::array<ValueCell, 81> &values)
 bool DecodeSysParaReply(int block, const QString &reply, std::array<ValueCell, 81> &values)
 {
     const QString data = reply.mid(4, 32);
-    if (data.size() != 32 || !isHexDigits(data))
+    if (data.size() != 32 || !Module1::IsHexText(data, true))
         return false;
     const int digits = SysParaDigits(block);
     for (int i = 0; i < SysParaCountOf(block); ++i)

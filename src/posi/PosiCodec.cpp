@@ -13,18 +13,9 @@ int32_t whole(const PosiValue &v)
 
 std::optional<int32_t> hexValue(const QString &digits)
 {
-    if (digits.isEmpty())
-        return std::nullopt;
-    int32_t v = 0;
-    for (QChar c : digits) {
-        int d;
-        if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) d = c.unicode() - '0';
-        else if (c >= QLatin1Char('A') && c <= QLatin1Char('F')) d = c.unicode() - 'A' + 10;
-        else if (c >= QLatin1Char('a') && c <= QLatin1Char('f')) d = c.unicode() - 'a' + 10;
-        else return std::nullopt;
-        v = v * 16 + d;
-    }
-    return v;
+    // Position fields are at most 5 digits, so the value fits.
+    const auto v = Module1::HexValue(digits);
+    return v ? std::optional<int32_t>(int32_t(*v)) : std::nullopt;
 }
 
 } // namespace
