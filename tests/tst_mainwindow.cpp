@@ -12,6 +12,7 @@
 #include "platform/Settings.h"
 #include "posi/frmPosi.h"
 #include "prog/frmProg.h"
+#include "support/Choices.h"
 #include "support/TestEnv.h"
 
 #include <QLabel>
@@ -273,6 +274,7 @@ void TestMainWindow::captionAndMenus()
     App().LangOffset = 10000;
     App().SplashDone = true;
     MainScope s;
+    Choices::QueueOfflineStart();
     s.main.MDIForm_Load();
     QCOMPARE(s.main.windowTitle(), QStringLiteral("QZ-TQ7 Ver%1.%2%3")
                                        .arg(REZ4_VERSION_MAJOR).arg(REZ4_VERSION_MINOR).arg(REZ4_VERSION_PATCH));

@@ -58,6 +58,8 @@ private slots:
     void offlineQuestions_data();
     void offlineQuestions();
     void newProgramTimerOfTheMainWindow();
+    void actuatorSettingOfThePositionWindow_data();
+    void actuatorSettingOfThePositionWindow();
 };
 
 void TestStartup::onlineStart()
@@ -208,8 +210,10 @@ void TestStartup::newProgramTimerOfTheMainWindow()
     Start s;
     frmMain main;
     App().MainForm = &main;
-    Choices::Queue({1, 1});
+    Choices::Queue({1, 1, 0});
+    Choices::QueueActuatorWindow();
     Module1::CtConnectAtStart();
+    QCOMPARE(Choices::Asked(), asked({71, 74, 41}));
     QVERIFY(main.TimerTest->isActive());
     QCOMPARE(main.TimerTest->interval(), 10);
     QCOMPARE(main.lblCtMode->text(), R(129));
@@ -217,6 +221,69 @@ void TestStartup::newProgramTimerOfTheMainWindow()
     QVERIFY(main.cmdReset->isEnabled());
     main.TimerTest->stop();
     App().MainForm = nullptr;
+}
+
+// With the main window the offline road goes through the position window's
+// actuator setting: asked once even when the stored actuators are valid, and
+// Back inside it leads where the dialogue says.
+void TestStartup::actuatorSettingOfThePositionWindow_data()
+{
+    // Answers: 0/1/-2 at the choice dialogs; Set / Back in the actuator window.
+    constexpr int Set = 100, Back = 101;
+    QTest::addColumn<QList<int>>("answers");
+    QTest::addColumn<QList<int>>("askedIds");
+    QTest::addColumn<QString>("stroke1");  // stored stroke of axis 1 ("" = none)
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<QString>("taken");    // stroke of axis 1 stored at the end
+    const QString offered = QStringLiteral("100");
+    QTest::newRow("asked once") << QList<int>{1, 0, 0, Set} << QList<int>{71, 74, 41} << QString() << QStringList{}
+                                << offered;
+    QTest::newRow("Back in the actuator window asks again")
+        << QList<int>{1, 0, 0, Back, 0, Set} << QList<int>{71, 74, 41, 41} << QString() << QStringList{} << offered;
+    QTest::newRow("Back in its question returns to the mode")
+        << QList<int>{1, 0, -2, 0, 0, Set} << QList<int>{71, 74, 41, 74, 41} << QString() << QStringList{}
+        << offered;
+    // The window puts a listed stroke in place of the unknown one.
+    QTest::newRow("stored actuator not listed") << QList<int>{1, 0, 0, Set} << QList<int>{71, 74, 41}
+                                                << QStringLiteral("600") << QStringList{R(17)}
+                                                << QStringLiteral("50");
+}
+
+void TestStartup::actuatorSettingOfThePositionWindow()
+{
+    QFETCH(QList<int>, answers);
+    QFETCH(QList<int>, askedIds);
+    QFETCH(QString, stroke1);
+    QFETCH(QStringList, messages);
+    QFETCH(QString, taken);
+    Start s;
+    if (!stroke1.isEmpty())
+        Platform::SaveSetting(QStringLiteral("DevStroke1"), stroke1);
+    frmMain main;
+    App().MainForm = &main;
+    for (int k : answers) {
+        if (k >= 100)
+            Choices::QueueActuatorWindow(k == 101);
+        else
+            Choices::Queue({k});
+    }
+    Module1::CtConnectAtStart();
+    App().MainForm = nullptr;
+    QStringList expected;
+    for (int id : askedIds)
+        expected << R(id);
+    QCOMPARE(Choices::Asked(), expected);
+    QCOMPARE(Platform::Dialogs::ShownTexts(), messages);
+    QVERIFY(App().OfflineFlag);
+    QVERIFY(!App().PrgModeFlag);
+    // The setting taken is stored, and everything is usable again.
+    QCOMPARE(Platform::GetSetting(QStringLiteral("DevStroke1")), taken);
+    QVERIFY(!main.PosiForm()->DevNotFoundFlag);
+    QVERIFY(!DevFlags().DevWinStartup);
+    QVERIFY(!App().BusyFlag);
+    QVERIFY(main.PosiForm()->SSTabCommand->isEnabled());
+    QVERIFY(main.cmdReset->isEnabled());
+    QVERIFY(!main.TimerTest->isActive());
 }
 
 QTEST_MAIN(TestStartup)

@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "app/frmSelection.h"
+#include "device/frmDevice2.h"
 #include "link/Indicators.h"
 #include "paradata/DevSetting.h"
 #include "paradata/ParaFile.h"
@@ -32,10 +33,9 @@ int ChangeDev()
         if (choice != 0 && choice != 1)
             return -1;   // the question was closed without a choice
         if (choice == 0) {
-            if (!g_show)
-                return -1;   // no actuator window to choose with
             DevFlags().DevWinNoBack = false;
-            if (g_show() == -2)
+            const int shown = g_show ? g_show() : Module1::ShowDeviceSetting();
+            if (shown == -2)
                 return -2;
             app.CtAxisSu = app.AxisSu;
         } else if (choice == 1) {

@@ -7,8 +7,8 @@
 namespace PosiChangeDev {
 
 // The actuator selection window (Module1.ShowDeviceSetting): -1 cancelled,
-// 0 standard parameters set, 1 setting them failed, -2 Back. Until one is
-// installed the first choice leads back to the question.
+// 0 standard parameters set, 1 setting them failed, -2 Back. Tests put
+// their own in its place; an empty one restores the real window.
 void SetShowDeviceSetting(std::function<int()> show);
 
 // 0 done, -1 Back in the question, -2 Back in the actuator window.

@@ -6,6 +6,7 @@
 #include "paradata/UnitTexts.h"
 #include "platform/Settings.h"
 #include "platform/StringTable.h"
+#include "posi/PosiChangeDev.h"
 #include "posi/PosiCheck.h"
 #include "posi/PosiFile.h"
 #include "posi/PosiGrid.h"
@@ -168,6 +169,4 @@ int frmPosi::SaveFileAs2(const QString &path)
     return 0;
 }
 
-// The start-up connection loops on Back until the actuator window exists;
-// PosiChangeDev::ChangeDev is wired here once it does.
-int frmPosi::ChangeDev() { return 0; }
+int frmPosi::ChangeDev() { return PosiChangeDev::ChangeDev(); }

@@ -1,6 +1,7 @@
 #include "support/Choices.h"
 
 #include "app/frmSelection.h"
+#include "device/frmDevice2.h"
 #include "platform/Dialogs.h"
 
 #include <QLabel>
@@ -29,6 +30,27 @@ void Queue(std::initializer_list<int> answers)
             }
             return s->result();
         });
+}
+
+void QueueActuatorWindow(bool back)
+{
+    Platform::Dialogs::PushModalHandler([back](QDialog &d) {
+        auto *w = qobject_cast<frmDevice2 *>(&d);
+        if (!w)
+            return 0;
+        w->show();
+        if (back)
+            w->cmdDeviceBack_Click();
+        else
+            w->cmdDeviceSet_Click();
+        return w->result();
+    });
+}
+
+void QueueOfflineStart()
+{
+    Queue({1, 0, 0});
+    QueueActuatorWindow();
 }
 
 const QStringList &Asked() { return g_asked; }

@@ -9,4 +9,12 @@ void Queue(std::initializer_list<int> answers);
 // Explanations of the choice dialogs shown since the last Clear.
 const QStringList &Asked();
 void Clear();
+
+// The actuator window (frmDevice2) answered with its Set button, or with
+// Back when back is true.
+void QueueActuatorWindow(bool back = false);
+
+// An offline start in positioner mode that keeps the actuators offered:
+// Offline, Positioner Mode, the standard parameters, Set.
+void QueueOfflineStart();
 } // namespace Choices
