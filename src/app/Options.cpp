@@ -2,10 +2,9 @@
 
 #include "app/AppState.h"
 #include "app/Num.h"
-#include "paradata/Module2Calc.h"
 #include "posi/PosiCheck.h"
+#include "posi/PosiDevice.h"
 #include "posi/PosiGrid.h"
-#include "posi/PosiTables.h"
 #include "platform/Dialogs.h"
 #include "platform/Settings.h"
 #include "platform/StringTable.h"
@@ -13,26 +12,13 @@
 namespace Options {
 namespace {
 
-// The other unit's columns of the position table, recomputed in place.
-void convertPositions(bool toMm)
-{
-    auto &rows = Posi().PosiDataDisp;
-    const auto at = [&rows](int r, int c) -> double & { return rows[size_t(r)][size_t(c)]; };
-    const Module2Calc::CellGet get = [at](int r, int c) { return ValueCell(at(r, c)); };
-    const Module2Calc::CellSet set = [at](int r, int c, const ValueCell &v) { at(r, c) = v.toDouble().value_or(0); };
-    if (toMm)
-        Module2Calc::PosiPulseToMm(get, set);
-    else
-        Module2Calc::PosiMmToPulse(get, set);
-}
-
 // The position subsystem's procedures.
 UnitHooks defaultHooks()
 {
     UnitHooks h;
     h.PosiDataCheck3 = [] { return PosiCheck::PosiDataCheck3(); };
-    h.PosiPulseToMm = [] { convertPositions(true); };
-    h.PosiMmToPulse = [] { convertPositions(false); };
+    h.PosiPulseToMm = [] { PosiDevice::PosiPulseToMm(); };
+    h.PosiMmToPulse = [] { PosiDevice::PosiMmToPulse(); };
     h.QzDataHyoji_3 = [] { PosiGrid::QzDataHyoji_3(); };
     h.QzDataHyoji_3Prg = [] { PosiGrid::QzDataHyoji_3Prg(); };
     h.Change_DispUnit = [] { PosiGrid::Change_DispUnit(); };
