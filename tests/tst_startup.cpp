@@ -38,7 +38,7 @@ using Start = SimOnline::Fixture;
 QString R(int id) { return Platform::ResText(id); }
 QString twoLines(int a, int b) { return R(a) + QStringLiteral("\r\n") + R(b); }
 
-QStringList asked(std::initializer_list<int> ids)
+QStringList asked(const QList<int> &ids)
 {
     QStringList out;
     for (int id : ids)
@@ -191,10 +191,7 @@ void TestStartup::offlineQuestions()
     for (int k : answers)
         Choices::Queue({k});
     Module1::CtConnectAtStart();
-    QStringList expected;
-    for (int id : askedIds)
-        expected << R(id);
-    QCOMPARE(Choices::Asked(), expected);
+    QCOMPARE(Choices::Asked(), asked(askedIds));
     QCOMPARE(Platform::Dialogs::ShownTexts(), messages);
     QVERIFY(s.sim.frames().isEmpty());
     QVERIFY(App().OfflineFlag);
@@ -269,10 +266,7 @@ void TestStartup::actuatorSettingOfThePositionWindow()
     }
     Module1::CtConnectAtStart();
     App().MainForm = nullptr;
-    QStringList expected;
-    for (int id : askedIds)
-        expected << R(id);
-    QCOMPARE(Choices::Asked(), expected);
+    QCOMPARE(Choices::Asked(), asked(askedIds));
     QCOMPARE(Platform::Dialogs::ShownTexts(), messages);
     QVERIFY(App().OfflineFlag);
     QVERIFY(!App().PrgModeFlag);
