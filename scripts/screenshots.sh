@@ -2,13 +2,14 @@
 # Starts the program under a virtual display with fresh settings, once in
 # Japanese and once in English, and takes pictures: the splash
 # (docs/screen-splash.png), the start-up question in front of the splash
-# (docs/screen-startup-ja.png / -en.png) and, after answering "offline" and
-# "positioner mode", the main window (docs/screen-main-ja.png / -en.png).
+# (docs/screen-startup-ja.png / -en.png) and, after answering "offline",
+# "positioner mode" and keeping the actuators offered, the main window
+# (docs/screen-main-ja.png / -en.png).
 # Needs xvfb, xdotool and imagemagick.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BIN=${1:-build-release/bin/rez4tool}
-OUT=docs
+OUT=${OUT:-docs}
 mkdir -p "$OUT"
 shoot() {   # language (empty = nothing stored), name
     local cfg
@@ -23,6 +24,9 @@ shoot() {   # language (empty = nothing stored), name
         sleep 3.5; import -window root '$OUT/screen-startup-$2.png'
         xdotool key Down; sleep 0.3; xdotool key Return; sleep 1.5
         xdotool key Return; sleep 1.5
+        xdotool key Return; sleep 1.5
+        # The actuator window has no default button: its OK is clicked.
+        xdotool mousemove 582 257 click 1; sleep 2
         import -window root '$OUT/screen-main-$2.png'
         kill \$pid"
     rm -rf "$cfg"
