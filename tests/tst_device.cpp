@@ -375,6 +375,21 @@ private slots:
         QCOMPARE(Paradata().MaxMm[1], 100.0);
     }
 
+    // A parameter file that cannot be read: the file routine's own tries and
+    // its one message, then the question again; the setting stays.
+    void changeDeviceFromUnreadableFile()
+    {
+        App().LangOffset = 10000;
+        const QString bad = env->writeSjis(QStringLiteral("g.pmt"), QStringLiteral("\"RE-Z4\",\"GRP\"\r\n"));
+        Platform::Dialogs::QueueFileName(bad);
+        Choices::Queue({1, -1});
+        frmMain::Change_Device();
+        QCOMPARE(Choices::Asked().size(), 2);
+        QCOMPARE(Platform::Dialogs::FileDialogTitles().size(), 1);
+        QCOMPARE(Platform::Dialogs::ShownTexts().count(QStringLiteral("Fail to open parameter file.")), 1);
+        QVERIFY(Platform::GetSetting(QStringLiteral("DevSize1")).isNull());
+    }
+
     // ---- the online window
 
     void onlineDetailTakesAllAxes()

@@ -2,7 +2,6 @@
 // (with their standard parameters) or a parameter file, and the setting, the
 // settings store and the position window follow.
 #include "app/AppState.h"
-#include "app/Module1Text.h"
 #include "app/Options.h"
 #include "app/frmMain.h"
 #include "app/frmSelection.h"
@@ -22,18 +21,6 @@ namespace {
 
 enum class Choice { Taken, Abandoned };
 
-// The parameter file route: up to four reads; 0 read, 1 failed, -1 the user
-// cancelled the open dialogue.
-int readParaFileWithRetries()
-{
-    int r = Module1::ReadParaFileForDevice();
-    for (int retry = 1; r == 1 && retry <= 3; ++retry) {
-        Module1::mmsecWait(100);
-        r = Module1::ReadParaFileForDevice();
-    }
-    return r;
-}
-
 Choice chooseSetting()
 {
     for (;;) {
@@ -49,11 +36,11 @@ Choice chooseSetting()
         }
         if (answer != 1)
             return Choice::Abandoned;
-        const int r = readParaFileWithRetries();
-        if (r == 0)
+        // The file routine reads up to four times itself and reports a
+        // failure (681); asking for the file again on top of that would put
+        // the open dialogue and the message in front of the user four times.
+        if (Module1::ReadParaFileForDevice() == 0)
             return Choice::Taken;
-        if (r == 1)
-            Platform::Dialogs::MsgBox(ResText(681));
     }
 }
 

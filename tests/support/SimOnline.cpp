@@ -113,7 +113,6 @@ void SetActuator(SimController &sim, int axis, const Actuator &a)
 #include "link/Versions.h"
 #include "paradata/DevSetting.h"
 #include "paradata/ParadataState.h"
-#include "support/Choices.h"
 
 namespace SimOnline {
 
@@ -125,7 +124,6 @@ Fixture::Fixture(bool pcMatches)
     ResetParadataState();
     ResetDevSettingFlags();
     Online::ResetOnlineState();
-    Choices::Clear();
     InstallOnlineCommands(sim);
     sim.attach(1);
     App().PortNo = 1;

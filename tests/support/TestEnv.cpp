@@ -9,6 +9,7 @@
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
 #include "platform/Settings.h"
+#include "support/Choices.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -22,6 +23,7 @@ Scope::Scope()
     Platform::SetAppFolder(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("data")));
     Platform::Dialogs::SetScripted(true);
     Platform::Dialogs::ClearScript();
+    Choices::Clear();
     ResetAppState();
     Module3Tusin::ResetQueueState();
     Module3Tusin::ResetLinkState();
