@@ -15,6 +15,7 @@
 #include "platform/Dialogs.h"
 #include "posi/frmPosi.h"
 #include "prog/frmProg.h"
+#include "support/MainScope.h"
 #include "support/SimController.h"
 #include "support/TestEnv.h"
 
@@ -26,12 +27,6 @@
 #include <QTabWidget>
 
 namespace {
-struct MainScope {
-    frmMain main;
-    MainScope() { App().MainForm = &main; }
-    ~MainScope() { App().MainForm = nullptr; }
-};
-
 bool allOn(const QList<QPushButton *> &buttons, bool on)
 {
     for (QPushButton *b : buttons)

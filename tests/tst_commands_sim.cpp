@@ -16,6 +16,7 @@
 #include "paradata/ParadataState.h"
 #include "platform/Dialogs.h"
 #include "platform/Wait.h"
+#include "support/MainScope.h"
 #include "support/SimCommands.h"
 #include "support/SimController.h"
 #include "support/TestEnv.h"
@@ -428,8 +429,8 @@ void TestCommandsSim::groupMoveEnds()
 void TestCommandsSim::progressOnMainWindow()
 {
     Rig rig;
-    frmMain main;
-    App().MainForm = &main;
+    MainScope window;
+    frmMain &main = window.main;
     struct Seen {
         bool bar = false, cancel = false, pointer = false;
         int maximum = 0, value = 0;
@@ -460,7 +461,6 @@ void TestCommandsSim::progressOnMainWindow()
     QCOMPARE(seen.maximum, 20);
     QVERIFY(main.ProgressBar1->isHidden());
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
-    App().MainForm = nullptr;
 }
 
 QTEST_MAIN(TestCommandsSim)

@@ -15,6 +15,7 @@
 #include "platform/Dialogs.h"
 #include "platform/StringTable.h"
 #include "support/Choices.h"
+#include "support/MainScope.h"
 #include "support/SimOnline.h"
 #include "support/TestEnv.h"
 
@@ -164,8 +165,8 @@ void TestGoOnline::pcSettingWrittenToController()
 void TestGoOnline::mainWindowFollowsTheControllersMode()
 {
     Fixture o;
-    frmMain main;
-    App().MainForm = &main;
+    MainScope s;
+    frmMain &main = s.main;
     SimOnline::SetProgramMode(o.sim, true);
     Choices::Queue({0});
     QCOMPARE(::Online::fChangeToOnline(), 0);
@@ -174,7 +175,6 @@ void TestGoOnline::mainWindowFollowsTheControllersMode()
     QVERIFY(!main.mnuViewGrp->isVisible());
     QVERIFY(main.mnuSettingOffline->isEnabled());
     QVERIFY(!main.mnuSettingOnline->isEnabled());
-    App().MainForm = nullptr;
 }
 
 void TestGoOnline::portThatWillNotOpenChangesNothing()

@@ -13,6 +13,7 @@
 #include "posi/frmPosi.h"
 #include "prog/frmProg.h"
 #include "support/Choices.h"
+#include "support/MainScope.h"
 #include "support/TestEnv.h"
 
 #include <QLabel>
@@ -23,15 +24,6 @@
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTimer>
-
-namespace {
-// The main window as the modules see it, for the length of one test.
-struct MainScope {
-    frmMain main;
-    MainScope() { App().MainForm = &main; }
-    ~MainScope() { App().MainForm = nullptr; }
-};
-} // namespace
 
 class TestMainWindow : public QObject {
     Q_OBJECT

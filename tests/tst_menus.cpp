@@ -21,6 +21,7 @@
 #include "platform/StringTable.h"
 #include "posi/frmPosi.h"
 #include "prog/frmProgNo.h"
+#include "support/MainScope.h"
 #include "support/SimCommands.h"
 #include "support/SimController.h"
 #include "support/SimOnline.h"
@@ -41,11 +42,6 @@
 using namespace Platform;
 
 namespace {
-struct MainScope {
-    frmMain main;
-    MainScope() { App().MainForm = &main; }
-    ~MainScope() { App().MainForm = nullptr; }
-};
 
 // A child window that records which of its procedures were called by name.
 class FakeChild : public QWidget {
@@ -430,57 +426,59 @@ void TestMenus::alarmReset()
     QVERIFY(!App().BusyFlag);
 }
 
+namespace {
+// The main window online, over the simulated controller's command model.
+struct TaskRig {
+    TestEnv::Scope env;
+    SimController sim;
+    SimCmdModel model;
+    MainScope s;
+    TaskRig()
+    {
+        Module3Tusin::ResetCommandState();
+        sim.attach(1);
+        InstallCommandSim(sim, model);
+        Module3Tusin::StartLink();
+        App().OfflineFlag = false;
+    }
+};
+} // namespace
+
 void TestMenus::progTaskReadsStepCountsOnce()
 {
-    TestEnv::Scope env;
-    Module3Tusin::ResetCommandState();
-    SimController sim;
-    QVERIFY(sim.ok());
-    sim.attach(1);
-    SimCmdModel model;
-    model.stepSu[100] = 10;
-    InstallCommandSim(sim, model);
-    MainScope s;
-    Module3Tusin::StartLink();
-    App().OfflineFlag = false;
+    TaskRig r;
+    QVERIFY(r.sim.ok());
+    r.model.stepSu[100] = 10;
     int shown = 0;
     auto countTask = [&](QDialog &d) { shown += qobject_cast<frmProgTask *>(&d) != nullptr; d.reject(); return 0; };
     Dialogs::PushModalHandler(countTask);
-    s.main.mnuContProgTask->setEnabled(true);
-    s.main.mnuContProgTask->trigger();
-    QCOMPARE(sim.framesOf("0RR").size(), 100);
+    r.s.main.mnuContProgTask->setEnabled(true);
+    r.s.main.mnuContProgTask->trigger();
+    QCOMPARE(r.sim.framesOf("0RR").size(), 100);
     QVERIFY(Module3Tusin::Commands().ProgStepSuKnown);
     QCOMPARE(Module3Tusin::Commands().ProgStepSu[100], 10);
     QCOMPARE(shown, 1);
-    QVERIFY(s.main.ProgressBar1->isHidden());
+    QVERIFY(r.s.main.ProgressBar1->isHidden());
 
-    sim.clearFrames();
+    r.sim.clearFrames();
     Dialogs::PushModalHandler(countTask);
-    s.main.ToolButton(12)->setEnabled(true);
-    s.main.ToolButton(12)->trigger();
-    QCOMPARE(sim.framesOf("0RR").size(), 0);
+    r.s.main.ToolButton(12)->setEnabled(true);
+    r.s.main.ToolButton(12)->trigger();
+    QCOMPARE(r.sim.framesOf("0RR").size(), 0);
     QCOMPARE(shown, 2);
     QVERIFY(!App().BusyFlag);
 }
 
 void TestMenus::progTaskHidesProgressOnFailedRead()
 {
-    TestEnv::Scope env;
-    Module3Tusin::ResetCommandState();
-    SimController sim;
-    QVERIFY(sim.ok());
-    sim.attach(1);
-    SimCmdModel model;
-    InstallCommandSim(sim, model);
-    sim.addFault("0RR", {SimFault::ErrorReply, 0, "0%%104"}, -1);
-    MainScope s;
-    Module3Tusin::StartLink();
-    App().OfflineFlag = false;
+    TaskRig r;
+    QVERIFY(r.sim.ok());
+    r.sim.addFault("0RR", {SimFault::ErrorReply, 0, "0%%104"}, -1);
     int shown = 0;
     Dialogs::PushModalHandler([&](QDialog &d) { ++shown; d.reject(); return 0; });
-    MainCommands::ShowProgTask(s.main);
+    MainCommands::ShowProgTask(r.s.main);
     QCOMPARE(shown, 0);
-    QVERIFY(s.main.ProgressBar1->isHidden());
+    QVERIFY(r.s.main.ProgressBar1->isHidden());
     QVERIFY(!Module3Tusin::Commands().ProgStepSuKnown);
     QVERIFY(!App().BusyFlag);
 }
@@ -489,26 +487,18 @@ void TestMenus::progTaskCancelledReadShowsNothing()
 {
     // The cancel button pressed during the step-count read: no task window,
     // and the cancel does not linger for the next transfer.
-    TestEnv::Scope env;
-    Module3Tusin::ResetCommandState();
-    SimController sim;
-    QVERIFY(sim.ok());
-    sim.attach(1);
-    SimCmdModel model;
-    model.onFrame = [](const QByteArray &f) {
+    TaskRig r;
+    QVERIFY(r.sim.ok());
+    r.model.onFrame = [](const QByteArray &f) {
         if (f == "0RR05")
             App().ComCancelFlag = true;
     };
-    InstallCommandSim(sim, model);
-    MainScope s;
-    Module3Tusin::StartLink();
-    App().OfflineFlag = false;
     int shown = 0;
     Dialogs::PushModalHandler([&](QDialog &d) { ++shown; d.reject(); return 0; });
-    MainCommands::ShowProgTask(s.main);
+    MainCommands::ShowProgTask(r.s.main);
     QCOMPARE(shown, 0);
     QVERIFY(!App().ComCancelFlag);
-    QVERIFY(s.main.ProgressBar1->isHidden());
+    QVERIFY(r.s.main.ProgressBar1->isHidden());
     QVERIFY(!App().BusyFlag);
 }
 

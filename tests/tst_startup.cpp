@@ -17,6 +17,7 @@
 #include "platform/StringTable.h"
 #include "posi/frmPosi.h"
 #include "support/Choices.h"
+#include "support/MainScope.h"
 #include "support/SimOnline.h"
 #include "support/SimParaBlocks.h"
 #include "support/TestEnv.h"
@@ -205,8 +206,8 @@ void TestStartup::offlineQuestions()
 void TestStartup::newProgramTimerOfTheMainWindow()
 {
     Start s;
-    frmMain main;
-    App().MainForm = &main;
+    MainScope window;
+    frmMain &main = window.main;
     Choices::Queue({1, 1, 0});
     Choices::QueueActuatorWindow();
     Module1::CtConnectAtStart();
@@ -217,7 +218,6 @@ void TestStartup::newProgramTimerOfTheMainWindow()
     QVERIFY(main.PosiForm()->SSTabCommand->isEnabled());
     QVERIFY(main.cmdReset->isEnabled());
     main.TimerTest->stop();
-    App().MainForm = nullptr;
 }
 
 // With the main window the offline road goes through the position window's
@@ -256,8 +256,8 @@ void TestStartup::actuatorSettingOfThePositionWindow()
     Start s;
     if (!stroke1.isEmpty())
         Platform::SaveSetting(QStringLiteral("DevStroke1"), stroke1);
-    frmMain main;
-    App().MainForm = &main;
+    MainScope window;
+    frmMain &main = window.main;
     for (int k : answers) {
         if (k >= 100)
             Choices::QueueActuatorWindow(k == 101);
@@ -265,7 +265,6 @@ void TestStartup::actuatorSettingOfThePositionWindow()
             Choices::Queue({k});
     }
     Module1::CtConnectAtStart();
-    App().MainForm = nullptr;
     QCOMPARE(Choices::Asked(), asked(askedIds));
     QCOMPARE(Platform::Dialogs::ShownTexts(), messages);
     QVERIFY(App().OfflineFlag);
