@@ -1,13 +1,16 @@
 // Re-validation of the position grid and the take-over into the tables.
 #include "app/AppState.h"
+#include "app/frmMain.h"
 #include "paradata/ParadataState.h"
 #include "platform/Dialogs.h"
+#include "platform/Settings.h"
 #include "app/frmSelection.h"
 #include "posi/PosiChangeDev.h"
 #include "posi/PosiCheck.h"
 #include "posi/PosiGrid.h"
 #include "posi/PosiTables.h"
 #include "posi/frmSyogoKekka.h"
+#include "support/Choices.h"
 #include "support/TestEnv.h"
 
 #include <QPushButton>
@@ -245,6 +248,20 @@ private slots:
         QCOMPARE(App().OfflineFlag, offline);
         // The whole grid was checked and taken over.
         QCOMPARE(Posi().PosiData[2][Speed(0)].val(), result == 0 ? 123.0 : 30.0);
+    }
+
+    // The main window's actuator change re-checks the same way: the whole
+    // grid, whatever range an earlier operation left.
+    void mainWindowActuatorChangeChecksTheWholeGrid()
+    {
+        makeGrid(1, 3, false, false);
+        PosiGrid::Grid().SetText(3, 1, QStringLiteral("123"));
+        App().PosiNoStart = App().PosiNoEnd = 500;
+        Choices::Queue({0});
+        Choices::QueueActuatorWindow();
+        frmMain::Change_Device();
+        QVERIFY(!Platform::GetSetting(QStringLiteral("DevSize1")).isNull());
+        QCOMPARE(Posi().PosiData[2][Speed(0)].val(), 123.0);
     }
 
     void resultWindowMarksFlaggedFields()

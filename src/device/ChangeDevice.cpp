@@ -2,7 +2,6 @@
 // (with their standard parameters) or a parameter file, and the setting, the
 // settings store and the position window follow.
 #include "app/AppState.h"
-#include "app/Options.h"
 #include "app/frmMain.h"
 #include "app/frmSelection.h"
 #include "device/frmDevice2.h"
@@ -10,8 +9,8 @@
 #include "paradata/DevSetting.h"
 #include "paradata/ParaFile.h"
 #include "paradata/UnitTexts.h"
-#include "platform/Dialogs.h"
 #include "platform/StringTable.h"
+#include "posi/PosiChangeDev.h"
 #include "posi/PosiGrid.h"
 #include "posi/PosiWindow.h"
 
@@ -65,20 +64,7 @@ void frmMain::Change_Device()
         PosiGrid::SizeInit_PosFlexGridAtPosMode2();
     Module1::DispPulseMmRate();
 
-    const Options::UnitHooks &hooks = Options::Hooks();
-    const int r = hooks.PosiDataCheck3 ? hooks.PosiDataCheck3() : static_cast<int>(Options::Recheck::Empty);
-    const auto call = [](const std::function<void()> &f) {
-        if (f)
-            f();
-    };
-    if (r == static_cast<int>(Options::Recheck::Valid)) {
-        call(app.DispMmUnit ? hooks.PosiPulseToMm : hooks.PosiMmToPulse);
-        Module1::DispDeviceName();
-        Module1::DispPulseMmRate();
-        call(app.PrgModeFlag ? hooks.QzDataHyoji_3Prg : hooks.QzDataHyoji_3);
-    } else if (r == static_cast<int>(Options::Recheck::OutOfRange)) {
-        Platform::Dialogs::MsgBox(ResText(1526), Platform::MsgButtons::Ok, Platform::MsgIcon::None, ResText(471));
-    }
+    PosiChangeDev::RecheckPositions();
 
     // The setting now is the PC's own: the link to the controller's is cut.
     if (!app.OfflineFlag) {

@@ -23,6 +23,27 @@ std::function<int()> g_show;
 
 void SetShowDeviceSetting(std::function<int()> show) { g_show = std::move(show); }
 
+void RecheckPositions()
+{
+    AppState &app = App();
+    // Every position the grid holds, not the range of an earlier operation:
+    // rows left out would keep values converted for the old actuators.
+    app.PosiNoStart = app.DispNoStart;
+    app.PosiNoEnd = app.DispNoEnd;
+    const int rc = PosiCheck::PosiDataCheck3();
+    if (rc == 0) {
+        if (app.DispMmUnit)
+            PosiDevice::PosiPulseToMm();
+        else
+            PosiDevice::PosiMmToPulse();
+        Module1::DispDeviceName();
+        Module1::DispPulseMmRate();
+        PosiGrid::QzDataHyoji();
+    } else if (rc == 1) {
+        Platform::Dialogs::MsgBox(ResText(1526), Platform::MsgButtons::Ok, Platform::MsgIcon::None, ResText(471));
+    }
+}
+
 int ChangeDev()
 {
     AppState &app = App();
@@ -54,21 +75,7 @@ int ChangeDev()
     PosiGrid::DispAxisData2();
     Module1::DispPulseMmRate();
 
-    // Every position the grid holds is checked and converted again.
-    app.PosiNoStart = app.DispNoStart;
-    app.PosiNoEnd = app.DispNoEnd;
-    const int rc = PosiCheck::PosiDataCheck3();
-    if (rc == 0) {
-        if (app.DispMmUnit)
-            PosiDevice::PosiPulseToMm();
-        else
-            PosiDevice::PosiMmToPulse();
-        Module1::DispDeviceName();
-        Module1::DispPulseMmRate();
-        PosiGrid::QzDataHyoji();
-    } else if (rc == 1) {
-        Platform::Dialogs::MsgBox(ResText(1526), Platform::MsgButtons::Ok, Platform::MsgIcon::Warning);
-    }
+    RecheckPositions();
     if (!app.OfflineFlag) {
         app.OfflineFlag = true;
         Module1::OnlineImg_Hide();
