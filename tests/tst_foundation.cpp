@@ -22,6 +22,8 @@ private slots:
     void val();
     void roundHalfEven_data();
     void roundHalfEven();
+    void fixed_data();
+    void fixed();
     void itemRoundTrip();
     void itemReaderOddInput_data();
     void itemReaderOddInput();
@@ -143,6 +145,24 @@ void TestFoundation::roundHalfEven()
     QCOMPARE(r.has_value(), inRange);
     if (inRange)
         QCOMPARE(int(*r), expected);
+}
+
+void TestFoundation::fixed_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("half away up") << 0.0005 << "0.001";
+    QTest::newRow("half away down") << -1.0005 << "-1.001";
+    QTest::newRow("stored a hair below") << 100.005 << "100.005";
+    QTest::newRow("no minus zero") << -0.0004 << "0.000";
+    QTest::newRow("digit before the point") << 0.25 << "0.250";
+}
+
+void TestFoundation::fixed()
+{
+    QFETCH(double, value);
+    QFETCH(QString, expected);
+    QCOMPARE(Num::Fixed(value, 3), expected);
 }
 
 void TestFoundation::itemRoundTrip()

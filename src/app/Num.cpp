@@ -91,6 +91,14 @@ double RoundHalfAway(double v, int decimals)
     return r / p;
 }
 
+QString Fixed(double v, int decimals)
+{
+    double r = RoundHalfAway(v, decimals);
+    if (r == 0)
+        r = 0;   // -0 shows as 0
+    return QString::number(r, 'f', decimals);
+}
+
 bool IsNumeric(const QString &text)
 {
     bool ok = false;

@@ -24,6 +24,10 @@ std::optional<int32_t> CLng(double v);
 // Rounded to the given number of decimals, halves away from zero.
 double RoundHalfAway(double v, int decimals);
 
+// A number through a fixed format such as "#0.000": the given decimals,
+// halves away from zero, at least one digit before the point, no "-0".
+QString Fixed(double v, int decimals);
+
 // Whole-number value of a text: Val then CInt. Nothing when out of range.
 inline std::optional<int16_t> IntOf(const QString &text) { return CInt(Val(text)); }
 inline std::optional<int32_t> LongOf(const QString &text) { return CLng(Val(text)); }

@@ -13,16 +13,6 @@ namespace {
 std::function<void(const DeviceNameTexts &)> g_deviceView;
 std::function<void(const RateTexts &)> g_rateView;
 
-// "#0.000": three decimals, halves away from zero, at least one digit
-// before the point, no "-0.000".
-QString formatMm3(double v)
-{
-    double r = Num::RoundHalfAway(v, 3);
-    if (r == 0)
-        r = 0;
-    return QString::number(r, 'f', 3);
-}
-
 // Single-precision value through "#0.000" and back, shown in its shortest
 // general form (2.500 as "2.5").
 QString rateNumber(float v)
@@ -52,7 +42,7 @@ int ParaPulseToMmText()
                 continue;
             }
             // Multiplication before the division, as the printout expects.
-            const QString mm = formatMm3((double(*lead) * double(*value)) / double(*pulse));
+            const QString mm = Num::Fixed((double(*lead) * double(*value)) / double(*pulse), 3);
             t[row][a] = ValueCell(PadSpace(mm, 7).value_or(mm));
         }
     }

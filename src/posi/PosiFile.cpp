@@ -92,17 +92,6 @@ struct Parsed {
 
 bool isTypeText(const QString &t) { return t == QLatin1String("OLD") || t == QLatin1String("NEW"); }
 
-PosiValue valueOf(const ItemFile::Item &it)
-{
-    if (it.quoted)
-        return PosiValue(it.text);
-    if (it.isEmpty())
-        return PosiValue();
-    if (it.isNumber())
-        return PosiValue(it.number());
-    return PosiValue(it.text);
-}
-
 // One pass over the text; withTypes = read record 4.
 int parse(const QString &text, bool withTypes, Parsed &out, bool &typesMissing)
 {
@@ -147,7 +136,7 @@ int parse(const QString &text, bool withTypes, Parsed &out, bool &typesMissing)
         for (int f = 1; f <= kPosiFields; ++f) {
             if (!rd.readField(it))
                 return PosiFile::ReadError;   // the file ends inside a position
-            r[f] = valueOf(it);
+            r[f] = ValueCell::FromItem(it);
         }
         out.rows[n] = r;
         out.first = any ? std::min(out.first, n) : n;

@@ -1,6 +1,7 @@
 #include "posi/PosiGrid.h"
 
 #include "app/AppState.h"
+#include "app/Num.h"
 #include "app/Module1Text.h"
 #include "platform/Dialogs.h"
 #include "platform/StringTable.h"
@@ -159,7 +160,7 @@ void ResetGrid() { g_grid = std::make_unique<PosiGridModel>(); }
 
 QString MmText(double mm)
 {
-    const QString t = QString::number(mm, 'f', 3);
+    const QString t = Num::Fixed(mm, 3);
     return Module1::PadSpace(t, 8).value_or(t);
 }
 
