@@ -4,7 +4,6 @@
 #include "paradata/ParadataState.h"
 #include "platform/Dialogs.h"
 #include "platform/Settings.h"
-#include "app/frmSelection.h"
 #include "posi/PosiChangeDev.h"
 #include "posi/PosiCheck.h"
 #include "posi/PosiGrid.h"
@@ -13,8 +12,6 @@
 #include "support/Choices.h"
 #include "support/TestEnv.h"
 
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTableView>
 #include <QtTest>
 
@@ -215,35 +212,25 @@ private slots:
     void changeDev_data()
     {
         QTest::addColumn<int>("choice");      // -2 = Back in the question
-        QTest::addColumn<int>("window");      // what the actuator window returns
+        QTest::addColumn<bool>("back");       // Back in the actuator window, else Set
         QTest::addColumn<int>("result");
         QTest::addColumn<bool>("offline");
-        QTest::newRow("back in the question") << -2 << 0 << -1 << false;
-        QTest::newRow("back in the actuator window") << 0 << -2 << -2 << false;
-        QTest::newRow("actuators chosen") << 0 << 0 << 0 << true;
+        QTest::newRow("back in the question") << -2 << false << -1 << false;
+        QTest::newRow("back in the actuator window") << 0 << true << -2 << false;
+        QTest::newRow("actuators chosen") << 0 << false << 0 << true;
     }
     void changeDev()
     {
-        QFETCH(int, choice); QFETCH(int, window); QFETCH(int, result); QFETCH(bool, offline);
+        QFETCH(int, choice); QFETCH(bool, back); QFETCH(int, result); QFETCH(bool, offline);
         makeGrid(1, 3, false, false);
         PosiGrid::Grid().SetText(3, 1, QStringLiteral("123"));
         App().OfflineFlag = false;
         App().PosiNoStart = App().PosiNoEnd = 500;   // a range of an earlier operation
         Paradata().ParaSet.ParaSpAxis = 0xF;          // the parameters keep every axis in use
-        Platform::Dialogs::PushModalHandler([choice](QDialog &d) {
-            auto &sel = static_cast<frmSelection &>(d);
-            if (choice == -2)
-                sel.cmdBack->click();
-            else {
-                sel.optSelectKomoku[static_cast<size_t>(choice)]->setChecked(true);
-                sel.cmdSelectOk->click();
-            }
-            return sel.result();
-        });
+        Choices::Queue({choice});
         int shown = 0;
-        PosiChangeDev::SetShowDeviceSetting([&shown, window] { ++shown; return window; });
+        Choices::QueueActuatorWindow(back, &shown);
         QCOMPARE(PosiChangeDev::ChangeDev(), result);
-        PosiChangeDev::SetShowDeviceSetting({});
         QCOMPARE(shown, choice == 0 ? 1 : 0);
         QCOMPARE(App().OfflineFlag, offline);
         // The whole grid was checked and taken over.

@@ -16,13 +16,6 @@
 using Platform::ResText;
 
 namespace PosiChangeDev {
-namespace {
-std::function<int()> g_show;
-
-} // namespace
-
-void SetShowDeviceSetting(std::function<int()> show) { g_show = std::move(show); }
-
 void RecheckPositions()
 {
     AppState &app = App();
@@ -49,17 +42,14 @@ int ChangeDev()
     AppState &app = App();
     for (;;) {
         const int choice = Module1::SetSelectionDlg(ResText(471), ResText(41), ResText(42), ResText(43), 1, 1, 0);
-        if (choice == -2)
-            return -1;
         if (choice != 0 && choice != 1)
-            return -1;   // the question was closed without a choice
+            return -1;   // Back, or the question closed without a choice
         if (choice == 0) {
             DevFlags().DevWinNoBack = false;
-            const int shown = g_show ? g_show() : Module1::ShowDeviceSetting();
-            if (shown == -2)
+            if (Module1::ShowDeviceSetting() == -2)
                 return -2;
             app.CtAxisSu = app.AxisSu;
-        } else if (choice == 1) {
+        } else {
             // The file routine retries the read itself and reports a
             // failure (message 681); a failure or a cancel asks again.
             if (Module1::ReadParaFileForDevice() != 0)
@@ -76,10 +66,8 @@ int ChangeDev()
     Module1::DispPulseMmRate();
 
     RecheckPositions();
-    if (!app.OfflineFlag) {
-        app.OfflineFlag = true;
-        Module1::OnlineImg_Hide();
-    }
+    if (!app.OfflineFlag)
+        Module1::SetOfflineMode();
     return 0;
 }
 

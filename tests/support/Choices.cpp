@@ -32,12 +32,14 @@ void Queue(std::initializer_list<int> answers)
         });
 }
 
-void QueueActuatorWindow(bool back)
+void QueueActuatorWindow(bool back, int *shown)
 {
-    Platform::Dialogs::PushModalHandler([back](QDialog &d) {
+    Platform::Dialogs::PushModalHandler([back, shown](QDialog &d) {
         auto *w = qobject_cast<frmDevice2 *>(&d);
         if (!w)
             return 0;
+        if (shown)
+            ++*shown;
         w->show();
         if (back)
             w->cmdDeviceBack_Click();

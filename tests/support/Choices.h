@@ -11,8 +11,8 @@ const QStringList &Asked();
 void Clear();
 
 // The actuator window (frmDevice2) answered with its Set button, or with
-// Back when back is true.
-void QueueActuatorWindow(bool back = false);
+// Back when back is true; shown, when given, counts the windows answered.
+void QueueActuatorWindow(bool back = false, int *shown = nullptr);
 
 // An offline start in positioner mode that keeps the actuators offered:
 // Offline, Positioner Mode, the standard parameters, Set.
