@@ -1,5 +1,7 @@
 #include "posi/PosiGridModel.h"
 
+#include "app/BgrColor.h"
+
 #include <QApplication>
 #include <QColor>
 #include <QFont>
@@ -153,9 +155,7 @@ static QColor toQColor(quint32 bgr)
 {
     if (bgr == PosiGridModel::kWindowColor)
         return QApplication::palette().color(QPalette::Base);
-    if (bgr == PosiGridModel::kButtonFaceColor)
-        return QApplication::palette().color(QPalette::Button);
-    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF), static_cast<int>((bgr >> 16) & 0xFF));
+    return Bgr::ToQColor(bgr);
 }
 
 QVariant PosiGridModel::data(const QModelIndex &index, int role) const

@@ -12,9 +12,8 @@ class PosiGridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     static constexpr int kCols = 29;
-    // System colours in the &HBBGGRR notation of the grid.
+    // The window's own background colour, in the &HBBGGRR notation of the grid.
     static constexpr quint32 kWindowColor = 0x80000005u;
-    static constexpr quint32 kButtonFaceColor = 0x8000000Fu;
 
     explicit PosiGridModel(QObject *parent = nullptr);
 

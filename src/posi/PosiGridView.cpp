@@ -1,20 +1,17 @@
 #include "posi/PosiGridView.h"
 
+#include "app/Twips.h"
 #include "posi/PosiGridModel.h"
 
 #include <QHeaderView>
 #include <QResizeEvent>
-
-namespace {
-constexpr int kTwipsPerPixel = 15;
-}
 
 PosiGridView::PosiGridView(PosiGridModel *model, QWidget *parent) : QTableView(parent), m_model(model)
 {
     setModel(model);
     horizontalHeader()->hide();
     verticalHeader()->hide();
-    verticalHeader()->setDefaultSectionSize(250 / kTwipsPerPixel);
+    verticalHeader()->setDefaultSectionSize(Twips::ToPx(250));
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     connect(model, &PosiGridModel::shapeChanged, this, &PosiGridView::applyShape);
     connect(model, &QAbstractItemModel::modelReset, this, &PosiGridView::applyShape);
@@ -38,11 +35,11 @@ void PosiGridView::applyShape()
         const int w = m_model->ColWidth(c);
         setColumnHidden(c, w == 0);
         if (w > 0)
-            setColumnWidth(c, w / kTwipsPerPixel);
+            setColumnWidth(c, Twips::ToPx(w));
     }
     // Only the title rows differ from the default height.
     for (int r = 0; r < std::min(2, m_model->Rows()); ++r)
-        setRowHeight(r, m_model->RowHeight(r) / kTwipsPerPixel);
+        setRowHeight(r, Twips::ToPx(m_model->RowHeight(r)));
     clearSpans();
     for (const auto &[c, n] : m_model->Row0Spans())
         setSpan(0, c, 1, n);
@@ -51,5 +48,5 @@ void PosiGridView::applyShape()
 void PosiGridView::resizeEvent(QResizeEvent *e)
 {
     QTableView::resizeEvent(e);
-    m_model->SetGridWidth(viewport()->width() * kTwipsPerPixel);
+    m_model->SetGridWidth(Twips::FromPx(viewport()->width()));
 }

@@ -1,6 +1,7 @@
 #include "posi/frmSyogoKekka.h"
 
 #include "app/AppState.h"
+#include "app/BgrColor.h"
 #include "platform/StringTable.h"
 #include "posi/PosiTables.h"
 
@@ -32,7 +33,7 @@ void Fill(QStandardItemModel &m)
         m.setItem(0, 25 + k, new QStandardItem(ResText(224)));
         m.setItem(1, 25 + k, new QStandardItem(ResText(231 + k)));
     }
-    const QColor flagColor(kFlagColor & 0xFF, (kFlagColor >> 8) & 0xFF, (kFlagColor >> 16) & 0xFF);
+    const QColor flagColor = Bgr::ToQColor(kFlagColor);
     for (int n = std::max(app.PosiNoStart, 0); n <= std::min(app.PosiNoEnd, kPosiMax); ++n) {
         const PosiFlagRow &f = p.PosiErrFlag[static_cast<size_t>(n)];
         if (!f[28])
