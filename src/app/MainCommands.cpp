@@ -16,6 +16,7 @@
 #include "link/CommandEnabling.h"
 #include "link/CommandState.h"
 #include "link/Engine.h"
+#include "link/GoOnline.h"
 #include "link/Versions.h"
 #include "link/Indicators.h"
 #include "link/Queues.h"
@@ -108,16 +109,6 @@ int ChildOffsetTwips(int n)
     return n * 350;
 }
 
-bool GoOnlineOnDemand(frmMain &main)
-{
-    if (!App().OfflineFlag)
-        return true;
-    if (main.fChangeToOnline() != 0)
-        return false;
-    App().OfflineFlag = false;
-    return true;
-}
-
 void DispatchToActiveChild(const char *posiProc, const char *progProc)
 {
     QWidget *child = Forms::ActiveChild();
@@ -182,7 +173,7 @@ void ShowProgTask(frmMain &main)
     a.BusyFlag = true;
     Module1::AllForm_CMDBTN_Muko();
     bool show = false;
-    if (Pending::ReadCommandList() == 0 && GoOnlineOnDemand(main)) {
+    if (Pending::ReadCommandList() == 0 && Online::GoOnlineOnDemand()) {
         bool read = true;
         if (!Module3Tusin::Commands().ProgStepSuKnown) {
             main.Disp_ProgressBar();
@@ -222,7 +213,7 @@ void Monitor(frmMain &main)
     AppState &a = App();
     a.BusyFlag = true;
     Module1::AllForm_CMDBTN_Muko();
-    if (GoOnlineOnDemand(main)) {
+    if (Online::GoOnlineOnDemand()) {
         if (Sending()) {
             RaiseOwnWindow(main);
         } else {

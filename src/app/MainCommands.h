@@ -31,10 +31,6 @@ bool Sending();
 // number of loaded windows (the new one included).
 int ChildOffsetTwips(int loadedWindows);
 
-// Going online on demand: true when the application is online (OfflineFlag
-// cleared), false when the command must end.
-bool GoOnlineOnDemand(frmMain &main);
-
 // Calls the procedure `proc` of the active child window, by name; nothing
 // when there is no active child window or it has no such procedure. The
 // child's name decides which of the two procedures is called: posiProc for

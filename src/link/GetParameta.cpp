@@ -69,14 +69,10 @@ bool takeCtDevices()
 
 void readWithDialogue(frmParameta2 *window)
 {
-    AppState &a = App();
     if (!offerSave(window))
         return;
-    if (a.OfflineFlag) {
-        if (fChangeToOnline() != 0)
-            return;
-        a.OfflineFlag = false;
-    }
+    if (!GoOnlineOnDemand())
+        return;
     if (Module3Tusin::ReadAxisConfigFromCt() != 0) {
         MsgBox(ResText(359));
         return;

@@ -261,6 +261,17 @@ int fChangeToOnline()
     return 0;
 }
 
+bool GoOnlineOnDemand()
+{
+    AppState &a = App();
+    if (!a.OfflineFlag)
+        return true;
+    if (fChangeToOnline() != 0)
+        return false;
+    a.OfflineFlag = false;
+    return true;
+}
+
 // ---------------------------------------------------------------- host
 
 namespace Host {

@@ -21,6 +21,11 @@ namespace Online {
 // when the port would not open: then nothing has changed).
 int fChangeToOnline();
 
+// Going online when a command needs the controller: true when the
+// application is online (OfflineFlag cleared), false when the command must
+// end.
+bool GoOnlineOnDemand();
+
 // What going online does to the windows: the main window's menus, mode
 // label, progress display and command sets, and the position window. Each
 // does nothing when its window is not there, so the logic runs without

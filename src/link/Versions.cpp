@@ -136,13 +136,7 @@ void VersionCommand()
 {
     AppState &a = App();
     Host::AllForm_CMDBTN_Muko();
-    bool online = true;
-    if (a.OfflineFlag) {
-        online = fChangeToOnline() == 0;
-        if (online)
-            a.OfflineFlag = false;
-    }
-    if (online) {
+    if (GoOnlineOnDemand()) {
         if (GetVersionNo2() == 1) {
             a.OfflineFlag = true;
         } else {

@@ -113,9 +113,8 @@ void PosidataGetfromCtProc()
     }
     if (MsgBox(ResText(370), MsgButtons::OkCancel, MsgIcon::Question) != MsgAnswer::Ok)
         return;
-    if (app.OfflineFlag && Online::fChangeToOnline() != 0)
+    if (!Online::GoOnlineOnDemand())
         return;
-    app.OfflineFlag = false;
     app.ComCancelFlag = false;
 
     switch (Module3Tusin::CompareCtAxisAndDevice()) {
@@ -294,9 +293,8 @@ void PosidataLoadtoCtProc()
         return;
     if (MsgBox(ResText(375), MsgButtons::OkCancel, MsgIcon::Question) != MsgAnswer::Ok)
         return;
-    if (app.OfflineFlag && Online::fChangeToOnline() != 0)
+    if (!Online::GoOnlineOnDemand())
         return;
-    app.OfflineFlag = false;
     app.ComCancelFlag = false;
     Platform::DoEvents();
     switch (Module3Tusin::CheckCtAxisStop()) {
