@@ -117,9 +117,7 @@ PosiValues readPosition(int row, Reader &rd)
         }
         // Checks, in field order.
         if (!prg) {
-            const int limit = (PosiDevice::DevSpeed(a) == QLatin1String("D") && PosiDevice::DevSize(a) == QLatin1String(" 42"))
-                                  ? 400
-                                  : PosiDevice::MaxSpeed(a);
+            const int limit = PosiDevice::IsSize42SpeedD(a) ? 400 : PosiDevice::MaxSpeed(a);
             rd.check(PosiField::Speed(a), x.speed > 0 && x.speed <= limit);
             rd.check(PosiField::Acc(a), x.acc >= 1 && x.acc <= 200);
             rd.check(PosiField::Method(a), x.method >= 0 && x.method <= 3);

@@ -16,6 +16,7 @@ int DevLead(int axis) { return dev().DevLead[ix(axis)]; }
 int32_t DevPPR(int axis) { return dev().DevPPR[ix(axis)]; }
 bool DevNewType(int axis) { return dev().DevNewType[ix(axis)]; }
 int MaxSpeed(int axis) { return Paradata().MaxSpeed[ix(axis)]; }
+bool IsSize42SpeedD(int axis) { return DevSpeed(axis) == QLatin1String("D") && DevSize(axis) == QLatin1String(" 42"); }
 double MaxMm(int axis) { return Paradata().MaxMm[ix(axis)]; }
 
 std::optional<double> PulseToMm(int axis, double pulses)

@@ -13,6 +13,9 @@ int DevLead(int axis);
 int32_t DevPPR(int axis);
 bool DevNewType(int axis);
 int MaxSpeed(int axis);
+// The size-42 actuator of speed D, which the position rules treat apart
+// (its own speed limit and default acceleration).
+bool IsSize42SpeedD(int axis);
 double MaxMm(int axis);
 
 // Pulses of an axis as millimetres (not rounded) and back (whole pulses,

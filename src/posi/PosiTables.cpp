@@ -34,7 +34,7 @@ namespace Module1 {
 
 int DefaultPosiAcc(int axis)
 {
-    return (PosiDevice::DevSpeed(axis) == QLatin1String("D") && PosiDevice::DevSize(axis) == QLatin1String(" 42")) ? 20 : 10;
+    return PosiDevice::IsSize42SpeedD(axis) ? 20 : 10;
 }
 
 PosiRecord DefaultPosiRecord()
