@@ -3,6 +3,7 @@
 #include "app/AppState.h"
 #include "app/Forms.h"
 #include "app/frmMain.h"
+#include "app/frmSelection.h"
 #include "link/AxisConfig.h"
 #include "link/CommandEnabling.h"
 #include "link/GoOnline.h"
@@ -121,7 +122,7 @@ void PosidataGetfromCtProc()
     case -1:
         return;
     case 1: {
-        const int choice = PosiWindow::SetSelectionDlg(ResText(471), ResText(371), ResText(372), ResText(373));
+        const int choice = Module1::SetSelectionDlg(ResText(471), ResText(371), ResText(372), ResText(373), 0, 0, 0);
         if (choice < 0)
             return;
         if (choice == 0) {
@@ -129,10 +130,8 @@ void PosidataGetfromCtProc()
             if (Module3Tusin::ReadAxisConfigFromCt() != 0)
                 return;
             if (Module3Tusin::ReadDeviceFromCt() != 0 || (Module1::CheckDeviceKind(), Module1::LetCtDeviceToPcDevice() != 0)) {
-                app.OfflineFlag = true;
-                Module1::OnlineImg_Hide();
-                if (frmMain *main = app.MainForm)
-                    main->ChangeMenuDisp(app.PrgModeFlag);
+                Module1::SetOfflineMode();
+                PosiWindow::ChangeMenuDisp();
                 return;
             }
             PosiWindow::AxisSettingChanged();

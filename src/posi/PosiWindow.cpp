@@ -3,7 +3,6 @@
 #include "app/AppState.h"
 #include "app/Forms.h"
 #include "app/frmMain.h"
-#include "app/frmSelection.h"
 #include "paradata/Module2Calc.h"
 #include "paradata/UnitTexts.h"
 #include "posi/PosiGrid.h"
@@ -43,10 +42,6 @@ void PosiDataSaveAs()
         QMetaObject::invokeMethod(w, "PosiDataSaveAs", Qt::DirectConnection);
 }
 
-int SetSelectionDlg(const QString &caption, const QString &explanation, const QString &option1, const QString &option2)
-{
-    return Module1::SetSelectionDlg(caption, explanation, option1, option2, 0, 0, 0);
-}
 
 void AxisSettingChanged()
 {

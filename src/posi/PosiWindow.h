@@ -1,6 +1,6 @@
 #pragma once
 // What the position logic asks of the windows: the position window's
-// caption and save-as, the choice dialog.
+// caption and save-as, the main window's menus, the actuator texts.
 // Each call finds its window by name and does nothing when it is not open,
 // so the logic runs without any window in tests.
 #include <QString>
@@ -14,9 +14,6 @@ QString Caption();
 void ChangeMenuDisp();
 // The position window's save-as command.
 void PosiDataSaveAs();
-// Two-way choice: 0 = first option, 1 = second, negative = Cancel / Back.
-int SetSelectionDlg(const QString &caption, const QString &explanation, const QString &option1,
-                    const QString &option2);
 // The actuator setting changed: names, rates, limits and axis colours.
 void AxisSettingChanged();
 
