@@ -2,7 +2,6 @@
 
 #include "app/AppState.h"
 #include "app/Forms.h"
-#include "app/frmMain.h"
 #include "app/frmSelection.h"
 #include "link/AxisConfig.h"
 #include "link/CommandEnabling.h"
