@@ -307,6 +307,65 @@ void DeviceWindowBase::updatePgBox(int a, bool checkVertical)
     chkDevPgUse[a]->setChecked(box->ticked);
 }
 
+void DeviceWindowBase::LoadAxes(bool textsBeforeEnable)
+{
+    const AppState &app = App();
+    comboAxisSelect->clear();
+    for (int k = 0; k < 4; ++k)
+        comboAxisSelect->addItem(Platform::ResText(220 + k), k);
+    SetHeightTwips(app.DispMmUnit ? kTallTwips : kShortTwips);
+
+    const auto &d = Paradata().DevSetting;
+    for (int a = 0; a < 4; ++a) {
+        const bool used = !app.AxisNotUsed[a];
+        if (!textsBeforeEnable)
+            SetAxisEnable(a, used);
+        if (used) {
+            comboDeviceSize[a]->setEditText(d.DevSize[a]);
+            comboDeviceSpeed[a]->setEditText(d.DevSpeed[a]);
+            comboDeviceStroke[a]->setEditText(QString::number(d.DevStroke[a]));
+        }
+        if (textsBeforeEnable)
+            SetAxisEnable(a, used);
+    }
+    for (int a = 0; a < 4; ++a) {
+        chkDevPgUse[a]->setEnabled(true);
+        chkDevPgUse[a]->setVisible(true);
+    }
+    SelectAxisCount(std::clamp(app.AxisSu, 1, 4) - 1);
+    SetActuatorCombos();
+}
+
+bool DeviceWindowBase::TakeChoice(const std::array<bool, 4> &skip)
+{
+    std::array<int16_t, 4> strokes{};
+    for (int a = 0; a < 4; ++a) {
+        if (skip[a])
+            continue;
+        const auto stroke = strokeOf(comboDeviceStroke[a]);
+        if (!stroke) {
+            refuseChoice();
+            return false;
+        }
+        strokes[a] = *stroke;
+    }
+    auto &s = Paradata();
+    auto &c = s.DevSettei;
+    for (int a = 0; a < 4; ++a)
+        s.StdPrmSeries[a] = QStringLiteral("QZ");
+    for (int a = 0; a < 4; ++a) {
+        if (skip[a])
+            continue;
+        c.DevSetteiSize[a] = comboDeviceSize[a]->currentText();
+        c.DevSetteiSpeed[a] = comboDeviceSpeed[a]->currentText();
+        c.DevSetteiStroke[a] = strokes[a];
+        c.NewTypeFlag[a] = true;
+        c.DevSetteiVertical[a] = true;
+        c.DevSetteiWithPG[a] = chkDevPgUse[a]->isChecked();
+    }
+    return true;
+}
+
 // LostFocus of the size and speed lists.
 bool DeviceWindowBase::eventFilter(QObject *watched, QEvent *e)
 {
@@ -341,40 +400,20 @@ frmDevice2::frmDevice2(QWidget *parent) : DeviceWindowBase(Variant::Offline, par
 
 void frmDevice2::Form_Load()
 {
-    const AppState &app = App();
     if (QWidget *child = Forms::ActiveChild()) {
         const QPoint p = child->mapToGlobal(QPoint(0, 0));
         move(p.x() + Twips::ToPx(500), p.y() + Twips::ToPx(500));
     }
     Module1::SetCaptionFromRes(this);
-    comboAxisSelect->clear();
-    for (int k = 0; k < 4; ++k)
-        comboAxisSelect->addItem(Platform::ResText(220 + k), k);
-    SetHeightTwips(app.DispMmUnit ? kTallTwips : kShortTwips);
     DevCancelFlag = false;
     DevFlags().DevWinBack = false;
-
-    const auto &d = Paradata().DevSetting;
-    for (int a = 0; a < 4; ++a) {
-        if (app.AxisNotUsed[a])
-            continue;
-        comboDeviceSize[a]->setEditText(d.DevSize[a]);
-        comboDeviceSpeed[a]->setEditText(d.DevSpeed[a]);
-        comboDeviceStroke[a]->setEditText(QString::number(d.DevStroke[a]));
-    }
-    for (int a = 0; a < 4; ++a) {
-        SetAxisEnable(a, !app.AxisNotUsed[a]);
-        chkDevPgUse[a]->setEnabled(true);
-        chkDevPgUse[a]->setVisible(true);
-    }
     const bool startup = DevFlags().DevWinStartup;
     cmdDeviceCancel->setEnabled(!startup);
     cmdDeviceCancel->setVisible(!startup);
     const bool noBack = DevFlags().DevWinNoBack;
     cmdDeviceBack->setEnabled(!noBack);
     cmdDeviceBack->setVisible(!noBack);
-    SelectAxisCount(std::clamp(app.AxisSu, 1, 4) - 1);
-    SetActuatorCombos();
+    LoadAxes(true);
 }
 
 void frmDevice2::cmdDeviceSet_Click()
@@ -390,7 +429,7 @@ void frmDevice2::cmdDeviceSet_Click()
     std::array<bool, 4> pattern{};
     for (int a = 0; a < 4; ++a)
         pattern[a] = a >= n;
-    std::array<bool, 4> used = app.AxisNotUsed;
+    std::array<bool, 4> skip = app.AxisNotUsed;
     bool takeCount = false;
     if (pattern != app.AxisNotUsed) {
         const auto answer = Platform::Dialogs::MsgBox(
@@ -398,38 +437,14 @@ void frmDevice2::cmdDeviceSet_Click()
             Platform::MsgIcon::None, Platform::ResText(1150));
         if (answer == Platform::MsgAnswer::Yes) {
             takeCount = true;
-            used = pattern;
+            skip = pattern;
         }
     }
-    // Every value is checked before anything is taken.
-    std::array<int16_t, 4> strokes{};
-    for (int a = 0; a < 4; ++a) {
-        if (used[a])
-            continue;
-        const auto stroke = strokeOf(comboDeviceStroke[a]);
-        if (!stroke) {
-            refuseChoice();
-            return;
-        }
-        strokes[a] = *stroke;
-    }
+    if (!TakeChoice(skip))
+        return;
     if (takeCount) {
         app.AxisNotUsed = pattern;
         app.AxisSu = n;
-    }
-    auto &s = Paradata();
-    auto &c = s.DevSettei;
-    for (int a = 0; a < 4; ++a)
-        s.StdPrmSeries[a] = QStringLiteral("QZ");
-    for (int a = 0; a < 4; ++a) {
-        if (app.AxisNotUsed[a])
-            continue;
-        c.DevSetteiSize[a] = comboDeviceSize[a]->currentText();
-        c.DevSetteiSpeed[a] = comboDeviceSpeed[a]->currentText();
-        c.DevSetteiStroke[a] = strokes[a];
-        c.NewTypeFlag[a] = true;
-        c.DevSetteiVertical[a] = true;
-        c.DevSetteiWithPG[a] = chkDevPgUse[a]->isChecked() && s.StdPrmSeries[a] == QLatin1String("QZ");
     }
     m_leaving = true;
     done(QDialog::Accepted);
@@ -493,33 +508,11 @@ frmDevice3::frmDevice3(QWidget *parent) : DeviceWindowBase(Variant::Online, pare
 
 void frmDevice3::Form_Load()
 {
-    const AppState &app = App();
     if (frmMain *m = App().MainForm)
         move(m->x() + Twips::ToPx(500), m->y() + Twips::ToPx(500));
     Paradata().KeepAxisMask = true;
     Module1::SetCaptionFromRes(this);
-    comboAxisSelect->clear();
-    for (int k = 0; k < 4; ++k)
-        comboAxisSelect->addItem(Platform::ResText(220 + k), k);
-    SetHeightTwips(app.DispMmUnit ? kTallTwips : kShortTwips);
-
-    const auto &d = Paradata().DevSetting;
-    for (int a = 0; a < 4; ++a) {
-        if (app.AxisNotUsed[a]) {
-            SetAxisEnable(a, false);
-            continue;
-        }
-        SetAxisEnable(a, true);
-        comboDeviceSize[a]->setEditText(d.DevSize[a]);
-        comboDeviceSpeed[a]->setEditText(d.DevSpeed[a]);
-        comboDeviceStroke[a]->setEditText(QString::number(d.DevStroke[a]));
-    }
-    for (int a = 0; a < 4; ++a) {
-        chkDevPgUse[a]->setEnabled(true);
-        chkDevPgUse[a]->setVisible(true);
-    }
-    SelectAxisCount(std::clamp(app.AxisSu, 1, 4) - 1);
-    SetActuatorCombos();
+    LoadAxes(false);
 }
 
 void frmDevice3::cmdSyosai_Click()
@@ -534,28 +527,8 @@ void frmDevice3::cmdSyosai_Click()
 
 void frmDevice3::cmdDeviceSet_Click()
 {
-    std::array<int16_t, 4> strokes{};
-    for (int a = 0; a < 4; ++a) {
-        const auto stroke = strokeOf(comboDeviceStroke[a]);
-        if (!stroke) {
-            refuseChoice();
-            return;
-        }
-        strokes[a] = *stroke;
-    }
-    auto &s = Paradata();
-    auto &c = s.DevSettei;
-    for (int a = 0; a < 4; ++a)
-        s.StdPrmSeries[a] = QStringLiteral("QZ");
-    for (int a = 0; a < 4; ++a) {
-        c.DevSetteiSize[a] = comboDeviceSize[a]->currentText();
-        c.DevSetteiSpeed[a] = comboDeviceSpeed[a]->currentText();
-        c.DevSetteiStroke[a] = strokes[a];
-        c.NewTypeFlag[a] = true;
-        c.DevSetteiVertical[a] = true;
-        c.DevSetteiWithPG[a] = chkDevPgUse[a]->isChecked();
-    }
-    close();
+    if (TakeChoice({}))
+        close();
 }
 
 void frmDevice3::cmdDeviceCancel_Click() { close(); }

@@ -52,6 +52,17 @@ protected:
     void SelectAxisCount(int index);
     void SetHeightTwips(int twips);
 
+    // The steps both windows load with: the axis-count list, the height, the
+    // setting's actuator in each axis in use, the with-PG boxes, the count
+    // selected and the lists built. The offline window fills an axis's lists
+    // before enabling it, the online window enables first.
+    void LoadAxes(bool textsBeforeEnable);
+    // The lists' choice into the candidate setting (series "QZ" on every
+    // axis), for the axes not skipped. Every stroke is checked first: one
+    // that is not a whole number in range is refused with a message and
+    // nothing is taken (false).
+    bool TakeChoice(const std::array<bool, 4> &skip);
+
     void SetActuatorCombos();
     void SetActuatorCombosAxis(int a);
     void ActSizeChange(int a);
