@@ -14,7 +14,6 @@
 #include "platform/StringTable.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
@@ -446,47 +445,30 @@ void frmDevice2::cmdDeviceSet_Click()
         app.AxisNotUsed = pattern;
         app.AxisSu = n;
     }
-    m_leaving = true;
     done(QDialog::Accepted);
 }
 
 void frmDevice2::cmdDeviceCancel_Click()
 {
     DevCancelFlag = true;
-    m_leaving = true;
     done(QDialog::Rejected);
 }
 
 void frmDevice2::cmdDeviceBack_Click()
 {
     DevFlags().DevWinBack = true;
-    m_leaving = true;
     done(QDialog::Rejected);
 }
 
+// The close box arrives here too: QDialog turns a close of the shown window
+// into reject() and keeps the window when it is still shown afterwards.
 void frmDevice2::reject()
 {
-    if (m_leaving) {
-        QDialog::reject();
-        return;
-    }
     // At start-up the window is left only by OK or Back.
     if (DevFlags().DevWinStartup)
         return;
     // Otherwise leaving without OK takes nothing, as Cancel does.
     cmdDeviceCancel_Click();
-}
-
-void frmDevice2::closeEvent(QCloseEvent *e)
-{
-    if (!m_leaving && DevFlags().DevWinStartup) {
-        e->ignore();
-        return;
-    }
-    if (!m_leaving)
-        DevCancelFlag = true;
-    m_leaving = true;
-    QDialog::closeEvent(e);
 }
 
 // ---------------------------------------------------------------- frmDevice3
@@ -542,10 +524,8 @@ int ShowDeviceSetting()
     Paradata().KeepAxisMask = false;
     frmDevice2 dlg(App().MainForm);
     Platform::Dialogs::ExecModal(dlg);
-    if (dlg.DevCancelFlag) {
-        dlg.DevCancelFlag = false;
+    if (dlg.DevCancelFlag)
         return -1;
-    }
     if (!DevFlags().DevWinBack)
         return SetStdParameta() == 0 ? 0 : 1;
     return -2;

@@ -89,8 +89,8 @@ class frmDevice2 : public DeviceWindowBase {
     Q_OBJECT
 public:
     explicit frmDevice2(QWidget *parent = nullptr);
-    // Set by the Cancel button (and, outside start-up, by the close box)
-    // before the window closes; the caller reads and clears it.
+    // Set by the Cancel button (and, outside start-up, by Escape and the
+    // close box) before the window closes; the caller reads it.
     bool DevCancelFlag = false;
 
     QPushButton *cmdDeviceBack = nullptr;
@@ -105,12 +105,6 @@ public slots:
     void cmdDeviceBack_Click();
     // Escape and the close box.
     void reject() override;
-
-protected:
-    void closeEvent(QCloseEvent *e) override;
-
-private:
-    bool m_leaving = false;
 };
 
 class frmDevice3 : public DeviceWindowBase {
