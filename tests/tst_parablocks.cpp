@@ -225,9 +225,13 @@ private slots:
 
     void garbledReplyData()
     {
-        QVERIFY(ParaBlockDataOfReply(QStringLiteral("0RD0") + QString(32, QLatin1Char('A')) + QStringLiteral("\r\n")));
-        QVERIFY(!ParaBlockDataOfReply(QStringLiteral("0RD0") + QString(31, QLatin1Char('A')) + QStringLiteral("G\r\n")));
-        QVERIFY(!ParaBlockDataOfReply(QStringLiteral("0RD0ABC\r\n")));
+        QVERIFY(ParaBlockDataOfReply(0, QStringLiteral("0RD0") + QString(32, QLatin1Char('A')) + QStringLiteral("\r\n")));
+        QVERIFY(!ParaBlockDataOfReply(0, QStringLiteral("0RD0") + QString(31, QLatin1Char('A')) + QStringLiteral("G\r\n")));
+        QVERIFY(!ParaBlockDataOfReply(0, QStringLiteral("0RD0ABC\r\n")));
+        // The echo names the block asked for; the digits are upper case, as
+        // they are written back as read.
+        QVERIFY(!ParaBlockDataOfReply(1, QStringLiteral("0RD0") + QString(32, QLatin1Char('A')) + QStringLiteral("\r\n")));
+        QVERIFY(!ParaBlockDataOfReply(0, QStringLiteral("0RD0") + QString(32, QLatin1Char('a')) + QStringLiteral("\r\n")));
     }
 };
 

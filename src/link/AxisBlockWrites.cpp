@@ -16,40 +16,19 @@ namespace {
 BlockWriteState g_state;
 
 constexpr int kBlockTimeout = 2000;
-constexpr int kReadReplyLen = 38;
 constexpr int kWriteReplyLen = 6;
 constexpr int kStoreReplyLen = 5;
-const QString kReadBlock0 = QStringLiteral("0RD0");
-const QString kWriteBlock0 = QStringLiteral("0WD0");
 const QString kStore = QStringLiteral("0WE");
-
-// The 32 data digits of a block text.
-bool isBlockData(const QString &digits)
-{
-    return digits.size() == 32 && Module1::IsHexText(digits, true);
-}
-
-// Block 0 as read: its 32 data digits, or nothing.
-std::optional<QString> readBlock0()
-{
-    const auto r = Exchange(kReadBlock0, kReadReplyLen, kBlockTimeout);
-    if (!r || !r->startsWith(kReadBlock0))
-        return std::nullopt;
-    const QString data = r->mid(4, 32);
-    if (!isBlockData(data))
-        return std::nullopt;
-    return data;
-}
 
 int writeMask(int mask)
 {
     const QString m = Module1::HexZeroPad(mask, 2);
     if (mask < 0 || Module1::DoesNotFit(m))
         return 1;
-    const auto data = readBlock0();
+    const auto data = ReadParaBlock(0, kBlockTimeout);
     if (!data)
         return 1;
-    const QString frame = kWriteBlock0 + data->left(2) + m + data->mid(4);
+    const QString frame = ParaBlockWriteFrame(0, data->left(2) + m + data->mid(4));
     const auto w = Exchange(frame, kWriteReplyLen, kBlockTimeout);
     if (!w)
         return 1;
@@ -86,7 +65,7 @@ int WriteParametaToCt2()
         // These writes send TYPE as the set holds it.
         if (a >= 0 && (i - 2) % 3 == 1)
             text.replace(1, 2, Module1::HexZeroPad(st.ParaSet.ParaType[a], 2));
-        frames[k] = QStringLiteral("0WD") + text;
+        frames[k] = ParaBlockWriteFrame(ParaBlockOfIndex(i), text.mid(1));
     }
     st.CtDevCode = devCode;
 
@@ -122,22 +101,19 @@ int WriteAxisMaskToCt2()
 
 int ReadBlock0FromCt()
 {
-    const auto r = Exchange(kReadBlock0, kReadReplyLen, kBlockTimeout);
-    if (!r)
-        return 1;
-    const QString data = r->mid(4, 32);
     // A garbled block is not kept: it would be written back as it stands.
-    if (!r->startsWith(kReadBlock0) || !isBlockData(data))
+    const auto data = ReadParaBlock(0, kBlockTimeout);
+    if (!data)
         return 1;
-    g_state.CtBlock0Data = data;
+    g_state.CtBlock0Data = *data;
     return 0;
 }
 
 int WriteBlock0ToCt()
 {
-    if (!isBlockData(g_state.CtBlock0Data))
+    if (!IsParaBlockData(g_state.CtBlock0Data))
         return 1;
-    const QString frame = kWriteBlock0 + g_state.CtBlock0Data;
+    const QString frame = ParaBlockWriteFrame(0, g_state.CtBlock0Data);
     const auto w = Exchange(frame, kWriteReplyLen, kBlockTimeout);
     if (!w || w->left(4) != frame.left(4))
         return 1;

@@ -29,16 +29,6 @@ bool openWithRetries(int (*open)())
 
 bool openOnce() { return OpenCommPort() == 0 && TusinModeOn(1) == 0; }
 
-// One "0RD" request; the 32 data digits, nothing on any failure (a reply
-// whose digits are not hexadecimal included).
-std::optional<QString> readBlock(int block, int timeoutMs)
-{
-    const auto reply = Exchange(ParaBlockReadFrame(block), kBlockReplyLen, timeoutMs, 1);
-    if (!reply)
-        return std::nullopt;
-    return ParaBlockDataOfReply(*reply);
-}
-
 // Reply characters from..to (1-based, as the layouts count them) as a
 // hexadecimal number; data digit k is reply character k + 4.
 uint32_t replyHex(const QString &data, int from, int to) { return data.mid(from - 5, to - from + 1).toUInt(nullptr, 16); }
@@ -65,7 +55,7 @@ int ReadAxisConfigFromCt()
 {
     if (!openWithRetries(&OpenCommPort))
         return 1;
-    const auto d = readBlock(0, 2000);
+    const auto d = ReadParaBlock(0, 2000);
     if (!d)
         return 1;
     const int mask = int(replyHex(*d, 7, 8));
@@ -78,7 +68,7 @@ int ReadAxisConfigFromCt2()
 {
     if (!openWithRetries(&OpenCommPort))
         return 1;
-    const auto d = readBlock(0, 2000);
+    const auto d = ReadParaBlock(0, 2000);
     if (!d)
         return 1;
     auto &s = Paradata();
@@ -116,7 +106,7 @@ int ReadAxisConfigFromCt3()
         return 1;
     }
     std::optional<QString> d;
-    for (int attempt = 0; !(d = readBlock(0, 2000)); ++attempt) {
+    for (int attempt = 0; !(d = ReadParaBlock(0, 2000)); ++attempt) {
         if (Queues().TusinErrorFlag || attempt >= 3) {
             CloseCommPortIfFree();
             return 1;
@@ -132,7 +122,7 @@ int ReadBlock1FromCt()
 {
     if (!openOnce())
         return 1;
-    const auto d = readBlock(1, 2000);
+    const auto d = ReadParaBlock(1, 2000);
     if (!d)
         return 1;
     for (int a = 0; a < 4; ++a)
@@ -150,7 +140,7 @@ int ReadMaxPulseFromCt()
             ct.CtMaxPulse[a] = 0;
             continue;
         }
-        const auto d = readBlock(3 * a + 4, 2000);
+        const auto d = ReadParaBlock(3 * a + 4, 2000);
         if (!d) {
             TusinFlush();
             return 1;
@@ -173,7 +163,7 @@ int ReadDeviceFromCt()
             ct.CtDevSpeed[a].clear();
             continue;
         }
-        const auto d = readBlock(3 * a + 4, 1000);
+        const auto d = ReadParaBlock(3 * a + 4, 1000);
         if (!d)
             return 1;
         ct.CtDevType[a] = int16_t(replyHex(*d, 5, 6));
@@ -194,7 +184,7 @@ int ReadDeviceFromCt()
             ct.CtPgFlag[a] = 0;
             continue;
         }
-        const auto d = readBlock(3 * a + 3, 3000);
+        const auto d = ReadParaBlock(3 * a + 3, 3000);
         if (!d) {
             TusinFlush();
             return 1;

@@ -73,6 +73,10 @@ void showDataWrong() { Platform::Dialogs::MsgBox(ResText(384) + QStringLiteral("
 int ParaBlockOfIndex(int index) { return index <= 1 ? index : index + 1; }
 int ParaAxisOfIndex(int index) { return index <= 1 ? -1 : (index - 2) / 3; }
 QString ParaBlockReadFrame(int block) { return QStringLiteral("0RD") + Module1::HexZeroPad(block, 1); }
+QString ParaBlockWriteFrame(int block, const QString &data)
+{
+    return QStringLiteral("0WD") + Module1::HexZeroPad(block, 1) + data;
+}
 
 int16_t ParaDevCode(const QString &size, const QString &speed)
 {
@@ -99,13 +103,26 @@ int16_t ParaDevCode(const QString &size, const QString &speed)
     return 0;
 }
 
-std::optional<QString> ParaBlockDataOfReply(const QString &reply)
+bool IsParaBlockData(const QString &digits) { return digits.size() == 32 && Module1::IsHexText(digits, true); }
+
+std::optional<QString> ParaBlockDataOfReply(int block, const QString &reply)
 {
     const QString data = reply.mid(4, 32);
-    if (data.size() != 32)
+    if (!reply.startsWith(ParaBlockReadFrame(block)) || !IsParaBlockData(data))
         return std::nullopt;
-    if (!Module1::IsHexText(data))
+    return data;
+}
+
+std::optional<QString> ReadParaBlock(int block, int timeoutMs, bool *wrongData)
+{
+    if (wrongData)
+        *wrongData = false;
+    const auto reply = Exchange(ParaBlockReadFrame(block), kBlockReplyLen, timeoutMs, 1);
+    if (!reply)
         return std::nullopt;
+    auto data = ParaBlockDataOfReply(block, *reply);
+    if (!data && wrongData)
+        *wrongData = true;
     return data;
 }
 
@@ -266,7 +283,6 @@ EncodedBlock EncodeParaBlock(int i, const ParaEncodeSource &src, PerAxis<int16_t
 
 int ReadParametaFromCt()
 {
-    auto &q = Queues();
     auto &st = Paradata();
     ParaBlockData data;
     {
@@ -274,24 +290,16 @@ int ReadParametaFromCt()
         for (int i = 0; i < kParaBlockIndices; ++i) {
             const int a = ParaAxisOfIndex(i);
             if (a < 0 || !App().AxisNotUsed[a]) {
-                q.TusinTimeout = 5000;
-                const int id = RequestTusin(ParaBlockReadFrame(ParaBlockOfIndex(i)), kBlockReplyLen, q.TusinTimeout, 1);
-                if (id < 0) {
-                    CmdHost::ClosePortIfFree();
-                    return 1;
-                }
-                const auto reply = WaitResult(id);
-                if (!reply) {
-                    CmdHost::ClosePortIfFree();
-                    return 1;
-                }
-                data[i] = ParaBlockDataOfReply(*reply);
+                bool wrongData = false;
+                data[i] = ReadParaBlock(ParaBlockOfIndex(i), 5000, &wrongData);
                 if (!data[i]) {
-                    // Garbled digits: nothing of this read is taken.
                     CmdHost::ClosePortIfFree();
-                    q.TusinErrorFlag = true;
-                    showDataWrong();
-                    TusinFlush();
+                    if (wrongData) {
+                        // Garbled digits: nothing of this read is taken.
+                        Queues().TusinErrorFlag = true;
+                        showDataWrong();
+                        TusinFlush();
+                    }
                     return 1;
                 }
             }
@@ -347,7 +355,7 @@ int WriteParametaToCt()
             Platform::Dialogs::MsgBox(ResText(3950) + QStringLiteral("\r\n") + ResText(3951));
             return 1;
         }
-        frames[i] = QStringLiteral("0WD") + b.text;
+        frames[i] = ParaBlockWriteFrame(ParaBlockOfIndex(i), b.text.mid(1));
     }
     st.CtDevCode = devCode;
 

@@ -19,6 +19,8 @@ int ParaBlockOfIndex(int index);
 int ParaAxisOfIndex(int index);
 // "0RD" + block digit.
 QString ParaBlockReadFrame(int block);
+// "0WD" + block digit + the block's 32 data digits.
+QString ParaBlockWriteFrame(int block, const QString &data);
 
 // Actuator code of block 1 for a size code and speed letter. A " 99" with a
 // speed letter the table does not name gets 0, the code of an unnamed size.
@@ -27,9 +29,16 @@ int16_t ParaDevCode(const QString &size, const QString &speed);
 // Block data (32 hexadecimal digits) of the indices read; nothing = not read.
 using ParaBlockData = std::array<std::optional<QString>, kParaBlockIndices>;
 
-// The 32 data digits of a "0RD" reply; nothing when they are not
-// hexadecimal or the reply is short.
-std::optional<QString> ParaBlockDataOfReply(const QString &reply);
+// A block's data: 32 hexadecimal digits, upper case as the controller
+// writes them (a block read is written back as it stands).
+bool IsParaBlockData(const QString &digits);
+// The 32 data digits of a reply to ParaBlockReadFrame(block); nothing when
+// the reply does not echo that frame, is short or its data is not block data.
+std::optional<QString> ParaBlockDataOfReply(int block, const QString &reply);
+// One block read (message flag 1): its 32 data digits, nothing on any
+// failure. `wrongData`, when given, is set when a reply came that was not the
+// block (told apart from a failed request, which the link has handled).
+std::optional<QString> ReadParaBlock(int block, int timeoutMs, bool *wrongData = nullptr);
 
 // Decodes the blocks read into `table` (cleared first as ClearParaFileTable
 // does) and their spare bytes into `spare`.
