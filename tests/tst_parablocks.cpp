@@ -13,11 +13,11 @@ namespace {
 // Byte k of a block text (block digit first).
 QString byteOf(const QString &blockText, int k) { return blockText.mid(1 + 2 * k, 2); }
 
-EncodedBlock encode(int index, PerAxis<int16_t> *codes = nullptr)
+EncodedBlock encode(int index, PerAxis<int16_t> *codes = nullptr, bool typeAsHeld = false)
 {
     auto &s = Paradata();
     PerAxis<int16_t> dummy{};
-    const ParaEncodeSource src{s.ParaSet, s.Ct, s.CtBlock1Value, s.ParaBlockSpare, App().AxisNotUsed};
+    const ParaEncodeSource src{s.ParaSet, s.Ct, s.CtBlock1Value, s.ParaBlockSpare, App().AxisNotUsed, typeAsHeld};
     return EncodeParaBlock(index, src, codes ? *codes : dummy);
 }
 
@@ -147,6 +147,10 @@ private slots:
         QCOMPARE(byteOf(encode(6).text, 0), QStringLiteral("00"));
         QCOMPARE(byteOf(encode(9).text, 0), QStringLiteral("02"));
         QCOMPARE(s.ParaSet.ParaType[0], int16_t(1)); // the set keeps 1
+        // As held: 1 stays 1; what does not fit a byte is refused, not sent.
+        QCOMPARE(byteOf(encode(3, nullptr, true).text, 0), QStringLiteral("01"));
+        s.ParaSet.ParaType[0] = 256;
+        QCOMPARE(encode(3, nullptr, true).badField, QStringLiteral("TYPE"));
     }
 
     void valuesThatDoNotFit_data()

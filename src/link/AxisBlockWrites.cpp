@@ -39,50 +39,14 @@ int writeMask(int mask)
 // Transfer indices of the nine blocks the standard parameters take: block 1,
 // then the first two blocks of each axis.
 constexpr int kStdBlockIndices[9] = {1, 2, 3, 5, 6, 8, 9, 11, 12};
-constexpr int kStdSteps = 10; // nine blocks and the store command
 
 } // namespace
 
 int WriteParametaToCt2()
 {
-    auto &st = Paradata();
-    const auto &notUsed = App().AxisNotUsed;
-    const ParaEncodeSource src{st.ParaSet, st.Ct, st.CtBlock1Value, st.ParaBlockSpare, notUsed};
-    PerAxis<int16_t> devCode = st.CtDevCode;
-    std::array<QString, kStdSteps> frames;
-    // Every block is built before the first frame goes out.
-    for (int k = 0; k < 9; ++k) {
-        const int i = kStdBlockIndices[k];
-        const int a = ParaAxisOfIndex(i);
-        if (a >= 0 && notUsed[a])
-            continue;
-        const EncodedBlock b = EncodeParaBlock(i, src, devCode);
-        if (!b.ok()) {
-            Platform::Dialogs::MsgBox(Platform::ResText(3950) + QStringLiteral("\r\n") + Platform::ResText(3951));
-            return 1;
-        }
-        QString text = b.text;
-        // These writes send TYPE as the set holds it.
-        if (a >= 0 && (i - 2) % 3 == 1)
-            text.replace(1, 2, Module1::HexZeroPad(st.ParaSet.ParaType[a], 2));
-        frames[k] = ParaBlockWriteFrame(ParaBlockOfIndex(i), text.mid(1));
-    }
-    st.CtDevCode = devCode;
-
-    CmdHost::TransferProgress progress(kStdSteps + 1, 383, false);
-    for (int k = 0; k < kStdSteps; ++k) {
-        const bool store = k == kStdSteps - 1;
-        const int a = store ? -1 : ParaAxisOfIndex(kStdBlockIndices[k]);
-        if (a < 0 || !notUsed[a]) {
-            const QString frame = store ? kStore : frames[k];
-            if (SendParaWriteFrame(frame, store ? kStoreReplyLen : kWriteReplyLen, store ? kStore : frame.left(4)) != 0)
-                return 1;
-        }
-        progress.setValue(k + 2);
-        Module1::mmsecWait(st.BlockStepWaitMs);
-    }
-    CmdHost::ClosePortIfFree();
-    return 0;
+    // These writes send TYPE as the set holds it; the progress counts one
+    // step ahead of the blocks.
+    return WriteParaBlocks({kStdBlockIndices, kStore, kStoreReplyLen, true, 2});
 }
 
 BlockWriteState &BlockWrites() { return g_state; }

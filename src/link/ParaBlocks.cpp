@@ -9,6 +9,8 @@
 #include "platform/Dialogs.h"
 #include "platform/StringTable.h"
 
+#include <vector>
+
 namespace Module3Tusin {
 
 namespace {
@@ -260,7 +262,7 @@ EncodedBlock EncodeParaBlock(int i, const ParaEncodeSource &src, PerAxis<int16_t
         encodeFields(kAxisBlock1, s, a, w);
     } else if ((i - 2) % 3 == 1) {
         // The controller knows TYPE 1 as 3; the set keeps 1.
-        w.field(s.ParaType[a] == 1 ? 3 : s.ParaType[a], 1, "TYPE");
+        w.field(s.ParaType[a] == 1 && !src.typeAsHeld ? 3 : s.ParaType[a], 1, "TYPE");
         encodeFields(kAxisBlock2, s, a, w);
         const QString &size = src.ct.CtDevSize[a];
         const QString &speed = src.ct.CtDevSpeed[a];
@@ -312,7 +314,12 @@ int ReadParametaFromCt()
     return 0;
 }
 
-int SendParaWriteFrame(const QString &frame, int replyLen, const QString &echo)
+namespace {
+
+// One frame of a block write (5000 ms): 0 answered with the expected echo;
+// 1 failed: the queue was full, the request failed (port closed unless held,
+// queues flushed) or the echo was wrong (message 384/385, link failed).
+int sendWriteFrame(const QString &frame, int replyLen, const QString &echo)
 {
     auto &q = Queues();
     q.TusinTimeout = 5000;
@@ -337,42 +344,59 @@ int SendParaWriteFrame(const QString &frame, int replyLen, const QString &echo)
     return 0;
 }
 
-int WriteParametaToCt()
+} // namespace
+
+int WriteParaBlocks(const ParaBlockWrite &write)
 {
     auto &st = Paradata();
-    const int lastAxis = std::clamp(st.ParaLastAxis, 0, 3);
-    const int last = 3 * (lastAxis + 1) + 2;
-    const ParaEncodeSource src{st.ParaSet, st.Ct, st.CtBlock1Value, st.ParaBlockSpare, App().AxisNotUsed};
+    const auto &notUsed = App().AxisNotUsed;
+    ParaEncodeSource src{st.ParaSet, st.Ct, st.CtBlock1Value, st.ParaBlockSpare, notUsed};
+    src.typeAsHeld = write.typeAsHeld;
     PerAxis<int16_t> devCode = st.CtDevCode;
-    std::array<QString, kParaBlockIndices> frames;
+    const int blocks = int(write.indices.size());
+    std::vector<QString> frames(write.indices.size());
     // Every block to be sent is built before the first frame goes out.
-    for (int i = 0; i < last; ++i) {
+    for (int k = 0; k < blocks; ++k) {
+        const int i = write.indices[size_t(k)];
         const int a = ParaAxisOfIndex(i);
-        if (a >= 0 && App().AxisNotUsed[a])
+        if (a >= 0 && notUsed[a])
             continue;
         const EncodedBlock b = EncodeParaBlock(i, src, devCode);
         if (!b.ok()) {
             Platform::Dialogs::MsgBox(ResText(3950) + QStringLiteral("\r\n") + ResText(3951));
             return 1;
         }
-        frames[i] = ParaBlockWriteFrame(ParaBlockOfIndex(i), b.text.mid(1));
+        frames[size_t(k)] = ParaBlockWriteFrame(ParaBlockOfIndex(i), b.text.mid(1));
     }
     st.CtDevCode = devCode;
 
-    CmdHost::TransferProgress progress(last + 1, 383, false);
-    for (int i = 0; i <= last; ++i) {
-        const int a = ParaAxisOfIndex(i);
-        if (i == last || a < 0 || !App().AxisNotUsed[a]) {
-            const QString frame = i == last ? QStringLiteral("0WE2") : frames[i];
-            const QString echo = i == last ? QStringLiteral("0WE") : frame.left(4);
-            if (SendParaWriteFrame(frame, 6, echo) != 0)
+    const int steps = blocks + 1;
+    CmdHost::TransferProgress progress(steps + write.firstProgress - 1, 383, false);
+    for (int k = 0; k < steps; ++k) {
+        const bool store = k == blocks;
+        const int a = store ? -1 : ParaAxisOfIndex(write.indices[size_t(k)]);
+        if (a < 0 || !notUsed[a]) {
+            const QString &frame = store ? write.store : frames[size_t(k)];
+            const int replyLen = store ? write.storeReplyLen : 6;
+            const QString echo = store ? QStringLiteral("0WE") : frame.left(4);
+            if (sendWriteFrame(frame, replyLen, echo) != 0)
                 return 1;
         }
-        progress.setValue(i + 1);
+        progress.setValue(k + write.firstProgress);
         Module1::mmsecWait(st.BlockStepWaitMs);
     }
     CmdHost::ClosePortIfFree();
     return 0;
+}
+
+int WriteParametaToCt()
+{
+    const int lastAxis = std::clamp(Paradata().ParaLastAxis, 0, 3);
+    std::array<int, kParaBlockIndices> indices{};
+    const int count = 3 * (lastAxis + 1) + 2;
+    for (int i = 0; i < count; ++i)
+        indices[size_t(i)] = i;
+    return WriteParaBlocks({std::span<const int>(indices.data(), size_t(count)), QStringLiteral("0WE2"), 6});
 }
 
 } // namespace Module3Tusin

@@ -7,6 +7,7 @@
 #include <QString>
 #include <array>
 #include <optional>
+#include <span>
 
 namespace Module3Tusin {
 
@@ -51,6 +52,9 @@ struct ParaEncodeSource {
     const PerAxis<int16_t> &block1Value;   // sent for axes not in use
     const std::array<std::optional<uint8_t>, 68> &spare;
     const PerAxis<bool> &axisNotUsed;
+    // TYPE as the set holds it; otherwise the set's 1 goes out as the
+    // controller's 3.
+    bool typeAsHeld = false;
 };
 // One block as block digit + 32 hexadecimal digits, or the name of the first
 // field whose value does not fit its bytes (or is no number).
@@ -71,9 +75,20 @@ int ReadParametaFromCt();
 // stores them ("0WE2"): 0 written and stored, 1 failed. A value that does
 // not fit its field fails the write with a message before anything is sent.
 int WriteParametaToCt();
-// One frame of a block write (5000 ms): 0 answered with the expected echo;
-// 1 failed: the queue was full, the request failed (port closed unless held,
-// queues flushed) or the echo was wrong (message 384/385, link failed).
-int SendParaWriteFrame(const QString &frame, int replyLen, const QString &echo);
+
+// A write of chosen blocks from ParaSet and the actuator data: every block
+// is encoded before the first frame goes out (a value that does not fit
+// fails it with a message), blocks of axes not in use are passed over, the
+// store command closes it, and each step waits BlockStepWaitMs. The progress
+// shows `firstProgress` after the first step, one more after each.
+struct ParaBlockWrite {
+    std::span<const int> indices; // transfer indices
+    QString store;                // store command; its echo is "0WE"
+    int storeReplyLen = 0;
+    bool typeAsHeld = false;      // see ParaEncodeSource
+    int firstProgress = 1;
+};
+// 0 written and stored, 1 failed (nothing stored).
+int WriteParaBlocks(const ParaBlockWrite &write);
 
 } // namespace Module3Tusin
