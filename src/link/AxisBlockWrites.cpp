@@ -3,6 +3,7 @@
 #include "app/AppState.h"
 #include "app/Module1Text.h"
 #include "app/Num.h"
+#include "link/CommandFrames.h"
 #include "link/CommandHost.h"
 #include "link/ParaBlocks.h"
 #include "link/Queues.h"
@@ -20,15 +21,29 @@ constexpr int kWriteReplyLen = 6;
 constexpr int kStoreReplyLen = 5;
 const QString kStore = QStringLiteral("0WE");
 
-int writeMask(int mask)
+// Block 0 data with its axes-present byte (byte 1) or its controller-mode
+// byte (byte 9) replaced by two digits.
+QString withMask(const QString &data, const QString &digits) { return data.left(2) + digits + data.mid(4); }
+QString withMode(const QString &data, const QString &digits) { return data.left(18) + digits + data.mid(20); }
+
+// The two digits of an axes mask; nothing when it does not fit a byte.
+std::optional<QString> maskDigits(int mask)
 {
     const QString m = Module1::HexZeroPad(mask, 2);
     if (mask < 0 || Module1::DoesNotFit(m))
+        return std::nullopt;
+    return m;
+}
+
+int writeMask(int mask)
+{
+    const auto m = maskDigits(mask);
+    if (!m)
         return 1;
     const auto data = ReadParaBlock(0, kBlockTimeout);
     if (!data)
         return 1;
-    const QString frame = ParaBlockWriteFrame(0, data->left(2) + m + data->mid(4));
+    const QString frame = ParaBlockWriteFrame(0, withMask(*data, *m));
     const auto w = Exchange(frame, kWriteReplyLen, kBlockTimeout);
     if (!w)
         return 1;
@@ -54,14 +69,7 @@ void ResetBlockWriteState() { g_state = BlockWriteState{}; }
 
 int WriteAxisMaskToCt(int mask) { return writeMask(mask); }
 
-int WriteAxisMaskToCt2()
-{
-    int mask = 0;
-    for (int a = 0; a < 4; ++a)
-        if (!App().AxisNotUsed[a])
-            mask |= 1 << a;
-    return writeMask(mask);
-}
+int WriteAxisMaskToCt2() { return writeMask(Frames::AxisInUseMask(App().AxisNotUsed)); }
 
 int ReadBlock0FromCt()
 {
@@ -103,13 +111,24 @@ int SetCtModeToCt(int mode)
     const QString m = Module1::DecZeroPad(mode, 2);
     if (Module1::DoesNotFit(m) || mode < 0)
         return -1;
-    QString &block = g_state.CtBlock0Data;
-    block = block.left(18) + m + block.mid(20);
+    g_state.CtBlock0Data = withMode(g_state.CtBlock0Data, m);
     if (WriteBlock0ToCt() != 0)
         return -1;
     if (mode != old)
         Platform::Dialogs::MsgBox(Platform::ResText(495) + QStringLiteral("\r\n") + Platform::ResText(496),
                                   Platform::MsgButtons::Ok, Platform::MsgIcon::Information);
+    return 0;
+}
+
+int WriteAxisMaskAndModeToCt(int mask, bool prgMode)
+{
+    const auto m = maskDigits(mask);
+    if (!m || ReadBlock0FromCt() != 0)
+        return 1;
+    g_state.CtBlock0Data = withMode(withMask(g_state.CtBlock0Data, *m), Module1::DecZeroPad(prgMode ? 1 : 0, 2));
+    if (WriteBlock0ToCt() != 0)
+        return 1;
+    Paradata().ParaSet.ParaSpAxis = int16_t(mask);
     return 0;
 }
 

@@ -22,6 +22,10 @@ int WriteParametaToCt2();
 int WriteAxisMaskToCt(int mask);
 // The same with the mask of the axes in use.
 int WriteAxisMaskToCt2();
+// Block 0 read once, its axes-present byte set to mask and its mode byte to
+// the controller mode, written back and stored ("0WE"): 0 done (ParaSpAxis =
+// mask), 1 failed.
+int WriteAxisMaskAndModeToCt(int mask, bool prgMode);
 // Block 0 into CtBlock0Data: 0 read, 1 failed.
 int ReadBlock0FromCt();
 // CtBlock0Data into block 0, then "0WE": 0 written and stored, 1 failed.

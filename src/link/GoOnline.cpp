@@ -8,6 +8,7 @@
 #include "link/AxisBlockWrites.h"
 #include "link/AxisConfig.h"
 #include "link/CommandEnabling.h"
+#include "link/CommandFrames.h"
 #include "link/CommandHost.h"
 #include "link/CommandProcs.h"
 #include "link/Engine.h"
@@ -92,36 +93,11 @@ int askWhichSide(int explanation, int secondOption)
 
 int axisDigitOfModel() { return int(Num::Val(Module3Tusin::Versions().CtModelCode.mid(1, 1))); }
 
-int maskOfAxesInUse()
-{
-    int mask = 0;
-    for (int a = 0; a < 4; ++a)
-        if (!App().AxisNotUsed[size_t(a)])
-            mask |= 1 << a;
-    return mask;
-}
-
 int highestAxisInUse()
 {
     for (int a = 3; a >= 0; --a)
         if (!App().AxisNotUsed[size_t(a)])
             return a + 1;
-    return 0;
-}
-
-// The PC's axes in use and controller mode into block 0, then stored.
-int writePcSettingToCt()
-{
-    using namespace Module3Tusin;
-    if (ReadBlock0FromCt() != 0)
-        return 1;
-    QString &block = BlockWrites().CtBlock0Data;
-    const int mask = maskOfAxesInUse();
-    block = block.left(2) + Module1::HexZeroPad(mask, 2) + block.mid(4, 14)
-            + Module1::DecZeroPad(App().PrgModeFlag ? 1 : 0, 2) + block.mid(20);
-    if (WriteBlock0ToCt() != 0)
-        return 1;
-    Paradata().ParaSet.ParaSpAxis = int16_t(mask);
     return 0;
 }
 
@@ -231,7 +207,7 @@ int fChangeToOnline()
             // The PC's setting into the controller; it applies after the
             // controller's power has been cycled, so the application goes
             // offline until then.
-            if (writePcSettingToCt() != 0)
+            if (WriteAxisMaskAndModeToCt(Frames::AxisInUseMask(a.AxisNotUsed), a.PrgModeFlag) != 0)
                 return failurePath();
             Host::SetProgress(3);
             a.AxisSu = highestAxisInUse();
