@@ -2,7 +2,6 @@
 
 #include "app/AppState.h"
 #include "app/Module1Text.h"
-#include "app/Num.h"
 #include "app/frmMain.h"
 #include "app/frmSelection.h"
 #include "link/AxisBlockWrites.h"
@@ -91,8 +90,6 @@ int askWhichSide(int explanation, int secondOption)
     return Module1::SetSelectionDlg(ResText(471), ResText(explanation), ResText(372), ResText(secondOption), 0, 0, 0);
 }
 
-int axisDigitOfModel() { return int(Num::Val(Module3Tusin::Versions().CtModelCode.mid(1, 1))); }
-
 int highestAxisInUse()
 {
     for (int a = 3; a >= 0; --a)
@@ -180,7 +177,7 @@ int fChangeToOnline()
         return failurePath();
     if (!modelAccepted(true))
         return failurePath();
-    a.AxisSu = axisDigitOfModel();
+    a.AxisSu = Versions().CtAxisSu;
     Host::SetProgress(1);
 
     // The controller mode first; a difference of axes alone is handled with
@@ -427,16 +424,11 @@ bool connectOnline()
     };
     if (DispCtVersion() != 0)
         return lost();
-    if (!IsAcceptedModel(Versions().CtModelCode)) {
-        a.OfflineFlag = true;
-        CloseCommPort();
-        OnlineImg_Hide();
-        Platform::Dialogs::MsgBox(ResText(124) + QStringLiteral("\r\n") + ResText(125), Platform::MsgButtons::Ok,
-                                  Platform::MsgIcon::None);
+    if (!modelAccepted(false)) {
         Host::HideProgress();
         return false;
     }
-    a.AxisSu = int(Num::Val(Versions().CtModelCode.mid(1, 1)));
+    a.AxisSu = Versions().CtAxisSu;
     Host::SetProgress(2);
 
     if (ReadAxisConfigFromCt_Apply() != 0)
