@@ -6,7 +6,9 @@
 #include "live/frmProgTask.h"
 #include "link/Engine.h"
 #include "link/Indicators.h"
+#include "link/Queues.h"
 #include "paradata/ParadataState.h"
+#include "platform/Dialogs.h"
 #include "platform/StringTable.h"
 
 #include <QCheckBox>
@@ -38,6 +40,25 @@ void SetOnline() { Module1::SetOnlineMode(); }
 void SetOffline() { Module1::SetOfflineMode(); }
 
 int PresentAxisMask() { return Paradata().ParaSet.ParaSpAxis; }
+
+void ShowValueOutOfRange()
+{
+    Platform::Dialogs::MsgBox(Platform::ResText(3950) + QStringLiteral("\r\n") + Platform::ResText(3951));
+}
+
+void ShowDataWrong()
+{
+    Platform::Dialogs::MsgBox(Platform::ResText(384) + QStringLiteral("\r\n") + Platform::ResText(385));
+}
+
+void FailOnWrongData(bool flush)
+{
+    ClosePortIfFree();
+    Queues().TusinErrorFlag = true;
+    ShowDataWrong();
+    if (flush)
+        TusinFlush();
+}
 
 bool MonitorOutputWriteReq()
 {

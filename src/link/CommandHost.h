@@ -16,6 +16,16 @@ void SetOffline();
 // Mask of the axes present in the controller (bit i = axis i + 1).
 int PresentAxisMask();
 
+// A value of the tables does not fit its field (message 3950/3951); the
+// caller sends nothing.
+void ShowValueOutOfRange();
+// The controller's answer is not the one asked for (message 384/385).
+void ShowDataWrong();
+// A wrong echo or garbled data ends the transfer as a link failure: port
+// closed unless held, TusinErrorFlag set, the message, then with `flush`
+// the queues flushed.
+void FailOnWrongData(bool flush);
+
 // Flags of the input/output monitor window, when it is loaded: an output
 // write is requested; the check box "ignore external inputs" is ticked.
 bool MonitorOutputWriteReq();

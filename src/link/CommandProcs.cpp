@@ -6,8 +6,6 @@
 #include "link/CommandHost.h"
 #include "link/CommandState.h"
 #include "link/Queues.h"
-#include "platform/Dialogs.h"
-#include "platform/StringTable.h"
 
 #include <vector>
 
@@ -16,64 +14,9 @@ namespace {
 
 CommandState g_state;
 
-using Platform::ResText;
 namespace Host = CmdHost;
-
-enum class Outcome {
-    Ok,
-    Refused,    // the queue was full; nothing sent, nothing shown
-    LinkFailed, // the link failed for good; the queues are flushed
-    Failed,     // the request ended without success
-};
-
-struct Exchanged {
-    Outcome outcome = Outcome::Failed;
-    QString reply;
-    bool ok() const { return outcome == Outcome::Ok; }
-};
-
-enum class Queue { Ordinary, Priority };
-
-// Queues one request and waits for it (the protocol every procedure
-// follows); tells why it failed, so each procedure can clean up its way.
-Exchanged Send(const QString &command, int replyLen, int timeoutMs, int msgFlag = 1,
-               Queue queue = Queue::Ordinary)
-{
-    QueueState &q = Queues();
-    q.TusinTimeout = timeoutMs;
-    const int id = queue == Queue::Priority ? RequestTusinHigh(command, replyLen, q.TusinTimeout, msgFlag)
-                                            : RequestTusin(command, replyLen, q.TusinTimeout, msgFlag);
-    if (id < 0)
-        return {Outcome::Refused, {}};
-    const auto reply = WaitResult(id);
-    if (reply)
-        return {Outcome::Ok, *reply};
-    if (q.TusinErrorFlag)
-        return {Outcome::LinkFailed, {}};
-    return {Outcome::Failed, {}};
-}
-
-// A value of the tables does not fit its field: nothing is sent.
-void ShowValueOutOfRange()
-{
-    Platform::Dialogs::MsgBox(ResText(3950) + QStringLiteral("\r\n") + ResText(3951));
-}
-
-// The controller's answer is not the one asked for (wrong echo or garbled
-// data): the transfer ends as a link failure.
-void ShowDataWrong()
-{
-    Platform::Dialogs::MsgBox(ResText(384) + QStringLiteral("\r\n") + ResText(385));
-}
-
-void FailOnWrongData(bool flush)
-{
-    Host::ClosePortIfFree();
-    Queues().TusinErrorFlag = true;
-    ShowDataWrong();
-    if (flush)
-        TusinFlush();
-}
+using Host::FailOnWrongData;
+using Host::ShowValueOutOfRange;
 
 } // namespace
 

@@ -6,16 +6,12 @@
 #include "link/CommandHost.h"
 #include "link/Queues.h"
 #include "paradata/ParaFile.h"
-#include "platform/Dialogs.h"
-#include "platform/StringTable.h"
 
 #include <vector>
 
 namespace Module3Tusin {
 
 namespace {
-
-using Platform::ResText;
 
 // Builds the 16 bytes of a block; the first field that does not fit is kept.
 class BlockWriter {
@@ -67,8 +63,6 @@ uint32_t bytesAt(const QString &data, int byte, int count)
 {
     return data.mid(2 * byte, 2 * count).toUInt(nullptr, 16);
 }
-
-void showDataWrong() { Platform::Dialogs::MsgBox(ResText(384) + QStringLiteral("\r\n") + ResText(385)); }
 
 } // namespace
 
@@ -295,13 +289,11 @@ int ReadParametaFromCt()
                 bool wrongData = false;
                 data[i] = ReadParaBlock(ParaBlockOfIndex(i), 5000, &wrongData);
                 if (!data[i]) {
-                    CmdHost::ClosePortIfFree();
-                    if (wrongData) {
-                        // Garbled digits: nothing of this read is taken.
-                        Queues().TusinErrorFlag = true;
-                        showDataWrong();
-                        TusinFlush();
-                    }
+                    // Garbled digits: nothing of this read is taken.
+                    if (wrongData)
+                        CmdHost::FailOnWrongData(true);
+                    else
+                        CmdHost::ClosePortIfFree();
                     return 1;
                 }
             }
@@ -321,24 +313,15 @@ namespace {
 // queues flushed) or the echo was wrong (message 384/385, link failed).
 int sendWriteFrame(const QString &frame, int replyLen, const QString &echo)
 {
-    auto &q = Queues();
-    q.TusinTimeout = 5000;
-    const int id = RequestTusin(frame, replyLen, q.TusinTimeout, 1);
-    if (id < 0)
-        return 1;
-    const auto reply = WaitResult(id);
-    if (!reply) {
-        if (!q.TusinErrorFlag) {
-            CmdHost::ClosePortIfFree();
-            TusinFlush();
-        }
-        return 1;
-    }
-    if (!reply->startsWith(echo)) {
+    const Exchanged r = Send(frame, replyLen, 5000);
+    if (r.outcome == Outcome::Failed) {
         CmdHost::ClosePortIfFree();
-        q.TusinErrorFlag = true;
-        showDataWrong();
         TusinFlush();
+    }
+    if (!r.ok())
+        return 1;
+    if (!r.reply.startsWith(echo)) {
+        CmdHost::FailOnWrongData(true);
         return 1;
     }
     return 0;
@@ -363,7 +346,7 @@ int WriteParaBlocks(const ParaBlockWrite &write)
             continue;
         const EncodedBlock b = EncodeParaBlock(i, src, devCode);
         if (!b.ok()) {
-            Platform::Dialogs::MsgBox(ResText(3950) + QStringLiteral("\r\n") + ResText(3951));
+            CmdHost::ShowValueOutOfRange();
             return 1;
         }
         frames[size_t(k)] = ParaBlockWriteFrame(ParaBlockOfIndex(i), b.text.mid(1));

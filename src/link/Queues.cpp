@@ -174,13 +174,27 @@ std::optional<QString> WaitResult(int id)
     return std::nullopt;
 }
 
-std::optional<QString> Exchange(const QString &command, int expectedLength, int timeoutMs, int msgFlag)
+Exchanged Send(const QString &command, int expectedLength, int timeoutMs, int msgFlag, Queue queue)
 {
     g_q.TusinTimeout = timeoutMs;
-    const int id = RequestTusin(command, expectedLength, g_q.TusinTimeout, msgFlag);
+    const int id = queue == Queue::Priority ? RequestTusinHigh(command, expectedLength, g_q.TusinTimeout, msgFlag)
+                                            : RequestTusin(command, expectedLength, g_q.TusinTimeout, msgFlag);
     if (id < 0)
+        return {Outcome::Refused, {}};
+    const auto reply = WaitResult(id);
+    if (reply)
+        return {Outcome::Ok, *reply};
+    if (g_q.TusinErrorFlag)
+        return {Outcome::LinkFailed, {}};
+    return {Outcome::Failed, {}};
+}
+
+std::optional<QString> Exchange(const QString &command, int expectedLength, int timeoutMs, int msgFlag)
+{
+    Exchanged r = Send(command, expectedLength, timeoutMs, msgFlag);
+    if (!r.ok())
         return std::nullopt;
-    return WaitResult(id);
+    return std::move(r.reply);
 }
 
 } // namespace Module3Tusin

@@ -85,8 +85,30 @@ void SetRequestNotifier(std::function<void()> notify);
 // sent later for nobody), ends its wait with failure.
 std::optional<QString> WaitResult(int id);
 
-// Sets TusinTimeout, queues the request and waits. Nothing on any failure
-// (a full queue included, silently).
+// How a request ended.
+enum class Outcome {
+    Ok,
+    Refused,    // the queue was full; nothing sent, nothing shown
+    LinkFailed, // the link failed for good; the queues are flushed
+    Failed,     // the request ended without success
+};
+
+struct Exchanged {
+    Outcome outcome = Outcome::Failed;
+    QString reply;
+    bool ok() const { return outcome == Outcome::Ok; }
+};
+
+enum class Queue { Ordinary, Priority };
+
+// Sets TusinTimeout, queues one request and waits for it (the protocol every
+// procedure follows); tells why it failed, so each caller can clean up its
+// way.
+Exchanged Send(const QString &command, int expectedLength, int timeoutMs, int msgFlag = 1,
+               Queue queue = Queue::Ordinary);
+
+// Send for callers that need not know why it failed: the reply, or nothing
+// on any failure (a full queue included, silently).
 std::optional<QString> Exchange(const QString &command, int expectedLength, int timeoutMs, int msgFlag = 1);
 
 } // namespace Module3Tusin

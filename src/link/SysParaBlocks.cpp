@@ -6,8 +6,6 @@
 #include "link/Engine.h"
 #include "link/Queues.h"
 #include "paradata/ParaFile.h"
-#include "platform/Dialogs.h"
-#include "platform/StringTable.h"
 
 namespace Module3Tusin {
 namespace {
@@ -19,7 +17,6 @@ constexpr int kReadTimeout = 3000;
 constexpr int kWriteReplyLen = 6;
 constexpr int kStoreReplyLen = 5;
 constexpr int kWriteTimeout = 5000;
-const QString kCrLf = QStringLiteral("\r\n");
 
 // A failed request (after a link failure the wait has flushed the queues);
 // the progress display goes with its scope.
@@ -77,16 +74,13 @@ int ReadSystemParametaFromCt()
     const int sent = [&] {
         CmdHost::TransferProgress progress(kSysParaBlocks, 368, cancelShown);
         for (int b = 0; b < kSysParaBlocks; ++b) {
-            QueueState &q = Queues();
-            q.TusinTimeout = kReadTimeout;
             const QString frame = QStringLiteral("0RK") + Module1::HexZeroPad(b, 1);
-            const int id = RequestTusin(frame, kReadReplyLen, q.TusinTimeout, 1);
-            if (id < 0)
+            const Exchanged r = Send(frame, kReadReplyLen, kReadTimeout);
+            if (r.outcome == Outcome::Refused)
                 return 1;
-            const auto reply = WaitResult(id);
-            if (!reply)
+            if (!r.ok())
                 return failed();
-            rows[size_t(b)] = *reply;
+            rows[size_t(b)] = r.reply;
             progress.setValue(b + 1);
         }
         return 0;
@@ -99,7 +93,7 @@ int ReadSystemParametaFromCt()
     std::array<ValueCell, 81> values = g_state.SysParaReadValue;
     for (int b = 0; b < kSysParaBlocks; ++b)
         if (!DecodeSysParaReply(b, rows[size_t(b)], values)) {
-            Platform::Dialogs::MsgBox(Platform::ResText(384) + kCrLf + Platform::ResText(385));
+            CmdHost::ShowDataWrong();
             return 1;
         }
     Module1::ClearParaFileTable();
@@ -114,30 +108,24 @@ int WriteSystemParametaToCt()
         rows[size_t(b)] = SysParaBlockText(b, g_state.SysParaWriteValue);
         if (rows[size_t(b)].contains(QLatin1Char('X'))) {
             // Nothing is sent with a value that does not fit its field.
-            Platform::Dialogs::MsgBox(Platform::ResText(3950) + kCrLf + Platform::ResText(3951));
+            CmdHost::ShowValueOutOfRange();
             return 1;
         }
     }
     CmdHost::TransferProgress progress(8, 383, true);
-    QueueState &q = Queues();
     for (int k = 0; k <= kSysParaBlocks; ++k) {
         const bool store = k == kSysParaBlocks;
         const QString frame = store ? QStringLiteral("0WF") : QStringLiteral("0WK") + rows[size_t(k)];
-        q.TusinTimeout = kWriteTimeout;
-        const int id = RequestTusin(frame, store ? kStoreReplyLen : kWriteReplyLen, q.TusinTimeout, 1);
-        if (id < 0)
+        const Exchanged r = Send(frame, store ? kStoreReplyLen : kWriteReplyLen, kWriteTimeout);
+        if (r.outcome == Outcome::Refused)
             return 1;
-        const auto reply = WaitResult(id);
-        if (!reply)
+        if (!r.ok())
             return failed();
         // Every block's echo is checked, not only the first three: a block
         // the controller took for another must not be stored.
         const int echo = store ? 3 : 4;
-        if (reply->left(echo) != frame.left(echo)) {
-            CloseCommPortIfFree();
-            q.TusinErrorFlag = true;
-            Platform::Dialogs::MsgBox(Platform::ResText(384) + kCrLf + Platform::ResText(385));
-            TusinFlush();
+        if (r.reply.left(echo) != frame.left(echo)) {
+            CmdHost::FailOnWrongData(true);
             return 1;
         }
         progress.setValue(k + 1);

@@ -68,11 +68,7 @@ int ReadAxisVersionFromCt(int &n)
     for (int i = 0; i < last; ++i) {
         if (App().AxisNotUsed[size_t(i)])
             continue;
-        Queues().TusinTimeout = kAxisTimeout;
-        const int id = RequestTusin(QStringLiteral("0RV") + QString::number(i + 1), kAxisReplyLen, kAxisTimeout, 1);
-        if (id < 0)
-            return 1;
-        const auto r = WaitResult(id);
+        const auto r = Exchange(QStringLiteral("0RV") + QString::number(i + 1), kAxisReplyLen, kAxisTimeout);
         if (!r)
             return 1;
         if (r->mid(7, 3) != kAxisUnitCode) {
