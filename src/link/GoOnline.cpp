@@ -106,7 +106,7 @@ int failurePath()
     Module3Tusin::CloseCommPort();
     Module1::OnlineImg_Hide();
     Host::HideProgress();
-    Host::SetPosiTabEnabled(a.OfflineFlag);
+    Module1::SetPosiTabEnabled(a.OfflineFlag);
     Host::ChangeMenuDisp(a.PrgModeFlag);
     Host::BusyPointer(false);
     return 1;
@@ -150,7 +150,7 @@ bool takeCtAxesAndDevices()
     Host::ChangeMenuDisp(a.PrgModeFlag);
     Host::LayoutGridForMode(a.PrgModeFlag);
     Host::EditCMD_Muko();
-    Host::SetPosiTabEnabled(false);
+    Module1::SetPosiTabEnabled(false);
     Host::SetProgress(4);
     return true;
 }
@@ -248,10 +248,6 @@ bool GoOnlineOnDemand()
 // ---------------------------------------------------------------- host
 
 namespace Host {
-
-void AllForm_CMDBTN_Muko() { Module1::AllForm_CMDBTN_Muko(); }
-void AllForm_CMDBTN_Yuko() { Module1::AllForm_CMDBTN_Yuko(); }
-void SetPosiTabEnabled(bool offline) { Module1::SetPosiTabEnabled(offline); }
 
 void ChangeMenuDisp(bool prgMode)
 {
@@ -459,7 +455,7 @@ bool connectOnline()
         return false;
     }
     Module2Calc::Culc_MaxSpeed();
-    Host::SetPosiTabEnabled(false);
+    Module1::SetPosiTabEnabled(false);
     return true;
 }
 
@@ -506,7 +502,7 @@ void finish(bool online)
         Host::SetStatusLabel(0);
     } else {
         Host::EditCMD_Muko();
-        Host::SetPosiTabEnabled(true);
+        Module1::SetPosiTabEnabled(true);
     }
     Host::EditCMD_Muko();
     Host::CTM_YukoSyori();
@@ -540,7 +536,7 @@ void CtConnectAtStart()
             } else {
                 a.OfflineFlag = true;
                 OnlineImg_Hide();
-                Host::SetPosiTabEnabled(true);
+                Module1::SetPosiTabEnabled(true);
                 a.BusyFlag = false;
             }
             step = Step::ControllerMode;

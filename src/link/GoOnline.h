@@ -31,10 +31,6 @@ bool GoOnlineOnDemand();
 // does nothing when its window is not there, so the logic runs without
 // windows in tests.
 namespace Host {
-void AllForm_CMDBTN_Muko();
-void AllForm_CMDBTN_Yuko();
-// Tabs 1 and 2 of the position window: off while offline is true.
-void SetPosiTabEnabled(bool offline);
 void ChangeMenuDisp(bool prgMode);
 void DispControlerMode();
 void CTM_MukoSyori();

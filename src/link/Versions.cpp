@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "app/Num.h"
+#include "link/CommandEnabling.h"
 #include "link/CommandProcs.h"
 #include "link/Engine.h"
 #include "link/GoOnline.h"
@@ -131,7 +132,7 @@ QString VersionBoxText(const Module3Tusin::VersionState &v, const std::array<boo
 void VersionCommand()
 {
     AppState &a = App();
-    Host::AllForm_CMDBTN_Muko();
+    Module1::AllForm_CMDBTN_Muko();
     if (GoOnlineOnDemand()) {
         if (GetVersionNo2() == 1) {
             a.OfflineFlag = true;
@@ -141,8 +142,8 @@ void VersionCommand()
             Module3Tusin::CloseCommPortIfFree();
         }
     }
-    Host::SetPosiTabEnabled(a.OfflineFlag);
-    Host::AllForm_CMDBTN_Yuko();
+    Module1::SetPosiTabEnabled(a.OfflineFlag);
+    Module1::AllForm_CMDBTN_Yuko();
     Host::ChangeMenuDisp(a.PrgModeFlag);
 }
 
