@@ -1,5 +1,6 @@
 // Position tables, the 60-digit position block and the position file.
 #include "app/AppState.h"
+#include "link/CommandFrames.h"
 #include "paradata/ItemFile.h"
 #include "platform/Dialogs.h"
 #include "posi/PosiCodec.h"
@@ -135,7 +136,7 @@ private slots:
     void frames()
     {
         QCOMPARE(PosiCodec::ReadCommand(999), QStringLiteral("0RP3E7"));
-        QCOMPARE(PosiCodec::StoreCommand(1, 50), QStringLiteral("0WA001032"));
+        QCOMPARE(Module3Tusin::Frames::StorePosiData(1, 50), std::optional<QString>(QStringLiteral("0WA001032")));
         QCOMPARE(PosiCodec::EncodePacked(1, 262144), QStringLiteral("XXXXX"));   // never a wrong method
         QVERIFY(!PosiCodec::DecodePacked(QStringLiteral("G0000")));
     }

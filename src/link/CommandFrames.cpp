@@ -28,12 +28,6 @@ std::optional<QString> numbered(const char *code, int no)
 
 } // namespace
 
-std::optional<int> HexDigit(QChar c)
-{
-    const auto v = Module1::HexValue(QString(c));
-    return v ? std::optional<int>(int(*v)) : std::nullopt;
-}
-
 std::optional<int> HexField(const QString &text, int pos, int len)
 {
     if (pos < 1 || len < 1 || len > 7 || pos - 1 + len > text.size())

@@ -58,9 +58,6 @@ struct GroupRecord {
     bool operator==(const GroupRecord &) const = default;
 };
 
-// Value of one hexadecimal character ("0"-"9", "A"-"F", "a"-"f"); nothing
-// for anything else.
-std::optional<int> HexDigit(QChar c);
 // Value of `len` hex characters of `text` from 1-based position `pos`.
 std::optional<int> HexField(const QString &text, int pos, int len);
 

@@ -176,8 +176,6 @@ int IOCheckTusin2()
     return ReadIOFromCt();
 }
 
-int IOCheckTusin() { return IOCheckTusin2(); }
-
 // ---- programs and tasks ----------------------------------------------------
 
 int ReadProgStepSuFromCt(int progNo)

@@ -34,8 +34,6 @@ int WriteOutputToCt();
 // One cycle of the monitor: mode command when needed, output write when
 // requested, then the read.
 int IOCheckTusin2();
-// The main window's cycle: the same steps.
-int IOCheckTusin();
 
 // ---- programs and tasks ----------------------------------------------------
 // "0RR": the program's step count 0..255, or -1 = failure.

@@ -146,7 +146,6 @@ void StopLink()
     }
 }
 
-bool LinkRunning() { return !g_engine.isNull(); }
 
 QObject *LinkObject() { return g_engine.data(); }
 

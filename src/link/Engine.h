@@ -37,7 +37,6 @@ void ResetLinkState();
 // and starts the pump. StopLink closes the port and removes it.
 void StartLink(QObject *parent = nullptr);
 void StopLink();
-bool LinkRunning();
 // The engine object (owned by StartLink's parent), or nullptr.
 QObject *LinkObject();
 

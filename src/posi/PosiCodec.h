@@ -17,7 +17,6 @@ inline constexpr int kWriteReplyLen = 8;   // "0WP" + 3 + CR LF
 QString Hex3(int posiNo);
 QString ReadCommand(int posiNo);                               // "0RP" + Hex3
 QString WriteData(int posiNo, const PosiRecord &r);           // Hex3 + block
-QString StoreCommand(int first, int last);                    // "0WA" + Hex3 + Hex3
 
 // Method (0..3) and position (18 bits) into the five packed digits, and back.
 QString EncodePacked(int method, int32_t position);
