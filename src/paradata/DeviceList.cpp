@@ -30,11 +30,11 @@ void noListMessage(bool withHint)
 bool readItems(ItemFile::Reader &r, int n, QList<ValueCell> &out)
 {
     out.clear();
-    ItemFile::Item it;
+    ValueCell c;
     for (int i = 0; i < n; ++i) {
-        if (!r.readField(it))
+        if (!ValueCell::Read(r, c))
             return false;
-        out << ValueCell::FromItem(it);
+        out << c;
     }
     return true;
 }
@@ -42,18 +42,12 @@ bool readItems(ItemFile::Reader &r, int n, QList<ValueCell> &out)
 // The record count at the head of a list: a whole number 0..32767.
 std::optional<int> readCount(ItemFile::Reader &r, ValueCell *asRead = nullptr)
 {
-    ItemFile::Item it;
-    if (!r.readField(it))
+    ValueCell c;
+    if (!ValueCell::Read(r, c))
         return std::nullopt;
-    const ValueCell c = ValueCell::FromItem(it);
     if (asRead)
         *asRead = c;
-    if (!c.isNumber())
-        return std::nullopt;
-    const auto n = Num::CInt(c.number());
-    if (!n || *n < 0)
-        return std::nullopt;
-    return *n;
+    return c.asCount(32767);
 }
 
 enum class ListKind { NQz, Qz };

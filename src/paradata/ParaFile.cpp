@@ -293,12 +293,9 @@ std::optional<ParaTable> ParseParaFileText(const QString &text, ParaFileFault *f
         for (int i = 1; i <= rows; ++i) {
             if (target >= kParaRows)
                 return fail(ParaFileFault::Damaged);
-            for (int c = 0; c < cols; ++c) {
-                ItemFile::Item it;
-                if (!r.readField(it))
+            for (int c = 0; c < cols; ++c)
+                if (!ValueCell::Read(r, t[target][c]))
                     return fail(ParaFileFault::Damaged);
-                t[target][c] = ValueCell::FromItem(it);
-            }
             ++target;
         }
     }

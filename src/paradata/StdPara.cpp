@@ -62,26 +62,6 @@ void damagedListMessage(int axis = -1)
     Platform::Dialogs::MsgBox(first + QLatin1Char('\n') + Platform::ResText(29));
 }
 
-bool readCell(ItemFile::Reader &r, ValueCell &out)
-{
-    ItemFile::Item it;
-    if (!r.readField(it))
-        return false;
-    out = ValueCell::FromItem(it);
-    return true;
-}
-
-// A count field: a whole number 0..limit.
-std::optional<int> countOf(const ValueCell &c, int limit)
-{
-    if (!c.isNumber())
-        return std::nullopt;
-    const auto n = Num::CInt(c.number());
-    if (!n || *n < 0 || *n > limit)
-        return std::nullopt;
-    return *n;
-}
-
 enum class ReadFault { None, Header, Damaged };
 
 ReadFault readAxisList(int axis, std::vector<StdParaRecord> &table, int16_t &count)
@@ -94,12 +74,13 @@ ReadFault readAxisList(int axis, std::vector<StdParaRecord> &table, int16_t &cou
         return ReadFault::Damaged;
     ItemFile::Reader r(*text);
     ValueCell model, key, n, extra;
-    if (!readCell(r, model) || !readCell(r, key) || !readCell(r, n) || !readCell(r, extra))
+    if (!ValueCell::Read(r, model) || !ValueCell::Read(r, key) || !ValueCell::Read(r, n)
+        || !ValueCell::Read(r, extra))
         return ReadFault::Damaged;
     if (model.toString() != kModel
         || (key.toString() != QLatin1String("QZ-STDPRM") && key.toString() != QLatin1String("VK-STDPRM")))
         return ReadFault::Header;
-    const auto cnt = countOf(n, kStdParaRecords);
+    const auto cnt = n.asCount(kStdParaRecords);
     if (!cnt)
         return ReadFault::Damaged;
     const auto &dev = Paradata().DevSettei;
@@ -108,12 +89,12 @@ ReadFault readAxisList(int axis, std::vector<StdParaRecord> &table, int16_t &cou
     table[0][0] = ValueCell(*cnt);
     for (int rec = 1; rec <= *cnt; ++rec) {
         auto &t = table[rec];
-        if (!readCell(r, t[StdField::Key]))
+        if (!ValueCell::Read(r, t[StdField::Key]))
             return ReadFault::Damaged;
         for (int f = StdField::HomeOffset; f <= StdField::AutoDrive; ++f)
-            if (!readCell(r, t[f]))
+            if (!ValueCell::Read(r, t[f]))
                 return ReadFault::Damaged;
-        if (!readCell(r, t[StdField::Actuator]))
+        if (!ValueCell::Read(r, t[StdField::Actuator]))
             return ReadFault::Damaged;
         t[StdField::Type] = ValueCell(type);
         const QString k = t[StdField::Key].toString();
@@ -132,29 +113,29 @@ ReadFault readCommonList(std::array<std::array<ValueCell, kStdCmnCols>, kStdCmnR
         return ReadFault::Damaged;
     ItemFile::Reader r(*text);
     ValueCell model, key, n;
-    if (!readCell(r, model) || !readCell(r, key) || !readCell(r, n))
+    if (!ValueCell::Read(r, model) || !ValueCell::Read(r, key) || !ValueCell::Read(r, n))
         return ReadFault::Damaged;
     if (model.toString() != kModel || key.toString() != QLatin1String("QZ-CMNPRM"))
         return ReadFault::Header;
-    const auto sections = countOf(n, kStdCmnRows);
+    const auto sections = n.asCount(kStdCmnRows);
     if (!sections)
         return ReadFault::Damaged;
     table = {};
     int row = 0;
     for (int s = 0; s < *sections; ++s) {
         ValueCell name, rows, cols;
-        if (!readCell(r, name) || !readCell(r, rows) || !readCell(r, cols))
+        if (!ValueCell::Read(r, name) || !ValueCell::Read(r, rows) || !ValueCell::Read(r, cols))
             return ReadFault::Damaged;
         const char *expected = s == 0 ? "PG" : (s == 1 ? "ETC" : "SPECIAL");
         if (name.toString() != QLatin1String(expected))
             return ReadFault::Damaged;
-        const auto nr = countOf(rows, kStdCmnRows - row);
-        const auto nc = countOf(cols, kStdCmnCols);
+        const auto nr = rows.asCount(kStdCmnRows - row);
+        const auto nc = cols.asCount(kStdCmnCols);
         if (!nr || !nc)
             return ReadFault::Damaged;
         for (int i = 0; i < *nr; ++i, ++row)
             for (int c = 0; c < *nc; ++c)
-                if (!readCell(r, table[row][c]))
+                if (!ValueCell::Read(r, table[row][c]))
                     return ReadFault::Damaged;
     }
     return ReadFault::None;

@@ -13,6 +13,25 @@ ValueCell ValueCell::FromItem(const ItemFile::Item &it)
     return ValueCell(it.text);
 }
 
+bool ValueCell::Read(ItemFile::Reader &r, ValueCell &out)
+{
+    ItemFile::Item it;
+    if (!r.readField(it))
+        return false;
+    out = FromItem(it);
+    return true;
+}
+
+std::optional<int> ValueCell::asCount(int limit) const
+{
+    if (!isNumber())
+        return std::nullopt;
+    const auto n = Num::CInt(m_num);
+    if (!n || *n < 0 || *n > limit)
+        return std::nullopt;
+    return *n;
+}
+
 std::optional<double> ValueCell::toDouble() const
 {
     switch (m_kind) {

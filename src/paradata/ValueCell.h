@@ -6,7 +6,10 @@
 #include <cstdint>
 #include <optional>
 
-namespace ItemFile { struct Item; }
+namespace ItemFile {
+struct Item;
+class Reader;
+} // namespace ItemFile
 
 class ValueCell {
 public:
@@ -21,6 +24,12 @@ public:
     // A field of the item format as the files hold it: a quoted field is a
     // text, an empty bare field nothing, a bare number a number.
     static ValueCell FromItem(const ItemFile::Item &it);
+    // The reader's next field as a cell; false (out untouched) when the text
+    // ends first.
+    static bool Read(ItemFile::Reader &r, ValueCell &out);
+    // The cell as a count: a number that rounds (halves to even) to a whole
+    // number 0..limit; nothing otherwise.
+    std::optional<int> asCount(int limit) const;
 
     Kind kind() const { return m_kind; }
     bool isEmpty() const { return m_kind == Kind::Empty; }
