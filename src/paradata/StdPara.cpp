@@ -1,7 +1,7 @@
 #include "paradata/StdPara.h"
 
 #include "app/AppState.h"
-#include "app/Num.h"
+#include "paradata/DeviceList.h"
 #include "paradata/ItemFile.h"
 #include "paradata/ParaFile.h"
 #include "paradata/ParadataState.h"
@@ -97,10 +97,10 @@ ReadFault readAxisList(int axis, std::vector<StdParaRecord> &table, int16_t &cou
         if (!ValueCell::Read(r, t[StdField::Actuator]))
             return ReadFault::Damaged;
         t[StdField::Type] = ValueCell(type);
-        const QString k = t[StdField::Key].toString();
-        t[StdField::Size] = ValueCell(k.mid(0, 3));
-        t[StdField::Speed] = ValueCell(k.mid(3, 1));
-        t[StdField::Stroke] = ValueCell(Num::Val(k.mid(5, 3)));
+        const DevKey k = SplitNQzKey(t[StdField::Key].toString());
+        t[StdField::Size] = ValueCell(k.size);
+        t[StdField::Speed] = ValueCell(k.speed);
+        t[StdField::Stroke] = ValueCell(double(k.stroke));
     }
     count = int16_t(*cnt);
     return ReadFault::None;
