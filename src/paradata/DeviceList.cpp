@@ -211,11 +211,7 @@ int optionKind(int item, const QString &size, const QString &speed, int32_t stro
     return Num::CInt(r->items[item].number()).value_or(99);
 }
 
-int32_t strokeOf(const QString &digits)
-{
-    const auto v = Num::CLng(Num::Val(digits));
-    return v.value_or(0);
-}
+int32_t strokeOf(const QString &digits) { return Num::LongOf(digits).value_or(0); }
 
 } // namespace
 
@@ -226,7 +222,7 @@ DevKey SplitNQzKey(const QString &key)
 
 DevKey SplitQzKey(const QString &key)
 {
-    const auto size = Num::CLng(Num::Val(key.mid(0, 2))).value_or(0);
+    const auto size = Num::LongOf(key.mid(0, 2)).value_or(0);
     return DevKey{QString::number(size), key.mid(2, 1), strokeOf(key.mid(4, 3))};
 }
 

@@ -211,11 +211,11 @@ int LetParaRecToValue()
         if (act.size() == 7) {
             s.Ct.CtDevSize[a] = act.mid(0, 3);
             s.Ct.CtDevSpeed[a] = act.mid(3, 1).trimmed();
-            s.Ct.CtDevStroke[a] = Num::CLng(Num::Val(act.mid(4, 3))).value_or(0);
+            s.Ct.CtDevStroke[a] = Num::LongOf(act.mid(4, 3)).value_or(0);
         } else {
             s.Ct.CtDevSize[a] = QLatin1Char(' ') + act.mid(0, 2);
             s.Ct.CtDevSpeed[a] = act.mid(2, 1).trimmed();
-            s.Ct.CtDevStroke[a] = Num::CLng(Num::Val(act.mid(3, 3))).value_or(0);
+            s.Ct.CtDevStroke[a] = Num::LongOf(act.mid(3, 3)).value_or(0);
         }
     }
     return copyScalars(set, t) ? 0 : 1;
