@@ -23,6 +23,7 @@ std::optional<int32_t> hexValue(const QString &digits)
 QString Hex3(int posiNo) { return Module1::HexZeroPad(posiNo, 3); }
 QString ReadCommand(int posiNo) { return QStringLiteral("0RP") + Hex3(posiNo); }
 QString WriteData(int posiNo, const PosiRecord &r) { return Hex3(posiNo) + EncodeBlock(r); }
+QString WriteCommand(const QString &writeData) { return QStringLiteral("0WP") + writeData; }
 
 QString EncodePacked(int method, int32_t position)
 {

@@ -17,6 +17,7 @@ inline constexpr int kWriteReplyLen = 8;   // "0WP" + 3 + CR LF
 QString Hex3(int posiNo);
 QString ReadCommand(int posiNo);                               // "0RP" + Hex3
 QString WriteData(int posiNo, const PosiRecord &r);           // Hex3 + block
+QString WriteCommand(const QString &writeData);                // "0WP" + WriteData
 
 // Method (0..3) and position (18 bits) into the five packed digits, and back.
 QString EncodePacked(int method, int32_t position);

@@ -5,6 +5,7 @@
 #include "app/frmSelection.h"
 #include "link/AxisConfig.h"
 #include "link/CommandEnabling.h"
+#include "link/CommandFrames.h"
 #include "link/GoOnline.h"
 #include "link/Indicators.h"
 #include "paradata/DevSetting.h"
@@ -236,14 +237,14 @@ int WritePosidataToCt()
         int done = 0;
         for (int n = s; n <= e; ++n) {
             if (!p.PosiErrRow[static_cast<size_t>(n - 1)]) {
-                const QString frame = QStringLiteral("0WP") + p.TusinStr[static_cast<size_t>(n - 1)];
+                const QString frame = PosiCodec::WriteCommand(p.TusinStr[static_cast<size_t>(n - 1)]);
                 const auto reply = Module3Tusin::Exchange(frame, PosiCodec::kWriteReplyLen, 5000, 1);
                 if (!reply) {
                     Host::ClosePortIfFree();
                     return 1;
                 }
-                if (reply->left(6) != frame.left(6)) {
-                    MsgBox(ResText(384) + QStringLiteral("\r\n") + ResText(385), MsgButtons::Ok, MsgIcon::Critical);
+                if (!Module3Tusin::Frames::EchoMatches(*reply, frame, 6)) {
+                    Module3Tusin::CmdHost::ShowDataWrong();
                     Host::ClosePortIfFree();
                     return 1;
                 }
