@@ -5,6 +5,7 @@
 #include "platform/Settings.h"
 #include "device/ActuatorLists.h"
 #include "device/frmDevice2.h"
+#include "link/Versions.h"
 #include "paradata/DevSetting.h"
 #include "paradata/DeviceList.h"
 #include "paradata/ParadataState.h"
@@ -356,6 +357,7 @@ private slots:
         App().AxisSu = 2;
         App().AxisNotUsed = {false, false, true, true};
         Paradata().BlockStepWaitMs = 0;
+        Module3Tusin::ResetVersionState();
         Choices::Queue({choice});
         Platform::Dialogs::PushModalHandler([ok](QDialog &d) {
             auto &w = static_cast<frmDevice2 &>(d);
@@ -366,6 +368,8 @@ private slots:
         frmMain::Change_Device();
         QCOMPARE(Platform::GetSetting(QStringLiteral("DevSize1")).isNull(), !taken);
         QCOMPARE(App().AxisNotUsed, (std::array<bool, 4>{false, false, true, true}));
+        // The controller's axis count follows the PC's after an offline change.
+        QCOMPARE(Module3Tusin::Versions().CtAxisSu, taken ? 2 : 0);
         if (!taken)
             return;
         QCOMPARE(Platform::GetSetting(QStringLiteral("DevStroke2")), QStringLiteral("100"));

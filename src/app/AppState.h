@@ -23,7 +23,6 @@ struct AppState {
     bool OfflineFlag = true;
     bool PrgModeFlag = false;   // true = program mode, false = positioner mode
     int AxisSu = 4;
-    int CtAxisSu = 4;           // axes of the connected controller (its model code)
     int AxisBitMask = 0;
     std::array<bool, 4> AxisNotUsed{false, false, false, false};
     bool HomeDoneFlag = false;

@@ -6,6 +6,7 @@
 #include "app/frmSelection.h"
 #include "device/frmDevice2.h"
 #include "link/Indicators.h"
+#include "link/Versions.h"
 #include "paradata/DevSetting.h"
 #include "paradata/ParaFile.h"
 #include "paradata/UnitTexts.h"
@@ -50,7 +51,7 @@ void frmMain::Change_Device()
     AppState &app = App();
     if (chooseSetting() != Choice::Taken)
         return;
-    app.CtAxisSu = app.AxisSu;
+    Module3Tusin::Versions().CtAxisSu = app.AxisSu;
 
     Module1::LetParaToDevSetting();
     Module1::LetNewTypeFlag();

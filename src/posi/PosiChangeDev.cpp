@@ -4,6 +4,7 @@
 #include "app/frmSelection.h"
 #include "device/frmDevice2.h"
 #include "link/Indicators.h"
+#include "link/Versions.h"
 #include "paradata/DevSetting.h"
 #include "paradata/ParaFile.h"
 #include "paradata/UnitTexts.h"
@@ -48,7 +49,7 @@ int ChangeDev()
             DevFlags().DevWinNoBack = false;
             if (Module1::ShowDeviceSetting() == -2)
                 return -2;
-            app.CtAxisSu = app.AxisSu;
+            Module3Tusin::Versions().CtAxisSu = app.AxisSu;
         } else {
             // The file routine retries the read itself and reports a
             // failure (message 681); a failure or a cancel asks again.
