@@ -49,6 +49,8 @@ private slots:
     void toolbarByMode();
     void saveItemsFollowActiveChild();
     void busyScopeRestoresOnEveryWayOut();
+    void busyScopeLeavesOutParts_data();
+    void busyScopeLeavesOutParts();
     void menuLayout_data();
     void menuLayout();
     void controllerModeLabelIgnoresArgument();
@@ -176,6 +178,44 @@ void TestCommandEnabling::busyScopeRestoresOnEveryWayOut()
     QVERIFY(sawDisabled);
     QVERIFY(!App().BusyFlag);
     QVERIFY(allOn(progButtons(prog), true));
+}
+
+void TestCommandEnabling::busyScopeLeavesOutParts_data()
+{
+    QTest::addColumn<bool>("busyFlag");
+    QTest::addColumn<bool>("posiTabs");
+    QTest::addColumn<bool>("menus");
+    QTest::newRow("everything") << true << true << true;
+    QTest::newRow("commands only") << false << false << false;
+    QTest::newRow("busy, no tabs, no menus") << true << false << false;
+    QTest::newRow("busy and menus, no tabs") << true << false << true;
+}
+
+// A part left out is not touched at either end; the commands are always
+// switched off and on again.
+void TestCommandEnabling::busyScopeLeavesOutParts()
+{
+    QFETCH(bool, busyFlag);
+    QFETCH(bool, posiTabs);
+    QFETCH(bool, menus);
+    TestEnv::Scope env;
+    MainScope ms;
+    QTabWidget *tabs = ms.main.PosiForm()->SSTabCommand;
+    App().OfflineFlag = true;
+    App().BusyFlag = false;
+    tabs->setTabEnabled(1, true);
+    ms.main.mnuSettingOnline->setEnabled(false);
+    {
+        Module1::BusyScope scope({.busyFlag = busyFlag, .posiTabs = posiTabs, .menus = menus});
+        QCOMPARE(App().BusyFlag, busyFlag);
+        QVERIFY(!ms.main.mnuFile->isEnabled());
+        QCOMPARE(tabs->isTabEnabled(1), !posiTabs);
+        App().BusyFlag = true; // set by the operation itself: cleared only by a scope that set it
+    }
+    QCOMPARE(App().BusyFlag, !busyFlag);
+    QVERIFY(ms.main.mnuFile->isEnabled());
+    QCOMPARE(tabs->isTabEnabled(1), !posiTabs);
+    QCOMPARE(ms.main.mnuSettingOnline->isEnabled(), menus);
 }
 
 void TestCommandEnabling::menuLayout_data()

@@ -89,9 +89,6 @@ void openPlaced(frmMain &main, bool &openFlag, const char *name)
 
 } // namespace
 
-Bracket::Bracket() { Module1::AllForm_CMDBTN_Muko(); }
-Bracket::~Bracket() { Module1::AllForm_CMDBTN_Yuko(); }
-
 bool Sending() { return Module3Tusin::Link().SendingFlag; }
 
 void ReadProgramData(frmMain &main) { Pending::ReadProgramData(main); }
@@ -130,7 +127,7 @@ void DispatchPopup(const char *posiProc, const char *progProc)
 
 void AlarmReset(frmMain &main)
 {
-    Bracket bracket;
+    Module1::BusyScope commandsOff(Module1::kCommandsOnly);
     AppState &a = App();
     if (a.OfflineFlag)
         a.OfflineFlag = false;   // the reset talks to the controller at once
@@ -155,7 +152,7 @@ void AlarmReset(frmMain &main)
 
 void CtModeSetting(frmMain &)
 {
-    Bracket bracket;
+    Module1::BusyScope commandsOff(Module1::kCommandsOnly);
     const int mode = Module1::SetSelectionDlg2(ResText(471), ResText(476), ResText(477), ResText(478), 0, 0, 0,
                                                App().PrgModeFlag ? 1 : 0);
     if (mode != 0 && mode != 1)
@@ -170,8 +167,8 @@ void CtModeSetting(frmMain &)
 void ShowProgTask(frmMain &main)
 {
     AppState &a = App();
-    a.BusyFlag = true;
-    Module1::AllForm_CMDBTN_Muko();
+    // Busy, but the position tabs and the menus stay as they are.
+    Module1::BusyScope busy({.posiTabs = false, .menus = false});
     bool show = false;
     if (Pending::ReadCommandList() == 0 && Online::GoOnlineOnDemand()) {
         bool read = true;
@@ -195,8 +192,6 @@ void ShowProgTask(frmMain &main)
         frmProgTask task(&main);
         Dlg::ExecModal(task);
     }
-    Module1::AllForm_CMDBTN_Yuko();
-    a.BusyFlag = false;
 }
 
 void RaiseOwnWindow(frmMain &main)
@@ -210,9 +205,9 @@ void RaiseOwnWindow(frmMain &main)
 
 void Monitor(frmMain &main)
 {
-    AppState &a = App();
-    a.BusyFlag = true;
-    Module1::AllForm_CMDBTN_Muko();
+    // Busy; the menus follow the link state at the end, the position tabs
+    // stay as they are.
+    Module1::BusyScope busy({.posiTabs = false});
     if (Online::GoOnlineOnDemand()) {
         if (Sending()) {
             RaiseOwnWindow(main);
@@ -221,9 +216,6 @@ void Monitor(frmMain &main)
             Dlg::ExecModal(monitor);
         }
     }
-    main.ChangeMenuDisp(a.PrgModeFlag);
-    a.BusyFlag = false;
-    Module1::AllForm_CMDBTN_Yuko();
 }
 
 void OpenGrpWindow(frmMain &main) { openPlaced<frmGrp>(main, App().GrpWinOpen, "frmGrp"); }
@@ -242,7 +234,7 @@ void OpenParameterWindow(frmMain &main)
 
 void OnlineDeviceSetting(frmMain &main)
 {
-    Bracket bracket;
+    Module1::BusyScope commandsOff(Module1::kCommandsOnly);
     auto &errs = Paradata().DevListErr;
     errs.fill(false);
     Module1::ReadQzDeviceList();

@@ -14,15 +14,6 @@ class frmMain;
 
 namespace MainCommands {
 
-// Every window's commands off for the life of the bracket and on again on
-// every way out, so no command can leave them disabled.
-struct Bracket {
-    Bracket();
-    ~Bracket();
-    Bracket(const Bracket &) = delete;
-    Bracket &operator=(const Bracket &) = delete;
-};
-
 // True while the link is sending a request and waiting for its reply.
 bool Sending();
 

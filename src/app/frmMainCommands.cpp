@@ -31,7 +31,7 @@ namespace Cmd = MainCommands;
 
 void frmMain::mnuFileNewPosi_Click()
 {
-    Cmd::Bracket bracket;
+    Module1::BusyScope commandsOff(Module1::kCommandsOnly);
     frmPosi *posi = PosiForm();
     QMdiSubWindow *sub = ShowChild(posi);
     mdiArea()->setActiveSubWindow(sub);
@@ -40,7 +40,7 @@ void frmMain::mnuFileNewPosi_Click()
 
 void frmMain::mnuFileNewProg_Click()
 {
-    Cmd::Bracket bracket;
+    Module1::BusyScope commandsOff(Module1::kCommandsOnly);
     frmProgNo dlg(this);
     Dlg::ExecModal(dlg);
     if (!App().ProgNoCancel)
@@ -53,7 +53,7 @@ void frmMain::mnuFileOpenPosi_Click() { PosiForm()->PosidataFileOpen(); }
 
 void frmMain::mnuFileOpenProg_Click()
 {
-    Cmd::Bracket bracket;
+    Module1::BusyScope commandsOff(Module1::kCommandsOnly);
     OpenProgWindow();
     Cmd::DispatchToActiveChild(nullptr, "ProgDataFileOpen");
 }
@@ -76,7 +76,7 @@ void frmMain::mnuFilePageSetup_Click()
 
 void frmMain::mnuFilePrint_Click()
 {
-    Cmd::Bracket bracket;
+    Module1::BusyScope commandsOff(Module1::kCommandsOnly);
     PosiForm()->PrintPosiData();
 }
 
@@ -138,7 +138,7 @@ void frmMain::mnuSettingDeviceOnline_Click() { Cmd::OnlineDeviceSetting(*this); 
 void frmMain::mnuSettingDeviceOffline_Click()
 {
     {
-        Cmd::Bracket bracket;
+        Module1::BusyScope commandsOff(Module1::kCommandsOnly);
         Cmd::OfflineDeviceChange(*this);
     }
     Module1::SetPosiTabEnabled(true);

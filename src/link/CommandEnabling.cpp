@@ -100,22 +100,30 @@ int fChangeToOffline()
     return answer == Platform::MsgAnswer::Ok ? 0 : 1;
 }
 
-BusyScope::BusyScope(bool progFormsToo)
+BusyScope::BusyScope(bool progFormsToo) : BusyScope(BusyParts{.progForms = progFormsToo}) {}
+
+BusyScope::BusyScope(const BusyParts &parts) : m_parts(parts)
 {
-    App().BusyFlag = true;
+    if (m_parts.busyFlag)
+        App().BusyFlag = true;
     AllForm_CMDBTN_Muko();
-    if (progFormsToo)
+    if (m_parts.progForms)
         ProgForm_CMDBTN_Muko();
-    SetPosiTabEnabled(App().OfflineFlag);
+    if (m_parts.posiTabs)
+        SetPosiTabEnabled(App().OfflineFlag);
 }
 
 BusyScope::~BusyScope()
 {
     AllForm_CMDBTN_Yuko();
-    SetPosiTabEnabled(App().OfflineFlag);
-    if (frmMain *main = App().MainForm)
-        main->ChangeMenuDisp(App().PrgModeFlag);
-    App().BusyFlag = false;
+    if (m_parts.posiTabs)
+        SetPosiTabEnabled(App().OfflineFlag);
+    if (m_parts.menus) {
+        if (frmMain *main = App().MainForm)
+            main->ChangeMenuDisp(App().PrgModeFlag);
+    }
+    if (m_parts.busyFlag)
+        App().BusyFlag = false;
 }
 
 } // namespace Module1

@@ -20,17 +20,33 @@ void SetPosiTabEnabled(bool offline);
 // question while already offline.
 int fChangeToOffline();
 
+// What a busy bracket switches besides every window's commands.
+struct BusyParts {
+    bool busyFlag = true;   // BusyFlag set for the bracket's time
+    bool progForms = false; // the program windows' buttons off too (the position read)
+    bool posiTabs = true;   // the position tabs by the link state, at both ends
+    bool menus = true;      // the main window's menus by the mode, at the end
+};
+// Every window's commands off and on again, nothing else: the short commands
+// of the main window.
+inline constexpr BusyParts kCommandsOnly{false, false, false, false};
+
 // The busy bracket of a long operation: BusyFlag set, every window's
 // commands off, the position tabs by the link state; on every way out (a
 // return, a failure, an exception) the commands on again, tabs and menus by
-// the state the operation left, BusyFlag cleared.
+// the state the operation left, BusyFlag cleared. BusyParts leaves out what
+// an operation does not switch.
 class BusyScope {
 public:
     // progFormsToo: the program windows' buttons too (the position read).
     explicit BusyScope(bool progFormsToo = false);
+    explicit BusyScope(const BusyParts &parts);
     ~BusyScope();
     BusyScope(const BusyScope &) = delete;
     BusyScope &operator=(const BusyScope &) = delete;
+
+private:
+    BusyParts m_parts;
 };
 
 } // namespace Module1
