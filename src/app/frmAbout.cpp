@@ -1,5 +1,6 @@
 #include "app/frmAbout.h"
 
+#include "app/AppVersion.h"
 #include "app/HelpViewer.h"
 #include "app/Localize.h"
 #include "platform/Dialogs.h"
@@ -73,7 +74,7 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
 
 QString frmAbout::VersionText()
 {
-    return QStringLiteral("Version %1.%2%3").arg(REZ4_VERSION_MAJOR).arg(REZ4_VERSION_MINOR).arg(REZ4_VERSION_PATCH);
+    return QStringLiteral("Version ") + AppVersion::Number();
 }
 
 void frmAbout::Form_Load()

@@ -1,6 +1,7 @@
 #include "app/frmMain.h"
 #include "paradata/UnitTexts.h"
 #include "app/AppState.h"
+#include "app/AppVersion.h"
 #include "app/Icons.h"
 #include "app/Localize.h"
 #include "app/Module1Settings.h"
@@ -414,8 +415,7 @@ QAction *frmMain::ToolButton(int index) const
 
 QString frmMain::VersionCaption()
 {
-    return Platform::ResText(201) + QStringLiteral(" Ver") + QString::number(REZ4_VERSION_MAJOR)
-           + QLatin1Char('.') + QString::number(REZ4_VERSION_MINOR) + QString::number(REZ4_VERSION_PATCH);
+    return Platform::ResText(201) + QStringLiteral(" Ver") + AppVersion::Number();
 }
 
 void frmMain::RestoreRect()

@@ -1,5 +1,6 @@
 #include "app/frmSplash.h"
 #include "app/AppState.h"
+#include "app/AppVersion.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -61,8 +62,7 @@ frmSplash::frmSplash(QWidget *parent)
 
 QString frmSplash::VersionText()
 {
-    return QStringLiteral("Version ") + QString::number(REZ4_VERSION_MAJOR) + QLatin1Char('.')
-           + QString::number(REZ4_VERSION_MINOR) + QString::number(REZ4_VERSION_PATCH);
+    return QStringLiteral("Version ") + AppVersion::Number();
 }
 
 void frmSplash::timerSplash_Timer()
