@@ -42,11 +42,6 @@ constexpr int kCtModeTop = 150, kCtModeWidth = 2400, kCtModeHeight = 300;
 constexpr int kIndicatorWidth = 960, kIndicatorHeight = 255;
 constexpr int kImageSize = 240;
 constexpr int kRow1Top = 30, kRow2Top = 315;
-
-void place(QWidget *w, int left, int top, int width, int height)
-{
-    w->setGeometry(Twips::ToPx(left), Twips::ToPx(top), Twips::ToPx(width), Twips::ToPx(height));
-}
 } // namespace
 
 StatusPanelLayout ComputeStatusPanelLayout(int W)
@@ -498,18 +493,18 @@ void frmMain::LayoutStatusPanel()
     if (!PictureStatus)
         return;
     const StatusPanelLayout L = ComputeStatusPanelLayout(widthTwips());
-    place(ProgressBar1, L.progressLeft, L.progressTop, L.progressWidth, L.progressHeight);
-    place(lblStatus, L.statusLeft, L.statusTop, L.statusWidth, L.statusHeight);
-    place(cmdComCancel, L.cancelLeft, L.cancelTop, L.cancelWidth, L.cancelHeight);
-    place(Line1, L.lineX, 0, 30, kPanelHeight);
-    place(cmdReset, L.resetLeft, L.resetTop, L.resetWidth, L.resetHeight);
-    place(lblAlarm, L.indicatorLabelLeft, kRow1Top, kIndicatorWidth, kIndicatorHeight);
-    place(lblComPort, L.indicatorLabelLeft, kRow2Top, kIndicatorWidth, kIndicatorHeight);
-    place(Image1, L.indicatorImageLeft, kRow1Top, kImageSize, kImageSize);
-    place(imgAlarm, L.indicatorImageLeft, kRow1Top, kImageSize, kImageSize);
-    place(Image2, L.indicatorImageLeft, kRow2Top, kImageSize, kImageSize);
-    place(imgComPort, L.indicatorImageLeft, kRow2Top, kImageSize, kImageSize);
-    place(lblCtMode, L.ctModeLeft, L.ctModeTop, L.ctModeWidth, L.ctModeHeight);
+    Twips::Place(ProgressBar1, L.progressLeft, L.progressTop, L.progressWidth, L.progressHeight);
+    Twips::Place(lblStatus, L.statusLeft, L.statusTop, L.statusWidth, L.statusHeight);
+    Twips::Place(cmdComCancel, L.cancelLeft, L.cancelTop, L.cancelWidth, L.cancelHeight);
+    Twips::Place(Line1, L.lineX, 0, 30, kPanelHeight);
+    Twips::Place(cmdReset, L.resetLeft, L.resetTop, L.resetWidth, L.resetHeight);
+    Twips::Place(lblAlarm, L.indicatorLabelLeft, kRow1Top, kIndicatorWidth, kIndicatorHeight);
+    Twips::Place(lblComPort, L.indicatorLabelLeft, kRow2Top, kIndicatorWidth, kIndicatorHeight);
+    Twips::Place(Image1, L.indicatorImageLeft, kRow1Top, kImageSize, kImageSize);
+    Twips::Place(imgAlarm, L.indicatorImageLeft, kRow1Top, kImageSize, kImageSize);
+    Twips::Place(Image2, L.indicatorImageLeft, kRow2Top, kImageSize, kImageSize);
+    Twips::Place(imgComPort, L.indicatorImageLeft, kRow2Top, kImageSize, kImageSize);
+    Twips::Place(lblCtMode, L.ctModeLeft, L.ctModeTop, L.ctModeWidth, L.ctModeHeight);
     imgAlarm->raise();
     imgComPort->raise();
 }

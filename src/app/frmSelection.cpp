@@ -15,11 +15,6 @@ namespace {
 // The design heights include the caption bar; the client area is this much
 // smaller.
 constexpr int kCaptionBarTwips = 405;
-
-void place(QWidget *w, int left, int top, int width, int height)
-{
-    w->setGeometry(Twips::ToPx(left), Twips::ToPx(top), Twips::ToPx(width), Twips::ToPx(height));
-}
 } // namespace
 
 frmSelection::frmSelection(QWidget *parent) : QDialog(parent)
@@ -31,12 +26,12 @@ frmSelection::frmSelection(QWidget *parent) : QDialog(parent)
     lblSelectSetumei->setObjectName(QStringLiteral("lblSelectSetumei"));
     lblSelectSetumei->setWordWrap(true);
     lblSelectSetumei->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    place(lblSelectSetumei, 240, 150, 6120, 840);
+    Twips::Place(lblSelectSetumei, 240, 150, 6120, 840);
 
     for (int i = 0; i < 3; ++i) {
         optSelectKomoku[i] = new QRadioButton(this);
         optSelectKomoku[i]->setObjectName(QStringLiteral("optSelectKomoku%1").arg(i));
-        place(optSelectKomoku[i], 480, 1080 + i * 420, 4320, 330);
+        Twips::Place(optSelectKomoku[i], 480, 1080 + i * 420, 4320, 330);
     }
     optSelectKomoku[0]->setChecked(true);
 
@@ -47,9 +42,9 @@ frmSelection::frmSelection(QWidget *parent) : QDialog(parent)
     cmdSelectCancel->setObjectName(QStringLiteral("cmdSelectCancel"));
     cmdBack = Loc::Tagged(new QPushButton(QStringLiteral("BACK"), this), 48);
     cmdBack->setObjectName(QStringLiteral("cmdBack"));
-    place(cmdSelectOk, 5040, 1020, 1320, 390);
-    place(cmdSelectCancel, 5040, 1500, 1320, 390);
-    place(cmdBack, 5040, 1980, 1320, 390);
+    Twips::Place(cmdSelectOk, 5040, 1020, 1320, 390);
+    Twips::Place(cmdSelectCancel, 5040, 1500, 1320, 390);
+    Twips::Place(cmdBack, 5040, 1980, 1320, 390);
 
     connect(cmdSelectOk, &QPushButton::clicked, this, &frmSelection::cmdSelectOk_Click);
     connect(cmdSelectCancel, &QPushButton::clicked, this, &frmSelection::cmdSelectCancel_Click);

@@ -32,11 +32,6 @@ constexpr int kTallTwips = 6300;  // positions shown in millimetres: caution lin
 constexpr int kShortTwips = 5100;
 constexpr int kWidthTwips = 8040;
 
-void place(QWidget *w, int left, int top, int width, int height)
-{
-    w->setGeometry(Twips::ToPx(left), Twips::ToPx(top), Twips::ToPx(width), Twips::ToPx(height));
-}
-
 QComboBox *editableCombo(QWidget *parent, const QString &name)
 {
     auto *c = new QComboBox(parent);
@@ -86,12 +81,12 @@ DeviceWindowBase::DeviceWindowBase(Variant v, QWidget *parent) : QDialog(parent)
     lblDeviceSetumei = new QLabel(this);
     lblDeviceSetumei->setObjectName(QStringLiteral("lblDeviceSetumei"));
     lblDeviceSetumei->setWordWrap(true);
-    place(lblDeviceSetumei, 120, 120, 6240, 420);
+    Twips::Place(lblDeviceSetumei, 120, 120, 6240, 420);
     lblAxisSelect = Loc::Tagged(new QLabel(QStringLiteral("Axis Setting"), this), 1421);
     lblAxisSelect->setObjectName(QStringLiteral("lblAxisSelect"));
-    place(lblAxisSelect, 120, 600, 1560, 300);
+    Twips::Place(lblAxisSelect, 120, 600, 1560, 300);
     comboAxisSelect = editableCombo(this, QStringLiteral("comboAxisSelect"));
-    place(comboAxisSelect, 1740, 570, 1320, 330);
+    Twips::Place(comboAxisSelect, 1740, 570, 1320, 330);
     connect(comboAxisSelect, &QComboBox::activated, this, &DeviceWindowBase::comboAxisSelect_Click);
 
     for (int a = 0; a < 4; ++a)
@@ -99,10 +94,10 @@ DeviceWindowBase::DeviceWindowBase(Variant v, QWidget *parent) : QDialog(parent)
 
     cmdDeviceSet = Loc::Tagged(new QPushButton(QStringLiteral("OK"), this), 1403);
     cmdDeviceSet->setObjectName(QStringLiteral("cmdDeviceSet"));
-    place(cmdDeviceSet, 6600, 1080, 1200, 390);
+    Twips::Place(cmdDeviceSet, 6600, 1080, 1200, 390);
     cmdDeviceCancel = Loc::Tagged(new QPushButton(QStringLiteral("Cancel"), this), 1404);
     cmdDeviceCancel->setObjectName(QStringLiteral("cmdDeviceCancel"));
-    place(cmdDeviceCancel, 6600, 1560, 1200, 390);
+    Twips::Place(cmdDeviceCancel, 6600, 1560, 1200, 390);
     // Neither window has a default button.
     cmdDeviceSet->setAutoDefault(false);
     cmdDeviceCancel->setAutoDefault(false);
@@ -114,7 +109,7 @@ DeviceWindowBase::DeviceWindowBase(Variant v, QWidget *parent) : QDialog(parent)
         *labels[i] = Loc::Tagged(new QLabel(this), ids[i]);
         (*labels[i])->setObjectName(QStringLiteral("Label%1").arg(i + 1));
         (*labels[i])->setWordWrap(true);
-        place(*labels[i], 120, tops[i], 7680, i == 1 ? 480 : 300);
+        Twips::Place(*labels[i], 120, tops[i], 7680, i == 1 ? 480 : 300);
     }
     setFixedWidth(Twips::ToPx(kWidthTwips));
 }
@@ -125,18 +120,18 @@ void DeviceWindowBase::buildAxis(int a)
     const int top = (a / 2) ? 3000 : 1020;
     framAxis[a] = Loc::Tagged(new QGroupBox(QStringLiteral("AXIS%1").arg(a + 1), this), 1405 + a);
     framAxis[a]->setObjectName(QStringLiteral("framAxis%1").arg(a + 1));
-    place(framAxis[a], left, top, 3120, 1860);
+    Twips::Place(framAxis[a], left, top, 3120, 1860);
 
     chkAxisEnable[a] = Loc::Tagged(new QCheckBox(QStringLiteral("AXIS ENABLE"), framAxis[a]), 1409);
     chkAxisEnable[a]->setObjectName(QStringLiteral("chkAxisEnable%1").arg(a));
-    place(chkAxisEnable[a], 1560, 0, 1440, 240);
+    Twips::Place(chkAxisEnable[a], 1560, 0, 1440, 240);
     chkAxisEnable[a]->setEnabled(false);
     chkAxisEnable[a]->setVisible(false);
 
     auto *panel = new QWidget(framAxis[a]);
     PictureAxis[a] = panel;
     panel->setObjectName(QStringLiteral("PictureAxis%1").arg(a + 1));
-    place(panel, 60, 240, 3000, 1560);
+    Twips::Place(panel, 60, 240, 3000, 1560);
 
     const int rowTop[3] = {60, 480, 900};
     const int labelIds[3] = {1410, 1411, 1412};
@@ -149,11 +144,11 @@ void DeviceWindowBase::buildAxis(int a)
     for (int i = 0; i < 3; ++i) {
         QLabel *l = Loc::Tagged(new QLabel(QLatin1String(labelTexts[i]), panel), labelIds[i]);
         l->setObjectName(QStringLiteral("%1%2").arg(QLatin1String(labelNames[i])).arg(a));
-        place(l, 60, rowTop[i] + 30, 1080, 300);
+        Twips::Place(l, 60, rowTop[i] + 30, 1080, 300);
         (*labels[i])[a] = l;
         QComboBox *c = editableCombo(panel, QStringLiteral("%1%2").arg(QLatin1String(comboNames[i])).arg(a));
         c->setEditText(QLatin1String(designTexts[i]));
-        place(c, 1200, rowTop[i], 1560, 330);
+        Twips::Place(c, 1200, rowTop[i], 1560, 330);
         c->installEventFilter(this);
         if (c->lineEdit())
             c->lineEdit()->installEventFilter(this);
@@ -164,13 +159,13 @@ void DeviceWindowBase::buildAxis(int a)
 
     chkDevPgUse[a] = Loc::Tagged(new QCheckBox(QStringLiteral("with PG"), panel), 1413);
     chkDevPgUse[a]->setObjectName(QStringLiteral("chkDevPgUse%1").arg(a));
-    place(chkDevPgUse[a], 60, 1290, 1440, 270);
+    Twips::Place(chkDevPgUse[a], 60, 1290, 1440, 270);
     chkDevVsiyou[a] = Loc::Tagged(new QCheckBox(QStringLiteral("V-TYPE"), panel), 1414);
     chkDevVsiyou[a]->setObjectName(QStringLiteral("chkDevVsiyou%1").arg(a));
-    place(chkDevVsiyou[a], 1560, 1290, 1200, 270);
+    Twips::Place(chkDevVsiyou[a], 1560, 1290, 1200, 270);
     chkNewOrOld[a] = Loc::Tagged(new QCheckBox(QStringLiteral("OLD TYPE"), panel), 1417);
     chkNewOrOld[a]->setObjectName(QStringLiteral("chkNewOrOld%1").arg(a));
-    place(chkNewOrOld[a], 1560, 1290, 1200, 270);
+    Twips::Place(chkNewOrOld[a], 1560, 1290, 1200, 270);
     for (QCheckBox *b : {chkDevVsiyou[a], chkNewOrOld[a]}) {
         b->setEnabled(false);
         b->setVisible(false);
@@ -390,7 +385,7 @@ frmDevice2::frmDevice2(QWidget *parent) : DeviceWindowBase(Variant::Offline, par
     cmdDeviceBack = Loc::Tagged(new QPushButton(QStringLiteral("BACK"), this), 48);
     cmdDeviceBack->setObjectName(QStringLiteral("cmdDeviceBack"));
     cmdDeviceBack->setAutoDefault(false);
-    place(cmdDeviceBack, 6600, 2040, 1200, 390);
+    Twips::Place(cmdDeviceBack, 6600, 2040, 1200, 390);
     connect(cmdDeviceSet, &QPushButton::clicked, this, &frmDevice2::cmdDeviceSet_Click);
     connect(cmdDeviceCancel, &QPushButton::clicked, this, &frmDevice2::cmdDeviceCancel_Click);
     connect(cmdDeviceBack, &QPushButton::clicked, this, &frmDevice2::cmdDeviceBack_Click);
@@ -530,5 +525,4 @@ int ShowDeviceSetting()
         return SetStdParameta() == 0 ? 0 : 1;
     return -2;
 }
-
 } // namespace Module1
