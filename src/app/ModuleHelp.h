@@ -10,9 +10,6 @@ struct HelpState {
 HelpState &Help();
 void ResetHelpState();
 
-// folder + name, with exactly one separator between them.
-QString JoinHelpPath(const QString &folder, const QString &name);
-
 // Makes HelpFile absolute: the application folder joined with its name.
 void SetHelpFilePath();
 
