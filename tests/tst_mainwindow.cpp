@@ -258,6 +258,16 @@ void TestMainWindow::timer2OpensParameterWindowOnRequest()
     QVERIFY(!App().ShowParaWinReq);
     QVERIFY(!s.main.Timer2->isActive());
     QCOMPARE(Forms::Named(QStringLiteral("frmParameta2")).size(), 1);
+    // A second request reuses the loaded window; unlike the View menu's
+    // command, the request leaves ParaWinOpen alone.
+    App().ShowParaWinReq = true;
+    s.main.Timer2_Timer();
+    QCOMPARE(Forms::Named(QStringLiteral("frmParameta2")).size(), 1);
+    QVERIFY(!App().ParaWinOpen);
+    // The system parameter window likewise.
+    s.main.mnuViewSysPara_Click();
+    s.main.mnuViewSysPara_Click();
+    QCOMPARE(Forms::Named(QStringLiteral("frmSystemPara")).size(), 1);
 }
 
 void TestMainWindow::captionAndMenus()

@@ -35,6 +35,14 @@ QList<QWidget *> Named(const QString &name)
     return found;
 }
 
+QWidget *Find(const QString &name)
+{
+    for (QWidget *w : Loaded())
+        if (w->objectName() == name)
+            return w;
+    return nullptr;
+}
+
 QWidget *ActiveChild()
 {
     frmMain *main = App().MainForm;

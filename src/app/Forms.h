@@ -11,6 +11,8 @@ class QWidget;
 namespace Forms {
 QList<QWidget *> Loaded();
 QList<QWidget *> Named(const QString &name);
+// The first loaded window of that name, or nullptr.
+QWidget *Find(const QString &name);
 // The active child window of the main window, or nullptr.
 QWidget *ActiveChild();
 } // namespace Forms

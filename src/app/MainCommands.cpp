@@ -57,13 +57,6 @@ bool callByName(QObject *w, const char *proc)
     return w && proc && QMetaObject::invokeMethod(w, proc, Qt::DirectConnection);
 }
 
-// The child window of that name, if one is loaded.
-QWidget *loadedChild(const char *name)
-{
-    const QList<QWidget *> found = Forms::Named(QString::fromLatin1(name));
-    return found.isEmpty() ? nullptr : found.front();
-}
-
 void toFront(frmMain &main, QWidget *w)
 {
     QMdiSubWindow *sub = main.ShowChild(w);
@@ -76,7 +69,7 @@ void toFront(frmMain &main, QWidget *w)
 template <class W>
 void openPlaced(frmMain &main, bool &openFlag, const char *name)
 {
-    QWidget *existing = loadedChild(name);
+    QWidget *existing = Forms::Find(QString::fromLatin1(name));
     if (openFlag && existing) {
         toFront(main, existing);
         return;
@@ -223,7 +216,7 @@ void OpenSqMcrWindow(frmMain &main) { openPlaced<frmSqMcr>(main, App().SmWinOpen
 
 void OpenParameterWindow(frmMain &main)
 {
-    QWidget *existing = loadedChild("frmParameta2");
+    QWidget *existing = Forms::Find(QStringLiteral("frmParameta2"));
     if (App().ParaWinOpen && existing) {
         toFront(main, existing);
         return;
@@ -242,7 +235,7 @@ void OnlineDeviceSetting(frmMain &main)
         if (!App().AxisNotUsed[axis] && errs[axis])
             return;
     }
-    QWidget *existing = Forms::Named(QStringLiteral("frmDevice3")).value(0);
+    QWidget *existing = Forms::Find(QStringLiteral("frmDevice3"));
     QWidget *w = existing ? existing : new frmDevice3(&main);
     w->setAttribute(Qt::WA_DeleteOnClose);
     w->show();

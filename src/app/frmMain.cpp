@@ -2,6 +2,7 @@
 #include "paradata/UnitTexts.h"
 #include "app/AppState.h"
 #include "app/AppVersion.h"
+#include "app/Forms.h"
 #include "app/Icons.h"
 #include "app/Localize.h"
 #include "app/Module1Settings.h"
@@ -587,13 +588,9 @@ void frmMain::Timer2_Timer()
         return;
     Timer2->stop();
     App().ShowParaWinReq = false;
-    QWidget *para = nullptr;
-    for (QMdiSubWindow *s : m_mdi->subWindowList())
-        if (s->widget() && s->widget()->objectName() == QLatin1String("frmParameta2"))
-            para = s->widget();
-    if (!para)
-        para = new frmParameta2();
-    ShowChild(para);
+    // Unlike the View menu's command, ParaWinOpen is left as it is.
+    QWidget *para = Forms::Find(QStringLiteral("frmParameta2"));
+    ShowChild(para ? para : new frmParameta2());
 }
 
 void frmMain::timerTerminate_Timer()

@@ -3,6 +3,7 @@
 // procedure that owns it and switch the commands on again; the few with
 // logic of their own live in app/MainCommands.cpp.
 #include "app/AppState.h"
+#include "app/Forms.h"
 #include "app/HelpViewer.h"
 #include "app/MainCommands.h"
 #include "app/Options.h"
@@ -112,10 +113,7 @@ void frmMain::mnuViewOptions_Click() { Options::ShowOptionsDialog(this); }
 
 void frmMain::mnuViewSysPara_Click()
 {
-    QWidget *w = nullptr;
-    for (QMdiSubWindow *s : mdiArea()->subWindowList())
-        if (s->widget() && s->widget()->objectName() == QLatin1String("frmSystemPara"))
-            w = s->widget();
+    QWidget *w = Forms::Find(QStringLiteral("frmSystemPara"));
     ShowChild(w ? w : new frmSystemPara());
 }
 
