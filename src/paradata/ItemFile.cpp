@@ -45,8 +45,10 @@ bool Reader::readField(Item &out)
         // Between records: blank lines are passed over.
         while (m_pos < m_text.size()) {
             const QChar c = m_text[m_pos];
-            if (c == QLatin1Char('\n')) { ++m_line; ++m_pos; continue; }
-            if (c == QLatin1Char('\r') || c == QLatin1Char(' ') || c == QLatin1Char('\t')) { ++m_pos; continue; }
+            if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QLatin1Char(' ') || c == QLatin1Char('\t')) {
+                ++m_pos;
+                continue;
+            }
             break;
         }
         if (m_pos >= m_text.size() || m_text[m_pos] == QChar(0x1A))
@@ -81,10 +83,8 @@ bool Reader::readField(Item &out)
         // End of the record.
         if (m_pos < n && m_text[m_pos] == QLatin1Char('\r'))
             ++m_pos;
-        if (m_pos < n && m_text[m_pos] == QLatin1Char('\n')) {
+        if (m_pos < n && m_text[m_pos] == QLatin1Char('\n'))
             ++m_pos;
-            ++m_line;
-        }
         m_midRecord = false;
     }
     return true;
@@ -140,20 +140,6 @@ Writer &Writer::empty()
 {
     sep();
     return *this;
-}
-
-Writer &Writer::raw(const QString &bare)
-{
-    sep();
-    m_out += bare;
-    return *this;
-}
-
-Writer &Writer::item(const Item &i)
-{
-    if (i.quoted)
-        return text(i.text);
-    return raw(i.text);
 }
 
 void Writer::endRecord()

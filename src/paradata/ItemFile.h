@@ -28,13 +28,11 @@ public:
     // Rest of the current record; nothing at the end of the text.
     std::optional<QList<Item>> readRecord();
     bool atEnd() const;
-    int lineNo() const { return m_line; }
 
 private:
     void skipBlanks();
     QString m_text;
     qsizetype m_pos = 0;
-    int m_line = 1;
     bool m_midRecord = false;
 };
 
@@ -45,8 +43,6 @@ public:
     Writer &number(qint64 v);
     Writer &number(double v);         // shortest decimal form
     Writer &empty();
-    Writer &raw(const QString &bare); // written as it stands, unquoted
-    Writer &item(const Item &i);
     void endRecord();                 // CR LF
     const QString &result() const { return m_out; }
 

@@ -62,8 +62,6 @@ std::optional<double> RoundMmToPulseUnit(int lead, int mode, int32_t ppr, const 
     return n * unit;
 }
 
-int RoundMode() { return App().MmRoundUp ? 1 : 0; }
-
 bool AxisSettingValid(int axis)
 {
     if (axis < 0 || axis > 3)

@@ -19,9 +19,6 @@ std::optional<double> MmToPulse(int lead, int32_t ppr, const ValueCell &mm);
 // pulse up (away from zero), mode 0 down; any other mode gives 0.
 std::optional<double> RoundMmToPulseUnit(int lead, int mode, int32_t ppr, const ValueCell &mm);
 
-// Mode of RoundMmToPulseUnit that follows the "MmRoundUp" setting.
-int RoundMode();
-
 // True when the axis's lead and pulses per revolution can be divided by.
 bool AxisSettingValid(int axis);
 

@@ -62,7 +62,6 @@ struct ParaSetData {
 // controller's actuator size, speed letter and stroke.
 inline constexpr int kParaRows = 41;     // rows 0..40
 inline constexpr int kParaCols = 5;      // columns 0..4, axis c + 1 in column c
-inline constexpr int kParaLastRow = 34;
 using ParaTable = std::array<std::array<ValueCell, kParaCols>, kParaRows>;
 
 // The PC's actuator setting per axis.

@@ -4,6 +4,7 @@
 #include "app/Module1Text.h"
 #include "app/Num.h"
 #include "paradata/DeviceList.h"
+#include "paradata/Module2Calc.h"
 #include "paradata/ParadataState.h"
 #include "platform/StringTable.h"
 
@@ -103,11 +104,11 @@ RateTexts PulseMmRateTexts(int axis)
     }
     if (App().AxisNotUsed[axis])
         return out;
+    if (!Module2Calc::AxisSettingValid(axis))
+        return out;
     const auto &d = Paradata().DevSetting;
     const int lead = d.DevLead[axis];
     const int32_t ppr = d.DevPPR[axis];
-    if (lead <= 0 || ppr <= 0)
-        return out;
     const float p = (1.0f / float(lead)) * float(ppr);
     const float m = (1.0f / float(ppr)) * float(lead);
     const QString k = QString::number(axis + 1);
