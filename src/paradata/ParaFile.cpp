@@ -9,6 +9,7 @@
 
 #include <QFileInfo>
 #include <cmath>
+#include <iterator>
 
 namespace Module1 {
 
@@ -226,7 +227,7 @@ QString ParaFileText(const ParaSetData &set)
     ItemFile::Writer w;
     w.text(QStringLiteral("RE-Z4")).text(QStringLiteral("PRM"));
     w.endRecord();
-    w.number(qint64(5));
+    w.number(qint64(std::size(kSections)));
     w.endRecord();
     auto put = [&w](const ValueCell &c) {
         if (c.isText())
@@ -279,12 +280,13 @@ std::optional<ParaTable> ParseParaFileText(const QString &text, ParaFileFault *f
             c = ValueCell(QString());
     const double sections = Num::Val(count.text);
     int target = 1;
-    static const char *const names[] = {"HOME", "AXIS", "PG", "ETC", "SPECIAL"};
     for (int s = 0; s < sections; ++s) {
         ItemFile::Item name, rowsItem, colsItem;
         if (!r.readField(name) || !r.readField(rowsItem) || !r.readField(colsItem))
             return fail(ParaFileFault::Damaged);
-        if (name.text != QLatin1String(names[std::min(s, 4)]))
+        // A section past the known ones must carry the last one's name.
+        const int known = std::min(s, int(std::size(kSections)) - 1);
+        if (name.text != QLatin1String(kSections[known].name))
             return fail(ParaFileFault::Damaged);
         const double rows = Num::Val(rowsItem.text);
         const double cols = Num::Val(colsItem.text);
