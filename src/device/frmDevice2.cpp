@@ -65,11 +65,6 @@ ActLists::Combo comboOf(const QComboBox *box)
 // whole number, halves to even; nothing when that leaves the 16-bit range.
 std::optional<int16_t> strokeOf(const QComboBox *box) { return Num::IntOf(box->currentText()); }
 
-void refuseChoice()
-{
-    Platform::Dialogs::MsgBox(Platform::ResText(4) + QStringLiteral("\r\n") + Platform::ResText(5));
-}
-
 } // namespace
 
 // ---------------------------------------------------------------- shared body
@@ -338,7 +333,7 @@ bool DeviceWindowBase::TakeChoice(const std::array<bool, 4> &skip)
             continue;
         const auto stroke = strokeOf(comboDeviceStroke[a]);
         if (!stroke) {
-            refuseChoice();
+            Module1::ShowModelNotChosen();
             return false;
         }
         strokes[a] = *stroke;
@@ -416,7 +411,7 @@ void frmDevice2::cmdDeviceSet_Click()
     // The axis count must be one of the list's items, not a typed text.
     const int index = comboAxisSelect->currentIndex();
     if (index < 0 || comboAxisSelect->currentText() != comboAxisSelect->itemText(index)) {
-        refuseChoice();
+        Module1::ShowModelNotChosen();
         return;
     }
     const int n = comboAxisSelect->itemData(index).toInt() + 1;

@@ -31,11 +31,6 @@ std::optional<int32_t> storedInt(const QString &k, int32_t def)
     return Num::CLng(v);
 }
 
-void rejectedModelMessage()
-{
-    Platform::Dialogs::MsgBox(Platform::ResText(4) + QLatin1Char('\n') + Platform::ResText(5));
-}
-
 bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
 
 int letParaToDevSetting(bool pgFromPara)
@@ -84,6 +79,11 @@ DevSettingFlags &DevFlags() { return g_flags; }
 void ResetDevSettingFlags() { g_flags = DevSettingFlags{}; }
 
 namespace Module1 {
+
+void ShowModelNotChosen(QLatin1String lineBreak)
+{
+    Platform::Dialogs::MsgBox(Platform::ResText(4) + lineBreak + Platform::ResText(5));
+}
 
 void RefreshAxisLimits(bool maxPulseFromStroke)
 {
@@ -288,13 +288,13 @@ int GetFileDeviceFromPosiFile(const std::array<QString, 4> &fileAxisName,
             continue;
         const auto m = ParseModelString(fileAxisName[a]);
         if (!m) {
-            rejectedModelMessage();
+            ShowModelNotChosen(QLatin1String("\n"));
             return 1;
         }
         const int vk = GetDeviceVerticalKind(m->size, m->speed, m->stroke);
         const int pk = vk == 99 ? 99 : GetDevicePgKind(m->size, m->speed, m->stroke);
         if (vk == 99 || pk == 99) {
-            rejectedModelMessage();
+            ShowModelNotChosen(QLatin1String("\n"));
             return 1;
         }
         if (m->series == QLatin1String("QZ")) {
