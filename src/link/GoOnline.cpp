@@ -466,8 +466,7 @@ void loadPcDeviceSetting()
     AppState &a = App();
     ParadataState &p = Paradata();
     if (LoadDevSetting() == 1) {
-        Platform::Dialogs::MsgBox(ResText(4) + QStringLiteral("\r\n") + ResText(5), Platform::MsgButtons::Ok,
-                                  Platform::MsgIcon::None);
+        ShowModelNotChosen();
         return;
     }
     for (int ax = 0; ax < 4; ++ax)
