@@ -169,7 +169,6 @@ int OpenCommPort()
             p->close();
             return 1;
         }
-        p->setCDTimeout(3000);
     }
     return 0;
 }

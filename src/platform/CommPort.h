@@ -27,7 +27,6 @@ public:
     static QString DeviceFor(int portNo);
 
     void setCommPort(int n) { m_portNo = n; }
-    int commPort() const { return m_portNo; }
 
     // Opens the device of the port number; false (with a reason) when it
     // does not exist, is in use or refuses the settings.
@@ -39,8 +38,6 @@ public:
     // understood or the open port refuses it.
     bool setSettings(const QString &settings);
     QString settings() const { return m_settings; }
-    void setCDTimeout(int ms) { m_cdTimeout = ms; }
-    int cdTimeout() const { return m_cdTimeout; }
     bool setHandshaking(Handshake h);
 
     // Writes the bytes; false when the port is closed or refuses them.
@@ -61,7 +58,6 @@ private:
     QSerialPort *m_port;
     int m_portNo = 1;
     QString m_settings = QStringLiteral("9600,N,8,1");
-    int m_cdTimeout = 0;
     int m_inputLen = 0;
     Handshake m_handshake = Handshake::None;
 };

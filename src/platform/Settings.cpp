@@ -2,8 +2,6 @@
 #include "app/Num.h"
 
 #include <QSettings>
-#include <QStandardPaths>
-#include <QDir>
 #include <limits>
 
 namespace Platform {
@@ -17,11 +15,6 @@ QSettings openStore()
     return QSettings(QSettings::IniFormat, QSettings::UserScope, kAppTitle, kAppTitle);
 }
 } // namespace
-
-QString SettingsFilePath()
-{
-    return openStore().fileName();
-}
 
 void UseSettingsFile(const QString &path)
 {
@@ -56,14 +49,6 @@ void SaveSetting(const QString &key, const QString &value)
     QSettings s = openStore();
     s.beginGroup(kSection);
     s.setValue(key, value);
-    s.sync();
-}
-
-void DeleteSetting(const QString &key)
-{
-    QSettings s = openStore();
-    s.beginGroup(kSection);
-    s.remove(key);
     s.sync();
 }
 

@@ -16,10 +16,8 @@ QString GetSetting(const QString &key, const QString &def = QString());
 int GetSettingInt(const QString &key, int def);
 void SaveSetting(const QString &key, const QString &value);
 inline void SaveSetting(const QString &key, int value) { SaveSetting(key, QString::number(value)); }
-void DeleteSetting(const QString &key);
 
-// Where the store lives (a file path); tests point it at a file of their own.
-QString SettingsFilePath();
+// Tests point the store at a file of their own.
 void UseSettingsFile(const QString &path);
 
 } // namespace Platform
