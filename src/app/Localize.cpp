@@ -40,7 +40,7 @@ std::optional<QString> wholeText(const QVariant &tag, int offset)
     const QString t = tag.toString();
     if (!Num::IsNumeric(t))
         return std::nullopt;
-    const auto id = Num::CInt(Num::Val(t));
+    const auto id = Num::IntOf(t);
     if (!id)
         return std::nullopt;
     return textOf(*id, offset);
