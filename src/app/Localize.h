@@ -42,6 +42,13 @@ T *Tagged(T *object, int id, int toolTipId = 0)
         object->setProperty(kToolTipTag, QString::number(toolTipId));
     return object;
 }
+// One-line naming and tagging; id 0 = a name only.
+template <class T>
+T *NamedTagged(T *object, const char *name, int id)
+{
+    object->setObjectName(QString::fromLatin1(name));
+    return id > 0 ? Tagged(object, id) : object;
+}
 // Any design text as tag (for tags that are not plain numbers).
 inline void SetTag(QObject *object, const QString &tag) { object->setProperty(kTag, tag); }
 inline void SetToolTipTag(QObject *object, const QString &tag) { object->setProperty(kToolTipTag, tag); }

@@ -15,39 +15,30 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-namespace {
-template <class W>
-W *tagged(W *w, const char *name, int id)
-{
-    w->setObjectName(QString::fromLatin1(name));
-    return id > 0 ? Loc::Tagged(w, id) : w;
-}
-} // namespace
-
 frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("バージョン情報"));
 
-    picIcon = tagged(new QLabel, "picIcon", 0);
+    picIcon = Loc::NamedTagged(new QLabel, "picIcon", 0);
     picIcon->setPixmap(QApplication::windowIcon().isNull()
                            ? style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(32, 32)
                            : QApplication::windowIcon().pixmap(32, 32));
-    lblTitle = tagged(new QLabel(QStringLiteral("QZ-TQ7")), "lblTitle", 3052);
+    lblTitle = Loc::NamedTagged(new QLabel(QStringLiteral("QZ-TQ7")), "lblTitle", 3052);
     QFont big = lblTitle->font();
     big.setPointSize(big.pointSize() + 4);
     big.setBold(true);
     lblTitle->setFont(big);
-    lblTitle2 = tagged(new QLabel, "lblTitle2", 1203);
-    lblDescription = tagged(new QLabel, "lblDescription", 1204);
+    lblTitle2 = Loc::NamedTagged(new QLabel, "lblTitle2", 1203);
+    lblDescription = Loc::NamedTagged(new QLabel, "lblDescription", 1204);
     lblDescription->setWordWrap(true);
-    lblDisclaimer = tagged(new QLabel, "lblDisclaimer", 1205);
+    lblDisclaimer = Loc::NamedTagged(new QLabel, "lblDisclaimer", 1205);
     lblDisclaimer->setWordWrap(true);
-    lblVersion = tagged(new QLabel, "lblVersion", 0);
-    lblHpAddress = tagged(new QLabel(QStringLiteral("https://www.example.com/re-z4/")), "lblHpAddress", 0);
+    lblVersion = Loc::NamedTagged(new QLabel, "lblVersion", 0);
+    lblHpAddress = Loc::NamedTagged(new QLabel(QStringLiteral("https://www.example.com/re-z4/")), "lblHpAddress", 0);
     lblHpAddress->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    cmdOK = tagged(new QPushButton(QStringLiteral("OK")), "cmdOK", 3049);
-    cmdSysInfo = tagged(new QPushButton(QStringLiteral("&System Info...")), "cmdSysInfo", 3048);
+    cmdOK = Loc::NamedTagged(new QPushButton(QStringLiteral("OK")), "cmdOK", 3049);
+    cmdSysInfo = Loc::NamedTagged(new QPushButton(QStringLiteral("&System Info...")), "cmdSysInfo", 3048);
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);

@@ -19,13 +19,6 @@
 #include <QVBoxLayout>
 
 namespace {
-template <class W>
-W *tagged(W *w, const char *name, int id)
-{
-    w->setObjectName(QString::fromLatin1(name));
-    return Loc::Tagged(w, id);
-}
-
 // A pair of option buttons on a page of their own, exclusive as a pair.
 QWidget *pairPage(std::array<QRadioButton *, 2> &opts, const char *name,
                   const QString &t0, int id0, const QString &t1, int id1)
@@ -33,8 +26,8 @@ QWidget *pairPage(std::array<QRadioButton *, 2> &opts, const char *name,
     auto *page = new QWidget;
     auto *box = new QVBoxLayout(page);
     auto *group = new QButtonGroup(page);
-    opts[0] = tagged(new QRadioButton(t0), name, id0);
-    opts[1] = tagged(new QRadioButton(t1), name, id1);
+    opts[0] = Loc::NamedTagged(new QRadioButton(t0), name, id0);
+    opts[1] = Loc::NamedTagged(new QRadioButton(t1), name, id1);
     opts[0]->setProperty("index", 0);
     opts[1]->setProperty("index", 1);
     for (QRadioButton *o : opts) {
@@ -57,7 +50,7 @@ frmOptions2::frmOptions2(QWidget *parent) : QDialog(parent)
 
     auto *portPage = new QWidget;
     auto *grid = new QGridLayout(portPage);
-    grid->addWidget(tagged(new QLabel(QStringLiteral("ポート番号")), "lblPortNo", 2510), 0, 0);
+    grid->addWidget(Loc::NamedTagged(new QLabel(QStringLiteral("ポート番号")), "lblPortNo", 2510), 0, 0);
     txtPortNo = new QLineEdit;
     txtPortNo->setObjectName(QStringLiteral("txtPortNo"));
     txtPortNo->setMaxLength(1);
@@ -66,7 +59,7 @@ frmOptions2::frmOptions2(QWidget *parent) : QDialog(parent)
     txtPortNo->installEventFilter(this);
     Module1::SetIMEStatus(txtPortNo, false);
     grid->addWidget(txtPortNo, 0, 1);
-    chkPortOccupy = tagged(new QCheckBox(QStringLiteral("ポートを開いたままにする")), "chkPortOccupy", 2511);
+    chkPortOccupy = Loc::NamedTagged(new QCheckBox(QStringLiteral("ポートを開いたままにする")), "chkPortOccupy", 2511);
     grid->addWidget(chkPortOccupy, 1, 0, 1, 2);
     grid->setRowStretch(2, 1);
     grid->setColumnStretch(2, 1);
@@ -81,9 +74,9 @@ frmOptions2::frmOptions2(QWidget *parent) : QDialog(parent)
                                  QStringLiteral("English"), 2517),
                         QStringLiteral("言語"));
 
-    cmdOK = tagged(new QPushButton(QStringLiteral("OK")), "cmdOK", 2518);
-    cmdApply = tagged(new QPushButton(QStringLiteral("適用")), "cmdApply", 2519);
-    cmdCancel = tagged(new QPushButton(QStringLiteral("キャンセル")), "cmdCancel", 150);
+    cmdOK = Loc::NamedTagged(new QPushButton(QStringLiteral("OK")), "cmdOK", 2518);
+    cmdApply = Loc::NamedTagged(new QPushButton(QStringLiteral("適用")), "cmdApply", 2519);
+    cmdCancel = Loc::NamedTagged(new QPushButton(QStringLiteral("キャンセル")), "cmdCancel", 150);
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmOptions2::cmdOK_Click);
     connect(cmdApply, &QPushButton::clicked, this, &frmOptions2::cmdApply_Click);
