@@ -52,8 +52,8 @@ frmSplash::frmSplash(QWidget *parent)
     timerSplash->setObjectName(QStringLiteral("timerSplash"));
     timerSplash->setSingleShot(true);
     timerSplash->setInterval(3000);
+    // The program's start runs the timer once the splash is on screen.
     connect(timerSplash, &QTimer::timeout, this, &frmSplash::timerSplash_Timer);
-    timerSplash->start();
 
     resize(460, 260);
     if (QScreen *sc = screen())
