@@ -19,7 +19,7 @@ class TstDevSetting : public QObject {
     Q_OBJECT
     std::unique_ptr<TestEnv::Scope> env;
 
-    static QString rejected() { return Platform::ResText(4) + QLatin1Char('\n') + Platform::ResText(5); }
+    static QString rejected() { return Platform::ResText(4) + QStringLiteral("\r\n") + Platform::ResText(5); }
 
 private slots:
     void init()

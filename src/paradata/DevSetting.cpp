@@ -80,9 +80,9 @@ void ResetDevSettingFlags() { g_flags = DevSettingFlags{}; }
 
 namespace Module1 {
 
-void ShowModelNotChosen(QLatin1String lineBreak)
+void ShowModelNotChosen()
 {
-    Platform::Dialogs::MsgBox(Platform::ResText(4) + lineBreak + Platform::ResText(5));
+    Platform::Dialogs::MsgBox(Platform::ResText(4) + QStringLiteral("\r\n") + Platform::ResText(5));
 }
 
 void RefreshAxisLimits(bool maxPulseFromStroke)
@@ -288,13 +288,13 @@ int GetFileDeviceFromPosiFile(const std::array<QString, 4> &fileAxisName,
             continue;
         const auto m = ParseModelString(fileAxisName[a]);
         if (!m) {
-            ShowModelNotChosen(QLatin1String("\n"));
+            ShowModelNotChosen();
             return 1;
         }
         const int vk = GetDeviceVerticalKind(m->size, m->speed, m->stroke);
         const int pk = vk == 99 ? 99 : GetDevicePgKind(m->size, m->speed, m->stroke);
         if (vk == 99 || pk == 99) {
-            ShowModelNotChosen(QLatin1String("\n"));
+            ShowModelNotChosen();
             return 1;
         }
         if (m->series == QLatin1String("QZ")) {

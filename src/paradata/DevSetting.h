@@ -64,9 +64,8 @@ int GetFileDeviceFromPosiFile(const std::array<QString, 4> &fileAxisName,
                               const std::array<bool, 4> &fileAxisNotUsed);
 
 // Strings 4 and 5 (no actuator model chosen, choose again) in one message
-// box, one a line. The position-file check joins them with a bare line feed,
-// the actuator windows and the start-up with CR LF.
-void ShowModelNotChosen(QLatin1String lineBreak = QLatin1String("\r\n"));
+// box, joined by CR LF.
+void ShowModelNotChosen();
 
 // Recomputes the per-axis limits after a change of the actuator setting:
 // MaxPulse from stroke, lead and pulses per revolution when asked, then
