@@ -35,13 +35,12 @@
 #include <QMetaObject>
 #include <QPrinter>
 
+using Platform::ResLines;
 using Platform::ResText;
 namespace Dlg = Platform::Dialogs;
 
 namespace MainCommands {
 namespace {
-
-const QString kCrLf = QStringLiteral("\r\n");
 
 // ---- services of other parts of the program that are still to come. Each
 // stands in with the least it can do: the command list reads as present,
@@ -127,7 +126,7 @@ void AlarmReset(frmMain &main)
     if (Module3Tusin::OpenCommPort() != 0) {
         // No link after all: back offline, and say why.
         Module1::SetOfflineMode();
-        Dlg::MsgBox(ResText(109) + kCrLf + kCrLf + ResText(110));
+        Dlg::MsgBox(ResLines({109, 110}, true));
     } else if (Module3Tusin::AlarmResetCt() == 0) {
         Module1::AlarmImg_Hide();
         Module1::SetStatusPanel1(QString());
@@ -152,7 +151,7 @@ void CtModeSetting(frmMain &)
         return;
     if (Module3Tusin::SetCtModeToCt(mode) != 0)
         return;
-    Dlg::MsgBox(ResText(495) + kCrLf + kCrLf + ResText(496) + kCrLf + kCrLf + ResText(497));
+    Dlg::MsgBox(ResLines({495, 496, 497}, true));
     // The new mode applies after the controller and the program restart.
     Module1::SetPosiTabEnabled(true);
 }

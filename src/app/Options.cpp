@@ -102,7 +102,7 @@ void ApplyOk(const Choice &c)
         } else {
             // Out of range, or a check that failed otherwise: the positions
             // were not converted, so the unit must stay what they are in.
-            Platform::Dialogs::MsgBox(Platform::ResText(2541) + QStringLiteral("\r\n") + Platform::ResText(2542));
+            Platform::Dialogs::MsgBox(Platform::ResLines({2541, 2542}));
         }
     }
 

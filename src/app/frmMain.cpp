@@ -604,7 +604,7 @@ void frmMain::timerTerminate_Timer()
 bool frmMain::MDIForm_QueryUnload(UnloadMode mode)
 {
     if (App().TeachModeFlag) {
-        Platform::Dialogs::MsgBox(Platform::ResText(60) + QStringLiteral("\r\n") + Platform::ResText(61),
+        Platform::Dialogs::MsgBox(Platform::ResLines({60, 61}),
                                   Platform::MsgButtons::Ok, Platform::MsgIcon::None);
         return false;
     }

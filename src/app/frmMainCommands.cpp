@@ -24,6 +24,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+using Platform::ResLines;
 using Platform::ResText;
 namespace Dlg = Platform::Dialogs;
 namespace Cmd = MainCommands;
@@ -147,7 +148,7 @@ void frmMain::mnuSettingCtMode_Click() { Cmd::CtModeSetting(*this); }
 void frmMain::mnuSettingParameter_Click()
 {
     PosiForm()->EditCMD_Muko();
-    const auto answer = Dlg::MsgBox(ResText(410) + QStringLiteral("\r\n") + ResText(411), Platform::MsgButtons::YesNo,
+    const auto answer = Dlg::MsgBox(ResLines({410, 411}), Platform::MsgButtons::YesNo,
                                     Platform::MsgIcon::Warning);
     if (answer == Platform::MsgAnswer::Yes)
         Cmd::OpenParameterWindow(*this);

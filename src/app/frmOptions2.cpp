@@ -157,7 +157,7 @@ void ShowOptionsDialog(QWidget *owner)
     frmOptions2 dlg(owner);
     Platform::Dialogs::ExecModal(dlg);
     if (App().LanguageChange)
-        Platform::Dialogs::MsgBox(Platform::ResText(420) + QStringLiteral("\r\n") + Platform::ResText(421));
+        Platform::Dialogs::MsgBox(Platform::ResLines({420, 421}));
 }
 
 } // namespace Options

@@ -422,7 +422,7 @@ void frmDevice2::cmdDeviceSet_Click()
     bool takeCount = false;
     if (pattern != app.AxisNotUsed) {
         const auto answer = Platform::Dialogs::MsgBox(
-            Platform::ResText(1151) + QStringLiteral("\r\n") + Platform::ResText(1152), Platform::MsgButtons::YesNo,
+            Platform::ResLines({1151, 1152}), Platform::MsgButtons::YesNo,
             Platform::MsgIcon::None, Platform::ResText(1150));
         if (answer == Platform::MsgAnswer::Yes) {
             takeCount = true;

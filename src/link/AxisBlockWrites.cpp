@@ -115,7 +115,7 @@ int SetCtModeToCt(int mode)
     if (WriteBlock0ToCt() != 0)
         return -1;
     if (mode != old)
-        Platform::Dialogs::MsgBox(Platform::ResText(495) + QStringLiteral("\r\n") + Platform::ResText(496),
+        Platform::Dialogs::MsgBox(Platform::ResLines({495, 496}),
                                   Platform::MsgButtons::Ok, Platform::MsgIcon::Information);
     return 0;
 }

@@ -43,12 +43,12 @@ int PresentAxisMask() { return Paradata().ParaSet.ParaSpAxis; }
 
 void ShowValueOutOfRange()
 {
-    Platform::Dialogs::MsgBox(Platform::ResText(3950) + QStringLiteral("\r\n") + Platform::ResText(3951));
+    Platform::Dialogs::MsgBox(Platform::ResLines({3950, 3951}));
 }
 
 void ShowDataWrong()
 {
-    Platform::Dialogs::MsgBox(Platform::ResText(384) + QStringLiteral("\r\n") + Platform::ResText(385));
+    Platform::Dialogs::MsgBox(Platform::ResLines({384, 385}));
 }
 
 void FailOnWrongData(bool flush)

@@ -14,7 +14,7 @@ ErrorListState g_err;
 
 void showMissing()
 {
-    Platform::Dialogs::MsgBox(Platform::ResText(30) + QStringLiteral("\r\n") + Platform::ResText(31));
+    Platform::Dialogs::MsgBox(Platform::ResLines({30, 31}));
 }
 
 // A count of rows: -1 (an empty block) to 40.

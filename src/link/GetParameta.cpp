@@ -21,6 +21,7 @@
 namespace Online {
 namespace {
 
+using Platform::ResLines;
 using Platform::ResText;
 using Platform::Dialogs::MsgBox;
 using Platform::MsgAnswer;
@@ -84,7 +85,7 @@ void readWithDialogue(frmParameta2 *window)
         MsgBox(ResText(356));
         return;
     case 1:
-        if (MsgBox(ResText(357) + QStringLiteral("\r\n") + ResText(358), MsgButtons::OkCancel, MsgIcon::Question)
+        if (MsgBox(ResLines({357, 358}), MsgButtons::OkCancel, MsgIcon::Question)
             == MsgAnswer::Cancel)
             return;
         if (!takeCtDevices())

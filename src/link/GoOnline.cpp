@@ -31,6 +31,7 @@
 #include <QTabWidget>
 #include <QTimer>
 
+using Platform::ResLines;
 using Platform::ResText;
 
 namespace Module3Tusin {
@@ -69,8 +70,6 @@ namespace {
 
 OnlineTrace g_trace;
 
-const QString kCrLf = QStringLiteral("\r\n");
-
 frmMain *mainForm() { return App().MainForm; }
 frmPosi *posiForm() { return mainForm() ? mainForm()->PosiForm() : nullptr; }
 
@@ -79,7 +78,7 @@ bool hasGui() { return qobject_cast<QGuiApplication *>(QCoreApplication::instanc
 // An OK-only message of two strings, no icon.
 void message2(int first, int second)
 {
-    Platform::Dialogs::MsgBox(ResText(first) + kCrLf + ResText(second), Platform::MsgButtons::Ok,
+    Platform::Dialogs::MsgBox(ResLines({first, second}), Platform::MsgButtons::Ok,
                               Platform::MsgIcon::None);
 }
 

@@ -82,7 +82,7 @@ namespace Module1 {
 
 void ShowModelNotChosen()
 {
-    Platform::Dialogs::MsgBox(Platform::ResText(4) + QStringLiteral("\r\n") + Platform::ResText(5));
+    Platform::Dialogs::MsgBox(Platform::ResLines({4, 5}));
 }
 
 void RefreshAxisLimits(bool maxPulseFromStroke)

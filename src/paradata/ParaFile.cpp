@@ -43,7 +43,7 @@ bool storeInt(T &member, const ValueCell &c)
     return true;
 }
 
-QString headerMessage() { return Platform::ResText(22) + QStringLiteral("\r\n") + Platform::ResText(20); }
+QString headerMessage() { return Platform::ResLines({22, 20}); }
 
 // Rows copied per axis by both copies, TYPE and the actuator aside.
 constexpr int kAxisRows[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 14, 15, 20, 21, 22, 23, 24, 28, 29, 30};
@@ -340,17 +340,18 @@ void SetParaWindowServices(ParaWindowServices s) { g_window = std::move(s); }
 
 int SaveParaFileDlg()
 {
+    using Platform::ResLines;
     using Platform::ResText;
     using Platform::Dialogs::MsgBox;
     auto &s = Paradata();
     if (!g_window.ParametaumuKakunin || g_window.ParametaumuKakunin() != 0) {
-        MsgBox(ResText(7) + QStringLiteral("\r\n") + ResText(8));
+        MsgBox(ResLines({7, 8}));
         return 1;
     }
     if (g_window.TorikomiParametaValue)
         g_window.TorikomiParametaValue();
     if (g_window.ParametaValueCheck && g_window.ParametaValueCheck() != 0) {
-        MsgBox(ResText(9) + QStringLiteral("\r\n") + ResText(10));
+        MsgBox(ResLines({9, 10}));
         return 1;
     }
     Platform::FileFilter f;

@@ -76,4 +76,18 @@ QString ResText(int id)
     return LoadResString(id + App().LangOffset).value_or(QString());
 }
 
+QString ResLines(std::initializer_list<int> ids, bool spaced)
+{
+    const QString sep = spaced ? QStringLiteral("\r\n\r\n") : QStringLiteral("\r\n");
+    QString out;
+    bool first = true;
+    for (int id : ids) {
+        if (!first)
+            out += sep;
+        out += ResText(id);
+        first = false;
+    }
+    return out;
+}
+
 } // namespace Platform

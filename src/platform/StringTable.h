@@ -2,6 +2,7 @@
 // The program's string table: identifier -> text. Japanese texts have
 // identifiers below 10000; the English twin of N is N + 10000.
 #include <QString>
+#include <initializer_list>
 #include <optional>
 
 namespace Platform {
@@ -12,5 +13,9 @@ std::optional<QString> LoadResString(int id);
 // The text of identifier id in the running language (id + LangOffset);
 // empty when the table has no such text.
 QString ResText(int id);
+
+// The texts of several identifiers as the lines of one message: joined by
+// CR LF, or with blank lines between them when spaced.
+QString ResLines(std::initializer_list<int> ids, bool spaced = false);
 
 } // namespace Platform

@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <map>
 
+using Platform::ResLines;
 using Platform::ResText;
 
 namespace PosiFile {
@@ -166,7 +167,7 @@ int ReadPosiFile(const QString &path)
     if (rc != PosiFile::ReadOk) {
         p.FileReadError = true;
         if (rc == PosiFile::NotPosiFile)
-            Platform::Dialogs::MsgBox(ResText(21) + QStringLiteral("\r\n") + ResText(20), Platform::MsgButtons::Ok,
+            Platform::Dialogs::MsgBox(ResLines({21, 20}), Platform::MsgButtons::Ok,
                                       Platform::MsgIcon::Critical);
         else if (rc == PosiFile::Refused)
             Platform::Dialogs::MsgBox(ResText(484), Platform::MsgButtons::Ok, Platform::MsgIcon::Critical);

@@ -9,6 +9,7 @@
 
 #include <memory>
 
+using Platform::ResLines;
 using Platform::ResText;
 
 namespace PosiGrid {
@@ -206,7 +207,7 @@ int Check_flgdLineNo()
 {
     if (Grid().Rows() >= 3)
         return 0;
-    Platform::Dialogs::MsgBox(ResText(433) + QStringLiteral("\r\n") + ResText(434), Platform::MsgButtons::Ok,
+    Platform::Dialogs::MsgBox(ResLines({433, 434}), Platform::MsgButtons::Ok,
                               Platform::MsgIcon::Information);
     return 1;
 }
