@@ -26,8 +26,7 @@ bool hasGui() { return qobject_cast<QGuiApplication *>(QCoreApplication::instanc
 
 frmIOCheckFG *monitor()
 {
-    const QList<QWidget *> found = Forms::Named(QStringLiteral("frmIOCheckFG"));
-    return found.isEmpty() ? nullptr : qobject_cast<frmIOCheckFG *>(found.first());
+    return qobject_cast<frmIOCheckFG *>(Forms::Find(QStringLiteral("frmIOCheckFG")));
 }
 } // namespace
 

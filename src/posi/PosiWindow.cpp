@@ -16,8 +16,7 @@ QString g_caption;
 
 QWidget *posiWindow()
 {
-    const auto found = Forms::Named(QStringLiteral("frmPosi"));
-    return found.isEmpty() ? nullptr : found.first();
+    return Forms::Find(QStringLiteral("frmPosi"));
 }
 } // namespace
 
