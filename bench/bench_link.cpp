@@ -2,7 +2,7 @@
 // round trips per second of a short command ("0AR", 5-character reply), CPU
 // time per round trip (program and simulator together, one thread), and the
 // CPU used while one request waits 2 s for a late reply.
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "link/Engine.h"
 #include "link/Indicators.h"
 #include "link/Queues.h"

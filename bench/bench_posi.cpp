@@ -1,10 +1,10 @@
 // Position data timings: filling the grid with 999 rows, saving and
 // opening a 999-position file. Prints the median of several runs.
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "link/Engine.h"
 #include "link/ErrorList.h"
 #include "link/Indicators.h"
-#include "posi/PosiTransfer.h"
+#include "ui/posi/PosiTransfer.h"
 #include "support/SimCommands.h"
 #include "support/SimController.h"
 #include "support/SimParaBlocks.h"
@@ -13,7 +13,7 @@
 #include "paradata/ParadataState.h"
 #include "posi/PosiFile.h"
 #include "posi/PosiGrid.h"
-#include "posi/PosiGridView.h"
+#include "ui/posi/PosiGridView.h"
 #include "posi/PosiTables.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 // Fuzz target: the item reader and the parameter file reader, with the
 // copies of a read table into the parameter set.
-#include "app/AppState.h"
-#include "paradata/ItemFile.h"
+#include "core/AppState.h"
+#include "core/ItemFile.h"
 #include "paradata/ParaFile.h"
 #include "paradata/ParadataState.h"
 #include "paradata/UnitTexts.h"

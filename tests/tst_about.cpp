@@ -1,9 +1,9 @@
 // The About box, the system information program and the help file.
 #include <QtTest>
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "app/HelpViewer.h"
-#include "app/ModuleHelp.h"
+#include "core/ModuleHelp.h"
 #include "app/frmAbout.h"
 #include "platform/Dialogs.h"
 #include "platform/StringTable.h"

@@ -1,11 +1,11 @@
 // Start-up settings, help path and string-table localisation of windows.
 #include <QtTest>
 
-#include "app/AppState.h"
-#include "app/Localize.h"
-#include "app/Module1Settings.h"
-#include "app/Module1Text.h"
-#include "app/ModuleHelp.h"
+#include "core/AppState.h"
+#include "ui/common/Localize.h"
+#include "core/Module1Settings.h"
+#include "core/Module1Text.h"
+#include "core/ModuleHelp.h"
 #include "app/PrgModule1.h"
 #include "link/Queues.h"
 #include "paradata/ParadataState.h"

@@ -1,5 +1,5 @@
 // The controller's axis configuration read from single parameter blocks.
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "link/AxisConfig.h"
 #include "link/CommandHost.h"
 #include "link/Engine.h"

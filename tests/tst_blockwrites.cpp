@@ -1,6 +1,6 @@
 // Single-block writes against the simulated controller: the standard
 // parameters of the chosen actuators, the axis mask and the controller mode.
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "link/AxisBlockWrites.h"
 #include "link/CommandHost.h"
 #include "link/Engine.h"

@@ -3,18 +3,18 @@
 // online/offline commands.
 #include <QtTest>
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "app/frmAbout.h"
 #include "app/frmMain.h"
-#include "grpsm/frmGrp.h"
+#include "ui/grpsm/frmGrp.h"
 #include "link/CommandEnabling.h"
 #include "link/Engine.h"
 #include "link/Indicators.h"
 #include "link/Queues.h"
-#include "paraedit/frmParameta2.h"
+#include "ui/paraedit/frmParameta2.h"
 #include "platform/Dialogs.h"
-#include "posi/frmPosi.h"
-#include "prog/frmProg.h"
+#include "ui/posi/frmPosi.h"
+#include "ui/prog/frmProg.h"
 #include "support/MainScope.h"
 #include "support/SimController.h"
 #include "support/TestEnv.h"

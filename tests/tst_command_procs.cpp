@@ -2,7 +2,7 @@
 // fit their fields, and a full request queue.
 #include <QtTest>
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "grpsm/GrpSmTables.h"
 #include "link/CommandHost.h"
 #include "link/CommandProcs.h"

@@ -3,7 +3,7 @@
 // each transfer ends when the controller misbehaves or the user cancels.
 #include <QtTest>
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "app/frmMain.h"
 #include "grpsm/GrpSmTables.h"
 #include "link/CommandHost.h"
@@ -12,7 +12,7 @@
 #include "link/Engine.h"
 #include "link/Indicators.h"
 #include "link/Queues.h"
-#include "live/frmProgTask.h"
+#include "ui/live/frmProgTask.h"
 #include "paradata/ParadataState.h"
 #include "platform/Dialogs.h"
 #include "platform/Wait.h"

@@ -1,10 +1,10 @@
 // The actuator selection lists and the actuator windows, driven as the user
 // drives them.
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "app/frmMain.h"
 #include "platform/Settings.h"
-#include "device/ActuatorLists.h"
-#include "device/frmDevice2.h"
+#include "paradata/ActuatorLists.h"
+#include "ui/device/frmDevice2.h"
 #include "link/Versions.h"
 #include "paradata/DevSetting.h"
 #include "paradata/DeviceList.h"

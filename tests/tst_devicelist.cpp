@@ -1,5 +1,5 @@
 // The device lists, their per-axis tables and the actuator lookups.
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "paradata/DeviceList.h"
 #include "paradata/ParadataState.h"
 #include "platform/AppPaths.h"

@@ -1,6 +1,6 @@
 // The PC's actuator setting: settings store, model strings of position
 // files, the parameter set, and the comparison with a file's setting.
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "app/frmMain.h"
 #include "paradata/DevSetting.h"
 #include "paradata/DeviceList.h"

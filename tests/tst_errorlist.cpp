@@ -1,7 +1,7 @@
 // The error list file and the decoding of the controller's error replies.
 #include <QtTest>
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "link/ErrorList.h"
 #include "link/Indicators.h"
 #include "platform/AppPaths.h"

@@ -2,9 +2,9 @@
 // format, the settings readers' fallbacks and the nested wait.
 #include <QtTest>
 
-#include "app/Module1Text.h"
-#include "app/Num.h"
-#include "paradata/ItemFile.h"
+#include "core/Module1Text.h"
+#include "core/Num.h"
+#include "core/ItemFile.h"
 #include "platform/Settings.h"
 #include "platform/Wait.h"
 #include "support/TestEnv.h"

@@ -3,12 +3,12 @@
 // actuator check, and the two reads without the dialogue.
 #include <QtTest>
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "link/Engine.h"
-#include "link/GetParameta.h"
+#include "ui/online/GetParameta.h"
 #include "paradata/ParaFile.h"
 #include "paradata/ParadataState.h"
-#include "paraedit/frmParameta2.h"
+#include "ui/paraedit/frmParameta2.h"
 #include "platform/Dialogs.h"
 #include "platform/StringTable.h"
 #include "support/SimOnline.h"

@@ -3,11 +3,11 @@
 // check and the failure path; the mode command's frame.
 #include <QtTest>
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "app/frmMain.h"
 #include "link/CommandProcs.h"
 #include "link/Engine.h"
-#include "link/GoOnline.h"
+#include "ui/online/GoOnline.h"
 #include "link/Indicators.h"
 #include "link/Queues.h"
 #include "link/Versions.h"

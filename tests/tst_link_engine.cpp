@@ -2,7 +2,7 @@
 // pseudo-terminal: one row per way an exchange can go.
 #include <QtTest>
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "link/Engine.h"
 #include "link/ErrorList.h"
 #include "link/Indicators.h"

@@ -2,16 +2,16 @@
 // guards, exit settings), the position window's unload and the choice dialog.
 #include <QtTest>
 
-#include "app/AppState.h"
-#include "app/Forms.h"
-#include "app/Module1Settings.h"
-#include "app/Twips.h"
+#include "core/AppState.h"
+#include "ui/common/Forms.h"
+#include "core/Module1Settings.h"
+#include "core/Twips.h"
 #include "app/frmMain.h"
-#include "app/frmSelection.h"
+#include "ui/common/frmSelection.h"
 #include "platform/Dialogs.h"
 #include "platform/Settings.h"
-#include "posi/frmPosi.h"
-#include "prog/frmProg.h"
+#include "ui/posi/frmPosi.h"
+#include "ui/prog/frmProg.h"
 #include "support/Choices.h"
 #include "support/MainScope.h"
 #include "support/TestEnv.h"

@@ -2,7 +2,7 @@
 // unit change with its re-validation, and the inching settings.
 #include <QtTest>
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "app/Options.h"
 #include "app/frmOptions2.h"
 #include "platform/Dialogs.h"

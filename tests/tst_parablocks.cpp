@@ -1,5 +1,5 @@
 // The parameter blocks on the wire: layouts, encoder and decoder.
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "link/ParaBlocks.h"
 #include "paradata/ParaFile.h"
 #include "paradata/ParadataState.h"

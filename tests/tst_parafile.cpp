@@ -1,6 +1,6 @@
 // The parameter set and table, their copies, and the parameter file.
-#include "app/AppState.h"
-#include "paradata/ItemFile.h"
+#include "core/AppState.h"
+#include "core/ItemFile.h"
 #include "paradata/ParaFile.h"
 #include "paradata/ParadataState.h"
 #include "platform/Dialogs.h"

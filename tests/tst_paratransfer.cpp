@@ -1,5 +1,5 @@
 // The parameter set read from and written to the simulated controller.
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "link/CommandHost.h"
 #include "link/Engine.h"
 #include "link/ErrorList.h"

@@ -1,14 +1,14 @@
 // Re-validation of the position grid and the take-over into the tables.
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "app/frmMain.h"
 #include "paradata/ParadataState.h"
 #include "platform/Dialogs.h"
 #include "platform/Settings.h"
-#include "posi/PosiChangeDev.h"
+#include "ui/posi/PosiChangeDev.h"
 #include "posi/PosiCheck.h"
 #include "posi/PosiGrid.h"
 #include "posi/PosiTables.h"
-#include "posi/frmSyogoKekka.h"
+#include "ui/posi/frmSyogoKekka.h"
 #include "support/Choices.h"
 #include "support/TestEnv.h"
 

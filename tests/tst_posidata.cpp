@@ -1,7 +1,7 @@
 // Position tables, the 60-digit position block and the position file.
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "link/CommandFrames.h"
-#include "paradata/ItemFile.h"
+#include "core/ItemFile.h"
 #include "platform/Dialogs.h"
 #include "posi/PosiCodec.h"
 #include "paradata/ParadataState.h"

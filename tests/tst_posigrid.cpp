@@ -1,8 +1,8 @@
 // Position grid layout and display, read through the grid model.
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "paradata/ParadataState.h"
 #include "posi/PosiGrid.h"
-#include "posi/PosiGridView.h"
+#include "ui/posi/PosiGridView.h"
 #include "posi/PosiTables.h"
 #include "support/TestEnv.h"
 

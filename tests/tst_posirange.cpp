@@ -1,8 +1,8 @@
 // The position-range dialogs: their checks, key rules and results.
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "platform/Dialogs.h"
 #include "posi/PosiTables.h"
-#include "posi/frmSelectPosiNo.h"
+#include "ui/posi/frmSelectPosiNo.h"
 #include "support/TestEnv.h"
 
 #include <QLineEdit>

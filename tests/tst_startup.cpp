@@ -3,10 +3,10 @@
 // offline questions, and the offline questions themselves.
 #include <QtTest>
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "app/frmMain.h"
 #include "link/Engine.h"
-#include "link/GoOnline.h"
+#include "ui/online/GoOnline.h"
 #include "link/Indicators.h"
 #include "link/Queues.h"
 #include "link/Versions.h"
@@ -15,7 +15,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Settings.h"
 #include "platform/StringTable.h"
-#include "posi/frmPosi.h"
+#include "ui/posi/frmPosi.h"
 #include "support/Choices.h"
 #include "support/MainScope.h"
 #include "support/SimOnline.h"

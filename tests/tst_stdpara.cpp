@@ -1,6 +1,6 @@
 // The standard parameter lists, the parameter set filled from them, and the
 // range check before standard values are written to the controller.
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "paradata/ParadataState.h"
 #include "paradata/StdPara.h"
 #include "platform/AppPaths.h"

@@ -2,7 +2,7 @@
 // against the simulated controller, and their failures.
 #include <QtTest>
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "link/Engine.h"
 #include "link/Queues.h"
 #include "link/SysParaBlocks.h"

@@ -1,7 +1,7 @@
 // Pulses and millimetres, the per-axis limits and the texts built from them.
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "app/frmMain.h"
-#include "paradata/ItemFile.h"
+#include "core/ItemFile.h"
 #include "paradata/Module2Calc.h"
 #include "paradata/ParadataState.h"
 #include "paradata/UnitTexts.h"

@@ -3,9 +3,9 @@
 // the version command's ways out.
 #include <QtTest>
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "link/Engine.h"
-#include "link/GoOnline.h"
+#include "ui/online/GoOnline.h"
 #include "link/Indicators.h"
 #include "link/Queues.h"
 #include "link/Versions.h"

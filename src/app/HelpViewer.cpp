@@ -1,6 +1,6 @@
 #include "app/HelpViewer.h"
 
-#include "app/ModuleHelp.h"
+#include "core/ModuleHelp.h"
 #include "platform/Dialogs.h"
 
 #include <QDesktopServices>

@@ -1,7 +1,7 @@
 #include "app/Options.h"
 
-#include "app/AppState.h"
-#include "app/Num.h"
+#include "core/AppState.h"
+#include "core/Num.h"
 #include "posi/PosiCheck.h"
 #include "posi/PosiDevice.h"
 #include "posi/PosiGrid.h"

@@ -1,6 +1,6 @@
 #pragma once
 // The program's start: splash, start values, settings, the main window.
-#include "app/Localize.h"
+#include "ui/common/Localize.h"
 
 namespace PrgModule1 {
 // Runs the start-up and returns with the main window shown; the event loop

@@ -1,8 +1,8 @@
 #include "app/frmAbout.h"
 
-#include "app/AppVersion.h"
+#include "core/AppVersion.h"
 #include "app/HelpViewer.h"
-#include "app/Localize.h"
+#include "ui/common/Localize.h"
 #include "platform/Dialogs.h"
 #include "platform/StringTable.h"
 

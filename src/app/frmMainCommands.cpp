@@ -2,8 +2,8 @@
 // switch every window's commands off, hand the work to the window or
 // procedure that owns it and switch the commands on again; the few with
 // logic of their own live in app/MainCommands.cpp.
-#include "app/AppState.h"
-#include "app/Forms.h"
+#include "core/AppState.h"
+#include "ui/common/Forms.h"
 #include "app/HelpViewer.h"
 #include "app/MainCommands.h"
 #include "app/Options.h"
@@ -11,11 +11,11 @@
 #include "app/frmMain.h"
 #include "app/frmOptions2.h"
 #include "link/CommandEnabling.h"
-#include "paraedit/frmParameta2.h"
+#include "ui/paraedit/frmParameta2.h"
 #include "platform/Dialogs.h"
 #include "platform/StringTable.h"
-#include "posi/frmPosi.h"
-#include "prog/frmProgNo.h"
+#include "ui/posi/frmPosi.h"
+#include "ui/prog/frmProgNo.h"
 
 #include <QAction>
 #include <QMdiArea>

@@ -1,8 +1,8 @@
 #include "app/frmOptions2.h"
 
-#include "app/AppState.h"
-#include "app/Localize.h"
-#include "app/Module1Text.h"
+#include "core/AppState.h"
+#include "ui/common/Localize.h"
+#include "core/Module1Text.h"
 #include "platform/Dialogs.h"
 #include "platform/StringTable.h"
 

@@ -1,6 +1,6 @@
 #include "app/frmSplash.h"
-#include "app/AppState.h"
-#include "app/AppVersion.h"
+#include "core/AppState.h"
+#include "core/AppVersion.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "app/PrgModule1.h"
 #include "app/frmMain.h"
 #include "platform/Settings.h"

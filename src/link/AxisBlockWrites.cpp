@@ -1,8 +1,8 @@
 #include "link/AxisBlockWrites.h"
 
-#include "app/AppState.h"
-#include "app/Module1Text.h"
-#include "app/Num.h"
+#include "core/AppState.h"
+#include "core/Module1Text.h"
+#include "core/Num.h"
 #include "link/CommandFrames.h"
 #include "link/CommandHost.h"
 #include "link/ParaBlocks.h"

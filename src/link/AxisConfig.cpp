@@ -1,7 +1,7 @@
 #include "link/AxisConfig.h"
 
-#include "app/AppState.h"
-#include "app/Module1Text.h"
+#include "core/AppState.h"
+#include "core/Module1Text.h"
 #include "link/CommandProcs.h"
 #include "link/Engine.h"
 #include "link/ParaBlocks.h"

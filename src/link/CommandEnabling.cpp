@@ -1,12 +1,12 @@
 #include "link/CommandEnabling.h"
 
-#include "app/AppState.h"
-#include "app/Forms.h"
+#include "core/AppState.h"
+#include "ui/common/Forms.h"
 #include "app/frmMain.h"
-#include "paraedit/frmParameta2.h"
+#include "ui/paraedit/frmParameta2.h"
 #include "platform/Dialogs.h"
 #include "platform/StringTable.h"
-#include "posi/frmPosi.h"
+#include "ui/posi/frmPosi.h"
 
 #include <QByteArray>
 #include <QMetaObject>

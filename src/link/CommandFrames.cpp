@@ -1,6 +1,6 @@
 #include "link/CommandFrames.h"
 
-#include "app/Module1Text.h"
+#include "core/Module1Text.h"
 
 namespace Module3Tusin::Frames {
 namespace {

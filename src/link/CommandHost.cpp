@@ -1,9 +1,9 @@
 #include "link/CommandHost.h"
 
-#include "app/AppState.h"
-#include "app/Forms.h"
+#include "core/AppState.h"
+#include "ui/common/Forms.h"
 #include "app/frmMain.h"
-#include "live/frmProgTask.h"
+#include "ui/live/frmProgTask.h"
 #include "link/Engine.h"
 #include "link/Indicators.h"
 #include "link/Queues.h"

@@ -1,6 +1,6 @@
 #include "link/CommandProcs.h"
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "grpsm/GrpSmTables.h"
 #include "link/CommandFrames.h"
 #include "link/CommandHost.h"

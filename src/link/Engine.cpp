@@ -1,7 +1,7 @@
 #include "link/Engine.h"
 
-#include "app/AppState.h"
-#include "app/Module1Text.h"
+#include "core/AppState.h"
+#include "core/Module1Text.h"
 #include "link/ErrorList.h"
 #include "link/Indicators.h"
 #include "link/Queues.h"

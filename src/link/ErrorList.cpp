@@ -1,7 +1,7 @@
 #include "link/ErrorList.h"
 
 #include "link/Indicators.h"
-#include "paradata/ItemFile.h"
+#include "core/ItemFile.h"
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
 #include "platform/StringTable.h"

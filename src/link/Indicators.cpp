@@ -1,6 +1,6 @@
 #include "link/Indicators.h"
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 
 namespace Module1 {
 namespace {

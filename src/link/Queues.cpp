@@ -1,7 +1,7 @@
 #include "link/Queues.h"
 
-#include "app/AppState.h"
-#include "app/Module1Text.h"
+#include "core/AppState.h"
+#include "core/Module1Text.h"
 #include "platform/Wait.h"
 
 namespace Module3Tusin {

@@ -1,7 +1,7 @@
 #include "link/SysParaBlocks.h"
 
-#include "app/AppState.h"
-#include "app/Module1Text.h"
+#include "core/AppState.h"
+#include "core/Module1Text.h"
 #include "link/CommandHost.h"
 #include "link/Engine.h"
 #include "link/Queues.h"

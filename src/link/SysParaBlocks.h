@@ -2,7 +2,7 @@
 // The controller's 72 system parameters in 7 blocks of 16 bytes: the read
 // ("0RK" + block digit) and the write ("0WK" + block digit + data, then the
 // store "0WF"), with the packing of the values into the blocks.
-#include "paradata/ValueCell.h"
+#include "core/ValueCell.h"
 
 #include <QString>
 #include <array>

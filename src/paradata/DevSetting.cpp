@@ -1,7 +1,7 @@
 #include "paradata/DevSetting.h"
 
-#include "app/AppState.h"
-#include "app/Num.h"
+#include "core/AppState.h"
+#include "core/Num.h"
 #include "app/frmMain.h"
 #include "paradata/DeviceList.h"
 #include "paradata/Module2Calc.h"
@@ -9,7 +9,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Settings.h"
 #include "platform/StringTable.h"
-#include "posi/frmPosi.h"
+#include "ui/posi/frmPosi.h"
 
 namespace {
 DevSettingFlags g_flags;

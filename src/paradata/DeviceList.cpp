@@ -1,8 +1,8 @@
 #include "paradata/DeviceList.h"
 
-#include "app/AppState.h"
-#include "app/Num.h"
-#include "paradata/ItemFile.h"
+#include "core/AppState.h"
+#include "core/Num.h"
+#include "core/ItemFile.h"
 #include "paradata/ParadataState.h"
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"

@@ -1,7 +1,7 @@
 #include "paradata/Module2Calc.h"
 
-#include "app/AppState.h"
-#include "app/Num.h"
+#include "core/AppState.h"
+#include "core/Num.h"
 #include "paradata/ParadataState.h"
 
 #include <QString>

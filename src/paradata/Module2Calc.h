@@ -3,7 +3,7 @@
 // per-axis limits the position checks use. A lead or a pulses-per-revolution
 // of 0 (or less) is not a valid actuator setting: the conversions then give
 // nothing instead of dividing.
-#include "paradata/ValueCell.h"
+#include "core/ValueCell.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,9 +1,9 @@
 #include "paradata/ParaFile.h"
 
-#include "app/AppState.h"
-#include "app/Module1Text.h"
-#include "app/Num.h"
-#include "paradata/ItemFile.h"
+#include "core/AppState.h"
+#include "core/Module1Text.h"
+#include "core/Num.h"
+#include "core/ItemFile.h"
 #include "platform/Dialogs.h"
 #include "platform/StringTable.h"
 

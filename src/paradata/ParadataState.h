@@ -3,7 +3,7 @@
 // and table, the PC's actuator setting per axis, the per-axis limits, the
 // controller's actuator data as last read, and the device list tables. One
 // instance for the run; tests reset it with ResetParadataState().
-#include "paradata/ValueCell.h"
+#include "core/ValueCell.h"
 
 #include <QString>
 #include <array>

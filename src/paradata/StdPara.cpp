@@ -1,8 +1,8 @@
 #include "paradata/StdPara.h"
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "paradata/DeviceList.h"
-#include "paradata/ItemFile.h"
+#include "core/ItemFile.h"
 #include "paradata/ParaFile.h"
 #include "paradata/ParadataState.h"
 #include "platform/AppPaths.h"

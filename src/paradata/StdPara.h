@@ -4,7 +4,7 @@
 // common list "tq7cmstpr.lst"; filling the parameter set from them for the
 // chosen actuators; and the range check before standard values are written
 // to the controller.
-#include "paradata/ValueCell.h"
+#include "core/ValueCell.h"
 
 #include <QString>
 #include <array>

@@ -1,8 +1,8 @@
 #include "paradata/UnitTexts.h"
 
-#include "app/AppState.h"
-#include "app/Module1Text.h"
-#include "app/Num.h"
+#include "core/AppState.h"
+#include "core/Module1Text.h"
+#include "core/Num.h"
 #include "paradata/DeviceList.h"
 #include "paradata/Module2Calc.h"
 #include "paradata/ParadataState.h"

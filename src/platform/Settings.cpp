@@ -1,5 +1,5 @@
 #include "platform/Settings.h"
-#include "app/Num.h"
+#include "core/Num.h"
 
 #include <QSettings>
 #include <limits>

@@ -1,5 +1,5 @@
 #include "platform/StringTable.h"
-#include "app/AppState.h"
+#include "core/AppState.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,12 +1,12 @@
 #include "posi/PosiCheck.h"
 
-#include "app/AppState.h"
-#include "app/Num.h"
+#include "core/AppState.h"
+#include "core/Num.h"
 #include "platform/Dialogs.h"
 #include "posi/PosiDevice.h"
 #include "posi/PosiGrid.h"
 #include "posi/PosiTables.h"
-#include "posi/frmSyogoKekka.h"
+#include "ui/posi/frmSyogoKekka.h"
 
 namespace PosiCheck {
 namespace {

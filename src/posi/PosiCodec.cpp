@@ -1,6 +1,6 @@
 #include "posi/PosiCodec.h"
 
-#include "app/Module1Text.h"
+#include "core/Module1Text.h"
 
 namespace PosiCodec {
 namespace {

@@ -1,8 +1,8 @@
 #include "posi/PosiFile.h"
 
-#include "app/AppState.h"
-#include "app/Num.h"
-#include "paradata/ItemFile.h"
+#include "core/AppState.h"
+#include "core/Num.h"
+#include "core/ItemFile.h"
 #include "platform/Dialogs.h"
 #include "platform/StringTable.h"
 #include "posi/PosiDevice.h"

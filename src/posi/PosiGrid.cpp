@@ -1,8 +1,8 @@
 #include "posi/PosiGrid.h"
 
-#include "app/AppState.h"
-#include "app/Num.h"
-#include "app/Module1Text.h"
+#include "core/AppState.h"
+#include "core/Num.h"
+#include "core/Module1Text.h"
 #include "platform/Dialogs.h"
 #include "platform/StringTable.h"
 #include "posi/PosiTables.h"

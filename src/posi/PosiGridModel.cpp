@@ -1,6 +1,6 @@
 #include "posi/PosiGridModel.h"
 
-#include "app/BgrColor.h"
+#include "core/BgrColor.h"
 
 #include <QApplication>
 #include <QColor>

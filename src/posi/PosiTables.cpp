@@ -1,7 +1,7 @@
 #include "posi/PosiTables.h"
 
-#include "app/AppState.h"
-#include "app/Num.h"
+#include "core/AppState.h"
+#include "core/Num.h"
 #include "posi/PosiDevice.h"
 
 #include <memory>

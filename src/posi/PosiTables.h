@@ -2,7 +2,7 @@
 // The position tables (positions 1 to 999), their flags and the range
 // variables of the position subsystem. One instance for the run; tests reset
 // it with ResetPosiState().
-#include "paradata/ValueCell.h"
+#include "core/ValueCell.h"
 
 #include <QString>
 #include <array>

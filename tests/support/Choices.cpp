@@ -1,7 +1,7 @@
 #include "support/Choices.h"
 
-#include "app/frmSelection.h"
-#include "device/frmDevice2.h"
+#include "ui/common/frmSelection.h"
+#include "ui/device/frmDevice2.h"
 #include "platform/Dialogs.h"
 
 #include <QLabel>

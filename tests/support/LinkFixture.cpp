@@ -1,6 +1,6 @@
 #include "support/LinkFixture.h"
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "link/AxisBlockWrites.h"
 #include "link/CommandHost.h"
 #include "link/Engine.h"

@@ -1,7 +1,7 @@
 #pragma once
 // The main window as the modules see it (App().MainForm), for the length of
 // one test; a failed check leaves no dangling window behind.
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "app/frmMain.h"
 
 struct MainScope {

@@ -106,9 +106,9 @@ void SetActuator(SimController &sim, int axis, const Actuator &a)
 
 } // namespace SimOnline
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "link/Engine.h"
-#include "link/GoOnline.h"
+#include "ui/online/GoOnline.h"
 #include "link/SysParaBlocks.h"
 #include "link/Versions.h"
 #include "paradata/DevSetting.h"

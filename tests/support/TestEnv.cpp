@@ -1,11 +1,11 @@
 #include "support/TestEnv.h"
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "link/Engine.h"
 #include "link/ErrorList.h"
 #include "link/Indicators.h"
 #include "link/Queues.h"
-#include "paradata/ItemFile.h"
+#include "core/ItemFile.h"
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
 #include "platform/Settings.h"

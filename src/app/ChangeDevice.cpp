@@ -1,0 +1,75 @@
+// The main window's offline actuator setting: the user chooses the actuators
+// (with their standard parameters) or a parameter file, and the setting, the
+// settings store and the position window follow.
+#include "core/AppState.h"
+#include "app/frmMain.h"
+#include "ui/common/frmSelection.h"
+#include "ui/device/frmDevice2.h"
+#include "link/Indicators.h"
+#include "link/Versions.h"
+#include "paradata/DevSetting.h"
+#include "paradata/ParaFile.h"
+#include "paradata/UnitTexts.h"
+#include "platform/StringTable.h"
+#include "ui/posi/PosiChangeDev.h"
+#include "posi/PosiGrid.h"
+#include "ui/posi/PosiWindow.h"
+
+using Platform::ResText;
+
+namespace {
+
+enum class Choice { Taken, Abandoned };
+
+Choice chooseSetting()
+{
+    for (;;) {
+        const int answer =
+            Module1::SetSelectionDlg(ResText(471), ResText(41), ResText(42), ResText(43), 0, 0, 0);
+        if (answer == 0) {
+            // Only a completed choice is applied: a cancelled window or
+            // standard values that could not be loaded leave the setting as
+            // it was.
+            if (Module1::ShowDeviceSetting() != 0)
+                return Choice::Abandoned;
+            return Choice::Taken;
+        }
+        if (answer != 1)
+            return Choice::Abandoned;
+        // The file routine reads up to four times itself and reports a
+        // failure (681); asking for the file again on top of that would put
+        // the open dialogue and the message in front of the user four times.
+        if (Module1::ReadParaFileForDevice() == 0)
+            return Choice::Taken;
+    }
+}
+
+} // namespace
+
+void frmMain::Change_Device()
+{
+    AppState &app = App();
+    if (chooseSetting() != Choice::Taken)
+        return;
+    Module3Tusin::Versions().CtAxisSu = app.AxisSu;
+
+    Module1::LetParaToDevSetting();
+    Module1::LetNewTypeFlag();
+    Module1::SaveDevSetting();
+    Module1::DispDeviceName();
+
+    PosiGrid::DispAxisData2();
+    if (app.PrgModeFlag)
+        PosiGrid::SizeInit_PosFlexGridAtPrgMode3();
+    else
+        PosiGrid::SizeInit_PosFlexGridAtPosMode2();
+    Module1::DispPulseMmRate();
+
+    PosiChangeDev::RecheckPositions();
+
+    // The setting now is the PC's own: the link to the controller's is cut.
+    if (!app.OfflineFlag) {
+        Module1::SetOfflineMode();
+        PosiWindow::ChangeMenuDisp();
+    }
+}

@@ -1,0 +1,50 @@
+#include "core/Module1Settings.h"
+#include "core/AppState.h"
+#include "core/Twips.h"
+#include "app/frmMain.h"
+#include "platform/Settings.h"
+
+#include <QWidget>
+
+namespace Module1 {
+
+void LoadAppSetting()
+{
+    GetLanguage();
+    GetPortNo();
+    GetPortOccupy();
+    GetMmRoundUp();
+}
+
+void GetLanguage()
+{
+    AppState &a = App();
+    a.Language = Platform::GetSettingInt(QStringLiteral("Language"), 1);
+    a.LangOffset = a.Language == 1 ? 0 : 10000;
+}
+
+void GetPortNo() { App().PortNo = Platform::GetSettingInt(QStringLiteral("PortNo"), 1); }
+void GetPortOccupy() { App().PortOccupy = Platform::GetSettingInt(QStringLiteral("PortOccupy"), 1) != 0; }
+void GetMmRoundUp() { App().MmRoundUp = Platform::GetSettingInt(QStringLiteral("MmRoundUp"), 1) != 0; }
+void GetDispMmUnit() { App().DispMmUnit = Platform::GetSettingInt(QStringLiteral("DispMmUnit"), 1) != 0; }
+
+void SaveAppSetting() { SaveAppSettingOf(App().MainForm); }
+
+void SaveAppSettingOf(const QWidget *mainWindow)
+{
+    AppState &a = App();
+    Platform::SaveSetting(QStringLiteral("PortNo"), a.PortNo);
+    if (a.LanguageChange)
+        a.Language = a.Language == 1 ? 2 : 1;
+    Platform::SaveSetting(QStringLiteral("Language"), a.Language);
+    if (!mainWindow || mainWindow->isMinimized())
+        return;
+    // Frame position and client size: restoring them with move() and
+    // resize() gives back the same window.
+    Platform::SaveSetting(QStringLiteral("MainLeft"), Twips::Text(Twips::FromPx(mainWindow->x())));
+    Platform::SaveSetting(QStringLiteral("MainTop"), Twips::Text(Twips::FromPx(mainWindow->y())));
+    Platform::SaveSetting(QStringLiteral("MainWidth"), Twips::Text(Twips::FromPx(mainWindow->width())));
+    Platform::SaveSetting(QStringLiteral("MainHeight"), Twips::Text(Twips::FromPx(mainWindow->height())));
+}
+
+} // namespace Module1

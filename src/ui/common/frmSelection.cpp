@@ -1,0 +1,182 @@
+#include "ui/common/frmSelection.h"
+#include "core/AppState.h"
+#include "ui/common/Localize.h"
+#include "core/Twips.h"
+#include "app/frmMain.h"
+#include "platform/Dialogs.h"
+#include "platform/StringTable.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+// The design heights include the caption bar; the client area is this much
+// smaller.
+constexpr int kCaptionBarTwips = 405;
+} // namespace
+
+frmSelection::frmSelection(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmSelection"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+
+    lblSelectSetumei = new QLabel(this);
+    lblSelectSetumei->setObjectName(QStringLiteral("lblSelectSetumei"));
+    lblSelectSetumei->setWordWrap(true);
+    lblSelectSetumei->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Twips::Place(lblSelectSetumei, 240, 150, 6120, 840);
+
+    for (int i = 0; i < 3; ++i) {
+        optSelectKomoku[i] = new QRadioButton(this);
+        optSelectKomoku[i]->setObjectName(QStringLiteral("optSelectKomoku%1").arg(i));
+        Twips::Place(optSelectKomoku[i], 480, 1080 + i * 420, 4320, 330);
+    }
+    optSelectKomoku[0]->setChecked(true);
+
+    cmdSelectOk = new QPushButton(QStringLiteral("OK"), this);
+    cmdSelectOk->setObjectName(QStringLiteral("cmdSelectOk"));
+    cmdSelectOk->setDefault(true);
+    cmdSelectCancel = Loc::Tagged(new QPushButton(QStringLiteral("Cancel"), this), 1404);
+    cmdSelectCancel->setObjectName(QStringLiteral("cmdSelectCancel"));
+    cmdBack = Loc::Tagged(new QPushButton(QStringLiteral("BACK"), this), 48);
+    cmdBack->setObjectName(QStringLiteral("cmdBack"));
+    Twips::Place(cmdSelectOk, 5040, 1020, 1320, 390);
+    Twips::Place(cmdSelectCancel, 5040, 1500, 1320, 390);
+    Twips::Place(cmdBack, 5040, 1980, 1320, 390);
+
+    connect(cmdSelectOk, &QPushButton::clicked, this, &frmSelection::cmdSelectOk_Click);
+    connect(cmdSelectCancel, &QPushButton::clicked, this, &frmSelection::cmdSelectCancel_Click);
+    connect(cmdBack, &QPushButton::clicked, this, &frmSelection::cmdBack_Click);
+
+    // Load: 500 twips right of and below the main window's corner.
+    if (frmMain *m = App().MainForm)
+        move(m->x() + Twips::ToPx(500), m->y() + Twips::ToPx(500));
+    Module1::SetCaptionFromRes(this);
+    cmdBack->setText(Platform::ResText(48));
+    setFixedWidth(Twips::ToPx(6600));
+    SetHeightTwips(2895);
+}
+
+void frmSelection::SetHeightTwips(int twips)
+{
+    m_heightTwips = twips;
+    setFixedHeight(Twips::ToPx(twips - kCaptionBarTwips));
+}
+
+void frmSelection::cmdSelectOk_Click()
+{
+    if (optSelectKomoku[0]->isChecked())
+        SelectResult = 0;
+    else if (optSelectKomoku[1]->isChecked())
+        SelectResult = 1;
+    else
+        SelectResult = 2;
+    m_answered = true;
+    done(QDialog::Accepted);
+}
+
+void frmSelection::cmdSelectCancel_Click()
+{
+    SelectResult = -1;
+    m_answered = true;
+    done(QDialog::Rejected);
+}
+
+void frmSelection::cmdBack_Click()
+{
+    SelectResult = -2;
+    m_answered = true;
+    done(QDialog::Rejected);
+}
+
+// Escape and the close box end up here.
+void frmSelection::reject()
+{
+    if (m_answered) {
+        QDialog::reject();
+        return;
+    }
+    if (CloseBoxMuko)
+        return;
+    SelectResult = -1;
+    m_answered = true;
+    QDialog::reject();
+}
+
+void frmSelection::closeEvent(QCloseEvent *e)
+{
+    if (!m_answered && CloseBoxMuko) {
+        e->ignore();
+        return;
+    }
+    QDialog::closeEvent(e);
+}
+
+namespace Module1 {
+namespace {
+void setUp(frmSelection &d, const QString &caption, const QString &explanation, const QString &option1,
+           const QString &option2, int cancelMode, int backMode)
+{
+    d.setWindowTitle(caption);
+    d.lblSelectSetumei->setText(explanation);
+    d.optSelectKomoku[0]->setText(option1);
+    d.optSelectKomoku[1]->setText(option2);
+    const bool cancel = cancelMode != 1;
+    d.cmdSelectCancel->setEnabled(cancel);
+    d.cmdSelectCancel->setVisible(cancel);
+    d.CloseBoxMuko = !cancel;
+    // Without Cancel the caption bar offers no close button either.
+    d.setWindowFlag(Qt::WindowCloseButtonHint, cancel);
+    const bool back = backMode == 1;
+    d.cmdBack->setVisible(back);
+    d.cmdBack->setEnabled(back);
+}
+
+int show(frmSelection &d)
+{
+    Platform::Dialogs::ExecModal(d);
+    return d.SelectResult;
+}
+
+void twoWay(frmSelection &d, const QString &caption, const QString &explanation, const QString &option1,
+            const QString &option2, int cancelMode, int backMode, int nextMode)
+{
+    setUp(d, caption, explanation, option1, option2, cancelMode, backMode);
+    d.optSelectKomoku[2]->setVisible(false);
+    d.optSelectKomoku[2]->setEnabled(false);
+    d.SetHeightTwips(2895);
+    d.cmdSelectOk->setText(Platform::ResText(nextMode == 1 ? 1430 : 1015));
+}
+} // namespace
+
+int SetSelectionDlg(const QString &caption, const QString &explanation, const QString &option1,
+                    const QString &option2, int cancelMode, int backMode, int nextMode)
+{
+    frmSelection d(App().MainForm);
+    twoWay(d, caption, explanation, option1, option2, cancelMode, backMode, nextMode);
+    return show(d);
+}
+
+int SetSelectionDlg2(const QString &caption, const QString &explanation, const QString &option1,
+                     const QString &option2, int cancelMode, int backMode, int nextMode, int preselect)
+{
+    frmSelection d(App().MainForm);
+    twoWay(d, caption, explanation, option1, option2, cancelMode, backMode, nextMode);
+    d.optSelectKomoku[preselect != 0 ? 1 : 0]->setChecked(true);
+    return show(d);
+}
+
+int SetSelectionDlg3(const QString &caption, const QString &explanation, const QString &option1,
+                     const QString &option2, const QString &option3, int cancelMode, int backMode)
+{
+    frmSelection d(App().MainForm);
+    d.optSelectKomoku[2]->setVisible(true);
+    d.optSelectKomoku[2]->setEnabled(true);
+    setUp(d, caption, explanation, option1, option2, cancelMode, backMode);
+    d.optSelectKomoku[2]->setText(option3);
+    d.SetHeightTwips(3450);
+    return show(d);
+}
+} // namespace Module1

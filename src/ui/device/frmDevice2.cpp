@@ -1,0 +1,523 @@
+#include "ui/device/frmDevice2.h"
+
+#include "core/AppState.h"
+#include "ui/common/Forms.h"
+#include "ui/common/Localize.h"
+#include "core/Num.h"
+#include "core/Twips.h"
+#include "app/frmMain.h"
+#include "paradata/DevSetting.h"
+#include "paradata/DeviceList.h"
+#include "paradata/ParadataState.h"
+#include "paradata/StdPara.h"
+#include "platform/Dialogs.h"
+#include "platform/StringTable.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTimer>
+
+namespace {
+
+// The design heights include the caption bar; the client area is this much
+// smaller.
+constexpr int kCaptionBarTwips = 405;
+constexpr int kTallTwips = 6300;  // positions shown in millimetres: caution lines seen
+constexpr int kShortTwips = 5100;
+constexpr int kWidthTwips = 8040;
+
+QComboBox *editableCombo(QWidget *parent, const QString &name)
+{
+    auto *c = new QComboBox(parent);
+    c->setObjectName(name);
+    c->setEditable(true);
+    // A typed text is taken as it stands; it never becomes a list item.
+    c->setInsertPolicy(QComboBox::NoInsert);
+    return c;
+}
+
+void showCombo(QComboBox *box, const ActLists::Combo &c)
+{
+    const QSignalBlocker block(box);
+    box->clear();
+    for (int i = 0; i < c.items.size(); ++i)
+        box->addItem(c.items[i], i);
+    box->setCurrentIndex(box->findText(c.text, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    box->setEditText(c.text);
+}
+
+ActLists::Combo comboOf(const QComboBox *box)
+{
+    ActLists::Combo c;
+    for (int i = 0; i < box->count(); ++i)
+        c.items << box->itemText(i);
+    c.text = box->currentText();
+    return c;
+}
+
+// A stroke text as the candidate takes it: its leading number rounded to a
+// whole number, halves to even; nothing when that leaves the 16-bit range.
+std::optional<int16_t> strokeOf(const QComboBox *box) { return Num::IntOf(box->currentText()); }
+
+} // namespace
+
+// ---------------------------------------------------------------- shared body
+
+DeviceWindowBase::DeviceWindowBase(Variant v, QWidget *parent) : QDialog(parent), m_variant(v)
+{
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+
+    lblDeviceSetumei = new QLabel(this);
+    lblDeviceSetumei->setObjectName(QStringLiteral("lblDeviceSetumei"));
+    lblDeviceSetumei->setWordWrap(true);
+    Twips::Place(lblDeviceSetumei, 120, 120, 6240, 420);
+    lblAxisSelect = Loc::Tagged(new QLabel(QStringLiteral("Axis Setting"), this), 1421);
+    lblAxisSelect->setObjectName(QStringLiteral("lblAxisSelect"));
+    Twips::Place(lblAxisSelect, 120, 600, 1560, 300);
+    comboAxisSelect = editableCombo(this, QStringLiteral("comboAxisSelect"));
+    Twips::Place(comboAxisSelect, 1740, 570, 1320, 330);
+    connect(comboAxisSelect, &QComboBox::activated, this, &DeviceWindowBase::comboAxisSelect_Click);
+
+    for (int a = 0; a < 4; ++a)
+        buildAxis(a);
+
+    cmdDeviceSet = Loc::Tagged(new QPushButton(QStringLiteral("OK"), this), 1403);
+    cmdDeviceSet->setObjectName(QStringLiteral("cmdDeviceSet"));
+    Twips::Place(cmdDeviceSet, 6600, 1080, 1200, 390);
+    cmdDeviceCancel = Loc::Tagged(new QPushButton(QStringLiteral("Cancel"), this), 1404);
+    cmdDeviceCancel->setObjectName(QStringLiteral("cmdDeviceCancel"));
+    Twips::Place(cmdDeviceCancel, 6600, 1560, 1200, 390);
+    // Neither window has a default button.
+    cmdDeviceSet->setAutoDefault(false);
+    cmdDeviceCancel->setAutoDefault(false);
+
+    const int tops[3] = {4800, 5040, 5520};
+    const int ids[3] = {1504, 1505, 1506};
+    QLabel **labels[3] = {&Label1, &Label2, &Label3};
+    for (int i = 0; i < 3; ++i) {
+        *labels[i] = Loc::Tagged(new QLabel(this), ids[i]);
+        (*labels[i])->setObjectName(QStringLiteral("Label%1").arg(i + 1));
+        (*labels[i])->setWordWrap(true);
+        Twips::Place(*labels[i], 120, tops[i], 7680, i == 1 ? 480 : 300);
+    }
+    setFixedWidth(Twips::ToPx(kWidthTwips));
+}
+
+void DeviceWindowBase::buildAxis(int a)
+{
+    const int left = (a % 2) ? 3360 : 120;
+    const int top = (a / 2) ? 3000 : 1020;
+    framAxis[a] = Loc::Tagged(new QGroupBox(QStringLiteral("AXIS%1").arg(a + 1), this), 1405 + a);
+    framAxis[a]->setObjectName(QStringLiteral("framAxis%1").arg(a + 1));
+    Twips::Place(framAxis[a], left, top, 3120, 1860);
+
+    chkAxisEnable[a] = Loc::Tagged(new QCheckBox(QStringLiteral("AXIS ENABLE"), framAxis[a]), 1409);
+    chkAxisEnable[a]->setObjectName(QStringLiteral("chkAxisEnable%1").arg(a));
+    Twips::Place(chkAxisEnable[a], 1560, 0, 1440, 240);
+    chkAxisEnable[a]->setEnabled(false);
+    chkAxisEnable[a]->setVisible(false);
+
+    auto *panel = new QWidget(framAxis[a]);
+    PictureAxis[a] = panel;
+    panel->setObjectName(QStringLiteral("PictureAxis%1").arg(a + 1));
+    Twips::Place(panel, 60, 240, 3000, 1560);
+
+    const int rowTop[3] = {60, 480, 900};
+    const int labelIds[3] = {1410, 1411, 1412};
+    const char *labelTexts[3] = {"SIZE", "SPEED", "STROKE"};
+    const char *labelNames[3] = {"lblDeviceSize", "lblDeviceSpeed", "lblDeviceStroke"};
+    const char *comboNames[3] = {"comboDeviceSize", "comboDeviceSpeed", "comboDeviceStroke"};
+    const char *designTexts[3] = {" 28", "H", "100"};
+    std::array<QLabel *, 4> *labels[3] = {&lblDeviceSize, &lblDeviceSpeed, &lblDeviceStroke};
+    std::array<QComboBox *, 4> *combos[3] = {&comboDeviceSize, &comboDeviceSpeed, &comboDeviceStroke};
+    for (int i = 0; i < 3; ++i) {
+        QLabel *l = Loc::Tagged(new QLabel(QLatin1String(labelTexts[i]), panel), labelIds[i]);
+        l->setObjectName(QStringLiteral("%1%2").arg(QLatin1String(labelNames[i])).arg(a));
+        Twips::Place(l, 60, rowTop[i] + 30, 1080, 300);
+        (*labels[i])[a] = l;
+        QComboBox *c = editableCombo(panel, QStringLiteral("%1%2").arg(QLatin1String(comboNames[i])).arg(a));
+        c->setEditText(QLatin1String(designTexts[i]));
+        Twips::Place(c, 1200, rowTop[i], 1560, 330);
+        c->installEventFilter(this);
+        if (c->lineEdit())
+            c->lineEdit()->installEventFilter(this);
+        (*combos[i])[a] = c;
+    }
+    connect(comboDeviceSize[a], &QComboBox::activated, this, [this, a] { comboDeviceSize_Click(a); });
+    connect(comboDeviceSpeed[a], &QComboBox::activated, this, [this, a] { comboDeviceSpeed_Click(a); });
+
+    chkDevPgUse[a] = Loc::Tagged(new QCheckBox(QStringLiteral("with PG"), panel), 1413);
+    chkDevPgUse[a]->setObjectName(QStringLiteral("chkDevPgUse%1").arg(a));
+    Twips::Place(chkDevPgUse[a], 60, 1290, 1440, 270);
+    chkDevVsiyou[a] = Loc::Tagged(new QCheckBox(QStringLiteral("V-TYPE"), panel), 1414);
+    chkDevVsiyou[a]->setObjectName(QStringLiteral("chkDevVsiyou%1").arg(a));
+    Twips::Place(chkDevVsiyou[a], 1560, 1290, 1200, 270);
+    chkNewOrOld[a] = Loc::Tagged(new QCheckBox(QStringLiteral("OLD TYPE"), panel), 1417);
+    chkNewOrOld[a]->setObjectName(QStringLiteral("chkNewOrOld%1").arg(a));
+    Twips::Place(chkNewOrOld[a], 1560, 1290, 1200, 270);
+    for (QCheckBox *b : {chkDevVsiyou[a], chkNewOrOld[a]}) {
+        b->setEnabled(false);
+        b->setVisible(false);
+    }
+}
+
+void DeviceWindowBase::SetHeightTwips(int twips) { setFixedHeight(Twips::ToPx(twips - kCaptionBarTwips)); }
+
+ActLists::AxisCombos DeviceWindowBase::Combos(int a) const
+{
+    return {comboOf(comboDeviceSize[a]), comboOf(comboDeviceSpeed[a]), comboOf(comboDeviceStroke[a])};
+}
+
+void DeviceWindowBase::ShowCombos(int a, const ActLists::AxisCombos &c)
+{
+    const bool was = m_rebuilding;
+    m_rebuilding = true;
+    showCombo(comboDeviceSize[a], c.size);
+    showCombo(comboDeviceSpeed[a], c.speed);
+    showCombo(comboDeviceStroke[a], c.stroke);
+    m_rebuilding = was;
+}
+
+void DeviceWindowBase::setPanel(int a, bool on)
+{
+    PictureAxis[a]->setEnabled(on);
+    PictureAxis[a]->setVisible(on);
+}
+
+bool DeviceWindowBase::enabledInWindow(int a) const { return chkAxisEnable[a]->isChecked(); }
+
+QString DeviceWindowBase::checkedSize(int a) const
+{
+    const auto &s = Paradata();
+    return m_variant == Variant::Online ? s.DevSettei.DevSetteiSize[a] : s.DevSetting.DevSize[a];
+}
+
+void DeviceWindowBase::SetAxisEnable(int a, bool on)
+{
+    if (chkAxisEnable[a]->isChecked() == on)
+        return;
+    {
+        const QSignalBlocker block(chkAxisEnable[a]);
+        chkAxisEnable[a]->setChecked(on);
+    }
+    chkAxisEnable_Click(a);
+}
+
+void DeviceWindowBase::SelectAxisCount(int index)
+{
+    {
+        const QSignalBlocker block(comboAxisSelect);
+        comboAxisSelect->setCurrentIndex(index);
+        comboAxisSelect->setEditText(comboAxisSelect->itemText(index));
+    }
+    comboAxisSelect_Click();
+}
+
+void DeviceWindowBase::comboAxisSelect_Click()
+{
+    const int n = comboAxisSelect->currentIndex() + 1;
+    for (int a = 0; a < 4; ++a) {
+        if (a < n) {
+            PictureAxis[a]->setVisible(true);
+            SetAxisEnable(a, true);
+            ReloadActuatorCombosAxis(a);
+        } else {
+            PictureAxis[a]->setVisible(false);
+            SetAxisEnable(a, false);
+        }
+    }
+}
+
+void DeviceWindowBase::chkAxisEnable_Click(int a)
+{
+    if (a < 0 || a > 3)
+        return;
+    if (chkAxisEnable[a]->isChecked()) {
+        setPanel(a, true);
+        ReloadActuatorCombosAxis(a);
+    } else {
+        setPanel(a, false);
+    }
+}
+
+void DeviceWindowBase::ReloadActuatorCombosAxis(int a)
+{
+    if (Module1::ReadNQzDeviceList2(a) == 0)
+        SetActuatorCombosAxis(a);
+}
+
+void DeviceWindowBase::SetActuatorCombos()
+{
+    if (Module1::ReadNQzDeviceList() != 0)
+        return;
+    for (int a = 0; a < 4; ++a)
+        SetActuatorCombosAxis(a);
+}
+
+void DeviceWindowBase::SetActuatorCombosAxis(int a)
+{
+    ActLists::AxisCombos c = Combos(a);
+    ActLists::SetActuatorCombosAxis(a, c, checkedSize(a));
+    ShowCombos(a, c);
+    updatePgBox(a, m_variant == Variant::Offline);
+}
+
+void DeviceWindowBase::ActSizeChange(int a) { listChanged(a, ActLists::ActSizeChange, m_variant == Variant::Offline); }
+
+void DeviceWindowBase::ActSpeedChange(int a) { listChanged(a, ActLists::ActSpeedChange, false); }
+
+void DeviceWindowBase::listChanged(int a, void (*rebuild)(int, ActLists::AxisCombos &), bool checkVertical)
+{
+    if (m_rebuilding)
+        return;
+    if (!enabledInWindow(a)) {
+        SetAxisEnable(a, false);
+        setPanel(a, false);
+        return;
+    }
+    ActLists::AxisCombos c = Combos(a);
+    rebuild(a, c);
+    ShowCombos(a, c);
+    updatePgBox(a, checkVertical);
+}
+
+void DeviceWindowBase::updatePgBox(int a, bool checkVertical)
+{
+    const auto box = ActLists::PgBoxFor(Combos(a), Paradata().DevSettei.DevSetteiWithPG[a], checkVertical);
+    if (!box)
+        return;
+    chkDevPgUse[a]->setVisible(box->visible);
+    chkDevPgUse[a]->setChecked(box->ticked);
+}
+
+void DeviceWindowBase::LoadAxes(bool textsBeforeEnable)
+{
+    const AppState &app = App();
+    comboAxisSelect->clear();
+    for (int k = 0; k < 4; ++k)
+        comboAxisSelect->addItem(Platform::ResText(220 + k), k);
+    SetHeightTwips(app.DispMmUnit ? kTallTwips : kShortTwips);
+
+    const auto &d = Paradata().DevSetting;
+    for (int a = 0; a < 4; ++a) {
+        const bool used = !app.AxisNotUsed[a];
+        if (!textsBeforeEnable)
+            SetAxisEnable(a, used);
+        if (used) {
+            comboDeviceSize[a]->setEditText(d.DevSize[a]);
+            comboDeviceSpeed[a]->setEditText(d.DevSpeed[a]);
+            comboDeviceStroke[a]->setEditText(QString::number(d.DevStroke[a]));
+        }
+        if (textsBeforeEnable)
+            SetAxisEnable(a, used);
+    }
+    for (int a = 0; a < 4; ++a) {
+        chkDevPgUse[a]->setEnabled(true);
+        chkDevPgUse[a]->setVisible(true);
+    }
+    SelectAxisCount(std::clamp(app.AxisSu, 1, 4) - 1);
+    SetActuatorCombos();
+}
+
+bool DeviceWindowBase::TakeChoice(const std::array<bool, 4> &skip)
+{
+    std::array<int16_t, 4> strokes{};
+    for (int a = 0; a < 4; ++a) {
+        if (skip[a])
+            continue;
+        const auto stroke = strokeOf(comboDeviceStroke[a]);
+        if (!stroke) {
+            Module1::ShowModelNotChosen();
+            return false;
+        }
+        strokes[a] = *stroke;
+    }
+    auto &s = Paradata();
+    auto &c = s.DevSettei;
+    for (int a = 0; a < 4; ++a)
+        s.StdPrmSeries[a] = QStringLiteral("QZ");
+    for (int a = 0; a < 4; ++a) {
+        if (skip[a])
+            continue;
+        c.DevSetteiSize[a] = comboDeviceSize[a]->currentText();
+        c.DevSetteiSpeed[a] = comboDeviceSpeed[a]->currentText();
+        c.DevSetteiStroke[a] = strokes[a];
+        c.NewTypeFlag[a] = true;
+        c.DevSetteiVertical[a] = true;
+        c.DevSetteiWithPG[a] = chkDevPgUse[a]->isChecked();
+    }
+    return true;
+}
+
+// LostFocus of the size and speed lists.
+bool DeviceWindowBase::eventFilter(QObject *watched, QEvent *e)
+{
+    if (e->type() == QEvent::FocusOut && !m_rebuilding) {
+        for (int a = 0; a < 4; ++a) {
+            const auto owns = [watched](QComboBox *c) { return watched == c || watched == c->lineEdit(); };
+            if (owns(comboDeviceSize[a]))
+                ActSizeChange(a);
+            else if (owns(comboDeviceSpeed[a]))
+                ActSpeedChange(a);
+        }
+    }
+    return QDialog::eventFilter(watched, e);
+}
+
+// ---------------------------------------------------------------- frmDevice2
+
+frmDevice2::frmDevice2(QWidget *parent) : DeviceWindowBase(Variant::Offline, parent)
+{
+    setObjectName(QStringLiteral("frmDevice2"));
+    Loc::SetTag(this, QStringLiteral("1401"));
+    Loc::SetTag(lblDeviceSetumei, QStringLiteral("1402"));
+    cmdDeviceBack = Loc::Tagged(new QPushButton(QStringLiteral("BACK"), this), 48);
+    cmdDeviceBack->setObjectName(QStringLiteral("cmdDeviceBack"));
+    cmdDeviceBack->setAutoDefault(false);
+    Twips::Place(cmdDeviceBack, 6600, 2040, 1200, 390);
+    connect(cmdDeviceSet, &QPushButton::clicked, this, &frmDevice2::cmdDeviceSet_Click);
+    connect(cmdDeviceCancel, &QPushButton::clicked, this, &frmDevice2::cmdDeviceCancel_Click);
+    connect(cmdDeviceBack, &QPushButton::clicked, this, &frmDevice2::cmdDeviceBack_Click);
+    Form_Load();
+}
+
+void frmDevice2::Form_Load()
+{
+    if (QWidget *child = Forms::ActiveChild()) {
+        const QPoint p = child->mapToGlobal(QPoint(0, 0));
+        move(p.x() + Twips::ToPx(500), p.y() + Twips::ToPx(500));
+    }
+    Module1::SetCaptionFromRes(this);
+    DevCancelFlag = false;
+    DevFlags().DevWinBack = false;
+    const bool startup = DevFlags().DevWinStartup;
+    cmdDeviceCancel->setEnabled(!startup);
+    cmdDeviceCancel->setVisible(!startup);
+    const bool noBack = DevFlags().DevWinNoBack;
+    cmdDeviceBack->setEnabled(!noBack);
+    cmdDeviceBack->setVisible(!noBack);
+    LoadAxes(true);
+}
+
+void frmDevice2::cmdDeviceSet_Click()
+{
+    AppState &app = App();
+    // The axis count must be one of the list's items, not a typed text.
+    const int index = comboAxisSelect->currentIndex();
+    if (index < 0 || comboAxisSelect->currentText() != comboAxisSelect->itemText(index)) {
+        Module1::ShowModelNotChosen();
+        return;
+    }
+    const int n = comboAxisSelect->itemData(index).toInt() + 1;
+    std::array<bool, 4> pattern{};
+    for (int a = 0; a < 4; ++a)
+        pattern[a] = a >= n;
+    std::array<bool, 4> skip = app.AxisNotUsed;
+    bool takeCount = false;
+    if (pattern != app.AxisNotUsed) {
+        const auto answer = Platform::Dialogs::MsgBox(
+            Platform::ResLines({1151, 1152}), Platform::MsgButtons::YesNo,
+            Platform::MsgIcon::None, Platform::ResText(1150));
+        if (answer == Platform::MsgAnswer::Yes) {
+            takeCount = true;
+            skip = pattern;
+        }
+    }
+    if (!TakeChoice(skip))
+        return;
+    if (takeCount) {
+        app.AxisNotUsed = pattern;
+        app.AxisSu = n;
+    }
+    done(QDialog::Accepted);
+}
+
+void frmDevice2::cmdDeviceCancel_Click()
+{
+    DevCancelFlag = true;
+    done(QDialog::Rejected);
+}
+
+void frmDevice2::cmdDeviceBack_Click()
+{
+    DevFlags().DevWinBack = true;
+    done(QDialog::Rejected);
+}
+
+// The close box arrives here too: QDialog turns a close of the shown window
+// into reject() and keeps the window when it is still shown afterwards.
+void frmDevice2::reject()
+{
+    // At start-up the window is left only by OK or Back.
+    if (DevFlags().DevWinStartup)
+        return;
+    // Otherwise leaving without OK takes nothing, as Cancel does.
+    cmdDeviceCancel_Click();
+}
+
+// ---------------------------------------------------------------- frmDevice3
+
+frmDevice3::frmDevice3(QWidget *parent) : DeviceWindowBase(Variant::Online, parent)
+{
+    setObjectName(QStringLiteral("frmDevice3"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    // No string of its own: the designed caption stands in both languages.
+    setWindowTitle(QStringLiteral("アクチュエータ設定"));
+    Loc::SetTag(this, QStringLiteral("1501"));
+    Loc::SetTag(lblDeviceSetumei, QStringLiteral("1420"));
+    Loc::SetTag(cmdDeviceSet, QString());
+    cmdDeviceSet->setEnabled(false);
+    cmdDeviceSet->setVisible(false);
+    connect(cmdDeviceCancel, &QPushButton::clicked, this, &frmDevice3::cmdDeviceCancel_Click);
+    Form_Load();
+}
+
+void frmDevice3::Form_Load()
+{
+    if (frmMain *m = App().MainForm)
+        move(m->x() + Twips::ToPx(500), m->y() + Twips::ToPx(500));
+    Paradata().KeepAxisMask = true;
+    Module1::SetCaptionFromRes(this);
+    LoadAxes(false);
+}
+
+void frmDevice3::cmdSyosai_Click()
+{
+    App().ShowParaWinReq = true;
+    if (frmMain *m = App().MainForm) {
+        m->Timer2->setInterval(1000);
+        m->Timer2->start();
+    }
+    cmdDeviceSet_Click();
+}
+
+void frmDevice3::cmdDeviceSet_Click()
+{
+    if (TakeChoice({}))
+        close();
+}
+
+void frmDevice3::cmdDeviceCancel_Click() { close(); }
+
+// ---------------------------------------------------------------- the opener
+
+namespace Module1 {
+
+int ShowDeviceSetting()
+{
+    Paradata().KeepAxisMask = false;
+    frmDevice2 dlg(App().MainForm);
+    Platform::Dialogs::ExecModal(dlg);
+    if (dlg.DevCancelFlag)
+        return -1;
+    if (!DevFlags().DevWinBack)
+        return SetStdParameta() == 0 ? 0 : 1;
+    return -2;
+}
+} // namespace Module1

@@ -1,0 +1,572 @@
+#include "ui/online/GoOnline.h"
+
+#include "core/AppState.h"
+#include "core/Module1Text.h"
+#include "app/frmMain.h"
+#include "ui/common/frmSelection.h"
+#include "link/AxisBlockWrites.h"
+#include "link/AxisConfig.h"
+#include "link/CommandEnabling.h"
+#include "link/CommandFrames.h"
+#include "link/CommandHost.h"
+#include "link/CommandProcs.h"
+#include "link/Engine.h"
+#include "link/Indicators.h"
+#include "link/Queues.h"
+#include "link/Versions.h"
+#include "paradata/DevSetting.h"
+#include "paradata/DeviceList.h"
+#include "paradata/Module2Calc.h"
+#include "paradata/ParadataState.h"
+#include "paradata/UnitTexts.h"
+#include "platform/Dialogs.h"
+#include "platform/StringTable.h"
+#include "posi/PosiGrid.h"
+#include "ui/posi/frmPosi.h"
+
+#include <QCoreApplication>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QTabWidget>
+#include <QTimer>
+
+using Platform::ResLines;
+using Platform::ResText;
+
+namespace Module3Tusin {
+
+int CompareCtAxisConfig()
+{
+    if (ReadAxisConfigFromCt3() != 0)
+        return -1;
+    return App().AxisNotUsed != Paradata().AxisNotUsedHold ? 1 : 0;
+}
+
+int CompareCtAxisAndDevice()
+{
+    const int axes = CompareCtAxisConfig();
+    if (axes != 0)
+        return axes;
+    const int dev = CompareCtDevice2PcDevice();
+    return dev == -1 || dev == 1 ? dev : 0;
+}
+
+int CompareCtAxisConfig2()
+{
+    if (ReadAxisConfigFromCt2() != 0)
+        return -1;
+    const ParadataState &p = Paradata();
+    int result = App().AxisNotUsed != p.AxisNotUsedHold ? 1 : 0;
+    if (App().PrgModeFlag != p.PrgModeFlagHold)
+        result += 2;
+    return result;
+}
+
+} // namespace Module3Tusin
+
+namespace Online {
+namespace {
+
+OnlineTrace g_trace;
+
+frmMain *mainForm() { return App().MainForm; }
+frmPosi *posiForm() { return mainForm() ? mainForm()->PosiForm() : nullptr; }
+
+bool hasGui() { return qobject_cast<QGuiApplication *>(QCoreApplication::instance()) != nullptr; }
+
+// An OK-only message of two strings, no icon.
+void message2(int first, int second)
+{
+    Platform::Dialogs::MsgBox(ResLines({first, second}), Platform::MsgButtons::Ok,
+                              Platform::MsgIcon::None);
+}
+
+// The choice dialog of the reconciliation questions: Cancel shown, no Back,
+// "OK".
+int askWhichSide(int explanation, int secondOption)
+{
+    return Module1::SetSelectionDlg(ResText(471), ResText(explanation), ResText(372), ResText(secondOption), 0, 0, 0);
+}
+
+int highestAxisInUse()
+{
+    for (int a = 3; a >= 0; --a)
+        if (!App().AxisNotUsed[size_t(a)])
+            return a + 1;
+    return 0;
+}
+
+// Every failure after the port opened ends here: offline, port closed.
+int failurePath()
+{
+    AppState &a = App();
+    a.OfflineFlag = true;
+    Module3Tusin::CloseCommPort();
+    Module1::OnlineImg_Hide();
+    Host::HideProgress();
+    Module1::SetPosiTabEnabled(a.OfflineFlag);
+    Host::ChangeMenuDisp(a.PrgModeFlag);
+    Host::BusyPointer(false);
+    return 1;
+}
+
+// The model code must name one of the four accepted models; otherwise the
+// model message (after the application has gone offline).
+bool modelAccepted(bool menusToo)
+{
+    if (Module3Tusin::IsAcceptedModel(Module3Tusin::Versions().CtModelCode))
+        return true;
+    App().OfflineFlag = true;
+    Module3Tusin::CloseCommPort();
+    Module1::OnlineImg_Hide();
+    if (menusToo) {
+        Host::ChangeMenuDisp(App().PrgModeFlag);
+        Host::BusyPointer(false);
+    }
+    message2(124, 125);
+    return false;
+}
+
+// The controller's axes and actuators become the PC's (first option of the
+// axis question).
+bool takeCtAxesAndDevices()
+{
+    using namespace Module3Tusin;
+    AppState &a = App();
+    if (ReadAxisConfigFromCt() != 0 || ReadDeviceFromCt() != 0)
+        return false;
+    Module1::CheckDeviceKind();
+    if (Module1::LetCtDeviceToPcDevice() != 0)
+        return false;
+    Module2Calc::Culc_MaxMm();
+    Module1::DispDeviceName();
+    Module1::DispPulseMmRate();
+    Host::DispAxisData2();
+    a.OfflineFlag = false;
+    Module1::OnlineImg_Disp();
+    Host::DispControlerMode();
+    Host::ChangeMenuDisp(a.PrgModeFlag);
+    Host::LayoutGridForMode(a.PrgModeFlag);
+    Host::EditCMD_Muko();
+    Module1::SetPosiTabEnabled(false);
+    Host::SetProgress(4);
+    return true;
+}
+
+} // namespace
+
+OnlineTrace &Trace() { return g_trace; }
+void ResetOnlineState() { g_trace = OnlineTrace{}; }
+
+int fChangeToOnline()
+{
+    using namespace Module3Tusin;
+    AppState &a = App();
+    if (OpenCommPort() == 1)
+        return 1;
+    Module1::SetOnlineMode();
+    Queues().TusinErrorFlag = false;
+    a.ProgressBarOn = false;
+    Host::ShowProgress(4, 368);
+
+    if (TusinModeOn(1) != 0)
+        return failurePath();
+    if (Module1::DispCtVersion() != 0)
+        return failurePath();
+    if (!modelAccepted(true))
+        return failurePath();
+    a.AxisSu = Versions().CtAxisSu;
+    Host::SetProgress(1);
+
+    // The controller mode first; a difference of axes alone is handled with
+    // the actuators below.
+    const int config = CompareCtAxisConfig2();
+    if (config == -1)
+        return failurePath();
+    if (config >= 2) {
+        Host::BusyPointer(false);
+        const int choice = askWhichSide(490, 491);
+        if (choice < 0)
+            return failurePath();
+        Host::BusyPointer(true);
+        if (choice == 0) {
+            if (ReadAxisConfigFromCt_Apply() != 0)
+                return failurePath();
+            Host::SetProgress(3);
+            Host::DispControlerMode();
+            Host::ChangeMenuDisp(a.PrgModeFlag);
+            // The grid's columns differ between the modes.
+            Host::LayoutGridForMode(a.PrgModeFlag);
+            Host::DispAxisData2();
+        } else {
+            // The PC's setting into the controller; it applies after the
+            // controller's power has been cycled, so the application goes
+            // offline until then.
+            if (WriteAxisMaskAndModeToCt(Frames::AxisInUseMask(a.AxisNotUsed), a.PrgModeFlag) != 0)
+                return failurePath();
+            Host::SetProgress(3);
+            a.AxisSu = highestAxisInUse();
+            Host::BusyPointer(false);
+            message2(492, 493);
+            return failurePath();
+        }
+    }
+
+    Host::BusyPointer(true);
+    const int same = CompareCtAxisAndDevice();
+    if (same == -1)
+        return failurePath();
+    if (same == 1) {
+        Host::BusyPointer(false);
+        const int choice = askWhichSide(371, 373);
+        if (choice < 0)
+            return failurePath();
+        Host::BusyPointer(true);
+        if (choice == 1)
+            Host::SetProgress(4);
+        else if (!takeCtAxesAndDevices())
+            return failurePath();
+    }
+    Host::HideProgress();
+    Host::BusyPointer(false);
+    return 0;
+}
+
+bool GoOnlineOnDemand()
+{
+    AppState &a = App();
+    if (!a.OfflineFlag)
+        return true;
+    if (fChangeToOnline() != 0)
+        return false;
+    a.OfflineFlag = false;
+    return true;
+}
+
+// ---------------------------------------------------------------- host
+
+namespace Host {
+
+void ChangeMenuDisp(bool prgMode)
+{
+    if (frmMain *m = mainForm())
+        m->ChangeMenuDisp(prgMode);
+}
+
+void DispControlerMode()
+{
+    if (frmMain *m = mainForm())
+        m->DispControlerMode(App().PrgModeFlag);
+}
+
+void CTM_MukoSyori()
+{
+    if (frmMain *m = mainForm())
+        m->CTM_MukoSyori();
+}
+
+void CTM_YukoSyori()
+{
+    if (frmMain *m = mainForm())
+        m->CTM_YukoSyori();
+}
+
+void PosCMDBTN_Muko()
+{
+    if (frmPosi *p = posiForm())
+        p->PosCMDBTN_Muko();
+}
+
+void PosCMDBTN_Yuko()
+{
+    if (frmPosi *p = posiForm())
+        p->PosCMDBTN_Yuko();
+}
+
+void EditCMD_Muko()
+{
+    if (frmPosi *p = posiForm())
+        p->EditCMD_Muko();
+}
+
+void SetCommandTabsEnabled(bool enabled)
+{
+    if (frmPosi *p = posiForm(); p && p->SSTabCommand)
+        p->SSTabCommand->setEnabled(enabled);
+}
+
+void LayoutGridForMode(bool prgMode)
+{
+    if (prgMode) {
+        PosiGrid::SizeInit_PosFlexGridAtPrgMode2();
+    } else {
+        PosiGrid::SizeInit_PosFlexGridAtPosMode();
+        PosiGrid::DispAxisData2();
+    }
+}
+
+void DispAxisData2() { PosiGrid::DispAxisData2(); }
+
+void BusyPointer(bool on)
+{
+    if (!hasGui())
+        return;
+    if (on && !g_trace.busyPointer) {
+        QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+        g_trace.busyPointer = true;
+    } else if (!on && g_trace.busyPointer) {
+        QGuiApplication::restoreOverrideCursor();
+        g_trace.busyPointer = false;
+    }
+}
+
+void ShowProgress(int maximum, int statusTextId)
+{
+    Module3Tusin::CmdHost::PrepareProgress(maximum, statusTextId, App().ProgressBarOn);
+    g_trace.progressMax = maximum;
+    g_trace.progressShown = true;
+    g_trace.statusLabelId = statusTextId;
+    if (frmMain *m = mainForm())
+        m->Disp_ProgressBar();
+}
+
+void SetProgress(int value)
+{
+    Module3Tusin::CmdHost::SetProgressValue(value);
+    if (g_trace.progressCount < int(g_trace.progressSeen.size()))
+        g_trace.progressSeen[size_t(g_trace.progressCount++)] = value;
+}
+
+void HideProgress()
+{
+    g_trace.progressShown = false;
+    g_trace.statusLabelId = 0;
+    if (frmMain *m = mainForm())
+        m->Hide_ProgressBar();
+}
+
+void SetStatusLabel(int textId)
+{
+    g_trace.statusLabelId = textId;
+    if (frmMain *m = mainForm(); m && m->lblStatus)
+        m->lblStatus->setText(textId == 0 ? QString() : ResText(textId));
+}
+
+void StartNewProgramTimer()
+{
+    g_trace.newProgramTimer = true;
+    if (frmMain *m = mainForm(); m && m->TimerTest) {
+        m->TimerTest->setInterval(10);
+        m->TimerTest->start();
+    }
+}
+
+int ChangeDev()
+{
+    frmPosi *p = posiForm();
+    return p ? p->ChangeDev() : 0;
+}
+
+bool DevNotFound()
+{
+    frmPosi *p = posiForm();
+    return p && p->DevNotFoundFlag;
+}
+
+void ClearDevNotFound()
+{
+    if (frmPosi *p = posiForm())
+        p->DevNotFoundFlag = false;
+}
+
+} // namespace Host
+} // namespace Online
+
+// ---------------------------------------------------------------- start-up
+
+namespace Module1 {
+namespace {
+
+using namespace Online;
+
+// Step B: online. True when the controller's configuration was taken; on
+// false the application is offline and the offline questions follow.
+bool connectOnline()
+{
+    using namespace Module3Tusin;
+    AppState &a = App();
+    a.BusyFlag = true;
+    a.OfflineFlag = false;
+    a.ProgressBarOn = false;
+    Host::ShowProgress(4, 368);
+
+    int modeNo = 0;
+    if (TusinModeSet(0, modeNo, 0) != 0) {
+        a.OfflineFlag = true;
+        CloseCommPortIfFree();
+        Host::HideProgress();
+        return false;
+    }
+    Host::SetProgress(1);
+
+    auto lost = [&] {
+        a.OfflineFlag = true;
+        CloseCommPort();
+        OnlineImg_Hide();
+        Host::HideProgress();
+        return false;
+    };
+    if (DispCtVersion() != 0)
+        return lost();
+    if (!modelAccepted(false)) {
+        Host::HideProgress();
+        return false;
+    }
+    a.AxisSu = Versions().CtAxisSu;
+    Host::SetProgress(2);
+
+    if (ReadAxisConfigFromCt_Apply() != 0)
+        return lost();
+    Host::SetProgress(3);
+    Host::DispControlerMode();
+    Host::ChangeMenuDisp(a.PrgModeFlag);
+
+    const bool devicesRead = ReadDeviceFromCt() == 0;
+    if (!devicesRead) {
+        a.OfflineFlag = true;
+        OnlineImg_Hide();
+    } else {
+        Host::SetProgress(4);
+        CheckDeviceKind();
+        Module2Calc::Culc_MaxMm();
+    }
+    Host::HideProgress();
+    CloseCommPortIfFree();
+    Host::SetStatusLabel(1902);
+    if (!devicesRead)
+        return false;
+
+    if (LetCtDeviceToPcDevice() != 0) {
+        a.OfflineFlag = true;
+        OnlineImg_Hide();
+        a.BusyFlag = false;
+        return false;
+    }
+    Module2Calc::Culc_MaxSpeed();
+    Module1::SetPosiTabEnabled(false);
+    return true;
+}
+
+// Step C.3: the PC's actuator setting from the settings store. False when it
+// is not usable as it stands (the actuator setting must follow).
+void loadPcDeviceSetting()
+{
+    AppState &a = App();
+    ParadataState &p = Paradata();
+    if (LoadDevSetting() == 1) {
+        ShowModelNotChosen();
+        return;
+    }
+    for (int ax = 0; ax < 4; ++ax)
+        if (p.DevSetting.DevQzFlag[size_t(ax)])
+            p.DevSeries[size_t(ax)] = QStringLiteral("QZ");
+    a.AxisSu = 4;
+    ReadNQzDeviceList();
+    const bool notFound = SetDevLeadFromDevList() == 1 || Host::DevNotFound();
+    if (notFound) {
+        // String 17 has been shown; the actuator setting that follows lets
+        // the user choose a listed actuator.
+        Host::ClearDevNotFound();
+        return;
+    }
+    Module2Calc::Culc_MaxPulse();
+    Module2Calc::Culc_MaxSpeed();
+}
+
+// Steps C.5 to C.7 (offline) or D (online): the position window laid out
+// for the mode and every command enabled again.
+void finish(bool online)
+{
+    AppState &a = App();
+    if (!online)
+        Host::DispAxisData2();
+    // Also after a Back from the actuator setting and then an online start.
+    DevFlags().DevWinStartup = false;
+    DispDeviceName();
+    DispPulseMmRate();
+    Host::LayoutGridForMode(a.PrgModeFlag);
+    if (online) {
+        Host::SetStatusLabel(0);
+    } else {
+        Host::EditCMD_Muko();
+        Module1::SetPosiTabEnabled(true);
+    }
+    Host::EditCMD_Muko();
+    Host::CTM_YukoSyori();
+    Host::SetCommandTabsEnabled(true);
+    Host::PosCMDBTN_Yuko();
+    a.BusyFlag = false;
+    if (!online && a.PrgModeFlag)
+        Host::StartNewProgramTimer();
+}
+
+} // namespace
+
+void CtConnectAtStart()
+{
+    AppState &a = App();
+    Host::CTM_MukoSyori();
+    Host::PosCMDBTN_Muko();
+    Host::SetCommandTabsEnabled(false);
+
+    enum class Step { OnlineOrOffline, ControllerMode, ActuatorSetting };
+    Step step = Step::OnlineOrOffline;
+    for (;;) {
+        switch (step) {
+        case Step::OnlineOrOffline: {
+            const int choice = SetSelectionDlg(ResText(471), ResText(71), ResText(72), ResText(73), 1, 0, 0);
+            if (choice == 0) {
+                if (connectOnline()) {
+                    finish(true);
+                    return;
+                }
+            } else {
+                a.OfflineFlag = true;
+                OnlineImg_Hide();
+                Module1::SetPosiTabEnabled(true);
+                a.BusyFlag = false;
+            }
+            step = Step::ControllerMode;
+            break;
+        }
+        case Step::ControllerMode: {
+            const int choice = SetSelectionDlg(ResText(471), ResText(74), ResText(128), ResText(129), 1, 1, 1);
+            if (choice == -2) {
+                step = Step::OnlineOrOffline;
+                break;
+            }
+            a.PrgModeFlag = choice == 1;
+            Host::DispControlerMode();
+            Host::ChangeMenuDisp(a.PrgModeFlag);
+            loadPcDeviceSetting();
+            step = Step::ActuatorSetting;
+            break;
+        }
+        case Step::ActuatorSetting: {
+            DevFlags().DevWinStartup = true;
+            const int r = Host::ChangeDev();
+            if (r == -1) {
+                step = Step::ControllerMode;
+                break;
+            }
+            if (r == -2)
+                break;
+            finish(false);
+            return;
+        }
+        }
+    }
+}
+
+} // namespace Module1

@@ -1,0 +1,335 @@
+#include "ui/posi/PosiTransfer.h"
+
+#include "core/AppState.h"
+#include "ui/common/Forms.h"
+#include "ui/common/frmSelection.h"
+#include "link/AxisConfig.h"
+#include "link/CommandEnabling.h"
+#include "link/CommandFrames.h"
+#include "ui/online/GoOnline.h"
+#include "link/Indicators.h"
+#include "paradata/DevSetting.h"
+#include "paradata/DeviceList.h"
+#include "link/CommandHost.h"
+#include "link/CommandProcs.h"
+#include "link/Queues.h"
+#include "paradata/ParadataState.h"
+#include "platform/Dialogs.h"
+#include "platform/StringTable.h"
+#include "platform/Wait.h"
+#include "posi/PosiCheck.h"
+#include "posi/PosiCodec.h"
+#include "posi/PosiDevice.h"
+#include "posi/PosiGrid.h"
+#include "posi/PosiTables.h"
+#include "ui/posi/PosiWindow.h"
+#include "ui/posi/frmSelectPosiNo.h"
+
+#include <QMetaObject>
+#include <QWidget>
+
+using Platform::ResText;
+using Platform::Dialogs::MsgBox;
+using Platform::MsgAnswer;
+using Platform::MsgButtons;
+using Platform::MsgIcon;
+namespace Host = Module3Tusin::CmdHost;
+
+namespace PosiTransfer {
+namespace {
+
+// The grid takes input again and is redrawn after a command, whatever its
+// outcome.
+struct GridRelease {
+    ~GridRelease() { PosiGrid::FG_HighSyoriEnd(); }
+};
+
+void showCommError() { MsgBox(ResText(377), MsgButtons::Ok, MsgIcon::Critical); }
+
+} // namespace
+
+int ReadPosidataFromCt()
+{
+    AppState &app = App();
+    PosiState &p = Posi();
+    const int s = app.PosiNoStart, e = app.PosiNoEnd;
+    if (s < 1 || e > kPosiMax)
+        return 1;
+    {
+        Host::TransferProgress progress(e - s + 2, 368, true);
+        for (int n = s; n <= e && !app.ComCancelFlag; ++n) {
+            progress.setValue(n - s);
+            const auto reply = Module3Tusin::Exchange(PosiCodec::ReadCommand(n), PosiCodec::kReadReplyLen, 5000, 1);
+            if (!reply) {
+                Host::ClosePortIfFree();
+                return 1;
+            }
+            p.TusinStr[static_cast<size_t>(n - 1)] = *reply;
+        }
+    }
+    Host::ClosePortIfFree();
+    if (app.ComCancelFlag)
+        return 2;
+    // Decode everything first: a damaged reply must not leave half a table.
+    std::vector<PosiRecord> rows;
+    rows.reserve(static_cast<size_t>(std::max(e - s + 1, 0)));
+    for (int n = s; n <= e; ++n) {
+        const auto rec = PosiCodec::DecodeReadReply(p.TusinStr[static_cast<size_t>(n - 1)], n);
+        if (!rec) {
+            showCommError();
+            return 1;
+        }
+        rows.push_back(*rec);
+    }
+    for (int n = s; n <= e; ++n) {
+        PosiRecord &dst = p.PosiDataRead[static_cast<size_t>(n)];
+        const PosiRecord &src = rows[static_cast<size_t>(n - s)];
+        for (int f = 1; f < PosiField::Comment; ++f)
+            dst[f] = src[f];   // the comment is not kept in the controller
+    }
+    return 0;
+}
+
+void PosidataGetfromCtProc()
+{
+    AppState &app = App();
+    PosiState &p = Posi();
+    app.ComCancelFlag = false;
+
+    p.PosiDataExistFlag = false;
+    if (CheckPosiDataExist()) {
+        const MsgAnswer a = MsgBox(ResText(369), MsgButtons::YesNoCancel, MsgIcon::Question);
+        if (a == MsgAnswer::Cancel)
+            return;
+        if (a == MsgAnswer::Yes)
+            PosiWindow::PosiDataSaveAs();
+    }
+    {
+        frmSelectPosiNo2 dlg;
+        Platform::Dialogs::ExecModal(dlg);
+    }
+    if (app.SelectCancelFlag) {
+        app.SelectCancelFlag = false;
+        return;
+    }
+    if (MsgBox(ResText(370), MsgButtons::OkCancel, MsgIcon::Question) != MsgAnswer::Ok)
+        return;
+    if (!Online::GoOnlineOnDemand())
+        return;
+    app.ComCancelFlag = false;
+
+    switch (Module3Tusin::CompareCtAxisAndDevice()) {
+    case -1:
+        return;
+    case 1: {
+        const int choice = Module1::SetSelectionDlg(ResText(471), ResText(371), ResText(372), ResText(373), 0, 0, 0);
+        if (choice < 0)
+            return;
+        if (choice == 0) {
+            // Take the controller's axes and actuators as the PC's setting.
+            if (Module3Tusin::ReadAxisConfigFromCt() != 0)
+                return;
+            if (Module3Tusin::ReadDeviceFromCt() != 0 || (Module1::CheckDeviceKind(), Module1::LetCtDeviceToPcDevice() != 0)) {
+                Module1::SetOfflineMode();
+                PosiWindow::ChangeMenuDisp();
+                return;
+            }
+            PosiWindow::AxisSettingChanged();
+            app.OfflineFlag = false;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+
+    const int rc = ReadPosidataFromCt();
+    if (rc == 2)
+        MsgBox(ResText(425), MsgButtons::Ok, MsgIcon::Information);
+    if (rc != 0) {
+        Host::ClosePortIfFree();
+        return;
+    }
+    Module1::CopyPosiRecord();
+    PosiDevice::PosiPulseToMm();
+    // Only a read that succeeded changes the grid's range.
+    app.DispNoStart = app.PosiNoStart;
+    app.DispNoEnd = app.PosiNoEnd;
+    PosiGrid::QzDataHyoji();
+    PosiWindow::SetCaption(ResText(202) + QStringLiteral("-[") + ResText(374) + QStringLiteral("]"));
+    app.DataFileName = ResText(374);
+    p.DataFilePath.clear();
+    Host::ClosePortIfFree();
+}
+
+int PosidataGetfromCt()
+{
+    Module1::BusyScope busy(true);
+    GridRelease grid;
+    PosidataGetfromCtProc();
+    return 0;
+}
+
+int PosiKakikomimaeParaCheck()
+{
+    AppState &app = App();
+    PosiState &p = Posi();
+    Module3Tusin::QueueState &q = Module3Tusin::Queues();
+    Host::TransferProgress progress(4, 378, false);
+    if (Host::OpenPort() != 0) {
+        PosiGrid::FG_InitPos();
+        q.TusinErrorFlag = false;
+        return 1;
+    }
+    if (Module3Tusin::TusinModeOn(1) != 0 || q.TusinErrorFlag) {
+        q.TusinErrorFlag = false;
+        return 1;
+    }
+    if (Module3Tusin::ReadAxisConfigFromCt() != 0 || Module3Tusin::ReadMaxPulseFromCt() != 0)
+        return 1;
+    const auto maxPulse = Paradata().Ct.CtMaxPulse;
+    for (int a = 0; a < 4; ++a)
+        progress.setValue(a + 1);
+
+    Module1::ClearPosiFlags();
+    p.PosiErrCount = 0;
+    PosiGrid::FG_HighSyoriStart();
+    for (int n = std::max(app.PosiNoStart, 1); n <= std::min(app.PosiNoEnd, kPosiMax); ++n) {
+        if (p.PosiErrRow[static_cast<size_t>(n - 1)])
+            continue;
+        bool flagged = false;
+        for (int a = 0; a < 4; ++a) {
+            if (app.AxisNotUsed[static_cast<size_t>(a)])
+                continue;
+            // The pulses the write will send (the check has just taken the
+            // grid over, a program-mode prefix included).
+            const int32_t value = p.PosiData[static_cast<size_t>(n)][PosiField::Position(a)].whole().value_or(INT32_MAX);
+            if (maxPulse[static_cast<size_t>(a)] < value) {
+                p.PosiErrFlag[static_cast<size_t>(n)][static_cast<size_t>(PosiField::Position(a))] = true;
+                flagged = true;
+            }
+        }
+        if (flagged) {
+            p.PosiErrFlag[static_cast<size_t>(n)][28] = true;
+            ++p.PosiErrCount;
+        }
+    }
+    PosiGrid::FG_InitPos();
+    PosiGrid::FG_HighSyoriEnd();
+    if (p.PosiErrCount == 0)
+        return 0;
+    PosiCheck::ShowCheckResult();
+    return 1;
+}
+
+int WritePosidataToCt()
+{
+    AppState &app = App();
+    PosiState &p = Posi();
+    const int s = app.PosiNoStart, e = app.PosiNoEnd;
+    if (s < 1 || e > kPosiMax)
+        return 1;
+    for (int n = s; n <= e; ++n)
+        if (!p.PosiErrRow[static_cast<size_t>(n - 1)])
+            p.TusinStr[static_cast<size_t>(n - 1)] = PosiCodec::WriteData(n, p.PosiData[static_cast<size_t>(n)]);
+    {
+        Host::TransferProgress progress(e - s + 1, 383, true);
+        int done = 0;
+        for (int n = s; n <= e; ++n) {
+            if (!p.PosiErrRow[static_cast<size_t>(n - 1)]) {
+                const QString frame = PosiCodec::WriteCommand(p.TusinStr[static_cast<size_t>(n - 1)]);
+                const auto reply = Module3Tusin::Exchange(frame, PosiCodec::kWriteReplyLen, 5000, 1);
+                if (!reply) {
+                    Host::ClosePortIfFree();
+                    return 1;
+                }
+                if (!Module3Tusin::Frames::EchoMatches(*reply, frame, 6)) {
+                    Module3Tusin::CmdHost::ShowDataWrong();
+                    Host::ClosePortIfFree();
+                    return 1;
+                }
+            }
+            progress.setValue(++done);
+            if (app.ComCancelFlag)
+                break;
+        }
+        // Stores what was sent, also after a cancel.
+        if (Module3Tusin::StorePosiDataInCt(s, e) != 0) {
+            Host::ClosePortIfFree();
+            return 1;
+        }
+    }
+    if (app.ComCancelFlag)
+        return 2;
+    Host::ClosePortIfFree();
+    return 0;
+}
+
+void PosidataLoadtoCtProc()
+{
+    AppState &app = App();
+    app.ComCancelFlag = false;
+    struct GridBack {
+        ~GridBack()
+        {
+            PosiGrid::FG_HighSyoriEnd();
+            PosiGrid::FG_InitPos();
+            Host::ClosePortIfFree();
+        }
+    } gridBack;
+
+    if (PosiGrid::Check_flgdLineNo() == 1)
+        return;
+    {
+        frmSelectPosiNo3 dlg;
+        Platform::Dialogs::ExecModal(dlg);
+    }
+    if (app.SelectCancelFlag) {
+        app.SelectCancelFlag = false;
+        return;
+    }
+    if (PosiCheck::PosiDataCheck3() == 1)
+        return;
+    if (MsgBox(ResText(375), MsgButtons::OkCancel, MsgIcon::Question) != MsgAnswer::Ok)
+        return;
+    if (!Online::GoOnlineOnDemand())
+        return;
+    app.ComCancelFlag = false;
+    Platform::DoEvents();
+    switch (Module3Tusin::CheckCtAxisStop()) {
+    case 0:
+        MsgBox(ResText(424), MsgButtons::Ok, MsgIcon::Warning);
+        return;
+    case 1:
+        break;
+    default:
+        return;
+    }
+    int modeNo = 1;
+    if (Module3Tusin::TusinModeSet(0, modeNo, 0) != 0) {
+        showCommError();
+        return;
+    }
+    if (Module3Tusin::ReadAxisConfigFromCt() != 0) {
+        showCommError();
+        return;
+    }
+    if (PosiKakikomimaeParaCheck() != 0)
+        return;
+    if (WritePosidataToCt() != 0)
+        return;
+    modeNo = 0;
+    if (Module3Tusin::TusinModeSet(0, modeNo, 0) != 0)
+        showCommError();
+    MsgBox(ResText(376), MsgButtons::Ok, MsgIcon::Information);
+}
+
+int PosidataLoadtoCt()
+{
+    Module1::BusyScope busy;
+    GridRelease grid;
+    PosidataLoadtoCtProc();
+    return 0;
+}
+
+} // namespace PosiTransfer

@@ -1,0 +1,271 @@
+#include "ui/posi/frmSelectPosiNo.h"
+
+#include "core/AppState.h"
+#include "core/Num.h"
+#include "platform/Dialogs.h"
+#include "platform/StringTable.h"
+#include "posi/PosiTables.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+using Platform::ResText;
+
+namespace PosiRange {
+
+int BoxValue(const QString &text) { return Num::IntOf(text).value_or(0); }
+
+static bool inPosiRange(int v) { return v >= 1 && v <= kPosiMax; }
+
+bool Check3(int s, int e, int lo, int hi, bool newData)
+{
+    if (newData) {
+        lo = s;
+        hi = e;
+    }
+    return s >= lo && s <= hi && e >= lo && e <= hi && s <= e && inPosiRange(s) && inPosiRange(e);
+}
+
+bool Check2(int s, int e) { return s <= e && inPosiRange(s) && inPosiRange(e); }
+
+Verdict Check4(int s, int e, int commonStart, int commonEnd)
+{
+    if (s > e)
+        return Verdict::Ignore;
+    if (s < commonStart || e > commonEnd || !inPosiRange(s) || !inPosiRange(e))
+        return Verdict::Refuse;
+    return Verdict::Accept;
+}
+
+KeyAction FilterKey(int key, const QString &text, bool hasSelection)
+{
+    if (key == Qt::Key_Return || key == Qt::Key_Enter)
+        return KeyAction::NextFocus;
+    if (!hasSelection && text.size() >= 3 && key != Qt::Key_Backspace)
+        return KeyAction::Swallow;
+    if ((key >= Qt::Key_0 && key <= Qt::Key_9) || key == Qt::Key_Backspace || key == Qt::Key_Tab)
+        return KeyAction::Pass;
+    return KeyAction::Swallow;
+}
+
+} // namespace PosiRange
+
+// ---------------------------------------------------------------------------
+
+frmSelectPosiNoBase::frmSelectPosiNoBase(QWidget *parent) : QDialog(parent)
+{
+    setWindowTitle(ResText(1621));
+    auto *outer = new QVBoxLayout(this);
+    lblSetumeiSelectNo = new QLabel(ResText(1611), this);
+    outer->addWidget(lblSetumeiSelectNo);
+    m_rangeBox = new QWidget(this);
+    auto *grid = new QGridLayout(m_rangeBox);
+    lblStartPosiMoji = new QLabel(ResText(1612), m_rangeBox);
+    lblEndPosiMoji = new QLabel(ResText(1613), m_rangeBox);
+    txtStartPosiNo = new QLineEdit(m_rangeBox);
+    txtEndPosiNo = new QLineEdit(m_rangeBox);
+    txtStartPosiNo->setObjectName(QStringLiteral("txtStartPosiNo"));
+    txtEndPosiNo->setObjectName(QStringLiteral("txtEndPosiNo"));
+    grid->addWidget(lblStartPosiMoji, 0, 0);
+    grid->addWidget(txtStartPosiNo, 0, 1);
+    grid->addWidget(lblEndPosiMoji, 1, 0);
+    grid->addWidget(txtEndPosiNo, 1, 1);
+    outer->addWidget(m_rangeBox);
+    auto *buttons = new QHBoxLayout;
+    cmdSelectPosiOk = new QPushButton(ResText(1616), this);
+    cmdSelectPosiCancel = new QPushButton(ResText(1617), this);
+    cmdSelectPosiOk->setObjectName(QStringLiteral("cmdSelectPosiOk"));
+    cmdSelectPosiCancel->setObjectName(QStringLiteral("cmdSelectPosiCancel"));
+    // Enter in a box moves focus; only a click or Space presses OK.
+    cmdSelectPosiOk->setAutoDefault(false);
+    cmdSelectPosiCancel->setAutoDefault(false);
+    buttons->addStretch();
+    buttons->addWidget(cmdSelectPosiOk);
+    buttons->addWidget(cmdSelectPosiCancel);
+    outer->addLayout(buttons);
+    txtStartPosiNo->installEventFilter(this);
+    txtEndPosiNo->installEventFilter(this);
+    connect(cmdSelectPosiOk, &QPushButton::clicked, this, [this] { cmdSelectPosiOk_Click(); });
+    connect(cmdSelectPosiCancel, &QPushButton::clicked, this, &frmSelectPosiNoBase::reject);
+    App().SelectCancelFlag = false;
+}
+
+void frmSelectPosiNoBase::reject()
+{
+    App().SelectCancelFlag = true;
+    QDialog::reject();
+}
+
+void frmSelectPosiNoBase::refuse()
+{
+    Platform::Dialogs::MsgBox(ResText(1610), Platform::MsgButtons::Ok, Platform::MsgIcon::Warning);
+}
+
+void frmSelectPosiNoBase::acceptRange(int s, int e)
+{
+    App().PosiNoStart = s;
+    App().PosiNoEnd = e;
+    accept();
+}
+
+bool frmSelectPosiNoBase::eventFilter(QObject *o, QEvent *e)
+{
+    if (e->type() == QEvent::KeyPress && (o == txtStartPosiNo || o == txtEndPosiNo)) {
+        auto *box = static_cast<QLineEdit *>(o);
+        const auto *k = static_cast<QKeyEvent *>(e);
+        // Cursor and edit keys that type nothing keep working.
+        const bool types = !k->text().isEmpty() || k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter;
+        if (!types)
+            return false;
+        switch (PosiRange::FilterKey(k->key(), box->text(), box->hasSelectedText())) {
+        case PosiRange::KeyAction::Pass:
+            return false;
+        case PosiRange::KeyAction::Swallow:
+            return true;
+        case PosiRange::KeyAction::NextFocus:
+            if (box == txtStartPosiNo)
+                txtEndPosiNo->setFocus();
+            else
+                cmdSelectPosiOk->setFocus();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(o, e);
+}
+
+// ---------------------------------------------------------------------------
+
+frmSelectPosiNo3::frmSelectPosiNo3(QWidget *parent) : frmSelectPosiNoBase(parent)
+{
+    txtStartPosiNo->setText(QString::number(App().DispNoStart));
+    txtEndPosiNo->setText(QString::number(App().DispNoEnd));
+}
+
+void frmSelectPosiNo3::cmdSelectPosiOk_Click()
+{
+    const int s = PosiRange::BoxValue(txtStartPosiNo->text());
+    const int e = PosiRange::BoxValue(txtEndPosiNo->text());
+    const bool newData = Posi().SinkiRangeFlag;
+    if (!PosiRange::Check3(s, e, App().DispNoStart, App().DispNoEnd, newData)) {
+        refuse();
+        return;
+    }
+    // New data: the range also becomes the grid's range, once it is valid.
+    if (newData) {
+        App().DispNoStart = s;
+        App().DispNoEnd = e;
+    }
+    acceptRange(s, e);
+}
+
+// ---------------------------------------------------------------------------
+
+frmSelectPosiNo2::frmSelectPosiNo2(QWidget *parent) : frmSelectPosiNoBase(parent)
+{
+    auto *opts = new QWidget(this);
+    auto *row = new QHBoxLayout(opts);
+    optSelectPosiNo[0] = new QRadioButton(ResText(1614), opts);
+    optSelectPosiNo[1] = new QRadioButton(ResText(1615), opts);
+    optSelectPosiNo[0]->setObjectName(QStringLiteral("optSelectPosiNo0"));
+    optSelectPosiNo[1]->setObjectName(QStringLiteral("optSelectPosiNo1"));
+    row->addWidget(optSelectPosiNo[0]);
+    row->addWidget(optSelectPosiNo[1]);
+    static_cast<QVBoxLayout *>(layout())->insertWidget(1, opts);
+    for (int i = 0; i < 2; ++i)
+        connect(optSelectPosiNo[i], &QRadioButton::clicked, this, [this, i] { optSelectPosiNo_Click(i); });
+    const bool has = App().DispNoStart != 0 || App().DispNoEnd != 0;
+    txtStartPosiNo->setText(QString::number(has ? App().DispNoStart : 1));
+    txtEndPosiNo->setText(QString::number(has ? App().DispNoEnd : 15));
+    optSelectPosiNo[1]->setChecked(true);
+    optSelectPosiNo_Click(1);
+}
+
+void frmSelectPosiNo2::optSelectPosiNo_Click(int index)
+{
+    const bool fromTo = index == 1;
+    optSelectPosiNo[index]->setChecked(true);
+    for (QWidget *w : {static_cast<QWidget *>(lblStartPosiMoji), static_cast<QWidget *>(lblEndPosiMoji),
+                       static_cast<QWidget *>(txtStartPosiNo), static_cast<QWidget *>(txtEndPosiNo)})
+        w->setEnabled(fromTo);
+    const QString style = fromTo ? QStringLiteral("background-color: #FFFFFF;") : QStringLiteral("background-color: palette(button);");
+    txtStartPosiNo->setStyleSheet(style);
+    txtEndPosiNo->setStyleSheet(style);
+}
+
+void frmSelectPosiNo2::cmdSelectPosiOk_Click()
+{
+    if (optSelectPosiNo[0]->isChecked()) {
+        acceptRange(1, kPosiMax);
+        return;
+    }
+    const int s = PosiRange::BoxValue(txtStartPosiNo->text());
+    const int e = PosiRange::BoxValue(txtEndPosiNo->text());
+    if (!PosiRange::Check2(s, e)) {
+        refuse();
+        return;
+    }
+    acceptRange(s, e);
+}
+
+// ---------------------------------------------------------------------------
+
+frmSelectPosiNo4::frmSelectPosiNo4(QWidget *parent) : frmSelectPosiNoBase(parent)
+{
+    auto *info = new QWidget(this);
+    auto *grid = new QGridLayout(info);
+    lblFile = new QLabel(ResText(1618), info);
+    lblPcSoft = new QLabel(ResText(1619), info);
+    lblVerify = new QLabel(ResText(1620), info);
+    lblFileStartNo = new QLabel(QString::number(Posi().FileFirstPosiNo), info);
+    lblFileEndNo = new QLabel(QString::number(Posi().FileLastPosiNo), info);
+    lblPcStartNo = new QLabel(QString::number(App().DispNoStart), info);
+    lblPcEndNo = new QLabel(QString::number(App().DispNoEnd), info);
+    grid->addWidget(lblFile, 0, 0);
+    grid->addWidget(lblFileStartNo, 0, 1);
+    grid->addWidget(lblFileEndNo, 0, 2);
+    grid->addWidget(lblPcSoft, 1, 0);
+    grid->addWidget(lblPcStartNo, 1, 1);
+    grid->addWidget(lblPcEndNo, 1, 2);
+    grid->addWidget(lblVerify, 2, 0);
+    lblSyogoHuka = new QLabel(ResText(342), info);
+    lblSyogoHuka->setWordWrap(true);
+    lblSyogoHuka->hide();
+    grid->addWidget(lblSyogoHuka, 3, 0, 1, 3);
+    static_cast<QVBoxLayout *>(layout())->insertWidget(1, info);
+    PictureVerifyRange = m_rangeBox;
+    txtStartPosiNo->setText(QString::number(Posi().CommonNoStart));
+    txtEndPosiNo->setText(QString::number(Posi().CommonNoEnd));
+}
+
+void frmSelectPosiNo4::SetNoCommonRange()
+{
+    PictureVerifyRange->setEnabled(false);
+    lblSyogoHuka->show();
+}
+
+void frmSelectPosiNo4::cmdSelectPosiOk_Click()
+{
+    if (!PictureVerifyRange->isEnabled()) {
+        accept();
+        return;
+    }
+    const int s = PosiRange::BoxValue(txtStartPosiNo->text());
+    const int e = PosiRange::BoxValue(txtEndPosiNo->text());
+    switch (PosiRange::Check4(s, e, Posi().CommonNoStart, Posi().CommonNoEnd)) {
+    case PosiRange::Verdict::Ignore:
+        return;
+    case PosiRange::Verdict::Refuse:
+        refuse();
+        return;
+    case PosiRange::Verdict::Accept:
+        acceptRange(s, e);
+        return;
+    }
+}

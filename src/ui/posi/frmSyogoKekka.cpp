@@ -1,0 +1,89 @@
+#include "ui/posi/frmSyogoKekka.h"
+
+#include "core/AppState.h"
+#include "core/BgrColor.h"
+#include "platform/StringTable.h"
+#include "posi/PosiTables.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+using Platform::ResText;
+
+namespace SyogoKekka {
+
+void Fill(QStandardItemModel &m)
+{
+    const PosiState &p = Posi();
+    const AppState &app = App();
+    m.clear();
+    m.setColumnCount(28);
+    m.setRowCount(2);
+    m.setItem(1, 0, new QStandardItem(ResText(248)));
+    const int titles[6] = {225, 226, 227, 228, 199, 200};
+    for (int a = 0; a < 4; ++a)
+        for (int k = 0; k < 6; ++k) {
+            m.setItem(0, 6 * a + 1 + k, new QStandardItem(ResText(220 + a)));
+            m.setItem(1, 6 * a + 1 + k, new QStandardItem(ResText(titles[k])));
+        }
+    for (int k = 0; k < 3; ++k) {
+        m.setItem(0, 25 + k, new QStandardItem(ResText(224)));
+        m.setItem(1, 25 + k, new QStandardItem(ResText(231 + k)));
+    }
+    const QColor flagColor = Bgr::ToQColor(kFlagColor);
+    for (int n = std::max(app.PosiNoStart, 0); n <= std::min(app.PosiNoEnd, kPosiMax); ++n) {
+        const PosiFlagRow &f = p.PosiErrFlag[static_cast<size_t>(n)];
+        if (!f[28])
+            continue;
+        QList<QStandardItem *> row;
+        row << new QStandardItem(QString::number(n));
+        for (int k = 1; k <= 27; ++k) {
+            auto *it = new QStandardItem(f[static_cast<size_t>(k)] ? QStringLiteral("X") : QStringLiteral("O"));
+            if (f[static_cast<size_t>(k)])
+                it->setBackground(flagColor);
+            it->setTextAlignment(Qt::AlignCenter);
+            row << it;
+        }
+        m.appendRow(row);
+    }
+}
+
+} // namespace SyogoKekka
+
+frmSyogoKekka::frmSyogoKekka(QWidget *parent) : QDialog(parent)
+{
+    const bool verify = Posi().SyogoMode;
+    setWindowTitle(ResText(verify ? 2301 : 2302));
+    auto *l = new QVBoxLayout(this);
+    lblSyogoKekka = new QLabel(ResText(verify ? 2303 : 2304), this);
+    lblSyogoKekka->setWordWrap(true);
+    l->addWidget(lblSyogoKekka);
+    SyogoKekka::Fill(model);
+    flgdSyogoKekka = new QTableView(this);
+    flgdSyogoKekka->setModel(&model);
+    flgdSyogoKekka->horizontalHeader()->hide();
+    flgdSyogoKekka->verticalHeader()->hide();
+    flgdSyogoKekka->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    for (int a = 0; a < 4; ++a) {
+        // Fields that take no part are hidden: unused axes, and in program
+        // mode everything but method and position.
+        const bool unused = App().AxisNotUsed[static_cast<size_t>(a)];
+        for (int k = 0; k < 6; ++k) {
+            const bool prgHidden = App().PrgModeFlag && k != 2 && k != 3;
+            flgdSyogoKekka->setColumnHidden(6 * a + 1 + k, unused || prgHidden);
+        }
+        flgdSyogoKekka->setSpan(0, 6 * a + 1, 1, 6);
+    }
+    for (int c = 25; c <= 27; ++c)
+        flgdSyogoKekka->setColumnHidden(c, App().PrgModeFlag);
+    flgdSyogoKekka->setSpan(0, 25, 1, 3);
+    flgdSyogoKekka->resizeColumnsToContents();
+    l->addWidget(flgdSyogoKekka);
+    cmdCloseSyogokekka = new QPushButton(ResText(2202), this);
+    connect(cmdCloseSyogokekka, &QPushButton::clicked, this, &QDialog::accept);
+    l->addWidget(cmdCloseSyogokekka, 0, Qt::AlignRight);
+    resize(900, 400);
+}
