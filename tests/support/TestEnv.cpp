@@ -1,5 +1,6 @@
 #include "support/TestEnv.h"
 
+#include "app/StateReset.h"
 #include "core/AppState.h"
 #include "link/Engine.h"
 #include "link/ErrorList.h"
@@ -24,12 +25,7 @@ Scope::Scope()
     Platform::Dialogs::SetScripted(true);
     Platform::Dialogs::ClearScript();
     Choices::Clear();
-    ResetAppState();
-    Module3Tusin::ResetQueueState();
-    Module3Tusin::ResetLinkState();
-    Module1::ResetErrorListState();
-    Module1::ResetIndicatorState();
-    Module1::SetLinkView(nullptr);
+    StateReset::ResetAllModuleState();
 }
 
 Scope::~Scope()

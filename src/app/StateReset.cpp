@@ -1,0 +1,52 @@
+#include "app/StateReset.h"
+
+#include "app/HelpViewer.h"
+#include "app/Options.h"
+#include "core/AppState.h"
+#include "core/ModuleHelp.h"
+#include "grpsm/GrpSmTables.h"
+#include "link/AxisBlockWrites.h"
+#include "link/CommandHost.h"
+#include "link/CommandState.h"
+#include "link/Engine.h"
+#include "link/ErrorList.h"
+#include "link/Indicators.h"
+#include "link/Queues.h"
+#include "link/SysParaBlocks.h"
+#include "link/Versions.h"
+#include "paradata/DevSetting.h"
+#include "paradata/ParadataState.h"
+#include "paradata/StdPara.h"
+#include "posi/PosiGrid.h"
+#include "posi/PosiTables.h"
+#include "ui/online/GoOnline.h"
+
+namespace StateReset {
+
+void ResetAllModuleState()
+{
+    ResetAppState();
+    ModuleHelp::ResetHelpState();
+    ModuleHelp::ResetViewer();
+    SysInfo::ResetTool();
+    Options::ResetHooks();
+    ResetParadataState();
+    ResetStdParaState();
+    ResetDevSettingFlags();
+    ResetPosiState();
+    PosiGrid::ResetGrid();
+    GrpSm::ResetGrpSmTables();
+    Module3Tusin::ResetQueueState();
+    Module3Tusin::ResetLinkState();
+    Module3Tusin::ResetCommandState();
+    Module3Tusin::ResetBlockWriteState();
+    Module3Tusin::ResetSysParaState();
+    Module3Tusin::ResetVersionState();
+    Module3Tusin::CmdHost::ResetProgress();
+    Module1::ResetErrorListState();
+    Module1::ResetIndicatorState();
+    Module1::SetLinkView(nullptr);
+    Online::ResetOnlineState();
+}
+
+} // namespace StateReset
