@@ -54,7 +54,7 @@ void TestCommandProcs::outOfRangeSendsNothing()
     App().OfflineFlag = false;
     auto &t = GrpSm::Tables();
     for (int g = 1; g <= 99; ++g)
-        t.GrpData[g] = {1, 1, 0};
+        t.GrpData[g] = {1, 1};
     int result = 0;
     switch (which) {
     case 0:

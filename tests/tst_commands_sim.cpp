@@ -248,8 +248,8 @@ void TestCommandsSim::groupWrite()
     Rig rig;
     auto &t = GrpSm::Tables();
     for (int g = 1; g <= 99; ++g)
-        t.GrpData[g] = {int16_t(g), int16_t(g + 900), 0};
-    t.GrpData[12] = {5, 300, 0};
+        t.GrpData[g] = {int16_t(g), int16_t(g + 900)};
+    t.GrpData[12] = {5, 300};
     bool storedEarly = false;
     rig.model.onFrame = [&](const QByteArray &f) {
         if (f.startsWith("0WG") && rig.model.groupStores > 0)
@@ -286,7 +286,7 @@ void TestCommandsSim::groupWriteFails()
     QFETCH(bool, dataWrongShown);
     Rig rig;
     for (int g = 1; g <= 99; ++g)
-        GrpSm::Tables().GrpData[g] = {1, 1, 0};
+        GrpSm::Tables().GrpData[g] = {1, 1};
     rig.model.replyFor[frame] = reply;
     QCOMPARE(WriteGrpDataToCt(), 1);
     QCOMPARE(rig.frames().size(), framesSent);
@@ -341,7 +341,7 @@ void TestCommandsSim::groupReadEnds()
         rig.model.groups[g] = {g, g};
     auto &buf = GrpSm::Tables().GrpDataBuf;
     for (auto &row : buf)
-        row = {-4, -4, 0};
+        row = {-4, -4};
     const auto before = buf;
     setup(rig);
     QTEST(ReadGrpDataFromCt(), "result");

@@ -4,6 +4,7 @@
 #include "app/Options.h"
 #include "core/AppState.h"
 #include "core/ModuleHelp.h"
+#include "grpsm/GrpSmPrint.h"
 #include "grpsm/GrpSmTables.h"
 #include "link/AxisBlockWrites.h"
 #include "link/CommandHost.h"
@@ -36,6 +37,7 @@ void ResetAllModuleState()
     ResetPosiState();
     PosiGrid::ResetGrid();
     GrpSm::ResetGrpSmTables();
+    GrpSmPrint::ResetHanded();
     Module3Tusin::ResetQueueState();
     Module3Tusin::ResetLinkState();
     Module3Tusin::ResetCommandState();
