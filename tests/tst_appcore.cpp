@@ -5,6 +5,7 @@
 #include "ui/common/Localize.h"
 #include "core/Module1Settings.h"
 #include "core/Module1Text.h"
+#include "ui/common/Widgets.h"
 #include "core/ModuleHelp.h"
 #include "app/PrgModule1.h"
 #include "link/Queues.h"

@@ -58,7 +58,7 @@ private slots:
         // TYPE goes out as the set holds it.
         QCOMPARE(frames("0WD4").first().mid(4, 2), QStringLiteral("01"));
         QCOMPARE(SimParaBlocks::StoreCount(*sim), 1);
-        QVERIFY(!CmdHost::Progress().visible);
+        QVERIFY(!TestEnv::Recorder().progress.visible);
     }
 
     void failedFrameStoresNothing()

@@ -7,7 +7,7 @@
 #include "app/frmAbout.h"
 #include "app/frmMain.h"
 #include "ui/grpsm/frmGrp.h"
-#include "link/CommandEnabling.h"
+#include "core/CommandSets.h"
 #include "link/Engine.h"
 #include "link/Indicators.h"
 #include "link/Queues.h"
@@ -142,7 +142,7 @@ void TestCommandEnabling::saveItemsFollowActiveChild()
     QVERIFY(ms.main.mnuFileSaveAs->isEnabled());
     QVERIFY(!ms.main.mnuEdit->isEnabled()); // the program window switches its own edit items
 
-    ms.main.mdiArea()->setActiveSubWindow(ms.main.ShowChild(ms.main.PosiForm()));
+    ms.main.mdiArea()->setActiveSubWindow(ms.main.ShowChild(ms.main.PosiWindow()));
     Module1::AllForm_CMDBTN_Yuko();
     QVERIFY(ms.main.mnuFileSave->isEnabled());
 }
@@ -169,7 +169,7 @@ void TestCommandEnabling::busyScopeRestoresOnEveryWayOut()
     QVERIFY(allOn(progButtons(prog), true));
     QVERIFY(ms.main.mnuFile->isEnabled());
     // Tabs and menus follow the state the operation left.
-    QVERIFY(!ms.main.PosiForm()->SSTabCommand->isTabEnabled(1));
+    QVERIFY(!ms.main.PosiWindow()->SSTabCommand->isTabEnabled(1));
     QVERIFY(ms.main.mnuSettingOnline->isEnabled());
     QVERIFY(!ms.main.mnuSettingOffline->isEnabled());
 
@@ -200,7 +200,7 @@ void TestCommandEnabling::busyScopeLeavesOutParts()
     QFETCH(bool, menus);
     TestEnv::Scope env;
     MainScope ms;
-    QTabWidget *tabs = ms.main.PosiForm()->SSTabCommand;
+    QTabWidget *tabs = ms.main.PosiWindow()->SSTabCommand;
     App().OfflineFlag = true;
     App().BusyFlag = false;
     tabs->setTabEnabled(1, true);
@@ -312,7 +312,7 @@ void TestCommandEnabling::offlineCommand()
                  QStringLiteral("Do you change the software to Offline from Online?"));
     QTEST(App().OfflineFlag, "offline");
     QTEST(Module3Tusin::PortIsOpen(), "portOpen");
-    QCOMPARE(ms.main.PosiForm()->SSTabCommand->isTabEnabled(1), !App().OfflineFlag);
+    QCOMPARE(ms.main.PosiWindow()->SSTabCommand->isTabEnabled(1), !App().OfflineFlag);
     QVERIFY(ms.main.mnuFile->isEnabled()); // commands on again either way
     qunsetenv("REZ4_PORT1");
 }
@@ -328,7 +328,7 @@ void TestCommandEnabling::onlineCommandFailingLeavesOfflineLayout()
     QVERIFY(ms.main.cmdReset->isEnabled());
     QVERIFY(ms.main.mnuSettingOnline->isEnabled());
     QVERIFY(!ms.main.mnuCont->isEnabled());
-    QVERIFY(!ms.main.PosiForm()->SSTabCommand->isTabEnabled(2));
+    QVERIFY(!ms.main.PosiWindow()->SSTabCommand->isTabEnabled(2));
 }
 
 QTEST_MAIN(TestCommandEnabling)

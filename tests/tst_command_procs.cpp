@@ -31,7 +31,7 @@ void TestCommandProcs::init()
     ResetQueueState();
     ResetCommandState();
     GrpSm::ResetGrpSmTables();
-    CmdHost::ResetProgress();
+    TestEnv::Recorder().progress = {};
 }
 
 void TestCommandProcs::outOfRangeSendsNothing_data()
@@ -83,7 +83,7 @@ void TestCommandProcs::outOfRangeSendsNothing()
     QCOMPARE(result, failure);
     QCOMPARE(Queues().TusinQueueLast, -1);
     QCOMPARE(Platform::Dialogs::ShownTexts().size(), 1);
-    QVERIFY(!CmdHost::Progress().visible);
+    QVERIFY(!TestEnv::Recorder().progress.visible);
 }
 
 void TestCommandProcs::fullQueueFailsSilently_data()
@@ -115,8 +115,8 @@ void TestCommandProcs::fullQueueFailsSilently()
     }
     QCOMPARE(result, failure);
     QVERIFY(Platform::Dialogs::ShownTexts().isEmpty());
-    QVERIFY(!CmdHost::Progress().visible);
-    QVERIFY(!CmdHost::Progress().busyPointer);
+    QVERIFY(!TestEnv::Recorder().progress.visible);
+    QVERIFY(!TestEnv::Recorder().progress.busyPointer);
 }
 
 void TestCommandProcs::taskNo2IsFixed()

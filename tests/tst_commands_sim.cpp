@@ -44,7 +44,7 @@ struct Rig {
         App().LangOffset = 10000;
         ResetCommandState();
         GrpSm::ResetGrpSmTables();
-        CmdHost::ResetProgress();
+        TestEnv::Recorder().progress = {};
         ResetParadataState();
         Paradata().ParaSet.ParaSpAxis = 0xF;
         InstallCommandSim(sim, model);
@@ -162,18 +162,17 @@ void TestCommandsSim::ioCycle()
 
     // The user toggles two outputs and ticks "ignore external inputs" in the
     // monitor window.
-    frmIOCheckFG monitor;
     c.OutReq[0][1] = c.OutReq[2][3] = true;
-    monitor.OutputWriteReq = true;
-    monitor.IoReadFlag = true;
-    monitor.chkIgnore->setChecked(true);
+    c.OutputWriteReq = true;
+    c.IoReadFlag = true;
+    c.IgnoreInputs = true;
     c.IoModeResend = true;
     rig.sim.clearFrames();
     QCOMPARE(IOCheckTusin2(), 0);
     QCOMPARE(rig.frames(), (QStringList{"0CM10000", "0WO00800", "0RI", "0RO"}));
     QCOMPARE(rig.model.outputs, (std::array<int, 5>{0, 0, 8, 0, 0}));
-    QVERIFY(!monitor.OutputWriteReq);
-    QVERIFY(!monitor.IoReadFlag);
+    QVERIFY(!c.OutputWriteReq);
+    QVERIFY(!c.IoReadFlag);
     QVERIFY(!c.IoModeResend);
     QVERIFY(c.OutBit[2][3]);
     QVERIFY(!c.OutBit[0][1]);
@@ -202,7 +201,7 @@ void TestCommandsSim::stepCounts()
     QVERIFY(Commands().ProgStepSuKnown);
     QCOMPARE(Commands().ProgStepSu[1], 99);
     QCOMPARE(Commands().ProgStepSu[100], 0);
-    QCOMPARE(CmdHost::Progress().value, 100);
+    QCOMPARE(TestEnv::Recorder().progress.value, 100);
 }
 
 void TestCommandsSim::stepCountReadInterrupted()
@@ -264,7 +263,7 @@ void TestCommandsSim::groupWrite()
     QCOMPARE(rig.model.groupStores, 1);
     QCOMPARE(rig.model.groups[12], (std::array<int, 2>{5, 300}));
     QCOMPARE(rig.model.groups[99], (std::array<int, 2>{99, 999}));
-    QVERIFY(!CmdHost::Progress().visible);
+    QVERIFY(!TestEnv::Recorder().progress.visible);
 }
 
 void TestCommandsSim::groupWriteFails_data()
@@ -294,7 +293,7 @@ void TestCommandsSim::groupWriteFails()
         QVERIFY(!rig.frames().contains("0WE3"));
     QCOMPARE(rig.model.groupStores, 0);
     QCOMPARE(Platform::Dialogs::ShownTexts().contains(kDataWrong), dataWrongShown);
-    QVERIFY(!CmdHost::Progress().visible);
+    QVERIFY(!TestEnv::Recorder().progress.visible);
 }
 
 void TestCommandsSim::groupRead()
@@ -310,7 +309,7 @@ void TestCommandsSim::groupRead()
     QCOMPARE(buf[99][1], int16_t(995));
     QCOMPARE(rig.frames().size(), 99);
     QCOMPARE(rig.frames()[11], QStringLiteral("0RG0C"));
-    QVERIFY(!CmdHost::Progress().visible);
+    QVERIFY(!TestEnv::Recorder().progress.visible);
 }
 
 void TestCommandsSim::groupReadEnds_data()
@@ -349,7 +348,7 @@ void TestCommandsSim::groupReadEnds()
     QCOMPARE(buf, before);
     QVERIFY(!App().ComCancelFlag);
     QCOMPARE(Platform::Dialogs::ShownTexts(), messages);
-    QVERIFY(!CmdHost::Progress().visible);
+    QVERIFY(!TestEnv::Recorder().progress.visible);
 }
 
 void TestCommandsSim::macroRoundTrip()
@@ -379,8 +378,8 @@ void TestCommandsSim::macroRoundTrip()
     QCOMPARE(buf[15][GrpSm::MacroCodeCol(20) + 1], int16_t(9));
     QCOMPARE(buf[1][GrpSm::MacroCodeCol(4) + 1], int16_t(0));
     QCOMPARE(buf[2][GrpSm::MacroCodeCol(4) + 1], int16_t(3));
-    QVERIFY(!CmdHost::Progress().visible);
-    QVERIFY(!CmdHost::Progress().busyPointer);
+    QVERIFY(!TestEnv::Recorder().progress.visible);
+    QVERIFY(!TestEnv::Recorder().progress.busyPointer);
 }
 
 void TestCommandsSim::macroReadWrongEcho()
@@ -394,8 +393,8 @@ void TestCommandsSim::macroReadWrongEcho()
     QCOMPARE(rig.frames().size(), 5);
     QCOMPARE(buf[0][0], int16_t(9));
     QCOMPARE(Platform::Dialogs::ShownTexts(), QStringList{kDataWrong});
-    QVERIFY(!CmdHost::Progress().visible);
-    QVERIFY(!CmdHost::Progress().busyPointer);
+    QVERIFY(!TestEnv::Recorder().progress.visible);
+    QVERIFY(!TestEnv::Recorder().progress.busyPointer);
 }
 
 void TestCommandsSim::groupMoveEnds_data()

@@ -3,6 +3,7 @@
 #include "core/AppState.h"
 #include "app/frmMain.h"
 #include "paradata/DevSetting.h"
+#include "posi/PosiDevice.h"
 #include "paradata/DeviceList.h"
 #include "paradata/ParadataState.h"
 #include "platform/Dialogs.h"
@@ -254,10 +255,10 @@ private slots:
         QFETCH(bool, axis2UsedByFile);
         QFETCH(int, result);
         App().AxisNotUsed = {false, false, false, false};
-        frmMain::LetDevSettingToDevSettei();
-        QCOMPARE(frmMain::CompareActuatorSettingOfPosifile2PC({false, false, false, false}), 0);
+        Module1::LetDevSettingToDevSettei();
+        QCOMPARE(Module1::CompareActuatorSettingOfPosifile2PC({false, false, false, false}), 0);
         Paradata().DevSettei.DevSetteiStroke[1] = 300;
-        QCOMPARE(frmMain::CompareActuatorSettingOfPosifile2PC({false, !axis2UsedByFile, true, true}), result);
+        QCOMPARE(Module1::CompareActuatorSettingOfPosifile2PC({false, !axis2UsedByFile, true, true}), result);
     }
 
     void takingFileSettingRefreshesLimits()
@@ -265,10 +266,10 @@ private slots:
         QCOMPARE(LoadDevSetting(), 0);
         QCOMPARE(Paradata().MaxMm[0], 100.0);
         auto &c = Paradata().DevSettei;
-        frmMain::LetDevSettingToDevSettei();
+        Module1::LetDevSettingToDevSettei();
         c.DevSetteiStroke[0] = 50;
         c.DevSetteiWithPG[0] = true;
-        frmMain::ReflectFileDevice2PcDevice({false, true, true, true});
+        Module1::ReflectFileDevice2PcDevice({false, true, true, true});
         QCOMPARE(App().AxisNotUsed, (std::array<bool, 4>{false, true, true, true}));
         QCOMPARE(Paradata().DevSetting.DevStroke[0], 50);
         QVERIFY(Paradata().DevSetting.DevWithPG[0]);

@@ -11,7 +11,8 @@
 #include "ui/paraedit/frmParameta2.h"
 #include "platform/Dialogs.h"
 #include "platform/StringTable.h"
-#include "support/SimOnline.h"
+#include "support/TestEnv.h"
+#include "support//SimOnline.h"
 
 using namespace Platform;
 
@@ -58,7 +59,7 @@ void TestGetParameta::saveOffer()
     SimOnline::Fixture f(true);
     App().OfflineFlag = false;
     frmParameta2 window;
-    Module1::SetParaWindowServices({[filled] { return filled; }, [] {}, [] { return 0; }});
+    TestEnv::Recorder().paraFilled = filled;
     Dialogs::QueueAnswer(MsgAnswer(answer));
     if (fileChosen)
         Dialogs::QueueFileName(f.env.path(QStringLiteral("saved.pmt")));
@@ -66,7 +67,6 @@ void TestGetParameta::saveOffer()
     QCOMPARE(Dialogs::ShownTexts().value(0), ResText(355));
     QCOMPARE(parametersRead(f.sim), read);
     QVERIFY(!App().BusyFlag);
-    Module1::SetParaWindowServices({});
 }
 
 void TestGetParameta::goesOnlineAndStays()

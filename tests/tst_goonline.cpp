@@ -137,7 +137,7 @@ void TestGoOnline::reconcile()
     QCOMPARE(Paradata().DevSetting.DevStroke[0], stroke1);
     if (result == 0)
         QCOMPARE(App().AxisSu, axisSu);
-    QVERIFY(!::Online::Trace().progressShown);
+    QVERIFY(!TestEnv::Recorder().progress.visible);
     QVERIFY(!o.sim.frames().isEmpty());
     QCOMPARE(o.sim.frames().first(), QByteArray("0CM1"));
 }
@@ -188,7 +188,7 @@ void TestGoOnline::portThatWillNotOpenChangesNothing()
     QCOMPARE(::Online::fChangeToOnline(), 1);
     QVERIFY(App().OfflineFlag);
     QVERIFY(Platform::Dialogs::ShownTexts().isEmpty());
-    QVERIFY(!::Online::Trace().progressShown);
+    QVERIFY(!TestEnv::Recorder().progress.visible);
     qunsetenv("REZ4_PORT7");
 }
 

@@ -306,7 +306,7 @@ void TestMenus::ctModeWrite()
     App().OfflineFlag = false;
     App().PrgModeFlag = false;
     s.main.lblCtMode->setText(ResText(128));
-    QTabWidget *tabs = s.main.PosiForm()->SSTabCommand;
+    QTabWidget *tabs = s.main.PosiWindow()->SSTabCommand;
     QVERIFY(tabs && tabs->count() >= 3);
     tabs->setTabEnabled(1, true);
     tabs->setTabEnabled(2, true);

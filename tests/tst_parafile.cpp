@@ -249,11 +249,11 @@ private slots:
     {
         TestEnv::Scope env;
         App().LangOffset = 10000;
-        int filled = 1;
-        int outOfRange = 0;
+        RecordingShell &window = TestEnv::Recorder();
+        int &filled = window.paraFilled;
+        int &outOfRange = window.paraOutOfRange;
         bool taken = false;
-        SetParaWindowServices({[&] { return filled; }, [&] { taken = true; Paradata().ParaSet = sampleSet(); },
-                               [&] { return outOfRange; }});
+        window.paraTake = [&] { taken = true; Paradata().ParaSet = sampleSet(); };
         QCOMPARE(SaveParaFileDlg(), 1);
         QCOMPARE(Dlg::ShownTexts().last(), QStringLiteral("No data in some of parameters.\r\n Please fill the data in and try it again."));
         filled = 0;
@@ -272,7 +272,6 @@ private slots:
         QCOMPARE(SaveParaFileDlg(), 0);
         QCOMPARE(Dlg::ShownTexts().last(), QStringLiteral("Fail to  Save parameters into the file."));
         QVERIFY(Paradata().PmtWriteError);
-        SetParaWindowServices({});
     }
 };
 

@@ -69,13 +69,13 @@ private slots:
         App().AxisNotUsed = {false, true, true, true};
         int maximum = 0;
         sim->addCommand("0RD", [&maximum](SimController &s, const QByteArray &f) -> std::optional<QByteArray> {
-            maximum = CmdHost::Progress().maximum;
+            maximum = TestEnv::Recorder().progress.maximum;
             return "0RD" + f.mid(3, 1) + SimParaBlocks::Block(s, QByteArray("0123456789ABCDEF").indexOf(f.at(3)));
         });
         QCOMPARE(ReadParametaFromCt(), 0);
         QCOMPARE(frames("0RD"), (QStringList{"0RD0", "0RD1", "0RD3", "0RD4", "0RD5"}));
         QCOMPARE(maximum, 14);
-        QVERIFY(!CmdHost::Progress().visible);
+        QVERIFY(!TestEnv::Recorder().progress.visible);
         const auto &t = Paradata().ParaFileTable;
         QCOMPARE(t[1][0], ValueCell(65535));
         QCOMPARE(t[13][0], ValueCell(QStringLiteral(" 28L050")));
@@ -149,7 +149,7 @@ private slots:
         QCOMPARE(frames("0WD").size(), 4);
         QVERIFY(frames("0WE").isEmpty());
         QCOMPARE(SimParaBlocks::StoreCount(*sim), 0);
-        QVERIFY(!CmdHost::Progress().visible);
+        QVERIFY(!TestEnv::Recorder().progress.visible);
     }
 
     void failedReadKeepsTheTable()
@@ -161,7 +161,7 @@ private slots:
         QCOMPARE(ReadParametaFromCt(), 1);
         QCOMPARE(Paradata().ParaFileTable[1][0], ValueCell(QStringLiteral("kept")));
         QCOMPARE(Paradata().ParaBlockSpare[0], std::optional<uint8_t>(7));
-        QVERIFY(!CmdHost::Progress().visible);
+        QVERIFY(!TestEnv::Recorder().progress.visible);
     }
 };
 

@@ -105,7 +105,7 @@ private slots:
         PosiGrid::ResetGrid();
         Module3Tusin::ResetQueueState();
         Module3Tusin::ResetLinkState();
-        Module3Tusin::CmdHost::ResetProgress();
+        TestEnv::Recorder().progress = {};
         Module1::ReadErrorList();
         checkWindows = checkRows = 0;
         auto &d = Paradata().DevSetting;
@@ -162,7 +162,7 @@ private slots:
         QCOMPARE(PosiWindow::Caption(), QStringLiteral("Position Data-[Inside of C/T]"));
         QCOMPARE(App().DataFileName, QStringLiteral("Inside of C/T"));
         QVERIFY(!App().BusyFlag);
-        QVERIFY(!Module3Tusin::CmdHost::Progress().visible);
+        QVERIFY(!TestEnv::Recorder().progress.visible);
     }
 
     void cancelledReadChangesNothing()

@@ -16,6 +16,7 @@
 #include "platform/Settings.h"
 #include "platform/StringTable.h"
 #include "ui/posi/frmPosi.h"
+#include "posi/PosiTables.h"
 #include "support/Choices.h"
 #include "support/MainScope.h"
 #include "support/SimOnline.h"
@@ -93,11 +94,11 @@ void TestStartup::onlineStart()
     QCOMPARE(d.DevSpeed[1], QStringLiteral("L"));
     QCOMPARE(d.DevStroke[1], 150);
     QCOMPARE(Paradata().MaxPulse[1], 30000);
-    const auto &t = ::Online::Trace();
-    QCOMPARE(t.progressCount, 4);
-    QCOMPARE(t.progressSeen[0], 1);
-    QCOMPARE(t.progressSeen[3], 4);
-    QCOMPARE(t.statusLabelId, 0);
+    const RecordingShell &t = TestEnv::Recorder();
+    QCOMPARE(t.progress.steps.size(), 4);
+    QCOMPARE(t.progress.steps[0], 1);
+    QCOMPARE(t.progress.steps[3], 4);
+    QCOMPARE(t.statusText, QString());
     QVERIFY(!t.newProgramTimer);
     QVERIFY(!App().BusyFlag);
     QVERIFY(!DevFlags().DevWinStartup);
@@ -197,7 +198,7 @@ void TestStartup::offlineQuestions()
     QVERIFY(s.sim.frames().isEmpty());
     QVERIFY(App().OfflineFlag);
     QCOMPARE(App().PrgModeFlag, prgMode);
-    QCOMPARE(::Online::Trace().newProgramTimer, newProgram);
+    QCOMPARE(TestEnv::Recorder().newProgramTimer, newProgram);
     // Every way ends with the commands usable again.
     QVERIFY(!App().BusyFlag);
     QVERIFY(!DevFlags().DevWinStartup);
@@ -215,7 +216,7 @@ void TestStartup::newProgramTimerOfTheMainWindow()
     QVERIFY(main.TimerTest->isActive());
     QCOMPARE(main.TimerTest->interval(), 10);
     QCOMPARE(main.lblCtMode->text(), R(129));
-    QVERIFY(main.PosiForm()->SSTabCommand->isEnabled());
+    QVERIFY(main.PosiWindow()->SSTabCommand->isEnabled());
     QVERIFY(main.cmdReset->isEnabled());
     main.TimerTest->stop();
 }
@@ -271,10 +272,10 @@ void TestStartup::actuatorSettingOfThePositionWindow()
     QVERIFY(!App().PrgModeFlag);
     // The setting taken is stored, and everything is usable again.
     QCOMPARE(Platform::GetSetting(QStringLiteral("DevStroke1")), taken);
-    QVERIFY(!main.PosiForm()->DevNotFoundFlag);
+    QVERIFY(!Posi().DevNotFoundFlag);
     QVERIFY(!DevFlags().DevWinStartup);
     QVERIFY(!App().BusyFlag);
-    QVERIFY(main.PosiForm()->SSTabCommand->isEnabled());
+    QVERIFY(main.PosiWindow()->SSTabCommand->isEnabled());
     QVERIFY(main.cmdReset->isEnabled());
     QVERIFY(!main.TimerTest->isActive());
 }

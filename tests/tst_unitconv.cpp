@@ -7,6 +7,7 @@
 #include "paradata/UnitTexts.h"
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
+#include "support/MainScope.h"
 #include "support/TestEnv.h"
 
 #include <QtTest>
@@ -197,11 +198,8 @@ private slots:
         QCOMPARE(*t.panel2, QString());
         // The first axis in use is shown.
         App().AxisNotUsed[0] = true;
-        QString shown;
-        Module1::SetRateView([&](const Module1::RateTexts &r) { shown = r.panel2.value_or(QStringLiteral("?")); });
         Module1::DispPulseMmRate();
-        Module1::SetRateView({});
-        QVERIFY(shown.startsWith(QStringLiteral("<2>")));
+        QVERIFY(TestEnv::Recorder().panels[2].startsWith(QStringLiteral("<2>")));
     }
 
     void ratesOnTheStatusPanel()
@@ -210,7 +208,8 @@ private slots:
         App().LangOffset = 10000;
         setAxis(0, 6, 400);
         {
-            frmMain w;
+            MainScope ms;
+            frmMain &w = ms.main;
             Module1::DispPulseMmRate();
             QCOMPARE(w.PanelText(2), QStringLiteral("<1>1mm = 66.667Pulse"));
             QCOMPARE(w.PanelText(3), QStringLiteral("<1>1Pulse= 0.015mm"));

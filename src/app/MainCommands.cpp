@@ -13,7 +13,7 @@
 #include "ui/grpsm/frmGrp.h"
 #include "link/CommandProcs.h"
 #include "link/AxisBlockWrites.h"
-#include "link/CommandEnabling.h"
+#include "core/CommandSets.h"
 #include "link/CommandState.h"
 #include "link/Engine.h"
 #include "ui/online/GoOnline.h"

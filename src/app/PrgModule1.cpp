@@ -1,5 +1,6 @@
 #include "app/PrgModule1.h"
 #include "core/AppState.h"
+#include "core/Shell.h"
 #include "core/Module1Settings.h"
 #include "core/ModuleHelp.h"
 #include "app/frmMain.h"
@@ -55,7 +56,7 @@ void Main()
     SetStartValues();
 
     auto *main = new frmMain();
-    App().MainForm = main;
+    Shell::Register(main);
     Module3Tusin::AttachMainWindow(main);
     QObject::connect(main, &frmMain::applicationEnd, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     main->MDIForm_Load();

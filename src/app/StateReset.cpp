@@ -7,7 +7,6 @@
 #include "grpsm/GrpSmPrint.h"
 #include "grpsm/GrpSmTables.h"
 #include "link/AxisBlockWrites.h"
-#include "link/CommandHost.h"
 #include "link/CommandState.h"
 #include "link/Engine.h"
 #include "link/ErrorList.h"
@@ -44,10 +43,8 @@ void ResetAllModuleState()
     Module3Tusin::ResetBlockWriteState();
     Module3Tusin::ResetSysParaState();
     Module3Tusin::ResetVersionState();
-    Module3Tusin::CmdHost::ResetProgress();
     Module1::ResetErrorListState();
     Module1::ResetIndicatorState();
-    Module1::SetLinkView(nullptr);
     Online::ResetOnlineState();
 }
 

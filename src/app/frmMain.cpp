@@ -7,6 +7,7 @@
 #include "ui/common/Localize.h"
 #include "core/Module1Settings.h"
 #include "core/Twips.h"
+#include "ui/common/Widgets.h"
 #include "link/Engine.h"
 #include "ui/online/GoOnline.h"
 #include "link/Indicators.h"
@@ -88,13 +89,6 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
     buildMenus();
     buildToolBar();
     buildStatusPanel();
-    // The pulse/mm rate texts of the first axis in use go to panels 2 and 3.
-    Module1::SetRateView([this](const Module1::RateTexts &t) {
-        if (t.panel2)
-            SetPanelText(2, *t.panel2);
-        if (t.panel3)
-            SetPanelText(3, *t.panel3);
-    });
 
     auto *central = new QWidget(this);
     auto *box = new QVBoxLayout(central);
@@ -141,16 +135,17 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
 
     resize(Twips::ToPx(15240), Twips::ToPx(11000));
     LayoutStatusPanel();
+    CommandSets::Register(this);
 }
 
 frmMain::~frmMain()
 {
-    Module1::SetRateView({});
+    CommandSets::Unregister(this);
+    if (&Shell::Get() == this)
+        Shell::Register(nullptr);
     // A position window created but never shown as a child has no parent.
     if (m_posi && !m_posi->parent())
         delete m_posi.data();
-    if (App().MainForm == this)
-        App().MainForm = nullptr;
 }
 
 // ---------------------------------------------------------------- building
@@ -440,7 +435,7 @@ void frmMain::MDIForm_Load()
     setWindowTitle(VersionCaption());
 }
 
-frmPosi *frmMain::PosiForm()
+frmPosi *frmMain::PosiWindow()
 {
     if (!m_posi)
         m_posi = new frmPosi();
@@ -467,7 +462,7 @@ void frmMain::ShowPosiWindowOnce()
     if (m_posiShown)
         return;
     m_posiShown = true;
-    ShowChild(PosiForm());
+    ShowChild(PosiWindow());
     // The child window brings the frame on screen with it; the splash stays
     // in front of the frame (not of the start-up questions, which come later).
     if (!isVisible())
@@ -639,7 +634,7 @@ bool frmMain::MDIForm_Unload()
             return false;
         }
     }
-    Module1::SaveAppSettingOf(this);
+    Module1::SaveAppSettingOf(MainRectToKeep());
     m_unloaded = true;
     emit applicationEnd();
     return true;

@@ -1,8 +1,12 @@
 #pragma once
 // The main window: a multiple-document frame with the menus, the toolbar,
 // the status panel (progress, cancel, alarm reset, controller mode, alarm and
-// link indicators) and the status bar. The modules reach it through
-// App().MainForm.
+// link indicators) and the status bar. It is the program's shell: the
+// logic below reaches it through Shell::Get(), and its own command set is
+// switched with every other window's.
+#include "core/CommandSets.h"
+#include "core/Shell.h"
+
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
@@ -33,11 +37,45 @@ struct StatusPanelLayout {
 };
 StatusPanelLayout ComputeStatusPanelLayout(int widthTwips);
 
-class frmMain : public QMainWindow {
+class frmMain : public QMainWindow, public Shell::Face, public CommandSets::CommandSet {
     Q_OBJECT
 public:
     explicit frmMain(QWidget *parent = nullptr);
     ~frmMain() override;
+
+    // ---- the shell (app/frmMainShell.cpp) ----
+    void SetStatusPanel(int panel, const QString &text) override;
+    void SetAlarmLamp(bool on) override;
+    void SetLinkLamp(bool on) override;
+    void SetStatusText(const QString &text) override;
+    void ProgressBegin(int maximum, const QString &status, bool cancelOffered) override;
+    void ProgressStep(int value) override;
+    void ProgressShow() override;
+    void ProgressHide() override;
+    void BusyPointer(bool on) override;
+    void MainCommandsOff() override;
+    void MainCommandsOn() override;
+    void DispControlerMode() override;
+    void StartNewProgramTimer() override;
+    void StartTerminateTimer() override;
+    void RequestParameterWindow(int delayMs) override;
+    QWidget *MainWidget() override;
+    std::optional<QRect> MainRectToKeep() override;
+    QList<QWidget *> ChildWindows() override;
+    QWidget *ActiveChild() override;
+    QWidget *PosiForm() override;
+    void SetPosiCaption(const QString &caption) override;
+    void SetDeviceLabel(int axis, const QString &text) override;
+    void SetPosiTabsEnabled(bool enabled) override;
+    void SetPosiCommandTabsEnabled(bool enabled) override;
+    int ChangeDev() override;
+    void ShowPosiCheckResult() override;
+    int ParametaumuKakunin() override;
+    void TorikomiParametaValue() override;
+    int ParametaValueCheck() override;
+    // The command set of the walk.
+    void CommandsOff() override { CTM_MukoSyori(); }
+    void CommandsOn() override { CTM_YukoSyori(); }
 
     // Load: localise, restore the rectangle, wait for the splash, show the
     // position window, lay out the status panel, the start-up connection,
@@ -46,7 +84,7 @@ public:
     void LayoutStatusPanel();
     void ShowPosiWindowOnce();
     // The position window, created (not shown) when it does not exist.
-    frmPosi *PosiForm();
+    frmPosi *PosiWindow();
     // Adds a window of ours as a child window and shows it.
     QMdiSubWindow *ShowChild(QWidget *form);
     // A new program window for SelProgNo.
@@ -76,8 +114,8 @@ public:
 
     // ---- the link's part of the main window (link/frmMainLink.cpp) ----
     // Command sets switched around long operations (reached by name).
-    Q_INVOKABLE void CTM_MukoSyori();
-    Q_INVOKABLE void CTM_YukoSyori();
+    void CTM_MukoSyori();
+    void CTM_YukoSyori();
     void Main_CMDBTN_Muko();
     void Main_CMDBTN_Yuko();
     void ToolBar_Muko();
@@ -85,7 +123,7 @@ public:
     void Menyu_Muko();
     void Menyu_Yuko();
     // Menus by controller mode (prgMode: PrgModeFlag) and OfflineFlag.
-    Q_INVOKABLE void ChangeMenuDisp(bool prgMode);
+    void ChangeMenuDisp(bool prgMode) override;
     // lblCtMode by PrgModeFlag; the argument is not used.
     void DispControlerMode(bool flag);
     // The Setting menu's Offline and Online commands.
@@ -94,16 +132,9 @@ public:
     // Going online: 0 = online, 1 = failed (its messages already shown).
     int fChangeToOnline();
 
-    // ---- the actuator setting (paradata/DevSetting.cpp, device/ChangeDevice.cpp)
+    // ---- the actuator setting (app/ChangeDevice.cpp)
     // The user's offline actuator setting: actuator window or parameter file.
     static void Change_Device();
-    // 1 when DevSettei differs from DevSetting on an axis the file uses, else 0.
-    static int CompareActuatorSettingOfPosifile2PC(const std::array<bool, 4> &fileAxisNotUsed);
-    // AxisNotUsed from the file, then DevSettei into DevSetting for the axes
-    // in use (lead and pulses per revolution untouched; the limits follow).
-    static void ReflectFileDevice2PcDevice(const std::array<bool, 4> &fileAxisNotUsed);
-    // DevSetting into DevSettei for the axes in use.
-    static void LetDevSettingToDevSettei();
 
 public slots:
     void Disp_ProgressBar();
@@ -243,5 +274,9 @@ private:
     QPointer<frmPosi> m_posi;
     bool m_posiShown = false;
     bool m_unloaded = false;
+    int m_busyPointers = 0;
     std::array<QAction *, 12> m_buttons{};
 };
+
+// The main window as the shell knows it; nullptr when none is registered.
+frmMain *MainWindow();

@@ -10,7 +10,7 @@
 #include "app/frmAbout.h"
 #include "app/frmMain.h"
 #include "app/frmOptions2.h"
-#include "link/CommandEnabling.h"
+#include "core/CommandSets.h"
 #include "ui/paraedit/frmParameta2.h"
 #include "platform/Dialogs.h"
 #include "platform/StringTable.h"
@@ -34,7 +34,7 @@ namespace Cmd = MainCommands;
 void frmMain::mnuFileNewPosi_Click()
 {
     Module1::BusyScope commandsOff(Module1::kCommandsOnly);
-    frmPosi *posi = PosiForm();
+    frmPosi *posi = PosiWindow();
     QMdiSubWindow *sub = ShowChild(posi);
     mdiArea()->setActiveSubWindow(sub);
     posi->SinkiSakusei();
@@ -51,7 +51,7 @@ void frmMain::mnuFileNewProg_Click()
         App().ProgNoCancel = false;
 }
 
-void frmMain::mnuFileOpenPosi_Click() { PosiForm()->PosidataFileOpen(); }
+void frmMain::mnuFileOpenPosi_Click() { PosiWindow()->PosidataFileOpen(); }
 
 void frmMain::mnuFileOpenProg_Click()
 {
@@ -66,7 +66,7 @@ void frmMain::mnuFileClose_Click()
         sub->close();
 }
 
-void frmMain::mnuFileSave_Click() { PosiForm()->PosidataSaveToFile(); }
+void frmMain::mnuFileSave_Click() { PosiWindow()->PosidataSaveToFile(); }
 void frmMain::mnuFileSaveAs_Click() { Cmd::DispatchToActiveChild("PosiDataSaveAs", "ProgDataSaveAs"); }
 void frmMain::mnuFileSaveAll_Click() {}
 
@@ -79,7 +79,7 @@ void frmMain::mnuFilePageSetup_Click()
 void frmMain::mnuFilePrint_Click()
 {
     Module1::BusyScope commandsOff(Module1::kCommandsOnly);
-    PosiForm()->PrintPosiData();
+    PosiWindow()->PrintPosiData();
 }
 
 void frmMain::mnuFileExit_Click() { close(); }
@@ -120,8 +120,8 @@ void frmMain::mnuViewSysPara_Click()
 
 // ---------------------------------------------------------------- Controller
 
-void frmMain::mnuContPosiRead_Click() { PosiForm()->PosidataGetfromCt(); }
-void frmMain::mnuContPosiWrite_Click() { PosiForm()->PosidataLoadtoCt(); }
+void frmMain::mnuContPosiRead_Click() { PosiWindow()->PosidataGetfromCt(); }
+void frmMain::mnuContPosiWrite_Click() { PosiWindow()->PosidataLoadtoCt(); }
 void frmMain::mnuContProgRead_Click() { Cmd::ReadProgramData(*this); }
 void frmMain::mnuContProgTask_Click() { Cmd::ShowProgTask(*this); }
 void frmMain::mnuContVersion_Click() { Cmd::ControllerVersions(*this); }
@@ -147,7 +147,7 @@ void frmMain::mnuSettingCtMode_Click() { Cmd::CtModeSetting(*this); }
 
 void frmMain::mnuSettingParameter_Click()
 {
-    PosiForm()->EditCMD_Muko();
+    PosiWindow()->EditCMD_Muko();
     const auto answer = Dlg::MsgBox(ResLines({410, 411}), Platform::MsgButtons::YesNo,
                                     Platform::MsgIcon::Warning);
     if (answer == Platform::MsgAnswer::Yes)
@@ -165,7 +165,7 @@ void frmMain::mnuHelpSearchForHelpOn_Click() {}
 
 void frmMain::mnuHelpAbout_Click()
 {
-    PosiForm()->EditCMD_Muko();
+    PosiWindow()->EditCMD_Muko();
     frmAbout about(this);
     Dlg::ExecModal(about);
 }
@@ -184,7 +184,7 @@ void frmMain::tbToolBar_ButtonClick(QAction *button)
     else if (key == QStringLiteral("上書き保存"))
         mnuFileSave_Click();
     else if (key == QStringLiteral("印刷"))
-        PosiForm()->PrintPosiData();   // without the menu's bracket
+        PosiWindow()->PrintPosiData();   // without the menu's bracket
     else if (key == QStringLiteral("ｺﾋﾟｰ"))
         mnuEditCopy_Click();
     else if (key == QStringLiteral("貼り付け"))

@@ -1,11 +1,10 @@
 // The link's part of the main window: the command sets switched around long
 // operations, the menu layout by controller mode and link state, the
 // controller-mode label, the Setting menu's online and offline commands, and
-// the indicators the link drives.
+// the link engine started under it.
 #include "core/AppState.h"
-#include "ui/common/Forms.h"
 #include "app/frmMain.h"
-#include "link/CommandEnabling.h"
+#include "core/CommandSets.h"
 #include "link/Engine.h"
 #include "ui/online/GoOnline.h"
 #include "link/Indicators.h"
@@ -14,7 +13,6 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
 #include <initializer_list>
 
@@ -83,7 +81,7 @@ void frmMain::Menyu_Muko()
 void frmMain::Menyu_Yuko()
 {
     setOn({mnuFile, mnuFileNew, mnuFileOpen}, true);
-    QWidget *active = Forms::ActiveChild();
+    QWidget *active = ActiveChild();
     const QString name = active ? active->objectName() : QString();
     mnuFileSave->setEnabled(name == QLatin1String("frmPosi"));
     mnuFileSaveAs->setEnabled(name == QLatin1String("frmPosi") || name == QLatin1String("frmProg"));
@@ -137,38 +135,10 @@ void frmMain::OnlineSyori()
 
 int frmMain::fChangeToOnline() { return Online::fChangeToOnline(); }
 
-namespace {
-class MainLinkView : public Module1::LinkView {
-public:
-    explicit MainLinkView(frmMain *main) : m_main(main) {}
-    void SetStatusPanel1(const QString &text) override
-    {
-        if (m_main)
-            m_main->SetPanelText(1, text);
-    }
-    void SetAlarmImageVisible(bool on) override
-    {
-        if (m_main && m_main->imgAlarm)
-            m_main->imgAlarm->setVisible(on);
-    }
-    void SetLinkImageVisible(bool on) override
-    {
-        if (m_main && m_main->imgComPort)
-            m_main->imgComPort->setVisible(on);
-    }
-
-private:
-    QPointer<frmMain> m_main;
-};
-} // namespace
 
 namespace Module3Tusin {
 void AttachMainWindow(frmMain *main)
 {
-    static MainLinkView *view = nullptr;
-    delete view;
-    view = new MainLinkView(main);
-    Module1::SetLinkView(view);
     StopLink();
     StartLink(main);
     main->LinkEngine = LinkObject();

@@ -3,6 +3,7 @@
 #include "core/AppState.h"
 #include "ui/common/Localize.h"
 #include "core/Module1Text.h"
+#include "ui/common/Widgets.h"
 #include "platform/Dialogs.h"
 #include "platform/StringTable.h"
 

@@ -13,6 +13,6 @@ int main(int argc, char **argv)
     QApplication::setQuitOnLastWindowClosed(false);
     PrgModule1::Main();
     const int rc = app.exec();
-    delete App().MainForm;
+    delete MainWindow();
     return rc;
 }

@@ -6,9 +6,4 @@ AppState g_state;
 
 AppState &App() { return g_state; }
 
-void ResetAppState()
-{
-    frmMain *main = g_state.MainForm;
-    g_state = AppState{};
-    g_state.MainForm = main;
-}
+void ResetAppState() { g_state = AppState{}; }

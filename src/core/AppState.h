@@ -6,8 +6,6 @@
 #include <array>
 #include <cstdint>
 
-class frmMain;
-
 struct AppState {
     // Settings read at start-up.
     int Language = 1;        // 1 = Japanese, anything else English
@@ -58,8 +56,6 @@ struct AppState {
     bool GrpWinOpen = false;
     bool SmWinOpen = false;
     bool ShowParaWinReq = false;
-
-    frmMain *MainForm = nullptr;
 };
 
 AppState &App();

@@ -1,10 +1,9 @@
 #include "core/Module1Settings.h"
 #include "core/AppState.h"
 #include "core/Twips.h"
-#include "app/frmMain.h"
+#include "core/Shell.h"
 #include "platform/Settings.h"
 
-#include <QWidget>
 
 namespace Module1 {
 
@@ -28,23 +27,23 @@ void GetPortOccupy() { App().PortOccupy = Platform::GetSettingInt(QStringLiteral
 void GetMmRoundUp() { App().MmRoundUp = Platform::GetSettingInt(QStringLiteral("MmRoundUp"), 1) != 0; }
 void GetDispMmUnit() { App().DispMmUnit = Platform::GetSettingInt(QStringLiteral("DispMmUnit"), 1) != 0; }
 
-void SaveAppSetting() { SaveAppSettingOf(App().MainForm); }
+void SaveAppSetting() { SaveAppSettingOf(Shell::Get().MainRectToKeep()); }
 
-void SaveAppSettingOf(const QWidget *mainWindow)
+void SaveAppSettingOf(const std::optional<QRect> &mainRect)
 {
     AppState &a = App();
     Platform::SaveSetting(QStringLiteral("PortNo"), a.PortNo);
     if (a.LanguageChange)
         a.Language = a.Language == 1 ? 2 : 1;
     Platform::SaveSetting(QStringLiteral("Language"), a.Language);
-    if (!mainWindow || mainWindow->isMinimized())
+    if (!mainRect)
         return;
     // Frame position and client size: restoring them with move() and
     // resize() gives back the same window.
-    Platform::SaveSetting(QStringLiteral("MainLeft"), Twips::Text(Twips::FromPx(mainWindow->x())));
-    Platform::SaveSetting(QStringLiteral("MainTop"), Twips::Text(Twips::FromPx(mainWindow->y())));
-    Platform::SaveSetting(QStringLiteral("MainWidth"), Twips::Text(Twips::FromPx(mainWindow->width())));
-    Platform::SaveSetting(QStringLiteral("MainHeight"), Twips::Text(Twips::FromPx(mainWindow->height())));
+    Platform::SaveSetting(QStringLiteral("MainLeft"), Twips::Text(Twips::FromPx(mainRect->x())));
+    Platform::SaveSetting(QStringLiteral("MainTop"), Twips::Text(Twips::FromPx(mainRect->y())));
+    Platform::SaveSetting(QStringLiteral("MainWidth"), Twips::Text(Twips::FromPx(mainRect->width())));
+    Platform::SaveSetting(QStringLiteral("MainHeight"), Twips::Text(Twips::FromPx(mainRect->height())));
 }
 
 } // namespace Module1

@@ -2,7 +2,8 @@
 // The settings read at start-up and written at exit. Every reader passes the
 // default 1 and keeps the default when a hand-edited value is not a whole
 // 16-bit number.
-class QWidget;
+#include <QRect>
+#include <optional>
 
 namespace Module1 {
 
@@ -17,7 +18,8 @@ void GetDispMmUnit();   // read when the position window loads
 // "PortNo", "Language" (toggled 1 <-> 2 while LanguageChange is set) and,
 // unless the main window is minimised, its rectangle in twips.
 void SaveAppSetting();
-// The same for a given main window (nullptr: no rectangle is saved).
-void SaveAppSettingOf(const QWidget *mainWindow);
+// The same with the main window's rectangle in pixels (frame position,
+// client size); nothing = no rectangle is saved (no window, or minimised).
+void SaveAppSettingOf(const std::optional<QRect> &mainRect);
 
 } // namespace Module1

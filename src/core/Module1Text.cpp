@@ -1,7 +1,6 @@
 #include "core/Module1Text.h"
 #include "platform/Wait.h"
 
-#include <QWidget>
 
 namespace Module1 {
 
@@ -69,19 +68,5 @@ void mmsecWait(int ms)
     Platform::WaitMs(ms);
 }
 
-void SetIMEStatus(QWidget *w, bool open)
-{
-    if (!w)
-        return;
-    Qt::InputMethodHints h = w->inputMethodHints();
-    if (open) {
-        h &= ~Qt::InputMethodHints(Qt::ImhPreferLatin | Qt::ImhLatinOnly);
-        w->setAttribute(Qt::WA_InputMethodEnabled, true);
-    } else {
-        h |= Qt::ImhPreferLatin | Qt::ImhLatinOnly;
-        w->setAttribute(Qt::WA_InputMethodEnabled, false);
-    }
-    w->setInputMethodHints(h);
-}
 
 } // namespace Module1

@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <optional>
 
-class QWidget;
 
 namespace Module1 {
 
@@ -32,7 +31,5 @@ inline bool DoesNotFit(const QString &field) { return field == QLatin1String("X"
 // Waits ms milliseconds while the event loop keeps running.
 void mmsecWait(int ms);
 
-// Input method off (open = false) or on for a widget.
-void SetIMEStatus(QWidget *w, bool open);
 
 } // namespace Module1

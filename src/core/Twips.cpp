@@ -1,7 +1,6 @@
 #include "core/Twips.h"
 #include "platform/Settings.h"
 
-#include <QWidget>
 #include <cmath>
 
 namespace Twips {
@@ -17,11 +16,6 @@ int Setting(const QString &key, int def)
     if (!ok || !std::isfinite(v) || std::fabs(v) > 10'000'000.0f)
         return def;
     return static_cast<int>(std::lround(v));
-}
-
-void Place(QWidget *w, int left, int top, int width, int height)
-{
-    w->setGeometry(ToPx(left), ToPx(top), ToPx(width), ToPx(height));
 }
 
 } // namespace Twips

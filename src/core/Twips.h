@@ -2,8 +2,6 @@
 // Window geometry is designed in twips; the screen has 15 twips per pixel.
 #include <QString>
 
-class QWidget;
-
 namespace Twips {
 
 inline constexpr int kPerPixel = 15;
@@ -18,8 +16,5 @@ QString Text(int twips);
 // A stored twips value; def when the key is missing or the text is not a
 // number (edited by hand) or is absurdly large.
 int Setting(const QString &key, int def);
-
-// A widget's geometry from its design in twips.
-void Place(QWidget *w, int left, int top, int width, int height);
 
 } // namespace Twips

@@ -1,9 +1,7 @@
 #include "link/CommandHost.h"
 
 #include "core/AppState.h"
-#include "ui/common/Forms.h"
-#include "app/frmMain.h"
-#include "ui/live/frmProgTask.h"
+#include "core/Shell.h"
 #include "link/Engine.h"
 #include "link/Indicators.h"
 #include "link/Queues.h"
@@ -11,27 +9,9 @@
 #include "platform/Dialogs.h"
 #include "platform/StringTable.h"
 
-#include <QCheckBox>
-#include <QCoreApplication>
-#include <QCursor>
-#include <QGuiApplication>
-#include <QLabel>
-#include <QProgressBar>
-
 namespace Module3Tusin::CmdHost {
-namespace {
-ProgressView g_progress;
-
-bool hasGui() { return qobject_cast<QGuiApplication *>(QCoreApplication::instance()) != nullptr; }
-
-frmIOCheckFG *monitor()
-{
-    return qobject_cast<frmIOCheckFG *>(Forms::Find(QStringLiteral("frmIOCheckFG")));
-}
-} // namespace
 
 int OpenPort() { return OpenCommPort(); }
-
 void ClosePortIfFree() { CloseCommPortIfFree(); }
 
 void SetOnline() { Module1::SetOnlineMode(); }
@@ -59,77 +39,29 @@ void FailOnWrongData(bool flush)
         TusinFlush();
 }
 
-bool MonitorOutputWriteReq()
-{
-    const frmIOCheckFG *w = monitor();
-    return w && w->OutputWriteReq;
-}
-
-void ClearMonitorOutputWriteReq()
-{
-    if (frmIOCheckFG *w = monitor())
-        w->OutputWriteReq = false;
-}
-
-void ClearMonitorIoReadFlag()
-{
-    if (frmIOCheckFG *w = monitor())
-        w->IoReadFlag = false;
-}
-
-bool MonitorIgnoreTicked()
-{
-    const frmIOCheckFG *w = monitor();
-    return w && w->chkIgnore && w->chkIgnore->isChecked();
-}
-
-const ProgressView &Progress() { return g_progress; }
-void ResetProgress() { g_progress = ProgressView{}; }
-
 void PrepareProgress(int maximum, int statusTextId, bool cancelOffered)
 {
-    g_progress.maximum = maximum;
-    g_progress.value = 0;
-    g_progress.status = Platform::ResText(statusTextId);
-    g_progress.cancelOffered = cancelOffered;
     App().ProgressBarOn = cancelOffered;
-    if (frmMain *m = App().MainForm) {
-        m->ProgressBar1->setMaximum(maximum);
-        m->lblStatus->setText(g_progress.status);
-    }
+    Shell::Get().ProgressBegin(maximum, Platform::ResText(statusTextId), cancelOffered);
 }
 
-void SetProgressValue(int value)
-{
-    g_progress.value = value;
-    if (frmMain *m = App().MainForm)
-        m->ProgressBar1->setValue(value);
-}
+void SetProgressValue(int value) { Shell::Get().ProgressStep(value); }
 
 TransferProgress::TransferProgress(int maximum, int statusTextId, bool cancelOffered, bool busyPointer)
-    : m_busyPointer(busyPointer && hasGui())
+    : m_busyPointer(busyPointer)
 {
     if (m_busyPointer)
-        QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-    g_progress.busyPointer = busyPointer;
+        Shell::Get().BusyPointer(true);
     PrepareProgress(maximum, statusTextId, cancelOffered);
-    g_progress.visible = true;
-    if (frmMain *m = App().MainForm)
-        m->Disp_ProgressBar();
+    Shell::Get().ProgressShow();
 }
 
 TransferProgress::~TransferProgress()
 {
-    g_progress.visible = false;
-    g_progress.value = 0;
-    g_progress.status.clear();
-    g_progress.cancelOffered = false;
-    g_progress.busyPointer = false;
     App().ProgressBarOn = false;
-    if (frmMain *m = App().MainForm)
-        m->Hide_ProgressBar();
+    Shell::Get().ProgressHide();
     if (m_busyPointer)
-        QGuiApplication::restoreOverrideCursor();
+        Shell::Get().BusyPointer(false);
 }
 
 } // namespace Module3Tusin::CmdHost

@@ -1,7 +1,7 @@
 #pragma once
 // What the command procedures need of the rest of the program: the serial
 // port, the online state, the mask of present axes and the main window's
-// progress display. Kept in one place so the procedures read as the
+// progress display (through the shell). Kept in one place so the procedures read as the
 // exchanges they are.
 #include <QString>
 
@@ -25,25 +25,6 @@ void ShowDataWrong();
 // closed unless held, TusinErrorFlag set, the message, then with `flush`
 // the queues flushed.
 void FailOnWrongData(bool flush);
-
-// Flags of the input/output monitor window, when it is loaded: an output
-// write is requested; the check box "ignore external inputs" is ticked.
-bool MonitorOutputWriteReq();
-void ClearMonitorOutputWriteReq();
-void ClearMonitorIoReadFlag();
-bool MonitorIgnoreTicked();
-
-// What the main window's status panel shows of a transfer; tests read it.
-struct ProgressView {
-    bool visible = false;
-    bool cancelOffered = false; // the cancel button is shown
-    int maximum = 0;
-    int value = 0;
-    QString status;
-    bool busyPointer = false;
-};
-const ProgressView &Progress();
-void ResetProgress();
 
 // Status text, maximum and, with `cancelOffered`, the cancel button of the
 // progress display, without showing the bar (for callers that show and

@@ -118,7 +118,7 @@ int ReadIOFromCt()
             continue;
         case Outcome::Failed:
             Host::ClosePortIfFree();
-            Host::ClearMonitorIoReadFlag();
+            Commands().IoReadFlag = false;
             TusinFlush();
             return 1;
         case Outcome::LinkFailed:
@@ -132,13 +132,13 @@ int ReadIOFromCt()
     Frames::BitTable in = s.InBit, out = s.OutBit;
     if (!Frames::DecodeBits(replies[0], Frames::kInDigits, in)
         || !Frames::DecodeBits(replies[1], Frames::kOutDigits, out)) {
-        Host::ClearMonitorIoReadFlag();
+        Commands().IoReadFlag = false;
         FailOnWrongData(true);
         return 1;
     }
     s.InBit = in;
     s.OutBit = out;
-    Host::ClearMonitorIoReadFlag();
+    Commands().IoReadFlag = false;
     return 0;
 }
 
@@ -149,7 +149,7 @@ int WriteOutputToCt()
     const Exchanged r = Send(Frames::WriteOutputs(s.OutBit), Frames::kWriteOutReplyLen, Frames::kIoTimeout);
     switch (r.outcome) {
     case Outcome::Ok:
-        Host::ClearMonitorOutputWriteReq();
+        Commands().OutputWriteReq = false;
         Host::ClosePortIfFree();
         return 0;
     case Outcome::Failed:
@@ -165,13 +165,13 @@ int IOCheckTusin2()
 {
     CommandState &s = g_state;
     if (!s.IoModeSet || s.IoModeResend) {
-        int modeNo = Host::MonitorIgnoreTicked() ? 1 : 0;
+        int modeNo = Commands().IgnoreInputs ? 1 : 0;
         if (TusinModeSet(0, modeNo, 0) == 1)
             return 1;
         s.IoModeSet = true;
         s.IoModeResend = false;
     }
-    if (Host::MonitorOutputWriteReq() && WriteOutputToCt() == 1)
+    if (Commands().OutputWriteReq && WriteOutputToCt() == 1)
         return 1;
     return ReadIOFromCt();
 }

@@ -16,6 +16,12 @@ struct CommandState {
     Frames::BitTable OutReq{};
     bool IoModeSet = false;    // the monitor's mode command has been sent
     bool IoModeResend = false; // send it again at the next cycle
+    // The monitor window's requests: the outputs are to be written (cleared
+    // after a successful write); an input/output read is awaited (cleared
+    // whenever one ends); "ignore external inputs" is ticked.
+    bool OutputWriteReq = false;
+    bool IoReadFlag = false;
+    bool IgnoreInputs = false;
 
     // Step counts stored in the controller, indexed by program 1..100.
     std::array<int, Frames::kProgramCount + 1> ProgStepSu{};

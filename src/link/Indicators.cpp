@@ -1,23 +1,20 @@
 #include "link/Indicators.h"
 
 #include "core/AppState.h"
+#include "core/Shell.h"
 
 namespace Module1 {
 namespace {
 IndicatorState g_ind;
-LinkView g_none;
-LinkView *g_view = &g_none;
 } // namespace
 
 IndicatorState &Indicators() { return g_ind; }
 void ResetIndicatorState() { g_ind = IndicatorState{}; }
 
-void SetLinkView(LinkView *view) { g_view = view ? view : &g_none; }
-
 void SetStatusPanel1(const QString &text)
 {
     g_ind.StatusPanel1 = text;
-    g_view->SetStatusPanel1(text);
+    Shell::Get().SetStatusPanel(1, text);
 }
 
 void SetOnlineMode()
@@ -35,25 +32,25 @@ void SetOfflineMode()
 void OnlineImg_Disp()
 {
     g_ind.LinkVisible = true;
-    g_view->SetLinkImageVisible(true);
+    Shell::Get().SetLinkLamp(true);
 }
 
 void OnlineImg_Hide()
 {
     g_ind.LinkVisible = false;
-    g_view->SetLinkImageVisible(false);
+    Shell::Get().SetLinkLamp(false);
 }
 
 void AlarmImg_Disp()
 {
     g_ind.AlarmVisible = true;
-    g_view->SetAlarmImageVisible(true);
+    Shell::Get().SetAlarmLamp(true);
 }
 
 void AlarmImg_Hide()
 {
     g_ind.AlarmVisible = false;
-    g_view->SetAlarmImageVisible(false);
+    Shell::Get().SetAlarmLamp(false);
 }
 
 } // namespace Module1

@@ -2,10 +2,8 @@
 
 #include "core/AppState.h"
 #include "core/Num.h"
-#include "link/CommandEnabling.h"
 #include "link/CommandProcs.h"
 #include "link/Engine.h"
-#include "ui/online/GoOnline.h"
 #include "link/Indicators.h"
 #include "link/Queues.h"
 #include "platform/Dialogs.h"
@@ -127,24 +125,6 @@ QString VersionBoxText(const Module3Tusin::VersionState &v, const std::array<boo
         text += gap + QLatin1Char('<') + Platform::ResText(1405 + i) + QStringLiteral(">  ") + v.CtAxisVersion[size_t(i)];
     }
     return text;
-}
-
-void VersionCommand()
-{
-    AppState &a = App();
-    Module1::AllForm_CMDBTN_Muko();
-    if (GoOnlineOnDemand()) {
-        if (GetVersionNo2() == 1) {
-            a.OfflineFlag = true;
-        } else {
-            Platform::Dialogs::MsgBox(VersionBoxText(Versions(), a.AxisNotUsed), Platform::MsgButtons::Ok,
-                                      Platform::MsgIcon::None);
-            Module3Tusin::CloseCommPortIfFree();
-        }
-    }
-    Module1::SetPosiTabEnabled(a.OfflineFlag);
-    Module1::AllForm_CMDBTN_Yuko();
-    Host::ChangeMenuDisp(a.PrgModeFlag);
 }
 
 } // namespace Online

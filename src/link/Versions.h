@@ -46,6 +46,4 @@ int GetVersionNo2();
 // Text of the version box: the main unit, then every axis that was queried
 // (axis index below the controller's axis count, at most four, and in use).
 QString VersionBoxText(const Module3Tusin::VersionState &v, const std::array<bool, 4> &axisNotUsed);
-// The Controller menu's version command (goes online when offline).
-void VersionCommand();
 } // namespace Online

@@ -2,14 +2,12 @@
 
 #include "core/AppState.h"
 #include "core/Num.h"
-#include "app/frmMain.h"
 #include "paradata/DeviceList.h"
 #include "paradata/Module2Calc.h"
 #include "paradata/ParadataState.h"
 #include "platform/Dialogs.h"
 #include "platform/Settings.h"
 #include "platform/StringTable.h"
-#include "ui/posi/frmPosi.h"
 
 namespace {
 DevSettingFlags g_flags;
@@ -205,38 +203,6 @@ void LetNewTypeFlag()
             s.DevSetting.DevNewType[a] = s.DevSettei.NewTypeFlag[a];
 }
 
-int SetDevLeadFromDevList()
-{
-    auto &s = Paradata();
-    auto &d = s.DevSetting;
-    bool allFound = true;
-    for (int a = 0; a < 4; ++a) {
-        if (App().AxisNotUsed[a])
-            continue;
-        bool found = false;
-        const int n = std::min<int>(s.DevListCnt[a], kDevListRows - 1);
-        for (int row = 1; row <= n && !found; ++row) {
-            const auto &t = s.DevListAxis[a][row];
-            if (t[1].toString() == d.DevSize[a] && t[2].toString() == d.DevSpeed[a]
-                && t[3].toDouble() == std::optional<double>(d.DevStroke[a])) {
-                const auto lead = t[4].toInt16();
-                if (lead) {
-                    d.DevLead[a] = *lead;
-                    found = true;
-                }
-            }
-        }
-        allFound = allFound && found;
-    }
-    if (frmMain *m = App().MainForm)
-        m->PosiForm()->DevNotFoundFlag = !allFound;
-    RefreshAxisLimits(true);
-    if (!allFound) {
-        Platform::Dialogs::MsgBox(Platform::ResText(17));
-        return 1;
-    }
-    return 0;
-}
 
 std::optional<ModelString> ParseModelString(const QString &s)
 {
@@ -341,7 +307,9 @@ void forEachPair(int a, F f)
 }
 } // namespace
 
-int frmMain::CompareActuatorSettingOfPosifile2PC(const std::array<bool, 4> &fileAxisNotUsed)
+namespace Module1 {
+
+int CompareActuatorSettingOfPosifile2PC(const std::array<bool, 4> &fileAxisNotUsed)
 {
     for (int a = 0; a < 4; ++a) {
         if (fileAxisNotUsed[a])
@@ -354,7 +322,7 @@ int frmMain::CompareActuatorSettingOfPosifile2PC(const std::array<bool, 4> &file
     return 0;
 }
 
-void frmMain::ReflectFileDevice2PcDevice(const std::array<bool, 4> &fileAxisNotUsed)
+void ReflectFileDevice2PcDevice(const std::array<bool, 4> &fileAxisNotUsed)
 {
     App().AxisNotUsed = fileAxisNotUsed;
     for (int a = 0; a < 4; ++a)
@@ -363,9 +331,11 @@ void frmMain::ReflectFileDevice2PcDevice(const std::array<bool, 4> &fileAxisNotU
     Module1::RefreshAxisLimits(true);
 }
 
-void frmMain::LetDevSettingToDevSettei()
+void LetDevSettingToDevSettei()
 {
     for (int a = 0; a < 4; ++a)
         if (!App().AxisNotUsed[a])
             forEachPair(a, [](const auto &pc, auto &file) { file = pc; });
 }
+
+} // namespace Module1

@@ -8,9 +8,8 @@
 #include <cstdint>
 #include <optional>
 
-// The main window's share of the setting (frmMain::Change_Device,
-// CompareActuatorSettingOfPosifile2PC, ReflectFileDevice2PcDevice,
-// LetDevSettingToDevSettei) is declared with the main window in app/frmMain.h.
+// The main window's offline actuator change (frmMain::Change_Device) is
+// declared with the main window in app/frmMain.h.
 
 // The hand-shake between the offline actuator window and its openers.
 struct DevSettingFlags {
@@ -39,9 +38,6 @@ int LetParaToDevSetting();
 int LetParaToDevSetting2();
 // DevNewType = NewTypeFlag for every axis in use.
 void LetNewTypeFlag();
-// Lead of every axis in use from its device-list table. 0 all found; 1 some
-// axis not listed (string 17 shown; the axes found take their lead).
-int SetDevLeadFromDevList();
 
 // One actuator model string of a position file, e.g. "QZ-28L-100E" (short
 // layout) or "QZ- 28L-100E" (long layout, as the program writes it).
@@ -67,6 +63,13 @@ int GetFileDeviceFromPosiFile(const std::array<QString, 4> &fileAxisName,
 // box, joined by CR LF.
 void ShowModelNotChosen();
 
+// 1 when DevSettei differs from DevSetting on an axis the file uses, else 0.
+int CompareActuatorSettingOfPosifile2PC(const std::array<bool, 4> &fileAxisNotUsed);
+// AxisNotUsed from the file, then DevSettei into DevSetting for the axes
+// in use (lead and pulses per revolution untouched; the limits follow).
+void ReflectFileDevice2PcDevice(const std::array<bool, 4> &fileAxisNotUsed);
+// DevSetting into DevSettei for the axes in use.
+void LetDevSettingToDevSettei();
 // Recomputes the per-axis limits after a change of the actuator setting:
 // MaxPulse from stroke, lead and pulses per revolution when asked, then
 // MaxMm and MaxSpeed.

@@ -1,6 +1,7 @@
 #include "paradata/ParaFile.h"
 
 #include "core/AppState.h"
+#include "core/Shell.h"
 #include "core/Module1Text.h"
 #include "core/Num.h"
 #include "core/ItemFile.h"
@@ -15,7 +16,6 @@ namespace Module1 {
 
 namespace {
 
-ParaWindowServices g_window;
 
 struct Section {
     const char *name;
@@ -336,21 +336,19 @@ int ReadParaFile(const QString &path)
     return 0;
 }
 
-void SetParaWindowServices(ParaWindowServices s) { g_window = std::move(s); }
-
 int SaveParaFileDlg()
 {
     using Platform::ResLines;
     using Platform::ResText;
     using Platform::Dialogs::MsgBox;
     auto &s = Paradata();
-    if (!g_window.ParametaumuKakunin || g_window.ParametaumuKakunin() != 0) {
+    Shell::Face &window = Shell::Get();
+    if (window.ParametaumuKakunin() != 0) {
         MsgBox(ResLines({7, 8}));
         return 1;
     }
-    if (g_window.TorikomiParametaValue)
-        g_window.TorikomiParametaValue();
-    if (g_window.ParametaValueCheck && g_window.ParametaValueCheck() != 0) {
+    window.TorikomiParametaValue();
+    if (window.ParametaValueCheck() != 0) {
         MsgBox(ResLines({9, 10}));
         return 1;
     }

@@ -49,15 +49,7 @@ void WriteParaFile(const QString &path);
 // a message here.
 int ReadParaFile(const QString &path);
 
-// What the dialogues need of the parameter window, set while it exists.
-struct ParaWindowServices {
-    std::function<int()> ParametaumuKakunin;     // 0 every field filled
-    std::function<void()> TorikomiParametaValue; // window fields into ParaSet
-    std::function<int()> ParametaValueCheck;     // 1 some value out of range
-};
-void SetParaWindowServices(ParaWindowServices s);
-
-// Save dialogue: 0 ran to its end (the message says how the write went),
+// Save dialogue (the parameter window's fields through the shell): 0 ran to its end (the message says how the write went),
 // 1 refused or failed, -1 the user cancelled.
 int SaveParaFileDlg();
 // Open dialogue for the actuator setting: 0 read and copied, 1 failed or no

@@ -1,6 +1,7 @@
 #include "paradata/UnitTexts.h"
 
 #include "core/AppState.h"
+#include "core/Shell.h"
 #include "core/Module1Text.h"
 #include "core/Num.h"
 #include "paradata/DeviceList.h"
@@ -11,8 +12,6 @@
 namespace Module1 {
 
 namespace {
-std::function<void(const DeviceNameTexts &)> g_deviceView;
-std::function<void(const RateTexts &)> g_rateView;
 
 // Single-precision value through "#0.000" and back, shown in its shortest
 // general form (2.500 as "2.5").
@@ -87,13 +86,6 @@ DeviceNameTexts DeviceNameTextsNow()
     return out;
 }
 
-void DispDeviceName()
-{
-    const DeviceNameTexts t = DeviceNameTextsNow();
-    if (g_deviceView)
-        g_deviceView(t);
-}
-
 RateTexts PulseMmRateTexts(int axis)
 {
     RateTexts out;
@@ -121,8 +113,10 @@ RateTexts PulseMmRateTexts(int axis)
 void DispPulseMmRate1(int axis)
 {
     const RateTexts t = PulseMmRateTexts(axis);
-    if (g_rateView && (t.panel2 || t.panel3))
-        g_rateView(t);
+    if (t.panel2)
+        Shell::Get().SetStatusPanel(2, *t.panel2);
+    if (t.panel3)
+        Shell::Get().SetStatusPanel(3, *t.panel3);
 }
 
 void DispPulseMmRate()
@@ -135,7 +129,5 @@ void DispPulseMmRate()
     }
 }
 
-void SetDeviceNameView(std::function<void(const DeviceNameTexts &)> view) { g_deviceView = std::move(view); }
-void SetRateView(std::function<void(const RateTexts &)> view) { g_rateView = std::move(view); }
 
 } // namespace Module1

@@ -1,11 +1,10 @@
 #pragma once
 // Texts that tell the user which actuator each axis carries and how many
 // pulses make a millimetre, and the parameter table's pulse values as
-// millimetre text. The texts are computed by plain functions; the windows
-// that show them register a view and get them when they change.
+// millimetre text. The texts are computed by plain functions and shown
+// through the shell.
 #include <QString>
 #include <array>
-#include <functional>
 #include <optional>
 
 namespace Module1 {
@@ -26,7 +25,6 @@ struct DeviceNameTexts {
 DeviceNameTexts DeviceNameTextsNow();
 // The model text of an axis of the QZ series, e.g. "QZ- 28L-100E".
 QString DeviceModelText(const QString &size, const QString &speed, int stroke, int pgKind, bool withPG);
-void DispDeviceName();
 
 // Pulse/mm rate texts of the status panel (second and third panel).
 // Nothing in a slot = that panel stays as it is.
@@ -37,9 +35,5 @@ struct RateTexts {
 RateTexts PulseMmRateTexts(int axis);
 void DispPulseMmRate();
 void DispPulseMmRate1(int axis);
-
-// The windows that carry these texts register here while they exist.
-void SetDeviceNameView(std::function<void(const DeviceNameTexts &)> view);
-void SetRateView(std::function<void(const RateTexts &)> view);
 
 } // namespace Module1

@@ -6,7 +6,7 @@
 #include "posi/PosiDevice.h"
 #include "posi/PosiGrid.h"
 #include "posi/PosiTables.h"
-#include "ui/posi/frmSyogoKekka.h"
+#include "core/Shell.h"
 
 namespace PosiCheck {
 namespace {
@@ -240,10 +240,7 @@ void ShowCheckResult()
 {
     PosiState &p = Posi();
     p.SyogoMode = false;
-    {
-        frmSyogoKekka dlg;
-        Platform::Dialogs::ExecModal(dlg);
-    }
+    Shell::Get().ShowPosiCheckResult();
     Module1::ClearPosiFlags();
     p.PosiErrCount = 0;
 }

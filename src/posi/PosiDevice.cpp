@@ -3,6 +3,12 @@
 #include "paradata/Module2Calc.h"
 #include "paradata/ParadataState.h"
 #include "posi/PosiTables.h"
+#include "core/AppState.h"
+#include "paradata/DevSetting.h"
+#include "platform/Dialogs.h"
+#include "platform/StringTable.h"
+
+#include <algorithm>
 
 namespace PosiDevice {
 namespace {
@@ -44,3 +50,39 @@ int PosiPulseToMm() { return Module2Calc::PosiPulseToMm(dispCell, setDispCell); 
 int PosiMmToPulse() { return Module2Calc::PosiMmToPulse(dispCell, setDispCell); }
 
 } // namespace PosiDevice
+
+namespace Module1 {
+
+int SetDevLeadFromDevList()
+{
+    auto &s = Paradata();
+    auto &d = s.DevSetting;
+    bool allFound = true;
+    for (int a = 0; a < 4; ++a) {
+        if (App().AxisNotUsed[a])
+            continue;
+        bool found = false;
+        const int n = std::min<int>(s.DevListCnt[a], kDevListRows - 1);
+        for (int row = 1; row <= n && !found; ++row) {
+            const auto &t = s.DevListAxis[a][row];
+            if (t[1].toString() == d.DevSize[a] && t[2].toString() == d.DevSpeed[a]
+                && t[3].toDouble() == std::optional<double>(d.DevStroke[a])) {
+                const auto lead = t[4].toInt16();
+                if (lead) {
+                    d.DevLead[a] = *lead;
+                    found = true;
+                }
+            }
+        }
+        allFound = allFound && found;
+    }
+    Posi().DevNotFoundFlag = !allFound;
+    RefreshAxisLimits(true);
+    if (!allFound) {
+        Platform::Dialogs::MsgBox(Platform::ResText(17));
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace Module1

@@ -1,6 +1,8 @@
 #include "posi/PosiGrid.h"
 
 #include "core/AppState.h"
+#include "core/Shell.h"
+#include "paradata/UnitTexts.h"
 #include "core/Num.h"
 #include "core/Module1Text.h"
 #include "platform/Dialogs.h"
@@ -213,3 +215,16 @@ int Check_flgdLineNo()
 }
 
 } // namespace PosiGrid
+
+namespace Module1 {
+void DispDeviceName()
+{
+    const DeviceNameTexts t = DeviceNameTextsNow();
+    for (int a = 0; a < 4; ++a)
+        if (t.caption[size_t(a)])
+            Shell::Get().SetDeviceLabel(a, *t.caption[size_t(a)]);
+    for (int c = 1; c <= 24; ++c)
+        if (t.header[size_t(c)])
+            PosiGrid::Grid().SetText(0, c, *t.header[size_t(c)]);
+}
+} // namespace Module1

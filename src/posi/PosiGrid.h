@@ -30,6 +30,14 @@ void QzDataHyoji();
 // 1 (after message 433/434) when the grid holds no position, else 0.
 int Check_flgdLineNo();
 
+} // namespace PosiGrid
+
+namespace Module1 {
+// The actuator texts: the axis titles of the grid and the device labels.
+void DispDeviceName();
+} // namespace Module1
+
+namespace PosiGrid {
 // Cell texts of the display.
 QString MmText(double mm);   // "#0.000", padded on the left to 8
 

@@ -86,6 +86,10 @@ struct PosiState {
     // The full path of the file the data came from or went to (empty for new
     // data or data read from the controller); a later save goes back to it.
     QString DataFilePath;
+    // Set when an axis in use has no device-list record.
+    bool DevNotFoundFlag = false;
+    // The position window's caption, as last set.
+    QString Caption;
 };
 
 PosiState &Posi();

@@ -15,7 +15,6 @@ LinkFixture::LinkFixture()
     ResetParadataState();
     Paradata().BlockStepWaitMs = 0;
     Module3Tusin::ResetBlockWriteState();
-    Module3Tusin::CmdHost::ResetProgress();
     Module1::ReadErrorList();
     SimParaBlocks::InstallParaBlockCommands(sim);
     sim.attach(1);

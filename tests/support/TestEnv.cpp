@@ -2,6 +2,7 @@
 
 #include "app/StateReset.h"
 #include "core/AppState.h"
+#include "core/Shell.h"
 #include "link/Engine.h"
 #include "link/ErrorList.h"
 #include "link/Indicators.h"
@@ -17,6 +18,12 @@
 #include <QFile>
 
 namespace TestEnv {
+namespace {
+RecordingShell *g_recorder = nullptr;
+RecordingShell g_spare;
+} // namespace
+
+RecordingShell &Recorder() { return g_recorder ? *g_recorder : g_spare; }
 
 Scope::Scope()
 {
@@ -26,12 +33,17 @@ Scope::Scope()
     Platform::Dialogs::ClearScript();
     Choices::Clear();
     StateReset::ResetAllModuleState();
+    g_recorder = &m_shell;
+    Shell::Register(&m_shell);
 }
 
 Scope::~Scope()
 {
     Module3Tusin::StopLink();
-    Module1::SetLinkView(nullptr);
+    if (g_recorder == &m_shell) {
+        Shell::Register(nullptr);
+        g_recorder = nullptr;
+    }
     Platform::Dialogs::ClearScript();
 }
 

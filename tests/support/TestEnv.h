@@ -2,6 +2,8 @@
 // Every test starts from a clean, isolated world: its own settings file,
 // scripted dialogs (nothing modal ever blocks), the application state at its
 // start values, and the program's data folder beside the test executable.
+#include "support/RecordingShell.h"
+
 #include <QTemporaryDir>
 #include <QString>
 #include <memory>
@@ -22,6 +24,7 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    RecordingShell m_shell;
 };
 
 } // namespace TestEnv

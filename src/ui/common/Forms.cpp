@@ -1,22 +1,18 @@
 #include "ui/common/Forms.h"
-#include "core/AppState.h"
-#include "app/frmMain.h"
+#include "core/Shell.h"
 
 #include <QApplication>
-#include <QMdiArea>
-#include <QMdiSubWindow>
+#include <QWidget>
 
 namespace Forms {
 
 QList<QWidget *> Loaded()
 {
     QList<QWidget *> forms;
-    frmMain *main = App().MainForm;
+    QWidget *main = Shell::Get().MainWidget();
     if (main) {
         forms << main;
-        for (QMdiSubWindow *s : main->mdiArea()->subWindowList(QMdiArea::CreationOrder))
-            if (s->widget())
-                forms << s->widget();
+        forms << Shell::Get().ChildWindows();
     }
     for (QWidget *w : QApplication::topLevelWidgets()) {
         if (w == main || forms.contains(w) || !w->objectName().startsWith(QLatin1String("frm")))
@@ -43,13 +39,6 @@ QWidget *Find(const QString &name)
     return nullptr;
 }
 
-QWidget *ActiveChild()
-{
-    frmMain *main = App().MainForm;
-    if (!main)
-        return nullptr;
-    QMdiSubWindow *s = main->mdiArea()->activeSubWindow();
-    return s ? s->widget() : nullptr;
-}
+QWidget *ActiveChild() { return Shell::Get().ActiveChild(); }
 
 } // namespace Forms

@@ -2,7 +2,8 @@
 #include "core/AppState.h"
 #include "ui/common/Localize.h"
 #include "core/Twips.h"
-#include "app/frmMain.h"
+#include "ui/common/Widgets.h"
+#include "core/Shell.h"
 #include "platform/Dialogs.h"
 #include "platform/StringTable.h"
 
@@ -51,7 +52,7 @@ frmSelection::frmSelection(QWidget *parent) : QDialog(parent)
     connect(cmdBack, &QPushButton::clicked, this, &frmSelection::cmdBack_Click);
 
     // Load: 500 twips right of and below the main window's corner.
-    if (frmMain *m = App().MainForm)
+    if (QWidget *m = Shell::Get().MainWidget())
         move(m->x() + Twips::ToPx(500), m->y() + Twips::ToPx(500));
     Module1::SetCaptionFromRes(this);
     cmdBack->setText(Platform::ResText(48));
@@ -154,7 +155,7 @@ void twoWay(frmSelection &d, const QString &caption, const QString &explanation,
 int SetSelectionDlg(const QString &caption, const QString &explanation, const QString &option1,
                     const QString &option2, int cancelMode, int backMode, int nextMode)
 {
-    frmSelection d(App().MainForm);
+    frmSelection d(Shell::Get().MainWidget());
     twoWay(d, caption, explanation, option1, option2, cancelMode, backMode, nextMode);
     return show(d);
 }
@@ -162,7 +163,7 @@ int SetSelectionDlg(const QString &caption, const QString &explanation, const QS
 int SetSelectionDlg2(const QString &caption, const QString &explanation, const QString &option1,
                      const QString &option2, int cancelMode, int backMode, int nextMode, int preselect)
 {
-    frmSelection d(App().MainForm);
+    frmSelection d(Shell::Get().MainWidget());
     twoWay(d, caption, explanation, option1, option2, cancelMode, backMode, nextMode);
     d.optSelectKomoku[preselect != 0 ? 1 : 0]->setChecked(true);
     return show(d);
@@ -171,7 +172,7 @@ int SetSelectionDlg2(const QString &caption, const QString &explanation, const Q
 int SetSelectionDlg3(const QString &caption, const QString &explanation, const QString &option1,
                      const QString &option2, const QString &option3, int cancelMode, int backMode)
 {
-    frmSelection d(App().MainForm);
+    frmSelection d(Shell::Get().MainWidget());
     d.optSelectKomoku[2]->setVisible(true);
     d.optSelectKomoku[2]->setEnabled(true);
     setUp(d, caption, explanation, option1, option2, cancelMode, backMode);

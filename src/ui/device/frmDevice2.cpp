@@ -5,7 +5,8 @@
 #include "ui/common/Localize.h"
 #include "core/Num.h"
 #include "core/Twips.h"
-#include "app/frmMain.h"
+#include "ui/common/Widgets.h"
+#include "core/Shell.h"
 #include "paradata/DevSetting.h"
 #include "paradata/DeviceList.h"
 #include "paradata/ParadataState.h"
@@ -480,7 +481,7 @@ frmDevice3::frmDevice3(QWidget *parent) : DeviceWindowBase(Variant::Online, pare
 
 void frmDevice3::Form_Load()
 {
-    if (frmMain *m = App().MainForm)
+    if (QWidget *m = Shell::Get().MainWidget())
         move(m->x() + Twips::ToPx(500), m->y() + Twips::ToPx(500));
     Paradata().KeepAxisMask = true;
     Module1::SetCaptionFromRes(this);
@@ -490,10 +491,7 @@ void frmDevice3::Form_Load()
 void frmDevice3::cmdSyosai_Click()
 {
     App().ShowParaWinReq = true;
-    if (frmMain *m = App().MainForm) {
-        m->Timer2->setInterval(1000);
-        m->Timer2->start();
-    }
+    Shell::Get().RequestParameterWindow(1000);
     cmdDeviceSet_Click();
 }
 
@@ -512,7 +510,7 @@ namespace Module1 {
 int ShowDeviceSetting()
 {
     Paradata().KeepAxisMask = false;
-    frmDevice2 dlg(App().MainForm);
+    frmDevice2 dlg(Shell::Get().MainWidget());
     Platform::Dialogs::ExecModal(dlg);
     if (dlg.DevCancelFlag)
         return -1;

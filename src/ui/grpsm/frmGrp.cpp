@@ -26,7 +26,10 @@ frmGrp::frmGrp(QWidget *parent) : QWidget(parent)
     cmdGrpRead = button(this, row, "cmdGrpRead");
     cmdGrpWrite = button(this, row, "cmdGrpWrite");
     Module1::SetCaptionFromRes(this);
+    CommandSets::Register(this);
 }
+
+frmGrp::~frmGrp() { CommandSets::Unregister(this); }
 
 void frmGrp::GrpCMDBTN_Muko() { cmdGrpRead->setEnabled(false); cmdGrpWrite->setEnabled(false); }
 void frmGrp::GrpCMDBTN_Yuko() { cmdGrpRead->setEnabled(true); cmdGrpWrite->setEnabled(true); }
@@ -48,7 +51,10 @@ frmSqMcr::frmSqMcr(QWidget *parent) : QWidget(parent)
     cmdSmRead = button(this, row, "cmdSmRead");
     cmdSmWrite = button(this, row, "cmdSmWrite");
     Module1::SetCaptionFromRes(this);
+    CommandSets::Register(this);
 }
+
+frmSqMcr::~frmSqMcr() { CommandSets::Unregister(this); }
 
 void frmSqMcr::SM_CMDBTN_Muko() { cmdSmRead->setEnabled(false); cmdSmWrite->setEnabled(false); }
 void frmSqMcr::SM_CMDBTN_Yuko() { cmdSmRead->setEnabled(true); cmdSmWrite->setEnabled(true); }

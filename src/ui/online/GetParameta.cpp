@@ -1,8 +1,9 @@
 #include "ui/online/GetParameta.h"
 
 #include "core/AppState.h"
+#include "core/Shell.h"
 #include "link/AxisConfig.h"
-#include "link/CommandEnabling.h"
+#include "core/CommandSets.h"
 #include "link/Engine.h"
 #include "ui/online/GoOnline.h"
 #include "link/Indicators.h"
@@ -131,7 +132,7 @@ void GetParametaValue(frmParameta2 *window)
     a.BusyFlag = false;
     Module1::AllForm_CMDBTN_Yuko();
     Module1::SetPosiTabEnabled(a.OfflineFlag);
-    Host::ChangeMenuDisp(a.PrgModeFlag);
+    Shell::Get().ChangeMenuDisp(a.PrgModeFlag);
 }
 
 int GetParametaValue2(frmParameta2 *window) { return readAll(window); }

@@ -2,11 +2,11 @@
 
 #include "core/AppState.h"
 #include "core/Module1Text.h"
-#include "app/frmMain.h"
+#include "core/Shell.h"
 #include "ui/common/frmSelection.h"
 #include "link/AxisBlockWrites.h"
 #include "link/AxisConfig.h"
-#include "link/CommandEnabling.h"
+#include "core/CommandSets.h"
 #include "link/CommandFrames.h"
 #include "link/CommandHost.h"
 #include "link/CommandProcs.h"
@@ -22,11 +22,10 @@
 #include "platform/Dialogs.h"
 #include "platform/StringTable.h"
 #include "posi/PosiGrid.h"
+#include "posi/PosiTables.h"
+#include "posi/PosiDevice.h"
 #include "ui/posi/frmPosi.h"
 
-#include <QCoreApplication>
-#include <QCursor>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QTabWidget>
 #include <QTimer>
@@ -68,12 +67,85 @@ int CompareCtAxisConfig2()
 namespace Online {
 namespace {
 
-OnlineTrace g_trace;
+bool g_busyPointer = false;
 
-frmMain *mainForm() { return App().MainForm; }
-frmPosi *posiForm() { return mainForm() ? mainForm()->PosiForm() : nullptr; }
+frmPosi *posiForm() { return qobject_cast<frmPosi *>(Shell::Get().PosiForm()); }
 
-bool hasGui() { return qobject_cast<QGuiApplication *>(QCoreApplication::instance()) != nullptr; }
+// What going online does to the windows: the main window's menus, mode
+// label, progress display and command sets, and the position window. Each
+// does nothing when its window is not there.
+namespace Host {
+void ChangeMenuDisp(bool prgMode) { Shell::Get().ChangeMenuDisp(prgMode); }
+void DispControlerMode() { Shell::Get().DispControlerMode(); }
+void CTM_MukoSyori() { Shell::Get().MainCommandsOff(); }
+void CTM_YukoSyori() { Shell::Get().MainCommandsOn(); }
+
+void PosCMDBTN_Muko()
+{
+    if (frmPosi *p = posiForm())
+        p->PosCMDBTN_Muko();
+}
+
+void PosCMDBTN_Yuko()
+{
+    if (frmPosi *p = posiForm())
+        p->PosCMDBTN_Yuko();
+}
+
+void EditCMD_Muko()
+{
+    if (frmPosi *p = posiForm())
+        p->EditCMD_Muko();
+}
+
+void SetCommandTabsEnabled(bool enabled) { Shell::Get().SetPosiCommandTabsEnabled(enabled); }
+
+// The position grid laid out for the controller mode (positioner: columns,
+// then the axis columns; program: columns).
+void LayoutGridForMode(bool prgMode)
+{
+    if (prgMode) {
+        PosiGrid::SizeInit_PosFlexGridAtPrgMode2();
+    } else {
+        PosiGrid::SizeInit_PosFlexGridAtPosMode();
+        PosiGrid::DispAxisData2();
+    }
+}
+
+void DispAxisData2() { PosiGrid::DispAxisData2(); }
+
+// The hourglass on or off; asking twice for the same changes nothing.
+void BusyPointer(bool on)
+{
+    if (on == g_busyPointer)
+        return;
+    g_busyPointer = on;
+    Shell::Get().BusyPointer(on);
+}
+
+void ShowProgress(int maximum, int statusTextId)
+{
+    Module3Tusin::CmdHost::PrepareProgress(maximum, statusTextId, App().ProgressBarOn);
+    Shell::Get().ProgressShow();
+}
+
+void SetProgress(int value) { Module3Tusin::CmdHost::SetProgressValue(value); }
+
+void HideProgress()
+{
+    Shell::Get().SetStatusText(QString());
+    Shell::Get().ProgressHide();
+}
+
+void SetStatusLabel(int textId) { Shell::Get().SetStatusText(textId == 0 ? QString() : ResText(textId)); }
+
+void StartNewProgramTimer() { Shell::Get().StartNewProgramTimer(); }
+
+int ChangeDev() { return Shell::Get().ChangeDev(); }
+
+bool DevNotFound() { return Posi().DevNotFoundFlag; }
+void ClearDevNotFound() { Posi().DevNotFoundFlag = false; }
+} // namespace Host
 
 // An OK-only message of two strings, no icon.
 void message2(int first, int second)
@@ -156,8 +228,7 @@ bool takeCtAxesAndDevices()
 
 } // namespace
 
-OnlineTrace &Trace() { return g_trace; }
-void ResetOnlineState() { g_trace = OnlineTrace{}; }
+void ResetOnlineState() { g_busyPointer = false; }
 
 int fChangeToOnline()
 {
@@ -244,144 +315,8 @@ bool GoOnlineOnDemand()
     return true;
 }
 
-// ---------------------------------------------------------------- host
-
-namespace Host {
-
-void ChangeMenuDisp(bool prgMode)
-{
-    if (frmMain *m = mainForm())
-        m->ChangeMenuDisp(prgMode);
-}
-
-void DispControlerMode()
-{
-    if (frmMain *m = mainForm())
-        m->DispControlerMode(App().PrgModeFlag);
-}
-
-void CTM_MukoSyori()
-{
-    if (frmMain *m = mainForm())
-        m->CTM_MukoSyori();
-}
-
-void CTM_YukoSyori()
-{
-    if (frmMain *m = mainForm())
-        m->CTM_YukoSyori();
-}
-
-void PosCMDBTN_Muko()
-{
-    if (frmPosi *p = posiForm())
-        p->PosCMDBTN_Muko();
-}
-
-void PosCMDBTN_Yuko()
-{
-    if (frmPosi *p = posiForm())
-        p->PosCMDBTN_Yuko();
-}
-
-void EditCMD_Muko()
-{
-    if (frmPosi *p = posiForm())
-        p->EditCMD_Muko();
-}
-
-void SetCommandTabsEnabled(bool enabled)
-{
-    if (frmPosi *p = posiForm(); p && p->SSTabCommand)
-        p->SSTabCommand->setEnabled(enabled);
-}
-
-void LayoutGridForMode(bool prgMode)
-{
-    if (prgMode) {
-        PosiGrid::SizeInit_PosFlexGridAtPrgMode2();
-    } else {
-        PosiGrid::SizeInit_PosFlexGridAtPosMode();
-        PosiGrid::DispAxisData2();
-    }
-}
-
-void DispAxisData2() { PosiGrid::DispAxisData2(); }
-
-void BusyPointer(bool on)
-{
-    if (!hasGui())
-        return;
-    if (on && !g_trace.busyPointer) {
-        QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-        g_trace.busyPointer = true;
-    } else if (!on && g_trace.busyPointer) {
-        QGuiApplication::restoreOverrideCursor();
-        g_trace.busyPointer = false;
-    }
-}
-
-void ShowProgress(int maximum, int statusTextId)
-{
-    Module3Tusin::CmdHost::PrepareProgress(maximum, statusTextId, App().ProgressBarOn);
-    g_trace.progressMax = maximum;
-    g_trace.progressShown = true;
-    g_trace.statusLabelId = statusTextId;
-    if (frmMain *m = mainForm())
-        m->Disp_ProgressBar();
-}
-
-void SetProgress(int value)
-{
-    Module3Tusin::CmdHost::SetProgressValue(value);
-    if (g_trace.progressCount < int(g_trace.progressSeen.size()))
-        g_trace.progressSeen[size_t(g_trace.progressCount++)] = value;
-}
-
-void HideProgress()
-{
-    g_trace.progressShown = false;
-    g_trace.statusLabelId = 0;
-    if (frmMain *m = mainForm())
-        m->Hide_ProgressBar();
-}
-
-void SetStatusLabel(int textId)
-{
-    g_trace.statusLabelId = textId;
-    if (frmMain *m = mainForm(); m && m->lblStatus)
-        m->lblStatus->setText(textId == 0 ? QString() : ResText(textId));
-}
-
-void StartNewProgramTimer()
-{
-    g_trace.newProgramTimer = true;
-    if (frmMain *m = mainForm(); m && m->TimerTest) {
-        m->TimerTest->setInterval(10);
-        m->TimerTest->start();
-    }
-}
-
-int ChangeDev()
-{
-    frmPosi *p = posiForm();
-    return p ? p->ChangeDev() : 0;
-}
-
-bool DevNotFound()
-{
-    frmPosi *p = posiForm();
-    return p && p->DevNotFoundFlag;
-}
-
-void ClearDevNotFound()
-{
-    if (frmPosi *p = posiForm())
-        p->DevNotFoundFlag = false;
-}
-
-} // namespace Host
 } // namespace Online
+
 
 // ---------------------------------------------------------------- start-up
 
@@ -567,6 +502,42 @@ void CtConnectAtStart()
         }
         }
     }
+}
+
+} // namespace Module1
+
+namespace Online {
+
+void VersionCommand()
+{
+    AppState &a = App();
+    Module1::AllForm_CMDBTN_Muko();
+    if (GoOnlineOnDemand()) {
+        if (GetVersionNo2() == 1) {
+            a.OfflineFlag = true;
+        } else {
+            Platform::Dialogs::MsgBox(VersionBoxText(Module3Tusin::Versions(), a.AxisNotUsed), Platform::MsgButtons::Ok,
+                                      Platform::MsgIcon::None);
+            Module3Tusin::CloseCommPortIfFree();
+        }
+    }
+    Module1::SetPosiTabEnabled(a.OfflineFlag);
+    Module1::AllForm_CMDBTN_Yuko();
+    Shell::Get().ChangeMenuDisp(a.PrgModeFlag);
+}
+
+
+} // namespace Online
+
+namespace Module1 {
+
+int fChangeToOffline()
+{
+    if (App().OfflineFlag)
+        return 0;
+    const auto answer = Platform::Dialogs::MsgBox(Platform::ResText(432), Platform::MsgButtons::OkCancel,
+                                                  Platform::MsgIcon::Question);
+    return answer == Platform::MsgAnswer::Ok ? 0 : 1;
 }
 
 } // namespace Module1

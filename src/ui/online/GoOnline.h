@@ -26,52 +26,7 @@ int fChangeToOnline();
 // end.
 bool GoOnlineOnDemand();
 
-// What going online does to the windows: the main window's menus, mode
-// label, progress display and command sets, and the position window. Each
-// does nothing when its window is not there, so the logic runs without
-// windows in tests.
-namespace Host {
-void ChangeMenuDisp(bool prgMode);
-void DispControlerMode();
-void CTM_MukoSyori();
-void CTM_YukoSyori();
-// The position window's command buttons, edit buttons and tab control.
-void PosCMDBTN_Muko();
-void PosCMDBTN_Yuko();
-void EditCMD_Muko();
-void SetCommandTabsEnabled(bool enabled);
-// The position grid laid out for the controller mode (positioner: columns,
-// then the axis columns; program: columns).
-void LayoutGridForMode(bool prgMode);
-void DispAxisData2();
-// The busy pointer on (true) or the default pointer.
-void BusyPointer(bool on);
-// The progress display of the main window.
-void ShowProgress(int maximum, int statusTextId);
-void SetProgress(int value);
-void HideProgress();
-void SetStatusLabel(int textId);
-// The new-program command 10 ms from now.
-void StartNewProgramTimer();
-// The actuator setting of the position window: -1 Back in its question,
-// -2 Back in the actuator window, else done.
-int ChangeDev();
-// The position window's flag: an actuator was not found in the device list.
-bool DevNotFound();
-void ClearDevNotFound();
-} // namespace Host
-
-// What tests read of the last going-online or start-up dialogue.
-struct OnlineTrace {
-    int progressMax = 0;
-    std::array<int, 8> progressSeen{}; // values set, in order
-    int progressCount = 0;
-    bool progressShown = false;
-    int statusLabelId = 0;            // 0 = emptied
-    bool newProgramTimer = false;
-    bool busyPointer = false;         // the hourglass is shown
-};
-OnlineTrace &Trace();
+// The going-online state kept between calls (the busy pointer shown).
 void ResetOnlineState();
 
 } // namespace Online
@@ -81,4 +36,13 @@ namespace Module1 {
 // actuators are taken) or offline (controller mode and actuator setting
 // asked for). Always ends with the commands enabled and BusyFlag false.
 void CtConnectAtStart();
+
+// Asks before going offline (string 432): 0 = go on, 1 = declined. No
+// question while already offline.
+int fChangeToOffline();
 } // namespace Module1
+
+namespace Online {
+// The Controller menu's version command (goes online when offline).
+void VersionCommand();
+} // namespace Online

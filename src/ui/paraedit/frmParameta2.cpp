@@ -31,7 +31,12 @@ frmParameta2::frmParameta2(QWidget *parent) : QWidget(parent)
     box->addLayout(grid);
     Module1::SetCaptionFromRes(this);
     resize(720, 480);
+    CommandSets::Register(this);
 }
+
+frmParameta2::~frmParameta2() { CommandSets::Unregister(this); }
+void frmParameta2::CommandsOff() { Module1::ParaCMDBTN_Muko(); }
+void frmParameta2::CommandsOn() { Module1::ParaCMDBTN_Yuko(); }
 
 std::array<QPushButton *, 10> frmParameta2::CommandButtons() const
 {

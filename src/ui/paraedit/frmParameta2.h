@@ -1,15 +1,22 @@
 #pragma once
 // The parameter window (four axes) and the system parameter window.
+#include "core/CommandSets.h"
+
 #include <QWidget>
 #include <array>
 
 class QPushButton;
 class QTabWidget;
 
-class frmParameta2 : public QWidget {
+class frmParameta2 : public QWidget, public CommandSets::CommandSet {
     Q_OBJECT
 public:
     explicit frmParameta2(QWidget *parent = nullptr);
+    ~frmParameta2() override;
+
+    // The command set of the walk: the module's procedures.
+    void CommandsOff() override;
+    void CommandsOn() override;
 
     // The ten command buttons, in the order the disable procedure names them.
     QPushButton *cmdParaRead = nullptr, *cmdParaWrite = nullptr, *cmdReadParaFile = nullptr,

@@ -4,7 +4,7 @@
 #include "ui/common/Forms.h"
 #include "ui/common/frmSelection.h"
 #include "link/AxisConfig.h"
-#include "link/CommandEnabling.h"
+#include "core/CommandSets.h"
 #include "link/CommandFrames.h"
 #include "ui/online/GoOnline.h"
 #include "link/Indicators.h"

@@ -1,46 +1,30 @@
 #include "ui/posi/PosiWindow.h"
 
 #include "core/AppState.h"
-#include "ui/common/Forms.h"
-#include "app/frmMain.h"
+#include "core/Shell.h"
 #include "paradata/Module2Calc.h"
 #include "paradata/UnitTexts.h"
 #include "posi/PosiGrid.h"
-
-#include <QMetaObject>
-#include <QWidget>
+#include "posi/PosiTables.h"
+#include "ui/posi/frmPosi.h"
 
 namespace PosiWindow {
-namespace {
-QString g_caption;
-
-QWidget *posiWindow()
-{
-    return Forms::Find(QStringLiteral("frmPosi"));
-}
-} // namespace
 
 void SetCaption(const QString &caption)
 {
-    g_caption = caption;
-    if (QWidget *w = posiWindow())
-        w->setWindowTitle(caption);
+    Posi().Caption = caption;
+    Shell::Get().SetPosiCaption(caption);
 }
 
-QString Caption() { return g_caption; }
+QString Caption() { return Posi().Caption; }
 
-void ChangeMenuDisp()
-{
-    if (frmMain *main = App().MainForm)
-        main->ChangeMenuDisp(App().PrgModeFlag);
-}
+void ChangeMenuDisp() { Shell::Get().ChangeMenuDisp(App().PrgModeFlag); }
 
 void PosiDataSaveAs()
 {
-    if (QWidget *w = posiWindow())
-        QMetaObject::invokeMethod(w, "PosiDataSaveAs", Qt::DirectConnection);
+    if (auto *w = qobject_cast<frmPosi *>(Shell::Get().PosiForm()))
+        w->PosiDataSaveAs();
 }
-
 
 void AxisSettingChanged()
 {

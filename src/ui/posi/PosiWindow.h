@@ -1,7 +1,7 @@
 #pragma once
 // What the position logic asks of the windows: the position window's
 // caption and save-as, the main window's menus, the actuator texts.
-// Each call finds its window by name and does nothing when it is not open,
+// Each call goes through the shell and does nothing without a window,
 // so the logic runs without any window in tests.
 #include <QString>
 

@@ -2,7 +2,7 @@
 #include "core/AppState.h"
 #include "ui/common/Localize.h"
 #include "core/Module1Settings.h"
-#include "app/frmMain.h"
+#include "core/Shell.h"
 #include "paradata/UnitTexts.h"
 #include "platform/Settings.h"
 #include "platform/StringTable.h"
@@ -49,15 +49,6 @@ frmPosi::frmPosi(QWidget *parent) : QWidget(parent)
     }
     FG_InitPos();
     FG_HighSyoriEnd();
-    // The actuator texts: the labels and the axis titles of the grid.
-    Module1::SetDeviceNameView([this](const Module1::DeviceNameTexts &t) {
-        for (int a = 0; a < 4; ++a)
-            if (t.caption[static_cast<size_t>(a)])
-                lblDeviceType[static_cast<size_t>(a)]->setText(*t.caption[static_cast<size_t>(a)]);
-        for (int c = 1; c <= 24; ++c)
-            if (t.header[static_cast<size_t>(c)])
-                PosiGrid::Grid().SetText(0, c, *t.header[static_cast<size_t>(c)]);
-    });
 
     SSTabCommand = new QTabWidget(this);
     SSTabCommand->setObjectName(QStringLiteral("SSTabCommand"));
@@ -86,6 +77,7 @@ frmPosi::frmPosi(QWidget *parent) : QWidget(parent)
 
     Module1::SetCaptionFromRes(this);
     resize(640, 400);
+    CommandSets::Register(this);
 }
 
 void frmPosi::closeEvent(QCloseEvent *e)
@@ -108,12 +100,13 @@ void frmPosi::Form_Unload()
         Platform::SaveSetting(QStringLiteral("Language"), a.Language);
     }
     Module1::SaveAppSetting();
-    if (a.MainForm)
-        a.MainForm->timerTerminate->start();
+    Shell::Get().StartTerminateTimer();
 }
 
-frmPosi::~frmPosi() { Module1::SetDeviceNameView({}); }
+frmPosi::~frmPosi() { CommandSets::Unregister(this); }
 
+// ---- not built yet: new, open and save of position files, printing and the
+// row commands; each does nothing until its command is built.
 void frmPosi::SinkiSakusei() {}
 void frmPosi::PosidataFileOpen() {}
 void frmPosi::PosidataGetfromCt() { PosiTransfer::PosidataGetfromCt(); }
@@ -125,6 +118,7 @@ void frmPosi::cmdInsertLine_Click() {}
 void frmPosi::cmdDeleteLine_Click() {}
 void frmPosi::cmdPosiCopy_Click() {}
 void frmPosi::cmdPosiPaste_Click() {}
+// ---- end of what is not built yet.
 
 void frmPosi::PosCMDBTN_Muko()
 {

@@ -1,6 +1,8 @@
 #pragma once
 // The position window: a child window of the main window and the
 // application's anchor (closing it closes the application).
+#include "core/CommandSets.h"
+
 #include <QWidget>
 #include <array>
 
@@ -9,7 +11,7 @@ class QPushButton;
 class PosiGridView;
 class QTabWidget;
 
-class frmPosi : public QWidget {
+class frmPosi : public QWidget, public CommandSets::CommandSet {
     Q_OBJECT
 public:
     explicit frmPosi(QWidget *parent = nullptr);
@@ -18,9 +20,6 @@ public:
     // Set when the user cancelled this window's close (close or save prompt);
     // the main window's unload reads it.
     bool QueryUnloadCancel = false;
-    // Set when an axis in use has no device-list record.
-    bool DevNotFoundFlag = false;
-
     // The position grid: a view of PosiGrid::Grid(), where its texts live.
     PosiGridView *flgdData = nullptr;
     std::array<QLabel *, 4> lblDeviceType{}; // actuator model text per axis
@@ -69,6 +68,14 @@ public slots:
     // -1 = Back in the first question, -2 = Back in the actuator window,
     // anything else = the actuator setting was completed.
     int ChangeDev();
+
+    // The command set of the walk.
+    void CommandsOff() override
+    {
+        PosCMDBTN_Muko();
+        EditCMD_Muko();
+    }
+    void CommandsOn() override { PosCMDBTN_Yuko(); }
 
 protected:
     void closeEvent(QCloseEvent *e) override;

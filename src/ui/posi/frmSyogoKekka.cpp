@@ -2,6 +2,7 @@
 
 #include "core/AppState.h"
 #include "core/BgrColor.h"
+#include "platform/Dialogs.h"
 #include "platform/StringTable.h"
 #include "posi/PosiTables.h"
 
@@ -87,3 +88,11 @@ frmSyogoKekka::frmSyogoKekka(QWidget *parent) : QDialog(parent)
     l->addWidget(cmdCloseSyogokekka, 0, Qt::AlignRight);
     resize(900, 400);
 }
+
+namespace SyogoKekka {
+void Show()
+{
+    frmSyogoKekka dlg;
+    Platform::Dialogs::ExecModal(dlg);
+}
+} // namespace SyogoKekka

@@ -14,6 +14,8 @@ inline constexpr quint32 kFlagColor = 0x8080FFu;   // &HBBGGRR light red
 // Fills the model from PosiErrFlag for PosiNoStart..PosiNoEnd: two title
 // rows, then the flagged positions.
 void Fill(QStandardItemModel &m);
+// Shows the window modally over the current check or verification.
+void Show();
 } // namespace SyogoKekka
 
 class frmSyogoKekka : public QDialog {

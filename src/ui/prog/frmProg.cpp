@@ -31,7 +31,10 @@ frmProg::frmProg(QWidget *parent) : QWidget(parent)
     box->addLayout(row);
     Module1::SetCaptionFromRes(this);
     resize(560, 360);
+    CommandSets::Register(this);
 }
+
+frmProg::~frmProg() { CommandSets::Unregister(this); }
 
 void frmProg::LetCopyProgNo(int progNo) { ProgNo = progNo; }
 void frmProg::ProgDataFileOpen() {}

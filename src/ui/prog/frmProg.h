@@ -1,16 +1,24 @@
 #pragma once
 // A program window: one per open program, all named "frmProg"; other windows
 // reach their procedures by name.
+#include "core/CommandSets.h"
+
 #include <QWidget>
 
 class QPushButton;
 class QStandardItemModel;
 class QTableView;
 
-class frmProg : public QWidget {
+class frmProg : public QWidget, public CommandSets::CommandSet {
     Q_OBJECT
 public:
     explicit frmProg(QWidget *parent = nullptr);
+    ~frmProg() override;
+
+    // The command set of the walk.
+    void CommandsOff() override { ProgCMDBTN_Muko(); EditProgCMD_Muko(); }
+    void CommandsOn() override { ProgCMDBTN_Yuko(); }
+    void ProgCommandsOff() override { ProgCMDBTN_Muko(); }
 
     int ProgNo = 1;
     QTableView *flgdProg = nullptr;

@@ -1,24 +1,41 @@
 #pragma once
 // Switching the commands of every open window off around a long operation
-// and on again afterwards. Each window has its own disable / enable
-// procedures; the walk reaches them by the window's name and the procedure's
-// name, so it needs no window's type.
-namespace Module1 {
+// and on again afterwards. A window that has command sets registers itself
+// here while it exists (in the order the windows were opened, the main
+// window first); the walk calls each one's procedures, so no window can be
+// missed by a misspelt name.
+namespace CommandSets {
 
-// Every loaded window's disable / enable procedure(s). A window without the
-// procedure its name calls for is passed over; the walk always finishes.
-void AllForm_CMDBTN_Muko();
-void AllForm_CMDBTN_Yuko();
-// ProgCMDBTN_Muko of every program window.
-void ProgForm_CMDBTN_Muko();
+class CommandSet {
+public:
+    virtual ~CommandSet() = default;
+    // The window's disable and enable procedures.
+    virtual void CommandsOff() = 0;
+    virtual void CommandsOn() = 0;
+    // The program windows' buttons, switched off by the position read too.
+    virtual void ProgCommandsOff() {}
+};
+
+void Register(CommandSet *set);
+void Unregister(CommandSet *set);
+
+// Every registered window's disable / enable procedure(s); one window's
+// failure does not stop the walk.
+void AllOff();
+void AllOn();
+void ProgOff();
+
+} // namespace CommandSets
+
+namespace Module1 {
+// The names the program's modules call them by.
+inline void AllForm_CMDBTN_Muko() { CommandSets::AllOff(); }
+inline void AllForm_CMDBTN_Yuko() { CommandSets::AllOn(); }
+inline void ProgForm_CMDBTN_Muko() { CommandSets::ProgOff(); }
 
 // Tabs 1 and 2 of the position window's command tabs: off when offline is
-// true. The position window is created when it does not exist yet.
+// true.
 void SetPosiTabEnabled(bool offline);
-
-// Asks before going offline (string 432): 0 = go on, 1 = declined. No
-// question while already offline.
-int fChangeToOffline();
 
 // What a busy bracket switches besides every window's commands.
 struct BusyParts {

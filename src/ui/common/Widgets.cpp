@@ -1,0 +1,28 @@
+#include "ui/common/Widgets.h"
+#include "core/Twips.h"
+
+#include <QWidget>
+
+namespace Twips {
+void Place(QWidget *w, int left, int top, int width, int height)
+{
+    w->setGeometry(ToPx(left), ToPx(top), ToPx(width), ToPx(height));
+}
+} // namespace Twips
+
+namespace Module1 {
+void SetIMEStatus(QWidget *w, bool open)
+{
+    if (!w)
+        return;
+    Qt::InputMethodHints h = w->inputMethodHints();
+    if (open) {
+        h &= ~Qt::InputMethodHints(Qt::ImhPreferLatin | Qt::ImhLatinOnly);
+        w->setAttribute(Qt::WA_InputMethodEnabled, true);
+    } else {
+        h |= Qt::ImhPreferLatin | Qt::ImhLatinOnly;
+        w->setAttribute(Qt::WA_InputMethodEnabled, false);
+    }
+    w->setInputMethodHints(h);
+}
+} // namespace Module1
