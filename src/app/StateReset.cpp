@@ -19,6 +19,7 @@
 #include "paradata/StdPara.h"
 #include "posi/PosiGrid.h"
 #include "posi/PosiTables.h"
+#include "prog/CommandList.h"
 #include "ui/online/GoOnline.h"
 
 namespace StateReset {
@@ -35,6 +36,7 @@ void ResetAllModuleState()
     ResetDevSettingFlags();
     ResetPosiState();
     PosiGrid::ResetGrid();
+    Module1::ResetCommandList();
     GrpSm::ResetGrpSmTables();
     GrpSmPrint::ResetHanded();
     Module3Tusin::ResetQueueState();

@@ -1,0 +1,156 @@
+#include "prog/ProgGridModel.h"
+
+#include <algorithm>
+
+ProgGridModel::ProgGridModel(QObject *parent) : QAbstractTableModel(parent)
+{
+    m_rowHeight[0] = 300;
+}
+
+void ProgGridModel::beginChange()
+{
+    if (!m_bulk)
+        beginResetModel();
+}
+
+void ProgGridModel::endChange()
+{
+    if (m_bulk)
+        m_dirty = true;
+    else
+        endResetModel();
+}
+
+void ProgGridModel::SetRows(int rows)
+{
+    rows = std::max(rows, 1);
+    if (rows == Rows())
+        return;
+    beginChange();
+    m_cells.resize(static_cast<size_t>(rows));
+    m_rowHeight.resize(static_cast<size_t>(rows), 250);
+    if (m_curRow >= rows)
+        m_curRow = rows - 1;
+    endChange();
+}
+
+QString ProgGridModel::Text(int r, int c) const
+{
+    return valid(r, c) ? m_cells[static_cast<size_t>(r)][static_cast<size_t>(c)] : QString();
+}
+
+void ProgGridModel::SetText(int r, int c, const QString &t)
+{
+    if (!valid(r, c))
+        return;
+    m_cells[static_cast<size_t>(r)][static_cast<size_t>(c)] = t;
+    if (m_bulk) {
+        m_dirty = true;
+    } else {
+        const QModelIndex i = index(r, c);
+        emit dataChanged(i, i, {Qt::DisplayRole});
+    }
+}
+
+int ProgGridModel::RowHeight(int r) const
+{
+    return (r >= 0 && r < Rows()) ? m_rowHeight[static_cast<size_t>(r)] : 0;
+}
+
+void ProgGridModel::SetRowHeight(int r, int twips)
+{
+    if (r >= 0 && r < Rows())
+        m_rowHeight[static_cast<size_t>(r)] = twips;
+}
+
+void ProgGridModel::RemoveRows(int first, int last)
+{
+    first = std::max(first, 1);
+    last = std::min(last, Rows() - 1);
+    if (first > last)
+        return;
+    beginChange();
+    m_cells.erase(m_cells.begin() + first, m_cells.begin() + last + 1);
+    m_rowHeight.erase(m_rowHeight.begin() + first, m_rowHeight.begin() + last + 1);
+    if (m_curRow >= Rows())
+        m_curRow = Rows() - 1;
+    endChange();
+    ReNumber();
+}
+
+void ProgGridModel::InsertEmptyRows(int at, int count)
+{
+    at = std::clamp(at, 1, Rows());
+    if (count <= 0)
+        return;
+    beginChange();
+    m_cells.insert(m_cells.begin() + at, static_cast<size_t>(count), std::array<QString, kCols>{});
+    m_rowHeight.insert(m_rowHeight.begin() + at, static_cast<size_t>(count), 250);
+    endChange();
+    ReNumber();
+}
+
+void ProgGridModel::ReNumber()
+{
+    for (int r = 1; r < Rows(); ++r)
+        SetText(r, ColNo, QString::number(r));
+}
+
+void ProgGridModel::SetTitles(const std::array<QString, kCols> &titles)
+{
+    for (int c = 0; c < kCols; ++c)
+        SetText(0, c, titles[static_cast<size_t>(c)]);
+}
+
+void ProgGridModel::SetCurrent(int r, int c)
+{
+    m_curRow = std::clamp(r, 0, Rows() - 1);
+    m_curCol = std::clamp(c, 0, kCols - 1);
+    emit currentChanged(m_curRow, m_curCol);
+}
+
+void ProgGridModel::BeginBulk()
+{
+    if (m_bulk)
+        return;
+    beginResetModel();
+    m_bulk = true;
+    m_dirty = false;
+    emit bulkChanged(true);
+}
+
+void ProgGridModel::EndBulk()
+{
+    if (!m_bulk)
+        return;
+    m_bulk = false;
+    endResetModel();
+    emit bulkChanged(false);
+}
+
+int ProgGridModel::rowCount(const QModelIndex &parent) const
+{
+    // Row 0 is the header of a view.
+    return parent.isValid() ? 0 : Rows() - 1;
+}
+
+int ProgGridModel::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : kCols - 1; }
+
+QVariant ProgGridModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid())
+        return {};
+    const int r = index.row() + 1, c = index.column() + 1;
+    if (role == Qt::DisplayRole || role == Qt::EditRole)
+        return Text(r, c);
+    if (role == Qt::TextAlignmentRole)
+        return c == ColComment ? int(Qt::AlignLeft | Qt::AlignVCenter) : int(Qt::AlignCenter);
+    return {};
+}
+
+QVariant ProgGridModel::headerData(int section, Qt::Orientation o, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, o, role);
+    return o == Qt::Horizontal ? Text(0, section + 1) : Text(section + 1, ColNo);
+}
