@@ -302,13 +302,13 @@ void TestMainWindow::programWindow()
     auto *prog = qobject_cast<frmProg *>(w);
     QVERIFY(prog);
     QCOMPARE(prog->windowTitle(), QStringLiteral("Program 12"));
-    QCOMPARE(prog->ProgNo, 12);
+    QCOMPARE(prog->ProgNo(), 12);
     QCOMPARE(Forms::ActiveChild(), w);
     // Reached by name, as the all-window walk does.
     QVERIFY(QMetaObject::invokeMethod(w, "ProgCMDBTN_Muko"));
-    QVERIFY(!prog->cmdInsLineProg->isEnabled());
+    QVERIFY(!prog->cmdFileSaveProg->isEnabled());
     QVERIFY(QMetaObject::invokeMethod(w, "ProgCMDBTN_Yuko"));
-    QVERIFY(prog->cmdInsLineProg->isEnabled());
+    QVERIFY(prog->cmdFileSaveProg->isEnabled());
 }
 
 // What the user does in the dialog.

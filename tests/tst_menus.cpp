@@ -362,8 +362,8 @@ void TestMenus::newProgramFromToolbarOffline()
     // Program 7 chosen: a program window for it.
     Dialogs::PushModalHandler([](QDialog &d) {
         auto &dlg = static_cast<frmProgNo &>(d);
-        dlg.txtProgNo->setValue(7);
-        dlg.cmdOK->click();
+        dlg.SelectProgNo(7);
+        dlg.cmdProgNoOk->click();
         return 1;
     });
     edit->trigger();

@@ -27,6 +27,8 @@
 #include "platform/Dialogs.h"
 #include "platform/StringTable.h"
 #include "ui/posi/frmPosi.h"
+#include "prog/CommandList.h"
+#include "ui/prog/ProgFlows.h"
 #include "ui/prog/frmProg.h"
 
 #include <QApplication>
@@ -41,14 +43,6 @@ namespace Dlg = Platform::Dialogs;
 
 namespace MainCommands {
 namespace {
-
-// ---- services of other parts of the program that are still to come. Each
-// stands in with the least it can do: the command list reads as present,
-// the rest do nothing.
-namespace Pending {
-void ReadProgramData(frmMain &) {}
-int ReadCommandList() { return 0; }
-} // namespace Pending
 
 
 bool callByName(QObject *w, const char *proc)
@@ -83,7 +77,34 @@ void openPlaced(frmMain &main, bool &openFlag, const char *name)
 
 bool Sending() { return Module3Tusin::Link().SendingFlag; }
 
-void ReadProgramData(frmMain &main) { Pending::ReadProgramData(main); }
+void ReadProgramData(frmMain &main)
+{
+    AppState &a = App();
+    Module1::BusyScope busy;
+    if (!Online::GoOnlineOnDemand())
+        return;
+    if (ProgFlows::EnsureProgStepSu() != 0)
+        return;
+    Module3Tusin::CloseCommPortIfFree();
+    if (a.ComCancelFlag) {
+        a.ComCancelFlag = false;
+        return;
+    }
+    if (!ProgFlows::AskProgNo())
+        return;
+    auto *w = qobject_cast<frmProg *>(main.OpenProgWindow());
+    if (!w)
+        return;
+    if (w->ReadProgDataFromCt(a.SelProgNo) == 0) {
+        w->ProgDataHyoji();
+    } else if (auto *sub = qobject_cast<QMdiSubWindow *>(w->parentWidget())) {
+        // A window for a program that could not be read goes again.
+        sub->close();
+    } else {
+        w->deleteLater();
+    }
+    a.ComCancelFlag = false;
+}
 void ControllerVersions(frmMain &) { Online::VersionCommand(); }
 void GoOnline(frmMain &main) { main.OnlineSyori(); }
 void GoOffline(frmMain &main) { main.OfflineSyori(); }
@@ -162,7 +183,7 @@ void ShowProgTask(frmMain &main)
     // Busy, but the position tabs and the menus stay as they are.
     Module1::BusyScope busy({.posiTabs = false, .menus = false});
     bool show = false;
-    if (Pending::ReadCommandList() == 0 && Online::GoOnlineOnDemand()) {
+    if (Module1::ReadCommandList() == 0 && Online::GoOnlineOnDemand()) {
         bool read = true;
         if (!Module3Tusin::Commands().ProgStepSuKnown) {
             main.Disp_ProgressBar();

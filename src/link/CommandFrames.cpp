@@ -1,6 +1,7 @@
 #include "link/CommandFrames.h"
 
 #include "core/Module1Text.h"
+#include "prog/ProgWire.h"
 
 namespace Module3Tusin::Frames {
 namespace {
@@ -150,6 +151,19 @@ std::optional<QString> ReadProgStepSu(int progNo) { return numbered("0RR", progN
 std::optional<int> DecodeProgStepSu(const QString &reply) { return HexField(reply, 6, 2); }
 
 QString TaskNoQuery() { return QStringLiteral("0TN"); }
+
+std::optional<QString> WriteProg(int progNo, const std::vector<ProgData::ProgStep> &progDA)
+{
+    const auto head = numbered("0WM", progNo);
+    const auto steps = ProgWire::EncodeSteps(progNo, progDA);
+    if (!head || !steps)
+        return std::nullopt;
+    return *head + *steps;
+}
+
+std::optional<QString> CommitProg(int progNo) { return numbered("0MW", progNo); }
+std::optional<QString> ReadProg(int progNo) { return numbered("0RM", progNo); }
+int ReadProgReplyLen(int progNo) { return ProgWire::ReadReplyLength(progNo); }
 
 std::optional<int> DecodeTaskNo(const QString &reply) { return HexField(reply, 4, 1); }
 

@@ -8,6 +8,8 @@
 // malformed frame is ever queued. A decoder answers nothing when the reply's
 // data are not what the command promises (wrong echo, non-hex digit, too
 // short).
+#include "prog/ProgLines.h"
+
 #include <QString>
 #include <array>
 #include <optional>
@@ -27,6 +29,7 @@ inline constexpr int kModeSetReplyLen = 10, kModeSetTimeout = 2000;
 inline constexpr int kReadInReplyLen = 12, kReadOutReplyLen = 10, kWriteOutReplyLen = 5;
 inline constexpr int kIoTimeout = 5000;
 inline constexpr int kStepSuReplyLen = 9, kStepSuTimeout = 3000;
+inline constexpr int kProgWriteReplyLen = 7, kProgCommitReplyLen = 7, kProgTimeout = 5000;
 inline constexpr int kTaskNoReplyLen = 6, kTaskNoTimeout = 2000;
 inline constexpr int kGrpWriteReplyLen = 7, kGrpReadReplyLen = 13, kGrpTimeout = 5000;
 inline constexpr int kSmWriteReplyLen = 7, kSmReadReplyLen = 39;
@@ -110,6 +113,15 @@ std::optional<QString> ReadProgStepSu(int progNo);
 // Step count from reply positions 6-7.
 std::optional<int> DecodeProgStepSu(const QString &reply);
 QString TaskNoQuery(); // "0TN"
+// "0WM" + program (2 hex) + the steps of lines 1..n of ProgDA (with the
+// terminating step when n is below the program's limit); nothing when the
+// program has more lines than its limit or a code does not fit its field.
+std::optional<QString> WriteProg(int progNo, const std::vector<ProgData::ProgStep> &progDA);
+// "0MW" + program (2 hex): the controller keeps the program just written.
+std::optional<QString> CommitProg(int progNo);
+// "0RM" + program (2 hex); the reply carries every step the number holds.
+std::optional<QString> ReadProg(int progNo);
+int ReadProgReplyLen(int progNo);
 // Task program digit at reply position 4.
 std::optional<int> DecodeTaskNo(const QString &reply);
 

@@ -1,43 +1,124 @@
 #include "ui/prog/frmProgNo.h"
 
 #include "core/AppState.h"
+#include "link/CommandState.h"
+#include "platform/StringTable.h"
+#include "prog/CommandList.h"
+#include "ui/common/Localize.h"
 
+#include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
 #include <QPushButton>
-#include <QSpinBox>
+#include <QStandardItemModel>
+#include <QTableView>
 #include <QVBoxLayout>
+
+using Platform::ResText;
 
 frmProgNo::frmProgNo(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmProgNo"));
-    setWindowTitle(QStringLiteral("Program No."));
-    txtProgNo = new QSpinBox(this);
-    txtProgNo->setObjectName(QStringLiteral("txtProgNo"));
-    txtProgNo->setRange(1, 100);
-    txtProgNo->setValue(App().SelProgNo >= 1 && App().SelProgNo <= 100 ? App().SelProgNo : 1);
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    connect(cmdOK, &QPushButton::clicked, this, &frmProgNo::cmdOK_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &frmProgNo::cmdCancel_Click);
+    setWindowTitle(ResText(453).trimmed());
+    flgdProgNo = new QStandardItemModel(Module4Prog::kProgramCount, 2, this);
+    flgdProgNoView = new QTableView(this);
+    flgdProgNoView->setObjectName(QStringLiteral("flgdProgNo"));
+    flgdProgNoView->setModel(flgdProgNo);
+    flgdProgNoView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    flgdProgNoView->setSelectionMode(QAbstractItemView::SingleSelection);
+    flgdProgNoView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    flgdProgNoView->verticalHeader()->hide();
+    lblProgNoCap = new QLabel(ResText(453).trimmed(), this);
+    lblProgNoCap->setObjectName(QStringLiteral("lblProgNoCap"));
+    lblProgNo = new QLabel(this);
+    lblProgNo->setObjectName(QStringLiteral("lblProgNo"));
+    cmdProgNoOk = new QPushButton(QStringLiteral("OK"), this);
+    cmdProgNoOk->setObjectName(QStringLiteral("cmdProgNoOk"));
+    cmdProgNoCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdProgNoCancel->setObjectName(QStringLiteral("cmdProgNoCancel"));
+    connect(cmdProgNoOk, &QPushButton::clicked, this, &frmProgNo::cmdProgNoOk_Click);
+    connect(cmdProgNoCancel, &QPushButton::clicked, this, &frmProgNo::cmdProgNoCancel_Click);
+    connect(flgdProgNoView, &QTableView::clicked, this,
+            [this](const QModelIndex &i) { lblProgNo->setText(QString::number(i.row() + 1)); });
+    connect(flgdProgNoView, &QTableView::doubleClicked, this, &frmProgNo::cmdProgNoOk_Click);
+
+    auto *numberRow = new QHBoxLayout;
+    numberRow->addWidget(lblProgNoCap);
+    numberRow->addWidget(lblProgNo);
+    numberRow->addStretch();
     auto *buttons = new QHBoxLayout;
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
+    buttons->addStretch();
+    buttons->addWidget(cmdProgNoOk);
+    buttons->addWidget(cmdProgNoCancel);
     auto *top = new QVBoxLayout(this);
-    top->addWidget(txtProgNo);
+    top->addWidget(flgdProgNoView, 1);
+    top->addLayout(numberRow);
     top->addLayout(buttons);
-    // Closing without OK counts as Cancel.
+    resize(260, 420);
+
+    flgdProgNo->setHeaderData(0, Qt::Horizontal, ResText(711));
+    for (int n = 1; n <= Module4Prog::kProgramCount; ++n) {
+        auto *no = new QStandardItem(QString::number(n));
+        no->setTextAlignment(Qt::AlignCenter);
+        flgdProgNo->setItem(n - 1, 0, no);
+    }
+    DispStepNo();
+    FGProgNo_InitPos();
+    const int sel = App().SelProgNo;
+    SelectProgNo(sel >= 1 && sel <= Module4Prog::kProgramCount ? sel : 1);
+    // Leaving by anything but OK (Cancel, Esc, the close box) is Cancel.
     App().ProgNoCancel = true;
 }
 
-void frmProgNo::cmdOK_Click()
+void frmProgNo::DispStepNo()
 {
-    App().SelProgNo = txtProgNo->value();
+    const auto &cmds = Module3Tusin::Commands();
+    const bool stored = !App().OfflineFlag && cmds.ProgStepSuKnown;
+    flgdProgNo->setHeaderData(1, Qt::Horizontal, ResText(stored ? 712 : 715));
+    for (int n = 1; n <= Module4Prog::kProgramCount; ++n) {
+        const int steps = stored ? cmds.ProgStepSu[static_cast<size_t>(n)] : Module4Prog::GetProgStepMax(n);
+        auto *item = new QStandardItem(QString::number(steps));
+        item->setTextAlignment(Qt::AlignCenter);
+        flgdProgNo->setItem(n - 1, 1, item);
+    }
+}
+
+void frmProgNo::FGProgNo_InitPos() { flgdProgNoView->setCurrentIndex(QModelIndex()); }
+
+int frmProgNo::CurrentProgNo() const
+{
+    const QModelIndex i = flgdProgNoView->currentIndex();
+    return i.isValid() ? flgdProgNo->item(i.row(), 0)->text().toInt() : 0;
+}
+
+void frmProgNo::SelectProgNo(int progNo)
+{
+    const QModelIndex i = flgdProgNo->index(progNo - 1, 1);
+    flgdProgNoView->setCurrentIndex(i);
+    flgdProgNoView->scrollTo(i);
+    lblProgNo->setText(QString::number(progNo));
+}
+
+void frmProgNo::cmdProgNoOk_Click()
+{
+    const int n = CurrentProgNo();
+    if (n < 1)
+        return;
+    App().SelProgNo = n;
     App().ProgNoCancel = false;
     accept();
 }
 
-void frmProgNo::cmdCancel_Click()
+void frmProgNo::cmdProgNoCancel_Click()
 {
     App().ProgNoCancel = true;
     reject();
+}
+
+void frmProgNo::closeEvent(QCloseEvent *e)
+{
+    if (result() != QDialog::Accepted)
+        App().ProgNoCancel = true;
+    QDialog::closeEvent(e);
 }

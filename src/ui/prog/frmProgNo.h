@@ -1,19 +1,36 @@
 #pragma once
-// The program-number dialog: the user picks the number (1 to 100) of the
-// program to create. Sets SelProgNo, and ProgNoCancel when cancelled.
+// The program-number dialog: the user picks a program number (1 to 100),
+// seeing the steps each number holds in the controller (online, once read)
+// or may hold. Sets SelProgNo; ProgNoCancel when left by any way but OK.
 #include <QDialog>
 
+class QLabel;
 class QPushButton;
-class QSpinBox;
+class QStandardItemModel;
+class QTableView;
 
 class frmProgNo : public QDialog {
     Q_OBJECT
 public:
     explicit frmProgNo(QWidget *parent = nullptr);
-    QSpinBox *txtProgNo = nullptr;
-    QPushButton *cmdOK = nullptr;
-    QPushButton *cmdCancel = nullptr;
 
-    void cmdOK_Click();
-    void cmdCancel_Click();
+    // Rows 0..99 = programs 1..100; column 0 the number, column 1 the steps.
+    QStandardItemModel *flgdProgNo = nullptr;
+    QTableView *flgdProgNoView = nullptr;
+    QLabel *lblProgNoCap = nullptr;
+    QLabel *lblProgNo = nullptr;
+    QPushButton *cmdProgNoOk = nullptr;
+    QPushButton *cmdProgNoCancel = nullptr;
+
+    // The program number of the current row.
+    int CurrentProgNo() const;
+    void SelectProgNo(int progNo);
+
+    void DispStepNo();
+    void FGProgNo_InitPos();
+    void cmdProgNoOk_Click();
+    void cmdProgNoCancel_Click();
+
+protected:
+    void closeEvent(QCloseEvent *e) override;
 };

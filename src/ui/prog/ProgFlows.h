@@ -1,0 +1,23 @@
+#pragma once
+// What a program window does with the user: save and open a program file,
+// write its program to the controller and read one back, with their
+// questions, dialogs and messages. The exchanges themselves are the link's
+// (link/ProgTransfer.h), the data work the program data's (prog/).
+class frmProg;
+
+namespace ProgFlows {
+
+// The step counts of every program, when not yet known: 0 = known, 1 =
+// the read failed (reported by the link; the port closed unless held).
+int EnsureProgStepSu();
+
+// Asks for a program number (frmProgNo): true when one was chosen,
+// false when cancelled (ProgNoCancel cleared again).
+bool AskProgNo();
+
+void ProgDataWrite2Ct(frmProg &w);
+void ProgDataGetfromCt(frmProg &w);
+void ProgDataSaveAs(frmProg &w);
+void ProgDataFileOpen(frmProg &w);
+
+} // namespace ProgFlows

@@ -1,0 +1,441 @@
+// Programs with the controller and with files, as the user runs them: the
+// program-number dialog, writing a program window's program, reading one
+// into a new window, saving and opening program files. Against the
+// simulated controller, with scripted dialogs.
+#include "core/AppState.h"
+#include "link/CommandFrames.h"
+#include "link/CommandState.h"
+#include "paradata/ParadataState.h"
+#include "platform/Dialogs.h"
+#include "prog/CommandList.h"
+#include "prog/ProgLines.h"
+#include "support/LinkFixture.h"
+#include "support/MainScope.h"
+#include "support/SimCommands.h"
+#include "support/SimProg.h"
+#include "ui/common/Forms.h"
+#include "ui/prog/frmProg.h"
+#include "ui/prog/frmProgNo.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(ProgData::ProgTexts)
+
+namespace Dlg = Platform::Dialogs;
+using ProgData::ProgTexts;
+
+namespace {
+
+ProgTexts line(const QString &cmd, const QString &o1 = {}, const QString &o2 = {}, const QString &cond = {},
+               const QString &res = {}, const QString &comment = {})
+{
+    return {cmd, o1, o2, cond, res, comment};
+}
+
+// The user picks `progNo` in the next program-number dialog (0: Cancel;
+// -1: the close box).
+void pickProgNo(int progNo)
+{
+    Dlg::PushModalHandler([progNo](QDialog &d) {
+        auto &dlg = static_cast<frmProgNo &>(d);
+        if (progNo == 0) {
+            dlg.cmdProgNoCancel_Click();
+            return int(QDialog::Rejected);
+        }
+        if (progNo < 0) {
+            dlg.close();
+            return int(QDialog::Rejected);
+        }
+        dlg.SelectProgNo(progNo);
+        dlg.cmdProgNoOk_Click();
+        return int(QDialog::Accepted);
+    });
+}
+
+std::vector<ProgTexts> threeLines()
+{
+    return {line("MVP", "5", "R3", "/I3", "", "start"), line("TIM", "1.5", "", "", "F1"), line("=", "R1", "-5")};
+}
+
+struct ProgLink : LinkFixture {
+    SimCmdModel cmd;
+    ProgLink()
+    {
+        InstallCommandSim(sim, cmd);
+        SimProg::InstallProgCommands(sim);
+        App().PrgModeFlag = true;
+        Paradata().ParaSet.ParaSpAxis = 0xF;
+    }
+};
+
+} // namespace
+
+class TstProgTransfer : public QObject {
+    Q_OBJECT
+private slots:
+    void frames();
+    void progNoDialogOffline();
+    void progNoDialogOnline();
+    void progNoDialogCancelAndCloseBox_data();
+    void progNoDialogCancelAndCloseBox();
+
+    void writeSendsTheWholeExchange();
+    void writeWithCountsKnownSendsNoCountReads();
+    void writeRefusals_data();
+    void writeRefusals();
+    void failedWriteIsNotCommitted();
+
+    void readOpensDecodedWindow();
+    void failedReadClosesTheWindow_data();
+    void failedReadClosesTheWindow();
+    void readWritesBackUnchanged();
+
+    void saveAndOpenFile();
+    void failedSaveChangesNothing();
+    void openRefusalsKeepWindow_data();
+    void openRefusalsKeepWindow();
+};
+
+void TstProgTransfer::frames()
+{
+    std::vector<ProgData::ProgStep> da(4, ProgData::ProgStep{2, 5000, 4190510, 1003, 0, {}});
+    const auto w = Module3Tusin::Frames::WriteProg(21, da);
+    QVERIFY(w);
+    QCOMPARE(w->size(), 5 + 76);
+    QVERIFY(w->startsWith(QStringLiteral("0WM15020013883FF12E3EB00")));
+    QVERIFY(w->endsWith(QString(19, QLatin1Char('0'))));
+    QCOMPARE(Module3Tusin::Frames::CommitProg(10), QStringLiteral("0MW0A"));
+    QCOMPARE(Module3Tusin::Frames::ReadProg(10), QStringLiteral("0RM0A"));
+    QCOMPARE(Module3Tusin::Frames::ReadProgReplyLen(1), 1907);
+    QCOMPARE(Module3Tusin::Frames::ReadProg(256), std::nullopt);
+}
+
+void TstProgTransfer::progNoDialogOffline()
+{
+    TestEnv::Scope env;
+    App().LangOffset = 10000;
+    App().SelProgNo = 15;
+    frmProgNo dlg;
+    QCOMPARE(dlg.flgdProgNo->headerData(1, Qt::Horizontal).toString(), QStringLiteral("MAX Steps"));
+    QCOMPARE(dlg.flgdProgNo->headerData(0, Qt::Horizontal).toString(), QStringLiteral("No."));
+    for (auto [n, steps] : {std::pair{1, 100}, {7, 100}, {8, 50}, {20, 50}, {21, 20}, {100, 20}}) {
+        QCOMPARE(dlg.flgdProgNo->item(n - 1, 0)->text(), QString::number(n));
+        QCOMPARE(dlg.flgdProgNo->item(n - 1, 1)->text(), QString::number(steps));
+    }
+    QCOMPARE(dlg.CurrentProgNo(), 15);
+    QCOMPARE(dlg.lblProgNo->text(), QStringLiteral("15"));
+    // Known counts are not shown offline.
+    Module3Tusin::Commands().ProgStepSuKnown = true;
+    dlg.DispStepNo();
+    QCOMPARE(dlg.flgdProgNo->headerData(1, Qt::Horizontal).toString(), QStringLiteral("MAX Steps"));
+}
+
+void TstProgTransfer::progNoDialogOnline()
+{
+    TestEnv::Scope env;
+    App().LangOffset = 10000;
+    App().OfflineFlag = false;
+    auto &c = Module3Tusin::Commands();
+    c.ProgStepSu[1] = 12;
+    c.ProgStepSu[100] = 3;
+    c.ProgStepSuKnown = true;
+    frmProgNo dlg;
+    QCOMPARE(dlg.flgdProgNo->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Steps"));
+    QCOMPARE(dlg.flgdProgNo->item(0, 1)->text(), QStringLiteral("12"));
+    QCOMPARE(dlg.flgdProgNo->item(1, 1)->text(), QStringLiteral("0"));
+    QCOMPARE(dlg.flgdProgNo->item(99, 1)->text(), QStringLiteral("3"));
+}
+
+void TstProgTransfer::progNoDialogCancelAndCloseBox_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::newRow("Cancel") << 0;
+    QTest::newRow("close box") << -1;
+    QTest::newRow("no answer") << -2;
+}
+
+void TstProgTransfer::progNoDialogCancelAndCloseBox()
+{
+    QFETCH(int, answer);
+    TestEnv::Scope env;
+    App().SelProgNo = 15;
+    App().ProgNoCancel = false;
+    if (answer != -2)
+        pickProgNo(answer);
+    frmProgNo dlg;
+    Dlg::ExecModal(dlg);
+    QVERIFY(App().ProgNoCancel);
+    QCOMPARE(App().SelProgNo, 15);
+}
+
+void TstProgTransfer::writeSendsTheWholeExchange()
+{
+    ProgLink f;
+    frmProg w;
+    ProgData::FillGrid(*w.flgdProg, threeLines());
+    w.Doc.ProgChangeFlag = true;
+    pickProgNo(21);
+    w.ProgDataWrite2Ct();
+
+    QStringList codes;
+    for (const QByteArray &fr : f.sim.frames())
+        codes << QString::fromLatin1(fr.left(3));
+    QCOMPARE(codes.size(), 100 + 6);
+    QCOMPARE(codes.mid(0, 100), QStringList(100, QStringLiteral("0RR")));
+    QCOMPARE(codes.mid(100), (QStringList{"0RA", "0CM", "0WM", "0MW", "0CM", "0RR"}));
+    const QList<QByteArray> &fr = f.sim.frames();
+    QCOMPARE(fr[101], QByteArray("0CM10000"));
+    QVERIFY(fr[102].startsWith("0WM15020013883FF12E3EB00"));
+    QCOMPARE(fr[102].size(), 5 + 4 * 19);
+    QCOMPARE(fr[103], QByteArray("0MW15"));
+    QCOMPARE(fr[104], QByteArray("0CM00000"));
+    QCOMPARE(fr[105], QByteArray("0RR15"));
+    QCOMPARE(Dlg::ShownTexts(), QStringList{QStringLiteral("Completed data transmit.")});
+    QCOMPARE(w.windowTitle(), QStringLiteral("Program 21"));
+    QCOMPARE(w.ProgNo(), 21);
+    QCOMPARE(Module3Tusin::Commands().ProgStepSu[21], 3);
+    QCOMPARE(SimProg::Stored(f.sim, 21).size(), 3);
+    // "=" R1, -5: the negative value as the decoder reads it.
+    QCOMPARE(SimProg::Stored(f.sim, 21)[2], QByteArray("1B3FF12C20138800000"));
+    // A write to the controller is no save.
+    QVERIFY(w.ProgChangeFlag());
+    QVERIFY(!App().ComCancelFlag);
+    QVERIFY(w.cmdFileSaveProg->isEnabled());
+}
+
+void TstProgTransfer::writeWithCountsKnownSendsNoCountReads()
+{
+    ProgLink f;
+    Module3Tusin::Commands().ProgStepSuKnown = true;
+    frmProg w;
+    ProgData::FillGrid(*w.flgdProg, {line("MVP", "5"), line(""), line("END")});
+    pickProgNo(8);
+    w.ProgDataWrite2Ct();
+    QCOMPARE(f.frames("0RR"), QStringList{QStringLiteral("0RR08")});
+    QCOMPARE(SimProg::Stored(f.sim, 8).size(), 2);   // the empty line went
+    QCOMPARE(Module3Tusin::Commands().ProgStepSu[8], 2);
+    QCOMPARE(w.flgdProg->Rows(), 3);
+}
+
+void TstProgTransfer::writeRefusals_data()
+{
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<ProgTexts>("first");
+    QTest::addColumn<bool>("moving");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("too long") << 21 << line("MVP", "5") << false << QStringLiteral("Program No.21is up to 20steps.");
+    QTest::newRow("moving") << 2 << line("MVP", "5") << true
+                            << QStringLiteral("The writing of data is not made during movement.");
+    QTest::newRow("result too wide") << 2 << line("MVP", "5", "", "", "I300") << false
+                                     << QStringLiteral("The error was found in the program.\r\n"
+                                                       "Please try it again after correcting a program.");
+    QTest::newRow("operation too wide") << 2 << line("TIM", "99999999") << false
+                                        << QStringLiteral("The error was found in the program.\r\n"
+                                                          "Please try it again after correcting a program.");
+    QTest::newRow("unknown command") << 2 << line("MOVE", "5") << false
+                                     << QStringLiteral("The error occurred while reading the program data.\r\n"
+                                                       "Reading data was canceled.");
+}
+
+void TstProgTransfer::writeRefusals()
+{
+    QFETCH(int, lines);
+    QFETCH(ProgTexts, first);
+    QFETCH(bool, moving);
+    QFETCH(QString, message);
+    ProgLink f;
+    f.cmd.moving = moving;
+    Module3Tusin::Commands().ProgStepSuKnown = true;
+    frmProg w;
+    std::vector<ProgTexts> program(static_cast<size_t>(lines), line("TIM", "1"));
+    program[0] = first;
+    ProgData::FillGrid(*w.flgdProg, program);
+    pickProgNo(21);
+    w.ProgDataWrite2Ct();
+    QCOMPARE(Dlg::ShownTexts(), QStringList{message});
+    QVERIFY(f.frames("0CM").isEmpty());
+    QVERIFY(f.frames("0WM").isEmpty());
+    if (!moving)
+        QVERIFY(f.sim.frames().isEmpty());
+    if (lines == 21)
+        QCOMPARE(Dlg::Shown().front().icon, Platform::MsgIcon::Critical);
+    QCOMPARE(w.windowTitle(), QString());
+    QVERIFY(!w.ProgBusyFlag);
+    QVERIFY(!App().BusyFlag);
+}
+
+void TstProgTransfer::failedWriteIsNotCommitted()
+{
+    ProgLink f;
+    Module3Tusin::Commands().ProgStepSuKnown = true;
+    f.sim.addFault("0WM", SimFaultSpec{SimFault::ErrorReply}, -1);
+    frmProg w;
+    ProgData::FillGrid(*w.flgdProg, threeLines());
+    pickProgNo(3);
+    w.ProgDataWrite2Ct();
+    QCOMPARE(f.frames("0WM").size(), 1);
+    QVERIFY(f.frames("0MW").isEmpty());
+    QVERIFY(!Dlg::ShownTexts().contains(QStringLiteral("Completed data transmit.")));
+    QCOMPARE(w.windowTitle(), QString());
+    QCOMPARE(w.ProgNo(), 1);
+    QCOMPARE(SimProg::Commits(f.sim), 0);
+}
+
+void TstProgTransfer::readOpensDecodedWindow()
+{
+    ProgLink f;
+    MainScope m;
+    SimProg::SetStored(f.sim, 15,
+                       {"020013883FF12E3EB00", "1B3FF1F60009C400000", "0A0004D20000000000F", QByteArray(19, '0')});
+    QVERIFY(Module1::ReadCommandList() == 0);
+    pickProgNo(15);
+    m.main.mnuContProgRead_Click();
+    const QStringList codes = [&] {
+        QStringList c;
+        for (const QByteArray &fr : f.sim.frames())
+            c << QString::fromLatin1(fr.left(3));
+        return c;
+    }();
+    QCOMPARE(codes.mid(100), (QStringList{"0RR", "0RM"}));
+    QCOMPARE(f.frames("0RM"), QStringList{QStringLiteral("0RM0F")});
+    const auto progs = Forms::Named(QStringLiteral("frmProg"));
+    QCOMPARE(progs.size(), 1);
+    auto *w = static_cast<frmProg *>(progs.front());
+    QCOMPARE(w->windowTitle(), QStringLiteral("Program 15"));
+    QCOMPARE(w->ProgNo(), 15);
+    QCOMPARE(ProgData::GridTexts(*w->flgdProg),
+             (std::vector<ProgTexts>{line("MVP", "5", "R3", "/I3"), line("=", "PR2", "2.500"),
+                                     line("TIM", "1.234", "", "", "15"), line("END")}));
+    QVERIFY(!App().BusyFlag);
+    QVERIFY(Dlg::Shown().empty());
+}
+
+void TstProgTransfer::failedReadClosesTheWindow_data()
+{
+    QTest::addColumn<QByteArray>("faultCode");
+    QTest::addColumn<int>("stored");
+    QTest::newRow("0RM fails") << QByteArray("0RM") << 2;
+    QTest::newRow("count above the limit") << QByteArray() << 21;
+}
+
+void TstProgTransfer::failedReadClosesTheWindow()
+{
+    QFETCH(QByteArray, faultCode);
+    QFETCH(int, stored);
+    ProgLink f;
+    MainScope m;
+    Module3Tusin::Commands().ProgStepSuKnown = true;
+    SimProg::SetStored(f.sim, 30, QList<QByteArray>(stored, "020013883FF12E3EB00"));
+    if (!faultCode.isEmpty())
+        f.sim.addFault(faultCode, SimFaultSpec{SimFault::ErrorReply}, -1);
+    pickProgNo(30);
+    m.main.mnuContProgRead_Click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(Forms::Named(QStringLiteral("frmProg")).isEmpty());
+    QVERIFY(!Dlg::Shown().empty());
+    QVERIFY(!App().BusyFlag);
+}
+
+void TstProgTransfer::readWritesBackUnchanged()
+{
+    // A program read from the controller, written back under another
+    // number, is stored exactly as it was: negative values included.
+    ProgLink f;
+    Module3Tusin::Commands().ProgStepSuKnown = true;
+    SimProg::SetStored(f.sim, 2, {"1B3FF1F620138800000", "1C3FF12C0009C43ED24", "0A0004D200000000024"});
+    QVERIFY(Module1::ReadCommandList() == 0);
+    frmProg w;
+    QCOMPARE(w.ReadProgDataFromCt(2), 0);
+    w.ProgDataHyoji();
+    pickProgNo(4);
+    w.ProgDataWrite2Ct();
+    QCOMPARE(ProgData::GridTexts(*w.flgdProg)[0], line("=", "PR2", "-5.000"));
+    QCOMPARE(SimProg::Stored(f.sim, 4), SimProg::Stored(f.sim, 2));
+}
+
+void TstProgTransfer::saveAndOpenFile()
+{
+    TestEnv::Scope env;
+    App().LangOffset = 10000;
+    const QString path = env.path(QStringLiteral("pick.prg"));
+    frmProg w;
+    ProgData::FillGrid(*w.flgdProg, threeLines());
+    w.Doc.ProgChangeFlag = true;
+    Dlg::QueueAnswer(Platform::MsgAnswer::Ok);
+    Dlg::QueueFileName(env.path(QStringLiteral("pick")));   // the extension is added
+    w.ProgDataSaveAs();
+    QCOMPARE(Dlg::ShownTexts(), QStringList{QStringLiteral("Write Data to the file,Yes?")});
+    QCOMPARE(Dlg::FileDialogTitles(), QStringList{QStringLiteral("Save Program Data as ...")});
+    QVERIFY(QFile::exists(path));
+    QCOMPARE(w.windowTitle(), QStringLiteral("Program [") + env.path(QStringLiteral("pick")) + QStringLiteral("]"));
+    QCOMPARE(App().DataFileName, env.path(QStringLiteral("pick")));
+    QVERIFY(!w.ProgChangeFlag());
+    QCOMPARE(w.GetProgFileNameFromCaption(), 0);
+    QCOMPARE(w.ProgFileName, env.path(QStringLiteral("pick")));
+
+    Dlg::ClearScript();
+    frmProg other;
+    other.LetCopyProgNo(12);
+    other.Doc.ProgChangeFlag = true;
+    Dlg::QueueFileName(path);
+    other.ProgDataFileOpen();
+    QCOMPARE(ProgData::GridTexts(*other.flgdProg), threeLines());
+    QCOMPARE(other.ProgNo(), 1);
+    QVERIFY(!other.ProgChangeFlag());
+    QCOMPARE(other.windowTitle(), w.windowTitle());
+    QVERIFY(Dlg::Shown().empty());
+}
+
+void TstProgTransfer::failedSaveChangesNothing()
+{
+    TestEnv::Scope env;
+    App().LangOffset = 10000;
+    frmProg w;
+    w.setWindowTitle(QStringLiteral("Program 3"));
+    ProgData::FillGrid(*w.flgdProg, threeLines());
+    w.Doc.ProgChangeFlag = true;
+    Dlg::QueueAnswer(Platform::MsgAnswer::Ok);
+    Dlg::QueueFileName(env.path(QStringLiteral("no/such/folder/x.prg")));
+    w.ProgDataSaveAs();
+    QCOMPARE(Dlg::ShownTexts().last(), QStringLiteral("An error occured in saving data."));
+    QCOMPARE(w.windowTitle(), QStringLiteral("Program 3"));
+    QVERIFY(w.ProgChangeFlag());
+    QCOMPARE(App().DataFileName, QString());
+}
+
+void TstProgTransfer::openRefusalsKeepWindow_data()
+{
+    QTest::addColumn<QByteArray>("content");   // "-": no name chosen; empty: a missing file
+    QTest::addColumn<QString>("message");
+    QTest::newRow("cancelled") << QByteArray("-") << QStringLiteral("Reading was stopped.");
+    QTest::newRow("missing") << QByteArray() << QStringLiteral("An error occured in Reading file.");
+    QTest::newRow("no program file") << QByteArray("\"Program\"\r\n1\r\n")
+                                     << QStringLiteral("Not Program Data file for QZ-TQ7.\r\nOpening file is canceled.");
+}
+
+void TstProgTransfer::openRefusalsKeepWindow()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, message);
+    TestEnv::Scope env;
+    App().LangOffset = 10000;
+    frmProg w;
+    w.setWindowTitle(QStringLiteral("Program 7"));
+    w.LetCopyProgNo(7);
+    ProgData::FillGrid(*w.flgdProg, threeLines());
+    if (content != "-")
+        Dlg::QueueFileName(content.isEmpty() ? env.path(QStringLiteral("none.prg"))
+                                             : env.writeFile(QStringLiteral("x.prg"), content));
+    w.ProgDataFileOpen();
+    QCOMPARE(Dlg::ShownTexts(), QStringList{message});
+    QCOMPARE(ProgData::GridTexts(*w.flgdProg), threeLines());
+    QCOMPARE(w.windowTitle(), QStringLiteral("Program 7"));
+    QCOMPARE(w.ProgNo(), 7);
+    QVERIFY(w.cmdFileSaveProg->isEnabled());
+}
+
+QTEST_MAIN(TstProgTransfer)
+#include "tst_progtransfer.moc"
