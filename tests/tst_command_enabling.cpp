@@ -82,7 +82,7 @@ void TestCommandEnabling::walkSwitchesEveryWindow()
     Module1::AllForm_CMDBTN_Muko();
     QVERIFY(allOn(progButtons(p1), false));
     QVERIFY(allOn(progButtons(p2), false));
-    QVERIFY(!grp->cmdGrpRead->isEnabled());
+    QVERIFY(!grp->cmdReadGrp->isEnabled());
     QVERIFY(!para->cmdParaRead->isEnabled());
     QVERIFY(!ms.main.cmdReset->isEnabled());
     QVERIFY(!ms.main.mnuFile->isEnabled());
@@ -91,7 +91,7 @@ void TestCommandEnabling::walkSwitchesEveryWindow()
     Module1::AllForm_CMDBTN_Yuko();
     QVERIFY(allOn(progOnButtons(p1), true));
     QVERIFY(allOn(progOnButtons(p2), true));
-    QVERIFY(grp->cmdGrpRead->isEnabled());
+    QVERIFY(grp->cmdReadGrp->isEnabled());
     QVERIFY(para->cmdParaRead->isEnabled());
     QVERIFY(ms.main.cmdReset->isEnabled());
     QVERIFY(ms.main.mnuFile->isEnabled());

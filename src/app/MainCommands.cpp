@@ -11,6 +11,7 @@
 #include "core/Module1Text.h"
 #include "ui/device/frmDevice2.h"
 #include "ui/grpsm/frmGrp.h"
+#include "ui/grpsm/frmSqMcr.h"
 #include "link/CommandProcs.h"
 #include "link/AxisBlockWrites.h"
 #include "core/CommandSets.h"
