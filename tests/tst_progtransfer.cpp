@@ -82,6 +82,7 @@ private slots:
     void progNoDialogCancelAndCloseBox_data();
     void progNoDialogCancelAndCloseBox();
 
+    void emptyLinesGoFromTheWindowNotActive();
     void writeSendsTheWholeExchange();
     void writeWithCountsKnownSendsNoCountReads();
     void writeRefusals_data();
@@ -169,6 +170,23 @@ void TstProgTransfer::progNoDialogCancelAndCloseBox()
     Dlg::ExecModal(dlg);
     QVERIFY(App().ProgNoCancel);
     QCOMPARE(App().SelProgNo, 15);
+}
+
+void TstProgTransfer::emptyLinesGoFromTheWindowNotActive()
+{
+    TestEnv::Scope env;
+    MainScope m;
+    auto *first = qobject_cast<frmProg *>(m.main.OpenProgWindow());
+    auto *active = qobject_cast<frmProg *>(m.main.OpenProgWindow());
+    QCOMPARE(Forms::ActiveChild(), active);
+    ProgData::FillGrid(*first->flgdProg, {line("MVP", "1"), line(""), line("TIM", "1"), line(""), line("END")});
+    ProgData::FillGrid(*active->flgdProg, {line("MVP", "1"), line(""), line("END")});
+    active->flgdProg->SetCurrent(2, 1);
+    QCOMPARE(first->Check_NullLineAndDelete(), 0);
+    QCOMPARE(ProgData::GridTexts(*first->flgdProg),
+             (std::vector<ProgTexts>{line("MVP", "1"), line("TIM", "1"), line("END")}));
+    QCOMPARE(active->flgdProg->Rows(), 4);
+    QCOMPARE(active->flgdProg->Row(), 2);
 }
 
 void TstProgTransfer::writeSendsTheWholeExchange()
