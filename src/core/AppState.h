@@ -46,6 +46,12 @@ struct AppState {
     bool ProgNoCancel = false;
     QString DataFileName;
 
+    // The in-cell editors of the position and program grids: the cell's
+    // text when an edit started (put back on Esc or a refused value) and the
+    // last key pressed in the editor (0 once the edit has ended).
+    QString GridEditOldText;
+    int GridEditKey = 0;
+
     // Inching settings of the move test, one copy per step (100, 10, 1 pulses).
     std::array<int, 3> VelOf100Pls{20, 20, 20};
     std::array<int, 3> AccOf100Pls{3, 3, 3};

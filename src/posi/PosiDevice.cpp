@@ -24,6 +24,7 @@ bool DevNewType(int axis) { return dev().DevNewType[ix(axis)]; }
 int MaxSpeed(int axis) { return Paradata().MaxSpeed[ix(axis)]; }
 bool IsSize42SpeedD(int axis) { return DevSpeed(axis) == QLatin1String("D") && DevSize(axis) == QLatin1String(" 42"); }
 double MaxMm(int axis) { return Paradata().MaxMm[ix(axis)]; }
+int32_t MaxPulse(int axis) { return Paradata().MaxPulse[ix(axis)]; }
 
 std::optional<double> PulseToMm(int axis, double pulses)
 {

@@ -17,6 +17,7 @@ int MaxSpeed(int axis);
 // (its own speed limit and default acceleration).
 bool IsSize42SpeedD(int axis);
 double MaxMm(int axis);
+int32_t MaxPulse(int axis);
 
 // Pulses of an axis as millimetres (not rounded) and back (whole pulses,
 // halves to even). An axis without a valid lead and pulse count gives

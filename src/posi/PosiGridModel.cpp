@@ -1,6 +1,8 @@
 #include "posi/PosiGridModel.h"
 
+#include "core/AppState.h"
 #include "core/BgrColor.h"
+#include "posi/PosiEdit.h"
 
 #include <QApplication>
 #include <QColor>
@@ -34,10 +36,25 @@ void PosiGridModel::SetRows(int rows)
     m_rows = rows;
     if (m_curRow >= rows)
         m_curRow = std::max(rows - 1, 0);
+    m_rowSel = std::min(m_rowSel, std::max(rows - 1, 0));
     if (m_bulk)
         m_dirty = true;
     else
         endResetModel();
+}
+
+void PosiGridModel::InsertRow(int r)
+{
+    r = std::clamp(r, 0, m_rows);
+    if (!m_bulk)
+        beginInsertRows(QModelIndex(), r, r);
+    m_cells.insert(m_cells.begin() + static_cast<std::ptrdiff_t>(r) * kCols, kCols, Cell{});
+    m_rowHeight.insert(m_rowHeight.begin() + r, 250);
+    ++m_rows;
+    if (m_bulk)
+        m_dirty = true;
+    else
+        endInsertRows();
 }
 
 QString PosiGridModel::Text(int r, int c) const
@@ -103,9 +120,38 @@ void PosiGridModel::SetRowHeight(int r, int twips)
 
 void PosiGridModel::SetCurrent(int r, int c)
 {
+    m_curRow = m_rowSel = r;
+    m_curCol = m_colSel = c;
+    emit currentChanged(r, c);
+}
+
+void PosiGridModel::SyncSelection(int r, int c, int rowSel, int colSel)
+{
     m_curRow = r;
     m_curCol = c;
-    emit currentChanged(r, c);
+    m_rowSel = rowSel;
+    m_colSel = colSel;
+}
+
+void PosiGridModel::SetSelection(int r, int c, int rowSel, int colSel)
+{
+    SyncSelection(r, c, rowSel, colSel);
+    emit selectionSet(r, c, rowSel, colSel);
+}
+
+bool PosiGridModel::BeginEdit(int r, int c)
+{
+    if (!cellAt(r, c) || !PosiEdit::CanEdit(r, c))
+        return false;
+    SetCellBackColor(r, c, PosiEdit::kEditColor);
+    App().GridEditOldText = Text(r, c);
+    return true;
+}
+
+void PosiGridModel::LeaveCell(int r, int c)
+{
+    if (r > 1 && c >= 1 && c <= 28 && cellAt(r, c))
+        SetCellBackColor(r, c, PosiEdit::CellColor(c));
 }
 
 void PosiGridModel::BeginBulk()
@@ -146,6 +192,55 @@ std::vector<std::pair<int, int>> PosiGridModel::Row0Spans() const
         c += n;
     }
     return spans;
+}
+
+Qt::ItemFlags PosiGridModel::flags(const QModelIndex &index) const
+{
+    if (!cellAt(index.row(), index.column()))
+        return Qt::NoItemFlags;
+    Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (PosiEdit::CanEdit(index.row(), index.column()))
+        f |= Qt::ItemIsEditable;
+    return f;
+}
+
+bool PosiGridModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    const int r = index.row(), c = index.column();
+    if (role != Qt::EditRole || !cellAt(r, c) || !PosiEdit::CanEdit(r, c))
+        return false;
+    PosiEdit::Selection sel{r, c, r, c};
+    if (r == m_curRow && c == m_curCol)
+        sel = {r, c, m_rowSel, m_colSel};
+    const PosiEdit::Commit res = PosiEdit::CommitEdit(sel, value.toString());
+    if (res.beep)
+        emit beep();
+    if (res.sel.rowSel != sel.rowSel || res.sel.colSel != sel.colSel)
+        SetSelection(res.sel.row, res.sel.col, res.sel.rowSel, res.sel.colSel);
+    if (res.result != 0)
+        return false;
+    m_lastCommit = res.text;
+    const int r0 = res.fillRows ? std::min(r, res.sel.rowSel) : r;
+    const int r1 = res.fillRows ? std::max(r, res.sel.rowSel) : r;
+    for (int x = std::max(r0, 2); x <= r1 && x < m_rows; ++x)
+        cell(x, c).text = res.text;
+    if (m_bulk)
+        m_dirty = true;
+    else
+        emit dataChanged(this->index(std::max(r0, 2), c), this->index(std::min(r1, m_rows - 1), c),
+                         {Qt::DisplayRole, Qt::EditRole});
+    return true;
+}
+
+QVariant PosiGridModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return {};
+    // The grid's own first two rows carry the titles; the headers repeat
+    // the field title and the position number.
+    if (orientation == Qt::Horizontal)
+        return (section >= 0 && section < kCols) ? QVariant(Text(1, section)) : QVariant();
+    return (section >= 0 && section < m_rows) ? QVariant(Text(section, 0)) : QVariant();
 }
 
 int PosiGridModel::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : m_rows; }

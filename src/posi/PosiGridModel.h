@@ -3,6 +3,8 @@
 // reads and writes it cell by cell without any view; a view only shows it.
 // Between BeginBulk and EndBulk no change is announced cell by cell: the
 // end announces one reset, so a view is rebuilt once for a whole fill.
+// As a Qt model it is editable: setData runs the commit rules of a typed
+// value (SetText stores a text as it stands, unchecked).
 #include <QAbstractTableModel>
 #include <QString>
 #include <optional>
@@ -20,6 +22,8 @@ public:
     // ---- the grid as the logic sees it ---------------------------------
     int Rows() const { return m_rows; }
     void SetRows(int rows);
+    // A new empty row at r (r = Rows() appends).
+    void InsertRow(int r);
     QString Text(int r, int c) const;
     void SetText(int r, int c, const QString &t);
     std::optional<quint32> CellBackColor(int r, int c) const;
@@ -41,7 +45,25 @@ public:
 
     int Row() const { return m_curRow; }
     int Col() const { return m_curCol; }
+    // The selection's other corner (equal to Row / Col for one cell).
+    int RowSel() const { return m_rowSel; }
+    int ColSel() const { return m_colSel; }
+    // Moves the current cell (the selection collapses onto it); a view
+    // follows.
     void SetCurrent(int r, int c);
+    // The selection as a view has it; nothing is announced.
+    void SyncSelection(int r, int c, int rowSel, int colSel);
+    // Sets the selection and announces it to the view.
+    void SetSelection(int r, int c, int rowSel, int colSel);
+
+    // ---- editing ----------------------------------------------------------
+    // An edit of the cell starts: false when refused. Otherwise the cell is
+    // coloured as being edited and its text kept as GridEditOldText.
+    bool BeginEdit(int r, int c);
+    // The cursor leaves a cell: its normal colour comes back.
+    void LeaveCell(int r, int c);
+    // The editor text of the last accepted commit.
+    QString LastCommitText() const { return m_lastCommit; }
 
     // Bulk update: the grid is hidden and silent until EndBulk.
     void BeginBulk();
@@ -57,12 +79,20 @@ public:
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    // EditRole: the commit of a typed value; false when it is refused.
+    bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
 signals:
     // Widths, heights or spans changed: a view re-applies them.
     void shapeChanged();
     void currentChanged(int row, int col);
     void bulkChanged(bool inBulk);
+    // The commit wants a beep (a value refused or a selection narrowed).
+    void beep();
+    // The model changed the selection (a commit narrowed it).
+    void selectionSet(int row, int col, int rowSel, int colSel);
 
 private:
     struct Cell {
@@ -84,6 +114,9 @@ private:
     int m_gridWidth = 12000;
     int m_curRow = 0;
     int m_curCol = 0;
+    int m_rowSel = 0;
+    int m_colSel = 0;
+    QString m_lastCommit;
     bool m_bulk = false;
     bool m_dirty = false;
 };

@@ -90,6 +90,14 @@ struct PosiState {
     bool DevNotFoundFlag = false;
     // The position window's caption, as last set.
     QString Caption;
+
+    // The grid's positions changed since they were last created, opened or
+    // saved; the close prompt asks before losing them.
+    bool DataChanged = false;
+    // The last save to a file was abandoned at its file dialog.
+    bool SaveCancelled = false;
+    // Grid row chosen while teaching.
+    int TeachPosiRow = 0;
 };
 
 PosiState &Posi();

@@ -1,18 +1,116 @@
 #include "ui/posi/PosiGridView.h"
 
+#include "core/AppState.h"
+#include "core/Module1Text.h"
 #include "core/Twips.h"
+#include "posi/PosiEdit.h"
 #include "posi/PosiGridModel.h"
+#include "posi/PosiRows.h"
 
+#include <QApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QResizeEvent>
 
-PosiGridView::PosiGridView(PosiGridModel *model, QWidget *parent) : QTableView(parent), m_model(model)
+// ---------------------------------------------------------------- editor
+
+PosiCellEditor::PosiCellEditor(PosiGridModel *model, QObject *parent) : QStyledItemDelegate(parent), m_model(model) {}
+
+QWidget *PosiCellEditor::createEditor(QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &index) const
+{
+    if (!m_model->BeginEdit(index.row(), index.column()))
+        return nullptr;
+    auto *e = new QLineEdit(parent);
+    e->setFrame(false);
+    const int len = PosiEdit::MaxLength(index.column());
+    if (len > 0)
+        e->setMaxLength(len);
+    // Numbers only outside the comment column: no input method there.
+    Module1::SetIMEStatus(e, index.column() == 28);
+    m_index = index;
+    m_done = false;
+    App().GridEditKey = 0;
+    return e;
+}
+
+void PosiCellEditor::setEditorData(QWidget *editor, const QModelIndex &index) const
+{
+    auto *e = static_cast<QLineEdit *>(editor);
+    e->setText(m_model->Text(index.row(), index.column()));
+    e->selectAll();
+}
+
+void PosiCellEditor::setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const
+{
+    // The view closes an editor it leaves (a click elsewhere): the value is
+    // committed then too; a refused one leaves the cell as it was.
+    if (m_done)
+        return;
+    m_done = true;
+    model->setData(index, static_cast<QLineEdit *>(editor)->text(), Qt::EditRole);
+}
+
+bool PosiCellEditor::eventFilter(QObject *o, QEvent *ev)
+{
+    auto *e = qobject_cast<QLineEdit *>(o);
+    if (!e || ev->type() != QEvent::KeyPress)
+        return QStyledItemDelegate::eventFilter(o, ev);
+    auto *k = static_cast<QKeyEvent *>(ev);
+    AppState &app = App();
+    int code = 0;
+    switch (k->key()) {
+    case Qt::Key_Escape:
+        app.GridEditKey = 27;
+        e->setText(app.GridEditOldText);
+        m_done = true;
+        emit closeEditor(e, QAbstractItemDelegate::RevertModelCache);
+        emit editEnded(27);
+        app.GridEditKey = 0;
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: code = 13; break;
+    case Qt::Key_Down: code = 40; break;
+    case Qt::Key_Up: code = 38; break;
+    case Qt::Key_Tab: code = 9; break;
+    default: break;
+    }
+    if (code != 0) {
+        app.GridEditKey = code;
+        if (!m_model->setData(m_index, e->text(), Qt::EditRole))
+            return true;   // refused: the editor stays open with the typed text
+        m_done = true;
+        emit closeEditor(e, QAbstractItemDelegate::NoHint);
+        emit editEnded(code);
+        app.GridEditKey = 0;
+        return true;
+    }
+    const QString t = k->text();
+    if (t.size() == 1 && t.at(0).unicode() >= 32) {
+        const int key = PosiEdit::FilterKey(m_index.column(), t.at(0).unicode());
+        if (key == 0)
+            return true;
+        if (key != t.at(0).unicode()) {
+            e->insert(QString(QChar(key)));
+            return true;
+        }
+    }
+    return QStyledItemDelegate::eventFilter(o, ev);
+}
+
+// ---------------------------------------------------------------- view
+
+PosiGridView::PosiGridView(PosiGridModel *model, QWidget *parent)
+    : QTableView(parent), m_model(model), m_editor(new PosiCellEditor(model, this))
 {
     setModel(model);
+    setItemDelegate(m_editor);
     horizontalHeader()->hide();
     verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(Twips::ToPx(250));
     setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
+                    | QAbstractItemView::AnyKeyPressed);
     connect(model, &PosiGridModel::shapeChanged, this, &PosiGridView::applyShape);
     connect(model, &QAbstractItemModel::modelReset, this, &PosiGridView::applyShape);
     connect(model, &PosiGridModel::bulkChanged, this, [this](bool inBulk) {
@@ -24,6 +122,16 @@ PosiGridView::PosiGridView(PosiGridModel *model, QWidget *parent) : QTableView(p
         if (!m_model->InBulk())
             setCurrentIndex(m_model->index(r, c));
     });
+    connect(model, &PosiGridModel::selectionSet, this, [this](int r, int c, int rs, int cs) {
+        const QModelIndex cur = m_model->index(r, c);
+        selectionModel()->setCurrentIndex(cur, QItemSelectionModel::NoUpdate);
+        selectionModel()->select(QItemSelection(m_model->index(std::min(r, rs), std::min(c, cs)),
+                                                m_model->index(std::max(r, rs), std::max(c, cs))),
+                                 QItemSelectionModel::ClearAndSelect);
+    });
+    connect(model, &PosiGridModel::beep, this, [] { QApplication::beep(); });
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { syncSelection(); });
+    connect(m_editor, &PosiCellEditor::editEnded, this, &PosiGridView::afterEdit);
     applyShape();
 }
 
@@ -43,6 +151,82 @@ void PosiGridView::applyShape()
     clearSpans();
     for (const auto &[c, n] : m_model->Row0Spans())
         setSpan(0, c, 1, n);
+}
+
+void PosiGridView::syncSelection()
+{
+    const QModelIndex cur = currentIndex();
+    if (!cur.isValid())
+        return;
+    int rs = cur.row(), cs = cur.column();
+    for (const QItemSelectionRange &r : selectionModel()->selection()) {
+        if (!r.contains(cur))
+            continue;
+        rs = cur.row() == r.top() ? r.bottom() : r.top();
+        cs = cur.column() == r.left() ? r.right() : r.left();
+        break;
+    }
+    m_model->SyncSelection(cur.row(), cur.column(), rs, cs);
+}
+
+void PosiGridView::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    QTableView::currentChanged(current, previous);
+    if (previous.isValid())
+        m_model->LeaveCell(previous.row(), previous.column());
+    if (current.isValid()) {
+        syncSelection();
+        // Numbers only outside the comment column.
+        Module1::SetIMEStatus(this, current.column() == 28);
+    }
+}
+
+void PosiGridView::moveTo(int row, int col, bool append)
+{
+    if (append) {
+        int first = m_model->Rows(), last = first;
+        Module1::PosiGridInsertLine(first, last);
+    }
+    row = std::clamp(row, 0, std::max(m_model->Rows() - 1, 0));
+    m_model->SetCurrent(row, col);
+    scrollTo(m_model->index(row, col));
+    emit cellChanged();
+}
+
+void PosiGridView::afterEdit(int key)
+{
+    const PosiEdit::Move m = PosiEdit::AfterEdit(key, m_model->Row(), m_model->Col(), m_model->Rows());
+    App().GridEditKey = 0;
+    if (m.moves)
+        moveTo(m.row, m.col, m.append);
+    setFocus();
+}
+
+void PosiGridView::keyPressEvent(QKeyEvent *e)
+{
+    // Down on the last row steps on: a row is appended.
+    if (e->key() == Qt::Key_Down && state() != EditingState && m_model->Rows() > 2
+        && m_model->Row() == m_model->Rows() - 1) {
+        const PosiEdit::Move m = PosiEdit::RowStep(m_model->Row(), m_model->Rows(), PosiEdit::FirstEditColumn());
+        moveTo(m.row, m.col, m.append);
+        return;
+    }
+    QTableView::keyPressEvent(e);
+}
+
+void PosiGridView::keyReleaseEvent(QKeyEvent *e)
+{
+    QTableView::keyReleaseEvent(e);
+    emit cellChanged();
+}
+
+void PosiGridView::mouseReleaseEvent(QMouseEvent *e)
+{
+    QTableView::mouseReleaseEvent(e);
+    if (e->button() == Qt::RightButton)
+        emit popupRequested(e->globalPosition().toPoint());
+    else
+        emit cellChanged();
 }
 
 void PosiGridView::resizeEvent(QResizeEvent *e)

@@ -1,20 +1,60 @@
 #pragma once
 // A thin view of the position grid model: applies its widths, heights,
-// hidden columns and merged title cells, and hides itself during a bulk
-// update of the model.
+// hidden columns and merged title cells, hides itself during a bulk update
+// of the model, and edits cells in place. The rules of an edit (which cells
+// open, which keys pass, the commit, where the cursor goes next) are the
+// model's and PosiEdit's; the view only forwards the user's keys.
+#include <QStyledItemDelegate>
 #include <QTableView>
 
 class PosiGridModel;
+
+class PosiCellEditor : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    explicit PosiCellEditor(PosiGridModel *model, QObject *parent = nullptr);
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+                          const QModelIndex &index) const override;
+    void setEditorData(QWidget *editor, const QModelIndex &index) const override;
+    void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override;
+
+signals:
+    // The edit ended with key (13 Enter, 40 Down, 38 Up, 9 Tab, 27 Esc).
+    void editEnded(int key);
+
+protected:
+    bool eventFilter(QObject *o, QEvent *e) override;
+
+private:
+    PosiGridModel *m_model;
+    mutable QPersistentModelIndex m_index;
+    mutable bool m_done = false;
+};
 
 class PosiGridView : public QTableView {
     Q_OBJECT
 public:
     explicit PosiGridView(PosiGridModel *model, QWidget *parent = nullptr);
     void applyShape();
+    PosiCellEditor *cellEditor() const { return m_editor; }
+
+signals:
+    // A new current cell or selection (mouse click, key released).
+    void cellChanged();
+    // Right button released over the grid.
+    void popupRequested(const QPoint &globalPos);
 
 protected:
     void resizeEvent(QResizeEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
+    void keyReleaseEvent(QKeyEvent *e) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
 
 private:
+    void afterEdit(int key);
+    void moveTo(int row, int col, bool append);
+    void syncSelection();
     PosiGridModel *m_model;
+    PosiCellEditor *m_editor;
 };
