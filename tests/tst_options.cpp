@@ -4,6 +4,7 @@
 
 #include "core/AppState.h"
 #include "app/Options.h"
+#include "core/Module1Settings.h"
 #include "app/frmOptions2.h"
 #include "platform/Dialogs.h"
 #include "posi/PosiGrid.h"

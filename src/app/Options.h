@@ -50,9 +50,3 @@ void ResetHooks();   // back to the position procedures
 void ApplyOk(const Choice &c);
 
 } // namespace Options
-
-namespace Module1 {
-// Loads the inching speed and accelerations of the move test from the
-// settings store; a value out of its range becomes 1.
-void GetJogSetting();
-} // namespace Module1

@@ -619,7 +619,11 @@ bool frmMain::MDIForm_Unload()
         QPointer<QMdiSubWindow> guard(s);
         QWidget *w = s->widget();
         const bool isPosi = w && w == m_posi.data();
+        if (isPosi)
+            m_posi->UnloadByCode = true;
         const bool closed = s->close();
+        if (isPosi && m_posi)
+            m_posi->UnloadByCode = false;
         const bool posiCancelled = isPosi && m_posi && m_posi->QueryUnloadCancel;
         if (!closed || posiCancelled) {
             show();

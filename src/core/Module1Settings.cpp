@@ -46,4 +46,16 @@ void SaveAppSettingOf(const std::optional<QRect> &mainRect)
     Platform::SaveSetting(QStringLiteral("MainHeight"), Twips::Text(Twips::FromPx(mainRect->height())));
 }
 
+void GetJogSetting()
+{
+    auto read = [](const char *key, int def, int lo, int hi) {
+        const int v = Platform::GetSettingInt(QString::fromLatin1(key), def);
+        return (v < lo || v > hi) ? 1 : v;
+    };
+    AppState &a = App();
+    a.VelOf100Pls.fill(read("VelOf100Pls", 20, 1, 60));
+    a.AccOf100Pls.fill(read("AccOf100Pls", 3, 1, 3));
+    a.AccOf100Pls2.fill(read("AccOf100Pls2", 3, 1, 3));
+}
+
 } // namespace Module1

@@ -14,6 +14,9 @@ void GetPortNo();
 void GetPortOccupy();   // True for any non-zero value
 void GetMmRoundUp();    // True for any non-zero value
 void GetDispMmUnit();   // read when the position window loads
+// The inching speed and accelerations of the move test; a value out of its
+// range becomes 1.
+void GetJogSetting();
 
 // "PortNo", "Language" (toggled 1 <-> 2 while LanguageChange is set) and,
 // unless the main window is minimised, its rectangle in twips.

@@ -3,6 +3,9 @@
 #include "core/AppState.h"
 #include "core/Num.h"
 #include "core/ItemFile.h"
+#include "paradata/DeviceList.h"
+#include "paradata/ParadataState.h"
+#include "paradata/UnitTexts.h"
 #include "platform/Dialogs.h"
 #include "platform/StringTable.h"
 #include "posi/PosiDevice.h"
@@ -67,9 +70,28 @@ void SetCurrentFile(const QString &path)
     Posi().DataFilePath = path;
 }
 
+bool WritePosiFile(const QString &path, const std::array<QString, 4> &deviceNames)
+{
+    return ItemFile::SaveText(path, FormatPosiFile(deviceNames));
+}
+
+std::array<QString, 4> DeviceNamesOfSetting()
+{
+    std::array<QString, 4> names;
+    const ParadataState &s = Paradata();
+    const DevSettingData &d = s.DevSetting;
+    for (size_t a = 0; a < 4; ++a) {
+        if (App().AxisNotUsed[a])
+            continue;
+        const int k = Module1::GetDevicePgKind(d.DevSize[a], d.DevSpeed[a], d.DevStroke[a]);
+        names[a] = Module1::DeviceModelText(d.DevSize[a], d.DevSpeed[a], d.DevStroke[a], k, s.DevSettei.DevSetteiWithPG[a]);
+    }
+    return names;
+}
+
 int SaveFileAs2(const QString &path, const std::array<QString, 4> &deviceNames)
 {
-    if (!ItemFile::SaveText(path, FormatPosiFile(deviceNames))) {
+    if (!WritePosiFile(path, deviceNames)) {
         Platform::Dialogs::MsgBox(ResText(422), Platform::MsgButtons::Ok, Platform::MsgIcon::Critical);
         return 1;
     }

@@ -19,6 +19,12 @@ enum ReadResult {
 // (message 422 shown; an existing file is left as it was).
 int SaveFileAs2(const QString &path, const std::array<QString, 4> &deviceNames);
 
+// Writes the file without any message: true when written.
+bool WritePosiFile(const QString &path, const std::array<QString, 4> &deviceNames);
+// The actuator names of axes 1 to 4 as a file records them, from the PC's
+// actuator setting (empty for an axis not in use).
+std::array<QString, 4> DeviceNamesOfSetting();
+
 // The file as text, without writing it.
 QString FormatPosiFile(const std::array<QString, 4> &deviceNames);
 

@@ -1,11 +1,11 @@
 #include "ui/posi/PosiGridView.h"
 
 #include "core/AppState.h"
-#include "core/Module1Text.h"
 #include "core/Twips.h"
 #include "posi/PosiEdit.h"
 #include "posi/PosiGridModel.h"
 #include "posi/PosiRows.h"
+#include "ui/common/Widgets.h"
 
 #include <QApplication>
 #include <QHeaderView>

@@ -22,6 +22,7 @@
 #include "posi/PosiDevice.h"
 #include "posi/PosiGrid.h"
 #include "posi/PosiTables.h"
+#include "ui/posi/PosiFileFlows.h"
 #include "ui/posi/PosiWindow.h"
 #include "ui/posi/frmSelectPosiNo.h"
 
@@ -101,8 +102,10 @@ void PosidataGetfromCtProc()
         const MsgAnswer a = MsgBox(ResText(369), MsgButtons::YesNoCancel, MsgIcon::Question);
         if (a == MsgAnswer::Cancel)
             return;
-        if (a == MsgAnswer::Yes)
-            PosiWindow::PosiDataSaveAs();
+        // Unsaved edits are never overwritten: a save that did not go
+        // through stops the read.
+        if (a == MsgAnswer::Yes && PosiFileFlows::PosiDataSaveAs() != 0)
+            return;
     }
     {
         frmSelectPosiNo2 dlg;

@@ -1,26 +1,95 @@
 #include "ui/posi/frmPosi.h"
+
 #include "core/AppState.h"
-#include "ui/common/Localize.h"
+#include "core/CommandSets.h"
 #include "core/Module1Settings.h"
 #include "core/Shell.h"
+#include "core/Twips.h"
+#include "link/Engine.h"
 #include "paradata/UnitTexts.h"
+#include "platform/Dialogs.h"
 #include "platform/Settings.h"
 #include "platform/StringTable.h"
-#include "ui/posi/PosiChangeDev.h"
 #include "posi/PosiCheck.h"
+#include "posi/PosiEdit.h"
 #include "posi/PosiFile.h"
 #include "posi/PosiGrid.h"
+#include "posi/PosiRows.h"
+#include "posi/PosiTables.h"
+#include "ui/common/Localize.h"
+#include "ui/posi/PosiChangeDev.h"
+#include "ui/posi/PosiFileFlows.h"
 #include "ui/posi/PosiGridView.h"
 #include "ui/posi/PosiTransfer.h"
 #include "ui/posi/PosiWindow.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+
+using Platform::ResText;
+
+namespace PosiWindowSize {
+
+QSize LoadSize(int screenWidthPx, int mainHeightTwips)
+{
+    if (screenWidthPx > 800)
+        return {14000, mainHeightTwips - 2500};
+    return {11670, 8250};
+}
+
+QSize Limited(QSize twips, bool minimisedOrMaximised)
+{
+    if (minimisedOrMaximised)
+        return twips;
+    return {std::max(twips.width(), kMinWidth), std::max(twips.height(), kMinHeight)};
+}
+
+int CommentWidth(int gridWidth, int otherColumns)
+{
+    if (gridWidth < otherColumns + 3500)
+        return 3500;
+    return gridWidth - otherColumns - 500;
+}
+
+} // namespace PosiWindowSize
+
+namespace {
+// Design width of the move list (twips).
+constexpr int kMoveListWidth = 9000;
+
+// A command of the main window's menus, found by its name.
+QAction *mainAction(const char *name)
+{
+    QWidget *main = Shell::Get().MainWidget();
+    return main ? main->findChild<QAction *>(QString::fromLatin1(name)) : nullptr;
+}
+void enableAction(const char *name, bool on)
+{
+    if (QAction *a = mainAction(name))
+        a->setEnabled(on);
+}
+void showAction(const char *name, bool on)
+{
+    if (QAction *a = mainAction(name))
+        a->setVisible(on);
+}
+} // namespace
 
 frmPosi::frmPosi(QWidget *parent) : QWidget(parent)
 {
@@ -39,51 +108,271 @@ frmPosi::frmPosi(QWidget *parent) : QWidget(parent)
     flgdData = new PosiGridView(&PosiGrid::Grid(), this);
     flgdData->setObjectName(QStringLiteral("flgdData"));
     box->addWidget(flgdData, 1);
-    FG_HighSyoriStart();
-    if (App().PrgModeFlag) {
-        PosiGrid::Set_PosFormStrAtPrgMode();
-        SizeInit_PosFlexGridAtPrgMode2();
-    } else {
-        PosiGrid::Set_PosFormStrAtPosMode();
-        SizeInit_PosFlexGridAtPosMode();
-    }
-    FG_InitPos();
-    FG_HighSyoriEnd();
+    connect(flgdData, &PosiGridView::cellChanged, this, &frmPosi::CellChangeProc);
+    connect(flgdData, &PosiGridView::popupRequested, this, &frmPosi::popup);
 
     SSTabCommand = new QTabWidget(this);
     SSTabCommand->setObjectName(QStringLiteral("SSTabCommand"));
     for (int t = 0; t < 3; ++t)
         SSTabCommand->addTab(new QWidget(SSTabCommand), QString::number(t));
-    auto *edit = new QWidget(SSTabCommand->widget(0));
-    auto *row = new QHBoxLayout(edit);
-    auto button = [this, row](const char *name) {
+
+    auto *grid = new QGridLayout(SSTabCommand->widget(0));
+    auto button = [this, grid](const char *name, int tag, int row, int col) {
         auto *b = new QPushButton(this);
         b->setObjectName(QString::fromLatin1(name));
-        row->addWidget(b);
+        Loc::Tagged(b, tag);
+        grid->addWidget(b, row, col);
         return b;
     };
-    cmdInsertLine = button("cmdInsertLine");
-    cmdDeleteLine = button("cmdDeleteLine");
-    cmdPosiCopy = button("cmdPosiCopy");
-    cmdPosiPaste = button("cmdPosiPaste");
-    Loc::Tagged(cmdInsertLine, 208);
-    Loc::Tagged(cmdDeleteLine, 209);
-    Loc::Tagged(cmdPosiCopy, 3010);
-    Loc::Tagged(cmdPosiPaste, 3011);
-    auto *tab0 = new QVBoxLayout(SSTabCommand->widget(0));
-    tab0->addWidget(edit);
-    tab0->addStretch();
+    cmdPosiFileOpen = button("cmdPosiFileOpen", 3200, 0, 0);
+    cmdPosiSaveFile = button("cmdPosiSaveFile", 3201, 1, 0);
+    cmdPosiVerify = button("cmdPosiVerify", 3202, 2, 0);
+    cmdPosiRead = button("cmdPosiRead", 3203, 0, 1);
+    cmdPosiLoad = button("cmdPosiLoad", 3204, 1, 1);
+    cmdPosiVerifyCt = button("cmdPosiVerifyCt", 3205, 2, 1);
+    cmdInsertLine = button("cmdInsertLine", 208, 0, 2);
+    cmdDeleteLine = button("cmdDeleteLine", 209, 1, 2);
+    cmdPosiCopy = button("cmdPosiCopy", 3010, 0, 3);
+    cmdPosiPaste = button("cmdPosiPaste", 3011, 1, 3);
+    cmdJogTeach = button("cmdJogTeach", 3206, 0, 4);
+    cmdPrintPosi = button("cmdPrintPosi", 3207, 1, 4);
+    grid->setRowStretch(3, 1);
+    connect(cmdPosiFileOpen, &QPushButton::clicked, this, &frmPosi::PosidataFileOpen);
+    connect(cmdPosiSaveFile, &QPushButton::clicked, this, &frmPosi::PosiDataSaveAs);
+    connect(cmdPosiRead, &QPushButton::clicked, this, &frmPosi::PosidataGetfromCt);
+    connect(cmdPosiLoad, &QPushButton::clicked, this, &frmPosi::PosidataLoadtoCt);
+    buildMoveTab(SSTabCommand->widget(1));
+    buildTeachTab(SSTabCommand->widget(2));
     box->addWidget(SSTabCommand);
 
-    Module1::SetCaptionFromRes(this);
-    resize(640, 400);
+    Form_Load();
     CommandSets::Register(this);
+}
+
+void frmPosi::buildMoveTab(QWidget *tab)
+{
+    auto *v = new QVBoxLayout(tab);
+    auto *opts = new QHBoxLayout();
+    for (int i = 0; i < 3; ++i) {
+        optMoveMethod[i] = new QRadioButton(QString::number(i + 1), tab);
+        optMoveMethod[i]->setObjectName(QStringLiteral("optMoveMethod%1").arg(i));
+        opts->addWidget(optMoveMethod[i]);
+        connect(optMoveMethod[i], &QRadioButton::clicked, this, [this, i] { optMoveMethod_Click(i); });
+    }
+    opts->addStretch();
+    v->addLayout(opts);
+    // The three panels lie on one another; the chosen method shows its own.
+    auto *stack = new QWidget(tab);
+    stack->setMinimumHeight(Twips::ToPx(1200));
+    for (int i = 0; i < 3; ++i) {
+        pictureMove[i] = new QWidget(stack);
+        pictureMove[i]->setObjectName(QStringLiteral("pictureMove%1").arg(i));
+        pictureMove[i]->setVisible(false);
+    }
+    flgdProgram = new QTableWidget(2, 16, pictureMove[0]);
+    flgdProgram->setObjectName(QStringLiteral("flgdProgram"));
+    flgdProgram->horizontalHeader()->hide();
+    flgdProgram->verticalHeader()->hide();
+    txtEdit2 = new QLineEdit(pictureMove[0]);
+    txtEdit2->setObjectName(QStringLiteral("txtEdit2"));
+    txtEdit2->hide();
+    v->addWidget(stack);
+}
+
+void frmPosi::buildTeachTab(QWidget *tab)
+{
+    auto *g = new QGridLayout(tab);
+    cmdJOGST = Loc::Tagged(new QPushButton(tab), 2203);
+    cmdJOGST->setObjectName(QStringLiteral("cmdJOGST"));
+    g->addWidget(cmdJOGST, 0, 0);
+    auto *no = Loc::Tagged(new QLabel(tab), 2206);
+    g->addWidget(no, 0, 1);
+    lblPosiNo = new QLabel(tab);
+    lblPosiNo->setObjectName(QStringLiteral("lblPosiNo"));
+    g->addWidget(lblPosiNo, 0, 2);
+    for (int i = 0; i < 8; ++i) {
+        // Two buttons per axis: minus and plus.
+        cmdJOG[i] = new QPushButton(QStringLiteral("%1%2").arg(i / 2 + 1).arg(i % 2 ? QLatin1Char('+') : QLatin1Char('-')), tab);
+        cmdJOG[i]->setObjectName(QStringLiteral("cmdJOG%1").arg(i));
+        cmdJOG[i]->setEnabled(false);
+        g->addWidget(cmdJOG[i], 1, i);
+    }
+    cmdJOGend = Loc::Tagged(new QPushButton(tab), 2204);
+    cmdJOGend->setObjectName(QStringLiteral("cmdJOGend"));
+    cmdJOGend->setEnabled(false);
+    g->addWidget(cmdJOGend, 2, 0);
+    g->setRowStretch(3, 1);
+}
+
+void frmPosi::Form_Load()
+{
+    AppState &app = App();
+    Module1::SetCaptionFromRes(this);
+    SSTabCommand->setTabText(0, ResText(151));
+    SSTabCommand->setTabText(1, ResText(501));
+    SSTabCommand->setTabText(2, ResText(210));
+    SSTabCommand->setTabEnabled(1, false);
+    SSTabCommand->setTabEnabled(2, false);
+    app.DataFileName = ResText(213);
+    // The window is being made: its caption is set here, not through the
+    // shell, which would make it once more.
+    Posi().Caption = ResText(202) + QStringLiteral("-[") + ResText(213) + QStringLiteral("]");
+    setWindowTitle(Posi().Caption);
+    Module1::GetDispMmUnit();
+
+    PosiGrid::FG_HighSyoriStart();
+    if (app.PrgModeFlag) {
+        PosiGrid::Set_PosFormStrAtPrgMode();
+        PosiGrid::SizeInit_PosFlexGridAtPrgMode2();
+    } else {
+        PosiGrid::Set_PosFormStrAtPosMode();
+        PosiGrid::SizeInit_PosFlexGridAtPosMode();
+    }
+    PosiGrid::FG_InitPos();
+    PosiGrid::FG_HighSyoriEnd();
+    // The caption is set once more: the title writing names the data too.
+    app.DataFileName = ResText(213);
+    app.PosiNoStart = app.PosiNoEnd = app.DispNoStart = app.DispNoEnd = 0;
+
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    QWidget *main = Shell::Get().MainWidget();
+    const int mainHeight = main ? Twips::FromPx(main->height()) : 9000;
+    const QSize size = PosiWindowSize::LoadSize(screen ? screen->geometry().width() : 1024, mainHeight);
+    resize(Twips::ToPx(size.width()), Twips::ToPx(std::max(size.height(), PosiWindowSize::kMinHeight)));
+
+    // Move test: the panels on one another, the first method chosen.
+    for (int i = 1; i < 3; ++i)
+        pictureMove[i]->move(pictureMove[0]->pos());
+    optMoveMethod[0]->setChecked(true);
+    pictureMove[0]->setVisible(true);
+    flgdProgram->setVisible(false);
+    const int w = kMoveListWidth;
+    flgdProgram->setColumnWidth(0, Twips::ToPx(w / 10));
+    const int cw = static_cast<int>(std::lround(static_cast<double>(w / 10) * 9 / 15));
+    for (int c = 1; c <= 15; ++c)
+        flgdProgram->setColumnWidth(c, Twips::ToPx(cw - 10));
+    flgdProgram->setRowHeight(0, Twips::ToPx(350));
+    flgdProgram->setRowHeight(1, Twips::ToPx(380));
+    flgdProgram->setFixedHeight(Twips::ToPx(750));
+    flgdProgram->setFixedWidth(Twips::ToPx(w) + 4);
+    pictureMove[0]->setFixedSize(flgdProgram->width(), flgdProgram->height());
+    auto *label = new QTableWidgetItem(ResText(523));
+    label->setTextAlignment(Qt::AlignCenter);
+    flgdProgram->setItem(1, 0, label);
+    txtEdit2->clear();
+    MoveFirstFlag = true;
+    flgdProgram->setVisible(true);
+    Module1::GetJogSetting();
+    EditCMD_Muko();
+}
+
+void frmPosi::optMoveMethod_Click(int index)
+{
+    for (int i = 0; i < 3; ++i)
+        pictureMove[i]->setVisible(i == index);
+}
+
+QWidget *frmPosi::frameWindow()
+{
+    auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget());
+    return sub ? static_cast<QWidget *>(sub) : this;
+}
+
+void frmPosi::Form_Resize()
+{
+    QWidget *w = frameWindow();
+    if (m_inResize)
+        return;
+    const bool minMax = w->isMinimized() || w->isMaximized();
+    const QSize now(Twips::FromPx(w->width()), Twips::FromPx(w->height()));
+    const QSize limited = PosiWindowSize::Limited(now, minMax);
+    if (limited != now) {
+        m_inResize = true;
+        w->resize(Twips::ToPx(limited.width()), Twips::ToPx(limited.height()));
+        m_inResize = false;
+    }
+    if (minMax)
+        return;
+    PosiGridModel &g = PosiGrid::Grid();
+    int others = 0;
+    for (int c = 0; c <= 27; ++c)
+        others += g.ColWidth(c);
+    g.SetColWidth(28, PosiWindowSize::CommentWidth(Twips::FromPx(flgdData->viewport()->width()), others));
+}
+
+void frmPosi::resizeEvent(QResizeEvent *e)
+{
+    QWidget::resizeEvent(e);
+    Form_Resize();
+}
+
+void frmPosi::showEvent(QShowEvent *e)
+{
+    QWidget::showEvent(e);
+    if (m_activationHooked)
+        return;
+    QWidget *main = Shell::Get().MainWidget();
+    auto *mdi = main ? main->findChild<QMdiArea *>() : nullptr;
+    if (!mdi)
+        return;
+    m_activationHooked = true;
+    connect(mdi, &QMdiArea::subWindowActivated, this,
+            [this](QMdiSubWindow *sub) { activated(sub && sub->widget() == this); });
+}
+
+// Activation switches the main window's save commands.
+void frmPosi::activated(bool on)
+{
+    enableAction("mnuFileSave", on);
+    if (on)
+        enableAction("mnuFileSaveAs", true);
+}
+
+bool frmPosi::Form_QueryUnload(bool byCloseBox)
+{
+    AppState &app = App();
+    PosiState &p = Posi();
+    if (byCloseBox) {
+        if (app.TeachModeFlag) {
+            Platform::Dialogs::MsgBox(Platform::ResLines({60, 61}), Platform::MsgButtons::Ok, Platform::MsgIcon::None);
+            return true;
+        }
+        if (app.BusyFlag || app.FileBusy)
+            return true;
+    }
+    QueryUnloadCancel = false;
+    p.SaveCancelled = false;
+    using Platform::MsgAnswer;
+    if (!p.DataChanged) {
+        if (Platform::Dialogs::MsgBox(ResText(390), Platform::MsgButtons::OkCancel, Platform::MsgIcon::Question)
+            != MsgAnswer::Ok) {
+            QueryUnloadCancel = true;
+            return true;
+        }
+        if (Module3Tusin::PortIsOpen())
+            Module3Tusin::CloseCommPort();
+        return false;
+    }
+    const MsgAnswer a = Platform::Dialogs::MsgBox(ResText(391), Platform::MsgButtons::YesNoCancel, Platform::MsgIcon::Question);
+    if (a == MsgAnswer::Cancel) {
+        QueryUnloadCancel = true;
+        return true;
+    }
+    if (a == MsgAnswer::No)
+        return false;
+    // Closes only once the data are in the file: a cancelled dialog, bad
+    // positions or a failed write keep the window, and the application.
+    if (PosidataSaveToFile() != 0) {
+        p.SaveCancelled = false;
+        QueryUnloadCancel = true;
+        return true;
+    }
+    return false;
 }
 
 void frmPosi::closeEvent(QCloseEvent *e)
 {
-    QueryUnloadCancel = false;
-    if (App().BusyFlag || App().FileBusy) {
+    if (Form_QueryUnload(!UnloadByCode)) {
         e->ignore();
         return;
     }
@@ -105,37 +394,169 @@ void frmPosi::Form_Unload()
 
 frmPosi::~frmPosi() { CommandSets::Unregister(this); }
 
-// ---- not built yet: new, open and save of position files, printing and the
-// row commands; each does nothing until its command is built.
-void frmPosi::SinkiSakusei() {}
-void frmPosi::PosidataFileOpen() {}
+// ---------------------------------------------------------------- grid reactions
+
+void frmPosi::Disp_InputRange(int col) { Shell::Get().SetStatusPanel(1, PosiEdit::InputRangeText(col)); }
+
+void frmPosi::CellChangeProc()
+{
+    PosiGridModel &g = PosiGrid::Grid();
+    const int row = g.Row(), col = g.Col();
+    if (App().TeachModeFlag) {
+        Posi().TeachPosiRow = row;
+        lblPosiNo->setText(g.Text(row, 0));
+        g.SetCurrent(row, 1);
+        return;
+    }
+    if (std::abs(g.ColSel() - col) + 1 >= 28) {
+        SetEditMenuState();
+        Disp_InputRange(0);
+        Module1::DispPulseMmRate1(4);
+        return;
+    }
+    if (col >= 1 && col <= 24)
+        Module1::DispPulseMmRate1((col - 1) / 6);
+    if (row < 0 || row >= 2)
+        SetEditMenuState();
+    if (row != 0) {
+        Disp_InputRange(col);
+        if (col == 28)
+            Module1::DispPulseMmRate1(4);
+    }
+}
+
+void frmPosi::popup(const QPoint &globalPos)
+{
+    PosiGridModel &g = PosiGrid::Grid();
+    const int w = std::abs(g.ColSel() - g.Col()) + 1;
+    QWidget *main = Shell::Get().MainWidget();
+    auto *menu = main ? main->findChild<QMenu *>(QStringLiteral("mnuPopup")) : nullptr;
+    if (!menu || (w != 28 && w != 1))
+        return;
+    showAction("mnuPopupCopy", true);
+    showAction("mnuPopupPaste", Module1::IsClipText() == 0);
+    showAction("mnuPopupLineDelete", w == 28 && g.Rows() >= 3);
+    menu->popup(globalPos);
+}
+
+void frmPosi::SetEditMenuState()
+{
+    if (Shell::Get().MainWidget()) {
+        QWidget *active = Shell::Get().ActiveChild();
+        if (!active || active->objectName() != QLatin1String("frmPosi"))
+            return;
+    }
+    if (PosiGrid::Grid().Rows() < 3) {
+        enableAction("mnuEditLineDelete", false);
+        showAction("mnuPopupPaste", true);
+        return;
+    }
+    for (QPushButton *b : {cmdPosiCopy, cmdInsertLine, cmdDeleteLine})
+        b->setEnabled(true);
+    const bool clip = Module1::IsClipText() == 0;
+    cmdPosiPaste->setEnabled(clip);
+    for (const char *name : {"mnuEdit", "mnuEditCopy", "mnuEditInsert", "mnuEditLineDelete"})
+        enableAction(name, true);
+    enableAction("mnuEditPaste", clip);
+    showAction("mnuPopupPaste", clip);
+}
+
+// ---------------------------------------------------------------- commands
+
+void frmPosi::SinkiSakusei()
+{
+    PosiFileFlows::SinkiSakusei();
+    CMDBTN_Yuko();
+    SetEditMenuState();
+}
+
+void frmPosi::PosidataFileOpen()
+{
+    EditCMD_Muko();
+    {
+        Module1::BusyScope commandsOff(Module1::kCommandsOnly);
+        PosiFileFlows::PosidataFileOpenProc();
+    }
+    SetEditMenuState();
+}
+
+int frmPosi::PosidataSaveToFile()
+{
+    Module1::BusyScope commandsOff(Module1::kCommandsOnly);
+    return PosiFileFlows::PosidataSaveToFile();
+}
+
+int frmPosi::PosiDataSaveAs()
+{
+    Module1::BusyScope commandsOff(Module1::kCommandsOnly);
+    return PosiFileFlows::PosiDataSaveAs();
+}
+
 void frmPosi::PosidataGetfromCt() { PosiTransfer::PosidataGetfromCt(); }
 void frmPosi::PosidataLoadtoCt() { PosiTransfer::PosidataLoadtoCt(); }
-void frmPosi::PosidataSaveToFile() {}
-void frmPosi::PosiDataSaveAs() {}
 void frmPosi::PrintPosiData() {}
 void frmPosi::cmdInsertLine_Click() {}
 void frmPosi::cmdDeleteLine_Click() {}
 void frmPosi::cmdPosiCopy_Click() {}
 void frmPosi::cmdPosiPaste_Click() {}
-// ---- end of what is not built yet.
+
+void frmPosi::CMDBTN_Muko()
+{
+    for (QPushButton *b : {cmdPosiFileOpen, cmdPosiSaveFile, cmdPosiLoad, cmdPosiRead, cmdPosiVerify, cmdPosiVerifyCt,
+                           cmdJogTeach, cmdInsertLine, cmdDeleteLine, cmdPosiCopy, cmdPosiPaste, cmdPrintPosi})
+        b->setEnabled(false);
+}
+
+void frmPosi::CMDBTN_Yuko()
+{
+    for (QPushButton *b : {cmdPosiFileOpen, cmdPosiSaveFile, cmdPosiVerify})
+        b->setEnabled(true);
+    if (!App().OfflineFlag)
+        for (QPushButton *b : {cmdPosiRead, cmdPosiLoad, cmdPosiVerifyCt})
+            b->setEnabled(true);
+    cmdJogTeach->setEnabled(true);
+    cmdPrintPosi->setEnabled(true);
+}
 
 void frmPosi::PosCMDBTN_Muko()
 {
-    for (QPushButton *b : {cmdInsertLine, cmdDeleteLine, cmdPosiCopy, cmdPosiPaste})
-        b->setEnabled(false);
+    CMDBTN_Muko();
+    MoveCMDBTN_Muko();
+    cmdJOGST->setEnabled(false);
 }
 
 void frmPosi::PosCMDBTN_Yuko()
 {
-    for (QPushButton *b : {cmdInsertLine, cmdDeleteLine, cmdPosiCopy, cmdPosiPaste})
-        b->setEnabled(true);
+    CMDBTN_Yuko();
+    MoveCMDBTN_Yuko();
+    cmdJOGST->setEnabled(true);
 }
 
 void frmPosi::EditCMD_Muko()
 {
     for (QPushButton *b : {cmdInsertLine, cmdDeleteLine, cmdPosiCopy, cmdPosiPaste})
         b->setEnabled(false);
+}
+
+void frmPosi::MoveCMDBTN_Muko()
+{
+    for (QRadioButton *o : optMoveMethod)
+        o->setEnabled(false);
+    flgdProgram->setEnabled(false);
+}
+
+void frmPosi::MoveCMDBTN_Yuko()
+{
+    for (int i = 2; i >= 0; --i)
+        optMoveMethod[static_cast<size_t>(i)]->setEnabled(true);
+    flgdProgram->setEnabled(true);
+}
+
+void frmPosi::JogCMDBTN_Yuko()
+{
+    for (int i = 0; i < 8; ++i)
+        cmdJOG[static_cast<size_t>(i)]->setEnabled(!App().AxisNotUsed[static_cast<size_t>(i / 2)]);
+    cmdJOGend->setEnabled(true);
 }
 
 int frmPosi::PosiDataCheck3() { return PosiCheck::PosiDataCheck3(); }
@@ -154,12 +575,9 @@ void frmPosi::FG_InitPos() { PosiGrid::FG_InitPos(); }
 
 int frmPosi::SaveFileAs2(const QString &path)
 {
-    std::array<QString, 4> names;
-    for (size_t a = 0; a < 4; ++a)
-        names[a] = lblDeviceType[a]->text();
-    if (PosiFile::SaveFileAs2(path, names) != 0)
+    if (PosiFile::SaveFileAs2(path, PosiFile::DeviceNamesOfSetting()) != 0)
         return 1;
-    PosiWindow::SetCaption(QStringLiteral("[") + App().DataFileName + QStringLiteral("]"));
+    PosiWindow::SetCaption(ResText(202) + QStringLiteral("-[") + App().DataFileName + QStringLiteral("]"));
     return 0;
 }
 

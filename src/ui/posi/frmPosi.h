@@ -1,15 +1,35 @@
 #pragma once
 // The position window: a child window of the main window and the
-// application's anchor (closing it closes the application).
+// application's anchor (closing it closes the application). It edits the
+// position grid and carries the move-test and teaching tabs.
 #include "core/CommandSets.h"
 
+#include <QSize>
 #include <QWidget>
 #include <array>
 
 class QLabel;
+class QLineEdit;
 class QPushButton;
+class QRadioButton;
+class QTableWidget;
 class PosiGridView;
 class QTabWidget;
+
+// The window's size rules, in twips.
+namespace PosiWindowSize {
+inline constexpr int kMinWidth = 11000;
+inline constexpr int kMinHeight = 5600;
+// Size at load: a screen wider than 800 pixels gets 14000 wide and the main
+// window's height less 2500, a smaller one 11670 x 8250.
+QSize LoadSize(int screenWidthPx, int mainHeightTwips);
+// The size a resize keeps (the limits), nothing to do when minimised or
+// maximised (the size is returned unchanged).
+QSize Limited(QSize twips, bool minimisedOrMaximised);
+// Width of the comment column for a grid width and the sum of the widths
+// of columns 0 to 27.
+int CommentWidth(int gridWidth, int otherColumns);
+} // namespace PosiWindowSize
 
 class frmPosi : public QWidget, public CommandSets::CommandSet {
     Q_OBJECT
@@ -20,39 +40,79 @@ public:
     // Set when the user cancelled this window's close (close or save prompt);
     // the main window's unload reads it.
     bool QueryUnloadCancel = false;
+    // Set by the main window while it closes the window itself (the close
+    // box's refusals do not apply then).
+    bool UnloadByCode = false;
+    // The next list move starts at the first entry of the move list.
+    bool MoveFirstFlag = false;
+
     // The position grid: a view of PosiGrid::Grid(), where its texts live.
     PosiGridView *flgdData = nullptr;
     std::array<QLabel *, 4> lblDeviceType{}; // actuator model text per axis
     QTabWidget *SSTabCommand = nullptr;      // command tabs; 1 and 2 follow the link
+    QPushButton *cmdPosiFileOpen = nullptr;
+    QPushButton *cmdPosiSaveFile = nullptr;
+    QPushButton *cmdPosiVerify = nullptr;
+    QPushButton *cmdPosiRead = nullptr;
+    QPushButton *cmdPosiLoad = nullptr;
+    QPushButton *cmdPosiVerifyCt = nullptr;
+    QPushButton *cmdJogTeach = nullptr;
     QPushButton *cmdInsertLine = nullptr;
     QPushButton *cmdDeleteLine = nullptr;
     QPushButton *cmdPosiCopy = nullptr;
     QPushButton *cmdPosiPaste = nullptr;
+    QPushButton *cmdPrintPosi = nullptr;
+    // Move test.
+    std::array<QWidget *, 3> pictureMove{};
+    std::array<QRadioButton *, 3> optMoveMethod{};
+    QTableWidget *flgdProgram = nullptr;
+    QLineEdit *txtEdit2 = nullptr;
+    // Teaching.
+    QPushButton *cmdJOGST = nullptr;
+    std::array<QPushButton *, 8> cmdJOG{};
+    QPushButton *cmdJOGend = nullptr;
+    QLabel *lblPosiNo = nullptr;
 
+    void Form_Load();
+    void Form_Resize();
+    // Cancel true: the window stays. byCloseBox: closed by the user with
+    // the close box (the refusals while teaching or busy apply).
+    bool Form_QueryUnload(bool byCloseBox);
     // Saves "PortNo", applies a pending language change, saves the exit
     // settings and has the main window close the application 100 ms later.
     void Form_Unload();
+
+    // The grid's reactions.
+    void CellChangeProc();
+    void Disp_InputRange(int col);
+    void SetEditMenuState();
 
 public slots:
     void SinkiSakusei();
     void PosidataFileOpen();
     void PosidataGetfromCt();
     void PosidataLoadtoCt();
-    void PosidataSaveToFile();
-    void PosiDataSaveAs();
+    // 0 written, 1 not.
+    int PosidataSaveToFile();
+    int PosiDataSaveAs();
     void PrintPosiData();
     void cmdInsertLine_Click();
     void cmdDeleteLine_Click();
     void cmdPosiCopy_Click();
     void cmdPosiPaste_Click();
+    void CMDBTN_Muko();
+    void CMDBTN_Yuko();
     void PosCMDBTN_Muko();
     void PosCMDBTN_Yuko();
     void EditCMD_Muko();
+    void MoveCMDBTN_Muko();
+    void MoveCMDBTN_Yuko();
+    void JogCMDBTN_Yuko();
     // 0 = every position valid, 1 = some position out of range, 2 = no data.
     int PosiDataCheck3();
     int Check_flgdLineNo();
-    // Writes the position file of PosiNoStart..PosiNoEnd with this window's
-    // actuator names; 0 written (caption updated), 1 failed.
+    // Writes the position file of PosiNoStart..PosiNoEnd with the actuator
+    // names of the PC's setting; 0 written (caption updated), 1 failed.
     int SaveFileAs2(const QString &path);
     void QzDataHyoji_3();
     void QzDataHyoji_3Prg();
@@ -79,4 +139,16 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent *e) override;
+    void resizeEvent(QResizeEvent *e) override;
+    void showEvent(QShowEvent *e) override;
+
+private:
+    void buildMoveTab(QWidget *tab);
+    void buildTeachTab(QWidget *tab);
+    void optMoveMethod_Click(int index);
+    void popup(const QPoint &globalPos);
+    void activated(bool on);
+    QWidget *frameWindow();
+    bool m_activationHooked = false;
+    bool m_inResize = false;
 };

@@ -1,0 +1,286 @@
+#include "ui/posi/PosiFileFlows.h"
+
+#include "core/AppState.h"
+#include "core/Module1Text.h"
+#include "paradata/DevSetting.h"
+#include "paradata/Module2Calc.h"
+#include "paradata/ParaFile.h"
+#include "paradata/ParadataState.h"
+#include "paradata/StdPara.h"
+#include "paradata/UnitTexts.h"
+#include "platform/Dialogs.h"
+#include "platform/StringTable.h"
+#include "posi/PosiCheck.h"
+#include "posi/PosiDevice.h"
+#include "posi/PosiFile.h"
+#include "posi/PosiGrid.h"
+#include "posi/PosiTables.h"
+#include "ui/common/frmSelection.h"
+#include "ui/posi/PosiWindow.h"
+#include "ui/posi/frmSelectPosiNo.h"
+
+#include <QFileInfo>
+
+using Platform::ResLines;
+using Platform::ResText;
+using Platform::MsgAnswer;
+using Platform::MsgButtons;
+using Platform::MsgIcon;
+using Platform::Dialogs::MsgBox;
+
+namespace PosiFileFlows {
+namespace {
+
+constexpr int kTries = 4;
+constexpr int kRetryWaitMs = 100;
+
+// The grid takes no input and is not redrawn while a flow runs.
+struct GridFrozen {
+    GridFrozen()
+    {
+        PosiGrid::FG_InitPos();
+        PosiGrid::FG_HighSyoriStart();
+    }
+    ~GridFrozen() { PosiGrid::FG_HighSyoriEnd(); }
+};
+
+void showCaption() { PosiWindow::SetCaption(ResText(202) + QStringLiteral("-[") + App().DataFileName + QStringLiteral("]")); }
+
+Platform::FileFilter posiFilter(int title, bool withName)
+{
+    Platform::FileFilter f;
+    f.filter = ResText(351);
+    f.title = ResText(title);
+    if (withName)
+        f.initialName = ResText(407);
+    return f;
+}
+
+// The save dialog gives the default extension to a name without one.
+QString withExtension(const QString &path)
+{
+    if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty())
+        return path;
+    return path + QStringLiteral(".qzd");
+}
+
+bool writeWithRetries(const QString &path)
+{
+    const auto names = PosiFile::DeviceNamesOfSetting();
+    for (int i = 0; i < kTries; ++i) {
+        if (i > 0)
+            Module1::mmsecWait(kRetryWaitMs);
+        if (PosiFile::WritePosiFile(path, names))
+            return true;
+    }
+    MsgBox(ResText(422), MsgButtons::Ok, MsgIcon::Critical);
+    return false;
+}
+
+void show484() { MsgBox(ResText(484), MsgButtons::Ok, MsgIcon::Critical); }
+
+} // namespace
+
+int SinkiSakusei()
+{
+    AppState &app = App();
+    PosiState &p = Posi();
+    const int oldStart = app.DispNoStart, oldEnd = app.DispNoEnd;
+    p.SinkiRangeFlag = true;
+    app.DispNoStart = 1;
+    app.DispNoEnd = 15;
+    {
+        frmSelectPosiNo3 dlg;
+        Platform::Dialogs::ExecModal(dlg);
+    }
+    p.SinkiRangeFlag = false;
+    if (app.SelectCancelFlag) {
+        app.DispNoStart = oldStart;
+        app.DispNoEnd = oldEnd;
+        app.SelectCancelFlag = false;
+        return 1;
+    }
+    app.DispNoStart = app.PosiNoStart;
+    app.DispNoEnd = app.PosiNoEnd;
+    PosiGrid::FG_HighSyoriStart();
+    PosiGrid::Grid().SetRows(app.PosiNoEnd - app.PosiNoStart + 3);
+    Module1::InitPosiData();
+    for (int n = std::max(app.DispNoStart, 0); n <= std::min(app.DispNoEnd, kPosiMax); ++n)
+        p.PosiDataDisp[static_cast<size_t>(n)] = PosiDispRow{};
+    PosiGrid::QzDataHyoji();
+    p.DataChanged = false;
+    app.DataFileName = ResText(213);
+    p.DataFilePath.clear();
+    showCaption();
+    PosiGrid::FG_HighSyoriEnd();
+    return 0;
+}
+
+int PosidataFileOpenProc()
+{
+    AppState &app = App();
+    PosiState &p = Posi();
+    GridFrozen frozen;
+
+    const QString path = Platform::Dialogs::GetOpenFileName(posiFilter(364, false));
+    if (path.isEmpty()) {
+        MsgBox(ResText(367), MsgButtons::Ok, MsgIcon::Information);
+        return 1;
+    }
+    p.FileReadError = false;
+    int rc = PosiFile::ReadError;
+    for (int i = 0; i < kTries && rc == PosiFile::ReadError; ++i) {
+        if (i > 0)
+            Module1::mmsecWait(kRetryWaitMs);
+        rc = Module1::ReadPosiFile(path);
+    }
+    if (rc == PosiFile::ReadError) {
+        show484();
+        return 1;
+    }
+    if (rc != PosiFile::ReadOk)
+        return 1;   // not a position file, or no positions: already reported
+
+    // Nothing of the window's data changes before the file has passed every
+    // check and the actuator question.
+    if (p.FilePrgMode != app.PrgModeFlag) {
+        MsgBox(ResLines({330, 331}), MsgButtons::Ok, MsgIcon::Critical);
+        show484();
+        return 1;
+    }
+    std::array<bool, 4> fileAxisNotUsed{};
+    bool axesDiffer = false;
+    for (size_t a = 0; a < 4; ++a) {
+        fileAxisNotUsed[a] = p.FileAxisName[a].isEmpty();
+        axesDiffer = axesDiffer || fileAxisNotUsed[a] != app.AxisNotUsed[a];
+    }
+    if (Module1::GetFileDeviceFromPosiFile(p.FileAxisName, fileAxisNotUsed) != 0) {
+        show484();
+        return 1;
+    }
+    if (Module1::CompareActuatorSettingOfPosifile2PC(fileAxisNotUsed) != 0 || axesDiffer) {
+        const int choice = Module1::SetSelectionDlg3(ResText(471), ResText(44), ResText(45), ResText(46), ResText(47), 0, 1);
+        switch (choice) {
+        case 0:
+            Module1::LetDevSettingToDevSettei();
+            break;
+        case 1:
+            Module1::ReflectFileDevice2PcDevice(fileAxisNotUsed);
+            if (Module1::SetStdParameta() == 0) {
+                Module1::LetParaToDevSetting2();
+                Module1::SaveDevSetting();
+            }
+            break;
+        case 2: {
+            int r = 1;
+            for (int i = 0; i < kTries && r == 1; ++i) {
+                if (i > 0)
+                    Module1::mmsecWait(kRetryWaitMs);
+                r = Module1::ReadParaFileForDevice();
+            }
+            if (r == 1) {
+                show484();
+                return 1;
+            }
+            if (r == -1) {
+                MsgBox(ResText(367), MsgButtons::Ok, MsgIcon::Information);
+                return 1;
+            }
+            Module1::LetParaToDevSetting();
+            break;
+        }
+        default:
+            break;   // Cancel or Back: the PC's setting stays
+        }
+    }
+
+    app.PosiNoStart = app.DispNoStart = p.FileFirstPosiNo;
+    app.PosiNoEnd = app.DispNoEnd = p.FileLastPosiNo;
+    if (app.PrgModeFlag) {
+        PosiGrid::SizeInit_PosFlexGridAtPrgMode2();
+    } else {
+        PosiGrid::SizeInit_PosFlexGridAtPosMode();
+        PosiGrid::DispAxisData2();
+    }
+    Module1::DispDeviceName();
+    ParadataState &para = Paradata();
+    for (size_t a = 0; a < 4; ++a)
+        if (para.DevSetting.DevQzFlag[a])
+            para.DevSeries[a] = QStringLiteral("QZ");
+    Module1::CopyPosiRecord();
+    PosiDevice::PosiPulseToMm();
+    PosiGrid::QzDataHyoji();
+    Module2Calc::Culc_MaxMm();
+    Module2Calc::Culc_MaxSpeed();
+    Module1::DispPulseMmRate();
+
+    PosiFile::SetCurrentFile(path);
+    showCaption();
+    p.DataChanged = false;
+    return 0;
+}
+
+int PosidataSaveToFile()
+{
+    AppState &app = App();
+    PosiState &p = Posi();
+    GridFrozen frozen;
+    if (PosiGrid::Check_flgdLineNo() == 1)
+        return 1;
+    // The file gets the whole grid, whatever range a write, verification
+    // or print chose last.
+    app.PosiNoStart = app.DispNoStart;
+    app.PosiNoEnd = app.DispNoEnd;
+    if (PosiCheck::PosiDataCheck3() != 0)
+        return 1;
+    QString path = p.DataFilePath;
+    if (app.DataFileName == ResText(213) || app.DataFileName == ResText(374) || path.isEmpty()) {
+        path = withExtension(Platform::Dialogs::GetSaveFileName(posiFilter(423, true)));
+        if (path.isEmpty()) {
+            p.SaveCancelled = true;
+            return 1;
+        }
+    }
+    if (!writeWithRetries(path))
+        return 1;
+    PosiFile::SetCurrentFile(path);
+    showCaption();
+    p.DataChanged = false;
+    return 0;
+}
+
+int PosiDataSaveAs()
+{
+    AppState &app = App();
+    PosiState &p = Posi();
+    GridFrozen frozen;
+    if (PosiGrid::Check_flgdLineNo() == 1)
+        return 1;
+    {
+        frmSelectPosiNo3 dlg;
+        Platform::Dialogs::ExecModal(dlg);
+    }
+    if (app.SelectCancelFlag) {
+        app.SelectCancelFlag = false;
+        return 1;
+    }
+    if (PosiCheck::PosiDataCheck3() != 0)
+        return 1;
+    if (MsgBox(ResText(405), MsgButtons::OkCancel, MsgIcon::Question) != MsgAnswer::Ok)
+        return 1;
+    const QString path = withExtension(Platform::Dialogs::GetSaveFileName(posiFilter(406, true)));
+    if (path.isEmpty()) {
+        p.SaveCancelled = true;
+        return 1;
+    }
+    Paradata().SaveAsFileName = path;
+    if (PosiFile::SaveFileAs2(path, PosiFile::DeviceNamesOfSetting()) != 0)
+        return 1;
+    showCaption();
+    // Only a file holding the whole grid leaves nothing unsaved.
+    if (app.PosiNoStart <= app.DispNoStart && app.PosiNoEnd >= app.DispNoEnd)
+        p.DataChanged = false;
+    return 0;
+}
+
+} // namespace PosiFileFlows

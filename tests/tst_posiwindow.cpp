@@ -1,0 +1,452 @@
+// The position window's life (load, sizes, close prompts, command sets) and
+// its file commands: new data, open, save and save as.
+#include "core/AppState.h"
+#include "paradata/ParadataState.h"
+#include "platform/Dialogs.h"
+#include "platform/Settings.h"
+#include "platform/StringTable.h"
+#include "posi/PosiFile.h"
+#include "posi/PosiGrid.h"
+#include "posi/PosiTables.h"
+#include "support/Choices.h"
+#include "support/MainScope.h"
+#include "support/TestEnv.h"
+#include "ui/posi/PosiFileFlows.h"
+#include "ui/posi/PosiTransfer.h"
+#include "ui/posi/PosiWindow.h"
+#include "ui/posi/frmPosi.h"
+#include "ui/posi/frmSelectPosiNo.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QtTest>
+
+using Platform::MsgAnswer;
+using Platform::ResText;
+namespace Dlg = Platform::Dialogs;
+
+class TestPosiWindow : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestEnv::Scope> env;
+    QStringList rangeDialogs;   // class names of the range dialogs answered
+
+    // The PC's actuators: QZ- 28L-100 on every axis, lead 6, 400 pulses.
+    static void pcSetting()
+    {
+        auto &p = Paradata();
+        for (int a = 0; a < 4; ++a) {
+            p.DevSetting.DevSize[a] = QStringLiteral(" 28");
+            p.DevSetting.DevSpeed[a] = QStringLiteral("L");
+            p.DevSetting.DevStroke[a] = 100;
+            p.DevSetting.DevLead[a] = 6;
+            p.DevSetting.DevPPR[a] = 400;
+            p.MaxPulse[a] = 6666;
+            p.MaxMm[a] = 99.99;
+            p.MaxSpeed[a] = 300;
+        }
+    }
+    // The range dialog answered with s..e (or cancelled when s is empty).
+    void range(const QString &s, const QString &e)
+    {
+        Dlg::PushModalHandler([=, this](QDialog &d) {
+            auto &dlg = static_cast<frmSelectPosiNoBase &>(d);
+            rangeDialogs << QString::fromLatin1(d.metaObject()->className());
+            if (s.isEmpty()) {
+                dlg.reject();
+                return int(QDialog::Rejected);
+            }
+            dlg.txtStartPosiNo->setText(s);
+            dlg.txtEndPosiNo->setText(e);
+            dlg.cmdSelectPosiOk->click();
+            return dlg.result();
+        });
+    }
+    // Grid, tables and caption as a new-data command leaves them.
+    void newData(int s, int e)
+    {
+        range(QString::number(s), QString::number(e));
+        QCOMPARE(PosiFileFlows::SinkiSakusei(), 0);
+    }
+    // A position file of first..last written from the PC's setting; axes
+    // listed in unused get no actuator name.
+    QString posiFile(const QString &name, int first, int last, bool prgMode = false, std::vector<int> unused = {})
+    {
+        AppState &app = App();
+        const bool keepMode = app.PrgModeFlag;
+        app.PrgModeFlag = prgMode;
+        Module1::InitPosiData();
+        for (int n = first; n <= last; ++n)
+            Posi().PosiData[static_cast<size_t>(n)][PosiField::Comment] = QStringLiteral("p%1").arg(n);
+        const int s = app.PosiNoStart, e = app.PosiNoEnd;
+        app.PosiNoStart = first;
+        app.PosiNoEnd = last;
+        auto names = PosiFile::DeviceNamesOfSetting();
+        for (int a : unused)
+            names[static_cast<size_t>(a)].clear();
+        const QString path = env->path(name);
+        PosiFile::WritePosiFile(path, names);
+        app.PosiNoStart = s;
+        app.PosiNoEnd = e;
+        app.PrgModeFlag = keepMode;
+        Module1::InitPosiData();
+        return path;
+    }
+    static QString caption(const QString &name) { return ResText(202) + QStringLiteral("-[") + name + QStringLiteral("]"); }
+
+private slots:
+    void init()
+    {
+        env = std::make_unique<TestEnv::Scope>();
+        App().LangOffset = 10000;
+        App().Language = 2;
+        App().DispMmUnit = false;
+        pcSetting();
+        rangeDialogs.clear();
+        Choices::Clear();
+    }
+    void cleanup() { env.reset(); }
+
+    void sizeRules()
+    {
+        QCOMPARE(PosiWindowSize::LoadSize(800, 12000), QSize(11670, 8250));
+        QCOMPARE(PosiWindowSize::LoadSize(801, 12000), QSize(14000, 9500));
+        QCOMPARE(PosiWindowSize::Limited({10000, 5000}, false), QSize(11000, 5600));
+        QCOMPARE(PosiWindowSize::Limited({12000, 7000}, false), QSize(12000, 7000));
+        QCOMPARE(PosiWindowSize::Limited({10000, 5000}, true), QSize(10000, 5000));
+        QCOMPARE(PosiWindowSize::CommentWidth(11499, 8000), 3500);
+        QCOMPARE(PosiWindowSize::CommentWidth(11500, 8000), 3000);   // the rest less 500
+        QCOMPARE(PosiWindowSize::CommentWidth(20000, 8000), 11500);
+    }
+
+    void loadRunsToItsEnd()
+    {
+        Platform::SaveSetting(QStringLiteral("DispMmUnit"), QStringLiteral("not a number"));
+        App().DispMmUnit = false;
+        frmPosi w;
+        QVERIFY(App().DispMmUnit);   // the default
+        QVERIFY(w.MoveFirstFlag);
+        QCOMPARE(w.SSTabCommand->tabText(0), QStringLiteral("Position data Edit"));
+        QCOMPARE(w.SSTabCommand->tabText(1), QStringLiteral("Move Test"));
+        QCOMPARE(w.SSTabCommand->tabText(2), QStringLiteral("Teaching"));
+        QVERIFY(!w.SSTabCommand->isTabEnabled(1));
+        QVERIFY(!w.SSTabCommand->isTabEnabled(2));
+        QCOMPARE(PosiWindow::Caption(), QStringLiteral("Position Data-[New Data]"));
+        QCOMPARE(App().DataFileName, QStringLiteral("New Data"));
+        QCOMPARE(App().DispNoStart, 0);
+        QCOMPARE(App().DispNoEnd, 0);
+        QVERIFY(!w.cmdInsertLine->isEnabled());
+        QVERIFY(!w.cmdPosiPaste->isEnabled());
+        QVERIFY(w.optMoveMethod[0]->isChecked());
+        QCOMPARE(w.flgdProgram->item(1, 0)->text(), QStringLiteral("Posi No."));
+        QCOMPARE(w.flgdProgram->rowHeight(0), 350 / 15);
+        QVERIFY(w.txtEdit2->text().isEmpty());
+    }
+
+    void commandSets()
+    {
+        frmPosi w;
+        w.CMDBTN_Muko();
+        App().OfflineFlag = true;
+        w.CMDBTN_Yuko();
+        QVERIFY(w.cmdPosiFileOpen->isEnabled());
+        QVERIFY(!w.cmdPosiRead->isEnabled());
+        QVERIFY(!w.cmdPosiVerifyCt->isEnabled());
+        QVERIFY(w.cmdPrintPosi->isEnabled());
+        QVERIFY(!w.cmdInsertLine->isEnabled());   // the row buttons come back by the grid's state only
+        App().OfflineFlag = false;
+        w.PosCMDBTN_Muko();
+        // The move-test and teaching tabs themselves follow the link.
+        QWidget *move = w.SSTabCommand->widget(1), *teach = w.SSTabCommand->widget(2);
+        QVERIFY(!w.cmdJOGST->isEnabledTo(teach));
+        QVERIFY(!w.optMoveMethod[1]->isEnabledTo(move));
+        w.PosCMDBTN_Yuko();
+        QVERIFY(w.cmdPosiRead->isEnabled() && w.cmdPosiLoad->isEnabled() && w.cmdJOGST->isEnabledTo(teach));
+        QVERIFY(w.optMoveMethod[1]->isEnabledTo(move));
+        App().AxisNotUsed[1] = true;
+        w.JogCMDBTN_Yuko();
+        QVERIFY(w.cmdJOG[1]->isEnabledTo(teach));
+        QVERIFY(!w.cmdJOG[2]->isEnabledTo(teach) && !w.cmdJOG[3]->isEnabledTo(teach));
+        QVERIFY(w.cmdJOGend->isEnabledTo(teach));
+
+        // With positions in the grid the row buttons follow the grid.
+        newData(1, 3);
+        w.SetEditMenuState();
+        QVERIFY(w.cmdInsertLine->isEnabled() && w.cmdDeleteLine->isEnabled() && w.cmdPosiCopy->isEnabled());
+        w.EditCMD_Muko();
+        QVERIFY(!w.cmdInsertLine->isEnabled());
+    }
+
+    void closePrompts_data()
+    {
+        QTest::addColumn<bool>("changed");
+        QTest::addColumn<int>("state");        // 0 idle, 1 teaching, 2 busy
+        QTest::addColumn<bool>("byCloseBox");
+        QTest::addColumn<QList<int>>("answers");   // MsgAnswer values in order
+        QTest::addColumn<QString>("file");     // save dialog: "" cancelled, "bad/" unwritable
+        QTest::addColumn<bool>("badData");
+        QTest::addColumn<bool>("cancel");
+        QTest::addColumn<bool>("queryCancel");
+        QTest::addColumn<QString>("shown");    // message ids shown, in order
+        const int ok = int(MsgAnswer::Ok), cancel = int(MsgAnswer::Cancel), yes = int(MsgAnswer::Yes), no = int(MsgAnswer::No);
+        QTest::newRow("unchanged, OK") << false << 0 << true << QList<int>{ok} << "" << false << false << false << "390";
+        QTest::newRow("unchanged, Cancel") << false << 0 << true << QList<int>{cancel} << "" << false << true << true << "390";
+        QTest::newRow("changed, No") << true << 0 << true << QList<int>{no} << "" << false << false << false << "391";
+        QTest::newRow("changed, Cancel") << true << 0 << true << QList<int>{cancel} << "" << false << true << true << "391";
+        QTest::newRow("changed, Yes, saved") << true << 0 << true << QList<int>{yes} << "saved.qzd" << false << false << false << "391";
+        QTest::newRow("changed, Yes, dialog cancelled") << true << 0 << true << QList<int>{yes} << "" << false << true << true << "391";
+        QTest::newRow("changed, Yes, write failed") << true << 0 << true << QList<int>{yes} << "bad/x.qzd" << false << true << true << "391 422";
+        QTest::newRow("changed, Yes, bad positions") << true << 0 << true << QList<int>{yes} << "saved.qzd" << true << true << true << "391";
+        QTest::newRow("teaching") << true << 1 << true << QList<int>{} << "" << false << true << false << "60";
+        QTest::newRow("busy") << true << 2 << true << QList<int>{} << "" << false << true << false << "";
+        QTest::newRow("busy, closed by the main window") << false << 2 << false << QList<int>{ok} << "" << false << false << false << "390";
+    }
+    void closePrompts()
+    {
+        QFETCH(bool, changed); QFETCH(int, state); QFETCH(bool, byCloseBox); QFETCH(QList<int>, answers);
+        QFETCH(QString, file); QFETCH(bool, badData); QFETCH(bool, cancel); QFETCH(bool, queryCancel);
+        QFETCH(QString, shown);
+        frmPosi w;
+        newData(1, 3);
+        Posi().DataChanged = changed;
+        if (badData)
+            PosiGrid::Grid().SetText(2, 1, QStringLiteral("999"));
+        App().TeachModeFlag = state == 1;
+        App().BusyFlag = state == 2;
+        Dlg::ClearScript();
+        for (int a : answers)
+            Dlg::QueueAnswer(MsgAnswer(a));
+        if (!file.isEmpty())
+            Dlg::QueueFileName(env->path(file));
+
+        QCOMPARE(w.Form_QueryUnload(byCloseBox), cancel);
+        QCOMPARE(w.QueryUnloadCancel, queryCancel);
+        QVERIFY(!Posi().SaveCancelled);
+        QStringList ids;
+        const QStringList texts = Dlg::ShownTexts();
+        for (const QString &t : texts) {
+            for (int id : {60, 390, 391, 422})
+                if (t.startsWith(ResText(id)))
+                    ids << QString::number(id);
+        }
+        QCOMPARE(ids.join(QLatin1Char(' ')), shown);
+        if (QTest::currentDataTag() == QLatin1String("changed, Yes, saved")) {
+            QVERIFY(QFile::exists(env->path(file)));
+            QVERIFY(!Posi().DataChanged);
+        }
+        App().TeachModeFlag = false;
+        App().BusyFlag = false;
+    }
+
+    void newDataForARange()
+    {
+        newData(5, 9);
+        QCOMPARE(PosiGrid::Grid().Rows(), 7);
+        QCOMPARE(PosiGrid::Grid().Text(2, 0), QStringLiteral("5"));
+        QCOMPARE(PosiWindow::Caption(), QStringLiteral("Position Data-[New Data]"));
+        QCOMPARE(App().DataFileName, QStringLiteral("New Data"));
+        QVERIFY(!Posi().DataChanged);
+        QCOMPARE(rangeDialogs, QStringList{QStringLiteral("frmSelectPosiNo3")});
+
+        range(QString(), QString());
+        QCOMPARE(PosiFileFlows::SinkiSakusei(), 1);
+        QCOMPARE(App().DispNoStart, 5);
+        QCOMPARE(App().DispNoEnd, 9);
+        QVERIFY(!App().SelectCancelFlag);
+        QVERIFY(!Posi().SinkiRangeFlag);
+    }
+
+    void openMatchingFile()
+    {
+        const QString path = posiFile(QStringLiteral("a.qzd"), 3, 12);
+        Dlg::QueueFileName(path);
+        QCOMPARE(PosiFileFlows::PosidataFileOpenProc(), 0);
+        QVERIFY(Choices::Asked().isEmpty());
+        QCOMPARE(App().DispNoStart, 3);
+        QCOMPARE(App().DispNoEnd, 12);
+        QCOMPARE(App().PosiNoEnd, 12);
+        QCOMPARE(PosiGrid::Grid().Rows(), 12);
+        QCOMPARE(PosiGrid::Grid().Text(11, 28), QStringLiteral("p12"));
+        QCOMPARE(PosiWindow::Caption(), caption(env->path(QStringLiteral("a"))));
+        QVERIFY(Dlg::ShownTexts().isEmpty());
+        QCOMPARE(Dlg::FileDialogTitles(), QStringList{QStringLiteral("Open Position Data file")});
+    }
+
+    void openRefusedChangesNothing_data()
+    {
+        QTest::addColumn<int>("kind");   // 0 program-mode file, 1 unreadable, 2 choice 3 with its dialog cancelled
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("program-mode file") << 0
+            << QStringList{ResText(330) + QStringLiteral("\r\n") + ResText(331), ResText(484)};
+        QTest::newRow("four failed reads") << 1 << QStringList{ResText(484)};
+        QTest::newRow("parameter file cancelled") << 2 << QStringList{ResText(367)};
+    }
+    void openRefusedChangesNothing()
+    {
+        QFETCH(int, kind); QFETCH(QStringList, shown);
+        newData(5, 9);
+        PosiGrid::Grid().SetText(2, 28, QStringLiteral("mine"));
+        Dlg::ClearScript();
+        QString path;
+        if (kind == 0)
+            path = posiFile(QStringLiteral("prg.qzd"), 1, 3, true);
+        else if (kind == 1)
+            path = env->path(QStringLiteral("missing.qzd"));
+        else
+            path = posiFile(QStringLiteral("axes.qzd"), 1, 3, false, {2});
+        Dlg::QueueFileName(path);
+        if (kind == 2)
+            Choices::Queue({2});
+        Dlg::QueueFileName(QString());   // the parameter file dialog
+        const auto before = App().AxisNotUsed;
+        QCOMPARE(PosiFileFlows::PosidataFileOpenProc(), 1);
+        QCOMPARE(Dlg::ShownTexts(), shown);
+        QCOMPARE(App().DispNoStart, 5);
+        QCOMPARE(App().DispNoEnd, 9);
+        QCOMPARE(App().PosiNoStart, 5);
+        QCOMPARE(PosiGrid::Grid().Rows(), 7);
+        QCOMPARE(PosiGrid::Grid().Text(2, 28), QStringLiteral("mine"));
+        QCOMPARE(PosiWindow::Caption(), QStringLiteral("Position Data-[New Data]"));
+        QCOMPARE(App().AxisNotUsed, before);
+        QCOMPARE(App().DataFileName, QStringLiteral("New Data"));
+    }
+
+    void openActuatorChoice_data()
+    {
+        QTest::addColumn<int>("choice");
+        QTest::addColumn<bool>("axis3Unused");
+        QTest::newRow("keep the PC's setting") << 0 << false;
+        QTest::newRow("take the file's actuators") << 1 << true;
+        QTest::newRow("cancel") << -1 << false;
+        QTest::newRow("back") << -2 << false;
+    }
+    void openActuatorChoice()
+    {
+        QFETCH(int, choice); QFETCH(bool, axis3Unused);
+        const QString path = posiFile(QStringLiteral("axes.qzd"), 1, 3, false, {2});
+        Dlg::QueueFileName(path);
+        Choices::Queue({choice});
+        QCOMPARE(PosiFileFlows::PosidataFileOpenProc(), 0);
+        QCOMPARE(Choices::Asked(), QStringList{ResText(44)});
+        QCOMPARE(App().AxisNotUsed[2], axis3Unused);
+        QCOMPARE(App().DispNoEnd, 3);
+        QCOMPARE(PosiWindow::Caption(), caption(env->path(QStringLiteral("axes"))));
+    }
+
+    void saveNewDataAsksAName()
+    {
+        newData(1, 3);
+        const QString path = env->path(QStringLiteral("named"));
+        Dlg::QueueFileName(path);
+        QCOMPARE(PosiFileFlows::PosidataSaveToFile(), 0);
+        QCOMPARE(Dlg::FileDialogTitles(), QStringList{QStringLiteral("Save Position data As...")});
+        QVERIFY(QFile::exists(path + QStringLiteral(".qzd")));
+        QCOMPARE(PosiWindow::Caption(), caption(path));
+
+        // Cancelled dialog: nothing written, the flag tells the close prompt.
+        newData(1, 3);
+        QCOMPARE(PosiFileFlows::PosidataSaveToFile(), 1);
+        QVERIFY(Posi().SaveCancelled);
+    }
+
+    // Saving to the current file writes the whole grid without a dialog,
+    // whatever range a write chose last.
+    void saveToTheCurrentFileWritesTheWholeGrid()
+    {
+        const QString path = posiFile(QStringLiteral("a.qzd"), 1, 40);
+        Dlg::QueueFileName(path);
+        QCOMPARE(PosiFileFlows::PosidataFileOpenProc(), 0);
+        PosiGridModel &g = PosiGrid::Grid();
+        g.SetCurrent(40, 28);
+        QVERIFY(g.setData(g.index(40, 28), QStringLiteral("edited")));
+        QVERIFY(Posi().DataChanged);
+        App().PosiNoStart = 20;   // as a write of 20..30 leaves it
+        App().PosiNoEnd = 30;
+        Dlg::ClearScript();
+        QCOMPARE(PosiFileFlows::PosidataSaveToFile(), 0);
+        QVERIFY(Dlg::FileDialogTitles().isEmpty());
+        QVERIFY(!Posi().DataChanged);
+        QCOMPARE(Module1::ReadPosiFile(path), 0);
+        QCOMPARE(Posi().FileFirstPosiNo, 1);
+        QCOMPARE(Posi().FileLastPosiNo, 40);
+        QCOMPARE(Posi().PosiDataRead[39][PosiField::Comment].toString(), QStringLiteral("edited"));
+    }
+
+    void saveAs()
+    {
+        newData(1, 10);
+        Posi().DataChanged = true;
+        range(QStringLiteral("2"), QStringLiteral("4"));
+        Dlg::QueueAnswer(MsgAnswer::Ok);
+        const QString path = env->path(QStringLiteral("part.qzd"));
+        Dlg::QueueFileName(path);
+        QCOMPARE(PosiFileFlows::PosiDataSaveAs(), 0);
+        QCOMPARE(Dlg::ShownTexts(), QStringList{ResText(405)});
+        QCOMPARE(Dlg::FileDialogTitles(), QStringList{QStringLiteral("Save Position Data as ...")});
+        QCOMPARE(Module1::ReadPosiFile(path), 0);
+        QCOMPARE(Posi().FileFirstPosiNo, 2);
+        QCOMPARE(Posi().FileLastPosiNo, 4);
+        QCOMPARE(PosiWindow::Caption(), caption(env->path(QStringLiteral("part"))));
+        // Part of the grid is in no file yet: the close prompt still asks.
+        QVERIFY(Posi().DataChanged);
+
+        // Cancel at 405: nothing written.
+        range(QStringLiteral("1"), QStringLiteral("10"));
+        Dlg::QueueAnswer(MsgAnswer::Cancel);
+        QCOMPARE(PosiFileFlows::PosiDataSaveAs(), 1);
+    }
+
+    // Yes at the read's save question: a save that does not go through
+    // stops the read before its range is asked.
+    void readStopsWhenItsSaveFails()
+    {
+        newData(1, 3);
+        Posi().PosiData[2][PosiField::Comment] = QStringLiteral("x");
+        Dlg::ClearScript();
+        rangeDialogs.clear();
+        Dlg::QueueAnswer(MsgAnswer::Yes);   // 369
+        range(QString(), QString());        // the save's range: cancelled
+        range(QString(), QString());        // the read's range, not reached
+        PosiTransfer::PosidataGetfromCtProc();
+        QCOMPARE(rangeDialogs, QStringList{QStringLiteral("frmSelectPosiNo3")});
+        QCOMPARE(Dlg::ShownTexts(), QStringList{ResText(369)});
+
+        // A save that went through: the read goes on to its range.
+        rangeDialogs.clear();
+        Dlg::ClearScript();
+        Dlg::QueueAnswer(MsgAnswer::Yes);   // 369
+        range(QStringLiteral("1"), QStringLiteral("3"));
+        Dlg::QueueAnswer(MsgAnswer::Ok);    // 405
+        Dlg::QueueFileName(env->path(QStringLiteral("before-read.qzd")));
+        range(QString(), QString());        // the read's range: cancelled
+        PosiTransfer::PosidataGetfromCtProc();
+        QCOMPARE(rangeDialogs, (QStringList{QStringLiteral("frmSelectPosiNo3"), QStringLiteral("frmSelectPosiNo2")}));
+        QVERIFY(QFile::exists(env->path(QStringLiteral("before-read.qzd"))));
+        App().SelectCancelFlag = false;
+    }
+
+    void mainWindowCommandsReachTheWindow()
+    {
+        MainScope ms;
+        range(QStringLiteral("5"), QStringLiteral("9"));
+        ms.main.mnuFileNewPosi->trigger();
+        QCOMPARE(PosiGrid::Grid().Rows(), 7);
+        QCOMPARE(PosiWindow::Caption(), QStringLiteral("Position Data-[New Data]"));
+        const QString path = env->path(QStringLiteral("menu.qzd"));
+        Dlg::QueueFileName(path);
+        ms.main.mnuFileSave->trigger();
+        QVERIFY(QFile::exists(path));
+        Dlg::QueueFileName(path);
+        ms.main.mnuFileOpenPosi->trigger();
+        QCOMPARE(App().DispNoStart, 5);
+        QCOMPARE(PosiWindow::Caption(), caption(env->path(QStringLiteral("menu"))));
+        QCOMPARE(ms.main.PosiForm()->windowTitle(), PosiWindow::Caption());
+    }
+};
+
+QTEST_MAIN(TestPosiWindow)
+#include "tst_posiwindow.moc"
