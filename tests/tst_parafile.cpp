@@ -253,7 +253,8 @@ private slots:
         int &filled = window.paraFilled;
         int &outOfRange = window.paraOutOfRange;
         bool taken = false;
-        window.paraTake = [&] { taken = true; Paradata().ParaSet = sampleSet(); };
+        int takeInFails = 0;
+        window.paraTake = [&] { taken = true; Paradata().ParaSet = sampleSet(); return takeInFails; };
         QCOMPARE(SaveParaFileDlg(), 1);
         QCOMPARE(Dlg::ShownTexts().last(), QStringLiteral("No data in some of parameters.\r\n Please fill the data in and try it again."));
         filled = 0;
@@ -262,6 +263,12 @@ private slots:
         QVERIFY(taken);
         QCOMPARE(Dlg::ShownTexts().last(), QStringLiteral("Invalid value in some parameters.\r\nConfirm the value and try it again."));
         outOfRange = 0;
+        // A field too large for its table stops the save the same way.
+        takeInFails = 1;
+        QCOMPARE(SaveParaFileDlg(), 1);
+        QCOMPARE(Dlg::ShownTexts().last(), QStringLiteral("Invalid value in some parameters.\r\nConfirm the value and try it again."));
+        QVERIFY(Dlg::FileDialogTitles().isEmpty());
+        takeInFails = 0;
         QCOMPARE(SaveParaFileDlg(), -1); // no file name: cancelled
         Dlg::QueueFileName(env.path(QStringLiteral("saved")));
         QCOMPARE(SaveParaFileDlg(), 0);

@@ -71,7 +71,7 @@ public:
     int ChangeDev() override;
     void ShowPosiCheckResult() override;
     int ParametaumuKakunin() override;
-    void TorikomiParametaValue() override;
+    int TorikomiParametaValue() override;
     int ParametaValueCheck() override;
     // The command set of the walk.
     void CommandsOff() override { CTM_MukoSyori(); }

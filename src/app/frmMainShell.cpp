@@ -144,10 +144,11 @@ int frmMain::ParametaumuKakunin()
     return w ? w->ParametaumuKakunin() : 1;
 }
 
-void frmMain::TorikomiParametaValue()
+int frmMain::TorikomiParametaValue()
 {
     if (frmParameta2 *w = paraWindow())
         w->TorikomiParametaValue();
+    return 0;
 }
 
 int frmMain::ParametaValueCheck()

@@ -81,8 +81,9 @@ public:
     // 0 when every field of the parameter window is filled; 1 when not, or
     // when the window is not open.
     virtual int ParametaumuKakunin() { return 1; }
-    // The window's fields into ParaSet.
-    virtual void TorikomiParametaValue() {}
+    // The window's fields into ParaSet: 0 taken, 1 a field does not fit its
+    // table (nothing taken).
+    virtual int TorikomiParametaValue() { return 0; }
     // 1 when some value of the window is out of range.
     virtual int ParametaValueCheck() { return 0; }
 };

@@ -347,8 +347,8 @@ int SaveParaFileDlg()
         MsgBox(ResLines({7, 8}));
         return 1;
     }
-    window.TorikomiParametaValue();
-    if (window.ParametaValueCheck() != 0) {
+    const bool taken = window.TorikomiParametaValue() == 0;
+    if (!taken || window.ParametaValueCheck() != 0) {
         MsgBox(ResLines({9, 10}));
         return 1;
     }

@@ -118,6 +118,11 @@ struct ParadataState {
     // Bytes of the parameter blocks that carry no parameter: kept by a read,
     // sent back by the writes. Nothing before the first read (sent as 00).
     std::array<std::optional<uint8_t>, 68> ParaBlockSpare{};
+    // STROKE, ZONE1 and ZONE2 as millimetre text, as the parameter window
+    // last took them in (the printout of the shown parameters uses them).
+    PerAxis<QString> ParaAxisMmStrokeText{};
+    PerAxis<QString> ParaZone1MmText{};
+    PerAxis<QString> ParaZone2MmText{};
     PerAxis<int16_t> CtDevCode{};
     // Pause after each step of a block transfer, so the controller can keep
     // up; tests shorten it.

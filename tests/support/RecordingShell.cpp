@@ -174,12 +174,11 @@ void RecordingShell::ShowPosiCheckResult()
 
 int RecordingShell::ParametaumuKakunin() { return m_next ? m_next->ParametaumuKakunin() : paraFilled; }
 
-void RecordingShell::TorikomiParametaValue()
+int RecordingShell::TorikomiParametaValue()
 {
     if (m_next)
-        m_next->TorikomiParametaValue();
-    else if (paraTake)
-        paraTake();
+        return m_next->TorikomiParametaValue();
+    return paraTake ? paraTake() : 0;
 }
 
 int RecordingShell::ParametaValueCheck() { return m_next ? m_next->ParametaValueCheck() : paraOutOfRange; }

@@ -38,7 +38,7 @@ public:
     std::function<int()> changeDev;          // default: 0
     int paraFilled = 1;                      // ParametaumuKakunin
     int paraOutOfRange = 0;                  // ParametaValueCheck
-    std::function<void()> paraTake;          // TorikomiParametaValue
+    std::function<int()> paraTake;           // TorikomiParametaValue
 
     // A real main window to pass the calls on to (nullptr = none).
     void forwardTo(Shell::Face *next) { m_next = next; }
@@ -71,7 +71,7 @@ public:
     int ChangeDev() override;
     void ShowPosiCheckResult() override;
     int ParametaumuKakunin() override;
-    void TorikomiParametaValue() override;
+    int TorikomiParametaValue() override;
     int ParametaValueCheck() override;
 
 private:
