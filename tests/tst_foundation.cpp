@@ -5,6 +5,7 @@
 #include "core/Module1Text.h"
 #include "core/Num.h"
 #include "core/ItemFile.h"
+#include "core/Module1Settings.h"
 #include "platform/Settings.h"
 #include "platform/Wait.h"
 #include "support/TestEnv.h"
@@ -249,7 +250,7 @@ void TestFoundation::settingIntFallsBack()
     TestEnv::Scope env;
     if (!stored.isNull())
         Platform::SaveSetting(QStringLiteral("PortNo"), stored);
-    QCOMPARE(Platform::GetSettingInt(QStringLiteral("PortNo"), 1), expected);
+    QCOMPARE(Module1::GetSettingInt(QStringLiteral("PortNo"), 1), expected);
 }
 
 void TestFoundation::nestedWaitEndsOnTime()

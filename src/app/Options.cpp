@@ -6,6 +6,7 @@
 #include "posi/PosiDevice.h"
 #include "posi/PosiGrid.h"
 #include "platform/Dialogs.h"
+#include "core/Module1Settings.h"
 #include "platform/Settings.h"
 #include "platform/StringTable.h"
 
@@ -54,7 +55,7 @@ Choice LoadChoice()
     else
         c.portText = Platform::GetSetting(QStringLiteral("PortNo"), QStringLiteral("1"));
     if (a.Language != 1 && a.Language != 2)
-        a.Language = Platform::GetSettingInt(QStringLiteral("Language"), 1);
+        a.Language = Module1::GetSettingInt(QStringLiteral("Language"), 1);
     c.language = runningLanguage();
     c.mmUnit = a.DispMmUnit;
     c.roundUp = a.MmRoundUp;
@@ -82,7 +83,7 @@ void ApplyOk(const Choice &c)
     if (port >= 1 && port <= 9 && port == static_cast<int>(port))
         a.PortNo = static_cast<int>(port);
     else
-        a.PortNo = Platform::GetSettingInt(QStringLiteral("PortNo"), 1);
+        a.PortNo = Module1::GetSettingInt(QStringLiteral("PortNo"), 1);
 
     a.LanguageChange = c.language != runningLanguage();
 

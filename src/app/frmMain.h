@@ -66,6 +66,9 @@ public:
     QWidget *PosiForm() override;
     void SetPosiCaption(const QString &caption) override;
     void SetDeviceLabel(int axis, const QString &text) override;
+    void PosiCommandsOff() override;
+    void PosiCommandsOn() override;
+    void PosiEditCommandsOff() override;
     void SetPosiTabsEnabled(bool enabled) override;
     void SetPosiCommandTabsEnabled(bool enabled) override;
     int ChangeDev() override;

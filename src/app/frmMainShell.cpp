@@ -115,6 +115,10 @@ void frmMain::SetDeviceLabel(int axis, const QString &text)
         PosiWindow()->lblDeviceType[size_t(axis)]->setText(text);
 }
 
+void frmMain::PosiCommandsOff() { PosiWindow()->PosCMDBTN_Muko(); }
+void frmMain::PosiCommandsOn() { PosiWindow()->PosCMDBTN_Yuko(); }
+void frmMain::PosiEditCommandsOff() { PosiWindow()->EditCMD_Muko(); }
+
 void frmMain::SetPosiTabsEnabled(bool enabled)
 {
     QTabWidget *tabs = PosiWindow()->SSTabCommand;

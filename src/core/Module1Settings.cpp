@@ -1,11 +1,26 @@
 #include "core/Module1Settings.h"
 #include "core/AppState.h"
+#include "core/Num.h"
 #include "core/Twips.h"
 #include "core/Shell.h"
 #include "platform/Settings.h"
 
 
 namespace Module1 {
+
+int GetSettingInt(const QString &key, int def)
+{
+    // Converted as a 16-bit integer conversion does: any number, rounded
+    // half to even ("2.0" is 2); anything else keeps the default.
+    const QString text = Platform::GetSetting(key, QString::number(def)).trimmed();
+    bool ok = false;
+    const double v = text.toDouble(&ok);
+    if (!ok)
+        return def;
+    const std::optional<int16_t> n = Num::CInt(v);
+    return n ? *n : def;
+}
+
 
 void LoadAppSetting()
 {
@@ -18,14 +33,14 @@ void LoadAppSetting()
 void GetLanguage()
 {
     AppState &a = App();
-    a.Language = Platform::GetSettingInt(QStringLiteral("Language"), 1);
+    a.Language = Module1::GetSettingInt(QStringLiteral("Language"), 1);
     a.LangOffset = a.Language == 1 ? 0 : 10000;
 }
 
-void GetPortNo() { App().PortNo = Platform::GetSettingInt(QStringLiteral("PortNo"), 1); }
-void GetPortOccupy() { App().PortOccupy = Platform::GetSettingInt(QStringLiteral("PortOccupy"), 1) != 0; }
-void GetMmRoundUp() { App().MmRoundUp = Platform::GetSettingInt(QStringLiteral("MmRoundUp"), 1) != 0; }
-void GetDispMmUnit() { App().DispMmUnit = Platform::GetSettingInt(QStringLiteral("DispMmUnit"), 1) != 0; }
+void GetPortNo() { App().PortNo = Module1::GetSettingInt(QStringLiteral("PortNo"), 1); }
+void GetPortOccupy() { App().PortOccupy = Module1::GetSettingInt(QStringLiteral("PortOccupy"), 1) != 0; }
+void GetMmRoundUp() { App().MmRoundUp = Module1::GetSettingInt(QStringLiteral("MmRoundUp"), 1) != 0; }
+void GetDispMmUnit() { App().DispMmUnit = Module1::GetSettingInt(QStringLiteral("DispMmUnit"), 1) != 0; }
 
 void SaveAppSetting() { SaveAppSettingOf(Shell::Get().MainRectToKeep()); }
 
@@ -49,7 +64,7 @@ void SaveAppSettingOf(const std::optional<QRect> &mainRect)
 void GetJogSetting()
 {
     auto read = [](const char *key, int def, int lo, int hi) {
-        const int v = Platform::GetSettingInt(QString::fromLatin1(key), def);
+        const int v = Module1::GetSettingInt(QString::fromLatin1(key), def);
         return (v < lo || v > hi) ? 1 : v;
     };
     AppState &a = App();

@@ -3,9 +3,15 @@
 // default 1 and keeps the default when a hand-edited value is not a whole
 // 16-bit number.
 #include <QRect>
+#include <QString>
 #include <optional>
 
 namespace Module1 {
+
+// A stored whole number: converted as a 16-bit integer conversion does (any
+// number, rounded half to even, "2.0" is 2); anything else, or nothing
+// stored, keeps the default.
+int GetSettingInt(const QString &key, int def);
 
 // Language, PortNo, PortOccupy, MmRoundUp, in this order (not DispMmUnit).
 void LoadAppSetting();

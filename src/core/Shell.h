@@ -67,6 +67,11 @@ public:
     virtual void SetPosiCaption(const QString &) {}
     // The caption of an axis's actuator label (axis 0..3).
     virtual void SetDeviceLabel(int /*axis*/, const QString &) {}
+    // The position window's command buttons (PosCMDBTN_Muko / _Yuko) and
+    // its edit buttons (EditCMD_Muko).
+    virtual void PosiCommandsOff() {}
+    virtual void PosiCommandsOn() {}
+    virtual void PosiEditCommandsOff() {}
     // Tabs 1 (move test) and 2 (teaching) of the command tabs.
     virtual void SetPosiTabsEnabled(bool) {}
     // The whole command tab control.

@@ -7,6 +7,7 @@
 #include "link/Queues.h"
 #include "platform/CommPort.h"
 #include "platform/Dialogs.h"
+#include "core/Module1Settings.h"
 #include "platform/Settings.h"
 #include "platform/StringTable.h"
 #include "platform/Wait.h"
@@ -157,7 +158,7 @@ int OpenCommPort()
 {
     AppState &a = App();
     if (a.PortNo < 1 || a.PortNo > 9)
-        a.PortNo = Platform::GetSettingInt(QStringLiteral("PortNo"), 1);
+        a.PortNo = Module1::GetSettingInt(QStringLiteral("PortNo"), 1);
     if (!g_engine)
         return 1;
     Platform::CommPort *p = g_engine->port;

@@ -1,5 +1,4 @@
 #include "platform/Settings.h"
-#include "core/Num.h"
 
 #include <QSettings>
 #include <limits>
@@ -31,18 +30,6 @@ QString GetSetting(const QString &key, const QString &def)
     return v.toString();
 }
 
-int GetSettingInt(const QString &key, int def)
-{
-    // Converted as a 16-bit integer conversion does: any number, rounded
-    // half to even ("2.0" is 2); anything else keeps the default.
-    const QString text = GetSetting(key, QString::number(def)).trimmed();
-    bool ok = false;
-    const double v = text.toDouble(&ok);
-    if (!ok)
-        return def;
-    const std::optional<int16_t> n = Num::CInt(v);
-    return n ? *n : def;
-}
 
 void SaveSetting(const QString &key, const QString &value)
 {

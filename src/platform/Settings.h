@@ -10,10 +10,6 @@ inline constexpr const char *kSection = "Settings";
 
 // Text stored under key, or def when the key is absent.
 QString GetSetting(const QString &key, const QString &def = QString());
-// Integer reading the way every settings reader of the program does it:
-// a missing key or a hand-edited value that is not a whole 16-bit number
-// yields def.
-int GetSettingInt(const QString &key, int def);
 void SaveSetting(const QString &key, const QString &value);
 inline void SaveSetting(const QString &key, int value) { SaveSetting(key, QString::number(value)); }
 

@@ -1,5 +1,4 @@
 #include "platform/StringTable.h"
-#include "core/AppState.h"
 
 #include <QDir>
 #include <QFile>
@@ -71,9 +70,16 @@ std::optional<QString> LoadResString(int id)
     return *it;
 }
 
+namespace {
+const int *g_langOffset = nullptr;
+} // namespace
+
+void SetLanguageOffsetSource(const int *offset) { g_langOffset = offset; }
+
 QString ResText(int id)
 {
-    return LoadResString(id + App().LangOffset).value_or(QString());
+    const int offset = g_langOffset ? *g_langOffset : 0;
+    return LoadResString(id + offset).value_or(QString());
 }
 
 QString ResLines(std::initializer_list<int> ids, bool spaced)

@@ -10,6 +10,10 @@ namespace Platform {
 // The text with exactly this identifier, or nothing when the table has none.
 std::optional<QString> LoadResString(int id);
 
+// The running language's offset (0 Japanese, 10000 English) is read from
+// where the application keeps it; until it says where, 0.
+void SetLanguageOffsetSource(const int *offset);
+
 // The text of identifier id in the running language (id + LangOffset);
 // empty when the table has no such text.
 QString ResText(int id);

@@ -4,7 +4,8 @@
 #include "core/BgrColor.h"
 #include "posi/PosiEdit.h"
 
-#include <QApplication>
+#include <QGuiApplication>
+#include <QPalette>
 #include <QColor>
 #include <QFont>
 #include <QPalette>
@@ -249,7 +250,7 @@ int PosiGridModel::columnCount(const QModelIndex &parent) const { return parent.
 static QColor toQColor(quint32 bgr)
 {
     if (bgr == PosiGridModel::kWindowColor)
-        return QApplication::palette().color(QPalette::Base);
+        return QGuiApplication::palette().color(QPalette::Base);
     return Bgr::ToQColor(bgr);
 }
 
@@ -264,7 +265,7 @@ QVariant PosiGridModel::data(const QModelIndex &index, int role) const
         return x->text;
     case Qt::BackgroundRole:
         if (index.row() < 2)
-            return QApplication::palette().color(QPalette::Button);
+            return QGuiApplication::palette().color(QPalette::Button);
         return x->back ? QVariant(toQColor(*x->back)) : QVariant();
     case Qt::TextAlignmentRole:
         return (m_colAlign[static_cast<size_t>(index.column())] == 1 && index.row() >= 2)

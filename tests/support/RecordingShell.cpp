@@ -146,6 +146,24 @@ void RecordingShell::SetDeviceLabel(int axis, const QString &text)
         m_next->SetDeviceLabel(axis, text);
 }
 
+void RecordingShell::PosiCommandsOff()
+{
+    if (m_next)
+        m_next->PosiCommandsOff();
+}
+
+void RecordingShell::PosiCommandsOn()
+{
+    if (m_next)
+        m_next->PosiCommandsOn();
+}
+
+void RecordingShell::PosiEditCommandsOff()
+{
+    if (m_next)
+        m_next->PosiEditCommandsOff();
+}
+
 void RecordingShell::SetPosiTabsEnabled(bool enabled)
 {
     if (m_next)

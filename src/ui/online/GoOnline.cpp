@@ -24,7 +24,6 @@
 #include "posi/PosiGrid.h"
 #include "posi/PosiTables.h"
 #include "posi/PosiDevice.h"
-#include "ui/posi/frmPosi.h"
 
 #include <QLabel>
 #include <QTabWidget>
@@ -69,8 +68,6 @@ namespace {
 
 bool g_busyPointer = false;
 
-frmPosi *posiForm() { return qobject_cast<frmPosi *>(Shell::Get().PosiForm()); }
-
 // What going online does to the windows: the main window's menus, mode
 // label, progress display and command sets, and the position window. Each
 // does nothing when its window is not there.
@@ -80,23 +77,9 @@ void DispControlerMode() { Shell::Get().DispControlerMode(); }
 void CTM_MukoSyori() { Shell::Get().MainCommandsOff(); }
 void CTM_YukoSyori() { Shell::Get().MainCommandsOn(); }
 
-void PosCMDBTN_Muko()
-{
-    if (frmPosi *p = posiForm())
-        p->PosCMDBTN_Muko();
-}
-
-void PosCMDBTN_Yuko()
-{
-    if (frmPosi *p = posiForm())
-        p->PosCMDBTN_Yuko();
-}
-
-void EditCMD_Muko()
-{
-    if (frmPosi *p = posiForm())
-        p->EditCMD_Muko();
-}
+void PosCMDBTN_Muko() { Shell::Get().PosiCommandsOff(); }
+void PosCMDBTN_Yuko() { Shell::Get().PosiCommandsOn(); }
+void EditCMD_Muko() { Shell::Get().PosiEditCommandsOff(); }
 
 void SetCommandTabsEnabled(bool enabled) { Shell::Get().SetPosiCommandTabsEnabled(enabled); }
 
