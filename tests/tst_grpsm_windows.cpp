@@ -15,6 +15,7 @@
 #include "paradata/ParadataState.h"
 #include "platform/Dialogs.h"
 #include "support/MainScope.h"
+#include "support/RecordingShell.h"
 #include "support/SimCommands.h"
 #include "support/SimController.h"
 #include "support/TestEnv.h"
@@ -510,6 +511,14 @@ void TestGrpSmWindows::grpReadCancelled()
     QCOMPARE(w.txtGrpStartNo[0]->text(), QStringLiteral("1"));
     QCOMPARE(Tables().GrpData[1], (std::array<int16_t, 2>{1, 1}));
     QVERIFY(!App().OfflineFlag);
+
+    // A read the controller refuses leaves the program offline.
+    rig.model.onFrame = nullptr;
+    rig.model.replyFor["0RG01"] = "0%%104";
+    Dlg::QueueAnswer(MsgAnswer::Ok);
+    w.cmdReadGrp->click();
+    QVERIFY(App().OfflineFlag);
+    QCOMPARE(Tables().GrpData[1], (std::array<int16_t, 2>{1, 1}));
 }
 
 void TestGrpSmWindows::grpCloseRefusedWhileCommandRuns()
@@ -690,8 +699,15 @@ void TestGrpSmWindows::smWriteAndVerifyWithController()
     auto &t = Tables();
     validMacros(t.SmData);
     setStep(t.SmData, 20, 15, 15, 3); // stored as a clean END
+    bool hourglass = false;
+    rig.model.onFrame = [&](const QByteArray &f) {
+        if (f == "0CM10000")
+            hourglass = TestEnv::Recorder().progress.busyPointer;
+    };
     Dlg::QueueAnswer(MsgAnswer::Yes);
     w.cmdWriteSMtoCt->click();
+    QVERIFY(hourglass);
+    QCOMPARE(TestEnv::Recorder().busyDepth, 0);
     QCOMPARE(Dlg::ShownTexts(), QStringList{QStringLiteral("SM Data is transmitted to controller,Yes?")});
     const QStringList expected = QStringList{QStringLiteral("0RA"), QStringLiteral("0CM10000")}
                                  + repeated(QStringLiteral("0WS"), 20)
