@@ -11,8 +11,9 @@
 #include "ui/paraedit/frmParameta2.h"
 #include "platform/Dialogs.h"
 #include "platform/StringTable.h"
+#include "support/MemoryParaFace.h"
+#include "support/SimOnline.h"
 #include "support/TestEnv.h"
-#include "support//SimOnline.h"
 
 using namespace Platform;
 
@@ -59,6 +60,7 @@ void TestGetParameta::saveOffer()
     SimOnline::Fixture f(true);
     App().OfflineFlag = false;
     frmParameta2 window;
+    FillValidParaFields(window);
     TestEnv::Recorder().paraFilled = filled;
     Dialogs::QueueAnswer(MsgAnswer(answer));
     if (fileChosen)

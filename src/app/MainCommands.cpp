@@ -237,14 +237,16 @@ void OpenSqMcrWindow(frmMain &main) { openPlaced<frmSqMcr>(main, App().SmWinOpen
 
 void OpenParameterWindow(frmMain &main)
 {
-    QWidget *existing = Forms::Find(QStringLiteral("frmParameta2"));
+    frmParameta2 *existing = frmParameta2::Existing();
     if (App().ParaWinOpen && existing) {
         toFront(main, existing);
         return;
     }
     App().ParaWinOpen = true;
-    main.ShowChild(existing ? existing : new frmParameta2());
+    main.ShowChild(frmParameta2::Instance());
 }
+
+void ShowParameterWindow(frmMain &main) { main.ShowChild(frmParameta2::Instance()); }
 
 void OnlineDeviceSetting(frmMain &main)
 {

@@ -39,6 +39,8 @@ void RaiseOwnWindow(frmMain &main);
 void OpenGrpWindow(frmMain &main);
 void OpenSqMcrWindow(frmMain &main);
 void OpenParameterWindow(frmMain &main);
+// The parameter window shown without marking it as opened by the View menu.
+void ShowParameterWindow(frmMain &main);
 void OnlineDeviceSetting(frmMain &main);
 
 // Commands whose work belongs to other parts of the program.

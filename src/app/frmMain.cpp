@@ -1,4 +1,5 @@
 #include "app/frmMain.h"
+#include "paradata/ParaFile.h"
 #include "paradata/UnitTexts.h"
 #include "core/AppState.h"
 #include "core/AppVersion.h"
@@ -143,9 +144,12 @@ frmMain::~frmMain()
     CommandSets::Unregister(this);
     if (&Shell::Get() == this)
         Shell::Register(nullptr);
-    // A position window created but never shown as a child has no parent.
+    // A position window created but never shown as a child has no parent;
+    // nor has a parameter window used only hidden.
     if (m_posi && !m_posi->parent())
         delete m_posi.data();
+    if (frmParameta2 *para = frmParameta2::Existing(); para && !para->parent())
+        delete para;
 }
 
 // ---------------------------------------------------------------- building
@@ -584,8 +588,7 @@ void frmMain::Timer2_Timer()
     Timer2->stop();
     App().ShowParaWinReq = false;
     // Unlike the View menu's command, ParaWinOpen is left as it is.
-    QWidget *para = Forms::Find(QStringLiteral("frmParameta2"));
-    ShowChild(para ? para : new frmParameta2());
+    ShowChild(frmParameta2::Instance());
 }
 
 void frmMain::timerTerminate_Timer()
@@ -614,6 +617,10 @@ bool frmMain::MDIForm_Unload()
         return false;
     // Every other window goes first; a window that refuses to close (the
     // position window's Cancel at its save prompt) keeps the application up.
+    App().UnloadingAll = true;
+    const struct UnloadingEnds {
+        ~UnloadingEnds() { App().UnloadingAll = false; }
+    } unloadingEnds;
     const QList<QMdiSubWindow *> subs = m_mdi->subWindowList();
     for (QMdiSubWindow *s : subs) {
         QPointer<QMdiSubWindow> guard(s);

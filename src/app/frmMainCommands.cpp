@@ -151,7 +151,7 @@ void frmMain::mnuSettingParameter_Click()
     const auto answer = Dlg::MsgBox(ResLines({410, 411}), Platform::MsgButtons::YesNo,
                                     Platform::MsgIcon::Warning);
     if (answer == Platform::MsgAnswer::Yes)
-        Cmd::OpenParameterWindow(*this);
+        Cmd::ShowParameterWindow(*this);
 }
 
 // ---------------------------------------------------------------- Window and Help

@@ -138,25 +138,10 @@ int frmMain::ChangeDev() { return PosiChangeDev::ChangeDev(); }
 
 void frmMain::ShowPosiCheckResult() { SyogoKekka::Show(); }
 
-namespace {
-frmParameta2 *paraWindow() { return qobject_cast<frmParameta2 *>(Forms::Find(QStringLiteral("frmParameta2"))); }
-} // namespace
+// The parameter file's save asks the parameter window for its fields; the
+// window is created (loaded, not shown) when it does not exist.
+int frmMain::ParametaumuKakunin() { return frmParameta2::Instance()->ParametaumuKakunin(); }
 
-int frmMain::ParametaumuKakunin()
-{
-    frmParameta2 *w = paraWindow();
-    return w ? w->ParametaumuKakunin() : 1;
-}
+int frmMain::TorikomiParametaValue() { return frmParameta2::Instance()->TorikomiParametaValue(); }
 
-int frmMain::TorikomiParametaValue()
-{
-    if (frmParameta2 *w = paraWindow())
-        w->TorikomiParametaValue();
-    return 0;
-}
-
-int frmMain::ParametaValueCheck()
-{
-    frmParameta2 *w = paraWindow();
-    return w ? w->ParametaValueCheck() : 0;
-}
+int frmMain::ParametaValueCheck() { return frmParameta2::Instance()->ParametaValueCheck(); }

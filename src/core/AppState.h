@@ -28,6 +28,9 @@ struct AppState {
     // Busy discipline.
     bool BusyFlag = false;
     bool FileBusy = false;
+    // True while the main window unloads every window at shut-down: a
+    // close then comes from the program, not from a window's close box.
+    bool UnloadingAll = false;
     bool ComCancelFlag = false;
     bool TeachModeFlag = false;
     // The running transfer offers the cancel button with its progress bar.

@@ -83,8 +83,8 @@ public:
     virtual void ShowPosiCheckResult() {}
 
     // ---- parameter window ----
-    // 0 when every field of the parameter window is filled; 1 when not, or
-    // when the window is not open.
+    // 0 when every field of the parameter window is filled, else 1; the
+    // window is created (not shown) when it does not exist.
     virtual int ParametaumuKakunin() { return 1; }
     // The window's fields into ParaSet: 0 taken, 1 a field does not fit its
     // table (nothing taken).

@@ -1,16 +1,34 @@
 #pragma once
 // The parameter window (four axes) and the system parameter window.
+//
+// The parameter window exists at most once; every use reaches it through
+// Instance(), which creates it and runs its load without showing it. Its
+// fields are reached by (control, axis) through the face the parameter
+// rules work on, so the rules run the same on a hidden window.
 #include "core/CommandSets.h"
+#include "paradata/ActuatorLists.h"
+#include "paradata/ParaForm.h"
 
 #include <QWidget>
 #include <array>
 
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
 class QPushButton;
+class QRadioButton;
 class QTabWidget;
 
-class frmParameta2 : public QWidget, public CommandSets::CommandSet {
+class frmParameta2 : public QWidget, public ParaForm::Face, public CommandSets::CommandSet {
     Q_OBJECT
 public:
+    // The one window: created (loaded, not shown) on first use.
+    static frmParameta2 *Instance();
+    // The window when it exists, else nullptr; never creates it.
+    static frmParameta2 *Existing();
+
     explicit frmParameta2(QWidget *parent = nullptr);
     ~frmParameta2() override;
 
@@ -18,26 +36,83 @@ public:
     void CommandsOff() override;
     void CommandsOn() override;
 
-    // The ten command buttons, in the order the disable procedure names them.
-    QPushButton *cmdParaRead = nullptr, *cmdParaWrite = nullptr, *cmdReadParaFile = nullptr,
-                *cmdSaveParaFile = nullptr, *cmdConpareCT = nullptr, *cmdConpareFile = nullptr,
-                *cmdIniPrm = nullptr, *cmdCalculate = nullptr, *cmdParaPrint = nullptr,
-                *cmdParaFilePrint = nullptr;
+    // ---- the face
+    QString Text(ParaForm::Ctl c, int axis) const override;
+    void SetText(ParaForm::Ctl c, int axis, const QString &text) override;
+    int ListIndex(ParaForm::Ctl c, int axis) const override;
+    int ListCount(ParaForm::Ctl c, int axis) const override;
+    void SetListIndex(ParaForm::Ctl c, int axis, int index) override;
+    int Option(ParaForm::Ctl c) const override;
+    void SetOption(ParaForm::Ctl c, int which) override;
+    bool SpUnlocked() const override;
+    void SetGrey(ParaForm::Ctl c, int axis, bool grey) override;
+    void SetEnabled(ParaForm::Ctl c, int axis, bool on) override;
+
+    // The widget of a control (single controls: axis 0); for an option
+    // pair, its container.
+    QWidget *Widget(ParaForm::Ctl c, int axis = 0) const;
+    QRadioButton *OptionButton(ParaForm::Ctl c, int which) const;
+    bool IsGrey(ParaForm::Ctl c, int axis = 0) const;
+
+    // The command set, in the order the disable procedure switches it.
+    QPushButton *cmdReadParaFile = nullptr, *cmdSaveParaFile = nullptr, *cmdParaRead = nullptr,
+                *cmdParaWrite = nullptr, *cmdConpareFile = nullptr, *cmdConpareCT = nullptr,
+                *cmdParaFilePrint = nullptr, *cmdParaPrint = nullptr, *cmdIniPrm = nullptr,
+                *cmdCalculate = nullptr;
     QTabWidget *SSTabPrm = nullptr;
     std::array<QPushButton *, 10> CommandButtons() const;
+    QCheckBox *chkTokuParaChange = nullptr;
+    QWidget *PicturePosPrg = nullptr;
+
+    // Beeps of the focus-loss checks, counted for whoever wants to know.
+    int BeepCount() const { return m_beeps; }
 
 public slots:
-    // 0 = every field of the valid axes holds a value, 1 = some is empty.
+    // 0 = every field of the handled axes holds a value, 1 = some is empty.
     int ParametaumuKakunin();
-    void TorikomiParametaValue();
+    // 0 = taken into the parameter set, 1 = a value does not fit its table.
+    int TorikomiParametaValue();
     // 1 = some value out of its range, else 0.
     int ParametaValueCheck();
     void YukoJikuHyojiSettei();
+    void YukoJikuHyojiSettei2(int mask);
     void ParametaHyoji();
-    void WriteParaToCt();
+
+    // ---- event handlers
+    void cmdParaRead_Click();
+    void chkTokuParaChange_Click();
+    void optPosPrg_Click(int index);
+    void comboOneAxis_LostFocus();
+    void ActSizeChange(int axis);
+    void ActSpeedChange(int axis);
+    // A box's KeyPress: the key it leaves (0 = discarded); Enter moves the
+    // focus along the Enter order.
+    int Box_KeyPress(ParaForm::Ctl c, int axis, int key);
+    void Box_LostFocus(ParaForm::Ctl c, int axis);
 
 protected:
     void closeEvent(QCloseEvent *e) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildLayout();
+    void Form_Load();
+    void SetActuatorCombos();
+    void SetActuatorCombosAxis(int axis);
+    ActLists::AxisCombos combos(int axis) const;
+    void showCombos(int axis, const ActLists::AxisCombos &c);
+    void beep();
+    QLineEdit *box(QWidget *parent, ParaForm::Ctl c, int axis, int left, int top, int width);
+    QComboBox *list(QWidget *parent, ParaForm::Ctl c, int axis, int left, int top, int width);
+    void optionPair(QWidget *parent, ParaForm::Ctl c, const char *container, int top, int left,
+                    const QString &first, const QString &second, int firstTag, int secondTag);
+
+    std::array<std::array<QWidget *, 4>, ParaForm::kCtlCount> m_w{};
+    std::array<std::array<QRadioButton *, 2>, ParaForm::kCtlCount> m_opt{};
+    std::array<std::array<bool, 4>, ParaForm::kCtlCount> m_grey{};
+    int m_beeps = 0;
+    bool m_inLostFocus = false;
+    bool m_rebuildingLists = false;
 };
 
 class frmSystemPara : public QWidget {
