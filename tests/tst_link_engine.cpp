@@ -1,6 +1,7 @@
 // The send/receive engine against a simulated controller on a
 // pseudo-terminal: one row per way an exchange can go.
 #include <QtTest>
+#include <QTimer>
 
 #include "core/AppState.h"
 #include "link/Engine.h"
@@ -41,6 +42,8 @@ private slots:
     void failedPriorityRequestLeavesTheQueue();
     void offlineWaiterGivesUpAndIsNotSentLater();
     void receiveIgnoresLineWhileOffline();
+    void eachRequestKeepsItsOwnTimeout_data();
+    void eachRequestKeepsItsOwnTimeout();
 };
 
 void TestLinkEngine::exchange_data()
@@ -260,6 +263,72 @@ void TestLinkEngine::receiveIgnoresLineWhileOffline()
     Platform::WaitMs(30);
     QVERIFY(!Module1::Indicators().AlarmVisible);
     QVERIFY(Link().JusinBuf.isEmpty());
+}
+
+void TestLinkEngine::eachRequestKeepsItsOwnTimeout_data()
+{
+    QTest::addColumn<int>("firstTimeout");
+    QTest::addColumn<int>("secondTimeout");
+    QTest::addColumn<int>("lateMs");      // the second request's answer comes this late
+    QTest::addColumn<int>("silentTries"); // ... after this many unanswered sends
+    QTest::addColumn<int>("secondSends");
+    QTest::addColumn<int>("minMs");
+    // The group move waits without limit, even behind a request of 1 s and
+    // with the last caller's time-out still set.
+    QTest::newRow("unlimited behind 1 s") << 1000 << 0 << 2500 << 0 << 1 << 2500;
+    // A request of 1 s behind an unlimited one times out after 1 s and is
+    // sent again.
+    QTest::newRow("1 s behind unlimited") << 0 << 1000 << 20 << 1 << 2 << 1000;
+}
+
+void TestLinkEngine::eachRequestKeepsItsOwnTimeout()
+{
+    QFETCH(int, firstTimeout);
+    QFETCH(int, secondTimeout);
+    QFETCH(int, lateMs);
+    QFETCH(int, silentTries);
+    QFETCH(int, secondSends);
+    QFETCH(int, minMs);
+    TestEnv::Scope env;
+    App().LangOffset = 10000;
+    SimController sim;
+    QVERIFY(sim.ok());
+    sim.attach(1);
+    App().PortNo = 1;
+    Module1::SetOnlineMode();
+    StartLink();
+    goodExchangeFirst();
+    sim.clearFrames();
+    sim.addCommand("0RV", [](SimController &, const QByteArray &) { return std::optional<QByteArray>("0RV"); });
+    if (silentTries > 0)
+        sim.addFault("0RV", {SimFault::Silent, 0, {}}, silentTries);
+    else
+        sim.addFault("0RV", {SimFault::Late, lateMs, {}}, 1);
+    // Without the fix an unlimited wait would never end: the cancel button
+    // ends it after 6 s, so the row fails instead of hanging.
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { App().ComCancelFlag = true; });
+    guard.start(6000);
+
+    const int first = RequestTusin(QStringLiteral("0AR"), 5, firstTimeout, 1);
+    const int second = RequestTusin(QStringLiteral("0RV"), 5, secondTimeout, 1);
+    // What the last caller left behind must not matter.
+    Queues().TusinTimeout = firstTimeout;
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(WaitResult(first).has_value());
+    QVERIFY(WaitResult(second).has_value());
+    QVERIFY2(clock.elapsed() >= minMs, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY2(clock.elapsed() < 5500, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(!App().ComCancelFlag);
+    int sends = 0;
+    for (const QByteArray &f : sim.frames())
+        sends += f == "0RV";
+    QCOMPARE(sends, secondSends);
+    QVERIFY(Platform::Dialogs::ShownTexts().isEmpty());
+    App().ComCancelFlag = false;
+    qunsetenv("REZ4_PORT1");
 }
 
 QTEST_MAIN(TestLinkEngine)

@@ -345,6 +345,8 @@ void TimerTusin_Timer()
     auto serve = [&](const TusinQueueEntry &e) {
         s.SendingFlag = true;
         q.ActiveID = e.id;
+        // Each request waits as long as it asked, whatever was queued before it.
+        q.TusinTimeout = e.timeout;
         const int r = TusinSosinJusin(e.command, e.expectedLength, QString(), e.id, e.msgFlag);
         q.ActiveID = 0;
         s.SendingFlag = false;

@@ -56,22 +56,16 @@ void RecordResult(const TusinKekkaRecord &record)
 {
     QueueState &q = g_q;
     q.TusinKekka = record;
-    q.KekkaStale = false;
-    q.RecentKekka[q.RecentNext] = record;
-    q.RecentNext = (q.RecentNext + 1) % static_cast<int>(q.RecentKekka.size());
+    if (record.id != 0)
+        q.Results[record.id] = record;
 }
 
 namespace {
-// The result of request `id` if it has finished lately.
+// The result of request `id` once it has finished.
 const TusinKekkaRecord *finished(int id)
 {
-    const QueueState &q = g_q;
-    if (q.TusinKekka.id == id && !q.KekkaStale)
-        return &q.TusinKekka;
-    for (const TusinKekkaRecord &r : q.RecentKekka)
-        if (r.id == id && id != 0)
-            return &r;
-    return nullptr;
+    const auto it = g_q.Results.find(id);
+    return it == g_q.Results.end() ? nullptr : &it->second;
 }
 } // namespace
 
@@ -86,12 +80,10 @@ void TusinQueueReset()
     g_q.TusinID = 1000;
     g_q.TusinQueueLast = -1;
     g_q.TusinQueueHighLast = -1;
-    // Numbers start again: a result kept under one of them is stale now and
-    // must not end the wait of the new request that gets its number (the
-    // record itself stays readable).
-    g_q.KekkaStale = true;
-    g_q.RecentKekka = {};
-    g_q.RecentNext = 0;
+    // Numbers start again: a result kept under one of them must not end the
+    // wait of the new request that gets its number (the last result record
+    // itself stays readable).
+    g_q.Results.clear();
 }
 
 void TusinFlush()
@@ -166,9 +158,12 @@ std::optional<QString> WaitResult(int id)
         RemoveQueued(id);
         return std::nullopt;
     }
-    const TusinKekkaRecord *own = finished(id);
-    if (own && own->result == 0)
-        return own->reply;
+    if (const TusinKekkaRecord *own = finished(id)) {
+        const TusinKekkaRecord result = *own;
+        q.Results.erase(id);
+        if (result.result == 0)
+            return result.reply;
+    }
     if (q.TusinErrorFlag)
         TusinFlush();
     return std::nullopt;
@@ -176,9 +171,8 @@ std::optional<QString> WaitResult(int id)
 
 Exchanged Send(const QString &command, int expectedLength, int timeoutMs, int msgFlag, Queue queue)
 {
-    g_q.TusinTimeout = timeoutMs;
-    const int id = queue == Queue::Priority ? RequestTusinHigh(command, expectedLength, g_q.TusinTimeout, msgFlag)
-                                            : RequestTusin(command, expectedLength, g_q.TusinTimeout, msgFlag);
+    const int id = queue == Queue::Priority ? RequestTusinHigh(command, expectedLength, timeoutMs, msgFlag)
+                                            : RequestTusin(command, expectedLength, timeoutMs, msgFlag);
     if (id < 0)
         return {Outcome::Refused, {}};
     const auto reply = WaitResult(id);

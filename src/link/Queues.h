@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <optional>
 
 namespace Module3Tusin {
@@ -13,7 +14,7 @@ namespace Module3Tusin {
 struct TusinQueueEntry {
     QString command;        // without CR LF
     int expectedLength = 0; // CR LF included
-    int timeout = 0;        // ms; informative, the engine applies TusinTimeout
+    int timeout = 0;        // ms the engine waits for its reply; 0 or less: without limit
     int id = 0;             // request number
     int msgFlag = 0;        // 1 = the engine shows its error messages
 };
@@ -36,18 +37,17 @@ struct QueueState {
     bool TusinQueueHighPending = false;
     int TusinID = 1000;
     int TusinIDHigh = 0;
+    // The time-out of the request being served (the engine takes it from the
+    // request's own entry).
     int TusinTimeout = 1000;
     bool TusinErrorFlag = false;
-    TusinKekkaRecord TusinKekka;
+    TusinKekkaRecord TusinKekka; // the last request's result
     // Request number being served by the engine right now (0 = none), so a
     // waiting caller can tell a dropped request from one in flight.
     int ActiveID = 0;
-    // The last results, newest at RecentNext - 1: a waiting caller finds its
-    // own even when a later request finished before its wait looked (a
-    // priority request and the ordinary one served in the same pump tick).
-    std::array<TusinKekkaRecord, 8> RecentKekka{};
-    int RecentNext = 0;
-    bool KekkaStale = false; // TusinKekka predates the last numbering reset
+    // Each finished request's result under its number, until its waiter
+    // takes it: a waiter finds its own whatever finished after it.
+    std::map<int, TusinKekkaRecord> Results;
 };
 
 QueueState &Queues();
@@ -101,7 +101,7 @@ struct Exchanged {
 
 enum class Queue { Ordinary, Priority };
 
-// Sets TusinTimeout, queues one request and waits for it (the protocol every
+// Queues one request with its own time-out and waits for it (the protocol every
 // procedure follows); tells why it failed, so each caller can clean up its
 // way.
 Exchanged Send(const QString &command, int expectedLength, int timeoutMs, int msgFlag = 1,
