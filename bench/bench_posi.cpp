@@ -13,6 +13,7 @@
 #include "paradata/ParadataState.h"
 #include "posi/PosiFile.h"
 #include "posi/PosiGrid.h"
+#include "posi/PosiRows.h"
 #include "ui/posi/PosiGridView.h"
 #include "posi/PosiTables.h"
 
@@ -65,6 +66,42 @@ int main(int argc, char **argv)
     view.hide();
     const double fillNoView = medianMs(9, [&] { PosiGrid::QzDataHyoji_3(); });
     std::printf("fill grid 999 rows, hidden view: %.1f ms\n", fillNoView);
+
+    // Typing into the shown grid: one value committed to 999 selected rows
+    // of a column, and a row appended below the last of 998.
+    view.show();
+    PosiGridModel &g = PosiGrid::Grid();
+    auto timedMs = [&](const std::function<void()> &setup, const std::function<void()> &op) {
+        std::vector<double> t;
+        for (int i = 0; i < 9; ++i) {
+            setup();
+            app.processEvents();
+            QElapsedTimer e;
+            e.start();
+            op();
+            app.processEvents();
+            t.push_back(static_cast<double>(e.nsecsElapsed()) / 1e6);
+        }
+        std::sort(t.begin(), t.end());
+        return t[t.size() / 2];
+    };
+    int speed = 30;
+    const double fillRows = timedMs([&] { g.SyncSelection(2, 1, g.Rows() - 1, 1); },
+                                    [&] { g.setData(g.index(2, 1), QString::number(++speed % 200 + 1)); });
+    std::printf("commit to 999 selected rows: %.1f ms\n", fillRows);
+    const double append = timedMs(
+        [&] {
+            App().DispNoStart = App().PosiNoStart = 1;
+            App().DispNoEnd = App().PosiNoEnd = 998;
+            PosiGrid::QzDataHyoji_3();
+        },
+        [&] {
+            int first = g.Rows(), last = first;
+            Module1::PosiGridInsertLine(first, last);
+        });
+    std::printf("append a row to 998: %.1f ms (rows now %d)\n", append, g.Rows());
+    App().DispNoEnd = App().PosiNoEnd = kPosiMax;
+    view.hide();
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("bench.qzd"));
     const std::array<QString, 4> names{QStringLiteral("QZ42"), QStringLiteral("QZ42"), QStringLiteral("QZ42"), QStringLiteral("QZ42")};
