@@ -85,6 +85,7 @@ int main(int argc, char **argv)
         std::sort(t.begin(), t.end());
         return t[t.size() / 2];
     };
+    Paradata().MaxSpeed[0] = 300;
     int speed = 30;
     const double fillRows = timedMs([&] { g.SyncSelection(2, 1, g.Rows() - 1, 1); },
                                     [&] { g.setData(g.index(2, 1), QString::number(++speed % 200 + 1)); });
