@@ -6,6 +6,9 @@
 #include "posi/PosiDevice.h"
 #include "paradata/DeviceList.h"
 #include "paradata/ParadataState.h"
+#include "paradata/UnitTexts.h"
+#include "posi/PosiFile.h"
+#include "posi/PosiTables.h"
 #include "platform/Dialogs.h"
 #include "platform/Settings.h"
 #include "platform/StringTable.h"
@@ -157,6 +160,55 @@ private slots:
         QTEST(m->speed, "speed");
         QTEST(int(m->stroke), "stroke");
         QTEST(m->options, "options");
+    }
+
+    // What the program writes as an actuator's name (the position window's
+    // label, a position file's header) reads back as the same actuator.
+    void nameRoundTrip_data()
+    {
+        QTest::addColumn<QString>("size");
+        QTest::addColumn<int>("stroke");
+        QTest::addColumn<bool>("withPG");
+        for (const char *size : {" 28", "E35"})
+            for (int stroke : {50, 100, 600})
+                for (bool pg : {false, true}) {
+                    // " 28L-050" comes without PG only.
+                    if (QLatin1String(size) == QLatin1String(" 28") && stroke == 50 && pg)
+                        continue;
+                    QTest::addRow("%s-%d%s", size, stroke, pg ? " PG" : "") << QString::fromLatin1(size) << stroke << pg;
+                }
+    }
+    void nameRoundTrip()
+    {
+        QFETCH(QString, size);
+        QFETCH(int, stroke);
+        QFETCH(bool, withPG);
+        App().AxisNotUsed = {false, true, true, true};
+        auto &d = Paradata().DevSetting;
+        d.DevSize[0] = size;
+        d.DevSpeed[0] = QStringLiteral("L");
+        d.DevStroke[0] = stroke;
+        d.DevQzFlag[0] = true;
+        Paradata().DevSettei.DevSetteiWithPG[0] = withPG;
+        const QString name = DeviceNameTextsNow().caption[0].value_or(QString());
+        QVERIFY(!name.isEmpty());
+
+        // Through a position file and back.
+        Module1::InitPosiData();
+        App().PosiNoStart = App().PosiNoEnd = 1;
+        const QString path = env->path(QStringLiteral("names.qzd"));
+        QCOMPARE(PosiFile::SaveFileAs2(path, {name, QString(), QString(), QString()}), 0);
+        QCOMPARE(Module1::ReadPosiFile(path), 0);
+        QCOMPARE(Posi().FileAxisName[0], name);
+
+        auto &c = Paradata().DevSettei;
+        c.DevSetteiWithPG[0] = !withPG;
+        QCOMPARE(GetFileDeviceFromPosiFile(Posi().FileAxisName, {false, true, true, true}), 0);
+        QCOMPARE(c.DevSetteiSize[0], size);
+        QCOMPARE(c.DevSetteiSpeed[0], QStringLiteral("L"));
+        QCOMPARE(int(c.DevSetteiStroke[0]), stroke);
+        QCOMPARE(c.DevSetteiWithPG[0], withPG);
+        QVERIFY(Platform::Dialogs::ShownTexts().isEmpty());
     }
 
     void fileDevice_data()

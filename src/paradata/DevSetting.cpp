@@ -44,7 +44,8 @@ int letParaToDevSetting(bool pgFromPara)
     for (int a = 0; a < 4; ++a) {
         if (app.AxisNotUsed[a])
             continue;
-        if (p.ParaActuator[a].toString().isEmpty())
+        // No model text: empty, or the 0 of a cleared set.
+        if (p.ParaActuator[a].toString().isEmpty() || p.ParaActuator[a] == ValueCell(0))
             break;
         const auto maxPulse = p.ParaAxisStroke[a].toInt32();
         if (!maxPulse) {
@@ -228,7 +229,11 @@ std::optional<ModelString> ParseModelString(const QString &s)
         // Long layout "QZ- 28L-100E" / "QZ-E35L-100".
         m.size = s.mid(3, 3);
         m.speed = s.mid(6, 1);
+        // The program writes strokes under 100 with leading blanks
+        // ("QZ- 28L- 50 "); the stroke is read by its number.
         strokeText = s.mid(8, 3);
+        while (strokeText.startsWith(QLatin1Char(' ')))
+            strokeText.remove(0, 1);
         m.options = s.mid(11);
     }
     if (strokeText.isEmpty())
