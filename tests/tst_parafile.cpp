@@ -106,6 +106,28 @@ private slots:
                 QVERIFY(ParaSetCell(Paradata().ParaSet, row, a) == ParaSetCell(sampleSet(), row, a));
     }
 
+    // A cleared set holds the number 0 in its value cells too, and a file
+    // written from it holds that 0.
+    void clearedSetWritesZeros()
+    {
+        TestEnv::Scope env;
+        Paradata().ParaSet = sampleSet();
+        ClearParaData();
+        const QString path = env.path(QStringLiteral("zero.pmt"));
+        WriteParaFile(path);
+        QVERIFY(!Paradata().PmtWriteError);
+        QCOMPARE(ReadParaFile(path), 0);
+        for (int row = 1; row <= 34; ++row) {
+            for (int a = 0; a < 4; ++a) {
+                QVERIFY2(ParaSetCell(Paradata().ParaSet, row, a) == ValueCell(0), qPrintable(QString::number(row)));
+                if (IsScalarParaRow(row) && a > 0)
+                    continue;
+                QVERIFY2(Paradata().ParaFileTable[row][a] == ValueCell(0),
+                         qPrintable(QStringLiteral("row %1 axis %2").arg(row).arg(a)));
+            }
+        }
+    }
+
     void refusedOrDamagedFileLeavesTheTable_data()
     {
         QTest::addColumn<QByteArray>("bytes");

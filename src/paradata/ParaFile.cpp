@@ -149,7 +149,16 @@ bool SetParaSetCell(ParaSetData &s, int row, int a, const ValueCell &c)
     }
 }
 
-void ClearParaData() { Paradata().ParaSet = ParaSetData{}; }
+void ClearParaData()
+{
+    auto &set = Paradata().ParaSet;
+    set = ParaSetData{};
+    // The value cells hold the number 0 too, so a file written from a
+    // cleared set holds numbers, not empty items.
+    for (auto *cells : {&set.ParaHomeOffset, &set.ParaAxisStroke, &set.ParaActuator, &set.ParaPgAlm,
+                        &set.ParaZone1, &set.ParaZone2})
+        cells->fill(ValueCell(0));
+}
 
 void ClearParaFileTable()
 {
