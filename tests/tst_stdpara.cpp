@@ -188,19 +188,20 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("series2");
         QTest::addColumn<QString>("message");
-        const QString noList = Platform::ResText(28) + QStringLiteral("(2AXIS)\n") + Platform::ResText(29);
+        // Strings 28 and 29 joined by CR LF; the axis is named by string 26 only.
+        const QString noList = Platform::ResText(28) + QStringLiteral("\r\n") + Platform::ResText(29);
         QTest::newRow("VK key accepted") << "tq7nqzstpr.lst" << axisList("VK-STDPRM", 1000) << "QZ" << "";
         QTest::newRow("wrong model") << "tq7nqzstpr.lst"
                                      << axisList("QZ-STDPRM", 1000).replace(QLatin1String("RE-Z4"), QLatin1String("RE-Z3"))
                                      << "QZ" << Platform::ResText(26) + QStringLiteral("(1AXIS)");
         QTest::newRow("series without a list") << "" << "" << "VK" << noList;
         QTest::newRow("missing records") << "tq7nqzstpr.lst" << QStringLiteral("\"RE-Z4\",\"QZ-STDPRM\",3,0\r\n")
-                                         << "QZ" << Platform::ResText(28) + QStringLiteral("(1AXIS)\n") + Platform::ResText(29);
+                                         << "QZ" << noList;
         QTest::newRow("common key") << "tq7cmstpr.lst" << QStringLiteral("\"RE-Z4\",\"QZ-XXXPRM\",3\r\n") << "QZ"
                                     << Platform::ResText(27);
         QTest::newRow("common section") << "tq7cmstpr.lst"
                                         << QString::fromLatin1(kCommon).replace(QLatin1String("\"ETC\""), QLatin1String("\"ETX\""))
-                                        << "QZ" << Platform::ResText(28) + QLatin1Char('\n') + Platform::ResText(29);
+                                        << "QZ" << noList;
     }
     void listFaults()
     {

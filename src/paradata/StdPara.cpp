@@ -54,12 +54,9 @@ constexpr int kCmnAxisRows[] = {6, 7, 8, 9, 10, 14, 15, 16}; // ZONE ENABLE .. H
 constexpr int kCmnSoftLimit = 16;
 constexpr int kCmnScalarRows[] = {2, 3, 4, 5, 11, 13, 17, 18, 19, 20};
 
-void damagedListMessage(int axis = -1)
+void damagedListMessage()
 {
-    QString first = Platform::ResText(28);
-    if (axis >= 0)
-        first += QStringLiteral("(%1AXIS)").arg(axis + 1);
-    Platform::Dialogs::MsgBox(first + QLatin1Char('\n') + Platform::ResText(29));
+    Platform::Dialogs::MsgBox(Platform::ResLines({28, 29}));
 }
 
 enum class ReadFault { None, Header, Damaged };
@@ -350,7 +347,7 @@ int ReadStdParaLists()
             Platform::Dialogs::MsgBox(Platform::ResText(26) + QStringLiteral("(%1AXIS)").arg(a + 1));
             return 1;
         case ReadFault::Damaged:
-            damagedListMessage(a);
+            damagedListMessage();
             return 1;
         }
     }
