@@ -274,6 +274,10 @@ private slots:
         QTest::newRow("empty file") << QByteArray() << 1 << "";
         QTest::newRow("not a position file") << QByteArray("\"QZ-PRG\"\r\n") << 2 << "Not Position Data file for QZ-TQ7.\r\nOpening file is canceled.";
         QTest::newRow("no position line") << head << 3 << "An error occured in Reading file.";
+        const QByteArray legacyHead = "\"RE-Z4\"\r\n\"POS MODE\"\r\n\"\",\"\",\"\",\"\"\r\n";
+        QTest::newRow("no type record, no position line") << legacyHead << 3 << "An error occured in Reading file.";
+        QTest::newRow("no type record, truncated") << legacyHead + "5" + rest.left(40) << 1 << "";
+        QTest::newRow("type record cut short") << legacyHead + "\"NEW\",\"OLD\"" << 1 << "";
         QTest::newRow("position 0") << head + "0" + rest << 3 << "An error occured in Reading file.";
         QTest::newRow("position 1000") << head + "1000" + rest << 1 << "";
         QTest::newRow("position -1") << head + "-1" + rest << 1 << "";

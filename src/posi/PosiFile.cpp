@@ -133,11 +133,19 @@ int parse(const QString &text, bool withTypes, Parsed &out, bool &typesMissing)
         n = it.text;
     }
     if (withTypes) {
+        bool ended = false;
         for (auto &t : out.newOld) {
-            if (!rd.readField(it))
-                return PosiFile::ReadError;
+            if (!rd.readField(it)) {
+                ended = true;
+                break;
+            }
             t = it.text;
         }
+        // A file that ends before four type texts is of the layout without
+        // them unless it began one; the second pass then says what it holds
+        // (no position line at all is refused like the current layout).
+        if (ended && std::any_of(out.newOld.begin(), out.newOld.end(), isTypeText))
+            return PosiFile::ReadError;
         if (std::none_of(out.newOld.begin(), out.newOld.end(), isTypeText)) {
             typesMissing = true;
             return PosiFile::ReadOk;
