@@ -151,14 +151,23 @@ private slots:
         QTest::addColumn<int>("method");
         QTest::addColumn<double>("mm");
         QTest::newRow("N") << "N" << true << 0 << 0.0;
-        QTest::newRow("n") << "n" << true << 0 << 0.0;
+        QTest::newRow("lowercase n") << "n" << false << 0 << 0.0;
         QTest::newRow("plus") << "+12.5" << true << 2 << 12.5;
         QTest::newRow("plus padded") << "+   2.500" << true << 2 << 2.5;
         QTest::newRow("minus") << "-12.5" << true << 3 << 12.5;
         QTest::newRow("absolute") << "12.5" << true << 1 << 12.5;
         QTest::newRow("not a number") << "abc" << false << 0 << 0.0;
         QTest::newRow("plus not a number") << "+x" << false << 0 << 0.0;
-        QTest::newRow("lone minus") << "-" << false << 0 << 0.0;
+        QTest::newRow("lone minus") << "-" << true << 3 << 0.0;
+        QTest::newRow("lone plus") << "+" << true << 2 << 0.0;
+        QTest::newRow("nan") << "nan" << false << 0 << 0.0;
+        QTest::newRow("inf") << "inf" << false << 0 << 0.0;
+        QTest::newRow("minus inf") << "-inf" << false << 0 << 0.0;
+        QTest::newRow("exponent") << "1e3" << false << 0 << 0.0;
+        QTest::newRow("trailing letters") << "12abc" << false << 0 << 0.0;
+        QTest::newRow("two points") << "1.2.3" << false << 0 << 0.0;
+        QTest::newRow("point only") << "." << false << 0 << 0.0;
+        QTest::newRow("leading point") << ".5" << true << 1 << 0.5;
         QTest::newRow("beyond the stroke") << "+100.5" << false << 0 << 0.0;
     }
     void programPosition()
@@ -178,6 +187,30 @@ private slots:
         QCOMPARE(r[Speed(0)].val(), 30.0);
         QCOMPARE(r[Acc(0)].val(), 1.0);
         QCOMPARE(r[Out].val(), 0.0);
+    }
+
+    // A pulse value at the stroke limit, shown in millimetres (rounded to
+    // three decimals, above the limit cut to three decimals), passes the
+    // re-check and keeps its pulses.
+    void strokeLimitAsShown()
+    {
+        auto &d = Paradata().DevSetting;
+        d.DevLead[0] = 3;      // 35L-100: 100 mm at 3 mm / 400 pulses
+        d.DevPPR[0] = 400;
+        Paradata().MaxPulse[0] = 13333;
+        Paradata().MaxMm[0] = 99.997;
+        makeGrid(1, 2, false, true);
+        Posi().PosiDataDisp[1][0] = 13333;
+        Posi().PosiDataDisp[1][4] = 13333 * 3.0 / 400;
+        PosiGrid::QzDataHyoji();
+        QCOMPARE(PosiGrid::Grid().Text(2, 4).trimmed(), QStringLiteral("99.998"));
+        watchResultWindow();
+        QCOMPARE(PosiCheck::PosiDataCheck3(), 0);
+        QCOMPARE(resultWindows, 0);
+        QCOMPARE(Posi().PosiData[1][Position(0)].val(), 13333.0);
+        // One pulse more is still refused.
+        PosiGrid::Grid().SetText(2, 4, PosiGrid::MmText(13334 * 3.0 / 400));
+        QCOMPARE(PosiCheck::PosiDataCheck3(), 1);
     }
 
     void unusedAxisAndSeparator()

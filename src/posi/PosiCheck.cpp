@@ -71,11 +71,28 @@ private:
 
 bool axisUnused(int a) { return App().AxisNotUsed[static_cast<size_t>(a)]; }
 
-// Program mode: "N" (either case) no move, "+x" / "-x" relative, "x"
-// absolute. Anything that is not one of these is refused.
+// A number as typed in a program-mode position: decimal digits with at most
+// one point, nothing else (no exponent, no "nan" or "inf").
+bool isPlainDecimal(const QString &t)
+{
+    bool digit = false, point = false;
+    for (QChar c : t) {
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+            digit = true;
+        else if (c == QLatin1Char('.') && !point)
+            point = true;
+        else
+            return false;
+    }
+    return digit;
+}
+
+// Program mode: "N" no move, "+x" / "-x" relative (a lone sign is a
+// distance of 0), "x" absolute. Anything else, a lowercase "n" included, is
+// refused rather than taken as a move to 0.
 bool parsePrgPosition(const QString &t, int &method, double &position)
 {
-    if (t.compare(QLatin1String("N"), Qt::CaseInsensitive) == 0) {
+    if (t == QLatin1String("N")) {
         method = 0;
         position = 0;
         return true;
@@ -85,11 +102,27 @@ bool parsePrgPosition(const QString &t, int &method, double &position)
     if (t.startsWith(QLatin1Char('+')) || t.startsWith(QLatin1Char('-'))) {
         method = t.startsWith(QLatin1Char('+')) ? 2 : 3;
         rest = t.mid(1).trimmed();
+        if (rest.isEmpty()) {
+            position = 0;
+            return true;
+        }
     }
-    if (!Num::IsNumeric(rest))
+    if (!isPlainDecimal(rest))
         return false;
     position = Num::Val(rest);
     return true;
+}
+
+// The millimetre limit a position is checked against: the stroke limit, or
+// the stroke limit in pulses as the grid shows it (three decimals, rounded),
+// whichever is larger, so that every pulse value within the limit passes
+// as it is displayed.
+double mmLimit(int a)
+{
+    double limit = PosiDevice::MaxMm(a);
+    if (const auto m = PosiDevice::PulseToMm(a, PosiDevice::MaxPulse(a)))
+        limit = std::max(limit, Num::Fixed(*m, 3).toDouble());
+    return limit;
 }
 
 PosiValues readPosition(int row, Reader &rd)
@@ -122,7 +155,7 @@ PosiValues readPosition(int row, Reader &rd)
             rd.check(PosiField::Acc(a), x.acc >= 1 && x.acc <= 200);
             rd.check(PosiField::Method(a), x.method >= 0 && x.method <= 3);
         }
-        bool posOk = x.position >= 0 && (mm ? x.position <= PosiDevice::MaxMm(a) : x.position <= kPosiPulseMax);
+        bool posOk = x.position >= 0 && (mm ? x.position <= mmLimit(a) : x.position <= kPosiPulseMax);
         if (posOk) {
             const auto pulses = mm ? PosiDevice::MmToPulse(a, x.position) : std::optional<double>(Num::RoundHalfEven(x.position));
             posOk = pulses.has_value();
