@@ -114,7 +114,7 @@ void TestStartup::fallsThroughToOffline_data()
     QTest::newRow("s3m") << SimSetup([](SimController &s) { s.model().modelCode = "s3m"; })
                          << QStringList{twoLines(124, 125)};
     QTest::newRow("block 0 refused") << SimSetup([](SimController &s) {
-        s.addFault("0RD", SimFaultSpec{SimFault::ErrorReply, 20, {}}, 1);
+        s.addFault("0RD", SimFaultRule{SimFault::ErrorReply, 20, {}}, 1);
     }) << QStringList{};
     QTest::newRow("actuator block refused") << SimSetup([](SimController &s) {
         s.addCommand("0RD", [](SimController &sim, const QByteArray &f) -> std::optional<QByteArray> {
@@ -147,7 +147,7 @@ void TestStartup::fallsThroughToOffline()
 void TestStartup::silentController()
 {
     Start s;
-    s.sim.addFault(QByteArray(), SimFaultSpec{SimFault::Silent, 20, {}}, -1);
+    s.sim.addFault(QByteArray(), SimFaultRule{SimFault::Silent, 20, {}}, -1);
     Choices::Queue({0, 0});
     Module1::CtConnectAtStart();
     QCOMPARE(s.sim.frames(), (QList<QByteArray>{"0CM00000", "0CM00000", "0CM00000", "0CM00000"}));
@@ -176,7 +176,7 @@ void TestStartup::offlineQuestions_data()
         << QList<int>{1, 0} << QList<int>{71, 74} << QStringLiteral("5") << QStringList{twoLines(4, 5)} << false
         << false;
     QTest::newRow("stored actuator not listed")
-        << QList<int>{1, 1} << QList<int>{71, 74} << QStringLiteral("600") << QStringList{R(17)} << true << true;
+        << QList<int>{1, 1} << QList<int>{71, 74} << QStringLiteral("300") << QStringList{R(17)} << true << true;
 }
 
 void TestStartup::offlineQuestions()
@@ -243,7 +243,7 @@ void TestStartup::actuatorSettingOfThePositionWindow_data()
         << offered;
     // The window puts a listed stroke in place of the unknown one.
     QTest::newRow("stored actuator not listed") << QList<int>{1, 0, 0, Set} << QList<int>{71, 74, 41}
-                                                << QStringLiteral("600") << QStringList{R(17)}
+                                                << QStringLiteral("300") << QStringList{R(17)}
                                                 << QStringLiteral("50");
 }
 
