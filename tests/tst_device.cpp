@@ -9,6 +9,7 @@
 #include "paradata/DevSetting.h"
 #include "paradata/DeviceList.h"
 #include "paradata/ParadataState.h"
+#include "paradata/ParaFile.h"
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
 #include "platform/StringTable.h"
@@ -268,14 +269,16 @@ private slots:
                      QStringList{ResText(4) + QStringLiteral("\r\n") + ResText(5)});
     }
 
-    void typedAxisCountRefused()
+    // The axis count is chosen from its list; no text can be typed that
+    // matches no item.
+    void axisCountIsAList()
     {
         frmDevice2 w;
+        QVERIFY(!w.comboAxisSelect->isEditable());
+        QCOMPARE(w.comboAxisSelect->count(), 4);
         QSignalSpy finished(&w, &QDialog::finished);
-        w.comboAxisSelect->setEditText(QStringLiteral("AXIS9"));
         QTest::mouseClick(w.cmdDeviceSet, Qt::LeftButton);
-        QCOMPARE(finished.count(), 0);
-        QCOMPARE(Platform::Dialogs::ShownTexts().size(), 1);
+        QCOMPARE(finished.count(), 1);
     }
 
     void startupLeftOnlyByOkOrBack()
@@ -344,16 +347,36 @@ private slots:
         QTest::addColumn<int>("choice");  // answer of the choice dialog
         QTest::addColumn<bool>("ok");     // OK in the actuator window, else Cancel
         QTest::addColumn<bool>("taken");
-        QTest::newRow("actuators chosen") << 0 << true << true;
-        QTest::newRow("actuator window cancelled") << 0 << false << false;
-        QTest::newRow("choice cancelled") << -1 << false << false;
+        QTest::addColumn<int>("ctAxisSu");
+        QTest::newRow("actuators chosen") << 0 << true << true << 2;
+        QTest::newRow("actuator window cancelled") << 0 << false << false << 0;
+        QTest::newRow("choice cancelled") << -1 << false << false << 0;
+        // A parameter file leaves the controller's axis count alone.
+        QTest::newRow("parameter file") << 1 << false << true << 0;
     }
     void changeDevice()
     {
         QFETCH(int, choice);
         QFETCH(bool, ok);
         QFETCH(bool, taken);
+        QFETCH(int, ctAxisSu);
         Platform::SetAppFolder(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("data")));
+        if (choice == 1) {
+            // A parameter file of two " 28L-100" axes.
+            Module1::ClearParaData();
+            auto &p = Paradata().ParaSet;
+            p.ParaSpAxis = 3;
+            for (int a = 0; a < 2; ++a) {
+                p.ParaActuator[a] = ValueCell(QStringLiteral(" 28L100"));
+                p.ParaAxisStroke[a] = ValueCell(20000);
+                p.ParaAxisLead[a] = 2;
+                p.ParaAxisPulse[a] = 400;
+            }
+            const QString path = env->path(QStringLiteral("two.pmt"));
+            Module1::WriteParaFile(path);
+            Module1::ClearParaData();
+            Platform::Dialogs::QueueFileName(path);
+        }
         App().AxisSu = 2;
         App().AxisNotUsed = {false, false, true, true};
         Paradata().BlockStepWaitMs = 0;
@@ -369,7 +392,7 @@ private slots:
         QCOMPARE(Platform::GetSetting(QStringLiteral("DevSize1")).isNull(), !taken);
         QCOMPARE(App().AxisNotUsed, (std::array<bool, 4>{false, false, true, true}));
         // The controller's axis count follows the PC's after an offline change.
-        QCOMPARE(Module3Tusin::Versions().CtAxisSu, taken ? 2 : 0);
+        QCOMPARE(Module3Tusin::Versions().CtAxisSu, ctAxisSu);
         if (!taken)
             return;
         QCOMPARE(Platform::GetSetting(QStringLiteral("DevStroke2")), QStringLiteral("100"));

@@ -19,7 +19,7 @@ using Platform::ResText;
 
 namespace {
 
-enum class Choice { Taken, Abandoned };
+enum class Choice { Actuators, ParaFile, Abandoned };
 
 Choice chooseSetting()
 {
@@ -32,7 +32,7 @@ Choice chooseSetting()
             // it was.
             if (Module1::ShowDeviceSetting() != 0)
                 return Choice::Abandoned;
-            return Choice::Taken;
+            return Choice::Actuators;
         }
         if (answer != 1)
             return Choice::Abandoned;
@@ -40,7 +40,7 @@ Choice chooseSetting()
         // failure (681); asking for the file again on top of that would put
         // the open dialogue and the message in front of the user four times.
         if (Module1::ReadParaFileForDevice() == 0)
-            return Choice::Taken;
+            return Choice::ParaFile;
     }
 }
 
@@ -49,9 +49,13 @@ Choice chooseSetting()
 void frmMain::Change_Device()
 {
     AppState &app = App();
-    if (chooseSetting() != Choice::Taken)
+    const Choice choice = chooseSetting();
+    if (choice == Choice::Abandoned)
         return;
-    Module3Tusin::Versions().CtAxisSu = app.AxisSu;
+    // The actuator window settles the axis count itself; a parameter file
+    // leaves the controller's count as it was.
+    if (choice == Choice::Actuators)
+        Module3Tusin::Versions().CtAxisSu = app.AxisSu;
 
     Module1::LetParaToDevSetting();
     Module1::LetNewTypeFlag();

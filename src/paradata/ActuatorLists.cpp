@@ -78,10 +78,14 @@ void ActSizeChange(int a, AxisCombos &c)
 
 void ActSpeedChange(int a, AxisCombos &c) { SetActStrokeList(a, c); }
 
-void SetActuatorCombosAxis(int a, AxisCombos &c, const QString &checkedSize)
+void SetActuatorCombosAxis(int a, AxisCombos &c, const QString &checkedSize, bool strokes)
 {
     SetActSizeList(a, c.size, checkedSize);
-    ActSizeChange(a, c);
+    const QString size = c.size.text;
+    Module1::GetDevSpeedList(a, size);
+    SetActSpeedList(a, c.speed, size);
+    if (strokes)
+        SetActStrokeList(a, c);
 }
 
 std::optional<OptionBox> PgBoxFor(const AxisCombos &c, bool withPG, bool checkVertical)

@@ -49,8 +49,10 @@ void SetActStrokeList(int axis, AxisCombos &c);
 void ActSizeChange(int axis, AxisCombos &c);
 // A change of speed: the stroke list again.
 void ActSpeedChange(int axis, AxisCombos &c);
-// The whole rebuild of one axis: size list, then as ActSizeChange.
-void SetActuatorCombosAxis(int axis, AxisCombos &c, const QString &checkedSize);
+// The whole rebuild of one axis: size list, then as ActSizeChange; the
+// stroke list only when `strokes` (the actuator windows leave the strokes of
+// an axis that is not enabled as they are).
+void SetActuatorCombosAxis(int axis, AxisCombos &c, const QString &checkedSize, bool strokes = true);
 
 // The with-PG option box of the actuator shown: hidden and not ticked when
 // the actuator has no PG, hidden and ticked when it always has one, shown

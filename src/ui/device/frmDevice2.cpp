@@ -81,7 +81,9 @@ DeviceWindowBase::DeviceWindowBase(Variant v, QWidget *parent) : QDialog(parent)
     lblAxisSelect = Loc::Tagged(new QLabel(QStringLiteral("Axis Setting"), this), 1421);
     lblAxisSelect->setObjectName(QStringLiteral("lblAxisSelect"));
     Twips::Place(lblAxisSelect, 120, 600, 1560, 300);
-    comboAxisSelect = editableCombo(this, QStringLiteral("comboAxisSelect"));
+    // A list, not a text: a typed count would match no item.
+    comboAxisSelect = new QComboBox(this);
+    comboAxisSelect->setObjectName(QStringLiteral("comboAxisSelect"));
     Twips::Place(comboAxisSelect, 1740, 570, 1320, 330);
     connect(comboAxisSelect, &QComboBox::activated, this, &DeviceWindowBase::comboAxisSelect_Click);
 
@@ -215,7 +217,6 @@ void DeviceWindowBase::SelectAxisCount(int index)
     {
         const QSignalBlocker block(comboAxisSelect);
         comboAxisSelect->setCurrentIndex(index);
-        comboAxisSelect->setEditText(comboAxisSelect->itemText(index));
     }
     comboAxisSelect_Click();
 }
@@ -264,7 +265,7 @@ void DeviceWindowBase::SetActuatorCombos()
 void DeviceWindowBase::SetActuatorCombosAxis(int a)
 {
     ActLists::AxisCombos c = Combos(a);
-    ActLists::SetActuatorCombosAxis(a, c, checkedSize(a));
+    ActLists::SetActuatorCombosAxis(a, c, checkedSize(a), enabledInWindow(a));
     ShowCombos(a, c);
     updatePgBox(a, m_variant == Variant::Offline);
 }
