@@ -184,7 +184,7 @@ private slots:
         QVERIFY(!Paradata().PrgModeFlagHold);
         // An error reply is a link failure: no second request.
         sim->clearFrames();
-        sim->addFault("0RD", SimFaultSpec{SimFault::ErrorReply, 0, "0%%104"}, 1);
+        sim->addFault("0RD", SimFaultRule{SimFault::ErrorReply, 0, "0%%104"}, 1);
         QCOMPARE(ReadAxisConfigFromCt3(), 1);
         QCOMPARE(frames("0RD").size(), 1);
     }

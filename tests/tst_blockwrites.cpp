@@ -64,7 +64,7 @@ private slots:
     void failedFrameStoresNothing()
     {
         App().AxisNotUsed = {false, false, true, true};
-        sim->addFault("0WD", SimFaultSpec{SimFault::ErrorReply, 20, {}}, -1);
+        sim->addFault("0WD", SimFaultRule{SimFault::ErrorReply, 20, {}}, -1);
         QCOMPARE(WriteParametaToCt2(), 1);
         QVERIFY(frames("0WE").isEmpty());
         QCOMPARE(SimParaBlocks::StoreCount(*sim), 0);
@@ -108,7 +108,7 @@ private slots:
 
     void modeWriteFails()
     {
-        sim->addFault("0WD", SimFaultSpec{SimFault::ErrorReply, 20, {}}, -1);
+        sim->addFault("0WD", SimFaultRule{SimFault::ErrorReply, 20, {}}, -1);
         QCOMPARE(SetCtModeToCt(1), -1);
         QCOMPARE(SimParaBlocks::StoreCount(*sim), 0);
     }

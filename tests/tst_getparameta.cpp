@@ -106,7 +106,7 @@ void TestGetParameta::readsWithoutWindow()
     QVERIFY(parametersRead(f.sim));
     // The axis mask refused: string 359, nothing read.
     f.sim.clearFrames();
-    f.sim.addFault("0RD", SimFaultSpec{SimFault::ErrorReply, 20, {}}, 1);
+    f.sim.addFault("0RD", SimFaultRule{SimFault::ErrorReply, 20, {}}, 1);
     QCOMPARE(Online::GetParametaValue3(), 1);
     QVERIFY(!parametersRead(f.sim));
     QVERIFY(Dialogs::ShownTexts().contains(ResText(359)));

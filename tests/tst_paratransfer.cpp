@@ -157,7 +157,7 @@ private slots:
         presetImage();
         Paradata().ParaFileTable[1][0] = ValueCell(QStringLiteral("kept"));
         Paradata().ParaBlockSpare[0] = 7;
-        sim->addFault("0RD", SimFaultSpec{SimFault::ErrorReply, 0, "0%%104"}, -1);
+        sim->addFault("0RD", SimFaultRule{SimFault::ErrorReply, 0, "0%%104"}, -1);
         QCOMPARE(ReadParametaFromCt(), 1);
         QCOMPARE(Paradata().ParaFileTable[1][0], ValueCell(QStringLiteral("kept")));
         QCOMPARE(Paradata().ParaBlockSpare[0], std::optional<uint8_t>(7));

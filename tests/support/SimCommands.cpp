@@ -1,6 +1,7 @@
 #include "support/SimCommands.h"
 
 #include "support/SimController.h"
+#include "support/SimParaBlocks.h"
 
 #include <optional>
 
@@ -137,14 +138,17 @@ void InstallCommandSim(SimController &sim, SimCmdModel &model)
             return QByteArray("0%%001");
         return f.left(5) + stepsText(m.macros[n]);
     });
-    // Store commands: "0WE3" takes the groups, "0WE1" the macros.
-    add(sim, model, "0WE", [](SimController &, SimCmdModel &m, const QByteArray &f) -> Reply {
+    // Store commands: "0WE3" takes the groups, "0WE1" the macros, any
+    // other the parameter blocks.
+    add(sim, model, "0WE", [](SimController &s, SimCmdModel &m, const QByteArray &f) -> Reply {
         if (f == "0WE3") {
             m.groups = m.groupsPending;
             ++m.groupStores;
         } else if (f == "0WE1") {
             m.macros = m.macrosPending;
             ++m.macroStores;
+        } else {
+            SimParaBlocks::CountStore(s);
         }
         return f;
     });

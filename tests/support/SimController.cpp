@@ -50,7 +50,7 @@ QStringList SimController::framesOf(const char *code) const
 
 void SimController::addCommand(const QByteArray &code, Handler h) { m_commands[code] = std::move(h); }
 
-void SimController::addFault(const QByteArray &code, SimFaultSpec fault, int times)
+void SimController::addFault(const QByteArray &code, SimFaultRule fault, int times)
 {
     m_faults.append(PendingFault{code, fault, times});
 }
@@ -141,7 +141,7 @@ void SimController::handleFrame(const QByteArray &frame)
     else
         reply = unknownReply;
 
-    std::optional<SimFaultSpec> fault;
+    std::optional<SimFaultRule> fault;
     for (qsizetype i = 0; i < m_faults.size(); ++i) {
         PendingFault &f = m_faults[i];
         if (!f.code.isEmpty() && f.code != code)

@@ -70,7 +70,7 @@ enum class SimFault {
     CloseLine,  // the line is hung up instead of answering
 };
 
-struct SimFaultSpec {
+struct SimFaultRule {
     SimFault kind = SimFault::Silent;
     int delayMs = 20;
     QByteArray text;
@@ -94,7 +94,7 @@ public:
 
     SimModel &model() { return m_model; }
 
-    void addFault(const QByteArray &code, SimFaultSpec fault, int times = 1);
+    void addFault(const QByteArray &code, SimFaultRule fault, int times = 1);
     void clearFaults() { m_faults.clear(); }
 
     // Unsolicited output: a whole line (CR LF added), or bytes as they are.
@@ -128,7 +128,7 @@ private:
     std::map<QByteArray, Handler> m_commands;
     struct PendingFault {
         QByteArray code;
-        SimFaultSpec fault;
+        SimFaultRule fault;
         int times;
     };
     QList<PendingFault> m_faults;

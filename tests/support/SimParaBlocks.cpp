@@ -36,8 +36,7 @@ std::optional<QByteArray> writeBlock(SimController &sim, const QByteArray &frame
 
 std::optional<QByteArray> store(SimController &sim, const QByteArray &frame)
 {
-    auto &s = sim.model().store;
-    s.insert("parastores", QByteArray::number(StoreCount(sim) + 1));
+    CountStore(sim);
     return frame;
 }
 
@@ -70,6 +69,11 @@ void SetBlock(SimController &sim, int block, const QByteArray &digits)
     // The axis mask the other commands report follows block 0.
     if (block == 0)
         sim.model().axisMask = digits.mid(2, 2).toInt(nullptr, 16);
+}
+
+void CountStore(SimController &sim)
+{
+    sim.model().store.insert("parastores", QByteArray::number(StoreCount(sim) + 1));
 }
 
 int StoreCount(SimController &sim) { return sim.model().store.value("parastores", "0").toInt(); }

@@ -19,5 +19,8 @@ QByteArray Block(SimController &sim, int block);
 void SetBlock(SimController &sim, int block, const QByteArray &digits);
 // How many store commands ("0WE", "0WE2") arrived.
 int StoreCount(SimController &sim);
+// Counts one store command (the handler of a combined store command calls
+// it for the parameter blocks' frames).
+void CountStore(SimController &sim);
 
 } // namespace SimParaBlocks

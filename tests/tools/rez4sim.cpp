@@ -1,8 +1,10 @@
 // A simulated RE-Z4 controller on a pseudo-terminal, for trying the program
 // by hand without a controller: prints the device path, then answers until
-// it is stopped. Start the program with REZ4_PORT1=<that path>.
+// it is stopped. Start the program with REZ4_PORT1=<that path>. It serves
+// every command the tests' simulated controller serves (SimFull).
 //   rez4sim [model code] [axis mask] [program]
 //   rez4sim S2M 3 program
+#include "support/SimFull.h"
 #include "support/SimOnline.h"
 
 #include <QCoreApplication>
@@ -15,7 +17,8 @@ int main(int argc, char **argv)
     SimController sim;
     if (!sim.ok())
         return 1;
-    SimOnline::InstallOnlineCommands(sim);
+    SimCmdModel model;
+    SimFull::InstallAll(sim, model);
     if (args.size() > 1)
         sim.model().modelCode = args[1].toLatin1();
     if (args.size() > 2)

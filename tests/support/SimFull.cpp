@@ -1,0 +1,28 @@
+#include "support/SimFull.h"
+
+#include "support/SimOnline.h"
+#include "support/SimParaBlocks.h"
+#include "support/SimPosi.h"
+
+namespace SimFull {
+
+void InstallAll(SimController &sim, SimCmdModel &model)
+{
+    SimOnline::InstallOnlineCommands(sim);
+    SimPosi::InstallPosiCommands(sim);
+    // Registered last: its store command serves the parameter blocks' store
+    // frames as well as the groups' and macros'.
+    InstallCommandSim(sim, model);
+
+    // Something to read back besides zeros.
+    model.stepSu[1] = 12;
+    model.stepSu[2] = 5;
+    model.groups[1] = {1, 10};
+    model.groups[2] = {11, 20};
+    model.groupsPending = model.groups;
+    model.macros[1][0] = {1, 2};
+    model.macros[1][1] = {3, 4};
+    model.macrosPending = model.macros;
+}
+
+} // namespace SimFull
