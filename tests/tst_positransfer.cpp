@@ -15,15 +15,21 @@
 #include "ui/posi/PosiWindow.h"
 #include "ui/posi/frmSelectPosiNo.h"
 #include "ui/posi/frmSyogoKekka.h"
+#include "ui/posi/frmPosi.h"
+#include "link/CommandEnabling.h"
 #include "support/SimCommands.h"
 #include "support/SimController.h"
 #include "support/SimParaBlocks.h"
+#include "support/SimOnline.h"
+#include "support/MainScope.h"
 #include "support/SimPosi.h"
 #include "support/TestEnv.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
+#include <memory>
 #include <QtTest>
 
 using namespace PosiField;
@@ -66,6 +72,16 @@ class TestPosiTransfer : public QObject {
         Platform::Dialogs::PushModalHandler([](QDialog &d) {
             auto &sel = static_cast<frmSelection &>(d);
             sel.optSelectKomoku[1]->setChecked(true);
+            sel.cmdSelectOk->click();
+            return sel.result();
+        });
+    }
+    // The controller's actuators differ from the PC's: take them.
+    static void takeCtSetting()
+    {
+        Platform::Dialogs::PushModalHandler([](QDialog &d) {
+            auto &sel = static_cast<frmSelection &>(d);
+            sel.optSelectKomoku[0]->setChecked(true);
             sel.cmdSelectOk->click();
             return sel.result();
         });
@@ -163,6 +179,106 @@ private slots:
         QCOMPARE(App().DataFileName, QStringLiteral("Inside of C/T"));
         QVERIFY(!App().BusyFlag);
         QVERIFY(!TestEnv::Recorder().progress.visible);
+    }
+
+    // Taking the controller's axes lays the grid out for them: the axis that
+    // came into use gets its columns, the one that left loses them.
+    void takenAxesAreLaidOut()
+    {
+        App().AxisNotUsed = {false, true, false, false};
+        App().PortOccupy = false;
+        makeGrid(1, 5);
+        QCOMPARE(PosiGrid::Grid().ColWidth(Speed(1)), 0);
+        QVERIFY(PosiGrid::Grid().ColWidth(Speed(2)) > 0);
+        SimOnline::SetAxes(*sim, 0xB);   // axes 1, 2 and 4
+        for (int a : {0, 1, 3})
+            SimOnline::SetActuator(*sim, a, SimOnline::Actuator{});
+        SimPosi::SetBlock(*sim, 2, SimPosi::DefaultBlock().replace(14 + 5, 5, "01234"));
+        rangeDialog(QStringLiteral("1"), QStringLiteral("5"));
+        takeCtSetting();
+        Platform::Dialogs::QueueAnswer(MsgAnswer::No);   // the grid's data need no saving
+        QCOMPARE(PosiTransfer::PosidataGetfromCt(), 0);
+        QCOMPARE(App().AxisNotUsed, (std::array<bool, 4>{false, false, true, false}));
+        const PosiGridModel &g = PosiGrid::Grid();
+        for (int k = 0; k < 6; ++k) {
+            QVERIFY2(g.ColWidth(6 * 1 + 1 + k) > 0, qPrintable(QString::number(k)));
+            QCOMPARE(g.ColWidth(6 * 2 + 1 + k), 0);
+        }
+        QVERIFY(g.ColWidth(Itpl) > 0);
+        QCOMPARE(g.Text(PosiGrid::RowOf(2, 1), Position(1)), QStringLiteral("4660"));   // 0x1234
+        QVERIFY(!Module3Tusin::PortIsOpen());
+    }
+
+    // The read closes the port (not held open) on every way out.
+    void readClosesThePort_data()
+    {
+        QTest::addColumn<int>("choice");        // -1 cancel, 0 take the controller's
+        QTest::addColumn<QByteArray>("refuse");  // a block refused the second time it is read
+        QTest::newRow("choice cancelled") << -1 << QByteArray();
+        QTest::newRow("axis read refused") << 0 << QByteArray("0RD0");
+        QTest::newRow("actuator read refused") << 0 << QByteArray("0RD4");
+        QTest::newRow("comparison refused") << 0 << QByteArray("0RD0!");
+    }
+    void readClosesThePort()
+    {
+        QFETCH(int, choice);
+        QFETCH(QByteArray, refuse);
+        App().PortOccupy = false;
+        for (int a = 0; a < 4; ++a)
+            SimOnline::SetActuator(*sim, a, SimOnline::Actuator{});   // not the PC's
+        const bool first = refuse.endsWith('!');
+        const QByteArray block = refuse.left(4);
+        auto seen = std::make_shared<int>(0);
+        sim->addCommand("0RD", [block, first, seen](SimController &s, const QByteArray &f) -> std::optional<QByteArray> {
+            if (f == block && ++*seen == (first ? 1 : 2))
+                return QByteArray("0%%104");
+            return f + SimParaBlocks::Block(s, f.mid(3).toInt(nullptr, 16));
+        });
+        rangeDialog(QStringLiteral("1"), QStringLiteral("5"));
+        if (choice == 0)
+            takeCtSetting();
+        else
+            Platform::Dialogs::PushModalHandler([](QDialog &d) {
+                static_cast<frmSelection &>(d).cmdSelectCancel->click();
+                return d.result();
+            });
+        QCOMPARE(PosiTransfer::PosidataGetfromCt(), 0);
+        QVERIFY(frames("0RP").isEmpty());
+        QVERIFY(!Module3Tusin::PortIsOpen());
+        QVERIFY(!App().BusyFlag);
+    }
+
+    // While positions are read or written, the move-test and teaching tabs
+    // are off, also online; afterwards they follow the link again.
+    void tabsOffDuringTransfer()
+    {
+        MainScope m;
+        frmPosi *posi = m.main.PosiForm();
+        Module1::SetPosiTabEnabled(false);
+        QVERIFY(posi->SSTabCommand->isTabEnabled(1));
+        for (int a = 0; a < 4; ++a)
+            SimOnline::SetActuator(*sim, a, SimOnline::Actuator{});   // not the PC's
+        auto during = std::make_shared<QList<bool>>();
+        for (const char *code : {"0RP", "0WP"}) {
+            const QByteArray c(code);
+            sim->addCommand(c, [c, posi, during](SimController &s, const QByteArray &f) -> std::optional<QByteArray> {
+                during->append(posi->SSTabCommand->isTabEnabled(1) || posi->SSTabCommand->isTabEnabled(2));
+                const int n = f.mid(3, 3).toInt(nullptr, 16);
+                if (c == "0RP")
+                    return "0RP" + f.mid(3, 3) + SimPosi::Block(s, n);
+                SimPosi::SetBlock(s, n, f.mid(6));
+                return "0WP" + f.mid(3, 3);
+            });
+        }
+        rangeDialog(QStringLiteral("1"), QStringLiteral("3"));
+        keepPcSetting();
+        QCOMPARE(PosiTransfer::PosidataGetfromCt(), 0);
+        rangeDialog(QStringLiteral("1"), QStringLiteral("3"));
+        QCOMPARE(PosiTransfer::PosidataLoadtoCt(), 0);
+        QCOMPARE(during->size(), 6);
+        QVERIFY(!during->contains(true));
+        QVERIFY(posi->SSTabCommand->isTabEnabled(1));
+        QVERIFY(posi->SSTabCommand->isTabEnabled(2));
     }
 
     void cancelledReadChangesNothing()

@@ -18,6 +18,7 @@
 #include "platform/Dialogs.h"
 #include "platform/StringTable.h"
 #include "posi/PosiGrid.h"
+#include "ui/posi/PosiWindow.h"
 
 namespace Online {
 namespace {
@@ -60,10 +61,7 @@ bool takeCtDevices()
         Module1::OnlineImg_Hide();
         return false;
     }
-    Module1::DispDeviceName();
-    Module1::DispPulseMmRate();
-    PosiGrid::DispAxisData2();
-    Module2Calc::Culc_MaxSpeed();
+    PosiWindow::AxisSettingChanged();
     a.OfflineFlag = false;
     Module1::OnlineImg_Disp();
     return true;

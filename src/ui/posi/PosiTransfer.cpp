@@ -96,6 +96,10 @@ void PosidataGetfromCtProc()
     AppState &app = App();
     PosiState &p = Posi();
     app.ComCancelFlag = false;
+    // Whichever way the read ends, the port is closed unless it is held.
+    struct PortBack {
+        ~PortBack() { Host::ClosePortIfFree(); }
+    } portBack;
 
     p.PosiDataExistFlag = false;
     if (CheckPosiDataExist()) {
@@ -149,10 +153,8 @@ void PosidataGetfromCtProc()
     const int rc = ReadPosidataFromCt();
     if (rc == 2)
         MsgBox(ResText(425), MsgButtons::Ok, MsgIcon::Information);
-    if (rc != 0) {
-        Host::ClosePortIfFree();
+    if (rc != 0)
         return;
-    }
     Module1::CopyPosiRecord();
     PosiDevice::PosiPulseToMm();
     // Only a read that succeeded changes the grid's range.
@@ -162,12 +164,13 @@ void PosidataGetfromCtProc()
     PosiWindow::SetCaption(ResText(202) + QStringLiteral("-[") + ResText(374) + QStringLiteral("]"));
     app.DataFileName = ResText(374);
     p.DataFilePath.clear();
-    Host::ClosePortIfFree();
 }
 
 int PosidataGetfromCt()
 {
     Module1::BusyScope busy(true);
+    // The move-test and teaching tabs are off for the transfer, online too.
+    Module1::SetPosiTabEnabled(true);
     GridRelease grid;
     PosidataGetfromCtProc();
     return 0;
@@ -330,6 +333,7 @@ void PosidataLoadtoCtProc()
 int PosidataLoadtoCt()
 {
     Module1::BusyScope busy;
+    Module1::SetPosiTabEnabled(true);
     GridRelease grid;
     PosidataLoadtoCtProc();
     return 0;

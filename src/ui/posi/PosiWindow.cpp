@@ -30,6 +30,12 @@ void AxisSettingChanged()
 {
     Module1::DispDeviceName();
     Module1::DispPulseMmRate();
+    // The axis columns follow the axes now in use (an axis that has just
+    // come into use gets its columns back), then the colours.
+    if (App().PrgModeFlag)
+        PosiGrid::SizeInit_PosFlexGridAtPrgMode3();
+    else
+        PosiGrid::SizeInit_PosFlexGridAtPosMode2();
     PosiGrid::DispAxisData2();
     Module2Calc::Culc_MaxSpeed();
 }

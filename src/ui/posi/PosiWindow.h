@@ -14,7 +14,8 @@ QString Caption();
 void ChangeMenuDisp();
 // The position window's save-as command.
 void PosiDataSaveAs();
-// The actuator setting changed: names, rates, limits and axis colours.
+// The actuator setting changed: names, rates, the axis columns laid out
+// for the axes in use, their colours, and the limits.
 void AxisSettingChanged();
 
 } // namespace PosiWindow
