@@ -7,6 +7,8 @@
 #include "support/TestEnv.h"
 
 #include <QSignalSpy>
+#include <QScrollBar>
+#include <QFontMetrics>
 #include <QtTest>
 
 using namespace PosiGrid;
@@ -219,6 +221,87 @@ private slots:
         QVERIFY(view.isColumnHidden(25) == false);
         QCOMPARE(view.columnSpan(0, 1), 6);
         QCOMPARE(Check_flgdLineNo(), 0);
+    }
+
+    // The two title rows stay at the top however far the data scroll.
+    void titlesStayWhenScrolled()
+    {
+        Module1::InitPosiData();
+        App().DispNoStart = 1;
+        App().DispNoEnd = 999;
+        layout(false);
+        QzDataHyoji_3();
+        PosiGridView view(&Grid());
+        view.resize(700, 400);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QTableView *titles = view.titleView();
+        const int top = titles->geometry().top();
+        view.scrollToBottom();
+        QCoreApplication::processEvents();
+        QVERIFY(titles->isVisible());
+        QCOMPARE(titles->geometry().top(), top);
+        QCOMPARE(titles->rowViewportPosition(0), 0);
+        QCOMPARE(titles->model()->data(titles->indexAt(QPoint(titles->columnViewportPosition(1) + 2, 2))).toString(),
+                 Grid().Text(0, 1));
+        // The title rows lie above the scrolling rows, never among them.
+        QVERIFY(titles->geometry().bottom() < view.viewport()->geometry().top());
+        const QModelIndex topData = view.indexAt(QPoint(2, 2));
+        QVERIFY(topData.row() > 900);
+        QCOMPARE(view.indexAt(QPoint(2, view.viewport()->height() - 3)).row(), 1000);
+        // Horizontal scrolling moves the titles with their columns.
+        view.horizontalScrollBar()->setValue(view.horizontalScrollBar()->maximum());
+        QCOMPARE(titles->horizontalScrollBar()->value(), view.horizontalScrollBar()->value());
+    }
+
+    // A press in the number column selects the whole row; elsewhere one cell.
+    void numberColumnSelectsRows()
+    {
+        Module1::InitPosiData();
+        App().DispNoStart = 1;
+        App().DispNoEnd = 20;
+        layout(false);
+        QzDataHyoji_3();
+        PosiGridView view(&Grid());
+        view.resize(700, 400);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        auto click = [&](int r, int c, Qt::KeyboardModifiers m = {}) {
+            QTest::mouseClick(view.viewport(), Qt::LeftButton, m, view.visualRect(Grid().index(r, c)).center());
+        };
+        click(4, 0);
+        QVERIFY(view.selectionModel()->isRowSelected(4, QModelIndex()));
+        click(6, 0, Qt::ShiftModifier);
+        for (int r : {4, 5, 6})
+            QVERIFY(view.selectionModel()->isRowSelected(r, QModelIndex()));
+        click(8, 3);
+        QVERIFY(!view.selectionModel()->isRowSelected(8, QModelIndex()));
+        QCOMPARE(view.selectionModel()->selectedIndexes().size(), 1);
+    }
+
+    // Program mode: the titles fit their columns at their font (the number
+    // title, the actuator names over the position columns).
+    void programModeTitlesFit()
+    {
+        Module1::InitPosiData();
+        App().DispNoStart = 1;
+        App().DispNoEnd = 5;
+        layout(true);
+        for (int c = 1; c <= 6; ++c)
+            Grid().SetText(0, c, QStringLiteral("AXIS1:QZ- 28L-100E"));
+        QzDataHyoji_3Prg();
+        PosiGridView view(&Grid());
+        view.resize(900, 400);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        auto width = [&](int row, int col) {
+            const QModelIndex i = Grid().index(row, col);
+            return QFontMetrics(Grid().data(i, Qt::FontRole).value<QFont>()).horizontalAdvance(Grid().Text(row, col));
+        };
+        QVERIFY(view.titleView()->columnWidth(0) > width(1, 0));
+        QVERIFY(view.titleView()->columnWidth(4) > width(0, 4));
+        QCOMPARE(view.columnWidth(4), view.titleView()->columnWidth(4));
+        QVERIFY(!view.isColumnHidden(28));
     }
 };
 

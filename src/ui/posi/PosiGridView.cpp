@@ -8,10 +8,25 @@
 #include "ui/common/Widgets.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QResizeEvent>
+#include <QScrollBar>
+
+namespace {
+// Room a cell keeps around its text.
+constexpr int kCellPadding = 8;
+
+int textWidth(const PosiGridModel &m, int row, int col)
+{
+    const QModelIndex i = m.index(row, col);
+    const QFont f = m.data(i, Qt::FontRole).value<QFont>();
+    return QFontMetrics(f).horizontalAdvance(m.data(i, Qt::DisplayRole).toString()) + kCellPadding;
+}
+} // namespace
 
 // ---------------------------------------------------------------- editor
 
@@ -101,7 +116,7 @@ bool PosiCellEditor::eventFilter(QObject *o, QEvent *ev)
 // ---------------------------------------------------------------- view
 
 PosiGridView::PosiGridView(PosiGridModel *model, QWidget *parent)
-    : QTableView(parent), m_model(model), m_editor(new PosiCellEditor(model, this))
+    : QTableView(parent), m_model(model), m_editor(new PosiCellEditor(model, this)), m_titles(new QTableView(this))
 {
     setModel(model);
     setItemDelegate(m_editor);
@@ -109,6 +124,20 @@ PosiGridView::PosiGridView(PosiGridModel *model, QWidget *parent)
     verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(Twips::ToPx(250));
     setSelectionMode(QAbstractItemView::ExtendedSelection);
+
+    // The fixed title rows: the same model, rows 0 and 1 only, never
+    // scrolled vertically, following the data's horizontal scroll.
+    m_titles->setObjectName(QStringLiteral("flgdDataTitles"));
+    m_titles->setModel(model);
+    m_titles->horizontalHeader()->hide();
+    m_titles->verticalHeader()->hide();
+    m_titles->setFocusPolicy(Qt::NoFocus);
+    m_titles->setSelectionMode(QAbstractItemView::NoSelection);
+    m_titles->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_titles->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_titles->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_titles->setFrameShape(QFrame::NoFrame);
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, m_titles->horizontalScrollBar(), &QScrollBar::setValue);
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
                     | QAbstractItemView::AnyKeyPressed);
     connect(model, &PosiGridModel::shapeChanged, this, &PosiGridView::applyShape);
@@ -135,22 +164,98 @@ PosiGridView::PosiGridView(PosiGridModel *model, QWidget *parent)
     applyShape();
 }
 
+int PosiGridView::titlesHeight() const
+{
+    int h = 0;
+    for (int r = 0; r < std::min(2, m_model->Rows()); ++r)
+        h += Twips::ToPx(m_model->RowHeight(r));
+    return h;
+}
+
 void PosiGridView::applyShape()
 {
     if (m_model->InBulk())
         return;
+    // Widths from the model; a title that does not fit at its font widens
+    // its column, and the comment column gives the room back.
+    std::vector<int> px(PosiGridModel::kCols, 0);
+    int modelSum = 0;
     for (int c = 0; c < PosiGridModel::kCols; ++c) {
-        const int w = m_model->ColWidth(c);
-        setColumnHidden(c, w == 0);
-        if (w > 0)
-            setColumnWidth(c, Twips::ToPx(w));
+        px[size_t(c)] = Twips::ToPx(m_model->ColWidth(c));
+        if (c < PosiGridModel::kCols - 1)
+            modelSum += px[size_t(c)];
     }
-    // Only the title rows differ from the default height.
-    for (int r = 0; r < std::min(2, m_model->Rows()); ++r)
-        setRowHeight(r, Twips::ToPx(m_model->RowHeight(r)));
-    clearSpans();
-    for (const auto &[c, n] : m_model->Row0Spans())
-        setSpan(0, c, 1, n);
+    if (m_model->Rows() >= 2) {
+        for (int c = 0; c < PosiGridModel::kCols - 1; ++c)
+            if (px[size_t(c)] > 0)
+                px[size_t(c)] = std::max(px[size_t(c)], textWidth(*m_model, 1, c));
+        for (const auto &[first, n] : m_model->Row0Spans()) {
+            int total = 0, last = -1;
+            for (int c = first; c < first + n && c < PosiGridModel::kCols - 1; ++c)
+                if (px[size_t(c)] > 0) {
+                    total += px[size_t(c)];
+                    last = c;
+                }
+            const int need = textWidth(*m_model, 0, first);
+            if (last >= 0 && need > total)
+                px[size_t(last)] += need - total;
+        }
+    }
+    int sum = 0;
+    for (int c = 0; c < PosiGridModel::kCols - 1; ++c)
+        sum += px[size_t(c)];
+    const int grown = sum - modelSum;
+    const int comment = PosiGridModel::kCols - 1;
+    if (grown > 0 && px[size_t(comment)] > 0) {
+        const int narrowed = px[size_t(comment)] - grown;
+        px[size_t(comment)] = narrowed >= Twips::ToPx(1500) ? narrowed : Twips::ToPx(3500);
+    }
+    for (QTableView *v : {static_cast<QTableView *>(this), m_titles}) {
+        for (int c = 0; c < PosiGridModel::kCols; ++c) {
+            v->setColumnHidden(c, px[size_t(c)] == 0);
+            if (px[size_t(c)] > 0)
+                v->setColumnWidth(c, px[size_t(c)]);
+        }
+        // Only the title rows differ from the default height.
+        for (int r = 0; r < std::min(2, m_model->Rows()); ++r)
+            v->setRowHeight(r, Twips::ToPx(m_model->RowHeight(r)));
+        v->clearSpans();
+        for (const auto &[c, n] : m_model->Row0Spans())
+            v->setSpan(0, c, 1, n);
+    }
+    // The data view leaves the title rows to the title view.
+    for (int r = 0; r < m_model->Rows(); ++r)
+        setRowHidden(r, r < 2);
+    for (int r = 2; r < m_model->Rows(); ++r)
+        m_titles->setRowHidden(r, true);
+    placeTitles();
+}
+
+void PosiGridView::placeTitles()
+{
+    const int h = titlesHeight();
+    if (viewportMargins() != QMargins(0, h, 0, 0))
+        setViewportMargins(0, h, 0, 0);
+    const QRect vp = viewport()->geometry();
+    m_titles->setGeometry(vp.left(), vp.top() - h, vp.width(), h);
+    m_titles->horizontalScrollBar()->setValue(horizontalScrollBar()->value());
+    m_titles->raise();
+}
+
+void PosiGridView::updateGeometries()
+{
+    QTableView::updateGeometries();
+    placeTitles();
+}
+
+// A press in the number column selects whole rows (dragging or Shift
+// extends them), as the row commands and the clipboard expect.
+void PosiGridView::mousePressEvent(QMouseEvent *e)
+{
+    const QModelIndex i = indexAt(e->position().toPoint());
+    setSelectionBehavior(i.isValid() && i.column() == 0 ? QAbstractItemView::SelectRows
+                                                        : QAbstractItemView::SelectItems);
+    QTableView::mousePressEvent(e);
 }
 
 void PosiGridView::syncSelection()
@@ -223,6 +328,7 @@ void PosiGridView::keyReleaseEvent(QKeyEvent *e)
 void PosiGridView::mouseReleaseEvent(QMouseEvent *e)
 {
     QTableView::mouseReleaseEvent(e);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
     if (e->button() == Qt::RightButton)
         emit popupRequested(e->globalPosition().toPoint());
     else
@@ -232,5 +338,6 @@ void PosiGridView::mouseReleaseEvent(QMouseEvent *e)
 void PosiGridView::resizeEvent(QResizeEvent *e)
 {
     QTableView::resizeEvent(e);
+    placeTitles();
     m_model->SetGridWidth(Twips::FromPx(viewport()->width()));
 }

@@ -3,7 +3,10 @@
 // hidden columns and merged title cells, hides itself during a bulk update
 // of the model, and edits cells in place. The rules of an edit (which cells
 // open, which keys pass, the commit, where the cursor goes next) are the
-// model's and PosiEdit's; the view only forwards the user's keys.
+// model's and PosiEdit's; the view only forwards the user's keys. The two
+// title rows stay at the top while the data rows scroll (a second view over
+// the same model shows them), and a press in the number column selects
+// whole rows.
 #include <QStyledItemDelegate>
 #include <QTableView>
 
@@ -37,6 +40,8 @@ public:
     explicit PosiGridView(PosiGridModel *model, QWidget *parent = nullptr);
     void applyShape();
     PosiCellEditor *cellEditor() const { return m_editor; }
+    // The view that shows the two title rows above the scrolling data rows.
+    QTableView *titleView() const { return m_titles; }
 
 signals:
     // A new current cell or selection (mouse click, key released).
@@ -48,13 +53,18 @@ protected:
     void resizeEvent(QResizeEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
     void keyReleaseEvent(QKeyEvent *e) override;
+    void mousePressEvent(QMouseEvent *e) override;
     void mouseReleaseEvent(QMouseEvent *e) override;
+    void updateGeometries() override;
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
 
 private:
     void afterEdit(int key);
     void moveTo(int row, int col, bool append);
     void syncSelection();
+    void placeTitles();
+    int titlesHeight() const;
     PosiGridModel *m_model;
     PosiCellEditor *m_editor;
+    QTableView *m_titles;
 };
