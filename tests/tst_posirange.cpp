@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
+#include <QApplication>
 
 using namespace PosiRange;
 
@@ -99,6 +100,10 @@ private slots:
         QTest::newRow("enter") << int(Qt::Key_Return) << "123" << false << int(KeyAction::NextFocus);
         QTest::newRow("letter") << int(Qt::Key_A) << "" << false << int(KeyAction::Swallow);
         QTest::newRow("minus") << int(Qt::Key_Minus) << "1" << false << int(KeyAction::Swallow);
+        QTest::newRow("tab when full") << int(Qt::Key_Tab) << "123" << false << int(KeyAction::Pass);
+        QTest::newRow("back-tab when full") << int(Qt::Key_Backtab) << "123" << false << int(KeyAction::Pass);
+        QTest::newRow("escape") << int(Qt::Key_Escape) << "12" << false << int(KeyAction::Pass);
+        QTest::newRow("escape when full") << int(Qt::Key_Escape) << "123" << false << int(KeyAction::Pass);
     }
     void keyRules()
     {
@@ -120,6 +125,45 @@ private slots:
         QTest::keyClick(box, Qt::Key_7);
         QTest::keyClick(box, Qt::Key_A);
         QCOMPARE(box->text(), QStringLiteral("7"));
+    }
+
+    // Real key presses on the shown dialog: Tab leaves a full box, Return
+    // walks start, end, OK and then presses OK; Esc cancels.
+    void keysOnTheShownDialog()
+    {
+        App().DispNoStart = 100;
+        App().DispNoEnd = 200;
+        {
+            frmSelectPosiNo3 dlg;
+            dlg.show();
+            QVERIFY(QTest::qWaitForWindowActive(&dlg));
+            dlg.txtStartPosiNo->setFocus();
+            dlg.txtStartPosiNo->deselect();
+            QTest::keyClick(dlg.txtStartPosiNo, Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), dlg.txtEndPosiNo);
+            QTest::keyClick(dlg.txtEndPosiNo, Qt::Key_Backtab, Qt::ShiftModifier);
+            QCOMPARE(QApplication::focusWidget(), dlg.txtStartPosiNo);
+            QTest::keyClick(dlg.txtStartPosiNo, Qt::Key_Return);
+            QCOMPARE(QApplication::focusWidget(), dlg.txtEndPosiNo);
+            QTest::keyClick(dlg.txtEndPosiNo, Qt::Key_Return);
+            QCOMPARE(QApplication::focusWidget(), dlg.cmdSelectPosiOk);
+            QVERIFY(dlg.isVisible());
+            QTest::keyClick(dlg.cmdSelectPosiOk, Qt::Key_Return);
+            QCOMPARE(dlg.result(), int(QDialog::Accepted));
+            QCOMPARE(App().PosiNoStart, 100);
+            QCOMPARE(App().PosiNoEnd, 200);
+        }
+        {
+            frmSelectPosiNo3 dlg;
+            dlg.show();
+            QVERIFY(QTest::qWaitForWindowActive(&dlg));
+            dlg.txtEndPosiNo->setFocus();
+            dlg.txtEndPosiNo->deselect();
+            QTest::keyClick(dlg.txtEndPosiNo, Qt::Key_Escape);
+            QVERIFY(!dlg.isVisible());
+            QCOMPARE(dlg.result(), int(QDialog::Rejected));
+            QVERIFY(App().SelectCancelFlag);
+        }
     }
 
     void dialog3_refusesThenAccepts()

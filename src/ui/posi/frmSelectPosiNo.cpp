@@ -5,6 +5,10 @@
 #include "platform/Dialogs.h"
 #include "platform/StringTable.h"
 #include "posi/PosiTables.h"
+#include "core/Twips.h"
+#include "ui/common/Localize.h"
+#include "ui/common/OnScreen.h"
+#include "ui/common/Forms.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -48,6 +52,9 @@ KeyAction FilterKey(int key, const QString &text, bool hasSelection)
 {
     if (key == Qt::Key_Return || key == Qt::Key_Enter)
         return KeyAction::NextFocus;
+    // Tab leaves the box and Esc cancels the dialog, however full the box.
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Escape)
+        return KeyAction::Pass;
     if (!hasSelection && text.size() >= 3 && key != Qt::Key_Backspace)
         return KeyAction::Swallow;
     if ((key >= Qt::Key_0 && key <= Qt::Key_9) || key == Qt::Key_Backspace || key == Qt::Key_Tab)
@@ -61,14 +68,14 @@ KeyAction FilterKey(int key, const QString &text, bool hasSelection)
 
 frmSelectPosiNoBase::frmSelectPosiNoBase(QWidget *parent) : QDialog(parent)
 {
-    setWindowTitle(ResText(1621));
+    Loc::Tagged(this, 1621);
     auto *outer = new QVBoxLayout(this);
-    lblSetumeiSelectNo = new QLabel(ResText(1611), this);
+    lblSetumeiSelectNo = Loc::Tagged(new QLabel(this), 1611);
     outer->addWidget(lblSetumeiSelectNo);
     m_rangeBox = new QWidget(this);
     auto *grid = new QGridLayout(m_rangeBox);
-    lblStartPosiMoji = new QLabel(ResText(1612), m_rangeBox);
-    lblEndPosiMoji = new QLabel(ResText(1613), m_rangeBox);
+    lblStartPosiMoji = Loc::Tagged(new QLabel(m_rangeBox), 1612);
+    lblEndPosiMoji = Loc::Tagged(new QLabel(m_rangeBox), 1613);
     txtStartPosiNo = new QLineEdit(m_rangeBox);
     txtEndPosiNo = new QLineEdit(m_rangeBox);
     txtStartPosiNo->setObjectName(QStringLiteral("txtStartPosiNo"));
@@ -79,13 +86,13 @@ frmSelectPosiNoBase::frmSelectPosiNoBase(QWidget *parent) : QDialog(parent)
     grid->addWidget(txtEndPosiNo, 1, 1);
     outer->addWidget(m_rangeBox);
     auto *buttons = new QHBoxLayout;
-    cmdSelectPosiOk = new QPushButton(ResText(1616), this);
-    cmdSelectPosiCancel = new QPushButton(ResText(1617), this);
+    cmdSelectPosiOk = Loc::Tagged(new QPushButton(this), 1616);
+    cmdSelectPosiCancel = Loc::Tagged(new QPushButton(this), 1617);
     cmdSelectPosiOk->setObjectName(QStringLiteral("cmdSelectPosiOk"));
     cmdSelectPosiCancel->setObjectName(QStringLiteral("cmdSelectPosiCancel"));
-    // Enter in a box moves focus; only a click or Space presses OK.
-    cmdSelectPosiOk->setAutoDefault(false);
-    cmdSelectPosiCancel->setAutoDefault(false);
+    // Enter in a box moves focus on (start, end, OK); on a button it
+    // presses that button, OK being the default.
+    cmdSelectPosiOk->setDefault(true);
     buttons->addStretch();
     buttons->addWidget(cmdSelectPosiOk);
     buttons->addWidget(cmdSelectPosiCancel);
@@ -95,6 +102,7 @@ frmSelectPosiNoBase::frmSelectPosiNoBase(QWidget *parent) : QDialog(parent)
     connect(cmdSelectPosiOk, &QPushButton::clicked, this, [this] { cmdSelectPosiOk_Click(); });
     connect(cmdSelectPosiCancel, &QPushButton::clicked, this, &frmSelectPosiNoBase::reject);
     App().SelectCancelFlag = false;
+    Module1::SetCaptionFromRes(this);
 }
 
 void frmSelectPosiNoBase::reject()
@@ -146,6 +154,12 @@ frmSelectPosiNo3::frmSelectPosiNo3(QWidget *parent) : frmSelectPosiNoBase(parent
 {
     txtStartPosiNo->setText(QString::number(App().DispNoStart));
     txtEndPosiNo->setText(QString::number(App().DispNoEnd));
+    // 500 twips right of and 1000 below the main window's corner, on screen.
+    if (QWidget *main = Forms::Find(QStringLiteral("frmMain"))) {
+        adjustSize();
+        move(main->x() + Twips::ToPx(500), main->y() + Twips::ToPx(1000));
+        OnScreen::KeepInside(this);
+    }
 }
 
 void frmSelectPosiNo3::cmdSelectPosiOk_Click()
@@ -171,8 +185,8 @@ frmSelectPosiNo2::frmSelectPosiNo2(QWidget *parent) : frmSelectPosiNoBase(parent
 {
     auto *opts = new QWidget(this);
     auto *row = new QHBoxLayout(opts);
-    optSelectPosiNo[0] = new QRadioButton(ResText(1614), opts);
-    optSelectPosiNo[1] = new QRadioButton(ResText(1615), opts);
+    optSelectPosiNo[0] = Loc::Tagged(new QRadioButton(opts), 1614);
+    optSelectPosiNo[1] = Loc::Tagged(new QRadioButton(opts), 1615);
     optSelectPosiNo[0]->setObjectName(QStringLiteral("optSelectPosiNo0"));
     optSelectPosiNo[1]->setObjectName(QStringLiteral("optSelectPosiNo1"));
     row->addWidget(optSelectPosiNo[0]);
@@ -185,6 +199,7 @@ frmSelectPosiNo2::frmSelectPosiNo2(QWidget *parent) : frmSelectPosiNoBase(parent
     txtEndPosiNo->setText(QString::number(has ? App().DispNoEnd : 15));
     optSelectPosiNo[1]->setChecked(true);
     optSelectPosiNo_Click(1);
+    Module1::SetCaptionFromRes(this);
 }
 
 void frmSelectPosiNo2::optSelectPosiNo_Click(int index)
@@ -220,9 +235,9 @@ frmSelectPosiNo4::frmSelectPosiNo4(QWidget *parent) : frmSelectPosiNoBase(parent
 {
     auto *info = new QWidget(this);
     auto *grid = new QGridLayout(info);
-    lblFile = new QLabel(ResText(1618), info);
-    lblPcSoft = new QLabel(ResText(1619), info);
-    lblVerify = new QLabel(ResText(1620), info);
+    lblFile = Loc::Tagged(new QLabel(info), 1618);
+    lblPcSoft = Loc::Tagged(new QLabel(info), 1619);
+    lblVerify = Loc::Tagged(new QLabel(info), 1620);
     lblFileStartNo = new QLabel(QString::number(Posi().FileFirstPosiNo), info);
     lblFileEndNo = new QLabel(QString::number(Posi().FileLastPosiNo), info);
     lblPcStartNo = new QLabel(QString::number(App().DispNoStart), info);
@@ -234,7 +249,7 @@ frmSelectPosiNo4::frmSelectPosiNo4(QWidget *parent) : frmSelectPosiNoBase(parent
     grid->addWidget(lblPcStartNo, 1, 1);
     grid->addWidget(lblPcEndNo, 1, 2);
     grid->addWidget(lblVerify, 2, 0);
-    lblSyogoHuka = new QLabel(ResText(342), info);
+    lblSyogoHuka = Loc::Tagged(new QLabel(info), 342);
     lblSyogoHuka->setWordWrap(true);
     lblSyogoHuka->hide();
     grid->addWidget(lblSyogoHuka, 3, 0, 1, 3);
@@ -242,6 +257,7 @@ frmSelectPosiNo4::frmSelectPosiNo4(QWidget *parent) : frmSelectPosiNoBase(parent
     PictureVerifyRange = m_rangeBox;
     txtStartPosiNo->setText(QString::number(Posi().CommonNoStart));
     txtEndPosiNo->setText(QString::number(Posi().CommonNoEnd));
+    Module1::SetCaptionFromRes(this);
 }
 
 void frmSelectPosiNo4::SetNoCommonRange()
