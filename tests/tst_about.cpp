@@ -41,6 +41,7 @@ void TestAbout::versionLabel()
     const QString expected = QStringLiteral("Version %1.%2%3")
                                  .arg(REZ4_VERSION_MAJOR).arg(REZ4_VERSION_MINOR).arg(REZ4_VERSION_PATCH);
     QCOMPARE(dlg.lblVersion->text(), expected);
+    QCOMPARE(dlg.windowTitle(), QStringLiteral("バージョン情報"));
     QVERIFY(QRegularExpression(QStringLiteral("^Version \\d+\\.\\d+$")).match(dlg.lblVersion->text()).hasMatch());
     dlg.cmdOK->click();
     QCOMPARE(dlg.result(), int(QDialog::Accepted));
@@ -56,6 +57,7 @@ void TestAbout::englishTexts()
     QCOMPARE(dlg.lblDescription->text(), *LoadResString(11204));
     QCOMPARE(dlg.lblDisclaimer->text(), *LoadResString(11205));
     QVERIFY(dlg.lblVersion->text().startsWith(QLatin1String("Version ")));
+    QCOMPARE(dlg.windowTitle(), QStringLiteral("About"));
     // No English twin: the buttons keep their design captions.
     QVERIFY(!LoadResString(13048));
     QCOMPARE(dlg.cmdSysInfo->text(), *LoadResString(3048));

@@ -18,12 +18,15 @@
 
 #include <QLabel>
 #include <QMdiArea>
+#include <QMenu>
 #include <QMdiSubWindow>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTimer>
+#include <QScreen>
+#include <QGuiApplication>
 
 class TestMainWindow : public QObject {
     Q_OBJECT
@@ -32,6 +35,9 @@ private slots:
     void rectangleSaved_data();
     void rectangleSaved();
     void handEditedRectangleFallsBack();
+    void offScreenRectangleComesBack_data();
+    void offScreenRectangleComesBack();
+    void unwritableSettingsSaid();
     void statusPanelFollowsWidth_data();
     void statusPanelFollowsWidth();
     void progressDisplay();
@@ -43,6 +49,7 @@ private slots:
     void timer2OpensParameterWindowOnRequest();
     void captionAndMenus();
     void programWindow();
+    void windowMenuListsChildren();
     void choiceDialog_data();
     void choiceDialog();
 };
@@ -97,6 +104,70 @@ void TestMainWindow::handEditedRectangleFallsBack()
     m.RestoreRect();
     QCOMPARE(m.pos(), QPoint(1000 / 15, 1000 / 15));
     QCOMPARE(m.width(), 15240 / 15);
+}
+
+void TestMainWindow::offScreenRectangleComesBack_data()
+{
+    QTest::addColumn<QString>("left");
+    QTest::addColumn<QString>("top");
+    QTest::addColumn<QString>("width");
+    QTest::addColumn<QString>("height");
+    QTest::newRow("far left") << "-999999" << "1000" << "9000" << "6000";
+    QTest::newRow("a removed monitor to the right") << "60000" << "60000" << "9000" << "6000";
+    QTest::newRow("larger than the screen, above it") << "1000" << "-90000" << "90000" << "90000";
+}
+
+// A stored rectangle off every screen: the main window and the first
+// question of the start-up come up where the user can reach them.
+void TestMainWindow::offScreenRectangleComesBack()
+{
+    QFETCH(QString, left);
+    QFETCH(QString, top);
+    QFETCH(QString, width);
+    QFETCH(QString, height);
+    TestEnv::Scope env;
+    App().LangOffset = 10000;
+    Platform::SaveSetting(QStringLiteral("MainLeft"), left);
+    Platform::SaveSetting(QStringLiteral("MainTop"), top);
+    Platform::SaveSetting(QStringLiteral("MainWidth"), width);
+    Platform::SaveSetting(QStringLiteral("MainHeight"), height);
+    MainScope s;
+    s.main.RestoreRect();
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY2(area.contains(QRect(s.main.pos(), s.main.size())),
+             qPrintable(QStringLiteral("%1,%2 %3x%4").arg(s.main.x()).arg(s.main.y()).arg(s.main.width()).arg(s.main.height())));
+    // A size that fits is kept.
+    if (width.toInt() / 15 <= area.width())
+        QCOMPARE(s.main.width(), width.toInt() / 15);
+    s.main.show();
+    QRect question;
+    Platform::Dialogs::PushModalHandler([&](QDialog &d) {
+        d.show();
+        question = QRect(d.pos(), d.size());
+        return int(QDialog::Rejected);
+    });
+    Module1::SetSelectionDlg(QStringLiteral("Select"), QStringLiteral("Online or offline?"), QStringLiteral("Online"),
+                             QStringLiteral("Offline"), 0, 0, 0);
+    QVERIFY(!question.isNull());
+    QVERIFY2(area.contains(question), qPrintable(QStringLiteral("%1,%2").arg(question.x()).arg(question.y())));
+}
+
+// Settings that cannot be written are said at exit, naming the file; the
+// program closes all the same.
+void TestMainWindow::unwritableSettingsSaid()
+{
+    TestEnv::Scope env;
+    App().LangOffset = 10000;
+    const QString blocker = env.writeFile(QStringLiteral("not-a-folder"), "x");
+    const QString path = blocker + QStringLiteral("/settings.ini");
+    Platform::UseSettingsFile(path);
+    MainScope s;
+    s.main.ShowPosiWindowOnce();
+    QVERIFY(s.main.close());
+    const QStringList shown = Platform::Dialogs::ShownTexts();
+    QVERIFY(!shown.isEmpty());
+    QVERIFY2(shown.last().contains(path), qPrintable(shown.last()));
+    QVERIFY(shown.last().startsWith(QStringLiteral("The settings could not be saved.")));
 }
 
 void TestMainWindow::statusPanelFollowsWidth_data()
@@ -309,6 +380,45 @@ void TestMainWindow::programWindow()
     QVERIFY(!prog->cmdFileSaveProg->isEnabled());
     QVERIFY(QMetaObject::invokeMethod(w, "ProgCMDBTN_Yuko"));
     QVERIFY(prog->cmdFileSaveProg->isEnabled());
+}
+
+// The Window menu lists the open child windows, the active one checked,
+// and choosing one brings it to the front.
+void TestMainWindow::windowMenuListsChildren()
+{
+    TestEnv::Scope env;
+    App().LangOffset = 10000;
+    MainScope s;
+    s.main.show();
+    s.main.ShowPosiWindowOnce();
+    App().SelProgNo = 3;
+    QWidget *prog = s.main.OpenProgWindow();
+    QVERIFY(prog);
+    QCOMPARE(Forms::ActiveChild(), prog);
+    QMenu *window = s.main.findChild<QMenu *>(QStringLiteral("mnuWindow"));
+    QVERIFY(window);
+    emit window->aboutToShow();
+    const QList<QAction *> items = s.main.WindowListItems();
+    QCOMPARE(items.size(), 2);
+    QStringList texts;
+    for (QAction *a : items)
+        texts << a->text();
+    QVERIFY2(texts.filter(QStringLiteral("Program 3")).size() == 1, qPrintable(texts.join(QLatin1Char('|'))));
+    QAction *posiItem = nullptr;
+    for (QAction *a : items) {
+        QVERIFY(a->isCheckable());
+        const bool isProg = a->text().contains(QStringLiteral("Program 3"));
+        QCOMPARE(a->isChecked(), isProg);
+        if (!isProg)
+            posiItem = a;
+    }
+    QVERIFY(posiItem);
+    QVERIFY(window->actions().contains(posiItem));
+    posiItem->trigger();
+    QCOMPARE(Forms::ActiveChild()->objectName(), QStringLiteral("frmPosi"));
+    emit window->aboutToShow();
+    for (QAction *a : s.main.WindowListItems())
+        QCOMPARE(a->isChecked(), !a->text().contains(QStringLiteral("Program 3")));
 }
 
 // What the user does in the dialog.

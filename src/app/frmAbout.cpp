@@ -18,6 +18,8 @@
 frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
+    // The caption follows the language like every other text.
+    Loc::Tagged(this, 9401);
     setWindowTitle(QStringLiteral("バージョン情報"));
 
     picIcon = Loc::NamedTagged(new QLabel, "picIcon", 0);

@@ -6,6 +6,7 @@
 #include "ui/common/Forms.h"
 #include "app/Icons.h"
 #include "ui/common/Localize.h"
+#include "ui/common/OnScreen.h"
 #include "core/Module1Settings.h"
 #include "core/Twips.h"
 #include "ui/common/Widgets.h"
@@ -27,6 +28,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
@@ -275,6 +277,10 @@ void frmMain::buildMenus()
     hide(mnuWindowTileHorizontal);
     mnuWindowTileVertical = item(window, "mnuWindowTileVertical", num(3019), &frmMain::mnuWindowTileVertical_Click);
     hide(mnuWindowTileVertical);
+    // Below the arrangement commands: one item per open child window, the
+    // active one checked; rebuilt whenever the menu opens.
+    m_windowMenu = window;
+    connect(window, &QMenu::aboutToShow, this, &frmMain::RefreshWindowList);
 
     // Help
     QMenu *help = nullptr;
@@ -397,6 +403,48 @@ void frmMain::buildStatusPanel()
     lblCtMode->installEventFilter(this);
 }
 
+void frmMain::RefreshWindowList()
+{
+    for (QAction *a : std::as_const(m_windowItems)) {
+        m_windowMenu->removeAction(a);
+        a->deleteLater();
+    }
+    m_windowItems.clear();
+    const QList<QMdiSubWindow *> subs = m_mdi->subWindowList();
+    QMdiSubWindow *active = m_mdi->activeSubWindow();
+    int n = 0;
+    for (QMdiSubWindow *sub : subs) {
+        if (!sub->isVisible() && !(sub->widget() && sub->widget()->isVisible()))
+            continue;
+        if (m_windowItems.isEmpty())
+            m_windowItems.append(m_windowMenu->addSeparator());
+        ++n;
+        const QString title = sub->windowTitle().isEmpty() && sub->widget() ? sub->widget()->windowTitle()
+                                                                             : sub->windowTitle();
+        QAction *a = m_windowMenu->addAction(QStringLiteral("&%1 %2").arg(n).arg(title));
+        a->setObjectName(QStringLiteral("mnuWindowList%1").arg(n));
+        a->setCheckable(true);
+        a->setChecked(sub == active);
+        QPointer<QMdiSubWindow> target(sub);
+        connect(a, &QAction::triggered, this, [this, target] {
+            if (target) {
+                target->showNormal();
+                m_mdi->setActiveSubWindow(target);
+            }
+        });
+        m_windowItems.append(a);
+    }
+}
+
+QList<QAction *> frmMain::WindowListItems() const
+{
+    QList<QAction *> out;
+    for (QAction *a : m_windowItems)
+        if (!a->isSeparator())
+            out.append(a);
+    return out;
+}
+
 int frmMain::widthTwips() const { return Twips::FromPx(width()); }
 
 QAction *frmMain::ToolButton(int index) const
@@ -425,6 +473,9 @@ void frmMain::RestoreRect()
         h = 11000;
     move(Twips::ToPx(left), Twips::ToPx(top));
     resize(Twips::ToPx(w), Twips::ToPx(h));
+    // A rectangle from a monitor since removed (or edited by hand) would put
+    // the window, and the start-up question beside it, out of reach.
+    OnScreen::KeepReachable(this);
 }
 
 void frmMain::MDIForm_Load()
@@ -645,7 +696,12 @@ bool frmMain::MDIForm_Unload()
             return false;
         }
     }
+    Platform::ClearSettingsSaveFailure();
     Module1::SaveAppSettingOf(MainRectToKeep());
+    // Said once, for every key the exit could not store; closing goes on.
+    if (Platform::SettingsSaveFailed())
+        Platform::Dialogs::MsgBox(Platform::ResText(9402) + QStringLiteral("\r\n") + Platform::SettingsFilePath(),
+                                  Platform::MsgButtons::Ok, Platform::MsgIcon::Warning);
     m_unloaded = true;
     emit applicationEnd();
     return true;

@@ -114,6 +114,10 @@ public:
     // Toolbar button by its 1-based index (separators included).
     QAction *ToolButton(int index) const;
     QMdiArea *mdiArea() const { return m_mdi; }
+    // The Window menu's list of open child windows (rebuilt when the menu
+    // opens): one checkable item per window, the active one checked.
+    void RefreshWindowList();
+    QList<QAction *> WindowListItems() const;
 
     // ---- the link's part of the main window (link/frmMainLink.cpp) ----
     // Command sets switched around long operations (reached by name).
@@ -274,6 +278,8 @@ private:
     int widthTwips() const;
 
     QMdiArea *m_mdi = nullptr;
+    QMenu *m_windowMenu = nullptr;
+    QList<QAction *> m_windowItems;
     QPointer<frmPosi> m_posi;
     bool m_posiShown = false;
     bool m_unloaded = false;

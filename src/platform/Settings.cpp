@@ -6,6 +6,7 @@
 namespace Platform {
 namespace {
 QString g_overridePath;
+bool g_saveFailed = false;
 
 QSettings openStore()
 {
@@ -37,6 +38,12 @@ void SaveSetting(const QString &key, const QString &value)
     s.beginGroup(kSection);
     s.setValue(key, value);
     s.sync();
+    if (s.status() != QSettings::NoError)
+        g_saveFailed = true;
 }
+
+QString SettingsFilePath() { return openStore().fileName(); }
+bool SettingsSaveFailed() { return g_saveFailed; }
+void ClearSettingsSaveFailure() { g_saveFailed = false; }
 
 } // namespace Platform

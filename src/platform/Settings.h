@@ -16,4 +16,11 @@ inline void SaveSetting(const QString &key, int value) { SaveSetting(key, QStrin
 // Tests point the store at a file of their own.
 void UseSettingsFile(const QString &path);
 
+// The file of the store, for messages.
+QString SettingsFilePath();
+// True when a save since the last clear did not reach the file (a folder
+// that cannot be written, a full disc).
+bool SettingsSaveFailed();
+void ClearSettingsSaveFailure();
+
 } // namespace Platform

@@ -1,6 +1,7 @@
 #include "ui/common/frmSelection.h"
 #include "core/AppState.h"
 #include "ui/common/Localize.h"
+#include "ui/common/OnScreen.h"
 #include "core/Twips.h"
 #include "ui/common/Widgets.h"
 #include "core/Shell.h"
@@ -11,6 +12,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QGridLayout>
+#include <QVBoxLayout>
 
 namespace {
 // The design heights include the caption bar; the client area is this much
@@ -27,12 +30,10 @@ frmSelection::frmSelection(QWidget *parent) : QDialog(parent)
     lblSelectSetumei->setObjectName(QStringLiteral("lblSelectSetumei"));
     lblSelectSetumei->setWordWrap(true);
     lblSelectSetumei->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Twips::Place(lblSelectSetumei, 240, 150, 6120, 840);
 
     for (int i = 0; i < 3; ++i) {
         optSelectKomoku[i] = new QRadioButton(this);
         optSelectKomoku[i]->setObjectName(QStringLiteral("optSelectKomoku%1").arg(i));
-        Twips::Place(optSelectKomoku[i], 480, 1080 + i * 420, 4320, 330);
     }
     optSelectKomoku[0]->setChecked(true);
 
@@ -43,9 +44,28 @@ frmSelection::frmSelection(QWidget *parent) : QDialog(parent)
     cmdSelectCancel->setObjectName(QStringLiteral("cmdSelectCancel"));
     cmdBack = Loc::Tagged(new QPushButton(QStringLiteral("BACK"), this), 48);
     cmdBack->setObjectName(QStringLiteral("cmdBack"));
-    Twips::Place(cmdSelectOk, 5040, 1020, 1320, 390);
-    Twips::Place(cmdSelectCancel, 5040, 1500, 1320, 390);
-    Twips::Place(cmdBack, 5040, 1980, 1320, 390);
+
+    // The design's arrangement, sized from the texts: the explanation across
+    // the top, the options below it, the buttons in a column at the right.
+    auto *grid = new QGridLayout(this);
+    grid->setContentsMargins(Twips::ToPx(240), Twips::ToPx(150), Twips::ToPx(240), Twips::ToPx(150));
+    grid->setHorizontalSpacing(Twips::ToPx(240));
+    grid->addWidget(lblSelectSetumei, 0, 0, 1, 2);
+    auto *options = new QVBoxLayout;
+    options->setContentsMargins(Twips::ToPx(240), 0, 0, 0);
+    for (QRadioButton *o : optSelectKomoku)
+        options->addWidget(o);
+    options->addStretch();
+    grid->addLayout(options, 1, 0);
+    auto *buttons = new QVBoxLayout;
+    for (QPushButton *b : {cmdSelectOk, cmdSelectCancel, cmdBack}) {
+        b->setMinimumWidth(Twips::ToPx(1320));
+        buttons->addWidget(b);
+    }
+    buttons->addStretch();
+    grid->addLayout(buttons, 1, 1, Qt::AlignTop);
+    grid->setColumnStretch(0, 1);
+    grid->setRowStretch(1, 1);
 
     connect(cmdSelectOk, &QPushButton::clicked, this, &frmSelection::cmdSelectOk_Click);
     connect(cmdSelectCancel, &QPushButton::clicked, this, &frmSelection::cmdSelectCancel_Click);
@@ -56,14 +76,24 @@ frmSelection::frmSelection(QWidget *parent) : QDialog(parent)
         move(m->x() + Twips::ToPx(500), m->y() + Twips::ToPx(500));
     Module1::SetCaptionFromRes(this);
     cmdBack->setText(Platform::ResText(48));
-    setFixedWidth(Twips::ToPx(6600));
     SetHeightTwips(2895);
 }
 
 void frmSelection::SetHeightTwips(int twips)
 {
     m_heightTwips = twips;
-    setFixedHeight(Twips::ToPx(twips - kCaptionBarTwips));
+    // The design size is the least it takes; longer texts make it larger.
+    setMinimumSize(Twips::ToPx(6600), Twips::ToPx(twips - kCaptionBarTwips));
+}
+
+void frmSelection::FitToTexts()
+{
+    // The explanation wraps at the width the options and buttons need, so
+    // it never widens the dialog beyond what reads comfortably.
+    lblSelectSetumei->setMinimumWidth(0);
+    adjustSize();
+    resize(sizeHint().expandedTo(minimumSize()));
+    OnScreen::KeepInside(this);
 }
 
 void frmSelection::cmdSelectOk_Click()
@@ -137,6 +167,7 @@ void setUp(frmSelection &d, const QString &caption, const QString &explanation, 
 
 int show(frmSelection &d)
 {
+    d.FitToTexts();
     Platform::Dialogs::ExecModal(d);
     return d.SelectResult;
 }

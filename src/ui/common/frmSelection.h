@@ -22,6 +22,8 @@ public:
     // Design height of the dialog in twips (2895 for two options, 3450 for three).
     int HeightTwips() const { return m_heightTwips; }
     void SetHeightTwips(int twips);
+    // Sized from its texts and kept on the screen; called before it shows.
+    void FitToTexts();
 
     std::array<QRadioButton *, 3> optSelectKomoku{};
     QLabel *lblSelectSetumei = nullptr;

@@ -1,0 +1,80 @@
+#include "ui/common/OnScreen.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+#include <algorithm>
+
+namespace OnScreen {
+namespace {
+
+// How much of the top edge must show to be grabbed with the mouse.
+constexpr int kGrabWidth = 120;
+constexpr int kGrabHeight = 24;
+
+QRect fitted(const QRect &r, const QRect &area)
+{
+    const int w = std::min(r.width(), area.width());
+    const int h = std::min(r.height(), area.height());
+    const int x = std::clamp(r.x(), area.left(), area.left() + area.width() - w);
+    const int y = std::clamp(r.y(), area.top(), area.top() + area.height() - h);
+    return QRect(x, y, w, h);
+}
+
+} // namespace
+
+QRect Reachable(const QRect &r, const QRect &area)
+{
+    if (area.isEmpty())
+        return r;
+    const QRect topEdge(r.x(), r.y(), r.width(), std::min(kGrabHeight, r.height()));
+    const QRect seen = topEdge & area;
+    if (seen.width() >= std::min(kGrabWidth, r.width()) && seen.height() >= topEdge.height())
+        return r;
+    return fitted(r, area);
+}
+
+QRect Inside(const QRect &r, const QRect &area) { return area.isEmpty() ? r : fitted(r, area); }
+
+QRect AvailableAreaFor(const QRect &r)
+{
+    QScreen *best = nullptr;
+    qint64 bestArea = 0;
+    for (QScreen *s : QGuiApplication::screens()) {
+        const QRect i = s->geometry() & r;
+        const qint64 a = qint64(i.width()) * i.height();
+        if (a > bestArea) {
+            best = s;
+            bestArea = a;
+        }
+    }
+    if (!best)
+        best = QGuiApplication::primaryScreen();
+    return best ? best->availableGeometry() : QRect();
+}
+
+// A window's rectangle as it is placed: the frame's corner (move() and
+// pos() of a top-level window) and the client size.
+static QRect placedRect(const QWidget *w) { return QRect(w->pos(), w->size()); }
+
+static void place(QWidget *w, const QRect &r, const QRect &placed)
+{
+    if (placed.topLeft() != r.topLeft())
+        w->move(placed.topLeft());
+    if (placed.size() != r.size())
+        w->resize(placed.size());
+}
+
+void KeepReachable(QWidget *w)
+{
+    const QRect r = placedRect(w);
+    place(w, r, Reachable(r, AvailableAreaFor(r)));
+}
+
+void KeepInside(QWidget *w)
+{
+    const QRect r = placedRect(w);
+    place(w, r, Inside(r, AvailableAreaFor(r)));
+}
+
+} // namespace OnScreen

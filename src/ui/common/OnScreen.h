@@ -1,0 +1,27 @@
+#pragma once
+// Keeping windows where the user can reach them: a rectangle stored on a
+// monitor that has since gone (or edited by hand) must not put the main
+// window, or a dialog placed beside it, off every screen.
+#include <QRect>
+
+class QWidget;
+
+namespace OnScreen {
+
+// r unchanged while enough of its top edge (where the caption bar is) lies
+// inside area to grab it; otherwise r moved into area as near as it can be
+// to where it was, and shrunk where it is larger than area.
+QRect Reachable(const QRect &r, const QRect &area);
+// r moved wholly inside area (shrunk where it does not fit).
+QRect Inside(const QRect &r, const QRect &area);
+
+// The available area of the screen that holds most of r (the primary
+// screen when none does).
+QRect AvailableAreaFor(const QRect &r);
+
+// A top-level window kept reachable (the main window) or wholly inside the
+// screen (a dialog); the window's own geometry is changed.
+void KeepReachable(QWidget *w);
+void KeepInside(QWidget *w);
+
+} // namespace OnScreen
