@@ -16,7 +16,7 @@
 #include "ui/posi/frmSelectPosiNo.h"
 #include "ui/posi/frmSyogoKekka.h"
 #include "ui/posi/frmPosi.h"
-#include "link/CommandEnabling.h"
+#include "core/CommandSets.h"
 #include "support/SimCommands.h"
 #include "support/SimController.h"
 #include "support/SimParaBlocks.h"
