@@ -253,7 +253,8 @@ private slots:
     void tabsOffDuringTransfer()
     {
         MainScope m;
-        frmPosi *posi = m.main.PosiForm();
+        auto *posi = qobject_cast<frmPosi *>(m.main.PosiForm());
+        QVERIFY(posi);
         Module1::SetPosiTabEnabled(false);
         QVERIFY(posi->SSTabCommand->isTabEnabled(1));
         for (int a = 0; a < 4; ++a)
