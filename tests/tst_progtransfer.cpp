@@ -289,7 +289,7 @@ void TstProgTransfer::failedWriteIsNotCommitted()
 {
     ProgLink f;
     Module3Tusin::Commands().ProgStepSuKnown = true;
-    f.sim.addFault("0WM", SimFaultSpec{SimFault::ErrorReply}, -1);
+    f.sim.addFault("0WM", SimFaultRule{SimFault::ErrorReply}, -1);
     frmProg w;
     ProgData::FillGrid(*w.flgdProg, threeLines());
     pickProgNo(3);
@@ -348,7 +348,7 @@ void TstProgTransfer::failedReadClosesTheWindow()
     Module3Tusin::Commands().ProgStepSuKnown = true;
     SimProg::SetStored(f.sim, 30, QList<QByteArray>(stored, "020013883FF12E3EB00"));
     if (!faultCode.isEmpty())
-        f.sim.addFault(faultCode, SimFaultSpec{SimFault::ErrorReply}, -1);
+        f.sim.addFault(faultCode, SimFaultRule{SimFault::ErrorReply}, -1);
     pickProgNo(30);
     m.main.mnuContProgRead_Click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

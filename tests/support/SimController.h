@@ -20,7 +20,8 @@
 //   2. Register it with an install function in that file, declared in its
 //      own header: void InstallPosiCommands(SimController &sim)
 //          { sim.addCommand("0RP", readPosi); }
-//      Tests call it after constructing the simulator. A command every test
+//      Tests call it after constructing the simulator, and SimFull.cpp
+//      calls it, so the rez4sim tool serves it too. A command every test
 //      needs goes into installBaseCommands() in SimController.cpp instead.
 //      addCommand replaces a handler of the same code.
 //   3. State the command reads or changes: add fields to SimModel below for

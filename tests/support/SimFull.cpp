@@ -3,6 +3,7 @@
 #include "support/SimOnline.h"
 #include "support/SimParaBlocks.h"
 #include "support/SimPosi.h"
+#include "support/SimProg.h"
 
 namespace SimFull {
 
@@ -13,10 +14,10 @@ void InstallAll(SimController &sim, SimCmdModel &model)
     // Registered last: its store command serves the parameter blocks' store
     // frames as well as the groups' and macros'.
     InstallCommandSim(sim, model);
+    // Programs after the command table: their step count replaces its own.
+    SimProg::InstallProgCommands(sim);
 
     // Something to read back besides zeros.
-    model.stepSu[1] = 12;
-    model.stepSu[2] = 5;
     model.groups[1] = {1, 10};
     model.groups[2] = {11, 20};
     model.groupsPending = model.groups;
