@@ -188,7 +188,21 @@ private slots:
         QVERIFY(w.cmdDeviceCancel->isVisibleTo(&w));
         QVERIFY(w.cmdDeviceBack->isVisibleTo(&w));
         // Positions shown in mm: the tall window with its caution lines.
+        QVERIFY(w.Label3->isVisibleTo(&w));
         QVERIFY(w.Label3->geometry().bottom() < w.height());
+        // Every text whole: the explanation on one line, every axis's
+        // with-PG box inside the window.
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.comboAxisSelect->setCurrentIndex(3);
+        w.comboAxisSelect_Click();
+        QCoreApplication::processEvents();
+        QVERIFY(w.lblDeviceSetumei->width() >= w.lblDeviceSetumei->sizeHint().width());
+        for (int a = 0; a < 4; ++a) {
+            const QRect box(w.chkDevPgUse[a]->mapTo(&w, QPoint(0, 0)), w.chkDevPgUse[a]->size());
+            QVERIFY2(w.rect().contains(box), qPrintable(QString::number(a)));
+            QVERIFY(w.chkDevPgUse[a]->width() >= w.chkDevPgUse[a]->sizeHint().width());
+        }
     }
 
     void userChangesSize()
@@ -336,8 +350,8 @@ private slots:
         frmDevice2 w;
         QVERIFY(!w.cmdDeviceBack->isVisibleTo(&w));
         QVERIFY(!w.cmdDeviceBack->isEnabled());
-        // Positions in pulses: the short window cuts the caution lines off.
-        QVERIFY(w.Label3->geometry().top() > w.height());
+        // Positions in pulses: no caution lines.
+        QVERIFY(!w.Label3->isVisibleTo(&w));
     }
 
     // ---- the main window's offline actuator setting

@@ -7,6 +7,7 @@
 #include "core/Module1Settings.h"
 #include "core/Twips.h"
 #include "app/frmMain.h"
+#include "app/PrgModule1.h"
 #include "ui/common/frmSelection.h"
 #include "platform/Dialogs.h"
 #include "platform/Settings.h"
@@ -17,6 +18,7 @@
 #include "support/TestEnv.h"
 
 #include <QLabel>
+#include <QDialogButtonBox>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMdiSubWindow>
@@ -52,6 +54,7 @@ private slots:
     void windowMenuListsChildren();
     void choiceDialog_data();
     void choiceDialog();
+    void qtButtonsInJapanese();
 };
 
 void TestMainWindow::firstStartRectangle()
@@ -518,6 +521,19 @@ void TestMainWindow::choiceDialog()
                                            cancelMode, backMode);
     QVERIFY(handled);
     QCOMPARE(result, expected);
+}
+
+// Qt's own buttons read Japanese on the Japanese screen, English otherwise.
+void TestMainWindow::qtButtonsInJapanese()
+{
+    TestEnv::Scope env;
+    App().Language = 2;
+    QVERIFY(!PrgModule1::InstallQtTexts());
+    App().Language = 1;
+    if (!PrgModule1::InstallQtTexts())
+        QSKIP("Qt's Japanese translations are not installed (qt6-translations-l10n)");
+    QDialogButtonBox box(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    QCOMPARE(box.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("キャンセル"));
 }
 
 QTEST_MAIN(TestMainWindow)

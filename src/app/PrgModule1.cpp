@@ -13,6 +13,9 @@
 #include "platform/Wait.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QPointer>
 #include <QTimer>
 
@@ -39,9 +42,28 @@ void SetStartValues()
     a.OfflineFlag = true;
     a.HomeDoneFlag = false;
     Module1::LoadAppSetting();
+    InstallQtTexts();
     // The error list of the chosen language (after LoadAppSetting, which
     // sets LangOffset).
     Module1::ReadErrorList();
+}
+
+bool InstallQtTexts()
+{
+    static QTranslator *installed = nullptr;
+    if (App().Language != 1)
+        return false;
+    if (installed)
+        return true;
+    auto *t = new QTranslator(qApp);
+    if (!t->load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete t;
+        return false;
+    }
+    QCoreApplication::installTranslator(t);
+    installed = t;
+    return true;
 }
 
 void Main()

@@ -10,4 +10,8 @@ void Main();
 // and the settings read at start-up (the part of Main between the splash and
 // the main window).
 void SetStartValues();
+// Qt's own texts (standard buttons, file dialogs) in Japanese when the
+// language is Japanese: false when Qt's translation file is not installed
+// (the buttons then stay English).
+bool InstallQtTexts();
 } // namespace PrgModule1

@@ -3,6 +3,7 @@
 #include "core/AppState.h"
 #include "ui/common/Forms.h"
 #include "ui/common/Localize.h"
+#include "ui/common/OnScreen.h"
 #include "core/Num.h"
 #include "core/Twips.h"
 #include "ui/common/Widgets.h"
@@ -23,15 +24,10 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTimer>
+#include <QBoxLayout>
+#include <QGridLayout>
 
 namespace {
-
-// The design heights include the caption bar; the client area is this much
-// smaller.
-constexpr int kCaptionBarTwips = 405;
-constexpr int kTallTwips = 6300;  // positions shown in millimetres: caution lines seen
-constexpr int kShortTwips = 5100;
-constexpr int kWidthTwips = 8040;
 
 QComboBox *editableCombo(QWidget *parent, const QString &name)
 {
@@ -76,15 +72,11 @@ DeviceWindowBase::DeviceWindowBase(Variant v, QWidget *parent) : QDialog(parent)
 
     lblDeviceSetumei = new QLabel(this);
     lblDeviceSetumei->setObjectName(QStringLiteral("lblDeviceSetumei"));
-    lblDeviceSetumei->setWordWrap(true);
-    Twips::Place(lblDeviceSetumei, 120, 120, 6240, 420);
     lblAxisSelect = Loc::Tagged(new QLabel(QStringLiteral("Axis Setting"), this), 1421);
     lblAxisSelect->setObjectName(QStringLiteral("lblAxisSelect"));
-    Twips::Place(lblAxisSelect, 120, 600, 1560, 300);
     // A list, not a text: a typed count would match no item.
     comboAxisSelect = new QComboBox(this);
     comboAxisSelect->setObjectName(QStringLiteral("comboAxisSelect"));
-    Twips::Place(comboAxisSelect, 1740, 570, 1320, 330);
     connect(comboAxisSelect, &QComboBox::activated, this, &DeviceWindowBase::comboAxisSelect_Click);
 
     for (int a = 0; a < 4; ++a)
@@ -92,46 +84,70 @@ DeviceWindowBase::DeviceWindowBase(Variant v, QWidget *parent) : QDialog(parent)
 
     cmdDeviceSet = Loc::Tagged(new QPushButton(QStringLiteral("OK"), this), 1403);
     cmdDeviceSet->setObjectName(QStringLiteral("cmdDeviceSet"));
-    Twips::Place(cmdDeviceSet, 6600, 1080, 1200, 390);
     cmdDeviceCancel = Loc::Tagged(new QPushButton(QStringLiteral("Cancel"), this), 1404);
     cmdDeviceCancel->setObjectName(QStringLiteral("cmdDeviceCancel"));
-    Twips::Place(cmdDeviceCancel, 6600, 1560, 1200, 390);
     // Neither window has a default button.
     cmdDeviceSet->setAutoDefault(false);
     cmdDeviceCancel->setAutoDefault(false);
 
-    const int tops[3] = {4800, 5040, 5520};
     const int ids[3] = {1504, 1505, 1506};
     QLabel **labels[3] = {&Label1, &Label2, &Label3};
     for (int i = 0; i < 3; ++i) {
         *labels[i] = Loc::Tagged(new QLabel(this), ids[i]);
         (*labels[i])->setObjectName(QStringLiteral("Label%1").arg(i + 1));
         (*labels[i])->setWordWrap(true);
-        Twips::Place(*labels[i], 120, tops[i], 7680, i == 1 ? 480 : 300);
     }
-    setFixedWidth(Twips::ToPx(kWidthTwips));
+
+    // The design's arrangement, sized from the texts: the explanation and the
+    // axis count on top, the four axis frames two by two with the buttons in
+    // a column at their right, the caution lines below.
+    auto *top = new QVBoxLayout(this);
+    top->setContentsMargins(Twips::ToPx(120), Twips::ToPx(120), Twips::ToPx(120), Twips::ToPx(120));
+    top->addWidget(lblDeviceSetumei);
+    auto *count = new QHBoxLayout;
+    count->addWidget(lblAxisSelect);
+    count->addWidget(comboAxisSelect);
+    count->addStretch();
+    top->addLayout(count);
+    auto *middle = new QHBoxLayout;
+    auto *frames = new QGridLayout;
+    for (int a = 0; a < 4; ++a)
+        frames->addWidget(framAxis[a], a / 2, a % 2);
+    middle->addLayout(frames, 1);
+    m_buttons = new QVBoxLayout;
+    m_buttons->addWidget(cmdDeviceSet);
+    m_buttons->addWidget(cmdDeviceCancel);
+    m_buttons->addStretch();
+    middle->addLayout(m_buttons);
+    top->addLayout(middle);
+    for (QLabel *l : {Label1, Label2, Label3})
+        top->addWidget(l);
+    top->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void DeviceWindowBase::buildAxis(int a)
 {
-    const int left = (a % 2) ? 3360 : 120;
-    const int top = (a / 2) ? 3000 : 1020;
     framAxis[a] = Loc::Tagged(new QGroupBox(QStringLiteral("AXIS%1").arg(a + 1), this), 1405 + a);
     framAxis[a]->setObjectName(QStringLiteral("framAxis%1").arg(a + 1));
-    Twips::Place(framAxis[a], left, top, 3120, 1860);
+    auto *frameBox = new QVBoxLayout(framAxis[a]);
 
     chkAxisEnable[a] = Loc::Tagged(new QCheckBox(QStringLiteral("AXIS ENABLE"), framAxis[a]), 1409);
     chkAxisEnable[a]->setObjectName(QStringLiteral("chkAxisEnable%1").arg(a));
-    Twips::Place(chkAxisEnable[a], 1560, 0, 1440, 240);
     chkAxisEnable[a]->setEnabled(false);
     chkAxisEnable[a]->setVisible(false);
 
     auto *panel = new QWidget(framAxis[a]);
     PictureAxis[a] = panel;
     panel->setObjectName(QStringLiteral("PictureAxis%1").arg(a + 1));
-    Twips::Place(panel, 60, 240, 3000, 1560);
+    frameBox->addWidget(panel);
+    // The frame keeps its size while the panel inside is hidden.
+    panel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    QSizePolicy keep = panel->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    panel->setSizePolicy(keep);
+    auto *grid = new QGridLayout(panel);
+    grid->setContentsMargins(0, 0, 0, 0);
 
-    const int rowTop[3] = {60, 480, 900};
     const int labelIds[3] = {1410, 1411, 1412};
     const char *labelTexts[3] = {"SIZE", "SPEED", "STROKE"};
     const char *labelNames[3] = {"lblDeviceSize", "lblDeviceSpeed", "lblDeviceStroke"};
@@ -142,35 +158,42 @@ void DeviceWindowBase::buildAxis(int a)
     for (int i = 0; i < 3; ++i) {
         QLabel *l = Loc::Tagged(new QLabel(QLatin1String(labelTexts[i]), panel), labelIds[i]);
         l->setObjectName(QStringLiteral("%1%2").arg(QLatin1String(labelNames[i])).arg(a));
-        Twips::Place(l, 60, rowTop[i] + 30, 1080, 300);
         (*labels[i])[a] = l;
         QComboBox *c = editableCombo(panel, QStringLiteral("%1%2").arg(QLatin1String(comboNames[i])).arg(a));
         c->setEditText(QLatin1String(designTexts[i]));
-        Twips::Place(c, 1200, rowTop[i], 1560, 330);
+        c->setMinimumWidth(Twips::ToPx(1560));
         c->installEventFilter(this);
         if (c->lineEdit())
             c->lineEdit()->installEventFilter(this);
         (*combos[i])[a] = c;
+        grid->addWidget(l, i, 0);
+        grid->addWidget(c, i, 1);
     }
     connect(comboDeviceSize[a], &QComboBox::activated, this, [this, a] { comboDeviceSize_Click(a); });
     connect(comboDeviceSpeed[a], &QComboBox::activated, this, [this, a] { comboDeviceSpeed_Click(a); });
 
     chkDevPgUse[a] = Loc::Tagged(new QCheckBox(QStringLiteral("with PG"), panel), 1413);
     chkDevPgUse[a]->setObjectName(QStringLiteral("chkDevPgUse%1").arg(a));
-    Twips::Place(chkDevPgUse[a], 60, 1290, 1440, 270);
+    // The with-PG box keeps its row while hidden, so the frames stay even.
+    QSizePolicy pgKeep = chkDevPgUse[a]->sizePolicy();
+    pgKeep.setRetainSizeWhenHidden(true);
+    chkDevPgUse[a]->setSizePolicy(pgKeep);
+    grid->addWidget(chkDevPgUse[a], 3, 0, 1, 2);
     chkDevVsiyou[a] = Loc::Tagged(new QCheckBox(QStringLiteral("V-TYPE"), panel), 1414);
     chkDevVsiyou[a]->setObjectName(QStringLiteral("chkDevVsiyou%1").arg(a));
-    Twips::Place(chkDevVsiyou[a], 1560, 1290, 1200, 270);
     chkNewOrOld[a] = Loc::Tagged(new QCheckBox(QStringLiteral("OLD TYPE"), panel), 1417);
     chkNewOrOld[a]->setObjectName(QStringLiteral("chkNewOrOld%1").arg(a));
-    Twips::Place(chkNewOrOld[a], 1560, 1290, 1200, 270);
     for (QCheckBox *b : {chkDevVsiyou[a], chkNewOrOld[a]}) {
         b->setEnabled(false);
         b->setVisible(false);
     }
 }
 
-void DeviceWindowBase::SetHeightTwips(int twips) { setFixedHeight(Twips::ToPx(twips - kCaptionBarTwips)); }
+void DeviceWindowBase::ShowCautions(bool on)
+{
+    for (QLabel *l : {Label1, Label2, Label3})
+        l->setVisible(on);
+}
 
 ActLists::AxisCombos DeviceWindowBase::Combos(int a) const
 {
@@ -304,7 +327,8 @@ void DeviceWindowBase::LoadAxes(bool textsBeforeEnable)
     comboAxisSelect->clear();
     for (int k = 0; k < 4; ++k)
         comboAxisSelect->addItem(Platform::ResText(220 + k), k);
-    SetHeightTwips(app.DispMmUnit ? kTallTwips : kShortTwips);
+    // The caution lines only when positions are shown in millimetres.
+    ShowCautions(app.DispMmUnit);
 
     const auto &d = Paradata().DevSetting;
     for (int a = 0; a < 4; ++a) {
@@ -382,7 +406,7 @@ frmDevice2::frmDevice2(QWidget *parent) : DeviceWindowBase(Variant::Offline, par
     cmdDeviceBack = Loc::Tagged(new QPushButton(QStringLiteral("BACK"), this), 48);
     cmdDeviceBack->setObjectName(QStringLiteral("cmdDeviceBack"));
     cmdDeviceBack->setAutoDefault(false);
-    Twips::Place(cmdDeviceBack, 6600, 2040, 1200, 390);
+    m_buttons->insertWidget(2, cmdDeviceBack);
     connect(cmdDeviceSet, &QPushButton::clicked, this, &frmDevice2::cmdDeviceSet_Click);
     connect(cmdDeviceCancel, &QPushButton::clicked, this, &frmDevice2::cmdDeviceCancel_Click);
     connect(cmdDeviceBack, &QPushButton::clicked, this, &frmDevice2::cmdDeviceBack_Click);
@@ -405,6 +429,8 @@ void frmDevice2::Form_Load()
     cmdDeviceBack->setEnabled(!noBack);
     cmdDeviceBack->setVisible(!noBack);
     LoadAxes(true);
+    adjustSize();
+    OnScreen::KeepInside(this);
 }
 
 void frmDevice2::cmdDeviceSet_Click()
@@ -487,6 +513,8 @@ void frmDevice3::Form_Load()
     Paradata().KeepAxisMask = true;
     Module1::SetCaptionFromRes(this);
     LoadAxes(false);
+    adjustSize();
+    OnScreen::KeepInside(this);
 }
 
 void frmDevice3::cmdSyosai_Click()

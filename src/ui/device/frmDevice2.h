@@ -13,6 +13,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class QVBoxLayout;
 
 class DeviceWindowBase : public QDialog {
     Q_OBJECT
@@ -50,7 +51,8 @@ protected:
     void SetAxisEnable(int a, bool on);
     // Selects the item of the axis count; runs its handler.
     void SelectAxisCount(int index);
-    void SetHeightTwips(int twips);
+    // The caution lines below the frames (positions shown in millimetres).
+    void ShowCautions(bool on);
 
     // The steps both windows load with: the axis-count list, the height, the
     // setting's actuator in each axis in use, the with-PG boxes, the count
@@ -70,6 +72,8 @@ protected:
     void ReloadActuatorCombosAxis(int a);
 
     bool eventFilter(QObject *watched, QEvent *e) override;
+
+    QVBoxLayout *m_buttons = nullptr;   // OK, Cancel (and Back) in a column
 
 private:
     void buildAxis(int a);
