@@ -5,7 +5,7 @@
 
 #include "core/AppState.h"
 #include "link/Engine.h"
-#include "ui/online/GetParameta.h"
+#include "ui/paraedit/GetParameta.h"
 #include "paradata/ParaFile.h"
 #include "paradata/ParadataState.h"
 #include "ui/paraedit/frmParameta2.h"

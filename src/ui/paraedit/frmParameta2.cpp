@@ -12,7 +12,7 @@
 #include "ui/common/Forms.h"
 #include "ui/common/Localize.h"
 #include "ui/common/Widgets.h"
-#include "ui/online/GetParameta.h"
+#include "ui/paraedit/GetParameta.h"
 
 #include <QApplication>
 #include <QButtonGroup>

@@ -1,4 +1,4 @@
-#include "ui/online/GetParameta.h"
+#include "ui/paraedit/GetParameta.h"
 
 #include "core/AppState.h"
 #include "core/Shell.h"
