@@ -152,6 +152,43 @@ std::optional<int> DecodeProgStepSu(const QString &reply) { return HexField(repl
 
 QString TaskNoQuery() { return QStringLiteral("0TN"); }
 
+std::optional<QString> StartTask(int progNo) { return numbered("0DM", progNo); }
+std::optional<QString> StopTask(int progNo) { return numbered("0PM", progNo); }
+QString StopAllTask() { return QStringLiteral("0PN"); }
+QString TaskProgQuery() { return QStringLiteral("0TS"); }
+
+std::optional<TaskProgs> DecodeTaskProgs(const QString &reply)
+{
+    if (!reply.startsWith(QLatin1String("0TS")))
+        return std::nullopt;
+    TaskProgs progs{};
+    for (int t = 0; t < kTaskCount; ++t) {
+        const auto v = HexField(reply, 4 + 2 * t, 2);
+        if (!v)
+            return std::nullopt;
+        progs[size_t(t)] = *v;
+    }
+    return progs;
+}
+
+std::optional<QString> StepStatusQuery(int progNo) { return numbered("0PT", progNo); }
+
+std::optional<StepStatus> DecodeStepStatus(const QString &reply)
+{
+    if (!reply.startsWith(QLatin1String("0PT")))
+        return std::nullopt;
+    static constexpr std::array<std::pair<int, int>, 7> kFields{
+        {{4, 2}, {6, 2}, {8, 2}, {10, 6}, {16, 6}, {22, 3}, {25, 2}}};
+    StepStatus st{};
+    for (size_t k = 0; k < kFields.size(); ++k) {
+        const auto v = HexField(reply, kFields[k].first, kFields[k].second);
+        if (!v)
+            return std::nullopt;
+        st[k] = *v;
+    }
+    return st;
+}
+
 std::optional<QString> WriteProg(int progNo, const std::vector<ProgData::ProgStep> &progDA)
 {
     const auto head = numbered("0WM", progNo);

@@ -31,6 +31,10 @@ inline constexpr int kIoTimeout = 5000;
 inline constexpr int kStepSuReplyLen = 9, kStepSuTimeout = 3000;
 inline constexpr int kProgWriteReplyLen = 7, kProgCommitReplyLen = 7, kProgTimeout = 5000;
 inline constexpr int kTaskNoReplyLen = 6, kTaskNoTimeout = 2000;
+inline constexpr int kTaskCmdReplyLen = 5, kTaskCmdTimeout = 5000;   // "0DM", "0PM", "0PN"
+inline constexpr int kTaskProgReplyLen = 25, kTaskProgTimeout = 2000; // "0TS"
+inline constexpr int kStepStatusReplyLen = 28, kStepStatusTimeout = 2000; // "0PT"
+inline constexpr int kTaskCount = 10;
 inline constexpr int kGrpWriteReplyLen = 7, kGrpReadReplyLen = 13, kGrpTimeout = 5000;
 inline constexpr int kSmWriteReplyLen = 7, kSmReadReplyLen = 39;
 inline constexpr int kSmWriteTimeout = 5000, kSmReadTimeout = 1000;
@@ -124,6 +128,22 @@ std::optional<QString> ReadProg(int progNo);
 int ReadProgReplyLen(int progNo);
 // Task program digit at reply position 4.
 std::optional<int> DecodeTaskNo(const QString &reply);
+// "0DM" / "0PM" + program (2 hex): start a program in a free task / stop the
+// task running it; nothing when the number does not fit.
+std::optional<QString> StartTask(int progNo);
+std::optional<QString> StopTask(int progNo);
+QString StopAllTask();    // "0PN"
+QString TaskProgQuery();  // "0TS"
+// The program each task runs (0 = idle), from a "0TS" reply: ten 2-hex
+// fields from position 4.
+using TaskProgs = std::array<int, kTaskCount>;
+std::optional<TaskProgs> DecodeTaskProgs(const QString &reply);
+// "0PT" + program (2 hex): the step that program executes.
+std::optional<QString> StepStatusQuery(int progNo);
+// Program, step, command code, operand 1, operand 2, condition, result of a
+// "0PT" reply (fields of 2, 2, 2, 6, 6, 3, 2 hex from position 4).
+using StepStatus = std::array<int, 7>;
+std::optional<StepStatus> DecodeStepStatus(const QString &reply);
 
 // ---- groups ------------------------------------------------------------------
 // "0WG" + group (2 hex) + start (3 hex) + end (3 hex); nothing when a value
