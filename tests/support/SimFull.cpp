@@ -4,6 +4,7 @@
 #include "support/SimParaBlocks.h"
 #include "support/SimPosi.h"
 #include "support/SimProg.h"
+#include "support/SimTasks.h"
 
 namespace SimFull {
 
@@ -24,6 +25,13 @@ void InstallAll(SimController &sim, SimCmdModel &model)
     model.macros[1][0] = {1, 2};
     model.macros[1][1] = {3, 4};
     model.macrosPending = model.macros;
+}
+
+void InstallAll(SimController &sim, SimCmdModel &model, SimTaskModel &tasks)
+{
+    InstallAll(sim, model);
+    // The ten task slots replace the command table's task-count answer.
+    InstallTaskSim(sim, tasks);
 }
 
 } // namespace SimFull

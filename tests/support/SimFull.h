@@ -8,6 +8,7 @@
 // both, and a new area's install function is added here once.
 #include "support/SimCommands.h"
 #include "support/SimController.h"
+#include "support/SimTasks.h"
 
 namespace SimFull {
 
@@ -15,5 +16,7 @@ namespace SimFull {
 // positioner mode (SimOnline's defaults) with a few groups and macros
 // stored; the model must outlive the simulator.
 void InstallAll(SimController &sim, SimCmdModel &model);
+// The same with the program tasks (SimTasks) served from their own model.
+void InstallAll(SimController &sim, SimCmdModel &model, SimTaskModel &tasks);
 
 } // namespace SimFull

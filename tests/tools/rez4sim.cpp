@@ -18,7 +18,8 @@ int main(int argc, char **argv)
     if (!sim.ok())
         return 1;
     SimCmdModel model;
-    SimFull::InstallAll(sim, model);
+    SimTaskModel tasks;
+    SimFull::InstallAll(sim, model, tasks);
     if (args.size() > 1)
         sim.model().modelCode = args[1].toLatin1();
     if (args.size() > 2)
