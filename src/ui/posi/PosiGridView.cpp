@@ -15,6 +15,7 @@
 #include <QMouseEvent>
 #include <QResizeEvent>
 #include <QScrollBar>
+#include <QTimer>
 
 namespace {
 // Room a cell keeps around its text.
@@ -141,6 +142,17 @@ PosiGridView::PosiGridView(PosiGridModel *model, QWidget *parent)
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
                     | QAbstractItemView::AnyKeyPressed);
     connect(model, &PosiGridModel::shapeChanged, this, &PosiGridView::applyShape);
+    // A new title (the actuator names) may need wider columns: refitted once
+    // the writing is done.
+    connect(model, &QAbstractItemModel::dataChanged, this, [this](const QModelIndex &tl) {
+        if (tl.row() >= 2 || m_refitPending)
+            return;
+        m_refitPending = true;
+        QTimer::singleShot(0, this, [this] {
+            m_refitPending = false;
+            applyShape();
+        });
+    });
     connect(model, &QAbstractItemModel::modelReset, this, &PosiGridView::applyShape);
     connect(model, &PosiGridModel::bulkChanged, this, [this](bool inBulk) {
         setUpdatesEnabled(!inBulk);

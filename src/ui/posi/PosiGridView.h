@@ -67,4 +67,5 @@ private:
     PosiGridModel *m_model;
     PosiCellEditor *m_editor;
     QTableView *m_titles;
+    bool m_refitPending = false;
 };

@@ -1,0 +1,217 @@
+// Pictures of every dialog of the program in one language, for checking
+// that no text is cut off: each dialog is built as the program builds it,
+// shown, and grabbed into <folder>/dialog-<name>-<ja|en>.png. Run under a
+// display of 96 dpi (scripts/screenshots-dialogs.sh); not a test.
+//   rez4shots ja|en <folder>
+#include "app/PrgModule1.h"
+#include "app/frmAbout.h"
+#include "app/frmMain.h"
+#include "app/frmOptions2.h"
+#include "core/AppState.h"
+#include "core/Shell.h"
+#include "paradata/DevSetting.h"
+#include "paradata/DeviceList.h"
+#include "paradata/ParadataState.h"
+#include "paradata/UnitTexts.h"
+#include "platform/AppPaths.h"
+#include "platform/Dialogs.h"
+#include "platform/Settings.h"
+#include "platform/StringTable.h"
+#include "posi/PosiGrid.h"
+#include "posi/PosiTables.h"
+#include "ui/common/frmSelection.h"
+#include "ui/common/Localize.h"
+#include "ui/device/frmDevice2.h"
+#include "ui/live/frmProgTask.h"
+#include "ui/posi/frmSelectPosiNo.h"
+#include "ui/posi/frmSyogoKekka.h"
+#include "ui/prog/frmProgNo.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+using Platform::ResText;
+
+namespace {
+
+QString g_folder;
+QString g_lang;
+
+void settle()
+{
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < 300)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+}
+
+void shoot(QWidget &w, const QString &name)
+{
+    if (!w.isVisible())
+        w.show();
+    settle();
+    const QString path = QDir(g_folder).filePath(QStringLiteral("dialog-%1-%2.png").arg(name, g_lang));
+    w.grab().save(path);
+    QTextStream(stdout) << path << Qt::endl;
+}
+
+// A choice dialog as the program asks it: the set-up procedure runs, the
+// modal show is played by a handler that takes the picture.
+void choice(const QString &name, int explanation, int option1, int option2, int option3 = 0, int cancelMode = 0,
+            int backMode = 0, int nextMode = 0)
+{
+    Platform::Dialogs::PushModalHandler([name](QDialog &d) {
+        shoot(d, name);
+        d.hide();
+        return int(QDialog::Rejected);
+    });
+    if (option3)
+        Module1::SetSelectionDlg3(ResText(471), ResText(explanation), ResText(option1), ResText(option2),
+                                  ResText(option3), cancelMode, backMode);
+    else
+        Module1::SetSelectionDlg(ResText(471), ResText(explanation), ResText(option1), ResText(option2),
+                                 cancelMode, backMode, nextMode);
+}
+
+// A message box as the program shows it: our text, Qt's standard buttons.
+void messageBox(const QString &name, const QString &text, QMessageBox::StandardButtons buttons,
+                QMessageBox::Icon icon)
+{
+    QMessageBox box;
+    box.setWindowTitle(ResText(201));
+    box.setText(text);
+    box.setStandardButtons(buttons);
+    box.setIcon(icon);
+    shoot(box, name);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() < 3 || (args[1] != QLatin1String("ja") && args[1] != QLatin1String("en"))) {
+        QTextStream(stderr) << "usage: rez4shots ja|en <folder>" << Qt::endl;
+        return 2;
+    }
+    g_lang = args[1];
+    g_folder = args[2];
+    QDir().mkpath(g_folder);
+
+    QTemporaryDir settings;
+    Platform::UseSettingsFile(settings.filePath(QStringLiteral("settings.ini")));
+    Platform::SaveSetting(QStringLiteral("Language"), g_lang == QLatin1String("ja") ? 1 : 2);
+    Platform::SetAppFolder(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("data")));
+    PrgModule1::SetStartValues();
+    Module1::LoadDevSetting();
+    Module1::ReadNQzDeviceList();
+    App().AxisSu = 4;
+    Platform::Dialogs::SetScripted(true);
+
+    // The choice dialog, in each of its uses.
+    choice(QStringLiteral("startup-online"), 71, 72, 73, 0, 1);
+    choice(QStringLiteral("startup-mode"), 74, 128, 129, 0, 1, 1, 1);
+    choice(QStringLiteral("actuator-question"), 41, 42, 43);
+    choice(QStringLiteral("controller-differs"), 371, 372, 373);
+    choice(QStringLiteral("file-actuators"), 44, 45, 46, 47, 0, 1);
+    Platform::Dialogs::PushModalHandler([](QDialog &d) {
+        shoot(d, QStringLiteral("controller-mode"));
+        d.hide();
+        return int(QDialog::Rejected);
+    });
+    Module1::SetSelectionDlg2(ResText(471), ResText(476), ResText(477), ResText(478), 0, 0, 0, 0);
+
+    // The actuator windows, positions in millimetres (with the caution lines).
+    App().DispMmUnit = true;
+    {
+        frmDevice2 w;
+        w.comboAxisSelect->setCurrentIndex(3);
+        w.comboAxisSelect_Click();
+        shoot(w, QStringLiteral("actuators"));
+    }
+    {
+        auto *w = new frmDevice3;
+        shoot(*w, QStringLiteral("actuators-online"));
+        w->close();
+    }
+
+    // The range dialogs.
+    App().DispNoStart = 1;
+    App().DispNoEnd = 100;
+    {
+        frmSelectPosiNo2 w;
+        shoot(w, QStringLiteral("range-read"));
+    }
+    {
+        frmSelectPosiNo3 w;
+        shoot(w, QStringLiteral("range-write"));
+    }
+    {
+        Posi().FileFirstPosiNo = 1;
+        Posi().FileLastPosiNo = 50;
+        Posi().CommonNoStart = 1;
+        Posi().CommonNoEnd = 50;
+        frmSelectPosiNo4 w;
+        shoot(w, QStringLiteral("range-verify"));
+        frmSelectPosiNo4 none;
+        none.SetNoCommonRange();
+        shoot(none, QStringLiteral("range-verify-none"));
+    }
+    {
+        Posi().SyogoMode = false;
+        frmSyogoKekka w;
+        shoot(w, QStringLiteral("check-result"));
+    }
+    {
+        frmProgNo w;
+        shoot(w, QStringLiteral("program-number"));
+    }
+    {
+        frmOptions2 w;
+        shoot(w, QStringLiteral("options"));
+    }
+    {
+        frmAbout w;
+        shoot(w, QStringLiteral("about"));
+    }
+
+    // Message boxes: our texts with Qt's standard buttons.
+    messageBox(QStringLiteral("message-question"), ResText(370), QMessageBox::Ok | QMessageBox::Cancel,
+               QMessageBox::Question);
+    messageBox(QStringLiteral("message-save"), ResText(369), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+               QMessageBox::Question);
+    messageBox(QStringLiteral("message-error"), ResText(377), QMessageBox::Ok, QMessageBox::Critical);
+
+    // The main window with the position grid in program mode: the axis
+    // titles and the number title over their columns.
+    {
+        App().PrgModeFlag = true;
+        App().DispMmUnit = true;
+        auto *main = new frmMain;
+
+        Shell::Register(main);
+        Module1::SetCaptionFromRes(main);
+        main->resize(1000, 640);
+        main->ShowPosiWindowOnce();
+        Module1::InitPosiData();
+        App().DispNoStart = 1;
+        App().DispNoEnd = 30;
+        PosiGrid::QzDataHyoji();
+        Module1::DispDeviceName();
+        main->show();
+        if (QWidget *posi = main->PosiForm())
+            if (QWidget *sub = posi->parentWidget())
+                sub->showMaximized();
+        shoot(*main, QStringLiteral("main-program-mode"));
+        Shell::Register(nullptr);
+
+        main->hide();
+    }
+    return 0;
+}
