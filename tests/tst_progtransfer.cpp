@@ -46,6 +46,7 @@ void pickProgNo(int progNo)
             return int(QDialog::Rejected);
         }
         if (progNo < 0) {
+            App().ProgNoCancel = false;   // whatever was set before, the close box cancels
             dlg.close();
             return int(QDialog::Rejected);
         }
