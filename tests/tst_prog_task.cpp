@@ -314,8 +314,7 @@ void TstProgTask::errorReplyKeepsTheCycleGoing()
     r.tick();
     QCOMPARE(r.frames("0DM"), QStringList{"0DM05"});
     QVERIFY(!Dlg::Shown().empty());
-    // The failed command does not stop the window: the next cycle polls.
-    r.tick();
+    // The failed command does not stop the cycle: it polls right after.
     QCOMPARE(r.frames("0TN").size(), 1);
     QCOMPARE(r.frames("0PT"), QStringList{"0PT03"});
     r.w->cmdStopAllTask->click();
