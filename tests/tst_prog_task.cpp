@@ -89,6 +89,7 @@ private slots:
     void errorReplyKeepsTheCycleGoing();
     void closeWhileTaskQueryWaits();
     void stepQueryTimeoutClosesWindow();
+    void closeButtonUnloadsAtNextTick();
 };
 
 void TstProgTask::zeroStepsLeaveExecuteOff()
@@ -360,6 +361,21 @@ void TstProgTask::stepQueryTimeoutClosesWindow()
     QVERIFY(App().OfflineFlag);
     QVERIFY(!r.w->isVisible());
     QVERIFY(!r.w->TimerProgramTask->isActive());
+}
+
+void TstProgTask::closeButtonUnloadsAtNextTick()
+{
+    Rig r;
+    QVERIFY(r.sim.ok());
+    r.w->TimerProgramTask->start();
+    r.w->cmdClose->click();
+    QVERIFY(r.w->isVisible());
+    r.sim.clearFrames();
+    r.tick();
+    QVERIFY(!r.w->isVisible());
+    QVERIFY(!r.w->TimerProgramTask->isActive());
+    QVERIFY(r.sim.frames().isEmpty());
+    QVERIFY(!App().OfflineFlag);
 }
 
 QTEST_MAIN(TstProgTask)

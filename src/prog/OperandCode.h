@@ -2,8 +2,9 @@
 // Coding of program operands: the texts a user types (12.5, R3, /I4, PR2,
 // -1.5) into the integer codes the controller stores, by command code and
 // column, and the codes read back from the controller into texts. The
-// per-command rules are one table (OperandRuleOf); the program windows and
-// the task monitor share the coder and the decoders.
+// per-command rules are one table (OperandRuleOf); the program windows share
+// the coder and the decoders (the task monitor scales differently and keeps
+// its own, TaskStepText.h).
 #include <QString>
 #include <cstdint>
 #include <optional>
