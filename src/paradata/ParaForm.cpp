@@ -323,6 +323,13 @@ int MaskOfAxisIndex(int index)
     }
 }
 
+int ParaSideAxisCount(bool spUnlocked, int axisListIndex, int ctAxisSu)
+{
+    if (!spUnlocked)
+        return ctAxisSu;
+    return axisListIndex >= 1 && axisListIndex <= 3 ? axisListIndex + 1 : 1;
+}
+
 namespace {
 void mark(Face &f, const std::function<bool(int)> &valid)
 {

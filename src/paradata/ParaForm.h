@@ -102,6 +102,10 @@ void YukoJikuHyojiSettei(Face &f);
 void YukoJikuHyojiSettei2(Face &f, int mask);
 // The SP AXIS list's position as a mask: 0..3 -> 1, 3, 7, 15; else 0.
 int MaskOfAxisIndex(int index);
+// How many axes the parameters address: while the SP parameters are
+// unlocked the SP AXIS list's (index 1..3 -> 2..4, anything else 1), else
+// the controller's axis count.
+int ParaSideAxisCount(bool spUnlocked, int axisListIndex, int ctAxisSu);
 // The SP controls locked (grey, disabled) or unlocked for the axes in use.
 void SetSpecialLocked(Face &f, bool locked);
 

@@ -124,6 +124,10 @@ struct ParadataState {
     PerAxis<QString> ParaZone1MmText{};
     PerAxis<QString> ParaZone2MmText{};
     PerAxis<int16_t> CtDevCode{};
+    // The last verify: whether anything differed, and the differences of
+    // each section (0 HOME, 1 AXIS, 2 PG, 3 ETC, 4 SPECIAL; 5 unused).
+    bool ParaChangeFlag = false;
+    std::array<QString, 6> ParaChangeLog{};
     // Pause after each step of a block transfer, so the controller can keep
     // up; tests shorten it.
     int BlockStepWaitMs = 100;

@@ -13,6 +13,7 @@
 #include "ui/common/Localize.h"
 #include "ui/common/Widgets.h"
 #include "ui/paraedit/GetParameta.h"
+#include "ui/paraedit/ParaFlows.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -291,6 +292,12 @@ void frmParameta2::buildLayout()
         SSTabPrm->addTab(page, QString());
     }
     connect(cmdParaRead, &QPushButton::clicked, this, &frmParameta2::cmdParaRead_Click);
+    connect(cmdParaWrite, &QPushButton::clicked, this, &frmParameta2::cmdParaWrite_Click);
+    connect(cmdConpareCT, &QPushButton::clicked, this, &frmParameta2::cmdConpareCT_Click);
+    connect(cmdConpareFile, &QPushButton::clicked, this, &frmParameta2::cmdConpareFile_Click);
+    connect(cmdReadParaFile, &QPushButton::clicked, this, &frmParameta2::cmdReadParaFile_Click);
+    connect(cmdSaveParaFile, &QPushButton::clicked, this, &frmParameta2::cmdSaveParaFile_Click);
+    connect(cmdIniPrm, &QPushButton::clicked, this, &frmParameta2::cmdIniPrm_Click);
 
     // ---- ETC
     auto *etc = frame(this, "framEtcPara", 605, 7200, 120, 6855, 3495);
@@ -609,9 +616,50 @@ void frmParameta2::YukoJikuHyojiSettei2(int mask) { ParaForm::YukoJikuHyojiSette
 
 void frmParameta2::ParametaHyoji() { ParaForm::ParametaHyoji(*this); }
 
+int frmParameta2::CheckCtAxisAndParaAxis() { return ParaFlows::CheckCtAxisAndParaAxis(*this); }
+
 // ---------------------------------------------------------------- handlers
 
 void frmParameta2::cmdParaRead_Click() { Online::GetParametaValue(this); }
+
+void frmParameta2::cmdParaWrite_Click()
+{
+    Module1::BusyScope busy;
+    ParaFlows::WriteParaToCt(*this);
+    update();
+}
+
+void frmParameta2::cmdConpareCT_Click()
+{
+    Module1::BusyScope busy;
+    ParaFlows::ConpareParaWithCt(*this);
+}
+
+// The file commands switch every window's commands off and on again, on
+// every way out (a cancelled dialog included), and nothing else.
+void frmParameta2::cmdConpareFile_Click()
+{
+    Module1::BusyScope commands(Module1::kCommandsOnly);
+    ParaFlows::ConpareParaWithFile(*this);
+}
+
+void frmParameta2::cmdReadParaFile_Click()
+{
+    Module1::BusyScope commands(Module1::kCommandsOnly);
+    ParaFlows::ReadParaFileToWindow(*this);
+}
+
+void frmParameta2::cmdSaveParaFile_Click()
+{
+    Module1::BusyScope commands(Module1::kCommandsOnly);
+    ParaFlows::SaveParaFile();
+}
+
+void frmParameta2::cmdIniPrm_Click()
+{
+    Module1::BusyScope commands(Module1::kCommandsOnly);
+    ParaFlows::LoadStdParameters(*this);
+}
 
 void frmParameta2::chkTokuParaChange_Click()
 {

@@ -77,9 +77,18 @@ public slots:
     void YukoJikuHyojiSettei();
     void YukoJikuHyojiSettei2(int mask);
     void ParametaHyoji();
+    // 0 the parameters address no more axes than the controller has, 1
+    // more, -1 the controller's model could not be read.
+    int CheckCtAxisAndParaAxis();
 
     // ---- event handlers
     void cmdParaRead_Click();
+    void cmdParaWrite_Click();
+    void cmdConpareCT_Click();
+    void cmdConpareFile_Click();
+    void cmdReadParaFile_Click();
+    void cmdSaveParaFile_Click();
+    void cmdIniPrm_Click();
     void chkTokuParaChange_Click();
     void optPosPrg_Click(int index);
     void comboOneAxis_LostFocus();

@@ -1,0 +1,293 @@
+#include "ui/paraedit/ParaFlows.h"
+
+#include "core/AppState.h"
+#include "core/Shell.h"
+#include "link/AxisBlockWrites.h"
+#include "link/AxisConfig.h"
+#include "link/CommandFrames.h"
+#include "link/CommandProcs.h"
+#include "link/Engine.h"
+#include "link/ParaBlocks.h"
+#include "link/Versions.h"
+#include "paradata/DevSetting.h"
+#include "paradata/ParaFile.h"
+#include "paradata/ParaForm.h"
+#include "paradata/ParaVerify.h"
+#include "paradata/ParadataState.h"
+#include "paradata/StdPara.h"
+#include "platform/Dialogs.h"
+#include "platform/StringTable.h"
+#include "posi/PosiTables.h"
+#include "ui/common/frmSelection.h"
+#include "ui/device/frmDevice2.h"
+#include "ui/online/GoOnline.h"
+#include "ui/paraedit/GetParameta.h"
+#include "ui/paraedit/frmParameta2.h"
+#include "ui/posi/PosiChangeDev.h"
+#include "ui/posi/PosiWindow.h"
+
+namespace ParaFlows {
+namespace {
+
+using Platform::MsgAnswer;
+using Platform::MsgButtons;
+using Platform::MsgIcon;
+using Platform::ResLines;
+using Platform::ResText;
+using Platform::Dialogs::MsgBox;
+
+bool ask(const QString &text) { return MsgBox(text, MsgButtons::YesNo, MsgIcon::Question) == MsgAnswer::Yes; }
+
+void hideProgress() { Shell::Get().ProgressHide(); }
+
+void commError()
+{
+    MsgBox(ResText(377));
+    hideProgress();
+}
+
+// The fields checked and taken into the parameter set, as every use of the
+// window's values begins; false after the message of what is wrong.
+bool fieldsTaken(frmParameta2 &w)
+{
+    if (w.ParametaumuKakunin() != 0) {
+        MsgBox(ResLines({7, 8}));
+        return false;
+    }
+    return true;
+}
+
+bool valuesTaken(frmParameta2 &w)
+{
+    if (w.TorikomiParametaValue() != 0 || w.ParametaValueCheck() != 0) {
+        MsgBox(ResLines({1524, 1525}));
+        return false;
+    }
+    return true;
+}
+
+// The controller's and the PC's axes settled. A failed read or write here
+// ends the write: block 1 or the axis mask would otherwise go out unread or
+// unwritten under parameters meant for other axes.
+bool axesSettled()
+{
+    if (Module3Tusin::ReadBlock1FromCt() != 0) {
+        commError();
+        return false;
+    }
+    switch (Module3Tusin::CompareCtAxisConfig()) {
+    case 0:
+        return true;
+    case 1:
+        break;
+    default:
+        return false;
+    }
+    const int choice =
+        Module1::SetSelectionDlg(ResText(471), ResText(472), ResText(473), ResText(474), 0, 0, 0);
+    if (choice == 0) {
+        if (Module3Tusin::WriteAxisMaskToCt2() != 0) {
+            commError();
+            return false;
+        }
+        return true;
+    }
+    if (choice == 1) {
+        if (Module3Tusin::ReadAxisConfigFromCt() != 0) {
+            commError();
+            return false;
+        }
+        return true;
+    }
+    return false;
+}
+
+// 1 every axis at rest, 0 one moves, -1 the query failed. The controller
+// names the axes present at rest; the SP AXIS just taken from the window
+// may name others (a new axis count to be written), so the answer is
+// checked against the axes in use, which the arbitration has made the
+// controller's, and the SP AXIS to be written is kept.
+int axesAtRest()
+{
+    int16_t &sp = Paradata().ParaSet.ParaSpAxis;
+    const int16_t toWrite = sp;
+    sp = int16_t(Module3Tusin::Frames::AxisInUseMask(App().AxisNotUsed));
+    const int r = Module3Tusin::CheckCtAxisStop();
+    sp = toWrite;
+    return r;
+}
+
+// After a write the user may take the written setting over: it is read
+// back, becomes the PC's actuator setting, and the positions are checked
+// against the new limits. False when the read-back failed.
+bool takeOver(frmParameta2 &w)
+{
+    Shell::Get().SetStatusText(ResText(1902));
+    if (Online::GetParametaValue2(&w) != 0) {
+        hideProgress();
+        return false;
+    }
+    Module1::LetParaToDevSetting();
+    Module1::LetNewTypeFlag();
+    PosiWindow::AxisSettingChanged();
+    PosiChangeDev::RecheckPositions();
+    Shell::Get().SetStatusText(QString());
+    return true;
+}
+
+void showVerifyResult(int result) { MsgBox(ParaVerify::ResultText(result, Paradata().ParaChangeLog)); }
+
+QString pickParaFile(int title)
+{
+    Platform::FileFilter f;
+    f.title = ResText(title);
+    f.filter = ResText(1827);
+    return Platform::Dialogs::GetOpenFileName(f);
+}
+
+// A parameter file into the table; false after message 681.
+bool readFile(const QString &path)
+{
+    auto &s = Paradata();
+    s.PmtReadError = false;
+    Module1::ReadParaFile(path);
+    if (s.PmtReadError) {
+        MsgBox(ResText(681));
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int CheckCtAxisAndParaAxis(const frmParameta2 &w)
+{
+    const int ct = Module3Tusin::ReadVersionFromCt2();
+    if (ct < 0)
+        return -1;
+    const int para = ParaForm::ParaSideAxisCount(w.SpUnlocked(), w.ListIndex(ParaForm::Ctl::comboOneAxis, 0),
+                                                 Module3Tusin::Versions().CtAxisSu);
+    return para <= ct ? 0 : 1;
+}
+
+void WriteParaToCt(frmParameta2 &w)
+{
+    if (!ask(ResText(470)))
+        return;
+    if (!Online::GoOnlineOnDemand())
+        return;
+    if (!axesSettled())
+        return;
+    if (!fieldsTaken(w))
+        return;
+    switch (CheckCtAxisAndParaAxis(w)) {
+    case 0:
+        break;
+    case 1:
+        if (!ask(ResLines({631, 632, 633})))
+            return;
+        break;
+    default:
+        return;
+    }
+    if (!valuesTaken(w))
+        return;
+    switch (axesAtRest()) {
+    case 1:
+        break;
+    case 0:
+        MsgBox(ResText(424));
+        hideProgress();
+        return;
+    default:
+        commError();
+        return;
+    }
+    int modeNo = 1;
+    if (Module3Tusin::TusinModeSet(0, modeNo, 0) != 0) {
+        commError();
+        return;
+    }
+    // A failed block write leaves the controller in its writing mode, as
+    // the position and program writes do.
+    if (Module3Tusin::WriteParametaToCt() != 0) {
+        commError();
+        return;
+    }
+    modeNo = 0;
+    if (Module3Tusin::TusinModeSet(0, modeNo, 0) != 0) {
+        commError();
+        return;
+    }
+    hideProgress();
+    Module3Tusin::CloseCommPortIfFree();
+    if (ask(ResText(685)) && !takeOver(w))
+        return;
+    // The power-cycle notice goes with every write: a changed controller
+    // mode only takes effect after one.
+    MsgBox(ResText(1527) + QStringLiteral("\r\n\r\n") + ResLines({492, 497}));
+    hideProgress();
+}
+
+void ConpareParaWithCt(frmParameta2 &w)
+{
+    if (!fieldsTaken(w) || !valuesTaken(w))
+        return;
+    if (!Online::GoOnlineOnDemand())
+        return;
+    if (Module3Tusin::ReadParametaFromCt() != 0)
+        return;
+    Module3Tusin::CloseCommPortIfFree();
+    showVerifyResult(Module1::MakeParaChangeLog());
+}
+
+void ConpareParaWithFile(frmParameta2 &w)
+{
+    if (!fieldsTaken(w) || !valuesTaken(w))
+        return;
+    if (MsgBox(ResText(679), MsgButtons::OkCancel, MsgIcon::Question) != MsgAnswer::Ok)
+        return;
+    const QString path = pickParaFile(680);
+    if (path.isEmpty() || !readFile(path))
+        return;
+    showVerifyResult(Module1::MakeParaChangeLog());
+}
+
+void ReadParaFileToWindow(frmParameta2 &w)
+{
+    const QString path = pickParaFile(686);
+    if (path.isEmpty() || !readFile(path))
+        return;
+    // A value the set cannot hold refuses the whole file: the set and the
+    // controller actuator data stay as they were.
+    auto &s = Paradata();
+    const ParaSetData set = s.ParaSet;
+    const CtAxisData ct = s.Ct;
+    if (Module1::LetParaRecToValue() != 0) {
+        s.ParaSet = set;
+        s.Ct = ct;
+        MsgBox(ResText(681));
+        return;
+    }
+    w.ParametaHyoji();
+}
+
+void SaveParaFile() { Module1::SaveParaFileDlg(); }
+
+void LoadStdParameters(frmParameta2 &w)
+{
+    Paradata().KeepAxisMask = false;
+    DevFlags().DevWinNoBack = true;
+    frmDevice2 dlg(Shell::Get().MainWidget());
+    Platform::Dialogs::ExecModal(dlg);
+    if (dlg.DevCancelFlag)
+        return;
+    // The position window's flag: an axis in use without a device-list
+    // record has no actuator to take standard values from.
+    if (Posi().DevNotFoundFlag)
+        return;
+    if (Module1::SetStdParameta() == 0)
+        w.ParametaHyoji();
+}
+
+} // namespace ParaFlows

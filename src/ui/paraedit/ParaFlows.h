@@ -1,0 +1,29 @@
+#pragma once
+// The parameter window's commands that talk to the controller or to files:
+// the write with its axis arbitration and the take-over of the written
+// setting, the two verifies, File open, File save and the standard values.
+// Each asks the user through the message service and reports every outcome;
+// the window's click handlers wrap them in the busy discipline.
+class frmParameta2;
+
+namespace ParaFlows {
+
+// 0 the parameters address no more axes than the controller has, 1 more,
+// -1 the controller's model could not be read.
+int CheckCtAxisAndParaAxis(const frmParameta2 &w);
+
+// The window's parameters written to the controller and stored.
+void WriteParaToCt(frmParameta2 &w);
+
+// The window's parameters against the controller's / a parameter file's.
+void ConpareParaWithCt(frmParameta2 &w);
+void ConpareParaWithFile(frmParameta2 &w);
+
+// A parameter file into the window (File open).
+void ReadParaFileToWindow(frmParameta2 &w);
+// The window's parameters into a file (File save).
+void SaveParaFile();
+// The standard values of the actuators chosen in the actuator window.
+void LoadStdParameters(frmParameta2 &w);
+
+} // namespace ParaFlows
