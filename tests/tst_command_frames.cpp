@@ -48,6 +48,8 @@ private slots:
     void replies();
     void groupRoundTrip();
     void macroReplies();
+    void presentPos_data();
+    void presentPos();
 };
 
 void TestCommandFrames::frames_data()
@@ -77,6 +79,9 @@ void TestCommandFrames::frames_data()
     QTest::newRow("0WS code 16") << Frames::WriteSqMcr(3, macro({{16, 0}})) << none();
     QTest::newRow("0WS code negative") << Frames::WriteSqMcr(1, macro({{-1, 0}})) << none();
     QTest::newRow("0RS macro 20") << Frames::ReadSqMcr(20) << some("0RS14");
+    QTest::newRow("0RC all axes") << std::optional<QString>(Frames::PresentPosQuery(kAllAxes)) << some("0RCF");
+    QTest::newRow("0RC axes 1+3") << std::optional<QString>(Frames::PresentPosQuery({false, true, false, true}))
+                                  << some("0RC5");
     QTest::newRow("0WO") << std::optional<QString>(Frames::WriteOutputs(bits({{2, 3}, {4, 0}}))) << some("0WO00801");
 }
 
@@ -189,6 +194,40 @@ void TestCommandFrames::macroReplies()
     const Frames::MacroSteps all = macro({{1, 4}, {5, 9}, {15, 0}, {6, 1}});
     const QString w = *Frames::WriteSqMcr(20, all);
     QCOMPARE(Frames::DecodeSqMcr("0RS" + w.mid(3) + "\r\n", 20), std::optional<Frames::MacroSteps>(all));
+}
+
+using Positions = Frames::PresentPositions;
+Q_DECLARE_METATYPE(std::optional<Positions>)
+using Axes = std::array<bool, 4>;
+Q_DECLARE_METATYPE(Axes)
+
+void TestCommandFrames::presentPos_data()
+{
+    QTest::addColumn<Axes>("notUsed");
+    QTest::addColumn<QString>("reply");
+    QTest::addColumn<std::optional<Positions>>("expected");
+    const Axes axes13{false, true, false, true};
+    const std::optional<Positions> none;
+    QTest::newRow("axes 1+3: fields 5-9 and 10-14")
+        << axes13 << "0RC50012300ABC\r\n" << std::optional<Positions>(Positions{0x123, {}, 0xABC, {}});
+    QTest::newRow("F0000 is a position, F0001 reads 0")
+        << kAxes12 << "0RC3F0000F0001\r\n" << std::optional<Positions>(Positions{983040, 0, {}, {}});
+    QTest::newRow("FFFFF reads 0, all axes")
+        << kAllAxes << "0RCFFFFFF000000000100002\r\n" << std::optional<Positions>(Positions{0, 0, 1, 2});
+    QTest::newRow("echo of another mask") << axes13 << "0RC30012300ABC\r\n" << none;
+    QTest::newRow("other command") << axes13 << "0RA50012300ABC\r\n" << none;
+    QTest::newRow("field not hex") << axes13 << "0RC5001G300ABC\r\n" << none;
+    QTest::newRow("a field short") << axes13 << "0RC5001230\r\n" << none;
+}
+
+void TestCommandFrames::presentPos()
+{
+    QFETCH(Axes, notUsed);
+    QFETCH(QString, reply);
+    QFETCH(std::optional<Positions>, expected);
+    QCOMPARE(Frames::DecodePresentPos(reply, notUsed), expected);
+    if (expected)
+        QCOMPARE(reply.size(), Frames::PresentPosReplyLen(notUsed));
 }
 
 QTEST_GUILESS_MAIN(TestCommandFrames)

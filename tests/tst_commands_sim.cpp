@@ -77,6 +77,7 @@ private slots:
     void axisState();
     void shortCommands();
     void ioCycle();
+    void presentPos();
     void stepCounts();
     void stepCountReadInterrupted();
     void taskQueryOvertakes();
@@ -187,6 +188,32 @@ void TestCommandsSim::ioCycle()
     QCOMPARE(c.OutBit, before);
     QVERIFY(!c.InBit[0][0]);
     QCOMPARE(Platform::Dialogs::ShownTexts(), QStringList{kDataWrong});
+}
+
+void TestCommandsSim::presentPos()
+{
+    Rig rig;
+    App().AxisNotUsed = {false, true, false, true};
+    rig.model.presentPos = {0x123, 7, 0xF0001, 9};
+    Frames::PresentPositions pos{};
+    QCOMPARE(ReadPresentPosFromCt(pos), 0);
+    QCOMPARE(rig.frames(), QStringList{"0RC5"});
+    QCOMPARE(pos, (Frames::PresentPositions{0x123, {}, 0, {}}));
+
+    // An error reply or a reply for other axes leaves the positions alone.
+    const auto before = pos;
+    rig.model.replyFor["0RC5"] = "0%%104";
+    QCOMPARE(ReadPresentPosFromCt(pos), 1);
+    QCOMPARE(pos, before);
+    // The error reply counts as a link failure; a caller that goes on
+    // clears it and goes online again.
+    QVERIFY(App().OfflineFlag && Queues().TusinErrorFlag);
+    Queues().TusinErrorFlag = false;
+    Module1::SetOnlineMode();
+    rig.model.replyFor["0RC5"] = "0RC70000100002";
+    QCOMPARE(ReadPresentPosFromCt(pos), 1);
+    QCOMPARE(pos, before);
+    QVERIFY(Platform::Dialogs::ShownTexts().endsWith(kDataWrong));
 }
 
 void TestCommandsSim::stepCounts()

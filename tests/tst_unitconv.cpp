@@ -217,6 +217,31 @@ private slots:
         Module1::DispPulseMmRate(); // no main window: nothing to show it in
     }
 
+    void presentPosText_data()
+    {
+        QTest::addColumn<bool>("mm");
+        QTest::addColumn<int>("lead");
+        QTest::addColumn<int>("pulses");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("pulses plain") << false << 6 << 983040 << "983040";
+        QTest::newRow("pulses, lead 0 does not matter") << false << 0 << 12 << "12";
+        QTest::newRow("mm right-aligned to 8") << true << 6 << 6667 << " 100.005";
+        QTest::newRow("mm 0") << true << 6 << 0 << "   0.000";
+        QTest::newRow("mm wider than 8 kept whole") << true << 20 << 983040 << "49152.000";
+        QTest::newRow("mm, lead 0: nothing") << true << 0 << 12 << QString();
+    }
+    void presentPosText()
+    {
+        QFETCH(bool, mm);
+        QFETCH(int, lead);
+        QFETCH(int, pulses);
+        QFETCH(QString, text);
+        TestEnv::Scope env;
+        App().DispMmUnit = mm;
+        setAxis(2, lead, 400);
+        QCOMPARE(Module1::PresentPosText(2, pulses).value_or(QString()), text);
+    }
+
     void paraTableAsMmText()
     {
         TestEnv::Scope env;

@@ -146,6 +146,39 @@ QString WriteOutputs(const BitTable &outBit)
     return f;
 }
 
+QString PresentPosQuery(const std::array<bool, 4> &axisNotUsed)
+{
+    return QStringLiteral("0RC") + Module1::HexZeroPad(AxisInUseMask(axisNotUsed), 1);
+}
+
+int PresentPosReplyLen(const std::array<bool, 4> &axisNotUsed)
+{
+    int n = 0;
+    for (bool notUsed : axisNotUsed)
+        n += notUsed ? 0 : 1;
+    return 6 + 5 * n;
+}
+
+std::optional<PresentPositions> DecodePresentPos(const QString &reply, const std::array<bool, 4> &axisNotUsed)
+{
+    // The mask digit is checked too: a reply for other axes would put its
+    // fields under the wrong axes.
+    if (!EchoMatches(reply, PresentPosQuery(axisNotUsed), 4))
+        return std::nullopt;
+    PresentPositions pos{};
+    int at = 5;
+    for (int a = 0; a < 4; ++a) {
+        if (axisNotUsed[a])
+            continue;
+        const auto v = HexField(reply, at, 5);
+        if (!v)
+            return std::nullopt;
+        pos[a] = *v > kPresentPosLimit ? 0 : *v;
+        at += 5;
+    }
+    return pos;
+}
+
 std::optional<QString> ReadProgStepSu(int progNo) { return numbered("0RR", progNo); }
 
 std::optional<int> DecodeProgStepSu(const QString &reply) { return HexField(reply, 6, 2); }

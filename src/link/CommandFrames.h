@@ -12,6 +12,7 @@
 
 #include <QString>
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <utility>
 
@@ -28,6 +29,7 @@ inline constexpr int kAlarmResetReplyLen = 5, kAlarmResetTimeout = 3000;
 inline constexpr int kModeSetReplyLen = 10, kModeSetTimeout = 2000;
 inline constexpr int kReadInReplyLen = 12, kReadOutReplyLen = 10, kWriteOutReplyLen = 5;
 inline constexpr int kIoTimeout = 5000;
+inline constexpr int kPresentPosTimeout = 1000;
 inline constexpr int kStepSuReplyLen = 9, kStepSuTimeout = 3000;
 inline constexpr int kProgWriteReplyLen = 7, kProgCommitReplyLen = 7, kProgTimeout = 5000;
 inline constexpr int kTaskNoReplyLen = 6, kTaskNoTimeout = 2000;
@@ -110,6 +112,20 @@ bool DecodeBits(const QString &reply, int digits, BitTable &table);
 void ApplyOutputRequests(BitTable &outBit, BitTable &outReq);
 // "0WO" + 5 hex digits, digit 0 first.
 QString WriteOutputs(const BitTable &outBit);
+
+// ---- present position ------------------------------------------------------
+// A position field above this reads as 0 (the controller's "no value").
+inline constexpr int32_t kPresentPosLimit = 0xF0000;
+// "0RC" + the mask of the axes in use as one hex digit (axis 1 = bit 0).
+QString PresentPosQuery(const std::array<bool, 4> &axisNotUsed);
+// "0RC", the mask digit, 5 hex digits per axis in use, CR LF.
+int PresentPosReplyLen(const std::array<bool, 4> &axisNotUsed);
+// Pulses of each axis in use, nothing for an axis not in use.
+using PresentPositions = std::array<std::optional<int32_t>, 4>;
+// The positions of a reply to PresentPosQuery(axisNotUsed): the echo "0RC"
+// and the same mask digit, then one 5-digit field per axis in use, axis 1
+// first. Nothing when the echo differs, a field is short or not hex.
+std::optional<PresentPositions> DecodePresentPos(const QString &reply, const std::array<bool, 4> &axisNotUsed);
 
 // ---- programs and tasks ----------------------------------------------------
 // "0RR" + program (2 hex); nothing when it does not fit.

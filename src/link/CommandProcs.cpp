@@ -176,6 +176,24 @@ int IOCheckTusin2()
     return ReadIOFromCt();
 }
 
+// ---- present position ------------------------------------------------------
+
+int ReadPresentPosFromCt(Frames::PresentPositions &pos)
+{
+    const auto &notUsed = App().AxisNotUsed;
+    const Exchanged r = Send(Frames::PresentPosQuery(notUsed), Frames::PresentPosReplyLen(notUsed),
+                             Frames::kPresentPosTimeout);
+    if (!r.ok())
+        return 1;
+    const auto decoded = Frames::DecodePresentPos(r.reply, notUsed);
+    if (!decoded) {
+        FailOnWrongData(true);
+        return 1;
+    }
+    pos = *decoded;
+    return 0;
+}
+
 // ---- programs and tasks ----------------------------------------------------
 
 int ReadProgStepSuFromCt(int progNo)

@@ -6,6 +6,8 @@
 // engine shows the communication messages. Results: 0 = success, 1 =
 // failure unless a procedure says otherwise; a full queue fails silently.
 
+#include "link/CommandFrames.h"
+
 namespace Module3Tusin {
 
 // ---- state, motion, alarm, store ------------------------------------------
@@ -34,6 +36,12 @@ int WriteOutputToCt();
 // One cycle of the monitor: mode command when needed, output write when
 // requested, then the read.
 int IOCheckTusin2();
+
+// ---- present position ------------------------------------------------------
+// "0RC" for the axes in use: 0 with the pulses of each axis in use in `pos`
+// (an axis not in use gets nothing), 1 on any failure with `pos` untouched.
+// A garbled reply ends as a link failure (message 384/385).
+int ReadPresentPosFromCt(Frames::PresentPositions &pos);
 
 // ---- programs and tasks ----------------------------------------------------
 // "0RR": the program's step count 0..255, or -1 = failure.

@@ -22,6 +22,20 @@ QString rateNumber(float v)
 }
 } // namespace
 
+std::optional<QString> PresentPosText(int axis, int32_t pulses)
+{
+    if (axis < 0 || axis > 3)
+        return std::nullopt;
+    if (!App().DispMmUnit)
+        return QString::number(pulses);
+    const auto &d = Paradata().DevSetting;
+    const auto mm = Module2Calc::PulseToMm(d.DevLead[axis], d.DevPPR[axis], ValueCell(int(pulses)));
+    if (!mm)
+        return std::nullopt;
+    const QString t = Num::Fixed(*mm, 3);
+    return PadSpace(t, 8).value_or(t);
+}
+
 int ParaPulseToMmText()
 {
     auto &t = Paradata().ParaFileTable;

@@ -5,6 +5,7 @@
 // through the shell.
 #include <QString>
 #include <array>
+#include <cstdint>
 #include <optional>
 
 namespace Module1 {
@@ -14,6 +15,12 @@ namespace Module1 {
 // in use. Result 0, or 1 when an axis's LEAD / PULSE / value cannot be used
 // (that axis's cells are left as they are).
 int ParaPulseToMmText();
+
+// A present position as the teaching tab and the monitor show it: in
+// millimetres (DispMmUnit) "#0.000" right-aligned in 8 characters (a longer
+// text whole), else the pulses as a plain number. Nothing when the axis's
+// lead or pulses per revolution cannot convert.
+std::optional<QString> PresentPosText(int axis, int32_t pulses);
 
 // Actuator texts of the position window: header cells (row 0) of the data
 // columns 1..24 and the caption of each axis's device label. Nothing in a

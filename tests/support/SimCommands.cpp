@@ -101,6 +101,17 @@ void InstallCommandSim(SimController &sim, SimCmdModel &model)
         return QByteArray("0WO");
     });
 
+    add(sim, model, "0RC", [](SimController &, SimCmdModel &m, const QByteArray &f) -> Reply {
+        const int mask = hexAt(f, 3, 1);
+        if (f.size() != 4 || mask < 0)
+            return QByteArray("0%%001");
+        QByteArray t = f;
+        for (int a = 0; a < 4; ++a)
+            if (mask & (1 << a))
+                t += hex(m.presentPos[a] & 0xFFFFF, 5);
+        return t;
+    });
+
     add(sim, model, "0RR", [](SimController &, SimCmdModel &m, const QByteArray &f) -> Reply {
         const int p = hexAt(f, 3, 2);
         if (p < 1 || p > 100)

@@ -37,6 +37,11 @@ struct SimCmdModel {
     std::array<int, 7> inputs{};
     std::array<int, 5> outputs{};
 
+    // Present position of axes 1..4 in pulses, sent as 5 hex digits (values
+    // wider than that are sent as their last 5 digits); "0RC" answers the
+    // axes its mask digit names, axis 1 first.
+    std::array<int, 4> presentPos{};
+
     // Step counts of programs 1..100 and the running task's program digit.
     std::array<int, 101> stepSu{};
     int runningTask = 0;
