@@ -115,6 +115,8 @@ private slots:
     void writeRefused();
     void axesDiffer_data();
     void axesDiffer();
+    void writeFromOffline_data();
+    void writeFromOffline();
     void takeOverFindsPositionsOutOfRange();
 
     // ---- verifying
@@ -414,6 +416,34 @@ void TestParaFlows::axesDiffer()
         QVERIFY(frames.contains("0WD9")); // axis 3's blocks go out
         QVERIFY(!frames.contains("0WDC"));
     }
+}
+
+void TestParaFlows::writeFromOffline_data()
+{
+    QTest::addColumn<bool>("portOpens");
+    QTest::newRow("goes online and stays") << true;
+    QTest::newRow("the port will not open") << false;
+}
+
+void TestParaFlows::writeFromOffline()
+{
+    QFETCH(bool, portOpens);
+    WriteWorld world;
+    App().OfflineFlag = true;
+    if (!portOpens) {
+        qputenv("REZ4_PORT7", "/nonexistent/rez4-port");
+        App().PortNo = 7;
+    }
+    Dialogs::QueueAnswer(MsgAnswer::Yes); // 470
+    Dialogs::QueueAnswer(MsgAnswer::No);  // 685
+    world.w.cmdParaWrite_Click();
+    qunsetenv("REZ4_PORT7");
+    QCOMPARE(App().OfflineFlag, !portOpens);
+    QCOMPARE(SimParaBlocks::StoreCount(world.f.sim), portOpens ? 1 : 0);
+    QCOMPARE(Dialogs::ShownTexts().last(), portOpens ? completion() : ResText(470));
+    // Ended before the fields were taken in.
+    if (!portOpens)
+        QCOMPARE(Paradata().ParaSet.ParaAxisLead[0], int16_t(0));
 }
 
 void TestParaFlows::takeOverFindsPositionsOutOfRange()
