@@ -2,6 +2,7 @@
 // format, the settings readers' fallbacks and the nested wait.
 #include <QtTest>
 
+#include "core/ClipText.h"
 #include "core/Module1Text.h"
 #include "core/Num.h"
 #include "core/ItemFile.h"
@@ -33,6 +34,9 @@ private slots:
     void settingIntFallsBack_data();
     void settingIntFallsBack();
     void nestedWaitEndsOnTime();
+    void clipSplit_data();
+    void clipSplit();
+    void clipJoinSplitsBack();
 };
 
 void TestFoundation::hexZeroPad_data()
@@ -279,6 +283,53 @@ void TestFoundation::nestedWaitEndsOnTime()
     c.start();
     Module1::mmsecWait(50);
     QVERIFY(c.elapsed() >= 50);
+}
+
+// Rows joined by "|", cells by ",", "FAIL" when the split fails.
+static QString shapeOf(const std::optional<ClipText::Table> &t)
+{
+    if (!t)
+        return QStringLiteral("FAIL");
+    QStringList rows;
+    for (const QStringList &r : t->rows)
+        rows << r.join(QLatin1Char(','));
+    return QString::number(t->cols) + QLatin1Char(':') + rows.join(QLatin1Char('|'));
+}
+
+void TestFoundation::clipSplit_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shape");
+    QTest::newRow("no line end") << "a\tb\tc" << "3:a,b,c";
+    QTest::newRow("one cell") << "7" << "1:7";
+    QTest::newRow("CR") << "a\tb\rc\td" << "2:a,b|c,d";
+    QTest::newRow("CR LF") << "a\tb\r\nc\td" << "2:a,b|c,d";
+    QTest::newRow("final CR LF") << "a\tb\r\nc\td\r\n" << "2:a,b|c,d";
+    QTest::newRow("final LF") << "a\nb\n" << "1:a|b";
+    // A lone CR at the end is one more, empty row.
+    QTest::newRow("final lone CR") << "a\tb\rc\td\r" << "2:a,b|c,d|,";
+    QTest::newRow("empty cells") << "\t\tx\r\t\r" << "3:,,x|,,|,,";
+    QTest::newRow("shorter later row padded") << "a\tb\tc\rd" << "3:a,b,c|d,,";
+    QTest::newRow("longer later row") << "a\tb\rc\td\te" << "FAIL";
+    QTest::newRow("empty text") << "" << "0:";
+}
+
+void TestFoundation::clipSplit()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, shape);
+    QCOMPARE(shapeOf(ClipText::Split(text)), shape);
+}
+
+void TestFoundation::clipJoinSplitsBack()
+{
+    const std::vector<QStringList> rows{{"30", "", " 0.500"}, {"", "x y", ""}};
+    const QString text = ClipText::Join(rows);
+    QCOMPARE(text, QStringLiteral("30\t\t 0.500\r\tx y\t"));
+    QCOMPARE(ClipText::FirstRowTabs(text), 2);
+    const auto back = ClipText::Split(text);
+    QVERIFY(back);
+    QCOMPARE(back->rows, rows);
 }
 
 QTEST_MAIN(TestFoundation)

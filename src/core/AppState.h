@@ -54,6 +54,9 @@ struct AppState {
     // last key pressed in the editor (0 once the edit has ended).
     QString GridEditOldText;
     int GridEditKey = 0;
+    // The last copy of the position or program window put rows of its own
+    // kind on the clipboard; the program window offers paste only then.
+    bool ClipCopyFlag = false;
 
     // Inching settings of the move test, one copy per step (100, 10, 1 pulses).
     std::array<int, 3> VelOf100Pls{20, 20, 20};
