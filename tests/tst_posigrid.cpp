@@ -274,6 +274,11 @@ private slots:
         click(6, 0, Qt::ShiftModifier);
         for (int r : {4, 5, 6})
             QVERIFY(view.selectionModel()->isRowSelected(r, QModelIndex()));
+        // The rows' data columns are the selection the row commands take.
+        QCOMPARE(Grid().Col(), 1);
+        QCOMPARE(Grid().ColSel(), 28);
+        QCOMPARE(std::min(Grid().Row(), Grid().RowSel()), 4);
+        QCOMPARE(std::max(Grid().Row(), Grid().RowSel()), 6);
         click(8, 3);
         QVERIFY(!view.selectionModel()->isRowSelected(8, QModelIndex()));
         QCOMPARE(view.selectionModel()->selectedIndexes().size(), 1);

@@ -58,6 +58,28 @@ void PosiGridModel::InsertRow(int r)
         endInsertRows();
 }
 
+void PosiGridModel::RemoveRows(int r, int count)
+{
+    if (r < 0 || r >= m_rows)
+        return;
+    count = std::min(count, m_rows - r);
+    if (count <= 0)
+        return;
+    if (!m_bulk)
+        beginRemoveRows(QModelIndex(), r, r + count - 1);
+    const auto at = m_cells.begin() + static_cast<std::ptrdiff_t>(r) * kCols;
+    m_cells.erase(at, at + static_cast<std::ptrdiff_t>(count) * kCols);
+    m_rowHeight.erase(m_rowHeight.begin() + r, m_rowHeight.begin() + r + count);
+    m_rows -= count;
+    if (m_curRow >= m_rows)
+        m_curRow = std::max(m_rows - 1, 0);
+    m_rowSel = std::min(m_rowSel, std::max(m_rows - 1, 0));
+    if (m_bulk)
+        m_dirty = true;
+    else
+        endRemoveRows();
+}
+
 QString PosiGridModel::Text(int r, int c) const
 {
     const Cell *x = cellAt(r, c);

@@ -24,6 +24,8 @@ public:
     void SetRows(int rows);
     // A new empty row at r (r = Rows() appends).
     void InsertRow(int r);
+    // Removes count rows from row r on (within the grid); later rows move up.
+    void RemoveRows(int r, int count);
     QString Text(int r, int c) const;
     void SetText(int r, int c, const QString &t);
     std::optional<quint32> CellBackColor(int r, int c) const;

@@ -1,19 +1,32 @@
 #include "posi/PosiRows.h"
 
 #include "core/AppState.h"
+#include "core/ClipText.h"
+#include "core/Shell.h"
 #include "platform/Clipboard.h"
+#include "platform/Dialogs.h"
+#include "platform/StringTable.h"
 #include "posi/PosiDevice.h"
 #include "posi/PosiEdit.h"
 #include "posi/PosiGrid.h"
 #include "posi/PosiTables.h"
 
-namespace Module1 {
+using Platform::ResLines;
+using Platform::ResText;
+using Platform::MsgButtons;
+using Platform::MsgIcon;
+using Platform::Dialogs::MsgBox;
+
 namespace {
+
+constexpr int kLastCol = 28;      // the comment
+constexpr int kRowCells = 28;     // cells of a whole position row
+constexpr int kMaxGridRows = kPosiMax + 2;
 
 QString defaultText(int col)
 {
     const AppState &app = App();
-    if (col == 0 || col == 28)
+    if (col == 0 || col == kLastCol)
         return QString();
     if (col >= 1 && col <= 24) {
         const int a = (col - 1) / 6;
@@ -30,7 +43,38 @@ QString defaultText(int col)
     return QStringLiteral("0");
 }
 
+void renumber()
+{
+    PosiGridModel &g = PosiGrid::Grid();
+    const int start = App().DispNoStart;
+    for (int r = 2; r < g.Rows(); ++r)
+        g.SetText(r, 0, QString::number(start + r - 2));
+}
+
+struct Block {
+    int firstRow, lastRow, firstCol, lastCol;
+};
+Block selection()
+{
+    const PosiGridModel &g = PosiGrid::Grid();
+    return {std::min(g.Row(), g.RowSel()), std::max(g.Row(), g.RowSel()), std::min(g.Col(), g.ColSel()),
+            std::max(g.Col(), g.ColSel())};
+}
+
+bool isDataRow(int r) { return r >= 2 && r < PosiGrid::Grid().Rows(); }
+
+// The column a paste of whole rows starts from: the first data column, or
+// in program mode the first shown one.
+bool isRowPasteColumn(int col)
+{
+    if (col == 1)
+        return true;
+    return App().PrgModeFlag && (col == PosiField::Position(0) || col == PosiEdit::FirstEditColumn());
+}
+
 } // namespace
+
+namespace Module1 {
 
 void PosiGridColorRow(int row)
 {
@@ -61,15 +105,201 @@ void PosiGridInsertLine(int &first, int &last)
         }
         PosiGridColorRow(first);
     }
-    for (int r = 2; r < g.Rows(); ++r)
-        g.SetText(r, 0, QString::number(app.DispNoStart + r - 2));
-    int keep = std::min(g.Rows(), 1001);
+    renumber();
+    int keep = std::min(g.Rows(), kMaxGridRows);
     keep = std::min(keep, kPosiMax - app.DispNoStart + 3);
     if (keep < g.Rows())
         g.SetRows(std::max(keep, 2));
     PosiGrid::FG_HighSyoriEnd();
 }
 
+void PosiGridDeleteLine(int &first, int &last)
+{
+    AppState &app = App();
+    PosiGridModel &g = PosiGrid::Grid();
+    first = std::max(first, 2);
+    last = std::min(last, g.Rows() - 1);
+    const int count = last - first + 1;
+    if (count <= 0)
+        return;
+    PosiGrid::FG_HighSyoriStart();
+    // The range shrinks row by row as each removal would shrink it; the
+    // rows themselves go in one step.
+    for (int i = 0; i < count; ++i) {
+        --app.DispNoEnd;
+        if (app.PosiNoEnd > app.DispNoEnd) {
+            app.PosiNoEnd = app.DispNoEnd;
+            if (app.DispNoEnd < app.DispNoStart)
+                app.DispNoStart = app.PosiNoEnd = app.DispNoEnd;
+        }
+    }
+    g.RemoveRows(first, count);
+    renumber();
+    // The row that moved up into the gap keeps its axis colours.
+    PosiGridColorRow(std::min(first, g.Rows() - 1));
+    PosiGrid::FG_HighSyoriEnd();
+    if (g.Rows() < 3)
+        Shell::Get().PosiEditCommandsOff();
+}
+
+void CopyPosiLinesToClip()
+{
+    const PosiGridModel &g = PosiGrid::Grid();
+    const Block b = selection();
+    std::vector<QStringList> rows;
+    for (int r = std::max(b.firstRow, 2); r <= b.lastRow && r < g.Rows(); ++r) {
+        QStringList cells;
+        for (int c = b.firstCol; c <= b.lastCol; ++c)
+            cells << g.Text(r, c);
+        rows.push_back(cells);
+    }
+    Platform::SetClipboardText(ClipText::Join(rows));
+}
+
+int CheckClipPosiData()
+{
+    const QString text = Platform::ClipboardText();
+    if (text.isEmpty())
+        return 0;
+    return ClipText::FirstRowTabs(text) == kRowCells - 1 ? 1 : 2;
+}
+
+void PastePosiLinesFromClip()
+{
+    PosiGridModel &g = PosiGrid::Grid();
+    const auto table = ClipText::Split(Platform::ClipboardText());
+    if (!table || table->rows.empty())
+        return;
+    const int startRow = g.Row();
+    const int startCol = (App().PrgModeFlag && table->cols == kRowCells) ? 1 : g.Col();
+    // Titles and position numbers are never written.
+    if (startRow < 2 || startCol < 1 || startCol > kLastCol)
+        return;
+    PosiGrid::FG_HighSyoriStart();
+    int r = startRow;
+    for (const QStringList &cells : table->rows) {
+        int c = startCol;
+        for (const QString &cell : cells) {
+            g.SetText(r, c, cell);
+            if (c >= kLastCol)
+                break;
+            ++c;
+        }
+        if (r >= g.Rows() - 1)
+            break;
+        ++r;
+    }
+    PosiGrid::FG_HighSyoriEnd();
+    g.SetCurrent(startRow, startCol);
+}
+
 int IsClipText() { return Platform::ClipboardHasText() ? 0 : 1; }
 
 } // namespace Module1
+
+namespace PosiRows {
+
+bool InsertSelectedRows()
+{
+    PosiGridModel &g = PosiGrid::Grid();
+    Block b = selection();
+    // The selection is checked before anything changes: a refused insert
+    // keeps position 999.
+    if (b.firstRow < 2 || b.firstRow > kPosiMax + 1 || b.firstRow >= g.Rows()) {
+        MsgBox(ResLines({388, 389}), MsgButtons::Ok, MsgIcon::None);
+        return false;
+    }
+    b.lastRow = std::min(b.lastRow, g.Rows() - 1);
+    if (g.Rows() >= kMaxGridRows)
+        g.RemoveRows(g.Rows() - 1, 1);
+    Module1::PosiGridInsertLine(b.firstRow, b.lastRow);
+    Posi().DataChanged = true;
+    return true;
+}
+
+bool DeleteSelectedRows()
+{
+    PosiGridModel &g = PosiGrid::Grid();
+    Block b = selection();
+    if (g.Rows() < 3)
+        return false;
+    if (b.firstRow < 2 || b.firstRow > kPosiMax + 1) {
+        MsgBox(ResLines({386, 387}), MsgButtons::Ok, MsgIcon::None);
+        return false;
+    }
+    const int oldRow = g.Row();
+    Module1::PosiGridDeleteLine(b.firstRow, b.lastRow);
+    Posi().DataChanged = true;
+    const int rows = g.Rows();
+    int row = oldRow < rows ? oldRow - 1 : rows - 1;
+    row = rows >= 3 ? std::max(row, 2) : rows - 1;
+    g.SetCurrent(std::max(row, 0), 1);
+    return true;
+}
+
+bool CopySelection()
+{
+    const Block b = selection();
+    const int columns = b.lastCol - b.firstCol + 1;
+    if (columns != kRowCells && columns != 1) {
+        MsgBox(ResText(335), MsgButtons::Ok, MsgIcon::Critical);
+        return false;
+    }
+    // Title rows are not copied; with no position selected the clipboard
+    // keeps what it holds.
+    if (b.lastRow < 2)
+        return false;
+    Module1::CopyPosiLinesToClip();
+    App().ClipCopyFlag = Module1::CheckClipPosiData() == 1;
+    return true;
+}
+
+int GetClipPosiData()
+{
+    const auto table = ClipText::Split(Platform::ClipboardText());
+    return table ? table->cols : -1;
+}
+
+bool PosiDataPaste()
+{
+    if (Module1::IsClipText() != 0)
+        return false;
+    switch (GetClipPosiData()) {
+    case -1:
+        return false;
+    case kRowCells:
+        return PosiDataLinePaste();
+    case 1:
+        return PosiDataLinePasteCheck();
+    default:
+        MsgBox(ResText(336), MsgButtons::Ok, MsgIcon::None);
+        return false;
+    }
+}
+
+bool PosiDataLinePaste()
+{
+    const PosiGridModel &g = PosiGrid::Grid();
+    if (!isDataRow(g.Row()) || !isRowPasteColumn(g.Col())) {
+        MsgBox(ResText(App().PrgModeFlag ? 580 : 393), MsgButtons::Ok, MsgIcon::Critical);
+        return false;
+    }
+    Module1::PastePosiLinesFromClip();
+    Posi().DataChanged = true;
+    return true;
+}
+
+bool PosiDataLinePasteCheck()
+{
+    const PosiGridModel &g = PosiGrid::Grid();
+    if (g.Col() != g.ColSel() || !isDataRow(g.Row()) || g.Col() < 1 || g.Col() > kLastCol) {
+        MsgBox(ResText(481), MsgButtons::Ok, MsgIcon::Critical);
+        return false;
+    }
+    Module1::PastePosiLinesFromClip();
+    App().ClipCopyFlag = false;
+    Posi().DataChanged = true;
+    return true;
+}
+
+} // namespace PosiRows

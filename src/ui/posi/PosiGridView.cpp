@@ -275,15 +275,21 @@ void PosiGridView::syncSelection()
     const QModelIndex cur = currentIndex();
     if (!cur.isValid())
         return;
-    int rs = cur.row(), cs = cur.column();
+    int c = cur.column(), rs = cur.row(), cs = cur.column();
     for (const QItemSelectionRange &r : selectionModel()->selection()) {
         if (!r.contains(cur))
             continue;
         rs = cur.row() == r.top() ? r.bottom() : r.top();
         cs = cur.column() == r.left() ? r.right() : r.left();
+        // Whole rows are their data columns 1..28: the number column is not
+        // part of what the row commands and the clipboard take.
+        if (r.left() == 0 && r.right() == PosiGridModel::kCols - 1) {
+            c = 1;
+            cs = PosiGridModel::kCols - 1;
+        }
         break;
     }
-    m_model->SyncSelection(cur.row(), cur.column(), rs, cs);
+    m_model->SyncSelection(cur.row(), c, rs, cs);
 }
 
 void PosiGridView::currentChanged(const QModelIndex &current, const QModelIndex &previous)

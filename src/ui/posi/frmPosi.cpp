@@ -6,6 +6,7 @@
 #include "core/Shell.h"
 #include "core/Twips.h"
 #include "link/Engine.h"
+#include "link/Queues.h"
 #include "paradata/UnitTexts.h"
 #include "platform/Dialogs.h"
 #include "platform/Settings.h"
@@ -20,7 +21,9 @@
 #include "ui/posi/PosiChangeDev.h"
 #include "ui/posi/PosiFileFlows.h"
 #include "ui/posi/PosiGridView.h"
+#include "ui/live/frmProgTask.h"
 #include "ui/posi/PosiTransfer.h"
+#include "ui/posi/PosiVerifyFlows.h"
 #include "ui/posi/PosiWindow.h"
 
 #include <QAction>
@@ -141,6 +144,23 @@ frmPosi::frmPosi(QWidget *parent) : QWidget(parent)
     connect(cmdPosiSaveFile, &QPushButton::clicked, this, &frmPosi::PosiDataSaveAs);
     connect(cmdPosiRead, &QPushButton::clicked, this, &frmPosi::PosidataGetfromCt);
     connect(cmdPosiLoad, &QPushButton::clicked, this, &frmPosi::PosidataLoadtoCt);
+    connect(cmdPosiVerify, &QPushButton::clicked, this, &frmPosi::cmdPosiVerify_Click);
+    connect(cmdPosiVerifyCt, &QPushButton::clicked, this, &frmPosi::cmdPosiVerifyCt_Click);
+    connect(cmdInsertLine, &QPushButton::clicked, this, &frmPosi::cmdInsertLine_Click);
+    connect(cmdDeleteLine, &QPushButton::clicked, this, &frmPosi::cmdDeleteLine_Click);
+    connect(cmdPosiCopy, &QPushButton::clicked, this, &frmPosi::cmdPosiCopy_Click);
+    connect(cmdPosiPaste, &QPushButton::clicked, this, &frmPosi::cmdPosiPaste_Click);
+    auto hidden = [this](const char *name, void (frmPosi::*slot)()) {
+        auto *b = new QPushButton(this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->hide();
+        connect(b, &QPushButton::clicked, this, slot);
+        return b;
+    };
+    cmdIOCheck1 = hidden("cmdIOCheck1", &frmPosi::cmdIOCheck1_Click);
+    cmdIOCheck2 = hidden("cmdIOCheck2", &frmPosi::cmdIOCheck2_Click);
+    cmdEditMuko = hidden("cmdEditMuko", &frmPosi::cmdEditMuko_Click);
+    cmdTest = hidden("cmdTest", &frmPosi::cmdTest_Click);
     buildMoveTab(SSTabCommand->widget(1));
     buildTeachTab(SSTabCommand->widget(2));
     box->addWidget(SSTabCommand);
@@ -495,10 +515,81 @@ int frmPosi::PosiDataSaveAs()
 void frmPosi::PosidataGetfromCt() { PosiTransfer::PosidataGetfromCt(); }
 void frmPosi::PosidataLoadtoCt() { PosiTransfer::PosidataLoadtoCt(); }
 void frmPosi::PrintPosiData() {}
-void frmPosi::cmdInsertLine_Click() {}
-void frmPosi::cmdDeleteLine_Click() {}
-void frmPosi::cmdPosiCopy_Click() {}
-void frmPosi::cmdPosiPaste_Click() {}
+
+void frmPosi::cmdInsertLine_Click()
+{
+    if (PosiRows::InsertSelectedRows())
+        flgdData->setFocus();
+}
+
+void frmPosi::cmdDeleteLine_Click()
+{
+    if (PosiRows::DeleteSelectedRows())
+        flgdData->setFocus();
+    if (PosiGrid::Grid().Rows() < 3)
+        EditCMD_Muko();
+}
+
+void frmPosi::cmdPosiCopy_Click()
+{
+    PosiRows::CopySelection();
+    SetEditMenuState();
+}
+
+void frmPosi::cmdPosiPaste_Click() { PosiDataPaste(); }
+
+void frmPosi::PosiDataPaste()
+{
+    if (PosiRows::PosiDataPaste())
+        flgdData->setFocus();
+}
+
+void frmPosi::PosiDataLinePaste()
+{
+    if (PosiRows::PosiDataLinePaste())
+        flgdData->setFocus();
+}
+
+void frmPosi::PosiDataLinePasteCheck()
+{
+    if (PosiRows::PosiDataLinePasteCheck())
+        flgdData->setFocus();
+}
+
+int frmPosi::GetClipPosiData() { return PosiRows::GetClipPosiData(); }
+
+void frmPosi::cmdPosiVerify_Click()
+{
+    PosiVerifyFlows::cmdPosiVerify_Click();
+    SetEditMenuState();
+}
+
+void frmPosi::cmdPosiVerifyCt_Click()
+{
+    PosiVerifyFlows::cmdPosiVerifyCt_Click();
+    SetEditMenuState();
+}
+
+void frmPosi::showIOCheck()
+{
+    CMDBTN_Muko();
+    {
+        frmIOCheckFG monitor(this);
+        Platform::Dialogs::ExecModal(monitor);
+    }
+    CMDBTN_Yuko();
+}
+
+void frmPosi::cmdIOCheck1_Click() { showIOCheck(); }
+void frmPosi::cmdIOCheck2_Click() { showIOCheck(); }
+void frmPosi::cmdEditMuko_Click() { EditCMD_Muko(); }
+
+// A transfer waiting for the controller stops as after a failed request.
+void frmPosi::cmdTest_Click()
+{
+    Module3Tusin::Queues().TusinErrorFlag = true;
+    JogCMDBTN_Yuko();
+}
 
 void frmPosi::CMDBTN_Muko()
 {

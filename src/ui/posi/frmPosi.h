@@ -62,6 +62,12 @@ public:
     QPushButton *cmdPosiCopy = nullptr;
     QPushButton *cmdPosiPaste = nullptr;
     QPushButton *cmdPrintPosi = nullptr;
+    // Service buttons, not shown: the input/output monitor (two), the edit
+    // commands off, and the end of a wait for the controller.
+    QPushButton *cmdIOCheck1 = nullptr;
+    QPushButton *cmdIOCheck2 = nullptr;
+    QPushButton *cmdEditMuko = nullptr;
+    QPushButton *cmdTest = nullptr;
     // Move test.
     std::array<QWidget *, 3> pictureMove{};
     std::array<QRadioButton *, 3> optMoveMethod{};
@@ -100,6 +106,18 @@ public slots:
     void cmdDeleteLine_Click();
     void cmdPosiCopy_Click();
     void cmdPosiPaste_Click();
+    void cmdPosiVerify_Click();
+    void cmdPosiVerifyCt_Click();
+    void cmdIOCheck1_Click();
+    void cmdIOCheck2_Click();
+    void cmdEditMuko_Click();
+    void cmdTest_Click();
+    // Pastes the clipboard's rows or column at the current cell.
+    void PosiDataPaste();
+    void PosiDataLinePaste();
+    void PosiDataLinePasteCheck();
+    // Cells per row of the clipboard text; -1 when it cannot be split.
+    int GetClipPosiData();
     void CMDBTN_Muko();
     void CMDBTN_Yuko();
     void PosCMDBTN_Muko();
@@ -146,6 +164,7 @@ private:
     void buildMoveTab(QWidget *tab);
     void buildTeachTab(QWidget *tab);
     void optMoveMethod_Click(int index);
+    void showIOCheck();
     void popup(const QPoint &globalPos);
     void activated(bool on);
     QWidget *frameWindow();

@@ -5,6 +5,7 @@
 #include "platform/Dialogs.h"
 #include "platform/StringTable.h"
 #include "posi/PosiTables.h"
+#include "posi/PosiVerify.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -68,18 +69,12 @@ frmSyogoKekka::frmSyogoKekka(QWidget *parent) : QDialog(parent)
     flgdSyogoKekka->horizontalHeader()->hide();
     flgdSyogoKekka->verticalHeader()->hide();
     flgdSyogoKekka->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    for (int a = 0; a < 4; ++a) {
-        // Fields that take no part are hidden: unused axes, and in program
-        // mode everything but method and position.
-        const bool unused = App().AxisNotUsed[static_cast<size_t>(a)];
-        for (int k = 0; k < 6; ++k) {
-            const bool prgHidden = App().PrgModeFlag && k != 2 && k != 3;
-            flgdSyogoKekka->setColumnHidden(6 * a + 1 + k, unused || prgHidden);
-        }
+    // Fields that take no part are hidden: unused axes, and in program mode
+    // everything but method and position.
+    for (int k = 1; k <= 27; ++k)
+        flgdSyogoKekka->setColumnHidden(k, !PosiVerify::TakesPart(k));
+    for (int a = 0; a < 4; ++a)
         flgdSyogoKekka->setSpan(0, 6 * a + 1, 1, 6);
-    }
-    for (int c = 25; c <= 27; ++c)
-        flgdSyogoKekka->setColumnHidden(c, App().PrgModeFlag);
     flgdSyogoKekka->setSpan(0, 25, 1, 3);
     flgdSyogoKekka->resizeColumnsToContents();
     l->addWidget(flgdSyogoKekka);

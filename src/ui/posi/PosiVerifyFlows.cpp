@@ -1,0 +1,160 @@
+#include "ui/posi/PosiVerifyFlows.h"
+
+#include "core/AppState.h"
+#include "core/CommandSets.h"
+#include "core/Module1Text.h"
+#include "core/Shell.h"
+#include "link/CommandHost.h"
+#include "platform/Dialogs.h"
+#include "platform/StringTable.h"
+#include "posi/PosiCheck.h"
+#include "posi/PosiFile.h"
+#include "posi/PosiGrid.h"
+#include "posi/PosiTables.h"
+#include "posi/PosiVerify.h"
+#include "ui/online/GoOnline.h"
+#include "ui/posi/PosiTransfer.h"
+#include "ui/posi/frmSelectPosiNo.h"
+#include "ui/posi/frmSyogoKekka.h"
+
+using Platform::ResLines;
+using Platform::ResText;
+using Platform::MsgButtons;
+using Platform::MsgIcon;
+using Platform::Dialogs::MsgBox;
+
+namespace PosiVerifyFlows {
+namespace {
+
+constexpr int kTries = 4;
+constexpr int kRetryWaitMs = 100;
+const QString kCrLf = QStringLiteral("\r\n");
+
+// Whichever way a verification ends, its flags are cleared and the grid
+// takes input again.
+struct FlagsBack {
+    ~FlagsBack()
+    {
+        Module1::ClearPosiFlags();
+        Posi().PosiErrCount = 0;
+        PosiGrid::FG_HighSyoriEnd();
+    }
+};
+
+// Compares and shows the outcome: the result window, or the OK message
+// whose first line names the reference.
+void compareAndShow(const QString &okFirstLine)
+{
+    if (PosiVerify::PosiDataSyogoProc() == 1) {
+        Posi().SyogoMode = true;
+        SyogoKekka::Show();
+        return;
+    }
+    MsgBox(okFirstLine + kCrLf + kCrLf + ResText(826), MsgButtons::Ok, MsgIcon::Information);
+}
+
+} // namespace
+
+int PosiDataFileShogo2()
+{
+    AppState &app = App();
+    PosiState &p = Posi();
+    FlagsBack flagsBack;
+    app.PosiNoStart = app.DispNoStart;
+    app.PosiNoEnd = app.DispNoEnd;
+    // Data the check refuses are not in the tables: nothing to compare.
+    if (PosiCheck::PosiDataCheck3() != 0)
+        return 1;
+
+    Platform::FileFilter f;
+    f.title = ResText(350);
+    f.filter = ResText(351);
+    const QString path = Platform::Dialogs::GetOpenFileName(f);
+    if (path.isEmpty())
+        return 1;
+
+    p.FileReadError = false;
+    int rc = PosiFile::ReadError;
+    for (int i = 0; i < kTries && rc == PosiFile::ReadError; ++i) {
+        if (i > 0)
+            Module1::mmsecWait(kRetryWaitMs);
+        rc = Module1::ReadPosiFile(path);
+    }
+    if (rc == PosiFile::ReadError) {
+        MsgBox(ResText(484), MsgButtons::Ok, MsgIcon::Critical);
+        return 1;
+    }
+    if (rc != PosiFile::ReadOk)
+        return 1;   // not a position file, or no positions: already reported
+    if (p.FilePrgMode != app.PrgModeFlag) {
+        MsgBox(ResLines({330, 331}), MsgButtons::Ok, MsgIcon::Critical);
+        return 1;
+    }
+
+    const bool common = Module1::GetCommonPosiRange() == 0;
+    {
+        frmSelectPosiNo4 dlg;
+        if (!common)
+            dlg.SetNoCommonRange();
+        Platform::Dialogs::ExecModal(dlg);
+    }
+    if (app.SelectCancelFlag) {
+        app.SelectCancelFlag = false;
+        return 1;
+    }
+    // With nothing in common there is nothing to compare.
+    if (!common)
+        return 1;
+    compareAndShow(ResText(352) + path + ResText(353));
+    return 0;
+}
+
+int PosiDataCtShogo()
+{
+    AppState &app = App();
+    FlagsBack flagsBack;
+    {
+        frmSelectPosiNo3 dlg;
+        Platform::Dialogs::ExecModal(dlg);
+    }
+    if (app.SelectCancelFlag) {
+        app.SelectCancelFlag = false;
+        return 1;
+    }
+    app.ComCancelFlag = false;
+    if (PosiCheck::PosiDataCheck3() != 0)
+        return 1;
+    if (!Online::GoOnlineOnDemand())
+        return 1;
+    app.ComCancelFlag = false;
+    switch (PosiTransfer::ReadPosidataFromCt()) {
+    case 0:
+        break;
+    case 2:
+        MsgBox(ResText(440), MsgButtons::Ok, MsgIcon::Information);
+        Module3Tusin::CmdHost::ClosePortIfFree();
+        return 1;
+    default:
+        return 1;   // reported by the read
+    }
+    Module3Tusin::CmdHost::ClosePortIfFree();
+    compareAndShow(ResText(354));
+    return 0;
+}
+
+void cmdPosiVerify_Click()
+{
+    Module1::BusyScope commandsOff(Module1::kCommandsOnly);
+    if (PosiGrid::Check_flgdLineNo() == 0)
+        PosiDataFileShogo2();
+}
+
+void cmdPosiVerifyCt_Click()
+{
+    Module1::BusyScope busy;
+    Module1::SetPosiTabEnabled(true);
+    if (PosiGrid::Check_flgdLineNo() == 0)
+        PosiDataCtShogo();
+}
+
+} // namespace PosiVerifyFlows
