@@ -22,15 +22,24 @@ constexpr int kNotGrpFileText = 19;
 constexpr int kOpenCanceledText = 20;
 constexpr int kNotSmFileText = 939;
 
-// A table value: an empty field is 0; a value that is no number or does not
-// fit 16 bits fails the read.
-std::optional<int16_t> valueOf(const ItemFile::Item &it)
+// The next table value: an empty field is 0; a missing field or a value
+// that is no number or does not fit 16 bits fails the read.
+bool readValue(ItemFile::Reader &r, int16_t &out)
 {
-    if (it.isEmpty())
-        return int16_t(0);
+    ItemFile::Item it;
+    if (!r.readField(it))
+        return false;
+    if (it.isEmpty()) {
+        out = 0;
+        return true;
+    }
     if (!Num::IsNumeric(it.text))
-        return std::nullopt;
-    return Num::IntOf(it.text);
+        return false;
+    const auto v = Num::IntOf(it.text);
+    if (!v)
+        return false;
+    out = *v;
+    return true;
 }
 
 // A record number: the leading number of the field (0 when it has none).
@@ -92,14 +101,9 @@ FileRead ParseGrpFile(const QString &text, GroupTable &out)
         const auto n = recordNoOf(it);
         if (!n || *n < 0 || *n > kGroupCount)
             return FileReadError;
-        for (int c = 0; c < kGroupCols; ++c) {
-            if (!r.readField(it))
+        for (int c = 0; c < kGroupCols; ++c)
+            if (!readValue(r, out[*n][c]))
                 return FileReadError;
-            const auto v = valueOf(it);
-            if (!v)
-                return FileReadError;
-            out[*n][c] = *v;
-        }
     }
     return FileReadOk;
 }
@@ -124,14 +128,9 @@ FileRead ParseSqMcrFile(const QString &text, MacroTable &out)
             return FileReadError;
         const int col = MacroCodeCol(*n);
         for (int s = 0; s < kMacroSteps; ++s) {
-            for (int c = 0; c < 2; ++c) {
-                if (!r.readField(it))
+            for (int c = 0; c < 2; ++c)
+                if (!readValue(r, out[s][col + c]))
                     return FileReadError;
-                const auto v = valueOf(it);
-                if (!v)
-                    return FileReadError;
-                out[s][col + c] = *v;
-            }
         }
     }
     return FileReadOk;

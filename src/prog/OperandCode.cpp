@@ -10,23 +10,6 @@ namespace {
 
 constexpr double kAny = 1e300;
 
-struct RefDef {
-    RefKind kind;
-    const char *prefix;
-    int32_t offset;   // code = kRefBase + offset + n
-    int32_t count;    // n = 1..count
-};
-
-constexpr std::array<RefDef, 7> kRefs{{
-    {RefI, "I", 0, 18},
-    {RefO, "O", 20, 16},
-    {RefF, "F", 99, 100},
-    {Reff, "f", 199, 50},
-    {RefR, "R", 299, 100},
-    {Refr, "r", 399, 50},
-    {RefPR, "PR", 500, 4},
-}};
-
 const RefDef *refOf(const QString &prefix)
 {
     for (const RefDef &d : kRefs)

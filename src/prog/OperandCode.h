@@ -4,8 +4,9 @@
 // column, and the codes read back from the controller into texts. The
 // per-command rules are one table (OperandRuleOf); the program windows share
 // the coder and the decoders (the task monitor scales differently and keeps
-// its own, TaskStepText.h).
+// its own decoders, TaskStepText.h, over the same reference table).
 #include <QString>
+#include <array>
 #include <cstdint>
 #include <optional>
 
@@ -30,6 +31,23 @@ enum RefKind : unsigned {
     Refr = 1u << 5,   // register r1..r50
     RefPR = 1u << 6,  // position register PR1..PR4
 };
+
+// The reference kinds' codes: kRefBase + offset + n for n = 1..count.
+struct RefDef {
+    RefKind kind;
+    const char *prefix;
+    int32_t offset;
+    int32_t count;
+};
+inline constexpr std::array<RefDef, 7> kRefs{{
+    {RefI, "I", 0, 18},
+    {RefO, "O", 20, 16},
+    {RefF, "F", 99, 100},
+    {Reff, "f", 199, 50},
+    {RefR, "R", 299, 100},
+    {Refr, "r", 399, 50},
+    {RefPR, "PR", 500, 4},
+}};
 
 // How one Operation column of one command codes and shows its operand.
 struct OperandRule {

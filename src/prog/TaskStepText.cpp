@@ -1,6 +1,7 @@
 #include "prog/TaskStepText.h"
 
 #include "prog/CommandList.h"
+#include "prog/OperandCode.h"
 
 #include <array>
 
@@ -8,26 +9,12 @@ namespace TaskMonitor {
 
 namespace {
 
-constexpr int32_t kBase = 0x3FF000;
-constexpr int32_t kSignBit = 0x200000;
+constexpr int32_t kBase = ProgCode::kRefBase;
+constexpr int32_t kSignBit = ProgCode::kNegBase;
 
-enum Ref : unsigned { I = 1u, O = 2u, F = 4u, f = 8u, R = 16u, r = 32u, PR = 64u };
-
-struct RefKind {
-    Ref kind;
-    const char *prefix;
-    int32_t offset;
-    int32_t count;
-};
-constexpr std::array<RefKind, 7> kRefs{{
-    {I, "I", 0, 18},
-    {O, "O", 20, 16},
-    {F, "F", 99, 100},
-    {f, "f", 199, 50},
-    {R, "R", 299, 100},
-    {r, "r", 399, 50},
-    {PR, "PR", 500, 4},
-}};
+// Reference kinds as the program coder names them.
+constexpr unsigned I = ProgCode::RefI, O = ProgCode::RefO, F = ProgCode::RefF, f = ProgCode::Reff,
+                   R = ProgCode::RefR, r = ProgCode::Refr, PR = ProgCode::RefPR;
 
 // How a value with no range or reference match reads.
 enum class Else { Blank, Number, Zero };
@@ -141,7 +128,7 @@ StepText number(int32_t v) { return StepText{QString(), QString::number(v)}; }
 // The reference of `v` among `kinds`, relative to `base`, if any.
 bool reference(int32_t v, unsigned kinds, int32_t base, StepText &out)
 {
-    for (const RefKind &k : kRefs) {
+    for (const ProgCode::RefDef &k : ProgCode::kRefs) {
         if (!(kinds & k.kind))
             continue;
         const int64_t n = int64_t(v) - base - k.offset;
