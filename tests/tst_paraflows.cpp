@@ -554,6 +554,21 @@ void TestParaFlows::saveThenOpen()
     world.w.cmdReadParaFile_Click();
     QCOMPARE(Dialogs::ShownTexts(), QStringList{ResText(14)});
     QCOMPARE(fieldTexts(world.w), shownFields);
+
+    // Verified against the same file: equal; then one value changed.
+    Dialogs::ClearScript();
+    Dialogs::QueueAnswer(MsgAnswer::Ok);
+    Dialogs::QueueFileName(path);
+    world.w.cmdConpareFile_Click();
+    QCOMPARE(Dialogs::FileDialogTitles(), QStringList{ResText(680)});
+    QCOMPARE(Dialogs::ShownTexts(), (QStringList{ResText(679), QStringLiteral("Result of Verify - OK")}));
+    Dialogs::ClearScript();
+    world.w.SetText(Ctl::txtJogHighVel, 1, QStringLiteral("30"));
+    Dialogs::QueueAnswer(MsgAnswer::Ok);
+    Dialogs::QueueFileName(path);
+    world.w.cmdConpareFile_Click();
+    QCOMPARE(Dialogs::ShownTexts().value(1),
+             QStringLiteral("Result of Verify - NG\r\n<AXIS Parameter> :JOGVEL(2),\r\n"));
     QVERIFY(world.f.sim.frames().isEmpty());
 }
 
