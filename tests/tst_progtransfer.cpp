@@ -254,6 +254,9 @@ void TstProgTransfer::writeRefusals_data()
     QTest::newRow("operation too wide") << 2 << line("TIM", "99999999") << false
                                         << QStringLiteral("The error was found in the program.\r\n"
                                                           "Please try it again after correcting a program.");
+    QTest::newRow("syntax error") << 2 << line("ACC", "0") << false
+                                  << QStringLiteral("The error was found in the program.\r\n"
+                                                    "Please try it again after correcting a program.");
     QTest::newRow("unknown command") << 2 << line("MOVE", "5") << false
                                      << QStringLiteral("The error occurred while reading the program data.\r\n"
                                                        "Reading data was canceled.");

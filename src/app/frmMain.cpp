@@ -21,6 +21,7 @@
 #include "ui/prog/frmProg.h"
 #include "ui/paraedit/frmParameta2.h"
 
+#include <algorithm>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
@@ -672,7 +673,11 @@ bool frmMain::MDIForm_Unload()
     const struct UnloadingEnds {
         ~UnloadingEnds() { App().UnloadingAll = false; }
     } unloadingEnds;
-    const QList<QMdiSubWindow *> subs = m_mdi->subWindowList();
+    // The position window goes last: its unload ends the application, so a
+    // program window that refuses to close must be asked before it.
+    QList<QMdiSubWindow *> subs = m_mdi->subWindowList();
+    std::stable_partition(subs.begin(), subs.end(),
+                          [this](QMdiSubWindow *s) { return !m_posi || s->widget() != m_posi.data(); });
     for (QMdiSubWindow *s : subs) {
         QPointer<QMdiSubWindow> guard(s);
         QWidget *w = s->widget();

@@ -29,8 +29,7 @@ void ProgGridModel::SetRows(int rows)
     beginChange();
     m_cells.resize(static_cast<size_t>(rows));
     m_rowHeight.resize(static_cast<size_t>(rows), 250);
-    if (m_curRow >= rows)
-        m_curRow = rows - 1;
+    clampSelection();
     endChange();
 }
 
@@ -72,8 +71,7 @@ void ProgGridModel::RemoveRows(int first, int last)
     beginChange();
     m_cells.erase(m_cells.begin() + first, m_cells.begin() + last + 1);
     m_rowHeight.erase(m_rowHeight.begin() + first, m_rowHeight.begin() + last + 1);
-    if (m_curRow >= Rows())
-        m_curRow = Rows() - 1;
+    clampSelection();
     endChange();
     ReNumber();
 }
@@ -102,11 +100,31 @@ void ProgGridModel::SetTitles(const std::array<QString, kCols> &titles)
         SetText(0, c, titles[static_cast<size_t>(c)]);
 }
 
+void ProgGridModel::clampSelection()
+{
+    m_curRow = std::min(m_curRow, Rows() - 1);
+    m_rowSel = std::min(m_rowSel, Rows() - 1);
+}
+
 void ProgGridModel::SetCurrent(int r, int c)
+{
+    m_curRow = m_rowSel = std::clamp(r, 0, Rows() - 1);
+    m_curCol = m_colSel = std::clamp(c, 0, kCols - 1);
+    emit currentChanged(m_curRow, m_curCol);
+}
+
+void ProgGridModel::SyncSelection(int r, int c, int rs, int cs)
 {
     m_curRow = std::clamp(r, 0, Rows() - 1);
     m_curCol = std::clamp(c, 0, kCols - 1);
-    emit currentChanged(m_curRow, m_curCol);
+    m_rowSel = std::clamp(rs, 0, Rows() - 1);
+    m_colSel = std::clamp(cs, 0, kCols - 1);
+}
+
+void ProgGridModel::SetSelection(int r, int c, int rs, int cs)
+{
+    SyncSelection(r, c, rs, cs);
+    emit selectionSet(m_curRow, m_curCol, m_rowSel, m_colSel);
 }
 
 void ProgGridModel::BeginBulk()
@@ -146,6 +164,16 @@ QVariant ProgGridModel::data(const QModelIndex &index, int role) const
     if (role == Qt::TextAlignmentRole)
         return c == ColComment ? int(Qt::AlignLeft | Qt::AlignVCenter) : int(Qt::AlignCenter);
     return {};
+}
+
+Qt::ItemFlags ProgGridModel::flags(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    Qt::ItemFlags f = Qt::ItemIsSelectable | Qt::ItemIsEnabled;
+    if (m_editable)
+        f |= Qt::ItemIsEditable;
+    return f;
 }
 
 QVariant ProgGridModel::headerData(int section, Qt::Orientation o, int role) const

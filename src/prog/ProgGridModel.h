@@ -39,7 +39,21 @@ public:
 
     int Row() const { return m_curRow; }
     int Col() const { return m_curCol; }
+    // The other corner of the selection (the current cell when one cell is
+    // selected).
+    int RowSel() const { return m_rowSel; }
+    int ColSel() const { return m_colSel; }
+    // The current cell, the selection collapsed onto it.
     void SetCurrent(int r, int c);
+    // Current cell (r, c) and the selection's other corner (rs, cs); a view
+    // follows.
+    void SetSelection(int r, int c, int rs, int cs);
+    // The selection as a view has it (no echo to the view).
+    void SyncSelection(int r, int c, int rs, int cs);
+
+    // The grid takes edits (off while a check or transfer runs).
+    bool Editable() const { return m_editable; }
+    void SetEditable(bool on) { m_editable = on; }
 
     void BeginBulk();
     void EndBulk();
@@ -49,10 +63,13 @@ public:
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role) const override;
+    // Cells open an editor while the grid takes edits.
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
     QVariant headerData(int section, Qt::Orientation o, int role) const override;
 
 signals:
     void currentChanged(int row, int col);
+    void selectionSet(int row, int col, int rowSel, int colSel);
     void bulkChanged(bool inBulk);
 
 private:
@@ -62,8 +79,12 @@ private:
 
     std::vector<std::array<QString, kCols>> m_cells = std::vector<std::array<QString, kCols>>(2);
     std::vector<int> m_rowHeight = std::vector<int>(2, 250);
+    void clampSelection();
     int m_curRow = 0;
     int m_curCol = 0;
+    int m_rowSel = 0;
+    int m_colSel = 0;
+    bool m_editable = true;
     bool m_bulk = false;
     bool m_dirty = false;
 };

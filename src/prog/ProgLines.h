@@ -4,6 +4,7 @@
 // number and the change flag; and the procedures that take the grid into
 // codes. Every procedure works on the window's own data it is given, never
 // on whichever window happens to be active.
+#include "prog/ProgCheck.h"
 #include "prog/ProgGridModel.h"
 
 #include <QString>
@@ -40,6 +41,8 @@ struct ProgDoc {
     int ProgLineSu = 0;
     int ProgNo = 1;
     bool ProgChangeFlag = false;
+    // The tables and errors of the last syntax check.
+    ProgCheck::CheckTables Check;
 };
 
 // Message 433/434 and 1 when the grid holds no line, else 0.
@@ -47,6 +50,11 @@ int Check_flgdProgLineNo(const ProgDoc &doc);
 
 // Removes rows first..last of the given grid and renumbers the lines.
 void ProgLineDelete(ProgGridModel &grid, int first, int last);
+// Inserts last - first + 1 empty lines (250 twips high) at row first of the
+// given grid, the lines from there moving down, and renumbers the lines.
+void ProgLineInsert(ProgGridModel &grid, int first, int last);
+// The cells of one empty line (column 0 to 6) joined by Tab.
+QString ProgLineInit();
 
 // Removes the entirely empty lines of the document's own grid (a cell of
 // spaces is not empty); line 1 always stays. Clears ProgDA to the new size.

@@ -1,7 +1,9 @@
 #include "ui/common/Forms.h"
 #include "core/Shell.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QWidget>
 
 namespace Forms {
@@ -40,5 +42,29 @@ QWidget *Find(const QString &name)
 }
 
 QWidget *ActiveChild() { return Shell::Get().ActiveChild(); }
+
+QAction *MainAction(const char *name)
+{
+    QWidget *main = Shell::Get().MainWidget();
+    return main ? main->findChild<QAction *>(QString::fromLatin1(name)) : nullptr;
+}
+
+void EnableMainAction(const char *name, bool on)
+{
+    if (QAction *a = MainAction(name))
+        a->setEnabled(on);
+}
+
+void ShowMainAction(const char *name, bool on)
+{
+    if (QAction *a = MainAction(name))
+        a->setVisible(on);
+}
+
+QMenu *MainPopup()
+{
+    QWidget *main = Shell::Get().MainWidget();
+    return main ? main->findChild<QMenu *>(QStringLiteral("mnuPopup")) : nullptr;
+}
 
 } // namespace Forms

@@ -6,6 +6,8 @@
 #include <QList>
 #include <QString>
 
+class QAction;
+class QMenu;
 class QWidget;
 
 namespace Forms {
@@ -15,4 +17,12 @@ QList<QWidget *> Named(const QString &name);
 QWidget *Find(const QString &name);
 // The active child window of the main window, or nullptr.
 QWidget *ActiveChild();
+
+// A command of the main window's menus by its name (mnuEditCopy, ...), or
+// nullptr without a main window; switched on or off, shown or hidden.
+QAction *MainAction(const char *name);
+void EnableMainAction(const char *name, bool on);
+void ShowMainAction(const char *name, bool on);
+// The main window's right-click menu (mnuPopup), or nullptr.
+QMenu *MainPopup();
 } // namespace Forms

@@ -14,6 +14,7 @@
 #include "prog/ProgFile.h"
 #include "prog/ProgWire.h"
 #include "ui/online/GoOnline.h"
+#include "ui/prog/ProgGridView.h"
 #include "ui/prog/frmProg.h"
 #include "ui/prog/frmProgNo.h"
 
@@ -31,8 +32,8 @@ namespace Host = Module3Tusin::CmdHost;
 namespace ProgFlows {
 namespace {
 
-// The window's grid is silent while a flow changes it and shown again,
-// the window no longer busy, on every way out.
+// The window's grid is silent and takes no edits while a flow changes it,
+// and is shown again, the window no longer busy, on every way out.
 struct GridBracket {
     frmProg &w;
     explicit GridBracket(frmProg &win) : w(win)
@@ -40,9 +41,11 @@ struct GridBracket {
         w.ProgBusyFlag = true;
         w.FGProg_InitPos();
         w.FGProg_HighSyoriStart();
+        w.flgdProg->SetEditable(false);
     }
     ~GridBracket()
     {
+        w.flgdProg->SetEditable(true);
         w.FGProg_HighSyoriEnd();
         w.ProgBusyFlag = false;
         w.flgdProgView->setFocus();
@@ -60,6 +63,17 @@ int takeOver(frmProg &w)
 }
 
 } // namespace
+
+int CheckShowingPane(frmProg &w, int quiet)
+{
+    if (w.ProgDataCheck(quiet) == 0)
+        return 0;
+    if (w.Doc.Check.ErrCount > 0) {
+        w.ErrPaneFlag = true;
+        w.ShowErrPane();
+    }
+    return 1;
+}
 
 int EnsureProgStepSu()
 {
@@ -100,7 +114,7 @@ void ProgDataWrite2Ct(frmProg &w)
     Module1::BusyScope busy({.busyFlag = false});
     GridBracket grid(w);
 
-    if (takeOver(w) != 0 || w.ProgDataCheck(0) != 0)
+    if (takeOver(w) != 0 || CheckShowingPane(w, 0) != 0)
         return;
     // A code too wide for its field would reach the controller as "X":
     // the program is refused before anything is sent.
@@ -171,7 +185,7 @@ void ProgDataSaveAs(frmProg &w)
     GridBracket grid(w);
     if (takeOver(w) != 0)
         return;
-    const bool errors = w.ProgDataCheck(0) != 0;
+    const bool errors = CheckShowingPane(w, 1) != 0;
     if (MsgBox(ResText(errors ? 441 : 405), MsgButtons::OkCancel, MsgIcon::Question) != MsgAnswer::Ok)
         return;
     Platform::FileFilter f;
@@ -184,6 +198,15 @@ void ProgDataSaveAs(frmProg &w)
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".prg");
     w.SaveFileProgAs2(path);
+}
+
+void ProgDataPrint(frmProg &w)
+{
+    Module1::BusyScope busy(Module1::kCommandsOnly);
+    GridBracket grid(w);
+    if (takeOver(w) != 0)
+        return;
+    CheckShowingPane(w, 1);
 }
 
 void ProgDataFileOpen(frmProg &w)

@@ -19,5 +19,12 @@ void ProgDataWrite2Ct(frmProg &w);
 void ProgDataGetfromCt(frmProg &w);
 void ProgDataSaveAs(frmProg &w);
 void ProgDataFileOpen(frmProg &w);
+// The print command's check: errors shown in the pane (the printout itself
+// comes with printing).
+void ProgDataPrint(frmProg &w);
+
+// The syntax check of a flow (the take-over done): 0 = no error; with
+// errors the pane shows them.
+int CheckShowingPane(frmProg &w, int quiet);
 
 } // namespace ProgFlows

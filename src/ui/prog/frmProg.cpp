@@ -1,60 +1,128 @@
 #include "ui/prog/frmProg.h"
 
 #include "core/AppState.h"
+#include "core/Twips.h"
 #include "link/ProgTransfer.h"
+#include "platform/Clipboard.h"
+#include "platform/Dialogs.h"
 #include "platform/StringTable.h"
-#include "prog/CommandList.h"
 #include "posi/PosiFile.h"
+#include "posi/PosiRows.h"
+#include "prog/CommandList.h"
+#include "prog/ProgCheck.h"
+#include "prog/ProgEdit.h"
 #include "prog/ProgFile.h"
+#include "ui/common/Forms.h"
 #include "ui/common/Localize.h"
 #include "ui/prog/ProgFlows.h"
+#include "ui/prog/ProgGridView.h"
 
-#include <QHBoxLayout>
+#include <QCloseEvent>
 #include <QHeaderView>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiSubWindow>
+#include <QMenu>
 #include <QPushButton>
 #include <QStandardItemModel>
 #include <QTableView>
-#include <QVBoxLayout>
 
 using Platform::ResText;
+namespace Dlg = Platform::Dialogs;
+
+namespace {
+
+// Design sizes (twips).
+constexpr int kWidth = 10000;
+constexpr int kHeight = 6000;
+constexpr int kLeft = 120;
+constexpr int kGridTop = 60;
+constexpr int kButtonWidth = 1500;
+constexpr int kButtonHeight = 375;
+constexpr int kButtonGap = 60;
+constexpr int kPaneGrow = 3000;
+constexpr int kColWidths[7] = {400, 1000, 1000, 1000, 1000, 1000, 3000};
+
+} // namespace
 
 frmProg::frmProg(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmProg"));
-    auto *box = new QVBoxLayout(this);
     flgdProg = new ProgGridModel(this);
     Doc.flgdProg = flgdProg;
-    flgdProgView = new QTableView(this);
+    flgdProgView = new ProgGridView(Doc, this);
     flgdProgView->setObjectName(QStringLiteral("flgdProg"));
-    flgdProgView->setModel(flgdProg);
-    box->addWidget(flgdProgView, 1);
+    flgdProgView->setBusyTest([this] { return ProgBusyFlag; });
+    connect(flgdProgView, &ProgGridView::clicked, this, &frmProg::GridClick);
+    connect(flgdProgView->cellEditor(), &ProgCellEditor::commandListRequested, this, &frmProg::showCommandList);
+    connect(flgdProgView->cellEditor(), &ProgCellEditor::escaped, this, [this] { List1->hide(); });
+    connect(flgdProgView->cellEditor(), &ProgCellEditor::editEnded, this, [this](int) { List1->hide(); });
+
     flgdPrgErr = new QStandardItemModel(11, 3, this);
-    auto *row = new QHBoxLayout();
-    auto button = [this, row](const char *name, int tag) {
+    flgdPrgErrView = new QTableView(this);
+    flgdPrgErrView->setObjectName(QStringLiteral("flgdPrgErr"));
+    flgdPrgErrView->setModel(flgdPrgErr);
+    flgdPrgErrView->verticalHeader()->hide();
+    flgdPrgErrView->setRowHidden(0, true);
+    flgdPrgErrView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    flgdPrgErrView->verticalHeader()->setDefaultSectionSize(Twips::ToPx(250));
+
+    auto button = [this](const char *name, int tag) {
         auto *b = Loc::Tagged(new QPushButton(this), tag);
         b->setObjectName(QString::fromLatin1(name));
-        row->addWidget(b);
         return b;
     };
     cmdFileSaveProg = button("cmdFileSaveProg", 255);
     cmdCtWriteProg = button("cmdCtWriteProg", 3009);
+    cmdProgVerifyCt = button("cmdProgVerifyCt", 3205);
+    cmdProgCheck = button("cmdProgCheck", 738);
+    cmdPrintProg = button("cmdPrintProg", 3207);
     cmdInsLineProg = button("cmdInsLineProg", 208);
     cmdDelLineProg = button("cmdDelLineProg", 209);
     cmdProgLineCopy = button("cmdProgLineCopy", 3010);
     cmdProgLinePaste = button("cmdProgLinePaste", 3011);
-    row->addStretch();
-    box->addLayout(row);
+    cmdCloseSyntaxErr = button("cmdCloseSyntaxErr", 703);
     connect(cmdFileSaveProg, &QPushButton::clicked, this, &frmProg::cmdFileSaveProg_Click);
     connect(cmdCtWriteProg, &QPushButton::clicked, this, &frmProg::cmdCtWriteProg_Click);
+    connect(cmdProgVerifyCt, &QPushButton::clicked, this, &frmProg::cmdProgVerifyCt_Click);
+    connect(cmdProgCheck, &QPushButton::clicked, this, &frmProg::cmdProgCheck_Click);
+    connect(cmdPrintProg, &QPushButton::clicked, this, &frmProg::cmdPrintProg_Click);
+    connect(cmdInsLineProg, &QPushButton::clicked, this, &frmProg::cmdInsLineProg_Click);
+    connect(cmdDelLineProg, &QPushButton::clicked, this, &frmProg::cmdDelLineProg_Click);
+    connect(cmdProgLineCopy, &QPushButton::clicked, this, &frmProg::cmdProgLineCopy_Click);
+    connect(cmdProgLinePaste, &QPushButton::clicked, this, &frmProg::cmdProgLinePaste_Click);
+    connect(cmdCloseSyntaxErr, &QPushButton::clicked, this, &frmProg::cmdCloseSyntaxErr_Click);
+    // The line commands follow the selection (a click on the grid).
+    for (QPushButton *b : {cmdInsLineProg, cmdDelLineProg, cmdProgLineCopy, cmdProgLinePaste})
+        b->setEnabled(false);
+
+    List1 = new QListWidget(this);
+    List1->setObjectName(QStringLiteral("List1"));
+    List1->setFocusPolicy(Qt::NoFocus);
+    List1->setSelectionMode(QAbstractItemView::NoSelection);
+    List1->hide();
+    txtDummyPrg = new QLineEdit(this);
+    txtDummyPrg->setObjectName(QStringLiteral("txtDummyPrg"));
+    txtDummyPrg->setGeometry(0, 0, 0, 0);
+
+    // Load: no pane, the design width.
+    ErrPaneFlag = false;
+    flgdPrgErrView->hide();
+    cmdCloseSyntaxErr->hide();
+    resize(Twips::ToPx(kWidth), Twips::ToPx(kHeight));
     Module1::SetCaptionFromRes(this);
 
     FGProg_HighSyoriStart();
     SetStr_FGProg();
-    FGProg_HighSyoriEnd();
+    SetStr_FGProgErr();
+    InitSize_FGProg();
+    InitSize_FGPrgErr();
     // A missing list is reported here; the window opens all the same.
     Module1::ReadCommandList();
+    FGProg_HighSyoriEnd();
+    flgdProg->SetEditable(true);
     ProgCMDBTN_Yuko();
-    resize(660, 360);
+    Form_Resize();
     CommandSets::Register(this);
 }
 
@@ -77,6 +145,149 @@ void frmProg::SetStr_FGProg()
     FGProg_ReNumber();
 }
 
+void frmProg::SetStr_FGProgErr()
+{
+    const int ids[3] = {711, 736, 737};
+    for (int c = 0; c < 3; ++c) {
+        flgdPrgErr->setHeaderData(c, Qt::Horizontal, ResText(ids[c]));
+        flgdPrgErr->setData(flgdPrgErr->index(0, c), ResText(ids[c]));
+    }
+    ResetErrList();
+}
+
+void frmProg::InitSize_FGProg() { flgdProgView->applyWidths(kColWidths); }
+
+void frmProg::InitSize_FGPrgErr()
+{
+    flgdPrgErrView->setColumnWidth(0, Twips::ToPx(400));
+    flgdPrgErrView->setColumnWidth(1, Twips::ToPx(1500));
+    flgdPrgErrView->setColumnWidth(2, std::max(0, flgdPrgErrView->width() - Twips::ToPx(400 + 1500 + 100)));
+}
+
+// ---- layout and the error pane ------------------------------------------------
+
+QSize frmProg::sizeHint() const { return {Twips::ToPx(kWidth), Twips::ToPx(kHeight)}; }
+
+QWidget *frmProg::frameWidget()
+{
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
+        return sub;
+    return this;
+}
+
+void frmProg::resizeEvent(QResizeEvent *e)
+{
+    QWidget::resizeEvent(e);
+    Form_Resize();
+}
+
+void frmProg::Form_Resize()
+{
+    const int H = Twips::FromPx(height());
+    const int W = Twips::FromPx(width());
+    int gridH = Twips::FromPx(flgdProgView->height());
+    if (!ErrPaneFlag) {
+        flgdPrgErrView->hide();
+        cmdCloseSyntaxErr->hide();
+        if (H < 4000) {
+            QWidget *f = frameWidget();
+            f->resize(f->width(), f->height() + Twips::ToPx(4000 - H));
+            return;
+        }
+        gridH = H - 2000;
+    } else {
+        flgdPrgErrView->show();
+        cmdCloseSyntaxErr->show();
+        if (H >= 4500)
+            gridH = H - 4850;
+        if (H >= 2800) {
+            const int top = H - 3200;
+            const int closeLeft = W - kLeft - kButtonWidth;
+            flgdPrgErrView->setGeometry(Twips::ToPx(kLeft), Twips::ToPx(top),
+                                        Twips::ToPx(std::max(0, closeLeft - kButtonGap - kLeft)),
+                                        Twips::ToPx(3100));
+            cmdCloseSyntaxErr->setGeometry(Twips::ToPx(closeLeft), Twips::ToPx(top), Twips::ToPx(kButtonWidth),
+                                           Twips::ToPx(kButtonHeight));
+            InitSize_FGPrgErr();
+        }
+    }
+    const int gridW = std::max(0, W - 2 * kLeft);
+    flgdProgView->setGeometry(Twips::ToPx(kLeft), Twips::ToPx(kGridTop), Twips::ToPx(gridW),
+                              Twips::ToPx(std::max(0, gridH)));
+    // Two rows of buttons below the grid.
+    const int row1 = kGridTop + std::max(0, gridH) + 90;
+    const int row2 = row1 + kButtonHeight + kButtonGap;
+    auto place = [](QPushButton *b, int i, int top) {
+        b->setGeometry(Twips::ToPx(kLeft + i * (kButtonWidth + kButtonGap)), Twips::ToPx(top),
+                       Twips::ToPx(kButtonWidth), Twips::ToPx(kButtonHeight));
+    };
+    int i = 0;
+    for (QPushButton *b : {cmdFileSaveProg, cmdCtWriteProg, cmdProgVerifyCt, cmdProgCheck, cmdPrintProg})
+        place(b, i++, row1);
+    i = 0;
+    for (QPushButton *b : {cmdInsLineProg, cmdDelLineProg, cmdProgLineCopy, cmdProgLinePaste})
+        place(b, i++, row2);
+}
+
+void frmProg::ShowErrPane()
+{
+    QWidget *f = frameWidget();
+    if (!f->isMinimized() && !f->isMaximized() && !ErrPaneGrowFlag) {
+        f->resize(f->width(), f->height() + Twips::ToPx(kPaneGrow));
+        ErrPaneGrowFlag = true;
+    }
+    // Shown maximised too, only without the growth.
+    Form_Resize();
+}
+
+void frmProg::HideErrPane()
+{
+    QWidget *f = frameWidget();
+    if (!f->isMinimized() && !f->isMaximized() && ErrPaneGrowFlag) {
+        f->resize(f->width(), f->height() - Twips::ToPx(kPaneGrow));
+        ErrPaneGrowFlag = false;
+    }
+    Form_Resize();
+}
+
+void frmProg::cmdCloseSyntaxErr_Click()
+{
+    ErrPaneFlag = false;
+    HideErrPane();
+}
+
+void frmProg::ClearErrList()
+{
+    flgdPrgErrView->setUpdatesEnabled(false);
+    for (int r = 1; r <= 10; ++r)
+        for (int c = 1; c <= 2; ++c)
+            flgdPrgErr->setData(flgdPrgErr->index(r, c), QString());
+    flgdPrgErrView->setUpdatesEnabled(true);
+}
+
+void frmProg::ResetErrList()
+{
+    for (int r = 1; r <= 10; ++r) {
+        flgdPrgErr->setData(flgdPrgErr->index(r, 0), QString::number(r));
+        flgdPrgErr->setData(flgdPrgErr->index(r, 1), QString());
+        flgdPrgErr->setData(flgdPrgErr->index(r, 2), QString());
+        flgdPrgErr->setData(flgdPrgErr->index(r, 0), int(Qt::AlignCenter), Qt::TextAlignmentRole);
+        flgdPrgErr->setData(flgdPrgErr->index(r, 1), int(Qt::AlignCenter), Qt::TextAlignmentRole);
+        flgdPrgErr->setData(flgdPrgErr->index(r, 2), int(Qt::AlignLeft | Qt::AlignVCenter), Qt::TextAlignmentRole);
+    }
+}
+
+void frmProg::FillErrList()
+{
+    ResetErrList();
+    for (int s = 0; s < ProgCheck::kErrListed; ++s) {
+        const ProgCheck::ErrSlotEntry &e = Doc.Check.ErrSlot[static_cast<size_t>(s)];
+        flgdPrgErr->setData(flgdPrgErr->index(s + 1, 1), e.line);
+        flgdPrgErr->setData(flgdPrgErr->index(s + 1, 2), e.text);
+    }
+    flgdPrgErrView->setCurrentIndex(QModelIndex());
+}
+
 // ---- program data ---------------------------------------------------------------
 
 int frmProg::GetCmdCode(const QString &name) const { return Module1::GetCmdCode(name); }
@@ -84,23 +295,142 @@ int frmProg::Check_flgdProgLineNo() { return ProgData::Check_flgdProgLineNo(Doc)
 int frmProg::Check_NullLineAndDelete() { return ProgData::Check_NullLineAndDelete(Doc); }
 int frmProg::TorikomiProg2DA() { return ProgData::TorikomiProg2DA(Doc); }
 int frmProg::Check_ProgramStepSu(int progNo) const { return ProgData::Check_ProgramStepSu(Doc, progNo); }
+int frmProg::programCheckProc() { return ProgCheck::programCheckProc(Doc); }
+void frmProg::InitCheckTables() { ProgCheck::InitCheckTables(Doc.Check); }
 
-void frmProg::ClearErrList()
+int frmProg::ProgDataCheck(int quiet)
 {
-    for (int r = 1; r <= 10; ++r)
-        for (int c = 1; c <= 2; ++c)
-            flgdPrgErr->setData(flgdPrgErr->index(r, c), QString());
+    ClearErrList();
+    InitCheckTables();
+    FGProg_InitPos();
+    // No edits while the grid is taken and checked; a flow that locked it
+    // keeps it locked.
+    const bool editable = flgdProg->Editable();
+    flgdProg->SetEditable(false);
+    int rc = 1;
+    if (Module1::ReadCommandList() == 0 && Check_flgdProgLineNo() == 0 && Check_NullLineAndDelete() == 0
+        && TorikomiProg2DA() == 0) {
+        if (programCheckProc() != 1) {
+            rc = 0;
+        } else {
+            FillErrList();
+            QString text = ResText(134);
+            if (quiet == 0)
+                text += QStringLiteral("\r\n") + ResText(135);
+            Dlg::MsgBox(text);
+        }
+    }
+    FGProg_InitPos();
+    flgdProg->SetEditable(editable);
+    return rc;
 }
 
-int frmProg::ProgDataCheck(int /*quiet*/)
+int frmProg::programCheck()
 {
-    if (Module1::ReadCommandList() != 0 || Check_flgdProgLineNo() != 0 || Check_NullLineAndDelete() != 0
-        || TorikomiProg2DA() != 0)
-        return 1;
+    ProgBusyFlag = true;
+    {
+        Module1::BusyScope commandsOff(Module1::kCommandsOnly);
+        if (ProgDataCheck(0) != 0) {
+            // A take-over that failed has said so; the pane shows errors only.
+            if (Doc.Check.ErrCount > 0) {
+                ErrPaneFlag = true;
+                ShowErrPane();
+            }
+        } else {
+            Dlg::MsgBox(ResText(133));
+        }
+    }
+    ProgBusyFlag = false;
+    txtDummyPrg->setFocus();
     return 0;
 }
 
+void frmProg::cmdProgCheck_Click() { programCheck(); }
+
 void frmProg::LetCopyProgNo(int progNo) { Doc.ProgNo = progNo; }
+
+QVariant frmProg::SeekProgCmd() { return {}; }
+
+// ---- editing ---------------------------------------------------------------------
+
+int frmProg::SetDataForFlexProg(int row, int col, const QString &editText)
+{
+    return ProgEdit::SetDataForFlexProg(Doc, row, col, editText, App().GridEditOldText).result;
+}
+
+void frmProg::showCommandList(const QModelIndex &index)
+{
+    const QRect cell = flgdProgView->visualRect(index);
+    const QPoint at = flgdProgView->viewport()->mapTo(this, cell.bottomLeft() + QPoint(0, 1));
+    List1->clear();
+    const Module1::CommandListState &list = Module1::CommandList();
+    for (int k = 0; k < list.CommandSu; ++k)
+        List1->addItem(list.CommandName.value(k));
+    List1->setGeometry(at.x(), at.y(), Twips::ToPx(1500), Twips::ToPx(2500));
+    List1->show();
+    List1->raise();
+}
+
+void frmProg::GridClick(Qt::MouseButton button, const QPoint &globalPos)
+{
+    if (ProgBusyFlag)
+        return;
+    const bool clipText = Module1::IsClipText() == 0;
+    const bool copied = App().ClipCopyFlag;
+    if (button == Qt::LeftButton) {
+        const ProgEdit::LeftClick s = ProgEdit::LeftClickState(Doc, clipText, copied);
+        for (QPushButton *b : {cmdInsLineProg, cmdDelLineProg, cmdProgLineCopy})
+            b->setEnabled(s.lineCommands);
+        if (s.setsPaste) {
+            cmdProgLinePaste->setEnabled(s.paste);
+            Forms::EnableMainAction("mnuEditPaste", s.paste);
+        }
+        for (const char *name : {"mnuEdit", "mnuEditCopy", "mnuEditInsert", "mnuEditLineDelete"})
+            Forms::EnableMainAction(name, s.lineCommands);
+    } else if (button == Qt::RightButton) {
+        const ProgEdit::RightClick s = ProgEdit::RightClickState(Doc, clipText, copied);
+        if (!s.popup) {
+            Forms::EnableMainAction("mnuEditCopy", false);
+            return;
+        }
+        Forms::ShowMainAction("mnuPopupCopy", s.copy);
+        Forms::ShowMainAction("mnuPopupPaste", s.paste);
+        Forms::ShowMainAction("mnuPopupLineInsert", s.insert);
+        Forms::ShowMainAction("mnuPopupLineDelete", s.remove);
+        if (QMenu *menu = Forms::MainPopup())
+            menu->popup(globalPos);
+    }
+}
+
+// ---- closing ---------------------------------------------------------------------
+
+bool frmProg::Form_QueryUnload()
+{
+    // Not while one of its own operations still works on the window.
+    if (ProgBusyFlag)
+        return true;
+    if (!Doc.ProgChangeFlag)
+        return false;
+    using Platform::MsgAnswer;
+    const MsgAnswer a = Dlg::MsgBox(Platform::ResLines({1033, 1034}), Platform::MsgButtons::YesNoCancel,
+                                    Platform::MsgIcon::Question);
+    if (a == MsgAnswer::Cancel)
+        return true;
+    if (a == MsgAnswer::No)
+        return false;
+    // Closes only once the program is in its file.
+    ProgDataSaveAs();
+    return Doc.ProgChangeFlag;
+}
+
+void frmProg::closeEvent(QCloseEvent *e)
+{
+    if (Form_QueryUnload()) {
+        e->ignore();
+        return;
+    }
+    e->accept();
+}
 
 // ---- file --------------------------------------------------------------------------
 
@@ -138,6 +468,9 @@ void frmProg::ProgDataFileOpen() { ProgFlows::ProgDataFileOpen(*this); }
 void frmProg::ProgDataSaveAs() { ProgFlows::ProgDataSaveAs(*this); }
 void frmProg::cmdFileSaveProg_Click() { ProgDataSaveAs(); }
 
+void frmProg::cmdPrintProg_Click() { ProgDataPrint(); }
+void frmProg::ProgDataPrint() { ProgFlows::ProgDataPrint(*this); }
+
 // ---- controller ------------------------------------------------------------------
 
 int frmProg::WriteProgdataToCt(int progNo) { return Module3Tusin::WriteProgToCt(progNo, Doc.ProgDA); }
@@ -145,6 +478,7 @@ void frmProg::ProgDataWrite2Ct() { ProgFlows::ProgDataWrite2Ct(*this); }
 void frmProg::cmdCtWriteProg_Click() { ProgDataWrite2Ct(); }
 int frmProg::ReadProgDataFromCt(int progNo) { return Module3Tusin::ReadProgFromCt(progNo, Doc.ProgDARead); }
 void frmProg::ProgDataGetfromCt() { ProgFlows::ProgDataGetfromCt(*this); }
+void frmProg::cmdProgVerifyCt_Click() {}
 
 void frmProg::ProgDataHyoji()
 {
@@ -153,27 +487,32 @@ void frmProg::ProgDataHyoji()
     ProgData::FillGrid(*flgdProg, ProgData::DecodedTexts(Doc.ProgDARead));
 }
 
-// ---- rows and clipboard: the program editor's -------------------------------------
+// ---- rows and clipboard -------------------------------------------------------------
 
 void frmProg::cmdInsLineProg_Click() {}
 void frmProg::cmdDelLineProg_Click() {}
-void frmProg::cmdProgLineCopy_Click() {}
+void frmProg::cmdProgLineCopy_Click() { PrgDataLineCopy(); }
 void frmProg::PrgDataLineCopy() {}
-void frmProg::cmdProgLinePaste_Click() {}
+void frmProg::cmdProgLinePaste_Click() { ProgDataLinePaste(); }
 void frmProg::ProgDataLinePaste() {}
 
 // ---- command states ----------------------------------------------------------------
 
 void frmProg::ProgCMDBTN_Muko()
 {
-    for (QPushButton *b : {cmdFileSaveProg, cmdCtWriteProg, cmdInsLineProg, cmdDelLineProg})
+    for (QPushButton *b : {cmdFileSaveProg, cmdCtWriteProg, cmdProgCheck, cmdPrintProg, cmdProgVerifyCt,
+                           cmdInsLineProg, cmdDelLineProg})
         b->setEnabled(false);
 }
 
 void frmProg::ProgCMDBTN_Yuko()
 {
-    cmdFileSaveProg->setEnabled(true);
-    cmdCtWriteProg->setEnabled(!App().OfflineFlag);
+    for (QPushButton *b : {cmdFileSaveProg, cmdProgCheck, cmdPrintProg})
+        b->setEnabled(true);
+    if (!App().OfflineFlag) {
+        cmdCtWriteProg->setEnabled(true);
+        cmdProgVerifyCt->setEnabled(true);
+    }
 }
 
 void frmProg::EditProgCMD_Muko()

@@ -1,13 +1,17 @@
 #pragma once
 // A program window: one per open program, all named "frmProg"; other windows
-// reach their procedures by name. The window binds its grid view and buttons
-// to the program data (Doc) and leaves the work to plain procedures.
+// reach their procedures by name. The window binds its grid view, error pane
+// and buttons to the program data (Doc) and leaves the work to plain
+// procedures (prog/ProgEdit.h, prog/ProgCheck.h, ui/prog/ProgFlows.h).
 #include "core/CommandSets.h"
 #include "prog/ProgGridModel.h"
 #include "prog/ProgLines.h"
 
 #include <QWidget>
 
+class ProgGridView;
+class QLineEdit;
+class QListWidget;
 class QPushButton;
 class QStandardItemModel;
 class QTableView;
@@ -24,23 +28,35 @@ public:
     void ProgCommandsOff() override { ProgCMDBTN_Muko(); }
 
     // The window's program: grid texts, codes, what was read, number, change
-    // flag. Doc.flgdProg is this window's grid.
+    // flag, the last check. Doc.flgdProg is this window's grid.
     ProgData::ProgDoc Doc;
     ProgGridModel *flgdProg = nullptr;
-    QTableView *flgdProgView = nullptr;
-    // The syntax-error pane: rows 1..10 of (No., line, error).
+    ProgGridView *flgdProgView = nullptr;
+    // The syntax-error pane: row 0 the titles, rows 1..10 (No., line, error).
     QStandardItemModel *flgdPrgErr = nullptr;
+    QTableView *flgdPrgErrView = nullptr;
 
     QPushButton *cmdFileSaveProg = nullptr;
     QPushButton *cmdCtWriteProg = nullptr;
+    QPushButton *cmdProgCheck = nullptr;
+    QPushButton *cmdPrintProg = nullptr;
+    QPushButton *cmdProgVerifyCt = nullptr;
     QPushButton *cmdInsLineProg = nullptr;
     QPushButton *cmdDelLineProg = nullptr;
     QPushButton *cmdProgLineCopy = nullptr;
     QPushButton *cmdProgLinePaste = nullptr;
+    QPushButton *cmdCloseSyntaxErr = nullptr;
+    // The command names shown under a Command cell (Ctrl+Space), for reading.
+    QListWidget *List1 = nullptr;
+    // Takes the focus off the grid.
+    QLineEdit *txtDummyPrg = nullptr;
 
-    // One of this window's long operations runs.
+    // One of this window's long operations runs: the grid ignores the mouse
+    // and the window does not close.
     bool ProgBusyFlag = false;
+    // The error pane is shown; the window grew for it.
     bool ErrPaneFlag = false;
+    bool ErrPaneGrowFlag = false;
     // The file name of the caption, set by GetProgFileNameFromCaption.
     QString ProgFileName;
 
@@ -53,8 +69,14 @@ public:
     int TorikomiProg2DA();
     int Check_ProgramStepSu(int progNo) const;
     void ClearErrList();
-    // The take-over and the check of the program: 0 = no error found.
+    // The take-over and the syntax check of the program: 0 = no error; 1 =
+    // errors (listed in the pane, message 134, and 135 unless quiet), or the
+    // take-over failed.
     int ProgDataCheck(int quiet);
+    int programCheckProc();
+    void InitCheckTables();
+    void FillErrList();
+    void ResetErrList();
 
     int SaveFileProgAs2(const QString &path);
     int OpenProgFile(const QString &path);
@@ -66,6 +88,26 @@ public:
     void FGProg_InitPos();
     void FGProg_ReNumber();
     void SetStr_FGProg();
+    void SetStr_FGProgErr();
+    void InitSize_FGProg();
+    void InitSize_FGPrgErr();
+
+    // Layout by the window's height, with or without the error pane.
+    void Form_Resize();
+    // The pane shown / hidden; the window grows by 3000 twips once for it
+    // and shrinks again (not while minimised or maximised).
+    void ShowErrPane();
+    void HideErrPane();
+    // The window that is sized: the MDI frame, or this window on its own.
+    QWidget *frameWidget();
+
+    // The commit of the text typed into a cell: 0 accepted, 1 refused.
+    int SetDataForFlexProg(int row, int col, const QString &editText);
+    // A click on the grid: buttons, the Edit menu and the popup by the
+    // selection.
+    void GridClick(Qt::MouseButton button, const QPoint &globalPos);
+    // The close question: true when the window stays open.
+    bool Form_QueryUnload();
 
 public slots:
     void LetCopyProgNo(int progNo);
@@ -77,6 +119,12 @@ public slots:
     void ProgDataGetfromCt();
     void ProgDataHyoji();
     void ProgDataHyoji2();
+    int programCheck();
+    void cmdProgCheck_Click();
+    void cmdCloseSyntaxErr_Click();
+    void cmdPrintProg_Click();
+    void ProgDataPrint();
+    void cmdProgVerifyCt_Click();
     void cmdFileSaveProg_Click();
     void cmdCtWriteProg_Click();
     void cmdInsLineProg_Click();
@@ -89,4 +137,15 @@ public slots:
     void ProgCMDBTN_Yuko();
     void EditProgCMD_Muko();
     void EditProgCMD_Yuko();
+    QVariant SeekProgCmd();
+
+    // The design size (the MDI frame takes it when the window is shown).
+    QSize sizeHint() const override;
+
+protected:
+    void resizeEvent(QResizeEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;
+
+private:
+    void showCommandList(const QModelIndex &index);
 };

@@ -1,0 +1,153 @@
+// The syntax check of a program, without a window: the passes over the
+// coded lines, their numbered errors and lines, the limit of ten listed
+// errors, and a command list that lacks a keyword.
+#include "core/AppState.h"
+#include "platform/AppPaths.h"
+#include "prog/CommandList.h"
+#include "prog/ProgCheck.h"
+#include "prog/ProgLines.h"
+#include "support/TestEnv.h"
+
+#include <QFile>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(ProgData::ProgTexts)
+
+using ProgData::ProgTexts;
+using Lines = std::vector<ProgTexts>;
+Q_DECLARE_METATYPE(Lines)
+
+namespace {
+
+ProgTexts line(const QString &cmd, const QString &o1 = {}, const QString &o2 = {}, const QString &res = {})
+{
+    return {cmd, o1, o2, {}, res, {}};
+}
+
+// The errors of a check as "line:number".
+QStringList errorsOf(const ProgCheck::CheckTables &t)
+{
+    QStringList out;
+    for (int s = 0; s < std::min(t.ErrCount, ProgCheck::kErrSlots); ++s) {
+        const QString &text = t.ErrSlot[static_cast<size_t>(s)].text;
+        const int at = text.indexOf(QStringLiteral("No.")) + 3;
+        out << t.ErrSlot[static_cast<size_t>(s)].line + QLatin1Char(':')
+                   + text.mid(at, text.indexOf(QLatin1Char(' '), at) - at);
+    }
+    return out;
+}
+
+} // namespace
+
+class TstProgCheck : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { m_env = std::make_unique<TestEnv::Scope>(); App().LangOffset = 10000; }
+    void cleanup() { m_env.reset(); }
+
+    void passes_data();
+    void passes();
+    void errorTextInTheRunningLanguage();
+    void programWithoutLinesReadsNothing();
+
+private:
+    std::unique_ptr<TestEnv::Scope> m_env;
+};
+
+void TstProgCheck::passes_data()
+{
+    QTest::addColumn<Lines>("program");
+    QTest::addColumn<QStringList>("errors");
+    QTest::addColumn<bool>("withoutVel");   // VEL renamed in the command list
+
+    auto row = [](const char *name, Lines program, QStringList errors, bool withoutVel = false) {
+        QTest::newRow(name) << program << errors << withoutVel;
+    };
+    row("SR on line 1, alternation still checked", {line("SR", "1")}, {"1:1", "1:22"});
+    row("MVP without Operation2", {line("MVP", "5")}, {});
+    row("MVP with a register", {line("MVP", "R3", "r1")}, {});
+    row("MVP position 1000", {line("MVP", "1000")}, {"1:2"});
+    row("PMOV without Result", {line("PMOV", "5", "F3")}, {"1:23"});
+    row("PMOV with Result", {line("PMOV", "5", "F3", "F1")}, {});
+    row("VEL 400", {line("VEL", "400")}, {});
+    row("VEL 401", {line("VEL", "401")}, {"1:4"});
+    row("ACC 0", {line("ACC", "0")}, {"1:3"});
+    row("TIM 0", {line("TIM", "0")}, {});
+    row("OUT 200", {line("OUT", "200", "O1")}, {});
+    row("OUTB 200", {line("OUTB", "200", "O1")}, {"1:14"});
+    row("CALL 5 without SR 5", {line("MVP", "1"), line("CALL", "5"), line("CALL", "5")}, {"2:20"});
+    row("CALL 5 before SR 5", {line("CALL", "5"), line("SR", "5"), line("SRET")}, {});
+    row("CALL 21", {line("CALL", "21")}, {"1:10", "1:10"});
+    row("JUMP 3 before LB 3", {line("JUMP", "3"), line("LB", "3")}, {});
+    row("JUMP 3 without LB 3", {line("JUMP", "3")}, {"1:21"});
+    row("LB 60", {line("LB", "60")}, {"1:7", "1:7", "1:7"});
+    row("LB 3 twice", {line("LB", "3"), line("MVP", "1"), line("LB", "3")}, {"3:19"});
+    row("SR SRET SR SRET", {line("MVP", "1"), line("SR", "1"), line("SRET"), line("SR", "2"), line("SRET")}, {});
+    row("SR SR", {line("MVP", "1"), line("SR", "1"), line("SR", "2")}, {"3:22", "3:22"});
+    row("SRET first", {line("MVP", "1"), line("SRET")}, {"2:22", "2:22"});
+    row("final SR alone",
+        {line("MVP", "1"), line("SR", "1"), line("SRET"), line("SR", "2"), line("MVP", "3")}, {"5:22"});
+    row("second SR of the same number", {line("MVP", "1"), line("SR", "1"), line("SRET"), line("SR", "1"),
+                                          line("SRET")}, {});
+    row("= R1, -5 (as read from the controller)", {line("=", "R1", "-5")}, {});
+    row("<= PR2, -2000 with Result", {line("<=", "PR2", "-2000", "F1")}, {});
+    row("= R1, -2001", {line("=", "R1", "-2001")}, {"1:14"});
+    row("= 5, 1", {line("=", "5", "1")}, {"1:14"});
+    row("== without Result", {line("==", "R1", "R2")}, {"1:23"});
+    row("ZOUT 2, 3", {line("ZOUT", "2", "3", "F1")}, {"1:14"});
+    row("HOME 16", {line("HOME", "16")}, {"1:16"});
+    Lines eleven(11, line("ACC", "0"));
+    eleven.push_back(line("VEL", "401"));
+    QStringList elevenErrors;
+    for (int i = 1; i <= 11; ++i)
+        elevenErrors << QStringLiteral("%1:3").arg(i);
+    row("eleven ACC 0 end the check", eleven, elevenErrors);
+    row("a list without VEL", {line("VELX", "401")}, {}, true);
+}
+
+void TstProgCheck::passes()
+{
+    QFETCH(Lines, program);
+    QFETCH(QStringList, errors);
+    QFETCH(bool, withoutVel);
+    if (withoutVel) {
+        // The same list with VEL renamed: code 8 has no keyword of the check.
+        QFile in(Platform::AppFolder() + QStringLiteral("/Command.lst"));
+        QVERIFY(in.open(QIODevice::ReadOnly));
+        QByteArray list = in.readAll();
+        list.replace("\"VEL\"", "\"VELX\"");
+        m_env->writeFile(QStringLiteral("Command.lst"), list);
+        Platform::SetAppFolder(m_env->dir());
+    }
+    QCOMPARE(Module1::ReadCommandList(), 0);
+    ProgGridModel grid;
+    ProgData::ProgDoc doc;
+    doc.flgdProg = &grid;
+    ProgData::FillGrid(grid, program);
+    QCOMPARE(ProgData::TorikomiProg2DA(doc), 0);
+    QCOMPARE(ProgCheck::programCheckProc(doc), errors.isEmpty() ? 0 : 1);
+    QCOMPARE(errorsOf(doc.Check), errors);
+}
+
+void TstProgCheck::errorTextInTheRunningLanguage()
+{
+    QCOMPARE(ProgCheck::ErrorText(7, 3107), QStringLiteral("SyntaxErr No.7 [The setting range of LB No. is not correct.]"));
+    QCOMPARE(ProgCheck::ErrorText(19, 3119), QStringLiteral("SyntaxErr No.19 [LB No. is overlapping.]"));
+    App().LangOffset = 0;
+    QCOMPARE(ProgCheck::ErrorText(3, 3104), QStringLiteral("SyntaxErr No.3 [ACCの設定範囲が正しくありません。]"));
+}
+
+void TstProgCheck::programWithoutLinesReadsNothing()
+{
+    QCOMPARE(Module1::ReadCommandList(), 0);
+    ProgGridModel grid;
+    ProgData::ProgDoc doc;
+    doc.flgdProg = &grid;
+    QCOMPARE(ProgCheck::programCheckProc(doc), 0);
+    doc.ProgDA.resize(1);
+    QCOMPARE(ProgCheck::programCheckProc(doc), 0);
+    QCOMPARE(doc.Check.ErrCount, 0);
+}
+
+QTEST_MAIN(TstProgCheck)
+#include "tst_progcheck.moc"
