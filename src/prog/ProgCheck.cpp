@@ -19,12 +19,21 @@ constexpr int64_t Neg = ProgCode::kNegBase;
 bool in(int32_t v, int64_t lo, int64_t hi) { return v >= lo && v <= hi; }
 // A plain number a..b (code a x 1000 .. b x 1000).
 bool num(int32_t v, int a, int b) { return in(v, a * 1000LL, b * 1000LL); }
-bool refI(int32_t v) { return in(v, B + 1, B + 18); }
-bool refO(int32_t v) { return in(v, B + 21, B + 36); }
-bool refF(int32_t v) { return in(v, B + 100, B + 199); }
-bool reff(int32_t v) { return in(v, B + 200, B + 249); }
-bool refRr(int32_t v) { return in(v, B + 300, B + 449); }
-bool refPR(int32_t v) { return in(v, B + 500, B + 504); }
+// A reference code of the coder's table; the position registers' range
+// starts at the table's base (PR0).
+bool ref(int32_t v, ProgCode::RefKind kind)
+{
+    for (const ProgCode::RefDef &d : ProgCode::kRefs)
+        if (d.kind == kind)
+            return in(v, B + d.offset + (kind == ProgCode::RefPR ? 0 : 1), B + d.offset + d.count);
+    return false;
+}
+bool refI(int32_t v) { return ref(v, ProgCode::RefI); }
+bool refO(int32_t v) { return ref(v, ProgCode::RefO); }
+bool refF(int32_t v) { return ref(v, ProgCode::RefF); }
+bool reff(int32_t v) { return ref(v, ProgCode::Reff); }
+bool refRr(int32_t v) { return ref(v, ProgCode::RefR) || ref(v, ProgCode::Refr); }
+bool refPR(int32_t v) { return ref(v, ProgCode::RefPR); }
 bool refOFf(int32_t v) { return refO(v) || refF(v) || reff(v); }
 bool refIOFf(int32_t v) { return refI(v) || refOFf(v); }
 // The number a subroutine or label operand names.
