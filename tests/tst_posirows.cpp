@@ -1,6 +1,7 @@
 // Rows of the position grid: inserting, deleting, copying and pasting
 // through the clipboard, and the window's row commands.
 #include "core/AppState.h"
+#include "link/Queues.h"
 #include "paradata/ParadataState.h"
 #include "platform/Clipboard.h"
 #include "platform/Dialogs.h"
@@ -9,9 +10,11 @@
 #include "posi/PosiRows.h"
 #include "posi/PosiTables.h"
 #include "support/TestEnv.h"
+#include "ui/live/frmProgTask.h"
 #include "ui/posi/frmPosi.h"
 
 #include <QPushButton>
+#include <QTabWidget>
 #include <QtTest>
 
 using namespace PosiField;
@@ -335,6 +338,35 @@ private slots:
         Dlg::QueueAnswer(MsgAnswer::Cancel);
         QVERIFY(w.Form_QueryUnload(true));
         QCOMPARE(Dlg::ShownTexts(), QStringList{ResText(391)});
+    }
+
+    // The window's service buttons: the input/output monitor shown with
+    // the commands off, the edit commands off, and the end of a wait.
+    void serviceButtons()
+    {
+        frmPosi w;
+        makeGrid(1, 3);
+        w.CMDBTN_Yuko();
+        w.SetEditMenuState();
+        QStringList seen;   // the window shown, and the commands while it is
+        for (int i = 0; i < 2; ++i)
+            Dlg::PushModalHandler([&](QDialog &d) {
+                seen << QStringLiteral("%1 %2").arg(qobject_cast<frmIOCheckFG *>(&d) ? "monitor" : "other",
+                                                    w.cmdPosiFileOpen->isEnabled() ? "on" : "off");
+                return int(QDialog::Accepted);
+            });
+        w.cmdIOCheck1->click();
+        w.cmdIOCheck2->click();
+        QCOMPARE(seen, (QStringList{"monitor off", "monitor off"}));
+        QVERIFY(w.cmdPosiFileOpen->isEnabled());
+        w.cmdEditMuko->click();
+        QVERIFY(!w.cmdInsertLine->isEnabled() && !w.cmdPosiPaste->isEnabled());
+        QVERIFY(w.cmdPosiFileOpen->isEnabled());
+        App().AxisNotUsed[1] = true;
+        w.cmdTest->click();
+        QVERIFY(Module3Tusin::Queues().TusinErrorFlag);
+        QWidget *teach = w.SSTabCommand->widget(2);
+        QVERIFY(w.cmdJOG[0]->isEnabledTo(teach) && !w.cmdJOG[2]->isEnabledTo(teach));
     }
 };
 
