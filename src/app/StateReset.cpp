@@ -20,6 +20,7 @@
 #include "posi/PosiGrid.h"
 #include "posi/PosiTables.h"
 #include "prog/CommandList.h"
+#include "prog/ProgVerify.h"
 #include "ui/online/GoOnline.h"
 
 namespace StateReset {
@@ -37,6 +38,7 @@ void ResetAllModuleState()
     ResetPosiState();
     PosiGrid::ResetGrid();
     Module1::ResetCommandList();
+    ProgVerify::ResetSyogo();
     GrpSm::ResetGrpSmTables();
     GrpSmPrint::ResetHanded();
     Module3Tusin::ResetQueueState();

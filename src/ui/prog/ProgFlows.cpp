@@ -3,20 +3,24 @@
 #include "core/AppState.h"
 #include "core/Module1Text.h"
 #include "core/CommandSets.h"
+#include "core/Shell.h"
 #include "link/CommandHost.h"
 #include "link/CommandProcs.h"
 #include "link/CommandState.h"
 #include "link/Engine.h"
+#include "link/ProgTransfer.h"
 #include "platform/Dialogs.h"
 #include "platform/StringTable.h"
 #include "posi/PosiFile.h"
 #include "prog/CommandList.h"
 #include "prog/ProgFile.h"
+#include "prog/ProgVerify.h"
 #include "prog/ProgWire.h"
 #include "ui/online/GoOnline.h"
 #include "ui/prog/ProgGridView.h"
 #include "ui/prog/frmProg.h"
 #include "ui/prog/frmProgNo.h"
+#include "ui/prog/frmProgSyogokekka.h"
 
 #include <QFileInfo>
 #include <QTableView>
@@ -207,6 +211,39 @@ void ProgDataPrint(frmProg &w)
     if (takeOver(w) != 0)
         return;
     CheckShowingPane(w, 1);
+}
+
+void ProgVerifyCt(frmProg &w)
+{
+    AppState &a = App();
+    Module1::BusyScope busy({.busyFlag = false});
+    GridBracket grid(w);
+    if (takeOver(w) != 0 || CheckShowingPane(w, 0) != 0)
+        return;
+    if (!Online::GoOnlineOnDemand())
+        return;
+    if (EnsureProgStepSu() != 0)
+        return;
+    Shell::Get().ProgressHide();
+    Module3Tusin::CloseCommPortIfFree();
+    if (a.ComCancelFlag) {
+        a.ComCancelFlag = false;
+        return;
+    }
+    if (!AskProgNo())
+        return;
+    // Read aside: a failed read leaves the window's program as it was.
+    std::vector<ProgData::ProgStep> read;
+    if (Module3Tusin::ReadProgFromCt(a.SelProgNo, read) != 0)
+        return;
+    w.Doc.ProgDARead = std::move(read);
+    if (ProgVerify::ProgDataVerifyProc(w.Doc.ProgDA, w.Doc.ProgDARead) == 0) {
+        MsgBox(ResText(354) + QStringLiteral("\r\n\r\n") + ResText(826));
+    } else {
+        frmProgSyogokekka result(&w);
+        Platform::Dialogs::ExecModal(result);
+    }
+    ProgVerify::ProgSyogoDA_init();
 }
 
 void ProgDataFileOpen(frmProg &w)

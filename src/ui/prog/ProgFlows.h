@@ -19,6 +19,9 @@ void ProgDataWrite2Ct(frmProg &w);
 void ProgDataGetfromCt(frmProg &w);
 void ProgDataSaveAs(frmProg &w);
 void ProgDataFileOpen(frmProg &w);
+// Verifies the window's program against a program of the controller: a
+// message when they agree, else the result window of the lines that differ.
+void ProgVerifyCt(frmProg &w);
 // The print command's check: errors shown in the pane (the printout itself
 // comes with printing).
 void ProgDataPrint(frmProg &w);

@@ -12,6 +12,7 @@
 #include "prog/ProgCheck.h"
 #include "prog/ProgEdit.h"
 #include "prog/ProgFile.h"
+#include "prog/ProgRows.h"
 #include "ui/common/Forms.h"
 #include "ui/common/Localize.h"
 #include "ui/prog/ProgFlows.h"
@@ -478,7 +479,7 @@ void frmProg::ProgDataWrite2Ct() { ProgFlows::ProgDataWrite2Ct(*this); }
 void frmProg::cmdCtWriteProg_Click() { ProgDataWrite2Ct(); }
 int frmProg::ReadProgDataFromCt(int progNo) { return Module3Tusin::ReadProgFromCt(progNo, Doc.ProgDARead); }
 void frmProg::ProgDataGetfromCt() { ProgFlows::ProgDataGetfromCt(*this); }
-void frmProg::cmdProgVerifyCt_Click() {}
+void frmProg::cmdProgVerifyCt_Click() { ProgFlows::ProgVerifyCt(*this); }
 
 void frmProg::ProgDataHyoji()
 {
@@ -489,12 +490,45 @@ void frmProg::ProgDataHyoji()
 
 // ---- rows and clipboard -------------------------------------------------------------
 
-void frmProg::cmdInsLineProg_Click() {}
-void frmProg::cmdDelLineProg_Click() {}
+void frmProg::cmdInsLineProg_Click()
+{
+    if (ProgRows::InsertLines(Doc) == ProgRows::Result::NoLine)
+        Dlg::MsgBox(Platform::ResLines({388, 389}));
+    flgdProgView->setFocus();
+}
+
+void frmProg::cmdDelLineProg_Click()
+{
+    if (ProgRows::DeleteLines(Doc) == ProgRows::Result::NoLine)
+        Dlg::MsgBox(Platform::ResLines({386, 387}));
+    flgdProgView->setFocus();
+}
+
 void frmProg::cmdProgLineCopy_Click() { PrgDataLineCopy(); }
-void frmProg::PrgDataLineCopy() {}
+
+void frmProg::PrgDataLineCopy()
+{
+    if (ProgRows::CopyLines(Doc) == ProgRows::Result::NotWholeLines) {
+        Dlg::MsgBox(ResText(392), Platform::MsgButtons::Ok, Platform::MsgIcon::Critical);
+        return;
+    }
+    cmdProgLineCopy->setEnabled(true);
+    const bool paste = App().ClipCopyFlag && Module1::IsClipText() == 0;
+    cmdProgLinePaste->setEnabled(paste);
+    Forms::EnableMainAction("mnuEditPaste", paste);
+    txtDummyPrg->setFocus();
+}
+
 void frmProg::cmdProgLinePaste_Click() { ProgDataLinePaste(); }
-void frmProg::ProgDataLinePaste() {}
+
+void frmProg::ProgDataLinePaste()
+{
+    if (ProgRows::PasteLines(Doc) == ProgRows::Result::NotColumn1) {
+        Dlg::MsgBox(ResText(337), Platform::MsgButtons::Ok, Platform::MsgIcon::Critical);
+        return;
+    }
+    flgdProgView->setFocus();
+}
 
 // ---- command states ----------------------------------------------------------------
 

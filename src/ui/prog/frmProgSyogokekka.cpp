@@ -1,0 +1,54 @@
+#include "ui/prog/frmProgSyogokekka.h"
+
+#include "core/Twips.h"
+#include "platform/StringTable.h"
+#include "prog/ProgVerify.h"
+#include "ui/common/Localize.h"
+
+#include <QHeaderView>
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QVBoxLayout>
+
+using Platform::ResText;
+
+frmProgSyogokekka::frmProgSyogokekka(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmProgSyogokekka"));
+    Loc::Tagged(this, 2301);
+    auto *box = new QVBoxLayout(this);
+    const ProgVerify::SyogoState &s = ProgVerify::Syogo();
+    model = new QStandardItemModel(s.ProgSyogoNgSu, 6, this);
+    const int titles[6] = {711, 726, 727, 728, 729, 730};
+    for (int c = 0; c < 6; ++c)
+        model->setHeaderData(c, Qt::Horizontal, ResText(titles[c]));
+    int row = 0;
+    for (const ProgVerify::ResultRow &r : ProgVerify::ResultRows()) {
+        model->setData(model->index(row, 0), QString::number(r.line));
+        for (int f = 0; f < 5; ++f)
+            model->setData(model->index(row, f + 1), r.differs[size_t(f)] ? QStringLiteral("X") : QStringLiteral("O"));
+        for (int c = 0; c < 6; ++c)
+            model->setData(model->index(row, c), int(Qt::AlignCenter), Qt::TextAlignmentRole);
+        ++row;
+    }
+    flgdProgSyogoKekka = new QTableView(this);
+    flgdProgSyogoKekka->setObjectName(QStringLiteral("flgdProgSyogoKekka"));
+    flgdProgSyogoKekka->setUpdatesEnabled(false);
+    flgdProgSyogoKekka->setModel(model);
+    flgdProgSyogoKekka->verticalHeader()->hide();
+    flgdProgSyogoKekka->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    flgdProgSyogoKekka->horizontalHeader()->setFixedHeight(Twips::ToPx(300));
+    flgdProgSyogoKekka->verticalHeader()->setDefaultSectionSize(Twips::ToPx(250));
+    flgdProgSyogoKekka->setColumnWidth(0, Twips::ToPx(400));
+    for (int c = 1; c < 6; ++c)
+        flgdProgSyogoKekka->setColumnWidth(c, Twips::ToPx(1000));
+    flgdProgSyogoKekka->setUpdatesEnabled(true);
+    flgdProgSyogoKekka->setMinimumWidth(Twips::ToPx(400 + 5 * 1000 + 400));
+    box->addWidget(flgdProgSyogoKekka);
+    cmdClose = Loc::Tagged(new QPushButton(this), 703);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
+    box->addWidget(cmdClose, 0, Qt::AlignRight);
+    Module1::SetCaptionFromRes(this);
+}
