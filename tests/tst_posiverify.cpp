@@ -326,6 +326,25 @@ private slots:
         QVERIFY(Posi().PosiData == data);
     }
 
+    // Data the re-validation refuses are not verified: the check window
+    // says why, and no file is asked for.
+    void refusedGridIsNotVerified()
+    {
+        makeGrid(10, 30);
+        const QString path = posiFile(QStringLiteral("ref.qzd"), 10, 30, {});
+        PosiGrid::Grid().SetText(PosiGrid::RowOf(12, 10), Speed(0), QStringLiteral("999"));
+        const int checks = TestEnv::Recorder().posiCheckResultsShown;
+        watchResultWindow();
+        Dlg::QueueFileName(path);
+        QCOMPARE(PosiVerifyFlows::PosiDataFileShogo2(), 1);
+        QCOMPARE(TestEnv::Recorder().posiCheckResultsShown, checks + 1);
+        QVERIFY(Dlg::FileDialogTitles().isEmpty());
+        QCOMPARE(shown.windows, 1);
+        QCOMPARE(shown.caption, ResText(2302));   // the check's window, not a result
+        QVERIFY(Dlg::ShownTexts().isEmpty());
+        QVERIFY(noFlags());
+    }
+
     // Against the simulated controller: positions 10..20, one field
     // changed in the controller; the user cancels during the read; the
     // controller stops answering.
