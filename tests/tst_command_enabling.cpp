@@ -12,6 +12,7 @@
 #include "link/Indicators.h"
 #include "link/Queues.h"
 #include "ui/paraedit/frmParameta2.h"
+#include "ui/paraedit/frmSystemPara.h"
 #include "platform/Dialogs.h"
 #include "ui/posi/frmPosi.h"
 #include "ui/prog/frmProg.h"
@@ -69,10 +70,10 @@ void TestCommandEnabling::walkSwitchesEveryWindow()
     auto *p1 = new frmProg;
     auto *p2 = new frmProg;
     auto *grp = new frmGrp;
-    auto *sys = new frmSystemPara; // has no procedures of its own: passed over
+    auto *sys = new frmSystemPara;
     auto *para = new frmParameta2;
     ms.main.ShowChild(p1);
-    ms.main.ShowChild(sys); // before the others, so the walk must go past it
+    ms.main.ShowChild(sys); // before the others, so the walk must go on past it
     ms.main.ShowChild(p2);
     ms.main.ShowChild(grp);
     ms.main.ShowChild(para);
@@ -84,6 +85,7 @@ void TestCommandEnabling::walkSwitchesEveryWindow()
     QVERIFY(allOn(progButtons(p2), false));
     QVERIFY(!grp->cmdReadGrp->isEnabled());
     QVERIFY(!para->cmdParaRead->isEnabled());
+    QVERIFY(!sys->cmdReadFromCt->isEnabled() && !sys->cmdWritetoCt->isEnabled() && !sys->cmdCloseSysPara->isEnabled());
     QVERIFY(!ms.main.cmdReset->isEnabled());
     QVERIFY(!ms.main.mnuFile->isEnabled());
     QVERIFY(!ms.main.ToolButton(1)->isEnabled());
@@ -93,6 +95,7 @@ void TestCommandEnabling::walkSwitchesEveryWindow()
     QVERIFY(allOn(progOnButtons(p2), true));
     QVERIFY(grp->cmdReadGrp->isEnabled());
     QVERIFY(para->cmdParaRead->isEnabled());
+    QVERIFY(sys->cmdReadFromCt->isEnabled() && sys->cmdWritetoCt->isEnabled() && sys->cmdCloseSysPara->isEnabled());
     QVERIFY(ms.main.cmdReset->isEnabled());
     QVERIFY(ms.main.mnuFile->isEnabled());
     QVERIFY(ms.main.ToolButton(1)->isEnabled());

@@ -12,6 +12,7 @@
 #include "app/frmOptions2.h"
 #include "core/CommandSets.h"
 #include "ui/paraedit/frmParameta2.h"
+#include "ui/paraedit/frmSystemPara.h"
 #include "platform/Dialogs.h"
 #include "platform/StringTable.h"
 #include "ui/posi/frmPosi.h"

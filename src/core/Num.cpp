@@ -5,7 +5,7 @@
 
 namespace Num {
 
-double Val(const QString &text)
+std::optional<double> LeadingVal(const QString &text)
 {
     // Blanks are skipped anywhere, as the value-of-text conversion does.
     QString s;
@@ -24,7 +24,9 @@ double Val(const QString &text)
             ++i;
             any = true;
         }
-        return any ? double(v) : 0.0;
+        if (!any)
+            return std::nullopt;
+        return double(v);
     }
     QString num;
     if (i < n && (s[i] == QLatin1Char('+') || s[i] == QLatin1Char('-')))
@@ -36,7 +38,7 @@ double Val(const QString &text)
         while (i < n && s[i].isDigit() && s[i].unicode() < 128) { num += s[i++]; digits = true; }
     }
     if (!digits)
-        return 0.0;
+        return std::nullopt;
     if (i < n && (s[i] == QLatin1Char('E') || s[i] == QLatin1Char('e') || s[i] == QLatin1Char('D') || s[i] == QLatin1Char('d'))) {
         QString e = QStringLiteral("e");
         qsizetype j = i + 1;
@@ -49,8 +51,12 @@ double Val(const QString &text)
     }
     bool ok = false;
     const double v = num.toDouble(&ok);
-    return ok && std::isfinite(v) ? v : 0.0;
+    if (!ok || !std::isfinite(v))
+        return std::nullopt;
+    return v;
 }
+
+double Val(const QString &text) { return LeadingVal(text).value_or(0.0); }
 
 double RoundHalfEven(double v)
 {

@@ -12,6 +12,9 @@ namespace Num {
 // skipped, optional sign, digits, one decimal point, exponent. 0 when there
 // are none. "&H" prefixes a hexadecimal number.
 double Val(const QString &text);
+// The same, but nothing when the text does not begin with a number (or the
+// number is too large for a double), where Val gives 0.
+std::optional<double> LeadingVal(const QString &text);
 
 // Round to the nearest whole number, halves to the even neighbour.
 double RoundHalfEven(double v);

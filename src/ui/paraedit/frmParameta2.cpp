@@ -843,21 +843,6 @@ void frmParameta2::closeEvent(QCloseEvent *e)
     e->accept();
 }
 
-// ---------------------------------------------------------------- system parameters
-
-frmSystemPara::frmSystemPara(QWidget *parent) : QWidget(parent)
-{
-    // Keeps its design texts: not localised.
-    setObjectName(QStringLiteral("frmSystemPara"));
-    setWindowTitle(QStringLiteral("System Parameter"));
-    resize(640, 480);
-}
-
-void frmSystemPara::GetSystemParametaValue() {}
-void frmSystemPara::SysParaWriteProc() {}
-void frmSystemPara::TorikomiSystemParametaValue() {}
-int frmSystemPara::SystemParametaValueCheck() { return 0; }
-
 namespace Module1 {
 static void setParaCommands(bool on)
 {

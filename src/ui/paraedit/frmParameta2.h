@@ -1,5 +1,5 @@
 #pragma once
-// The parameter window (four axes) and the system parameter window.
+// The parameter window (four axes).
 //
 // The parameter window exists at most once; every use reaches it through
 // Instance(), which creates it and runs its load without showing it. Its
@@ -122,19 +122,6 @@ private:
     int m_beeps = 0;
     bool m_inLostFocus = false;
     bool m_rebuildingLists = false;
-};
-
-class frmSystemPara : public QWidget {
-    Q_OBJECT
-public:
-    explicit frmSystemPara(QWidget *parent = nullptr);
-
-public slots:
-    void GetSystemParametaValue();
-    void SysParaWriteProc();
-    void TorikomiSystemParametaValue();
-    // 1 = some value out of range.
-    int SystemParametaValueCheck();
 };
 
 namespace Module1 {

@@ -1,0 +1,308 @@
+#include "ui/paraedit/frmSystemPara.h"
+
+#include "core/AppState.h"
+#include "core/Shell.h"
+#include "link/CommandProcs.h"
+#include "link/Engine.h"
+#include "link/SysParaBlocks.h"
+#include "platform/Dialogs.h"
+#include "platform/StringTable.h"
+#include "ui/online/GoOnline.h"
+
+#include <QBoxLayout>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPushButton>
+
+using Platform::ResLines;
+using Platform::ResText;
+using Platform::Dialogs::MsgBox;
+using Platform::MsgAnswer;
+using Platform::MsgButtons;
+using Platform::MsgIcon;
+
+namespace {
+
+// The motor frame sizes of the first three frames, top to bottom; the
+// current-down and push frames write the D of the last size full-width.
+QStringList frameSizes(bool fullWidthD)
+{
+    QStringList rows{QStringLiteral("28角"), QStringLiteral("35角"), QStringLiteral("42角"),
+                     QStringLiteral("20角"), QStringLiteral("E35角"),
+                     fullWidthD ? QStringLiteral("42角Ｄ") : QStringLiteral("42角D")};
+    const QString digits = QStringLiteral("１２３４５６７８９");
+    for (int i = 0; i < 9; ++i)
+        rows << QStringLiteral("未使用") + digits[i];
+    rows << QStringLiteral("未使用10");
+    return rows;
+}
+
+const char *const kOtherItems[8] = {
+    "強制ｶﾚﾝﾄｱｯﾌﾟ ﾊﾟｰｾﾝﾄ１", "押付速度１", "強制ｶﾚﾝﾄｱｯﾌﾟ ﾊﾟｰｾﾝﾄ２", "押付速度２",
+    "強制ｶﾚﾝﾄｱｯﾌﾟ ﾊﾟｰｾﾝﾄ３", "押付速度３", "強制ｶﾚﾝﾄｱｯﾌﾟ ﾊﾟｰｾﾝﾄ４", "押付速度４",
+};
+
+// The window's transfer: its own close refused, and the busy bracket (the
+// write's included) around it.
+class Transfer {
+public:
+    explicit Transfer(bool &running) : m_running(running), m_busy(Module1::BusyParts{true, false, false, false})
+    {
+        m_running = true;
+    }
+    ~Transfer() { m_running = false; }
+    Transfer(const Transfer &) = delete;
+    Transfer &operator=(const Transfer &) = delete;
+
+private:
+    bool &m_running;
+    Module1::BusyScope m_busy;
+};
+
+} // namespace
+
+frmSystemPara::frmSystemPara(QWidget *parent) : QWidget(parent)
+{
+    // Not localised: the design's texts stand in both languages.
+    setObjectName(QStringLiteral("frmSystemPara"));
+    setWindowTitle(QStringLiteral("システムパラメータ"));
+    buildLayout();
+    CommandSets::Register(this);
+}
+
+frmSystemPara::~frmSystemPara() { CommandSets::Unregister(this); }
+
+void frmSystemPara::buildLayout()
+{
+    auto newBox = [this](int i) {
+        auto *t = new QLineEdit(this);
+        t->setObjectName(QStringLiteral("txtSystemPara%1").arg(i));
+        t->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 12);
+        t->setAlignment(Qt::AlignRight);
+        txtSystemPara[size_t(i)] = t;
+        return t;
+    };
+    auto newLabel = [this](int i, const QString &text) {
+        auto *l = new QLabel(text, this);
+        l->setObjectName(QStringLiteral("lblSystemPara%1").arg(i));
+        lblSystemPara[size_t(i)] = l;
+        return l;
+    };
+    auto newFrame = [this](const char *name, const QString &caption) {
+        auto *f = new QGroupBox(caption, this);
+        f->setObjectName(QLatin1String(name));
+        return f;
+    };
+
+    framFullCurrent = newFrame("framFullCurrent", QStringLiteral("電流設定"));
+    auto *g1 = new QGridLayout(framFullCurrent);
+    Label1 = new QLabel(QStringLiteral("100%電流値(mV)"), framFullCurrent);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    g1->addWidget(Label1, 0, 1);
+    const QStringList plain = frameSizes(false);
+    for (int k = 0; k < 16; ++k) {
+        g1->addWidget(newLabel(k, plain[k]), k + 1, 0);
+        g1->addWidget(newBox(k), k + 1, 1);
+    }
+
+    framCurrenDown = newFrame("framCurrenDown", QStringLiteral("ｶﾚﾝﾄﾀﾞｳﾝ"));
+    auto *g2 = new QGridLayout(framCurrenDown);
+    Label2 = new QLabel(QStringLiteral("中"), framCurrenDown);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label3 = new QLabel(QStringLiteral("低"), framCurrenDown);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    g2->addWidget(Label2, 0, 1, Qt::AlignHCenter);
+    g2->addWidget(Label3, 0, 2, Qt::AlignHCenter);
+    const QStringList wide = frameSizes(true);
+    for (int k = 0; k < 16; ++k) {
+        g2->addWidget(newLabel(16 + k, wide[k]), k + 1, 0);
+        g2->addWidget(newBox(16 + 2 * k), k + 1, 1);
+        g2->addWidget(newBox(17 + 2 * k), k + 1, 2);
+    }
+
+    framPush = newFrame("framPush", QStringLiteral("押付け力"));
+    auto *g3 = new QGridLayout(framPush);
+    // An empty heading row keeps the rows level with the other frames.
+    g3->addWidget(new QLabel(QString(), framPush), 0, 1);
+    for (int k = 0; k < 16; ++k) {
+        g3->addWidget(newLabel(32 + k, wide[k]), k + 1, 0);
+        g3->addWidget(newBox(48 + k), k + 1, 1);
+    }
+
+    framSystemPara = newFrame("framSystemPara", QStringLiteral("その他設定項目"));
+    auto *g4 = new QGridLayout(framSystemPara);
+    for (int j = 0; j < 8; ++j) {
+        g4->addWidget(newLabel(48 + j, QString::fromUtf8(kOtherItems[j])), j, 0);
+        g4->addWidget(newBox(64 + j), j, 1);
+    }
+
+    auto button = [this](const char *name, const char *text) {
+        auto *b = new QPushButton(QString::fromUtf8(text), this);
+        b->setObjectName(QLatin1String(name));
+        b->setAutoDefault(false);
+        return b;
+    };
+    cmdReadFromCt = button("cmdReadFromCt", "ｺﾝﾄﾛｰﾗから読み込み");
+    cmdWritetoCt = button("cmdWritetoCt", "ｺﾝﾄﾛｰﾗへ 書き込み");
+    cmdCloseSysPara = button("cmdCloseSysPara", "閉じる");
+    connect(cmdReadFromCt, &QPushButton::clicked, this, &frmSystemPara::cmdReadFromCt_Click);
+    connect(cmdWritetoCt, &QPushButton::clicked, this, &frmSystemPara::cmdWritetoCt_Click);
+    connect(cmdCloseSysPara, &QPushButton::clicked, this, &frmSystemPara::cmdCloseSysPara_Click);
+
+    // The four frames side by side, the buttons stacked under the last.
+    auto *row = new QHBoxLayout(this);
+    row->addWidget(framFullCurrent, 0, Qt::AlignTop);
+    row->addWidget(framCurrenDown, 0, Qt::AlignTop);
+    row->addWidget(framPush, 0, Qt::AlignTop);
+    auto *last = new QVBoxLayout;
+    last->addWidget(framSystemPara);
+    last->addSpacing(12);
+    for (QPushButton *b : {cmdReadFromCt, cmdWritetoCt, cmdCloseSysPara})
+        last->addWidget(b);
+    last->addStretch();
+    row->addLayout(last);
+}
+
+SysParaRules::Texts frmSystemPara::texts() const
+{
+    SysParaRules::Texts t;
+    for (int i = 0; i < SysParaRules::kItems; ++i)
+        t[size_t(i)] = txtSystemPara[size_t(i)]->text();
+    return t;
+}
+
+void frmSystemPara::setButtons(bool on)
+{
+    for (QPushButton *b : {cmdReadFromCt, cmdWritetoCt, cmdCloseSysPara})
+        b->setEnabled(on);
+}
+
+void frmSystemPara::SystemParametaCMDBTN_Muko() { setButtons(false); }
+void frmSystemPara::SystemParametaCMDBTN_Yuko() { setButtons(true); }
+
+// ---------------------------------------------------------------- reading
+
+void frmSystemPara::cmdReadFromCt_Click()
+{
+    const Transfer t(m_transfer);
+    GetSystemParametaValue();
+}
+
+void frmSystemPara::GetSystemParametaValue()
+{
+    if (!Online::GoOnlineOnDemand())
+        return;
+    if (Module3Tusin::ReadSystemParametaFromCt() != 1) {
+        update();
+        SysParaDisp();
+    }
+    Module3Tusin::CloseCommPortIfFree();
+}
+
+void frmSystemPara::SysParaDisp()
+{
+    const auto &read = Module3Tusin::SysPara().SysParaReadValue;
+    for (int i = 0; i < SysParaRules::kItems; ++i)
+        txtSystemPara[size_t(i)]->setText(SysParaRules::DispText(read[size_t(i + 1)]));
+}
+
+// ---------------------------------------------------------------- writing
+
+void frmSystemPara::cmdWritetoCt_Click()
+{
+    // The write holds BusyFlag too, so the main window cannot close under it.
+    const Transfer t(m_transfer);
+    Shell::Get().MainCommandsOff();
+    SysParaWriteProc();
+}
+
+int frmSystemPara::SystemParametaumuKakunin() { return SysParaRules::SystemParametaumuKakunin(texts()); }
+
+void frmSystemPara::TorikomiSystemParametaValue()
+{
+    SysParaRules::TorikomiSystemParametaValue(texts(), Module3Tusin::SysPara().SysParaWriteValue);
+}
+
+int frmSystemPara::SystemParametaValueCheck()
+{
+    return SysParaRules::SystemParametaValueCheck(Module3Tusin::SysPara().SysParaWriteValue);
+}
+
+void frmSystemPara::LetSysParaWriteToRead()
+{
+    auto &s = Module3Tusin::SysPara();
+    for (int i = 0; i <= SysParaRules::kItems; ++i)
+        s.SysParaReadValue[size_t(i)] = s.SysParaWriteValue[size_t(i)];
+}
+
+void frmSystemPara::SysParaWriteProc()
+{
+    if (MsgBox(ResText(475), MsgButtons::YesNo, MsgIcon::Question) != MsgAnswer::Yes)
+        return;
+    if (!Online::GoOnlineOnDemand())
+        return;
+    if (SystemParametaumuKakunin() != 0) {
+        MsgBox(ResLines({7, 8}));
+        return;
+    }
+    TorikomiSystemParametaValue();
+    if (SystemParametaValueCheck() == 1) {
+        MsgBox(ResLines({1524, 1525}));
+        return;
+    }
+
+    [&] {
+        switch (Module3Tusin::CheckCtAxisStop()) {
+        case 1:
+            break;
+        case 0:
+            MsgBox(ResText(424));
+            return;
+        default:
+            MsgBox(ResText(377));
+            return;
+        }
+        int modeNo = 1;
+        if (Module3Tusin::TusinModeSet(0, modeNo, 0) != 0) {
+            MsgBox(ResText(377));
+            return;
+        }
+        const int r = Module3Tusin::WriteSystemParametaToCt();
+        if (r == 0)
+            LetSysParaWriteToRead();
+        modeNo = 0;
+        if (Module3Tusin::TusinModeSet(0, modeNo, 0) != 0) {
+            MsgBox(ResText(377));
+            return;
+        }
+        Shell::Get().ProgressHide();
+        Module3Tusin::CloseCommPortIfFree();
+        MsgBox(ResText(r == 0 ? 1527 : 1528));
+    }();
+    update();
+}
+
+// ---------------------------------------------------------------- closing
+
+void frmSystemPara::cmdCloseSysPara_Click()
+{
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
+        sub->close();
+    else
+        close();
+}
+
+void frmSystemPara::closeEvent(QCloseEvent *e)
+{
+    // Not while its own read or write runs: the transfer would go on into a
+    // window that is gone.
+    if (m_transfer && !App().UnloadingAll) {
+        e->ignore();
+        return;
+    }
+    e->accept();
+}
