@@ -115,6 +115,15 @@ std::optional<int32_t> MaxPulseOf(int stroke, int lead, int32_t ppr)
     return static_cast<int32_t>(l);
 }
 
+std::optional<int32_t> StrokePulseOf(int stroke, int lead, int factor)
+{
+    if (!validDivisors(lead, factor))
+        return std::nullopt;
+    if (Num::RoundHalfAway((double(stroke) / double(lead)) * double(factor), 1) == 0.0)
+        return std::nullopt;
+    return MaxPulseOf(stroke, lead, factor);
+}
+
 std::optional<double> MaxMmOf(int lead, int32_t ppr, int32_t maxPulse)
 {
     const auto m = PulseToMm(lead, ppr, ValueCell(double(maxPulse)));

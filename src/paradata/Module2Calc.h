@@ -48,6 +48,10 @@ int Culc_MaxSpeed();
 // The pure rules behind the limits, for one axis.
 std::optional<int32_t> MaxPulseOf(int stroke, int lead, int32_t ppr);
 std::optional<double> MaxMmOf(int lead, int32_t ppr, int32_t maxPulse);
+// The calculator's stroke in pulses: stroke / lead x factor (400, or 192 for
+// the QZ-42D), rounded as MaxPulseOf rounds. Nothing when the lead cannot be
+// divided by or the pulses round to 0.0 (no stroke).
+std::optional<int32_t> StrokePulseOf(int stroke, int lead, int factor);
 std::optional<int16_t> MaxSpeedOfUsedAxis(int lead, int32_t ppr);
 // Speed of an axis not in use, from its size code and speed letter; " 99"
 // uses the formula of a used axis.

@@ -13,6 +13,7 @@
 #include "ui/common/Localize.h"
 #include "ui/common/Widgets.h"
 #include "ui/paraedit/GetParameta.h"
+#include "ui/device/frmDevice.h"
 #include "ui/paraedit/ParaFlows.h"
 
 #include <QApplication>
@@ -251,6 +252,7 @@ void frmParameta2::buildLayout()
     Twips::Place(cmdCalculate, 1080, 480, 300, kTextHeight);
     cmdCalculate->setVisible(false);
     cmdCalculate->setEnabled(false);
+    connect(cmdCalculate, &QPushButton::clicked, this, &frmParameta2::cmdCalculate_Click);
 
     // ---- PG
     auto *pg = frame(this, "framPgPara", 604, 120, 6000, 6855, 1095);
@@ -787,6 +789,15 @@ void frmParameta2::beep()
 {
     ++m_beeps;
     QApplication::beep();
+}
+
+void frmParameta2::cmdCalculate_Click()
+{
+    frmDevice dlg(this, [this](Ctl c, int axis) {
+        if (QWidget *w = Widget(c, axis))
+            w->setFocus(Qt::OtherFocusReason);
+    }, this);
+    Platform::Dialogs::ExecModal(dlg);
 }
 
 bool frmParameta2::eventFilter(QObject *watched, QEvent *event)

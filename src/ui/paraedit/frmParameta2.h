@@ -98,6 +98,8 @@ public slots:
     // focus along the Enter order.
     int Box_KeyPress(ParaForm::Ctl c, int axis, int key);
     void Box_LostFocus(ParaForm::Ctl c, int axis);
+    // The stroke calculator, modal; it enters its result into a stroke box.
+    void cmdCalculate_Click();
 
 protected:
     void closeEvent(QCloseEvent *e) override;
