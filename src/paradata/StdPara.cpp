@@ -366,6 +366,19 @@ int ReadStdParaLists()
     return 0;
 }
 
+int CheckStdParaRows(const std::array<bool, 4> &axisNotUsed)
+{
+    bool found = ReadStdParaLists() == 0;
+    for (int a = 0; a < 4 && found; ++a)
+        if (!axisNotUsed[a] && !findRecord(a))
+            found = false;
+    if (!found) {
+        Platform::Dialogs::MsgBox(Platform::ResText(36));
+        return 1;
+    }
+    return 0;
+}
+
 int SetStdParameta() { return setStd(true); }
 int SetStdParameta2() { return setStd(false); }
 

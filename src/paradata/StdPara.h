@@ -56,6 +56,11 @@ int ReadStdParaLists();
 int SetStdParameta();
 // The actuator-dependent parameters only, as above.
 int SetStdParameta2();
+// Whether SetStdParameta2 will find a record for every axis that
+// `axisNotUsed` leaves in use: the lists are read and searched, nothing is
+// set. 0 all found; 1 a list cannot be read or an axis has no record
+// (message 36 shown).
+int CheckStdParaRows(const std::array<bool, 4> &axisNotUsed);
 // 1 when a parameter of an axis in use or a single parameter lies outside
 // its range, 0 when all are in range. No message.
 int CheckParaRange();

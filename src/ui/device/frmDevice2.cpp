@@ -1,7 +1,10 @@
 #include "ui/device/frmDevice2.h"
 
 #include "core/AppState.h"
+#include "core/CommandSets.h"
+#include "link/Engine.h"
 #include "ui/common/Forms.h"
+#include "ui/device/DeviceWrite.h"
 #include "ui/common/Localize.h"
 #include "ui/common/OnScreen.h"
 #include "core/Num.h"
@@ -16,6 +19,7 @@
 #include "platform/StringTable.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
@@ -502,6 +506,14 @@ frmDevice3::frmDevice3(QWidget *parent) : DeviceWindowBase(Variant::Online, pare
     Loc::SetTag(cmdDeviceSet, QString());
     cmdDeviceSet->setEnabled(false);
     cmdDeviceSet->setVisible(false);
+    cmdPrmCtWrite = Loc::NamedTagged(new QPushButton(QStringLiteral("Change and Write"), this), "cmdPrmCtWrite", 1503);
+    cmdSyosai = Loc::NamedTagged(new QPushButton(QStringLiteral("Detail Edit"), this), "cmdSyosai", 1502);
+    for (QPushButton *b : {cmdPrmCtWrite, cmdSyosai})
+        b->setAutoDefault(false);
+    m_buttons->insertWidget(1, cmdPrmCtWrite);
+    m_buttons->insertWidget(2, cmdSyosai);
+    connect(cmdPrmCtWrite, &QPushButton::clicked, this, &frmDevice3::cmdPrmCtWrite_Click);
+    connect(cmdSyosai, &QPushButton::clicked, this, &frmDevice3::cmdSyosai_Click);
     connect(cmdDeviceCancel, &QPushButton::clicked, this, &frmDevice3::cmdDeviceCancel_Click);
     Form_Load();
 }
@@ -517,11 +529,74 @@ void frmDevice3::Form_Load()
     OnScreen::KeepInside(this);
 }
 
+void frmDevice3::Device3CMDBTN_Muko()
+{
+    for (QWidget *w : {static_cast<QWidget *>(cmdPrmCtWrite), static_cast<QWidget *>(cmdDeviceCancel),
+                       static_cast<QWidget *>(cmdSyosai), static_cast<QWidget *>(framAxis[0]),
+                       static_cast<QWidget *>(framAxis[1]), static_cast<QWidget *>(framAxis[2]),
+                       static_cast<QWidget *>(framAxis[3])})
+        w->setEnabled(false);
+}
+
+void frmDevice3::Device3CMDBTN_Yuko()
+{
+    for (QWidget *w : {static_cast<QWidget *>(cmdPrmCtWrite), static_cast<QWidget *>(cmdDeviceCancel),
+                       static_cast<QWidget *>(cmdSyosai), static_cast<QWidget *>(framAxis[0]),
+                       static_cast<QWidget *>(framAxis[1]), static_cast<QWidget *>(framAxis[2]),
+                       static_cast<QWidget *>(framAxis[3])})
+        w->setEnabled(true);
+}
+
+void frmDevice3::cmdPrmCtWrite_Click()
+{
+    AppState &app = App();
+    const int index = comboAxisSelect->currentIndex();
+    DeviceWrite::Window w;
+    w.axisCount = index >= 0 ? comboAxisSelect->itemData(index).toInt() + 1 : 0;
+    w.takeChoice = [this] { return TakeChoice({}); };
+    w.hide = [this] { hide(); };
+
+    m_writing = true;
+    app.BusyFlag = true;
+    Device3CMDBTN_Muko();
+    Module1::AllForm_CMDBTN_Muko();
+    DeviceWrite::ChangeAndWrite(w);
+
+    // The closing steps, on every way out.
+    app.BusyFlag = false;
+    Module1::SetPosiTabEnabled(app.OfflineFlag);
+    Module3Tusin::CloseCommPortIfFree();
+    Device3CMDBTN_Yuko();
+    Module1::AllForm_CMDBTN_Yuko();
+    Shell::Get().ChangeMenuDisp(app.PrgModeFlag);
+    m_writing = false;
+    close();
+}
+
+void frmDevice3::reject()
+{
+    if (!m_writing)
+        QDialog::reject();
+}
+
+void frmDevice3::closeEvent(QCloseEvent *e)
+{
+    if (m_writing) {
+        e->ignore();
+        return;
+    }
+    QDialog::closeEvent(e);
+}
+
 void frmDevice3::cmdSyosai_Click()
 {
+    // The request only once the setting is taken: a refused choice keeps
+    // the window and opens nothing.
+    if (!TakeChoice({}))
+        return;
     App().ShowParaWinReq = true;
     Shell::Get().RequestParameterWindow(1000);
-    cmdDeviceSet_Click();
+    close();
 }
 
 void frmDevice3::cmdDeviceSet_Click()

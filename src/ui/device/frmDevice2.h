@@ -116,15 +116,36 @@ class frmDevice3 : public DeviceWindowBase {
 public:
     explicit frmDevice3(QWidget *parent = nullptr);
 
+    QPushButton *cmdPrmCtWrite = nullptr;
+    QPushButton *cmdSyosai = nullptr;
+
     void Form_Load();
+    // The window's own commands off / on while its write runs: Change and
+    // Write, Cancel, Detail Edit and the four axis frames.
+    void Device3CMDBTN_Muko();
+    void Device3CMDBTN_Yuko();
 
 public slots:
-    // Detail: the parameter window opens through the main window's Timer2
-    // about a second later, then the setting is made.
+    // Change and Write: the controller takes the chosen axes and the
+    // standard parameters of the chosen actuators; the window closes on
+    // every way out.
+    void cmdPrmCtWrite_Click();
+    // Detail: the setting is made, then the parameter window opens through
+    // the main window's Timer2 about a second later.
     void cmdSyosai_Click();
     // Takes the lists of all four axes into the candidate setting and closes.
     void cmdDeviceSet_Click();
     void cmdDeviceCancel_Click();
+    // Escape: as Cancel, but not while the write runs.
+    void reject() override;
+
+protected:
+    // The close box does nothing while the write runs: the write goes on
+    // with this window's lists.
+    void closeEvent(QCloseEvent *e) override;
+
+private:
+    bool m_writing = false;
 };
 
 namespace Module1 {

@@ -102,22 +102,6 @@ void readWithDialogue(frmParameta2 *window)
     }
 }
 
-int readAll(frmParameta2 *window)
-{
-    if (Module3Tusin::ReadAxisConfigFromCt() != 0) {
-        MsgBox(ResText(359));
-        Module3Tusin::CloseCommPortIfFree();
-        return 1;
-    }
-    if (window)
-        window->YukoJikuHyojiSettei();
-    const int result = Module3Tusin::ReadParametaFromCt() == 0 ? 0 : 1;
-    if (result == 0)
-        Module1::LetParaFileToPara();
-    Module3Tusin::CloseCommPortIfFree();
-    return result;
-}
-
 } // namespace
 
 void GetParametaValue(frmParameta2 *window)
@@ -133,8 +117,12 @@ void GetParametaValue(frmParameta2 *window)
     Shell::Get().ChangeMenuDisp(a.PrgModeFlag);
 }
 
-int GetParametaValue2(frmParameta2 *window) { return readAll(window); }
-
-int GetParametaValue3() { return readAll(nullptr); }
+int GetParametaValue2(frmParameta2 *window)
+{
+    return ReadAxisMaskAndParameters([window] {
+        if (window)
+            window->YukoJikuHyojiSettei();
+    });
+}
 
 } // namespace Online

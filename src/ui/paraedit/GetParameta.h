@@ -1,7 +1,10 @@
 #pragma once
 // All parameters of the connected controller read into the parameter set:
 // with the whole dialogue of the parameter window's read command, for the
-// parameter window's write, and without any window.
+// parameter window's write (the read without any window is in
+// ui/online/ReadParameters.h).
+#include "ui/online/ReadParameters.h"
+
 class frmParameta2;
 
 namespace Online {
@@ -13,7 +16,5 @@ void GetParametaValue(frmParameta2 *window);
 // The axis mask and the parameters, the valid axes of `window` enabled: 0 /
 // 1.
 int GetParametaValue2(frmParameta2 *window);
-// The same without any window: 0 / 1.
-int GetParametaValue3();
 
 } // namespace Online
