@@ -9,6 +9,7 @@
 #include <QSignalSpy>
 #include <QScrollBar>
 #include <QFontMetrics>
+#include <QWheelEvent>
 #include <QtTest>
 
 using namespace PosiGrid;
@@ -249,6 +250,15 @@ private slots:
         const QModelIndex topData = view.indexAt(QPoint(2, 2));
         QVERIFY(topData.row() > 900);
         QCOMPARE(view.indexAt(QPoint(2, view.viewport()->height() - 3)).row(), 1000);
+        // A wheel over the titles scrolls the data, never the titles.
+        view.scrollToTop();
+        QCoreApplication::processEvents();
+        const QPointF at(5, 5);
+        QWheelEvent wheel(at, titles->viewport()->mapToGlobal(at), QPoint(), QPoint(0, -360), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(titles->viewport(), &wheel);
+        QCOMPARE(titles->rowViewportPosition(0), 0);
+        QVERIFY(view.verticalScrollBar()->value() > 0);
         // Horizontal scrolling moves the titles with their columns.
         view.horizontalScrollBar()->setValue(view.horizontalScrollBar()->maximum());
         QCOMPARE(titles->horizontalScrollBar()->value(), view.horizontalScrollBar()->value());

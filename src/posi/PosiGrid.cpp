@@ -9,6 +9,7 @@
 #include "platform/StringTable.h"
 #include "posi/PosiTables.h"
 
+#include <cmath>
 #include <memory>
 
 using Platform::ResLines;
@@ -21,7 +22,14 @@ std::unique_ptr<PosiGridModel> g_grid;
 
 bool axisUnused(int a) { return App().AxisNotUsed[static_cast<size_t>(a & 3)]; }
 
-QString num(double v) { return QString::number(v, 'g', 15); }
+// A whole number is written by the integer conversion, which gives the same
+// digits as the general one for any value below 10^15, many times faster.
+QString num(double v)
+{
+    if (v == std::trunc(v) && std::fabs(v) < 1e15)
+        return QString::number(static_cast<qint64>(v));
+    return QString::number(v, 'g', 15);
+}
 
 QString unitText() { return ResText(App().DispMmUnit ? 230 : 229); }
 

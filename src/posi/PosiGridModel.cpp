@@ -191,10 +191,11 @@ void PosiGridModel::EndBulk()
     if (!m_bulk)
         return;
     m_bulk = false;
+    // The reset announces the new shape too: a view lays itself out again
+    // on it.
     if (m_dirty) {
         beginResetModel();
         endResetModel();
-        emit shapeChanged();
     }
     m_dirty = false;
     emit bulkChanged(false);

@@ -87,7 +87,8 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
 signals:
-    // Widths, heights or spans changed: a view re-applies them.
+    // Widths, heights or spans changed: a view re-applies them (a reset
+    // means the same).
     void shapeChanged();
     void currentChanged(int row, int col);
     void bulkChanged(bool inBulk);

@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QResizeEvent>
 #include <QScrollBar>
 #include <QTimer>
@@ -21,12 +22,24 @@ namespace {
 // Room a cell keeps around its text.
 constexpr int kCellPadding = 8;
 
-int textWidth(const PosiGridModel &m, int row, int col)
-{
-    const QModelIndex i = m.index(row, col);
-    const QFont f = m.data(i, Qt::FontRole).value<QFont>();
-    return QFontMetrics(f).horizontalAdvance(m.data(i, Qt::DisplayRole).toString()) + kCellPadding;
-}
+// Widths of title texts at the fonts of the two title rows.
+class TitleWidths {
+public:
+    explicit TitleWidths(const PosiGridModel &m)
+        : m_model(m), m_row0(m.data(m.index(0, 0), Qt::FontRole).value<QFont>()),
+          m_row1(m.data(m.index(1, 0), Qt::FontRole).value<QFont>())
+    {
+    }
+    int operator()(int row, int col) const
+    {
+        return (row == 0 ? m_row0 : m_row1).horizontalAdvance(m_model.Text(row, col)) + kCellPadding;
+    }
+
+private:
+    const PosiGridModel &m_model;
+    QFontMetrics m_row0;
+    QFontMetrics m_row1;
+};
 } // namespace
 
 // ---------------------------------------------------------------- editor
@@ -65,6 +78,48 @@ void PosiCellEditor::setModelData(QWidget *editor, QAbstractItemModel *model, co
         return;
     m_done = true;
     model->setData(index, static_cast<QLineEdit *>(editor)->text(), Qt::EditRole);
+}
+
+// A data cell is a short text on a flat colour: drawn straight, without the
+// style's general item drawing, whose text layout per cell made the repaint
+// of a full grid cost more than filling it. Only the comment, the one
+// free text, is cut with an ellipsis when it does not fit.
+void PosiCellEditor::paint(QPainter *p, const QStyleOptionViewItem &option, const QModelIndex &index) const
+{
+    const QStyle::State st = option.state;
+    const QPalette::ColorGroup cg = !(st & QStyle::State_Enabled) ? QPalette::Disabled
+                                    : (st & QStyle::State_Active) ? QPalette::Normal
+                                                                  : QPalette::Inactive;
+    const bool selected = st & QStyle::State_Selected;
+    if (selected) {
+        p->fillRect(option.rect, option.palette.brush(cg, QPalette::Highlight));
+    } else {
+        const QVariant back = m_model->data(index, Qt::BackgroundRole);
+        if (back.isValid())
+            p->fillRect(option.rect, back.value<QColor>());
+    }
+    const QString text = m_model->Text(index.row(), index.column());
+    if (!text.isEmpty()) {
+        const QWidget *w = option.widget;
+        const QStyle *style = w ? w->style() : QApplication::style();
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, w) + 1;
+        const QRect r = option.rect.adjusted(margin, 0, -margin, 0);
+        const int align = m_model->data(index, Qt::TextAlignmentRole).toInt();
+        const bool comment = index.column() == PosiGridModel::kCols - 1;
+        const QString shown = comment ? option.fontMetrics.elidedText(text, Qt::ElideRight, r.width()) : text;
+        const QPen pen = p->pen();
+        p->setPen(option.palette.color(cg, selected ? QPalette::HighlightedText : QPalette::Text));
+        p->drawText(r, align | Qt::TextSingleLine, shown);
+        p->setPen(pen);
+    }
+    if (st & QStyle::State_HasFocus) {
+        QStyleOptionFocusRect f;
+        f.QStyleOption::operator=(option);
+        f.state |= QStyle::State_KeyboardFocusChange | QStyle::State_Item;
+        f.backgroundColor = option.palette.color(cg, selected ? QPalette::Highlight : QPalette::Window);
+        const QWidget *w = option.widget;
+        (w ? w->style() : QApplication::style())->drawPrimitive(QStyle::PE_FrameFocusRect, &f, p, w);
+    }
 }
 
 bool PosiCellEditor::eventFilter(QObject *o, QEvent *ev)
@@ -138,6 +193,15 @@ PosiGridView::PosiGridView(PosiGridModel *model, QWidget *parent)
     m_titles->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_titles->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_titles->setFrameShape(QFrame::NoFrame);
+    // The title view is exactly as high as the two title rows and never
+    // scrolls vertically, so the data rows under them need no hiding there
+    // (hiding a thousand rows one by one costs more than the whole fill); a
+    // wheel over the titles scrolls the data.
+    m_titles->viewport()->installEventFilter(this);
+    connect(m_titles->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int v) {
+        if (v != 0)
+            m_titles->verticalScrollBar()->setValue(0);
+    });
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, m_titles->horizontalScrollBar(), &QScrollBar::setValue);
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
                     | QAbstractItemView::AnyKeyPressed);
@@ -155,9 +219,10 @@ PosiGridView::PosiGridView(PosiGridModel *model, QWidget *parent)
     });
     connect(model, &QAbstractItemModel::modelReset, this, &PosiGridView::applyShape);
     connect(model, &PosiGridModel::bulkChanged, this, [this](bool inBulk) {
-        setUpdatesEnabled(!inBulk);
-        setHorizontalScrollBarPolicy(inBulk ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
-        setVerticalScrollBarPolicy(inBulk ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
+        // Only the cells are withheld: the frame, the scroll bars and the
+        // headers stay as they are and are not drawn again for a new fill.
+        viewport()->setUpdatesEnabled(!inBulk);
+        m_titles->viewport()->setUpdatesEnabled(!inBulk);
     });
     connect(model, &PosiGridModel::currentChanged, this, [this](int r, int c) {
         if (!m_model->InBulk())
@@ -198,9 +263,10 @@ void PosiGridView::applyShape()
             modelSum += px[size_t(c)];
     }
     if (m_model->Rows() >= 2) {
+        const TitleWidths textWidth(*m_model);
         for (int c = 0; c < PosiGridModel::kCols - 1; ++c)
             if (px[size_t(c)] > 0)
-                px[size_t(c)] = std::max(px[size_t(c)], textWidth(*m_model, 1, c));
+                px[size_t(c)] = std::max(px[size_t(c)], textWidth(1, c));
         for (const auto &[first, n] : m_model->Row0Spans()) {
             int total = 0, last = -1;
             for (int c = first; c < first + n && c < PosiGridModel::kCols - 1; ++c)
@@ -208,7 +274,7 @@ void PosiGridView::applyShape()
                     total += px[size_t(c)];
                     last = c;
                 }
-            const int need = textWidth(*m_model, 0, first);
+            const int need = textWidth(0, first);
             if (last >= 0 && need > total)
                 px[size_t(last)] += need - total;
         }
@@ -235,11 +301,10 @@ void PosiGridView::applyShape()
         for (const auto &[c, n] : m_model->Row0Spans())
             v->setSpan(0, c, 1, n);
     }
-    // The data view leaves the title rows to the title view.
-    for (int r = 0; r < m_model->Rows(); ++r)
-        setRowHidden(r, r < 2);
-    for (int r = 2; r < m_model->Rows(); ++r)
-        m_titles->setRowHidden(r, true);
+    // The data view leaves the title rows to the title view. No other row
+    // is ever hidden.
+    for (int r = 0; r < std::min(2, m_model->Rows()); ++r)
+        setRowHidden(r, true);
     placeTitles();
 }
 
@@ -252,6 +317,15 @@ void PosiGridView::placeTitles()
     m_titles->setGeometry(vp.left(), vp.top() - h, vp.width(), h);
     m_titles->horizontalScrollBar()->setValue(horizontalScrollBar()->value());
     m_titles->raise();
+}
+
+bool PosiGridView::eventFilter(QObject *o, QEvent *e)
+{
+    if (o == m_titles->viewport() && e->type() == QEvent::Wheel) {
+        QCoreApplication::sendEvent(viewport(), e);
+        return true;
+    }
+    return QTableView::eventFilter(o, e);
 }
 
 void PosiGridView::updateGeometries()

@@ -5,8 +5,8 @@
 // open, which keys pass, the commit, where the cursor goes next) are the
 // model's and PosiEdit's; the view only forwards the user's keys. The two
 // title rows stay at the top while the data rows scroll (a second view over
-// the same model shows them), and a press in the number column selects
-// whole rows.
+// the same model shows them, cut to their height), and a press in the number
+// column selects whole rows.
 #include <QStyledItemDelegate>
 #include <QTableView>
 
@@ -20,6 +20,7 @@ public:
                           const QModelIndex &index) const override;
     void setEditorData(QWidget *editor, const QModelIndex &index) const override;
     void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override;
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
 
 signals:
     // The edit ended with key (13 Enter, 40 Down, 38 Up, 9 Tab, 27 Esc).
@@ -56,6 +57,7 @@ protected:
     void mousePressEvent(QMouseEvent *e) override;
     void mouseReleaseEvent(QMouseEvent *e) override;
     void updateGeometries() override;
+    bool eventFilter(QObject *o, QEvent *e) override;
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
 
 private:
