@@ -1,7 +1,9 @@
 // The position window's life (load, sizes, close prompts, command sets) and
 // its file commands: new data, open, save and save as.
 #include "core/AppState.h"
+#include "paradata/ParaFile.h"
 #include "paradata/ParadataState.h"
+#include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
 #include "platform/Settings.h"
 #include "platform/StringTable.h"
@@ -10,16 +12,21 @@
 #include "posi/PosiTables.h"
 #include "support/Choices.h"
 #include "support/MainScope.h"
+#include "support/SimController.h"
 #include "support/TestEnv.h"
+#include "link/Engine.h"
 #include "ui/posi/PosiFileFlows.h"
 #include "ui/posi/PosiTransfer.h"
 #include "ui/posi/PosiWindow.h"
 #include "ui/posi/frmPosi.h"
 #include "ui/posi/frmSelectPosiNo.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -242,6 +249,68 @@ private slots:
         App().BusyFlag = false;
     }
 
+    // The port follows the answer: OK at 390 closes it, anything that keeps
+    // the window or closes without the question's OK leaves it as it was.
+    void closeLeavesThePortAsAnswered_data()
+    {
+        QTest::addColumn<bool>("changed");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("portOpen");
+        QTest::newRow("unchanged, OK") << false << int(MsgAnswer::Ok) << false;
+        QTest::newRow("unchanged, Cancel") << false << int(MsgAnswer::Cancel) << true;
+        QTest::newRow("changed, No") << true << int(MsgAnswer::No) << true;
+    }
+    void closeLeavesThePortAsAnswered()
+    {
+        QFETCH(bool, changed); QFETCH(int, answer); QFETCH(bool, portOpen);
+        SimController sim;
+        sim.attach(1);
+        App().PortNo = 1;
+        Module3Tusin::StartLink();
+        QCOMPARE(Module3Tusin::OpenCommPort(), 0);
+        frmPosi w;
+        Posi().DataChanged = changed;
+        Dlg::QueueAnswer(MsgAnswer(answer));
+        w.Form_QueryUnload(true);
+        QCOMPARE(Module3Tusin::PortIsOpen(), portOpen);
+        Module3Tusin::StopLink();
+        qunsetenv("REZ4_PORT1");
+    }
+
+    // A shut-down from the main window stops where the position window's
+    // close prompt stops.
+    void mainWindowShutDownWaitsForTheSave_data()
+    {
+        QTest::addColumn<int>("answer");   // to 391
+        QTest::addColumn<QString>("file");   // the save dialog: "" cancelled
+        QTest::addColumn<bool>("ends");
+        QTest::newRow("Cancel") << int(MsgAnswer::Cancel) << "" << false;
+        QTest::newRow("Yes, save dialog cancelled") << int(MsgAnswer::Yes) << "" << false;
+        QTest::newRow("Yes, saved") << int(MsgAnswer::Yes) << "end.qzd" << true;
+        QTest::newRow("No") << int(MsgAnswer::No) << "" << true;
+    }
+    void mainWindowShutDownWaitsForTheSave()
+    {
+        QFETCH(int, answer); QFETCH(QString, file); QFETCH(bool, ends);
+        MainScope ms;
+        ms.main.ShowPosiWindowOnce();
+        newData(1, 3);
+        Posi().DataChanged = true;
+        Dlg::ClearScript();
+        Dlg::QueueAnswer(MsgAnswer(answer));
+        if (!file.isEmpty())
+            Dlg::QueueFileName(env->path(file));
+        QSignalSpy ended(&ms.main, &frmMain::applicationEnd);
+        const bool closed = ms.main.MDIForm_QueryUnload(frmMain::UnloadMode::User) && ms.main.MDIForm_Unload();
+        QCOMPARE(closed, ends);
+        QCOMPARE(ended.count(), ends ? 1 : 0);
+        QCOMPARE(Dlg::ShownTexts().value(0), ResText(391));
+        if (!file.isEmpty())
+            QVERIFY(QFile::exists(env->path(file)));
+        if (!ends)
+            QVERIFY(ms.main.PosiForm());
+    }
+
     void newDataForARange()
     {
         newData(5, 9);
@@ -278,12 +347,16 @@ private slots:
 
     void openRefusedChangesNothing_data()
     {
-        QTest::addColumn<int>("kind");   // 0 program-mode file, 1 unreadable, 2 choice 3 with its dialog cancelled
+        // 0 program-mode file, 1 unreadable, 2 choice 3 with its dialog
+        // cancelled, 3 choice 2 without the standard parameter lists
+        QTest::addColumn<int>("kind");
         QTest::addColumn<QStringList>("shown");
         QTest::newRow("program-mode file") << 0
             << QStringList{ResText(330) + QStringLiteral("\r\n") + ResText(331), ResText(484)};
         QTest::newRow("four failed reads") << 1 << QStringList{ResText(484)};
         QTest::newRow("parameter file cancelled") << 2 << QStringList{ResText(367)};
+        QTest::newRow("file's actuators without standard parameters")
+            << 3 << QStringList{Platform::ResLines({28, 29}), ResText(36)};
     }
     void openRefusedChangesNothing()
     {
@@ -302,7 +375,19 @@ private slots:
         if (kind == 2)
             Choices::Queue({2});
         Dlg::QueueFileName(QString());   // the parameter file dialog
+        if (kind == 3) {
+            // The program's folder without its standard parameter lists.
+            const QDir data(Platform::AppFolder());
+            QDir().mkpath(env->path(QStringLiteral("app")));
+            for (const QString &f : data.entryList(QDir::Files))
+                if (!f.contains(QLatin1String("stpr")))
+                    QFile::copy(data.filePath(f), env->path(QStringLiteral("app/") + f));
+            Platform::SetAppFolder(env->path(QStringLiteral("app")));
+            Choices::Queue({1});
+        }
         const auto before = App().AxisNotUsed;
+        const DevSettingData devBefore = Paradata().DevSetting;
+        const int maxPulseBefore = Paradata().MaxPulse[0];
         QCOMPARE(PosiFileFlows::PosidataFileOpenProc(), 1);
         QCOMPARE(Dlg::ShownTexts(), shown);
         QCOMPARE(App().DispNoStart, 5);
@@ -312,6 +397,9 @@ private slots:
         QCOMPARE(PosiGrid::Grid().Text(2, 28), QStringLiteral("mine"));
         QCOMPARE(PosiWindow::Caption(), QStringLiteral("Position Data-[New Data]"));
         QCOMPARE(App().AxisNotUsed, before);
+        QCOMPARE(Paradata().DevSetting.DevLead, devBefore.DevLead);
+        QCOMPARE(Paradata().DevSetting.DevSize, devBefore.DevSize);
+        QCOMPARE(Paradata().MaxPulse[0], maxPulseBefore);
         QCOMPARE(App().DataFileName, QStringLiteral("New Data"));
     }
 
@@ -319,21 +407,42 @@ private slots:
     {
         QTest::addColumn<int>("choice");
         QTest::addColumn<bool>("axis3Unused");
-        QTest::newRow("keep the PC's setting") << 0 << false;
-        QTest::newRow("take the file's actuators") << 1 << true;
-        QTest::newRow("cancel") << -1 << false;
-        QTest::newRow("back") << -2 << false;
+        QTest::addColumn<int>("lead");   // of axis 1 afterwards
+        QTest::newRow("keep the PC's setting") << 0 << false << 6;
+        QTest::newRow("take the file's actuators (standard lead 2)") << 1 << true << 2;
+        QTest::newRow("read a parameter file") << 2 << true << 4;
+        QTest::newRow("cancel") << -1 << false << 6;
+        QTest::newRow("back") << -2 << false << 6;
     }
     void openActuatorChoice()
     {
-        QFETCH(int, choice); QFETCH(bool, axis3Unused);
+        QFETCH(int, choice); QFETCH(bool, axis3Unused); QFETCH(int, lead);
         const QString path = posiFile(QStringLiteral("axes.qzd"), 1, 3, false, {2});
         Dlg::QueueFileName(path);
         Choices::Queue({choice});
+        if (choice == 2) {
+            // A parameter file of " 28L-100" actuators of lead 4 on axes 1,
+            // 2 and 4.
+            Module1::ClearParaData();
+            auto &p = Paradata().ParaSet;
+            p.ParaSpAxis = 0b1011;
+            for (int a : {0, 1, 3}) {
+                p.ParaActuator[a] = ValueCell(QStringLiteral(" 28L100"));
+                p.ParaAxisStroke[a] = ValueCell(20000);
+                p.ParaAxisLead[a] = 4;
+                p.ParaAxisPulse[a] = 400;
+            }
+            const QString pmt = env->path(QStringLiteral("two.pmt"));
+            Module1::WriteParaFile(pmt);
+            Module1::ClearParaData();
+            Dlg::QueueFileName(pmt);
+        }
         QCOMPARE(PosiFileFlows::PosidataFileOpenProc(), 0);
         QCOMPARE(Choices::Asked(), QStringList{ResText(44)});
         QCOMPARE(App().AxisNotUsed[2], axis3Unused);
+        QCOMPARE(Paradata().DevSetting.DevLead[0], lead);
         QCOMPARE(App().DispNoEnd, 3);
+        QCOMPARE(PosiGrid::Grid().Text(4, 28), QStringLiteral("p3"));
         QCOMPARE(PosiWindow::Caption(), caption(env->path(QStringLiteral("axes"))));
     }
 
@@ -445,6 +554,33 @@ private slots:
         QCOMPARE(App().DispNoStart, 5);
         QCOMPARE(PosiWindow::Caption(), caption(env->path(QStringLiteral("menu"))));
         QCOMPARE(ms.main.PosiForm()->windowTitle(), PosiWindow::Caption());
+
+        // Save As of the File menu reaches the window's own save-as.
+        ms.main.ShowPosiWindowOnce();
+        auto *sub = qobject_cast<QMdiSubWindow *>(ms.main.PosiForm()->parentWidget());
+        QVERIFY(sub);
+        ms.main.mdiArea()->setActiveSubWindow(sub);
+        range(QStringLiteral("6"), QStringLiteral("8"));
+        Dlg::QueueAnswer(MsgAnswer::Ok);   // 405
+        const QString part = env->path(QStringLiteral("part.qzd"));
+        Dlg::QueueFileName(part);
+        ms.main.mnuFileSaveAs->setEnabled(true);
+        ms.main.mnuFileSaveAs->trigger();
+        QCOMPARE(Module1::ReadPosiFile(part), 0);
+        QCOMPARE(Posi().FileFirstPosiNo, 6);
+        QCOMPARE(Posi().FileLastPosiNo, 8);
+
+        // The Edit menu follows the window's grid, and the procedures its
+        // commands call by name are the window's.
+        for (QAction *a : {ms.main.mnuEditInsert, ms.main.mnuEditLineDelete, ms.main.mnuEditCopy})
+            a->setEnabled(false);
+        ms.main.PosiWindow()->SetEditMenuState();
+        for (QAction *a : {ms.main.mnuEditInsert, ms.main.mnuEditLineDelete, ms.main.mnuEditCopy})
+            QVERIFY(a->isEnabled());
+        const QMetaObject *mo = ms.main.PosiForm()->metaObject();
+        for (const char *proc : {"cmdPosiCopy_Click()", "cmdPosiPaste_Click()", "cmdInsertLine_Click()",
+                                 "cmdDeleteLine_Click()", "PosiDataSaveAs()"})
+            QVERIFY2(mo->indexOfMethod(proc) >= 0, proc);
     }
 };
 

@@ -154,9 +154,20 @@ int PosidataFileOpenProc()
         fileAxisNotUsed[a] = p.FileAxisName[a].isEmpty();
         axesDiffer = axesDiffer || fileAxisNotUsed[a] != app.AxisNotUsed[a];
     }
+    // The actuator steps change the PC's setting and the parameter set as
+    // they go; an open that stops on the way puts both back.
+    const ParadataState paraBefore = Paradata();
+    const std::array<bool, 4> axesBefore = app.AxisNotUsed;
+    const int maskBefore = app.AxisBitMask;
+    auto stop = [&] {
+        Paradata() = paraBefore;
+        app.AxisNotUsed = axesBefore;
+        app.AxisBitMask = maskBefore;
+        return 1;
+    };
     if (Module1::GetFileDeviceFromPosiFile(p.FileAxisName, fileAxisNotUsed) != 0) {
         show484();
-        return 1;
+        return stop();
     }
     if (Module1::CompareActuatorSettingOfPosifile2PC(fileAxisNotUsed) != 0 || axesDiffer) {
         const int choice = Module1::SetSelectionDlg3(ResText(471), ResText(44), ResText(45), ResText(46), ResText(47), 0, 1);
@@ -166,10 +177,12 @@ int PosidataFileOpenProc()
             break;
         case 1:
             Module1::ReflectFileDevice2PcDevice(fileAxisNotUsed);
-            if (Module1::SetStdParameta() == 0) {
-                Module1::LetParaToDevSetting2();
-                Module1::SaveDevSetting();
-            }
+            // Without their standard parameters (message 36 said so) the
+            // file's actuators would have no lead or pulses to convert by.
+            if (Module1::SetStdParameta() != 0)
+                return stop();
+            Module1::LetParaToDevSetting2();
+            Module1::SaveDevSetting();
             break;
         case 2: {
             int r = 1;
@@ -180,11 +193,11 @@ int PosidataFileOpenProc()
             }
             if (r == 1) {
                 show484();
-                return 1;
+                return stop();
             }
             if (r == -1) {
                 MsgBox(ResText(367), MsgButtons::Ok, MsgIcon::Information);
-                return 1;
+                return stop();
             }
             Module1::LetParaToDevSetting();
             break;
