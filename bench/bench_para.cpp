@@ -1,0 +1,65 @@
+// Parameter window timings: the window created hidden with its whole load
+// (lists, actuator lists from the device list, marking of the valid axes),
+// and one display of a parameter set followed by its take-in. Prints the
+// median of several runs.
+#include "core/AppState.h"
+#include "link/Versions.h"
+#include "paradata/ParadataState.h"
+#include "support/MemoryParaFace.h"
+#include "support/TestEnv.h"
+#include "ui/paraedit/frmParameta2.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+static double medianMs(int runs, const std::function<void()> &setup, const std::function<void()> &f)
+{
+    std::vector<double> t;
+    for (int i = 0; i < runs; ++i) {
+        setup();
+        QElapsedTimer e;
+        e.start();
+        f();
+        t.push_back(static_cast<double>(e.nsecsElapsed()) / 1e6);
+    }
+    std::sort(t.begin(), t.end());
+    return t[t.size() / 2];
+}
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    TestEnv::Scope env;
+    App().LangOffset = 10000;
+    App().AxisNotUsed = {false, false, false, true};   // one axis marked unused
+
+    // Creation with its load, never shown; the window of the last run stays.
+    const double create = medianMs(
+        9, [] { delete frmParameta2::Existing(); }, [] { frmParameta2::Instance(); });
+    std::printf("create the hidden window with its load: %.1f ms\n", create);
+
+    // A valid set in the tables: filled into a face, taken in once.
+    App().AxisNotUsed = {false, false, false, false};
+    Module3Tusin::Versions().CtAxisSu = 4;
+    frmParameta2 *w = frmParameta2::Instance();
+    FillValidParaFields(*w);
+    if (w->ParametaumuKakunin() != 0 || w->TorikomiParametaValue() != 0) {
+        std::fprintf(stderr, "the valid set was not taken in\n");
+        return 1;
+    }
+    int taken = 0;
+    const double roundTrip = medianMs(
+        25, [] {},
+        [&] {
+            w->ParametaHyoji();
+            taken += w->TorikomiParametaValue();
+        });
+    std::printf("display and take-in of the parameter set: %.2f ms (failures %d)\n", roundTrip, taken);
+    delete w;
+    return 0;
+}
