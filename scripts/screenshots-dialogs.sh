@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Pictures of every dialog, in Japanese and in English, at 96 dpi under a
-# virtual display: docs/dialog-<name>-ja.png / -en.png. Needs xvfb and
+# virtual display: docs/dialog-<name>-ja.png / -en.png, and the parameter
+# window, docs/screen-parameter-ja.png / -en.png. Needs xvfb and
 # qt6-translations-l10n (scripts/deps.sh) for Qt's own buttons in Japanese.
 #   bash scripts/screenshots-dialogs.sh [build/bin/rez4shots]
 set -euo pipefail

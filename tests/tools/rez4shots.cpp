@@ -1,7 +1,9 @@
 // Pictures of every dialog of the program in one language, for checking
 // that no text is cut off: each dialog is built as the program builds it,
-// shown, and grabbed into <folder>/dialog-<name>-<ja|en>.png. Run under a
-// display of 96 dpi (scripts/screenshots-dialogs.sh); not a test.
+// shown, and grabbed into <folder>/dialog-<name>-<ja|en>.png; the parameter
+// window, with the standard values of the PC's actuators and the fourth axis
+// unused, into <folder>/screen-parameter-<ja|en>.png. Run under a display of
+// 96 dpi (scripts/screenshots-dialogs.sh); not a test.
 //   rez4shots ja|en <folder>
 #include "app/PrgModule1.h"
 #include "app/frmAbout.h"
@@ -12,6 +14,7 @@
 #include "paradata/DevSetting.h"
 #include "paradata/DeviceList.h"
 #include "paradata/ParadataState.h"
+#include "paradata/StdPara.h"
 #include "paradata/UnitTexts.h"
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
@@ -23,6 +26,7 @@
 #include "ui/common/Localize.h"
 #include "ui/device/frmDevice2.h"
 #include "ui/live/frmProgTask.h"
+#include "ui/paraedit/frmParameta2.h"
 #include "ui/posi/frmSelectPosiNo.h"
 #include "ui/posi/frmSyogoKekka.h"
 #include "ui/prog/frmProgNo.h"
@@ -50,12 +54,12 @@ void settle()
         QApplication::processEvents(QEventLoop::AllEvents, 50);
 }
 
-void shoot(QWidget &w, const QString &name)
+void shoot(QWidget &w, const QString &name, const QString &kind = QStringLiteral("dialog"))
 {
     if (!w.isVisible())
         w.show();
     settle();
-    const QString path = QDir(g_folder).filePath(QStringLiteral("dialog-%1-%2.png").arg(name, g_lang));
+    const QString path = QDir(g_folder).filePath(QStringLiteral("%1-%2-%3.png").arg(kind, name, g_lang));
     w.grab().save(path);
     QTextStream(stdout) << path << Qt::endl;
 }
@@ -187,6 +191,19 @@ int main(int argc, char **argv)
     messageBox(QStringLiteral("message-save"), ResText(369), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                QMessageBox::Question);
     messageBox(QStringLiteral("message-error"), ResText(377), QMessageBox::Ok, QMessageBox::Critical);
+
+    // The parameter window: the standard values of the PC's actuators on
+    // axes 1 to 3, axis 4 not in use (its fields emptied and grey).
+    {
+        App().AxisNotUsed = {false, false, false, true};
+        App().AxisBitMask = 7;
+        Module1::SetStdParameta();
+        frmParameta2 *w = frmParameta2::Instance();
+        w->ParametaHyoji();
+        shoot(*w, QStringLiteral("parameter"), QStringLiteral("screen"));
+        delete w;
+        App().AxisNotUsed = {false, false, false, false};
+    }
 
     // The main window with the position grid in program mode: the axis
     // titles and the number title over their columns.

@@ -21,6 +21,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -239,6 +240,7 @@ void frmParameta2::buildLayout()
         auto *l = Loc::Tagged(new QLabel(QStringLiteral("AXIS%1").arg(a + 1), axis), 220 + a);
         l->setObjectName(QStringLiteral("lblActuatorAxis%1").arg(a));
         Twips::Place(l, left, top, 2535, kTextHeight);
+        l->setAlignment(Qt::AlignCenter);   // clear of the row label
         list(axis, Ctl::comboActSize, a, left, top + 270, 840);
         list(axis, Ctl::comboActSpeed, a, left + 900, top + 270, 660);
         list(axis, Ctl::comboActStroke, a, left + 1620, top + 270, 915);
@@ -320,10 +322,18 @@ void frmParameta2::buildLayout()
         box(etc, Ctl::txtInpLimit, a, kEtcCols[a], 2610, 1095);
         box(etc, Ctl::txtPushHoldTime, a, kEtcCols[a], 2940, 1095);
     }
-    auto *unitPulse = label(etc, QStringLiteral("(pulse)"), 1200, 2610, 700);
+    // The units sit between the row label and the first field, in a small
+    // font so that neither covers the other.
+    auto *unitPulse = label(etc, QStringLiteral("(pulse)"), 1400, 2610, 520);
     unitPulse->setObjectName(QStringLiteral("lblUnit12"));
-    auto *unitMsec = label(etc, QStringLiteral("(msec)"), 1200, 2940, 700);
+    auto *unitMsec = label(etc, QStringLiteral("(msec)"), 1400, 2940, 520);
     unitMsec->setObjectName(QStringLiteral("lblUnit13"));
+    for (QLabel *u : {unitPulse, unitMsec}) {
+        QFont f = u->font();
+        f.setPointSizeF(f.pointSizeF() * 0.75);
+        u->setFont(f);
+        u->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
 
     // ---- controller mode
     auto *mode = frame(this, "framCtMode", 622, 7200, 3840, 6855, 975);
@@ -414,6 +424,14 @@ void frmParameta2::Form_Load()
             SetText(c, a, QString());
     YukoJikuHyojiSettei();
     SSTabPrm->setCurrentIndex(1);
+    // A caption longer than its button (the English ones at a larger font
+    // than the design's) is written smaller rather than cut.
+    for (QPushButton *b : CommandButtons()) {
+        QFont f = b->font();
+        while (f.pointSizeF() > 6 && QFontMetrics(f).horizontalAdvance(b->text()) + 10 > b->width())
+            f.setPointSizeF(f.pointSizeF() - 0.5);
+        b->setFont(f);
+    }
 }
 
 // ---------------------------------------------------------------- actuator lists
