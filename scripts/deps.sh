@@ -4,8 +4,10 @@ set -euo pipefail
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 # fonts-ipafont-gothic: the Japanese texts need a font that has them;
-# qt6-translations-l10n: Qt's own buttons and dialogs in Japanese.
-PKGS="cmake ninja-build g++ qt6-base-dev qt6-serialport-dev libgl-dev fonts-ipafont-gothic qt6-translations-l10n"
+# fonts-ipafont-mincho: the Mincho face of the Japanese printouts;
+# qt6-translations-l10n: Qt's own buttons and dialogs in Japanese;
+# poppler-utils: the print tests read the PDF files they print.
+PKGS="cmake ninja-build g++ qt6-base-dev qt6-serialport-dev libgl-dev fonts-ipafont-gothic fonts-ipafont-mincho qt6-translations-l10n poppler-utils"
 missing=""
 for p in $PKGS; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -5,7 +5,7 @@
 
 #include "core/AppState.h"
 #include "grpsm/GrpSmFiles.h"
-#include "grpsm/GrpSmPrint.h"
+#include "print/PrintGrpSm.h"
 #include "grpsm/GrpSmTables.h"
 #include "core/CommandSets.h"
 #include "link/CommandHost.h"

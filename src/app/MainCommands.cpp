@@ -37,6 +37,7 @@
 #include <QMdiSubWindow>
 #include <QMetaObject>
 #include <QPrinter>
+#include "platform/PrinterQt.h"
 
 using Platform::ResLines;
 using Platform::ResText;
@@ -265,10 +266,6 @@ void OnlineDeviceSetting(frmMain &main)
     w->raise();
 }
 
-QPrinter &SharedPrinter()
-{
-    static QPrinter printer;
-    return printer;
-}
+QPrinter &SharedPrinter() { return Platform::SharedQPrinter(); }
 
 } // namespace MainCommands

@@ -4,7 +4,7 @@
 #include "app/Options.h"
 #include "core/AppState.h"
 #include "core/ModuleHelp.h"
-#include "grpsm/GrpSmPrint.h"
+#include "print/PrintGrpSm.h"
 #include "grpsm/GrpSmTables.h"
 #include "link/AxisBlockWrites.h"
 #include "link/CommandState.h"
@@ -19,6 +19,7 @@
 #include "paradata/StdPara.h"
 #include "posi/PosiGrid.h"
 #include "posi/PosiTables.h"
+#include "print/PrintFrame.h"
 #include "prog/CommandList.h"
 #include "prog/ProgVerify.h"
 #include "ui/online/GoOnline.h"
@@ -41,6 +42,7 @@ void ResetAllModuleState()
     ProgVerify::ResetSyogo();
     GrpSm::ResetGrpSmTables();
     GrpSmPrint::ResetHanded();
+    Print::ResetPrintState();
     Module3Tusin::ResetQueueState();
     Module3Tusin::ResetLinkState();
     Module3Tusin::ResetCommandState();

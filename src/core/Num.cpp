@@ -112,4 +112,12 @@ bool IsNumeric(const QString &text)
     return ok;
 }
 
+QString Str(double v)
+{
+    if (v == 0)
+        v = 0;   // no "-0"
+    const QString digits = QString::number(v, 'g', 15);
+    return v < 0 ? digits : QLatin1Char(' ') + digits;
+}
+
 } // namespace Num

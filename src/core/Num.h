@@ -35,6 +35,10 @@ QString Fixed(double v, int decimals);
 inline std::optional<int16_t> IntOf(const QString &text) { return CInt(Val(text)); }
 inline std::optional<int32_t> LongOf(const QString &text) { return CLng(Val(text)); }
 
+// A number as printed: its shortest decimal form after a blank for the sign
+// of a value of 0 and above, after "-" for a negative one (12 -> " 12").
+QString Str(double v);
+
 // True when the whole text (blanks around it allowed) is a number.
 bool IsNumeric(const QString &text);
 

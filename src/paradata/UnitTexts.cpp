@@ -36,12 +36,14 @@ std::optional<QString> PresentPosText(int axis, int32_t pulses)
     return PadSpace(t, 8).value_or(t);
 }
 
-int ParaPulseToMmText()
+int ParaPulseToMmText() { return ParaPulseToMmText(App().AxisNotUsed); }
+
+int ParaPulseToMmText(const std::array<bool, 4> &skip)
 {
     auto &t = Paradata().ParaFileTable;
     int result = 0;
     for (int a = 0; a < 4; ++a) {
-        if (App().AxisNotUsed[a])
+        if (skip[a])
             continue;
         const auto lead = t[8][a].toInt16();
         const auto pulse = t[9][a].toInt32();

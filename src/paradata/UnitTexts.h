@@ -15,6 +15,9 @@ namespace Module1 {
 // in use. Result 0, or 1 when an axis's LEAD / PULSE / value cannot be used
 // (that axis's cells are left as they are).
 int ParaPulseToMmText();
+// The same for the axes not skipped (skip[a] true: axis a left as it is);
+// a parameter file's printout converts the axes its own AXIS mask holds.
+int ParaPulseToMmText(const std::array<bool, 4> &skip);
 
 // A present position as the teaching tab and the monitor show it: in
 // millimetres (DispMmUnit) "#0.000" right-aligned in 8 characters (a longer

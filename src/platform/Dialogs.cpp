@@ -1,10 +1,13 @@
 #include "platform/Dialogs.h"
+#include "platform/PrinterQt.h"
 #include "platform/Settings.h"
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QDialog>
+#include <QPrintDialog>
+#include <QPrinter>
 
 namespace Platform::Dialogs {
 namespace {
@@ -20,6 +23,8 @@ struct Script {
     std::deque<QString> files;
     std::deque<ShownMessage> shown;
     QStringList fileTitles;
+    std::deque<std::shared_ptr<Printer>> printers;
+    int printerDialogs = 0;
 };
 Script &script()
 {
@@ -142,10 +147,35 @@ static QString fileDialog(const FileFilter &f, bool save)
 QString GetOpenFileName(const FileFilter &f) { return fileDialog(f, false); }
 QString GetSaveFileName(const FileFilter &f) { return fileDialog(f, true); }
 
+std::shared_ptr<Printer> ChoosePrinter()
+{
+    Script &s = script();
+    ++s.printerDialogs;
+    if (s.on) {
+        if (s.printers.empty())
+            return nullptr;
+        auto p = s.printers.front();
+        s.printers.pop_front();
+        return p;
+    }
+    QPrinter &printer = SharedQPrinter();
+    QPrintDialog dlg(&printer, QApplication::activeWindow());
+    dlg.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dlg.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dlg.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    dlg.setOption(QAbstractPrintDialog::PrintToFile, true);
+    if (dlg.exec() != QDialog::Accepted)
+        return nullptr;
+    return MakeQtPrinter(printer);
+}
+
 void SetScripted(bool on) { script().on = on; }
 bool IsScripted() { return script().on; }
 void QueueAnswer(MsgAnswer a) { script().answers.push_back(a); }
 void QueueFileName(const QString &path) { script().files.push_back(path); }
+void QueuePrinter(std::shared_ptr<Printer> printer) { script().printers.push_back(std::move(printer)); }
+void QueuePrinterPdf(const QString &path) { script().printers.push_back(MakePdfPrinter(path)); }
+int PrinterDialogsShown() { return script().printerDialogs; }
 const std::deque<ShownMessage> &Shown() { return script().shown; }
 QStringList ShownTexts()
 {
@@ -162,6 +192,8 @@ void ClearScript()
     s.files.clear();
     s.shown.clear();
     s.fileTitles.clear();
+    s.printers.clear();
+    s.printerDialogs = 0;
     handlers().clear();
 }
 

@@ -4,10 +4,13 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <memory>
 
 class QWidget;
 
 namespace Platform {
+
+class Printer;
 
 enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel, AbortRetryIgnore };
 enum class MsgIcon { None, Question, Information, Warning, Critical };
@@ -39,6 +42,11 @@ MsgAnswer MsgBox(const QString &text, MsgButtons buttons = MsgButtons::Ok,
 QString GetOpenFileName(const FileFilter &f);
 QString GetSaveFileName(const FileFilter &f);
 
+// The printer dialog: the printer to draw on, nullptr when the user
+// cancelled. It offers no "selection" choice, leaves copies to the printer
+// and can print to a PDF file.
+std::shared_ptr<Printer> ChoosePrinter();
+
 // ---- scripting, for tests -------------------------------------------------
 // Once scripted, no dialog is ever shown: answers are taken from the queues
 // in order; an empty queue answers with the box's default (the first button,
@@ -47,6 +55,12 @@ void SetScripted(bool on);
 bool IsScripted();
 void QueueAnswer(MsgAnswer a);
 void QueueFileName(const QString &path);
+// The printer dialog's answers: a printer (nullptr = Cancel), or a PDF file
+// on A4 portrait with 5 mm margins. An empty queue answers Cancel.
+void QueuePrinter(std::shared_ptr<Printer> printer);
+void QueuePrinterPdf(const QString &path);
+// How often the printer dialog was shown since the script was cleared.
+int PrinterDialogsShown();
 const std::deque<ShownMessage> &Shown();
 QStringList ShownTexts();
 QStringList FileDialogTitles();

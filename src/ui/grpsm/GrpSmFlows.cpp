@@ -3,7 +3,7 @@
 #include "core/AppState.h"
 #include "core/Module1Text.h"
 #include "grpsm/GrpSmFiles.h"
-#include "grpsm/GrpSmPrint.h"
+#include "print/PrintGrpSm.h"
 #include "grpsm/GrpSmTables.h"
 #include "core/CommandSets.h"
 #include "core/Shell.h"

@@ -302,6 +302,8 @@ void frmParameta2::buildLayout()
     connect(cmdReadParaFile, &QPushButton::clicked, this, &frmParameta2::cmdReadParaFile_Click);
     connect(cmdSaveParaFile, &QPushButton::clicked, this, &frmParameta2::cmdSaveParaFile_Click);
     connect(cmdIniPrm, &QPushButton::clicked, this, &frmParameta2::cmdIniPrm_Click);
+    connect(cmdParaPrint, &QPushButton::clicked, this, &frmParameta2::cmdParaPrint_Click);
+    connect(cmdParaFilePrint, &QPushButton::clicked, this, &frmParameta2::cmdParaFilePrint_Click);
 
     // ---- ETC
     auto *etc = frame(this, "framEtcPara", 605, 7200, 120, 6855, 3495);

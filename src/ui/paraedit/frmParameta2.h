@@ -89,6 +89,10 @@ public slots:
     void cmdReadParaFile_Click();
     void cmdSaveParaFile_Click();
     void cmdIniPrm_Click();
+    // Printing (ParaPrint.cpp): the window's parameters, a parameter file.
+    void cmdParaPrint_Click();
+    void cmdParaFilePrint_Click();
+    void PrintParaFromForm();
     void chkTokuParaChange_Click();
     void optPosPrg_Click(int index);
     void comboOneAxis_LostFocus();

@@ -20,6 +20,7 @@
 #include "ui/common/Localize.h"
 #include "ui/posi/PosiChangeDev.h"
 #include "ui/posi/PosiFileFlows.h"
+#include "ui/posi/PosiPrint.h"
 #include "ui/posi/PosiGridView.h"
 #include "ui/live/frmProgTask.h"
 #include "ui/posi/PosiTransfer.h"
@@ -161,6 +162,7 @@ frmPosi::frmPosi(QWidget *parent) : QWidget(parent)
     cmdIOCheck2 = hidden("cmdIOCheck2", &frmPosi::cmdIOCheck2_Click);
     cmdEditMuko = hidden("cmdEditMuko", &frmPosi::cmdEditMuko_Click);
     cmdTest = hidden("cmdTest", &frmPosi::cmdTest_Click);
+    connect(cmdPrintPosi, &QPushButton::clicked, this, &frmPosi::PrintPosiData);
     buildMoveTab(SSTabCommand->widget(1));
     buildTeachTab(SSTabCommand->widget(2));
     box->addWidget(SSTabCommand);
@@ -514,7 +516,14 @@ int frmPosi::PosiDataSaveAs()
 
 void frmPosi::PosidataGetfromCt() { PosiTransfer::PosidataGetfromCt(); }
 void frmPosi::PosidataLoadtoCt() { PosiTransfer::PosidataLoadtoCt(); }
-void frmPosi::PrintPosiData() {}
+void frmPosi::PrintPosiData()
+{
+    std::array<QString, 4> labels;
+    for (size_t a = 0; a < labels.size(); ++a)
+        labels[a] = lblDeviceType[a] ? lblDeviceType[a]->text() : QString();
+    PosiPrint::PrintPosiData(labels);
+    flgdData->viewport()->update();
+}
 
 void frmPosi::cmdInsertLine_Click()
 {

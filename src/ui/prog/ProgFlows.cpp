@@ -210,7 +210,13 @@ void ProgDataPrint(frmProg &w)
     GridBracket grid(w);
     if (takeOver(w) != 0)
         return;
-    CheckShowingPane(w, 1);
+    if (CheckShowingPane(w, 1) != 0
+        && MsgBox(ResText(441), MsgButtons::OkCancel, MsgIcon::Question) != MsgAnswer::Ok)
+        return;
+    if (MsgBox(ResText(1032), MsgButtons::OkCancel, MsgIcon::Question) != MsgAnswer::Ok)
+        return;
+    w.GetPrintProgName();
+    w.PrintProgramData();
 }
 
 void ProgVerifyCt(frmProg &w)

@@ -59,6 +59,10 @@ public:
     bool ErrPaneGrowFlag = false;
     // The file name of the caption, set by GetProgFileNameFromCaption.
     QString ProgFileName;
+    // The name on the printout's name line: the file's (printed after
+    // "File Name:") or the caption.
+    QString PrintProgName;
+    bool PrintProgNameIsFile = false;
 
     int ProgNo() const { return Doc.ProgNo; }
     bool ProgChangeFlag() const { return Doc.ProgChangeFlag; }
@@ -133,6 +137,9 @@ public slots:
     void PrgDataLineCopy();
     void cmdProgLinePaste_Click();
     void ProgDataLinePaste();
+    // The printout's name and the printout itself (ProgPrint.cpp).
+    void GetPrintProgName();
+    void PrintProgramData();
     void ProgCMDBTN_Muko();
     void ProgCMDBTN_Yuko();
     void EditProgCMD_Muko();

@@ -1,0 +1,70 @@
+#pragma once
+// What every printout shares: the line metrics measured on the printer, the
+// page number, the body fonts, the date-and-time footer, the page frames of
+// the group and macro printouts, and the run of one print job (the printer
+// dialog, refusing a page too small, the message when a job fails).
+#include "platform/Printer.h"
+
+#include <QDateTime>
+#include <QString>
+#include <array>
+#include <functional>
+#include <memory>
+
+namespace Print {
+
+struct PrintState {
+    int32_t PrintLineHeight = 0;        // mm
+    int32_t PrintLinePitch = 0;         // mm, line height + 1
+    int32_t PrintLinesPerPage = 0;
+    int32_t PrintPitchLinesPerPage = 0;
+    int32_t PrintBodyHeight = 0;        // mm
+    int32_t PrintRightEdge = 0;         // mm
+    int PrintPageNo = 0;
+    // Axes whose parameter columns print "--".
+    std::array<bool, 4> PrintAxisOff{};
+    // The parts of the last actuator code split for the parameter printout.
+    QString TypeCodeSize, TypeCodeSpeed, TypeCodeStroke;
+    // The footer's clock.
+    std::function<QDateTime()> Clock;
+};
+
+PrintState &State();
+void ResetPrintState();
+
+// The footer's date and time: the system's short date, two blanks and its
+// short time of day.
+QString FooterText(const QDateTime &when);
+
+// Body font names (string 24 for groups, macros and parameters, 399 for
+// programs and positions) and the title of the system (string 201).
+QString BodyFont(int id);
+QString ProductTitle();
+
+// The end of one print job.
+enum class JobEnd { Printed, Failed, TooSmall };
+
+// The printer dialog (nullptr = cancelled, which stays silent).
+std::shared_ptr<Platform::Printer> ChoosePrinter();
+// Sends the document or, when it failed or the page cannot hold the layout,
+// throws it away and says so. Returns how it ended.
+JobEnd FinishJob(Platform::Printer &printer, JobEnd drawn);
+
+} // namespace Print
+
+namespace Module1 {
+
+// Measures the lines in the printer's current font and page. False (the
+// metrics kept as measured) when a line measures less than a millimetre.
+bool SetPrinterMetrics(Platform::Printer &printer);
+
+// The date-and-time footer with its rule, on the current page.
+void PrintFooter(Platform::Printer &printer);
+// The header and footer of a macro page and of the group page.
+void PrintSqMcrPageFrame(Platform::Printer &printer, const QString &dataName);
+void PrintGrpPageFrame(Platform::Printer &printer, const QString &dataName);
+// Right-aligns "Page:" and the page number at the right edge, on the line
+// at the current position, and ends the line.
+void PrintPageNumber(Platform::Printer &printer);
+
+} // namespace Module1

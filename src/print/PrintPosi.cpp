@@ -1,0 +1,191 @@
+#include "print/PrintPosi.h"
+
+#include "core/AppState.h"
+#include "platform/StringTable.h"
+#include "posi/PosiGrid.h"
+#include "posi/PosiTables.h"
+
+using Platform::Printer;
+using Print::JobEnd;
+
+namespace {
+
+constexpr int kCols = 29;   // grid columns 0..28
+
+// x of the six fields of an axis: the values, and the frame's titles.
+constexpr double kValueX[2][6] = {{30, 38, 47, 52, 76, 88}, {102, 110, 119, 122, 145, 160}};
+constexpr double kTitleX[2][6] = {{28, 36, 44, 54, 70, 82}, {100, 108, 116, 125, 140, 152}};
+
+// Pitch lines a page needs for one position: the rows start on line 6.
+constexpr int kPosModePitchLines = 10;
+constexpr int kPrgModePitchLines = 9;
+
+QString cell(int row, int col) { return Posi().PosiDataRead[size_t(row)][col].toString(); }
+QString title(int col) { return cell(0, col); }
+
+void textAt(Printer &p, double x, double y, const QString &text, bool lineEnd = false)
+{
+    p.SetCurrentX(x);
+    p.SetCurrentY(y);
+    p.Print(text, lineEnd);
+}
+
+// Title, actuator names, page number and the upper rule.
+void frameHeader(Printer &p)
+{
+    const auto &s = Print::State();
+    const double lh = s.PrintLineHeight;
+    const auto &names = Posi().FileAxisName;
+    p.SetBold(true);
+    p.SetItalic(true);
+    p.SetDrawWidth(3);
+    p.SetFontSize(14);
+    textAt(p, 10, lh, Print::ProductTitle() + QLatin1Char(' ') + Platform::ResText(202));
+    p.SetFontSize(11);
+    textAt(p, 20, 3 * lh,
+           QStringLiteral("AXIS1:") + names[0] + QStringLiteral("  /  AXIS2:") + names[1]
+               + QStringLiteral("  /  AXIS3:") + names[2] + QStringLiteral("  /  AXIS4:") + names[3],
+           true);
+    Module1::PrintPageNumber(p);
+    p.SetBold(false);
+    p.SetItalic(false);
+    p.Line(10, 5 * lh, s.PrintRightEdge, 5 * lh);
+    p.SetFontSize(8);
+    p.SetDrawWidth(2);
+}
+
+void lowerRule(Printer &p, int line)
+{
+    const auto &s = Print::State();
+    p.SetDrawWidth(3);
+    p.Line(10, line * s.PrintLineHeight, s.PrintRightEdge, line * s.PrintLineHeight);
+    Module1::PrintFooter(p);
+}
+
+} // namespace
+
+namespace Module1 {
+
+void TakePosiPrintSnapshot(int first, int last)
+{
+    auto &grid = PosiGrid::Grid();
+    auto &read = Posi().PosiDataRead;
+    PosiGrid::FG_HighSyoriStart();
+    for (int c = 0; c < kCols; ++c)
+        read[0][c] = PosiValue(grid.Text(1, c));
+    const int dispStart = App().DispNoStart;
+    for (int p = first; p <= last; ++p) {
+        const int r = PosiGrid::RowOf(p, dispStart);
+        for (int c = 0; c < kCols; ++c)
+            read[size_t(p)][c] = PosiValue(grid.Text(r, c));
+    }
+    PosiGrid::FG_InitPos();
+    PosiGrid::FG_HighSyoriEnd();
+}
+
+void PrintPosiFrameAtPosMode(Printer &p)
+{
+    frameHeader(p);
+    const double lh = Print::State().PrintLineHeight;
+    textAt(p, 20, 5 * lh, title(0));
+    for (int half = 0; half < 2; ++half) {
+        for (int f = 0; f < 6; ++f) {
+            const int axisTop = half, axisBottom = half + 2;   // axes 1, 2 on line 5; 3, 4 on line 6
+            textAt(p, kTitleX[half][f], 5 * lh, title(6 * axisTop + f + 1) + QString::number(axisTop + 1));
+            textAt(p, kTitleX[half][f], 6 * lh, title(6 * axisBottom + f + 1) + QString::number(axisBottom + 1));
+        }
+    }
+    textAt(p, 167, 5 * lh, title(25));
+    textAt(p, 175, 5 * lh, title(26));
+    textAt(p, 182, 5 * lh, title(27));
+    textAt(p, 166, 6 * lh, QLatin1Char(':') + title(28), true);
+    lowerRule(p, 7);
+}
+
+void PrintPosiFrameAtPrgMode(Printer &p)
+{
+    frameHeader(p);
+    const double lh = Print::State().PrintLineHeight;
+    textAt(p, 20, 5 * lh, title(0));
+    for (int a = 0; a < 4; ++a) {
+        if (!App().AxisNotUsed[size_t(a)])
+            textAt(p, 30 + 30 * a, 5 * lh, title(6 * a + 4));
+    }
+    p.SetCurrentX(p.CurrentX() + 30);
+    p.Print(title(28));
+    lowerRule(p, 6);
+}
+
+void PrintPosiPages(bool prgMode, int first, int last)
+{
+    const auto printer = Print::ChoosePrinter();
+    if (!printer)
+        return;
+    Print::FinishJob(*printer, PrintPosi::DrawPosiData(*printer, prgMode, first, last));
+}
+
+} // namespace Module1
+
+namespace PrintPosi {
+
+JobEnd DrawPosiData(Printer &p, bool prgMode, int first, int last)
+{
+    auto &s = Print::State();
+    p.SetFontName(Print::BodyFont(399));
+    p.SetFontSize(11);
+    if (!Module1::SetPrinterMetrics(p))
+        return JobEnd::Failed;
+    if (first <= last && s.PrintPitchLinesPerPage < (prgMode ? kPrgModePitchLines : kPosModePitchLines))
+        return JobEnd::TooSmall;
+    s.PrintPageNo = 1;
+    bool pageDue = true;
+    int line = 6;
+    const double pitch = s.PrintLinePitch;
+    for (int n = first; n <= last; ++n) {
+        if (pageDue) {
+            if (prgMode)
+                Module1::PrintPosiFrameAtPrgMode(p);
+            else
+                Module1::PrintPosiFrameAtPosMode(p);
+            line = 6;
+            pageDue = false;
+        }
+        p.SetFontSize(11);
+        textAt(p, 20, line * pitch, cell(n, 0));
+        if (prgMode) {
+            for (int a = 0; a < 4; ++a) {
+                if (!App().AxisNotUsed[size_t(a)])
+                    textAt(p, 30 + 30 * a, line * pitch, cell(n, 6 * a + 4));
+            }
+            p.SetFontSize(8);
+            p.SetCurrentX(p.CurrentX() + 30);
+            p.Print(QLatin1Char(':') + cell(n, 28));
+        } else {
+            for (int f = 0; f < 6; ++f) {
+                textAt(p, kValueX[0][f], line * pitch, cell(n, f + 1));
+                textAt(p, kValueX[1][f], line * pitch, cell(n, f + 7));
+            }
+            textAt(p, 168, line * pitch, cell(n, 25));
+            textAt(p, 176, line * pitch, cell(n, 26));
+            textAt(p, 183, line * pitch, cell(n, 27));
+            ++line;
+            for (int f = 0; f < 6; ++f) {
+                textAt(p, kValueX[0][f], line * pitch, cell(n, f + 13));
+                textAt(p, kValueX[1][f], line * pitch, cell(n, f + 19));
+            }
+            p.SetFontSize(8);
+            textAt(p, 166, line * pitch, QLatin1Char(':') + cell(n, 28), true);
+            p.SetFontSize(11);
+        }
+        if (s.PrintPitchLinesPerPage - 2 - line >= 2) {
+            ++line;
+        } else {
+            ++s.PrintPageNo;
+            p.NewPage();
+            pageDue = true;
+        }
+    }
+    return JobEnd::Printed;
+}
+
+} // namespace PrintPosi

@@ -1,0 +1,65 @@
+// The parameter window's two print commands.
+#include "ui/paraedit/frmParameta2.h"
+
+#include "core/AppState.h"
+#include "core/CommandSets.h"
+#include "paradata/ParaFile.h"
+#include "paradata/ParadataState.h"
+#include "paradata/UnitTexts.h"
+#include "platform/Dialogs.h"
+#include "platform/StringTable.h"
+#include "print/PrintPara.h"
+
+using Platform::MsgAnswer;
+using Platform::MsgButtons;
+using Platform::MsgIcon;
+using Platform::ResLines;
+using Platform::ResText;
+using Platform::Dialogs::MsgBox;
+
+void frmParameta2::PrintParaFromForm() { Module1::PrintParaFromForm(); }
+
+void frmParameta2::cmdParaPrint_Click()
+{
+    Module1::BusyScope commandsOff(Module1::kCommandsOnly);
+    if (ParametaumuKakunin() != 0) {
+        MsgBox(ResLines({7, 8}));
+        return;
+    }
+    if (TorikomiParametaValue() != 0 || ParametaValueCheck() != 0) {
+        MsgBox(ResLines({1524, 1525}));
+        return;
+    }
+    if (MsgBox(ResText(684), MsgButtons::OkCancel, MsgIcon::Question) != MsgAnswer::Ok)
+        return;
+    Module1::PrintParaSel1();
+    PrintParaFromForm();
+    Module1::PrintParameta();
+}
+
+void frmParameta2::cmdParaFilePrint_Click()
+{
+    // Every window's commands come back on every way out, a cancelled file
+    // dialog included.
+    Module1::BusyScope commandsOff(Module1::kCommandsOnly);
+    if (MsgBox(ResText(682), MsgButtons::OkCancel, MsgIcon::Question) != MsgAnswer::Ok)
+        return;
+    Platform::FileFilter f;
+    f.title = ResText(683);
+    f.filter = ResText(1827);
+    const QString path = Platform::Dialogs::GetOpenFileName(f);
+    if (path.isEmpty())
+        return;
+    auto &s = Paradata();
+    s.PmtReadError = false;
+    if (Module1::ReadParaFile(path) != 0 || s.PmtReadError) {
+        MsgBox(ResText(681));
+        return;
+    }
+    Module1::PrintParaSel2();
+    // Millimetres for the axes the file holds (and prints), whatever the
+    // PC's axes are, so no column mixes pulses with millimetres.
+    if (App().DispMmUnit)
+        Module1::ParaPulseToMmText(Print::State().PrintAxisOff);
+    Module1::PrintParameta();
+}

@@ -1,0 +1,38 @@
+#include "ui/posi/PosiPrint.h"
+
+#include "core/AppState.h"
+#include "core/CommandSets.h"
+#include "platform/Dialogs.h"
+#include "posi/PosiCheck.h"
+#include "posi/PosiGrid.h"
+#include "posi/PosiTables.h"
+#include "print/PrintPosi.h"
+#include "ui/posi/frmSelectPosiNo.h"
+
+namespace PosiPrint {
+
+void PrintPosiData(const std::array<QString, 4> &deviceLabels)
+{
+    Module1::BusyScope commandsOff(Module1::kCommandsOnly);
+    AppState &app = App();
+    if (PosiGrid::Check_flgdLineNo() == 1)
+        return;
+    {
+        frmSelectPosiNo3 dlg;
+        Platform::Dialogs::ExecModal(dlg);
+    }
+    if (app.SelectCancelFlag) {
+        app.SelectCancelFlag = false;
+        return;
+    }
+    const int first = app.PosiNoStart;
+    const int last = app.PosiNoEnd;
+    if (PosiCheck::PosiDataCheck3() != 0)
+        return;
+    // The snapshot is kept, also when the printer dialog is cancelled.
+    Module1::TakePosiPrintSnapshot(first, last);
+    Posi().FileAxisName = deviceLabels;
+    Module1::PrintPosiPages(app.PrgModeFlag, first, last);
+}
+
+} // namespace PosiPrint

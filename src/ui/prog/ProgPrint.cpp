@@ -1,0 +1,28 @@
+// The program window's printout: the name on its name line and the grid's
+// texts handed to the printout.
+#include "ui/prog/frmProg.h"
+
+#include "print/PrintProg.h"
+
+void frmProg::GetPrintProgName()
+{
+    if (Check_ProgCaptionName() == 0 && GetProgFileNameFromCaption() == 0) {
+        PrintProgName = ProgFileName + QStringLiteral(".prg");
+        PrintProgNameIsFile = true;
+    } else {
+        PrintProgName = windowTitle();
+        PrintProgNameIsFile = false;
+    }
+}
+
+void frmProg::PrintProgramData()
+{
+    FGProg_HighSyoriStart();
+    PrintProg::ProgTable table(size_t(flgdProg->Rows()));
+    for (int r = 0; r < flgdProg->Rows(); ++r)
+        for (int c = 0; c < ProgGridModel::kCols; ++c)
+            table[size_t(r)][size_t(c)] = flgdProg->Text(r, c);
+    FGProg_InitPos();
+    FGProg_HighSyoriEnd();
+    PrintProg::PrintProgramPages(table, {PrintProgName, PrintProgNameIsFile});
+}
