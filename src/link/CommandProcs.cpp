@@ -5,6 +5,7 @@
 #include "link/CommandFrames.h"
 #include "link/CommandHost.h"
 #include "link/CommandState.h"
+#include "link/Engine.h"
 #include "link/Queues.h"
 
 #include <vector>
@@ -63,10 +64,16 @@ int MoveGrpNo(int grpNo)
     if (!frame)
         return 1;
     // The reply marks the end of the whole group move, so there is no
-    // time-out; the engine gives the wait up on the main window's cancel,
-    // which is spent here.
+    // time-out; the engine gives the wait up on the main window's cancel or
+    // the move test's group stop, which are spent here.
     const bool ok = Send(*frame, Frames::kMoveGrpReplyLen, Frames::kMoveGrpTimeout).ok();
+    const bool released = App().ComCancelFlag || Link().GrpMoveStop;
     App().ComCancelFlag = false;
+    Link().GrpMoveStop = false;
+    // Given up by the user, the link itself is sound: the next request must
+    // not be taken for failed.
+    if (!ok && released)
+        Queues().TusinErrorFlag = false;
     return ok ? 0 : 1;
 }
 

@@ -18,7 +18,8 @@ int CheckCtAxisStop();
 // "0MP" / "0MS" (mode 1): position 0..999 (0 = home return).
 int MovePosiNo(int posiNo, int mode);
 // "0MG": waits for the end of the group move without time-out; the wait
-// also ends (failure) on the main window's cancel or a link failure.
+// also ends (failure) on the main window's cancel, the move test's group
+// stop (Link().GrpMoveStop) or a link failure.
 int MoveGrpNo(int grpNo);
 // "0WA": closes a position write with the range of positions written.
 int StorePosiDataInCt(int first, int last);

@@ -101,7 +101,7 @@ void waitReply()
     const bool unlimited = Queues().TusinTimeout <= 0;
     Platform::WaitUntil([&] {
         return s.JusinKanryo || s.TimeoutFlag || !g_engine || g_engine->portFault
-            || (unlimited && App().ComCancelFlag);
+            || (unlimited && (App().ComCancelFlag || s.GrpMoveStop));
     });
     if (!g_engine)
         throw PortFault{};
@@ -248,6 +248,10 @@ int TusinSosinJusin(const QString &command, int expectedLength, const QString &d
             // Sending, at most four times, each after a full time-out.
             for (;;) {
                 TimerJusin_Timer(); // characters that came while nothing read them
+                // A new request of the same command: an old reply of that
+                // code can no longer be told from this one's.
+                if (s.OwedReplyCode == K)
+                    s.OwedReplyCode.clear();
                 q.TusinErrorFlag = false;
                 s.TimeoutFlag = false;
                 armTimeout(q.TusinTimeout);
@@ -257,7 +261,9 @@ int TusinSosinJusin(const QString &command, int expectedLength, const QString &d
                 waitReply();
                 if (!s.JusinKanryo && !s.TimeoutFlag) {
                     // The user gave up waiting: a failure without a message;
-                    // port and online state stay as they are.
+                    // port and online state stay as they are. The reply is
+                    // still owed and is dropped when it comes.
+                    s.OwedReplyCode = K;
                     record(1, K);
                     return 1;
                 }
@@ -406,6 +412,12 @@ void TimerJusin_Timer()
     // what came together into two replies.
     if (!s.JusinBuf.endsWith(kCrLf))
         return;
+    if (!s.OwedReplyCode.isEmpty() && s.JusinBuf.startsWith(s.OwedReplyCode)) {
+        // The late answer of a request given up: nobody waits for it.
+        s.OwedReplyCode.clear();
+        s.JusinBuf.clear();
+        return;
+    }
     s.JusinData = s.JusinBuf;
     s.JusinKanryo = true;
     s.JusinBuf.clear();

@@ -28,6 +28,13 @@ struct LinkState {
     int TusinErrKind = 0;      // why the last reply was refused: 1 echo, 2 length
     bool SendingFlag = false;  // the pump is inside TusinSosinJusin
     bool ErrorShown = false;   // the receive side already decoded JusinData as an error reply
+    // Stop request of the group move: ends the link's wait for the reply to
+    // "0MG" (a wait without limit) as the main window's cancel does.
+    bool GrpMoveStop = false;
+    // The command code whose reply the user stopped waiting for: that reply
+    // still comes one day and is then dropped, never taken for the answer of
+    // a later request. Empty = none owed.
+    QString OwedReplyCode;
 };
 
 LinkState &Link();

@@ -3,6 +3,7 @@
 #include "support/SimController.h"
 #include "support/SimParaBlocks.h"
 
+#include <QTimer>
 #include <optional>
 
 namespace {
@@ -54,6 +55,15 @@ void InstallCommandSim(SimController &sim, SimCmdModel &model)
         return f;
     });
     add(sim, model, "0RA", [](SimController &s, SimCmdModel &m, const QByteArray &) -> Reply {
+        if (m.homeErrorPending) {
+            m.homeErrorPending = false;
+            m.pollsLeft = 0;
+            return m.restErrorAfterHome;
+        }
+        if (m.pollsLeft > 0) {
+            --m.pollsLeft;
+            return QByteArray("0RA0");
+        }
         if (!m.restDigit.isEmpty())
             return "0RA" + m.restDigit;
         return "0RA" + (m.moving ? QByteArray("0") : hex(s.model().axisMask, 1));
@@ -67,14 +77,24 @@ void InstallCommandSim(SimController &sim, SimCmdModel &model)
         m.movedTo = hexAt(f, 3, 3);
         m.moveMask = f.mid(6, 1);
         m.moveCode = f.left(3);
+        m.pollsLeft = m.movePolls;
+        if (m.movedTo == 0) {
+            m.homed = true;
+            m.homeErrorPending = !m.restErrorAfterHome.isEmpty();
+        }
         return f.left(3);
     };
     add(sim, model, "0MP", move);
     add(sim, model, "0MS", move);
-    add(sim, model, "0MG", [](SimController &, SimCmdModel &m, const QByteArray &f) -> Reply {
+    add(sim, model, "0MG", [](SimController &s, SimCmdModel &m, const QByteArray &f) -> Reply {
         if (m.groupMoveSilent)
             return std::nullopt;
         m.groupMovedTo = hexAt(f, 3, 2);
+        m.pollsLeft = m.movePolls;
+        if (m.groupMoveMs > 0) {
+            QTimer::singleShot(m.groupMoveMs, &s, [&s, r = f.left(5)] { s.sendLine(r); });
+            return std::nullopt;
+        }
         return f.left(5);
     });
     add(sim, model, "0WA", [](SimController &, SimCmdModel &m, const QByteArray &f) -> Reply {

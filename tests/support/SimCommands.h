@@ -30,6 +30,17 @@ struct SimCmdModel {
     QByteArray moveCode;
     int groupMovedTo = -1;
     bool groupMoveSilent = false; // "0MG" never ends
+    // Motion: after each "0MP", "0MS" or "0MG" the next movePolls "0RA"
+    // report moving (pollsLeft counts them down). A move to position 0 is
+    // the home return: it sets homed. restErrorAfterHome, when set, is the
+    // answer to the first "0RA" after a home move.
+    int movePolls = 0;
+    int pollsLeft = 0;
+    QByteArray restErrorAfterHome;
+    bool homeErrorPending = false;
+    // "0MG" answers this many ms after it arrived (0 = at once) when its
+    // group move ends.
+    int groupMoveMs = 0;
     // Range closed by "0WA"; -1 = none.
     int storedFirst = -1, storedLast = -1;
 

@@ -74,9 +74,6 @@ int CommentWidth(int gridWidth, int otherColumns)
 } // namespace PosiWindowSize
 
 namespace {
-// Design width of the move list (twips).
-constexpr int kMoveListWidth = 9000;
-
 // A command of the main window's menus, found by its name.
 QAction *mainAction(const char *name)
 {
@@ -171,36 +168,6 @@ frmPosi::frmPosi(QWidget *parent) : QWidget(parent)
     CommandSets::Register(this);
 }
 
-void frmPosi::buildMoveTab(QWidget *tab)
-{
-    auto *v = new QVBoxLayout(tab);
-    auto *opts = new QHBoxLayout();
-    for (int i = 0; i < 3; ++i) {
-        optMoveMethod[i] = new QRadioButton(QString::number(i + 1), tab);
-        optMoveMethod[i]->setObjectName(QStringLiteral("optMoveMethod%1").arg(i));
-        opts->addWidget(optMoveMethod[i]);
-        connect(optMoveMethod[i], &QRadioButton::clicked, this, [this, i] { optMoveMethod_Click(i); });
-    }
-    opts->addStretch();
-    v->addLayout(opts);
-    // The three panels lie on one another; the chosen method shows its own.
-    auto *stack = new QWidget(tab);
-    stack->setMinimumHeight(Twips::ToPx(1200));
-    for (int i = 0; i < 3; ++i) {
-        pictureMove[i] = new QWidget(stack);
-        pictureMove[i]->setObjectName(QStringLiteral("pictureMove%1").arg(i));
-        pictureMove[i]->setVisible(false);
-    }
-    flgdProgram = new QTableWidget(2, 16, pictureMove[0]);
-    flgdProgram->setObjectName(QStringLiteral("flgdProgram"));
-    flgdProgram->horizontalHeader()->hide();
-    flgdProgram->verticalHeader()->hide();
-    txtEdit2 = new QLineEdit(pictureMove[0]);
-    txtEdit2->setObjectName(QStringLiteral("txtEdit2"));
-    txtEdit2->hide();
-    v->addWidget(stack);
-}
-
 void frmPosi::buildTeachTab(QWidget *tab)
 {
     auto *g = new QGridLayout(tab);
@@ -262,36 +229,9 @@ void frmPosi::Form_Load()
     const QSize size = PosiWindowSize::LoadSize(screen ? screen->geometry().width() : 1024, mainHeight);
     resize(Twips::ToPx(size.width()), Twips::ToPx(std::max(size.height(), PosiWindowSize::kMinHeight)));
 
-    // Move test: the panels on one another, the first method chosen.
-    for (int i = 1; i < 3; ++i)
-        pictureMove[i]->move(pictureMove[0]->pos());
-    optMoveMethod[0]->setChecked(true);
-    pictureMove[0]->setVisible(true);
-    flgdProgram->setVisible(false);
-    const int w = kMoveListWidth;
-    flgdProgram->setColumnWidth(0, Twips::ToPx(w / 10));
-    const int cw = static_cast<int>(std::lround(static_cast<double>(w / 10) * 9 / 15));
-    for (int c = 1; c <= 15; ++c)
-        flgdProgram->setColumnWidth(c, Twips::ToPx(cw - 10));
-    flgdProgram->setRowHeight(0, Twips::ToPx(350));
-    flgdProgram->setRowHeight(1, Twips::ToPx(380));
-    flgdProgram->setFixedHeight(Twips::ToPx(750));
-    flgdProgram->setFixedWidth(Twips::ToPx(w) + 4);
-    pictureMove[0]->setFixedSize(flgdProgram->width(), flgdProgram->height());
-    auto *label = new QTableWidgetItem(ResText(523));
-    label->setTextAlignment(Qt::AlignCenter);
-    flgdProgram->setItem(1, 0, label);
-    txtEdit2->clear();
-    MoveFirstFlag = true;
-    flgdProgram->setVisible(true);
+    loadMoveTab();
     Module1::GetJogSetting();
     EditCMD_Muko();
-}
-
-void frmPosi::optMoveMethod_Click(int index)
-{
-    for (int i = 0; i < 3; ++i)
-        pictureMove[i]->setVisible(i == index);
 }
 
 QWidget *frmPosi::frameWindow()
@@ -636,20 +576,6 @@ void frmPosi::EditCMD_Muko()
 {
     for (QPushButton *b : {cmdInsertLine, cmdDeleteLine, cmdPosiCopy, cmdPosiPaste})
         b->setEnabled(false);
-}
-
-void frmPosi::MoveCMDBTN_Muko()
-{
-    for (QRadioButton *o : optMoveMethod)
-        o->setEnabled(false);
-    flgdProgram->setEnabled(false);
-}
-
-void frmPosi::MoveCMDBTN_Yuko()
-{
-    for (int i = 2; i >= 0; --i)
-        optMoveMethod[static_cast<size_t>(i)]->setEnabled(true);
-    flgdProgram->setEnabled(true);
 }
 
 void frmPosi::JogCMDBTN_Yuko()

@@ -3,13 +3,19 @@
 // application's anchor (closing it closes the application). It edits the
 // position grid and carries the move-test and teaching tabs.
 #include "core/CommandSets.h"
+#include "ui/live/MoveTest.h"
 
 #include <QSize>
 #include <QWidget>
 #include <array>
 
+class QCheckBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QSlider;
+class QSpinBox;
+class QTimer;
 class QPushButton;
 class QRadioButton;
 class QTableWidget;
@@ -31,7 +37,7 @@ QSize Limited(QSize twips, bool minimisedOrMaximised);
 int CommentWidth(int gridWidth, int otherColumns);
 } // namespace PosiWindowSize
 
-class frmPosi : public QWidget, public CommandSets::CommandSet {
+class frmPosi : public QWidget, public CommandSets::CommandSet, public MoveTest::Face {
     Q_OBJECT
 public:
     explicit frmPosi(QWidget *parent = nullptr);
@@ -43,8 +49,11 @@ public:
     // Set by the main window while it closes the window itself (the close
     // box's refusals do not apply then).
     bool UnloadByCode = false;
-    // The next list move starts at the first entry of the move list.
+    // No list or range move has completed since the window loaded (the
+    // first list step starts at column 1).
     bool MoveFirstFlag = false;
+    // What the move test keeps between runs.
+    MoveTest::State MoveState;
 
     // The position grid: a view of PosiGrid::Grid(), where its texts live.
     PosiGridView *flgdData = nullptr;
@@ -68,11 +77,56 @@ public:
     QPushButton *cmdIOCheck2 = nullptr;
     QPushButton *cmdEditMuko = nullptr;
     QPushButton *cmdTest = nullptr;
-    // Move test.
+    // Move test: one panel per method, chosen by optMoveMethod.
     std::array<QWidget *, 3> pictureMove{};
     std::array<QRadioButton *, 3> optMoveMethod{};
+    // Panel 0, list move: the move list (row 1, columns 1..15) and its editor.
     QTableWidget *flgdProgram = nullptr;
     QLineEdit *txtEdit2 = nullptr;
+    QPushButton *cmdInp1toF = nullptr;
+    QPushButton *cmdDataClear = nullptr;
+    std::array<QRadioButton *, 2> optSelectMode{}; // Continual, Step
+    QCheckBox *chkRepeat = nullptr;
+    QCheckBox *chkTimerUse = nullptr;
+    QLabel *lblTimer = nullptr;
+    QLineEdit *txtTimer = nullptr;
+    QCheckBox *chkNoSqMcr1 = nullptr;
+    QPushButton *cmdMove = nullptr;
+    QPushButton *cmdStop = nullptr;
+    QPushButton *cmdTmpStop = nullptr;
+    // Panel 1, range move.
+    QLabel *lblRepMovStart = nullptr;
+    QLabel *lblStartPosiNo = nullptr;
+    QSlider *sldrStartPosiNo = nullptr;
+    QSpinBox *updownStartPosiNo = nullptr;
+    QLabel *lblRepMovEnd = nullptr;
+    QLabel *lblEndPosiNo = nullptr;
+    QSlider *sldrEndPosiNo = nullptr;
+    QSpinBox *updownEndPosiNo = nullptr;
+    QGroupBox *framMoveWay = nullptr;
+    std::array<QRadioButton *, 2> optMoveWay{}; // Continual, Step
+    QCheckBox *chkRepeat2 = nullptr;
+    QGroupBox *framTimer2 = nullptr;
+    QCheckBox *chkTimerUse2 = nullptr;
+    QLabel *lblTimer2 = nullptr;
+    QLineEdit *txtTimer2 = nullptr;
+    QCheckBox *chkNoSqMcr2 = nullptr;
+    QPushButton *cmdSelectMove = nullptr;
+    QPushButton *cmdStop2 = nullptr;
+    QPushButton *cmdTempStop2 = nullptr;
+    // Panel 2, group move.
+    QLabel *lblGrpNoHyoji = nullptr;
+    QLabel *lblGrpNo = nullptr;
+    QSlider *sldrGrpNo = nullptr;
+    QSpinBox *UpDown2 = nullptr;
+    QPushButton *cmdGrpMove = nullptr;
+    QPushButton *cmdGrpMoveStop = nullptr;
+    // Below the panels.
+    QLabel *lblKanryoiti = nullptr;
+    QLabel *lblkanryoNo = nullptr;
+    QLabel *imgHomeGreen = nullptr;
+    QPushButton *cmdHome = nullptr;
+    QTimer *timerMove = nullptr;
     // Teaching.
     QPushButton *cmdJOGST = nullptr;
     std::array<QPushButton *, 8> cmdJOG{};
@@ -125,6 +179,30 @@ public slots:
     void EditCMD_Muko();
     void MoveCMDBTN_Muko();
     void MoveCMDBTN_Yuko();
+    // The move test's buttons and controls.
+    void cmdMove_Click();
+    void cmdSelectMove_Click();
+    void cmdGrpMove_Click();
+    void cmdStop_Click();
+    void cmdTmpStop_Click();
+    void cmdStop2_Click();
+    void cmdTempStop2_Click();
+    void cmdGrpMoveStop_Click();
+    void cmdHome_Click();
+    void timerMove_Timer();
+    void optMoveMethod_Click(int index);
+    void SSTabCommand_Click();
+    void optMoveWay_Click(int index);
+    void chkTimerUse_Click();
+    void chkTimerUse2_Click();
+    void cmdInp1toF_Click();
+    void cmdDataClear_Click();
+    // The move list's editor: opened by a key (code as typed; 0..32 keep the
+    // cell's text) or a double click; its navigation keys (Qt key codes).
+    void flgdProgramEdit2(int keyCode);
+    void Edit2KeyCode(int qtKey);
+    void flgdProgram_GotFocus();
+    void flgdProgram_LeaveCell(int row, int col);
     void JogCMDBTN_Yuko();
     // 0 = every position valid, 1 = some position out of range, 2 = no data.
     int PosiDataCheck3();
@@ -155,7 +233,31 @@ public slots:
     }
     void CommandsOn() override { PosCMDBTN_Yuko(); }
 
+    // MoveTest::Face.
+    MoveTest::State &Move() override { return MoveState; }
+    bool &MoveFirst() override { return MoveFirstFlag; }
+    QString ListCell(int col) override;
+    bool ListStepMode() override;
+    bool ListRepeat() override;
+    bool ListSkipSm() override;
+    MoveTest::DwellBox ListDwell() override;
+    void ListRunning(bool running) override;
+    QString StartText() override;
+    QString EndText() override;
+    bool RangeStepWay() override;
+    bool RangeRepeat() override;
+    bool RangeSkipSm() override;
+    MoveTest::DwellBox RangeDwell() override;
+    void RangeStarting() override;
+    QString GroupText() override;
+    void ShowReached(const QString &text) override;
+    void ShowHomeGreen(bool shown) override;
+    void ArmDwellTimer(int ms) override;
+    void DataTeachTabsEnabled(bool enabled) override;
+    void MoveButtonsEnabled(bool enabled) override;
+
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *e) override;
     void resizeEvent(QResizeEvent *e) override;
     void showEvent(QShowEvent *e) override;
@@ -163,8 +265,15 @@ protected:
 private:
     void buildMoveTab(QWidget *tab);
     void buildTeachTab(QWidget *tab);
-    void optMoveMethod_Click(int index);
     void showIOCheck();
+    void loadMoveTab();
+    // Range: sliders, up-downs and labels from one start and end.
+    void showRange(int start, int end);
+    void startChanged(int start);
+    void endChanged(int end);
+    void dwellEnabled(QLabel *label, QLineEdit *box, bool on);
+    bool dwellKey(QLineEdit *box, int key);
+    bool m_inRange = false;
     void popup(const QPoint &globalPos);
     void activated(bool on);
     QWidget *frameWindow();

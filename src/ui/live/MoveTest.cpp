@@ -1,0 +1,380 @@
+#include "ui/live/MoveTest.h"
+
+#include "core/AppState.h"
+#include "core/CommandSets.h"
+#include "core/Module1Text.h"
+#include "core/Shell.h"
+#include "link/AxisConfig.h"
+#include "link/CommandProcs.h"
+#include "link/Engine.h"
+#include "link/ErrorList.h"
+#include "link/Indicators.h"
+#include "link/Queues.h"
+#include "platform/Dialogs.h"
+#include "platform/StringTable.h"
+#include "platform/Wait.h"
+#include "ui/live/MoveRules.h"
+#include "ui/online/GoOnline.h"
+
+namespace MoveTest {
+namespace {
+
+using namespace Module3Tusin;
+using Platform::ResText;
+
+void message(int id) { Platform::Dialogs::MsgBox(ResText(id)); }
+
+// Polls "0RA" until every axis is at rest: 1 at rest, -1 failed. The wait
+// has no limit: it lasts as long as the axes move.
+int waitForRest(bool pumpFirst)
+{
+    for (;;) {
+        if (pumpFirst)
+            Platform::DoEvents();
+        const int r = CheckCtAxisStop();
+        if (r != 0)
+            return r;
+    }
+}
+
+// How the prologue of a worker ended.
+enum class Prologue { Go, End, Failed };
+
+// Online, axes at rest, (list move) the axis configuration, the home state,
+// and the home return when the controller is not homed.
+Prologue prologue(Face &f, bool readAxes)
+{
+    AppState &a = App();
+    if (!Online::GoOnlineOnDemand())
+        return Prologue::Failed;
+    if (CheckCtAxisStop() != 1)
+        return Prologue::End;
+    if (readAxes && ReadAxisConfigFromCt_Apply() != 0) {
+        Queues().TusinErrorFlag = false;
+        CloseCommPortIfFree();
+        return Prologue::Failed;
+    }
+    if (Module1::CheckRH() != 0) {
+        Queues().TusinErrorFlag = false;
+        CloseCommPortIfFree();
+        return Prologue::Failed;
+    }
+    if (!a.HomeDoneFlag) {
+        if (GentenHukki() != 0)
+            return Prologue::Failed;
+        f.ShowReached(QStringLiteral("H0"));
+    }
+    return Prologue::Go;
+}
+
+// The dwell after a move: timerMove armed for the box's time, ended early
+// by the method's stop or pause request.
+void dwell(Face &f, const DwellBox &box, const bool &stop, const bool &pause)
+{
+    State &s = f.Move();
+    s.DwellDoneFlag = false;
+    const int ms = (!stop && !pause) ? MoveRules::DwellMs(box.timerTicked, box.text) : 0;
+    if (ms > 0)
+        f.ArmDwellTimer(ms);
+    else
+        s.DwellDoneFlag = true;
+    Platform::WaitUntil([&] { return s.DwellDoneFlag || stop || pause; });
+    s.DwellDoneFlag = true;
+    f.ArmDwellTimer(0);
+}
+
+void completed(Face &f, int posiNo)
+{
+    f.ShowHomeGreen(true);
+    f.MoveFirst() = false;
+    f.ShowReached(QString::number(posiNo));
+}
+
+} // namespace
+
+void StartMove(Face &f, Method m)
+{
+    AppState &a = App();
+    f.DataTeachTabsEnabled(false);
+    Module1::AllForm_CMDBTN_Muko();
+    if (m == Method::Group && a.PrgModeFlag) {
+        message(1039);
+    } else {
+        a.BusyFlag = true;
+        switch (m) {
+        case Method::List: PrgListMove(f); break;
+        case Method::Range: SelectMoveProc(f); break;
+        case Method::Group: GrpMoveProc(f); break;
+        }
+        a.BusyFlag = false;
+    }
+    f.DataTeachTabsEnabled(true);
+    Module1::SetPosiTabEnabled(a.OfflineFlag);
+    Module1::AllForm_CMDBTN_Yuko();
+    Shell::Get().ChangeMenuDisp(a.PrgModeFlag);
+}
+
+void PrgListMove(Face &f)
+{
+    State &s = f.Move();
+    auto &col = s.MoveWork[0];
+    f.ListRunning(true);
+    bool failed = false;
+    // The run ends here on every way; `failed` sends it through the failure
+    // exit, which also takes the application offline.
+    [&] {
+        switch (prologue(f, true)) {
+        case Prologue::Go: break;
+        case Prologue::End: return;
+        case Prologue::Failed: failed = true; return;
+        }
+        if (!f.ListStepMode()) {
+            if (s.ListMovePause)
+                s.ListMovePause = false; // resumes at the kept column
+            else
+                col = 1;
+        } else if (f.MoveFirst()) {
+            col = 1;
+            f.MoveFirst() = false;
+        }
+        if (col < 1)
+            col = 1;
+        do {
+            Platform::DoEvents();
+            if (col > MoveRules::kListColumns)
+                break;
+            QString text = f.ListCell(col);
+            if (text.trimmed().isEmpty()) {
+                col = 1;
+                if (!f.ListRepeat())
+                    break;
+                text = f.ListCell(1);
+            }
+            const int posiNo = MoveRules::NumberOf(text);
+            s.MoveWork[1] = posiNo;
+            if (posiNo < 1 || posiNo > MoveRules::kMaxPosiNo) {
+                CloseCommPortIfFree();
+                message(561);
+                return;
+            }
+            if (Queues().TusinErrorFlag)
+                return;
+            if (MovePosiNo(posiNo, f.ListSkipSm() ? 1 : 0) != 0) {
+                failed = true;
+                return;
+            }
+            for (;;) {
+                Platform::DoEvents();
+                if (Queues().TusinErrorFlag)
+                    return;
+                const int r = CheckCtAxisStop();
+                if (r == 1)
+                    break;
+                if (r == -1)
+                    return;
+            }
+            Platform::DoEvents();
+            if (Queues().TusinErrorFlag) {
+                failed = true;
+                return;
+            }
+            completed(f, posiNo);
+            col += 1;
+            if (s.ListMoveStop) {
+                s.ListMoveStop = false;
+                break;
+            }
+            if (f.ListStepMode() || s.ListMovePause)
+                break;
+            dwell(f, f.ListDwell(), s.ListMoveStop, s.ListMovePause);
+            if (col > MoveRules::kListColumns) {
+                col = 1;
+                if (!f.ListRepeat())
+                    break;
+            }
+        } while (!s.ListMoveStop && !s.ListMovePause && !f.ListStepMode());
+        if (col > MoveRules::kListColumns)
+            col = 1;
+    }();
+    s.ListMoveStop = false;
+    CloseCommPortIfFree();
+    if (failed)
+        Module1::SetOfflineMode();
+    f.ListRunning(false);
+}
+
+void SelectMoveProc(Face &f)
+{
+    State &s = f.Move();
+    auto &next = s.MoveWork[3];
+    f.RangeStarting();
+    if (!Online::GoOnlineOnDemand())
+        return; // nothing else is done
+    [&] {
+        if (prologue(f, false) != Prologue::Go)
+            return;
+        const int start = MoveRules::NumberOf(f.StartText());
+        int end = MoveRules::NumberOf(f.EndText());
+        if (f.RangeStepWay()) {
+            end = start;
+            next = start;
+        } else if (s.RangeMovePause) {
+            s.RangeMovePause = false; // resumes at the kept position
+        } else {
+            next = start;
+        }
+        do {
+            if (next > end) {
+                if (!f.RangeRepeat())
+                    break;
+                next = start;
+            }
+            const int posiNo = next;
+            if (posiNo < 1 || posiNo > MoveRules::kMaxPosiNo) {
+                CloseCommPortIfFree();
+                message(569);
+                return;
+            }
+            if (MovePosiNo(posiNo, f.RangeSkipSm() ? 1 : 0) != 0)
+                return;
+            for (;;) {
+                if (Queues().TusinErrorFlag)
+                    return;
+                const int r = CheckCtAxisStop();
+                if (r == 1)
+                    break;
+                if (r == -1) {
+                    CloseCommPortIfFree();
+                    return;
+                }
+            }
+            completed(f, posiNo);
+            next += 1;
+            if (s.RangeMoveStop) {
+                s.RangeMoveStop = false;
+                break;
+            }
+            if (f.RangeStepWay() || s.RangeMovePause)
+                break;
+            dwell(f, f.RangeDwell(), s.RangeMoveStop, s.RangeMovePause);
+            if (next > end) {
+                next = start;
+                if (!f.RangeRepeat())
+                    break;
+            }
+        } while (!s.RangeMoveStop && !s.RangeMovePause && !f.RangeStepWay());
+        if (next > end)
+            next = start;
+    }();
+    s.RangeMoveStop = false;
+    CloseCommPortIfFree();
+}
+
+void GrpMoveProc(Face &f)
+{
+    Link().GrpMoveStop = false;
+    if (!Online::GoOnlineOnDemand())
+        return;
+    if (CheckCtAxisStop() != 1)
+        return;
+    if (Module1::CheckRH() != 0) {
+        Queues().TusinErrorFlag = false;
+        CloseCommPortIfFree();
+        return;
+    }
+    if (!App().HomeDoneFlag) {
+        if (GentenHukki() != 0) {
+            CloseCommPortIfFree();
+            return;
+        }
+        f.ShowReached(QStringLiteral("H0"));
+    }
+    const int grpNo = MoveRules::NumberOf(f.GroupText());
+    if (grpNo < 1 || grpNo > 99) {
+        message(560);
+        return;
+    }
+    if (MoveGrpNo(grpNo) != 0) {
+        CloseCommPortIfFree();
+        return;
+    }
+    waitForRest(true);
+    CloseCommPortIfFree();
+}
+
+// ---------------------------------------------------------------- home return
+
+void HomeButton(Face &f)
+{
+    AppState &a = App();
+    f.MoveButtonsEnabled(false);
+    f.DataTeachTabsEnabled(false);
+    Module1::AllForm_CMDBTN_Muko();
+    a.BusyFlag = true;
+    GentenHukkiProc(f);
+    a.BusyFlag = false;
+    f.DataTeachTabsEnabled(true);
+    Module1::SetPosiTabEnabled(a.OfflineFlag);
+    f.MoveButtonsEnabled(true);
+    Module1::AllForm_CMDBTN_Yuko();
+    Shell::Get().ChangeMenuDisp(a.PrgModeFlag);
+}
+
+void GentenHukkiProc(Face &f)
+{
+    if (!Online::GoOnlineOnDemand())
+        return;
+    [&] {
+        LinkState &l = Link();
+        l.RetryCount = 0;
+        while (OpenCommPort() == 1) {
+            l.RetryCount += 1;
+            if (l.RetryCount > 3)
+                return;
+            Module1::mmsecWait(100);
+        }
+        if (TusinModeOn(1) != 0) {
+            Queues().TusinErrorFlag = false;
+            return;
+        }
+        if (CheckCtAxisStop() != 1)
+            return;
+        f.ShowHomeGreen(false);
+        if (MovePosiNo(0, 1) != 0) {
+            l.TimeoutFlag = false;
+            return;
+        }
+        if (waitForRest(true) == 1) {
+            Platform::DoEvents();
+            f.ShowReached(QStringLiteral("H0"));
+            f.ShowHomeGreen(true);
+            return;
+        }
+        CloseCommPortIfFree();
+        const QString reply = Queues().TusinKekka.reply;
+        if (!reply.startsWith(QLatin1String("0%%")))
+            return;
+        Module1::DispCtStatus();
+        CloseCommPortIfFree();
+        const QString text = reply.startsWith(QLatin1String("0%%134"))
+            ? Platform::ResLines({562, 563, 564, 565, 566, 567, 568})
+            : ResText(104);
+        Platform::Dialogs::MsgBox(text, Platform::MsgButtons::Ok, Platform::MsgIcon::Warning);
+    }();
+    CloseCommPortIfFree();
+}
+
+int GentenHukki()
+{
+    if (MovePosiNo(0, 0) != 0) {
+        CloseCommPortIfFree();
+        return -1;
+    }
+    if (waitForRest(true) != 1)
+        return -1;
+    App().HomeDoneFlag = true;
+    Module1::OnlineImg_Disp();
+    return 0;
+}
+
+} // namespace MoveTest
