@@ -15,6 +15,7 @@
 #include "link/Engine.h"
 #include "link/Indicators.h"
 #include "link/Queues.h"
+#include "ui/live/frmIOCheckFG.h"
 #include "ui/live/frmProgTask.h"
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"

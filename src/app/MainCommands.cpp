@@ -21,6 +21,7 @@
 #include "link/Versions.h"
 #include "link/Indicators.h"
 #include "link/Queues.h"
+#include "ui/live/frmIOCheckFG.h"
 #include "ui/live/frmProgTask.h"
 #include "paradata/DeviceList.h"
 #include "paradata/ParadataState.h"

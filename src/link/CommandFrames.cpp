@@ -179,6 +179,41 @@ std::optional<PresentPositions> DecodePresentPos(const QString &reply, const std
     return pos;
 }
 
+std::optional<QString> ReadWatchItem(Watch::Kind kind, const Watch::Item &item)
+{
+    const char *code = kind == Watch::Kind::Flag ? "0FR" : kind == Watch::Kind::Hensu ? "0HR" : "0HP";
+    const auto prg = hexField(item.prgNo, 2);
+    const auto no = hexField(item.number, kind == Watch::Kind::PosHensu ? 1 : 2);
+    if (!prg || !no)
+        return std::nullopt;
+    return QLatin1String(code) + *prg + *no;
+}
+
+int WatchReplyLen(Watch::Kind kind)
+{
+    switch (kind) {
+    case Watch::Kind::Flag: return 10;
+    case Watch::Kind::Hensu: return 17;
+    default: return 16;
+    }
+}
+
+std::optional<int32_t> DecodeWatchItem(Watch::Kind kind, const Watch::Item &item, const QString &reply)
+{
+    const auto frame = ReadWatchItem(kind, item);
+    if (!frame || !EchoMatches(reply, *frame, int(frame->size())))
+        return std::nullopt;
+    const int at = int(frame->size()) + 1;
+    if (kind == Watch::Kind::Flag)
+        return HexField(reply, at, 1);
+    if (reply.size() < at - 1 + 8)
+        return std::nullopt;
+    const auto v = Module1::HexValue(reply.mid(at - 1, 8));
+    if (!v)
+        return std::nullopt;
+    return static_cast<int32_t>(*v);
+}
+
 std::optional<QString> ReadProgStepSu(int progNo) { return numbered("0RR", progNo); }
 
 std::optional<int> DecodeProgStepSu(const QString &reply) { return HexField(reply, 6, 2); }

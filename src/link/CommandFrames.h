@@ -8,6 +8,8 @@
 // malformed frame is ever queued. A decoder answers nothing when the reply's
 // data are not what the command promises (wrong echo, non-hex digit, too
 // short).
+#include "live/IoMap.h"
+#include "live/WatchList.h"
 #include "prog/ProgLines.h"
 
 #include <QString>
@@ -49,7 +51,7 @@ inline constexpr int kProgramCount = 100;
 
 // (digit, bit) table of the input/output monitor: digit 0..6, bit 0..3,
 // bit b of a digit weighs 2^b.
-using BitTable = std::array<std::array<bool, 4>, 7>;
+using BitTable = IoMap::Bits;
 inline constexpr int kInDigits = 7;
 inline constexpr int kOutDigits = 5;
 
@@ -126,6 +128,19 @@ using PresentPositions = std::array<std::optional<int32_t>, 4>;
 // and the same mask digit, then one 5-digit field per axis in use, axis 1
 // first. Nothing when the echo differs, a field is short or not hex.
 std::optional<PresentPositions> DecodePresentPos(const QString &reply, const std::array<bool, 4> &axisNotUsed);
+
+// ---- watched flags, variables and position variables -----------------------
+inline constexpr int kWatchTimeout = 2000;
+// "0FR" + program (2 hex) + flag (2 hex); "0HR" + program (2) + variable
+// (2); "0HP" + program (2) + axis (1). Program 0 reads a global item.
+// Nothing when a field does not fit.
+std::optional<QString> ReadWatchItem(Watch::Kind kind, const Watch::Item &item);
+// 10, 17 and 16 characters with CR LF.
+int WatchReplyLen(Watch::Kind kind);
+// The value of a reply that echoes the frame of this item: a flag's digit
+// (position 8), or the 8 hex digits of a variable (position 8) or position
+// variable (position 7) as a signed 32-bit number.
+std::optional<int32_t> DecodeWatchItem(Watch::Kind kind, const Watch::Item &item, const QString &reply);
 
 // ---- programs and tasks ----------------------------------------------------
 // "0RR" + program (2 hex); nothing when it does not fit.

@@ -177,6 +177,7 @@ int IOCheckTusin2()
             return 1;
         s.IoModeSet = true;
         s.IoModeResend = false;
+        s.IoModeSentIgnore = modeNo == 1;
     }
     if (Commands().OutputWriteReq && WriteOutputToCt() == 1)
         return 1;
@@ -199,6 +200,55 @@ int ReadPresentPosFromCt(Frames::PresentPositions &pos)
     }
     pos = *decoded;
     return 0;
+}
+
+// ---- watched flags, variables and position variables -----------------------
+
+std::optional<int32_t> ReadWatchItemFromCt(Watch::Kind kind, const Watch::Item &item)
+{
+    const auto frame = Frames::ReadWatchItem(kind, item);
+    if (!frame)
+        return std::nullopt;
+    // A refused item before this one put the application offline and marked
+    // the link failed; either would end this wait before it is sent.
+    if (App().OfflineFlag)
+        App().OfflineFlag = false;
+    Queues().TusinErrorFlag = false;
+    const Exchanged r = Send(*frame, Frames::WatchReplyLen(kind), Frames::kWatchTimeout, 0);
+    if (!r.ok())
+        return std::nullopt;
+    return Frames::DecodeWatchItem(kind, item, r.reply);
+}
+
+std::optional<int32_t> ReadFlagFromCt(int prgNo, int flagNo)
+{
+    return ReadWatchItemFromCt(Watch::Kind::Flag, {prgNo, flagNo});
+}
+
+std::optional<int32_t> ReadHensuFromCt(int prgNo, int hensuNo)
+{
+    return ReadWatchItemFromCt(Watch::Kind::Hensu, {prgNo, hensuNo});
+}
+
+std::optional<int32_t> ReadPosHensuFromCt(int prgNo, int axisNo)
+{
+    return ReadWatchItemFromCt(Watch::Kind::PosHensu, {prgNo, axisNo});
+}
+
+std::optional<std::vector<int32_t>> ReadWatchItemsFromCt(Watch::Kind kind, const std::vector<Watch::Item> &items,
+                                                         const std::function<bool()> &stop)
+{
+    std::vector<int32_t> values;
+    values.reserve(items.size());
+    for (const Watch::Item &item : items) {
+        if (stop && stop())
+            return std::nullopt;
+        const auto v = ReadWatchItemFromCt(kind, item);
+        if (!v)
+            return std::nullopt;
+        values.push_back(*v);
+    }
+    return values;
 }
 
 // ---- programs and tasks ----------------------------------------------------

@@ -8,6 +8,10 @@
 
 #include "link/CommandFrames.h"
 
+#include <functional>
+#include <optional>
+#include <vector>
+
 namespace Module3Tusin {
 
 // ---- state, motion, alarm, store ------------------------------------------
@@ -43,6 +47,20 @@ int IOCheckTusin2();
 // (an axis not in use gets nothing), 1 on any failure with `pos` untouched.
 // A garbled reply ends as a link failure (message 384/385).
 int ReadPresentPosFromCt(Frames::PresentPositions &pos);
+
+// ---- watched flags, variables and position variables -----------------------
+// One item's value, or nothing when the read failed (the queue was full, the
+// link failed, the controller refused the item or answered for another).
+// The application is put online first, so the pump sends. No message is
+// shown: a list is read every half second.
+std::optional<int32_t> ReadWatchItemFromCt(Watch::Kind kind, const Watch::Item &item);
+std::optional<int32_t> ReadFlagFromCt(int prgNo, int flagNo);
+std::optional<int32_t> ReadHensuFromCt(int prgNo, int hensuNo);
+std::optional<int32_t> ReadPosHensuFromCt(int prgNo, int axisNo);
+// Reads the items in order; nothing at the first failed read, or when
+// `stop` answers true before a read.
+std::optional<std::vector<int32_t>> ReadWatchItemsFromCt(Watch::Kind kind, const std::vector<Watch::Item> &items,
+                                                         const std::function<bool()> &stop);
 
 // ---- programs and tasks ----------------------------------------------------
 // "0RR": the program's step count 0..255, or -1 = failure.

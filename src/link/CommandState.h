@@ -16,6 +16,7 @@ struct CommandState {
     Frames::BitTable OutReq{};
     bool IoModeSet = false;    // the monitor's mode command has been sent
     bool IoModeResend = false; // send it again at the next cycle
+    bool IoModeSentIgnore = false; // the mode last sent ignores the external inputs
     // The monitor window's requests: the outputs are to be written (cleared
     // after a successful write); an input/output read is awaited (cleared
     // whenever one ends); "ignore external inputs" is ticked.

@@ -132,6 +132,36 @@ void InstallCommandSim(SimController &sim, SimCmdModel &model)
         return t;
     });
 
+    // Watched items: the frame is echoed, then the value (variables as
+    // 8 hex digits of their 32-bit pattern).
+    const auto hex32 = [](int32_t v) {
+        return QByteArray::number(uint(uint32_t(v)), 16).toUpper().rightJustified(8, '0');
+    };
+    const auto itemOk = [](int prg, int no, int localMax) {
+        return prg == 0 ? no >= 1 && no <= 100 : prg >= 1 && prg <= 100 && no >= 1 && no <= localMax;
+    };
+    add(sim, model, "0FR", [itemOk](SimController &, SimCmdModel &m, const QByteArray &f) -> Reply {
+        const int prg = hexAt(f, 3, 2), no = hexAt(f, 5, 2);
+        if (f.size() != 7 || !itemOk(prg, no, 50))
+            return QByteArray("0%%001");
+        const auto it = m.flags.find({prg, no});
+        return f + hex(it == m.flags.end() ? 0 : it->second, 1);
+    });
+    add(sim, model, "0HR", [itemOk, hex32](SimController &, SimCmdModel &m, const QByteArray &f) -> Reply {
+        const int prg = hexAt(f, 3, 2), no = hexAt(f, 5, 2);
+        if (f.size() != 7 || !itemOk(prg, no, 50))
+            return QByteArray("0%%001");
+        const auto it = m.variables.find({prg, no});
+        return f + hex32(it == m.variables.end() ? 0 : it->second);
+    });
+    add(sim, model, "0HP", [hex32](SimController &, SimCmdModel &m, const QByteArray &f) -> Reply {
+        const int prg = hexAt(f, 3, 2), axis = hexAt(f, 5, 1);
+        if (f.size() != 6 || prg < 1 || prg > 100 || axis < 1 || axis > 4)
+            return QByteArray("0%%001");
+        const auto it = m.posVariables.find({prg, axis});
+        return f + hex32(it == m.posVariables.end() ? 0 : it->second);
+    });
+
     add(sim, model, "0RR", [](SimController &, SimCmdModel &m, const QByteArray &f) -> Reply {
         const int p = hexAt(f, 3, 2);
         if (p < 1 || p > 100)

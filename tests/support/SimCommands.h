@@ -8,6 +8,7 @@
 #include <QList>
 #include <array>
 #include <functional>
+#include <map>
 
 class SimController;
 
@@ -52,6 +53,14 @@ struct SimCmdModel {
     // wider than that are sent as their last 5 digits); "0RC" answers the
     // axes its mask digit names, axis 1 first.
     std::array<int, 4> presentPos{};
+
+    // Watched items by (program, number); program 0 holds the global items.
+    // Flags and variables of a program are numbered 1..50, global ones
+    // 1..100; position variables by (program 1..100, axis 1..4). An item
+    // outside those ranges, or refused by replyFor, gets an error reply.
+    std::map<std::pair<int, int>, int> flags;
+    std::map<std::pair<int, int>, int32_t> variables;
+    std::map<std::pair<int, int>, int32_t> posVariables;
 
     // Step counts of programs 1..100 and the running task's program digit.
     std::array<int, 101> stepSu{};

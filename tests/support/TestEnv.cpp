@@ -29,6 +29,7 @@ Scope::Scope()
 {
     Platform::UseSettingsFile(m_dir.filePath(QStringLiteral("settings.ini")));
     Platform::SetAppFolder(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("data")));
+    Platform::SetUserDataFolder(m_dir.path());
     Platform::Dialogs::SetScripted(true);
     Platform::Dialogs::ClearScript();
     Choices::Clear();

@@ -1,6 +1,5 @@
 #pragma once
-// Live windows: the program task window and the input/output monitor, both
-// shown modally from the main window.
+// The program task window, shown modally from the main window.
 #include "prog/TaskStepText.h"
 
 #include <QDialog>
@@ -77,22 +76,4 @@ private:
     bool stopWaits() const;
 
     bool m_inCycle = false;
-};
-
-class frmIOCheckFG : public QDialog {
-    Q_OBJECT
-public:
-    explicit frmIOCheckFG(QWidget *parent = nullptr);
-
-    // The user asked for the outputs to be written (double-click on an
-    // output cell); cleared by the link after a successful write.
-    bool OutputWriteReq = false;
-    // Cleared by the link whenever an input/output read ends.
-    bool IoReadFlag = false;
-    QCheckBox *chkIgnore = nullptr;
-    QTimer *timerInputOutput1 = nullptr;   // 500 ms monitor cycle
-
-public slots:
-    void chkIgnore_Click();
-    void timerInputOutput1_Timer();
 };

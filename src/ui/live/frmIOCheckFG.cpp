@@ -1,0 +1,644 @@
+#include "ui/live/frmIOCheckFG.h"
+#include "ui/common/Localize.h"
+#include "ui/common/Widgets.h"
+
+#include "core/AppState.h"
+#include "core/BgrColor.h"
+#include "core/Twips.h"
+#include "link/CommandProcs.h"
+#include "link/CommandState.h"
+#include "link/Queues.h"
+#include "live/IoMap.h"
+#include "paradata/UnitTexts.h"
+#include "platform/AppPaths.h"
+#include "platform/Dialogs.h"
+#include "platform/StringTable.h"
+
+#include <algorithm>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDir>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QTimer>
+
+namespace {
+
+constexpr quint32 kGrey = 0xE0E0E0;
+constexpr quint32 kWhite = 0xFFFFFF;
+constexpr int kGridWidth = 2100;       // the I/O grids
+constexpr int kInputHeight = 8100;
+constexpr int kOutputHeight = 6100;
+constexpr int kListLeft = 4560;
+constexpr int kListWidth = 2950;
+constexpr int kListGap = 145;
+constexpr int kListTop = 480;
+constexpr int kListHeightMonitoring = 5415;
+constexpr int kListHeightEditing = 3485;
+
+void place(QWidget *w, int x, int y, int width, int height) { Twips::Place(w, x, y, width, height); }
+
+void setCell(QStandardItemModel *m, int row, int col, const QString &text)
+{
+    auto *item = m->item(row, col);
+    if (!item) {
+        item = new QStandardItem;
+        item->setEditable(false);
+        m->setItem(row, col, item);
+    }
+    item->setText(text);
+}
+
+QTableView *grid(QWidget *parent, const char *name, QAbstractItemModel *model)
+{
+    auto *v = new QTableView(parent);
+    v->setObjectName(QString::fromLatin1(name));
+    v->setModel(model);
+    v->horizontalHeader()->hide();
+    v->verticalHeader()->hide();
+    v->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    return v;
+}
+
+void setBack(QWidget *w, quint32 bgr)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, Bgr::ToQColor(bgr));
+    p.setColor(QPalette::Base, Bgr::ToQColor(bgr));
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+// Marks the window as within a cycle for the cycle's whole run.
+struct CycleGuard {
+    bool &flag;
+    explicit CycleGuard(bool &f) : flag(f) { flag = true; }
+    ~CycleGuard() { flag = false; }
+};
+
+QSpinBox *spin(QWidget *parent, const char *name, int max)
+{
+    auto *s = new QSpinBox(parent);
+    s->setObjectName(QString::fromLatin1(name));
+    s->setRange(1, max);
+    return s;
+}
+
+} // namespace
+
+frmIOCheckFG::frmIOCheckFG(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmIOCheckFG"));
+    Loc::Tagged(this, 701);
+    // 500 twips right of and below the main window's corner.
+    if (parent) {
+        const QPoint at = parent->geometry().topLeft();
+        move(at.x() + Twips::ToPx(500), at.y() + Twips::ToPx(500));
+    }
+    setFixedSize(Twips::ToPx(13830), Twips::ToPx(9195));
+
+    // ---- inputs and outputs, present positions -----------------------------
+    auto *inCap = Loc::NamedTagged(new QLabel(this), "lblInput", 702);
+    auto *outCap = Loc::NamedTagged(new QLabel(this), "lblOutput", 704);
+    place(inCap, 120, 120, kGridWidth, 255);
+    place(outCap, 2340, 120, kGridWidth, 255);
+    inModel = new QStandardItemModel(IoMap::kInputRows, 2, this);
+    outModel = new QStandardItemModel(IoMap::kOutputRows, 2, this);
+    flgdInput = grid(this, "flgdInput", inModel);
+    flgdOutput = grid(this, "flgdOutput", outModel);
+    place(flgdInput, 120, 360, kGridWidth, kInputHeight);
+    place(flgdOutput, 2340, 360, kGridWidth, kOutputHeight);
+    connect(flgdOutput, &QTableView::doubleClicked, this,
+            [this](const QModelIndex &i) { flgdOutput_DblClick(i.row(), i.column()); });
+
+    auto *posCap = Loc::NamedTagged(new QLabel(this), "lblPresentPos", 705);
+    place(posCap, 2340, 6600, kGridWidth, 255);
+    for (int a = 0; a < 4; ++a) {
+        auto *axis = Loc::Tagged(new QLabel(this), 1405 + a);
+        axis->setObjectName(QStringLiteral("lblAxis%1").arg(a + 1));
+        place(axis, 2340, 6900 + 380 * a, 800, 300);
+        auto *l = new QLabel(this);
+        l->setObjectName(QStringLiteral("lblCurrentPos%1").arg(a));
+        l->setFrameShape(QFrame::Panel);
+        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        place(l, 3200, 6900 + 380 * a, 1240, 300);
+        lblCurrentPos[size_t(a)] = l;
+    }
+
+    // ---- watch lists --------------------------------------------------------
+    flagList = new Watch::WatchList(Watch::Kind::Flag, this);
+    hensuList = new Watch::WatchList(Watch::Kind::Hensu, this);
+    posHensuList = new Watch::WatchList(Watch::Kind::PosHensu, this);
+    const struct {
+        Watch::WatchList *list;
+        QTableView **view;
+        QWidget **panel;
+        const char *viewName, *panelName;
+        int title;
+    } lists[3] = {
+        {flagList, &flgdFlag, &PictureFlag, "flgdFlag", "PictureFlag", 707},
+        {hensuList, &flgdHensu, &PictureHensu, "flgdHensu", "PictureHensu", 708},
+        {posHensuList, &flgdPHensu, &PicturePosHensu, "flgdPHensu", "PicturePosHensu", 709},
+    };
+    for (int k = 0; k < 3; ++k) {
+        const int x = kListLeft + k * (kListWidth + kListGap);
+        auto *cap = Loc::Tagged(new QLabel(this), lists[k].title);
+        place(cap, x, 120, kListWidth, 255);
+        QTableView *v = grid(this, lists[k].viewName, lists[k].list);
+        v->setSelectionBehavior(QAbstractItemView::SelectRows);
+        v->setSelectionMode(QAbstractItemView::ContiguousSelection);
+        v->verticalHeader()->setMinimumSectionSize(1);
+        v->verticalHeader()->setDefaultSectionSize(Twips::ToPx(250));
+        place(v, x, kListTop, kListWidth, kListHeightMonitoring);
+        Watch::WatchList *list = lists[k].list;
+        // The list follows the view's current row and selection.
+        auto sync = [v, list] {
+            const int cur = v->currentIndex().isValid() ? v->currentIndex().row() : 0;
+            int sel = cur;
+            for (const QModelIndex &i : v->selectionModel()->selectedRows()) {
+                if (i.row() > sel)
+                    sel = i.row();
+            }
+            if (sel == cur) {
+                for (const QModelIndex &i : v->selectionModel()->selectedRows())
+                    sel = std::min(sel, i.row());
+            }
+            list->SyncSelection(cur, sel);
+        };
+        connect(v->selectionModel(), &QItemSelectionModel::currentChanged, this, sync);
+        connect(v->selectionModel(), &QItemSelectionModel::selectionChanged, this, sync);
+        *lists[k].view = v;
+        auto *panel = new QWidget(this);
+        panel->setObjectName(QString::fromLatin1(lists[k].panelName));
+        place(panel, x, kListTop + kListHeightEditing + 60, kListWidth, 1860);
+        *lists[k].panel = panel;
+    }
+
+    // Flags: kind, program, number.
+    optFlag[0] = Loc::NamedTagged(new QRadioButton(PictureFlag), "optFlag0", 744);
+    optFlag[1] = Loc::NamedTagged(new QRadioButton(PictureFlag), "optFlag1", 745);
+    Label3 = Loc::NamedTagged(new QLabel(PictureFlag), "Label3", 741);
+    auto *flagNoCap = Loc::Tagged(new QLabel(PictureFlag), 742);
+    txtPrgNo = spin(PictureFlag, "txtPrgNo", Watch::kProgMax);
+    txtFlagNo = spin(PictureFlag, "txtFlagNo", Watch::kGlobalMax);
+    cmdAddFlag = Loc::NamedTagged(new QPushButton(PictureFlag), "cmdAddFlag", 746);
+    cmdDeleteFlag = Loc::NamedTagged(new QPushButton(PictureFlag), "cmdDeleteFlag", 747);
+    // Variables.
+    optHensu[0] = Loc::NamedTagged(new QRadioButton(PictureHensu), "optHensu0", 754);
+    optHensu[1] = Loc::NamedTagged(new QRadioButton(PictureHensu), "optHensu1", 755);
+    Label5 = Loc::NamedTagged(new QLabel(PictureHensu), "Label5", 751);
+    auto *hensuNoCap = Loc::Tagged(new QLabel(PictureHensu), 752);
+    txtHPrgNo = spin(PictureHensu, "txtHPrgNo", Watch::kProgMax);
+    txtHensuNo = spin(PictureHensu, "txtHensuNo", Watch::kGlobalMax);
+    cmdAddHensu = Loc::NamedTagged(new QPushButton(PictureHensu), "cmdAddHensu", 746);
+    cmdDeleteHensu = Loc::NamedTagged(new QPushButton(PictureHensu), "cmdDeleteHensu", 747);
+    // Position variables: always of a program.
+    auto *phPrgCap = Loc::Tagged(new QLabel(PicturePosHensu), 761);
+    auto *phAxisCap = Loc::Tagged(new QLabel(PicturePosHensu), 764);
+    txtPHPrgNo = spin(PicturePosHensu, "txtPHPrgNo", Watch::kProgMax);
+    txtPHensuNo = spin(PicturePosHensu, "txtPHensuNo", Watch::kAxisMax);
+    cmdAddPosHensu = Loc::NamedTagged(new QPushButton(PicturePosHensu), "cmdAddPosHensu", 746);
+    cmdDeletePosHensu = Loc::NamedTagged(new QPushButton(PicturePosHensu), "cmdDeletePosHensu", 747);
+
+    place(optFlag[0], 60, 0, 1400, 300);
+    place(optFlag[1], 1480, 0, 1400, 300);
+    place(optHensu[0], 60, 0, 1400, 300);
+    place(optHensu[1], 1480, 0, 1400, 300);
+    const struct {
+        QLabel *prgCap;
+        QSpinBox *prg;
+        QLabel *noCap;
+        QSpinBox *no;
+        QPushButton *add, *del;
+    } rowsOf[3] = {{Label3, txtPrgNo, flagNoCap, txtFlagNo, cmdAddFlag, cmdDeleteFlag},
+                   {Label5, txtHPrgNo, hensuNoCap, txtHensuNo, cmdAddHensu, cmdDeleteHensu},
+                   {phPrgCap, txtPHPrgNo, phAxisCap, txtPHensuNo, cmdAddPosHensu, cmdDeletePosHensu}};
+    for (const auto &r : rowsOf) {
+        place(r.prgCap, 60, 400, 1500, 300);
+        place(r.prg, 1600, 380, 1000, 340);
+        place(r.noCap, 60, 820, 1500, 300);
+        place(r.no, 1600, 800, 1000, 340);
+        place(r.add, 60, 1300, 1300, 450);
+        place(r.del, 1500, 1300, 1300, 450);
+        r.add->setAutoDefault(false);
+        r.del->setAutoDefault(false);
+    }
+
+    // ---- check boxes, close, the focus sink ----------------------------------
+    chkIgnore = Loc::NamedTagged(new QCheckBox(this), "chkIgnore", 706);
+    place(chkIgnore, kListLeft, 6000, 6000, 400);
+    chkEditItem = Loc::NamedTagged(new QCheckBox(this), "chkEditItem", 1040);
+    place(chkEditItem, kListLeft, 6600, 3000, 400);
+    cmdIoWinClose = Loc::NamedTagged(new QPushButton(this), "cmdIoWinClose", 703);
+    place(cmdIoWinClose, 12300, 8400, 1300, 450);
+    cmdIoWinClose->setAutoDefault(false);
+    txtDummyMoni = new QLineEdit(this);
+    txtDummyMoni->setObjectName(QStringLiteral("txtDummyMoni"));
+    place(txtDummyMoni, 0, 0, 0, 0);
+
+    connect(chkIgnore, &QCheckBox::clicked, this, &frmIOCheckFG::chkIgnore_Click);
+    connect(chkEditItem, &QCheckBox::clicked, this, &frmIOCheckFG::chkEditItem_Click);
+    connect(cmdIoWinClose, &QPushButton::clicked, this, &frmIOCheckFG::cmdIoWinClose_Click);
+    for (int i = 0; i < 2; ++i) {
+        connect(optFlag[size_t(i)], &QRadioButton::clicked, this, [this, i] { optFlag_Click(i); });
+        connect(optHensu[size_t(i)], &QRadioButton::clicked, this, [this, i] { optHensu_Click(i); });
+    }
+    connect(cmdAddFlag, &QPushButton::clicked, this, &frmIOCheckFG::cmdAddFlag_Click);
+    connect(cmdAddHensu, &QPushButton::clicked, this, &frmIOCheckFG::cmdAddHensu_Click);
+    connect(cmdAddPosHensu, &QPushButton::clicked, this, &frmIOCheckFG::cmdAddPosHensu_Click);
+    connect(cmdDeleteFlag, &QPushButton::clicked, this, &frmIOCheckFG::cmdDeleteFlag_Click);
+    connect(cmdDeleteHensu, &QPushButton::clicked, this, &frmIOCheckFG::cmdDeleteHensu_Click);
+    connect(cmdDeletePosHensu, &QPushButton::clicked, this, &frmIOCheckFG::cmdDeletePosHensu_Click);
+
+    Module1::SetCaptionFromRes(this);
+
+    // ---- Form_Load ------------------------------------------------------------
+    setIoNames(App().PrgModeFlag);
+    for (QTableView *v : {flgdInput, flgdOutput}) {
+        v->setColumnWidth(0, Twips::ToPx(1000));
+        v->setColumnWidth(1, Twips::ToPx(kGridWidth - 1000) - 4);
+        v->setCurrentIndex(v->model()->index(0, 0));
+    }
+
+    IoHyojiNow = false;
+    IoMoniActive = true;
+    IoWinCloseReq = false;
+    timerInputOutput1 = new QTimer(this);
+    timerInputOutput1->setObjectName(QStringLiteral("timerInputOutput1"));
+    timerInputOutput1->setInterval(2000);
+    connect(timerInputOutput1, &QTimer::timeout, this, &frmIOCheckFG::timerInputOutput1_Timer);
+    timerInputOutput1->start();
+
+    flagList->Load(ListFile(Watch::Kind::Flag));
+    hensuList->Load(ListFile(Watch::Kind::Hensu));
+    posHensuList->Load(ListFile(Watch::Kind::PosHensu));
+
+    for (int a = 0; a < 4; ++a) {
+        const bool used = !App().AxisNotUsed[size_t(a)];
+        lblCurrentPos[size_t(a)]->setEnabled(used);
+        setBack(lblCurrentPos[size_t(a)], used ? kWhite : kGrey);
+    }
+
+    // The box shows the mode the controller was last given, so the two
+    // never disagree; a first opening sends "not ignored".
+    auto &c = Module3Tusin::Commands();
+    c.IgnoreInputs = c.IoModeSet && c.IoModeSentIgnore;
+    chkIgnore->setChecked(c.IgnoreInputs);
+
+    optFlag[0]->setChecked(true);
+    optHensu[0]->setChecked(true);
+    optFlag_Click(0);
+    optHensu_Click(0);
+    chkEditItem->setChecked(false);
+    chkEditItem_Click();
+
+    TimerDispInit = new QTimer(this);
+    TimerDispInit->setObjectName(QStringLiteral("TimerDispInit"));
+    TimerDispInit->setSingleShot(true);
+    TimerDispInit->setInterval(10);
+    connect(TimerDispInit, &QTimer::timeout, this, &frmIOCheckFG::TimerDispInit_Timer);
+    TimerDispInit->start();
+}
+
+frmIOCheckFG::~frmIOCheckFG() = default;
+
+QString frmIOCheckFG::ListFile(Watch::Kind kind)
+{
+    return Platform::UserDataFile(QString::fromLatin1(Watch::Info(kind).fileName));
+}
+
+QString frmIOCheckFG::cell(const QStandardItemModel *m, int row, int col) const
+{
+    const auto *item = m->item(row, col);
+    return item ? item->text() : QString();
+}
+
+// ---- names and states -----------------------------------------------------------
+
+void frmIOCheckFG::setIoNames(bool prgMode)
+{
+    const auto fill = [prgMode](QTableView *v, QStandardItemModel *m, const auto &rows, int height) {
+        v->hide();
+        const int n = int(rows.size());
+        for (int r = 0; r < n; ++r) {
+            v->setRowHeight(r, Twips::ToPx(height / (n + 1)));
+            setCell(m, r, 0, IoMap::Name(rows[size_t(r)], prgMode));
+            setCell(m, r, 1, QString());
+            m->item(r, 1)->setTextAlignment(Qt::AlignCenter);
+        }
+        v->show();
+    };
+    fill(flgdInput, inModel, IoMap::InputRows(), kInputHeight);
+    fill(flgdOutput, outModel, IoMap::OutputRows(), kOutputHeight);
+}
+
+void frmIOCheckFG::SetIoNamePosiMode() { setIoNames(false); }
+void frmIOCheckFG::SetIoNamePrgMode() { setIoNames(true); }
+
+void frmIOCheckFG::IoStateHyoji2()
+{
+    IoHyojiNow = true;
+    const auto &c = Module3Tusin::Commands();
+    const auto &in = IoMap::InputRows();
+    for (int r = 0; r < IoMap::kInputRows; ++r)
+        setCell(inModel, r, 1, IoMap::StateText(in[size_t(r)], c.InBit));
+    const auto &out = IoMap::OutputRows();
+    for (int r = 0; r < IoMap::kOutputRows; ++r)
+        setCell(outModel, r, 1, IoMap::StateText(out[size_t(r)], c.OutBit));
+    IoHyojiNow = false;
+}
+
+void frmIOCheckFG::ReadnDisp_PresentPosMoni(int &result)
+{
+    Module3Tusin::Frames::PresentPositions pos{};
+    if (Module3Tusin::ReadPresentPosFromCt(pos) == 1) {
+        result = 1;
+        return;
+    }
+    result = 0;
+    // Closed while the reply was awaited: nothing of the window is touched.
+    if (IoWinCloseReq)
+        return;
+    for (int a = 0; a < 4; ++a) {
+        if (!pos[size_t(a)])
+            continue;
+        PresentPosMoni[size_t(a)] = *pos[size_t(a)];
+        if (const auto t = Module1::PresentPosText(a, *pos[size_t(a)]))
+            lblCurrentPos[size_t(a)]->setText(*t);
+    }
+}
+
+// ---- watch lists ------------------------------------------------------------------
+
+void frmIOCheckFG::pollList(Watch::WatchList &list)
+{
+    const auto items = list.Items();
+    if (items.empty())
+        return;
+    const quint64 revision = list.Revision();
+    const auto values =
+        Module3Tusin::ReadWatchItemsFromCt(list.kind(), items, [this] { return IoWinCloseReq; });
+    // A failed read keeps the values shown; a list changed meanwhile takes
+    // none (SetValues checks).
+    if (!values || IoWinCloseReq)
+        return;
+    list.SetValues(*values, revision);
+}
+
+void frmIOCheckFG::ReadnDisp_FlagMoni() { pollList(*flagList); }
+void frmIOCheckFG::ReadnDisp_HensuMoni() { pollList(*hensuList); }
+void frmIOCheckFG::ReadnDisp_PosHensuMoni() { pollList(*posHensuList); }
+
+void frmIOCheckFG::listWidths(QTableView *view, Watch::Kind kind)
+{
+    if (kind == Watch::Kind::Flag) {
+        for (int c = 0; c < 3; ++c)
+            view->setColumnWidth(c, Twips::ToPx(900));
+        return;
+    }
+    const int w = kListWidth;
+    view->setColumnWidth(0, Twips::ToPx(w / 4));
+    view->setColumnWidth(1, Twips::ToPx(w / 4));
+    view->setColumnWidth(2, Twips::ToPx(w / 2 - 80));
+}
+
+void frmIOCheckFG::FlagFG_Init()
+{
+    flagList->InitGrid();
+    listWidths(flgdFlag, Watch::Kind::Flag);
+}
+
+void frmIOCheckFG::HensuFG_Init()
+{
+    hensuList->InitGrid();
+    listWidths(flgdHensu, Watch::Kind::Hensu);
+}
+
+void frmIOCheckFG::PosHensuFG_Init()
+{
+    posHensuList->InitGrid();
+    listWidths(flgdPHensu, Watch::Kind::PosHensu);
+}
+
+void frmIOCheckFG::TimerDispInit_Timer()
+{
+    TimerDispInit->stop();
+    FlagFG_Init();
+    HensuFG_Init();
+    PosHensuFG_Init();
+}
+
+void frmIOCheckFG::addItem(Watch::WatchList &list, QTableView *view, const Watch::Entry &entry)
+{
+    const auto item = Watch::CheckEntry(list.kind(), entry);
+    if (!item) {
+        Platform::Dialogs::MsgBox(Platform::ResText(Watch::Info(list.kind()).invalidMessage));
+    } else if (list.Add(*item) == Watch::WatchList::AddResult::Full) {
+        // A full list keeps every item it has.
+        ++m_beeps;
+        QApplication::beep();
+    } else {
+        view->setCurrentIndex(list.index(list.Row(), 2));
+    }
+    txtDummyMoni->setFocus();
+}
+
+void frmIOCheckFG::deleteItem(Watch::WatchList &list, QTableView *view)
+{
+    if (list.Delete() == Watch::WatchList::DeleteResult::HeaderCurrent)
+        Platform::Dialogs::MsgBox(Platform::ResLines({386, 387}));
+    view->setCurrentIndex(list.index(list.Row(), 1));
+    txtDummyMoni->setFocus();
+}
+
+void frmIOCheckFG::cmdAddFlag_Click()
+{
+    addItem(*flagList, flgdFlag,
+            {optFlag[0]->isChecked() ? 0 : optFlag[1]->isChecked() ? 1 : -1, txtPrgNo->cleanText(),
+             txtFlagNo->cleanText()});
+}
+
+void frmIOCheckFG::cmdAddHensu_Click()
+{
+    addItem(*hensuList, flgdHensu,
+            {optHensu[0]->isChecked() ? 0 : optHensu[1]->isChecked() ? 1 : -1, txtHPrgNo->cleanText(),
+             txtHensuNo->cleanText()});
+}
+
+void frmIOCheckFG::cmdAddPosHensu_Click()
+{
+    addItem(*posHensuList, flgdPHensu, {1, txtPHPrgNo->cleanText(), txtPHensuNo->cleanText()});
+}
+
+void frmIOCheckFG::cmdDeleteFlag_Click() { deleteItem(*flagList, flgdFlag); }
+void frmIOCheckFG::cmdDeleteHensu_Click() { deleteItem(*hensuList, flgdHensu); }
+void frmIOCheckFG::cmdDeletePosHensu_Click() { deleteItem(*posHensuList, flgdPHensu); }
+
+namespace {
+// Kind choice: a global item has no program; an item of a program has a
+// number of at most 50.
+void chooseKind(int index, QLabel *label, QSpinBox *prg, QSpinBox *no)
+{
+    const bool ofProgram = index == 1;
+    label->setEnabled(ofProgram);
+    prg->setEnabled(ofProgram);
+    setBack(prg, ofProgram ? 0xFFFFFF : kGrey);
+    no->setMaximum(ofProgram ? Watch::kLocalMax : Watch::kGlobalMax);
+}
+} // namespace
+
+void frmIOCheckFG::optFlag_Click(int index) { chooseKind(index, Label3, txtPrgNo, txtFlagNo); }
+void frmIOCheckFG::optHensu_Click(int index) { chooseKind(index, Label5, txtHPrgNo, txtHensuNo); }
+
+// ---- check boxes and the output toggle ------------------------------------------------
+
+void frmIOCheckFG::chkIgnore_Click()
+{
+    auto &c = Module3Tusin::Commands();
+    c.IoModeSet = false;
+    c.IoModeResend = true;
+    c.IgnoreInputs = chkIgnore->isChecked();
+}
+
+void frmIOCheckFG::chkEditItem_Click()
+{
+    const bool editing = chkEditItem->isChecked();
+    for (QWidget *p : {PictureFlag, PictureHensu, PicturePosHensu}) {
+        p->setEnabled(editing);
+        p->setVisible(editing);
+    }
+    for (QPushButton *b :
+         {cmdAddFlag, cmdDeleteFlag, cmdAddHensu, cmdDeleteHensu, cmdAddPosHensu, cmdDeletePosHensu})
+        b->setEnabled(editing);
+    for (QTableView *v : {flgdFlag, flgdHensu, flgdPHensu}) {
+        v->resize(v->width(), Twips::ToPx(editing ? kListHeightEditing : kListHeightMonitoring));
+        v->setEnabled(true);
+    }
+    const int id = editing ? 1041 : 1040;
+    Loc::Tagged(chkEditItem, id);
+    chkEditItem->setText(Platform::ResText(id));
+    txtDummyMoni->setFocus();
+}
+
+void frmIOCheckFG::flgdOutput_DblClick(int row, int col)
+{
+    // A stopped cycle would never send the toggle: nothing is recorded.
+    if (!IoWinCloseReq && IoMoniActive && !m_stopped && col == 1
+        && IoMap::RequestToggle(row, Module3Tusin::Commands().OutReq))
+        Module3Tusin::Commands().OutputWriteReq = true;
+    txtDummyMoni->setFocus();
+}
+
+// ---- the cycle -------------------------------------------------------------------------
+
+void frmIOCheckFG::timerInputOutput1_Timer()
+{
+    timerInputOutput1->stop();
+    if (IoWinCloseReq) {
+        unloadWindow();
+        return;
+    }
+    if (IoMoniActive && !m_stopped) {
+        CycleGuard guard(m_inCycle);
+        // A refused list item put the application offline and marked the
+        // link failed; the link would then fail this cycle's requests unsent.
+        App().OfflineFlag = false;
+        Module3Tusin::Queues().TusinErrorFlag = false;
+        const int io = Module3Tusin::IOCheckTusin2();
+        if (IoWinCloseReq) {
+            unloadWindow();
+            return;
+        }
+        if (io == 1) {
+            showStopped();
+            return;
+        }
+        IoStateHyoji2();
+        int pos = 0;
+        ReadnDisp_PresentPosMoni(pos);
+        if (IoWinCloseReq) {
+            unloadWindow();
+            return;
+        }
+        if (pos == 1) {
+            showStopped();
+            return;
+        }
+        if (!chkEditItem->isChecked()) {
+            const struct {
+                Watch::WatchList *list;
+                void (frmIOCheckFG::*poll)();
+            } polls[3] = {{flagList, &frmIOCheckFG::ReadnDisp_FlagMoni},
+                          {hensuList, &frmIOCheckFG::ReadnDisp_HensuMoni},
+                          {posHensuList, &frmIOCheckFG::ReadnDisp_PosHensuMoni}};
+            for (const auto &p : polls) {
+                if (IoWinCloseReq) {
+                    unloadWindow();
+                    return;
+                }
+                if (p.list->Present())
+                    (this->*p.poll)();
+            }
+        }
+    }
+    timerInputOutput1->setInterval(500);
+    if (IoWinCloseReq)
+        unloadWindow();
+    else
+        timerInputOutput1->start();
+}
+
+void frmIOCheckFG::showStopped()
+{
+    m_stopped = true;
+    timerInputOutput1->stop();
+    flgdInput->setEnabled(false);
+    flgdOutput->setEnabled(false);
+    for (QLabel *l : lblCurrentPos)
+        l->setEnabled(false);
+}
+
+// ---- closing ---------------------------------------------------------------------------
+
+void frmIOCheckFG::cmdIoWinClose_Click()
+{
+    IoWinCloseReq = true;
+    while (IoHyojiNow && !Module3Tusin::Queues().TusinErrorFlag)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    // Hidden and saved at once; a cycle waiting for a reply ends after it
+    // without touching the window.
+    unloadWindow();
+}
+
+void frmIOCheckFG::closeEvent(QCloseEvent *e)
+{
+    unloadWindow();
+    e->accept();
+}
+
+void frmIOCheckFG::unloadWindow()
+{
+    IoMoniActive = false;
+    IoWinCloseReq = true;
+    timerInputOutput1->setInterval(500);
+    timerInputOutput1->stop();
+    TimerDispInit->stop();
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    // Errors while saving are not reported; the window closes all the same.
+    QDir().mkpath(Platform::UserDataFolder());
+    flagList->Save(ListFile(Watch::Kind::Flag));
+    hensuList->Save(ListFile(Watch::Kind::Hensu));
+    posHensuList->Save(ListFile(Watch::Kind::PosHensu));
+    done(QDialog::Rejected);
+    hide();
+}
