@@ -22,7 +22,7 @@
 #include "ui/posi/PosiFileFlows.h"
 #include "ui/posi/PosiPrint.h"
 #include "ui/posi/PosiGridView.h"
-#include "ui/live/frmProgTask.h"
+#include "ui/live/frmIOCheckFG.h"
 #include "ui/posi/PosiTransfer.h"
 #include "ui/posi/PosiVerifyFlows.h"
 #include "ui/posi/PosiWindow.h"
