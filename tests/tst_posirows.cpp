@@ -10,7 +10,7 @@
 #include "posi/PosiRows.h"
 #include "posi/PosiTables.h"
 #include "support/TestEnv.h"
-#include "ui/live/frmProgTask.h"
+#include "ui/live/frmIOCheckFG.h"
 #include "ui/posi/frmPosi.h"
 
 #include <QPushButton>
