@@ -3,6 +3,7 @@
 #include "core/AppState.h"
 #include "core/Num.h"
 #include "core/ItemFile.h"
+#include "core/Module1Text.h"
 #include "paradata/DeviceList.h"
 #include "paradata/ParadataState.h"
 #include "paradata/UnitTexts.h"
@@ -219,6 +220,17 @@ int ReadPosiFile(const QString &path)
         p.PosiDataRead[static_cast<size_t>(n)] = found != parsed.rows.end() ? found->second : def;
     }
     return PosiFile::ReadOk;
+}
+
+int ReadPosiFileRetrying(const QString &path)
+{
+    int rc = PosiFile::ReadError;
+    for (int i = 0; i < 4 && rc == PosiFile::ReadError; ++i) {
+        if (i > 0)
+            mmsecWait(100);
+        rc = ReadPosiFile(path);
+    }
+    return rc;
 }
 
 } // namespace Module1

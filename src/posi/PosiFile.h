@@ -43,4 +43,7 @@ namespace Module1 {
 // result but ReadOk nothing of the tables or file values is changed except
 // FileReadError, which is set.
 int ReadPosiFile(const QString &path);
+// ReadPosiFile tried up to four times, 100 ms apart, while the file cannot
+// be read (a file another program is still writing); other results at once.
+int ReadPosiFileRetrying(const QString &path);
 } // namespace Module1

@@ -128,12 +128,7 @@ int PosidataFileOpenProc()
         return 1;
     }
     p.FileReadError = false;
-    int rc = PosiFile::ReadError;
-    for (int i = 0; i < kTries && rc == PosiFile::ReadError; ++i) {
-        if (i > 0)
-            Module1::mmsecWait(kRetryWaitMs);
-        rc = Module1::ReadPosiFile(path);
-    }
+    const int rc = Module1::ReadPosiFileRetrying(path);
     if (rc == PosiFile::ReadError) {
         show484();
         return 1;

@@ -26,8 +26,6 @@ using Platform::Dialogs::MsgBox;
 namespace PosiVerifyFlows {
 namespace {
 
-constexpr int kTries = 4;
-constexpr int kRetryWaitMs = 100;
 const QString kCrLf = QStringLiteral("\r\n");
 
 // Whichever way a verification ends, its flags are cleared and the grid
@@ -74,12 +72,7 @@ int PosiDataFileShogo2()
         return 1;
 
     p.FileReadError = false;
-    int rc = PosiFile::ReadError;
-    for (int i = 0; i < kTries && rc == PosiFile::ReadError; ++i) {
-        if (i > 0)
-            Module1::mmsecWait(kRetryWaitMs);
-        rc = Module1::ReadPosiFile(path);
-    }
+    const int rc = Module1::ReadPosiFileRetrying(path);
     if (rc == PosiFile::ReadError) {
         MsgBox(ResText(484), MsgButtons::Ok, MsgIcon::Critical);
         return 1;
