@@ -1,6 +1,8 @@
 #include "ui/common/Widgets.h"
+
 #include "core/Twips.h"
 
+#include <QStandardItemModel>
 #include <QWidget>
 
 namespace Twips {
@@ -26,3 +28,16 @@ void SetIMEStatus(QWidget *w, bool open)
     w->setInputMethodHints(h);
 }
 } // namespace Module1
+
+namespace GridCells {
+void SetText(QStandardItemModel *m, int row, int col, const QString &text)
+{
+    auto *item = m->item(row, col);
+    if (!item) {
+        item = new QStandardItem;
+        item->setEditable(false);
+        m->setItem(row, col, item);
+    }
+    item->setText(text);
+}
+} // namespace GridCells

@@ -2,11 +2,19 @@
 // Widget helpers every window uses: geometry from a design in twips, and the
 // input method switched per box.
 class QWidget;
+class QStandardItemModel;
+class QString;
 
 namespace Twips {
 // A widget's geometry from its design in twips.
 void Place(QWidget *w, int left, int top, int width, int height);
 } // namespace Twips
+
+namespace GridCells {
+// Sets the text of a read-only cell of a display grid, creating the cell on
+// first use.
+void SetText(QStandardItemModel *m, int row, int col, const QString &text);
+} // namespace GridCells
 
 namespace Module1 {
 // Input method off (open = false) or on for a widget.

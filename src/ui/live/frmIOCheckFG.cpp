@@ -46,16 +46,7 @@ constexpr int kListHeightEditing = 3485;
 
 void place(QWidget *w, int x, int y, int width, int height) { Twips::Place(w, x, y, width, height); }
 
-void setCell(QStandardItemModel *m, int row, int col, const QString &text)
-{
-    auto *item = m->item(row, col);
-    if (!item) {
-        item = new QStandardItem;
-        item->setEditable(false);
-        m->setItem(row, col, item);
-    }
-    item->setText(text);
-}
+void setCell(QStandardItemModel *m, int row, int col, const QString &text) { GridCells::SetText(m, row, col, text); }
 
 QTableView *grid(QWidget *parent, const char *name, QAbstractItemModel *model)
 {

@@ -1,5 +1,6 @@
 #include "ui/live/frmProgTask.h"
 #include "ui/common/Localize.h"
+#include "ui/common/Widgets.h"
 #include "ui/live/ProgTaskLink.h"
 
 #include "core/AppState.h"
@@ -27,26 +28,14 @@ constexpr int kProgRows = 101;
 constexpr int kTaskRows = frmProgTask::kTasks + 1;
 constexpr int kTaskCols = 8;
 
-void place(QWidget *w, int x, int y, int width, int height)
-{
-    w->setGeometry(Twips::ToPx(x), Twips::ToPx(y), Twips::ToPx(width), Twips::ToPx(height));
-}
+void place(QWidget *w, int x, int y, int width, int height) { Twips::Place(w, x, y, width, height); }
 
 QString res(int id)
 {
     return Platform::LoadResString(id + App().LangOffset).value_or(QString());
 }
 
-void setCell(QStandardItemModel *m, int row, int col, const QString &text)
-{
-    auto *item = m->item(row, col);
-    if (!item) {
-        item = new QStandardItem;
-        item->setEditable(false);
-        m->setItem(row, col, item);
-    }
-    item->setText(text);
-}
+void setCell(QStandardItemModel *m, int row, int col, const QString &text) { GridCells::SetText(m, row, col, text); }
 
 QTableView *grid(QWidget *parent, const char *name, QStandardItemModel *model)
 {
