@@ -50,9 +50,38 @@ QByteArray stepsText(const std::array<SimMacroStep, 16> &steps)
 void InstallCommandSim(SimController &sim, SimCmdModel &model)
 {
     // Communication and monitor modes: the whole frame is echoed.
-    add(sim, model, "0CM", [](SimController &s, SimCmdModel &, const QByteArray &f) -> Reply {
+    add(sim, model, "0CM", [](SimController &s, SimCmdModel &m, const QByteArray &f) -> Reply {
         s.model().commMode = f.mid(3, 1);
+        if (f.size() == 8)
+            m.servo = f.mid(4, 4);
         return f;
+    });
+    add(sim, model, "0JR", [](SimController &, SimCmdModel &m, const QByteArray &f) -> Reply {
+        for (int a = 0; a < 4; ++a)
+            m.jogDir[static_cast<size_t>(a)] = hexAt(f, 3 + a, 1);
+        return QByteArray("0JR");
+    });
+    add(sim, model, "0SP", [](SimController &, SimCmdModel &m, const QByteArray &) -> Reply {
+        for (int a = 0; a < 4; ++a) {
+            const int d = m.jogDir[static_cast<size_t>(a)];
+            if (d == 1)
+                m.presentPos[static_cast<size_t>(a)] += m.jogStep;
+            else if (d == 2)
+                m.presentPos[static_cast<size_t>(a)] = std::max(0, m.presentPos[static_cast<size_t>(a)] - m.jogStep);
+            m.jogDir[static_cast<size_t>(a)] = 0;
+        }
+        return QByteArray("0SP");
+    });
+    add(sim, model, "0MV", [](SimController &, SimCmdModel &m, const QByteArray &f) -> Reply {
+        if (f.size() != 48)
+            return QByteArray("0%%001");
+        for (int a = 0; a < 4; ++a) {
+            const QByteArray block = f.mid(3 + 11 * a, 11);
+            if (block.at(5) == '1')
+                m.presentPos[static_cast<size_t>(a)] = hexAt(block, 6, 5);
+        }
+        m.pollsLeft = m.movePolls;
+        return QByteArray("0MV");
     });
     add(sim, model, "0RA", [](SimController &s, SimCmdModel &m, const QByteArray &) -> Reply {
         if (m.homeErrorPending) {

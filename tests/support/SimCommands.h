@@ -42,6 +42,14 @@ struct SimCmdModel {
     // "0MG" answers this many ms after it arrived (0 = at once) when its
     // group move ends.
     int groupMoveMs = 0;
+    // Jog: "0JR" runs each axis it names ("1" +, "2" -) until "0SP", which
+    // leaves a jogged axis jogStep pulses further. "0MV" moves every axis
+    // whose flag is "1" to its target (movePolls apply). servo: the axis
+    // digits of the last "0CM" with four of them ("2" = servo off).
+    std::array<int, 4> jogDir{};
+    int jogStep = 100;
+    QByteArray servo = "0000";
+    bool jogging(int axis) const { return jogDir[static_cast<size_t>(axis)] != 0; }
     // Range closed by "0WA"; -1 = none.
     int storedFirst = -1, storedLast = -1;
 

@@ -168,31 +168,6 @@ frmPosi::frmPosi(QWidget *parent) : QWidget(parent)
     CommandSets::Register(this);
 }
 
-void frmPosi::buildTeachTab(QWidget *tab)
-{
-    auto *g = new QGridLayout(tab);
-    cmdJOGST = Loc::Tagged(new QPushButton(tab), 2203);
-    cmdJOGST->setObjectName(QStringLiteral("cmdJOGST"));
-    g->addWidget(cmdJOGST, 0, 0);
-    auto *no = Loc::Tagged(new QLabel(tab), 2206);
-    g->addWidget(no, 0, 1);
-    lblPosiNo = new QLabel(tab);
-    lblPosiNo->setObjectName(QStringLiteral("lblPosiNo"));
-    g->addWidget(lblPosiNo, 0, 2);
-    for (int i = 0; i < 8; ++i) {
-        // Two buttons per axis: minus and plus.
-        cmdJOG[i] = new QPushButton(QStringLiteral("%1%2").arg(i / 2 + 1).arg(i % 2 ? QLatin1Char('+') : QLatin1Char('-')), tab);
-        cmdJOG[i]->setObjectName(QStringLiteral("cmdJOG%1").arg(i));
-        cmdJOG[i]->setEnabled(false);
-        g->addWidget(cmdJOG[i], 1, i);
-    }
-    cmdJOGend = Loc::Tagged(new QPushButton(tab), 2204);
-    cmdJOGend->setObjectName(QStringLiteral("cmdJOGend"));
-    cmdJOGend->setEnabled(false);
-    g->addWidget(cmdJOGend, 2, 0);
-    g->setRowStretch(3, 1);
-}
-
 void frmPosi::Form_Load()
 {
     AppState &app = App();
@@ -576,13 +551,6 @@ void frmPosi::EditCMD_Muko()
 {
     for (QPushButton *b : {cmdInsertLine, cmdDeleteLine, cmdPosiCopy, cmdPosiPaste})
         b->setEnabled(false);
-}
-
-void frmPosi::JogCMDBTN_Yuko()
-{
-    for (int i = 0; i < 8; ++i)
-        cmdJOG[static_cast<size_t>(i)]->setEnabled(!App().AxisNotUsed[static_cast<size_t>(i / 2)]);
-    cmdJOGend->setEnabled(true);
 }
 
 int frmPosi::PosiDataCheck3() { return PosiCheck::PosiDataCheck3(); }

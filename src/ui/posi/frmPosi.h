@@ -3,7 +3,9 @@
 // application's anchor (closing it closes the application). It edits the
 // position grid and carries the move-test and teaching tabs.
 #include "core/CommandSets.h"
+#include "ui/live/Jog.h"
 #include "ui/live/MoveTest.h"
+#include "ui/live/Servo.h"
 
 #include <QSize>
 #include <QWidget>
@@ -37,7 +39,7 @@ QSize Limited(QSize twips, bool minimisedOrMaximised);
 int CommentWidth(int gridWidth, int otherColumns);
 } // namespace PosiWindowSize
 
-class frmPosi : public QWidget, public CommandSets::CommandSet, public MoveTest::Face {
+class frmPosi : public QWidget, public CommandSets::CommandSet, public MoveTest::Face, public Jog::Face {
     Q_OBJECT
 public:
     explicit frmPosi(QWidget *parent = nullptr);
@@ -129,9 +131,29 @@ public:
     QTimer *timerMove = nullptr;
     // Teaching.
     QPushButton *cmdJOGST = nullptr;
-    std::array<QPushButton *, 8> cmdJOG{};
+    QPushButton *cmdJOGWrite = nullptr;
     QPushButton *cmdJOGend = nullptr;
     QLabel *lblPosiNo = nullptr;
+    QGroupBox *framAxisEnable = nullptr;
+    std::array<QCheckBox *, 4> CheckAxisEnable{};
+    QLabel *lblGenzaitiHyoji = nullptr;
+    std::array<QLabel *, 4> lblPosi{}; // lblPosi1..lblPosi4
+    // Jog and inching: the operation, the jog speed (percent) and the
+    // buttons (2k: axis k+1 "+", 2k+1: "-").
+    QGroupBox *Frame1 = nullptr;
+    std::array<QRadioButton *, 4> optJOG{};
+    QLabel *lblJogVEL = nullptr;
+    QLabel *lblPercent = nullptr;
+    QSpinBox *UpDown1 = nullptr;
+    std::array<QPushButton *, 8> cmdJOG{};
+    QLineEdit *txtDummy = nullptr;
+    Jog::JogControl *JogCtl = nullptr;
+    // Direct teaching.
+    QCheckBox *chkDirectTeach = nullptr;
+    std::array<QCheckBox *, 4> chkSarvoOn{};
+    QTimer *timerJogTest = nullptr;
+    Servo::State ServoState;
+    bool JogModeEnded = true;
 
     void Form_Load();
     void Form_Resize();
@@ -204,6 +226,26 @@ public slots:
     void flgdProgram_GotFocus();
     void flgdProgram_LeaveCell(int row, int col);
     void JogCMDBTN_Yuko();
+    void JogCMDBTN_Muko();
+    // Teaching.
+    void cmdJOGST_Click();
+    void cmdJOGWrite_Click();
+    void cmdJOGend_Click();
+    void JogModeEnd_SarvoOff();
+    void JogModeEnd();
+    void TeachCMDBTN_Muko();
+    void Coloring_AxisLabel();
+    // The grid row of a position number, -1 when none.
+    int CheckTeachRow(int posiNo);
+    int ReadnDisp_PresentPos();
+    // Direct teaching.
+    void chkDirectTeach_Click();
+    void chkSarvoOn_Click(int index);
+    int SarvoReqSend();
+    void SarvoOnOffAll();
+    void timerJogTest_Timer();
+    void DispSarvoChk();
+    void HideSarvoChk();
     // 0 = every position valid, 1 = some position out of range, 2 = no data.
     int PosiDataCheck3();
     int Check_flgdLineNo();
@@ -255,6 +297,13 @@ public slots:
     void ArmDwellTimer(int ms) override;
     void DataTeachTabsEnabled(bool enabled) override;
     void MoveButtonsEnabled(bool enabled) override;
+    // Jog::Face.
+    void JogButtonsEnabled(bool on) override;
+    void FocusSink() override;
+    int Operation() override;
+    QString SpeedText() override;
+    void ShowPresentPos(int axis, const QString &text) override;
+    void EndTeachingAfterFailure() override;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -274,6 +323,8 @@ private:
     void dwellEnabled(QLabel *label, QLineEdit *box, bool on);
     bool dwellKey(QLineEdit *box, int key);
     bool m_inRange = false;
+    bool teachEvent(QObject *watched, QEvent *event);
+    void endTeaching(bool servoOff);
     void popup(const QPoint &globalPos);
     void activated(bool on);
     QWidget *frameWindow();

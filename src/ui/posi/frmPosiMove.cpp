@@ -556,6 +556,8 @@ bool frmPosi::dwellKey(QLineEdit *box, int key)
 
 bool frmPosi::eventFilter(QObject *watched, QEvent *event)
 {
+    if (teachEvent(watched, event))
+        return true;
     if (watched == flgdProgram && event->type() == QEvent::FocusIn)
         flgdProgram_GotFocus();
     if (event->type() != QEvent::KeyPress)

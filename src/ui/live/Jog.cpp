@@ -1,0 +1,266 @@
+#include "ui/live/Jog.h"
+
+#include "core/AppState.h"
+#include "core/Num.h"
+#include "link/CommandFrames.h"
+#include "link/CommandProcs.h"
+#include "link/JogFrames.h"
+#include "link/Queues.h"
+#include "paradata/ParadataState.h"
+#include "paradata/UnitTexts.h"
+#include "platform/Wait.h"
+
+namespace Jog {
+namespace {
+using namespace Module3Tusin;
+
+// Polls "0RA" until the axes are at rest: 1 at rest, -1 failed.
+int waitForRest()
+{
+    for (;;) {
+        Platform::DoEvents();
+        if (Queues().TusinErrorFlag)
+            return -1;
+        const int r = CheckCtAxisStop();
+        if (r != 0)
+            return r;
+    }
+}
+
+// Index into the three copies of the inching settings (100, 10, 1 pulses).
+int settingIndex(int step) { return step == 100 ? 0 : step == 10 ? 1 : 2; }
+} // namespace
+
+JogControl::JogControl(Face &face, QObject *parent) : QObject(parent), m_face(face)
+{
+    TimerDelay = new QTimer(this);
+    TimerDelay->setObjectName(QStringLiteral("TimerDelay"));
+    TimerDelay->setSingleShot(true);
+    TimerDelay->setInterval(500);
+    connect(TimerDelay, &QTimer::timeout, this, [this] { JogReady = true; });
+    timerJogStop = new QTimer(this);
+    timerJogStop->setObjectName(QStringLiteral("timerJogStop"));
+    timerJogStop->setInterval(50);
+    connect(timerJogStop, &QTimer::timeout, this, &JogControl::timerJogStop_Timer);
+}
+
+void JogControl::Reset(const std::array<int32_t, 4> &limits)
+{
+    JogLimit = limits;
+    JogReady = true;
+}
+
+int JogControl::ReadnDisp_PresentPos()
+{
+    Frames::PresentPositions pos{};
+    if (ReadPresentPosFromCt(pos) != 0)
+        return 1;
+    for (int a = 0; a < 4; ++a) {
+        if (!pos[static_cast<size_t>(a)])
+            continue;
+        const int32_t v = *pos[static_cast<size_t>(a)];
+        PresentPos[static_cast<size_t>(a)] = v;
+        if (const auto text = Module1::PresentPosText(a, v))
+            m_face.ShowPresentPos(a, *text);
+    }
+    return 0;
+}
+
+void JogControl::buttonsBack()
+{
+    // Never outside teaching: a jog that ended teaching leaves them off.
+    if (App().TeachModeFlag)
+        m_face.JogButtonsEnabled(true);
+    m_face.FocusSink();
+}
+
+void JogControl::endAfterFailure()
+{
+    JogActive = false;
+    JogRunning = false;
+    EndAfterStop = false;
+    m_face.EndTeachingAfterFailure();
+}
+
+JogControl::StopResult JogControl::sendStop(int timeoutMs)
+{
+    // The stop goes out even offline (an error reply to the start put the
+    // application offline): the link serves it once the flag is cleared,
+    // without a second failure message.
+    AppState &a = App();
+    const bool offline = a.OfflineFlag;
+    a.OfflineFlag = false;
+    const Exchanged r = Send(Frames::JogStop(), Frames::kJogReplyLen, timeoutMs, offline ? 0 : 1);
+    if (r.outcome == Outcome::Refused) {
+        a.OfflineFlag = offline;
+        return StopResult::Refused;
+    }
+    StopOwed = false;
+    if (!r.ok())
+        return StopResult::Failed;
+    JogRunning = false;
+    JogActive = false;
+    if (waitForRest() != 1)
+        return StopResult::Failed;
+    ReadnDisp_PresentPos();
+    return StopResult::Done;
+}
+
+void JogControl::MouseDown(int index)
+{
+    if (!JogReady || Queues().TusinQueueLast > 9) {
+        JogDownIgnored = true;
+        return;
+    }
+    m_inPress = true;
+    m_held = index;
+    JogActive = true;
+    JogDownIgnored = false;
+    JogMouseUp = false;
+    JogReady = false;
+    TimerDelay->start();
+    const int op = m_face.Operation();
+    JogModeFlag = op == 0;
+    if (!JogModeFlag)
+        m_face.JogButtonsEnabled(false);
+
+    auto refused = [this] {
+        // Step 9: nothing was sent; a lost link ends teaching.
+        if (JogActive) {
+            JogActive = false;
+            if (App().OfflineFlag)
+                endAfterFailure();
+        }
+    };
+
+    [&] {
+        if (CheckCtAxisStop() != 1) {
+            refused();
+            return;
+        }
+        if (JogModeFlag) {
+            const int v = static_cast<int>(Num::Val(m_face.SpeedText()));
+            const auto frame = Frames::JogStart(index, Frames::JogSpeedText(v));
+            if (!frame) {
+                refused();
+                return;
+            }
+            StartPending = true;
+            StopOwed = true;
+            EndAfterStop = false;
+            const Exchanged r = Send(*frame, Frames::kJogReplyLen, Frames::kJogStartTimeout);
+            StartPending = false;
+            if (r.outcome == Outcome::Refused) {
+                StopOwed = false;
+                JogActive = false;
+                buttonsBack();
+                return;
+            }
+            // The start's result code is not examined; a failed start still
+            // gets its stop, then ends teaching.
+            EndAfterStop = !r.ok();
+            JogRunning = true;
+            if (!JogMouseUp && EndAfterStop) {
+                // Still held: stop at once rather than at the release.
+                const StopResult s = sendStop(Frames::kJogStopTimeout);
+                if (s == StopResult::Refused) {
+                    timerJogStop->start();
+                    return;
+                }
+                endAfterFailure();
+            } else if (JogMouseUp && !timerJogStop->isActive() && StopOwed) {
+                timerJogStop->start();
+            }
+            return;
+        }
+        // Inching.
+        const int step = op == 1 ? 1 : op == 2 ? 10 : 100;
+        if (ReadnDisp_PresentPos() != 0) {
+            refused();
+            return;
+        }
+        const int axis = index / 2;
+        const AppState &app = App();
+        const int k = settingIndex(step);
+        const Frames::InchingSetting setting{app.VelOf100Pls[static_cast<size_t>(k)],
+                                             app.AccOf100Pls[static_cast<size_t>(k)],
+                                             app.AccOf100Pls2[static_cast<size_t>(k)]};
+        const auto &dev = Paradata().DevSetting;
+        InchingData = Frames::MakeInchingCommand(step, index, PresentPos[static_cast<size_t>(axis)],
+                                                 JogLimit[static_cast<size_t>(axis)], setting,
+                                                 dev.DevSpeed[static_cast<size_t>(axis)],
+                                                 dev.DevSize[static_cast<size_t>(axis)]);
+        const Exchanged r = Send(Frames::Inching(InchingData), Frames::kJogReplyLen, Frames::kInchingTimeout);
+        bool failed = r.outcome == Outcome::LinkFailed || r.outcome == Outcome::Failed;
+        if (r.ok()) {
+            if (waitForRest() == 1)
+                ReadnDisp_PresentPos();
+            else
+                failed = true;
+        }
+        JogActive = false;
+        buttonsBack();
+        if (failed)
+            endAfterFailure();
+    }();
+    m_inPress = false;
+}
+
+void JogControl::MouseUp(int index, bool leftButton)
+{
+    Q_UNUSED(index);
+    if (leftButton) {
+        m_held = -1;
+        JogMouseUp = true;
+    }
+    if (!leftButton || !JogModeFlag) {
+        // An inching step re-enables the buttons itself; while it runs they
+        // stay off.
+        if (!m_inPress)
+            buttonsBack();
+        return;
+    }
+    if (JogDownIgnored)
+        return;
+    m_face.JogButtonsEnabled(false);
+    bool error = false;
+    if (JogActive && StopOwed) {
+        if (StartPending) {
+            // The start has not ended yet: the timer stops it afterwards.
+            timerJogStop->start();
+            return;
+        }
+        const StopResult s = sendStop(Frames::kJogStopTimeout);
+        if (s == StopResult::Refused) {
+            timerJogStop->start();
+            return;
+        }
+        error = s == StopResult::Failed || EndAfterStop;
+    }
+    buttonsBack();
+    if (error)
+        endAfterFailure();
+}
+
+void JogControl::timerJogStop_Timer()
+{
+    if (StartPending || !JogMouseUp)
+        return;
+    if (!StopOwed) {
+        timerJogStop->stop();
+        buttonsBack();
+        return;
+    }
+    timerJogStop->stop();
+    const StopResult s = sendStop(Frames::kJogLateStopTimeout);
+    if (s == StopResult::Refused) {
+        timerJogStop->start(); // queued again at the next tick
+        return;
+    }
+    const bool error = s == StopResult::Failed || EndAfterStop;
+    buttonsBack();
+    if (error)
+        endAfterFailure();
+}
+
+} // namespace Jog

@@ -1,0 +1,89 @@
+#pragma once
+// Present position, jog and inching on the teaching tab of the position
+// window. A press of a jog button starts a continuous jog ("0JR") or runs
+// one inching step ("0MV"); the release of a jog stops it ("0SP"). Once a
+// jog start has gone out, a stop always follows, whatever became of the
+// start: a release that overtakes the start's answer hands the stop to
+// timerJogStop, which sends it when the start's request has ended (never
+// giving up), and a stop the full queue refuses is queued again. The stop
+// goes out even while the application is offline.
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <array>
+#include <cstdint>
+
+namespace Jog {
+
+// What the jog reaches of the window.
+class Face {
+public:
+    virtual ~Face() = default;
+    // JogCMDBTN_Yuko / JogCMDBTN_Muko.
+    virtual void JogButtonsEnabled(bool on) = 0;
+    // The focus to txtDummy, so no jog button keeps it.
+    virtual void FocusSink() = 0;
+    // optJOG: 0 jog, 1 / 2 / 3 inching of 1 / 10 / 100 pulses.
+    virtual int Operation() = 0;
+    // lblJogVEL (percent).
+    virtual QString SpeedText() = 0;
+    // lblPosi1..4.
+    virtual void ShowPresentPos(int axis, const QString &text) = 0;
+    // A link failure during a jog: cmdJOGend off and teaching ended
+    // without a command.
+    virtual void EndTeachingAfterFailure() = 0;
+};
+
+class JogControl : public QObject {
+    Q_OBJECT
+public:
+    explicit JogControl(Face &face, QObject *parent = nullptr);
+
+    // Reads the present position of the axes in use into PresentPos and the
+    // labels: 0 done, 1 failed (labels unchanged).
+    int ReadnDisp_PresentPos();
+
+    // The left button's press and release on jog button `index`; a release
+    // of another button only gives the buttons back.
+    void MouseDown(int index);
+    void MouseUp(int index, bool leftButton = true);
+
+    // Teaching starts: presses are accepted; the inching limits.
+    void Reset(const std::array<int32_t, 4> &limits);
+
+    std::array<int32_t, 4> PresentPos{};
+    std::array<int32_t, 4> JogLimit{};
+    bool JogReady = false;
+    bool JogMouseUp = true;
+    bool JogDownIgnored = false;
+    bool JogActive = false;
+    bool JogModeFlag = true; // the last press was a continuous jog
+    bool JogRunning = false; // a jog start answered, its stop not yet
+    QString InchingData;
+    // A jog start is queued and its request has not ended yet.
+    bool StartPending = false;
+    // A jog start went out and no stop request has ended since.
+    bool StopOwed = false;
+    // The start failed: teaching ends once the stop has been sent.
+    bool EndAfterStop = false;
+
+    QTimer *TimerDelay = nullptr;   // 500 ms guard between starts
+    QTimer *timerJogStop = nullptr; // 50 ms deferred stop
+
+    // The button pressed and not yet released (-1 = none).
+    int Held() const { return m_held; }
+    bool InPress() const { return m_inPress; }
+
+private:
+    enum class StopResult { Done, Failed, Refused };
+    StopResult sendStop(int timeoutMs);
+    void timerJogStop_Timer();
+    void buttonsBack();
+    void endAfterFailure();
+
+    Face &m_face;
+    int m_held = -1;
+    bool m_inPress = false;
+};
+
+} // namespace Jog

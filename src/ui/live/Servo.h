@@ -1,0 +1,38 @@
+#pragma once
+// The servo requests of direct teaching: each toggle of a PG axis's servo
+// queues a mode command ("0CM0" + one digit per axis, "2" = servo off),
+// and the direct-teaching cycle sends the oldest one per tick.
+#include <array>
+#include <deque>
+
+namespace Servo {
+
+inline constexpr int kQueueRows = 11;
+
+struct Request {
+    int mode = 0; // 2 = some servo off, 0 = every servo on
+    int mask = 0; // axes whose servo is off (bit k = axis k + 1)
+};
+
+struct State {
+    std::array<bool, 4> SarvoOff{};
+    std::deque<Request> Queue;
+    // Direct teaching was switched off: the next cycle restores the servos.
+    bool DirectTeachEndReq = false;
+
+    bool SarvoReqExist() const { return !Queue.empty(); }
+    // False (nothing queued) when the table is full.
+    bool SarvoReqAdd(int mode, int mask);
+    void SarvoReqPop();
+    void SarvoReqReset() { Queue.clear(); }
+    void SarvoOffClear() { SarvoOff = {}; }
+};
+
+// Axes in use whose actuator has a PG (bit k = axis k + 1).
+int Get_SarvoAxisBit(const std::array<bool, 4> &axisNotUsed, const std::array<bool, 4> &withPG);
+// Marks the servo of a PG axis in use off (off != 0) or on, and returns the
+// mask of the PG axes in use whose servo is off.
+int SetSarvoOffAxis(State &s, int off, int axis, const std::array<bool, 4> &axisNotUsed,
+                    const std::array<bool, 4> &withPG);
+
+} // namespace Servo

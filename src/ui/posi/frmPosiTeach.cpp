@@ -1,0 +1,545 @@
+// The position window's teaching tab: present position, jog and inching
+// buttons, teaching start and end, "Position Get", and direct teaching with
+// the servo toggles of the PG axes.
+#include "ui/posi/frmPosi.h"
+
+#include "core/AppState.h"
+#include "core/BgrColor.h"
+#include "core/CommandSets.h"
+#include "core/Shell.h"
+#include "core/Twips.h"
+#include "link/AxisConfig.h"
+#include "link/CommandProcs.h"
+#include "link/Engine.h"
+#include "link/Queues.h"
+#include "paradata/ParadataState.h"
+#include "platform/Dialogs.h"
+#include "platform/StringTable.h"
+#include "posi/PosiGrid.h"
+#include "posi/PosiTables.h"
+#include "ui/common/Localize.h"
+#include "ui/live/MoveRules.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+using Platform::ResText;
+
+namespace {
+constexpr quint32 kTeachWhite = 0xFFFFFF;
+constexpr quint32 kTeachGrey = 0xE0E0E0;
+
+void backColour(QLabel *l, quint32 bgr)
+{
+    QPalette p = l->palette();
+    p.setColor(QPalette::Window, Bgr::ToQColor(bgr));
+    l->setPalette(p);
+    l->setAutoFillBackground(true);
+}
+} // namespace
+
+void frmPosi::buildTeachTab(QWidget *tab)
+{
+    auto *g = new QGridLayout(tab);
+    cmdJOGST = Loc::Tagged(new QPushButton(tab), 2203);
+    cmdJOGST->setObjectName(QStringLiteral("cmdJOGST"));
+    connect(cmdJOGST, &QPushButton::clicked, this, &frmPosi::cmdJOGST_Click);
+    g->addWidget(cmdJOGST, 0, 0);
+    auto *no = Loc::Tagged(new QLabel(tab), 2206);
+    g->addWidget(no, 0, 1);
+    lblPosiNo = new QLabel(tab);
+    lblPosiNo->setObjectName(QStringLiteral("lblPosiNo"));
+    lblPosiNo->setFrameShape(QFrame::Panel);
+    lblPosiNo->setFrameShadow(QFrame::Sunken);
+    lblPosiNo->setMinimumWidth(Twips::ToPx(600));
+    g->addWidget(lblPosiNo, 0, 2);
+    cmdJOGWrite = Loc::Tagged(new QPushButton(tab), 2205);
+    cmdJOGWrite->setObjectName(QStringLiteral("cmdJOGWrite"));
+    cmdJOGWrite->setEnabled(false);
+    connect(cmdJOGWrite, &QPushButton::clicked, this, &frmPosi::cmdJOGWrite_Click);
+    g->addWidget(cmdJOGWrite, 0, 3);
+    cmdJOGend = Loc::Tagged(new QPushButton(tab), 2204);
+    cmdJOGend->setObjectName(QStringLiteral("cmdJOGend"));
+    cmdJOGend->setEnabled(false);
+    connect(cmdJOGend, &QPushButton::clicked, this, &frmPosi::cmdJOGend_Click);
+    g->addWidget(cmdJOGend, 0, 4);
+
+    // Present position and the axes taken by "Position Get".
+    lblGenzaitiHyoji = Loc::Tagged(new QLabel(tab), 2212);
+    lblGenzaitiHyoji->setObjectName(QStringLiteral("lblGenzaitiHyoji"));
+    g->addWidget(lblGenzaitiHyoji, 1, 0);
+    framAxisEnable = Loc::Tagged(new QGroupBox(tab), 2227);
+    framAxisEnable->setObjectName(QStringLiteral("framAxisEnable"));
+    auto *axes = new QGridLayout(framAxisEnable);
+    for (int k = 0; k < 4; ++k) {
+        lblPosi[k] = new QLabel(tab);
+        lblPosi[k]->setObjectName(QStringLiteral("lblPosi%1").arg(k + 1));
+        lblPosi[k]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        lblPosi[k]->setFrameShape(QFrame::Panel);
+        lblPosi[k]->setFrameShadow(QFrame::Sunken);
+        lblPosi[k]->setMinimumWidth(Twips::ToPx(1100));
+        backColour(lblPosi[k], kTeachGrey);
+        g->addWidget(lblPosi[k], 1, k + 1);
+        CheckAxisEnable[k] = new QCheckBox(QStringLiteral("Axis%1").arg(k + 1), framAxisEnable);
+        CheckAxisEnable[k]->setObjectName(QStringLiteral("CheckAxisEnable%1").arg(k));
+        CheckAxisEnable[k]->setChecked(true);
+        CheckAxisEnable[k]->setEnabled(false);
+        axes->addWidget(CheckAxisEnable[k], 0, k);
+        chkSarvoOn[k] = Loc::Tagged(new QCheckBox(tab), 2225);
+        chkSarvoOn[k]->setObjectName(QStringLiteral("chkSarvoOn%1").arg(k));
+        chkSarvoOn[k]->setEnabled(false);
+        chkSarvoOn[k]->hide();
+        connect(chkSarvoOn[k], &QCheckBox::clicked, this, [this, k] { chkSarvoOn_Click(k); });
+        g->addWidget(chkSarvoOn[k], 3, k + 1);
+    }
+    g->addWidget(framAxisEnable, 2, 1, 1, 4);
+
+    // Operation: jog or inching, the jog speed and the eight buttons.
+    Frame1 = Loc::Tagged(new QGroupBox(tab), 2207);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setEnabled(false);
+    auto *op = new QHBoxLayout(Frame1);
+    for (int i = 0; i < 4; ++i) {
+        optJOG[i] = Loc::Tagged(new QRadioButton(Frame1), 2208 + i);
+        optJOG[i]->setObjectName(QStringLiteral("optJOG%1").arg(i));
+        op->addWidget(optJOG[i]);
+    }
+    optJOG[0]->setChecked(true);
+    lblJogVEL = new QLabel(QStringLiteral("100"), Frame1);
+    lblJogVEL->setObjectName(QStringLiteral("lblJogVEL"));
+    UpDown1 = new QSpinBox(Frame1);
+    UpDown1->setObjectName(QStringLiteral("UpDown1"));
+    // Multiples of 10 only: the speed goes out as one digit.
+    UpDown1->setRange(10, 100);
+    UpDown1->setSingleStep(10);
+    UpDown1->setValue(100);
+    connect(UpDown1, &QSpinBox::valueChanged, this, [this](int v) { lblJogVEL->setText(QString::number(v)); });
+    lblPercent = new QLabel(QStringLiteral("%"), Frame1);
+    op->addWidget(lblJogVEL);
+    op->addWidget(lblPercent);
+    op->addWidget(UpDown1);
+    g->addWidget(Frame1, 4, 0, 1, 5);
+    auto *buttons = new QHBoxLayout();
+    for (int i = 0; i < 8; ++i) {
+        // Two buttons per axis: "+" (even index) and "-".
+        cmdJOG[i] = Loc::Tagged(new QPushButton(tab), 2213 + i);
+        cmdJOG[i]->setObjectName(QStringLiteral("cmdJOG%1").arg(i));
+        cmdJOG[i]->setEnabled(false);
+        // Keys never jog: the buttons take no focus and ignore keys.
+        cmdJOG[i]->setFocusPolicy(Qt::NoFocus);
+        cmdJOG[i]->installEventFilter(this);
+        buttons->addWidget(cmdJOG[i]);
+    }
+    g->addLayout(buttons, 5, 0, 1, 5);
+
+    chkDirectTeach = Loc::Tagged(new QCheckBox(tab), 2228);
+    chkDirectTeach->setObjectName(QStringLiteral("chkDirectTeach"));
+    chkDirectTeach->setEnabled(false);
+    chkDirectTeach->hide();
+    connect(chkDirectTeach, &QCheckBox::clicked, this, &frmPosi::chkDirectTeach_Click);
+    g->addWidget(chkDirectTeach, 3, 0);
+
+    // The focus sink: takes the focus after every jog action.
+    txtDummy = new QLineEdit(tab);
+    txtDummy->setObjectName(QStringLiteral("txtDummy"));
+    txtDummy->setFixedSize(1, 1);
+    txtDummy->setFrame(false);
+    txtDummy->setReadOnly(true);
+    g->addWidget(txtDummy, 6, 0);
+    g->setRowStretch(6, 1);
+
+    JogCtl = new Jog::JogControl(*this, this);
+    timerJogTest = new QTimer(this);
+    timerJogTest->setObjectName(QStringLiteral("timerJogTest"));
+    timerJogTest->setInterval(1000);
+    connect(timerJogTest, &QTimer::timeout, this, &frmPosi::timerJogTest_Timer);
+}
+
+// ---------------------------------------------------------------- jog buttons
+
+bool frmPosi::teachEvent(QObject *watched, QEvent *event)
+{
+    int index = -1;
+    for (int i = 0; i < 8; ++i)
+        if (watched == cmdJOG[static_cast<size_t>(i)])
+            index = i;
+    if (index < 0)
+        return false;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
+        auto *m = static_cast<QMouseEvent *>(event);
+        if (m->button() == Qt::LeftButton && cmdJOG[static_cast<size_t>(index)]->isEnabled() && App().TeachModeFlag) {
+            JogCtl->MouseDown(index);
+            // A button disabled or hidden while held gets no release.
+            if (JogCtl->Held() == index && (!cmdJOG[static_cast<size_t>(index)]->isEnabled()
+                                         || cmdJOG[static_cast<size_t>(index)]->isHidden())
+                && JogCtl->JogModeFlag)
+                JogCtl->MouseUp(index);
+        }
+        return true;
+    }
+    case QEvent::MouseButtonRelease: {
+        auto *m = static_cast<QMouseEvent *>(event);
+        JogCtl->MouseUp(index, m->button() == Qt::LeftButton);
+        return true;
+    }
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+        return true;
+    case QEvent::WindowDeactivate:
+    case QEvent::EnabledChange:
+    case QEvent::Hide:
+        // The release always arrives: the window losing activation (a
+        // message box of the link), or the held button going away.
+        if (JogCtl->Held() == index && !JogCtl->InPress()
+            && (event->type() == QEvent::WindowDeactivate || event->type() == QEvent::Hide
+                || !cmdJOG[static_cast<size_t>(index)]->isEnabled()))
+            JogCtl->MouseUp(index);
+        return false;
+    default:
+        return false;
+    }
+}
+
+void frmPosi::JogCMDBTN_Muko()
+{
+    for (QPushButton *b : cmdJOG)
+        b->setEnabled(false);
+    cmdJOGend->setEnabled(false);
+}
+
+void frmPosi::JogCMDBTN_Yuko()
+{
+    for (int i = 0; i < 8; ++i)
+        cmdJOG[static_cast<size_t>(i)]->setEnabled(!App().AxisNotUsed[static_cast<size_t>(i / 2)]);
+    cmdJOGend->setEnabled(true);
+}
+
+int frmPosi::ReadnDisp_PresentPos() { return JogCtl->ReadnDisp_PresentPos(); }
+
+// Jog::Face.
+void frmPosi::JogButtonsEnabled(bool on)
+{
+    if (on)
+        JogCMDBTN_Yuko();
+    else
+        JogCMDBTN_Muko();
+}
+void frmPosi::FocusSink() { txtDummy->setFocus(); }
+int frmPosi::Operation()
+{
+    for (int i = 0; i < 4; ++i)
+        if (optJOG[static_cast<size_t>(i)]->isChecked())
+            return i;
+    return 0;
+}
+QString frmPosi::SpeedText() { return lblJogVEL->text(); }
+void frmPosi::ShowPresentPos(int axis, const QString &text) { lblPosi[static_cast<size_t>(axis)]->setText(text); }
+void frmPosi::EndTeachingAfterFailure()
+{
+    cmdJOGend->setEnabled(false);
+    JogModeEnd();
+}
+
+// ---------------------------------------------------------------- teaching
+
+int frmPosi::CheckTeachRow(int posiNo)
+{
+    const PosiGridModel &g = PosiGrid::Grid();
+    for (int r = 2; r < g.Rows(); ++r)
+        if (MoveRules::NumberOf(g.Text(r, 0).trimmed()) == posiNo)
+            return r;
+    return -1;
+}
+
+void frmPosi::Coloring_AxisLabel()
+{
+    const auto &ct = Paradata().Ct;
+    std::array<int32_t, 4> limits{};
+    for (int k = 0; k < 4; ++k) {
+        const bool used = !App().AxisNotUsed[static_cast<size_t>(k)];
+        limits[static_cast<size_t>(k)] = used ? ct.CtMaxPulse[static_cast<size_t>(k)] : 0;
+        backColour(lblPosi[static_cast<size_t>(k)], used ? kTeachWhite : kTeachGrey);
+        CheckAxisEnable[static_cast<size_t>(k)]->setEnabled(used);
+    }
+    JogCtl->Reset(limits);
+}
+
+void frmPosi::TeachCMDBTN_Muko()
+{
+    Frame1->setEnabled(false);
+    JogCMDBTN_Muko();
+    cmdJOGWrite->setEnabled(false);
+    cmdJOGend->setEnabled(false);
+    cmdJOGST->setEnabled(true);
+}
+
+void frmPosi::cmdJOGST_Click()
+{
+    AppState &a = App();
+    auto fail = [this, &a] {
+        JogModeEnd_SarvoOff();
+        Module1::SetPosiTabEnabled(a.OfflineFlag);
+        Shell::Get().ChangeMenuDisp(a.PrgModeFlag);
+    };
+    cmdJOGST->setEnabled(false);
+    SSTabCommand->setTabEnabled(0, false);
+    SSTabCommand->setTabEnabled(1, false);
+    Module1::AllForm_CMDBTN_Muko();
+    a.BusyFlag = true;
+    if (Check_flgdLineNo() == 1)
+        return fail();
+    if (a.OfflineFlag)
+        a.OfflineFlag = false;
+    if (a.PrgModeFlag) {
+        const int task = Module3Tusin::ReadTaskNoFromCt();
+        if (task == Module3Tusin::kTaskNoFailure)
+            return fail();
+        if (task != 0) {
+            Platform::Dialogs::MsgBox(Platform::ResLines({451, 452}));
+            return fail();
+        }
+    }
+    JogModeEnded = false;
+    ServoState = Servo::State{};
+    chkDirectTeach->setChecked(false);
+    int modeNo = 1;
+    if (Module3Tusin::TusinModeSet(0, modeNo, 0) != 0) {
+        Platform::Dialogs::MsgBox(ResText(377));
+        Module3Tusin::Link().SendingFlag = false;
+        return fail();
+    }
+    if (Module3Tusin::ReadAxisConfigFromCt() != 0)
+        return fail();
+    if (Module1::CheckRH() != 0) {
+        Module3Tusin::Link().SendingFlag = false;
+        cmdJOGST->setEnabled(true);
+        return fail();
+    }
+    if (!a.HomeDoneFlag) {
+        int r = Module3Tusin::MovePosiNo(0, 1) == 0 ? 0 : -1;
+        while (r == 0)
+            r = Module3Tusin::CheckCtAxisStop();
+        if (r != 1) {
+            cmdJOGST->setEnabled(true);
+            return fail();
+        }
+    }
+    if (ReadnDisp_PresentPos() != 0)
+        return fail();
+    if (Module3Tusin::ReadMaxPulseFromCt() != 0) {
+        cmdJOGST->setEnabled(true);
+        return fail();
+    }
+
+    // Teaching mode on.
+    Coloring_AxisLabel();
+    Frame1->setEnabled(true);
+    a.TeachModeFlag = true;
+    JogCMDBTN_Yuko();
+    cmdJOGWrite->setEnabled(true);
+    cmdJOGend->setEnabled(true);
+    // Requests still waiting in the queue are dropped.
+    Module3Tusin::TusinQueueClear();
+    Module3Tusin::Queues().TusinQueueLast = -1;
+    Module3Tusin::Queues().TusinQueuePending = false;
+    bool anyPg = false;
+    const auto &pg = Paradata().DevSetting.DevWithPG;
+    for (int k = 0; k < 4; ++k)
+        if (!a.AxisNotUsed[static_cast<size_t>(k)] && pg[static_cast<size_t>(k)]) {
+            chkSarvoOn[static_cast<size_t>(k)]->setChecked(true);
+            anyPg = true;
+        }
+    chkDirectTeach->setChecked(false);
+    chkDirectTeach->setEnabled(anyPg);
+    chkDirectTeach->setVisible(anyPg);
+    const PosiGridModel &grid = PosiGrid::Grid();
+    lblPosiNo->setText(grid.Rows() > 2 ? QString::number(MoveRules::NumberOf(grid.Text(2, 0).trimmed())) : QString());
+}
+
+void frmPosi::cmdJOGWrite_Click()
+{
+    PosiGrid::FG_HighSyoriStart();
+    const int row = CheckTeachRow(MoveRules::NumberOf(lblPosiNo->text().trimmed()));
+    if (row < 0) {
+        PosiGrid::FG_HighSyoriEnd();
+        return;
+    }
+    PosiGridModel &g = PosiGrid::Grid();
+    for (int k = 0; k < 4; ++k)
+        if (!App().AxisNotUsed[static_cast<size_t>(k)] && CheckAxisEnable[static_cast<size_t>(k)]->isChecked())
+            g.SetText(row, 6 * (k + 1) - 2, lblPosi[static_cast<size_t>(k)]->text());
+    PosiGrid::FG_HighSyoriEnd();
+    Posi().DataChanged = true;
+}
+
+void frmPosi::cmdJOGend_Click()
+{
+    cmdJOGend->setEnabled(false);
+    JogModeEnd_SarvoOff();
+}
+
+void frmPosi::JogModeEnd_SarvoOff() { endTeaching(true); }
+void frmPosi::JogModeEnd() { endTeaching(false); }
+
+void frmPosi::endTeaching(bool servoOff)
+{
+    AppState &a = App();
+    if (servoOff && !a.OfflineFlag) {
+        int modeNo = 0;
+        Module3Tusin::TusinModeSet(0, modeNo, 15);
+    }
+    // Direct teaching ends with teaching: no cycle, no servo request left.
+    timerJogTest->stop();
+    ServoState = Servo::State{};
+    JogModeEnded = true;
+    TeachCMDBTN_Muko();
+    SSTabCommand->setTabEnabled(0, true);
+    if (!a.OfflineFlag)
+        SSTabCommand->setTabEnabled(1, true);
+    else
+        SSTabCommand->setTabEnabled(2, false);
+    for (int k = 0; k < 4; ++k) {
+        backColour(lblPosi[static_cast<size_t>(k)], kTeachGrey);
+        CheckAxisEnable[static_cast<size_t>(k)]->setEnabled(false);
+        chkSarvoOn[static_cast<size_t>(k)]->setEnabled(false);
+        chkSarvoOn[static_cast<size_t>(k)]->hide();
+        chkSarvoOn[static_cast<size_t>(k)]->setChecked(false);
+    }
+    chkDirectTeach->setChecked(false);
+    Module3Tusin::CloseCommPortIfFree();
+    a.TeachModeFlag = false;
+    Module1::SetPosiTabEnabled(a.OfflineFlag);
+    Module1::AllForm_CMDBTN_Yuko();
+    Shell::Get().ChangeMenuDisp(a.PrgModeFlag);
+    a.BusyFlag = false;
+    chkDirectTeach->setEnabled(false);
+    chkDirectTeach->hide();
+}
+
+// ---------------------------------------------------------------- direct teaching
+
+void frmPosi::chkDirectTeach_Click()
+{
+    if (chkDirectTeach->isChecked()) {
+        if (Servo::Get_SarvoAxisBit(App().AxisNotUsed, Paradata().DevSetting.DevWithPG) == 0)
+            return;
+        DispSarvoChk();
+        JogCMDBTN_Muko();
+        timerJogTest->setInterval(1000);
+        timerJogTest->start();
+        return;
+    }
+    HideSarvoChk();
+    ServoState.SarvoOffClear();
+    ServoState.DirectTeachEndReq = true;
+}
+
+void frmPosi::DispSarvoChk()
+{
+    const auto &pg = Paradata().DevSetting.DevWithPG;
+    for (int k = 0; k < 4; ++k) {
+        QCheckBox *c = chkSarvoOn[static_cast<size_t>(k)];
+        const bool on = !App().AxisNotUsed[static_cast<size_t>(k)] && pg[static_cast<size_t>(k)];
+        if (on)
+            c->setChecked(true);
+        c->setEnabled(on);
+        c->setVisible(on);
+    }
+}
+
+void frmPosi::HideSarvoChk()
+{
+    for (QCheckBox *c : chkSarvoOn) {
+        c->setEnabled(false);
+        c->hide();
+    }
+}
+
+void frmPosi::chkSarvoOn_Click(int index)
+{
+    if (!App().OfflineFlag && !JogModeEnded) {
+        chkSarvoOn[static_cast<size_t>(index)]->setEnabled(false);
+        const int released = chkSarvoOn[static_cast<size_t>(index)]->isChecked() ? 0 : 1;
+        const int mask = Servo::SetSarvoOffAxis(ServoState, released, index, App().AxisNotUsed,
+                                                Paradata().DevSetting.DevWithPG);
+        ServoState.SarvoReqAdd(mask != 0 ? 2 : 0, mask);
+    }
+    txtDummy->setFocus();
+}
+
+int frmPosi::SarvoReqSend()
+{
+    Module3Tusin::Queues().TusinErrorFlag = false;
+    if (!ServoState.SarvoReqExist())
+        return 0;
+    const Servo::Request req = ServoState.Queue.front();
+    int modeNo = 0;
+    if (Module3Tusin::TusinModeSet(req.mode, modeNo, req.mask) != 0)
+        return -1;
+    const auto &pg = Paradata().DevSetting.DevWithPG;
+    for (int k = 0; k < 4; ++k) {
+        if (App().AxisNotUsed[static_cast<size_t>(k)] || !pg[static_cast<size_t>(k)])
+            continue;
+        chkSarvoOn[static_cast<size_t>(k)]->setEnabled(true);
+        chkSarvoOn[static_cast<size_t>(k)]->setText(ResText(ServoState.SarvoOff[static_cast<size_t>(k)] ? 2225 : 2226));
+    }
+    ServoState.SarvoReqPop();
+    return 0;
+}
+
+void frmPosi::SarvoOnOffAll()
+{
+    int modeNo = 0;
+    int mask = 0;
+    for (int k = 0; k < 4; ++k)
+        if (!App().AxisNotUsed[static_cast<size_t>(k)])
+            mask |= 1 << k;
+    Module3Tusin::TusinModeSet(0, modeNo, mask);
+}
+
+void frmPosi::timerJogTest_Timer()
+{
+    auto endRequest = [this] {
+        SarvoOnOffAll();
+        if (App().TeachModeFlag)
+            JogCMDBTN_Yuko();
+        ServoState.DirectTeachEndReq = false;
+    };
+    if (Module3Tusin::Link().SendingFlag) {
+        timerJogTest->stop();
+        timerJogTest->setInterval(2);
+        if (ServoState.DirectTeachEndReq)
+            endRequest();
+        else
+            timerJogTest->start();
+        return;
+    }
+    timerJogTest->stop();
+    if (SarvoReqSend() == -1 || ReadnDisp_PresentPos() != 0) {
+        cmdJOGend->setEnabled(false);
+        JogModeEnd();
+        return;
+    }
+    // Teaching may have ended while this tick waited.
+    if (JogModeEnded)
+        return;
+    timerJogTest->setInterval(1000);
+    if (ServoState.DirectTeachEndReq)
+        endRequest();
+    else
+        timerJogTest->start();
+}

@@ -1,0 +1,508 @@
+// The teaching tab against the simulated controller: present position, jog
+// and inching, teaching start and end, "Position Get", and the servo
+// toggles of direct teaching.
+#include "core/AppState.h"
+#include "link/CommandProcs.h"
+#include "link/CommandState.h"
+#include "link/Engine.h"
+#include "link/JogFrames.h"
+#include "link/Queues.h"
+#include "paradata/ParadataState.h"
+#include "platform/Dialogs.h"
+#include "platform/Wait.h"
+#include "posi/PosiCheck.h"
+#include "posi/PosiGrid.h"
+#include "posi/PosiTables.h"
+#include "support/LinkFixture.h"
+#include "support/MainScope.h"
+#include "support/SimCommands.h"
+#include "ui/posi/frmPosi.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+
+namespace Dlg = Platform::Dialogs;
+using namespace Module3Tusin;
+
+namespace {
+
+// A grid of positions 1..5, the controller with the given axes on the line,
+// homed and at rest; the main and position windows.
+struct Rig {
+    LinkFixture fx;
+    SimCmdModel model;
+    std::unique_ptr<MainScope> main;
+    frmPosi *posi = nullptr;
+
+    explicit Rig(int mask = 0xF, bool grid = true)
+    {
+        ResetCommandState();
+        InstallCommandSim(fx.sim, model);
+        fx.sim.model().axisMask = mask;
+        App().DispMmUnit = false;
+        Paradata().ParaSet.ParaSpAxis = static_cast<int16_t>(mask);
+        for (int a = 0; a < 4; ++a) {
+            App().AxisNotUsed[static_cast<size_t>(a)] = (mask & (1 << a)) == 0;
+            Paradata().DevSetting.DevLead[static_cast<size_t>(a)] = 6;
+            Paradata().DevSetting.DevPPR[static_cast<size_t>(a)] = 400;
+        }
+        main = std::make_unique<MainScope>();
+        posi = qobject_cast<frmPosi *>(main->main.PosiForm());
+        posi->show();
+        if (grid) {
+            Module1::InitPosiData();
+            App().DispNoStart = 1;
+            App().DispNoEnd = 5;
+            PosiGrid::Set_PosFormStrAtPosMode();
+            PosiGrid::SizeInit_PosFlexGridAtPosMode();
+            PosiGrid::QzDataHyoji();
+        }
+        Module1::SetPosiTabEnabled(App().OfflineFlag);
+        Platform::DoEvents();
+        fx.sim.clearFrames();
+    }
+    ~Rig() { main.reset(); }
+
+    QStringList frames() const
+    {
+        QStringList seen;
+        for (const QByteArray &f : fx.sim.frames())
+            seen << QString::fromLatin1(f);
+        return seen;
+    }
+    // Teaching started, frames forgotten.
+    void teach()
+    {
+        posi->cmdJOGST->click();
+        QVERIFY(App().TeachModeFlag);
+        fx.sim.clearFrames();
+        Dlg::ClearScript();
+    }
+    void press(int i) { QTest::mousePress(posi->cmdJOG[static_cast<size_t>(i)], Qt::LeftButton); }
+    void release(int i) { QTest::mouseRelease(posi->cmdJOG[static_cast<size_t>(i)], Qt::LeftButton); }
+    // Waits until the jog has nothing more to send.
+    void settle()
+    {
+        QTRY_VERIFY_WITH_TIMEOUT(!posi->JogCtl->StopOwed && !posi->JogCtl->timerJogStop->isActive(), 8000);
+    }
+};
+
+} // namespace
+
+class TestTeaching : public QObject {
+    Q_OBJECT
+private slots:
+    void presentPosition_data();
+    void presentPosition();
+    void inchingCommand_data();
+    void inchingCommand();
+    void jogSpeed_data();
+    void jogSpeed();
+    void jogStopAlwaysFollows_data();
+    void jogStopAlwaysFollows();
+    void secondPressRefused();
+    void inchingStep();
+    void teachingStart_data();
+    void teachingStart();
+    void teachingRefused_data();
+    void teachingRefused();
+    void pgAxisStart();
+    void positionGet();
+    void servoToggles();
+    void noPgAxis();
+    void directTeachingEnds();
+};
+
+void TestTeaching::presentPosition_data()
+{
+    QTest::addColumn<int>("mask");
+    QTest::addColumn<bool>("mm");
+    QTest::addColumn<int>("axis1");
+    QTest::addColumn<int>("axis3");
+    QTest::addColumn<QString>("frame");
+    QTest::addColumn<QString>("label1");
+    QTest::addColumn<QString>("label3");
+    QTest::newRow("axes 1 and 3") << 5 << false << 1234 << 77 << "0RC5" << "1234" << "77";
+    QTest::newRow("F0001 reads as 0, F0000 as it is") << 5 << false << 0xF0001 << 0xF0000 << "0RC5" << "0"
+                                                      << "983040";
+    QTest::newRow("millimetres") << 1 << true << 6667 << 0 << "0RC1" << " 100.005" << "old";
+}
+
+void TestTeaching::presentPosition()
+{
+    QFETCH(int, mask);
+    QFETCH(bool, mm);
+    Rig rig(mask);
+    App().DispMmUnit = mm;
+    QFETCH(int, axis1);
+    QFETCH(int, axis3);
+    rig.model.presentPos = {axis1, 0, axis3, 0};
+    rig.posi->lblPosi[2]->setText(QStringLiteral("old"));
+    QCOMPARE(rig.posi->ReadnDisp_PresentPos(), 0);
+    QTEST(rig.frames(), "frame");
+    QTEST(rig.posi->lblPosi[0]->text(), "label1");
+    QTEST(rig.posi->lblPosi[2]->text(), "label3");
+    QCOMPARE(rig.posi->JogCtl->PresentPos[0], axis1 > 0xF0000 ? 0 : axis1);
+    // A failed read leaves the labels.
+    rig.model.replyFor.insert(rig.frames().first().toLatin1(), "0%%104");
+    QCOMPARE(rig.posi->ReadnDisp_PresentPos(), 1);
+    QTEST(rig.posi->lblPosi[0]->text(), "label1");
+}
+
+void TestTeaching::inchingCommand_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("step");
+    QTest::addColumn<int>("present");
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<QString>("size");
+    QTest::addColumn<QString>("speed");
+    QTest::addColumn<QString>("data");
+    const QString idle = QStringLiteral("00101000000");
+    QTest::newRow("axis 2 +10 near the limit") << 2 << 10 << 995 << 1000 << " 28" << "L"
+                                               << idle + "014031003E8" + idle + idle + "0";
+    QTest::newRow("+1 at the limit moves nothing") << 0 << 1 << 1000 << 1000 << " 28" << "L"
+                                                   << "01403000000" + idle + idle + idle + "0";
+    QTest::newRow("+1 one below the limit") << 0 << 1 << 999 << 1000 << " 28" << "L"
+                                            << "014031003E8" + idle + idle + idle + "0";
+    QTest::newRow("-100 near home") << 7 << 100 << 40 << 1000 << " 28" << "L"
+                                    << idle + idle + idle + "01403100000" + "0";
+    QTest::newRow("-1 at 1") << 1 << 1 << 1 << 1000 << " 28" << "L" << "01403100000" + idle + idle + idle + "0";
+    QTest::newRow("size 42, speed D") << 4 << 100 << 0 << 1000 << " 42" << "D"
+                                      << idle + idle + "01405100064" + idle + "0";
+}
+
+void TestTeaching::inchingCommand()
+{
+    QFETCH(int, index);
+    QFETCH(int, step);
+    QFETCH(int, present);
+    QFETCH(int, limit);
+    QFETCH(QString, size);
+    QFETCH(QString, speed);
+    const Frames::InchingSetting setting{20, 3, 5};
+    const QString data = Frames::MakeInchingCommand(step, index, present, limit, setting, speed, size);
+    QTEST(data, "data");
+    QCOMPARE(Frames::Inching(data).size(), 48);
+}
+
+void TestTeaching::jogSpeed_data()
+{
+    QTest::addColumn<int>("percent");
+    QTest::addColumn<QString>("frame");
+    QTest::newRow("50 %") << 50 << "0JR02005";
+    QTest::newRow("100 %") << 100 << "0JR02000";
+}
+
+void TestTeaching::jogSpeed()
+{
+    QFETCH(int, percent);
+    Rig rig;
+    rig.teach();
+    rig.posi->UpDown1->setValue(percent);
+    rig.press(3);
+    QVERIFY(rig.model.jogging(1));
+    rig.release(3);
+    rig.settle();
+    QFETCH(QString, frame);
+    QCOMPARE(rig.frames().mid(0, 3), (QStringList{"0RA", frame, "0SP"}));
+    // Then the rest query and the position read.
+    QVERIFY(rig.frames().contains(QStringLiteral("0RCF")));
+    QVERIFY(!rig.model.jogging(1));
+    QVERIFY(rig.posi->cmdJOG[3]->isEnabled());
+    QVERIFY(rig.posi->cmdJOGend->isEnabled());
+    QVERIFY(App().TeachModeFlag);
+}
+
+// Once "0JR" has gone out, "0SP" follows whatever became of the start.
+void TestTeaching::jogStopAlwaysFollows_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("teachingStays");
+    QTest::newRow("release before the answer") << "late" << true;
+    QTest::newRow("answer lost") << "lost" << false;
+    QTest::newRow("error reply") << "error" << false;
+    QTest::newRow("window deactivated") << "deactivated" << true;
+    QTest::newRow("button disabled while held") << "disabled" << true;
+}
+
+void TestTeaching::jogStopAlwaysFollows()
+{
+    QFETCH(QString, kind);
+    Rig rig;
+    rig.teach();
+    if (kind == QLatin1String("late")) {
+        rig.fx.sim.addFault("0JR", SimFaultRule{SimFault::Late, 300, {}});
+        QTimer::singleShot(60, rig.posi, [&] { rig.release(0); });
+    } else if (kind == QLatin1String("lost")) {
+        rig.fx.sim.addFault("0JR", SimFaultRule{SimFault::Silent, 20, {}}, -1);
+    } else if (kind == QLatin1String("error")) {
+        rig.fx.sim.addFault("0JR", SimFaultRule{SimFault::ErrorReply, 0, "0%%104"});
+    }
+    rig.press(0);
+    if (kind == QLatin1String("deactivated")) {
+        QEvent off(QEvent::WindowDeactivate);
+        QCoreApplication::sendEvent(rig.posi->cmdJOG[0], &off);
+    } else if (kind == QLatin1String("disabled")) {
+        rig.posi->cmdJOG[0]->setEnabled(false);
+    }
+    rig.settle();
+    // The user lets go at last (nothing more goes out).
+    rig.release(0);
+    Platform::WaitMs(100);
+    QCOMPARE(rig.frames().filter(QStringLiteral("0SP")).size(), 1);
+    const int start = int(rig.frames().lastIndexOf(QRegularExpression(QStringLiteral("^0JR"))));
+    QVERIFY(start >= 0 && start < int(rig.frames().indexOf(QStringLiteral("0SP"))));
+    QVERIFY(!rig.model.jogging(0));
+    QTEST(App().TeachModeFlag, "teachingStays");
+    if (!App().TeachModeFlag) {
+        // Ended without a command: no "0CM00000" after the stop, and the
+        // windows are back.
+        QVERIFY(!rig.frames().contains(QStringLiteral("0CM00000")));
+        QVERIFY(!App().BusyFlag);
+        QVERIFY(!rig.posi->cmdJOG[0]->isEnabled());
+    }
+}
+
+void TestTeaching::secondPressRefused()
+{
+    Rig rig;
+    rig.teach();
+    rig.press(0);
+    rig.release(0);
+    rig.settle();
+    rig.fx.sim.clearFrames();
+    rig.press(2);
+    rig.release(2);
+    QVERIFY(rig.frames().isEmpty());
+    QTRY_VERIFY(rig.posi->JogCtl->JogReady);
+    rig.press(2);
+    rig.release(2);
+    rig.settle();
+    QCOMPARE(rig.frames().filter(QStringLiteral("0JR")), QStringList{"0JR01000"});
+}
+
+void TestTeaching::inchingStep()
+{
+    Rig rig(0x3);
+    rig.model.presentPos = {995, 0, 0, 0};
+    rig.teach();
+    rig.posi->JogCtl->JogLimit[0] = 1000;
+    rig.posi->optJOG[2]->setChecked(true);
+    rig.press(0);
+    rig.release(0);
+    const QStringList f = rig.frames();
+    QCOMPARE(f.mid(0, 2), (QStringList{"0RA", "0RC3"}));
+    QVERIFY(f.at(2).startsWith(QLatin1String("0MV014031003E8")));
+    QCOMPARE(rig.model.presentPos[0], 1000);
+    QCOMPARE(rig.posi->lblPosi[0]->text(), QStringLiteral("1000"));
+    QVERIFY(rig.posi->cmdJOG[0]->isEnabled());
+}
+
+void TestTeaching::teachingStart_data()
+{
+    QTest::addColumn<bool>("homed");
+    QTest::addColumn<QStringList>("frames");
+    const QStringList maxPulse{"0CM1", "0RD4", "0RD7", "0RDA", "0RDD"};
+    QTest::newRow("homed") << true << (QStringList{"0CM10000", "0CM1", "0RD0", "0RH", "0RCF"} + maxPulse);
+    QTest::newRow("not homed") << false
+                               << (QStringList{"0CM10000", "0CM1", "0RD0", "0RH", "0MS000F", "0RA", "0RA", "0RCF"}
+                                   + maxPulse);
+}
+
+void TestTeaching::teachingStart()
+{
+    QFETCH(bool, homed);
+    Rig rig;
+    rig.model.homed = homed;
+    rig.model.movePolls = 1;
+    rig.posi->cmdJOGST->click();
+    QTEST(rig.frames(), "frames");
+    QVERIFY(App().TeachModeFlag);
+    QVERIFY(App().BusyFlag);
+    QVERIFY(rig.posi->cmdJOGend->isEnabled());
+    QVERIFY(rig.posi->cmdJOGWrite->isEnabled());
+    QVERIFY(!rig.posi->SSTabCommand->isTabEnabled(0));
+    QCOMPARE(rig.posi->lblPosiNo->text(), QStringLiteral("1"));
+    QVERIFY(rig.posi->Form_QueryUnload(true));
+    QVERIFY(rig.main->main.close() == false);
+    // Complete Teaching.
+    rig.fx.sim.clearFrames();
+    rig.posi->cmdJOGend->click();
+    QCOMPARE(rig.frames(), QStringList{"0CM00000"});
+    QVERIFY(!App().TeachModeFlag);
+    QVERIFY(!App().BusyFlag);
+    QVERIFY(rig.posi->cmdJOGST->isEnabled());
+    QVERIFY(rig.posi->SSTabCommand->isTabEnabled(0));
+}
+
+void TestTeaching::teachingRefused_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<bool>("tab2");
+    QTest::newRow("program task runs") << "task"
+                                       << QStringList{"The program is being executed.\r\nPlease execute it again "
+                                                      "after stopping all programs."}
+                                       << true;
+    QTest::newRow("empty grid") << "empty"
+                                << QStringList{"There is no position data.\r\nPlease try again after perform [New "
+                                               "Data] or [Read] from C/T and then editing data."}
+                                << true;
+    QTest::newRow("axis read fails, offline") << "offline" << QStringList{} << false;
+}
+
+void TestTeaching::teachingRefused()
+{
+    QFETCH(QString, kind);
+    Rig rig(0xF, kind != QLatin1String("empty"));
+    if (kind == QLatin1String("task")) {
+        App().PrgModeFlag = true;
+        rig.model.runningTask = 2;
+    }
+    if (kind == QLatin1String("offline"))
+        rig.model.replyFor.insert("0RD0", "0%%104");
+    rig.posi->cmdJOGST->click();
+    QVERIFY(!App().TeachModeFlag);
+    QVERIFY(!App().BusyFlag);
+    QFETCH(QStringList, messages);
+    if (!messages.isEmpty())
+        QCOMPARE(Dlg::ShownTexts().last(), messages.first());
+    // Every window's commands are back.
+    QVERIFY(!rig.posi->cmdPosiFileOpen->testAttribute(Qt::WA_ForceDisabled));
+    QVERIFY(!rig.posi->cmdJOGST->testAttribute(Qt::WA_ForceDisabled));
+    QVERIFY(rig.posi->SSTabCommand->isTabEnabled(0));
+    QTEST(rig.posi->SSTabCommand->isTabEnabled(2), "tab2");
+    QCOMPARE(rig.frames().contains(QStringLiteral("0CM10000")), kind == QLatin1String("offline"));
+}
+
+void TestTeaching::pgAxisStart()
+{
+    Rig rig(0x3);
+    Paradata().DevSetting.DevWithPG = {false, true, false, false};
+    rig.teach();
+    frmPosi *p = rig.posi;
+    QVERIFY(p->chkSarvoOn[1]->isChecked());
+    QVERIFY(p->chkSarvoOn[1]->isHidden());
+    QVERIFY(!p->chkDirectTeach->isHidden());
+    QCOMPARE(p->lblPosi[0]->palette().color(QPalette::Window), QColor(255, 255, 255));
+    QCOMPARE(p->lblPosi[1]->palette().color(QPalette::Window), QColor(255, 255, 255));
+    QCOMPARE(p->lblPosi[2]->palette().color(QPalette::Window), QColor(0xE0, 0xE0, 0xE0));
+    QCOMPARE(p->lblPosi[3]->palette().color(QPalette::Window), QColor(0xE0, 0xE0, 0xE0));
+    // Values the program set queue nothing.
+    QVERIFY(!p->ServoState.SarvoReqExist());
+}
+
+void TestTeaching::positionGet()
+{
+    Rig rig;
+    rig.model.presentPos = {11, 22, 33, 44};
+    rig.teach();
+    frmPosi *p = rig.posi;
+    PosiGridModel &g = PosiGrid::Grid();
+    Posi().DataChanged = false;
+    for (int k : {0, 1, 3})
+        p->CheckAxisEnable[static_cast<size_t>(k)]->setChecked(false);
+    // Choosing the row of position 3 in the grid.
+    g.SetCurrent(4, 5);
+    p->CellChangeProc();
+    QCOMPARE(p->lblPosiNo->text(), QStringLiteral("3"));
+    QStringList before;
+    for (int c = 0; c <= 28; ++c)
+        before << g.Text(4, c);
+    p->cmdJOGWrite->click();
+    for (int c = 0; c <= 28; ++c)
+        QCOMPARE(g.Text(4, c), c == 16 ? QStringLiteral("33") : before[c]);
+    QVERIFY(Posi().DataChanged);
+    // The taken cell goes into the position table as it stands.
+    App().PosiNoStart = 1;
+    App().PosiNoEnd = 5;
+    QCOMPARE(PosiCheck::PosiDataCheck3(), 0);
+    QCOMPARE(Posi().PosiData[3][PosiField::Position(2)].val(), 33.0);
+    // An unknown number changes nothing.
+    Posi().DataChanged = false;
+    p->lblPosiNo->setText(QStringLiteral("77"));
+    p->cmdJOGWrite->click();
+    QVERIFY(!Posi().DataChanged);
+}
+
+void TestTeaching::servoToggles()
+{
+    Rig rig;
+    Paradata().DevSetting.DevWithPG = {false, true, false, true};
+    rig.teach();
+    frmPosi *p = rig.posi;
+    p->timerJogTest->setInterval(1000);
+    p->chkDirectTeach->click();
+    QVERIFY(p->timerJogTest->isActive());
+    QVERIFY(!p->cmdJOG[0]->isEnabled());
+    struct Step {
+        int axis;
+        const char *frame;
+        const char *caption;
+    };
+    for (const Step s : {Step{3, "0CM00002", "ON"}, Step{1, "0CM00202", "ON"}, Step{3, "0CM00200", "OFF"},
+                         Step{1, "0CM00000", "OFF"}}) {
+        rig.fx.sim.clearFrames();
+        p->chkSarvoOn[static_cast<size_t>(s.axis)]->click();
+        QVERIFY(!p->chkSarvoOn[static_cast<size_t>(s.axis)]->isEnabled());
+        p->timerJogTest_Timer();
+        QCOMPARE(rig.frames().value(0), QString::fromLatin1(s.frame));
+        QCOMPARE(p->chkSarvoOn[static_cast<size_t>(s.axis)]->text(), QString::fromLatin1(s.caption));
+        QVERIFY(p->chkSarvoOn[static_cast<size_t>(s.axis)]->isEnabled());
+    }
+}
+
+void TestTeaching::noPgAxis()
+{
+    Rig rig;
+    rig.teach();
+    frmPosi *p = rig.posi;
+    QVERIFY(p->chkDirectTeach->isHidden());
+    p->chkDirectTeach->setChecked(true);
+    p->chkDirectTeach_Click();
+    QVERIFY(!p->timerJogTest->isActive());
+    QVERIFY(p->cmdJOG[0]->isEnabled());
+}
+
+void TestTeaching::directTeachingEnds()
+{
+    Rig rig;
+    Paradata().DevSetting.DevWithPG = {true, false, false, false};
+    rig.teach();
+    frmPosi *p = rig.posi;
+    p->chkDirectTeach->click();
+    p->chkSarvoOn[0]->click();
+    // Clearing direct teaching while a request is being sent: the tick
+    // that comes meanwhile restores the servos.
+    rig.fx.sim.addFault("0RA", SimFaultRule{SimFault::Late, 150, {}});
+    QTimer::singleShot(30, p, [&] {
+        p->chkDirectTeach->click();
+        p->timerJogTest_Timer();
+    });
+    QCOMPARE(CheckCtAxisStop(), 1);
+    QTRY_VERIFY(rig.frames().contains(QStringLiteral("0CM00000")));
+    QVERIFY(p->cmdJOG[0]->isEnabled());
+
+    // Complete Teaching with direct teaching ticked: one "0CM00000", then
+    // silence, jog buttons off.
+    p->chkDirectTeach->click();
+    QVERIFY(p->timerJogTest->isActive());
+    rig.fx.sim.clearFrames();
+    p->cmdJOGend->click();
+    Platform::WaitMs(1200);
+    QCOMPARE(rig.frames(), QStringList{"0CM00000"});
+    QVERIFY(!p->cmdJOG[0]->isEnabled());
+    QVERIFY(!p->timerJogTest->isActive());
+}
+
+QTEST_MAIN(TestTeaching)
+#include "tst_teaching.moc"
