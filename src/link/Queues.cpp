@@ -2,6 +2,7 @@
 
 #include "core/AppState.h"
 #include "core/Module1Text.h"
+#include "link/Engine.h"
 #include "platform/Wait.h"
 
 namespace Module3Tusin {
@@ -171,6 +172,12 @@ std::optional<QString> WaitResult(int id)
 
 Exchanged Send(const QString &command, int expectedLength, int timeoutMs, int msgFlag, Queue queue)
 {
+    // A request made while the engine is inside an exchange comes from a
+    // handler run by that exchange's wait: it could only be served after
+    // the handler returns, so waiting for it here would hang both. It is
+    // refused like a full queue; the caller tries again later.
+    if (Link().SendingFlag)
+        return {Outcome::Refused, {}};
     const int id = queue == Queue::Priority ? RequestTusinHigh(command, expectedLength, timeoutMs, msgFlag)
                                             : RequestTusin(command, expectedLength, timeoutMs, msgFlag);
     if (id < 0)

@@ -88,7 +88,7 @@ std::optional<QString> WaitResult(int id);
 // How a request ended.
 enum class Outcome {
     Ok,
-    Refused,    // the queue was full; nothing sent, nothing shown
+    Refused,    // the queue was full, or the engine is inside an exchange; nothing sent, nothing shown
     LinkFailed, // the link failed for good; the queues are flushed
     Failed,     // the request ended without success
 };

@@ -520,12 +520,12 @@ void frmPosi::timerJogTest_Timer()
         ServoState.DirectTeachEndReq = false;
     };
     if (Module3Tusin::Link().SendingFlag) {
+        // This tick runs inside another exchange's wait: nothing can be sent
+        // before that exchange ends, so try again shortly (an ended direct
+        // teaching restores the servos then).
         timerJogTest->stop();
         timerJogTest->setInterval(2);
-        if (ServoState.DirectTeachEndReq)
-            endRequest();
-        else
-            timerJogTest->start();
+        timerJogTest->start();
         return;
     }
     timerJogTest->stop();
