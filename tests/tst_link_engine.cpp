@@ -42,6 +42,7 @@ private slots:
     void failedPriorityRequestLeavesTheQueue();
     void offlineWaiterGivesUpAndIsNotSentLater();
     void receiveIgnoresLineWhileOffline();
+    void requestInsideAnExchangeIsRefused();
     void eachRequestKeepsItsOwnTimeout_data();
     void eachRequestKeepsItsOwnTimeout();
 };
@@ -263,6 +264,26 @@ void TestLinkEngine::receiveIgnoresLineWhileOffline()
     Platform::WaitMs(30);
     QVERIFY(!Module1::Indicators().AlarmVisible);
     QVERIFY(Link().JusinBuf.isEmpty());
+}
+
+// A handler run by an exchange's wait (a timer, a button) that asks for a
+// request of its own is refused at once: waiting for it there would hang the
+// link, as the exchange below cannot end before the handler returns.
+void TestLinkEngine::requestInsideAnExchangeIsRefused()
+{
+    TestEnv::Scope env;
+    SimController sim;
+    sim.attach(1);
+    sim.addFault("0AR", {SimFault::Late, 150, {}});
+    App().OfflineFlag = false;
+    StartLink();
+    std::optional<Outcome> inner;
+    QTimer::singleShot(40, [&] { inner = Send(QStringLiteral("0RA"), 6, 500).outcome; });
+    QVERIFY(Exchange(QStringLiteral("0AR"), 5, 1000).has_value());
+    QCOMPARE(inner, std::optional<Outcome>(Outcome::Refused));
+    QCOMPARE(sim.frames().size(), 1);
+    // Afterwards the same request goes out as usual.
+    QVERIFY(Send(QStringLiteral("0AR"), 5, 500).ok());
 }
 
 void TestLinkEngine::eachRequestKeepsItsOwnTimeout_data()

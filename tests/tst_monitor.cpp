@@ -10,6 +10,7 @@
 #include "link/CommandState.h"
 #include "link/Engine.h"
 #include "link/Indicators.h"
+#include "link/Queues.h"
 #include "live/IoMap.h"
 #include "live/WatchList.h"
 #include "paradata/ParadataState.h"
@@ -129,6 +130,7 @@ private slots:
     void cyclesAndModeCommand();
     void axesOneAndThree();
     void inputReadErrorStopsCycle();
+    void cycleInsideAnotherExchangeWaits();
     void closeBoxWhileOutputsAwaited();
     void flagReadErrorSkipsOnlyThatList();
     void outputDoubleClicks();
@@ -488,6 +490,22 @@ void TstMonitor::inputReadErrorStopsCycle()
     QVERIFY(!w.isVisible());
     QVERIFY(QFile::exists(frmIOCheckFG::ListFile(Kind::Flag)));
     QVERIFY(QFile::exists(frmIOCheckFG::ListFile(Kind::PosHensu)));
+}
+
+// A cycle that comes while another window's request is on the line waits
+// for the next one; it neither hangs the link nor stops the monitor.
+void TstMonitor::cycleInsideAnotherExchangeWaits()
+{
+    Rig rig;
+    frmIOCheckFG &w = rig.open();
+    rig.cycle();
+    rig.sim.addFault("0AR", {SimFault::Late, 150, {}});
+    rig.sim.clearFrames();
+    QTimer::singleShot(40, &w, [&] { rig.cycle(); });
+    QVERIFY(Module3Tusin::Exchange(QStringLiteral("0AR"), 5, 1000).has_value());
+    QCOMPARE(rig.frames(), QStringList{"0AR"});
+    QVERIFY(!w.CycleStopped());
+    QVERIFY(w.timerInputOutput1->isActive());
 }
 
 void TstMonitor::closeBoxWhileOutputsAwaited()

@@ -238,6 +238,7 @@ void TestTeaching::jogStopAlwaysFollows_data()
     QTest::newRow("error reply") << "error" << false;
     QTest::newRow("window deactivated") << "deactivated" << true;
     QTest::newRow("button disabled while held") << "disabled" << true;
+    QTest::newRow("queue full at the release") << "full" << true;
 }
 
 void TestTeaching::jogStopAlwaysFollows()
@@ -259,6 +260,13 @@ void TestTeaching::jogStopAlwaysFollows()
         QCoreApplication::sendEvent(rig.posi->cmdJOG[0], &off);
     } else if (kind == QLatin1String("disabled")) {
         rig.posi->cmdJOG[0]->setEnabled(false);
+    } else if (kind == QLatin1String("full")) {
+        // Other requests take every row: the stop is queued again later.
+        while (RequestTusin(QStringLiteral("0RA"), 6, 1000, 1) >= 0) {
+        }
+        rig.release(0);
+        QVERIFY(rig.posi->JogCtl->timerJogStop->isActive());
+        QVERIFY(rig.model.jogging(0));
     }
     rig.settle();
     // The user lets go at last (nothing more goes out).
@@ -475,6 +483,7 @@ void TestTeaching::servoToggles()
         QVERIFY(!p->chkSarvoOn[static_cast<size_t>(s.axis)]->isEnabled());
         p->timerJogTest_Timer();
         QCOMPARE(rig.frames().value(0), QString::fromLatin1(s.frame));
+        QCOMPARE(rig.model.servo, QByteArray(s.frame).mid(4));
         QCOMPARE(p->chkSarvoOn[static_cast<size_t>(s.axis)]->text(), QString::fromLatin1(s.caption));
         QVERIFY(p->chkSarvoOn[static_cast<size_t>(s.axis)]->isEnabled());
     }

@@ -7,6 +7,7 @@
 #include "core/Twips.h"
 #include "link/CommandProcs.h"
 #include "link/CommandState.h"
+#include "link/Engine.h"
 #include "link/Queues.h"
 #include "live/IoMap.h"
 #include "paradata/UnitTexts.h"
@@ -535,6 +536,12 @@ void frmIOCheckFG::timerInputOutput1_Timer()
     timerInputOutput1->stop();
     if (IoWinCloseReq) {
         unloadWindow();
+        return;
+    }
+    if (IoMoniActive && !m_stopped && Module3Tusin::Link().SendingFlag) {
+        // This tick runs inside another window's exchange: nothing can be
+        // sent before it ends, so this cycle waits for the next one.
+        timerInputOutput1->start();
         return;
     }
     if (IoMoniActive && !m_stopped) {
