@@ -239,6 +239,7 @@ void TestTeaching::jogStopAlwaysFollows_data()
     QTest::newRow("window deactivated") << "deactivated" << true;
     QTest::newRow("button disabled while held") << "disabled" << true;
     QTest::newRow("queue full at the release") << "full" << true;
+    QTest::newRow("deactivated before the answer") << "deactivatedLate" << true;
 }
 
 void TestTeaching::jogStopAlwaysFollows()
@@ -249,6 +250,12 @@ void TestTeaching::jogStopAlwaysFollows()
     if (kind == QLatin1String("late")) {
         rig.fx.sim.addFault("0JR", SimFaultRule{SimFault::Late, 300, {}});
         QTimer::singleShot(60, rig.posi, [&] { rig.release(0); });
+    } else if (kind == QLatin1String("deactivatedLate")) {
+        rig.fx.sim.addFault("0JR", SimFaultRule{SimFault::Late, 300, {}});
+        QTimer::singleShot(60, rig.posi, [&] {
+            QEvent off(QEvent::WindowDeactivate);
+            QCoreApplication::sendEvent(rig.posi->cmdJOG[0], &off);
+        });
     } else if (kind == QLatin1String("lost")) {
         rig.fx.sim.addFault("0JR", SimFaultRule{SimFault::Silent, 20, {}}, -1);
     } else if (kind == QLatin1String("error")) {
@@ -283,6 +290,9 @@ void TestTeaching::jogStopAlwaysFollows()
         QVERIFY(!rig.frames().contains(QStringLiteral("0CM00000")));
         QVERIFY(!App().BusyFlag);
         QVERIFY(!rig.posi->cmdJOG[0]->isEnabled());
+        // The link went offline: the stop only borrowed the line.
+        QVERIFY(App().OfflineFlag);
+        QVERIFY(!rig.posi->SSTabCommand->isTabEnabled(2));
     }
 }
 

@@ -91,10 +91,12 @@ JogControl::StopResult JogControl::sendStop(int timeoutMs)
     const bool offline = a.OfflineFlag;
     a.OfflineFlag = false;
     const Exchanged r = Send(Frames::JogStop(), Frames::kJogReplyLen, timeoutMs, offline ? 0 : 1);
-    if (r.outcome == Outcome::Refused) {
-        a.OfflineFlag = offline;
+    // The line was only borrowed for the stop: the application stays
+    // offline as the link left it.
+    if (offline)
+        a.OfflineFlag = true;
+    if (r.outcome == Outcome::Refused)
         return StopResult::Refused;
-    }
     StopOwed = false;
     if (!r.ok())
         return StopResult::Failed;

@@ -72,7 +72,6 @@ public:
 
     // The button pressed and not yet released (-1 = none).
     int Held() const { return m_held; }
-    bool InPress() const { return m_inPress; }
 
 private:
     enum class StopResult { Done, Failed, Refused };

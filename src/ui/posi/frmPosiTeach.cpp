@@ -182,6 +182,8 @@ bool frmPosi::teachEvent(QObject *watched, QEvent *event)
     case QEvent::MouseButtonDblClick: {
         auto *m = static_cast<QMouseEvent *>(event);
         if (m->button() == Qt::LeftButton && cmdJOG[static_cast<size_t>(index)]->isEnabled() && App().TeachModeFlag) {
+            // Drawn pressed while held (the button itself never sees the press).
+            cmdJOG[static_cast<size_t>(index)]->setDown(true);
             JogCtl->MouseDown(index);
             // A button disabled or hidden while held gets no release.
             if (JogCtl->Held() == index && (!cmdJOG[static_cast<size_t>(index)]->isEnabled()
@@ -193,6 +195,8 @@ bool frmPosi::teachEvent(QObject *watched, QEvent *event)
     }
     case QEvent::MouseButtonRelease: {
         auto *m = static_cast<QMouseEvent *>(event);
+        if (m->button() == Qt::LeftButton)
+            cmdJOG[static_cast<size_t>(index)]->setDown(false);
         JogCtl->MouseUp(index, m->button() == Qt::LeftButton);
         return true;
     }
@@ -203,11 +207,15 @@ bool frmPosi::teachEvent(QObject *watched, QEvent *event)
     case QEvent::EnabledChange:
     case QEvent::Hide:
         // The release always arrives: the window losing activation (a
-        // message box of the link), or the held button going away.
-        if (JogCtl->Held() == index && !JogCtl->InPress()
+        // message box of the link), or the held button going away, also
+        // while the press still waits for the start's answer (the stop then
+        // follows that answer).
+        if (JogCtl->Held() == index
             && (event->type() == QEvent::WindowDeactivate || event->type() == QEvent::Hide
-                || !cmdJOG[static_cast<size_t>(index)]->isEnabled()))
+                || !cmdJOG[static_cast<size_t>(index)]->isEnabled())) {
+            cmdJOG[static_cast<size_t>(index)]->setDown(false);
             JogCtl->MouseUp(index);
+        }
         return false;
     default:
         return false;
