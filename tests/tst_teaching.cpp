@@ -5,7 +5,6 @@
 #include "link/CommandProcs.h"
 #include "link/CommandState.h"
 #include "link/Engine.h"
-#include "link/JogFrames.h"
 #include "link/Queues.h"
 #include "paradata/ParadataState.h"
 #include "platform/Dialogs.h"
@@ -107,8 +106,6 @@ class TestTeaching : public QObject {
 private slots:
     void presentPosition_data();
     void presentPosition();
-    void inchingCommand_data();
-    void inchingCommand();
     void jogSpeed_data();
     void jogSpeed();
     void jogStopAlwaysFollows_data();
@@ -161,43 +158,6 @@ void TestTeaching::presentPosition()
     rig.model.replyFor.insert(rig.frames().first().toLatin1(), "0%%104");
     QCOMPARE(rig.posi->ReadnDisp_PresentPos(), 1);
     QTEST(rig.posi->lblPosi[0]->text(), "label1");
-}
-
-void TestTeaching::inchingCommand_data()
-{
-    QTest::addColumn<int>("index");
-    QTest::addColumn<int>("step");
-    QTest::addColumn<int>("present");
-    QTest::addColumn<int>("limit");
-    QTest::addColumn<QString>("size");
-    QTest::addColumn<QString>("speed");
-    QTest::addColumn<QString>("data");
-    const QString idle = QStringLiteral("00101000000");
-    QTest::newRow("axis 2 +10 near the limit") << 2 << 10 << 995 << 1000 << " 28" << "L"
-                                               << idle + "014031003E8" + idle + idle + "0";
-    QTest::newRow("+1 at the limit moves nothing") << 0 << 1 << 1000 << 1000 << " 28" << "L"
-                                                   << "01403000000" + idle + idle + idle + "0";
-    QTest::newRow("+1 one below the limit") << 0 << 1 << 999 << 1000 << " 28" << "L"
-                                            << "014031003E8" + idle + idle + idle + "0";
-    QTest::newRow("-100 near home") << 7 << 100 << 40 << 1000 << " 28" << "L"
-                                    << idle + idle + idle + "01403100000" + "0";
-    QTest::newRow("-1 at 1") << 1 << 1 << 1 << 1000 << " 28" << "L" << "01403100000" + idle + idle + idle + "0";
-    QTest::newRow("size 42, speed D") << 4 << 100 << 0 << 1000 << " 42" << "D"
-                                      << idle + idle + "01405100064" + idle + "0";
-}
-
-void TestTeaching::inchingCommand()
-{
-    QFETCH(int, index);
-    QFETCH(int, step);
-    QFETCH(int, present);
-    QFETCH(int, limit);
-    QFETCH(QString, size);
-    QFETCH(QString, speed);
-    const Frames::InchingSetting setting{20, 3, 5};
-    const QString data = Frames::MakeInchingCommand(step, index, present, limit, setting, speed, size);
-    QTEST(data, "data");
-    QCOMPARE(Frames::Inching(data).size(), 48);
 }
 
 void TestTeaching::jogSpeed_data()
