@@ -126,10 +126,14 @@ void frmPosi::buildTeachTab(QWidget *tab)
     UpDown1->setSingleStep(10);
     UpDown1->setValue(100);
     connect(UpDown1, &QSpinBox::valueChanged, this, [this](int v) { lblJogVEL->setText(QString::number(v)); });
+    // Only its arrows show: the speed reads in lblJogVEL, its buddy.
+    UpDown1->setFixedWidth(Twips::ToPx(255));
     lblPercent = new QLabel(QStringLiteral("%"), Frame1);
+    op->addSpacing(Twips::ToPx(300));
     op->addWidget(lblJogVEL);
     op->addWidget(lblPercent);
     op->addWidget(UpDown1);
+    op->addStretch(1);
     g->addWidget(Frame1, 4, 0, 1, 5);
     auto *buttons = new QHBoxLayout();
     for (int i = 0; i < 8; ++i) {
