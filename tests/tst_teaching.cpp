@@ -294,12 +294,16 @@ void TestTeaching::inchingStep()
 void TestTeaching::teachingStart_data()
 {
     QTest::addColumn<bool>("homed");
+    QTest::addColumn<bool>("offline");
     QTest::addColumn<QStringList>("frames");
     const QStringList maxPulse{"0CM1", "0RD4", "0RD7", "0RDA", "0RDD"};
-    QTest::newRow("homed") << true << (QStringList{"0CM10000", "0CM1", "0RD0", "0RH", "0RCF"} + maxPulse);
-    QTest::newRow("not homed") << false
+    const QStringList homedStart = QStringList{"0CM10000", "0CM1", "0RD0", "0RH", "0RCF"} + maxPulse;
+    QTest::newRow("homed") << true << false << homedStart;
+    QTest::newRow("not homed") << false << false
                                << (QStringList{"0CM10000", "0CM1", "0RD0", "0RH", "0MS000F", "0RA", "0RA", "0RCF"}
                                    + maxPulse);
+    // Started offline, the exchanges go online.
+    QTest::newRow("offline") << true << true << homedStart;
 }
 
 void TestTeaching::teachingStart()
@@ -308,8 +312,11 @@ void TestTeaching::teachingStart()
     Rig rig;
     rig.model.homed = homed;
     rig.model.movePolls = 1;
-    rig.posi->cmdJOGST->click();
+    QFETCH(bool, offline);
+    App().OfflineFlag = offline;
+    rig.posi->cmdJOGST_Click();
     QTEST(rig.frames(), "frames");
+    QVERIFY(!App().OfflineFlag);
     QVERIFY(App().TeachModeFlag);
     QVERIFY(App().BusyFlag);
     QVERIFY(rig.posi->cmdJOGend->isEnabled());
