@@ -7,6 +7,7 @@
 #include "link/CommandState.h"
 #include "link/Engine.h"
 #include "link/Queues.h"
+#include "platform/Wait.h"
 
 #include <vector>
 
@@ -48,6 +49,18 @@ int CheckCtAxisStop()
     if (!r.ok())
         return -1;
     return Frames::AllAxesReported(r.reply, Host::PresentAxisMask()) ? 1 : 0;
+}
+
+int WaitCtAxisStop()
+{
+    for (;;) {
+        Platform::DoEvents();
+        if (Queues().TusinErrorFlag)
+            return -1;
+        const int r = CheckCtAxisStop();
+        if (r != 0)
+            return r;
+    }
 }
 
 int MovePosiNo(int posiNo, int mode)

@@ -19,6 +19,10 @@ namespace Module3Tusin {
 int TusinModeOn(int msgFlag);
 // "0RA": 1 = every present axis at rest, 0 = not at rest, -1 = failure.
 int CheckCtAxisStop();
+// Asks "0RA" again and again, running the event loop before each question,
+// until every axis is at rest: 1 at rest, -1 failed or the link failed. No
+// limit: it lasts as long as the axes move.
+int WaitCtAxisStop();
 // "0MP" / "0MS" (mode 1): position 0..999 (0 = home return).
 int MovePosiNo(int posiNo, int mode);
 // "0MG": waits for the end of the group move without time-out; the wait

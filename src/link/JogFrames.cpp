@@ -40,19 +40,12 @@ QString MakeInchingCommand(int step, int index, int32_t present, int32_t limit, 
 
     const int32_t p = present, l = limit, s = step;
     std::optional<int32_t> target;
-    if (index % 2 == 0) {
-        if (s == 1) {
-            if (p != l)
-                target = p == l - 1 ? l : p + 1;
-        } else {
-            target = l - p > s ? p + s : l;
-        }
-    } else {
-        if (s == 1)
-            target = p <= 1 ? 0 : p - 1;
-        else
-            target = p <= s ? 0 : p - s;
-    }
+    if (index % 2 == 1)
+        target = p <= s ? 0 : p - s;
+    else if (s != 1)
+        target = l - p > s ? p + s : l;
+    else if (p != l) // one pulse at the limit does not move
+        target = p + 1;
     if (target) {
         b.flag = QStringLiteral("1");
         b.target = Module1::HexZeroPad(*target, 5);

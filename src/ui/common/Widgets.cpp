@@ -1,5 +1,6 @@
 #include "ui/common/Widgets.h"
 
+#include "core/BgrColor.h"
 #include "core/Twips.h"
 
 #include <QStandardItemModel>
@@ -11,6 +12,18 @@ void Place(QWidget *w, int left, int top, int width, int height)
     w->setGeometry(ToPx(left), ToPx(top), ToPx(width), ToPx(height));
 }
 } // namespace Twips
+
+namespace BackColor {
+void Set(QWidget *w, unsigned int bgr)
+{
+    QPalette p = w->palette();
+    const QColor c = Bgr::ToQColor(bgr);
+    p.setColor(QPalette::Window, c);
+    p.setColor(QPalette::Base, c);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+} // namespace BackColor
 
 namespace Module1 {
 void SetIMEStatus(QWidget *w, bool open)

@@ -10,6 +10,11 @@ namespace Twips {
 void Place(QWidget *w, int left, int top, int width, int height);
 } // namespace Twips
 
+namespace BackColor {
+// Fills a widget's background (and a box's base) with a &HBBGGRR colour.
+void Set(QWidget *w, unsigned int bgr);
+} // namespace BackColor
+
 namespace GridCells {
 // Sets the text of a read-only cell of a display grid, creating the cell on
 // first use.

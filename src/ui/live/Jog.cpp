@@ -8,24 +8,10 @@
 #include "link/Queues.h"
 #include "paradata/ParadataState.h"
 #include "paradata/UnitTexts.h"
-#include "platform/Wait.h"
 
 namespace Jog {
 namespace {
 using namespace Module3Tusin;
-
-// Polls "0RA" until the axes are at rest: 1 at rest, -1 failed.
-int waitForRest()
-{
-    for (;;) {
-        Platform::DoEvents();
-        if (Queues().TusinErrorFlag)
-            return -1;
-        const int r = CheckCtAxisStop();
-        if (r != 0)
-            return r;
-    }
-}
 
 // Index into the three copies of the inching settings (100, 10, 1 pulses).
 int settingIndex(int step) { return step == 100 ? 0 : step == 10 ? 1 : 2; }
@@ -102,7 +88,7 @@ JogControl::StopResult JogControl::sendStop(int timeoutMs)
         return StopResult::Failed;
     JogRunning = false;
     JogActive = false;
-    if (waitForRest() != 1)
+    if (WaitCtAxisStop() != 1)
         return StopResult::Failed;
     ReadnDisp_PresentPos();
     return StopResult::Done;
@@ -118,7 +104,6 @@ void JogControl::MouseDown(int index)
     m_held = index;
     JogActive = true;
     JogDownIgnored = false;
-    JogMouseUp = false;
     JogReady = false;
     TimerDelay->start();
     const int op = m_face.Operation();
@@ -162,7 +147,7 @@ void JogControl::MouseDown(int index)
             // gets its stop, then ends teaching.
             EndAfterStop = !r.ok();
             JogRunning = true;
-            if (!JogMouseUp && EndAfterStop) {
+            if (!JogMouseUp() && EndAfterStop) {
                 // Still held: stop at once rather than at the release.
                 const StopResult s = sendStop(Frames::kJogStopTimeout);
                 if (s == StopResult::Refused) {
@@ -170,7 +155,7 @@ void JogControl::MouseDown(int index)
                     return;
                 }
                 endAfterFailure();
-            } else if (JogMouseUp && !timerJogStop->isActive() && StopOwed) {
+            } else if (JogMouseUp() && !timerJogStop->isActive() && StopOwed) {
                 timerJogStop->start();
             }
             return;
@@ -195,7 +180,7 @@ void JogControl::MouseDown(int index)
         const Exchanged r = Send(Frames::Inching(InchingData), Frames::kJogReplyLen, Frames::kInchingTimeout);
         bool failed = r.outcome == Outcome::LinkFailed || r.outcome == Outcome::Failed;
         if (r.ok()) {
-            if (waitForRest() == 1)
+            if (WaitCtAxisStop() == 1)
                 ReadnDisp_PresentPos();
             else
                 failed = true;
@@ -211,10 +196,8 @@ void JogControl::MouseDown(int index)
 void JogControl::MouseUp(int index, bool leftButton)
 {
     Q_UNUSED(index);
-    if (leftButton) {
+    if (leftButton)
         m_held = -1;
-        JogMouseUp = true;
-    }
     if (!leftButton || !JogModeFlag) {
         // An inching step re-enables the buttons itself; while it runs they
         // stay off.
@@ -246,7 +229,7 @@ void JogControl::MouseUp(int index, bool leftButton)
 
 void JogControl::timerJogStop_Timer()
 {
-    if (StartPending || !JogMouseUp)
+    if (StartPending || !JogMouseUp())
         return;
     if (!StopOwed) {
         timerJogStop->stop();

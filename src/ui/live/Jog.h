@@ -54,7 +54,6 @@ public:
     std::array<int32_t, 4> PresentPos{};
     std::array<int32_t, 4> JogLimit{};
     bool JogReady = false;
-    bool JogMouseUp = true;
     bool JogDownIgnored = false;
     bool JogActive = false;
     bool JogModeFlag = true; // the last press was a continuous jog
@@ -72,6 +71,8 @@ public:
 
     // The button pressed and not yet released (-1 = none).
     int Held() const { return m_held; }
+    // The button has been released since the last accepted press.
+    bool JogMouseUp() const { return m_held < 0; }
 
 private:
     enum class StopResult { Done, Failed, Refused };

@@ -1,5 +1,7 @@
 #include "ui/live/Servo.h"
 
+#include "link/CommandFrames.h"
+
 #include <cstddef>
 
 namespace Servo {
@@ -23,23 +25,20 @@ void State::SarvoReqPop()
 
 int Get_SarvoAxisBit(const std::array<bool, 4> &axisNotUsed, const std::array<bool, 4> &withPG)
 {
-    int m = 0;
+    int pg = 0;
     for (int k = 0; k < 4; ++k)
-        if (!axisNotUsed[static_cast<std::size_t>(k)] && withPG[static_cast<std::size_t>(k)])
-            m |= 1 << k;
-    return m;
+        pg |= withPG[static_cast<std::size_t>(k)] ? 1 << k : 0;
+    return Module3Tusin::Frames::AxisInUseMask(axisNotUsed) & pg;
 }
 
-int SetSarvoOffAxis(State &s, int off, int axis, const std::array<bool, 4> &axisNotUsed,
-                    const std::array<bool, 4> &withPG)
+int SetSarvoOffAxis(State &s, int off, int axis, int pgAxes)
 {
-    if (axis >= 0 && axis < 4 && !axisNotUsed[static_cast<std::size_t>(axis)] && withPG[static_cast<std::size_t>(axis)])
+    if (axis >= 0 && axis < 4 && (pgAxes >> axis & 1))
         s.SarvoOff[static_cast<std::size_t>(axis)] = off != 0;
     int m = 0;
     for (int k = 0; k < 4; ++k)
-        if (!axisNotUsed[static_cast<std::size_t>(k)] && withPG[static_cast<std::size_t>(k)] && s.SarvoOff[static_cast<std::size_t>(k)])
-            m |= 1 << k;
-    return m;
+        m |= s.SarvoOff[static_cast<std::size_t>(k)] ? 1 << k : 0;
+    return m & pgAxes;
 }
 
 } // namespace Servo

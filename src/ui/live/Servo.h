@@ -30,9 +30,9 @@ struct State {
 
 // Axes in use whose actuator has a PG (bit k = axis k + 1).
 int Get_SarvoAxisBit(const std::array<bool, 4> &axisNotUsed, const std::array<bool, 4> &withPG);
-// Marks the servo of a PG axis in use off (off != 0) or on, and returns the
-// mask of the PG axes in use whose servo is off.
-int SetSarvoOffAxis(State &s, int off, int axis, const std::array<bool, 4> &axisNotUsed,
-                    const std::array<bool, 4> &withPG);
+// Marks the servo of `axis` off (off != 0) or on when it is one of
+// `pgAxes` (Get_SarvoAxisBit), and returns the mask of those whose servo is
+// off.
+int SetSarvoOffAxis(State &s, int off, int axis, int pgAxes);
 
 } // namespace Servo

@@ -3,7 +3,6 @@
 #include "ui/common/Widgets.h"
 
 #include "core/AppState.h"
-#include "core/BgrColor.h"
 #include "core/Twips.h"
 #include "link/CommandProcs.h"
 #include "link/CommandState.h"
@@ -45,10 +44,6 @@ constexpr int kListTop = 480;
 constexpr int kListHeightMonitoring = 5415;
 constexpr int kListHeightEditing = 3485;
 
-void place(QWidget *w, int x, int y, int width, int height) { Twips::Place(w, x, y, width, height); }
-
-void setCell(QStandardItemModel *m, int row, int col, const QString &text) { GridCells::SetText(m, row, col, text); }
-
 QTableView *grid(QWidget *parent, const char *name, QAbstractItemModel *model)
 {
     auto *v = new QTableView(parent);
@@ -58,15 +53,6 @@ QTableView *grid(QWidget *parent, const char *name, QAbstractItemModel *model)
     v->verticalHeader()->hide();
     v->setEditTriggers(QAbstractItemView::NoEditTriggers);
     return v;
-}
-
-void setBack(QWidget *w, quint32 bgr)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, Bgr::ToQColor(bgr));
-    p.setColor(QPalette::Base, Bgr::ToQColor(bgr));
-    w->setPalette(p);
-    w->setAutoFillBackground(true);
 }
 
 // Marks the window as within a cycle for the cycle's whole run.
@@ -100,28 +86,28 @@ frmIOCheckFG::frmIOCheckFG(QWidget *parent) : QDialog(parent)
     // ---- inputs and outputs, present positions -----------------------------
     auto *inCap = Loc::NamedTagged(new QLabel(this), "lblInput", 702);
     auto *outCap = Loc::NamedTagged(new QLabel(this), "lblOutput", 704);
-    place(inCap, 120, 120, kGridWidth, 255);
-    place(outCap, 2340, 120, kGridWidth, 255);
+    Twips::Place(inCap, 120, 120, kGridWidth, 255);
+    Twips::Place(outCap, 2340, 120, kGridWidth, 255);
     inModel = new QStandardItemModel(IoMap::kInputRows, 2, this);
     outModel = new QStandardItemModel(IoMap::kOutputRows, 2, this);
     flgdInput = grid(this, "flgdInput", inModel);
     flgdOutput = grid(this, "flgdOutput", outModel);
-    place(flgdInput, 120, 360, kGridWidth, kInputHeight);
-    place(flgdOutput, 2340, 360, kGridWidth, kOutputHeight);
+    Twips::Place(flgdInput, 120, 360, kGridWidth, kInputHeight);
+    Twips::Place(flgdOutput, 2340, 360, kGridWidth, kOutputHeight);
     connect(flgdOutput, &QTableView::doubleClicked, this,
             [this](const QModelIndex &i) { flgdOutput_DblClick(i.row(), i.column()); });
 
     auto *posCap = Loc::NamedTagged(new QLabel(this), "lblPresentPos", 705);
-    place(posCap, 2340, 6600, kGridWidth, 255);
+    Twips::Place(posCap, 2340, 6600, kGridWidth, 255);
     for (int a = 0; a < 4; ++a) {
         auto *axis = Loc::Tagged(new QLabel(this), 1405 + a);
         axis->setObjectName(QStringLiteral("lblAxis%1").arg(a + 1));
-        place(axis, 2340, 6900 + 380 * a, 800, 300);
+        Twips::Place(axis, 2340, 6900 + 380 * a, 800, 300);
         auto *l = new QLabel(this);
         l->setObjectName(QStringLiteral("lblCurrentPos%1").arg(a));
         l->setFrameShape(QFrame::Panel);
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        place(l, 3200, 6900 + 380 * a, 1240, 300);
+        Twips::Place(l, 3200, 6900 + 380 * a, 1240, 300);
         lblCurrentPos[size_t(a)] = l;
     }
 
@@ -143,13 +129,13 @@ frmIOCheckFG::frmIOCheckFG(QWidget *parent) : QDialog(parent)
     for (int k = 0; k < 3; ++k) {
         const int x = kListLeft + k * (kListWidth + kListGap);
         auto *cap = Loc::Tagged(new QLabel(this), lists[k].title);
-        place(cap, x, 120, kListWidth, 255);
+        Twips::Place(cap, x, 120, kListWidth, 255);
         QTableView *v = grid(this, lists[k].viewName, lists[k].list);
         v->setSelectionBehavior(QAbstractItemView::SelectRows);
         v->setSelectionMode(QAbstractItemView::ContiguousSelection);
         v->verticalHeader()->setMinimumSectionSize(1);
         v->verticalHeader()->setDefaultSectionSize(Twips::ToPx(250));
-        place(v, x, kListTop, kListWidth, kListHeightMonitoring);
+        Twips::Place(v, x, kListTop, kListWidth, kListHeightMonitoring);
         Watch::WatchList *list = lists[k].list;
         // The list follows the view's current row and selection.
         auto sync = [v, list] {
@@ -170,7 +156,7 @@ frmIOCheckFG::frmIOCheckFG(QWidget *parent) : QDialog(parent)
         *lists[k].view = v;
         auto *panel = new QWidget(this);
         panel->setObjectName(QString::fromLatin1(lists[k].panelName));
-        place(panel, x, kListTop + kListHeightEditing + 60, kListWidth, 1860);
+        Twips::Place(panel, x, kListTop + kListHeightEditing + 60, kListWidth, 1860);
         *lists[k].panel = panel;
     }
 
@@ -200,10 +186,10 @@ frmIOCheckFG::frmIOCheckFG(QWidget *parent) : QDialog(parent)
     cmdAddPosHensu = Loc::NamedTagged(new QPushButton(PicturePosHensu), "cmdAddPosHensu", 746);
     cmdDeletePosHensu = Loc::NamedTagged(new QPushButton(PicturePosHensu), "cmdDeletePosHensu", 747);
 
-    place(optFlag[0], 60, 0, 1400, 300);
-    place(optFlag[1], 1480, 0, 1400, 300);
-    place(optHensu[0], 60, 0, 1400, 300);
-    place(optHensu[1], 1480, 0, 1400, 300);
+    Twips::Place(optFlag[0], 60, 0, 1400, 300);
+    Twips::Place(optFlag[1], 1480, 0, 1400, 300);
+    Twips::Place(optHensu[0], 60, 0, 1400, 300);
+    Twips::Place(optHensu[1], 1480, 0, 1400, 300);
     const struct {
         QLabel *prgCap;
         QSpinBox *prg;
@@ -214,27 +200,27 @@ frmIOCheckFG::frmIOCheckFG(QWidget *parent) : QDialog(parent)
                    {Label5, txtHPrgNo, hensuNoCap, txtHensuNo, cmdAddHensu, cmdDeleteHensu},
                    {phPrgCap, txtPHPrgNo, phAxisCap, txtPHensuNo, cmdAddPosHensu, cmdDeletePosHensu}};
     for (const auto &r : rowsOf) {
-        place(r.prgCap, 60, 400, 1500, 300);
-        place(r.prg, 1600, 380, 1000, 340);
-        place(r.noCap, 60, 820, 1500, 300);
-        place(r.no, 1600, 800, 1000, 340);
-        place(r.add, 60, 1300, 1300, 450);
-        place(r.del, 1500, 1300, 1300, 450);
+        Twips::Place(r.prgCap, 60, 400, 1500, 300);
+        Twips::Place(r.prg, 1600, 380, 1000, 340);
+        Twips::Place(r.noCap, 60, 820, 1500, 300);
+        Twips::Place(r.no, 1600, 800, 1000, 340);
+        Twips::Place(r.add, 60, 1300, 1300, 450);
+        Twips::Place(r.del, 1500, 1300, 1300, 450);
         r.add->setAutoDefault(false);
         r.del->setAutoDefault(false);
     }
 
     // ---- check boxes, close, the focus sink ----------------------------------
     chkIgnore = Loc::NamedTagged(new QCheckBox(this), "chkIgnore", 706);
-    place(chkIgnore, kListLeft, 6000, 6000, 400);
+    Twips::Place(chkIgnore, kListLeft, 6000, 6000, 400);
     chkEditItem = Loc::NamedTagged(new QCheckBox(this), "chkEditItem", 1040);
-    place(chkEditItem, kListLeft, 6600, 3000, 400);
+    Twips::Place(chkEditItem, kListLeft, 6600, 3000, 400);
     cmdIoWinClose = Loc::NamedTagged(new QPushButton(this), "cmdIoWinClose", 703);
-    place(cmdIoWinClose, 12300, 8400, 1300, 450);
+    Twips::Place(cmdIoWinClose, 12300, 8400, 1300, 450);
     cmdIoWinClose->setAutoDefault(false);
     txtDummyMoni = new QLineEdit(this);
     txtDummyMoni->setObjectName(QStringLiteral("txtDummyMoni"));
-    place(txtDummyMoni, 0, 0, 0, 0);
+    Twips::Place(txtDummyMoni, 0, 0, 0, 0);
 
     connect(chkIgnore, &QCheckBox::clicked, this, &frmIOCheckFG::chkIgnore_Click);
     connect(chkEditItem, &QCheckBox::clicked, this, &frmIOCheckFG::chkEditItem_Click);
@@ -276,7 +262,7 @@ frmIOCheckFG::frmIOCheckFG(QWidget *parent) : QDialog(parent)
     for (int a = 0; a < 4; ++a) {
         const bool used = !App().AxisNotUsed[size_t(a)];
         lblCurrentPos[size_t(a)]->setEnabled(used);
-        setBack(lblCurrentPos[size_t(a)], used ? kWhite : kGrey);
+        BackColor::Set(lblCurrentPos[size_t(a)], used ? kWhite : kGrey);
     }
 
     // The box shows the mode the controller was last given, so the two
@@ -322,8 +308,8 @@ void frmIOCheckFG::setIoNames(bool prgMode)
         const int n = int(rows.size());
         for (int r = 0; r < n; ++r) {
             v->setRowHeight(r, Twips::ToPx(height / (n + 1)));
-            setCell(m, r, 0, IoMap::Name(rows[size_t(r)], prgMode));
-            setCell(m, r, 1, QString());
+            GridCells::SetText(m, r, 0, IoMap::Name(rows[size_t(r)], prgMode));
+            GridCells::SetText(m, r, 1, QString());
             m->item(r, 1)->setTextAlignment(Qt::AlignCenter);
         }
         v->show();
@@ -341,10 +327,10 @@ void frmIOCheckFG::IoStateHyoji2()
     const auto &c = Module3Tusin::Commands();
     const auto &in = IoMap::InputRows();
     for (int r = 0; r < IoMap::kInputRows; ++r)
-        setCell(inModel, r, 1, IoMap::StateText(in[size_t(r)], c.InBit));
+        GridCells::SetText(inModel, r, 1, IoMap::StateText(in[size_t(r)], c.InBit));
     const auto &out = IoMap::OutputRows();
     for (int r = 0; r < IoMap::kOutputRows; ++r)
-        setCell(outModel, r, 1, IoMap::StateText(out[size_t(r)], c.OutBit));
+        GridCells::SetText(outModel, r, 1, IoMap::StateText(out[size_t(r)], c.OutBit));
     IoHyojiNow = false;
 }
 
@@ -482,7 +468,7 @@ void chooseKind(int index, QLabel *label, QSpinBox *prg, QSpinBox *no)
     const bool ofProgram = index == 1;
     label->setEnabled(ofProgram);
     prg->setEnabled(ofProgram);
-    setBack(prg, ofProgram ? 0xFFFFFF : kGrey);
+    BackColor::Set(prg, ofProgram ? 0xFFFFFF : kGrey);
     no->setMaximum(ofProgram ? Watch::kLocalMax : Watch::kGlobalMax);
 }
 } // namespace

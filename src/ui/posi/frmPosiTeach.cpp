@@ -4,11 +4,12 @@
 #include "ui/posi/frmPosi.h"
 
 #include "core/AppState.h"
-#include "core/BgrColor.h"
 #include "core/CommandSets.h"
+#include "core/Num.h"
 #include "core/Shell.h"
 #include "core/Twips.h"
 #include "link/AxisConfig.h"
+#include "link/CommandFrames.h"
 #include "link/CommandProcs.h"
 #include "link/Engine.h"
 #include "link/Queues.h"
@@ -18,7 +19,7 @@
 #include "posi/PosiGrid.h"
 #include "posi/PosiTables.h"
 #include "ui/common/Localize.h"
-#include "ui/live/MoveRules.h"
+#include "ui/common/Widgets.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -41,13 +42,11 @@ namespace {
 constexpr quint32 kTeachWhite = 0xFFFFFF;
 constexpr quint32 kTeachGrey = 0xE0E0E0;
 
-void backColour(QLabel *l, quint32 bgr)
-{
-    QPalette p = l->palette();
-    p.setColor(QPalette::Window, Bgr::ToQColor(bgr));
-    l->setPalette(p);
-    l->setAutoFillBackground(true);
-}
+// The position number of a grid cell or of lblPosiNo.
+int posiNoOf(const QString &text) { return Num::IntOf(text.trimmed()).value_or(0); }
+
+// The axes in use whose actuator has a PG.
+int pgAxes() { return Servo::Get_SarvoAxisBit(App().AxisNotUsed, Paradata().DevSetting.DevWithPG); }
 } // namespace
 
 void frmPosi::buildTeachTab(QWidget *tab)
@@ -90,7 +89,7 @@ void frmPosi::buildTeachTab(QWidget *tab)
         lblPosi[k]->setFrameShape(QFrame::Panel);
         lblPosi[k]->setFrameShadow(QFrame::Sunken);
         lblPosi[k]->setMinimumWidth(Twips::ToPx(1100));
-        backColour(lblPosi[k], kTeachGrey);
+        BackColor::Set(lblPosi[k], kTeachGrey);
         g->addWidget(lblPosi[k], 1, k + 1);
         CheckAxisEnable[k] = new QCheckBox(QStringLiteral("Axis%1").arg(k + 1), framAxisEnable);
         CheckAxisEnable[k]->setObjectName(QStringLiteral("CheckAxisEnable%1").arg(k));
@@ -272,7 +271,7 @@ int frmPosi::CheckTeachRow(int posiNo)
 {
     const PosiGridModel &g = PosiGrid::Grid();
     for (int r = 2; r < g.Rows(); ++r)
-        if (MoveRules::NumberOf(g.Text(r, 0).trimmed()) == posiNo)
+        if (posiNoOf(g.Text(r, 0)) == posiNo)
             return r;
     return -1;
 }
@@ -284,7 +283,7 @@ void frmPosi::Coloring_AxisLabel()
     for (int k = 0; k < 4; ++k) {
         const bool used = !App().AxisNotUsed[static_cast<size_t>(k)];
         limits[static_cast<size_t>(k)] = used ? ct.CtMaxPulse[static_cast<size_t>(k)] : 0;
-        backColour(lblPosi[static_cast<size_t>(k)], used ? kTeachWhite : kTeachGrey);
+        BackColor::Set(lblPosi[static_cast<size_t>(k)], used ? kTeachWhite : kTeachGrey);
         CheckAxisEnable[static_cast<size_t>(k)]->setEnabled(used);
     }
     JogCtl->Reset(limits);
@@ -331,21 +330,16 @@ void frmPosi::cmdJOGST_Click()
     int modeNo = 1;
     if (Module3Tusin::TusinModeSet(0, modeNo, 0) != 0) {
         Platform::Dialogs::MsgBox(ResText(377));
-        Module3Tusin::Link().SendingFlag = false;
         return fail();
     }
     if (Module3Tusin::ReadAxisConfigFromCt() != 0)
         return fail();
     if (Module1::CheckRH() != 0) {
-        Module3Tusin::Link().SendingFlag = false;
         cmdJOGST->setEnabled(true);
         return fail();
     }
     if (!a.HomeDoneFlag) {
-        int r = Module3Tusin::MovePosiNo(0, 1) == 0 ? 0 : -1;
-        while (r == 0)
-            r = Module3Tusin::CheckCtAxisStop();
-        if (r != 1) {
+        if (Module3Tusin::MovePosiNo(0, 1) != 0 || Module3Tusin::WaitCtAxisStop() != 1) {
             cmdJOGST->setEnabled(true);
             return fail();
         }
@@ -368,24 +362,22 @@ void frmPosi::cmdJOGST_Click()
     Module3Tusin::TusinQueueClear();
     Module3Tusin::Queues().TusinQueueLast = -1;
     Module3Tusin::Queues().TusinQueuePending = false;
-    bool anyPg = false;
-    const auto &pg = Paradata().DevSetting.DevWithPG;
+    const int pg = pgAxes();
     for (int k = 0; k < 4; ++k)
-        if (!a.AxisNotUsed[static_cast<size_t>(k)] && pg[static_cast<size_t>(k)]) {
+        if (pg >> k & 1)
             chkSarvoOn[static_cast<size_t>(k)]->setChecked(true);
-            anyPg = true;
-        }
+    const bool anyPg = pg != 0;
     chkDirectTeach->setChecked(false);
     chkDirectTeach->setEnabled(anyPg);
     chkDirectTeach->setVisible(anyPg);
     const PosiGridModel &grid = PosiGrid::Grid();
-    lblPosiNo->setText(grid.Rows() > 2 ? QString::number(MoveRules::NumberOf(grid.Text(2, 0).trimmed())) : QString());
+    lblPosiNo->setText(grid.Rows() > 2 ? QString::number(posiNoOf(grid.Text(2, 0))) : QString());
 }
 
 void frmPosi::cmdJOGWrite_Click()
 {
     PosiGrid::FG_HighSyoriStart();
-    const int row = CheckTeachRow(MoveRules::NumberOf(lblPosiNo->text().trimmed()));
+    const int row = CheckTeachRow(posiNoOf(lblPosiNo->text()));
     if (row < 0) {
         PosiGrid::FG_HighSyoriEnd();
         return;
@@ -425,7 +417,7 @@ void frmPosi::endTeaching(bool servoOff)
     else
         SSTabCommand->setTabEnabled(2, false);
     for (int k = 0; k < 4; ++k) {
-        backColour(lblPosi[static_cast<size_t>(k)], kTeachGrey);
+        BackColor::Set(lblPosi[static_cast<size_t>(k)], kTeachGrey);
         CheckAxisEnable[static_cast<size_t>(k)]->setEnabled(false);
         chkSarvoOn[static_cast<size_t>(k)]->setEnabled(false);
         chkSarvoOn[static_cast<size_t>(k)]->hide();
@@ -447,7 +439,7 @@ void frmPosi::endTeaching(bool servoOff)
 void frmPosi::chkDirectTeach_Click()
 {
     if (chkDirectTeach->isChecked()) {
-        if (Servo::Get_SarvoAxisBit(App().AxisNotUsed, Paradata().DevSetting.DevWithPG) == 0)
+        if (pgAxes() == 0)
             return;
         DispSarvoChk();
         JogCMDBTN_Muko();
@@ -462,10 +454,10 @@ void frmPosi::chkDirectTeach_Click()
 
 void frmPosi::DispSarvoChk()
 {
-    const auto &pg = Paradata().DevSetting.DevWithPG;
+    const int pg = pgAxes();
     for (int k = 0; k < 4; ++k) {
         QCheckBox *c = chkSarvoOn[static_cast<size_t>(k)];
-        const bool on = !App().AxisNotUsed[static_cast<size_t>(k)] && pg[static_cast<size_t>(k)];
+        const bool on = pg >> k & 1;
         if (on)
             c->setChecked(true);
         c->setEnabled(on);
@@ -486,8 +478,7 @@ void frmPosi::chkSarvoOn_Click(int index)
     if (!App().OfflineFlag && !JogModeEnded) {
         chkSarvoOn[static_cast<size_t>(index)]->setEnabled(false);
         const int released = chkSarvoOn[static_cast<size_t>(index)]->isChecked() ? 0 : 1;
-        const int mask = Servo::SetSarvoOffAxis(ServoState, released, index, App().AxisNotUsed,
-                                                Paradata().DevSetting.DevWithPG);
+        const int mask = Servo::SetSarvoOffAxis(ServoState, released, index, pgAxes());
         ServoState.SarvoReqAdd(mask != 0 ? 2 : 0, mask);
     }
     txtDummy->setFocus();
@@ -502,9 +493,9 @@ int frmPosi::SarvoReqSend()
     int modeNo = 0;
     if (Module3Tusin::TusinModeSet(req.mode, modeNo, req.mask) != 0)
         return -1;
-    const auto &pg = Paradata().DevSetting.DevWithPG;
+    const int pg = pgAxes();
     for (int k = 0; k < 4; ++k) {
-        if (App().AxisNotUsed[static_cast<size_t>(k)] || !pg[static_cast<size_t>(k)])
+        if (!(pg >> k & 1))
             continue;
         chkSarvoOn[static_cast<size_t>(k)]->setEnabled(true);
         chkSarvoOn[static_cast<size_t>(k)]->setText(ResText(ServoState.SarvoOff[static_cast<size_t>(k)] ? 2225 : 2226));
@@ -516,11 +507,7 @@ int frmPosi::SarvoReqSend()
 void frmPosi::SarvoOnOffAll()
 {
     int modeNo = 0;
-    int mask = 0;
-    for (int k = 0; k < 4; ++k)
-        if (!App().AxisNotUsed[static_cast<size_t>(k)])
-            mask |= 1 << k;
-    Module3Tusin::TusinModeSet(0, modeNo, mask);
+    Module3Tusin::TusinModeSet(0, modeNo, Module3Tusin::Frames::AxisInUseMask(App().AxisNotUsed));
 }
 
 void frmPosi::timerJogTest_Timer()
