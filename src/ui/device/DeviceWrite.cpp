@@ -4,6 +4,7 @@
 #include "core/Shell.h"
 #include "link/AxisBlockWrites.h"
 #include "link/AxisConfig.h"
+#include "link/CommandFrames.h"
 #include "link/CommandProcs.h"
 #include "link/ParaBlocks.h"
 #include "paradata/DevSetting.h"
@@ -53,15 +54,6 @@ std::array<bool, 4> NotUsedOfCount(int n)
         for (int a = n; a < 4; ++a)
             notUsed[size_t(a)] = true;
     return notUsed;
-}
-
-int MaskOf(const std::array<bool, 4> &notUsed)
-{
-    int mask = 0;
-    for (int a = 0; a < 4; ++a)
-        if (!notUsed[size_t(a)])
-            mask |= 1 << a;
-    return mask;
 }
 
 void RecheckPositionsAfterWrite()
@@ -133,7 +125,7 @@ void ChangeAndWrite(const Window &w)
     }
 
     p.KeepAxisMask = true;
-    app.AxisBitMask = MaskOf(notUsed);
+    app.AxisBitMask = Module3Tusin::Frames::AxisInUseMask(notUsed);
     if (Module3Tusin::WriteAxisMaskToCt(app.AxisBitMask) != 0) {
         commError();
         Shell::Get().ProgressHide();

@@ -11,8 +11,6 @@ namespace DeviceWrite {
 // The axes not in use for a chosen axis count: axes n..3 for n = 1..4; any
 // other count leaves all four in use.
 std::array<bool, 4> NotUsedOfCount(int n);
-// The mask of the axes in use (bit i = axis i + 1).
-int MaskOf(const std::array<bool, 4> &notUsed);
 
 // What the window gives the write.
 struct Window {
