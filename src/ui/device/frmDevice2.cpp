@@ -529,23 +529,17 @@ void frmDevice3::Form_Load()
     OnScreen::KeepInside(this);
 }
 
-void frmDevice3::Device3CMDBTN_Muko()
+void frmDevice3::setOwnCommands(bool on)
 {
     for (QWidget *w : {static_cast<QWidget *>(cmdPrmCtWrite), static_cast<QWidget *>(cmdDeviceCancel),
                        static_cast<QWidget *>(cmdSyosai), static_cast<QWidget *>(framAxis[0]),
                        static_cast<QWidget *>(framAxis[1]), static_cast<QWidget *>(framAxis[2]),
                        static_cast<QWidget *>(framAxis[3])})
-        w->setEnabled(false);
+        w->setEnabled(on);
 }
 
-void frmDevice3::Device3CMDBTN_Yuko()
-{
-    for (QWidget *w : {static_cast<QWidget *>(cmdPrmCtWrite), static_cast<QWidget *>(cmdDeviceCancel),
-                       static_cast<QWidget *>(cmdSyosai), static_cast<QWidget *>(framAxis[0]),
-                       static_cast<QWidget *>(framAxis[1]), static_cast<QWidget *>(framAxis[2]),
-                       static_cast<QWidget *>(framAxis[3])})
-        w->setEnabled(true);
-}
+void frmDevice3::Device3CMDBTN_Muko() { setOwnCommands(false); }
+void frmDevice3::Device3CMDBTN_Yuko() { setOwnCommands(true); }
 
 void frmDevice3::cmdPrmCtWrite_Click()
 {

@@ -145,6 +145,8 @@ protected:
     void closeEvent(QCloseEvent *e) override;
 
 private:
+    void setOwnCommands(bool on);
+
     bool m_writing = false;
 };
 
