@@ -46,8 +46,8 @@ void commError()
     hideProgress();
 }
 
-// The fields checked and taken into the parameter set, as every use of the
-// window's values begins; false after the message of what is wrong.
+// No field empty, as every use of the window's values begins; false after
+// the message.
 bool fieldsTaken(frmParameta2 &w)
 {
     if (w.ParametaumuKakunin() != 0) {
@@ -57,6 +57,8 @@ bool fieldsTaken(frmParameta2 &w)
     return true;
 }
 
+// The values taken into the parameter set and within their ranges; false
+// after the message.
 bool valuesTaken(frmParameta2 &w)
 {
     if (w.TorikomiParametaValue() != 0 || w.ParametaValueCheck() != 0) {
@@ -160,6 +162,8 @@ bool readFile(const QString &path)
 
 } // namespace
 
+bool ParametersTaken(frmParameta2 &w) { return fieldsTaken(w) && valuesTaken(w); }
+
 int CheckCtAxisAndParaAxis(const frmParameta2 &w)
 {
     const int ct = Module3Tusin::ReadVersionFromCt2();
@@ -231,7 +235,7 @@ void WriteParaToCt(frmParameta2 &w)
 
 void ConpareParaWithCt(frmParameta2 &w)
 {
-    if (!fieldsTaken(w) || !valuesTaken(w))
+    if (!ParametersTaken(w))
         return;
     if (!Online::GoOnlineOnDemand())
         return;
@@ -243,7 +247,7 @@ void ConpareParaWithCt(frmParameta2 &w)
 
 void ConpareParaWithFile(frmParameta2 &w)
 {
-    if (!fieldsTaken(w) || !valuesTaken(w))
+    if (!ParametersTaken(w))
         return;
     if (MsgBox(ResText(679), MsgButtons::OkCancel, MsgIcon::Question) != MsgAnswer::Ok)
         return;

@@ -8,6 +8,11 @@ class frmParameta2;
 
 namespace ParaFlows {
 
+// The window's fields checked (none empty) and their values taken into the
+// parameter set and checked against their ranges; false after the message
+// of what is wrong.
+bool ParametersTaken(frmParameta2 &w);
+
 // 0 the parameters address no more axes than the controller has, 1 more,
 // -1 the controller's model could not be read.
 int CheckCtAxisAndParaAxis(const frmParameta2 &w);

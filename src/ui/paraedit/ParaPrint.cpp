@@ -9,11 +9,11 @@
 #include "platform/Dialogs.h"
 #include "platform/StringTable.h"
 #include "print/PrintPara.h"
+#include "ui/paraedit/ParaFlows.h"
 
 using Platform::MsgAnswer;
 using Platform::MsgButtons;
 using Platform::MsgIcon;
-using Platform::ResLines;
 using Platform::ResText;
 using Platform::Dialogs::MsgBox;
 
@@ -22,14 +22,8 @@ void frmParameta2::PrintParaFromForm() { Module1::PrintParaFromForm(); }
 void frmParameta2::cmdParaPrint_Click()
 {
     Module1::BusyScope commandsOff(Module1::kCommandsOnly);
-    if (ParametaumuKakunin() != 0) {
-        MsgBox(ResLines({7, 8}));
+    if (!ParaFlows::ParametersTaken(*this))
         return;
-    }
-    if (TorikomiParametaValue() != 0 || ParametaValueCheck() != 0) {
-        MsgBox(ResLines({1524, 1525}));
-        return;
-    }
     if (MsgBox(ResText(684), MsgButtons::OkCancel, MsgIcon::Question) != MsgAnswer::Ok)
         return;
     Module1::PrintParaSel1();
