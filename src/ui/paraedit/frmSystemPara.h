@@ -30,9 +30,6 @@ public:
     QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr;
     QPushButton *cmdReadFromCt = nullptr, *cmdWritetoCt = nullptr, *cmdCloseSysPara = nullptr;
 
-    // True while a read or a write runs.
-    bool TransferRunning() const { return m_transfer; }
-
 public slots:
     // Reads the 72 values from the controller and shows them.
     void GetSystemParametaValue();
@@ -59,5 +56,5 @@ private:
     void LetSysParaWriteToRead();
     void setButtons(bool on);
 
-    bool m_transfer = false;
+    bool m_transfer = false; // a read or a write runs
 };
