@@ -20,12 +20,6 @@ using Platform::ResText;
 
 namespace PosiFile {
 
-QString SignedNumberText(double v)
-{
-    const QString digits = QString::number(std::abs(v), 'g', 15);
-    return (v < 0 ? QStringLiteral("-") : QStringLiteral(" ")) + digits;
-}
-
 QString FormatPosiFile(const std::array<QString, 4> &deviceNames)
 {
     const AppState &app = App();
@@ -48,8 +42,9 @@ QString FormatPosiFile(const std::array<QString, 4> &deviceNames)
             continue;
         const PosiRecord &r = p.PosiData[static_cast<size_t>(n)];
         w.number(static_cast<qint64>(n));
+        // Fields 1..27 as signed numbers: " 100", " 0", "-5".
         for (int f = 1; f < PosiField::Comment; ++f)
-            w.text(SignedNumberText(r[f].val()));
+            w.text(Num::Str(r[f].val()));
         w.text(r[PosiField::Comment].toString());
         w.endRecord();
     }

@@ -28,9 +28,6 @@ std::array<QString, 4> DeviceNamesOfSetting();
 // The file as text, without writing it.
 QString FormatPosiFile(const std::array<QString, 4> &deviceNames);
 
-// Fields 1..27 in the file's signed-number form: " 100", " 0", "-5".
-QString SignedNumberText(double v);
-
 // The file's title as shown in captions: the path less its extension.
 QString TitleOf(const QString &path);
 // Makes path the current data file (DataFileName and the save path).
