@@ -32,6 +32,13 @@ QString FooterText(const QDateTime &when)
 QString BodyFont(int id) { return ResText(id); }
 QString ProductTitle() { return ResText(201); }
 
+void TextAt(Printer &printer, double x, double y, const QString &text, bool lineEnd)
+{
+    printer.SetCurrentX(x);
+    printer.SetCurrentY(y);
+    printer.Print(text, lineEnd);
+}
+
 std::shared_ptr<Printer> ChoosePrinter() { return Platform::Dialogs::ChoosePrinter(); }
 
 JobEnd FinishJob(Printer &printer, JobEnd drawn)
@@ -109,13 +116,9 @@ void grpSmFrame(Printer &printer, int kindTitleId, const QString &dataName, bool
     printer.SetItalic(true);
     printer.SetDrawWidth(3);
     printer.SetFontSize(14);
-    printer.SetCurrentX(10);
-    printer.SetCurrentY(lh);
-    printer.Print(Print::ProductTitle() + QLatin1Char(' ') + ResText(kindTitleId), true);
+    Print::TextAt(printer, 10, lh, Print::ProductTitle() + QLatin1Char(' ') + ResText(kindTitleId), true);
     printer.SetFontSize(11);
-    printer.SetCurrentX(70);
-    printer.SetCurrentY(lh);
-    printer.Print(ResText(25) + dataName, true);
+    Print::TextAt(printer, 70, lh, ResText(25) + dataName, true);
     if (pageNumber) {
         printer.SetCurrentY(3 * lh);
         PrintPageNumber(printer);

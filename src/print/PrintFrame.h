@@ -41,6 +41,10 @@ QString FooterText(const QDateTime &when);
 QString BodyFont(int id);
 QString ProductTitle();
 
+// Draws the text at (x, y) in millimetres; with a line end the position
+// moves to the left edge of the next line.
+void TextAt(Platform::Printer &printer, double x, double y, const QString &text, bool lineEnd = false);
+
 // The end of one print job.
 enum class JobEnd { Printed, Failed, TooSmall };
 

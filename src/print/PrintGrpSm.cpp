@@ -6,6 +6,7 @@
 
 using Platform::Printer;
 using Print::JobEnd;
+using Print::TextAt;
 
 namespace GrpSmPrint {
 namespace {
@@ -16,14 +17,6 @@ void ResetHanded() { g_handed = Handed{}; }
 } // namespace GrpSmPrint
 
 namespace PrintGrpSm {
-namespace {
-void textAt(Printer &p, double x, double y, const QString &text)
-{
-    p.SetCurrentX(x);
-    p.SetCurrentY(y);
-    p.Print(text);
-}
-} // namespace
 
 QString StepName(int code)
 {
@@ -50,17 +43,17 @@ JobEnd DrawGrpData(Printer &printer, const GrpSm::GroupTable &buf, const QString
     for (int g = 1; g <= GrpSm::kGroupCount; ++g) {
         const double x0 = g <= 50 ? 0 : 80;
         if (g == 1 || g == 51) {
-            textAt(printer, x0 + 18, line * lh, QStringLiteral("<GRP No>"));
-            textAt(printer, x0 + 36, line * lh, QStringLiteral("<Start>"));
-            textAt(printer, x0 + 54, line * lh, QStringLiteral("---"));
-            textAt(printer, x0 + 62, line * lh, QStringLiteral("<End>"));
+            TextAt(printer, x0 + 18, line * lh, QStringLiteral("<GRP No>"));
+            TextAt(printer, x0 + 36, line * lh, QStringLiteral("<Start>"));
+            TextAt(printer, x0 + 54, line * lh, QStringLiteral("---"));
+            TextAt(printer, x0 + 62, line * lh, QStringLiteral("<End>"));
             ++line;
         }
         const auto &row = buf[static_cast<size_t>(g)];
-        textAt(printer, x0 + 22, line * lh, QStringLiteral("No.") + Num::Str(g) + QLatin1Char(':'));
-        textAt(printer, x0 + 40, line * lh, Num::Str(row[0]));
-        textAt(printer, x0 + 54, line * lh, QStringLiteral("---"));
-        textAt(printer, x0 + 64, line * lh, Num::Str(row[1]));
+        TextAt(printer, x0 + 22, line * lh, QStringLiteral("No.") + Num::Str(g) + QLatin1Char(':'));
+        TextAt(printer, x0 + 40, line * lh, Num::Str(row[0]));
+        TextAt(printer, x0 + 54, line * lh, QStringLiteral("---"));
+        TextAt(printer, x0 + 64, line * lh, Num::Str(row[1]));
         ++line;
         if (g == 50)
             line = 5;
@@ -90,17 +83,17 @@ JobEnd DrawSqMcr(Printer &printer, const GrpSm::MacroTable &buf, int first, int 
             Module1::PrintSqMcrPageFrame(printer, name);
             pageDue = false;
         }
-        textAt(printer, x0 + 18, rowStart * lh, QStringLiteral("<SM No.%1>").arg(n));
-        textAt(printer, x0 + 18, (rowStart + 1) * lh, QStringLiteral("STEP"));
-        textAt(printer, x0 + 36, (rowStart + 1) * lh, QStringLiteral("COMMAND"));
-        textAt(printer, x0 + 58, (rowStart + 1) * lh, QStringLiteral("DATA"));
+        TextAt(printer, x0 + 18, rowStart * lh, QStringLiteral("<SM No.%1>").arg(n));
+        TextAt(printer, x0 + 18, (rowStart + 1) * lh, QStringLiteral("STEP"));
+        TextAt(printer, x0 + 36, (rowStart + 1) * lh, QStringLiteral("COMMAND"));
+        TextAt(printer, x0 + 58, (rowStart + 1) * lh, QStringLiteral("DATA"));
         const int col = GrpSm::MacroCodeCol(n);
         for (int step = 0; step < GrpSm::kMacroSteps; ++step) {
             const double y = (rowStart + 2 + step) * lh;
             const auto &row = buf[static_cast<size_t>(step)];
-            textAt(printer, x0 + 18, y, QStringLiteral("STEP%1:").arg(step + 1));
-            textAt(printer, x0 + 36, y, StepName(row[static_cast<size_t>(col)]));
-            textAt(printer, x0 + 58, y, Num::Str(row[static_cast<size_t>(col + 1)]));
+            TextAt(printer, x0 + 18, y, QStringLiteral("STEP%1:").arg(step + 1));
+            TextAt(printer, x0 + 36, y, StepName(row[static_cast<size_t>(col)]));
+            TextAt(printer, x0 + 58, y, Num::Str(row[static_cast<size_t>(col + 1)]));
         }
         if (k == 2 || k == 5)
             rowStart += 20;

@@ -13,6 +13,7 @@
 using Platform::Printer;
 using Platform::ResText;
 using Print::JobEnd;
+using Print::TextAt;
 
 namespace {
 
@@ -182,13 +183,6 @@ const ParaLine kLines[] = {
     {50, " 9. PPUT Write:", false, 34, false, Fmt::OnOff, kSingleX},
 };
 
-void textAt(Printer &p, double x, double y, const QString &text)
-{
-    p.SetCurrentX(x);
-    p.SetCurrentY(y);
-    p.Print(text);
-}
-
 // The axis mask as PrintAxisOff: bit a set = axis a + 1 printed.
 void axisOffFromMask(int mask)
 {
@@ -292,26 +286,26 @@ JobEnd DrawParameta(Printer &p)
         return JobEnd::TooSmall;
     s.PrintPageNo = 1;
     const double lh = s.PrintLineHeight;
-    textAt(p, kLabelX, lh, QStringLiteral("QZ-TQ7 Parameters"));
-    textAt(p, 80, lh, ResText(25) + cell(0, 0).toString());
+    TextAt(p, kLabelX, lh, QStringLiteral("QZ-TQ7 Parameters"));
+    TextAt(p, 80, lh, ResText(25) + cell(0, 0).toString());
     p.Line(10, 2 * lh, s.PrintRightEdge, 2 * lh);
     for (const ParaLine &l : kLines) {
         const double y = l.line * lh;
         if (l.label)
-            textAt(p, kLabelX, y, QString::fromLatin1(l.label));
+            TextAt(p, kLabelX, y, QString::fromLatin1(l.label));
         if (l.headings) {
             for (int a = 0; a < kAxes; ++a)
-                textAt(p, kHeadingX[a], y, QStringLiteral("< AXIS %1 >").arg(a + 1));
+                TextAt(p, kHeadingX[a], y, QStringLiteral("< AXIS %1 >").arg(a + 1));
         }
         if (l.row == 0)
             continue;
         if (!l.perAxis) {
-            textAt(p, l.singleX, y, format(l.fmt, cell(l.row, 0)));
+            TextAt(p, l.singleX, y, format(l.fmt, cell(l.row, 0)));
             continue;
         }
         for (int a = 0; a < kAxes; ++a) {
             const QString text = s.PrintAxisOff[size_t(a)] ? QStringLiteral("--") : format(l.fmt, cell(l.row, a));
-            textAt(p, kAxisX[a], y, text);
+            TextAt(p, kAxisX[a], y, text);
         }
     }
     Module1::PrintFooter(p);

@@ -7,6 +7,7 @@
 
 using Platform::Printer;
 using Print::JobEnd;
+using Print::TextAt;
 
 namespace {
 
@@ -23,13 +24,6 @@ constexpr int kPrgModePitchLines = 9;
 QString cell(int row, int col) { return Posi().PosiDataRead[size_t(row)][col].toString(); }
 QString title(int col) { return cell(0, col); }
 
-void textAt(Printer &p, double x, double y, const QString &text, bool lineEnd = false)
-{
-    p.SetCurrentX(x);
-    p.SetCurrentY(y);
-    p.Print(text, lineEnd);
-}
-
 // Title, actuator names, page number and the upper rule.
 void frameHeader(Printer &p)
 {
@@ -40,9 +34,9 @@ void frameHeader(Printer &p)
     p.SetItalic(true);
     p.SetDrawWidth(3);
     p.SetFontSize(14);
-    textAt(p, 10, lh, Print::ProductTitle() + QLatin1Char(' ') + Platform::ResText(202));
+    TextAt(p, 10, lh, Print::ProductTitle() + QLatin1Char(' ') + Platform::ResText(202));
     p.SetFontSize(11);
-    textAt(p, 20, 3 * lh,
+    TextAt(p, 20, 3 * lh,
            QStringLiteral("AXIS1:") + names[0] + QStringLiteral("  /  AXIS2:") + names[1]
                + QStringLiteral("  /  AXIS3:") + names[2] + QStringLiteral("  /  AXIS4:") + names[3],
            true);
@@ -87,18 +81,18 @@ void PrintPosiFrameAtPosMode(Printer &p)
 {
     frameHeader(p);
     const double lh = Print::State().PrintLineHeight;
-    textAt(p, 20, 5 * lh, title(0));
+    TextAt(p, 20, 5 * lh, title(0));
     for (int half = 0; half < 2; ++half) {
         for (int f = 0; f < 6; ++f) {
             const int axisTop = half, axisBottom = half + 2;   // axes 1, 2 on line 5; 3, 4 on line 6
-            textAt(p, kTitleX[half][f], 5 * lh, title(6 * axisTop + f + 1) + QString::number(axisTop + 1));
-            textAt(p, kTitleX[half][f], 6 * lh, title(6 * axisBottom + f + 1) + QString::number(axisBottom + 1));
+            TextAt(p, kTitleX[half][f], 5 * lh, title(6 * axisTop + f + 1) + QString::number(axisTop + 1));
+            TextAt(p, kTitleX[half][f], 6 * lh, title(6 * axisBottom + f + 1) + QString::number(axisBottom + 1));
         }
     }
-    textAt(p, 167, 5 * lh, title(25));
-    textAt(p, 175, 5 * lh, title(26));
-    textAt(p, 182, 5 * lh, title(27));
-    textAt(p, 166, 6 * lh, QLatin1Char(':') + title(28), true);
+    TextAt(p, 167, 5 * lh, title(25));
+    TextAt(p, 175, 5 * lh, title(26));
+    TextAt(p, 182, 5 * lh, title(27));
+    TextAt(p, 166, 6 * lh, QLatin1Char(':') + title(28), true);
     lowerRule(p, 7);
 }
 
@@ -106,10 +100,10 @@ void PrintPosiFrameAtPrgMode(Printer &p)
 {
     frameHeader(p);
     const double lh = Print::State().PrintLineHeight;
-    textAt(p, 20, 5 * lh, title(0));
+    TextAt(p, 20, 5 * lh, title(0));
     for (int a = 0; a < 4; ++a) {
         if (!App().AxisNotUsed[size_t(a)])
-            textAt(p, 30 + 30 * a, 5 * lh, title(6 * a + 4));
+            TextAt(p, 30 + 30 * a, 5 * lh, title(6 * a + 4));
     }
     p.SetCurrentX(p.CurrentX() + 30);
     p.Print(title(28));
@@ -151,30 +145,30 @@ JobEnd DrawPosiData(Printer &p, bool prgMode, int first, int last)
             pageDue = false;
         }
         p.SetFontSize(11);
-        textAt(p, 20, line * pitch, cell(n, 0));
+        TextAt(p, 20, line * pitch, cell(n, 0));
         if (prgMode) {
             for (int a = 0; a < 4; ++a) {
                 if (!App().AxisNotUsed[size_t(a)])
-                    textAt(p, 30 + 30 * a, line * pitch, cell(n, 6 * a + 4));
+                    TextAt(p, 30 + 30 * a, line * pitch, cell(n, 6 * a + 4));
             }
             p.SetFontSize(8);
             p.SetCurrentX(p.CurrentX() + 30);
             p.Print(QLatin1Char(':') + cell(n, 28));
         } else {
             for (int f = 0; f < 6; ++f) {
-                textAt(p, kValueX[0][f], line * pitch, cell(n, f + 1));
-                textAt(p, kValueX[1][f], line * pitch, cell(n, f + 7));
+                TextAt(p, kValueX[0][f], line * pitch, cell(n, f + 1));
+                TextAt(p, kValueX[1][f], line * pitch, cell(n, f + 7));
             }
-            textAt(p, 168, line * pitch, cell(n, 25));
-            textAt(p, 176, line * pitch, cell(n, 26));
-            textAt(p, 183, line * pitch, cell(n, 27));
+            TextAt(p, 168, line * pitch, cell(n, 25));
+            TextAt(p, 176, line * pitch, cell(n, 26));
+            TextAt(p, 183, line * pitch, cell(n, 27));
             ++line;
             for (int f = 0; f < 6; ++f) {
-                textAt(p, kValueX[0][f], line * pitch, cell(n, f + 13));
-                textAt(p, kValueX[1][f], line * pitch, cell(n, f + 19));
+                TextAt(p, kValueX[0][f], line * pitch, cell(n, f + 13));
+                TextAt(p, kValueX[1][f], line * pitch, cell(n, f + 19));
             }
             p.SetFontSize(8);
-            textAt(p, 166, line * pitch, QLatin1Char(':') + cell(n, 28), true);
+            TextAt(p, 166, line * pitch, QLatin1Char(':') + cell(n, 28), true);
             p.SetFontSize(11);
         }
         if (s.PrintPitchLinesPerPage - 2 - line >= 2) {

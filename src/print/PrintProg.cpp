@@ -4,6 +4,7 @@
 
 using Platform::Printer;
 using Print::JobEnd;
+using Print::TextAt;
 
 namespace PrintProg {
 namespace {
@@ -13,13 +14,6 @@ constexpr double kCommentX = 130;
 constexpr double kTitleX[7] = {20, 30, 50, 70, 90, 110, 150};
 // Pitch lines a page needs for one row: rows start on line 6.
 constexpr int kPitchLinesNeeded = 9;
-
-void textAt(Printer &p, double x, double y, const QString &text, bool lineEnd = false)
-{
-    p.SetCurrentX(x);
-    p.SetCurrentY(y);
-    p.Print(text, lineEnd);
-}
 
 } // namespace
 
@@ -31,21 +25,17 @@ void PrintProgramHeader(Printer &p, const ProgTable &table, const ProgName &name
     p.SetItalic(true);
     p.SetDrawWidth(3);
     p.SetFontSize(12);
-    textAt(p, 10, lh, Print::ProductTitle() + QLatin1Char(' ') + Platform::ResText(950), true);
+    TextAt(p, 10, lh, Print::ProductTitle() + QLatin1Char(' ') + Platform::ResText(950), true);
     p.SetFontSize(11);
-    textAt(p, 20, 3 * lh, name.isFile ? Platform::ResText(25) + QLatin1Char(' ') + name.name : name.name, true);
+    TextAt(p, 20, 3 * lh, name.isFile ? Platform::ResText(25) + QLatin1Char(' ') + name.name : name.name, true);
     Module1::PrintPageNumber(p);
     p.SetBold(false);
     p.SetItalic(false);
     p.Line(10, 5 * lh, s.PrintRightEdge, 5 * lh);
-    p.SetCurrentY(5 * lh);
     p.SetFontSize(9);
     if (!table.empty()) {
-        for (int c = 0; c < 7; ++c) {
-            p.SetCurrentX(kTitleX[c]);
-            p.SetCurrentY(5 * lh);
-            p.Print(table[0][size_t(c)]);
-        }
+        for (int c = 0; c < 7; ++c)
+            TextAt(p, kTitleX[c], 5 * lh, table[0][size_t(c)]);
     }
     p.SetDrawWidth(3);
     p.Line(10, 6 * lh, s.PrintRightEdge, 6 * lh);
@@ -73,9 +63,9 @@ JobEnd DrawProgram(Printer &p, const ProgTable &table, const ProgName &name)
         const double y = line * double(s.PrintLinePitch);
         p.SetFontSize(11);
         for (int c = 0; c < 6; ++c)
-            textAt(p, kBodyX[c], y, table[r][size_t(c)]);
+            TextAt(p, kBodyX[c], y, table[r][size_t(c)]);
         p.SetFontSize(8);
-        textAt(p, kCommentX, y, QLatin1Char(':') + table[r][6], true);
+        TextAt(p, kCommentX, y, QLatin1Char(':') + table[r][6], true);
         p.SetFontSize(11);
         if (s.PrintPitchLinesPerPage - 2 - line >= 2) {
             ++line;
