@@ -39,23 +39,23 @@ void TextAt(Printer &printer, double x, double y, const QString &text, bool line
     printer.Print(text, lineEnd);
 }
 
-std::shared_ptr<Printer> ChoosePrinter() { return Platform::Dialogs::ChoosePrinter(); }
-
-JobEnd FinishJob(Printer &printer, JobEnd drawn)
+void RunJob(const std::function<JobEnd(Printer &)> &draw)
 {
+    const auto printer = Platform::Dialogs::ChoosePrinter();
+    if (!printer)
+        return;
+    const JobEnd drawn = draw(*printer);
     if (drawn == JobEnd::TooSmall) {
-        printer.Abort();
+        printer->Abort();
         Platform::Dialogs::MsgBox(ResText(kPaperTooSmallText), Platform::MsgButtons::Ok,
                                   Platform::MsgIcon::Warning);
-        return JobEnd::TooSmall;
+        return;
     }
-    if (drawn == JobEnd::Failed || printer.Failed() || !printer.EndDoc()) {
-        printer.Abort();
+    if (drawn == JobEnd::Failed || printer->Failed() || !printer->EndDoc()) {
+        printer->Abort();
         Platform::Dialogs::MsgBox(ResText(kPrintFailedText), Platform::MsgButtons::Ok,
                                   Platform::MsgIcon::Warning);
-        return JobEnd::Failed;
     }
-    return JobEnd::Printed;
 }
 
 } // namespace Print

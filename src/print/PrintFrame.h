@@ -9,7 +9,6 @@
 #include <QString>
 #include <array>
 #include <functional>
-#include <memory>
 
 namespace Print {
 
@@ -45,14 +44,13 @@ QString ProductTitle();
 // moves to the left edge of the next line.
 void TextAt(Platform::Printer &printer, double x, double y, const QString &text, bool lineEnd = false);
 
-// The end of one print job.
+// How the drawing of a printout ended.
 enum class JobEnd { Printed, Failed, TooSmall };
 
-// The printer dialog (nullptr = cancelled, which stays silent).
-std::shared_ptr<Platform::Printer> ChoosePrinter();
-// Sends the document or, when it failed or the page cannot hold the layout,
-// throws it away and says so. Returns how it ended.
-JobEnd FinishJob(Platform::Printer &printer, JobEnd drawn);
+// One print job: the printer dialog (a cancel stays silent), the drawing,
+// then the document sent or, when it failed or the page cannot hold the
+// layout, thrown away with a message saying so.
+void RunJob(const std::function<JobEnd(Platform::Printer &)> &draw);
 
 } // namespace Print
 

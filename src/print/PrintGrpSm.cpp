@@ -120,10 +120,7 @@ void PrintGrpData(const GrpSm::GroupTable &buf, const QString &name)
     ++h.grpCalls;
     h.grp = buf;
     h.grpName = name;
-    const auto printer = Print::ChoosePrinter();
-    if (!printer)
-        return;
-    Print::FinishJob(*printer, PrintGrpSm::DrawGrpData(*printer, buf, name));
+    Print::RunJob([&](Printer &printer) { return PrintGrpSm::DrawGrpData(printer, buf, name); });
 }
 
 void PrintSqMcr(const GrpSm::MacroTable &buf, int first, int last, const QString &name)
@@ -134,10 +131,7 @@ void PrintSqMcr(const GrpSm::MacroTable &buf, int first, int last, const QString
     h.smFirst = first;
     h.smLast = last;
     h.smName = name;
-    const auto printer = Print::ChoosePrinter();
-    if (!printer)
-        return;
-    Print::FinishJob(*printer, PrintGrpSm::DrawSqMcr(*printer, buf, first, last, name));
+    Print::RunJob([&](Printer &printer) { return PrintGrpSm::DrawSqMcr(printer, buf, first, last, name); });
 }
 
 } // namespace Module1

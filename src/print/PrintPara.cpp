@@ -265,10 +265,7 @@ void PrintParaFromForm()
 
 void PrintParameta()
 {
-    const auto printer = Print::ChoosePrinter();
-    if (!printer)
-        return;
-    Print::FinishJob(*printer, PrintPara::DrawParameta(*printer));
+    Print::RunJob(PrintPara::DrawParameta);
 }
 
 } // namespace Module1

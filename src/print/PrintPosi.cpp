@@ -112,10 +112,7 @@ void PrintPosiFrameAtPrgMode(Printer &p)
 
 void PrintPosiPages(bool prgMode, int first, int last)
 {
-    const auto printer = Print::ChoosePrinter();
-    if (!printer)
-        return;
-    Print::FinishJob(*printer, PrintPosi::DrawPosiData(*printer, prgMode, first, last));
+    Print::RunJob([&](Printer &p) { return PrintPosi::DrawPosiData(p, prgMode, first, last); });
 }
 
 } // namespace Module1

@@ -80,10 +80,7 @@ JobEnd DrawProgram(Printer &p, const ProgTable &table, const ProgName &name)
 
 void PrintProgramPages(const ProgTable &table, const ProgName &name)
 {
-    const auto printer = Print::ChoosePrinter();
-    if (!printer)
-        return;
-    Print::FinishJob(*printer, DrawProgram(*printer, table, name));
+    Print::RunJob([&](Printer &p) { return DrawProgram(p, table, name); });
 }
 
 } // namespace PrintProg
