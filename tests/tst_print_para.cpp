@@ -11,7 +11,6 @@
 #include "support/TestEnv.h"
 #include "ui/paraedit/frmParameta2.h"
 
-#include <QFile>
 #include <QPushButton>
 #include <QtTest>
 

@@ -13,7 +13,6 @@
 #include "ui/posi/PosiPrint.h"
 #include "ui/posi/frmSelectPosiNo.h"
 
-#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>

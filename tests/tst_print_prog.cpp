@@ -1,7 +1,6 @@
 // The program printout: pages of the grid's rows on the recording printer,
 // the program window's print command, and a real PDF file.
 #include "core/AppState.h"
-#include "core/CommandSets.h"
 #include "platform/Dialogs.h"
 #include "print/PrintProg.h"
 #include "prog/ProgLines.h"

@@ -26,11 +26,8 @@ public:
     void SetFontSize(double points) { m_font.size = points; }
     void SetBold(bool on) { m_font.bold = on; }
     void SetItalic(bool on) { m_font.italic = on; }
-    QString FontName() const { return m_font.name; }
-    double FontSize() const { return m_font.size; }
     // Width of the lines drawn, in device pixels.
     void SetDrawWidth(int px) { m_drawWidth = px; }
-    int DrawWidth() const { return m_drawWidth; }
 
     double CurrentX() const { return m_x; }
     double CurrentY() const { return m_y; }
@@ -54,8 +51,6 @@ public:
     void Abort();
 
     bool Failed() const { return m_failed; }
-    // Pages drawn on so far.
-    int PagesStarted() const { return m_pages; }
 
 protected:
     Printer() = default;
@@ -76,7 +71,6 @@ protected:
     // false when that fails.
     virtual bool finishDoc(int pages) = 0;
     virtual void abortDoc() = 0;
-    void fail() { m_failed = true; }
 
 private:
     bool ensurePage();

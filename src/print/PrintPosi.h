@@ -6,7 +6,6 @@
 #include "print/PrintFrame.h"
 
 #include <QString>
-#include <array>
 
 namespace Module1 {
 // Takes the grid's title row into row 0 of PosiDataRead and the grid rows of
