@@ -39,6 +39,18 @@ void TextAt(Printer &printer, double x, double y, const QString &text, bool line
     printer.Print(text, lineEnd);
 }
 
+bool NextPitchLine(Printer &printer, int &line)
+{
+    auto &s = State();
+    if (s.PrintPitchLinesPerPage - 2 - line >= 2) {
+        ++line;
+        return false;
+    }
+    ++s.PrintPageNo;
+    printer.NewPage();
+    return true;
+}
+
 void RunJob(const std::function<JobEnd(Printer &)> &draw)
 {
     const auto printer = Platform::Dialogs::ChoosePrinter();

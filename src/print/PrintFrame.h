@@ -44,6 +44,12 @@ QString ProductTitle();
 // moves to the left edge of the next line.
 void TextAt(Platform::Printer &printer, double x, double y, const QString &text, bool lineEnd = false);
 
+// After a row on pitch line `line` of the position and program printouts:
+// the next line, or, when the page holds no further row above its footer,
+// the end of the page with the page number counted on. True when the page
+// was ended.
+bool NextPitchLine(Platform::Printer &printer, int &line);
+
 // How the drawing of a printout ended.
 enum class JobEnd { Printed, Failed, TooSmall };
 

@@ -168,13 +168,7 @@ JobEnd DrawPosiData(Printer &p, bool prgMode, int first, int last)
             TextAt(p, 166, line * pitch, QLatin1Char(':') + cell(n, 28), true);
             p.SetFontSize(11);
         }
-        if (s.PrintPitchLinesPerPage - 2 - line >= 2) {
-            ++line;
-        } else {
-            ++s.PrintPageNo;
-            p.NewPage();
-            pageDue = true;
-        }
+        pageDue = Print::NextPitchLine(p, line);
     }
     return JobEnd::Printed;
 }

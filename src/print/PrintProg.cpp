@@ -67,13 +67,7 @@ JobEnd DrawProgram(Printer &p, const ProgTable &table, const ProgName &name)
         p.SetFontSize(8);
         TextAt(p, kCommentX, y, QLatin1Char(':') + table[r][6], true);
         p.SetFontSize(11);
-        if (s.PrintPitchLinesPerPage - 2 - line >= 2) {
-            ++line;
-        } else {
-            ++s.PrintPageNo;
-            p.NewPage();
-            pageDue = true;
-        }
+        pageDue = Print::NextPitchLine(p, line);
     }
     return JobEnd::Printed;
 }
