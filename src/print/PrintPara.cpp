@@ -210,7 +210,7 @@ void PrintParaSel1() { axisOffFromMask(Paradata().ParaSet.ParaSpAxis); }
 
 void PrintParaSel2()
 {
-    const auto mask = Num::CInt(Num::Val(cell(26, 0).toString()));
+    const auto mask = Num::IntOf(cell(26, 0).toString());
     axisOffFromMask(mask.value_or(0));
 }
 
