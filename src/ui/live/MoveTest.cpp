@@ -275,19 +275,10 @@ void GrpMoveProc(Face &f)
     Link().GrpMoveStop = false;
     if (!Online::GoOnlineOnDemand())
         return;
-    if (CheckCtAxisStop() != 1)
-        return;
-    if (Module1::CheckRH() != 0) {
-        Queues().TusinErrorFlag = false;
-        CloseCommPortIfFree();
-        return;
-    }
-    if (!App().HomeDoneFlag) {
-        if (GentenHukki() != 0) {
-            CloseCommPortIfFree();
-            return;
-        }
-        f.ShowReached(QStringLiteral("H0"));
+    switch (prologue(f, false)) {
+    case Prologue::Go: break;
+    case Prologue::End: return;
+    case Prologue::Failed: CloseCommPortIfFree(); return;
     }
     const int grpNo = MoveRules::NumberOf(f.GroupText());
     if (grpNo < 1 || grpNo > 99) {
