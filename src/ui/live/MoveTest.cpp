@@ -24,13 +24,13 @@ using Platform::ResText;
 
 void message(int id) { Platform::Dialogs::MsgBox(ResText(id)); }
 
-// Polls "0RA" until every axis is at rest: 1 at rest, -1 failed. The wait
-// has no limit: it lasts as long as the axes move.
-int waitForRest(bool pumpFirst)
+// Polls "0RA", with the events handled before each poll, until every axis
+// is at rest: 1 at rest, -1 failed. The wait has no limit: it lasts as long
+// as the axes move.
+int waitForRest()
 {
     for (;;) {
-        if (pumpFirst)
-            Platform::DoEvents();
+        Platform::DoEvents();
         const int r = CheckCtAxisStop();
         if (r != 0)
             return r;
@@ -289,7 +289,7 @@ void GrpMoveProc(Face &f)
         CloseCommPortIfFree();
         return;
     }
-    waitForRest(true);
+    waitForRest();
     CloseCommPortIfFree();
 }
 
@@ -335,7 +335,7 @@ void GentenHukkiProc(Face &f)
             l.TimeoutFlag = false;
             return;
         }
-        if (waitForRest(true) == 1) {
+        if (waitForRest() == 1) {
             Platform::DoEvents();
             f.ShowReached(QStringLiteral("H0"));
             f.ShowHomeGreen(true);
@@ -361,7 +361,7 @@ int GentenHukki()
         CloseCommPortIfFree();
         return -1;
     }
-    if (waitForRest(true) != 1)
+    if (waitForRest() != 1)
         return -1;
     App().HomeDoneFlag = true;
     Module1::OnlineImg_Disp();
