@@ -322,7 +322,6 @@ private:
     void endChanged(int end);
     void dwellEnabled(QLabel *label, QLineEdit *box, bool on);
     bool dwellKey(QLineEdit *box, int key);
-    bool m_inRange = false;
     bool teachEvent(QObject *watched, QEvent *event);
     void endTeaching(bool servoOff);
     void popup(const QPoint &globalPos);

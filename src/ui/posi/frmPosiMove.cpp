@@ -395,9 +395,10 @@ void frmPosi::optMoveWay_Click(int index)
         dwellEnabled(lblTimer2, txtTimer2, true);
 }
 
+// The controls' signals are blocked while they are set, so showing a range
+// never runs startChanged or endChanged again.
 void frmPosi::showRange(int start, int end)
 {
-    m_inRange = true;
     for (QSlider *s : {sldrStartPosiNo, sldrEndPosiNo}) {
         const QSignalBlocker b(s);
         s->setValue(s == sldrStartPosiNo ? start : end);
@@ -408,13 +409,10 @@ void frmPosi::showRange(int start, int end)
     }
     lblStartPosiNo->setText(QString::number(start));
     lblEndPosiNo->setText(QString::number(end));
-    m_inRange = false;
 }
 
 void frmPosi::startChanged(int start)
 {
-    if (m_inRange)
-        return;
     const MoveRules::Range now{MoveRules::NumberOf(lblStartPosiNo->text()), MoveRules::NumberOf(lblEndPosiNo->text())};
     const MoveRules::Range r = MoveRules::StartMoved(now, start, optMoveWay[1]->isChecked());
     showRange(r.start, r.end);
@@ -422,8 +420,6 @@ void frmPosi::startChanged(int start)
 
 void frmPosi::endChanged(int end)
 {
-    if (m_inRange)
-        return;
     const MoveRules::Range now{MoveRules::NumberOf(lblStartPosiNo->text()), MoveRules::NumberOf(lblEndPosiNo->text())};
     const MoveRules::Range r = MoveRules::EndMoved(now, end, optMoveWay[1]->isChecked());
     showRange(r.start, r.end);
