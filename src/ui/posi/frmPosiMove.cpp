@@ -50,14 +50,6 @@ void paint(QWidget *w, bool white)
     w->setAutoFillBackground(true);
 }
 
-template <class T> T *named(T *w, const char *name, int tag = 0)
-{
-    w->setObjectName(QString::fromLatin1(name));
-    if (tag)
-        Loc::Tagged(w, tag);
-    return w;
-}
-
 // The key code a key press stands for: its character, or Enter, Backspace
 // and Tab; 0 for a key without one.
 int keyCodeOf(const QKeyEvent *k)
@@ -104,7 +96,7 @@ void frmPosi::buildMoveTab(QWidget *tab)
     // Panel 0: list move.
     {
         auto *g = new QGridLayout(pictureMove[0]);
-        flgdProgram = named(new QTableWidget(2, 16, pictureMove[0]), "flgdProgram");
+        flgdProgram = Loc::NamedTagged(new QTableWidget(2, 16, pictureMove[0]), "flgdProgram", 0);
         flgdProgram->horizontalHeader()->hide();
         flgdProgram->verticalHeader()->hide();
         flgdProgram->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -132,32 +124,32 @@ void frmPosi::buildMoveTab(QWidget *tab)
         });
         connect(flgdProgram, &QTableWidget::cellDoubleClicked, this, [this] { flgdProgramEdit2(32); });
         g->addWidget(flgdProgram, 0, 0, 1, 6);
-        txtEdit2 = named(new QLineEdit(pictureMove[0]), "txtEdit2");
+        txtEdit2 = Loc::NamedTagged(new QLineEdit(pictureMove[0]), "txtEdit2", 0);
         txtEdit2->hide();
         txtEdit2->installEventFilter(this);
 
-        cmdInp1toF = named(new QPushButton(pictureMove[0]), "cmdInp1toF", 518);
-        cmdDataClear = named(new QPushButton(pictureMove[0]), "cmdDataClear", 519);
+        cmdInp1toF = Loc::NamedTagged(new QPushButton(pictureMove[0]), "cmdInp1toF", 518);
+        cmdDataClear = Loc::NamedTagged(new QPushButton(pictureMove[0]), "cmdDataClear", 519);
         connect(cmdInp1toF, &QPushButton::clicked, this, &frmPosi::cmdInp1toF_Click);
         connect(cmdDataClear, &QPushButton::clicked, this, &frmPosi::cmdDataClear_Click);
         auto *mode = new QWidget(pictureMove[0]);
         auto *modeBox = new QHBoxLayout(mode);
         modeBox->setContentsMargins(0, 0, 0, 0);
-        optSelectMode[0] = named(new QRadioButton(mode), "optSelectMode0", 512);
-        optSelectMode[1] = named(new QRadioButton(mode), "optSelectMode1", 513);
+        optSelectMode[0] = Loc::NamedTagged(new QRadioButton(mode), "optSelectMode0", 512);
+        optSelectMode[1] = Loc::NamedTagged(new QRadioButton(mode), "optSelectMode1", 513);
         modeBox->addWidget(optSelectMode[0]);
         modeBox->addWidget(optSelectMode[1]);
-        chkRepeat = named(new QCheckBox(pictureMove[0]), "chkRepeat", 516);
-        chkTimerUse = named(new QCheckBox(pictureMove[0]), "chkTimerUse", 520);
-        lblTimer = named(new QLabel(pictureMove[0]), "lblTimer", 521);
-        txtTimer = named(new QLineEdit(pictureMove[0]), "txtTimer");
+        chkRepeat = Loc::NamedTagged(new QCheckBox(pictureMove[0]), "chkRepeat", 516);
+        chkTimerUse = Loc::NamedTagged(new QCheckBox(pictureMove[0]), "chkTimerUse", 520);
+        lblTimer = Loc::NamedTagged(new QLabel(pictureMove[0]), "lblTimer", 521);
+        txtTimer = Loc::NamedTagged(new QLineEdit(pictureMove[0]), "txtTimer", 0);
         txtTimer->setFixedWidth(Twips::ToPx(600));
         txtTimer->installEventFilter(this);
-        chkNoSqMcr1 = named(new QCheckBox(pictureMove[0]), "chkNoSqMcr1", 517);
+        chkNoSqMcr1 = Loc::NamedTagged(new QCheckBox(pictureMove[0]), "chkNoSqMcr1", 517);
         connect(chkTimerUse, &QCheckBox::clicked, this, &frmPosi::chkTimerUse_Click);
-        cmdMove = named(new QPushButton(pictureMove[0]), "cmdMove", 511);
-        cmdStop = named(new QPushButton(pictureMove[0]), "cmdStop", 515);
-        cmdTmpStop = named(new QPushButton(pictureMove[0]), "cmdTmpStop", 514);
+        cmdMove = Loc::NamedTagged(new QPushButton(pictureMove[0]), "cmdMove", 511);
+        cmdStop = Loc::NamedTagged(new QPushButton(pictureMove[0]), "cmdStop", 515);
+        cmdTmpStop = Loc::NamedTagged(new QPushButton(pictureMove[0]), "cmdTmpStop", 514);
         connect(cmdMove, &QPushButton::clicked, this, &frmPosi::cmdMove_Click);
         connect(cmdStop, &QPushButton::clicked, this, &frmPosi::cmdStop_Click);
         connect(cmdTmpStop, &QPushButton::clicked, this, &frmPosi::cmdTmpStop_Click);
@@ -178,7 +170,7 @@ void frmPosi::buildMoveTab(QWidget *tab)
     {
         auto *g = new QGridLayout(pictureMove[1]);
         auto number = [this](const char *name) {
-            auto *l = named(new QLabel(pictureMove[1]), name);
+            auto *l = Loc::NamedTagged(new QLabel(pictureMove[1]), name, 0);
             l->setAlignment(Qt::AlignCenter);
             l->setFixedWidth(Twips::ToPx(600));
             l->setFrameShape(QFrame::Panel);
@@ -186,23 +178,23 @@ void frmPosi::buildMoveTab(QWidget *tab)
             return l;
         };
         auto slider = [this](const char *name) {
-            auto *s = named(new QSlider(Qt::Horizontal, pictureMove[1]), name);
+            auto *s = Loc::NamedTagged(new QSlider(Qt::Horizontal, pictureMove[1]), name, 0);
             s->setRange(1, MoveRules::kMaxPosiNo);
             s->setSingleStep(1);
             return s;
         };
         auto updown = [this](const char *name) {
-            auto *u = named(new QSpinBox(pictureMove[1]), name);
+            auto *u = Loc::NamedTagged(new QSpinBox(pictureMove[1]), name, 0);
             u->setRange(1, MoveRules::kMaxPosiNo);
             u->setFixedWidth(Twips::ToPx(300));
             u->setButtonSymbols(QAbstractSpinBox::UpDownArrows);
             return u;
         };
-        lblRepMovStart = named(new QLabel(pictureMove[1]), "lblRepMovStart", 530);
+        lblRepMovStart = Loc::NamedTagged(new QLabel(pictureMove[1]), "lblRepMovStart", 530);
         lblStartPosiNo = number("lblStartPosiNo");
         sldrStartPosiNo = slider("sldrStartPosiNo");
         updownStartPosiNo = updown("updownStartPosiNo");
-        lblRepMovEnd = named(new QLabel(pictureMove[1]), "lblRepMovEnd", 531);
+        lblRepMovEnd = Loc::NamedTagged(new QLabel(pictureMove[1]), "lblRepMovEnd", 531);
         lblEndPosiNo = number("lblEndPosiNo");
         sldrEndPosiNo = slider("sldrEndPosiNo");
         updownEndPosiNo = updown("updownEndPosiNo");
@@ -219,30 +211,30 @@ void frmPosi::buildMoveTab(QWidget *tab)
         g->addWidget(updownEndPosiNo, 1, 2);
         g->addWidget(sldrEndPosiNo, 1, 3);
 
-        framMoveWay = named(new QGroupBox(pictureMove[1]), "framMoveWay", 534);
+        framMoveWay = Loc::NamedTagged(new QGroupBox(pictureMove[1]), "framMoveWay", 534);
         auto *way = new QHBoxLayout(framMoveWay);
-        optMoveWay[0] = named(new QRadioButton(framMoveWay), "optMoveWay0", 535);
-        optMoveWay[1] = named(new QRadioButton(framMoveWay), "optMoveWay1", 536);
+        optMoveWay[0] = Loc::NamedTagged(new QRadioButton(framMoveWay), "optMoveWay0", 535);
+        optMoveWay[1] = Loc::NamedTagged(new QRadioButton(framMoveWay), "optMoveWay1", 536);
         for (int i = 0; i < 2; ++i) {
             way->addWidget(optMoveWay[i]);
             connect(optMoveWay[i], &QRadioButton::clicked, this, [this, i] { optMoveWay_Click(i); });
         }
-        chkRepeat2 = named(new QCheckBox(pictureMove[1]), "chkRepeat2", 516);
-        framTimer2 = named(new QGroupBox(pictureMove[1]), "framTimer2");
+        chkRepeat2 = Loc::NamedTagged(new QCheckBox(pictureMove[1]), "chkRepeat2", 516);
+        framTimer2 = Loc::NamedTagged(new QGroupBox(pictureMove[1]), "framTimer2", 0);
         auto *timer = new QHBoxLayout(framTimer2);
-        chkTimerUse2 = named(new QCheckBox(framTimer2), "chkTimerUse2", 520);
-        lblTimer2 = named(new QLabel(framTimer2), "lblTimer2", 521);
-        txtTimer2 = named(new QLineEdit(framTimer2), "txtTimer2");
+        chkTimerUse2 = Loc::NamedTagged(new QCheckBox(framTimer2), "chkTimerUse2", 520);
+        lblTimer2 = Loc::NamedTagged(new QLabel(framTimer2), "lblTimer2", 521);
+        txtTimer2 = Loc::NamedTagged(new QLineEdit(framTimer2), "txtTimer2", 0);
         txtTimer2->setFixedWidth(Twips::ToPx(600));
         txtTimer2->installEventFilter(this);
         timer->addWidget(chkTimerUse2);
         timer->addWidget(lblTimer2);
         timer->addWidget(txtTimer2);
         connect(chkTimerUse2, &QCheckBox::clicked, this, &frmPosi::chkTimerUse2_Click);
-        chkNoSqMcr2 = named(new QCheckBox(pictureMove[1]), "chkNoSqMcr2", 517);
-        cmdSelectMove = named(new QPushButton(pictureMove[1]), "cmdSelectMove", 511);
-        cmdStop2 = named(new QPushButton(pictureMove[1]), "cmdStop2", 515);
-        cmdTempStop2 = named(new QPushButton(pictureMove[1]), "cmdTempStop2", 514);
+        chkNoSqMcr2 = Loc::NamedTagged(new QCheckBox(pictureMove[1]), "chkNoSqMcr2", 517);
+        cmdSelectMove = Loc::NamedTagged(new QPushButton(pictureMove[1]), "cmdSelectMove", 511);
+        cmdStop2 = Loc::NamedTagged(new QPushButton(pictureMove[1]), "cmdStop2", 515);
+        cmdTempStop2 = Loc::NamedTagged(new QPushButton(pictureMove[1]), "cmdTempStop2", 514);
         connect(cmdSelectMove, &QPushButton::clicked, this, &frmPosi::cmdSelectMove_Click);
         connect(cmdStop2, &QPushButton::clicked, this, &frmPosi::cmdStop2_Click);
         connect(cmdTempStop2, &QPushButton::clicked, this, &frmPosi::cmdTempStop2_Click);
@@ -258,16 +250,16 @@ void frmPosi::buildMoveTab(QWidget *tab)
     // Panel 2: group move.
     {
         auto *g = new QGridLayout(pictureMove[2]);
-        lblGrpNoHyoji = named(new QLabel(pictureMove[2]), "lblGrpNoHyoji", 550);
-        lblGrpNo = named(new QLabel(pictureMove[2]), "lblGrpNo");
+        lblGrpNoHyoji = Loc::NamedTagged(new QLabel(pictureMove[2]), "lblGrpNoHyoji", 550);
+        lblGrpNo = Loc::NamedTagged(new QLabel(pictureMove[2]), "lblGrpNo", 0);
         lblGrpNo->setAlignment(Qt::AlignCenter);
         lblGrpNo->setFixedWidth(Twips::ToPx(600));
         lblGrpNo->setFrameShape(QFrame::Panel);
         lblGrpNo->setFrameShadow(QFrame::Sunken);
         paint(lblGrpNo, true);
-        sldrGrpNo = named(new QSlider(Qt::Horizontal, pictureMove[2]), "sldrGrpNo");
+        sldrGrpNo = Loc::NamedTagged(new QSlider(Qt::Horizontal, pictureMove[2]), "sldrGrpNo", 0);
         sldrGrpNo->setRange(1, 99);
-        UpDown2 = named(new QSpinBox(pictureMove[2]), "UpDown2");
+        UpDown2 = Loc::NamedTagged(new QSpinBox(pictureMove[2]), "UpDown2", 0);
         UpDown2->setRange(1, 99);
         UpDown2->setFixedWidth(Twips::ToPx(300));
         connect(sldrGrpNo, &QSlider::valueChanged, this, [this](int v) {
@@ -280,8 +272,8 @@ void frmPosi::buildMoveTab(QWidget *tab)
             const QSignalBlocker b(sldrGrpNo);
             sldrGrpNo->setValue(v);
         });
-        cmdGrpMove = named(new QPushButton(pictureMove[2]), "cmdGrpMove", 511);
-        cmdGrpMoveStop = named(new QPushButton(pictureMove[2]), "cmdGrpMoveStop", 525);
+        cmdGrpMove = Loc::NamedTagged(new QPushButton(pictureMove[2]), "cmdGrpMove", 511);
+        cmdGrpMoveStop = Loc::NamedTagged(new QPushButton(pictureMove[2]), "cmdGrpMoveStop", 525);
         connect(cmdGrpMove, &QPushButton::clicked, this, &frmPosi::cmdGrpMove_Click);
         connect(cmdGrpMoveStop, &QPushButton::clicked, this, &frmPosi::cmdGrpMoveStop_Click);
         g->addWidget(lblGrpNoHyoji, 0, 0);
@@ -294,16 +286,16 @@ void frmPosi::buildMoveTab(QWidget *tab)
 
     // Below the panels: the position reached and the home button.
     auto *bottom = new QHBoxLayout();
-    lblKanryoiti = named(new QLabel(tab), "lblKanryoiti", 507);
-    lblkanryoNo = named(new QLabel(tab), "lblkanryoNo");
+    lblKanryoiti = Loc::NamedTagged(new QLabel(tab), "lblKanryoiti", 507);
+    lblkanryoNo = Loc::NamedTagged(new QLabel(tab), "lblkanryoNo", 0);
     lblkanryoNo->setFixedWidth(Twips::ToPx(600));
     lblkanryoNo->setFrameShape(QFrame::Panel);
     lblkanryoNo->setFrameShadow(QFrame::Sunken);
-    imgHomeGreen = named(new QLabel(tab), "imgHomeGreen");
+    imgHomeGreen = Loc::NamedTagged(new QLabel(tab), "imgHomeGreen", 0);
     imgHomeGreen->setFixedSize(Twips::ToPx(240), Twips::ToPx(240));
     imgHomeGreen->setStyleSheet(QStringLiteral("background-color: #00c000; border-radius: %1px;").arg(Twips::ToPx(120)));
     imgHomeGreen->hide();
-    cmdHome = named(new QPushButton(tab), "cmdHome", 542);
+    cmdHome = Loc::NamedTagged(new QPushButton(tab), "cmdHome", 542);
     connect(cmdHome, &QPushButton::clicked, this, &frmPosi::cmdHome_Click);
     bottom->addWidget(lblKanryoiti);
     bottom->addWidget(lblkanryoNo);
