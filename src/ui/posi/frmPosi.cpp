@@ -32,18 +32,13 @@
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 #include <QTabWidget>
-#include <QTableWidget>
-#include <QTimer>
 #include <QVBoxLayout>
 
 using Platform::ResText;
