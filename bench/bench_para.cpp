@@ -9,26 +9,10 @@
 #include "support/TestEnv.h"
 #include "ui/paraedit/frmParameta2.h"
 
-#include <QApplication>
-#include <QElapsedTimer>
-#include <algorithm>
-#include <cstdio>
-#include <functional>
-#include <vector>
+#include "BenchTiming.h"
 
-static double medianMs(int runs, const std::function<void()> &setup, const std::function<void()> &f)
-{
-    std::vector<double> t;
-    for (int i = 0; i < runs; ++i) {
-        setup();
-        QElapsedTimer e;
-        e.start();
-        f();
-        t.push_back(static_cast<double>(e.nsecsElapsed()) / 1e6);
-    }
-    std::sort(t.begin(), t.end());
-    return t[t.size() / 2];
-}
+#include <QApplication>
+#include <cstdio>
 
 int main(int argc, char **argv)
 {
@@ -39,7 +23,7 @@ int main(int argc, char **argv)
     App().AxisNotUsed = {false, false, false, true};   // one axis marked unused
 
     // Creation with its load, never shown; the window of the last run stays.
-    const double create = medianMs(
+    const double create = Bench::MedianMs(
         9, [] { delete frmParameta2::Existing(); }, [] { frmParameta2::Instance(); });
     std::printf("create the hidden window with its load: %.1f ms\n", create);
 
@@ -53,12 +37,10 @@ int main(int argc, char **argv)
         return 1;
     }
     int taken = 0;
-    const double roundTrip = medianMs(
-        25, [] {},
-        [&] {
-            w->ParametaHyoji();
-            taken += w->TorikomiParametaValue();
-        });
+    const double roundTrip = Bench::MedianMs(25, [&] {
+        w->ParametaHyoji();
+        taken += w->TorikomiParametaValue();
+    });
     std::printf("display and take-in of the parameter set: %.2f ms (failures %d)\n", roundTrip, taken);
     delete w;
     return 0;

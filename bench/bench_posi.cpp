@@ -17,26 +17,12 @@
 #include "ui/posi/PosiGridView.h"
 #include "posi/PosiTables.h"
 
+#include "BenchTiming.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
-#include <algorithm>
 #include <cstdio>
-#include <functional>
-#include <vector>
-
-static double medianMs(int runs, const std::function<void()> &f)
-{
-    std::vector<double> t;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer e;
-        e.start();
-        f();
-        t.push_back(static_cast<double>(e.nsecsElapsed()) / 1e6);
-    }
-    std::sort(t.begin(), t.end());
-    return t[t.size() / 2];
-}
 
 int main(int argc, char **argv)
 {
@@ -59,38 +45,25 @@ int main(int argc, char **argv)
     view.show();
     app.processEvents();
 
-    const double fill = medianMs(9, [&] {
+    const double fill = Bench::MedianMs(9, [&] {
         PosiGrid::QzDataHyoji_3();
         app.processEvents();
     });
     view.hide();
-    const double fillNoView = medianMs(9, [&] { PosiGrid::QzDataHyoji_3(); });
+    const double fillNoView = Bench::MedianMs(9, [&] { PosiGrid::QzDataHyoji_3(); });
     std::printf("fill grid 999 rows, hidden view: %.1f ms\n", fillNoView);
 
     // Typing into the shown grid: one value committed to 999 selected rows
     // of a column, and a row appended below the last of 998.
     view.show();
     PosiGridModel &g = PosiGrid::Grid();
-    auto timedMs = [&](const std::function<void()> &setup, const std::function<void()> &op) {
-        std::vector<double> t;
-        for (int i = 0; i < 9; ++i) {
-            setup();
-            app.processEvents();
-            QElapsedTimer e;
-            e.start();
-            op();
-            app.processEvents();
-            t.push_back(static_cast<double>(e.nsecsElapsed()) / 1e6);
-        }
-        std::sort(t.begin(), t.end());
-        return t[t.size() / 2];
-    };
     Paradata().MaxSpeed[0] = 300;
     int speed = 30;
-    const double fillRows = timedMs([&] { g.SyncSelection(2, 1, g.Rows() - 1, 1); },
-                                    [&] { g.setData(g.index(2, 1), QString::number(++speed % 200 + 1)); });
+    const double fillRows = Bench::MedianShownMs(9, [&] { g.SyncSelection(2, 1, g.Rows() - 1, 1); },
+                                                 [&] { g.setData(g.index(2, 1), QString::number(++speed % 200 + 1)); });
     std::printf("commit to 999 selected rows: %.1f ms\n", fillRows);
-    const double append = timedMs(
+    const double append = Bench::MedianShownMs(
+        9,
         [&] {
             App().DispNoStart = App().PosiNoStart = 1;
             App().DispNoEnd = App().PosiNoEnd = 998;
@@ -106,8 +79,8 @@ int main(int argc, char **argv)
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("bench.qzd"));
     const std::array<QString, 4> names{QStringLiteral("QZ42"), QStringLiteral("QZ42"), QStringLiteral("QZ42"), QStringLiteral("QZ42")};
-    const double save = medianMs(9, [&] { PosiFile::SaveFileAs2(path, names); });
-    const double open = medianMs(9, [&] { Module1::ReadPosiFile(path); });
+    const double save = Bench::MedianMs(9, [&] { PosiFile::SaveFileAs2(path, names); });
+    const double open = Bench::MedianMs(9, [&] { Module1::ReadPosiFile(path); });
     std::printf("fill grid 999 rows: %.1f ms\nsave 999 positions: %.1f ms\nopen 999 positions: %.1f ms\n", fill, save, open);
 
     // Read and write 1..999 against the simulated controller paced at

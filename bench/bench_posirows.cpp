@@ -10,12 +10,10 @@
 #include "posi/PosiTables.h"
 #include "ui/posi/PosiGridView.h"
 
+#include "BenchTiming.h"
+
 #include <QApplication>
-#include <QElapsedTimer>
-#include <algorithm>
 #include <cstdio>
-#include <functional>
-#include <vector>
 
 int main(int argc, char **argv)
 {
@@ -41,20 +39,6 @@ int main(int argc, char **argv)
         App().DispNoEnd = App().PosiNoEnd = kPosiMax;
         PosiGrid::QzDataHyoji_3();
     };
-    auto timedMs = [&](const std::function<void()> &setup, const std::function<void()> &op) {
-        std::vector<double> t;
-        for (int i = 0; i < 9; ++i) {
-            setup();
-            app.processEvents();
-            QElapsedTimer e;
-            e.start();
-            op();
-            app.processEvents();
-            t.push_back(static_cast<double>(e.nsecsElapsed()) / 1e6);
-        }
-        std::sort(t.begin(), t.end());
-        return t[t.size() / 2];
-    };
 
     QStringList lines;
     for (int n = 1; n <= kPosiMax; ++n) {
@@ -64,7 +48,8 @@ int main(int argc, char **argv)
         lines << cells.join(QLatin1Char('\t'));
     }
     const QString clip = lines.join(QLatin1Char('\r'));
-    const double paste = timedMs(
+    const double paste = Bench::MedianShownMs(
+        9,
         [&] {
             fullGrid();
             Platform::SetClipboardText(clip);
@@ -73,7 +58,8 @@ int main(int argc, char **argv)
         [&] { PosiRows::PosiDataPaste(); });
     std::printf("paste 999 whole rows: %.1f ms (row 1000 col 28 = %s)\n", paste, qPrintable(g.Text(1000, 28)));
 
-    const double insert = timedMs(
+    const double insert = Bench::MedianShownMs(
+        9,
         [&] {
             fullGrid();
             g.SyncSelection(2, 1, 11, 28);
@@ -82,7 +68,8 @@ int main(int argc, char **argv)
     std::printf("insert 10 rows at the top of 999: %.1f ms (rows %d, last %s)\n", insert, g.Rows(),
                 qPrintable(g.Text(g.Rows() - 1, 28)));
 
-    const double remove = timedMs(
+    const double remove = Bench::MedianShownMs(
+        9,
         [&] {
             fullGrid();
             g.SyncSelection(2, 1, 501, 28);
