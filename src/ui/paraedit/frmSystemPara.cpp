@@ -214,9 +214,10 @@ void frmSystemPara::SysParaDisp()
 
 void frmSystemPara::cmdWritetoCt_Click()
 {
-    // The write holds BusyFlag too, so the main window cannot close under it.
+    // The bracket holds BusyFlag, so the main window cannot close under the
+    // write, and switches the main window's commands off with every other
+    // window's.
     const Transfer t(m_transfer);
-    Shell::Get().MainCommandsOff();
     SysParaWriteProc();
 }
 
