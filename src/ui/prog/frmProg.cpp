@@ -15,6 +15,7 @@
 #include "prog/ProgRows.h"
 #include "ui/common/Forms.h"
 #include "ui/common/Localize.h"
+#include "ui/common/Widgets.h"
 #include "ui/prog/ProgFlows.h"
 #include "ui/prog/ProgGridView.h"
 
@@ -204,23 +205,18 @@ void frmProg::Form_Resize()
         if (H >= 2800) {
             const int top = H - 3200;
             const int closeLeft = W - kLeft - kButtonWidth;
-            flgdPrgErrView->setGeometry(Twips::ToPx(kLeft), Twips::ToPx(top),
-                                        Twips::ToPx(std::max(0, closeLeft - kButtonGap - kLeft)),
-                                        Twips::ToPx(3100));
-            cmdCloseSyntaxErr->setGeometry(Twips::ToPx(closeLeft), Twips::ToPx(top), Twips::ToPx(kButtonWidth),
-                                           Twips::ToPx(kButtonHeight));
+            Twips::Place(flgdPrgErrView, kLeft, top, std::max(0, closeLeft - kButtonGap - kLeft), 3100);
+            Twips::Place(cmdCloseSyntaxErr, closeLeft, top, kButtonWidth, kButtonHeight);
             InitSize_FGPrgErr();
         }
     }
     const int gridW = std::max(0, W - 2 * kLeft);
-    flgdProgView->setGeometry(Twips::ToPx(kLeft), Twips::ToPx(kGridTop), Twips::ToPx(gridW),
-                              Twips::ToPx(std::max(0, gridH)));
+    Twips::Place(flgdProgView, kLeft, kGridTop, gridW, std::max(0, gridH));
     // Two rows of buttons below the grid.
     const int row1 = kGridTop + std::max(0, gridH) + 90;
     const int row2 = row1 + kButtonHeight + kButtonGap;
     auto place = [](QPushButton *b, int i, int top) {
-        b->setGeometry(Twips::ToPx(kLeft + i * (kButtonWidth + kButtonGap)), Twips::ToPx(top),
-                       Twips::ToPx(kButtonWidth), Twips::ToPx(kButtonHeight));
+        Twips::Place(b, kLeft + i * (kButtonWidth + kButtonGap), top, kButtonWidth, kButtonHeight);
     };
     int i = 0;
     for (QPushButton *b : {cmdFileSaveProg, cmdCtWriteProg, cmdProgVerifyCt, cmdProgCheck, cmdPrintProg})
