@@ -1,6 +1,7 @@
 #include "ui/prog/ProgGridView.h"
 
 #include "core/AppState.h"
+#include "core/BgrColor.h"
 #include "core/Twips.h"
 #include "prog/ProgEdit.h"
 #include "prog/ProgLines.h"
@@ -46,7 +47,7 @@ QWidget *ProgCellEditor::createEditor(QWidget *parent, const QStyleOptionViewIte
     auto *e = new QLineEdit(parent);
     e->setFrame(false);
     QPalette pal = e->palette();
-    pal.setColor(QPalette::Base, QColor(0xC0, 0xFF, 0xFF));
+    pal.setColor(QPalette::Base, Bgr::ToQColor(ProgEdit::kEditColor));
     e->setPalette(pal);
     e->setAutoFillBackground(true);
     e->setMaxLength(ProgEdit::MaxLength(col));
