@@ -100,7 +100,6 @@ bool ProgCellEditor::eventFilter(QObject *o, QEvent *ev)
     if (code == 27) {
         e->setText(app.GridEditOldText);
         m_done = true;
-        emit escaped();
         emit closeEditor(e, QAbstractItemDelegate::RevertModelCache);
         emit editEnded(27);
         return true;

@@ -28,7 +28,6 @@ signals:
     void editEnded(int key);
     // Ctrl+Space in the command column: the command list under the cell.
     void commandListRequested(const QModelIndex &index);
-    void escaped();
 
 protected:
     bool eventFilter(QObject *o, QEvent *e) override;

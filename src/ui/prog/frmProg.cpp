@@ -57,7 +57,6 @@ frmProg::frmProg(QWidget *parent) : QWidget(parent)
     flgdProgView->setBusyTest([this] { return ProgBusyFlag; });
     connect(flgdProgView, &ProgGridView::clicked, this, &frmProg::GridClick);
     connect(flgdProgView->cellEditor(), &ProgCellEditor::commandListRequested, this, &frmProg::showCommandList);
-    connect(flgdProgView->cellEditor(), &ProgCellEditor::escaped, this, [this] { List1->hide(); });
     connect(flgdProgView->cellEditor(), &ProgCellEditor::editEnded, this, [this](int) { List1->hide(); });
 
     flgdPrgErr = new QStandardItemModel(11, 3, this);
