@@ -22,12 +22,12 @@ void ProgDataFileOpen(frmProg &w);
 // Verifies the window's program against a program of the controller: a
 // message when they agree, else the result window of the lines that differ.
 void ProgVerifyCt(frmProg &w);
-// The print command's check: errors shown in the pane (the printout itself
-// comes with printing).
+// The print command: the check (errors shown in the pane, printing them
+// asked), the question to print, and the printout.
 void ProgDataPrint(frmProg &w);
 
-// The syntax check of a flow (the take-over done): 0 = no error; with
-// errors the pane shows them.
+// The window's check (ProgDataCheck) as the flows and the check button run
+// it: 0 = no error; with errors the pane shows them.
 int CheckShowingPane(frmProg &w, int quiet);
 
 } // namespace ProgFlows

@@ -326,15 +326,9 @@ int frmProg::programCheck()
     ProgBusyFlag = true;
     {
         Module1::BusyScope commandsOff(Module1::kCommandsOnly);
-        if (ProgDataCheck(0) != 0) {
-            // A take-over that failed has said so; the pane shows errors only.
-            if (Doc.Check.ErrCount > 0) {
-                ErrPaneFlag = true;
-                ShowErrPane();
-            }
-        } else {
+        // A take-over that failed has said so; errors go to the pane.
+        if (ProgFlows::CheckShowingPane(*this, 0) == 0)
             Dlg::MsgBox(ResText(133));
-        }
     }
     ProgBusyFlag = false;
     txtDummyPrg->setFocus();
