@@ -5,9 +5,6 @@
 #include "prog/CommandList.h"
 #include "prog/OperandCode.h"
 
-#include <QStringList>
-#include <algorithm>
-
 namespace ProgData {
 
 using Platform::ResLines;
@@ -24,19 +21,7 @@ int Check_flgdProgLineNo(const ProgDoc &doc)
 
 void ProgLineDelete(ProgGridModel &grid, int first, int last) { grid.RemoveRows(first, last); }
 
-QString ProgLineInit() { return QString(ProgGridModel::kCols - 1, QLatin1Char('\t')); }
-
-void ProgLineInsert(ProgGridModel &grid, int first, int last)
-{
-    if (last < first)
-        return;
-    const QStringList cells = ProgLineInit().split(QLatin1Char('\t'));
-    const int at = std::clamp(first, 1, grid.Rows());
-    grid.InsertEmptyRows(at, last - first + 1);
-    for (int r = at; r <= at + last - first; ++r)
-        for (int c = 1; c < ProgGridModel::kCols; ++c)
-            grid.SetText(r, c, cells.value(c));
-}
+void ProgLineInsert(ProgGridModel &grid, int first, int last) { grid.InsertEmptyRows(first, last - first + 1); }
 
 int Check_NullLineAndDelete(ProgDoc &doc)
 {

@@ -53,8 +53,6 @@ void ProgLineDelete(ProgGridModel &grid, int first, int last);
 // Inserts last - first + 1 empty lines (250 twips high) at row first of the
 // given grid, the lines from there moving down, and renumbers the lines.
 void ProgLineInsert(ProgGridModel &grid, int first, int last);
-// The cells of one empty line (column 0 to 6) joined by Tab.
-QString ProgLineInit();
 
 // Removes the entirely empty lines of the document's own grid (a cell of
 // spaces is not empty); line 1 always stays. Clears ProgDA to the new size.
