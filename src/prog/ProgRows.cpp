@@ -23,7 +23,6 @@ void CopyProgLinesToClip(const ProgData::ProgDoc &doc)
             cells << g.Text(r, c);
         rows.push_back(cells);
     }
-    Platform::SetClipboardText(QString());
     Platform::SetClipboardText(ClipText::Join(rows));
 }
 

@@ -10,8 +10,8 @@ struct ProgDoc;
 }
 
 namespace Module1 {
-// Clears the clipboard and puts the document's selected lines on it: six
-// cells a line joined by Tab, lines joined by CR.
+// Puts the document's selected lines on the clipboard in place of what it
+// held: six cells a line joined by Tab, lines joined by CR.
 void CopyProgLinesToClip(const ProgData::ProgDoc &doc);
 // 0: no text on the clipboard; 1: its first line holds exactly 5 Tabs
 // (program lines); 2: other text.
