@@ -69,6 +69,14 @@ int TorikomiProg2DA(ProgDoc &doc)
     return 0;
 }
 
+int TakeOver(ProgDoc &doc)
+{
+    if (Module1::ReadCommandList() != 0 || Check_flgdProgLineNo(doc) != 0 || Check_NullLineAndDelete(doc) != 0
+        || TorikomiProg2DA(doc) != 0)
+        return 1;
+    return 0;
+}
+
 std::vector<ProgTexts> GridTexts(const ProgGridModel &grid)
 {
     std::vector<ProgTexts> lines;

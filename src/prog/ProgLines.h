@@ -63,6 +63,11 @@ int Check_NullLineAndDelete(ProgDoc &doc);
 // lines taken before stay).
 int TorikomiProg2DA(ProgDoc &doc);
 
+// The take-over every check and transfer starts with: the command list
+// read, a line at all, the empty lines removed and the grid taken into
+// ProgDA. 0 done; 1 when a step refused (its message shown).
+int TakeOver(ProgDoc &doc);
+
 // Lines of the grid as trimmed texts (rows 1..n).
 std::vector<ProgTexts> GridTexts(const ProgGridModel &grid);
 

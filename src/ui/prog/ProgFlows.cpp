@@ -56,16 +56,6 @@ struct GridBracket {
     }
 };
 
-// The take-over chain every flow runs before its program leaves the
-// window: 0 = ProgDA holds the program.
-int takeOver(frmProg &w)
-{
-    if (Module1::ReadCommandList() != 0 || w.Check_flgdProgLineNo() != 0 || w.Check_NullLineAndDelete() != 0
-        || w.TorikomiProg2DA() != 0)
-        return 1;
-    return 0;
-}
-
 } // namespace
 
 int CheckShowingPane(frmProg &w, int quiet)
@@ -118,7 +108,7 @@ void ProgDataWrite2Ct(frmProg &w)
     Module1::BusyScope busy({.busyFlag = false});
     GridBracket grid(w);
 
-    if (takeOver(w) != 0 || CheckShowingPane(w, 0) != 0)
+    if (ProgData::TakeOver(w.Doc) != 0 || CheckShowingPane(w, 0) != 0)
         return;
     // A code too wide for its field would reach the controller as "X":
     // the program is refused before anything is sent.
@@ -187,7 +177,7 @@ void ProgDataSaveAs(frmProg &w)
 {
     Module1::BusyScope busy(Module1::kCommandsOnly);
     GridBracket grid(w);
-    if (takeOver(w) != 0)
+    if (ProgData::TakeOver(w.Doc) != 0)
         return;
     const bool errors = CheckShowingPane(w, 1) != 0;
     if (MsgBox(ResText(errors ? 441 : 405), MsgButtons::OkCancel, MsgIcon::Question) != MsgAnswer::Ok)
@@ -208,7 +198,7 @@ void ProgDataPrint(frmProg &w)
 {
     Module1::BusyScope busy(Module1::kCommandsOnly);
     GridBracket grid(w);
-    if (takeOver(w) != 0)
+    if (ProgData::TakeOver(w.Doc) != 0)
         return;
     if (CheckShowingPane(w, 1) != 0
         && MsgBox(ResText(441), MsgButtons::OkCancel, MsgIcon::Question) != MsgAnswer::Ok)
@@ -224,7 +214,7 @@ void ProgVerifyCt(frmProg &w)
     AppState &a = App();
     Module1::BusyScope busy({.busyFlag = false});
     GridBracket grid(w);
-    if (takeOver(w) != 0 || CheckShowingPane(w, 0) != 0)
+    if (ProgData::TakeOver(w.Doc) != 0 || CheckShowingPane(w, 0) != 0)
         return;
     if (!Online::GoOnlineOnDemand())
         return;

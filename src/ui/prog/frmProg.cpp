@@ -304,8 +304,7 @@ int frmProg::ProgDataCheck(int quiet)
     const bool editable = flgdProg->Editable();
     flgdProg->SetEditable(false);
     int rc = 1;
-    if (Module1::ReadCommandList() == 0 && Check_flgdProgLineNo() == 0 && Check_NullLineAndDelete() == 0
-        && TorikomiProg2DA() == 0) {
+    if (ProgData::TakeOver(Doc) == 0) {
         if (programCheckProc() != 1) {
             rc = 0;
         } else {
