@@ -23,7 +23,6 @@
 #include "ui/prog/frmProgSyogokekka.h"
 
 #include <QFileInfo>
-#include <QTableView>
 
 using Platform::MsgAnswer;
 using Platform::MsgButtons;

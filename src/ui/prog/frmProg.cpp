@@ -3,7 +3,6 @@
 #include "core/AppState.h"
 #include "core/Twips.h"
 #include "link/ProgTransfer.h"
-#include "platform/Clipboard.h"
 #include "platform/Dialogs.h"
 #include "platform/StringTable.h"
 #include "posi/PosiFile.h"
