@@ -17,6 +17,7 @@
 #include "posi/PosiGrid.h"
 #include "posi/PosiRows.h"
 #include "posi/PosiTables.h"
+#include "ui/common/Forms.h"
 #include "ui/common/Localize.h"
 #include "ui/posi/PosiChangeDev.h"
 #include "ui/posi/PosiFileFlows.h"
@@ -27,7 +28,6 @@
 #include "ui/posi/PosiVerifyFlows.h"
 #include "ui/posi/PosiWindow.h"
 
-#include <QAction>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -67,25 +67,6 @@ int CommentWidth(int gridWidth, int otherColumns)
 }
 
 } // namespace PosiWindowSize
-
-namespace {
-// A command of the main window's menus, found by its name.
-QAction *mainAction(const char *name)
-{
-    QWidget *main = Shell::Get().MainWidget();
-    return main ? main->findChild<QAction *>(QString::fromLatin1(name)) : nullptr;
-}
-void enableAction(const char *name, bool on)
-{
-    if (QAction *a = mainAction(name))
-        a->setEnabled(on);
-}
-void showAction(const char *name, bool on)
-{
-    if (QAction *a = mainAction(name))
-        a->setVisible(on);
-}
-} // namespace
 
 frmPosi::frmPosi(QWidget *parent) : QWidget(parent)
 {
@@ -255,9 +236,9 @@ void frmPosi::showEvent(QShowEvent *e)
 // Activation switches the main window's save commands.
 void frmPosi::activated(bool on)
 {
-    enableAction("mnuFileSave", on);
+    Forms::EnableMainAction("mnuFileSave", on);
     if (on)
-        enableAction("mnuFileSaveAs", true);
+        Forms::EnableMainAction("mnuFileSaveAs", true);
 }
 
 bool frmPosi::Form_QueryUnload(bool byCloseBox)
@@ -361,13 +342,12 @@ void frmPosi::popup(const QPoint &globalPos)
 {
     PosiGridModel &g = PosiGrid::Grid();
     const int w = std::abs(g.ColSel() - g.Col()) + 1;
-    QWidget *main = Shell::Get().MainWidget();
-    auto *menu = main ? main->findChild<QMenu *>(QStringLiteral("mnuPopup")) : nullptr;
+    QMenu *menu = Forms::MainPopup();
     if (!menu || (w != 28 && w != 1))
         return;
-    showAction("mnuPopupCopy", true);
-    showAction("mnuPopupPaste", Module1::IsClipText() == 0);
-    showAction("mnuPopupLineDelete", w == 28 && g.Rows() >= 3);
+    Forms::ShowMainAction("mnuPopupCopy", true);
+    Forms::ShowMainAction("mnuPopupPaste", Module1::IsClipText() == 0);
+    Forms::ShowMainAction("mnuPopupLineDelete", w == 28 && g.Rows() >= 3);
     menu->popup(globalPos);
 }
 
@@ -379,8 +359,8 @@ void frmPosi::SetEditMenuState()
             return;
     }
     if (PosiGrid::Grid().Rows() < 3) {
-        enableAction("mnuEditLineDelete", false);
-        showAction("mnuPopupPaste", true);
+        Forms::EnableMainAction("mnuEditLineDelete", false);
+        Forms::ShowMainAction("mnuPopupPaste", true);
         return;
     }
     for (QPushButton *b : {cmdPosiCopy, cmdInsertLine, cmdDeleteLine})
@@ -388,9 +368,9 @@ void frmPosi::SetEditMenuState()
     const bool clip = Module1::IsClipText() == 0;
     cmdPosiPaste->setEnabled(clip);
     for (const char *name : {"mnuEdit", "mnuEditCopy", "mnuEditInsert", "mnuEditLineDelete"})
-        enableAction(name, true);
-    enableAction("mnuEditPaste", clip);
-    showAction("mnuPopupPaste", clip);
+        Forms::EnableMainAction(name, true);
+    Forms::EnableMainAction("mnuEditPaste", clip);
+    Forms::ShowMainAction("mnuPopupPaste", clip);
 }
 
 // ---------------------------------------------------------------- commands
