@@ -8,7 +8,6 @@
 #include "link/CommandProcs.h"
 #include "link/ParaBlocks.h"
 #include "paradata/DevSetting.h"
-#include "paradata/Module2Calc.h"
 #include "paradata/ParaFile.h"
 #include "paradata/ParadataState.h"
 #include "paradata/StdPara.h"
