@@ -291,7 +291,6 @@ void TestParaFlows::writeRefused_data()
     QTest::addColumn<bool>("written");       // blocks stored ("0WE2")
     QTest::addColumn<bool>("modeSwitched");  // "0CM" + five digits sent
 
-    const QString comm = ResText(377);
     QTest::newRow("No at 470") << "no" << QStringList{ResText(470)} << false << false;
     QTest::newRow("an empty field") << "empty" << QStringList{ResText(470), ResLines({7, 8})} << false << false;
     QTest::newRow("a value out of range") << "range" << QStringList{ResText(470), ResLines({1524, 1525})} << false
