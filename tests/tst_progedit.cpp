@@ -214,6 +214,7 @@ void TstProgEdit::typingIntoTheGrid()
     // Esc puts the old text back; Ctrl+Space shows the command list.
     w.flgdProg->SetCurrent(1, 1);
     typeInto(w.flgdProgView, QStringLiteral("j"));
+    QCOMPARE(keyTarget(w.flgdProgView)->palette().color(QPalette::Base), QColor(0xC0, 0xFF, 0xFF));
     press(w.flgdProgView, Qt::Key_Space, Qt::ControlModifier);
     QVERIFY(w.List1->isVisible());
     QCOMPARE(w.List1->count(), Module1::CommandList().CommandSu);

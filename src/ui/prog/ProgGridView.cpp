@@ -1,7 +1,6 @@
 #include "ui/prog/ProgGridView.h"
 
 #include "core/AppState.h"
-#include "core/BgrColor.h"
 #include "core/Twips.h"
 #include "prog/ProgEdit.h"
 #include "prog/ProgLines.h"
@@ -46,10 +45,7 @@ QWidget *ProgCellEditor::createEditor(QWidget *parent, const QStyleOptionViewIte
     const int row = index.row() + 1, col = index.column() + 1;
     auto *e = new QLineEdit(parent);
     e->setFrame(false);
-    QPalette pal = e->palette();
-    pal.setColor(QPalette::Base, Bgr::ToQColor(ProgEdit::kEditColor));
-    e->setPalette(pal);
-    e->setAutoFillBackground(true);
+    BackColor::Set(e, ProgEdit::kEditColor);
     e->setMaxLength(ProgEdit::MaxLength(col));
     // Free text only in the comment: no input method elsewhere.
     Module1::SetIMEStatus(e, col == 6);
