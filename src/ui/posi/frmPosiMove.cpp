@@ -4,13 +4,13 @@
 #include "ui/posi/frmPosi.h"
 
 #include "core/AppState.h"
-#include "core/BgrColor.h"
 #include "core/Twips.h"
 #include "link/Engine.h"
 #include "platform/Beep.h"
 #include "platform/StringTable.h"
 #include "platform/Wait.h"
 #include "ui/common/Localize.h"
+#include "ui/common/Widgets.h"
 #include "ui/live/MoveRules.h"
 
 #include <QCheckBox>
@@ -40,15 +40,7 @@ constexpr quint32 kWhite = 0xFFFFFF;
 // The system colour "inactive border" of the design.
 constexpr quint32 kInactiveBorder = 0xC8D0D4;
 
-void paint(QWidget *w, bool white)
-{
-    QPalette p = w->palette();
-    const QColor c = Bgr::ToQColor(white ? kWhite : kInactiveBorder);
-    p.setColor(QPalette::Window, c);
-    p.setColor(QPalette::Base, c);
-    w->setPalette(p);
-    w->setAutoFillBackground(true);
-}
+void paint(QWidget *w, bool white) { BackColor::Set(w, white ? kWhite : kInactiveBorder); }
 
 // The key code a key press stands for: its character, or Enter, Backspace
 // and Tab; 0 for a key without one.
