@@ -3,7 +3,9 @@
 #include "core/BgrColor.h"
 #include "core/Twips.h"
 
+#include <QHeaderView>
 #include <QStandardItemModel>
+#include <QTableView>
 #include <QWidget>
 
 namespace Twips {
@@ -43,6 +45,17 @@ void SetIMEStatus(QWidget *w, bool open)
 } // namespace Module1
 
 namespace GridCells {
+QTableView *DisplayGrid(QWidget *parent, const char *name, QAbstractItemModel *model)
+{
+    auto *v = new QTableView(parent);
+    v->setObjectName(QString::fromLatin1(name));
+    v->setModel(model);
+    v->horizontalHeader()->hide();
+    v->verticalHeader()->hide();
+    v->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    return v;
+}
+
 void SetText(QStandardItemModel *m, int row, int col, const QString &text)
 {
     auto *item = m->item(row, col);

@@ -2,8 +2,10 @@
 // Widget helpers every window uses: geometry from a design in twips, and the
 // input method switched per box.
 class QWidget;
+class QAbstractItemModel;
 class QStandardItemModel;
 class QString;
+class QTableView;
 
 namespace Twips {
 // A widget's geometry from its design in twips.
@@ -19,6 +21,8 @@ namespace GridCells {
 // Sets the text of a read-only cell of a display grid, creating the cell on
 // first use.
 void SetText(QStandardItemModel *m, int row, int col, const QString &text);
+// A display grid: no headers, nothing edited in place.
+QTableView *DisplayGrid(QWidget *parent, const char *name, QAbstractItemModel *model);
 } // namespace GridCells
 
 namespace Module1 {

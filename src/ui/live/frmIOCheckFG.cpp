@@ -44,16 +44,7 @@ constexpr int kListTop = 480;
 constexpr int kListHeightMonitoring = 5415;
 constexpr int kListHeightEditing = 3485;
 
-QTableView *grid(QWidget *parent, const char *name, QAbstractItemModel *model)
-{
-    auto *v = new QTableView(parent);
-    v->setObjectName(QString::fromLatin1(name));
-    v->setModel(model);
-    v->horizontalHeader()->hide();
-    v->verticalHeader()->hide();
-    v->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    return v;
-}
+using GridCells::DisplayGrid;
 
 // Marks the window as within a cycle for the cycle's whole run.
 struct CycleGuard {
@@ -90,8 +81,8 @@ frmIOCheckFG::frmIOCheckFG(QWidget *parent) : QDialog(parent)
     Twips::Place(outCap, 2340, 120, kGridWidth, 255);
     inModel = new QStandardItemModel(IoMap::kInputRows, 2, this);
     outModel = new QStandardItemModel(IoMap::kOutputRows, 2, this);
-    flgdInput = grid(this, "flgdInput", inModel);
-    flgdOutput = grid(this, "flgdOutput", outModel);
+    flgdInput = DisplayGrid(this, "flgdInput", inModel);
+    flgdOutput = DisplayGrid(this, "flgdOutput", outModel);
     Twips::Place(flgdInput, 120, 360, kGridWidth, kInputHeight);
     Twips::Place(flgdOutput, 2340, 360, kGridWidth, kOutputHeight);
     connect(flgdOutput, &QTableView::doubleClicked, this,
@@ -130,7 +121,7 @@ frmIOCheckFG::frmIOCheckFG(QWidget *parent) : QDialog(parent)
         const int x = kListLeft + k * (kListWidth + kListGap);
         auto *cap = Loc::Tagged(new QLabel(this), lists[k].title);
         Twips::Place(cap, x, 120, kListWidth, 255);
-        QTableView *v = grid(this, lists[k].viewName, lists[k].list);
+        QTableView *v = DisplayGrid(this, lists[k].viewName, lists[k].list);
         v->setSelectionBehavior(QAbstractItemView::SelectRows);
         v->setSelectionMode(QAbstractItemView::ContiguousSelection);
         v->verticalHeader()->setMinimumSectionSize(1);

@@ -35,16 +35,9 @@ QString res(int id)
     return Platform::LoadResString(id + App().LangOffset).value_or(QString());
 }
 
-void setCell(QStandardItemModel *m, int row, int col, const QString &text) { GridCells::SetText(m, row, col, text); }
-
 QTableView *grid(QWidget *parent, const char *name, QStandardItemModel *model)
 {
-    auto *v = new QTableView(parent);
-    v->setObjectName(QString::fromLatin1(name));
-    v->setModel(model);
-    v->horizontalHeader()->hide();
-    v->verticalHeader()->hide();
-    v->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    QTableView *v = GridCells::DisplayGrid(parent, name, model);
     v->setSelectionMode(QAbstractItemView::SingleSelection);
     return v;
 }
@@ -108,14 +101,14 @@ frmProgTask::frmProgTask(QWidget *parent) : QDialog(parent)
     flgdProgTask2->hide();
     const QList<int> taskHeads{711, 724, 725, 726, 727, 728, 729, 730};
     for (int c = 0; c < kTaskCols; ++c)
-        setCell(taskModel, 0, c, res(taskHeads[c]));
+        GridCells::SetText(taskModel, 0, c, res(taskHeads[c]));
     const QList<int> taskWidths{400, 700, 700, 900, 900, 900, 900, 900};
     for (int c = 0; c < kTaskCols; ++c)
         flgdProgTask2->setColumnWidth(c, Twips::ToPx(taskWidths[c]));
     flgdProgTask2->setRowHeight(0, Twips::ToPx(300));
     for (int r = 1; r < kTaskRows; ++r) {
         flgdProgTask2->setRowHeight(r, Twips::ToPx(250));
-        setCell(taskModel, r, 0, QString::number(r));
+        GridCells::SetText(taskModel, r, 0, QString::number(r));
     }
     flgdProgTask2->show();
 
@@ -125,10 +118,10 @@ frmProgTask::frmProgTask(QWidget *parent) : QDialog(parent)
     flgdProgTask->setRowHeight(0, Twips::ToPx(300));
     for (int r = 1; r < kProgRows; ++r) {
         flgdProgTask->setRowHeight(r, Twips::ToPx(250));
-        setCell(progModel, r, 0, QString::number(r));
+        GridCells::SetText(progModel, r, 0, QString::number(r));
     }
-    setCell(progModel, 0, 0, res(711));
-    setCell(progModel, 0, 1, res(712));
+    GridCells::SetText(progModel, 0, 0, res(711));
+    GridCells::SetText(progModel, 0, 1, res(712));
     DispStepNo();
     flgdProgTask->setCurrentIndex(progModel->index(0, 0));
     flgdProgTask2->setCurrentIndex(taskModel->index(0, 0));
@@ -149,7 +142,7 @@ void frmProgTask::DispStepNo()
     flgdProgTask->hide();
     const auto &su = Module3Tusin::Commands().ProgStepSu;
     for (int p = 1; p < kProgRows; ++p)
-        setCell(progModel, p, 1, QString::number(su[size_t(p)]));
+        GridCells::SetText(progModel, p, 1, QString::number(su[size_t(p)]));
     if (shown)
         flgdProgTask->show();
 }
@@ -164,7 +157,7 @@ void frmProgTask::ClearTaskGrid()
 {
     for (int r = 1; r < kTaskRows; ++r)
         for (int c = 1; c < kTaskCols; ++c)
-            setCell(taskModel, r, c, QString());
+            GridCells::SetText(taskModel, r, c, QString());
 }
 
 void frmProgTask::Disp_TaskStatus()
@@ -179,7 +172,7 @@ void frmProgTask::Disp_TaskStatus()
         ++row;
         const auto cells = TaskMonitor::TaskRowTexts(st);
         for (int c = 0; c < 7; ++c)
-            setCell(taskModel, row, c + 1, cells[size_t(c)]);
+            GridCells::SetText(taskModel, row, c + 1, cells[size_t(c)]);
     }
     flgdProgTask2->show();
 }
