@@ -43,6 +43,10 @@ private slots:
     void offlineWaiterGivesUpAndIsNotSentLater();
     void receiveIgnoresLineWhileOffline();
     void requestInsideAnExchangeIsRefused();
+    void failedRequestDoesNotFailTheNext_data();
+    void failedRequestDoesNotFailTheNext();
+    void requestsBehindALinkFailureFailWithIt();
+    void lineIsFreeWhileTheLinksMessageIsUp();
     void eachRequestKeepsItsOwnTimeout_data();
     void eachRequestKeepsItsOwnTimeout();
 };
@@ -130,7 +134,9 @@ void TestLinkEngine::exchange_data()
         << QStringLiteral("0ZM0\r\n") << "0CM" << true << false << QString() << false;
     QTest::newRow("port will not open")
         << SimSetup([](SimController &) { qputenv("REZ4_PORT1", "/nonexistent/rez4-port"); }) << ar << 500 << 300
-        << QStringList{} << QStringList{"Failed port open.\r\n\r\nPlease check a setting of a communication port."}
+        << QStringList{}
+        << QStringList{"Failed port open.\r\n\r\nPlease check a setting of a communication port.\r\n\r\n"
+                       "Port No. 1 (/nonexistent/rez4-port)"}
         << 1 << QString() << QString() << true << false << QString() << false;
     QTest::newRow("merged lines are one reply")
         << SimSetup([](SimController &s) { s.addFault("0AR", {SimFault::MergeLines, 0, {}}); }) << ar << 500 << 0
@@ -284,6 +290,103 @@ void TestLinkEngine::requestInsideAnExchangeIsRefused()
     QCOMPARE(sim.frames().size(), 1);
     // Afterwards the same request goes out as usual.
     QVERIFY(Send(QStringLiteral("0AR"), 5, 500).ok());
+}
+
+void TestLinkEngine::failedRequestDoesNotFailTheNext_data()
+{
+    QTest::addColumn<SimSetup>("setup"); // how the first request fails
+    QTest::addColumn<bool>("refusedByProcedure");
+    QTest::newRow("error reply")
+        << SimSetup([](SimController &s) { s.addFault("0RV", {SimFault::ErrorReply, 0, "0%%104"}); }) << false;
+    QTest::newRow("time-out") << SimSetup([](SimController &s) { s.addFault("0RV", {SimFault::Silent, 0, {}}, 4); })
+                              << false;
+    // A good exchange whose answer its procedure refused (wrong data, 384/385).
+    QTest::newRow("answer refused by its procedure") << SimSetup([](SimController &) {}) << true;
+}
+
+void TestLinkEngine::failedRequestDoesNotFailTheNext()
+{
+    QFETCH(SimSetup, setup);
+    QFETCH(bool, refusedByProcedure);
+    TestEnv::Scope env;
+    App().LangOffset = 10000;
+    SimController sim;
+    QVERIFY(sim.ok());
+    sim.attach(1);
+    App().PortNo = 1;
+    Module1::SetOnlineMode();
+    StartLink();
+    sim.addCommand("0RV", [](SimController &, const QByteArray &) { return std::optional<QByteArray>("0RV"); });
+    setup(sim);
+    const Exchanged first = Send(QStringLiteral("0RV"), 5, 40);
+    if (refusedByProcedure) {
+        QVERIFY(first.ok());
+        Queues().TusinErrorFlag = true; // as the procedure marks the link failed
+    } else {
+        QCOMPARE(first.outcome, Outcome::LinkFailed);
+    }
+    // Online again, as the next command's procedure goes.
+    Module1::SetOnlineMode();
+    sim.clearFrames();
+    const Exchanged second = Send(QStringLiteral("0AR"), 5, 500);
+    QCOMPARE(second.outcome, Outcome::Ok);
+    QCOMPARE(second.reply, QStringLiteral("0AR\r\n"));
+    QCOMPARE(sim.frames(), QList<QByteArray>{"0AR"});
+}
+
+void TestLinkEngine::requestsBehindALinkFailureFailWithIt()
+{
+    TestEnv::Scope env;
+    App().LangOffset = 10000;
+    SimController sim;
+    QVERIFY(sim.ok());
+    sim.attach(1);
+    App().PortNo = 1;
+    Module1::SetOnlineMode();
+    StartLink();
+    sim.addCommand("0RV", [](SimController &, const QByteArray &) { return std::optional<QByteArray>("0RV"); });
+    sim.addFault("0RV", {SimFault::Silent, 0, {}}, -1);
+    const int first = RequestTusin(QStringLiteral("0RV"), 5, 40, 1);
+    const int second = RequestTusin(QStringLiteral("0AR"), 5, 500, 1);
+    Outcome a = Outcome::Ok;
+    Outcome b = Outcome::Ok;
+    QVERIFY(!WaitResult(first, &a).has_value());
+    QVERIFY(!WaitResult(second, &b).has_value());
+    QCOMPARE(a, Outcome::LinkFailed);
+    QCOMPARE(b, Outcome::LinkFailed);
+    QVERIFY(!sim.frames().contains("0AR"));
+    QCOMPARE(Platform::Dialogs::ShownTexts(), QStringList{kTimeoutMsg});
+    QVERIFY(!IsQueued(second));
+}
+
+// The link's message about a failed request is shown after the exchange:
+// while it is up, a timer's request goes out and is answered.
+void TestLinkEngine::lineIsFreeWhileTheLinksMessageIsUp()
+{
+    TestEnv::Scope env;
+    App().LangOffset = 10000;
+    SimController sim;
+    QVERIFY(sim.ok());
+    sim.attach(1);
+    App().PortNo = 1;
+    Module1::SetOnlineMode();
+    StartLink();
+    goodExchangeFirst();
+    // A wrong echo whose resynchronisation gets an error reply: reported,
+    // the application stays online.
+    sim.addFault("0AR", {SimFault::WrongEcho, 0, {}});
+    sim.addFault("0CM", {SimFault::ErrorReply, 0, "0%%104"});
+    sim.addCommand("0RV", [](SimController &, const QByteArray &) { return std::optional<QByteArray>("0RV"); });
+    std::optional<Exchanged> duringBox;
+    Platform::Dialogs::HoldMessages([&](const Platform::ShownMessage &) {
+        QTimer::singleShot(10, [&] { duringBox = Send(QStringLiteral("0RV"), 5, 500); });
+        Platform::WaitUntil([&] { return duringBox.has_value(); }, 2000);
+    });
+    QVERIFY(!Send(QStringLiteral("0AR"), 5, 500).ok());
+    QCOMPARE(Platform::Dialogs::ShownTexts().size(), 1);
+    QVERIFY(Platform::Dialogs::ShownTexts().first().startsWith(kCommError));
+    QVERIFY(duringBox.has_value());
+    QCOMPARE(duringBox->outcome, Outcome::Ok);
 }
 
 void TestLinkEngine::eachRequestKeepsItsOwnTimeout_data()

@@ -416,7 +416,7 @@ void TestMenus::alarmReset()
     QCOMPARE(sent.mid(0, frames.size()), frames);
     QCOMPARE(App().OfflineFlag, offlineAfter);
     if (message) {
-        QCOMPARE(Dialogs::ShownTexts(), QStringList{ResText(109) + "\r\n\r\n" + ResText(110)});
+        QCOMPARE(Dialogs::ShownTexts(), QStringList{Module3Tusin::PortOpenFailureText()});
         QVERIFY(Module1::Indicators().AlarmVisible);
     } else {
         QVERIFY(Dialogs::Shown().empty());

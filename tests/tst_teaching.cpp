@@ -5,6 +5,7 @@
 #include "link/CommandProcs.h"
 #include "link/CommandState.h"
 #include "link/Engine.h"
+#include "link/Indicators.h"
 #include "link/Queues.h"
 #include "paradata/ParadataState.h"
 #include "platform/Dialogs.h"
@@ -26,6 +27,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QtTest>
+#include <functional>
 #include <memory>
 
 namespace Dlg = Platform::Dialogs;
@@ -92,6 +94,19 @@ struct Rig {
     }
     void press(int i) { QTest::mousePress(posi->cmdJOG[static_cast<size_t>(i)], Qt::LeftButton); }
     void release(int i) { QTest::mouseRelease(posi->cmdJOG[static_cast<size_t>(i)], Qt::LeftButton); }
+    // Runs `act` once the jog's start has reached the controller.
+    void onceStartSent(std::function<void()> act)
+    {
+        auto *watch = new QTimer(posi);
+        QObject::connect(watch, &QTimer::timeout, posi, [this, watch, act] {
+            if (frames().filter(QRegularExpression(QStringLiteral("^0JR"))).isEmpty())
+                return;
+            watch->deleteLater();
+            watch->stop();
+            act();
+        });
+        watch->start(5);
+    }
     // Waits until the jog has nothing more to send.
     void settle()
     {
@@ -110,6 +125,8 @@ private slots:
     void jogSpeed();
     void jogStopAlwaysFollows_data();
     void jogStopAlwaysFollows();
+    void jogStopGoesOutAtOnce_data();
+    void jogStopGoesOutAtOnce();
     void secondPressRefused();
     void inchingStep();
     void teachingStart_data();
@@ -209,10 +226,10 @@ void TestTeaching::jogStopAlwaysFollows()
     rig.teach();
     if (kind == QLatin1String("late")) {
         rig.fx.sim.addFault("0JR", SimFaultRule{SimFault::Late, 300, {}});
-        QTimer::singleShot(60, rig.posi, [&] { rig.release(0); });
+        rig.onceStartSent([&] { rig.release(0); });
     } else if (kind == QLatin1String("deactivatedLate")) {
         rig.fx.sim.addFault("0JR", SimFaultRule{SimFault::Late, 300, {}});
-        QTimer::singleShot(60, rig.posi, [&] {
+        rig.onceStartSent([&] {
             QEvent off(QEvent::WindowDeactivate);
             QCoreApplication::sendEvent(rig.posi->cmdJOG[0], &off);
         });
@@ -250,10 +267,68 @@ void TestTeaching::jogStopAlwaysFollows()
         QVERIFY(!rig.frames().contains(QStringLiteral("0CM00000")));
         QVERIFY(!App().BusyFlag);
         QVERIFY(!rig.posi->cmdJOG[0]->isEnabled());
-        // The link went offline: the stop only borrowed the line.
+        // The link went offline: the stop only borrowed the line, and the
+        // lamp says so.
         QVERIFY(App().OfflineFlag);
+        QVERIFY(!Module1::Indicators().LinkVisible);
         QVERIFY(!rig.posi->SSTabCommand->isTabEnabled(2));
     }
+}
+
+// The release's stop goes out at once: never behind the start's resends,
+// nor behind a message box of the link, which a user may leave up.
+void TestTeaching::jogStopGoesOutAtOnce_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("releaseInMessage"); // else released once the start is on the line
+    QTest::addColumn<bool>("teachingStays");
+    QTest::newRow("start answered with an error, released while its message is up") << "error" << true << false;
+    QTest::newRow("start's answer lost, released while the time-out message is up") << "lost" << true << false;
+    QTest::newRow("start's answer lost, released at once") << "lost" << false << true;
+    QTest::newRow("start answered late, released before the answer") << "late" << false << true;
+}
+
+void TestTeaching::jogStopGoesOutAtOnce()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, releaseInMessage);
+    Rig rig;
+    rig.teach();
+    if (kind == QLatin1String("error"))
+        rig.fx.sim.addFault("0JR", SimFaultRule{SimFault::ErrorReply, 0, "0%%104"});
+    else if (kind == QLatin1String("lost"))
+        rig.fx.sim.addFault("0JR", SimFaultRule{SimFault::Silent, 20, {}}, -1);
+    else // later than the start's time-out
+        rig.fx.sim.addFault("0JR", SimFaultRule{SimFault::Late, 1500, {}});
+    auto stopSent = [&] { return rig.frames().contains(QStringLiteral("0SP")); };
+    bool messageUp = false;
+    bool stopWhileUp = false;
+    // A user who reads the box for 2 s, letting go of the button meanwhile.
+    Dlg::HoldMessages([&](const Platform::ShownMessage &) {
+        messageUp = true;
+        if (releaseInMessage) {
+            rig.release(0);
+            stopWhileUp = Platform::WaitUntil(stopSent, 2000);
+        }
+        messageUp = false;
+    });
+    if (!releaseInMessage)
+        rig.onceStartSent([&] { rig.release(0); });
+    rig.press(0);
+    QTRY_VERIFY_WITH_TIMEOUT(stopSent(), 8000);
+    if (releaseInMessage)
+        QVERIFY(stopWhileUp);
+    else // the start was sent once: the stop did not wait for its resends
+        QCOMPARE(rig.frames().filter(QRegularExpression(QStringLiteral("^0JR"))).size(), 1);
+    rig.settle();
+    Platform::WaitMs(100);
+    QCOMPARE(rig.frames().filter(QStringLiteral("0SP")).size(), 1);
+    QVERIFY(!rig.model.jogging(0));
+    QTEST(App().TeachModeFlag, "teachingStays");
+    // The lamp, the tabs and the online state agree.
+    QCOMPARE(Module1::Indicators().LinkVisible, !App().OfflineFlag);
+    if (!App().TeachModeFlag)
+        QVERIFY(!rig.posi->SSTabCommand->isTabEnabled(2) || !App().OfflineFlag);
 }
 
 void TestTeaching::secondPressRefused()

@@ -150,7 +150,7 @@ void AlarmReset(frmMain &main)
     if (Module3Tusin::OpenCommPort() != 0) {
         // No link after all: back offline, and say why.
         Module1::SetOfflineMode();
-        Dlg::MsgBox(ResLines({109, 110}, true));
+        Dlg::MsgBox(Module3Tusin::PortOpenFailureText());
     } else if (Module3Tusin::AlarmResetCt() == 0) {
         Module1::AlarmImg_Hide();
         Module1::SetStatusPanel1(QString());

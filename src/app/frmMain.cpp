@@ -619,8 +619,10 @@ bool frmMain::eventFilter(QObject *watched, QEvent *e)
 
 void frmMain::Timer1_Timer()
 {
-    // The link indicator follows the serial port's open state.
-    if (Module3Tusin::PortIsOpen())
+    // The link indicator follows the serial port's open state, and never
+    // says online while the application is offline (a jog's stop may leave
+    // the port open after borrowing the line).
+    if (Module3Tusin::PortIsOpen() && !App().OfflineFlag)
         Module1::OnlineImg_Disp();
     else
         Module1::OnlineImg_Hide();

@@ -89,7 +89,6 @@ int WriteBlock0ToCt()
     const auto w = Exchange(frame, kWriteReplyLen, kBlockTimeout);
     if (!w || w->left(4) != frame.left(4))
         return 1;
-    Queues().TusinErrorFlag = false;
     const auto e = Exchange(kStore, kStoreReplyLen, kBlockTimeout);
     if (!e || !e->startsWith(kStore))
         return 1;

@@ -44,7 +44,6 @@ int TusinModeOn(int msgFlag)
 
 int CheckCtAxisStop()
 {
-    Queues().TusinErrorFlag = false;
     const Exchanged r = Send(Frames::AxisStopQuery(), Frames::kAxisStopReplyLen, Frames::kAxisStopTimeout);
     if (!r.ok())
         return -1;
@@ -80,13 +79,8 @@ int MoveGrpNo(int grpNo)
     // time-out; the engine gives the wait up on the main window's cancel or
     // the move test's group stop, which are spent here.
     const bool ok = Send(*frame, Frames::kMoveGrpReplyLen, Frames::kMoveGrpTimeout).ok();
-    const bool released = App().ComCancelFlag || Link().GrpMoveStop;
     App().ComCancelFlag = false;
     Link().GrpMoveStop = false;
-    // Given up by the user, the link itself is sound: the next request must
-    // not be taken for failed.
-    if (!ok && released)
-        Queues().TusinErrorFlag = false;
     return ok ? 0 : 1;
 }
 
@@ -222,11 +216,10 @@ std::optional<int32_t> ReadWatchItemFromCt(Watch::Kind kind, const Watch::Item &
     const auto frame = Frames::ReadWatchItem(kind, item);
     if (!frame)
         return std::nullopt;
-    // A refused item before this one put the application offline and marked
-    // the link failed; either would end this wait before it is sent.
+    // A refused item before this one put the application offline, which
+    // would end this wait before it is sent.
     if (App().OfflineFlag)
         App().OfflineFlag = false;
-    Queues().TusinErrorFlag = false;
     const Exchanged r = Send(*frame, Frames::WatchReplyLen(kind), Frames::kWatchTimeout, 0);
     if (!r.ok())
         return std::nullopt;

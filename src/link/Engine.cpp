@@ -101,7 +101,8 @@ void waitReply()
     const bool unlimited = Queues().TusinTimeout <= 0;
     Platform::WaitUntil([&] {
         return s.JusinKanryo || s.TimeoutFlag || !g_engine || g_engine->portFault
-            || (unlimited && (App().ComCancelFlag || s.GrpMoveStop));
+            || (unlimited && (App().ComCancelFlag || s.GrpMoveStop))
+            || (s.AbandonID != 0 && s.AbandonID == Queues().ActiveID);
     });
     if (!g_engine)
         throw PortFault{};
@@ -176,6 +177,16 @@ int OpenCommPort()
 
 int OpenCommPort2() { return OpenCommPort(); }
 
+QString PortOpenFailureText()
+{
+    const int n = App().PortNo;
+    QString port = R(2510) + QLatin1Char(' ') + QString::number(n);
+    const QString device = Platform::CommPort::DeviceFor(n);
+    if (!device.isEmpty())
+        port += QStringLiteral(" (") + device + QLatin1Char(')');
+    return R(109) + kCrLf + kCrLf + R(110) + kCrLf + kCrLf + port;
+}
+
 void CloseCommPortIfFree()
 {
     if (PortIsOpen() && !App().PortOccupy)
@@ -193,12 +204,18 @@ int TusinSosinJusin(const QString &command, int expectedLength, const QString &d
     LinkState &s = g_link;
     QueueState &q = Queues();
     QString K; // command code; empty until the port has opened once
-    auto record = [&](int result, const QString &code) {
-        RecordResult(TusinKekkaRecord{result, s.JusinData, code, requestId});
+    // A message is never shown from inside the exchange: it goes with the
+    // result to the request's waiter, which shows it once the line is free.
+    QString message;
+    auto record = [&](int result, const QString &code, bool abandoned = false) {
+        TusinKekkaRecord r{result, s.JusinData, code, requestId};
+        r.abandoned = abandoned;
+        r.message = message;
+        RecordResult(r);
     };
     auto report = [&](const QString &text) {
         if (msgFlag == 1)
-            Platform::Dialogs::MsgBox(text);
+            message = text;
     };
     // An error reply ("0%%..."): decoded, reported with its text.
     auto errorReply = [&](bool toRequest) {
@@ -236,7 +253,7 @@ int TusinSosinJusin(const QString &command, int expectedLength, const QString &d
                     Module1::mmsecWait(100);
                     continue;
                 }
-                report(R(109) + kCrLf + kCrLf + R(110));
+                report(PortOpenFailureText());
                 Module1::SetOfflineMode();
                 record(1, K);
                 return 1;
@@ -264,7 +281,8 @@ int TusinSosinJusin(const QString &command, int expectedLength, const QString &d
                     // port and online state stay as they are. The reply is
                     // still owed and is dropped when it comes.
                     s.OwedReplyCode = K;
-                    record(1, K);
+                    s.AbandonID = 0;
+                    record(1, K, true);
                     return 1;
                 }
                 if (!s.TimeoutFlag)
@@ -350,6 +368,7 @@ void TimerTusin_Timer()
     LinkState &s = g_link;
     auto serve = [&](const TusinQueueEntry &e) {
         s.SendingFlag = true;
+        s.AbandonID = 0;
         q.ActiveID = e.id;
         // Each request waits as long as it asked, whatever was queued before it.
         q.TusinTimeout = e.timeout;
@@ -370,6 +389,11 @@ void TimerTusin_Timer()
                     break;
                 }
                 const int r = serve(e);
+                if (r == 1 && q.TusinErrorFlag) {
+                    const auto own = q.Results.find(e.id);
+                    if (own != q.Results.end())
+                        own->second.linkFailed = true;
+                }
                 // A failed priority request leaves the head like a served
                 // one; kept there it would be sent again at every tick.
                 shiftUp(q.TusinQueueHigh, q.TusinQueueHighLast, q.TusinQueueHighPending);
@@ -386,8 +410,15 @@ void TimerTusin_Timer()
                 } else {
                     const int r = serve(e);
                     shiftUp(q.TusinQueue, q.TusinQueueLast, q.TusinQueuePending);
-                    if (r == 1)
+                    const auto own = q.Results.find(e.id);
+                    if (r == 1 && !(own != q.Results.end() && own->second.abandoned)) {
+                        // A link failure: the requests queued behind it fail
+                        // with it and are never sent.
                         q.TusinErrorFlag = true;
+                        if (own != q.Results.end())
+                            own->second.linkFailed = true;
+                        FailQueuedRequests();
+                    }
                 }
             }
         }
@@ -413,10 +444,12 @@ void TimerJusin_Timer()
     if (!s.JusinBuf.endsWith(kCrLf))
         return;
     if (!s.OwedReplyCode.isEmpty() && s.JusinBuf.startsWith(s.OwedReplyCode)) {
-        // The late answer of a request given up: nobody waits for it.
+        // The late answer of a request given up: nobody waits for it. A
+        // line that came with it (the next request's answer) is kept.
         s.OwedReplyCode.clear();
-        s.JusinBuf.clear();
-        return;
+        s.JusinBuf.remove(0, s.JusinBuf.indexOf(kCrLf) + 2);
+        if (s.JusinBuf.isEmpty())
+            return;
     }
     s.JusinData = s.JusinBuf;
     s.JusinKanryo = true;

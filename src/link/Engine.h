@@ -31,6 +31,9 @@ struct LinkState {
     // Stop request of the group move: ends the link's wait for the reply to
     // "0MG" (a wait without limit) as the main window's cancel does.
     bool GrpMoveStop = false;
+    // The request on the line whose reply nobody waits for any more (a
+    // released jog's start): its wait ends at once. 0 = none.
+    int AbandonID = 0;
     // The command code whose reply the user stopped waiting for: that reply
     // still comes one day and is then dropped, never taken for the answer of
     // a later request. Empty = none owed.
@@ -53,6 +56,9 @@ bool PortIsOpen();
 
 // 0 = the port is open, 1 = opening failed (no message).
 int OpenCommPort();
+// What the user is told when the port cannot be opened: "Failed port
+// open." and the advice, naming the port number and the device behind it.
+QString PortOpenFailureText();
 int OpenCommPort2();
 // Closes the port when open and "PortOccupy" is off.
 void CloseCommPortIfFree();

@@ -3,6 +3,7 @@
 #include "core/AppState.h"
 #include "core/Module1Text.h"
 #include "link/Engine.h"
+#include "platform/Dialogs.h"
 #include "platform/Wait.h"
 
 namespace Module3Tusin {
@@ -31,6 +32,7 @@ int RequestTusin(const QString &command, int expectedLength, int timeout, int ms
     q.TusinQueueLast += 1;
     q.TusinQueue[q.TusinQueueLast] = TusinQueueEntry{command, expectedLength, timeout, q.TusinID, msgFlag};
     q.TusinQueuePending = true;
+    q.TusinErrorFlag = false;
     notify();
     return q.TusinID;
 }
@@ -49,6 +51,7 @@ int RequestTusinHigh(const QString &command, int expectedLength, int timeout, in
     q.TusinQueueHighLast = row;
     q.TusinQueueHigh[row] = TusinQueueEntry{command, expectedLength, timeout, q.TusinIDHigh, msgFlag};
     q.TusinQueueHighPending = true;
+    q.TusinErrorFlag = false;
     notify();
     return q.TusinIDHigh;
 }
@@ -107,6 +110,40 @@ void DropQueuedRequests()
     g_q.TusinQueuePending = g_q.TusinQueueLast >= 0;
 }
 
+void FailQueuedRequests()
+{
+    QueueState &q = g_q;
+    for (int i = 0; i <= q.TusinQueueLast && i < kQueueRows; ++i) {
+        const TusinQueueEntry &e = q.TusinQueue[i];
+        if (e.command.isEmpty())
+            continue;
+        TusinKekkaRecord failed{1, QString(), e.command.left(3), e.id};
+        failed.linkFailed = true;
+        q.Results[e.id] = failed;
+    }
+    TusinQueueClear();
+    q.TusinQueueLast = -1;
+    q.TusinQueuePending = false;
+}
+
+void AbandonRequest(int id)
+{
+    if (id <= 0)
+        return;
+    // The request on the line still stands in its queue's head row until
+    // the pump has served it: only its wait is ended.
+    if (g_q.ActiveID == id) {
+        Link().AbandonID = id;
+    } else if (IsQueued(id)) {
+        RemoveQueued(id);
+        TusinKekkaRecord given{1, QString(), QString(), id};
+        given.abandoned = true;
+        g_q.Results[id] = given;
+    }
+}
+
+bool InFlight(int id) { return id > 0 && (g_q.ActiveID == id || IsQueued(id)); }
+
 bool IsQueued(int id)
 {
     const QueueState &q = g_q;
@@ -139,38 +176,46 @@ void RemoveQueued(int id)
 
 void SetRequestNotifier(std::function<void()> notify) { g_notify = std::move(notify); }
 
-std::optional<QString> WaitResult(int id)
+std::optional<QString> WaitResult(int id, Outcome *outcome)
 {
     QueueState &q = g_q;
-    bool abandoned = false;
+    bool dropped = false;
     Platform::WaitUntil([&] {
-        if (finished(id) || q.TusinErrorFlag)
+        if (finished(id))
             return true;
         if (q.ActiveID == id)
             return false;
         // Dropped from its queue, or waiting in it while nothing will send it.
         if (!IsQueued(id) || App().OfflineFlag) {
-            abandoned = true;
+            dropped = true;
             return true;
         }
         return false;
     });
-    if (abandoned) {
+    auto tell = [outcome](Outcome o) {
+        if (outcome)
+            *outcome = o;
+    };
+    if (dropped) {
         RemoveQueued(id);
+        tell(Outcome::Failed);
         return std::nullopt;
     }
-    if (const TusinKekkaRecord *own = finished(id)) {
-        const TusinKekkaRecord result = *own;
-        q.Results.erase(id);
-        if (result.result == 0)
-            return result.reply;
+    const TusinKekkaRecord result = *finished(id);
+    q.Results.erase(id);
+    // The exchange is over and the engine free: while this box is up, a
+    // timer or a button (a jog's stop above all) still reaches the line.
+    if (!result.message.isEmpty())
+        Platform::Dialogs::MsgBox(result.message);
+    if (result.result == 0) {
+        tell(Outcome::Ok);
+        return result.reply;
     }
-    if (q.TusinErrorFlag)
-        TusinFlush();
+    tell(result.abandoned ? Outcome::Abandoned : result.linkFailed ? Outcome::LinkFailed : Outcome::Failed);
     return std::nullopt;
 }
 
-Exchanged Send(const QString &command, int expectedLength, int timeoutMs, int msgFlag, Queue queue)
+Exchanged Send(const QString &command, int expectedLength, int timeoutMs, int msgFlag, Queue queue, int *queuedId)
 {
     // A request made while the engine is inside an exchange comes from a
     // handler run by that exchange's wait: it could only be served after
@@ -182,12 +227,11 @@ Exchanged Send(const QString &command, int expectedLength, int timeoutMs, int ms
                                             : RequestTusin(command, expectedLength, timeoutMs, msgFlag);
     if (id < 0)
         return {Outcome::Refused, {}};
-    const auto reply = WaitResult(id);
-    if (reply)
-        return {Outcome::Ok, *reply};
-    if (g_q.TusinErrorFlag)
-        return {Outcome::LinkFailed, {}};
-    return {Outcome::Failed, {}};
+    if (queuedId)
+        *queuedId = id;
+    Outcome outcome = Outcome::Failed;
+    std::optional<QString> reply = WaitResult(id, &outcome);
+    return {outcome, reply.value_or(QString())};
 }
 
 std::optional<QString> Exchange(const QString &command, int expectedLength, int timeoutMs, int msgFlag)

@@ -24,6 +24,13 @@ struct TusinKekkaRecord {
     QString reply;         // last complete reply, CR LF included
     QString commandCode;   // three characters
     int32_t id = 0;        // request number of the request that finished
+    // How a failure ended: the link failed for good (the request itself, or
+    // one queued before it), or the user stopped waiting for it.
+    bool linkFailed = false;
+    bool abandoned = false;
+    // What the link has to tell the user about this request; its waiter
+    // shows it once the exchange is over, so the line stays free meanwhile.
+    QString message;
 };
 
 inline constexpr int kQueueRows = 11;
@@ -40,6 +47,8 @@ struct QueueState {
     // The time-out of the request being served (the engine takes it from the
     // request's own entry).
     int TusinTimeout = 1000;
+    // The last finished ordinary request failed for good. A new request
+    // starts with it cleared: no wait ends on an earlier request's failure.
     bool TusinErrorFlag = false;
     TusinKekkaRecord TusinKekka; // the last request's result
     // Request number being served by the engine right now (0 = none), so a
@@ -70,6 +79,18 @@ void TusinFlush();
 // end with failure.
 void DropQueuedRequests();
 
+// After a link failure: every ordinary request still queued fails with it
+// (its waiter sees a link failure; nothing is sent for it), and the queue
+// is empty.
+void FailQueuedRequests();
+
+// The user no longer waits for request `id`: taken out of its queue, or,
+// when it is on the line, its wait for the reply ends (the reply is dropped
+// when it comes). Its waiter sees Outcome::Abandoned. Silent.
+void AbandonRequest(int id);
+// Request `id` is queued or on the line.
+bool InFlight(int id);
+
 bool IsQueued(int id);
 // Takes a request that was never sent out of its queue.
 void RemoveQueued(int id);
@@ -77,21 +98,24 @@ void RemoveQueued(int id);
 // Called whenever a request is queued (the engine wakes its pump).
 void SetRequestNotifier(std::function<void()> notify);
 
-// The waiting protocol every command procedure follows: waits until the
-// result record carries `id` or the link fails. On a link failure it flushes
-// the queues. Returns the reply (CR LF included) on success, nothing on any
-// failure. A request dropped from its queue, or still queued while the
-// application is offline (it is then taken out of the queue, so it is not
-// sent later for nobody), ends its wait with failure.
-std::optional<QString> WaitResult(int id);
-
 // How a request ended.
 enum class Outcome {
     Ok,
     Refused,    // the queue was full, or the engine is inside an exchange; nothing sent, nothing shown
-    LinkFailed, // the link failed for good; the queues are flushed
+    LinkFailed, // the link failed for good; the requests queued behind it failed too
     Failed,     // the request ended without success
+    Abandoned,  // the user stopped waiting for it (cancel, group stop, jog release)
 };
+
+// The waiting protocol every command procedure follows: waits until the
+// result record carries `id`, and only that: an earlier request's failure
+// never ends this wait. A request dropped from its queue, or still queued
+// while the application is offline (it is then taken out of the queue, so
+// it is not sent later for nobody), ends its wait with failure. The link's
+// message for the request, if any, is shown here, after the exchange, so
+// timers and buttons can use the line while it is up. `outcome` (optional)
+// tells how the request ended.
+std::optional<QString> WaitResult(int id, Outcome *outcome = nullptr);
 
 struct Exchanged {
     Outcome outcome = Outcome::Failed;
@@ -104,8 +128,10 @@ enum class Queue { Ordinary, Priority };
 // Queues one request with its own time-out and waits for it (the protocol every
 // procedure follows); tells why it failed, so each caller can clean up its
 // way.
+// `queuedId` (optional) receives the request's number as soon as it is
+// queued, for a caller that must tell whether it is still in flight.
 Exchanged Send(const QString &command, int expectedLength, int timeoutMs, int msgFlag = 1,
-               Queue queue = Queue::Ordinary);
+               Queue queue = Queue::Ordinary, int *queuedId = nullptr);
 
 // Send for callers that need not know why it failed: the reply, or nothing
 // on any failure (a full queue included, silently).

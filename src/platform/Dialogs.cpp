@@ -25,6 +25,7 @@ struct Script {
     QStringList fileTitles;
     std::deque<std::shared_ptr<Printer>> printers;
     int printerDialogs = 0;
+    std::function<void(const ShownMessage &)> holdMessages;
 };
 Script &script()
 {
@@ -91,6 +92,10 @@ MsgAnswer MsgBox(const QString &text, MsgButtons buttons, MsgIcon icon, const QS
             m.answer = defaultAnswer(buttons);
         }
         s.shown.push_back(m);
+        if (s.holdMessages) {
+            const auto reader = s.holdMessages; // may clear the script meanwhile
+            reader(m);
+        }
         return m.answer;
     }
     QMessageBox box(QApplication::activeWindow());
@@ -185,6 +190,8 @@ QStringList ShownTexts()
     return l;
 }
 QStringList FileDialogTitles() { return script().fileTitles; }
+void HoldMessages(std::function<void(const ShownMessage &)> reader) { script().holdMessages = std::move(reader); }
+
 void ClearScript()
 {
     Script &s = script();
@@ -194,6 +201,7 @@ void ClearScript()
     s.fileTitles.clear();
     s.printers.clear();
     s.printerDialogs = 0;
+    s.holdMessages = nullptr;
     handlers().clear();
 }
 

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <memory>
 
 class QWidget;
@@ -62,6 +63,11 @@ void QueuePrinterPdf(const QString &path);
 // How often the printer dialog was shown since the script was cleared.
 int PrinterDialogsShown();
 const std::deque<ShownMessage> &Shown();
+// While scripted, `reader` plays a user who keeps each message box open: it
+// runs while the box is up (it may run an event loop of its own, as a real
+// modal box does) and the box is answered when it returns. Cleared with the
+// script.
+void HoldMessages(std::function<void(const ShownMessage &)> reader);
 QStringList ShownTexts();
 QStringList FileDialogTitles();
 void ClearScript();

@@ -4,6 +4,7 @@
 #include "core/Num.h"
 #include "link/CommandFrames.h"
 #include "link/CommandProcs.h"
+#include "link/Indicators.h"
 #include "link/JogFrames.h"
 #include "link/Queues.h"
 #include "paradata/ParadataState.h"
@@ -78,9 +79,10 @@ JogControl::StopResult JogControl::sendStop(int timeoutMs)
     a.OfflineFlag = false;
     const Exchanged r = Send(Frames::JogStop(), Frames::kJogReplyLen, timeoutMs, offline ? 0 : 1);
     // The line was only borrowed for the stop: the application stays
-    // offline as the link left it.
+    // offline as the link left it, and the lamp (lit by the stop's answer)
+    // says so.
     if (offline)
-        a.OfflineFlag = true;
+        Module1::SetOfflineMode();
     if (r.outcome == Outcome::Refused)
         return StopResult::Refused;
     StopOwed = false;
@@ -128,14 +130,19 @@ void JogControl::MouseDown(int index)
         if (JogModeFlag) {
             const int v = static_cast<int>(Num::Val(m_face.SpeedText()));
             const auto frame = Frames::JogStart(index, Frames::JogSpeedText(v));
-            if (!frame) {
+            if (!frame || JogMouseUp()) {
+                // Let go while the axes were asked: nothing was started.
                 refused();
+                if (JogMouseUp())
+                    buttonsBack();
                 return;
             }
             StartPending = true;
             StopOwed = true;
             EndAfterStop = false;
-            const Exchanged r = Send(*frame, Frames::kJogReplyLen, Frames::kJogStartTimeout);
+            StartId = 0;
+            const Exchanged r = Send(*frame, Frames::kJogReplyLen, Frames::kJogStartTimeout, 1,
+                                     Queue::Ordinary, &StartId);
             StartPending = false;
             if (r.outcome == Outcome::Refused) {
                 StopOwed = false;
@@ -144,10 +151,33 @@ void JogControl::MouseDown(int index)
                 return;
             }
             // The start's result code is not examined; a failed start still
-            // gets its stop, then ends teaching.
-            EndAfterStop = !r.ok();
+            // gets its stop, then ends teaching. A start whose answer the
+            // release stopped waiting for has not failed.
+            const bool failed = !r.ok() && r.outcome != Outcome::Abandoned;
+            if (!StopOwed) {
+                // Released while the link's message about the start was up:
+                // the stop has gone out already.
+                if (failed)
+                    endAfterFailure();
+                return;
+            }
+            EndAfterStop = failed;
             JogRunning = true;
-            if (!JogMouseUp() && EndAfterStop) {
+            if (JogMouseUp()) {
+                // Released before the start ended: the stop goes out now,
+                // not at the deferred stop's next tick.
+                timerJogStop->stop();
+                const StopResult s = sendStop(Frames::kJogLateStopTimeout);
+                if (s == StopResult::Refused) {
+                    timerJogStop->start();
+                    return;
+                }
+                buttonsBack();
+                if (s == StopResult::Failed || EndAfterStop)
+                    endAfterFailure();
+                return;
+            }
+            if (EndAfterStop) {
                 // Still held: stop at once rather than at the release.
                 const StopResult s = sendStop(Frames::kJogStopTimeout);
                 if (s == StopResult::Refused) {
@@ -155,8 +185,6 @@ void JogControl::MouseDown(int index)
                     return;
                 }
                 endAfterFailure();
-            } else if (JogMouseUp() && !timerJogStop->isActive() && StopOwed) {
-                timerJogStop->start();
             }
             return;
         }
@@ -210,8 +238,11 @@ void JogControl::MouseUp(int index, bool leftButton)
     m_face.JogButtonsEnabled(false);
     bool error = false;
     if (JogActive && StopOwed) {
-        if (StartPending) {
-            // The start has not ended yet: the timer stops it afterwards.
+        if (startInFlight()) {
+            // The start has not ended: nobody waits for its answer any more,
+            // so the line is free for the stop at once (the press's handler
+            // sends it; the timer is the fallback).
+            AbandonRequest(StartId);
             timerJogStop->start();
             return;
         }
@@ -227,9 +258,11 @@ void JogControl::MouseUp(int index, bool leftButton)
         endAfterFailure();
 }
 
+bool JogControl::startInFlight() const { return StartPending && InFlight(StartId); }
+
 void JogControl::timerJogStop_Timer()
 {
-    if (StartPending || !JogMouseUp())
+    if (startInFlight() || !JogMouseUp())
         return;
     if (!StopOwed) {
         timerJogStop->stop();

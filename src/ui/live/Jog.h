@@ -59,8 +59,11 @@ public:
     bool JogModeFlag = true; // the last press was a continuous jog
     bool JogRunning = false; // a jog start answered, its stop not yet
     QString InchingData;
-    // A jog start is queued and its request has not ended yet.
+    // A jog start was handed to the link and its Send has not returned yet
+    // (its request may have ended while the link's message is up).
     bool StartPending = false;
+    // The number of the last jog start's request.
+    int StartId = 0;
     // A jog start went out and no stop request has ended since.
     bool StopOwed = false;
     // The start failed: teaching ends once the stop has been sent.
@@ -76,6 +79,8 @@ public:
 
 private:
     enum class StopResult { Done, Failed, Refused };
+    // The start's request is queued or on the line.
+    bool startInFlight() const;
     StopResult sendStop(int timeoutMs);
     void timerJogStop_Timer();
     void buttonsBack();

@@ -12,12 +12,10 @@ namespace ProgTaskLink {
 namespace {
 
 // The window keeps working offline: every request of its cycle goes out
-// (an offline link fails a request at once), and a failure of the request
-// before does not end the wait of the next one before it is sent.
+// (an offline link fails a request at once).
 void goLive()
 {
     App().OfflineFlag = false;
-    Module3Tusin::Queues().TusinErrorFlag = false;
     Module3Tusin::OpenCommPort();
 }
 

@@ -217,10 +217,12 @@ int fChangeToOnline()
 {
     using namespace Module3Tusin;
     AppState &a = App();
-    if (OpenCommPort() == 1)
+    if (OpenCommPort() == 1) {
+        // Going online on demand: the user must learn why nothing happens.
+        Platform::Dialogs::MsgBox(PortOpenFailureText());
         return 1;
+    }
     Module1::SetOnlineMode();
-    Queues().TusinErrorFlag = false;
     a.ProgressBarOn = false;
     Host::ShowProgress(4, 368);
 

@@ -486,7 +486,6 @@ void frmPosi::chkSarvoOn_Click(int index)
 
 int frmPosi::SarvoReqSend()
 {
-    Module3Tusin::Queues().TusinErrorFlag = false;
     if (!ServoState.SarvoReqExist())
         return 0;
     const Servo::Request req = ServoState.Queue.front();
