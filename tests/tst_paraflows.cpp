@@ -118,6 +118,8 @@ private slots:
     void writeFromOffline_data();
     void writeFromOffline();
     void takeOverFindsPositionsOutOfRange();
+    void restJudgedOnAxesInUse_data();
+    void restJudgedOnAxesInUse();
 
     // ---- verifying
     void verifyAgainstController();
@@ -415,6 +417,31 @@ void TestParaFlows::axesDiffer()
         QVERIFY(frames.contains("0WD9")); // axis 3's blocks go out
         QVERIFY(!frames.contains("0WDC"));
     }
+}
+
+void TestParaFlows::restJudgedOnAxesInUse_data()
+{
+    QTest::addColumn<int>("axisIndex"); // the SP AXIS list's entry
+    QTest::addColumn<int>("spAxis");    // the SP AXIS written
+    // The two-axis controller answers "0RA3".
+    QTest::newRow("SP AXIS 1") << 0 << 1;
+    QTest::newRow("SP AXIS 15") << 3 << 15;
+}
+
+// Whether the axes stand still is judged on the axes in use; the SP AXIS
+// taken from the window is what is written.
+void TestParaFlows::restJudgedOnAxesInUse()
+{
+    QFETCH(int, axisIndex);
+    QFETCH(int, spAxis);
+    WriteWorld world;
+    world.w.SetListIndex(Ctl::comboOneAxis, 0, axisIndex);
+    Dialogs::QueueAnswer(MsgAnswer::Yes); // 470
+    Dialogs::QueueAnswer(MsgAnswer::No);  // 685
+    world.w.cmdParaWrite_Click();
+    QCOMPARE(Dialogs::ShownTexts().last(), completion());
+    QCOMPARE(SimParaBlocks::StoreCount(world.f.sim), 1);
+    QCOMPARE(int(Paradata().ParaSet.ParaSpAxis), spAxis);
 }
 
 void TestParaFlows::writeFromOffline_data()
