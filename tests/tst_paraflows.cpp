@@ -25,6 +25,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
 
 using ParaForm::Ctl;
@@ -120,6 +121,8 @@ private slots:
     void takeOverFindsPositionsOutOfRange();
     void restJudgedOnAxesInUse_data();
     void restJudgedOnAxesInUse();
+    void refusedFieldTakesFocus_data();
+    void refusedFieldTakesFocus();
 
     // ---- verifying
     void verifyAgainstController();
@@ -442,6 +445,52 @@ void TestParaFlows::restJudgedOnAxesInUse()
     QCOMPARE(Dialogs::ShownTexts().last(), completion());
     QCOMPARE(SimParaBlocks::StoreCount(world.f.sim), 1);
     QCOMPARE(int(Paradata().ParaSet.ParaSpAxis), spAxis);
+}
+
+void TestParaFlows::refusedFieldTakesFocus_data()
+{
+    QTest::addColumn<QStringList>("typed"); // "control axis text", in the order typed
+    QTest::addColumn<QString>("field");     // the field that takes the focus
+    QTest::addColumn<int>("axis");
+    QTest::newRow("PUSH of axis 1") << QStringList{"txtHomePush 0 300"} << "txtHomePush" << 0;
+    QTest::newRow("the first in the window's order")
+        << QStringList{"txtHomeOfsVel 1 61", "txtInpLimit 0 256"} << "txtInpLimit" << 0;
+    QTest::newRow("a stroke beyond its pulses") << QStringList{"txtAxisMmStroke 1 9999"} << "txtAxisMmStroke" << 1;
+    QTest::newRow("an actuator stroke list") << QStringList{"comboActStroke 1 700"} << "comboActStroke" << 1;
+    QTest::newRow("SM TIMER 0 as read") << QStringList{"txtSmTimeoutTimer 0 0"} << "txtSmTimeoutTimer" << 0;
+}
+
+// The write refuses with its message as ever; the field it refused first
+// then has the focus with its text selected, ready to be typed over.
+void TestParaFlows::refusedFieldTakesFocus()
+{
+    QFETCH(QStringList, typed);
+    QFETCH(QString, field);
+    QFETCH(int, axis);
+    WriteWorld world;
+    world.w.show();
+    world.w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&world.w));
+    for (const QString &t : typed) {
+        const QStringList parts = t.split(QLatin1Char(' '));
+        world.w.SetText(*ParaForm::CtlByName(parts[0]), parts[1].toInt(), parts[2]);
+    }
+    world.w.cmdParaWrite->setFocus();
+    Dialogs::QueueAnswer(MsgAnswer::Yes); // 470
+    world.w.cmdParaWrite_Click();
+
+    QCOMPARE(Dialogs::ShownTexts(), (QStringList{ResText(470), ResLines({1524, 1525})}));
+    QVERIFY(!world.f.sim.frames().contains("0RA"));
+    QWidget *expected = world.w.Widget(*ParaForm::CtlByName(field), axis);
+    QVERIFY(expected);
+    QWidget *focused = world.w.focusWidget();
+    QVERIFY(focused == expected || expected->isAncestorOf(focused));
+    auto *edit = qobject_cast<QLineEdit *>(expected);
+    if (auto *list = qobject_cast<QComboBox *>(expected))
+        edit = list->lineEdit();
+    QVERIFY(edit);
+    QVERIFY(!edit->text().isEmpty());
+    QCOMPARE(edit->selectedText(), edit->text());
 }
 
 void TestParaFlows::writeFromOffline_data()
