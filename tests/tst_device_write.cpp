@@ -109,6 +109,8 @@ private slots:
     void pgEntriesFollowTheBox_data();
     void pgEntriesFollowTheBox();
     void movingAxesStopAtTheState();
+    void restJudgedOnAxesInUse_data();
+    void restJudgedOnAxesInUse();
     void unknownActuatorSendsNothing();
     void positionsRecheckedAfterWrite_data();
     void positionsRecheckedAfterWrite();
@@ -200,6 +202,36 @@ void TestDeviceWrite::movingAxesStopAtTheState()
 
 // A stroke the standard list lacks: message 36 before anything is sent, so
 // the controller keeps its axis mask and parameters.
+void TestDeviceWrite::restJudgedOnAxesInUse_data()
+{
+    QTest::addColumn<int>("spAxis"); // the parameter set's SP AXIS
+    QTest::addColumn<bool>("moving");
+    // A .pmt of one axis opened while a two-axis controller answers "0RA3".
+    QTest::newRow("SP AXIS 1, two axes at rest") << 1 << false;
+    QTest::newRow("SP AXIS 15, two axes at rest") << 15 << false;
+    QTest::newRow("SP AXIS 1, an axis moving") << 1 << true;
+}
+
+// Whether the axes stand still is judged on the axes in use, whatever the
+// parameter set's SP AXIS says.
+void TestDeviceWrite::restJudgedOnAxesInUse()
+{
+    QFETCH(int, spAxis);
+    QFETCH(bool, moving);
+    Rig r;
+    r.f.sim.model().axisMask = 0x3;
+    r.model.moving = moving;
+    App().AxisSu = 2;
+    App().AxisNotUsed = {false, false, true, true};
+    Paradata().ParaSet.ParaSpAxis = int16_t(spAxis);
+    QPointer<frmDevice3> w = openWindow(2);
+    w->cmdPrmCtWrite->click();
+    QCOMPARE(r.frames("").value(0), QStringLiteral("0RA"));
+    QCOMPARE(Dialogs::ShownTexts(), QStringList{ResText(moving ? 424 : 1527)});
+    QCOMPARE(r.frames("0WE").size(), moving ? 0 : 1);
+    QTRY_VERIFY(w.isNull());
+}
+
 void TestDeviceWrite::unknownActuatorSendsNothing()
 {
     Rig r;

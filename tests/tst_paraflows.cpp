@@ -26,6 +26,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
 
 using ParaForm::Ctl;
@@ -119,6 +120,10 @@ private slots:
     void writeFromOffline_data();
     void writeFromOffline();
     void takeOverFindsPositionsOutOfRange();
+    void restJudgedOnAxesInUse_data();
+    void restJudgedOnAxesInUse();
+    void refusedFieldTakesFocus_data();
+    void refusedFieldTakesFocus();
 
     // ---- verifying
     void verifyAgainstController();
@@ -416,6 +421,77 @@ void TestParaFlows::axesDiffer()
         QVERIFY(frames.contains("0WD9")); // axis 3's blocks go out
         QVERIFY(!frames.contains("0WDC"));
     }
+}
+
+void TestParaFlows::restJudgedOnAxesInUse_data()
+{
+    QTest::addColumn<int>("axisIndex"); // the SP AXIS list's entry
+    QTest::addColumn<int>("spAxis");    // the SP AXIS written
+    // The two-axis controller answers "0RA3".
+    QTest::newRow("SP AXIS 1") << 0 << 1;
+    QTest::newRow("SP AXIS 15") << 3 << 15;
+}
+
+// Whether the axes stand still is judged on the axes in use; the SP AXIS
+// taken from the window is what is written.
+void TestParaFlows::restJudgedOnAxesInUse()
+{
+    QFETCH(int, axisIndex);
+    QFETCH(int, spAxis);
+    WriteWorld world;
+    world.w.SetListIndex(Ctl::comboOneAxis, 0, axisIndex);
+    Dialogs::QueueAnswer(MsgAnswer::Yes); // 470
+    Dialogs::QueueAnswer(MsgAnswer::No);  // 685
+    world.w.cmdParaWrite_Click();
+    QCOMPARE(Dialogs::ShownTexts().last(), completion());
+    QCOMPARE(SimParaBlocks::StoreCount(world.f.sim), 1);
+    QCOMPARE(int(Paradata().ParaSet.ParaSpAxis), spAxis);
+}
+
+void TestParaFlows::refusedFieldTakesFocus_data()
+{
+    QTest::addColumn<QStringList>("typed"); // "control axis text", in the order typed
+    QTest::addColumn<QString>("field");     // the field that takes the focus
+    QTest::addColumn<int>("axis");
+    QTest::newRow("PUSH of axis 1") << QStringList{"txtHomePush 0 300"} << "txtHomePush" << 0;
+    QTest::newRow("the first in the window's order")
+        << QStringList{"txtHomeOfsVel 1 61", "txtInpLimit 0 256"} << "txtInpLimit" << 0;
+    QTest::newRow("a stroke beyond its pulses") << QStringList{"txtAxisMmStroke 1 9999"} << "txtAxisMmStroke" << 1;
+    QTest::newRow("an actuator stroke list") << QStringList{"comboActStroke 1 700"} << "comboActStroke" << 1;
+    QTest::newRow("SM TIMER 0 as read") << QStringList{"txtSmTimeoutTimer 0 0"} << "txtSmTimeoutTimer" << 0;
+}
+
+// The write refuses with its message as ever; the field it refused first
+// then has the focus with its text selected, ready to be typed over.
+void TestParaFlows::refusedFieldTakesFocus()
+{
+    QFETCH(QStringList, typed);
+    QFETCH(QString, field);
+    QFETCH(int, axis);
+    WriteWorld world;
+    world.w.show();
+    world.w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&world.w));
+    for (const QString &t : typed) {
+        const QStringList parts = t.split(QLatin1Char(' '));
+        world.w.SetText(*ParaForm::CtlByName(parts[0]), parts[1].toInt(), parts[2]);
+    }
+    world.w.cmdParaWrite->setFocus();
+    Dialogs::QueueAnswer(MsgAnswer::Yes); // 470
+    world.w.cmdParaWrite_Click();
+
+    QCOMPARE(Dialogs::ShownTexts(), (QStringList{ResText(470), ResLines({1524, 1525})}));
+    QVERIFY(!world.f.sim.frames().contains("0RA"));
+    QWidget *expected = world.w.Widget(*ParaForm::CtlByName(field), axis);
+    QVERIFY(expected);
+    QWidget *focused = world.w.focusWidget();
+    QVERIFY(focused == expected || expected->isAncestorOf(focused));
+    auto *edit = qobject_cast<QLineEdit *>(expected);
+    if (auto *list = qobject_cast<QComboBox *>(expected))
+        edit = list->lineEdit();
+    QVERIFY(edit);
+    QVERIFY(!edit->text().isEmpty());
+    QCOMPARE(edit->selectedText(), edit->text());
 }
 
 void TestParaFlows::writeFromOffline_data()

@@ -142,6 +142,59 @@ private slots:
         QVERIFY(p.Find(1, QStringLiteral("File Name:")));
     }
 
+    void axisTextsFitTheirColumns_data()
+    {
+        QTest::addColumn<int>("lang");      // LangOffset
+        QTest::addColumn<int>("row");       // print table row, values of axes 1 to 4 below
+        QTest::addColumn<QList<int>>("values");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QStringList>("printed");
+        const QList<int> alternate{0, 1, 0, 1};
+        QTest::newRow("English TYPE")
+            << 10000 << 12 << alternate << 18
+            << QStringList{"0. QZ(Standard)", "1. RJ", "0. QZ(Standard)", "1. RJ"};
+        QTest::newRow("English FUNCTION")
+            << 10000 << 14 << QList<int>{2, 1, 2, 0} << 22
+            << QStringList{"2. Detect+Revice", "1. With PG", "2. Detect+Revice", "0. No-PG"};
+        QTest::newRow("Japanese Auto Drive")
+            << 0 << 11 << QList<int>{0, 0, 1, 0} << 17
+            << QStringList{QStringLiteral("0. ドライブON"), QStringLiteral("0. ドライブON"),
+                           QStringLiteral("1. ドライブOFF"), QStringLiteral("0. ドライブON")};
+        QTest::newRow("Japanese FUNCTION")
+            << 0 << 14 << QList<int>{2, 0, 2, 1} << 22
+            << QStringList{QStringLiteral("2. 検出+補正"), QStringLiteral("0. PGなし"), QStringLiteral("2. 検出+補正"),
+                           QStringLiteral("1. PGあり")};
+    }
+    // Each axis's text whole and within its 25 mm column with a clear gap
+    // (a millimetre) before the next axis, drawn smaller only when it does
+    // not fit at the page's size.
+    void axisTextsFitTheirColumns()
+    {
+        QFETCH(int, lang);
+        QFETCH(int, row);
+        QFETCH(QList<int>, values);
+        QFETCH(int, line);
+        QFETCH(QStringList, printed);
+        App().LangOffset = lang;
+        auto &t = Paradata().ParaFileTable;
+        for (int a = 0; a < 4; ++a)
+            t[size_t(row)][size_t(a)] = ValueCell(values[a]);
+        RecordingPrinter p;
+        QCOMPARE(PrintPara::DrawParameta(p), Print::JobEnd::Printed);
+        QCOMPARE(lineTexts(p, line), printed);
+        const double room = 25 - 1;
+        for (const Item &it : p.pages.value(0)) {
+            if (it.isLine || it.x < 85 || !qFuzzyCompare(it.y + 1, line * 4.0 + 1))
+                continue;
+            const double width = RecordingPrinter::Width(it);
+            QVERIFY2(width <= room, qPrintable(QStringLiteral("%1: %2 mm").arg(it.text).arg(width)));
+            Item atPageSize = it;
+            atPageSize.size = 11;
+            if (RecordingPrinter::Width(atPageSize) <= room)
+                QCOMPARE(it.size, 11.0);
+        }
+    }
+
     void windowMaskThree()
     {
         Paradata().ParaSet.ParaSpAxis = 3;

@@ -58,6 +58,8 @@ private slots:
     void checksBeforeWrite();
     void noAtQuestionSendsNothing();
     void movingAxesStopBeforeModeSwitch();
+    void restJudgedOnAxesInUse_data();
+    void restJudgedOnAxesInUse();
     void writeSendsBlocksAndHoldsTheWindow();
     void reopenedWindowIsEmpty();
 };
@@ -142,6 +144,38 @@ void TestSysParaWindow::movingAxesStopBeforeModeSwitch()
     w.cmdWritetoCt_Click();
     QCOMPARE(r.frames(), QList<QByteArray>{"0RA"});
     QCOMPARE(Dialogs::ShownTexts().last(), ResText(424));
+}
+
+void TestSysParaWindow::restJudgedOnAxesInUse_data()
+{
+    QTest::addColumn<int>("spAxis");   // the parameter set's SP AXIS
+    QTest::addColumn<bool>("moving");
+    QTest::addColumn<bool>("written");
+    // A .pmt of one axis opened while a two-axis controller answers "0RA3".
+    QTest::newRow("SP AXIS 1, two axes at rest") << 1 << false << true;
+    QTest::newRow("SP AXIS 15, two axes at rest") << 15 << false << true;
+    QTest::newRow("SP AXIS 1, an axis moving") << 1 << true << false;
+}
+
+// Whether the axes stand still is judged on the axes in use, whatever the
+// parameter set's SP AXIS says; that SP AXIS is left as it was.
+void TestSysParaWindow::restJudgedOnAxesInUse()
+{
+    QFETCH(int, spAxis);
+    QFETCH(bool, moving);
+    QFETCH(bool, written);
+    Rig r;
+    r.f.sim.model().axisMask = 0x3;
+    r.model.moving = moving;
+    App().AxisNotUsed = {false, false, true, true};
+    Paradata().ParaSet.ParaSpAxis = int16_t(spAxis);
+    frmSystemPara w;
+    fillAll(w);
+    w.cmdWritetoCt_Click();
+    QCOMPARE(r.frames().value(0), QByteArray("0RA"));
+    QCOMPARE(Dialogs::ShownTexts().last(), ResText(written ? 1527 : 424));
+    QCOMPARE(r.frames().contains("0WF"), written);
+    QCOMPARE(int(Paradata().ParaSet.ParaSpAxis), spAxis);
 }
 
 // The frames in order, the read table following the write, and the guard:

@@ -454,10 +454,11 @@ int JogVelMax(int lead)
 
 namespace {
 
-// One range of the whole-window check: the value of an axis (or the single
-// value) and its bounds; maxOf, when given, gives the maximum by the
-// axis's LEAD.
+// One range of the whole-window check: the field the user puts the value
+// in, the value of an axis (or the single value) and its bounds; maxOf,
+// when given, gives the maximum by the axis's LEAD.
 struct AxisRange {
+    Ctl field;
     std::optional<double> (*value)(const ParadataState &, int axis);
     double min;
     double max;
@@ -481,42 +482,43 @@ std::optional<double> singleOf(const ParadataState &s, int)
 }
 
 const AxisRange kAxisRanges[] = {
-    {cellOf<&ParaSetData::ParaHomeOffset>, 1, 65535},
-    {intOf<&ParaSetData::ParaHomePush>, 1, 255},
-    {intOf<&ParaSetData::ParaHomeVel>, 1, 0, HomeVelMax},
-    {intOf<&ParaSetData::ParaHomeOfsVel>, 1, 60},
-    {intOf<&ParaSetData::ParaHomePushVel>, 1, 60},
-    {intOf<&ParaSetData::ParaHomeSeq>, 0, 4},
-    {cellOf<&ParaSetData::ParaAxisStroke>, 0, 262143},
-    {intOf<&ParaSetData::ParaAxisLead>, 1, 255},
-    {intOf<&ParaSetData::ParaAxisPulse>, 1, 65535},
-    {intOf<&ParaSetData::ParaJogVel>, 1, 0, JogVelMax},
-    {intOf<&ParaSetData::ParaAutoDrive>, 0, 1},
-    {intOf<&ParaSetData::ParaType>, 0, 1},
-    {[](const ParadataState &s, int a) -> std::optional<double> { return s.Ct.CtDevStroke[a]; }, 0, 600},
-    {intOf<&ParaSetData::ParaPgFunction>, 0, 2},
-    {cellOf<&ParaSetData::ParaPgAlm>, 5, 65535},
-    {intOf<&ParaSetData::ParaZoneEnable>, 0, 2},
-    {cellOf<&ParaSetData::ParaZone1>, 0, 262143},
-    {cellOf<&ParaSetData::ParaZone2>, 0, 262143},
-    {intOf<&ParaSetData::ParaInpWid>, 0, 255},
-    {intOf<&ParaSetData::ParaHoldTime>, 0, 255},
-    {intOf<&ParaSetData::ParaPgTimer>, 0, 255},
-    {intOf<&ParaSetData::ParaLsTimer>, 0, 255},
-    {intOf<&ParaSetData::ParaSoftLimit>, 0, 1},
+    {Ctl::txtHomeOffset, cellOf<&ParaSetData::ParaHomeOffset>, 1, 65535},
+    {Ctl::txtHomePush, intOf<&ParaSetData::ParaHomePush>, 1, 255},
+    {Ctl::txtHomeVel, intOf<&ParaSetData::ParaHomeVel>, 1, 0, HomeVelMax},
+    {Ctl::txtHomeOfsVel, intOf<&ParaSetData::ParaHomeOfsVel>, 1, 60},
+    {Ctl::txtHomePushVel, intOf<&ParaSetData::ParaHomePushVel>, 1, 60},
+    {Ctl::txtHomeOrder, intOf<&ParaSetData::ParaHomeSeq>, 0, 4},
+    {Ctl::txtAxisMmStroke, cellOf<&ParaSetData::ParaAxisStroke>, 0, 262143},
+    {Ctl::txtAxisLead, intOf<&ParaSetData::ParaAxisLead>, 1, 255},
+    {Ctl::txtAxisPulse, intOf<&ParaSetData::ParaAxisPulse>, 1, 65535},
+    {Ctl::txtJogHighVel, intOf<&ParaSetData::ParaJogVel>, 1, 0, JogVelMax},
+    {Ctl::comboAxisAutoDrv, intOf<&ParaSetData::ParaAutoDrive>, 0, 1},
+    {Ctl::comboEtcVkOrQz, intOf<&ParaSetData::ParaType>, 0, 1},
+    {Ctl::comboActStroke,
+     [](const ParadataState &s, int a) -> std::optional<double> { return s.Ct.CtDevStroke[a]; }, 0, 600},
+    {Ctl::comboPgFunc, intOf<&ParaSetData::ParaPgFunction>, 0, 2},
+    {Ctl::txtPgAlarm, cellOf<&ParaSetData::ParaPgAlm>, 5, 65535},
+    {Ctl::comboZoneEnable, intOf<&ParaSetData::ParaZoneEnable>, 0, 2},
+    {Ctl::txtMmZone1, cellOf<&ParaSetData::ParaZone1>, 0, 262143},
+    {Ctl::txtMmZone2, cellOf<&ParaSetData::ParaZone2>, 0, 262143},
+    {Ctl::txtInpLimit, intOf<&ParaSetData::ParaInpWid>, 0, 255},
+    {Ctl::txtPushHoldTime, intOf<&ParaSetData::ParaHoldTime>, 0, 255},
+    {Ctl::txtPgCheckTimer, intOf<&ParaSetData::ParaPgTimer>, 0, 255},
+    {Ctl::txtLsSerchTimer, intOf<&ParaSetData::ParaLsTimer>, 0, 255},
+    {Ctl::comboSoftLimit, intOf<&ParaSetData::ParaSoftLimit>, 0, 1},
 };
 
 const AxisRange kSingleRanges[] = {
-    {singleOf<&ParaSetData::ParaHomeOut>, 0, 15},
-    {singleOf<&ParaSetData::ParaGrpEnable>, 0, 1},
-    {singleOf<&ParaSetData::ParaSmTimeout>, 0, 1},
-    {singleOf<&ParaSetData::ParaSmTimer>, 1, 255},
-    {singleOf<&ParaSetData::ParaAutoHome>, 0, 1},
-    {singleOf<&ParaSetData::ParaEmgLogic>, 0, 1},
-    {singleOf<&ParaSetData::ParaAlm1Clear>, 0, 1},
-    {singleOf<&ParaSetData::ParaPputWrite>, 0, 1},
-    {singleOf<&ParaSetData::ParaPosPrg>, 0, 1},
-    {singleOf<&ParaSetData::ParaAutoPrgNo>, 0, 100},
+    {Ctl::txtHomeOut, singleOf<&ParaSetData::ParaHomeOut>, 0, 15},
+    {Ctl::comboEtcGrpEnable, singleOf<&ParaSetData::ParaGrpEnable>, 0, 1},
+    {Ctl::comboSmInTimer, singleOf<&ParaSetData::ParaSmTimeout>, 0, 1},
+    {Ctl::txtSmTimeoutTimer, singleOf<&ParaSetData::ParaSmTimer>, 1, 255},
+    {Ctl::comboAutoHome, singleOf<&ParaSetData::ParaAutoHome>, 0, 1},
+    {Ctl::optEmgLogic, singleOf<&ParaSetData::ParaEmgLogic>, 0, 1},
+    {Ctl::optAlarmAutoClear, singleOf<&ParaSetData::ParaAlm1Clear>, 0, 1},
+    {Ctl::optStopPause, singleOf<&ParaSetData::ParaPputWrite>, 0, 1},
+    {Ctl::optPosPrg, singleOf<&ParaSetData::ParaPosPrg>, 0, 1},
+    {Ctl::txtAutoStartPrgNo, singleOf<&ParaSetData::ParaAutoPrgNo>, 0, 100},
 };
 
 bool inRange(const AxisRange &r, const ParadataState &s, int a)
@@ -530,23 +532,32 @@ bool inRange(const AxisRange &r, const ParadataState &s, int a)
 
 } // namespace
 
-int ParametaValueCheck(const ParadataState &s, const PerAxis<bool> &axisNotUsed)
+std::optional<Field> FirstRefusedField(const ParadataState &s, const PerAxis<bool> &axisNotUsed)
 {
-    bool bad = false;
     for (int a = 0; a <= s.ParaLastAxis && a < 4; ++a) {
         if (axisNotUsed[a])
             continue;
         for (const AxisRange &r : kAxisRanges)
-            bad |= !inRange(r, s, a);
-        bad |= s.ParaSet.ParaActuator[a].toString().isEmpty();
-        bad |= s.Ct.CtDevSize[a].size() != 3;
-        bad |= s.Ct.CtDevSpeed[a].isEmpty();
+            if (!inRange(r, s, a))
+                return Field{r.field, a};
+        // The actuator code is made of the three lists.
+        if (s.ParaSet.ParaActuator[a].toString().isEmpty() || s.Ct.CtDevSize[a].size() != 3)
+            return Field{Ctl::comboActSize, a};
+        if (s.Ct.CtDevSpeed[a].isEmpty())
+            return Field{Ctl::comboActSpeed, a};
     }
     for (const AxisRange &r : kSingleRanges)
-        bad |= !inRange(r, s, 0);
+        if (!inRange(r, s, 0))
+            return Field{r.field, 0};
     const int mask = s.ParaSet.ParaSpAxis;
-    bad |= !(mask == 1 || mask == 3 || mask == 7 || mask == 15);
-    return bad ? 1 : 0;
+    if (!(mask == 1 || mask == 3 || mask == 7 || mask == 15))
+        return Field{Ctl::comboOneAxis, 0};
+    return std::nullopt;
+}
+
+int ParametaValueCheck(const ParadataState &s, const PerAxis<bool> &axisNotUsed)
+{
+    return FirstRefusedField(s, axisNotUsed) ? 1 : 0;
 }
 
 } // namespace ParaForm

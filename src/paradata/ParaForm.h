@@ -114,6 +114,16 @@ void SetSpecialLocked(Face &f, bool locked);
 // empty. Sets ParaLastAxis: the SP AXIS list's index (1..3, else 0) while
 // the SP parameters are unlocked, else ctAxisSu - 1.
 int ParametaumuKakunin(const Face &f, int ctAxisSu);
+// A field of the window: its control and axis (single controls: 0).
+struct Field {
+    Ctl ctl;
+    int axis;
+    bool operator==(const Field &) const = default;
+};
+// The field of the first value the check below refuses, in the check's
+// order (axis by axis, then the single values); nothing when all pass. A
+// pulse value names its millimetre field, the actuator code its size list.
+std::optional<Field> FirstRefusedField(const ParadataState &s, const PerAxis<bool> &axisNotUsed);
 // 0 every value of the axes 0..ParaLastAxis in use and every single value
 // in range, 1 otherwise.
 int ParametaValueCheck(const ParadataState &s, const PerAxis<bool> &axisNotUsed);

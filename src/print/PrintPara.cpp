@@ -23,6 +23,11 @@ constexpr double kHeadingX[kAxes] = {80, 105, 130, 155};
 constexpr double kLabelX = 20;
 constexpr double kSingleX = 125;
 constexpr double kSingleListX = 120;
+// An axis's column, and the room its text may take: the rest stays clear
+// so that two axes' texts never run together.
+constexpr double kColumnWidth = kAxisX[1] - kAxisX[0];
+constexpr double kColumnGap = 1;
+constexpr double kFontSize = 11;
 
 const ValueCell &cell(int row, int col) { return Paradata().ParaFileTable[size_t(row)][size_t(col)]; }
 
@@ -191,6 +196,20 @@ void axisOffFromMask(int mask)
         off[size_t(a)] = (mask & (1 << a)) == 0;
 }
 
+// A value in its axis's column. A text wider than the column at the page's
+// size (a long list text, English or Japanese) is drawn smaller, as the
+// parameter window writes a long caption, rather than over the next axis.
+void columnText(Printer &p, double x, double y, const QString &text)
+{
+    double size = kFontSize;
+    while (size > 1 && p.TextWidth(text) > kColumnWidth - kColumnGap) {
+        size -= 0.5;
+        p.SetFontSize(size);
+    }
+    TextAt(p, x, y, text);
+    p.SetFontSize(kFontSize);
+}
+
 } // namespace
 
 namespace Module1 {
@@ -276,7 +295,7 @@ JobEnd DrawParameta(Printer &p)
 {
     auto &s = Print::State();
     p.SetFontName(Print::BodyFont(24));
-    p.SetFontSize(11);
+    p.SetFontSize(kFontSize);
     if (!Module1::SetPrinterMetrics(p))
         return JobEnd::Failed;
     if (s.PrintLinesPerPage < kLinesNeeded)
@@ -302,7 +321,7 @@ JobEnd DrawParameta(Printer &p)
         }
         for (int a = 0; a < kAxes; ++a) {
             const QString text = s.PrintAxisOff[size_t(a)] ? QStringLiteral("--") : format(l.fmt, cell(l.row, a));
-            TextAt(p, kAxisX[a], y, text);
+            columnText(p, kAxisX[a], y, text);
         }
     }
     Module1::PrintFooter(p);

@@ -1,9 +1,26 @@
 #include "support/RecordingPrinter.h"
 
-double RecordingPrinter::measureWidth(const Font &f, const QString &text)
+namespace {
+// Full-width characters (kana, kanji, full-width forms) take a whole em.
+bool isWide(char32_t c)
 {
-    return text.size() * f.size * 25.4 / 72 / 2;
+    return (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF) || (c >= 0xAC00 && c <= 0xD7A3) ||
+           (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) ||
+           (c >= 0xFFE0 && c <= 0xFFE6);
 }
+
+double widthAt(double points, const QString &text)
+{
+    int halves = 0;
+    for (char32_t c : text.toUcs4())
+        halves += isWide(c) ? 2 : 1;
+    return halves * points * 25.4 / 72 / 2;
+}
+} // namespace
+
+double RecordingPrinter::measureWidth(const Font &f, const QString &text) { return widthAt(f.size, text); }
+
+double RecordingPrinter::Width(const Item &it) { return widthAt(it.size, it.text); }
 
 double RecordingPrinter::measureHeight(const Font &f)
 {

@@ -1,7 +1,8 @@
 #pragma once
 // A printer that keeps what is drawn, page by page, for the layout tests.
 // Text measures: a line height of `lineHeightPerPoint` mm a point (or
-// `fixedLineHeight` whatever the size), half an em a character wide.
+// `fixedLineHeight` whatever the size), half an em a character wide, a
+// whole em for a full-width one.
 #include "platform/Printer.h"
 
 #include <QList>
@@ -40,6 +41,8 @@ public:
     QStringList Texts(int page) const;
     const Item *Find(int page, const QString &text) const;
     QList<Item> Lines(int page) const;
+    // How wide a text item was drawn, in millimetres.
+    static double Width(const Item &it);
 
 protected:
     double measureWidth(const Font &f, const QString &text) override;

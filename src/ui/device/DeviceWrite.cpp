@@ -17,6 +17,7 @@
 #include "posi/PosiCheck.h"
 #include "posi/PosiDevice.h"
 #include "posi/PosiGrid.h"
+#include "ui/online/AxesAtRest.h"
 #include "ui/online/GoOnline.h"
 #include "ui/online/ReadParameters.h"
 
@@ -108,7 +109,7 @@ void ChangeAndWrite(const Window &w)
 
     if (!Online::GoOnlineOnDemand())
         return;
-    switch (Module3Tusin::CheckCtAxisStop()) {
+    switch (Online::AxesAtRest()) {
     case 1:
         break;
     case 0:

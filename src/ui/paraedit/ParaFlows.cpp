@@ -1,10 +1,8 @@
 #include "ui/paraedit/ParaFlows.h"
 
-#include "core/AppState.h"
 #include "core/Shell.h"
 #include "link/AxisBlockWrites.h"
 #include "link/AxisConfig.h"
-#include "link/CommandFrames.h"
 #include "link/CommandProcs.h"
 #include "link/Engine.h"
 #include "link/ParaBlocks.h"
@@ -20,6 +18,7 @@
 #include "posi/PosiTables.h"
 #include "ui/common/frmSelection.h"
 #include "ui/device/frmDevice2.h"
+#include "ui/online/AxesAtRest.h"
 #include "ui/online/GoOnline.h"
 #include "ui/paraedit/GetParameta.h"
 #include "ui/paraedit/frmParameta2.h"
@@ -104,21 +103,6 @@ bool axesSettled()
     return false;
 }
 
-// 1 every axis at rest, 0 one moves, -1 the query failed. The controller
-// names the axes present at rest; the SP AXIS just taken from the window
-// may name others (a new axis count to be written), so the answer is
-// checked against the axes in use, which the arbitration has made the
-// controller's, and the SP AXIS to be written is kept.
-int axesAtRest()
-{
-    int16_t &sp = Paradata().ParaSet.ParaSpAxis;
-    const int16_t toWrite = sp;
-    sp = int16_t(Module3Tusin::Frames::AxisInUseMask(App().AxisNotUsed));
-    const int r = Module3Tusin::CheckCtAxisStop();
-    sp = toWrite;
-    return r;
-}
-
 // After a write the user may take the written setting over: it is read
 // back, becomes the PC's actuator setting, and the positions are checked
 // against the new limits. False when the read-back failed.
@@ -196,7 +180,7 @@ void WriteParaToCt(frmParameta2 &w)
     }
     if (!valuesTaken(w))
         return;
-    switch (axesAtRest()) {
+    switch (Online::AxesAtRest()) {
     case 1:
         break;
     case 0:

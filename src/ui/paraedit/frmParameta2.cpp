@@ -630,7 +630,32 @@ int frmParameta2::ParametaumuKakunin() { return ParaForm::ParametaumuKakunin(*th
 
 int frmParameta2::TorikomiParametaValue() { return ParaForm::TorikomiParametaValue(*this); }
 
-int frmParameta2::ParametaValueCheck() { return ParaForm::ParametaValueCheck(Paradata(), App().AxisNotUsed); }
+int frmParameta2::ParametaValueCheck()
+{
+    const auto refused = ParaForm::FirstRefusedField(Paradata(), App().AxisNotUsed);
+    if (!refused)
+        return 0;
+    // The callers' message names no field: the first one refused is shown
+    // to the user, ready to be typed over.
+    ShowField(refused->ctl, refused->axis);
+    return 1;
+}
+
+void frmParameta2::ShowField(Ctl c, int axis)
+{
+    QWidget *w = Widget(c, axis);
+    if (ParaForm::Info(c).kind == ParaForm::Kind::Option) {
+        const int chosen = Option(c);
+        w = OptionButton(c, chosen < 0 ? 0 : chosen);
+    }
+    if (!w)
+        return;
+    w->setFocus(Qt::OtherFocusReason);
+    if (auto *edit = qobject_cast<QLineEdit *>(w))
+        edit->selectAll();
+    else if (auto *combo = qobject_cast<QComboBox *>(w); combo && combo->lineEdit())
+        combo->lineEdit()->selectAll();
+}
 
 void frmParameta2::YukoJikuHyojiSettei() { ParaForm::YukoJikuHyojiSettei(*this); }
 

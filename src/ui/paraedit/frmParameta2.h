@@ -53,6 +53,9 @@ public:
     QWidget *Widget(ParaForm::Ctl c, int axis = 0) const;
     QRadioButton *OptionButton(ParaForm::Ctl c, int which) const;
     bool IsGrey(ParaForm::Ctl c, int axis = 0) const;
+    // Gives a field the focus and selects its text (an option pair: its
+    // chosen button, else the first).
+    void ShowField(ParaForm::Ctl c, int axis = 0);
 
     // The command set, in the order the disable procedure switches it.
     QPushButton *cmdReadParaFile = nullptr, *cmdSaveParaFile = nullptr, *cmdParaRead = nullptr,
@@ -72,7 +75,8 @@ public slots:
     int ParametaumuKakunin();
     // 0 = taken into the parameter set, 1 = a value does not fit its table.
     int TorikomiParametaValue();
-    // 1 = some value out of its range, else 0.
+    // 1 = some value out of its range (the first such field then has the
+    // focus, its text selected), else 0.
     int ParametaValueCheck();
     void YukoJikuHyojiSettei();
     void YukoJikuHyojiSettei2(int mask);

@@ -7,6 +7,7 @@
 #include "link/SysParaBlocks.h"
 #include "platform/Dialogs.h"
 #include "platform/StringTable.h"
+#include "ui/online/AxesAtRest.h"
 #include "ui/online/GoOnline.h"
 
 #include <QBoxLayout>
@@ -257,7 +258,7 @@ void frmSystemPara::SysParaWriteProc()
     }
 
     [&] {
-        switch (Module3Tusin::CheckCtAxisStop()) {
+        switch (Online::AxesAtRest()) {
         case 1:
             break;
         case 0:
