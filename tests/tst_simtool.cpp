@@ -15,9 +15,9 @@
 #include "ui/posi/PosiTransfer.h"
 #include "ui/posi/frmSelectPosiNo.h"
 #include "support/Choices.h"
-#include "support/SimFull.h"
-#include "support/SimOnline.h"
-#include "support/SimPosi.h"
+#include "sim/SimFull.h"
+#include "support/SimOnlineFixture.h"
+#include "sim/SimPosi.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -4,8 +4,8 @@
 // every command the tests' simulated controller serves (SimFull).
 //   rez4sim [model code] [axis mask] [program]
 //   rez4sim S2M 3 program
-#include "support/SimFull.h"
-#include "support/SimOnline.h"
+#include "sim/SimFull.h"
+#include "sim/SimOnline.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
