@@ -1,11 +1,9 @@
 // A simulated RE-Z4 controller on a pseudo-terminal, for trying the program
 // by hand without a controller: prints the device path, then answers until
 // it is stopped. Start the program with REZ4_PORT1=<that path>. It serves
-// every command the tests' simulated controller serves (SimFull).
-//   rez4sim [model code] [axis mask] [program]
-//   rez4sim S2M 3 program
-#include "sim/SimFull.h"
-#include "sim/SimOnline.h"
+// every command the tests' simulated controller serves (SimFull); `rez4sim
+// --help` tells the arguments.
+#include "sim/SimTool.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -13,19 +11,23 @@
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
+    const SimTool::Parsed parsed = SimTool::Parse(app.arguments().mid(1));
+    if (!parsed.options) {
+        if (!parsed.error.isEmpty()) {
+            QTextStream(stderr) << parsed.error;
+            return 2;
+        }
+        QTextStream(stdout) << parsed.usage;
+        return 0;
+    }
     SimController sim;
-    if (!sim.ok())
+    if (!sim.ok()) {
+        QTextStream(stderr) << "rez4sim: no pseudo-terminal could be opened\n";
         return 1;
+    }
     SimCmdModel model;
     SimTaskModel tasks;
-    SimFull::InstallAll(sim, model, tasks);
-    if (args.size() > 1)
-        sim.model().modelCode = args[1].toLatin1();
-    if (args.size() > 2)
-        SimOnline::SetAxes(sim, args[2].toInt(nullptr, 16));
-    if (args.size() > 3)
-        SimOnline::SetProgramMode(sim, args[3] == QLatin1String("program"));
+    SimTool::Install(sim, model, tasks, *parsed.options);
     QTextStream(stdout) << sim.slavePath() << Qt::endl;
     return app.exec();
 }
