@@ -8,7 +8,7 @@
 #include "link/Queues.h"
 #include "platform/Dialogs.h"
 #include "platform/Settings.h"
-#include "support/SimController.h"
+#include "sim/SimController.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

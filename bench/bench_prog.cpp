@@ -11,9 +11,9 @@
 #include "link/ErrorList.h"
 #include "link/Indicators.h"
 #include "link/ProgTransfer.h"
-#include "support/SimCommands.h"
-#include "support/SimController.h"
-#include "support/SimProg.h"
+#include "sim/SimCommands.h"
+#include "sim/SimController.h"
+#include "sim/SimProg.h"
 #include "support/TestEnv.h"
 
 #include <QApplication>

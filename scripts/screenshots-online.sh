@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Starts the program under a virtual display against the simulated
-# controller (tests/tools/rez4sim.cpp on a pseudo-terminal, behind port 1)
+# controller (rez4sim, tools/sim, on a pseudo-terminal, behind port 1)
 # in English and takes a picture of the start-up question and of the main
 # window after the online start: docs/screen-startup-question.png,
 # docs/screen-online-start.png. Needs xvfb, xdotool and imagemagick.

@@ -7,8 +7,8 @@
 #include "link/Indicators.h"
 #include "link/Queues.h"
 #include "paradata/ParadataState.h"
-#include "support/SimController.h"
-#include "support/SimParaBlocks.h"
+#include "sim/SimController.h"
+#include "sim/SimParaBlocks.h"
 #include "support/LinkFixture.h"
 #include "support/TestEnv.h"
 

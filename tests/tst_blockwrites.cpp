@@ -10,8 +10,8 @@
 #include "paradata/ParadataState.h"
 #include "platform/Dialogs.h"
 #include "platform/StringTable.h"
-#include "support/SimController.h"
-#include "support/SimParaBlocks.h"
+#include "sim/SimController.h"
+#include "sim/SimParaBlocks.h"
 #include "support/LinkFixture.h"
 #include "support/TestEnv.h"
 

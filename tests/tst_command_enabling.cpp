@@ -17,7 +17,7 @@
 #include "ui/posi/frmPosi.h"
 #include "ui/prog/frmProg.h"
 #include "support/MainScope.h"
-#include "support/SimController.h"
+#include "sim/SimController.h"
 #include "support/TestEnv.h"
 
 #include <QAction>

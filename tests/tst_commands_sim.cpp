@@ -17,8 +17,8 @@
 #include "platform/Dialogs.h"
 #include "platform/Wait.h"
 #include "support/MainScope.h"
-#include "support/SimCommands.h"
-#include "support/SimController.h"
+#include "sim/SimCommands.h"
+#include "sim/SimController.h"
 #include "support/TestEnv.h"
 
 #include <QCheckBox>

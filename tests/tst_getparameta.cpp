@@ -12,7 +12,7 @@
 #include "platform/Dialogs.h"
 #include "platform/StringTable.h"
 #include "support/MemoryParaFace.h"
-#include "support/SimOnline.h"
+#include "support/SimOnlineFixture.h"
 #include "support/TestEnv.h"
 
 using namespace Platform;

@@ -16,7 +16,7 @@
 #include "platform/StringTable.h"
 #include "support/Choices.h"
 #include "support/MainScope.h"
-#include "support/SimOnline.h"
+#include "support/SimOnlineFixture.h"
 #include "support/TestEnv.h"
 
 #include <QAction>

@@ -10,7 +10,7 @@
 #include "link/Queues.h"
 #include "platform/Dialogs.h"
 #include "platform/Wait.h"
-#include "support/SimController.h"
+#include "sim/SimController.h"
 #include "support/TestEnv.h"
 
 #include <functional>

@@ -23,9 +23,9 @@
 #include "ui/posi/frmPosi.h"
 #include "ui/prog/frmProgNo.h"
 #include "support/MainScope.h"
-#include "support/SimCommands.h"
-#include "support/SimController.h"
-#include "support/SimOnline.h"
+#include "sim/SimCommands.h"
+#include "sim/SimController.h"
+#include "sim/SimOnline.h"
 #include "support/TestEnv.h"
 
 #include <QAction>

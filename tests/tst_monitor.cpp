@@ -17,8 +17,8 @@
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
 #include "platform/StringTable.h"
-#include "support/SimCommands.h"
-#include "support/SimController.h"
+#include "sim/SimCommands.h"
+#include "sim/SimController.h"
 #include "support/TestEnv.h"
 #include "ui/live/frmIOCheckFG.h"
 

@@ -13,7 +13,7 @@
 #include "platform/Wait.h"
 #include "support/LinkFixture.h"
 #include "support/MainScope.h"
-#include "support/SimCommands.h"
+#include "sim/SimCommands.h"
 #include "ui/posi/frmPosi.h"
 
 #include <QAbstractSlider>

@@ -9,8 +9,8 @@
 #include "paradata/ParaFile.h"
 #include "paradata/ParadataState.h"
 #include "platform/Dialogs.h"
-#include "support/SimController.h"
-#include "support/SimParaBlocks.h"
+#include "sim/SimController.h"
+#include "sim/SimParaBlocks.h"
 #include "support/LinkFixture.h"
 #include "support/TestEnv.h"
 

@@ -13,7 +13,7 @@
 #include "platform/StringTable.h"
 #include "support/MainScope.h"
 #include "support/MemoryParaFace.h"
-#include "support/SimOnline.h"
+#include "support/SimOnlineFixture.h"
 #include "support/TestEnv.h"
 #include "ui/paraedit/frmParameta2.h"
 

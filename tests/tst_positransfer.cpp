@@ -17,12 +17,12 @@
 #include "ui/posi/frmSyogoKekka.h"
 #include "ui/posi/frmPosi.h"
 #include "core/CommandSets.h"
-#include "support/SimCommands.h"
-#include "support/SimController.h"
-#include "support/SimParaBlocks.h"
-#include "support/SimOnline.h"
+#include "sim/SimCommands.h"
+#include "sim/SimController.h"
+#include "sim/SimParaBlocks.h"
+#include "sim/SimOnline.h"
 #include "support/MainScope.h"
-#include "support/SimPosi.h"
+#include "sim/SimPosi.h"
 #include "support/TestEnv.h"
 
 #include <QLineEdit>

@@ -12,7 +12,7 @@
 #include "posi/PosiTables.h"
 #include "support/Choices.h"
 #include "support/MainScope.h"
-#include "support/SimController.h"
+#include "sim/SimController.h"
 #include "support/TestEnv.h"
 #include "link/Engine.h"
 #include "ui/posi/PosiFileFlows.h"

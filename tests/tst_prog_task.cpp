@@ -9,9 +9,9 @@
 #include "paradata/ParadataState.h"
 #include "platform/Dialogs.h"
 #include "prog/CommandList.h"
-#include "support/SimCommands.h"
-#include "support/SimController.h"
-#include "support/SimTasks.h"
+#include "sim/SimCommands.h"
+#include "sim/SimController.h"
+#include "sim/SimTasks.h"
 #include "support/TestEnv.h"
 #include "ui/live/frmProgTask.h"
 

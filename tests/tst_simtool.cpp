@@ -1,6 +1,6 @@
 // The simulated controller the rez4sim tool serves (SimFull), driven by the
 // program as a user would try it: an online start, a read of every position
-// and a write back.
+// and a write back; and the tool's command line.
 #include "core/AppState.h"
 #include "link/Engine.h"
 #include "link/ErrorList.h"
@@ -14,12 +14,14 @@
 #include "ui/online/GoOnline.h"
 #include "ui/posi/PosiTransfer.h"
 #include "ui/posi/frmSelectPosiNo.h"
+#include "sim/SimFull.h"
+#include "sim/SimPosi.h"
+#include "sim/SimTool.h"
 #include "support/Choices.h"
-#include "support/SimFull.h"
-#include "support/SimOnline.h"
-#include "support/SimPosi.h"
+#include "support/SimOnlineFixture.h"
 
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
@@ -83,6 +85,87 @@ private slots:
         QVERIFY(back);
         QCOMPARE((*back)[Position(0)].val(), 4321.0);
         QVERIFY(!App().BusyFlag);
+    }
+
+    // The options the tool runs with, or what it says instead.
+    void toolArguments_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QByteArray>("model"); // empty: the tool does not run
+        QTest::addColumn<int>("axes");
+        QTest::addColumn<bool>("program");
+        QTest::addColumn<QString>("said"); // in the usage or the error; empty: nothing
+        const QString usage = QStringLiteral("Usage: rez4sim [MODEL [AXES [program]]]");
+        QTest::newRow("none") << QStringList() << QByteArray("S4M") << 0xF << false << QString();
+        QTest::newRow("README's") << QStringList{"S2M", "3"} << QByteArray("S2M") << 3 << false << QString();
+        QTest::newRow("model's axes") << QStringList{"S3M"} << QByteArray("S3M") << 7 << false << QString();
+        QTest::newRow("program") << QStringList{"S1M", "1", "program"} << QByteArray("S1M") << 1 << true
+                                 << QString();
+        QTest::newRow("--help") << QStringList{"--help"} << QByteArray() << 0 << false << usage;
+        QTest::newRow("-h after a model") << QStringList{"S2M", "-h"} << QByteArray() << 0 << false << usage;
+        QTest::newRow("unknown option") << QStringList{"--port"} << QByteArray() << 0 << false
+                                        << QStringLiteral("unknown option '--port'");
+        QTest::newRow("unknown model") << QStringList{"S5M"} << QByteArray() << 0 << false
+                                       << QStringLiteral("unknown model 'S5M'");
+        QTest::newRow("axis the model lacks") << QStringList{"S2M", "7"} << QByteArray() << 0 << false
+                                              << QStringLiteral("axes '7'");
+        QTest::newRow("not a mode") << QStringList{"S2M", "3", "prog"} << QByteArray() << 0 << false
+                                    << QStringLiteral("unknown argument 'prog'");
+        QTest::newRow("one too many") << QStringList{"S2M", "3", "program", "x"} << QByteArray() << 0 << false
+                                      << QStringLiteral("unknown argument 'x'");
+    }
+    void toolArguments()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, model);
+        QFETCH(int, axes);
+        QFETCH(bool, program);
+        QFETCH(QString, said);
+        const SimTool::Parsed p = SimTool::Parse(args);
+        QCOMPARE(bool(p.options), !model.isEmpty());
+        if (p.options) {
+            QCOMPARE(p.options->modelCode, model);
+            QCOMPARE(p.options->axisMask, axes);
+            QCOMPARE(p.options->programMode, program);
+            return;
+        }
+        QVERIFY((p.usage + p.error).contains(said));
+        // Help is a usage text and no error; anything else is an error.
+        QCOMPARE(p.error.isEmpty(), said.startsWith(QLatin1String("Usage:")));
+    }
+
+    // The tool itself: help and a refused argument end it at once, with
+    // their exit codes and on their streams.
+    void toolCommandLine_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("--help") << QStringList{"--help"} << 0 << QStringLiteral("Usage: rez4sim") << QString();
+        QTest::newRow("unknown") << QStringList{"--bogus"} << 2 << QString()
+                                 << QStringLiteral("unknown option '--bogus'");
+    }
+    void toolCommandLine()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, exitCode);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        QProcess tool;
+        tool.start(QCoreApplication::applicationDirPath() + QStringLiteral("/rez4sim"), args);
+        QVERIFY(tool.waitForStarted());
+        // A tool that starts serving instead never ends: the test's time-out
+        // then fails it.
+        QVERIFY(tool.waitForFinished(-1));
+        QCOMPARE(tool.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(tool.exitCode(), exitCode);
+        const QString stdOut = QString::fromLocal8Bit(tool.readAllStandardOutput());
+        const QString stdErr = QString::fromLocal8Bit(tool.readAllStandardError());
+        QCOMPARE(stdOut.isEmpty(), out.isEmpty());
+        QVERIFY2(stdOut.contains(out), qPrintable(stdOut));
+        QCOMPARE(stdErr.isEmpty(), err.isEmpty());
+        QVERIFY2(stdErr.contains(err), qPrintable(stdErr));
     }
 };
 

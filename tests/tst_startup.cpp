@@ -19,8 +19,8 @@
 #include "posi/PosiTables.h"
 #include "support/Choices.h"
 #include "support/MainScope.h"
-#include "support/SimOnline.h"
-#include "support/SimParaBlocks.h"
+#include "support/SimOnlineFixture.h"
+#include "sim/SimParaBlocks.h"
 #include "support/TestEnv.h"
 
 #include <QLabel>

@@ -7,7 +7,7 @@
 #include "link/Queues.h"
 #include "link/SysParaBlocks.h"
 #include "platform/Dialogs.h"
-#include "support/SimOnline.h"
+#include "support/SimOnlineFixture.h"
 #include "support/TestEnv.h"
 
 using namespace Module3Tusin;

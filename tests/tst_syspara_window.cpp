@@ -11,9 +11,9 @@
 #include "platform/Dialogs.h"
 #include "platform/StringTable.h"
 #include "support/MainScope.h"
-#include "support/SimCommands.h"
-#include "support/SimFull.h"
-#include "support/SimOnline.h"
+#include "sim/SimCommands.h"
+#include "sim/SimFull.h"
+#include "support/SimOnlineFixture.h"
 #include "ui/common/Forms.h"
 #include "ui/paraedit/frmSystemPara.h"
 

@@ -15,7 +15,7 @@
 #include "posi/PosiTables.h"
 #include "support/LinkFixture.h"
 #include "support/MainScope.h"
-#include "support/SimCommands.h"
+#include "sim/SimCommands.h"
 #include "ui/posi/frmPosi.h"
 
 #include <QCheckBox>

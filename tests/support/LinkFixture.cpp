@@ -7,7 +7,7 @@
 #include "link/ErrorList.h"
 #include "link/Indicators.h"
 #include "paradata/ParadataState.h"
-#include "support/SimParaBlocks.h"
+#include "sim/SimParaBlocks.h"
 
 LinkFixture::LinkFixture()
 {

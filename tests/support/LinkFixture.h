@@ -3,7 +3,7 @@
 // module's state at its start values, English texts, the error list read,
 // the simulator's parameter blocks installed and behind port 1, the engine
 // running and the application online.
-#include "support/SimController.h"
+#include "sim/SimController.h"
 #include "support/TestEnv.h"
 
 struct LinkFixture {

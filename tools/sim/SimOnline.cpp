@@ -1,6 +1,6 @@
-#include "support/SimOnline.h"
+#include "sim/SimOnline.h"
 
-#include "support/SimParaBlocks.h"
+#include "sim/SimParaBlocks.h"
 
 namespace SimOnline {
 namespace {
@@ -102,45 +102,6 @@ void SetActuator(SimController &sim, int axis, const Actuator &a)
     SetBlockField(sim, second, 9, 1, quint32(uchar(a.speed)));
     SetBlockField(sim, second, 10, 2, quint32(a.stroke));
     SetBlockField(sim, first, 8, 1, quint32(a.pg));
-}
-
-} // namespace SimOnline
-
-#include "core/AppState.h"
-#include "link/Engine.h"
-#include "ui/online/GoOnline.h"
-#include "link/SysParaBlocks.h"
-#include "link/Versions.h"
-#include "paradata/DevSetting.h"
-#include "paradata/ParadataState.h"
-
-namespace SimOnline {
-
-Fixture::Fixture(bool pcMatches)
-{
-    App().LangOffset = 10000;
-    Module3Tusin::ResetVersionState();
-    Module3Tusin::ResetSysParaState();
-    ResetParadataState();
-    ResetDevSettingFlags();
-    Online::ResetOnlineState();
-    InstallOnlineCommands(sim);
-    sim.attach(1);
-    App().PortNo = 1;
-    App().PortOccupy = false;
-    if (pcMatches) {
-        const Actuator a;
-        auto &d = Paradata().DevSetting;
-        for (size_t i = 0; i < 4; ++i) {
-            d.DevSize[i] = QStringLiteral(" ") + QString::number(a.sizeNo);
-            d.DevSpeed[i] = QString(QLatin1Char(a.speed));
-            d.DevStroke[i] = a.stroke;
-            d.DevLead[i] = int16_t(a.lead);
-            d.DevPPR[i] = a.ppr;
-            Paradata().MaxPulse[i] = a.maxPulse;
-        }
-    }
-    Module3Tusin::StartLink();
 }
 
 } // namespace SimOnline

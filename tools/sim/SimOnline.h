@@ -4,7 +4,7 @@
 // (SimParaBlocks), and setters a test uses to make the
 // controller what it needs: model code, axes present, controller mode and
 // each axis's actuator.
-#include "support/SimController.h"
+#include "sim/SimController.h"
 
 namespace SimOnline {
 
@@ -32,18 +32,4 @@ struct Actuator {
 };
 void SetActuator(SimController &sim, int axis, const Actuator &a);
 
-} // namespace SimOnline
-
-#include "support/TestEnv.h"
-
-namespace SimOnline {
-// A test's world with a simulated controller behind port 1: clean state
-// (versions, parameter data, system parameters, going-online trace, choice
-// answers), English texts, the port not kept open, the link started. With
-// pcMatches the PC's actuator setting equals the controller's as installed.
-struct Fixture {
-    explicit Fixture(bool pcMatches = false);
-    TestEnv::Scope env;
-    SimController sim;
-};
 } // namespace SimOnline

@@ -1,6 +1,6 @@
-#include "support/SimProg.h"
+#include "sim/SimProg.h"
 
-#include "support/SimController.h"
+#include "sim/SimController.h"
 
 #include <optional>
 

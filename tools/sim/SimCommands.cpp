@@ -1,7 +1,7 @@
-#include "support/SimCommands.h"
+#include "sim/SimCommands.h"
 
-#include "support/SimController.h"
-#include "support/SimParaBlocks.h"
+#include "sim/SimController.h"
+#include "sim/SimParaBlocks.h"
 
 #include <QTimer>
 #include <optional>

@@ -6,9 +6,9 @@
 // this, and a test drives the program against it, so the tool never serves
 // less than the tests do: a command added to one of those files is served by
 // both, and a new area's install function is added here once.
-#include "support/SimCommands.h"
-#include "support/SimController.h"
-#include "support/SimTasks.h"
+#include "sim/SimCommands.h"
+#include "sim/SimController.h"
+#include "sim/SimTasks.h"
 
 namespace SimFull {
 

@@ -1,4 +1,4 @@
-#include "support/SimController.h"
+#include "sim/SimController.h"
 
 #include <QSocketNotifier>
 #include <QTimer>

@@ -1,6 +1,6 @@
-#include "support/SimPosi.h"
+#include "sim/SimPosi.h"
 
-#include "support/SimController.h"
+#include "sim/SimController.h"
 
 namespace SimPosi {
 namespace {

@@ -14,7 +14,7 @@
 // unknownReply (an error reply, by default).
 //
 // HOW TO ADD A COMMAND
-//   1. Write the handler in your own file, tests/support/Sim<Area>.cpp:
+//   1. Write the handler in your own file, tools/sim/Sim<Area>.cpp:
 //          static std::optional<QByteArray> readPosi(SimController &sim, const QByteArray &frame)
 //          { ... return "0RP" + frame.mid(3, 3) + data; }
 //   2. Register it with an install function in that file, declared in its

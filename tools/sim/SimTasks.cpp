@@ -1,6 +1,6 @@
-#include "support/SimTasks.h"
+#include "sim/SimTasks.h"
 
-#include "support/SimController.h"
+#include "sim/SimController.h"
 
 #include <optional>
 

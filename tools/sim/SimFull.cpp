@@ -1,10 +1,10 @@
-#include "support/SimFull.h"
+#include "sim/SimFull.h"
 
-#include "support/SimOnline.h"
-#include "support/SimParaBlocks.h"
-#include "support/SimPosi.h"
-#include "support/SimProg.h"
-#include "support/SimTasks.h"
+#include "sim/SimOnline.h"
+#include "sim/SimParaBlocks.h"
+#include "sim/SimPosi.h"
+#include "sim/SimProg.h"
+#include "sim/SimTasks.h"
 
 namespace SimFull {
 

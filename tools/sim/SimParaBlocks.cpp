@@ -1,6 +1,6 @@
-#include "support/SimParaBlocks.h"
+#include "sim/SimParaBlocks.h"
 
-#include "support/SimController.h"
+#include "sim/SimController.h"
 
 namespace SimParaBlocks {
 namespace {
