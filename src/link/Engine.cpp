@@ -41,17 +41,19 @@ public:
         connect(port, &Platform::CommPort::failed, this, [this] { portFault = true; });
     }
 
-    // The pump ticks every 2 ms while requests are pending; with both queues
-    // empty it sleeps until a request is queued.
+    // A queued request is served as soon as the event loop is free, not at
+    // the next 2 ms tick: short exchanges then run at the line's speed.
+    // Offline the pump only looks again every 2 ms; with both queues empty
+    // it sleeps until a request is queued.
     void rearm()
     {
         const QueueState &q = Queues();
         if (q.TusinQueuePending || q.TusinQueueHighPending)
-            pump.start(2);
+            pump.start(App().OfflineFlag ? 2 : 0);
     }
     void kick()
     {
-        if (!inTick && !pump.isActive())
+        if (!inTick && (!pump.isActive() || pump.interval() > 0))
             pump.start(0);
     }
 

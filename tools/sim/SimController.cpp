@@ -11,6 +11,7 @@
 
 SimController::SimController()
 {
+    m_clock.start();
     int master = -1, slave = -1;
     char name[256] = {};
     if (::openpty(&master, &slave, name, nullptr, nullptr) != 0)
@@ -91,6 +92,7 @@ void SimController::write(const QByteArray &bytes)
 {
     if (m_master < 0)
         return;
+    m_lineLog.append(LineEvent{m_clock.nsecsElapsed(), false, int(bytes.size())});
     qsizetype done = 0;
     while (done < bytes.size()) {
         const ssize_t n = ::write(m_master, bytes.constData() + done, size_t(bytes.size() - done));
@@ -133,6 +135,7 @@ void SimController::onReadable()
 void SimController::handleFrame(const QByteArray &frame)
 {
     m_frames.append(frame);
+    m_lineLog.append(LineEvent{m_clock.nsecsElapsed(), true, int(frame.size() + 2)});
     const QByteArray code = frame.left(3);
     std::optional<QByteArray> reply;
     const auto it = m_commands.find(code);
@@ -153,9 +156,16 @@ void SimController::handleFrame(const QByteArray &frame)
     }
     if (!fault) {
         if (reply && m_lineBaud > 0) {
-            const qsizetype chars = frame.size() + 2 + reply->size() + 2;
-            const int ms = int((chars * 10 * 1000 + m_lineBaud / 2) / m_lineBaud);
-            QTimer::singleShot(ms, Qt::PreciseTimer, this, [this, r = *reply] { write(r + "\r\n"); });
+            // Timed to the microsecond: a timer to the last whole millisecond,
+            // then the rest waited out, so short frames are not rounded.
+            const qint64 chars = frame.size() + 2 + reply->size() + 2;
+            const qint64 due = m_clock.nsecsElapsed() + chars * 10 * 1000000000LL / m_lineBaud;
+            const int ms = int((due - m_clock.nsecsElapsed()) / 1000000);
+            QTimer::singleShot(ms, Qt::PreciseTimer, this, [this, due, r = *reply] {
+                while (m_clock.nsecsElapsed() < due) {
+                }
+                write(r + "\r\n");
+            });
         } else if (reply) {
             write(*reply + "\r\n");
         }

@@ -32,6 +32,7 @@
 // are answered wrongly; unsolicited lines and partial lines are sent with
 // sendLine / sendRaw; closeLine() hangs the line up.
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QHash>
 #include <QList>
 #include <QObject>
@@ -108,6 +109,16 @@ public:
     // character, the frame and its answer both carried): 0 = at once.
     void setLineBaud(int baud) { m_lineBaud = baud; }
 
+    // What crossed the line and when (for timings): each frame as it came
+    // in and each answer as it went out, characters counted with CR LF.
+    struct LineEvent {
+        qint64 ns = 0;        // since the simulator was made
+        bool request = false; // from the program
+        int chars = 0;
+    };
+    const QList<LineEvent> &lineLog() const { return m_lineLog; }
+    void clearLineLog() { m_lineLog.clear(); }
+
     const QList<QByteArray> &frames() const { return m_frames; }
     // The frames seen that begin with `code`, in order.
     QStringList framesOf(const char *code) const;
@@ -135,4 +146,6 @@ private:
     QList<PendingFault> m_faults;
     SimModel m_model;
     int m_lineBaud = 0;
+    QList<LineEvent> m_lineLog;
+    QElapsedTimer m_clock;
 };
