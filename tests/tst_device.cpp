@@ -433,6 +433,23 @@ private slots:
 
     // ---- the online window
 
+    // Its caption in the language of the texts.
+    void onlineCaption_data()
+    {
+        QTest::addColumn<int>("langOffset");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("Japanese") << 0 << QStringLiteral("アクチュエータ設定");
+        QTest::newRow("English") << 10000 << QStringLiteral("Actuator Setting");
+    }
+    void onlineCaption()
+    {
+        QFETCH(int, langOffset);
+        QFETCH(QString, caption);
+        App().LangOffset = langOffset;
+        frmDevice3 w;
+        QCOMPARE(w.windowTitle(), caption);
+    }
+
     void onlineDetailTakesAllAxes()
     {
         App().AxisSu = 1;

@@ -395,7 +395,7 @@ void TestGrpSmWindows::grpUnreadableFileAfterFourReads()
     w.cmdGrpFileOpen->click();
     // Three waits of 100 ms between the four reads.
     QVERIFY(clock.elapsed() >= 290);
-    QCOMPARE(Dlg::ShownTexts(), QStringList{QStringLiteral("An error occured in Reading file.")});
+    QCOMPARE(Dlg::ShownTexts(), QStringList{QStringLiteral("An error occurred in Reading file.")});
     QCOMPARE(w.txtGrpStartNo[0]->text(), QStringLiteral("1"));
     QVERIFY(!App().FileBusy);
 }
@@ -770,7 +770,7 @@ void TestGrpSmWindows::smFileOpenAndWrongHeader()
     Dlg::ClearScript();
     Dlg::QueueFileName(env.scope.path(QStringLiteral("none.smd")));
     w.cmdSmFileOpen->click();
-    QCOMPARE(Dlg::ShownTexts(), QStringList{QStringLiteral("An error occured while openig SM Data file.")});
+    QCOMPARE(Dlg::ShownTexts(), QStringList{QStringLiteral("An error occurred while opening SM Data file.")});
     QVERIFY(!App().FileBusy);
 }
 

@@ -273,12 +273,12 @@ private slots:
                                 "\" 30\",\" 10\",\" 0\",\" 0\",\" 0\",\" 0\",\" 30\",\" 10\",\" 0\",\" 0\",\" 0\",\" 0\",\" 0\",\" 0\",\" 0\",\"\"\r\n";
         QTest::newRow("empty file") << QByteArray() << 1 << "";
         QTest::newRow("not a position file") << QByteArray("\"QZ-PRG\"\r\n") << 2 << "Not Position Data file for QZ-TQ7.\r\nOpening file is canceled.";
-        QTest::newRow("no position line") << head << 3 << "An error occured in Reading file.";
+        QTest::newRow("no position line") << head << 3 << "An error occurred in Reading file.";
         const QByteArray legacyHead = "\"RE-Z4\"\r\n\"POS MODE\"\r\n\"\",\"\",\"\",\"\"\r\n";
-        QTest::newRow("no type record, no position line") << legacyHead << 3 << "An error occured in Reading file.";
+        QTest::newRow("no type record, no position line") << legacyHead << 3 << "An error occurred in Reading file.";
         QTest::newRow("no type record, truncated") << legacyHead + "5" + rest.left(40) << 1 << "";
         QTest::newRow("type record cut short") << legacyHead + "\"NEW\",\"OLD\"" << 1 << "";
-        QTest::newRow("position 0") << head + "0" + rest << 3 << "An error occured in Reading file.";
+        QTest::newRow("position 0") << head + "0" + rest << 3 << "An error occurred in Reading file.";
         QTest::newRow("position 1000") << head + "1000" + rest << 1 << "";
         QTest::newRow("position -1") << head + "-1" + rest << 1 << "";
         QTest::newRow("truncated") << head + "5" + rest + "6" + rest.left(40) << 1 << "";
@@ -314,7 +314,7 @@ private slots:
         Module1::InitPosiData();
         QCOMPARE(PosiFile::SaveFileAs2(env->path(QStringLiteral("no/such/dir/x.qzd")), names), 1);
         QCOMPARE(App().DataFileName, QStringLiteral("keep"));
-        QCOMPARE(Platform::Dialogs::ShownTexts().last(), QStringLiteral("An error occured in saving data."));
+        QCOMPARE(Platform::Dialogs::ShownTexts().last(), QStringLiteral("An error occurred in saving data."));
     }
 
     void titleOf_data()

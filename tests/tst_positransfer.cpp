@@ -311,7 +311,7 @@ private slots:
         App().PosiNoEnd = 3;
         QCOMPARE(PosiTransfer::ReadPosidataFromCt(), 1);
         QCOMPARE(Posi().PosiDataRead[2][Speed(0)].val(), 55.0);
-        QCOMPARE(Platform::Dialogs::ShownTexts().last(), QStringLiteral("Communication Error occured."));
+        QCOMPARE(Platform::Dialogs::ShownTexts().last(), QStringLiteral("Communication Error occurred."));
     }
 
     void writeChecksOnlyItsRange_data()

@@ -100,7 +100,7 @@ private slots:
         QTest::newRow("AXIS 5") << 26 << QVariant(5) << false << 42 << QStringLiteral(" 5");
         QTest::newRow("EMG 0") << 31 << QVariant(0) << false << 48 << QStringLiteral("Logic B");
         QTest::newRow("EMG 1") << 31 << QVariant(1) << false << 48 << QStringLiteral("Logic A");
-        QTest::newRow("FUNCTION 2") << 14 << QVariant(2) << false << 22 << QStringLiteral("2. Detect+Revice");
+        QTest::newRow("FUNCTION 2") << 14 << QVariant(2) << false << 22 << QStringLiteral("2. Detect+Revise");
         QTest::newRow("zone enable 2") << 20 << QVariant(2) << false << 31 << QStringLiteral("2. Outside");
         QTest::newRow("list value outside") << 11 << QVariant(7) << false << 17 << QStringLiteral("7");
         QTest::newRow("actuator") << 13 << QVariant(QStringLiteral(" 28L100")) << false << 19

@@ -556,7 +556,7 @@ void TstProgData::fileRefusals()
     if (message == 132)
         QCOMPARE(Dlg::ShownTexts().first(), QStringLiteral("Not Program Data file for QZ-TQ7.\r\nOpening file is canceled."));
     else
-        QCOMPARE(Dlg::ShownTexts().first(), QStringLiteral("An error occured in Reading file."));
+        QCOMPARE(Dlg::ShownTexts().first(), QStringLiteral("An error occurred in Reading file."));
 }
 
 void TstProgData::fileWithUnknownNameOpensEmptyCell()
@@ -576,7 +576,7 @@ void TstProgData::failedFileWriteKeepsOldFile()
 {
     const QString nowhere = m_env->path(QStringLiteral("no/such/folder/new.prg"));
     QCOMPARE(ProgFile::SaveFileProgAs2(nowhere, {line("END")}), 1);
-    QCOMPARE(Dlg::ShownTexts(), QStringList{QStringLiteral("An error occured in saving data.")});
+    QCOMPARE(Dlg::ShownTexts(), QStringList{QStringLiteral("An error occurred in saving data.")});
     QVERIFY(!QFile::exists(nowhere));
     // A text Shift-JIS cannot hold fails the same way, the old file kept.
     const QString path = m_env->writeFile(QStringLiteral("old.prg"), "old");

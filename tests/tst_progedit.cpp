@@ -503,6 +503,7 @@ void TstProgEdit::checkButton()
                  QStringLiteral("SyntaxErr No.3 [The setting range of ACC is not correct.]"));
     }
     QCOMPARE(w.flgdPrgErr->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Program Line No."));
+    QCOMPARE(w.flgdPrgErr->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Error contents"));
     QVERIFY(w.cmdProgCheck->isEnabled());
     QVERIFY(!w.ProgBusyFlag);
     QVERIFY(w.flgdProg->Editable());

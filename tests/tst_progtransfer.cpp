@@ -422,7 +422,7 @@ void TstProgTransfer::failedSaveChangesNothing()
     Dlg::QueueAnswer(Platform::MsgAnswer::Ok);
     Dlg::QueueFileName(env.path(QStringLiteral("no/such/folder/x.prg")));
     w.ProgDataSaveAs();
-    QCOMPARE(Dlg::ShownTexts().last(), QStringLiteral("An error occured in saving data."));
+    QCOMPARE(Dlg::ShownTexts().last(), QStringLiteral("An error occurred in saving data."));
     QCOMPARE(w.windowTitle(), QStringLiteral("Program 3"));
     QVERIFY(w.ProgChangeFlag());
     QCOMPARE(App().DataFileName, QString());
@@ -433,7 +433,7 @@ void TstProgTransfer::openRefusalsKeepWindow_data()
     QTest::addColumn<QByteArray>("content");   // "-": no name chosen; empty: a missing file
     QTest::addColumn<QString>("message");
     QTest::newRow("cancelled") << QByteArray("-") << QStringLiteral("Reading was stopped.");
-    QTest::newRow("missing") << QByteArray() << QStringLiteral("An error occured in Reading file.");
+    QTest::newRow("missing") << QByteArray() << QStringLiteral("An error occurred in Reading file.");
     QTest::newRow("no program file") << QByteArray("\"Program\"\r\n1\r\n")
                                      << QStringLiteral("Not Program Data file for QZ-TQ7.\r\nOpening file is canceled.");
 }

@@ -1,11 +1,16 @@
 // The simulated controller the rez4sim tool serves (SimFull), driven by the
 // program as a user would try it: an online start, a read of every position
-// and a write back; and the tool's command line.
+// and a write back; the parameters read, edited, written and verified on
+// the controller the tool's own arguments set up; and the tool's command
+// line.
 #include "core/AppState.h"
 #include "link/Engine.h"
 #include "link/ErrorList.h"
 #include "link/Indicators.h"
+#include "paradata/ParaForm.h"
+#include "paradata/ParaVerify.h"
 #include "paradata/ParadataState.h"
+#include "paradata/StdPara.h"
 #include "platform/Dialogs.h"
 #include "platform/StringTable.h"
 #include "posi/PosiCodec.h"
@@ -19,6 +24,7 @@
 #include "sim/SimTool.h"
 #include "support/Choices.h"
 #include "support/SimOnlineFixture.h"
+#include "ui/paraedit/frmParameta2.h"
 
 #include <QLineEdit>
 #include <QProcess>
@@ -27,6 +33,7 @@
 #include <QtTest>
 
 using namespace PosiField;
+using ParaForm::Ctl;
 
 class TestSimTool : public QObject {
     Q_OBJECT
@@ -85,6 +92,70 @@ private slots:
         QVERIFY(back);
         QCOMPARE((*back)[Position(0)].val(), 4321.0);
         QVERIFY(!App().BusyFlag);
+    }
+
+    // The README's trial: "rez4sim S2M 3", the program online on it, the
+    // parameter window's read, one value changed, the write and the verify.
+    void parametersReadEditWriteVerify()
+    {
+        SimOnline::Fixture s;
+        SimCmdModel cmd;
+        SimTaskModel tasks;
+        const SimTool::Parsed tool = SimTool::Parse({QStringLiteral("S2M"), QStringLiteral("3")});
+        QVERIFY(tool.options);
+        SimTool::Install(s.sim, cmd, tasks, *tool.options);
+        Module1::ReadErrorList();
+        App().AxisNotUsed = {false, false, true, true};
+        App().AxisSu = 2;
+        auto &dev = Paradata().DevSetting;
+        for (size_t a = 0; a < 2; ++a) {
+            dev.DevSize[a] = QStringLiteral(" 28");
+            dev.DevSpeed[a] = QStringLiteral("L");
+            dev.DevStroke[a] = 100;
+            dev.DevLead[a] = 2;
+            dev.DevPPR[a] = 400;
+            Paradata().MaxPulse[a] = 20000;
+        }
+        Choices::Queue({0}); // online
+        Module1::CtConnectAtStart();
+        QVERIFY(!App().OfflineFlag);
+        QCOMPARE(Platform::Dialogs::ShownTexts(), QStringList());
+
+        frmParameta2 *w = frmParameta2::Instance();
+        w->cmdParaRead->click();
+        QCOMPARE(Platform::Dialogs::ShownTexts(), QStringList());
+        QCOMPARE(w->Text(Ctl::txtHomeOffset, 0), QStringLiteral("200"));
+
+        // What was read is the standard parameter set of data/'s lists for
+        // these actuators (old type, horizontal, without PG).
+        auto &d = Paradata().DevSettei;
+        for (size_t a = 0; a < 2; ++a) {
+            d.DevSetteiSize[a] = QStringLiteral(" 28");
+            d.DevSetteiSpeed[a] = QStringLiteral("L");
+            d.DevSetteiStroke[a] = 100;
+            d.NewTypeFlag[a] = false;
+            d.DevSetteiVertical[a] = false;
+            d.DevSetteiWithPG[a] = false;
+        }
+        const ParaSetData shown = Paradata().ParaSet;
+        QCOMPARE(Module1::SetStdParameta(), 0);
+        QVERIFY2(Module1::MakeParaChangeLog() == 0, qPrintable(ParaVerify::ResultText(1, Paradata().ParaChangeLog)));
+        Paradata().ParaSet = shown;
+
+        w->SetText(Ctl::txtHomeOffset, 1, QStringLiteral("300"));
+        Platform::Dialogs::QueueAnswer(Platform::MsgAnswer::Yes); // write?
+        Platform::Dialogs::QueueAnswer(Platform::MsgAnswer::No);  // take the written setting over?
+        w->cmdParaWrite->click();
+        QCOMPARE(Platform::Dialogs::ShownTexts().size(), 3);
+        QCOMPARE(Platform::Dialogs::ShownTexts().constLast(),
+                 Platform::ResText(1527) + QStringLiteral("\r\n\r\n") + Platform::ResLines({492, 497}));
+        QCOMPARE(SimOnline::BlockField(s.sim, 6, 0, 2), 300u); // axis 2's OFFSET
+
+        Platform::Dialogs::ClearScript();
+        w->cmdConpareCT->click();
+        QCOMPARE(Platform::Dialogs::ShownTexts(), QStringList{QStringLiteral("Result of Verify - OK")});
+        QVERIFY(!App().BusyFlag);
+        delete w;
     }
 
     // The options the tool runs with, or what it says instead.

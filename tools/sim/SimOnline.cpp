@@ -66,8 +66,11 @@ void InstallOnlineCommands(SimController &sim)
         b = QByteArray(32, '0');
     SetAxes(sim, 0xF);
     SetProgramMode(sim, false);
-    for (int a = 0; a < 4; ++a)
+    for (int a = 0; a < 4; ++a) {
         SetActuator(sim, a, Actuator{});
+        SetAxisParameters(sim, a, AxisParameters{});
+    }
+    SetBlockField(sim, 0, 5, 1, 10); // SM TIMER
     sim.addCommand("0RV", readVersion);
     sim.addCommand("0RK", readSysBlock);
     sim.addCommand("0WK", writeSysBlock);
@@ -102,6 +105,25 @@ void SetActuator(SimController &sim, int axis, const Actuator &a)
     SetBlockField(sim, second, 9, 1, quint32(uchar(a.speed)));
     SetBlockField(sim, second, 10, 2, quint32(a.stroke));
     SetBlockField(sim, first, 8, 1, quint32(a.pg));
+}
+
+void SetAxisParameters(SimController &sim, int axis, const AxisParameters &p)
+{
+    const int first = 3 + 3 * axis;
+    const int second = first + 1;
+    const int third = first + 2;
+    SetBlockField(sim, first, 0, 2, quint32(p.homeOffset));
+    SetBlockField(sim, first, 2, 1, quint32(p.homePush));
+    SetBlockField(sim, first, 3, 1, quint32(p.homeVel));
+    SetBlockField(sim, first, 4, 1, quint32(p.homeOffsetVel));
+    SetBlockField(sim, first, 5, 1, quint32(p.homePushVel));
+    SetBlockField(sim, first, 6, 2, quint32(p.pgAlarm));
+    SetBlockField(sim, second, 7, 1, quint32(p.jogVel));
+    SetBlockField(sim, third, 0, 1, quint32(p.inPositionWidth));
+    SetBlockField(sim, third, 1, 1, quint32(p.holdTime));
+    SetBlockField(sim, third, 3, 1, quint32(p.pgTimer));
+    SetBlockField(sim, third, 4, 1, quint32(p.lsTimer));
+    SetBlockField(sim, third, 5, 1, quint32(p.softLimit));
 }
 
 } // namespace SimOnline

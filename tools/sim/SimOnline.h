@@ -10,7 +10,8 @@ namespace SimOnline {
 
 // Registers the commands and fills the blocks with a four-axis controller
 // in positioner mode carrying " 28L" 100 mm actuators (lead 2, 400 pulses
-// per revolution) without PG.
+// per revolution) without PG, each with the parameters of AxisParameters,
+// and SM TIMER 10.
 void InstallOnlineCommands(SimController &sim);
 
 // One field of a parameter block: `bytes` bytes from byte `first`.
@@ -27,9 +28,29 @@ struct Actuator {
     int lead = 2;
     int ppr = 400;
     int maxPulse = 20000;
-    int type = 1;
+    int type = 3;          // TYPE byte: 3 = old type, horizontal (the set's TYPE 1)
     int pg = 0;            // PG FUNCTION
 };
 void SetActuator(SimController &sim, int axis, const Actuator &a);
+
+// The parameters of one axis besides its actuator, as the standard lists
+// in data/ give them for the " 28L" 100 mm actuator without PG: what a
+// controller set up by the maker holds, so a parameter read passes the
+// parameter window's checks and can be written back as it stands.
+struct AxisParameters {
+    int homeOffset = 200;
+    int homePush = 50;
+    int homeVel = 20;
+    int homeOffsetVel = 10;
+    int homePushVel = 10;
+    int pgAlarm = 100;
+    int jogVel = 20;
+    int inPositionWidth = 10;
+    int holdTime = 10;
+    int pgTimer = 10;
+    int lsTimer = 10;
+    int softLimit = 1;
+};
+void SetAxisParameters(SimController &sim, int axis, const AxisParameters &p);
 
 } // namespace SimOnline

@@ -39,7 +39,8 @@ QString Usage()
         "  program  the controller in program mode (default positioner mode)\n"
         "  -h, --help  this text\n"
         "\n"
-        "Every axis carries a \" 28L\" 100 mm actuator without PG.\n"
+        "Every axis carries a \" 28L\" 100 mm actuator without PG, with the\n"
+        "standard parameters of data/.\n"
         "Start the program with REZ4_PORT1 set to the printed path:\n"
         "  REZ4_PORT1=/dev/pts/N build-release/bin/rez4tool\n");
 }

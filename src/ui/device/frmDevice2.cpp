@@ -499,7 +499,6 @@ frmDevice3::frmDevice3(QWidget *parent) : DeviceWindowBase(Variant::Online, pare
 {
     setObjectName(QStringLiteral("frmDevice3"));
     setAttribute(Qt::WA_DeleteOnClose);
-    // No string of its own: the designed caption stands in both languages.
     setWindowTitle(QStringLiteral("アクチュエータ設定"));
     Loc::SetTag(this, QStringLiteral("1501"));
     Loc::SetTag(lblDeviceSetumei, QStringLiteral("1420"));
