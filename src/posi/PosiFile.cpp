@@ -208,11 +208,16 @@ int ReadPosiFile(const QString &path)
     p.FileFirstPosiNo = parsed.first;
     p.FileLastPosiNo = parsed.last;
 
-    // Positions the file skips inside its range get their defaults.
+    // Positions the file skips inside its range get their defaults, so that
+    // an open shows nothing left over from another file or the controller;
+    // they are not the file's, and a verification leaves them out.
     const PosiRecord def = DefaultPosiRecord();
+    p.PosiReadHeld.fill(false);
     for (int n = parsed.first; n <= parsed.last; ++n) {
         auto found = parsed.rows.find(n);
-        p.PosiDataRead[static_cast<size_t>(n)] = found != parsed.rows.end() ? found->second : def;
+        const bool held = found != parsed.rows.end();
+        p.PosiDataRead[static_cast<size_t>(n)] = held ? found->second : def;
+        p.PosiReadHeld[static_cast<size_t>(n)] = held;
     }
     return PosiFile::ReadOk;
 }
