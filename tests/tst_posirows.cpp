@@ -204,6 +204,32 @@ private slots:
         }
     }
 
+    // An inserted row holds what a row of new data holds (the acceleration
+    // in ms, 200 ms on a D/42 actuator).
+    void insertedRowIsNewData_data()
+    {
+        QTest::addColumn<bool>("prg");
+        QTest::addColumn<bool>("mm");
+        QTest::newRow("positioner, pulses") << false << false;
+        QTest::newRow("positioner, mm") << false << true;
+        QTest::newRow("program, mm") << true << true;
+    }
+    void insertedRowIsNewData()
+    {
+        QFETCH(bool, prg); QFETCH(bool, mm);
+        auto &d = Paradata().DevSetting;
+        d.DevSpeed[1] = QStringLiteral("D");
+        d.DevSize[1] = QStringLiteral(" 42");
+        App().DispMmUnit = mm;
+        makeGrid(1, 3, prg);
+        grid().SyncSelection(3, 1, 3, 28);
+        QVERIFY(PosiRows::InsertSelectedRows());
+        QCOMPARE(grid().Text(3, Acc(0)), QStringLiteral("100"));
+        QCOMPARE(grid().Text(3, Acc(1)), QStringLiteral("200"));
+        for (int c = 1; c <= 27; ++c)
+            QCOMPARE(grid().Text(3, c).trimmed(), grid().Text(2, c).trimmed());
+    }
+
     void copy_data()
     {
         QTest::addColumn<int>("row");

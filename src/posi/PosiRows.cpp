@@ -32,7 +32,9 @@ QString defaultText(int col)
         const int a = (col - 1) / 6;
         switch ((col - 1) % 6) {
         case 0: return QStringLiteral("30");
-        case 1: return PosiDevice::IsSize42SpeedD(a) ? QStringLiteral("20") : QStringLiteral("10");
+        // The grid shows the acceleration in ms: the default units of 10 ms
+        // times ten, as new data show it.
+        case 1: return QString::number(Module1::DefaultPosiAcc(a) * 10);
         case 3:
             if (app.DispMmUnit)
                 return app.PrgModeFlag ? QStringLiteral("       N") : QStringLiteral("   0.000");
