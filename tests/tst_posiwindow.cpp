@@ -329,6 +329,50 @@ private slots:
         QVERIFY(!Posi().SinkiRangeFlag);
     }
 
+    // New data over changed positions ask the close question first; only
+    // Cancel, or a save that does not go through, keeps everything.
+    void newDataAsksAboutChanges_data()
+    {
+        QTest::addColumn<bool>("changed");
+        QTest::addColumn<int>("answer");      // to 391; 0 when not asked
+        QTest::addColumn<QString>("file");    // the save dialog: "" cancelled
+        QTest::addColumn<bool>("replaced");
+        const int cancel = int(MsgAnswer::Cancel), yes = int(MsgAnswer::Yes), no = int(MsgAnswer::No);
+        QTest::newRow("unchanged: no question") << false << 0 << "" << true;
+        QTest::newRow("changed, Cancel") << true << cancel << "" << false;
+        QTest::newRow("changed, No") << true << no << "" << true;
+        QTest::newRow("changed, Yes, saved") << true << yes << "kept.qzd" << true;
+        QTest::newRow("changed, Yes, dialog cancelled") << true << yes << "" << false;
+    }
+    void newDataAsksAboutChanges()
+    {
+        QFETCH(bool, changed); QFETCH(int, answer); QFETCH(QString, file); QFETCH(bool, replaced);
+        frmPosi w;
+        newData(1, 3);
+        PosiGridModel &g = PosiGrid::Grid();
+        g.SetCurrent(3, 28);
+        QVERIFY(g.setData(g.index(3, 28), QStringLiteral("edited")));
+        Posi().DataChanged = changed;
+        Dlg::ClearScript();
+        rangeDialogs.clear();
+        if (answer != 0)
+            Dlg::QueueAnswer(MsgAnswer(answer));
+        if (!file.isEmpty())
+            Dlg::QueueFileName(env->path(file));
+        range(QStringLiteral("5"), QStringLiteral("9"));
+        w.SinkiSakusei();
+        QCOMPARE(Dlg::ShownTexts(), answer != 0 ? QStringList{ResText(391)} : QStringList{});
+        QCOMPARE(rangeDialogs.size(), replaced ? 1 : 0);
+        QCOMPARE(g.Rows(), replaced ? 7 : 5);
+        QCOMPARE(g.Text(3, 28), replaced ? QString() : QStringLiteral("edited"));
+        QCOMPARE(Posi().DataChanged, !replaced);
+        if (!file.isEmpty()) {
+            QCOMPARE(Module1::ReadPosiFile(env->path(file)), 0);
+            QCOMPARE(Posi().PosiDataRead[2][PosiField::Comment].toString(), QStringLiteral("edited"));
+        }
+        Dlg::ClearScript();
+    }
+
     void openMatchingFile()
     {
         const QString path = posiFile(QStringLiteral("a.qzd"), 3, 12);
