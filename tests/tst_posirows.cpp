@@ -342,6 +342,37 @@ private slots:
         QCOMPARE(App().ClipCopyFlag, !(message == 0 && !written.isEmpty() && !clip.contains(QLatin1Char('\t'))));
     }
 
+    // Text a position file cannot keep ("café €") is refused by a paste
+    // as typing refuses it, and by the cell editor's commit (text pasted
+    // into the editor): the grid and the unsaved-changes flag stay.
+    void unkeptTextIsRefused_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("clip");
+        QTest::addColumn<int>("col");
+        QTest::newRow("a column pasted") << "paste" << "ok\rcafé €" << 28;
+        QTest::newRow("rows pasted") << "paste" << wholeRows(1).replace(QStringLiteral("r1c28"), QStringLiteral("café €")) << 1;
+        QTest::newRow("a cell edited") << "edit" << "café €" << 28;
+    }
+    void unkeptTextIsRefused()
+    {
+        QFETCH(QString, how); QFETCH(QString, clip); QFETCH(int, col);
+        makeGrid(1, 10);
+        grid().SyncSelection(3, col, 3, col);
+        const QStringList before = snapshot();
+        if (how == QLatin1String("paste")) {
+            Platform::SetClipboardText(clip);
+            QVERIFY(!PosiRows::PosiDataPaste());
+            QCOMPARE(Dlg::ShownTexts(), QStringList{ResText(9431).arg(QStringLiteral("é"))});
+            QVERIFY(Dlg::ShownTexts().first().contains(QStringLiteral("(é)")));
+        } else {
+            QVERIFY(!grid().setData(grid().index(3, col), clip));
+            QVERIFY(Dlg::ShownTexts().isEmpty());
+        }
+        QCOMPARE(changes(before), QStringList{});
+        QVERIFY(!Posi().DataChanged);
+    }
+
     // The window: deleting its only row turns the row commands off, and an
     // insert leaves data to save at close.
     void windowRowCommands()

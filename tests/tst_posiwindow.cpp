@@ -529,6 +529,48 @@ private slots:
         QCOMPARE(Posi().PosiDataRead[39][PosiField::Comment].toString(), QStringLiteral("edited"));
     }
 
+    // A comment the file cannot keep (left by a paste before pastes were
+    // checked) stops every save with a message naming its position and
+    // column; nothing is written and the changes stay to be saved.
+    void saveNamesTheUnkeptCell_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QStringList>("shown");
+        const QString named = ResText(9432).arg(2).arg(ResText(234), QStringLiteral("é"));
+        QTest::newRow("save") << "save" << QStringList{named};
+        QTest::newRow("save as") << "save as" << QStringList{ResText(405), named};
+        QTest::newRow("close prompt, Yes") << "close" << QStringList{ResText(391), named};
+    }
+    void saveNamesTheUnkeptCell()
+    {
+        QFETCH(QString, how); QFETCH(QStringList, shown);
+        frmPosi w;
+        newData(1, 3);
+        PosiGrid::Grid().SetText(3, PosiField::Comment, QStringLiteral("café €"));
+        Posi().DataChanged = true;
+        Dlg::ClearScript();
+        const QString path = env->path(QStringLiteral("unkept.qzd"));
+        if (how == QLatin1String("save")) {
+            Dlg::QueueFileName(path);
+            QCOMPARE(PosiFileFlows::PosidataSaveToFile(), 1);
+        } else if (how == QLatin1String("save as")) {
+            range(QStringLiteral("1"), QStringLiteral("3"));
+            Dlg::QueueAnswer(MsgAnswer::Ok);
+            Dlg::QueueFileName(path);
+            QCOMPARE(PosiFileFlows::PosiDataSaveAs(), 1);
+        } else {
+            Dlg::QueueAnswer(MsgAnswer::Yes);
+            Dlg::QueueFileName(path);
+            QVERIFY(w.Form_QueryUnload(true));
+            QVERIFY(w.QueryUnloadCancel);
+        }
+        QCOMPARE(Dlg::ShownTexts(), shown);
+        QVERIFY(shown.last().startsWith(QStringLiteral("Position 2, column COMMENT")));
+        QVERIFY(!QFile::exists(path));
+        QVERIFY(Posi().DataChanged);
+        Dlg::ClearScript();
+    }
+
     void saveAs()
     {
         newData(1, 10);

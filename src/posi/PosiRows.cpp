@@ -74,6 +74,17 @@ bool isRowPasteColumn(int col)
     return App().PrgModeFlag && (col == PosiField::Position(0) || col == PosiEdit::FirstEditColumn());
 }
 
+// Text a position file cannot keep is refused as typing refuses it: a
+// pasted cell is never left that no save could write.
+bool clipTextKeepable()
+{
+    const auto ch = PosiEdit::FirstUnkeptChar(Platform::ClipboardText());
+    if (!ch)
+        return true;
+    MsgBox(ResText(9431).arg(*ch), MsgButtons::Ok, MsgIcon::Critical);
+    return false;
+}
+
 } // namespace
 
 namespace Module1 {
@@ -286,6 +297,8 @@ bool PosiDataLinePaste()
         MsgBox(ResText(App().PrgModeFlag ? 580 : 393), MsgButtons::Ok, MsgIcon::Critical);
         return false;
     }
+    if (!clipTextKeepable())
+        return false;
     Module1::PastePosiLinesFromClip();
     Posi().DataChanged = true;
     return true;
@@ -298,6 +311,8 @@ bool PosiDataLinePasteCheck()
         MsgBox(ResText(481), MsgButtons::Ok, MsgIcon::Critical);
         return false;
     }
+    if (!clipTextKeepable())
+        return false;
     Module1::PastePosiLinesFromClip();
     App().ClipCopyFlag = false;
     Posi().DataChanged = true;
