@@ -106,7 +106,7 @@ private slots:
         QTest::newRow("pulses max") << 4 << "262143" << false << true << 262143.0;
         QTest::newRow("pulses beyond") << 4 << "262144" << false << false << 0.0;
         QTest::newRow("pulses negative") << 4 << "-1" << false << false << 0.0;
-        QTest::newRow("pulses fraction stored whole") << 4 << "12.5" << false << true << 12.0;
+        QTest::newRow("pulses fraction refused") << 4 << "12.5" << false << false << 0.0;
         QTest::newRow("mm max") << 4 << "100" << true << true << 10000.0;
         QTest::newRow("mm beyond") << 4 << "100.001" << true << false << 0.0;
         QTest::newRow("mm 12.34") << 10 << "12.34" << true << true << 1234.0;

@@ -12,6 +12,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QLineEdit>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -395,6 +396,70 @@ private slots:
         QTest::keyClick(&view, Qt::Key_Down);
         QCOMPARE(g.Rows(), 1001);
         QCOMPARE(g.Row(), 2);
+    }
+
+    // Leaving the editor with a refused value, however it is left, keeps
+    // it open on its cell with the beep Enter gives (a position beeps, a
+    // speed of one cell does not); an accepted value then leaves.
+    void refusedValueKeepsTheEditor_data()
+    {
+        QTest::addColumn<int>("col");
+        QTest::addColumn<QString>("refused");
+        QTest::addColumn<QString>("accepted");
+        QTest::addColumn<bool>("click");      // a click on another cell, else the focus to another widget
+        QTest::addColumn<int>("beeps");
+        QTest::newRow("position, another cell clicked") << 4 << "300000" << "1234" << true << 1;
+        QTest::newRow("position, focus elsewhere") << 4 << "300000" << "1234" << false << 1;
+        QTest::newRow("speed, another cell clicked") << 1 << "999" << "45" << true << 0;
+        QTest::newRow("speed, focus elsewhere") << 1 << "999" << "45" << false << 0;
+    }
+    void refusedValueKeepsTheEditor()
+    {
+        QFETCH(int, col); QFETCH(QString, refused); QFETCH(QString, accepted); QFETCH(bool, click);
+        QFETCH(int, beeps);
+        makeGrid(1, 5);
+        PosiGridModel &g = PosiGrid::Grid();
+        QWidget top;
+        auto *view = new PosiGridView(&g, &top);
+        auto *other = new QLineEdit(&top);
+        view->setGeometry(0, 0, 900, 300);
+        other->setGeometry(0, 310, 100, 20);
+        top.resize(900, 340);
+        top.show();
+        top.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&top));
+        const QString before = g.Text(2, col);
+        const QModelIndex edited = g.index(2, col);
+        view->setCurrentIndex(edited);
+        view->edit(edited);
+        QPointer<QLineEdit> ed = view->viewport()->findChild<QLineEdit *>();
+        QVERIFY(ed);
+        ed->setFocus();
+        QCOMPARE(QApplication::focusWidget(), ed.data());
+        ed->setText(refused);
+        QSignalSpy beep(&g, &PosiGridModel::beep);
+        auto leave = [&] {
+            if (click)
+                QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(g.index(4, 2)).center());
+            else
+                other->setFocus();
+            QCoreApplication::processEvents();
+            QCoreApplication::processEvents();
+        };
+        leave();
+        QVERIFY(ed && ed->isVisible());
+        QCOMPARE(view->indexWidget(edited), ed.data());
+        QCOMPARE(ed->text(), refused);
+        QCOMPARE(g.Text(2, col), before);
+        QCOMPARE(view->currentIndex(), edited);
+        QCOMPARE(QApplication::focusWidget(), ed.data());
+        QCOMPARE(beep.count(), beeps);
+
+        ed->setText(accepted);
+        leave();
+        QVERIFY(!view->indexWidget(edited));
+        QCOMPARE(g.Text(2, col), accepted);
+        QCOMPARE(beep.count(), beeps);
     }
 
     void insertLineKeepsWithin999()

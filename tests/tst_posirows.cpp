@@ -204,6 +204,32 @@ private slots:
         }
     }
 
+    // An inserted row holds what a row of new data holds (the acceleration
+    // in ms, 200 ms on a D/42 actuator).
+    void insertedRowIsNewData_data()
+    {
+        QTest::addColumn<bool>("prg");
+        QTest::addColumn<bool>("mm");
+        QTest::newRow("positioner, pulses") << false << false;
+        QTest::newRow("positioner, mm") << false << true;
+        QTest::newRow("program, mm") << true << true;
+    }
+    void insertedRowIsNewData()
+    {
+        QFETCH(bool, prg); QFETCH(bool, mm);
+        auto &d = Paradata().DevSetting;
+        d.DevSpeed[1] = QStringLiteral("D");
+        d.DevSize[1] = QStringLiteral(" 42");
+        App().DispMmUnit = mm;
+        makeGrid(1, 3, prg);
+        grid().SyncSelection(3, 1, 3, 28);
+        QVERIFY(PosiRows::InsertSelectedRows());
+        QCOMPARE(grid().Text(3, Acc(0)), QStringLiteral("100"));
+        QCOMPARE(grid().Text(3, Acc(1)), QStringLiteral("200"));
+        for (int c = 1; c <= 27; ++c)
+            QCOMPARE(grid().Text(3, c).trimmed(), grid().Text(2, c).trimmed());
+    }
+
     void copy_data()
     {
         QTest::addColumn<int>("row");
@@ -314,6 +340,37 @@ private slots:
         }
         // Only a paste of one column says the clipboard no longer holds rows.
         QCOMPARE(App().ClipCopyFlag, !(message == 0 && !written.isEmpty() && !clip.contains(QLatin1Char('\t'))));
+    }
+
+    // Text a position file cannot keep ("café €") is refused by a paste
+    // as typing refuses it, and by the cell editor's commit (text pasted
+    // into the editor): the grid and the unsaved-changes flag stay.
+    void unkeptTextIsRefused_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("clip");
+        QTest::addColumn<int>("col");
+        QTest::newRow("a column pasted") << "paste" << "ok\rcafé €" << 28;
+        QTest::newRow("rows pasted") << "paste" << wholeRows(1).replace(QStringLiteral("r1c28"), QStringLiteral("café €")) << 1;
+        QTest::newRow("a cell edited") << "edit" << "café €" << 28;
+    }
+    void unkeptTextIsRefused()
+    {
+        QFETCH(QString, how); QFETCH(QString, clip); QFETCH(int, col);
+        makeGrid(1, 10);
+        grid().SyncSelection(3, col, 3, col);
+        const QStringList before = snapshot();
+        if (how == QLatin1String("paste")) {
+            Platform::SetClipboardText(clip);
+            QVERIFY(!PosiRows::PosiDataPaste());
+            QCOMPARE(Dlg::ShownTexts(), QStringList{ResText(9431).arg(QStringLiteral("é"))});
+            QVERIFY(Dlg::ShownTexts().first().contains(QStringLiteral("(é)")));
+        } else {
+            QVERIFY(!grid().setData(grid().index(3, col), clip));
+            QVERIFY(Dlg::ShownTexts().isEmpty());
+        }
+        QCOMPARE(changes(before), QStringList{});
+        QVERIFY(!Posi().DataChanged);
     }
 
     // The window: deleting its only row turns the row commands off, and an

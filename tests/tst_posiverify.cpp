@@ -286,6 +286,44 @@ private slots:
         QCOMPARE(gridTexts(), grid);
     }
 
+    // A file that skips a position inside its range: that position is
+    // neither compared nor reported, though the grid's differs from the
+    // defaults.
+    void verifyFileSkipsMissingPositions_data()
+    {
+        QTest::addColumn<QStringList>("fileChanges");
+        QTest::addColumn<QStringList>("rows");
+        QTest::newRow("the rest equal") << QStringList{} << QStringList{};
+        QTest::newRow("another position differs") << QStringList{"D8.1=31"} << QStringList{"8:1"};
+    }
+    void verifyFileSkipsMissingPositions()
+    {
+        QFETCH(QStringList, fileChanges); QFETCH(QStringList, rows);
+        makeGrid(5, 10);
+        PosiGridModel &g = PosiGrid::Grid();
+        const int row7 = PosiGrid::RowOf(7, 5);
+        for (int c : {Speed(0), Speed(1), Itpl})
+            g.SetText(row7, c, QStringLiteral("1"));
+        for (int c : {Acc(0), Acc(1)})
+            g.SetText(row7, c, QStringLiteral("500"));
+        Posi().PosiErrRow[7 - 1] = true;   // the writer leaves position 7 out
+        const QString path = posiFile(QStringLiteral("gap.qzd"), 5, 10, fileChanges);
+        Posi().PosiErrRow.fill(false);
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY(!f.readAll().contains("\r\n7,"));
+        Dlg::QueueFileName(path);
+        fileRangeOk();
+        watchResultWindow();
+        QCOMPARE(PosiVerifyFlows::PosiDataFileShogo2(), 0);
+        QCOMPARE(shown.rows, rows);
+        QCOMPARE(shown.windows, rows.isEmpty() ? 0 : 1);
+        if (rows.isEmpty())
+            QCOMPARE(Dlg::ShownTexts(), QStringList{QStringLiteral("Data : indicated and saved into the file(")
+                                                    + path + QStringLiteral(")\r\n\r\nResult of Verify - OK")});
+        QVERIFY(noFlags());
+    }
+
     // A file the verification cannot use: nothing is compared and no
     // result is shown, only the message that says why.
     void fileRefused_data()

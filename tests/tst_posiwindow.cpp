@@ -329,6 +329,50 @@ private slots:
         QVERIFY(!Posi().SinkiRangeFlag);
     }
 
+    // New data over changed positions ask the close question first; only
+    // Cancel, or a save that does not go through, keeps everything.
+    void newDataAsksAboutChanges_data()
+    {
+        QTest::addColumn<bool>("changed");
+        QTest::addColumn<int>("answer");      // to 391; 0 when not asked
+        QTest::addColumn<QString>("file");    // the save dialog: "" cancelled
+        QTest::addColumn<bool>("replaced");
+        const int cancel = int(MsgAnswer::Cancel), yes = int(MsgAnswer::Yes), no = int(MsgAnswer::No);
+        QTest::newRow("unchanged: no question") << false << 0 << "" << true;
+        QTest::newRow("changed, Cancel") << true << cancel << "" << false;
+        QTest::newRow("changed, No") << true << no << "" << true;
+        QTest::newRow("changed, Yes, saved") << true << yes << "kept.qzd" << true;
+        QTest::newRow("changed, Yes, dialog cancelled") << true << yes << "" << false;
+    }
+    void newDataAsksAboutChanges()
+    {
+        QFETCH(bool, changed); QFETCH(int, answer); QFETCH(QString, file); QFETCH(bool, replaced);
+        frmPosi w;
+        newData(1, 3);
+        PosiGridModel &g = PosiGrid::Grid();
+        g.SetCurrent(3, 28);
+        QVERIFY(g.setData(g.index(3, 28), QStringLiteral("edited")));
+        Posi().DataChanged = changed;
+        Dlg::ClearScript();
+        rangeDialogs.clear();
+        if (answer != 0)
+            Dlg::QueueAnswer(MsgAnswer(answer));
+        if (!file.isEmpty())
+            Dlg::QueueFileName(env->path(file));
+        range(QStringLiteral("5"), QStringLiteral("9"));
+        w.SinkiSakusei();
+        QCOMPARE(Dlg::ShownTexts(), answer != 0 ? QStringList{ResText(391)} : QStringList{});
+        QCOMPARE(rangeDialogs.size(), replaced ? 1 : 0);
+        QCOMPARE(g.Rows(), replaced ? 7 : 5);
+        QCOMPARE(g.Text(3, 28), replaced ? QString() : QStringLiteral("edited"));
+        QCOMPARE(Posi().DataChanged, !replaced);
+        if (!file.isEmpty()) {
+            QCOMPARE(Module1::ReadPosiFile(env->path(file)), 0);
+            QCOMPARE(Posi().PosiDataRead[2][PosiField::Comment].toString(), QStringLiteral("edited"));
+        }
+        Dlg::ClearScript();
+    }
+
     void openMatchingFile()
     {
         const QString path = posiFile(QStringLiteral("a.qzd"), 3, 12);
@@ -483,6 +527,48 @@ private slots:
         QCOMPARE(Posi().FileFirstPosiNo, 1);
         QCOMPARE(Posi().FileLastPosiNo, 40);
         QCOMPARE(Posi().PosiDataRead[39][PosiField::Comment].toString(), QStringLiteral("edited"));
+    }
+
+    // A comment the file cannot keep (left by a paste before pastes were
+    // checked) stops every save with a message naming its position and
+    // column; nothing is written and the changes stay to be saved.
+    void saveNamesTheUnkeptCell_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QStringList>("shown");
+        const QString named = ResText(9432).arg(2).arg(ResText(234), QStringLiteral("é"));
+        QTest::newRow("save") << "save" << QStringList{named};
+        QTest::newRow("save as") << "save as" << QStringList{ResText(405), named};
+        QTest::newRow("close prompt, Yes") << "close" << QStringList{ResText(391), named};
+    }
+    void saveNamesTheUnkeptCell()
+    {
+        QFETCH(QString, how); QFETCH(QStringList, shown);
+        frmPosi w;
+        newData(1, 3);
+        PosiGrid::Grid().SetText(3, PosiField::Comment, QStringLiteral("café €"));
+        Posi().DataChanged = true;
+        Dlg::ClearScript();
+        const QString path = env->path(QStringLiteral("unkept.qzd"));
+        if (how == QLatin1String("save")) {
+            Dlg::QueueFileName(path);
+            QCOMPARE(PosiFileFlows::PosidataSaveToFile(), 1);
+        } else if (how == QLatin1String("save as")) {
+            range(QStringLiteral("1"), QStringLiteral("3"));
+            Dlg::QueueAnswer(MsgAnswer::Ok);
+            Dlg::QueueFileName(path);
+            QCOMPARE(PosiFileFlows::PosiDataSaveAs(), 1);
+        } else {
+            Dlg::QueueAnswer(MsgAnswer::Yes);
+            Dlg::QueueFileName(path);
+            QVERIFY(w.Form_QueryUnload(true));
+            QVERIFY(w.QueryUnloadCancel);
+        }
+        QCOMPARE(Dlg::ShownTexts(), shown);
+        QVERIFY(shown.last().startsWith(QStringLiteral("Position 2, column COMMENT")));
+        QVERIFY(!QFile::exists(path));
+        QVERIFY(Posi().DataChanged);
+        Dlg::ClearScript();
     }
 
     void saveAs()

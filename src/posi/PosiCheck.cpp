@@ -8,6 +8,8 @@
 #include "posi/PosiTables.h"
 #include "core/Shell.h"
 
+#include <cmath>
+
 namespace PosiCheck {
 namespace {
 
@@ -155,9 +157,12 @@ PosiValues readPosition(int row, Reader &rd)
             rd.check(PosiField::Acc(a), x.acc >= 1 && x.acc <= 200);
             rd.check(PosiField::Method(a), x.method >= 0 && x.method <= 3);
         }
-        bool posOk = x.position >= 0 && (mm ? x.position <= mmLimit(a) : x.position <= kPosiPulseMax);
+        // Pulses are whole: a pasted fraction is refused, never saved rounded
+        // while the grid still shows it.
+        bool posOk = x.position >= 0
+                     && (mm ? x.position <= mmLimit(a) : x.position <= kPosiPulseMax && x.position == std::floor(x.position));
         if (posOk) {
-            const auto pulses = mm ? PosiDevice::MmToPulse(a, x.position) : std::optional<double>(Num::RoundHalfEven(x.position));
+            const auto pulses = mm ? PosiDevice::MmToPulse(a, x.position) : std::optional<double>(x.position);
             posOk = pulses.has_value();
             x.pulses = pulses.value_or(0);
         }

@@ -194,6 +194,20 @@ int KeyChk_NumDotRel(int key)
 
 bool CommentCharOk(QChar ch) { return ItemFile::CanEncode(QString(ch)); }
 
+std::optional<QString> FirstUnkeptChar(const QString &text)
+{
+    if (ItemFile::CanEncode(text))
+        return std::nullopt;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype n = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QString ch = text.mid(i, n);
+        if (!ItemFile::CanEncode(ch))
+            return ch;
+        i += n - 1;
+    }
+    return std::nullopt;
+}
+
 int FilterKey(int col, int key)
 {
     const bool prg = App().PrgModeFlag;
@@ -349,6 +363,14 @@ Commit SetDataForFlexAtPrgMode(const Selection &sel, const QString &editText)
 
 Commit CommitEdit(const Selection &sel, const QString &editText)
 {
+    // Text pasted into the editor follows the typing rule: what the file
+    // cannot keep is refused.
+    if (FirstUnkeptChar(editText)) {
+        Commit c;
+        c.sel = sel;
+        c.text = editText;
+        return c;
+    }
     return App().PrgModeFlag ? SetDataForFlexAtPrgMode(sel, editText) : SetDataForFlex(sel, editText);
 }
 

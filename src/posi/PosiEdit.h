@@ -6,6 +6,7 @@
 // runs them and a view only forwards the user's keys.
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 namespace PosiEdit {
 
@@ -25,6 +26,9 @@ int KeyChk_NumDotRel(int key);
 int FilterKey(int col, int key);
 // True when a typed text can be kept in the comment column.
 bool CommentCharOk(QChar ch);
+// The first character of text that a position file's code page cannot
+// hold (a surrogate pair as one); nothing when every one can be kept.
+std::optional<QString> FirstUnkeptChar(const QString &text);
 
 // Editor maximum length of a column (0: none set).
 int MaxLength(int col);

@@ -10,6 +10,7 @@
 #include "platform/Dialogs.h"
 #include "platform/StringTable.h"
 #include "posi/PosiDevice.h"
+#include "posi/PosiEdit.h"
 #include "posi/PosiTables.h"
 
 #include <QFileInfo>
@@ -85,8 +86,28 @@ std::array<QString, 4> DeviceNamesOfSetting()
     return names;
 }
 
+bool CheckWritable()
+{
+    const AppState &app = App();
+    const PosiState &p = Posi();
+    // Fields 1..27 are written as numbers: only a comment can hold text the
+    // code page lacks.
+    for (int n = std::max(app.PosiNoStart, 0); n <= std::min(app.PosiNoEnd, kPosiMax); ++n) {
+        if (n >= 1 && p.PosiErrRow[static_cast<size_t>(n - 1)])
+            continue;
+        if (const auto ch = PosiEdit::FirstUnkeptChar(p.PosiData[static_cast<size_t>(n)][PosiField::Comment].toString())) {
+            Platform::Dialogs::MsgBox(ResText(9432).arg(n).arg(ResText(234), *ch), Platform::MsgButtons::Ok,
+                                      Platform::MsgIcon::Critical);
+            return false;
+        }
+    }
+    return true;
+}
+
 int SaveFileAs2(const QString &path, const std::array<QString, 4> &deviceNames)
 {
+    if (!CheckWritable())
+        return 1;
     if (!WritePosiFile(path, deviceNames)) {
         Platform::Dialogs::MsgBox(ResText(422), Platform::MsgButtons::Ok, Platform::MsgIcon::Critical);
         return 1;
@@ -208,11 +229,16 @@ int ReadPosiFile(const QString &path)
     p.FileFirstPosiNo = parsed.first;
     p.FileLastPosiNo = parsed.last;
 
-    // Positions the file skips inside its range get their defaults.
+    // Positions the file skips inside its range get their defaults, so that
+    // an open shows nothing left over from another file or the controller;
+    // they are not the file's, and a verification leaves them out.
     const PosiRecord def = DefaultPosiRecord();
+    p.PosiReadHeld.fill(false);
     for (int n = parsed.first; n <= parsed.last; ++n) {
         auto found = parsed.rows.find(n);
-        p.PosiDataRead[static_cast<size_t>(n)] = found != parsed.rows.end() ? found->second : def;
+        const bool held = found != parsed.rows.end();
+        p.PosiDataRead[static_cast<size_t>(n)] = held ? found->second : def;
+        p.PosiReadHeld[static_cast<size_t>(n)] = held;
     }
     return PosiFile::ReadOk;
 }

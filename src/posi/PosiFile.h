@@ -16,9 +16,14 @@ enum ReadResult {
 // Writes PosiNoStart..PosiNoEnd from PosiData (positions marked in
 // PosiErrRow are left out) with the given actuator names of axes 1 to 4.
 // 0 written (DataFileName and the current file path updated), 1 failed
-// (message 422 shown; an existing file is left as it was).
+// (message 422, or CheckWritable's, shown; an existing file is left as it
+// was).
 int SaveFileAs2(const QString &path, const std::array<QString, 4> &deviceNames);
 
+// True when every comment to be written (PosiNoStart..PosiNoEnd, less the
+// positions marked in PosiErrRow) can be kept in the file's code page;
+// otherwise a message names the first position and column that cannot.
+bool CheckWritable();
 // Writes the file without any message: true when written.
 bool WritePosiFile(const QString &path, const std::array<QString, 4> &deviceNames);
 // The actuator names of axes 1 to 4 as a file records them, from the PC's
@@ -38,7 +43,8 @@ void SetCurrentFile(const QString &path);
 namespace Module1 {
 // Reads a position file into PosiDataRead and the file values. On any
 // result but ReadOk nothing of the tables or file values is changed except
-// FileReadError, which is set.
+// FileReadError, which is set. Positions the file skips inside its range
+// read as defaults and are marked as not held (PosiReadHeld).
 int ReadPosiFile(const QString &path);
 // ReadPosiFile tried up to four times, 100 ms apart, while the file cannot
 // be read (a file another program is still writing); other results at once.

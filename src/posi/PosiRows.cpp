@@ -32,7 +32,9 @@ QString defaultText(int col)
         const int a = (col - 1) / 6;
         switch ((col - 1) % 6) {
         case 0: return QStringLiteral("30");
-        case 1: return PosiDevice::IsSize42SpeedD(a) ? QStringLiteral("20") : QStringLiteral("10");
+        // The grid shows the acceleration in ms: the default units of 10 ms
+        // times ten, as new data show it.
+        case 1: return QString::number(Module1::DefaultPosiAcc(a) * 10);
         case 3:
             if (app.DispMmUnit)
                 return app.PrgModeFlag ? QStringLiteral("       N") : QStringLiteral("   0.000");
@@ -70,6 +72,17 @@ bool isRowPasteColumn(int col)
     if (col == 1)
         return true;
     return App().PrgModeFlag && (col == PosiField::Position(0) || col == PosiEdit::FirstEditColumn());
+}
+
+// Text a position file cannot keep is refused as typing refuses it: a
+// pasted cell is never left that no save could write.
+bool clipTextKeepable()
+{
+    const auto ch = PosiEdit::FirstUnkeptChar(Platform::ClipboardText());
+    if (!ch)
+        return true;
+    MsgBox(ResText(9431).arg(*ch), MsgButtons::Ok, MsgIcon::Critical);
+    return false;
 }
 
 } // namespace
@@ -284,6 +297,8 @@ bool PosiDataLinePaste()
         MsgBox(ResText(App().PrgModeFlag ? 580 : 393), MsgButtons::Ok, MsgIcon::Critical);
         return false;
     }
+    if (!clipTextKeepable())
+        return false;
     Module1::PastePosiLinesFromClip();
     Posi().DataChanged = true;
     return true;
@@ -296,6 +311,8 @@ bool PosiDataLinePasteCheck()
         MsgBox(ResText(481), MsgButtons::Ok, MsgIcon::Critical);
         return false;
     }
+    if (!clipTextKeepable())
+        return false;
     Module1::PastePosiLinesFromClip();
     App().ClipCopyFlag = false;
     Posi().DataChanged = true;

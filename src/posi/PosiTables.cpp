@@ -64,6 +64,7 @@ void InitPosiData()
         p.PosiDataDisp[static_cast<size_t>(n)] = PosiDispRow{};
         p.PosiData[static_cast<size_t>(n)] = def;
         p.PosiDataRead[static_cast<size_t>(n)] = def;
+        p.PosiReadHeld[static_cast<size_t>(n)] = true;
     }
 }
 

@@ -60,6 +60,10 @@ using PosiFlagRow = std::array<bool, kPosiFields + 1>;
 struct PosiState {
     std::vector<PosiRecord> PosiData = std::vector<PosiRecord>(kPosiRows);
     std::vector<PosiRecord> PosiDataRead = std::vector<PosiRecord>(kPosiRows);
+    // Rows of PosiDataRead that its source holds: a file only its own
+    // position lines, the controller every position read, new data every
+    // position. A verification compares no other row.
+    std::array<bool, kPosiRows> PosiReadHeld{};
     std::vector<PosiDispRow> PosiDataDisp = std::vector<PosiDispRow>(kPosiRows, PosiDispRow{});
     // Entry n - 1 belongs to position n: the raw "0RP" reply after a read,
     // or the number + data block built before a write.

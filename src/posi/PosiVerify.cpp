@@ -27,6 +27,10 @@ int PosiDataSyogoProc()
     Module1::ClearPosiFlags();
     p.PosiErrCount = 0;
     for (int n = std::max(app.PosiNoStart, 1); n <= std::min(app.PosiNoEnd, kPosiMax); ++n) {
+        // A position the reference does not hold is neither compared nor
+        // reported.
+        if (!p.PosiReadHeld[static_cast<size_t>(n)])
+            continue;
         const PosiRecord &ref = p.PosiDataRead[static_cast<size_t>(n)];
         const PosiRecord &now = p.PosiData[static_cast<size_t>(n)];
         PosiFlagRow &flags = p.PosiErrFlag[static_cast<size_t>(n)];

@@ -9,8 +9,9 @@ namespace PosiVerify {
 bool TakesPart(int field);
 
 // Clears the flags, then marks each differing field and its row flag and
-// counts the differing positions in PosiErrCount. 1 when any position
-// differs, else 0. PosiData is never changed.
+// counts the differing positions in PosiErrCount. Positions the reference
+// does not hold (PosiReadHeld) are left out. 1 when any position differs,
+// else 0. PosiData is never changed.
 int PosiDataSyogoProc();
 
 } // namespace PosiVerify

@@ -66,6 +66,8 @@ QString withExtension(const QString &path)
 
 bool writeWithRetries(const QString &path)
 {
+    if (!PosiFile::CheckWritable())
+        return false;
     const auto names = PosiFile::DeviceNamesOfSetting();
     for (int i = 0; i < kTries; ++i) {
         if (i > 0)

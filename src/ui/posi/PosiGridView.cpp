@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QResizeEvent>
 #include <QScrollBar>
 #include <QTimer>
@@ -59,6 +60,7 @@ QWidget *PosiCellEditor::createEditor(QWidget *parent, const QStyleOptionViewIte
     Module1::SetIMEStatus(e, index.column() == 28);
     m_index = index;
     m_done = false;
+    m_refused.reset();
     App().GridEditKey = 0;
     return e;
 }
@@ -70,14 +72,25 @@ void PosiCellEditor::setEditorData(QWidget *editor, const QModelIndex &index) co
     e->selectAll();
 }
 
-void PosiCellEditor::setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const
+void PosiCellEditor::setModelData(QWidget *editor, QAbstractItemModel *, const QModelIndex &) const
 {
-    // The view closes an editor it leaves (a click elsewhere): the value is
-    // committed then too; a refused one leaves the cell as it was.
+    // The view closes an editor it leaves: the value is committed then too.
+    commitOpen(editor);
+}
+
+bool PosiCellEditor::commitOpen(QWidget *editor) const
+{
     if (m_done)
-        return;
+        return true;
+    const QString text = static_cast<QLineEdit *>(editor)->text();
+    if (m_refused == text)
+        return false;
+    if (!m_model->setData(m_index, text, Qt::EditRole)) {
+        m_refused = text;
+        return false;
+    }
     m_done = true;
-    model->setData(index, static_cast<QLineEdit *>(editor)->text(), Qt::EditRole);
+    return true;
 }
 
 // A data cell is a short text on a flat colour: drawn straight, without the
@@ -125,6 +138,20 @@ void PosiCellEditor::paint(QPainter *p, const QStyleOptionViewItem &option, cons
 bool PosiCellEditor::eventFilter(QObject *o, QEvent *ev)
 {
     auto *e = qobject_cast<QLineEdit *>(o);
+    if (e && ev->type() == QEvent::FocusIn)
+        m_refused.reset();
+    // Leaving the editor commits like Enter: a refused value keeps it open
+    // (with Enter's beep) and takes the focus back.
+    if (e && ev->type() == QEvent::FocusOut && !m_done
+        && static_cast<QFocusEvent *>(ev)->reason() != Qt::PopupFocusReason) {
+        bool toOwnChild = false;
+        for (QWidget *w = QApplication::focusWidget(); w && !toOwnChild; w = w->parentWidget())
+            toOwnChild = w == e;
+        if (!toOwnChild && !commitOpen(e)) {
+            QTimer::singleShot(0, e, [e] { e->setFocus(); });
+            return true;
+        }
+    }
     if (!e || ev->type() != QEvent::KeyPress)
         return QStyledItemDelegate::eventFilter(o, ev);
     auto *k = static_cast<QKeyEvent *>(ev);
@@ -368,6 +395,21 @@ void PosiGridView::syncSelection()
 
 void PosiGridView::currentChanged(const QModelIndex &current, const QModelIndex &previous)
 {
+    // A click on another cell while the edited value is refused: the editor
+    // stays open and the cursor goes back to it.
+    if (previous.isValid() && state() == EditingState) {
+        QWidget *ed = indexWidget(previous);
+        if (ed && !m_editor->commitOpen(ed)) {
+            const QPersistentModelIndex back(previous);
+            QTimer::singleShot(0, this, [this, back, ed = QPointer<QWidget>(ed)] {
+                if (back.isValid())
+                    selectionModel()->setCurrentIndex(back, QItemSelectionModel::ClearAndSelect);
+                if (ed)
+                    ed->setFocus();
+            });
+            return;
+        }
+    }
     QTableView::currentChanged(current, previous);
     if (previous.isValid())
         m_model->LeaveCell(previous.row(), previous.column());

@@ -9,6 +9,7 @@
 // column selects whole rows.
 #include <QStyledItemDelegate>
 #include <QTableView>
+#include <optional>
 
 class PosiGridModel;
 
@@ -21,6 +22,11 @@ public:
     void setEditorData(QWidget *editor, const QModelIndex &index) const override;
     void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override;
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+    // Commits the open editor's text unless it was committed already: false
+    // when the value is refused (the editor is then to stay open). A text
+    // refused once is not checked again until the editor has the focus back,
+    // so one attempt to leave it beeps once.
+    bool commitOpen(QWidget *editor) const;
 
 signals:
     // The edit ended with key (13 Enter, 40 Down, 38 Up, 9 Tab, 27 Esc).
@@ -33,6 +39,7 @@ private:
     PosiGridModel *m_model;
     mutable QPersistentModelIndex m_index;
     mutable bool m_done = false;
+    mutable std::optional<QString> m_refused;
 };
 
 class PosiGridView : public QTableView {

@@ -87,6 +87,7 @@ int ReadPosidataFromCt()
         const PosiRecord &src = rows[static_cast<size_t>(n - s)];
         for (int f = 1; f < PosiField::Comment; ++f)
             dst[f] = src[f];   // the comment is not kept in the controller
+        p.PosiReadHeld[static_cast<size_t>(n)] = true;
     }
     return 0;
 }

@@ -266,21 +266,28 @@ bool frmPosi::Form_QueryUnload(bool byCloseBox)
             Module3Tusin::CloseCommPort();
         return false;
     }
-    const MsgAnswer a = Platform::Dialogs::MsgBox(ResText(391), Platform::MsgButtons::YesNoCancel, Platform::MsgIcon::Question);
-    if (a == MsgAnswer::Cancel) {
-        QueryUnloadCancel = true;
-        return true;
-    }
-    if (a == MsgAnswer::No)
-        return false;
     // Closes only once the data are in the file: a cancelled dialog, bad
     // positions or a failed write keep the window, and the application.
-    if (PosidataSaveToFile() != 0) {
-        p.SaveCancelled = false;
+    if (!SaveChangesFirst()) {
         QueryUnloadCancel = true;
         return true;
     }
     return false;
+}
+
+bool frmPosi::SaveChangesFirst()
+{
+    using Platform::MsgAnswer;
+    const MsgAnswer a = Platform::Dialogs::MsgBox(ResText(391), Platform::MsgButtons::YesNoCancel, Platform::MsgIcon::Question);
+    if (a == MsgAnswer::Cancel)
+        return false;
+    if (a == MsgAnswer::No)
+        return true;
+    if (PosidataSaveToFile() != 0) {
+        Posi().SaveCancelled = false;
+        return false;
+    }
+    return true;
 }
 
 void frmPosi::closeEvent(QCloseEvent *e)
@@ -377,6 +384,9 @@ void frmPosi::SetEditMenuState()
 
 void frmPosi::SinkiSakusei()
 {
+    // New data replace the grid: changed positions are asked about first.
+    if (Posi().DataChanged && !SaveChangesFirst())
+        return;
     PosiFileFlows::SinkiSakusei();
     CMDBTN_Yuko();
     SetEditMenuState();

@@ -160,6 +160,10 @@ public:
     // Cancel true: the window stays. byCloseBox: closed by the user with
     // the close box (the refusals while teaching or busy apply).
     bool Form_QueryUnload(bool byCloseBox);
+    // Changed data are asked about before they would be lost (message 391):
+    // true to go on (saved, or No), false when the user cancelled or the
+    // save did not go through.
+    bool SaveChangesFirst();
     // Saves "PortNo", applies a pending language change, saves the exit
     // settings and has the main window close the application 100 ms later.
     void Form_Unload();
