@@ -2,6 +2,7 @@
 #include "core/Num.h"
 
 #include <QFile>
+#include <QLocale>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -167,7 +168,11 @@ Writer &Writer::number(qint64 v)
 Writer &Writer::number(double v)
 {
     sep();
-    m_out += QString::number(v, 'g', 15);
+    // Plain decimal with just the digits that read back as the same value:
+    // 15 digits or an exponent would change or hide large hand-typed values.
+    if (v == 0)
+        v = 0;   // no "-0"
+    m_out += QString::number(v, 'f', QLocale::FloatingPointShortest);
     return *this;
 }
 

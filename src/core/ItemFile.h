@@ -45,7 +45,7 @@ class Writer {
 public:
     Writer &text(const QString &t);   // quoted
     Writer &number(qint64 v);
-    Writer &number(double v);         // shortest decimal form
+    Writer &number(double v);         // shortest round-trip plain decimal, no exponent
     Writer &empty();
     void endRecord();                 // CR LF
     const QString &result() const { return m_out; }
