@@ -376,7 +376,8 @@ void TstProgData::emptyLinesOfAnOverstatedFileGoInOneChange()
     std::vector<ProgTexts> read;
     QCOMPARE(ProgFile::OpenProgFile(path, read), int(ProgFile::ReadOk));
     ProgGridModel grid;
-    ProgDoc doc{&grid};
+    ProgDoc doc;
+    doc.flgdProg = &grid;
     fill(grid, std::vector<ProgTexts>(read.begin() + 1, read.end()));
     QCOMPARE(grid.Lines(), 2000);
     QSignalSpy resets(&grid, &QAbstractItemModel::modelReset);
