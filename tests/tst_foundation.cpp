@@ -202,6 +202,7 @@ void TestFoundation::itemReaderOddInput_data()
     QTest::newRow("trailing comma") << "1,\r\n" << QStringList{"1", ""};
     QTest::newRow("junk after quote") << "\"a\"x,2" << QStringList{"a", "2"};
     QTest::newRow("eof marker") << "1\r\n\x1a" << QStringList{"1"};
+    QTest::newRow("eof marker right after the last field") << "1,2\x1a" << QStringList{"1", "2"};
 }
 
 void TestFoundation::itemReaderOddInput()

@@ -106,6 +106,41 @@ private slots:
                 QVERIFY(ParaSetCell(Paradata().ParaSet, row, a) == ParaSetCell(sampleSet(), row, a));
     }
 
+    // A hand-edited value cell is saved back as the same number, in plain
+    // decimal digits (the home offset of axis 1, written 65535).
+    void handEditedNumberSavedUnchanged_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("saved");
+        QTest::newRow("17 digits") << "12345678901234567" << "12345678901234568";
+        QTest::newRow("1e15") << "1000000000000000" << "1000000000000000";
+        QTest::newRow("typed with an exponent") << "-1e20" << "-100000000000000000000";
+        QTest::newRow("16 significant digits") << "1234567.890123456" << "1234567.890123456";
+        QTest::newRow("small fraction") << "0.0000001" << "0.0000001";
+    }
+    void handEditedNumberSavedUnchanged()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, saved);
+        TestEnv::Scope env;
+        Paradata().ParaSet = sampleSet();
+        const QString path = env.path(QStringLiteral("p.pmt"));
+        QVERIFY(ItemFile::SaveText(path, ParaFileText(Paradata().ParaSet)
+                                             .replace(QStringLiteral("\r\n65535,"), QStringLiteral("\r\n") + typed + QLatin1Char(','))));
+        QCOMPARE(ReadParaFile(path), 0);
+        QCOMPARE(LetParaRecToValue(), 0);
+        const double value = Paradata().ParaSet.ParaHomeOffset[0].number();
+        QCOMPARE(value, typed.toDouble());
+
+        WriteParaFile(path);
+        QVERIFY(!Paradata().PmtWriteError);
+        QVERIFY2(ItemFile::LoadText(path)->contains(QStringLiteral("\r\n") + saved + QLatin1Char(',')),
+                 qPrintable(*ItemFile::LoadText(path)));
+        QCOMPARE(ReadParaFile(path), 0);
+        QCOMPARE(LetParaRecToValue(), 0);
+        QCOMPARE(Paradata().ParaSet.ParaHomeOffset[0].number(), value);
+    }
+
     // A cleared set holds the number 0 in its value cells too, and a file
     // written from it holds that 0.
     void clearedSetWritesZeros()

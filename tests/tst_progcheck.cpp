@@ -96,6 +96,11 @@ void TstProgCheck::passes_data()
     row("== without Result", {line("==", "R1", "R2")}, {"1:23"});
     row("ZOUT 2, 3", {line("ZOUT", "2", "3", "F1")}, {"1:14"});
     row("HOME 16", {line("HOME", "16")}, {"1:16"});
+    row("MVP 5, Result R300", {line("MVP", "5", {}, "R300")}, {"1:14"});
+    row("MVP 5, Result I2", {line("MVP", "5", {}, "I2")}, {"1:14"});
+    row("== R1, R2, Result r5", {line("MVP", "1"), line("==", "R1", "R2", "r5")}, {"2:14"});
+    row("MVP 5, Result O16", {line("MVP", "5", {}, "O16")}, {});
+    row("VEL 100 takes no Result", {line("VEL", "100", {}, "R300")}, {});
     Lines eleven(11, line("ACC", "0"));
     eleven.push_back(line("VEL", "401"));
     QStringList elevenErrors;

@@ -64,6 +64,7 @@ private slots:
     void everyAcceptedTextDecodesBack();
 
     void emptyLinesGoFromOwnGridOnly();
+    void emptyLinesOfAnOverstatedFileGoInOneChange();
     void takeOverCodesEmptyCellsAsZero();
     void takeOverStopsOnUnknownNameOrBadReference_data();
     void takeOverStopsOnUnknownNameOrBadReference();
@@ -362,6 +363,30 @@ void TstProgData::emptyLinesGoFromOwnGridOnly()
     QCOMPARE(gridB.Rows(), 4);
     QCOMPARE(gridB.Text(1, 1), QString());
     QCOMPARE(gridB.Text(3, 1), QStringLiteral(" "));
+}
+
+// A file that says 2000 lines and holds two opens as 2000 lines; the empty
+// ones go in one change of the grid, renumbered once, not one by one.
+void TstProgData::emptyLinesOfAnOverstatedFileGoInOneChange()
+{
+    const QString path = m_env->writeFile(QStringLiteral("x.prg"),
+                                          "\"RE-Z4\"\r\n\"Program\"\r\n2000\r\n"
+                                          "\"MVP\",\"1\",\"\",\"\",\"\",\"\"\r\n"
+                                          "\"TIM\",\"\",\"\",\"\",\"\",\"c\"\r\n");
+    std::vector<ProgTexts> read;
+    QCOMPARE(ProgFile::OpenProgFile(path, read), int(ProgFile::ReadOk));
+    ProgGridModel grid;
+    ProgDoc doc;
+    doc.flgdProg = &grid;
+    fill(grid, std::vector<ProgTexts>(read.begin() + 1, read.end()));
+    QCOMPARE(grid.Lines(), 2000);
+    QSignalSpy resets(&grid, &QAbstractItemModel::modelReset);
+    QSignalSpy cells(&grid, &QAbstractItemModel::dataChanged);
+    QCOMPARE(ProgData::Check_NullLineAndDelete(doc), 0);
+    QCOMPARE(ProgData::GridTexts(grid), (std::vector<ProgTexts>{line("MVP", "1"), line("TIM", {}, {}, {}, {}, "c")}));
+    QCOMPARE(grid.Text(2, 0), QStringLiteral("2"));
+    QCOMPARE(resets.count(), 1);
+    QVERIFY(cells.count() <= 1);
 }
 
 void TstProgData::takeOverCodesEmptyCellsAsZero()

@@ -14,6 +14,7 @@
 #include "sim/SimCommands.h"
 #include "sim/SimProg.h"
 #include "ui/common/Forms.h"
+#include "ui/prog/ProgFlows.h"
 #include "ui/prog/frmProg.h"
 #include "ui/prog/frmProgNo.h"
 
@@ -82,6 +83,7 @@ private slots:
     void progNoDialogOnline();
     void progNoDialogCancelAndCloseBox_data();
     void progNoDialogCancelAndCloseBox();
+    void progNoDialogOfTheFlowsOverTheMainWindow();
 
     void emptyLinesGoFromTheWindowNotActive();
     void writeSendsTheWholeExchange();
@@ -171,6 +173,33 @@ void TstProgTransfer::progNoDialogCancelAndCloseBox()
     Dlg::ExecModal(dlg);
     QVERIFY(App().ProgNoCancel);
     QCOMPARE(App().SelProgNo, 15);
+}
+
+// The read, write and verify flows ask through one dialog: over the main
+// window, its captions from the string table, with both remaining-steps
+// labels.
+void TstProgTransfer::progNoDialogOfTheFlowsOverTheMainWindow()
+{
+    TestEnv::Scope env;
+    MainScope m;
+    App().LangOffset = 0;
+    QWidget *parent = nullptr;
+    QStringList captions;
+    QStringList labels;
+    Dlg::PushModalHandler([&](QDialog &d) {
+        auto &dlg = static_cast<frmProgNo &>(d);
+        parent = dlg.parentWidget();
+        captions << dlg.cmdProgNoOk->text() << dlg.cmdProgNoCancel->text();
+        for (const char *name : {"lblNokoriStep", "lblNokoriStepSu"})
+            if (dlg.findChild<QLabel *>(QString::fromLatin1(name)))
+                labels << QString::fromLatin1(name);
+        dlg.cmdProgNoCancel_Click();
+        return int(QDialog::Rejected);
+    });
+    QVERIFY(!ProgFlows::AskProgNo());
+    QCOMPARE(parent, static_cast<QWidget *>(&m.main));
+    QCOMPARE(captions, (QStringList{QStringLiteral("OK"), QStringLiteral("キャンセル")}));
+    QCOMPARE(labels, (QStringList{QStringLiteral("lblNokoriStep"), QStringLiteral("lblNokoriStepSu")}));
 }
 
 void TstProgTransfer::emptyLinesGoFromTheWindowNotActive()
@@ -436,6 +465,9 @@ void TstProgTransfer::openRefusalsKeepWindow_data()
     QTest::newRow("missing") << QByteArray() << QStringLiteral("An error occurred in Reading file.");
     QTest::newRow("no program file") << QByteArray("\"Program\"\r\n1\r\n")
                                      << QStringLiteral("Not Program Data file for QZ-TQ7.\r\nOpening file is canceled.");
+    QTest::newRow("control character in an operand")
+        << QByteArray("\"RE-Z4\"\r\n\"Program\"\r\n1\r\n\"MVP\",\"1\0", 32) + QByteArray("0\",\"\",\"\",\"\",\"\"\r\n")
+        << QStringLiteral("An error occured in Reading file.");
 }
 
 void TstProgTransfer::openRefusalsKeepWindow()

@@ -2,9 +2,12 @@
 #include "core/Num.h"
 
 #include <QFile>
+#include <QLocale>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
+
+#include <algorithm>
 
 namespace ItemFile {
 
@@ -19,62 +22,95 @@ double Item::number() const { return Num::Val(text); }
 
 Reader::Reader(QString text) : m_text(std::move(text)) {}
 
+namespace {
+
+bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
+bool isLineEnd(QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\n'); }
+constexpr QChar kEndMark(0x1A);   // the end-of-file mark of old editors
+
+// No field of any data file holds one: a NUL or the like in a field is
+// damage, never data (" 1<NUL>0" must not read as 1).
+bool isControl(QChar c) { return c.category() == QChar::Other_Control; }
+
+// Nothing but blanks, line ends and end marks from p on.
+bool onlyTrailerFrom(const QString &t, qsizetype p)
+{
+    for (; p < t.size(); ++p)
+        if (!isBlank(t[p]) && !isLineEnd(t[p]) && t[p] != kEndMark)
+            return false;
+    return true;
+}
+
+// True when t[from, to) holds a control character, blanks at either end
+// aside (they part fields, and an end mark may close the text).
+bool holdsControl(const QString &t, qsizetype from, qsizetype to)
+{
+    while (from < to && isBlank(t[from]))
+        ++from;
+    while (to > from && isBlank(t[to - 1]))
+        --to;
+    for (qsizetype p = from; p < to; ++p)
+        if (isControl(t[p]) && !(t[p] == kEndMark && onlyTrailerFrom(t, p)))
+            return true;
+    return false;
+}
+
+} // namespace
+
 void Reader::skipBlanks()
 {
-    while (m_pos < m_text.size() && (m_text[m_pos] == QLatin1Char(' ') || m_text[m_pos] == QLatin1Char('\t')))
+    while (m_pos < m_text.size() && isBlank(m_text[m_pos]))
         ++m_pos;
 }
 
 bool Reader::atEnd() const
 {
-    qsizetype p = m_pos;
-    while (p < m_text.size()) {
-        const QChar c = m_text[p];
-        if (c != QLatin1Char(' ') && c != QLatin1Char('\t') && c != QLatin1Char('\r') && c != QLatin1Char('\n')
-            && c != QChar(0x1A))
-            return false;
-        ++p;
-    }
-    return true;
+    return !m_damaged && onlyTrailerFrom(m_text, m_pos);
 }
 
 bool Reader::readField(Item &out)
 {
     out = Item{};
+    if (m_damaged)
+        return false;
     if (!m_midRecord) {
         // Between records: blank lines are passed over.
-        while (m_pos < m_text.size()) {
-            const QChar c = m_text[m_pos];
-            if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QLatin1Char(' ') || c == QLatin1Char('\t')) {
-                ++m_pos;
-                continue;
-            }
-            break;
-        }
-        if (m_pos >= m_text.size() || m_text[m_pos] == QChar(0x1A))
+        while (m_pos < m_text.size() && (isBlank(m_text[m_pos]) || isLineEnd(m_text[m_pos])))
+            ++m_pos;
+        if (m_pos >= m_text.size() || m_text[m_pos] == kEndMark)
             return false;
     }
     skipBlanks();
     const qsizetype n = m_text.size();
+    auto toSeparator = [&] {
+        while (m_pos < n && m_text[m_pos] != QLatin1Char(',') && !isLineEnd(m_text[m_pos]))
+            ++m_pos;
+    };
     if (m_pos < n && m_text[m_pos] == QLatin1Char('"')) {
         out.quoted = true;
         const qsizetype start = ++m_pos;
-        while (m_pos < n && m_text[m_pos] != QLatin1Char('"') && m_text[m_pos] != QLatin1Char('\n')
-               && m_text[m_pos] != QLatin1Char('\r'))
+        while (m_pos < n && m_text[m_pos] != QLatin1Char('"') && !isLineEnd(m_text[m_pos]))
             ++m_pos;
         out.text = m_text.mid(start, m_pos - start);
+        m_damaged = std::any_of(out.text.cbegin(), out.text.cend(), isControl);
         if (m_pos < n && m_text[m_pos] == QLatin1Char('"'))
             ++m_pos;
         // Anything between the closing quote and the separator is dropped.
-        while (m_pos < n && m_text[m_pos] != QLatin1Char(',') && m_text[m_pos] != QLatin1Char('\r')
-               && m_text[m_pos] != QLatin1Char('\n'))
-            ++m_pos;
+        const qsizetype tail = m_pos;
+        toSeparator();
+        m_damaged = m_damaged || holdsControl(m_text, tail, m_pos);
     } else {
         const qsizetype start = m_pos;
-        while (m_pos < n && m_text[m_pos] != QLatin1Char(',') && m_text[m_pos] != QLatin1Char('\r')
-               && m_text[m_pos] != QLatin1Char('\n'))
-            ++m_pos;
+        toSeparator();
+        m_damaged = holdsControl(m_text, start, m_pos);
         out.text = m_text.mid(start, m_pos - start).trimmed();
+        // An end mark right after the last field closes the text.
+        if (const qsizetype mark = out.text.indexOf(kEndMark); mark >= 0 && !m_damaged)
+            out.text = out.text.left(mark).trimmed();
+    }
+    if (m_damaged) {
+        out = Item{};
+        return false;
     }
     if (m_pos < n && m_text[m_pos] == QLatin1Char(',')) {
         ++m_pos;
@@ -132,7 +168,11 @@ Writer &Writer::number(qint64 v)
 Writer &Writer::number(double v)
 {
     sep();
-    m_out += QString::number(v, 'g', 15);
+    // Plain decimal with just the digits that read back as the same value:
+    // 15 digits or an exponent would change or hide large hand-typed values.
+    if (v == 0)
+        v = 0;   // no "-0"
+    m_out += QString::number(v, 'f', QLocale::FloatingPointShortest);
     return *this;
 }
 
@@ -181,7 +221,18 @@ std::optional<QString> LoadText(const QString &path)
     const QByteArray bytes = f.readAll();
     if (f.error() != QFileDevice::NoError)
         return std::nullopt;
-    return Decode(bytes);
+    std::optional<QString> text = Decode(bytes);
+    if (!text)
+        return std::nullopt;
+    // A damaged field makes the whole file unreadable, whatever its kind, so
+    // no reader takes in part of it.
+    Reader scan(*text);
+    Item it;
+    while (scan.readField(it)) {
+    }
+    if (scan.damaged())
+        return std::nullopt;
+    return text;
 }
 
 bool SaveText(const QString &path, const QString &text)

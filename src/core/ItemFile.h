@@ -19,21 +19,25 @@ struct Item {
 };
 
 // Reads fields one after another across records (a field never spans a
-// line), or whole records.
+// line), or whole records. A field holding a control character (a NUL, a
+// tab inside quotes, ...) is damage: the reader stops there and says so.
 class Reader {
 public:
     explicit Reader(QString text);
-    // Next field; false at the end of the text.
+    // Next field; false at the end of the text or at a damaged field.
     bool readField(Item &out);
     // Rest of the current record; nothing at the end of the text.
     std::optional<QList<Item>> readRecord();
     bool atEnd() const;
+    // True once a field holding a control character was met.
+    bool damaged() const { return m_damaged; }
 
 private:
     void skipBlanks();
     QString m_text;
     qsizetype m_pos = 0;
     bool m_midRecord = false;
+    bool m_damaged = false;
 };
 
 // Builds records in the file's form.
@@ -41,7 +45,7 @@ class Writer {
 public:
     Writer &text(const QString &t);   // quoted
     Writer &number(qint64 v);
-    Writer &number(double v);         // shortest decimal form
+    Writer &number(double v);         // shortest round-trip plain decimal, no exponent
     Writer &empty();
     void endRecord();                 // CR LF
     const QString &result() const { return m_out; }
@@ -52,8 +56,8 @@ private:
     bool m_first = true;
 };
 
-// Text of the file decoded from Shift-JIS; nothing when it cannot be read
-// or is not valid Shift-JIS.
+// Text of the file decoded from Shift-JIS; nothing when it cannot be read,
+// is not valid Shift-JIS or holds a field with a control character.
 std::optional<QString> LoadText(const QString &path);
 // Writes the text encoded as Shift-JIS through a save file, so a failed
 // save leaves the old file as it was. False on any failure, including a

@@ -2,6 +2,7 @@
 
 #include "core/Num.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -238,15 +239,19 @@ std::optional<int32_t> CodeCondition(bool ref, const QString &prefix, int32_t n)
     return 0;
 }
 
+namespace {
+// The references the Result column codes by its own table.
+const struct ResultKind {
+    const char *prefix;
+    int32_t offset, count;
+} kResultKinds[] = {{"O", 20, 16}, {"F", 99, 100}, {"f", 199, 50}};
+} // namespace
+
 std::optional<int32_t> CodeResult(bool ref, const QString &prefix, int32_t n)
 {
     if (!ref)
         return 0;
-    static const struct {
-        const char *prefix;
-        int32_t offset, count;
-    } kinds[] = {{"O", 20, 16}, {"F", 99, 100}, {"f", 199, 50}};
-    for (const auto &k : kinds) {
+    for (const auto &k : kResultKinds) {
         if (prefix == QLatin1String(k.prefix)) {
             if (n < 1 || n > k.count)
                 return std::nullopt;
@@ -254,6 +259,17 @@ std::optional<int32_t> CodeResult(bool ref, const QString &prefix, int32_t n)
         }
     }
     return n;
+}
+
+bool IsBareResultReference(int cmdCode, const QString &text)
+{
+    if (!UsesResult(cmdCode))
+        return false;
+    const auto o = ParseOperand(text);
+    if (!o || !o->ref)
+        return false;
+    return std::none_of(std::begin(kResultKinds), std::end(kResultKinds),
+                        [&](const ResultKind &k) { return o->prefix == QLatin1String(k.prefix); });
 }
 
 std::optional<int32_t> seekInputData(int cmdCode, int col, const QString &text)

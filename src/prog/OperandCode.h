@@ -92,6 +92,10 @@ std::optional<Operand> ParseOperand(const QString &text);
 std::optional<int32_t> seekInputData(int cmdCode, int col, const QString &text);
 std::optional<int32_t> CodeCondition(bool ref, const QString &prefix, int32_t n);
 std::optional<int32_t> CodeResult(bool ref, const QString &prefix, int32_t n);
+// True when a Result text (trimmed) of the command is a reference the Result
+// column does not know (not O, F or f): the coder gives its bare number,
+// which the controller would take for another result or cannot hold.
+bool IsBareResultReference(int cmdCode, const QString &text);
 
 // A decoded cell: DispPrefix followed by DispValue.
 struct Disp {

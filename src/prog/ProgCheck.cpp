@@ -4,6 +4,7 @@
 #include "platform/StringTable.h"
 #include "prog/CommandList.h"
 #include "prog/OperandCode.h"
+#include "prog/ProgGridModel.h"
 #include "prog/ProgLines.h"
 
 #include <algorithm>
@@ -291,6 +292,19 @@ const std::vector<Pass> &passes()
         {{"PMOV", "==", "!="}, resultNeeded},
         {{">", ">=", "<"}, resultNeeded},
         {{"<=", "PTST", "ZOUT"}, resultNeeded},
+        // 33: a Result reference the column does not know would be coded
+        // as a bare number that the write refuses or the controller reads
+        // as another result: refused here, on its line.
+        {{},
+         nullptr,
+         [](Ctx &c, const std::vector<int> &) {
+             const ProgGridModel *g = c.doc.flgdProg;
+             for (int r = 1; g && r <= c.n && r < g->Rows() && !c.stop; ++r) {
+                 const QString res = g->Text(r, ProgGridModel::ColResult).trimmed();
+                 if (ProgCode::IsBareResultReference(c.doc.ProgDA[static_cast<size_t>(r)].code, res))
+                     c.record(14, 3114, r);
+             }
+         }},
     };
     return table;
 }

@@ -76,6 +76,29 @@ void ProgGridModel::RemoveRows(int first, int last)
     ReNumber();
 }
 
+void ProgGridModel::RemoveRowsWhere(const std::function<bool(int row)> &drop)
+{
+    // Kept rows slide down over the dropped ones: one pass, however many go.
+    size_t kept = 1;
+    for (size_t r = 1; r < m_cells.size(); ++r) {
+        if (drop(int(r)))
+            continue;
+        if (kept != r) {
+            m_cells[kept] = std::move(m_cells[r]);
+            m_rowHeight[kept] = m_rowHeight[r];
+        }
+        ++kept;
+    }
+    if (kept == m_cells.size())
+        return;
+    beginChange();
+    m_cells.resize(kept);
+    m_rowHeight.resize(kept);
+    clampSelection();
+    endChange();
+    ReNumber();
+}
+
 void ProgGridModel::InsertEmptyRows(int at, int count)
 {
     at = std::clamp(at, 1, Rows());
@@ -90,8 +113,14 @@ void ProgGridModel::InsertEmptyRows(int at, int count)
 
 void ProgGridModel::ReNumber()
 {
+    if (Rows() < 2)
+        return;
     for (int r = 1; r < Rows(); ++r)
-        SetText(r, ColNo, QString::number(r));
+        m_cells[static_cast<size_t>(r)][ColNo] = QString::number(r);
+    if (m_bulk)
+        m_dirty = true;
+    else
+        emit dataChanged(index(1, ColNo), index(Rows() - 1, ColNo), {Qt::DisplayRole});
 }
 
 void ProgGridModel::SetTitles(const std::array<QString, kCols> &titles)

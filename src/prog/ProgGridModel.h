@@ -7,6 +7,7 @@
 #include <QAbstractTableModel>
 #include <QString>
 #include <array>
+#include <functional>
 #include <vector>
 
 class ProgGridModel : public QAbstractTableModel {
@@ -30,9 +31,12 @@ public:
     // Removes rows first..last (within 1..Rows-1); the current row stays
     // inside the grid.
     void RemoveRows(int first, int last);
+    // Removes every row of 1..Rows-1 that `drop` names (by its number before
+    // any removal) in one change, renumbering once.
+    void RemoveRowsWhere(const std::function<bool(int row)> &drop);
     // Inserts `count` empty rows at row `at` (1..Rows).
     void InsertEmptyRows(int at, int count);
-    // Line numbers 1..n in column 0.
+    // Line numbers 1..n in column 0, announced as one change.
     void ReNumber();
     // Column titles of row 0 (texts of the string table, by the caller).
     void SetTitles(const std::array<QString, kCols> &titles);

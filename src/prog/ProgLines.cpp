@@ -26,14 +26,16 @@ void ProgLineInsert(ProgGridModel &grid, int first, int last) { grid.InsertEmpty
 int Check_NullLineAndDelete(ProgDoc &doc)
 {
     ProgGridModel &g = *doc.flgdProg;
-    // Line 1 stays, so a program always keeps a line.
-    for (int r = g.Rows() - 1; r >= 2; --r) {
-        bool empty = true;
-        for (int c = ProgGridModel::ColCommand; c <= ProgGridModel::ColComment && empty; ++c)
-            empty = g.Text(r, c).isEmpty();
-        if (empty)
-            ProgLineDelete(g, r, r);
-    }
+    // Line 1 stays, so a program always keeps a line. All go in one pass: a
+    // file may say thousands of lines and hold a few.
+    g.RemoveRowsWhere([&g](int r) {
+        if (r < 2)
+            return false;
+        for (int c = ProgGridModel::ColCommand; c <= ProgGridModel::ColComment; ++c)
+            if (!g.Text(r, c).isEmpty())
+                return false;
+        return true;
+    });
     doc.ProgDA.assign(static_cast<size_t>(g.Rows()), ProgStep{});
     g.SetCurrent(g.Rows() - 1, ProgGridModel::ColCommand);
     return 0;

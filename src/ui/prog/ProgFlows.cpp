@@ -89,7 +89,8 @@ bool AskProgNo()
     AppState &a = App();
     a.ProgNoCancel = false;
     {
-        frmProgNo dlg;
+        // Over the main window, like every dialog of the flows.
+        frmProgNo dlg(Shell::Get().MainWidget());
         Platform::Dialogs::ExecModal(dlg);
     }
     if (a.ProgNoCancel) {

@@ -33,10 +33,10 @@ frmProgNo::frmProgNo(QWidget *parent) : QDialog(parent)
     lblProgNoCap->setObjectName(QStringLiteral("lblProgNoCap"));
     lblProgNo = new QLabel(this);
     lblProgNo->setObjectName(QStringLiteral("lblProgNo"));
-    cmdProgNoOk = new QPushButton(QStringLiteral("OK"), this);
-    cmdProgNoOk->setObjectName(QStringLiteral("cmdProgNoOk"));
-    cmdProgNoCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdProgNoCancel->setObjectName(QStringLiteral("cmdProgNoCancel"));
+    lblNokoriStep = Loc::NamedTagged(new QLabel(this), "lblNokoriStep", 0);
+    lblNokoriStepSu = Loc::NamedTagged(new QLabel(this), "lblNokoriStepSu", 0);
+    cmdProgNoOk = Loc::NamedTagged(new QPushButton(this), "cmdProgNoOk", 1015);
+    cmdProgNoCancel = Loc::NamedTagged(new QPushButton(this), "cmdProgNoCancel", 1404);
     connect(cmdProgNoOk, &QPushButton::clicked, this, &frmProgNo::cmdProgNoOk_Click);
     connect(cmdProgNoCancel, &QPushButton::clicked, this, &frmProgNo::cmdProgNoCancel_Click);
     connect(flgdProgNoView, &QTableView::clicked, this,
@@ -47,6 +47,10 @@ frmProgNo::frmProgNo(QWidget *parent) : QDialog(parent)
     numberRow->addWidget(lblProgNoCap);
     numberRow->addWidget(lblProgNo);
     numberRow->addStretch();
+    auto *stepsRow = new QHBoxLayout;
+    stepsRow->addWidget(lblNokoriStep);
+    stepsRow->addWidget(lblNokoriStepSu);
+    stepsRow->addStretch();
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(cmdProgNoOk);
@@ -54,8 +58,10 @@ frmProgNo::frmProgNo(QWidget *parent) : QDialog(parent)
     auto *top = new QVBoxLayout(this);
     top->addWidget(flgdProgNoView, 1);
     top->addLayout(numberRow);
+    top->addLayout(stepsRow);
     top->addLayout(buttons);
     resize(260, 420);
+    Module1::SetCaptionFromRes(this);
 
     flgdProgNo->setHeaderData(0, Qt::Horizontal, ResText(711));
     for (int n = 1; n <= Module4Prog::kProgramCount; ++n) {

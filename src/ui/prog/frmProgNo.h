@@ -19,6 +19,9 @@ public:
     QTableView *flgdProgNoView = nullptr;
     QLabel *lblProgNoCap = nullptr;
     QLabel *lblProgNo = nullptr;
+    // The remaining-steps caption and count.
+    QLabel *lblNokoriStep = nullptr;
+    QLabel *lblNokoriStepSu = nullptr;
     QPushButton *cmdProgNoOk = nullptr;
     QPushButton *cmdProgNoCancel = nullptr;
 
