@@ -45,7 +45,10 @@ namespace {
 
 // The controller on the line, the link running, the application online; the
 // window opens on demand with its own timer stopped, so a test drives the
-// cycles (the first would come 2 s after the opening).
+// cycles (the first would come 2 s after the opening). The window's display
+// init, 10 ms after the opening, clears the lists' values; it is done at
+// once here, as it always is before a first cycle, so it never lands in the
+// middle of a test's cycles.
 struct Rig {
     TestEnv::Scope env;
     SimController sim;
@@ -73,6 +76,7 @@ struct Rig {
         w = std::make_unique<frmIOCheckFG>();
         w->timerInputOutput1->stop();
         w->show();
+        w->TimerDispInit_Timer();
         return *w;
     }
     void cycle() { w->timerInputOutput1_Timer(); }

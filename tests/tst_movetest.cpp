@@ -139,6 +139,8 @@ private slots:
     void groupMove();
     void startWhileMoving_data();
     void startWhileMoving();
+    void stopEndsEndlessWait_data();
+    void stopEndsEndlessWait();
     void moveRefused_data();
     void moveRefused();
     void dwell_data();
@@ -424,6 +426,74 @@ void TestMoveTest::startWhileMoving()
     QCOMPARE(rig.frames(), QStringList{"0RA"});
     QVERIFY(Dlg::Shown().empty());
     QVERIFY(!App().OfflineFlag);
+}
+
+void TestMoveTest::stopEndsEndlessWait_data()
+{
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("stop");
+    QTest::addColumn<bool>("homed");
+    QTest::addColumn<QString>("move");
+    QTest::newRow("list move") << "cmdMove" << "cmdStop" << true << "0MP001B";
+    QTest::newRow("range move") << "cmdSelectMove" << "cmdStop2" << true << "0MP001B";
+    QTest::newRow("group move") << "cmdGrpMove" << "cmdGrpMoveStop" << true << "0MG01";
+    QTest::newRow("home button, the shown panel's Stop") << "cmdHome" << "cmdStop" << true << "0MS000B";
+    QTest::newRow("home return before a list move") << "cmdMove" << "cmdStop" << false << "0MP000B";
+}
+
+// The controller answers "moving" to every rest query after the move; the
+// user presses Stop at the third. Should the wait ignore the Stop, the
+// controller comes to rest 30 polls later so that the test ends.
+void TestMoveTest::stopEndsEndlessWait()
+{
+    QFETCH(QString, start);
+    QFETCH(QString, stop);
+    QFETCH(bool, homed);
+    Rig rig;
+    rig.list({"1", "2"});
+    rig.model.homed = homed;
+    App().HomeDoneFlag = homed;
+    rig.model.movePolls = 1000000;
+    QPushButton *stopButton = rig.posi->findChild<QPushButton *>(stop);
+    bool moved = false, ignored = false;
+    int polls = 0;
+    rig.model.onFrame = [&](const QByteArray &f) {
+        if (f.startsWith("0MP") || f.startsWith("0MS") || f.startsWith("0MG"))
+            moved = true;
+        if (!moved || f != "0RA")
+            return;
+        ++polls;
+        if (polls == 3)
+            QTimer::singleShot(0, stopButton, [stopButton] { stopButton->click(); });
+        if (polls == 33) {
+            ignored = true;
+            rig.model.pollsLeft = 0;
+            rig.model.movePolls = 0;
+        }
+    };
+    rig.posi->findChild<QPushButton *>(start)->click();
+    QVERIFY2(!ignored, "the wait for rest went on after Stop");
+    // Nothing but the move and the rest queries reached the line.
+    const QStringList frames = rig.frames();
+    QFETCH(QString, move);
+    QCOMPARE(rig.moves() + frames.filter(QStringLiteral("0MG")), QStringList{move});
+    const QStringList after = frames.mid(frames.indexOf(move) + 1);
+    QCOMPARE(after, QStringList(after.size(), QStringLiteral("0RA")));
+    QVERIFY(after.size() >= 3);
+    QCOMPARE(Dlg::ShownTexts(), QStringList{"The axes had not come to rest when the wait was stopped."});
+    // Not reached, not homed, still online, and the stop is spent.
+    QVERIFY(rig.posi->imgHomeGreen->isHidden());
+    QCOMPARE(App().HomeDoneFlag, homed);
+    QVERIFY(!App().OfflineFlag);
+    QVERIFY(!rig.posi->MoveState.ListMoveStop);
+    QVERIFY(!rig.posi->MoveState.RangeMoveStop);
+    QVERIFY(!Module3Tusin::Link().GrpMoveStop);
+    // Everything usable again, and the program may close.
+    QVERIFY(!App().BusyFlag);
+    QVERIFY(rig.posi->SSTabCommand->isTabEnabled(0));
+    for (QPushButton *b : {rig.posi->cmdHome, rig.posi->cmdMove, rig.posi->cmdSelectMove, rig.posi->cmdGrpMove})
+        QVERIFY2(b->isEnabled(), qPrintable(b->objectName()));
+    QVERIFY(rig.main->main.MDIForm_QueryUnload(frmMain::UnloadMode::User));
 }
 
 void TestMoveTest::moveRefused_data()

@@ -24,21 +24,55 @@ using Platform::ResText;
 
 void message(int id) { Platform::Dialogs::MsgBox(ResText(id)); }
 
+// How a wait for rest ended.
+enum class Rest { Reached, Failed, Stopped };
+
 // Polls "0RA", with the events handled before each poll, until every axis
-// is at rest: 1 at rest, -1 failed. The wait has no limit: it lasts as long
-// as the axes move.
-int waitForRest()
+// is at rest or the poll fails. The axes set no time limit, so a stop
+// pressed during the run ends the wait once a poll still finds an axis
+// moving; a move found ended counts as reached, and the stop is then
+// obeyed after it as usual. `linkErrorEnds`: a link failure left by the
+// events ends the wait before the poll (list and range move).
+Rest waitForRest(State &s, bool linkErrorEnds)
 {
     for (;;) {
         Platform::DoEvents();
+        if (linkErrorEnds && Queues().TusinErrorFlag)
+            return Rest::Failed;
         const int r = CheckCtAxisStop();
+        if (r == 1)
+            return Rest::Reached;
         if (r != 0)
-            return r;
+            return Rest::Failed;
+        if (s.StopPressed) {
+            s.StoppedMoving = true;
+            return Rest::Stopped;
+        }
     }
 }
 
-// How the prologue of a worker ended.
-enum class Prologue { Go, End, Failed };
+// Runs one worker of the tab with the stop buttons ending its waits for
+// rest, and tells the user afterwards (the port closed) when one did.
+template <typename Worker>
+void runStoppable(State &s, Worker worker)
+{
+    s.Running = true;
+    s.StopPressed = false;
+    s.StoppedMoving = false;
+    worker();
+    s.Running = false;
+    s.StopPressed = false;
+    if (!s.StoppedMoving)
+        return;
+    // The group panel's stop button ended the wait; its release of the
+    // group move's reply is spent with it.
+    Link().GrpMoveStop = false;
+    Platform::Dialogs::MsgBox(ResText(570), Platform::MsgButtons::Ok, Platform::MsgIcon::Warning);
+}
+
+// How the prologue of a worker ended; Stopped: the home return was stopped
+// while the axes moved.
+enum class Prologue { Go, End, Failed, Stopped };
 
 // Online, axes at rest, (list move) the axis configuration, the home state,
 // and the home return when the controller is not homed.
@@ -60,8 +94,8 @@ Prologue prologue(Face &f, bool readAxes)
         return Prologue::Failed;
     }
     if (!a.HomeDoneFlag) {
-        if (GentenHukki() != 0)
-            return Prologue::Failed;
+        if (GentenHukki(f.Move()) != 0)
+            return f.Move().StoppedMoving ? Prologue::Stopped : Prologue::Failed;
         f.ShowReached(QStringLiteral("H0"));
     }
     return Prologue::Go;
@@ -101,11 +135,13 @@ void StartMove(Face &f, Method m)
         message(1039);
     } else {
         a.BusyFlag = true;
-        switch (m) {
-        case Method::List: PrgListMove(f); break;
-        case Method::Range: SelectMoveProc(f); break;
-        case Method::Group: GrpMoveProc(f); break;
-        }
+        runStoppable(f.Move(), [&] {
+            switch (m) {
+            case Method::List: PrgListMove(f); break;
+            case Method::Range: SelectMoveProc(f); break;
+            case Method::Group: GrpMoveProc(f); break;
+            }
+        });
         a.BusyFlag = false;
     }
     f.DataTeachTabsEnabled(true);
@@ -125,7 +161,8 @@ void PrgListMove(Face &f)
     [&] {
         switch (prologue(f, true)) {
         case Prologue::Go: break;
-        case Prologue::End: return;
+        case Prologue::End:
+        case Prologue::Stopped: return;
         case Prologue::Failed: failed = true; return;
         }
         if (!f.ListStepMode()) {
@@ -163,16 +200,10 @@ void PrgListMove(Face &f)
                 failed = true;
                 return;
             }
-            for (;;) {
-                Platform::DoEvents();
-                if (Queues().TusinErrorFlag)
-                    return;
-                const int r = CheckCtAxisStop();
-                if (r == 1)
-                    break;
-                if (r == -1)
-                    return;
-            }
+            // Not at rest (failed or stopped): the run ends, the position
+            // not reached.
+            if (waitForRest(s, true) != Rest::Reached)
+                return;
             Platform::DoEvents();
             if (Queues().TusinErrorFlag) {
                 failed = true;
@@ -237,16 +268,10 @@ void SelectMoveProc(Face &f)
             }
             if (MovePosiNo(posiNo, f.RangeSkipSm() ? 1 : 0) != 0)
                 return;
-            for (;;) {
-                if (Queues().TusinErrorFlag)
-                    return;
-                const int r = CheckCtAxisStop();
-                if (r == 1)
-                    break;
-                if (r == -1) {
-                    CloseCommPortIfFree();
-                    return;
-                }
+            switch (waitForRest(s, true)) {
+            case Rest::Reached: break;
+            case Rest::Stopped: return;
+            case Rest::Failed: CloseCommPortIfFree(); return;
             }
             completed(f, posiNo);
             next += 1;
@@ -278,7 +303,8 @@ void GrpMoveProc(Face &f)
     switch (prologue(f, false)) {
     case Prologue::Go: break;
     case Prologue::End: return;
-    case Prologue::Failed: CloseCommPortIfFree(); return;
+    case Prologue::Failed:
+    case Prologue::Stopped: CloseCommPortIfFree(); return;
     }
     const int grpNo = MoveRules::NumberOf(f.GroupText());
     if (grpNo < 1 || grpNo > 99) {
@@ -289,7 +315,7 @@ void GrpMoveProc(Face &f)
         CloseCommPortIfFree();
         return;
     }
-    waitForRest();
+    waitForRest(f.Move(), false);
     CloseCommPortIfFree();
 }
 
@@ -302,7 +328,14 @@ void HomeButton(Face &f)
     f.DataTeachTabsEnabled(false);
     Module1::AllForm_CMDBTN_Muko();
     a.BusyFlag = true;
-    GentenHukkiProc(f);
+    State &s = f.Move();
+    runStoppable(s, [&] { GentenHukkiProc(f); });
+    // A stop that ended the home return was meant for it, not for the next
+    // list or range move.
+    if (s.StoppedMoving) {
+        s.ListMoveStop = false;
+        s.RangeMoveStop = false;
+    }
     a.BusyFlag = false;
     f.DataTeachTabsEnabled(true);
     Module1::SetPosiTabEnabled(a.OfflineFlag);
@@ -335,11 +368,14 @@ void GentenHukkiProc(Face &f)
             l.TimeoutFlag = false;
             return;
         }
-        if (waitForRest() == 1) {
+        switch (waitForRest(f.Move(), false)) {
+        case Rest::Reached:
             Platform::DoEvents();
             f.ShowReached(QStringLiteral("H0"));
             f.ShowHomeGreen(true);
             return;
+        case Rest::Stopped: return;
+        case Rest::Failed: break;
         }
         CloseCommPortIfFree();
         const QString reply = Queues().TusinKekka.reply;
@@ -355,13 +391,13 @@ void GentenHukkiProc(Face &f)
     CloseCommPortIfFree();
 }
 
-int GentenHukki()
+int GentenHukki(State &s)
 {
     if (MovePosiNo(0, 0) != 0) {
         CloseCommPortIfFree();
         return -1;
     }
-    if (waitForRest() != 1)
+    if (waitForRest(s, false) != Rest::Reached)
         return -1;
     App().HomeDoneFlag = true;
     Module1::OnlineImg_Disp();

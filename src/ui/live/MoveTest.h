@@ -23,6 +23,13 @@ struct State {
     bool RangeMoveStop = false;
     // The dwell after a move is over.
     bool DwellDoneFlag = true;
+    // A run of the tab (a move or the home button) is going on; a stop
+    // button was pressed during it; a wait for rest ended on that stop with
+    // an axis still moving. The controller may never report rest, so only
+    // such a stop ends a wait for rest; the user is told afterwards.
+    bool Running = false;
+    bool StopPressed = false;
+    bool StoppedMoving = false;
 };
 
 struct DwellBox {
@@ -88,13 +95,24 @@ void GrpMoveProc(Face &f);
 // The tick of timerMove: the dwell is over (the window disables the timer).
 inline void TimerMoveTick(State &s) { s.DwellDoneFlag = true; }
 
+// Every stop button of the tab: during a run it ends the wait for rest
+// (the method's own stop request is the window's to set).
+inline void StopButton(State &s)
+{
+    if (s.Running)
+        s.StopPressed = true;
+}
+
 // The home button: locks the tab and the windows around GentenHukkiProc.
+// It has no stop button of its own: the stop button of the shown panel
+// ends its wait for rest.
 void HomeButton(Face &f);
 // The home return of the button ("0MS000" + axis mask), with the
 // home-sensor message for an error reply "0%%134" to the rest query.
 void GentenHukkiProc(Face &f);
 // The home return of the move tests ("0MP000" + axis mask): 0 done
-// (HomeDoneFlag set), -1 failed.
-int GentenHukki();
+// (HomeDoneFlag set), -1 failed or stopped while the axes moved
+// (s.StoppedMoving tells which).
+int GentenHukki(State &s);
 
 } // namespace MoveTest

@@ -617,9 +617,12 @@ void frmPosi::cmdSelectMove_Click() { MoveTest::StartMove(*this, MoveTest::Metho
 void frmPosi::cmdGrpMove_Click() { MoveTest::StartMove(*this, MoveTest::Method::Group); }
 
 // The stop and pause buttons only record a request, and only while their
-// method's start button is off (a run, or another long operation).
+// method's start button is off (a run, or another long operation). A stop
+// button also ends the tab's wait for rest (the home return's too: it has
+// no stop button of its own).
 void frmPosi::cmdStop_Click()
 {
+    MoveTest::StopButton(MoveState);
     if (!cmdMove->isEnabled())
         MoveState.ListMoveStop = true;
 }
@@ -630,6 +633,7 @@ void frmPosi::cmdTmpStop_Click()
 }
 void frmPosi::cmdStop2_Click()
 {
+    MoveTest::StopButton(MoveState);
     if (!cmdSelectMove->isEnabled())
         MoveState.RangeMoveStop = true;
 }
@@ -638,7 +642,11 @@ void frmPosi::cmdTempStop2_Click()
     if (!cmdSelectMove->isEnabled())
         MoveState.RangeMovePause = true;
 }
-void frmPosi::cmdGrpMoveStop_Click() { Module3Tusin::Link().GrpMoveStop = true; }
+void frmPosi::cmdGrpMoveStop_Click()
+{
+    MoveTest::StopButton(MoveState);
+    Module3Tusin::Link().GrpMoveStop = true;
+}
 
 void frmPosi::cmdHome_Click() { MoveTest::HomeButton(*this); }
 
