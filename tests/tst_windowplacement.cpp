@@ -70,6 +70,7 @@ class TestWindowPlacement : public QObject {
 private slots:
     void childOpensAtOwnSizeInsideArea_data();
     void childOpensAtOwnSizeInsideArea();
+    void cascadeKeepsActiveInFront();
     void windowsOverMainInsideArea_data();
     void windowsOverMainInsideArea();
 };
@@ -127,6 +128,24 @@ void TestWindowPlacement::childOpensAtOwnSizeInsideArea()
              qPrintable(describe(sub->geometry()) + QStringLiteral(" outside ") + describe(area)));
     // At its own size: no larger than the window asks for where it fits.
     QVERIFY2(sub->width() < area.width() || sub->height() < area.height(), qPrintable(describe(sub->geometry())));
+}
+
+// A maximized window restored by the cascade must not cover the window the
+// user works in.
+void TestWindowPlacement::cascadeKeepsActiveInFront()
+{
+    Shown shown(QSize(1400, 1000));
+    frmMain &main = shown.main();
+    subOf(main.PosiWindow())->showMaximized();
+    QMdiSubWindow *group = subOf(openNamed(main, &frmMain::mnuViewGrp_Click, "frmGrp"));
+    QVERIFY(group);
+    main.mnuWindowCascade_Click();
+    QCOMPARE(main.mdiArea()->activeSubWindow(), group);
+    QCOMPARE(main.mdiArea()->subWindowList(QMdiArea::StackingOrder).last(), group);
+    for (QMdiSubWindow *sub : main.mdiArea()->subWindowList()) {
+        QVERIFY(!sub->isMaximized());
+        QVERIFY(shown.area().contains(sub->geometry().topLeft()));
+    }
 }
 
 void TestWindowPlacement::windowsOverMainInsideArea_data()
