@@ -71,9 +71,10 @@ void openPlaced(frmMain &main, bool &openFlag, const char *name)
         return;
     }
     openFlag = true;
-    QMdiSubWindow *sub = main.ShowChild(existing ? existing : new W());
+    QWidget *form = existing ? existing : new W();
+    // The new window counts among the loaded ones from its creation on.
     const int px = Twips::ToPx(ChildOffsetTwips(int(Forms::Loaded().size())));
-    sub->move(px, px);
+    main.ShowChild(form, QPoint(px, px));
 }
 
 } // namespace

@@ -498,19 +498,41 @@ frmPosi *frmMain::PosiWindow()
     return m_posi;
 }
 
-QMdiSubWindow *frmMain::ShowChild(QWidget *form)
+QMdiSubWindow *frmMain::ShowChild(QWidget *form, std::optional<QPoint> at)
 {
     QMdiSubWindow *sub = nullptr;
     for (QMdiSubWindow *s : m_mdi->subWindowList())
         if (s->widget() == form)
             sub = s;
-    if (!sub) {
+    const bool opening = !sub;
+    if (opening) {
         sub = m_mdi->addSubWindow(form);
         sub->setAttribute(Qt::WA_DeleteOnClose);
     }
+    // The area would hand a maximized child's state on to the window it
+    // activates: a window shown from here keeps its own size instead.
+    const bool handOn = !m_mdi->testOption(QMdiArea::DontMaximizeSubWindowOnActivation);
+    m_mdi->setOption(QMdiArea::DontMaximizeSubWindowOnActivation, true);
     form->show();
     sub->show();
+    m_mdi->setActiveSubWindow(sub);
+    m_mdi->setOption(QMdiArea::DontMaximizeSubWindowOnActivation, !handOn);
+    if (opening || at) {
+        if (at)
+            sub->move(*at);
+        KeepChildInside(sub);
+    }
     return sub;
+}
+
+void frmMain::KeepChildInside(QMdiSubWindow *sub)
+{
+    // Before the frame is on screen the area has no size of its own yet.
+    if (!sub || sub->isMaximized() || sub->isMinimized() || !m_mdi->isVisible())
+        return;
+    const QRect placed = OnScreen::Inside(sub->geometry(), m_mdi->viewport()->rect());
+    if (placed != sub->geometry())
+        sub->setGeometry(placed);
 }
 
 void frmMain::ShowPosiWindowOnce()
@@ -523,6 +545,7 @@ void frmMain::ShowPosiWindowOnce()
     // in front of the frame (not of the start-up questions, which come later).
     if (!isVisible())
         show();
+    KeepChildInside(qobject_cast<QMdiSubWindow *>(PosiWindow()->parentWidget()));
     for (QWidget *w : QApplication::topLevelWidgets())
         if (w->objectName() == QLatin1String("frmSplash") && w->isVisible())
             w->raise();

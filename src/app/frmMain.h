@@ -8,7 +8,9 @@
 #include "core/Shell.h"
 
 #include <QMainWindow>
+#include <QPoint>
 #include <QPointer>
+#include <optional>
 #include <array>
 
 class QAction;
@@ -88,8 +90,13 @@ public:
     void ShowPosiWindowOnce();
     // The position window, created (not shown) when it does not exist.
     frmPosi *PosiWindow();
-    // Adds a window of ours as a child window and shows it.
-    QMdiSubWindow *ShowChild(QWidget *form);
+    // Adds a window of ours as a child window (at `at` when given), shows and
+    // activates it at its own size, never maximized after a maximized
+    // sibling; a window it opens or moves lies wholly inside the work area.
+    QMdiSubWindow *ShowChild(QWidget *form, std::optional<QPoint> at = std::nullopt);
+    // A child window at its own size moved (and shrunk where it is larger)
+    // wholly inside the work area; nothing while the frame is not shown.
+    void KeepChildInside(QMdiSubWindow *sub);
     // A new program window for SelProgNo.
     QWidget *OpenProgWindow();
 

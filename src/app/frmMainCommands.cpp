@@ -22,6 +22,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPageSetupDialog>
+#include <QPointer>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -157,7 +158,17 @@ void frmMain::mnuSettingParameter_Click()
 
 // ---------------------------------------------------------------- Window and Help
 
-void frmMain::mnuWindowCascade_Click() { mdiArea()->cascadeSubWindows(); }
+void frmMain::mnuWindowCascade_Click()
+{
+    // Restoring a maximized window in the cascade activates it and brings it
+    // forward; the window the user worked in stays active and in front.
+    QPointer<QMdiSubWindow> active = mdiArea()->activeSubWindow();
+    mdiArea()->cascadeSubWindows();
+    if (active) {
+        mdiArea()->setActiveSubWindow(active);
+        active->raise();
+    }
+}
 void frmMain::mnuWindowTileHorizontal_Click() { mdiArea()->tileSubWindows(); }
 void frmMain::mnuWindowTileVertical_Click() { mdiArea()->tileSubWindows(); }
 

@@ -1,6 +1,9 @@
 #include "ui/common/OnScreen.h"
 
+#include "core/Shell.h"
+
 #include <QGuiApplication>
+#include <QMdiArea>
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
@@ -75,6 +78,26 @@ void KeepInside(QWidget *w)
 {
     const QRect r = placedRect(w);
     place(w, r, Inside(r, AvailableAreaFor(r)));
+}
+
+QRect MainWorkArea()
+{
+    QWidget *main = Shell::Get().MainWidget();
+    auto *mdi = main ? main->findChild<QMdiArea *>() : nullptr;
+    if (!mdi || !mdi->isVisible())
+        return QRect();
+    const QWidget *view = mdi->viewport();
+    return QRect(view->mapToGlobal(QPoint(0, 0)), view->size());
+}
+
+void KeepInWorkArea(QWidget *w)
+{
+    const QRect area = MainWorkArea();
+    if (area.isEmpty())
+        return;
+    const QRect r = placedRect(w);
+    place(w, r, Inside(r, area));
+    KeepInside(w);
 }
 
 } // namespace OnScreen

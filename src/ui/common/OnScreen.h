@@ -24,4 +24,12 @@ QRect AvailableAreaFor(const QRect &r);
 void KeepReachable(QWidget *w);
 void KeepInside(QWidget *w);
 
+// The main window's work area (where its child windows lie), in screen
+// coordinates; empty without a main window on screen.
+QRect MainWorkArea();
+// A window opened over the main window (the monitor, the task window, the
+// online actuator window) moved wholly inside the work area (shrunk where it
+// is larger), then kept inside the screen; nothing without a work area.
+void KeepInWorkArea(QWidget *w);
+
 } // namespace OnScreen

@@ -525,6 +525,7 @@ void frmDevice3::Form_Load()
     Module1::SetCaptionFromRes(this);
     LoadAxes(false);
     adjustSize();
+    OnScreen::KeepInWorkArea(this);
     OnScreen::KeepInside(this);
 }
 

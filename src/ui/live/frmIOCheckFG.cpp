@@ -1,5 +1,6 @@
 #include "ui/live/frmIOCheckFG.h"
 #include "ui/common/Localize.h"
+#include "ui/common/OnScreen.h"
 #include "ui/common/Widgets.h"
 
 #include "core/AppState.h"
@@ -73,6 +74,7 @@ frmIOCheckFG::frmIOCheckFG(QWidget *parent) : QDialog(parent)
         move(at.x() + Twips::ToPx(500), at.y() + Twips::ToPx(500));
     }
     setFixedSize(Twips::ToPx(13830), Twips::ToPx(9195));
+    OnScreen::KeepInWorkArea(this);
 
     // ---- inputs and outputs, present positions -----------------------------
     auto *inCap = Loc::NamedTagged(new QLabel(this), "lblInput", 702);

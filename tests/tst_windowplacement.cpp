@@ -1,0 +1,196 @@
+// Where windows open: every child window at its own size (never maximized
+// after a maximized sibling) and wholly inside the main window's work area,
+// and the windows opened over the main window inside that area too.
+#include <QtTest>
+
+#include "app/frmMain.h"
+#include "core/AppState.h"
+#include "support/MainScope.h"
+#include "support/TestEnv.h"
+#include "ui/common/Forms.h"
+#include "ui/device/frmDevice2.h"
+#include "ui/live/frmIOCheckFG.h"
+#include "ui/live/frmProgTask.h"
+#include "ui/posi/frmPosi.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTemporaryDir>
+#include <functional>
+#include <memory>
+
+namespace {
+
+using Open = std::function<QWidget *(frmMain &)>;
+
+QWidget *openNamed(frmMain &main, void (frmMain::*command)(), const char *name)
+{
+    (main.*command)();
+    return Forms::Find(QString::fromLatin1(name));
+}
+
+QWidget *openProgram(frmMain &main)
+{
+    App().SelProgNo = 4;
+    return main.OpenProgWindow();
+}
+
+QMdiSubWindow *subOf(QWidget *form) { return form ? qobject_cast<QMdiSubWindow *>(form->parentWidget()) : nullptr; }
+
+// A main window of a known size on screen, the position window open.
+struct Shown {
+    TestEnv::Scope env;
+    std::unique_ptr<MainScope> s;
+    explicit Shown(QSize size)
+    {
+        App().LangOffset = 10000;
+        s = std::make_unique<MainScope>();
+        s->main.move(0, 0);
+        s->main.resize(size);
+        s->main.show();
+        s->main.ShowPosiWindowOnce();
+    }
+    frmMain &main() { return s->main; }
+    QRect area() { return main().mdiArea()->viewport()->rect(); }
+    QRect areaOnScreen()
+    {
+        const QWidget *view = main().mdiArea()->viewport();
+        return QRect(view->mapToGlobal(QPoint(0, 0)), view->size());
+    }
+};
+
+QString describe(const QRect &r) { return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()); }
+
+} // namespace
+
+Q_DECLARE_METATYPE(Open)
+
+class TestWindowPlacement : public QObject {
+    Q_OBJECT
+private slots:
+    void childOpensAtOwnSizeInsideArea_data();
+    void childOpensAtOwnSizeInsideArea();
+    void cascadeKeepsActiveInFront();
+    void windowsOverMainInsideArea_data();
+    void windowsOverMainInsideArea();
+};
+
+void TestWindowPlacement::childOpensAtOwnSizeInsideArea_data()
+{
+    QTest::addColumn<QSize>("mainSize");
+    QTest::addColumn<Open>("maximize");
+    QTest::addColumn<Open>("open");
+    const Open posi = [](frmMain &m) -> QWidget * { return m.PosiWindow(); };
+    const Open group = [](frmMain &m) { return openNamed(m, &frmMain::mnuViewGrp_Click, "frmGrp"); };
+    const Open macro = [](frmMain &m) { return openNamed(m, &frmMain::mnuViewSM_Click, "frmSqMcr"); };
+    const Open para = [](frmMain &m) { return openNamed(m, &frmMain::mnuViewParameter_Click, "frmParameta2"); };
+    const Open sysPara = [](frmMain &m) { return openNamed(m, &frmMain::mnuViewSysPara_Click, "frmSystemPara"); };
+    const Open prog = openProgram;
+    // The position window as the File menu's new-data command brings it.
+    const Open posiAgain = [](frmMain &m) -> QWidget * {
+        m.ShowChild(m.PosiWindow());
+        return m.PosiWindow();
+    };
+    const QSize large(1400, 1000);
+    QTest::newRow("group after maximized position") << large << posi << group;
+    QTest::newRow("macro after maximized position") << large << posi << macro;
+    QTest::newRow("parameter after maximized position") << large << posi << para;
+    QTest::newRow("system parameter after maximized position") << large << posi << sysPara;
+    QTest::newRow("program after maximized position") << large << posi << prog;
+    QTest::newRow("position after maximized program") << large << prog << posiAgain;
+    QTest::newRow("parameter after maximized group") << large << group << para;
+    // A work area smaller than the windows' own places: moved in, not cut.
+    const QSize narrow(1100, 800);
+    QTest::newRow("group in a narrow frame") << narrow << posi << group;
+    QTest::newRow("parameter in a narrow frame") << narrow << prog << para;
+}
+
+void TestWindowPlacement::childOpensAtOwnSizeInsideArea()
+{
+    QFETCH(QSize, mainSize);
+    QFETCH(Open, maximize);
+    QFETCH(Open, open);
+    Shown shown(mainSize);
+    frmMain &main = shown.main();
+    QMdiSubWindow *big = subOf(maximize(main));
+    QVERIFY(big);
+    big->showMaximized();
+    QVERIFY(big->isMaximized());
+
+    QWidget *form = open(main);
+    QMdiSubWindow *sub = subOf(form);
+    QVERIFY(sub);
+    QVERIFY(sub != big);
+    QCOMPARE(main.mdiArea()->activeSubWindow(), sub);
+    QVERIFY(!sub->isMaximized());
+    const QRect area = shown.area();
+    QVERIFY2(area.contains(sub->geometry()),
+             qPrintable(describe(sub->geometry()) + QStringLiteral(" outside ") + describe(area)));
+    // At its own size: no larger than the window asks for where it fits.
+    QVERIFY2(sub->width() < area.width() || sub->height() < area.height(), qPrintable(describe(sub->geometry())));
+}
+
+// A maximized window restored by the cascade must not cover the window the
+// user works in.
+void TestWindowPlacement::cascadeKeepsActiveInFront()
+{
+    Shown shown(QSize(1400, 1000));
+    frmMain &main = shown.main();
+    subOf(main.PosiWindow())->showMaximized();
+    QMdiSubWindow *group = subOf(openNamed(main, &frmMain::mnuViewGrp_Click, "frmGrp"));
+    QVERIFY(group);
+    main.mnuWindowCascade_Click();
+    QCOMPARE(main.mdiArea()->activeSubWindow(), group);
+    QCOMPARE(main.mdiArea()->subWindowList(QMdiArea::StackingOrder).last(), group);
+    for (QMdiSubWindow *sub : main.mdiArea()->subWindowList()) {
+        QVERIFY(!sub->isMaximized());
+        QVERIFY(shown.area().contains(sub->geometry().topLeft()));
+    }
+}
+
+void TestWindowPlacement::windowsOverMainInsideArea_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("monitor") << QStringLiteral("frmIOCheckFG");
+    QTest::newRow("task") << QStringLiteral("frmProgTask");
+    QTest::newRow("online actuators") << QStringLiteral("frmDevice3");
+}
+
+void TestWindowPlacement::windowsOverMainInsideArea()
+{
+    QFETCH(QString, name);
+    Shown shown(QSize(1400, 1000));
+    const QRect area = shown.areaOnScreen();
+    QVERIFY(!area.isEmpty());
+    std::unique_ptr<QWidget> w;
+    if (name == QLatin1String("frmIOCheckFG"))
+        w = std::make_unique<frmIOCheckFG>(&shown.main());
+    else if (name == QLatin1String("frmProgTask"))
+        w = std::make_unique<frmProgTask>(&shown.main());
+    else
+        w = std::make_unique<frmDevice3>(&shown.main());
+    // Shown, as a dialog places itself when it has not been placed.
+    w->show();
+    const QRect placed(w->pos(), w->size());
+    QVERIFY2(area.contains(placed), qPrintable(describe(placed) + QStringLiteral(" outside ") + describe(area)));
+}
+
+// The offscreen platform's screen (800x600) is smaller than the monitor
+// window; the test's own screen is one a desktop has.
+int main(int argc, char **argv)
+{
+    QTemporaryDir dir;
+    if (qgetenv("QT_QPA_PLATFORM") == "offscreen" && dir.isValid()) {
+        const QString config = dir.filePath(QStringLiteral("screen.json"));
+        QFile f(config);
+        if (f.open(QIODevice::WriteOnly)) {
+            f.write(R"({"screens":[{"name":"desk","x":0,"y":0,"width":1600,"height":1200,"logicalDpi":96}]})");
+            f.close();
+            qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.toLocal8Bit());
+        }
+    }
+    QApplication app(argc, argv);
+    TestWindowPlacement t;
+    return QTest::qExec(&t, argc, argv);
+}
+#include "tst_windowplacement.moc"
