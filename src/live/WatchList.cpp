@@ -272,7 +272,18 @@ QVariant WatchList::data(const QModelIndex &index, int role) const
         return Text(index.row(), index.column());
     if (role == Qt::TextAlignmentRole)
         return int(Qt::AlignCenter);
+    if (role == Qt::FontRole && index.row() == 0)
+        return m_headerFonts[index.column()];
     return {};
+}
+
+bool WatchList::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (role != Qt::FontRole || !index.isValid() || index.row() != 0)
+        return false;
+    m_headerFonts[index.column()] = value;
+    emit dataChanged(index, index, {role});
+    return true;
 }
 
 } // namespace Watch

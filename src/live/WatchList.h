@@ -122,6 +122,9 @@ public:
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role) const override;
+    // Only the header row's font (Qt::FontRole) is set: the window writes a
+    // header smaller where its column cannot hold it.
+    bool setData(const QModelIndex &index, const QVariant &value, int role) override;
 
 private:
     struct RowData {
@@ -133,6 +136,7 @@ private:
     Kind m_kind;
     std::vector<RowData> m_rows;
     QString m_headers[3];
+    QVariant m_headerFonts[3];
     int m_row = 0;
     int m_rowSel = 0;
     bool m_present = false;

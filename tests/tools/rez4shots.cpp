@@ -25,6 +25,7 @@
 #include "ui/common/frmSelection.h"
 #include "ui/common/Localize.h"
 #include "ui/device/frmDevice2.h"
+#include "ui/live/frmIOCheckFG.h"
 #include "ui/live/frmProgTask.h"
 #include "ui/paraedit/frmParameta2.h"
 #include "ui/posi/frmSelectPosiNo.h"
@@ -32,12 +33,14 @@
 #include "ui/prog/frmProgNo.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QTimer>
 
 using Platform::ResText;
 
@@ -183,6 +186,23 @@ int main(int argc, char **argv)
     {
         frmAbout w;
         shoot(w, QStringLiteral("about"));
+    }
+    {
+        frmProgTask w;
+        w.TimerProgramTask->stop();
+        shoot(w, QStringLiteral("task"));
+    }
+    // The monitor with its watch lists set up and open for editing.
+    {
+        App().PrgModeFlag = true;
+        frmIOCheckFG w;
+        w.timerInputOutput1->stop();
+        w.TimerDispInit->stop();
+        w.TimerDispInit_Timer();
+        w.chkEditItem->setChecked(true);
+        w.chkEditItem_Click();
+        shoot(w, QStringLiteral("monitor"));
+        App().PrgModeFlag = false;
     }
 
     // Message boxes: our texts with Qt's standard buttons.

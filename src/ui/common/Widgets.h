@@ -2,7 +2,12 @@
 // Widget helpers every window uses: geometry from a design in twips, and the
 // input method switched per box.
 class QWidget;
+class QAbstractButton;
 class QAbstractItemModel;
+class QRect;
+class QFont;
+class QModelIndex;
+class QSize;
 class QStandardItemModel;
 class QString;
 class QTableView;
@@ -24,6 +29,26 @@ void SetText(QStandardItemModel *m, int row, int col, const QString &text);
 // A display grid: no headers, nothing edited in place.
 QTableView *DisplayGrid(QWidget *parent, const char *name, QAbstractItemModel *model);
 } // namespace GridCells
+
+namespace TextFit {
+// Where the style draws a push button's, check box's or radio button's
+// caption (and icon), in the button's coordinates.
+QRect CaptionRect(const QAbstractButton *b);
+// The font, from f down to 6 points in half points, at which text fits
+// room: on one line, or wrapped at its breaks where wrap is set. Below
+// 6 points nothing is readable: the smallest is returned then.
+QFont Fitting(const QFont &f, const QString &text, const QSize &room, bool wrap = false);
+// A caption longer than its widget (label, button, check box, radio button;
+// every entry of a closed list) is written smaller rather than cut; a push
+// button whose caption is too long even then, and that is tall enough for
+// two lines, breaks its caption at a space.
+void Shrink(QWidget *w);
+// Shrink for every such widget of a window (the ones shown and hidden).
+void ShrinkAll(QWidget *window);
+// A grid's title cell written smaller until it fits (wrapped where the
+// grid wraps and the row is tall enough).
+void ShrinkCell(QTableView *v, const QModelIndex &index);
+} // namespace TextFit
 
 namespace Module1 {
 // Input method off (open = false) or on for a widget.

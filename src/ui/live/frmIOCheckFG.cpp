@@ -36,6 +36,7 @@ namespace {
 constexpr quint32 kGrey = 0xE0E0E0;
 constexpr quint32 kWhite = 0xFFFFFF;
 constexpr int kGridWidth = 2100;       // the I/O grids
+constexpr int kIoNameWidth = 1100;
 constexpr int kInputHeight = 8100;
 constexpr int kOutputHeight = 6100;
 constexpr int kListLeft = 4560;
@@ -230,12 +231,16 @@ frmIOCheckFG::frmIOCheckFG(QWidget *parent) : QDialog(parent)
     connect(cmdDeletePosHensu, &QPushButton::clicked, this, &frmIOCheckFG::cmdDeletePosHensu_Click);
 
     Module1::SetCaptionFromRes(this);
+    // The kind options of the entry panels are wider than their places in
+    // Japanese: written smaller rather than run into each other.
+    TextFit::ShrinkAll(this);
 
     // ---- Form_Load ------------------------------------------------------------
     setIoNames(App().PrgModeFlag);
     for (QTableView *v : {flgdInput, flgdOutput}) {
-        v->setColumnWidth(0, Twips::ToPx(1000));
-        v->setColumnWidth(1, Twips::ToPx(kGridWidth - 1000) - 4);
+        // The names column holds "HOME LS1" and "EXP-OUT1" whole.
+        v->setColumnWidth(0, Twips::ToPx(kIoNameWidth));
+        v->setColumnWidth(1, Twips::ToPx(kGridWidth - kIoNameWidth) - 4);
         v->setCurrentIndex(v->model()->index(0, 0));
     }
 
@@ -368,17 +373,17 @@ void frmIOCheckFG::ReadnDisp_FlagMoni() { pollList(*flagList); }
 void frmIOCheckFG::ReadnDisp_HensuMoni() { pollList(*hensuList); }
 void frmIOCheckFG::ReadnDisp_PosHensuMoni() { pollList(*posHensuList); }
 
-void frmIOCheckFG::listWidths(QTableView *view, Watch::Kind kind)
+void frmIOCheckFG::listWidths(QTableView *view, Watch::Kind)
 {
-    if (kind == Watch::Kind::Flag) {
-        for (int c = 0; c < 3; ++c)
-            view->setColumnWidth(c, Twips::ToPx(900));
-        return;
-    }
-    const int w = kListWidth;
-    view->setColumnWidth(0, Twips::ToPx(w / 4));
-    view->setColumnWidth(1, Twips::ToPx(w / 4));
-    view->setColumnWidth(2, Twips::ToPx(w / 2 - 80));
+    // The number columns as wide as the flag list's, the value the rest; the
+    // header row takes two lines, written smaller where a word still does
+    // not fit.
+    view->setColumnWidth(0, Twips::ToPx(900));
+    view->setColumnWidth(1, Twips::ToPx(900));
+    view->setColumnWidth(2, Twips::ToPx(kListWidth - 1800 - 80));
+    view->setRowHeight(0, Twips::ToPx(480));
+    for (int c = 0; c < 3; ++c)
+        TextFit::ShrinkCell(view, view->model()->index(0, c));
 }
 
 void frmIOCheckFG::FlagFG_Init()

@@ -61,14 +61,15 @@ frmProgTask::frmProgTask(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmProgTask"));
     Loc::Tagged(this, 720);
-    setFixedSize(Twips::ToPx(7095), Twips::ToPx(6390));
+    // Taller than first drawn by the task list's two-line titles.
+    setFixedSize(Twips::ToPx(7095), Twips::ToPx(6390 + 240));
 
     progModel = new QStandardItemModel(kProgRows, 2, this);
     taskModel = new QStandardItemModel(kTaskRows, kTaskCols, this);
     flgdProgTask = grid(this, "flgdProgTask", progModel);
     flgdProgTask2 = grid(this, "flgdProgTask2", taskModel);
     place(flgdProgTask, 120, 240, 1935, 2775);
-    place(flgdProgTask2, 120, 3240, 6855, 3015);
+    place(flgdProgTask2, 120, 3240, 6855, 3015 + 240);
 
     auto *cap = Loc::NamedTagged(new QLabel(this), "lblProgNoCap", 713);
     place(cap, 2520, 480, 1335, 255);
@@ -102,10 +103,14 @@ frmProgTask::frmProgTask(QWidget *parent) : QDialog(parent)
     const QList<int> taskHeads{711, 724, 725, 726, 727, 728, 729, 730};
     for (int c = 0; c < kTaskCols; ++c)
         GridCells::SetText(taskModel, 0, c, res(taskHeads[c]));
-    const QList<int> taskWidths{400, 700, 700, 900, 900, 900, 900, 900};
+    // The titles take two lines, and a smaller font where a word is still
+    // wider than its column.
+    const QList<int> taskWidths{480, 700, 700, 900, 900, 900, 900, 900};
     for (int c = 0; c < kTaskCols; ++c)
         flgdProgTask2->setColumnWidth(c, Twips::ToPx(taskWidths[c]));
-    flgdProgTask2->setRowHeight(0, Twips::ToPx(300));
+    flgdProgTask2->setRowHeight(0, Twips::ToPx(480));
+    for (int c = 0; c < kTaskCols; ++c)
+        TextFit::ShrinkCell(flgdProgTask2, taskModel->index(0, c));
     for (int r = 1; r < kTaskRows; ++r) {
         flgdProgTask2->setRowHeight(r, Twips::ToPx(250));
         GridCells::SetText(taskModel, r, 0, QString::number(r));
@@ -113,8 +118,9 @@ frmProgTask::frmProgTask(QWidget *parent) : QDialog(parent)
     flgdProgTask2->show();
 
     flgdProgTask->hide();
-    flgdProgTask->setColumnWidth(0, Twips::ToPx(400));
-    flgdProgTask->setColumnWidth(1, Twips::ToPx(1935 - 720));
+    // The number column holds "100" whole.
+    flgdProgTask->setColumnWidth(0, Twips::ToPx(480));
+    flgdProgTask->setColumnWidth(1, Twips::ToPx(1935 - 800));
     flgdProgTask->setRowHeight(0, Twips::ToPx(300));
     for (int r = 1; r < kProgRows; ++r) {
         flgdProgTask->setRowHeight(r, Twips::ToPx(250));

@@ -44,8 +44,14 @@ QPointer<frmParameta2> g_instance;
 
 constexpr quint32 kGrey = 0x00E0E0E0;
 
-// Design of the columns, in twips.
-constexpr int kHomeCols[4] = {1440, 2760, 4080, 5400};
+// Design of the columns, in twips. The HOME, AXIS and PG columns are wider
+// than first drawn: the closed AutoDrive and TYPE lists cannot show their
+// entries in less, even written small. The frames on the right move over by
+// what the left ones grow.
+constexpr int kHomeCols[4] = {1440, 3000, 4560, 6120};
+constexpr int kHomeFieldWidth = 1500;
+constexpr int kLeftFrameWidth = 7815;
+constexpr int kRightFrameLeft = 8160;
 constexpr int kEtcCols[4] = {1920, 3120, 4320, 5520};
 constexpr int kSpCols[4] = {1560, 2880, 4200, 5520};
 constexpr int kTextHeight = 270;
@@ -193,11 +199,11 @@ void frmParameta2::optionPair(QWidget *parent, Ctl c, const char *container, int
 
 void frmParameta2::buildLayout()
 {
-    setFixedSize(Twips::ToPx(14175), Twips::ToPx(8970));
+    setFixedSize(Twips::ToPx(15135), Twips::ToPx(8970));
 
     // ---- HOME
-    auto *home = frame(this, "framHomePara", 602, 120, 120, 6855, 2175);
-    axisHeader(home, "lblHomeAxis", kHomeCols, 1215, 240);
+    auto *home = frame(this, "framHomePara", 602, 120, 120, kLeftFrameWidth, 2175);
+    axisHeader(home, "lblHomeAxis", kHomeCols, kHomeFieldWidth, 240);
     const std::pair<Ctl, const char *> homeRows[] = {
         {Ctl::txtHomeOffset, "1. OFFSET"}, {Ctl::txtHomePush, "2. PUSH"},     {Ctl::txtHomeVel, "3. VEL"},
         {Ctl::txtHomeOfsVel, "4. OFSVEL"}, {Ctl::txtHomePushVel, "5. PUSHVEL"}, {Ctl::txtHomeOrder, "6. SEQ"}};
@@ -207,12 +213,12 @@ void frmParameta2::buildLayout()
         if (r < 5)
             asterisk(home, top);
         for (int a = 0; a < 4; ++a)
-            box(home, homeRows[r].first, a, kHomeCols[a], top, 1215);
+            box(home, homeRows[r].first, a, kHomeCols[a], top, kHomeFieldWidth);
     }
 
     // ---- AXIS
-    auto *axis = frame(this, "framAxisPara", 603, 120, 2400, 6855, 3495);
-    axisHeader(axis, "lblAxisParaAxis", kHomeCols, 1215, 240);
+    auto *axis = frame(this, "framAxisPara", 603, 120, 2400, kLeftFrameWidth, 3495);
+    axisHeader(axis, "lblAxisParaAxis", kHomeCols, kHomeFieldWidth, 240);
     const char *axisRows[] = {"1. STROKE", "2. LEAD", "3. PULSE", "4. JOG VEL", "5. AutoDrive", "6. TYPE"};
     const int axisTops[] = {480, 780, 1080, 1380, 1680, 1980};
     for (int r = 0; r < 6; ++r) {
@@ -221,21 +227,21 @@ void frmParameta2::buildLayout()
             asterisk(axis, axisTops[r]);
     }
     for (int a = 0; a < 4; ++a) {
-        box(axis, Ctl::txtAxisMmStroke, a, kHomeCols[a], 480, 1215);
-        auto *hidden = box(axis, Ctl::txtAxisStroke, a, kHomeCols[a], 480, 1215);
+        box(axis, Ctl::txtAxisMmStroke, a, kHomeCols[a], 480, kHomeFieldWidth);
+        auto *hidden = box(axis, Ctl::txtAxisStroke, a, kHomeCols[a], 480, kHomeFieldWidth);
         hidden->setVisible(false);
-        box(axis, Ctl::txtAxisLead, a, kHomeCols[a], 780, 1215);
-        box(axis, Ctl::txtAxisPulse, a, kHomeCols[a], 1080, 1215);
-        box(axis, Ctl::txtJogHighVel, a, kHomeCols[a], 1380, 1215);
-        list(axis, Ctl::comboAxisAutoDrv, a, kHomeCols[a], 1680, 1215);
-        list(axis, Ctl::comboEtcVkOrQz, a, kHomeCols[a], 1980, 1215);
+        box(axis, Ctl::txtAxisLead, a, kHomeCols[a], 780, kHomeFieldWidth);
+        box(axis, Ctl::txtAxisPulse, a, kHomeCols[a], 1080, kHomeFieldWidth);
+        box(axis, Ctl::txtJogHighVel, a, kHomeCols[a], 1380, kHomeFieldWidth);
+        list(axis, Ctl::comboAxisAutoDrv, a, kHomeCols[a], 1680, kHomeFieldWidth);
+        list(axis, Ctl::comboEtcVkOrQz, a, kHomeCols[a], 1980, kHomeFieldWidth);
         // Below the frame's visible part: never seen.
-        box(axis, Ctl::txtActuator, a, kHomeCols[a], 4000, 1215)->setVisible(false);
+        box(axis, Ctl::txtActuator, a, kHomeCols[a], 4000, kHomeFieldWidth)->setVisible(false);
     }
-    label(axis, QStringLiteral("7. ACTUATOR"), kLabelLeft, 2340);
+    label(axis, QStringLiteral("7. ACTUATOR"), kLabelLeft, 2340, 1320);
     asterisk(axis, 2340);
     for (int a = 0; a < 4; ++a) {
-        const int left = (a % 2 == 0) ? 1440 : 4080;
+        const int left = kHomeCols[a % 2 == 0 ? 0 : 2];
         const int top = (a < 2) ? 2340 : 2940;
         auto *l = Loc::Tagged(new QLabel(QStringLiteral("AXIS%1").arg(a + 1), axis), 220 + a);
         l->setObjectName(QStringLiteral("lblActuatorAxis%1").arg(a));
@@ -257,14 +263,14 @@ void frmParameta2::buildLayout()
     connect(cmdCalculate, &QPushButton::clicked, this, &frmParameta2::cmdCalculate_Click);
 
     // ---- PG
-    auto *pg = frame(this, "framPgPara", 604, 120, 6000, 6855, 1095);
-    axisHeader(pg, "lblPgAxis", kHomeCols, 1335, 240);
+    auto *pg = frame(this, "framPgPara", 604, 120, 6000, kLeftFrameWidth, 1095);
+    axisHeader(pg, "lblPgAxis", kHomeCols, kHomeFieldWidth + 120, 240);
     label(pg, QStringLiteral("1. FUNCTION"), kLabelLeft, 480);
     asterisk(pg, 480);
     label(pg, QStringLiteral("2. ALM"), kLabelLeft, 780);
     for (int a = 0; a < 4; ++a) {
-        list(pg, Ctl::comboPgFunc, a, kHomeCols[a], 480, 1215);
-        box(pg, Ctl::txtPgAlarm, a, kHomeCols[a], 780, 1215);
+        list(pg, Ctl::comboPgFunc, a, kHomeCols[a], 480, kHomeFieldWidth);
+        box(pg, Ctl::txtPgAlarm, a, kHomeCols[a], 780, kHomeFieldWidth);
     }
 
     // ---- command tabs
@@ -306,11 +312,12 @@ void frmParameta2::buildLayout()
     connect(cmdParaFilePrint, &QPushButton::clicked, this, &frmParameta2::cmdParaFilePrint_Click);
 
     // ---- ETC
-    auto *etc = frame(this, "framEtcPara", 605, 7200, 120, 6855, 3495);
+    auto *etc = frame(this, "framEtcPara", 605, kRightFrameLeft, 120, 6855, 3495);
     const char *etcRows[] = {"1. HOME OUT", "2. GRP ENABLE", "3. SM TIMEOUT", "4. SM TIMER", "5. ZONE ENABLE",
                              "6. ZONE1",    "7. ZONE2",      "8. IN-P WID",   "9. HOLD TIME"};
+    // Rows 8 and 9 end where their unit starts.
     for (int r = 0; r < 9; ++r)
-        label(etc, QString::fromLatin1(etcRows[r]), kLabelLeft, 300 + 330 * r, 1500);
+        label(etc, QString::fromLatin1(etcRows[r]), kLabelLeft, 300 + 330 * r, r < 7 ? 1620 : 1400 - kLabelLeft);
     box(etc, Ctl::txtHomeOut, 0, 3240, 300, 1935);
     list(etc, Ctl::comboEtcGrpEnable, 0, 3240, 630, 1935);
     list(etc, Ctl::comboSmInTimer, 0, 3240, 960, 1935);
@@ -338,7 +345,7 @@ void frmParameta2::buildLayout()
     }
 
     // ---- controller mode
-    auto *mode = frame(this, "framCtMode", 622, 7200, 3840, 6855, 975);
+    auto *mode = frame(this, "framCtMode", 622, kRightFrameLeft, 3840, 6855, 975);
     label(mode, QStringLiteral("1. POS/PRG"), kLabelLeft, 420);
     optionPair(mode, Ctl::optPosPrg, "PicturePosPrg", 420, 3120, QStringLiteral("POS"), QStringLiteral("PRG"), 0, 0);
     PicturePosPrg = m_w[int(Ctl::optPosPrg)][0];
@@ -346,7 +353,7 @@ void frmParameta2::buildLayout()
         connect(m_opt[int(Ctl::optPosPrg)][i], &QRadioButton::clicked, this, [this, i] { optPosPrg_Click(i); });
 
     // ---- SP
-    auto *sp = frame(this, "framTokusyuPara", 606, 7200, 5160, 6855, 3615);
+    auto *sp = frame(this, "framTokusyuPara", 606, kRightFrameLeft, 5160, 6855, 3615);
     chkTokuParaChange = Loc::NamedTagged(new QCheckBox(sp), "chkTokuParaChange", 619);
     chkTokuParaChange->setText(QStringLiteral("Change SP Parameter"));
     Twips::Place(chkTokuParaChange, kLabelLeft, 270, 3600, kTextHeight);
@@ -426,14 +433,9 @@ void frmParameta2::Form_Load()
             SetText(c, a, QString());
     YukoJikuHyojiSettei();
     SSTabPrm->setCurrentIndex(1);
-    // A caption longer than its button (the English ones at a larger font
+    // A caption longer than its place (the English ones at a larger font
     // than the design's) is written smaller rather than cut.
-    for (QPushButton *b : CommandButtons()) {
-        QFont f = b->font();
-        while (f.pointSizeF() > 6 && QFontMetrics(f).horizontalAdvance(b->text()) + 10 > b->width())
-            f.setPointSizeF(f.pointSizeF() - 0.5);
-        b->setFont(f);
-    }
+    TextFit::ShrinkAll(this);
 }
 
 // ---------------------------------------------------------------- actuator lists

@@ -313,10 +313,13 @@ void frmPosi::loadMoveTab()
     for (int c = 1; c <= kListColumns; ++c)
         flgdProgram->setColumnWidth(c, Twips::ToPx(cw - 10));
     flgdProgram->setRowHeight(0, Twips::ToPx(350));
-    flgdProgram->setRowHeight(1, Twips::ToPx(380));
-    flgdProgram->setFixedHeight(Twips::ToPx(750));
+    // The row title takes two lines, written smaller where a word is still
+    // wider than its column.
+    flgdProgram->setRowHeight(1, Twips::ToPx(450));
+    flgdProgram->setFixedHeight(Twips::ToPx(830));
     flgdProgram->setFixedWidth(Twips::ToPx(w) + 4);
     flgdProgram->item(1, 0)->setText(Platform::ResText(523));
+    TextFit::ShrinkCell(flgdProgram, flgdProgram->model()->index(1, 0));
     {
         const QSignalBlocker b(flgdProgram);
         flgdProgram->setCurrentCell(1, 1);

@@ -38,11 +38,13 @@ constexpr int kWidth = 10000;
 constexpr int kHeight = 6000;
 constexpr int kLeft = 120;
 constexpr int kGridTop = 60;
-constexpr int kButtonWidth = 1500;
+// Wide enough for the longest caption at a slightly smaller font.
+constexpr int kButtonWidth = 1860;
 constexpr int kButtonHeight = 375;
 constexpr int kButtonGap = 60;
 constexpr int kPaneGrow = 3000;
-constexpr int kColWidths[7] = {400, 1000, 1000, 1000, 1000, 1000, 3000};
+// The command and first two operand columns hold their titles whole.
+constexpr int kColWidths[7] = {400, 1140, 1140, 1140, 1000, 1000, 2580};
 
 } // namespace
 
@@ -123,6 +125,7 @@ frmProg::frmProg(QWidget *parent) : QWidget(parent)
     flgdProg->SetEditable(true);
     ProgCMDBTN_Yuko();
     Form_Resize();
+    TextFit::ShrinkAll(this);
     CommandSets::Register(this);
 }
 
@@ -159,9 +162,10 @@ void frmProg::InitSize_FGProg() { flgdProgView->applyWidths(kColWidths); }
 
 void frmProg::InitSize_FGPrgErr()
 {
-    flgdPrgErrView->setColumnWidth(0, Twips::ToPx(400));
-    flgdPrgErrView->setColumnWidth(1, Twips::ToPx(1500));
-    flgdPrgErrView->setColumnWidth(2, std::max(0, flgdPrgErrView->width() - Twips::ToPx(400 + 1500 + 100)));
+    // The number and line columns hold their titles whole.
+    flgdPrgErrView->setColumnWidth(0, Twips::ToPx(480));
+    flgdPrgErrView->setColumnWidth(1, Twips::ToPx(1740));
+    flgdPrgErrView->setColumnWidth(2, std::max(0, flgdPrgErrView->width() - Twips::ToPx(480 + 1740 + 100)));
 }
 
 // ---- layout and the error pane ------------------------------------------------

@@ -40,11 +40,15 @@ frmProgSyogokekka::frmProgSyogokekka(QWidget *parent) : QDialog(parent)
     flgdProgSyogoKekka->setEditTriggers(QAbstractItemView::NoEditTriggers);
     flgdProgSyogoKekka->horizontalHeader()->setFixedHeight(Twips::ToPx(300));
     flgdProgSyogoKekka->verticalHeader()->setDefaultSectionSize(Twips::ToPx(250));
-    flgdProgSyogoKekka->setColumnWidth(0, Twips::ToPx(400));
-    for (int c = 1; c < 6; ++c)
-        flgdProgSyogoKekka->setColumnWidth(c, Twips::ToPx(1000));
+    // Each column holds its title whole.
+    const int widths[6] = {480, 1140, 1140, 1140, 1000, 1000};
+    int total = 400;
+    for (int c = 0; c < 6; ++c) {
+        flgdProgSyogoKekka->setColumnWidth(c, Twips::ToPx(widths[c]));
+        total += widths[c];
+    }
     flgdProgSyogoKekka->setUpdatesEnabled(true);
-    flgdProgSyogoKekka->setMinimumWidth(Twips::ToPx(400 + 5 * 1000 + 400));
+    flgdProgSyogoKekka->setMinimumWidth(Twips::ToPx(total));
     box->addWidget(flgdProgSyogoKekka);
     cmdClose = Loc::Tagged(new QPushButton(this), 703);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
