@@ -155,7 +155,7 @@ private slots:
             << QStringList{"0. QZ(Standard)", "1. RJ", "0. QZ(Standard)", "1. RJ"};
         QTest::newRow("English FUNCTION")
             << 10000 << 14 << QList<int>{2, 1, 2, 0} << 22
-            << QStringList{"2. Detect+Revice", "1. With PG", "2. Detect+Revice", "0. No-PG"};
+            << QStringList{"2. Detect+Revise", "1. With PG", "2. Detect+Revise", "0. No-PG"};
         QTest::newRow("Japanese Auto Drive")
             << 0 << 11 << QList<int>{0, 0, 1, 0} << 17
             << QStringList{QStringLiteral("0. ドライブON"), QStringLiteral("0. ドライブON"),

@@ -467,7 +467,7 @@ void TstProgTransfer::openRefusalsKeepWindow_data()
                                      << QStringLiteral("Not Program Data file for QZ-TQ7.\r\nOpening file is canceled.");
     QTest::newRow("control character in an operand")
         << QByteArray("\"RE-Z4\"\r\n\"Program\"\r\n1\r\n\"MVP\",\"1\0", 32) + QByteArray("0\",\"\",\"\",\"\",\"\"\r\n")
-        << QStringLiteral("An error occured in Reading file.");
+        << QStringLiteral("An error occurred in Reading file.");
 }
 
 void TstProgTransfer::openRefusalsKeepWindow()
