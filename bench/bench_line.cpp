@@ -18,7 +18,7 @@
 #include "sim/SimParaBlocks.h"
 #include "sim/SimPosi.h"
 #include "support/TestEnv.h"
-#include "ui/grpsm/frmGrp.h"
+#include "ui/grpsm/GroupWindow.h"
 #include "ui/posi/PosiTransfer.h"
 
 #include <QApplication>
@@ -112,9 +112,9 @@ int main(int argc, char **argv)
     App().PortNo = 1;
     App().BaudIndex = 2;
     Paradata().ParaSet.ParaSpAxis = 0xF;
-    Module1::ReadErrorList();
-    Module1::SetOnlineMode();
-    Module3Tusin::StartLink();
+    Common::ReadErrorList();
+    Common::SetOnlineMode();
+    Comm::StartLink();
 
     std::vector<double> turnarounds;
     std::vector<Run> grpWrite, grpRead, posiWrite, posiRead;
@@ -124,7 +124,7 @@ int main(int argc, char **argv)
         auto &t = GrpSm::Tables();
         for (int g = 1; g <= 99; ++g)
             t.GrpData[g] = {int16_t(g), int16_t(g + 100)};
-        frmGrp w;
+        GroupWindow w;
         Dlg::ClearScript();
         Dlg::QueueAnswer(Platform::MsgAnswer::Yes);
         grpWrite.push_back(timed(sim, [&] { w.cmdWriteGrp->click(); }, turnarounds));
@@ -142,7 +142,7 @@ int main(int argc, char **argv)
         if (rd != 0 || wr != 0)
             std::printf("a position transfer failed (read %d, write %d)\n", rd, wr);
     }
-    Module3Tusin::StopLink();
+    Comm::StopLink();
 
     std::printf("at %d baud, %d runs each:\n", kBaud, kRuns);
     report("group write (99 x 0WG)", grpWrite);

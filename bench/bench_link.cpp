@@ -42,10 +42,10 @@ int main(int argc, char **argv)
     sim.attach(1);
     App().PortNo = 1;
     App().BaudIndex = 2;
-    Module1::SetOnlineMode();
-    Module3Tusin::StartLink(&app);
+    Common::SetOnlineMode();
+    Comm::StartLink(&app);
 
-    if (!Module3Tusin::Exchange(QStringLiteral("0AR"), 5, 1000)) { // opens the port
+    if (!Comm::Exchange(QStringLiteral("0AR"), 5, 1000)) { // opens the port
         std::fprintf(stderr, "first exchange failed\n");
         return 1;
     }
@@ -55,7 +55,7 @@ int main(int argc, char **argv)
     const double cpu0 = cpuSeconds();
     int ok = 0;
     for (int i = 0; i < rounds; ++i)
-        ok += Module3Tusin::Exchange(QStringLiteral("0AR"), 5, 1000).has_value() ? 1 : 0;
+        ok += Comm::Exchange(QStringLiteral("0AR"), 5, 1000).has_value() ? 1 : 0;
     const double wallS = double(wall.nsecsElapsed()) / 1e9;
     const double cpuS = cpuSeconds() - cpu0;
     std::printf("round trips:            %d of %d good\n", ok, rounds);
@@ -65,12 +65,12 @@ int main(int argc, char **argv)
     sim.addFault("0AR", {SimFault::Late, 2000, {}});
     wall.restart();
     const double cpu1 = cpuSeconds();
-    const bool late = Module3Tusin::Exchange(QStringLiteral("0AR"), 5, 5000).has_value();
+    const bool late = Comm::Exchange(QStringLiteral("0AR"), 5, 5000).has_value();
     const double waitWall = double(wall.nsecsElapsed()) / 1e9;
     const double waitCpu = cpuSeconds() - cpu1;
     std::printf("late reply:             %s after %.2f s\n", late ? "received" : "FAILED", waitWall);
     std::printf("CPU while waiting:      %.3f s = %.2f %% of one core\n", waitCpu, 100.0 * waitCpu / waitWall);
 
-    Module3Tusin::StopLink();
+    Comm::StopLink();
     return ok == rounds && late ? 0 : 1;
 }

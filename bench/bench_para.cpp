@@ -7,7 +7,7 @@
 #include "paradata/ParadataState.h"
 #include "support/MemoryParaFace.h"
 #include "support/TestEnv.h"
-#include "ui/paraedit/frmParameta2.h"
+#include "ui/paraedit/ParameterWindow.h"
 
 #include "BenchTiming.h"
 
@@ -24,22 +24,22 @@ int main(int argc, char **argv)
 
     // Creation with its load, never shown; the window of the last run stays.
     const double create = Bench::MedianMs(
-        9, [] { delete frmParameta2::Existing(); }, [] { frmParameta2::Instance(); });
+        9, [] { delete ParameterWindow::Existing(); }, [] { ParameterWindow::Instance(); });
     std::printf("create the hidden window with its load: %.1f ms\n", create);
 
     // A valid set in the tables: filled into a face, taken in once.
     App().AxisNotUsed = {false, false, false, false};
-    Module3Tusin::Versions().CtAxisSu = 4;
-    frmParameta2 *w = frmParameta2::Instance();
+    Comm::Versions().CtAxisCount = 4;
+    ParameterWindow *w = ParameterWindow::Instance();
     FillValidParaFields(*w);
-    if (w->ParametaumuKakunin() != 0 || w->TorikomiParametaValue() != 0) {
+    if (w->CheckParametersPresent() != 0 || w->TakeInParameterValues() != 0) {
         std::fprintf(stderr, "the valid set was not taken in\n");
         return 1;
     }
     int taken = 0;
     const double roundTrip = Bench::MedianMs(25, [&] {
-        w->ParametaHyoji();
-        taken += w->TorikomiParametaValue();
+        w->ShowParameters();
+        taken += w->TakeInParameterValues();
     });
     std::printf("display and take-in of the parameter set: %.2f ms (failures %d)\n", roundTrip, taken);
     delete w;

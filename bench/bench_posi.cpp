@@ -31,7 +31,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     ResetParadataState();
     ResetPosiState();
-    Module1::InitPosiData();
+    Common::InitPosiData();
     for (int n = 1; n <= kPosiMax; ++n) {
         Posi().PosiData[n][PosiField::Position(0)] = n * 100;
         Posi().PosiData[n][PosiField::Comment] = QStringLiteral("position %1").arg(n);
@@ -47,11 +47,11 @@ int main(int argc, char **argv)
     app.processEvents();
 
     const double fill = Bench::MedianMs(9, [&] {
-        PosiGrid::QzDataHyoji_3();
+        PosiGrid::FillGridPositionMode();
         app.processEvents();
     });
     view->hide();
-    const double fillNoView = Bench::MedianMs(9, [&] { PosiGrid::QzDataHyoji_3(); });
+    const double fillNoView = Bench::MedianMs(9, [&] { PosiGrid::FillGridPositionMode(); });
     std::printf("fill grid 999 rows, hidden view: %.1f ms\n", fillNoView);
 
     // Typing into the shown grid: one value committed to 999 selected rows
@@ -68,11 +68,11 @@ int main(int argc, char **argv)
         [&] {
             App().DispNoStart = App().PosiNoStart = 1;
             App().DispNoEnd = App().PosiNoEnd = 998;
-            PosiGrid::QzDataHyoji_3();
+            PosiGrid::FillGridPositionMode();
         },
         [&] {
             int first = g.Rows(), last = first;
-            Module1::PosiGridInsertLine(first, last);
+            Common::PosiGridInsertLine(first, last);
         });
     std::printf("append a row to 998: %.1f ms (rows now %d)\n", append, g.Rows());
     App().DispNoEnd = App().PosiNoEnd = kPosiMax;
@@ -81,7 +81,7 @@ int main(int argc, char **argv)
     const QString path = dir.filePath(QStringLiteral("bench.qzd"));
     const std::array<QString, 4> names{QStringLiteral("QZ42"), QStringLiteral("QZ42"), QStringLiteral("QZ42"), QStringLiteral("QZ42")};
     const double save = Bench::MedianMs(9, [&] { PosiFile::SaveFileAs2(path, names); });
-    const double open = Bench::MedianMs(9, [&] { Module1::ReadPosiFile(path); });
+    const double open = Bench::MedianMs(9, [&] { Common::ReadPosiFile(path); });
     std::printf("fill grid 999 rows: %.1f ms\nsave 999 positions: %.1f ms\nopen 999 positions: %.1f ms\n", fill, save, open);
 
     // Read and write 1..999 against the simulated controller paced at
@@ -101,9 +101,9 @@ int main(int argc, char **argv)
     App().PortOccupy = true;
     App().PosiNoStart = 1;
     App().PosiNoEnd = kPosiMax;
-    Module1::ReadErrorList();
-    Module1::SetOnlineMode();
-    Module3Tusin::StartLink();
+    Common::ReadErrorList();
+    Common::SetOnlineMode();
+    Comm::StartLink();
     auto lineMs = [](double chars) { return chars * 10 * 1000 / 38400; };
     QElapsedTimer t;
     t.start();
@@ -114,7 +114,7 @@ int main(int argc, char **argv)
     const int wr = PosiTransfer::WritePosidataToCt();
     const double writeMs = static_cast<double>(t.nsecsElapsed()) / 1e6;
     const double writeLine = lineMs(kPosiMax * (68.0 + 8.0) + 11 + 11);
-    Module3Tusin::StopLink();
+    Comm::StopLink();
     std::printf("read 1..999 at 38400: %.0f ms, line %.0f ms, ratio %.3f (result %d)\n", readMs, readLine, readMs / readLine, rd);
     std::printf("write 1..999 at 38400: %.0f ms, line %.0f ms, ratio %.3f (result %d)\n", writeMs, writeLine, writeMs / writeLine, wr);
     return 0;

@@ -32,12 +32,12 @@ int main(int argc, char **argv)
     app.processEvents();
 
     auto fullGrid = [] {
-        Module1::InitPosiData();
+        Common::InitPosiData();
         for (int n = 1; n <= kPosiMax; ++n)
             Posi().PosiData[static_cast<size_t>(n)][PosiField::Comment] = QStringLiteral("position %1").arg(n);
         App().DispNoStart = App().PosiNoStart = 1;
         App().DispNoEnd = App().PosiNoEnd = kPosiMax;
-        PosiGrid::QzDataHyoji_3();
+        PosiGrid::FillGridPositionMode();
     };
 
     QStringList lines;

@@ -39,10 +39,10 @@ int main(int argc, char **argv)
     App().PortNo = 1;
     App().BaudIndex = 0;
     App().PortOccupy = true;
-    Module1::ReadErrorList();
-    Module1::SetOnlineMode();
-    Module3Tusin::StartLink();
-    Module3Tusin::OpenCommPort();
+    Common::ReadErrorList();
+    Common::SetOnlineMode();
+    Comm::StartLink();
+    Comm::OpenCommPort();
 
     std::vector<ProgData::ProgStep> da(101);
     for (int i = 1; i <= 100; ++i)
@@ -52,7 +52,7 @@ int main(int argc, char **argv)
 
     QElapsedTimer t;
     t.start();
-    const int wr = Module3Tusin::WriteProgToCt(1, da);
+    const int wr = Comm::WriteProgToCt(1, da);
     const double writeMs = ms(t);
     // "0WM01" + 100 steps, "0MW01", each answered with 5 characters; CR LF
     // after every frame and answer.
@@ -60,22 +60,22 @@ int main(int argc, char **argv)
 
     std::vector<ProgData::ProgStep> read;
     t.restart();
-    const int rd = Module3Tusin::ReadProgFromCt(1, read);
+    const int rd = Comm::ReadProgFromCt(1, read);
     const double readMs = ms(t);
     const double readLine = lineMs(7 + 9 + 7 + (5 + 1900 + 2));
     const bool same = rd == 0 && read == da;
 
     t.restart();
-    const int counts = Module3Tusin::ReadAllProgStepSuFromCt();
+    const int counts = Comm::ReadAllProgStepCountsFromCt();
     const double countsMs = ms(t);
     const double countsLine = lineMs(100 * (7 + 9));
     // The same without pacing: what the program and the simulator add to
     // each exchange besides the line.
     sim.setLineBaud(0);
     t.restart();
-    Module3Tusin::ReadAllProgStepSuFromCt();
+    Comm::ReadAllProgStepCountsFromCt();
     const double countsFastMs = ms(t);
-    Module3Tusin::StopLink();
+    Comm::StopLink();
 
     std::printf("write 100 steps at %d: %.0f ms, line %.0f ms, ratio %.3f (result %d)\n", kBaud, writeMs, writeLine,
                 writeMs / writeLine, wr);

@@ -5,7 +5,7 @@
 #include "platform/Dialogs.h"
 #include "prog/ProgGridModel.h"
 #include "support/TestEnv.h"
-#include "ui/prog/frmProg.h"
+#include "ui/prog/ProgramWindow.h"
 
 #include "BenchTiming.h"
 
@@ -18,7 +18,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     TestEnv::Scope env;
     App().PrgModeFlag = true;
-    frmProg w;
+    ProgramWindow w;
     w.resize(900, 600);
     w.show();
     app.processEvents();
@@ -33,7 +33,7 @@ int main(int argc, char **argv)
             5,
             [&] {
                 w.OpenProgFile(path);
-                w.ProgDataHyoji2();
+                w.ShowProgramFileData();
                 opened = w.flgdProg->Lines();
             },
             [&] { rc = w.ProgDataCheck(1); });

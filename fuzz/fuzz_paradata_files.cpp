@@ -42,18 +42,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     s.ParaFileTable = ParaTable{};
     s.Ct = CtAxisData{};
     s.DevSetting = DevSettingData{};
-    s.DevSettei = DevSetteiData{};
+    s.ActuatorSetting = ActuatorSettingData{};
     ResetAppState();
-    Module1::ParaFileFault fault = Module1::ParaFileFault::None;
+    Common::ParaFileFault fault = Common::ParaFileFault::None;
     int lastRow = 0;
-    if (const auto t = Module1::ParseParaFileText(text, &fault, &lastRow)) {
+    if (const auto t = Common::ParseParaFileText(text, &fault, &lastRow)) {
         s.ParaFileTable = *t;
-        Module1::LetParaRecToValue();
-        Module1::LetParaFileToPara();
-        Module1::ParaPulseToMmText();
+        Common::LetParaRecToValue();
+        Common::LetParaFileToPara();
+        Common::ParaPulseToMmText();
         // What was read writes out and reads back to the same rows.
-        const QString again = Module1::ParaFileText(s.ParaSet);
-        if (!Module1::ParseParaFileText(again))
+        const QString again = Common::ParaFileText(s.ParaSet);
+        if (!Common::ParseParaFileText(again))
             __builtin_trap();
     }
     return 0;

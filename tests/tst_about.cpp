@@ -4,7 +4,7 @@
 #include "core/AppState.h"
 #include "app/HelpViewer.h"
 #include "core/ModuleHelp.h"
-#include "app/frmAbout.h"
+#include "app/AboutDialog.h"
 #include "platform/Dialogs.h"
 #include "platform/StringTable.h"
 #include "support/TestEnv.h"
@@ -37,7 +37,7 @@ private slots:
 void TestAbout::versionLabel()
 {
     TestEnv::Scope env;
-    frmAbout dlg;
+    AboutDialog dlg;
     const QString expected = QStringLiteral("Version %1.%2%3")
                                  .arg(REZ4_VERSION_MAJOR).arg(REZ4_VERSION_MINOR).arg(REZ4_VERSION_PATCH);
     QCOMPARE(dlg.lblVersion->text(), expected);
@@ -52,7 +52,7 @@ void TestAbout::englishTexts()
     TestEnv::Scope env;
     App().Language = 2;
     App().LangOffset = 10000;
-    frmAbout dlg;
+    AboutDialog dlg;
     QCOMPARE(dlg.lblTitle2->text(), *LoadResString(11203));
     QCOMPARE(dlg.lblDescription->text(), *LoadResString(11204));
     QCOMPARE(dlg.lblDisclaimer->text(), *LoadResString(11205));
@@ -101,7 +101,7 @@ void TestAbout::sysInfo()
     SysInfo::Tool().Candidates = candidates;
     SysInfo::Tool().Start = [&](const QString &p) { started << p; return startWorks; };
 
-    frmAbout dlg;
+    AboutDialog dlg;
     dlg.cmdSysInfo->click();
 
     QCOMPARE(started, startedIndex < 0 ? QStringList{} : QStringList{candidates[startedIndex]});
@@ -116,7 +116,7 @@ void TestAbout::sysInfoNotStartable()
     // A file at the known place that is no program: the real start fails.
     TestEnv::Scope env;
     SysInfo::Tool().Candidates = {env.writeFile("notaprogram", "plain text")};
-    frmAbout::StartSysInfo();
+    AboutDialog::StartSysInfo();
     QCOMPARE(Dialogs::ShownTexts(), QStringList{ResText(1206)});
 }
 

@@ -3,14 +3,14 @@
 
 #include "core/AppState.h"
 #include "ui/common/Localize.h"
-#include "core/Module1Settings.h"
-#include "core/Module1Text.h"
+#include "core/AppSettings.h"
+#include "core/FixedText.h"
 #include "ui/common/Widgets.h"
 #include "core/ModuleHelp.h"
-#include "app/PrgModule1.h"
+#include "app/Startup.h"
 #include "link/Queues.h"
 #include "paradata/ParadataState.h"
-#include "app/frmSplash.h"
+#include "app/SplashWindow.h"
 #include "platform/AppPaths.h"
 #include "platform/Settings.h"
 #include "platform/StringTable.h"
@@ -63,9 +63,9 @@ void TestAppCore::startValues()
     p.DevSetting.DevStroke[2] = 100;
     p.DevSetting.DevQzFlag[3] = false;
     p.DevSeries[0] = QStringLiteral("CM");
-    QVERIFY(Module3Tusin::RequestTusin(QStringLiteral("0RS"), 8, 1000, 0) > 0);
+    QVERIFY(Comm::QueueRequest(QStringLiteral("0RS"), 8, 1000, 0) > 0);
 
-    PrgModule1::SetStartValues();
+    Startup::SetStartValues();
 
     QVERIFY(a.OfflineFlag);
     QVERIFY(!a.HomeDoneFlag);
@@ -81,9 +81,9 @@ void TestAppCore::startValues()
         QVERIFY(p.DevSetting.DevQzFlag[axis]);
         QCOMPARE(p.DevSeries[axis], QStringLiteral("QZ"));
     }
-    QCOMPARE(Module3Tusin::Queues().TusinQueueLast, -1);
-    QCOMPARE(Module3Tusin::Queues().TusinID, 1000);
-    Module3Tusin::ResetQueueState();
+    QCOMPARE(Comm::Queues().RequestQueueLast, -1);
+    QCOMPARE(Comm::Queues().RequestID, 1000);
+    Comm::ResetQueueState();
     ResetParadataState();
 }
 
@@ -133,9 +133,9 @@ void TestAppCore::settingsReaders()
     App().MmRoundUp = !expected;
     App().DispMmUnit = !expected;
     if (key == QLatin1String("DispMmUnit"))
-        Module1::GetDispMmUnit();
+        Common::GetDispMmUnit();
     else
-        Module1::LoadAppSetting();
+        Common::LoadAppSetting();
     const AppState &a = App();
     const int actual = field == QLatin1String("LangOffset") ? a.LangOffset
                        : field == QLatin1String("PortNo")   ? a.PortNo
@@ -171,7 +171,7 @@ void TestAppCore::helpPath()
 void TestAppCore::splashVersion()
 {
     TestEnv::Scope env;
-    frmSplash s;
+    SplashWindow s;
     QCOMPARE(s.lblVersion->text(), QStringLiteral("Version %1.%2%3")
                                        .arg(REZ4_VERSION_MAJOR).arg(REZ4_VERSION_MINOR).arg(REZ4_VERSION_PATCH));
     QVERIFY(!App().SplashDone);
@@ -236,7 +236,7 @@ void TestAppCore::captionFromRes()
         Loc::SetTag(&window, tag);
         text = [&window] { return window.windowTitle(); };
     }
-    Module1::SetCaptionFromRes(&window);
+    Common::SetCaptionFromRes(&window);
     QCOMPARE(text(), expected);
 }
 
@@ -250,7 +250,7 @@ void TestAppCore::captionWalkSkipsFailuresAndGoesOn()
     auto *tipped = new QLabel(QStringLiteral("design"), &window);
     Loc::SetToolTipTag(tipped, QStringLiteral("209 text"));
     tipped->setToolTip(QStringLiteral("design tip"));
-    Module1::SetCaptionFromRes(&window);
+    Common::SetCaptionFromRes(&window);
     QCOMPARE(edit->text(), QStringLiteral("typed"));   // no caption: left alone
     QCOMPARE(edit->toolTip(), QStringLiteral("Insert Line"));
     QCOMPARE(after->text(), QStringLiteral("Alarm Reset"));
@@ -273,7 +273,7 @@ void TestAppCore::menusToolbarAndColumns()
     model->setHorizontalHeaderLabels({QStringLiteral("a"), QStringLiteral("b")});
     view->setModel(model);
     Loc::SetColumnTags(view, {QStringLiteral("3008"), QStringLiteral("x")});
-    Module1::SetCaptionFromRes(&window);
+    Common::SetCaptionFromRes(&window);
     QCOMPARE(withTip->toolTip(), QStringLiteral("New position data"));
     QCOMPARE(withTip->text(), QStringLiteral("新規作成"));         // the key stays
     QCOMPARE(noEnglish->toolTip(), QStringLiteral("3028"));         // no English twin
@@ -295,7 +295,7 @@ void TestAppCore::captionFromTagIgnoresLanguage()
     tabs->addTab(new QWidget(tabs), QStringLiteral("t1"));
     tabs->setProperty(Loc::kTabTags, QStringList{QStringLiteral("3008"), QString()});
     tabs->setProperty(Loc::kTabToolTipTags, QStringList{QStringLiteral("3009")});
-    PrgModule1::SetCaptionFromTag(&window);
+    Startup::SetCaptionFromTag(&window);
     QCOMPARE(b->text(), QStringLiteral("キャンセル"));
     QCOMPARE(l->text(), QStringLiteral("アラーム解除"));
     QCOMPARE(l->toolTip(), QStringLiteral("design tip"));   // labels: caption only
@@ -337,15 +337,15 @@ void TestAppCore::imeOffAndOn()
 {
     QLineEdit edit;
     edit.setInputMethodHints(Qt::ImhNoAutoUppercase);
-    Module1::SetIMEStatus(&edit, false);
+    Common::SetIMEStatus(&edit, false);
     QVERIFY(!edit.testAttribute(Qt::WA_InputMethodEnabled));
     QVERIFY(edit.inputMethodHints() & Qt::ImhLatinOnly);
     QVERIFY(edit.inputMethodHints() & Qt::ImhNoAutoUppercase);
-    Module1::SetIMEStatus(&edit, true);
+    Common::SetIMEStatus(&edit, true);
     QVERIFY(edit.testAttribute(Qt::WA_InputMethodEnabled));
     QVERIFY(!(edit.inputMethodHints() & Qt::ImhLatinOnly));
     QVERIFY(edit.inputMethodHints() & Qt::ImhNoAutoUppercase);
-    Module1::SetIMEStatus(nullptr, false);   // no window: nothing happens
+    Common::SetIMEStatus(nullptr, false);   // no window: nothing happens
 }
 
 QTEST_MAIN(TestAppCore)

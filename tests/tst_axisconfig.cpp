@@ -14,7 +14,7 @@
 
 #include <QtTest>
 
-using namespace Module3Tusin;
+using namespace Comm;
 
 namespace {
 // Second axis block: TYPE, LEAD, PULSE, STROKE (pulses), JOG, size, speed

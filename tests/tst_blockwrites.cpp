@@ -17,7 +17,7 @@
 
 #include <QtTest>
 
-using namespace Module3Tusin;
+using namespace Comm;
 
 class TstBlockWrites : public QObject {
     Q_OBJECT
@@ -50,7 +50,7 @@ private slots:
         App().AxisNotUsed = {true, true, true, true};
         App().AxisNotUsed[0] = false;
         Paradata().ParaSet.ParaType[0] = 1;
-        QCOMPARE(WriteParametaToCt2(), 0);
+        QCOMPARE(WriteActuatorParametersToCt(), 0);
         QStringList sent;
         for (const QByteArray &f : sim->frames())
             sent << QString::fromLatin1(f.left(4));
@@ -65,7 +65,7 @@ private slots:
     {
         App().AxisNotUsed = {false, false, true, true};
         sim->addFault("0WD", SimFaultRule{SimFault::ErrorReply, 20, {}}, -1);
-        QCOMPARE(WriteParametaToCt2(), 1);
+        QCOMPARE(WriteActuatorParametersToCt(), 1);
         QVERIFY(frames("0WE").isEmpty());
         QCOMPARE(SimParaBlocks::StoreCount(*sim), 0);
     }

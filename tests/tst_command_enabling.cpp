@@ -4,18 +4,18 @@
 #include <QtTest>
 
 #include "core/AppState.h"
-#include "app/frmAbout.h"
-#include "app/frmMain.h"
-#include "ui/grpsm/frmGrp.h"
+#include "app/AboutDialog.h"
+#include "app/MainWindow.h"
+#include "ui/grpsm/GroupWindow.h"
 #include "core/CommandSets.h"
 #include "link/Engine.h"
 #include "link/Indicators.h"
 #include "link/Queues.h"
-#include "ui/paraedit/frmParameta2.h"
-#include "ui/paraedit/frmSystemPara.h"
+#include "ui/paraedit/ParameterWindow.h"
+#include "ui/paraedit/SystemParameterWindow.h"
 #include "platform/Dialogs.h"
-#include "ui/posi/frmPosi.h"
-#include "ui/prog/frmProg.h"
+#include "ui/posi/PositionWindow.h"
+#include "ui/prog/ProgramWindow.h"
 #include "support/MainScope.h"
 #include "sim/SimController.h"
 #include "support/TestEnv.h"
@@ -38,11 +38,11 @@ bool allOn(const QList<QPushButton *> &buttons, bool on)
 
 // What a program window's disable switches off, and what its enable
 // switches on whatever the link (the line buttons follow the selection).
-QList<QPushButton *> progButtons(frmProg *p)
+QList<QPushButton *> progButtons(ProgramWindow *p)
 {
     return {p->cmdFileSaveProg, p->cmdCtWriteProg, p->cmdInsLineProg, p->cmdDelLineProg};
 }
-QList<QPushButton *> progOnButtons(frmProg *p) { return {p->cmdFileSaveProg}; }
+QList<QPushButton *> progOnButtons(ProgramWindow *p) { return {p->cmdFileSaveProg}; }
 } // namespace
 
 class TestCommandEnabling : public QObject {
@@ -67,20 +67,20 @@ void TestCommandEnabling::walkSwitchesEveryWindow()
 {
     TestEnv::Scope env;
     MainScope ms;
-    auto *p1 = new frmProg;
-    auto *p2 = new frmProg;
-    auto *grp = new frmGrp;
-    auto *sys = new frmSystemPara;
-    auto *para = new frmParameta2;
+    auto *p1 = new ProgramWindow;
+    auto *p2 = new ProgramWindow;
+    auto *grp = new GroupWindow;
+    auto *sys = new SystemParameterWindow;
+    auto *para = new ParameterWindow;
     ms.main.ShowChild(p1);
     ms.main.ShowChild(sys); // before the others, so the walk must go on past it
     ms.main.ShowChild(p2);
     ms.main.ShowChild(grp);
     ms.main.ShowChild(para);
-    frmAbout about; // not in the table: passed over
+    AboutDialog about; // not in the table: passed over
     about.show();
 
-    Module1::AllForm_CMDBTN_Muko();
+    Common::DisableCommandsOfAllWindows();
     QVERIFY(allOn(progButtons(p1), false));
     QVERIFY(allOn(progButtons(p2), false));
     QVERIFY(!grp->cmdReadGrp->isEnabled());
@@ -90,7 +90,7 @@ void TestCommandEnabling::walkSwitchesEveryWindow()
     QVERIFY(!ms.main.mnuFile->isEnabled());
     QVERIFY(!ms.main.ToolButton(1)->isEnabled());
 
-    Module1::AllForm_CMDBTN_Yuko();
+    Common::EnableCommandsOfAllWindows();
     QVERIFY(allOn(progOnButtons(p1), true));
     QVERIFY(allOn(progOnButtons(p2), true));
     QVERIFY(grp->cmdReadGrp->isEnabled());
@@ -120,8 +120,8 @@ void TestCommandEnabling::toolbarByMode()
     MainScope ms;
     App().PrgModeFlag = prgMode;
     App().OfflineFlag = offline;
-    Module1::AllForm_CMDBTN_Muko();
-    Module1::AllForm_CMDBTN_Yuko();
+    Common::DisableCommandsOfAllWindows();
+    Common::EnableCommandsOfAllWindows();
     QTEST(ms.main.ToolButton(11)->isVisible(), "editShown");
     QTEST(ms.main.ToolButton(11)->isEnabled(), "editShown");
     QTEST(ms.main.ToolButton(12)->isVisible(), "runShown");
@@ -135,21 +135,21 @@ void TestCommandEnabling::saveItemsFollowActiveChild()
     MainScope ms;
     ms.main.show();
     QVERIFY(QTest::qWaitForWindowExposed(&ms.main));
-    Module1::AllForm_CMDBTN_Yuko();
+    Common::EnableCommandsOfAllWindows();
     QVERIFY(!ms.main.mnuFileSave->isEnabled()); // no active child
     QVERIFY(!ms.main.mnuFileSaveAs->isEnabled());
 
-    QMdiSubWindow *sub = ms.main.ShowChild(new frmProg);
+    QMdiSubWindow *sub = ms.main.ShowChild(new ProgramWindow);
     ms.main.mdiArea()->setActiveSubWindow(sub);
     QCOMPARE(ms.main.mdiArea()->activeSubWindow(), sub);
-    Module1::AllForm_CMDBTN_Muko();
-    Module1::AllForm_CMDBTN_Yuko();
+    Common::DisableCommandsOfAllWindows();
+    Common::EnableCommandsOfAllWindows();
     QVERIFY(!ms.main.mnuFileSave->isEnabled());
     QVERIFY(ms.main.mnuFileSaveAs->isEnabled());
     QVERIFY(!ms.main.mnuEdit->isEnabled()); // the program window switches its own edit items
 
     ms.main.mdiArea()->setActiveSubWindow(ms.main.ShowChild(ms.main.PosiWindow()));
-    Module1::AllForm_CMDBTN_Yuko();
+    Common::EnableCommandsOfAllWindows();
     QVERIFY(ms.main.mnuFileSave->isEnabled());
 }
 
@@ -157,14 +157,14 @@ void TestCommandEnabling::busyScopeRestoresOnEveryWayOut()
 {
     TestEnv::Scope env;
     MainScope ms;
-    auto *prog = new frmProg;
+    auto *prog = new ProgramWindow;
     ms.main.ShowChild(prog);
     App().OfflineFlag = false;
     bool sawDisabled = false;
     auto operation = [&](bool fail) -> int {
-        Module1::BusyScope busy;
+        Common::BusyScope busy;
         sawDisabled = App().BusyFlag && !prog->cmdInsLineProg->isEnabled() && !ms.main.mnuFile->isEnabled();
-        Module1::SetOfflineMode(); // the operation's link failure
+        Common::SetOfflineMode(); // the operation's link failure
         if (fail)
             throw std::runtime_error("failed");
         return 1; // early return
@@ -212,7 +212,7 @@ void TestCommandEnabling::busyScopeLeavesOutParts()
     tabs->setTabEnabled(1, true);
     ms.main.mnuSettingOnline->setEnabled(false);
     {
-        Module1::BusyScope scope({.busyFlag = busyFlag, .posiTabs = posiTabs, .menus = menus});
+        Common::BusyScope scope({.busyFlag = busyFlag, .posiTabs = posiTabs, .menus = menus});
         QCOMPARE(App().BusyFlag, busyFlag);
         QVERIFY(!ms.main.mnuFile->isEnabled());
         QCOMPARE(tabs->isTabEnabled(1), !posiTabs);
@@ -240,7 +240,7 @@ void TestCommandEnabling::menuLayout()
     QFETCH(bool, offline);
     TestEnv::Scope env;
     MainScope ms;
-    frmMain &m = ms.main;
+    MainWindow &m = ms.main;
     // A state ChangeMenuDisp must leave alone in positioner mode.
     m.mnuCont->setEnabled(true);
     m.mnuMonitor->setEnabled(false);
@@ -263,8 +263,8 @@ void TestCommandEnabling::menuLayout()
     QCOMPARE(m.mnuSettingDeviceOnline->isEnabled(), !offline);
     QCOMPARE(m.mnuSettingCtMode->isEnabled(), !offline);
 
-    // Menyu_Yuko offers the Controller and Monitor menus only online.
-    m.Menyu_Yuko();
+    // MenusOn offers the Controller and Monitor menus only online.
+    m.MenusOn();
     QCOMPARE(m.mnuCont->isEnabled(), !offline);
     QCOMPARE(m.mnuMonitor->isEnabled(), !offline);
 }
@@ -304,20 +304,20 @@ void TestCommandEnabling::offlineCommand()
     MainScope ms;
     SimController sim;
     sim.attach(1);
-    Module3Tusin::StartLink();
-    Module1::SetOnlineMode();
-    QVERIFY(Module3Tusin::Exchange(QStringLiteral("0AR"), 5, 500).has_value());
-    QVERIFY(Module3Tusin::PortIsOpen());
+    Comm::StartLink();
+    Common::SetOnlineMode();
+    QVERIFY(Comm::Exchange(QStringLiteral("0AR"), 5, 500).has_value());
+    QVERIFY(Comm::PortIsOpen());
     App().OfflineFlag = startOffline;
     Platform::Dialogs::QueueAnswer(Platform::MsgAnswer(answer));
 
-    ms.main.OfflineSyori();
+    ms.main.OfflineCommand();
     QTEST(int(Platform::Dialogs::Shown().size()), "questions");
     if (!Platform::Dialogs::Shown().empty())
         QCOMPARE(Platform::Dialogs::Shown().front().text,
                  QStringLiteral("Do you change the software to Offline from Online?"));
     QTEST(App().OfflineFlag, "offline");
-    QTEST(Module3Tusin::PortIsOpen(), "portOpen");
+    QTEST(Comm::PortIsOpen(), "portOpen");
     QCOMPARE(ms.main.PosiWindow()->SSTabCommand->isTabEnabled(1), !App().OfflineFlag);
     QVERIFY(ms.main.mnuFile->isEnabled()); // commands on again either way
     qunsetenv("REZ4_PORT1");
@@ -328,7 +328,7 @@ void TestCommandEnabling::onlineCommandFailingLeavesOfflineLayout()
     TestEnv::Scope env;
     MainScope ms;
     App().PrgModeFlag = true;
-    ms.main.OnlineSyori();
+    ms.main.OnlineCommand();
     QVERIFY(App().OfflineFlag);
     QVERIFY(ms.main.mnuFile->isEnabled());
     QVERIFY(ms.main.cmdReset->isEnabled());

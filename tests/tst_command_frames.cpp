@@ -5,7 +5,7 @@
 
 #include "link/CommandFrames.h"
 
-using namespace Module3Tusin;
+using namespace Comm;
 using Frames::BitTable;
 
 Q_DECLARE_METATYPE(std::optional<QString>)
@@ -67,8 +67,8 @@ void TestCommandFrames::frames_data()
     QTest::newRow("0WA 1..999") << Frames::StorePosiData(1, 999) << some("0WA0013E7");
     QTest::newRow("0WA last too wide") << Frames::StorePosiData(1, 0x1000) << none();
     QTest::newRow("0WA negative") << Frames::StorePosiData(-1, 5) << none();
-    QTest::newRow("0RR program 10") << Frames::ReadProgStepSu(10) << some("0RR0A");
-    QTest::newRow("0RR program 256") << Frames::ReadProgStepSu(256) << none();
+    QTest::newRow("0RR program 10") << Frames::ReadProgStepCount(10) << some("0RR0A");
+    QTest::newRow("0RR program 256") << Frames::ReadProgStepCount(256) << none();
     QTest::newRow("0WG group 12") << Frames::WriteGrp(12, 5, 300) << some("0WG0C00512C");
     QTest::newRow("0WG start too wide") << Frames::WriteGrp(12, 4096, 300) << none();
     QTest::newRow("0WG end negative") << Frames::WriteGrp(12, 5, -3) << none();
@@ -118,12 +118,12 @@ void TestCommandFrames::axisState()
 void TestCommandFrames::modeSet()
 {
     int n = 5;
-    QCOMPARE(Frames::TusinModeSet(2, n, 5, kAllAxes), QStringLiteral("0CM02020"));
+    QCOMPARE(Frames::SetCommunicationMode(2, n, 5, kAllAxes), QStringLiteral("0CM02020"));
     QCOMPARE(n, 0);
     n = 1;
-    QCOMPARE(Frames::TusinModeSet(1, n, 15, {true, false, false, false}), QStringLiteral("0CM10111"));
+    QCOMPARE(Frames::SetCommunicationMode(1, n, 15, {true, false, false, false}), QStringLiteral("0CM10111"));
     n = 1;
-    QCOMPARE(Frames::TusinModeSet(0, n, 15, kAllAxes), QStringLiteral("0CM10000"));
+    QCOMPARE(Frames::SetCommunicationMode(0, n, 15, kAllAxes), QStringLiteral("0CM10000"));
     QCOMPARE(n, 1);
 }
 
@@ -157,9 +157,9 @@ void TestCommandFrames::outputToggle()
 
 void TestCommandFrames::replies()
 {
-    QCOMPARE(Frames::DecodeProgStepSu("0RR0A1F\r\n"), std::optional<int>(31));
-    QCOMPARE(Frames::DecodeProgStepSu("0RR0AFF\r\n"), std::optional<int>(255));
-    QCOMPARE(Frames::DecodeProgStepSu("0RR0A1?\r\n"), std::nullopt);
+    QCOMPARE(Frames::DecodeProgStepCount("0RR0A1F\r\n"), std::optional<int>(31));
+    QCOMPARE(Frames::DecodeProgStepCount("0RR0AFF\r\n"), std::optional<int>(255));
+    QCOMPARE(Frames::DecodeProgStepCount("0RR0A1?\r\n"), std::nullopt);
     QCOMPARE(Frames::DecodeTaskNo("0TN3\r\n"), std::optional<int>(3));
     QCOMPARE(Frames::DecodeTaskNo("0TNF\r\n"), std::optional<int>(15));
     QCOMPARE(Frames::DecodeTaskNo("0TN\r\n"), std::nullopt);

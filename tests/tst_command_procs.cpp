@@ -11,7 +11,7 @@
 #include "platform/Dialogs.h"
 #include "support/TestEnv.h"
 
-using namespace Module3Tusin;
+using namespace Comm;
 
 class TestCommandProcs : public QObject {
     Q_OBJECT
@@ -77,11 +77,11 @@ void TestCommandProcs::outOfRangeSendsNothing()
         result = StorePosiDataInCt(1, 4096);
         break;
     case 5:
-        result = ReadProgStepSuFromCt(256);
+        result = ReadProgStepCountFromCt(256);
         break;
     }
     QCOMPARE(result, failure);
-    QCOMPARE(Queues().TusinQueueLast, -1);
+    QCOMPARE(Queues().RequestQueueLast, -1);
     QCOMPARE(Platform::Dialogs::ShownTexts().size(), 1);
     QVERIFY(!TestEnv::Recorder().progress.visible);
 }
@@ -104,10 +104,10 @@ void TestCommandProcs::fullQueueFailsSilently()
     TestEnv::Scope env;
     App().OfflineFlag = true; // nothing serves the queue
     for (int i = 0; i < kQueueRows; ++i)
-        QVERIFY(RequestTusin(QStringLiteral("0RV"), 20, 1000, 1) > 0);
+        QVERIFY(QueueRequest(QStringLiteral("0RV"), 20, 1000, 1) > 0);
     int result = 0;
     switch (which) {
-    case 0: result = ReadProgStepSuFromCt(1); break;
+    case 0: result = ReadProgStepCountFromCt(1); break;
     case 1: result = CheckCtAxisStop(); break;
     case 2: result = MovePosiNo(1, 0); break;
     case 3: result = ReadGrpDataFromCt(); break;
@@ -122,27 +122,27 @@ void TestCommandProcs::fullQueueFailsSilently()
 void TestCommandProcs::taskNo2IsFixed()
 {
     QCOMPARE(ReadTaskNoFromCt2(), 3);
-    QCOMPARE(Queues().TusinQueueLast, -1);
+    QCOMPARE(Queues().RequestQueueLast, -1);
 }
 
 void TestCommandProcs::resultFoundAfterLaterOnes()
 {
     TestEnv::Scope env;
     App().OfflineFlag = false;
-    const int id = RequestTusin(QStringLiteral("0TN"), 6, 2000, 1);
+    const int id = QueueRequest(QStringLiteral("0TN"), 6, 2000, 1);
     RemoveQueued(id); // sent: the engine took it
     // Its result, then an ordinary request's, before the caller looks.
-    RecordResult(TusinKekkaRecord{0, QStringLiteral("0TN5\r\n"), QStringLiteral("0TN"), id});
-    RecordResult(TusinKekkaRecord{0, QStringLiteral("0RAF\r\n"), QStringLiteral("0RA"), id + 1});
+    RecordResult(ResultRecord{0, QStringLiteral("0TN5\r\n"), QStringLiteral("0TN"), id});
+    RecordResult(ResultRecord{0, QStringLiteral("0RAF\r\n"), QStringLiteral("0RA"), id + 1});
     QCOMPARE(WaitResult(id), std::optional<QString>(QStringLiteral("0TN5\r\n")));
 }
 
 void TestCommandProcs::staleResultAfterReset()
 {
     TestEnv::Scope env;
-    RecordResult(TusinKekkaRecord{0, QStringLiteral("0RA7\r\n"), QStringLiteral("0RA"), 1001});
-    TusinQueueReset();
-    const int id = RequestTusin(QStringLiteral("0RA"), 6, 2000, 1);
+    RecordResult(ResultRecord{0, QStringLiteral("0RA7\r\n"), QStringLiteral("0RA"), 1001});
+    ResetRequestQueue();
+    const int id = QueueRequest(QStringLiteral("0RA"), 6, 2000, 1);
     QCOMPARE(id, 1001);
     App().OfflineFlag = true; // nothing will send it
     QCOMPARE(WaitResult(id), std::nullopt);

@@ -4,7 +4,7 @@
 #include <QtTest>
 
 #include "core/AppState.h"
-#include "app/frmMain.h"
+#include "app/MainWindow.h"
 #include "grpsm/GrpSmTables.h"
 #include "link/CommandHost.h"
 #include "link/CommandProcs.h"
@@ -12,7 +12,7 @@
 #include "link/Engine.h"
 #include "link/Indicators.h"
 #include "link/Queues.h"
-#include "ui/live/frmProgTask.h"
+#include "ui/live/ProgramTaskWindow.h"
 #include "paradata/ParadataState.h"
 #include "platform/Dialogs.h"
 #include "platform/Wait.h"
@@ -27,7 +27,7 @@
 #include <QPushButton>
 #include <memory>
 
-using namespace Module3Tusin;
+using namespace Comm;
 
 namespace {
 
@@ -50,7 +50,7 @@ struct Rig {
         InstallCommandSim(sim, model);
         sim.attach(1);
         App().PortNo = 1;
-        Module1::SetOnlineMode();
+        Common::SetOnlineMode();
         StartLink();
     }
     ~Rig() { StopLink(); }
@@ -117,7 +117,7 @@ void TestCommandsSim::axisState()
     QFETCH(int, atRest);
     QCOMPARE(CheckCtAxisStop(), atRest);
     // "0RH" reads its digit the same way.
-    QCOMPARE(Module1::CheckRH(), 0);
+    QCOMPARE(Common::CheckRH(), 0);
     QCOMPARE(App().HomeDoneFlag, atRest == 1);
 }
 
@@ -137,16 +137,16 @@ void TestCommandsSim::shortCommands()
     rig.sim.model().alarm = true;
     QCOMPARE(AlarmResetCt(), 0);
     QVERIFY(!rig.sim.model().alarm);
-    QCOMPARE(TusinModeOn(1), 0);
+    QCOMPARE(CommunicationModeOn(1), 0);
     QVERIFY(!App().OfflineFlag);
     QCOMPARE(rig.frames(), (QStringList{"0MP0053", "0MS3E7F", "0WA0013E7", "0MG0C", "0AR", "0CM1"}));
 
     // Homed state: a failure leaves HomeDoneFlag False.
     rig.model.homed = true;
-    QCOMPARE(Module1::CheckRH(), 0);
+    QCOMPARE(Common::CheckRH(), 0);
     QVERIFY(App().HomeDoneFlag);
     rig.model.replyFor["0RH"] = "0%%104";
-    QCOMPARE(Module1::CheckRH(), 1);
+    QCOMPARE(Common::CheckRH(), 1);
     QVERIFY(!App().HomeDoneFlag);
 }
 
@@ -156,7 +156,7 @@ void TestCommandsSim::ioCycle()
     auto &c = Commands();
     rig.model.inputs = {1, 0, 0, 0, 0, 0, 0};
     rig.model.outputs = {2, 0, 0, 0, 0};
-    QCOMPARE(IOCheckTusin2(), 0);
+    QCOMPARE(MonitorExchange(), 0);
     QVERIFY(c.InBit[0][0]);
     QVERIFY(c.OutBit[0][1]);
     QVERIFY(c.IoModeSet);
@@ -169,7 +169,7 @@ void TestCommandsSim::ioCycle()
     c.IgnoreInputs = true;
     c.IoModeResend = true;
     rig.sim.clearFrames();
-    QCOMPARE(IOCheckTusin2(), 0);
+    QCOMPARE(MonitorExchange(), 0);
     QCOMPARE(rig.frames(), (QStringList{"0CM10000", "0WO00800", "0RI", "0RO"}));
     QCOMPARE(rig.model.outputs, (std::array<int, 5>{0, 0, 8, 0, 0}));
     QVERIFY(!c.OutputWriteReq);
@@ -183,7 +183,7 @@ void TestCommandsSim::ioCycle()
     rig.model.replyFor["0RO"] = "0RO0G000";
     const auto before = c.OutBit;
     c.InBit = {};
-    QCOMPARE(IOCheckTusin2(), 1);
+    QCOMPARE(MonitorExchange(), 1);
     QCOMPARE(rig.frames(), (QStringList{"0RI", "0RO"}));
     QCOMPARE(c.OutBit, before);
     QVERIFY(!c.InBit[0][0]);
@@ -207,9 +207,9 @@ void TestCommandsSim::presentPos()
     QCOMPARE(pos, before);
     // The error reply counts as a link failure; a caller that goes on
     // clears it and goes online again.
-    QVERIFY(App().OfflineFlag && Queues().TusinErrorFlag);
-    Queues().TusinErrorFlag = false;
-    Module1::SetOnlineMode();
+    QVERIFY(App().OfflineFlag && Queues().LinkFailed);
+    Queues().LinkFailed = false;
+    Common::SetOnlineMode();
     rig.model.replyFor["0RC5"] = "0RC70000100002";
     QCOMPARE(ReadPresentPosFromCt(pos), 1);
     QCOMPARE(pos, before);
@@ -219,15 +219,15 @@ void TestCommandsSim::presentPos()
 void TestCommandsSim::stepCounts()
 {
     Rig rig;
-    rig.model.stepSu[10] = 31;
-    QCOMPARE(ReadProgStepSuFromCt(10), 31);
+    rig.model.stepCount[10] = 31;
+    QCOMPARE(ReadProgStepCountFromCt(10), 31);
     QCOMPARE(rig.frames(), QStringList{"0RR0A"});
     for (int p = 1; p <= 100; ++p)
-        rig.model.stepSu[p] = 100 - p;
-    QCOMPARE(ReadAllProgStepSuFromCt(), 0);
-    QVERIFY(Commands().ProgStepSuKnown);
-    QCOMPARE(Commands().ProgStepSu[1], 99);
-    QCOMPARE(Commands().ProgStepSu[100], 0);
+        rig.model.stepCount[p] = 100 - p;
+    QCOMPARE(ReadAllProgStepCountsFromCt(), 0);
+    QVERIFY(Commands().ProgStepCountKnown);
+    QCOMPARE(Commands().ProgStepCount[1], 99);
+    QCOMPARE(Commands().ProgStepCount[100], 0);
     QCOMPARE(TestEnv::Recorder().progress.value, 100);
 }
 
@@ -235,15 +235,15 @@ void TestCommandsSim::stepCountReadInterrupted()
 {
     Rig rig;
     for (int p = 1; p <= 100; ++p)
-        rig.model.stepSu[p] = p;
-    Commands().ProgStepSu.fill(-7);
+        rig.model.stepCount[p] = p;
+    Commands().ProgStepCount.fill(-7);
     rig.model.replyFor["0RR39"] = "0%%104"; // program 57
-    QCOMPARE(ReadAllProgStepSuFromCt(), 1);
+    QCOMPARE(ReadAllProgStepCountsFromCt(), 1);
     for (int p = 1; p <= 56; ++p)
-        QCOMPARE(Commands().ProgStepSu[p], p);
+        QCOMPARE(Commands().ProgStepCount[p], p);
     for (int p = 57; p <= 100; ++p)
-        QCOMPARE(Commands().ProgStepSu[p], -7);
-    QVERIFY(!Commands().ProgStepSuKnown);
+        QCOMPARE(Commands().ProgStepCount[p], -7);
+    QVERIFY(!Commands().ProgStepCountKnown);
     QCOMPARE(rig.frames().size(), 57);
 }
 
@@ -254,8 +254,8 @@ void TestCommandsSim::taskQueryOvertakes()
     // While the mode command is on the line, two ordinary requests queue up.
     rig.model.onFrame = [](const QByteArray &f) {
         if (f == "0CM1") {
-            RequestTusin(QStringLiteral("0RA"), 6, 2000, 1);
-            RequestTusin(QStringLiteral("0RA"), 6, 2000, 1);
+            QueueRequest(QStringLiteral("0RA"), 6, 2000, 1);
+            QueueRequest(QStringLiteral("0RA"), 6, 2000, 1);
         }
     };
     QCOMPARE(ReadTaskNoFromCt(), 5);
@@ -456,7 +456,7 @@ void TestCommandsSim::progressOnMainWindow()
 {
     Rig rig;
     MainScope window;
-    frmMain &main = window.main;
+    MainWindow &main = window.main;
     struct Seen {
         bool bar = false, cancel = false, pointer = false;
         int maximum = 0, value = 0;

@@ -75,12 +75,12 @@ void TstDataFiles::controlCharacterInAFieldRefusesTheFile()
 
     if (posi) {
         PosiState &p = Posi();
-        QCOMPARE(Module1::ReadPosiFile(good), int(PosiFile::ReadOk));
+        QCOMPARE(Common::ReadPosiFile(good), int(PosiFile::ReadOk));
         QCOMPARE(p.PosiDataRead[1][1].toString(), value);
         p.PosiDataRead[1][1] = ValueCell(QStringLiteral("kept"));
         p.FileAxisName.fill(QStringLiteral("kept"));
         p.FileReadError = false;
-        QCOMPARE(Module1::ReadPosiFile(bad), int(PosiFile::ReadError));
+        QCOMPARE(Common::ReadPosiFile(bad), int(PosiFile::ReadError));
         QVERIFY(p.FileReadError);
         QCOMPARE(p.PosiDataRead[1][1].toString(), QStringLiteral("kept"));
         QCOMPARE(p.FileAxisName[0], QStringLiteral("kept"));

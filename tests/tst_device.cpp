@@ -1,10 +1,10 @@
 // The actuator selection lists and the actuator windows, driven as the user
 // drives them.
 #include "core/AppState.h"
-#include "app/frmMain.h"
+#include "app/MainWindow.h"
 #include "platform/Settings.h"
 #include "paradata/ActuatorLists.h"
-#include "ui/device/frmDevice2.h"
+#include "ui/device/ActuatorWindows.h"
 #include "link/Versions.h"
 #include "paradata/DevSetting.h"
 #include "paradata/DeviceList.h"
@@ -71,7 +71,7 @@ private slots:
         env->writeSjis(QStringLiteral("nqzdevice.lst"), QString::fromLatin1(kDevices));
         ResetParadataState();
         ResetDevSettingFlags();
-        QCOMPARE(Module1::ReadNQzDeviceList(), 0);
+        QCOMPARE(Common::ReadNQzDeviceList(), 0);
         for (int a = 0; a < 4; ++a)
             setPc(a, QStringLiteral(" 28"), QStringLiteral("L"), 100);
     }
@@ -170,10 +170,10 @@ private slots:
 
     void opensWithAxisCount()
     {
-        App().AxisSu = 2;
+        App().AxisCount = 2;
         App().AxisNotUsed = {false, false, true, true};
         setPc(1, QStringLiteral(" 35"), QStringLiteral("H"), 150);
-        frmDevice2 w;
+        OfflineActuatorWindow w;
         QCOMPARE(w.comboAxisSelect->currentText(), ResText(221));
         QVERIFY(w.PictureAxis[0]->isVisibleTo(&w));
         QVERIFY(w.PictureAxis[1]->isVisibleTo(&w));
@@ -207,9 +207,9 @@ private slots:
 
     void userChangesSize()
     {
-        App().AxisSu = 1;
+        App().AxisCount = 1;
         App().AxisNotUsed = {false, true, true, true};
-        frmDevice2 w;
+        OfflineActuatorWindow w;
         QComboBox *size = w.comboDeviceSize[0];
         size->setCurrentIndex(1); // " 35"
         emit size->activated(1);
@@ -229,11 +229,11 @@ private slots:
     {
         QFETCH(bool, yes);
         QFETCH(int, axes);
-        App().AxisSu = 2;
+        App().AxisCount = 2;
         App().AxisNotUsed = {false, false, true, true};
-        auto &c = Paradata().DevSettei;
-        c.DevSetteiSize[2] = QStringLiteral("old");
-        frmDevice2 w;
+        auto &c = Paradata().ActuatorSetting;
+        c.ActuatorSize[2] = QStringLiteral("old");
+        OfflineActuatorWindow w;
         QSignalSpy finished(&w, &QDialog::finished);
         w.comboAxisSelect->setCurrentIndex(2);
         emit w.comboAxisSelect->activated(2);
@@ -243,13 +243,13 @@ private slots:
         QTest::mouseClick(w.cmdDeviceSet, Qt::LeftButton);
         QCOMPARE(finished.count(), 1);
         QCOMPARE(Platform::Dialogs::Shown().front().title, ResText(1150));
-        QCOMPARE(App().AxisSu, axes);
+        QCOMPARE(App().AxisCount, axes);
         QCOMPARE(App().AxisNotUsed[2], !yes);
-        QCOMPARE(c.DevSetteiSize[2], yes ? QStringLiteral("E35") : QStringLiteral("old"));
-        QCOMPARE(c.DevSetteiSize[1], QStringLiteral(" 28"));
+        QCOMPARE(c.ActuatorSize[2], yes ? QStringLiteral("E35") : QStringLiteral("old"));
+        QCOMPARE(c.ActuatorSize[1], QStringLiteral(" 28"));
         for (int a = 0; a < axes; ++a) {
             QVERIFY(c.NewTypeFlag[a]);
-            QVERIFY(c.DevSetteiVertical[a]);
+            QVERIFY(c.ActuatorVertical[a]);
         }
     }
 
@@ -269,15 +269,15 @@ private slots:
         QFETCH(QString, text);
         QFETCH(bool, taken);
         QFETCH(int, stroke);
-        App().AxisSu = 1;
+        App().AxisCount = 1;
         App().AxisNotUsed = {false, true, true, true};
-        Paradata().DevSettei.DevSetteiStroke[0] = 77;
-        frmDevice2 w;
+        Paradata().ActuatorSetting.ActuatorStroke[0] = 77;
+        OfflineActuatorWindow w;
         QSignalSpy finished(&w, &QDialog::finished);
         w.comboDeviceStroke[0]->setEditText(text);
         QTest::mouseClick(w.cmdDeviceSet, Qt::LeftButton);
         QCOMPARE(finished.count(), taken ? 1 : 0);
-        QCOMPARE(Paradata().DevSettei.DevSetteiStroke[0], taken ? stroke : 77);
+        QCOMPARE(Paradata().ActuatorSetting.ActuatorStroke[0], taken ? stroke : 77);
         if (!taken)
             QCOMPARE(Platform::Dialogs::ShownTexts(),
                      QStringList{ResText(4) + QStringLiteral("\r\n") + ResText(5)});
@@ -287,7 +287,7 @@ private slots:
     // matches no item.
     void axisCountIsAList()
     {
-        frmDevice2 w;
+        OfflineActuatorWindow w;
         QVERIFY(!w.comboAxisSelect->isEditable());
         QCOMPARE(w.comboAxisSelect->count(), 4);
         QSignalSpy finished(&w, &QDialog::finished);
@@ -298,7 +298,7 @@ private slots:
     void startupLeftOnlyByOkOrBack()
     {
         DevFlags().DevWinStartup = true;
-        frmDevice2 w;
+        OfflineActuatorWindow w;
         w.show();
         QVERIFY(!w.cmdDeviceCancel->isVisible());
         QSignalSpy finished(&w, &QDialog::finished);
@@ -324,10 +324,10 @@ private slots:
     void opener()
     {
         QFETCH(int, how);
-        App().AxisSu = 2;
+        App().AxisCount = 2;
         App().AxisNotUsed = {false, false, true, true};
         Platform::Dialogs::PushModalHandler([how](QDialog &d) {
-            auto &w = static_cast<frmDevice2 &>(d);
+            auto &w = static_cast<OfflineActuatorWindow &>(d);
             w.show();
             switch (how) {
             case 0: QTest::mouseClick(w.cmdDeviceCancel, Qt::LeftButton); break;
@@ -337,17 +337,17 @@ private slots:
             }
             return w.result();
         });
-        QTEST(Module1::ShowDeviceSetting(), "result");
+        QTEST(Common::ShowDeviceSetting(), "result");
         // Nothing was taken.
-        QCOMPARE(App().AxisSu, 2);
-        QVERIFY(Paradata().DevSettei.DevSetteiSize[0].isEmpty());
+        QCOMPARE(App().AxisCount, 2);
+        QVERIFY(Paradata().ActuatorSetting.ActuatorSize[0].isEmpty());
     }
 
     void noBackButton()
     {
         DevFlags().DevWinNoBack = true;
         App().DispMmUnit = false;
-        frmDevice2 w;
+        OfflineActuatorWindow w;
         QVERIFY(!w.cmdDeviceBack->isVisibleTo(&w));
         QVERIFY(!w.cmdDeviceBack->isEnabled());
         // Positions in pulses: no caution lines.
@@ -361,7 +361,7 @@ private slots:
         QTest::addColumn<int>("choice");  // answer of the choice dialog
         QTest::addColumn<bool>("ok");     // OK in the actuator window, else Cancel
         QTest::addColumn<bool>("taken");
-        QTest::addColumn<int>("ctAxisSu");
+        QTest::addColumn<int>("ctAxisCount");
         QTest::newRow("actuators chosen") << 0 << true << true << 2;
         QTest::newRow("actuator window cancelled") << 0 << false << false << 0;
         QTest::newRow("choice cancelled") << -1 << false << false << 0;
@@ -373,11 +373,11 @@ private slots:
         QFETCH(int, choice);
         QFETCH(bool, ok);
         QFETCH(bool, taken);
-        QFETCH(int, ctAxisSu);
+        QFETCH(int, ctAxisCount);
         Platform::SetAppFolder(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("data")));
         if (choice == 1) {
             // A parameter file of two " 28L-100" axes.
-            Module1::ClearParaData();
+            Common::ClearParaData();
             auto &p = Paradata().ParaSet;
             p.ParaSpAxis = 3;
             for (int a = 0; a < 2; ++a) {
@@ -387,26 +387,26 @@ private slots:
                 p.ParaAxisPulse[a] = 400;
             }
             const QString path = env->path(QStringLiteral("two.pmt"));
-            Module1::WriteParaFile(path);
-            Module1::ClearParaData();
+            Common::WriteParaFile(path);
+            Common::ClearParaData();
             Platform::Dialogs::QueueFileName(path);
         }
-        App().AxisSu = 2;
+        App().AxisCount = 2;
         App().AxisNotUsed = {false, false, true, true};
         Paradata().BlockStepWaitMs = 0;
-        Module3Tusin::ResetVersionState();
+        Comm::ResetVersionState();
         Choices::Queue({choice});
         Platform::Dialogs::PushModalHandler([ok](QDialog &d) {
-            auto &w = static_cast<frmDevice2 &>(d);
+            auto &w = static_cast<OfflineActuatorWindow &>(d);
             w.show();
             QTest::mouseClick(ok ? w.cmdDeviceSet : w.cmdDeviceCancel, Qt::LeftButton);
             return w.result();
         });
-        frmMain::Change_Device();
+        MainWindow::Change_Device();
         QCOMPARE(Platform::GetSetting(QStringLiteral("DevSize1")).isNull(), !taken);
         QCOMPARE(App().AxisNotUsed, (std::array<bool, 4>{false, false, true, true}));
         // The controller's axis count follows the PC's after an offline change.
-        QCOMPARE(Module3Tusin::Versions().CtAxisSu, ctAxisSu);
+        QCOMPARE(Comm::Versions().CtAxisCount, ctAxisCount);
         if (!taken)
             return;
         QCOMPARE(Platform::GetSetting(QStringLiteral("DevStroke2")), QStringLiteral("100"));
@@ -424,7 +424,7 @@ private slots:
         const QString bad = env->writeSjis(QStringLiteral("g.pmt"), QStringLiteral("\"RE-Z4\",\"GRP\"\r\n"));
         Platform::Dialogs::QueueFileName(bad);
         Choices::Queue({1, -1});
-        frmMain::Change_Device();
+        MainWindow::Change_Device();
         QCOMPARE(Choices::Asked().size(), 2);
         QCOMPARE(Platform::Dialogs::FileDialogTitles().size(), 1);
         QCOMPARE(Platform::Dialogs::ShownTexts().count(QStringLiteral("Fail to open parameter file.")), 1);
@@ -446,25 +446,25 @@ private slots:
         QFETCH(int, langOffset);
         QFETCH(QString, caption);
         App().LangOffset = langOffset;
-        frmDevice3 w;
+        OnlineActuatorWindow w;
         QCOMPARE(w.windowTitle(), caption);
     }
 
     void onlineDetailTakesAllAxes()
     {
-        App().AxisSu = 1;
+        App().AxisCount = 1;
         App().AxisNotUsed = {false, true, true, true};
-        auto *w = new frmDevice3;
-        QPointer<frmDevice3> alive(w);
+        auto *w = new OnlineActuatorWindow;
+        QPointer<OnlineActuatorWindow> alive(w);
         w->show();
         QVERIFY(Paradata().KeepAxisMask);
         QVERIFY(!w->cmdDeviceSet->isVisibleTo(w));
         w->comboDeviceStroke[3]->setEditText(QStringLiteral("250"));
         w->cmdDeviceSet_Click();
-        const auto &c = Paradata().DevSettei;
+        const auto &c = Paradata().ActuatorSetting;
         // Axes not in use are written too, from what their lists show.
-        QCOMPARE(c.DevSetteiStroke[3], 250);
-        QCOMPARE(c.DevSetteiSize[0], QStringLiteral(" 28"));
+        QCOMPARE(c.ActuatorStroke[3], 250);
+        QCOMPARE(c.ActuatorSize[0], QStringLiteral(" 28"));
         QVERIFY(c.NewTypeFlag[3]);
         QCOMPARE(App().AxisNotUsed[3], true);
         QTRY_VERIFY(alive.isNull());

@@ -4,7 +4,7 @@
 // and Detail Edit.
 #include <QtTest>
 
-#include "app/frmMain.h"
+#include "app/MainWindow.h"
 #include "core/AppState.h"
 #include "link/Engine.h"
 #include "paradata/ParadataState.h"
@@ -18,9 +18,9 @@
 #include "sim/SimFull.h"
 #include "support/SimOnlineFixture.h"
 #include "ui/common/Forms.h"
-#include "ui/device/frmDevice2.h"
-#include "ui/paraedit/frmSystemPara.h"
-#include "ui/posi/frmPosi.h"
+#include "ui/device/ActuatorWindows.h"
+#include "ui/paraedit/SystemParameterWindow.h"
+#include "ui/posi/PositionWindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -70,7 +70,7 @@ struct Rig {
         f.env.writeSjis(QStringLiteral("tq7nqzstpr.lst"), QString::fromLatin1(kAxisList));
         f.env.writeSjis(QStringLiteral("tq7cmstpr.lst"), QString::fromLatin1(kCommon));
         App().OfflineFlag = false;
-        App().AxisSu = 4;
+        App().AxisCount = 4;
         App().AxisNotUsed = {false, false, false, false};
         Paradata().ParaSet.ParaSpAxis = 0xF;
         Paradata().BlockStepWaitMs = 0;
@@ -80,9 +80,9 @@ struct Rig {
 };
 
 // The window with `count` axes chosen and every axis on " 28L" of `stroke`.
-frmDevice3 *openWindow(int count, int stroke = 100)
+OnlineActuatorWindow *openWindow(int count, int stroke = 100)
 {
-    auto *w = new frmDevice3;
+    auto *w = new OnlineActuatorWindow;
     w->show();
     w->comboAxisSelect->setCurrentIndex(count - 1);
     w->comboAxisSelect_Click();
@@ -135,7 +135,7 @@ void TestDeviceWrite::writesMaskAndStandardBlocks()
     QFETCH(QString, mask);
     QFETCH(QStringList, blocks);
     Rig r;
-    QPointer<frmDevice3> w = openWindow(count);
+    QPointer<OnlineActuatorWindow> w = openWindow(count);
     w->cmdPrmCtWrite->click();
     const QStringList all = r.frames("");
     QCOMPARE(all.value(0), QStringLiteral("0RA"));
@@ -172,7 +172,7 @@ void TestDeviceWrite::pgEntriesFollowTheBox()
     QFETCH(int, function);
     QFETCH(int, alarm);
     Rig r;
-    QPointer<frmDevice3> w = openWindow(1);
+    QPointer<OnlineActuatorWindow> w = openWindow(1);
     QVERIFY(w->chkDevPgUse[0]->isVisibleTo(w));
     w->chkDevPgUse[0]->setChecked(withPg);
     w->chkDevVsiyou[0]->setChecked(otherBoxes);
@@ -184,15 +184,15 @@ void TestDeviceWrite::pgEntriesFollowTheBox()
     QCOMPARE(int(set.ParaPgFunction[0]), function);
     QCOMPARE(set.ParaPgAlm[0].toInt32(), std::optional<int32_t>(alarm));
     QCOMPARE(set.ParaAxisStroke[0].toInt32(), std::optional<int32_t>(20000));
-    QVERIFY(Paradata().DevSettei.NewTypeFlag[0]);
-    QVERIFY(Paradata().DevSettei.DevSetteiVertical[0]);
+    QVERIFY(Paradata().ActuatorSetting.NewTypeFlag[0]);
+    QVERIFY(Paradata().ActuatorSetting.ActuatorVertical[0]);
 }
 
 void TestDeviceWrite::movingAxesStopAtTheState()
 {
     Rig r;
     r.model.moving = true;
-    QPointer<frmDevice3> w = openWindow(2);
+    QPointer<OnlineActuatorWindow> w = openWindow(2);
     w->cmdPrmCtWrite->click();
     QCOMPARE(r.frames(""), QStringList{"0RA"});
     QCOMPARE(Dialogs::ShownTexts(), QStringList{ResText(424)});
@@ -221,10 +221,10 @@ void TestDeviceWrite::restJudgedOnAxesInUse()
     Rig r;
     r.f.sim.model().axisMask = 0x3;
     r.model.moving = moving;
-    App().AxisSu = 2;
+    App().AxisCount = 2;
     App().AxisNotUsed = {false, false, true, true};
     Paradata().ParaSet.ParaSpAxis = int16_t(spAxis);
-    QPointer<frmDevice3> w = openWindow(2);
+    QPointer<OnlineActuatorWindow> w = openWindow(2);
     w->cmdPrmCtWrite->click();
     QCOMPARE(r.frames("").value(0), QStringLiteral("0RA"));
     QCOMPARE(Dialogs::ShownTexts(), QStringList{ResText(moving ? 424 : 1527)});
@@ -236,7 +236,7 @@ void TestDeviceWrite::unknownActuatorSendsNothing()
 {
     Rig r;
     App().OfflineFlag = true;
-    QPointer<frmDevice3> w = openWindow(2, 300);
+    QPointer<OnlineActuatorWindow> w = openWindow(2, 300);
     w->cmdPrmCtWrite->click();
     QCOMPARE(Dialogs::ShownTexts(), QStringList{ResText(36)});
     QVERIFY(r.frames("").isEmpty());
@@ -263,14 +263,14 @@ void TestDeviceWrite::positionsRecheckedAfterWrite()
     Rig r;
     App().DispMmUnit = true;
     if (positions) {
-        Module1::InitPosiData();
+        Common::InitPosiData();
         App().DispNoStart = 1;
         App().DispNoEnd = 2;
-        PosiGrid::QzDataHyoji();
+        PosiGrid::FillGridByMode();
         // 75 mm on axis 1: inside a 100 mm stroke, beyond a 50 mm one.
         PosiGrid::Grid().SetText(PosiGrid::RowOf(1, 1), 4, PosiGrid::MmText(75));
     }
-    QPointer<frmDevice3> w = openWindow(1, stroke);
+    QPointer<OnlineActuatorWindow> w = openWindow(1, stroke);
     w->cmdPrmCtWrite->click();
     QStringList texts;
     for (int id : messages)
@@ -291,17 +291,17 @@ void TestDeviceWrite::positionWindowComesForwardInPlace()
     MainScope s;
     s.main.show();
     QMdiSubWindow *posi = s.main.ShowChild(s.main.PosiWindow());
-    QMdiSubWindow *other = s.main.ShowChild(new frmSystemPara);
+    QMdiSubWindow *other = s.main.ShowChild(new SystemParameterWindow);
     posi->move(40, 30);
     other->move(90, 70);
     other->mdiArea()->setActiveSubWindow(other);
     App().DispMmUnit = true;
-    Module1::InitPosiData();
+    Common::InitPosiData();
     App().DispNoStart = 1;
     App().DispNoEnd = 2;
-    PosiGrid::QzDataHyoji();
+    PosiGrid::FillGridByMode();
     PosiGrid::Grid().SetText(PosiGrid::RowOf(1, 1), 4, PosiGrid::MmText(75));
-    QPointer<frmDevice3> w = openWindow(1, 50);
+    QPointer<OnlineActuatorWindow> w = openWindow(1, 50);
     w->cmdPrmCtWrite->click();
     QCOMPARE(Dialogs::ShownTexts(), (QStringList{ResText(1526), ResText(1527)}));
     QCOMPARE(s.main.ActiveChild(), static_cast<QWidget *>(s.main.PosiWindow()));
@@ -313,17 +313,17 @@ void TestDeviceWrite::detailEditOpensParameterWindow()
 {
     Rig r;
     MainScope s;
-    QPointer<frmDevice3> w = openWindow(2);
+    QPointer<OnlineActuatorWindow> w = openWindow(2);
     w->comboDeviceStroke[1]->setEditText(QStringLiteral("50"));
     w->cmdSyosai->click();
     QTRY_VERIFY(w.isNull());
-    QCOMPARE(Paradata().DevSettei.DevSetteiStroke[1], 50);
+    QCOMPARE(Paradata().ActuatorSetting.ActuatorStroke[1], 50);
     QVERIFY(r.frames("").isEmpty());
     QVERIFY(s.main.Timer2->isActive());
     QCOMPARE(s.main.Timer2->interval(), 1000);
-    QVERIFY(Forms::Named(QStringLiteral("frmParameta2")).isEmpty());
+    QVERIFY(Forms::Named(QStringLiteral("ParameterWindow")).isEmpty());
     s.main.Timer2_Timer();
-    QCOMPARE(Forms::Named(QStringLiteral("frmParameta2")).size(), 1);
+    QCOMPARE(Forms::Named(QStringLiteral("ParameterWindow")).size(), 1);
 }
 
 QTEST_MAIN(TestDeviceWrite)

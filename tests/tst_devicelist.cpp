@@ -8,7 +8,7 @@
 
 #include <QtTest>
 
-using namespace Module1;
+using namespace Common;
 namespace Dlg = Platform::Dialogs;
 
 namespace {
@@ -247,11 +247,11 @@ private slots:
         s.DevSetting.DevQzFlag = {!qz, !qz, !qz, !qz};
         CheckDeviceKind();
         QCOMPARE(s.DevSetting.DevNewType[0], newType);
-        QCOMPARE(s.DevSettei.NewTypeFlag[0], newType);
+        QCOMPARE(s.ActuatorSetting.NewTypeFlag[0], newType);
         QCOMPARE(s.DevSetting.DevQzFlag[0], qz);
-        QCOMPARE(s.DevSettei.DevSetteiVertical[0], qz);
+        QCOMPARE(s.ActuatorSetting.ActuatorVertical[0], qz);
         QCOMPARE(s.DevSetting.DevVertical[0], qz);
-        QVERIFY(s.DevSetting.DevWithPG[0] && s.DevSettei.DevSetteiWithPG[0]);
+        QVERIFY(s.DevSetting.DevWithPG[0] && s.ActuatorSetting.ActuatorWithPG[0]);
         QCOMPARE(s.DevSetting.DevPPR[0], 40000);
         QCOMPARE(s.MaxPulse[0], 262143);
         // An axis not in use is not touched.

@@ -1,7 +1,7 @@
 // The PC's actuator setting: settings store, model strings of position
 // files, the parameter set, and the comparison with a file's setting.
 #include "core/AppState.h"
-#include "app/frmMain.h"
+#include "app/MainWindow.h"
 #include "paradata/DevSetting.h"
 #include "posi/PosiDevice.h"
 #include "paradata/DeviceList.h"
@@ -17,7 +17,7 @@
 #include <QtTest>
 #include <memory>
 
-using namespace Module1;
+using namespace Common;
 
 class TstDevSetting : public QObject {
     Q_OBJECT
@@ -43,7 +43,7 @@ private slots:
             QCOMPARE(d.DevSpeed[a], QStringLiteral("L"));
             QCOMPARE(d.DevStroke[a], 100);
             QVERIFY(d.DevNewType[a]);
-            QVERIFY(Paradata().DevSettei.NewTypeFlag[a]);
+            QVERIFY(Paradata().ActuatorSetting.NewTypeFlag[a]);
             QVERIFY(d.DevVertical[a]);
             QVERIFY(!d.DevWithPG[a]);
             // From the sample device list.
@@ -189,25 +189,25 @@ private slots:
         d.DevSpeed[0] = QStringLiteral("L");
         d.DevStroke[0] = stroke;
         d.DevQzFlag[0] = true;
-        Paradata().DevSettei.DevSetteiWithPG[0] = withPG;
+        Paradata().ActuatorSetting.ActuatorWithPG[0] = withPG;
         const QString name = DeviceNameTextsNow().caption[0].value_or(QString());
         QVERIFY(!name.isEmpty());
 
         // Through a position file and back.
-        Module1::InitPosiData();
+        Common::InitPosiData();
         App().PosiNoStart = App().PosiNoEnd = 1;
         const QString path = env->path(QStringLiteral("names.qzd"));
         QCOMPARE(PosiFile::SaveFileAs2(path, {name, QString(), QString(), QString()}), 0);
-        QCOMPARE(Module1::ReadPosiFile(path), 0);
+        QCOMPARE(Common::ReadPosiFile(path), 0);
         QCOMPARE(Posi().FileAxisName[0], name);
 
-        auto &c = Paradata().DevSettei;
-        c.DevSetteiWithPG[0] = !withPG;
+        auto &c = Paradata().ActuatorSetting;
+        c.ActuatorWithPG[0] = !withPG;
         QCOMPARE(GetFileDeviceFromPosiFile(Posi().FileAxisName, {false, true, true, true}), 0);
-        QCOMPARE(c.DevSetteiSize[0], size);
-        QCOMPARE(c.DevSetteiSpeed[0], QStringLiteral("L"));
-        QCOMPARE(int(c.DevSetteiStroke[0]), stroke);
-        QCOMPARE(c.DevSetteiWithPG[0], withPG);
+        QCOMPARE(c.ActuatorSize[0], size);
+        QCOMPARE(c.ActuatorSpeed[0], QStringLiteral("L"));
+        QCOMPARE(int(c.ActuatorStroke[0]), stroke);
+        QCOMPARE(c.ActuatorWithPG[0], withPG);
         QVERIFY(Platform::Dialogs::ShownTexts().isEmpty());
     }
 
@@ -228,22 +228,22 @@ private slots:
         QFETCH(QString, name);
         QFETCH(int, result);
         QFETCH(bool, withPG);
-        auto &c = Paradata().DevSettei;
-        c.DevSetteiStroke[0] = 55;
+        auto &c = Paradata().ActuatorSetting;
+        c.ActuatorStroke[0] = 55;
         // Axis 2 is not used by the file: its garbage is never parsed.
         const std::array<QString, 4> names{name, QStringLiteral("garbage"), QString(), QString()};
         App().AxisNotUsed = {false, false, true, true};
         QCOMPARE(GetFileDeviceFromPosiFile(names, {false, true, true, true}), result);
         if (result == 0) {
-            QCOMPARE(c.DevSetteiSize[0], QStringLiteral(" 28"));
-            QCOMPARE(c.DevSetteiStroke[0], 100);
-            QCOMPARE(c.DevSetteiWithPG[0], withPG);
+            QCOMPARE(c.ActuatorSize[0], QStringLiteral(" 28"));
+            QCOMPARE(c.ActuatorStroke[0], 100);
+            QCOMPARE(c.ActuatorWithPG[0], withPG);
             QVERIFY(c.NewTypeFlag[0]);
             QVERIFY(Platform::Dialogs::ShownTexts().isEmpty());
         } else {
             QCOMPARE(Platform::Dialogs::ShownTexts(), QStringList{rejected()});
             // Nothing of a rejected string is taken.
-            QCOMPARE(c.DevSetteiStroke[0], 55);
+            QCOMPARE(c.ActuatorStroke[0], 55);
         }
     }
 
@@ -265,7 +265,7 @@ private slots:
         }
         LetParaToDevSetting2();
         QCOMPARE(App().AxisNotUsed, (std::array<bool, 4>{false, true, false, true}));
-        QCOMPARE(App().AxisSu, 3);
+        QCOMPARE(App().AxisCount, 3);
         const auto &d = s.DevSetting;
         QCOMPARE(d.DevSpeed[2], QStringLiteral("H"));
         QCOMPARE(d.DevLead[2], int16_t(6));
@@ -307,21 +307,21 @@ private slots:
         QFETCH(bool, axis2UsedByFile);
         QFETCH(int, result);
         App().AxisNotUsed = {false, false, false, false};
-        Module1::LetDevSettingToDevSettei();
-        QCOMPARE(Module1::CompareActuatorSettingOfPosifile2PC({false, false, false, false}), 0);
-        Paradata().DevSettei.DevSetteiStroke[1] = 300;
-        QCOMPARE(Module1::CompareActuatorSettingOfPosifile2PC({false, !axis2UsedByFile, true, true}), result);
+        Common::CopyDevSettingToActuatorSetting();
+        QCOMPARE(Common::CompareActuatorSettingOfPosifile2PC({false, false, false, false}), 0);
+        Paradata().ActuatorSetting.ActuatorStroke[1] = 300;
+        QCOMPARE(Common::CompareActuatorSettingOfPosifile2PC({false, !axis2UsedByFile, true, true}), result);
     }
 
     void takingFileSettingRefreshesLimits()
     {
         QCOMPARE(LoadDevSetting(), 0);
         QCOMPARE(Paradata().MaxMm[0], 100.0);
-        auto &c = Paradata().DevSettei;
-        Module1::LetDevSettingToDevSettei();
-        c.DevSetteiStroke[0] = 50;
-        c.DevSetteiWithPG[0] = true;
-        Module1::ReflectFileDevice2PcDevice({false, true, true, true});
+        auto &c = Paradata().ActuatorSetting;
+        Common::CopyDevSettingToActuatorSetting();
+        c.ActuatorStroke[0] = 50;
+        c.ActuatorWithPG[0] = true;
+        Common::ReflectFileDevice2PcDevice({false, true, true, true});
         QCOMPARE(App().AxisNotUsed, (std::array<bool, 4>{false, true, true, true}));
         QCOMPARE(Paradata().DevSetting.DevStroke[0], 50);
         QVERIFY(Paradata().DevSetting.DevWithPG[0]);

@@ -8,7 +8,7 @@
 #include "platform/Dialogs.h"
 #include "support/TestEnv.h"
 
-using namespace Module1;
+using namespace Common;
 
 namespace {
 const QString kMissing = QStringLiteral(
@@ -69,7 +69,7 @@ void TestErrorList::counts()
     QCOMPARE(ErrorList().ErrorListMissing, !loads);
     QCOMPARE(Platform::Dialogs::ShownTexts(), loads ? QStringList{} : QStringList{kMissing});
     if (loads) {
-        QCOMPARE(ErrorList().ErrorListMainSu, 40);
+        QCOMPARE(ErrorList().ErrorListMainCount, 40);
         QCOMPARE(ErrorList().ErrorListMain[40].text, QStringLiteral("main 40"));
         QCOMPARE(ErrorList().ErrorListAxis[40].code, QStringLiteral("340"));
     }

@@ -3,10 +3,10 @@
 #include <QtTest>
 
 #include "core/ClipText.h"
-#include "core/Module1Text.h"
+#include "core/FixedText.h"
 #include "core/Num.h"
 #include "core/ItemFile.h"
-#include "core/Module1Settings.h"
+#include "core/AppSettings.h"
 #include "platform/Settings.h"
 #include "platform/Wait.h"
 #include "support/TestEnv.h"
@@ -56,7 +56,7 @@ void TestFoundation::hexZeroPad()
     QFETCH(int, value);
     QFETCH(int, digits);
     QFETCH(QString, expected);
-    QCOMPARE(Module1::HexZeroPad(value, digits), expected);
+    QCOMPARE(Common::HexZeroPad(value, digits), expected);
 }
 
 void TestFoundation::decPads_data()
@@ -78,7 +78,7 @@ void TestFoundation::decPads()
     QFETCH(int, value);
     QFETCH(int, digits);
     QFETCH(QString, expected);
-    QCOMPARE(zero ? Module1::DecZeroPad(value, digits) : Module1::DecSpacePad(value, digits), expected);
+    QCOMPARE(zero ? Common::DecZeroPad(value, digits) : Common::DecSpacePad(value, digits), expected);
 }
 
 void TestFoundation::padSpace_data()
@@ -98,7 +98,7 @@ void TestFoundation::padSpace()
     QFETCH(int, width);
     QFETCH(bool, fits);
     QFETCH(QString, expected);
-    const auto r = Module1::PadSpace(text, width);
+    const auto r = Common::PadSpace(text, width);
     QCOMPARE(r.has_value(), fits);
     if (fits)
         QCOMPARE(*r, expected);
@@ -255,7 +255,7 @@ void TestFoundation::settingIntFallsBack()
     TestEnv::Scope env;
     if (!stored.isNull())
         Platform::SaveSetting(QStringLiteral("PortNo"), stored);
-    QCOMPARE(Module1::GetSettingInt(QStringLiteral("PortNo"), 1), expected);
+    QCOMPARE(Common::GetSettingInt(QStringLiteral("PortNo"), 1), expected);
 }
 
 void TestFoundation::nestedWaitEndsOnTime()
@@ -267,11 +267,11 @@ void TestFoundation::nestedWaitEndsOnTime()
     QTimer::singleShot(20, [&] {
         QElapsedTimer c;
         c.start();
-        Module1::mmsecWait(150);
+        Common::mmsecWait(150);
         innerElapsed = c.elapsed();
     });
     outerClock.start();
-    Module1::mmsecWait(100);
+    Common::mmsecWait(100);
     const qint64 outer = outerClock.elapsed();
     QVERIFY2(innerElapsed >= 150, qPrintable(QString::number(innerElapsed)));
     QVERIFY(outer >= 100);
@@ -282,7 +282,7 @@ void TestFoundation::nestedWaitEndsOnTime()
     // A plain wait: not shorter than asked.
     QElapsedTimer c;
     c.start();
-    Module1::mmsecWait(50);
+    Common::mmsecWait(50);
     QVERIFY(c.elapsed() >= 50);
 }
 

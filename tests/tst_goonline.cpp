@@ -4,7 +4,7 @@
 #include <QtTest>
 
 #include "core/AppState.h"
-#include "app/frmMain.h"
+#include "app/MainWindow.h"
 #include "link/CommandProcs.h"
 #include "link/Engine.h"
 #include "ui/online/GoOnline.h"
@@ -24,7 +24,7 @@
 
 #include <functional>
 
-using namespace Module3Tusin;
+using namespace Comm;
 using SimSetup = std::function<void(SimController &)>;
 Q_DECLARE_METATYPE(SimSetup)
 
@@ -60,7 +60,7 @@ void TestGoOnline::reconcile_data()
     QTest::addColumn<bool>("prgMode");
     QTest::addColumn<int>("axisMask");      // axes in use afterwards
     QTest::addColumn<int>("stroke1");       // PC's stroke of axis 1 afterwards
-    QTest::addColumn<int>("axisSu");
+    QTest::addColumn<int>("axisCount");
 
     const SimSetup same = [](SimController &) {};
     const SimSetup prgMode = [](SimController &s) { SimOnline::SetProgramMode(s, true); };
@@ -110,7 +110,7 @@ void TestGoOnline::reconcile()
     QFETCH(bool, prgMode);
     QFETCH(int, axisMask);
     QFETCH(int, stroke1);
-    QFETCH(int, axisSu);
+    QFETCH(int, axisCount);
     Fixture o;
     QVERIFY(o.sim.ok());
     setup(o.sim);
@@ -127,7 +127,7 @@ void TestGoOnline::reconcile()
     QCOMPARE(App().OfflineFlag, result != 0);
     if (result != 0)
         QVERIFY(!PortIsOpen());
-    QCOMPARE(Module1::Indicators().LinkVisible, result == 0);
+    QCOMPARE(Common::Indicators().LinkVisible, result == 0);
     QCOMPARE(App().PrgModeFlag, prgMode);
     int mask = 0;
     for (int a = 0; a < 4; ++a)
@@ -136,7 +136,7 @@ void TestGoOnline::reconcile()
     QCOMPARE(mask, axisMask);
     QCOMPARE(Paradata().DevSetting.DevStroke[0], stroke1);
     if (result == 0)
-        QCOMPARE(App().AxisSu, axisSu);
+        QCOMPARE(App().AxisCount, axisCount);
     QVERIFY(!TestEnv::Recorder().progress.visible);
     QVERIFY(!o.sim.frames().isEmpty());
     QCOMPARE(o.sim.frames().first(), QByteArray("0CM1"));
@@ -158,7 +158,7 @@ void TestGoOnline::pcSettingWrittenToController()
     QCOMPARE(Platform::Dialogs::ShownTexts(), QStringList{twoLines(492, 493)});
     QVERIFY(App().OfflineFlag);
     QVERIFY(!PortIsOpen());
-    QCOMPARE(App().AxisSu, 3);
+    QCOMPARE(App().AxisCount, 3);
     QCOMPARE(Paradata().ParaSet.ParaSpAxis, int16_t(5));
 }
 
@@ -166,7 +166,7 @@ void TestGoOnline::mainWindowFollowsTheControllersMode()
 {
     Fixture o;
     MainScope s;
-    frmMain &main = s.main;
+    MainWindow &main = s.main;
     SimOnline::SetProgramMode(o.sim, true);
     Choices::Queue({0});
     QCOMPARE(::Online::fChangeToOnline(), 0);
@@ -183,7 +183,7 @@ void TestGoOnline::portThatWillNotOpenChangesNothing()
     qputenv("REZ4_PORT7", "/nonexistent/rez4-port");
     App().PortNo = 7;
     App().OfflineFlag = true;
-    Module1::OnlineImg_Hide();
+    Common::OnlineImg_Hide();
     StartLink();
     QCOMPARE(::Online::fChangeToOnline(), 1);
     QVERIFY(App().OfflineFlag);
@@ -222,7 +222,7 @@ void TestGoOnline::modeCommandFrame()
     App().OfflineFlag = true;
     for (int a = 0; a < 4; ++a)
         App().AxisNotUsed[size_t(a)] = notUsed[a];
-    QCOMPARE(TusinModeSet(m, n, k), 0);
+    QCOMPARE(SetCommunicationMode(m, n, k), 0);
     QCOMPARE(n, nAfter);
     QCOMPARE(o.sim.frames(), QList<QByteArray>{frame});
     QVERIFY(!App().OfflineFlag);

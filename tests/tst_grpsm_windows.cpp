@@ -21,8 +21,8 @@
 #include "support/TestEnv.h"
 #include "ui/common/Forms.h"
 #include "ui/grpsm/GrpSmFlows.h"
-#include "ui/grpsm/frmGrp.h"
-#include "ui/grpsm/frmSqMcr.h"
+#include "ui/grpsm/GroupWindow.h"
+#include "ui/grpsm/SequenceMacroWindow.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -74,10 +74,10 @@ struct Rig {
         InstallCommandSim(sim, model);
         sim.attach(1);
         App().PortNo = 1;
-        Module1::SetOnlineMode();
-        Module3Tusin::StartLink();
+        Common::SetOnlineMode();
+        Comm::StartLink();
     }
-    ~Rig() { Module3Tusin::StopLink(); }
+    ~Rig() { Comm::StopLink(); }
 
     QStringList frames() const
     {
@@ -118,7 +118,7 @@ void validMacros(MacroTable &t)
             setStep(t, m, s, s % 3 == 0 ? 5 : 2, 1 + (m + s) % 4);
 }
 
-QPushButton *grpButton(frmGrp &w, GrpSmFlows::GrpCommand c)
+QPushButton *grpButton(GroupWindow &w, GrpSmFlows::GrpCommand c)
 {
     using C = GrpSmFlows::GrpCommand;
     switch (c) {
@@ -179,7 +179,7 @@ private slots:
 void TestGrpSmWindows::grpBoxTakesThreeDigits()
 {
     Env env;
-    frmGrp w;
+    GroupWindow w;
     showActive(w);
     QLineEdit *box = w.txtGrpStartNo[4];
     box->setFocus();
@@ -199,7 +199,7 @@ void TestGrpSmWindows::grpBoxTakesThreeDigits()
 void TestGrpSmWindows::grpEnterMoves()
 {
     Env env;
-    frmGrp w;
+    GroupWindow w;
     showActive(w);
     w.txtGrpStartNo[0]->setFocus();
     QTest::keyClick(w.txtGrpStartNo[0], Qt::Key_Return);
@@ -214,7 +214,7 @@ void TestGrpSmWindows::grpEnterMoves()
 void TestGrpSmWindows::grpPageSwitchKeepsEdits()
 {
     Env env;
-    frmGrp w;
+    GroupWindow w;
     showActive(w);
     QCOMPARE(w.lblGrpNo[0]->text(), QStringLiteral(" 1."));
     QLineEdit *box = w.txtGrpEndNo[32];
@@ -240,7 +240,7 @@ void TestGrpSmWindows::grpPageSwitchKeepsEdits()
 void TestGrpSmWindows::grpCommandTakesTypedValue()
 {
     Env env;
-    frmGrp w;
+    GroupWindow w;
     showActive(w);
     QLineEdit *box = w.txtGrpEndNo[2];
     box->setFocus();
@@ -270,7 +270,7 @@ void TestGrpSmWindows::grpEmptyBoxRefused()
 {
     QFETCH(GrpSmFlows::GrpCommand, command);
     Env env;
-    frmGrp w;
+    GroupWindow w;
     showActive(w);
     w.optGrpNo[2]->click();
     QLineEdit *box = w.txtGrpStartNo[32];
@@ -296,22 +296,22 @@ void TestGrpSmWindows::grpReopenShowsOnes()
     Env env;
     MainScope ms;
     ms.main.mnuViewGrp->trigger();
-    auto *w = qobject_cast<frmGrp *>(Forms::Find(QStringLiteral("frmGrp")));
+    auto *w = qobject_cast<GroupWindow *>(Forms::Find(QStringLiteral("GroupWindow")));
     QVERIFY(w);
     Tables().GrpData[10] = {4, 8};
     w->optGrpNo[0]->click();
     QCOMPARE(w->txtGrpStartNo[9]->text(), QStringLiteral("4"));
-    QPointer<frmGrp> old(w);
+    QPointer<GroupWindow> old(w);
     w->cmdCloseGrpWindow->click();
     QTRY_VERIFY(old.isNull());
     QVERIFY(!App().GrpWinOpen);
 
     ms.main.mnuViewGrp->trigger();
-    w = qobject_cast<frmGrp *>(Forms::Find(QStringLiteral("frmGrp")));
+    w = qobject_cast<GroupWindow *>(Forms::Find(QStringLiteral("GroupWindow")));
     QVERIFY(w);
     for (int g = 0; g <= 99; ++g)
         QCOMPARE(Tables().GrpData[g], (std::array<int16_t, 2>{1, 1}));
-    for (int i = 0; i < frmGrp::kRows; ++i) {
+    for (int i = 0; i < GroupWindow::kRows; ++i) {
         QCOMPARE(w->txtGrpStartNo[i]->text(), QStringLiteral("1"));
         QCOMPARE(w->txtGrpEndNo[i]->text(), QStringLiteral("1"));
     }
@@ -323,23 +323,23 @@ void TestGrpSmWindows::grpCommandsSwitchedByTheWalk()
     MainScope ms;
     ms.main.mnuViewGrp->trigger();
     ms.main.mnuViewSM->trigger();
-    auto *g = qobject_cast<frmGrp *>(Forms::Find(QStringLiteral("frmGrp")));
-    auto *s = qobject_cast<frmSqMcr *>(Forms::Find(QStringLiteral("frmSqMcr")));
+    auto *g = qobject_cast<GroupWindow *>(Forms::Find(QStringLiteral("GroupWindow")));
+    auto *s = qobject_cast<SequenceMacroWindow *>(Forms::Find(QStringLiteral("SequenceMacroWindow")));
     QVERIFY(g && s);
-    Module1::AllForm_CMDBTN_Muko();
-    QVERIFY(!g->cmdReadGrp->isEnabled() && !g->framHyoujiNo->isEnabled() && !g->cmdCloseGrpWindow->isEnabled());
+    Common::DisableCommandsOfAllWindows();
+    QVERIFY(!g->cmdReadGrp->isEnabled() && !g->framPageNo->isEnabled() && !g->cmdCloseGrpWindow->isEnabled());
     QVERIFY(g->txtGrpStartNo[0]->isEnabled());
     QVERIFY(!s->cmdReadSMfromCt->isEnabled() && !s->cmdSqMcrWinClose->isEnabled());
     QVERIFY(s->comboMerei[0]->isEnabled());
-    Module1::AllForm_CMDBTN_Yuko();
-    QVERIFY(g->cmdReadGrp->isEnabled() && g->framHyoujiNo->isEnabled());
+    Common::EnableCommandsOfAllWindows();
+    QVERIFY(g->cmdReadGrp->isEnabled() && g->framPageNo->isEnabled());
     QVERIFY(s->cmdSMFilePrint->isEnabled());
 }
 
 void TestGrpSmWindows::grpFileOpenSaveVerify()
 {
     Env env;
-    frmGrp w;
+    GroupWindow w;
     auto &t = Tables();
     t.GrpData[12] = {30, 40};
     const QString saved = env.scope.path(QStringLiteral("saved"));
@@ -376,7 +376,7 @@ void TestGrpSmWindows::grpFileOpenSaveVerify()
 void TestGrpSmWindows::grpWrongHeaderShownOnce()
 {
     Env env;
-    frmGrp w;
+    GroupWindow w;
     Dlg::QueueFileName(env.scope.writeFile(QStringLiteral("m.grp"), "\"RE-Z4\",\"SM\"\r\n16,2,20\r\n"));
     w.cmdGrpFileOpen->click();
     QCOMPARE(Dlg::ShownTexts(),
@@ -387,7 +387,7 @@ void TestGrpSmWindows::grpWrongHeaderShownOnce()
 void TestGrpSmWindows::grpUnreadableFileAfterFourReads()
 {
     Env env;
-    frmGrp w;
+    GroupWindow w;
     const QString path = env.scope.writeFile(QStringLiteral("bad.grp"), "\"RE-Z4\",\"GRP\"\r\n99,3\r\n\"100\",1,1\r\n");
     QElapsedTimer clock;
     clock.start();
@@ -403,7 +403,7 @@ void TestGrpSmWindows::grpUnreadableFileAfterFourReads()
 void TestGrpSmWindows::grpPrintHandOver()
 {
     Env env;
-    frmGrp w;
+    GroupWindow w;
     auto &t = Tables();
     t.GrpData[7] = {70, 80};
     w.cmdGrpDataPrint->click();
@@ -413,7 +413,7 @@ void TestGrpSmWindows::grpPrintHandOver()
     QCOMPARE(h.grp[7], (std::array<int16_t, 2>{70, 80}));
     QVERIFY(Dlg::Shown().empty()); // no question
 
-    QVERIFY(Module1::WriteGrpFile(env.scope.path(QStringLiteral("p.grp"))) == 0);
+    QVERIFY(Common::WriteGrpFile(env.scope.path(QStringLiteral("p.grp"))) == 0);
     t.GrpData[7] = {71, 81};
     Dlg::QueueAnswer(MsgAnswer::Ok);
     Dlg::QueueFileName(env.scope.path(QStringLiteral("p.grp")));
@@ -432,7 +432,7 @@ void TestGrpSmWindows::grpPrintHandOver()
 void TestGrpSmWindows::grpWriteAndVerifyWithController()
 {
     Rig rig;
-    frmGrp w;
+    GroupWindow w;
     auto &t = Tables();
     for (int g = 1; g <= 99; ++g)
         t.GrpData[g] = {int16_t(g), int16_t(g + 100)};
@@ -467,7 +467,7 @@ void TestGrpSmWindows::grpWriteAndVerifyWithController()
 void TestGrpSmWindows::grpWriteRefusedWhileMoving()
 {
     Rig rig;
-    frmGrp w;
+    GroupWindow w;
     rig.model.moving = true;
     Dlg::QueueAnswer(MsgAnswer::Yes);
     w.cmdWriteGrp->click();
@@ -484,7 +484,7 @@ void TestGrpSmWindows::grpWriteRefusedWhileMoving()
 void TestGrpSmWindows::grpWriteFailureSendsNoModeBack()
 {
     Rig rig;
-    frmGrp w;
+    GroupWindow w;
     rig.model.replyFor["0WG32001001"] = "0%%104";
     Dlg::QueueAnswer(MsgAnswer::Yes);
     w.cmdWriteGrp->click();
@@ -498,7 +498,7 @@ void TestGrpSmWindows::grpWriteFailureSendsNoModeBack()
 void TestGrpSmWindows::grpReadCancelled()
 {
     Rig rig;
-    frmGrp w;
+    GroupWindow w;
     rig.model.onFrame = [](const QByteArray &f) {
         if (f == "0RG1E")
             App().ComCancelFlag = true;
@@ -524,7 +524,7 @@ void TestGrpSmWindows::grpReadCancelled()
 void TestGrpSmWindows::grpCloseRefusedWhileCommandRuns()
 {
     Rig rig;
-    frmGrp w;
+    GroupWindow w;
     w.show();
     int refused = 0, tried = 0;
     rig.model.onFrame = [&](const QByteArray &f) {
@@ -548,8 +548,8 @@ void TestGrpSmWindows::smEndEmptiesData()
 {
     Env env;
     validMacros(Tables().SmDataBuf);
-    Module1::LetSqMcrBufToData();
-    frmSqMcr w;           // opening clears the table
+    Common::LetSqMcrBufToData();
+    SequenceMacroWindow w;           // opening clears the table
     QCOMPARE(w.txtSmData[3]->text(), QString());
     setStep(Tables().SmData, 1, 3, 5, 4);
     w.UpDownSmNo->stepUp();
@@ -568,7 +568,7 @@ void TestGrpSmWindows::smEndEmptiesData()
 void TestGrpSmWindows::smTimerDataShowsOneSelected()
 {
     Env env;
-    frmSqMcr w;
+    SequenceMacroWindow w;
     showActive(w);
     w.comboMerei[5]->setFocus();
     w.comboMerei[5]->setCurrentIndex(5);
@@ -601,7 +601,7 @@ void TestGrpSmWindows::smDataKeys()
     QFETCH(int, code);
     QFETCH(QString, typed);
     Env env;
-    frmSqMcr w;
+    SequenceMacroWindow w;
     setStep(Tables().SmData, 1, 7, code, 1);
     w.UpDownSmNo->stepUp();
     w.UpDownSmNo->stepDown();
@@ -616,7 +616,7 @@ void TestGrpSmWindows::smDataKeys()
 void TestGrpSmWindows::smEnterFromLastStep()
 {
     Env env;
-    frmSqMcr w;
+    SequenceMacroWindow w;
     showActive(w);
     w.txtSmData[15]->setFocus();
     QTest::keyClick(w.txtSmData[15], Qt::Key_Return);
@@ -629,7 +629,7 @@ void TestGrpSmWindows::smEnterFromLastStep()
 void TestGrpSmWindows::smUpDownKeepsEdits()
 {
     Env env;
-    frmSqMcr w;
+    SequenceMacroWindow w;
     showActive(w);
     w.comboMerei[0]->setFocus();
     w.comboMerei[0]->setCurrentIndex(1);
@@ -654,7 +654,7 @@ void TestGrpSmWindows::smUpDownKeepsEdits()
 void TestGrpSmWindows::smUnknownCodeShowsNoCommand()
 {
     Env env;
-    frmSqMcr w;
+    SequenceMacroWindow w;
     showActive(w);
     // Macro 2 shows a TIMER 8 in step 1; macro 3 has code 9 there.
     setStep(Tables().SmData, 2, 0, 5, 8);
@@ -681,7 +681,7 @@ void TestGrpSmWindows::smUnknownCodeShowsNoCommand()
 void TestGrpSmWindows::smWriteRefusedListsBadMacros()
 {
     Rig rig;
-    frmSqMcr w;
+    SequenceMacroWindow w;
     validMacros(Tables().SmData);
     setStep(Tables().SmData, 4, 2, 5, 0);
     setStep(Tables().SmData, 12, 9, 6, 0);
@@ -695,7 +695,7 @@ void TestGrpSmWindows::smWriteRefusedListsBadMacros()
 void TestGrpSmWindows::smWriteAndVerifyWithController()
 {
     Rig rig;
-    frmSqMcr w;
+    SequenceMacroWindow w;
     auto &t = Tables();
     validMacros(t.SmData);
     setStep(t.SmData, 20, 15, 15, 3); // stored as a clean END
@@ -718,11 +718,11 @@ void TestGrpSmWindows::smWriteAndVerifyWithController()
     QCOMPARE(rig.model.macros[4][3].code, 5);
 
     Dlg::ClearScript();
-    w.cmdSmCTShogo->click();
+    w.cmdSmCTVerify->click();
     QCOMPARE(Dlg::ShownTexts(), QStringList{kVerifyOk});
     rig.model.macros[2][0] = {1, 1};
     rig.model.macros[11][5] = {1, 1};
-    w.cmdSmCTShogo->click();
+    w.cmdSmCTVerify->click();
     QCOMPARE(Dlg::ShownTexts().last(), QStringLiteral("Result of Verify - NG\r\n<Unmatched items>\r\n SM No. 2, 11,"));
 
     rig.model.moving = true;
@@ -744,7 +744,7 @@ void TestGrpSmWindows::smWriteAndVerifyWithController()
 void TestGrpSmWindows::smFileOpenAndWrongHeader()
 {
     Env env;
-    frmSqMcr w;
+    SequenceMacroWindow w;
     auto &t = Tables();
     validMacros(t.SmData);
     const QString path = env.scope.path(QStringLiteral("s"));
@@ -753,7 +753,7 @@ void TestGrpSmWindows::smFileOpenAndWrongHeader()
     QCOMPARE(Dlg::FileDialogTitles(), QStringList{QStringLiteral("Save SM Data as ...")});
     QVERIFY(QFile::exists(path + QStringLiteral(".smd")));
 
-    Module1::ClearSqMcrData();
+    Common::ClearSqMcrData();
     Dlg::QueueFileName(path + QStringLiteral(".smd"));
     w.cmdSmFileOpen->click();
     QCOMPARE(w.comboMerei[0]->currentText(), QStringLiteral("5. TIMER"));
@@ -763,7 +763,7 @@ void TestGrpSmWindows::smFileOpenAndWrongHeader()
     // A group file: its message once, nothing after it.
     Dlg::ClearScript();
     Dlg::QueueFileName(env.scope.writeFile(QStringLiteral("g.smd"), "\"RE-Z4\",\"GRP\"\r\n99,3\r\n"));
-    w.cmdSmFileShogo->click();
+    w.cmdSmFileVerify->click();
     QCOMPARE(Dlg::ShownTexts(), QStringList{QStringLiteral("Not SM Data file for QZ-TQ7.\r\nOpening file is canceled.")});
 
     // A file that cannot be read: 931 once.
@@ -777,7 +777,7 @@ void TestGrpSmWindows::smFileOpenAndWrongHeader()
 void TestGrpSmWindows::smPrintHandOver()
 {
     Env env;
-    frmSqMcr w;
+    SequenceMacroWindow w;
     auto &t = Tables();
     validMacros(t.SmData);
     Dlg::QueueAnswer(MsgAnswer::Ok);
@@ -792,7 +792,7 @@ void TestGrpSmWindows::smPrintHandOver()
 
     // A file: no check of the shown data, no question.
     const QString path = env.scope.path(QStringLiteral("pr.smd"));
-    QCOMPARE(Module1::WriteSqMcrFile(path), 0);
+    QCOMPARE(Common::WriteSqMcrFile(path), 0);
     setStep(t.SmData, 1, 0, 5, 0); // invalid, yet the file prints
     Dlg::ClearScript();
     Dlg::QueueFileName(path);

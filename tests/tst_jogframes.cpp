@@ -4,7 +4,7 @@
 
 #include <QtTest>
 
-using namespace Module3Tusin::Frames;
+using namespace Comm::Frames;
 
 class TestJogFrames : public QObject {
     Q_OBJECT

@@ -18,7 +18,7 @@
 using SimSetup = std::function<void(SimController &)>;
 Q_DECLARE_METATYPE(SimSetup)
 
-using namespace Module3Tusin;
+using namespace Comm;
 
 namespace {
 const QString kTimeoutMsg = QStringLiteral(
@@ -29,7 +29,7 @@ const QString kCommError = QStringLiteral("Communication error occurs!");
 // A good exchange first, so the port is open and the line in use.
 void goodExchangeFirst()
 {
-    Queues().TusinTimeout = 500;
+    Queues().RequestTimeout = 500;
     QVERIFY(Exchange(QStringLiteral("0AR"), 5, 500).has_value());
 }
 } // namespace
@@ -93,8 +93,8 @@ void TestLinkEngine::exchange_data()
         << QStringLiteral("0%%134\r\n") << ar << true << false << QStringLiteral("AXIS1:Home sensor error") << true;
     QTest::newRow("error reply with the error list missing")
         << SimSetup([](SimController &s) {
-               Module1::ErrorList() = Module1::ErrorListState{};
-               Module1::ErrorList().ErrorListMissing = true;
+               Common::ErrorList() = Common::ErrorListState{};
+               Common::ErrorList().ErrorListMissing = true;
                s.addFault("0AR", {SimFault::ErrorReply, 0, "0%%134"});
            })
         << ar << 500 << 0 << QStringList{ar}
@@ -149,7 +149,7 @@ void TestLinkEngine::exchange_data()
                goodExchangeFirst();
                s.clearFrames();
                s.sendRaw("0RA");
-               QVERIFY(Platform::WaitUntil([] { return Link().JusinBuf == QLatin1String("0RA"); }, 2000));
+               QVERIFY(Platform::WaitUntil([] { return Link().ReceiveBuffer == QLatin1String("0RA"); }, 2000));
            })
         << ar << 500 << 0 << QStringList{ar, "0CM0", ar} << QStringList{} << 0 << arReply << ar << false << true
         << QString() << false;
@@ -157,7 +157,7 @@ void TestLinkEngine::exchange_data()
         << SimSetup([](SimController &s) {
                goodExchangeFirst();
                s.sendLine("0%%134");
-               QVERIFY(Platform::WaitUntil([] { return Module1::Indicators().AlarmVisible; }, 2000));
+               QVERIFY(Platform::WaitUntil([] { return Common::Indicators().AlarmVisible; }, 2000));
            })
         << QString() << 500 << 0 << QStringList{ar} << QStringList{} << 0 << arReply << ar << false << true
         << QStringLiteral("AXIS1:Home sensor error") << true;
@@ -177,25 +177,25 @@ void TestLinkEngine::exchange()
 
     TestEnv::Scope env;
     App().LangOffset = 10000;
-    Module1::ReadErrorList();
-    QVERIFY(!Module1::ErrorList().ErrorListMissing);
+    Common::ReadErrorList();
+    QVERIFY(!Common::ErrorList().ErrorListMissing);
     SimController sim;
     QVERIFY(sim.ok());
     sim.attach(1);
     App().PortNo = 1;
-    Module1::SetOnlineMode();
+    Common::SetOnlineMode();
     StartLink();
     setup(sim);
 
     QElapsedTimer clock;
     clock.start();
     if (!command.isEmpty()) {
-        Queues().TusinTimeout = timeout;
-        const int id = RequestTusin(command, 5, timeout, 1);
+        Queues().RequestTimeout = timeout;
+        const int id = QueueRequest(command, 5, timeout, 1);
         QVERIFY(id > 0);
         const std::optional<QString> reply = WaitResult(id);
-        QCOMPARE(reply.has_value(), Queues().TusinKekka.result == 0);
-        QCOMPARE(Queues().TusinKekka.id, id);
+        QCOMPARE(reply.has_value(), Queues().LastResult.result == 0);
+        QCOMPARE(Queues().LastResult.id, id);
     }
     QVERIFY2(clock.elapsed() >= minMs, qPrintable(QString::number(clock.elapsed())));
 
@@ -204,15 +204,15 @@ void TestLinkEngine::exchange()
         seen << QString::fromLatin1(f);
     QCOMPARE(seen, frames);
     QCOMPARE(Platform::Dialogs::ShownTexts(), messages);
-    const TusinKekkaRecord &k = Queues().TusinKekka;
+    const ResultRecord &k = Queues().LastResult;
     QTEST(k.result, "result");
     QTEST(k.reply, "reply");
     QTEST(k.commandCode, "code");
     QTEST(App().OfflineFlag, "offline");
     QTEST(PortIsOpen(), "portOpen");
-    QCOMPARE(Module1::Indicators().LinkVisible, !App().OfflineFlag);
-    QTEST(Module1::Indicators().StatusPanel1, "status");
-    QTEST(Module1::Indicators().AlarmVisible, "alarm");
+    QCOMPARE(Common::Indicators().LinkVisible, !App().OfflineFlag);
+    QTEST(Common::Indicators().StatusPanel1, "status");
+    QTEST(Common::Indicators().AlarmVisible, "alarm");
     QVERIFY(!Link().SendingFlag);
     qunsetenv("REZ4_PORT1");
 }
@@ -227,13 +227,13 @@ void TestLinkEngine::failedPriorityRequestLeavesTheQueue()
     sim.addCommand("0TN", [](SimController &, const QByteArray &) { return std::optional<QByteArray>("0TN0"); });
     App().OfflineFlag = false;
     StartLink();
-    Queues().TusinTimeout = 500;
-    const int id = RequestTusinHigh(QStringLiteral("0TN"), 6, 500, 0);
+    Queues().RequestTimeout = 500;
+    const int id = QueuePriorityRequest(QStringLiteral("0TN"), 6, 500, 0);
     QVERIFY(id > 0);
     QVERIFY(!WaitResult(id).has_value());
-    QCOMPARE(Queues().TusinKekka.result, 1);
-    QCOMPARE(Queues().TusinQueueHighLast, -1);
-    QVERIFY(!Queues().TusinQueueHighPending);
+    QCOMPARE(Queues().LastResult.result, 1);
+    QCOMPARE(Queues().PriorityQueueLast, -1);
+    QVERIFY(!Queues().PriorityQueuePending);
     // Back online (as going online would do): nothing is sent again.
     App().OfflineFlag = false;
     Platform::WaitMs(50);
@@ -247,7 +247,7 @@ void TestLinkEngine::offlineWaiterGivesUpAndIsNotSentLater()
     sim.attach(1);
     StartLink();
     QVERIFY(App().OfflineFlag);
-    const int id = RequestTusin(QStringLiteral("0AR"), 5, 500, 1);
+    const int id = QueueRequest(QStringLiteral("0AR"), 5, 500, 1);
     QVERIFY(id > 0);
     QVERIFY(!WaitResult(id).has_value());
     QVERIFY(!IsQueued(id));
@@ -268,8 +268,8 @@ void TestLinkEngine::receiveIgnoresLineWhileOffline()
     App().OfflineFlag = true;
     sim.sendLine("0%%134");
     Platform::WaitMs(30);
-    QVERIFY(!Module1::Indicators().AlarmVisible);
-    QVERIFY(Link().JusinBuf.isEmpty());
+    QVERIFY(!Common::Indicators().AlarmVisible);
+    QVERIFY(Link().ReceiveBuffer.isEmpty());
 }
 
 // A handler run by an exchange's wait (a timer, a button) that asks for a
@@ -314,19 +314,19 @@ void TestLinkEngine::failedRequestDoesNotFailTheNext()
     QVERIFY(sim.ok());
     sim.attach(1);
     App().PortNo = 1;
-    Module1::SetOnlineMode();
+    Common::SetOnlineMode();
     StartLink();
     sim.addCommand("0RV", [](SimController &, const QByteArray &) { return std::optional<QByteArray>("0RV"); });
     setup(sim);
     const Exchanged first = Send(QStringLiteral("0RV"), 5, 40);
     if (refusedByProcedure) {
         QVERIFY(first.ok());
-        Queues().TusinErrorFlag = true; // as the procedure marks the link failed
+        Queues().LinkFailed = true; // as the procedure marks the link failed
     } else {
         QCOMPARE(first.outcome, Outcome::LinkFailed);
     }
     // Online again, as the next command's procedure goes.
-    Module1::SetOnlineMode();
+    Common::SetOnlineMode();
     sim.clearFrames();
     const Exchanged second = Send(QStringLiteral("0AR"), 5, 500);
     QCOMPARE(second.outcome, Outcome::Ok);
@@ -342,12 +342,12 @@ void TestLinkEngine::requestsBehindALinkFailureFailWithIt()
     QVERIFY(sim.ok());
     sim.attach(1);
     App().PortNo = 1;
-    Module1::SetOnlineMode();
+    Common::SetOnlineMode();
     StartLink();
     sim.addCommand("0RV", [](SimController &, const QByteArray &) { return std::optional<QByteArray>("0RV"); });
     sim.addFault("0RV", {SimFault::Silent, 0, {}}, -1);
-    const int first = RequestTusin(QStringLiteral("0RV"), 5, 40, 1);
-    const int second = RequestTusin(QStringLiteral("0AR"), 5, 500, 1);
+    const int first = QueueRequest(QStringLiteral("0RV"), 5, 40, 1);
+    const int second = QueueRequest(QStringLiteral("0AR"), 5, 500, 1);
     Outcome a = Outcome::Ok;
     Outcome b = Outcome::Ok;
     QVERIFY(!WaitResult(first, &a).has_value());
@@ -369,7 +369,7 @@ void TestLinkEngine::lineIsFreeWhileTheLinksMessageIsUp()
     QVERIFY(sim.ok());
     sim.attach(1);
     App().PortNo = 1;
-    Module1::SetOnlineMode();
+    Common::SetOnlineMode();
     StartLink();
     goodExchangeFirst();
     // A wrong echo whose resynchronisation gets an error reply: reported,
@@ -419,7 +419,7 @@ void TestLinkEngine::eachRequestKeepsItsOwnTimeout()
     QVERIFY(sim.ok());
     sim.attach(1);
     App().PortNo = 1;
-    Module1::SetOnlineMode();
+    Common::SetOnlineMode();
     StartLink();
     goodExchangeFirst();
     sim.clearFrames();
@@ -435,10 +435,10 @@ void TestLinkEngine::eachRequestKeepsItsOwnTimeout()
     QObject::connect(&guard, &QTimer::timeout, [] { App().ComCancelFlag = true; });
     guard.start(6000);
 
-    const int first = RequestTusin(QStringLiteral("0AR"), 5, firstTimeout, 1);
-    const int second = RequestTusin(QStringLiteral("0RV"), 5, secondTimeout, 1);
+    const int first = QueueRequest(QStringLiteral("0AR"), 5, firstTimeout, 1);
+    const int second = QueueRequest(QStringLiteral("0RV"), 5, secondTimeout, 1);
     // What the last caller left behind must not matter.
-    Queues().TusinTimeout = firstTimeout;
+    Queues().RequestTimeout = firstTimeout;
     QElapsedTimer clock;
     clock.start();
     QVERIFY(WaitResult(first).has_value());

@@ -4,15 +4,15 @@
 
 #include "core/AppState.h"
 #include "ui/common/Forms.h"
-#include "core/Module1Settings.h"
+#include "core/AppSettings.h"
 #include "core/Twips.h"
-#include "app/frmMain.h"
-#include "app/PrgModule1.h"
-#include "ui/common/frmSelection.h"
+#include "app/MainWindow.h"
+#include "app/Startup.h"
+#include "ui/common/ChoiceDialog.h"
 #include "platform/Dialogs.h"
 #include "platform/Settings.h"
-#include "ui/posi/frmPosi.h"
-#include "ui/prog/frmProg.h"
+#include "ui/posi/PositionWindow.h"
+#include "ui/prog/ProgramWindow.h"
 #include "support/Choices.h"
 #include "support/MainScope.h"
 #include "support/TestEnv.h"
@@ -60,7 +60,7 @@ private slots:
 void TestMainWindow::firstStartRectangle()
 {
     TestEnv::Scope env;
-    frmMain m;
+    MainWindow m;
     m.RestoreRect();
     QCOMPARE(m.pos(), QPoint(1000 / 15, 1000 / 15));
     QCOMPARE(m.size(), QSize(15240 / 15, 11000 / 15));
@@ -79,18 +79,18 @@ void TestMainWindow::rectangleSaved()
     TestEnv::Scope env;
     Platform::SaveSetting(QStringLiteral("MainLeft"), QStringLiteral("3000"));
     Platform::SaveSetting(QStringLiteral("MainWidth"), QStringLiteral("9000"));
-    frmMain m;
+    MainWindow m;
     m.move(40, 50);
     m.resize(700, 500);
     if (minimised)
         m.setWindowState(Qt::WindowMinimized);
     App().PortNo = 4;
-    Module1::SaveAppSettingOf(m.MainRectToKeep());
+    Common::SaveAppSettingOf(m.MainRectToKeep());
     QCOMPARE(Platform::GetSetting(QStringLiteral("PortNo")), QStringLiteral("4"));
     QCOMPARE(Platform::GetSetting(QStringLiteral("MainLeft")), minimised ? QStringLiteral("3000") : QStringLiteral("600"));
     QCOMPARE(Platform::GetSetting(QStringLiteral("MainWidth")), minimised ? QStringLiteral("9000") : QStringLiteral("10500"));
     if (!minimised) {
-        frmMain again;
+        MainWindow again;
         again.RestoreRect();
         QCOMPARE(again.pos(), QPoint(40, 50));
         QCOMPARE(again.size(), QSize(700, 500));
@@ -103,7 +103,7 @@ void TestMainWindow::handEditedRectangleFallsBack()
     Platform::SaveSetting(QStringLiteral("MainLeft"), QStringLiteral("left"));
     Platform::SaveSetting(QStringLiteral("MainWidth"), QStringLiteral("-20"));
     Platform::SaveSetting(QStringLiteral("MainTop"), QStringLiteral("1e30"));
-    frmMain m;
+    MainWindow m;
     m.RestoreRect();
     QCOMPARE(m.pos(), QPoint(1000 / 15, 1000 / 15));
     QCOMPARE(m.width(), 15240 / 15);
@@ -149,7 +149,7 @@ void TestMainWindow::offScreenRectangleComesBack()
         question = QRect(d.pos(), d.size());
         return int(QDialog::Rejected);
     });
-    Module1::SetSelectionDlg(QStringLiteral("Select"), QStringLiteral("Online or offline?"), QStringLiteral("Online"),
+    Common::SetSelectionDlg(QStringLiteral("Select"), QStringLiteral("Online or offline?"), QStringLiteral("Online"),
                              QStringLiteral("Offline"), 0, 0, 0);
     QVERIFY(!question.isNull());
     QVERIFY2(area.contains(question), qPrintable(QStringLiteral("%1,%2").arg(question.x()).arg(question.y())));
@@ -185,7 +185,7 @@ void TestMainWindow::statusPanelFollowsWidth()
 {
     QFETCH(int, widthPx);
     TestEnv::Scope env;
-    frmMain m;
+    MainWindow m;
     m.resize(widthPx, 600);
     m.show();
     QVERIFY(QTest::qWaitForWindowExposed(&m));
@@ -201,7 +201,7 @@ void TestMainWindow::statusPanelFollowsWidth()
 void TestMainWindow::progressDisplay()
 {
     TestEnv::Scope env;
-    frmMain m;
+    MainWindow m;
     m.resize(1016, 600);
     m.show();
     QVERIFY(QTest::qWaitForWindowExposed(&m));
@@ -257,10 +257,10 @@ void TestMainWindow::closeGuards()
     TestEnv::Scope env;
     App().LangOffset = 10000;
     MainScope s;
-    QSignalSpy ended(&s.main, &frmMain::applicationEnd);
+    QSignalSpy ended(&s.main, &MainWindow::applicationEnd);
     App().TeachModeFlag = teaching;
     App().BusyFlag = busy;
-    const auto mode = fromCloseBox ? frmMain::UnloadMode::User : frmMain::UnloadMode::Code;
+    const auto mode = fromCloseBox ? MainWindow::UnloadMode::User : MainWindow::UnloadMode::Code;
     const bool closed = s.main.MDIForm_QueryUnload(mode) && s.main.MDIForm_Unload();
     QCOMPARE(closed, closes);
     QCOMPARE(ended.count(), closes ? 1 : 0);
@@ -300,7 +300,7 @@ void TestMainWindow::languageTogglesOnExit()
     s.main.ShowPosiWindowOnce();
     QVERIFY(s.main.close());
     QCOMPARE(Platform::GetSetting(QStringLiteral("Language")), stored);
-    QVERIFY(Forms::Named(QStringLiteral("frmPosi")).isEmpty());
+    QVERIFY(Forms::Named(QStringLiteral("PositionWindow")).isEmpty());
 }
 
 void TestMainWindow::positionWindowCloseEndsApplication()
@@ -309,7 +309,7 @@ void TestMainWindow::positionWindowCloseEndsApplication()
     App().PortNo = 7;
     MainScope s;
     s.main.ShowPosiWindowOnce();
-    QSignalSpy ended(&s.main, &frmMain::applicationEnd);
+    QSignalSpy ended(&s.main, &MainWindow::applicationEnd);
     QMdiSubWindow *sub = s.main.mdiArea()->subWindowList().value(0);
     QVERIFY(sub);
     QVERIFY(sub->close());
@@ -325,23 +325,23 @@ void TestMainWindow::timer2OpensParameterWindowOnRequest()
     TestEnv::Scope env;
     MainScope s;
     s.main.Timer2_Timer();
-    QVERIFY(Forms::Named(QStringLiteral("frmParameta2")).isEmpty());
+    QVERIFY(Forms::Named(QStringLiteral("ParameterWindow")).isEmpty());
     App().ShowParaWinReq = true;
     s.main.Timer2->start(1000);
     s.main.Timer2_Timer();
     QVERIFY(!App().ShowParaWinReq);
     QVERIFY(!s.main.Timer2->isActive());
-    QCOMPARE(Forms::Named(QStringLiteral("frmParameta2")).size(), 1);
+    QCOMPARE(Forms::Named(QStringLiteral("ParameterWindow")).size(), 1);
     // A second request reuses the loaded window; unlike the View menu's
     // command, the request leaves ParaWinOpen alone.
     App().ShowParaWinReq = true;
     s.main.Timer2_Timer();
-    QCOMPARE(Forms::Named(QStringLiteral("frmParameta2")).size(), 1);
+    QCOMPARE(Forms::Named(QStringLiteral("ParameterWindow")).size(), 1);
     QVERIFY(!App().ParaWinOpen);
     // The system parameter window likewise.
     s.main.mnuViewSysPara_Click();
     s.main.mnuViewSysPara_Click();
-    QCOMPARE(Forms::Named(QStringLiteral("frmSystemPara")).size(), 1);
+    QCOMPARE(Forms::Named(QStringLiteral("SystemParameterWindow")).size(), 1);
 }
 
 void TestMainWindow::captionAndMenus()
@@ -363,7 +363,7 @@ void TestMainWindow::captionAndMenus()
     QCOMPARE(s.main.ToolButton(11)->data().toString(), QStringLiteral("プログラム編集"));
     QVERIFY(s.main.ToolButton(4)->isSeparator());
     QCOMPARE(s.main.cmdReset->text(), QStringLiteral("Alarm Reset"));
-    QCOMPARE(Forms::Named(QStringLiteral("frmPosi")).size(), 1);
+    QCOMPARE(Forms::Named(QStringLiteral("PositionWindow")).size(), 1);
     QCOMPARE(Forms::Loaded().value(0), &s.main);
 }
 
@@ -373,15 +373,15 @@ void TestMainWindow::programWindow()
     MainScope s;
     App().SelProgNo = 12;
     QWidget *w = s.main.OpenProgWindow();
-    auto *prog = qobject_cast<frmProg *>(w);
+    auto *prog = qobject_cast<ProgramWindow *>(w);
     QVERIFY(prog);
     QCOMPARE(prog->windowTitle(), QStringLiteral("Program 12"));
     QCOMPARE(prog->ProgNo(), 12);
     QCOMPARE(Forms::ActiveChild(), w);
     // Reached by name, as the all-window walk does.
-    QVERIFY(QMetaObject::invokeMethod(w, "ProgCMDBTN_Muko"));
+    QVERIFY(QMetaObject::invokeMethod(w, "ProgramCommandsOff"));
     QVERIFY(!prog->cmdFileSaveProg->isEnabled());
-    QVERIFY(QMetaObject::invokeMethod(w, "ProgCMDBTN_Yuko"));
+    QVERIFY(QMetaObject::invokeMethod(w, "ProgramCommandsOn"));
     QVERIFY(prog->cmdFileSaveProg->isEnabled());
 }
 
@@ -418,7 +418,7 @@ void TestMainWindow::windowMenuListsChildren()
     QVERIFY(posiItem);
     QVERIFY(window->actions().contains(posiItem));
     posiItem->trigger();
-    QCOMPARE(Forms::ActiveChild()->objectName(), QStringLiteral("frmPosi"));
+    QCOMPARE(Forms::ActiveChild()->objectName(), QStringLiteral("PositionWindow"));
     emit window->aboutToShow();
     for (QAction *a : s.main.WindowListItems())
         QCOMPARE(a->isChecked(), !a->text().contains(QStringLiteral("Program 3")));
@@ -471,7 +471,7 @@ void TestMainWindow::choiceDialog()
 
     bool handled = false;
     Platform::Dialogs::PushModalHandler([&](QDialog &dlg) {
-        auto &d = static_cast<frmSelection &>(dlg);
+        auto &d = static_cast<ChoiceDialog &>(dlg);
         handled = true;
         d.show();
         [&] { QVERIFY(QTest::qWaitForWindowExposed(&d)); }();
@@ -511,13 +511,13 @@ void TestMainWindow::choiceDialog()
     const QString why = QStringLiteral("Select Controller Mode.");
     int result = 99;
     if (kind == 1)
-        result = Module1::SetSelectionDlg(cap, why, QStringLiteral("POS Mode"), QStringLiteral("PRG Mode"),
+        result = Common::SetSelectionDlg(cap, why, QStringLiteral("POS Mode"), QStringLiteral("PRG Mode"),
                                           cancelMode, backMode, nextMode);
     else if (kind == 2)
-        result = Module1::SetSelectionDlg2(cap, why, QStringLiteral("POS Mode"), QStringLiteral("PRG Mode"),
+        result = Common::SetSelectionDlg2(cap, why, QStringLiteral("POS Mode"), QStringLiteral("PRG Mode"),
                                            cancelMode, backMode, nextMode, preselect);
     else
-        result = Module1::SetSelectionDlg3(cap, why, QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"),
+        result = Common::SetSelectionDlg3(cap, why, QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"),
                                            cancelMode, backMode);
     QVERIFY(handled);
     QCOMPARE(result, expected);
@@ -528,9 +528,9 @@ void TestMainWindow::qtButtonsInJapanese()
 {
     TestEnv::Scope env;
     App().Language = 2;
-    QVERIFY(!PrgModule1::InstallQtTexts());
+    QVERIFY(!Startup::InstallQtTexts());
     App().Language = 1;
-    if (!PrgModule1::InstallQtTexts())
+    if (!Startup::InstallQtTexts())
         QSKIP("Qt's Japanese translations are not installed (qt6-translations-l10n)");
     QDialogButtonBox box(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     QCOMPARE(box.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("キャンセル"));

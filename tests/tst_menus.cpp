@@ -8,20 +8,20 @@
 #include "ui/common/Forms.h"
 #include "app/MainCommands.h"
 #include "core/ModuleHelp.h"
-#include "app/frmMain.h"
-#include "ui/common/frmSelection.h"
-#include "ui/grpsm/frmGrp.h"
+#include "app/MainWindow.h"
+#include "ui/common/ChoiceDialog.h"
+#include "ui/grpsm/GroupWindow.h"
 #include "link/CommandState.h"
 #include "link/Engine.h"
 #include "link/Indicators.h"
 #include "link/Queues.h"
-#include "ui/live/frmIOCheckFG.h"
-#include "ui/live/frmProgTask.h"
+#include "ui/live/MonitorWindow.h"
+#include "ui/live/ProgramTaskWindow.h"
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
 #include "platform/StringTable.h"
-#include "ui/posi/frmPosi.h"
-#include "ui/prog/frmProgNo.h"
+#include "ui/posi/PositionWindow.h"
+#include "ui/prog/ProgramNumberDialog.h"
 #include "support/MainScope.h"
 #include "sim/SimCommands.h"
 #include "sim/SimController.h"
@@ -65,7 +65,7 @@ public slots:
     void ProgDataSaveAs() { calls << QStringLiteral("ProgDataSaveAs"); }
 };
 
-QAction *command(frmMain &m, const QString &name)
+QAction *command(MainWindow &m, const QString &name)
 {
     if (name.startsWith(QLatin1String("tb:")))
         return m.ToolButton(name.mid(3).toInt());
@@ -143,24 +143,24 @@ void TestMenus::dispatch_data()
     QTest::addColumn<QString>("called");  // "" = nothing
     QTest::newRow("paste, no child") << "mnuEditPaste" << "" << "";
     QTest::newRow("copy, no child") << "mnuEditCopy" << "" << "";
-    QTest::newRow("paste, position") << "mnuEditPaste" << "frmPosi" << "cmdPosiPaste_Click";
-    QTest::newRow("paste, program") << "mnuEditPaste" << "frmProg" << "ProgDataLinePaste";
-    QTest::newRow("copy, position") << "mnuEditCopy" << "frmPosi" << "cmdPosiCopy_Click";
-    QTest::newRow("copy, program") << "mnuEditCopy" << "frmProg" << "PrgDataLineCopy";
-    QTest::newRow("insert, program") << "mnuEditInsert" << "frmProg" << "cmdInsLineProg_Click";
-    QTest::newRow("delete, position") << "mnuEditLineDelete" << "frmPosi" << "cmdDeleteLine_Click";
-    QTest::newRow("edit copy, other window") << "mnuEditCopy" << "frmGrp" << "";
-    QTest::newRow("popup copy, other window") << "mnuPopupCopy" << "frmGrp" << "cmdProgLineCopy_Click";
-    QTest::newRow("popup paste, position") << "mnuPopupPaste" << "frmPosi" << "cmdPosiPaste_Click";
-    QTest::newRow("popup paste, program") << "mnuPopupPaste" << "frmProg" << "cmdProgLinePaste_Click";
-    QTest::newRow("popup insert, position") << "mnuPopupLineInsert" << "frmPosi" << "cmdInsertLine_Click";
-    QTest::newRow("popup delete, program") << "mnuPopupLineDelete" << "frmProg" << "cmdDelLineProg_Click";
-    QTest::newRow("save as, program") << "mnuFileSaveAs" << "frmProg" << "ProgDataSaveAs";
-    QTest::newRow("save as, position") << "mnuFileSaveAs" << "frmPosi" << "PosiDataSaveAs";
-    QTest::newRow("save as, other window") << "mnuFileSaveAs" << "frmGrp" << "";
-    QTest::newRow("toolbar copy, position") << "tb:8" << "frmPosi" << "cmdPosiCopy_Click";
-    QTest::newRow("toolbar paste, program") << "tb:9" << "frmProg" << "ProgDataLinePaste";
-    QTest::newRow("toolbar cut does nothing") << "tb:7" << "frmPosi" << "";
+    QTest::newRow("paste, position") << "mnuEditPaste" << "PositionWindow" << "cmdPosiPaste_Click";
+    QTest::newRow("paste, program") << "mnuEditPaste" << "ProgramWindow" << "ProgDataLinePaste";
+    QTest::newRow("copy, position") << "mnuEditCopy" << "PositionWindow" << "cmdPosiCopy_Click";
+    QTest::newRow("copy, program") << "mnuEditCopy" << "ProgramWindow" << "PrgDataLineCopy";
+    QTest::newRow("insert, program") << "mnuEditInsert" << "ProgramWindow" << "cmdInsLineProg_Click";
+    QTest::newRow("delete, position") << "mnuEditLineDelete" << "PositionWindow" << "cmdDeleteLine_Click";
+    QTest::newRow("edit copy, other window") << "mnuEditCopy" << "GroupWindow" << "";
+    QTest::newRow("popup copy, other window") << "mnuPopupCopy" << "GroupWindow" << "cmdProgLineCopy_Click";
+    QTest::newRow("popup paste, position") << "mnuPopupPaste" << "PositionWindow" << "cmdPosiPaste_Click";
+    QTest::newRow("popup paste, program") << "mnuPopupPaste" << "ProgramWindow" << "cmdProgLinePaste_Click";
+    QTest::newRow("popup insert, position") << "mnuPopupLineInsert" << "PositionWindow" << "cmdInsertLine_Click";
+    QTest::newRow("popup delete, program") << "mnuPopupLineDelete" << "ProgramWindow" << "cmdDelLineProg_Click";
+    QTest::newRow("save as, program") << "mnuFileSaveAs" << "ProgramWindow" << "ProgDataSaveAs";
+    QTest::newRow("save as, position") << "mnuFileSaveAs" << "PositionWindow" << "PosiDataSaveAs";
+    QTest::newRow("save as, other window") << "mnuFileSaveAs" << "GroupWindow" << "";
+    QTest::newRow("toolbar copy, position") << "tb:8" << "PositionWindow" << "cmdPosiCopy_Click";
+    QTest::newRow("toolbar paste, program") << "tb:9" << "ProgramWindow" << "ProgDataLinePaste";
+    QTest::newRow("toolbar cut does nothing") << "tb:7" << "PositionWindow" << "";
 }
 
 void TestMenus::dispatch()
@@ -202,11 +202,11 @@ void TestMenus::groupWindowPlacement()
     TestEnv::Scope env;
     MainScope s;
     for (int i = 0; i < others; ++i)
-        s.main.ShowChild(new FakeChild(QStringLiteral("frmProg")));
+        s.main.ShowChild(new FakeChild(QStringLiteral("ProgramWindow")));
     s.main.mnuViewGrp->trigger();
     QCOMPARE(Forms::Loaded().size(), qsizetype(others + 2));
     QVERIFY(App().GrpWinOpen);
-    QWidget *grp = Forms::Named(QStringLiteral("frmGrp")).value(0);
+    QWidget *grp = Forms::Named(QStringLiteral("GroupWindow")).value(0);
     QVERIFY(grp);
     auto *sub = qobject_cast<QMdiSubWindow *>(grp->parentWidget());
     QVERIFY(sub);
@@ -218,22 +218,22 @@ void TestMenus::secondGroupCommandOnlyRaises()
     TestEnv::Scope env;
     MainScope s;
     s.main.mnuViewGrp->trigger();
-    QWidget *grp = Forms::Named(QStringLiteral("frmGrp")).value(0);
+    QWidget *grp = Forms::Named(QStringLiteral("GroupWindow")).value(0);
     QVERIFY(grp);
     auto *sub = qobject_cast<QMdiSubWindow *>(grp->parentWidget());
     sub->move(200, 150);
-    s.main.ShowChild(new FakeChild(QStringLiteral("frmProg")));
+    s.main.ShowChild(new FakeChild(QStringLiteral("ProgramWindow")));
     s.main.mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(
-        Forms::Named(QStringLiteral("frmProg")).value(0)->parentWidget()));
+        Forms::Named(QStringLiteral("ProgramWindow")).value(0)->parentWidget()));
     s.main.mnuViewGrp->trigger();
-    QCOMPARE(Forms::Named(QStringLiteral("frmGrp")).size(), 1);
+    QCOMPARE(Forms::Named(QStringLiteral("GroupWindow")).size(), 1);
     QCOMPARE(sub->pos(), QPoint(200, 150));   // not placed again
     QCOMPARE(Forms::ActiveChild(), grp);
 
     // The same for the macro window.
     s.main.mnuViewSM->trigger();
     s.main.mnuViewSM->trigger();
-    QCOMPARE(Forms::Named(QStringLiteral("frmSqMcr")).size(), 1);
+    QCOMPARE(Forms::Named(QStringLiteral("SequenceMacroWindow")).size(), 1);
     QVERIFY(App().SmWinOpen);
 }
 
@@ -278,10 +278,10 @@ void TestMenus::ctModeChoiceAndCancel()
     bool preselected = false;
     QString explanation;
     Dialogs::PushModalHandler([&](QDialog &d) {
-        auto *sel = static_cast<frmSelection &>(d).optSelectKomoku[1];
+        auto *sel = static_cast<ChoiceDialog &>(d).optSelectKomoku[1];
         preselected = sel->isChecked();
-        explanation = static_cast<frmSelection &>(d).lblSelectSetumei->text();
-        static_cast<frmSelection &>(d).cmdSelectCancel->click();
+        explanation = static_cast<ChoiceDialog &>(d).lblSelectSetumei->text();
+        static_cast<ChoiceDialog &>(d).cmdSelectCancel->click();
         return 0;
     });
     QTest::mouseDClick(s.main.lblCtMode, Qt::LeftButton);
@@ -303,7 +303,7 @@ void TestMenus::ctModeWrite()
     sim.attach(1);
     installBlock0(sim, "00");
     MainScope s;
-    Module3Tusin::StartLink();
+    Comm::StartLink();
     App().OfflineFlag = false;
     App().PrgModeFlag = false;
     s.main.lblCtMode->setText(ResText(128));
@@ -313,7 +313,7 @@ void TestMenus::ctModeWrite()
     tabs->setTabEnabled(2, true);
     bool preselectedPos = false;
     Dialogs::PushModalHandler([&](QDialog &d) {
-        auto &sel = static_cast<frmSelection &>(d);
+        auto &sel = static_cast<ChoiceDialog &>(d);
         preselectedPos = sel.optSelectKomoku[0]->isChecked();
         sel.optSelectKomoku[1]->click();
         sel.cmdSelectOk->click();
@@ -340,7 +340,7 @@ void TestMenus::ctModeWrite()
     sim.addFault("0WD", {SimFault::ErrorReply, 0, "0%%104"}, -1);
     Dialogs::ClearScript();
     Dialogs::PushModalHandler([](QDialog &d) {
-        static_cast<frmSelection &>(d).cmdSelectOk->click();
+        static_cast<ChoiceDialog &>(d).cmdSelectOk->click();
         return 1;
     });
     s.main.mnuSettingCtMode->setEnabled(true);
@@ -358,17 +358,17 @@ void TestMenus::newProgramFromToolbarOffline()
     edit->setEnabled(true);
     // Cancelled: no window, and the cancel flag is cleared again.
     edit->trigger();
-    QVERIFY(Forms::Named(QStringLiteral("frmProg")).isEmpty());
+    QVERIFY(Forms::Named(QStringLiteral("ProgramWindow")).isEmpty());
     QVERIFY(!App().ProgNoCancel);
     // Program 7 chosen: a program window for it.
     Dialogs::PushModalHandler([](QDialog &d) {
-        auto &dlg = static_cast<frmProgNo &>(d);
+        auto &dlg = static_cast<ProgramNumberDialog &>(d);
         dlg.SelectProgNo(7);
         dlg.cmdProgNoOk->click();
         return 1;
     });
     edit->trigger();
-    QCOMPARE(Forms::Named(QStringLiteral("frmProg")).size(), 1);
+    QCOMPARE(Forms::Named(QStringLiteral("ProgramWindow")).size(), 1);
     QCOMPARE(App().SelProgNo, 7);
 }
 
@@ -402,10 +402,10 @@ void TestMenus::alarmReset()
     if (portFails)
         qputenv("REZ4_PORT1", "/nonexistent/rez4-port");
     MainScope s;
-    Module3Tusin::StartLink();
+    Comm::StartLink();
     App().OfflineFlag = offline;
-    Module1::AlarmImg_Disp();
-    Module1::SetStatusPanel1(QStringLiteral("alarm 134"));
+    Common::AlarmImg_Disp();
+    Common::SetStatusPanel1(QStringLiteral("alarm 134"));
 
     s.main.cmdReset->click();
 
@@ -416,14 +416,14 @@ void TestMenus::alarmReset()
     QCOMPARE(sent.mid(0, frames.size()), frames);
     QCOMPARE(App().OfflineFlag, offlineAfter);
     if (message) {
-        QCOMPARE(Dialogs::ShownTexts(), QStringList{Module3Tusin::PortOpenFailureText()});
-        QVERIFY(Module1::Indicators().AlarmVisible);
+        QCOMPARE(Dialogs::ShownTexts(), QStringList{Comm::PortOpenFailureText()});
+        QVERIFY(Common::Indicators().AlarmVisible);
     } else {
         QVERIFY(Dialogs::Shown().empty());
-        QVERIFY(!Module1::Indicators().AlarmVisible);
-        QVERIFY(Module1::Indicators().StatusPanel1.isEmpty());
+        QVERIFY(!Common::Indicators().AlarmVisible);
+        QVERIFY(Common::Indicators().StatusPanel1.isEmpty());
     }
-    QVERIFY(!Module3Tusin::Queues().TusinErrorFlag);
+    QVERIFY(!Comm::Queues().LinkFailed);
     QVERIFY(!App().BusyFlag);
 }
 
@@ -436,10 +436,10 @@ struct TaskRig {
     MainScope s;
     TaskRig()
     {
-        Module3Tusin::ResetCommandState();
+        Comm::ResetCommandState();
         sim.attach(1);
         InstallCommandSim(sim, model);
-        Module3Tusin::StartLink();
+        Comm::StartLink();
         App().OfflineFlag = false;
     }
 };
@@ -449,15 +449,15 @@ void TestMenus::progTaskReadsStepCountsOnce()
 {
     TaskRig r;
     QVERIFY(r.sim.ok());
-    r.model.stepSu[100] = 10;
+    r.model.stepCount[100] = 10;
     int shown = 0;
-    auto countTask = [&](QDialog &d) { shown += qobject_cast<frmProgTask *>(&d) != nullptr; d.reject(); return 0; };
+    auto countTask = [&](QDialog &d) { shown += qobject_cast<ProgramTaskWindow *>(&d) != nullptr; d.reject(); return 0; };
     Dialogs::PushModalHandler(countTask);
     r.s.main.mnuContProgTask->setEnabled(true);
     r.s.main.mnuContProgTask->trigger();
     QCOMPARE(r.sim.framesOf("0RR").size(), 100);
-    QVERIFY(Module3Tusin::Commands().ProgStepSuKnown);
-    QCOMPARE(Module3Tusin::Commands().ProgStepSu[100], 10);
+    QVERIFY(Comm::Commands().ProgStepCountKnown);
+    QCOMPARE(Comm::Commands().ProgStepCount[100], 10);
     QCOMPARE(shown, 1);
     QVERIFY(r.s.main.ProgressBar1->isHidden());
 
@@ -480,7 +480,7 @@ void TestMenus::progTaskHidesProgressOnFailedRead()
     MainCommands::ShowProgTask(r.s.main);
     QCOMPARE(shown, 0);
     QVERIFY(r.s.main.ProgressBar1->isHidden());
-    QVERIFY(!Module3Tusin::Commands().ProgStepSuKnown);
+    QVERIFY(!Comm::Commands().ProgStepCountKnown);
     QVERIFY(!App().BusyFlag);
 }
 
@@ -510,11 +510,11 @@ void TestMenus::windowsOfTheMenus_data()
     QTest::addColumn<QString>("modal");     // window shown modally, "" = none
     QTest::addColumn<QString>("child");     // child window opened, "" = none
     QTest::addColumn<int>("messageId");     // message shown, 0 = none
-    QTest::newRow("options") << "mnuViewOptions" << -1 << "frmOptions2" << "" << 0;
-    QTest::newRow("about") << "mnuHelpAbout" << -1 << "frmAbout" << "" << 0;
+    QTest::newRow("options") << "mnuViewOptions" << -1 << "OptionsDialog" << "" << 0;
+    QTest::newRow("about") << "mnuHelpAbout" << -1 << "AboutDialog" << "" << 0;
     QTest::newRow("help without file") << "mnuHelpContents" << -1 << "" << "" << 414;
-    QTest::newRow("parameter") << "mnuViewParameter" << -1 << "" << "frmParameta2" << 0;
-    QTest::newRow("detail setting, yes") << "mnuSettingParameter" << int(MsgAnswer::Yes) << "" << "frmParameta2" << 410;
+    QTest::newRow("parameter") << "mnuViewParameter" << -1 << "" << "ParameterWindow" << 0;
+    QTest::newRow("detail setting, yes") << "mnuSettingParameter" << int(MsgAnswer::Yes) << "" << "ParameterWindow" << 410;
     QTest::newRow("detail setting, no") << "mnuSettingParameter" << int(MsgAnswer::No) << "" << "" << 410;
 }
 
@@ -538,7 +538,7 @@ void TestMenus::windowsOfTheMenus()
     a->setEnabled(true);
     a->trigger();
     QCOMPARE(shownModal, modal);
-    QCOMPARE(Forms::Named(QStringLiteral("frmParameta2")).size(), child.isEmpty() ? 0 : 1);
+    QCOMPARE(Forms::Named(QStringLiteral("ParameterWindow")).size(), child.isEmpty() ? 0 : 1);
     if (messageId)
         QVERIFY(Dialogs::ShownTexts().value(0).startsWith(ResText(messageId)));
     else
@@ -562,7 +562,7 @@ void TestMenus::onlineDeviceSetting()
     MainScope s;
     s.main.mnuSettingDeviceOnline->setEnabled(true);
     s.main.mnuSettingDeviceOnline->trigger();
-    QWidget *dev = Forms::Named(QStringLiteral("frmDevice3")).value(0);
+    QWidget *dev = Forms::Named(QStringLiteral("OnlineActuatorWindow")).value(0);
     QCOMPARE(dev != nullptr && dev->isVisible(), listPresent);
     if (dev)
         dev->close();
@@ -575,10 +575,10 @@ void TestMenus::monitorWhileSendingRaisesOwnWindow()
     App().OfflineFlag = false;
     s.main.move(300, 200);
     int monitors = 0;
-    Dialogs::PushModalHandler([&](QDialog &d) { monitors += qobject_cast<frmIOCheckFG *>(&d) != nullptr; return 0; });
-    Module3Tusin::Link().SendingFlag = true;
+    Dialogs::PushModalHandler([&](QDialog &d) { monitors += qobject_cast<MonitorWindow *>(&d) != nullptr; return 0; });
+    Comm::Link().SendingFlag = true;
     s.main.mnuMonitor->trigger();
-    Module3Tusin::Link().SendingFlag = false;
+    Comm::Link().SendingFlag = false;
     QCOMPARE(monitors, 0);
     QCOMPARE(s.main.pos(), QPoint(0, 0));
     QVERIFY(!App().BusyFlag);

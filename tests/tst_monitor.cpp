@@ -20,7 +20,7 @@
 #include "sim/SimCommands.h"
 #include "sim/SimController.h"
 #include "support/TestEnv.h"
-#include "ui/live/frmIOCheckFG.h"
+#include "ui/live/MonitorWindow.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -33,7 +33,7 @@
 #include <QTimer>
 #include <memory>
 
-using namespace Module3Tusin;
+using namespace Comm;
 using Watch::Kind;
 using Watch::Item;
 namespace Dlg = Platform::Dialogs;
@@ -53,7 +53,7 @@ struct Rig {
     TestEnv::Scope env;
     SimController sim;
     SimCmdModel model;
-    std::unique_ptr<frmIOCheckFG> w;
+    std::unique_ptr<MonitorWindow> w;
 
     Rig()
     {
@@ -63,7 +63,7 @@ struct Rig {
         InstallCommandSim(sim, model);
         sim.attach(1);
         App().PortNo = 1;
-        Module1::SetOnlineMode();
+        Common::SetOnlineMode();
         StartLink();
     }
     ~Rig()
@@ -71,9 +71,9 @@ struct Rig {
         w.reset();
         StopLink();
     }
-    frmIOCheckFG &open()
+    MonitorWindow &open()
     {
-        w = std::make_unique<frmIOCheckFG>();
+        w = std::make_unique<MonitorWindow>();
         w->timerInputOutput1->stop();
         w->show();
         w->TimerDispInit_Timer();
@@ -89,7 +89,7 @@ struct Rig {
     }
 };
 
-QString stateColumn(const frmIOCheckFG &w, const QStandardItemModel *m, int rows)
+QString stateColumn(const MonitorWindow &w, const QStandardItemModel *m, int rows)
 {
     QString s;
     for (int r = 0; r < rows; ++r)
@@ -107,7 +107,7 @@ QStringList column(const Watch::WatchList &l, int c)
 
 void writeList(Kind kind, const QString &text)
 {
-    QVERIFY(ItemFile::SaveText(frmIOCheckFG::ListFile(kind), text));
+    QVERIFY(ItemFile::SaveText(MonitorWindow::ListFile(kind), text));
 }
 
 } // namespace
@@ -235,13 +235,13 @@ void TstMonitor::notation_data()
     QTest::newRow("global flag 3") << Kind::Flag << 0 << 3 << "(Global)" << "F3" << std::optional<QString>("0FR0003");
     QTest::newRow("flag 7 of program 12") << Kind::Flag << 12 << 7 << "12" << "f7"
                                           << std::optional<QString>("0FR0C07");
-    QTest::newRow("global variable 100") << Kind::Hensu << 0 << 100 << "(Global)" << "R100"
+    QTest::newRow("global variable 100") << Kind::Variable << 0 << 100 << "(Global)" << "R100"
                                          << std::optional<QString>("0HR0064");
-    QTest::newRow("variable 1 of program 5") << Kind::Hensu << 5 << 1 << "5" << "r1"
+    QTest::newRow("variable 1 of program 5") << Kind::Variable << 5 << 1 << "5" << "r1"
                                              << std::optional<QString>("0HR0501");
-    QTest::newRow("program 100, axis 4") << Kind::PosHensu << 100 << 4 << "100" << "Axis4"
+    QTest::newRow("program 100, axis 4") << Kind::PosVariable << 100 << 4 << "100" << "Axis4"
                                          << std::optional<QString>("0HP644");
-    QTest::newRow("axis does not fit") << Kind::PosHensu << 1 << 16 << "1" << "Axis16" << std::optional<QString>();
+    QTest::newRow("axis does not fit") << Kind::PosVariable << 1 << 16 << "1" << "Axis16" << std::optional<QString>();
 }
 
 void TstMonitor::notation()
@@ -267,14 +267,14 @@ void TstMonitor::values_data()
     QTest::addColumn<QString>("shown"); // empty: the reply is refused
     const Item item{1, 2};
     QTest::newRow("flag on") << Kind::Flag << "0FR01021\r\n" << "1";
-    QTest::newRow("variable 12345") << Kind::Hensu << "0HR010200003039\r\n" << "12.345";
-    QTest::newRow("variable 2500") << Kind::Hensu << "0HR0102000009C4\r\n" << "2.5";
-    QTest::newRow("variable -10") << Kind::Hensu << "0HR0102FFFFFFF6\r\n" << "-0.01";
-    QTest::newRow("variable -500") << Kind::Hensu << "0HR0102FFFFFE0C\r\n" << "-0.5";
-    QTest::newRow("variable lowest") << Kind::Hensu << "0HR010280000000\r\n" << "-2147483.648";
-    QTest::newRow("position variable 0") << Kind::PosHensu << "0HP01200000000\r\n" << "0";
-    QTest::newRow("reply for another item") << Kind::Hensu << "0HR010300003039\r\n" << "";
-    QTest::newRow("garbled value") << Kind::Hensu << "0HR01020000303G\r\n" << "";
+    QTest::newRow("variable 12345") << Kind::Variable << "0HR010200003039\r\n" << "12.345";
+    QTest::newRow("variable 2500") << Kind::Variable << "0HR0102000009C4\r\n" << "2.5";
+    QTest::newRow("variable -10") << Kind::Variable << "0HR0102FFFFFFF6\r\n" << "-0.01";
+    QTest::newRow("variable -500") << Kind::Variable << "0HR0102FFFFFE0C\r\n" << "-0.5";
+    QTest::newRow("variable lowest") << Kind::Variable << "0HR010280000000\r\n" << "-2147483.648";
+    QTest::newRow("position variable 0") << Kind::PosVariable << "0HP01200000000\r\n" << "0";
+    QTest::newRow("reply for another item") << Kind::Variable << "0HR010300003039\r\n" << "";
+    QTest::newRow("garbled value") << Kind::Variable << "0HR01020000303G\r\n" << "";
     Q_UNUSED(item);
 }
 
@@ -303,11 +303,11 @@ void TstMonitor::entryCheck_data()
     QTest::newRow("flag of program 101") << Kind::Flag << 1 << "101" << "5" << false;
     QTest::newRow("flag, empty number") << Kind::Flag << 0 << "" << "" << false;
     QTest::newRow("flag, no kind chosen") << Kind::Flag << -1 << "1" << "5" << false;
-    QTest::newRow("variable 51 of a program") << Kind::Hensu << 1 << "1" << "51" << false;
-    QTest::newRow("variable, program not a number") << Kind::Hensu << 1 << "1x" << "5" << false;
-    QTest::newRow("position variable axis 4") << Kind::PosHensu << 0 << "7" << "4" << true;
-    QTest::newRow("position variable axis 5") << Kind::PosHensu << 0 << "7" << "5" << false;
-    QTest::newRow("position variable program 0") << Kind::PosHensu << 0 << "0" << "1" << false;
+    QTest::newRow("variable 51 of a program") << Kind::Variable << 1 << "1" << "51" << false;
+    QTest::newRow("variable, program not a number") << Kind::Variable << 1 << "1x" << "5" << false;
+    QTest::newRow("position variable axis 4") << Kind::PosVariable << 0 << "7" << "4" << true;
+    QTest::newRow("position variable axis 5") << Kind::PosVariable << 0 << "7" << "5" << false;
+    QTest::newRow("position variable program 0") << Kind::PosVariable << 0 << "0" << "1" << false;
 }
 
 void TstMonitor::entryCheck()
@@ -370,7 +370,7 @@ void TstMonitor::listFiles()
 {
     TestEnv::Scope env;
     const QString path = env.path(QStringLiteral("Vari"));
-    Watch::WatchList l(Kind::Hensu);
+    Watch::WatchList l(Kind::Variable);
     // A missing file leaves the list as designed.
     QVERIFY(!l.Load(path));
     QCOMPARE(l.Rows(), 1);
@@ -394,7 +394,7 @@ void TstMonitor::listFiles()
     l.Add({7, 50});
     l.Add({0, 100});
     QVERIFY(l.Save(path));
-    Watch::WatchList back(Kind::Hensu);
+    Watch::WatchList back(Kind::Variable);
     QVERIFY(back.Load(path));
     QCOMPARE(column(back, 0), column(l, 0));
     QCOMPARE(column(back, 1), column(l, 1));
@@ -411,7 +411,7 @@ void TstMonitor::cyclesAndModeCommand()
     rig.model.presentPos = {100, 200, 300, 983041};
     rig.model.flags[{0, 3}] = 1;
     App().DispMmUnit = false;
-    frmIOCheckFG &w = rig.open();
+    MonitorWindow &w = rig.open();
     QCOMPARE(w.timerInputOutput1->interval(), 2000);
     QVERIFY(!w.chkIgnore->isChecked());
 
@@ -440,7 +440,7 @@ void TstMonitor::cyclesAndModeCommand()
 
     // Reopened: the box shows the mode last sent, which is not sent again.
     rig.sim.clearFrames();
-    frmIOCheckFG &again = rig.open();
+    MonitorWindow &again = rig.open();
     QVERIFY(again.chkIgnore->isChecked());
     rig.cycle();
     QCOMPARE(rig.frames().first(), QStringLiteral("0RI"));
@@ -457,7 +457,7 @@ void TstMonitor::axesOneAndThree()
     d.DevLead[2] = 12;
     d.DevPPR[2] = 400;
     rig.model.presentPos = {6667, 1, 400, 1};
-    frmIOCheckFG &w = rig.open();
+    MonitorWindow &w = rig.open();
     rig.cycle();
     QCOMPARE(rig.sim.framesOf("0RC"), QStringList{"0RC5"});
     QCOMPARE(w.lblCurrentPos[0]->text(), QStringLiteral(" 100.005"));
@@ -474,7 +474,7 @@ void TstMonitor::axesOneAndThree()
 void TstMonitor::inputReadErrorStopsCycle()
 {
     Rig rig;
-    frmIOCheckFG &w = rig.open();
+    MonitorWindow &w = rig.open();
     rig.cycle();
     rig.model.replyFor["0RI"] = "0%%104";
     rig.sim.clearFrames();
@@ -492,8 +492,8 @@ void TstMonitor::inputReadErrorStopsCycle()
     // Close closes at once and saves the lists.
     w.cmdIoWinClose_Click();
     QVERIFY(!w.isVisible());
-    QVERIFY(QFile::exists(frmIOCheckFG::ListFile(Kind::Flag)));
-    QVERIFY(QFile::exists(frmIOCheckFG::ListFile(Kind::PosHensu)));
+    QVERIFY(QFile::exists(MonitorWindow::ListFile(Kind::Flag)));
+    QVERIFY(QFile::exists(MonitorWindow::ListFile(Kind::PosVariable)));
 }
 
 // A cycle that comes while another window's request is on the line waits
@@ -501,12 +501,12 @@ void TstMonitor::inputReadErrorStopsCycle()
 void TstMonitor::cycleInsideAnotherExchangeWaits()
 {
     Rig rig;
-    frmIOCheckFG &w = rig.open();
+    MonitorWindow &w = rig.open();
     rig.cycle();
     rig.sim.addFault("0AR", {SimFault::Late, 150, {}});
     rig.sim.clearFrames();
     QTimer::singleShot(40, &w, [&] { rig.cycle(); });
-    QVERIFY(Module3Tusin::Exchange(QStringLiteral("0AR"), 5, 1000).has_value());
+    QVERIFY(Comm::Exchange(QStringLiteral("0AR"), 5, 1000).has_value());
     QCOMPARE(rig.frames(), QStringList{"0AR"});
     QVERIFY(!w.CycleStopped());
     QVERIFY(w.timerInputOutput1->isActive());
@@ -515,7 +515,7 @@ void TstMonitor::cycleInsideAnotherExchangeWaits()
 void TstMonitor::closeBoxWhileOutputsAwaited()
 {
     Rig rig;
-    frmIOCheckFG &w = rig.open();
+    MonitorWindow &w = rig.open();
     rig.model.outputs = {4, 0, 0, 0, 0};
     rig.model.onFrame = [&](const QByteArray &f) {
         if (f == "0RO")
@@ -529,18 +529,18 @@ void TstMonitor::closeBoxWhileOutputsAwaited()
     // untouched.
     QCOMPARE(stateColumn(w, w.outModel, 19), QString(19, QLatin1Char('.')));
     QCOMPARE(rig.sim.framesOf("0RC"), QStringList());
-    QVERIFY(QFile::exists(frmIOCheckFG::ListFile(Kind::Hensu)));
+    QVERIFY(QFile::exists(MonitorWindow::ListFile(Kind::Variable)));
 }
 
 void TstMonitor::flagReadErrorSkipsOnlyThatList()
 {
     Rig rig;
     writeList(Kind::Flag, "\"h\",\"h\",\"h\"\r\n\"(Global)\",\"F1\",\"\"\r\n\"2\",\"f9\",\"\"\r\n");
-    writeList(Kind::Hensu, "\"h\",\"h\",\"h\"\r\n\"(Global)\",\"R1\",\"\"\r\n");
+    writeList(Kind::Variable, "\"h\",\"h\",\"h\"\r\n\"(Global)\",\"R1\",\"\"\r\n");
     rig.model.flags[{0, 1}] = 1;
     rig.model.flags[{2, 9}] = 1;
     rig.model.variables[{0, 1}] = 2500;
-    frmIOCheckFG &w = rig.open();
+    MonitorWindow &w = rig.open();
     rig.cycle();
     QCOMPARE(column(*w.flagList, 2), (QStringList{"1", "1"}));
 
@@ -551,7 +551,7 @@ void TstMonitor::flagReadErrorSkipsOnlyThatList()
     rig.cycle();
     QCOMPARE(rig.frames(), (QStringList{"0RI", "0RO", "0RCF", "0FR0001", "0FR0209", "0HR0001"}));
     QCOMPARE(column(*w.flagList, 2), (QStringList{"1", "1"}));
-    QCOMPARE(column(*w.hensuList, 2), QStringList{"-0.01"});
+    QCOMPARE(column(*w.variableList, 2), QStringList{"-0.01"});
     QVERIFY(Dlg::ShownTexts().isEmpty());
     QVERIFY(w.timerInputOutput1->isActive());
     w.timerInputOutput1->stop();
@@ -564,7 +564,7 @@ void TstMonitor::flagReadErrorSkipsOnlyThatList()
 
     // Every item deleted: the polls send nothing.
     w.chkEditItem->click();
-    for (auto *l : {w.flagList, w.hensuList}) {
+    for (auto *l : {w.flagList, w.variableList}) {
         while (l->ItemCount() > 0) {
             l->SetCurrent(1);
             l->Delete();
@@ -581,7 +581,7 @@ void TstMonitor::outputDoubleClicks()
 {
     Rig rig;
     App().PrgModeFlag = true;
-    frmIOCheckFG &w = rig.open();
+    MonitorWindow &w = rig.open();
     QCOMPARE(w.cell(w.outModel, 7, 0), QStringLiteral("OUT5"));
     QCOMPARE(w.cell(w.inModel, 1, 0), QStringLiteral("IN17"));
     rig.model.outputs = {8, 0, 0, 0, 0};
@@ -603,7 +603,7 @@ void TstMonitor::outputDoubleClicks()
 void TstMonitor::entryMessagesAndFullList()
 {
     Rig rig;
-    frmIOCheckFG &w = rig.open();
+    MonitorWindow &w = rig.open();
     w.chkEditItem->click();
     QVERIFY(w.PictureFlag->isVisible());
     QVERIFY(w.cmdAddFlag->isEnabled());
@@ -619,10 +619,10 @@ void TstMonitor::entryMessagesAndFullList()
     QCOMPARE(w.flagList->Text(1, 1), QStringLiteral("f7"));
 
     // An empty number: the list's message.
-    w.txtHensuNo->clear();
-    w.cmdAddHensu->click();
+    w.txtVariableNo->clear();
+    w.cmdAddVariable->click();
     QCOMPARE(Dlg::ShownTexts(), QStringList{Platform::ResText(1037)});
-    QCOMPARE(w.hensuList->ItemCount(), 0);
+    QCOMPARE(w.variableList->ItemCount(), 0);
 
     // Delete with the header current.
     w.flgdFlag->setCurrentIndex(w.flagList->index(0, 0));
@@ -649,25 +649,25 @@ void TstMonitor::listsSurviveReopen()
 {
     Rig rig;
     rig.model.posVariables[{100, 4}] = 12345;
-    frmIOCheckFG &w = rig.open();
+    MonitorWindow &w = rig.open();
     // Editing: the lists are not read.
     w.chkEditItem->click();
     w.txtPHPrgNo->setValue(100);
-    w.txtPHensuNo->setValue(4);
-    w.cmdAddPosHensu->click();
+    w.txtPVariableNo->setValue(4);
+    w.cmdAddPosVariable->click();
     rig.cycle();
     QCOMPARE(rig.sim.framesOf("0HP"), QStringList());
     w.chkEditItem->click();
     rig.cycle();
     QCOMPARE(rig.sim.framesOf("0HP"), QStringList{"0HP644"});
-    QCOMPARE(w.posHensuList->Text(1, 2), QStringLiteral("12.345"));
+    QCOMPARE(w.posVariableList->Text(1, 2), QStringLiteral("12.345"));
     w.close();
 
-    frmIOCheckFG &again = rig.open();
-    QCOMPARE(again.posHensuList->ItemCount(), 1);
-    QCOMPARE(again.posHensuList->Text(1, 1), QStringLiteral("Axis4"));
-    QCOMPARE(again.posHensuList->Text(1, 2), QString());
-    QVERIFY(again.posHensuList->Present());
+    MonitorWindow &again = rig.open();
+    QCOMPARE(again.posVariableList->ItemCount(), 1);
+    QCOMPARE(again.posVariableList->Text(1, 1), QStringLiteral("Axis4"));
+    QCOMPARE(again.posVariableList->Text(1, 2), QString());
+    QVERIFY(again.posVariableList->Present());
     QCOMPARE(again.flagList->ItemCount(), 0);
 }
 

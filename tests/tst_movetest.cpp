@@ -14,7 +14,7 @@
 #include "support/LinkFixture.h"
 #include "support/MainScope.h"
 #include "sim/SimCommands.h"
-#include "ui/posi/frmPosi.h"
+#include "ui/posi/PositionWindow.h"
 
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
@@ -41,20 +41,20 @@ struct Rig {
     LinkFixture fx;
     SimCmdModel model;
     std::unique_ptr<MainScope> main;
-    frmPosi *posi = nullptr;
+    PositionWindow *posi = nullptr;
 
     explicit Rig(int mask = 0xB)
     {
-        Module3Tusin::ResetCommandState();
+        Comm::ResetCommandState();
         InstallCommandSim(fx.sim, model);
         fx.sim.model().axisMask = mask;
         Paradata().ParaSet.ParaSpAxis = static_cast<int16_t>(mask);
         for (int a = 0; a < 4; ++a)
             App().AxisNotUsed[static_cast<size_t>(a)] = (mask & (1 << a)) == 0;
         main = std::make_unique<MainScope>();
-        posi = qobject_cast<frmPosi *>(main->main.PosiForm());
+        posi = qobject_cast<PositionWindow *>(main->main.PosiForm());
         posi->show();
-        Module1::SetPosiTabEnabled(App().OfflineFlag);
+        Common::SetPosiTabEnabled(App().OfflineFlag);
         Platform::DoEvents();
         fx.sim.clearFrames();
     }
@@ -106,7 +106,7 @@ QStringList rest(int polls)
 }
 
 // Every interactive control of the move-test tab that is enabled.
-QStringList enabledMoveControls(frmPosi *posi)
+QStringList enabledMoveControls(PositionWindow *posi)
 {
     QStringList on;
     for (QWidget *w : posi->SSTabCommand->widget(1)->findChildren<QWidget *>()) {
@@ -185,8 +185,8 @@ void TestMoveTest::homeButton()
     rig.model.restErrorAfterHome = restError;
     rig.posi->cmdHome->click();
     QTEST(rig.frames(), "frames");
-    QTEST(rig.posi->lblkanryoNo->text(), "reached");
-    QCOMPARE(!rig.posi->imgHomeGreen->isHidden(), rig.posi->lblkanryoNo->text() == QLatin1String("H0"));
+    QTEST(rig.posi->lblReachedNo->text(), "reached");
+    QCOMPARE(!rig.posi->imgHomeGreen->isHidden(), rig.posi->lblReachedNo->text() == QLatin1String("H0"));
     QFETCH(QString, message);
     if (message.isEmpty()) {
         QVERIFY(Dlg::Shown().empty());
@@ -219,7 +219,7 @@ void TestMoveTest::listContinual()
     const QStringList expected = QStringList{"0RA", "0CM1", "0RD0", "0RH", "0MP000B"} + rest(1) + QStringList{"0MP001B"}
         + rest(1) + QStringList{"0MP002B"} + rest(1) + QStringList{"0MP003B"} + rest(1);
     QCOMPARE(rig.frames(), expected);
-    QCOMPARE(rig.posi->lblkanryoNo->text(), QStringLiteral("3"));
+    QCOMPARE(rig.posi->lblReachedNo->text(), QStringLiteral("3"));
     QVERIFY(!rig.posi->imgHomeGreen->isHidden());
     // The home return of the move test marks the controller as homed.
     QVERIFY(App().HomeDoneFlag);
@@ -361,7 +361,7 @@ void TestMoveTest::rangeMove()
     for (int i = 0; i < clicks; ++i)
         rig.posi->cmdSelectMove->click();
     QTEST(rig.moves(), "moves");
-    QCOMPARE(rig.posi->lblkanryoNo->text(), QString::number(rig.moves().last().mid(3, 3).toInt(nullptr, 16)));
+    QCOMPARE(rig.posi->lblReachedNo->text(), QString::number(rig.moves().last().mid(3, 3).toInt(nullptr, 16)));
     QVERIFY(!rig.posi->MoveState.RangeMoveStop);
 }
 
@@ -404,7 +404,7 @@ void TestMoveTest::groupMove()
     // The next exchange works, also when the released answer comes late.
     rig.model.onFrame = {};
     Platform::WaitMs(kind == QLatin1String("late") ? 400 : 0);
-    QCOMPARE(Module3Tusin::CheckCtAxisStop(), 1);
+    QCOMPARE(Comm::CheckCtAxisStop(), 1);
     QVERIFY(!App().OfflineFlag);
 }
 
@@ -487,13 +487,13 @@ void TestMoveTest::stopEndsEndlessWait()
     QVERIFY(!App().OfflineFlag);
     QVERIFY(!rig.posi->MoveState.ListMoveStop);
     QVERIFY(!rig.posi->MoveState.RangeMoveStop);
-    QVERIFY(!Module3Tusin::Link().GrpMoveStop);
+    QVERIFY(!Comm::Link().GrpMoveStop);
     // Everything usable again, and the program may close.
     QVERIFY(!App().BusyFlag);
     QVERIFY(rig.posi->SSTabCommand->isTabEnabled(0));
     for (QPushButton *b : {rig.posi->cmdHome, rig.posi->cmdMove, rig.posi->cmdSelectMove, rig.posi->cmdGrpMove})
         QVERIFY2(b->isEnabled(), qPrintable(b->objectName()));
-    QVERIFY(rig.main->main.MDIForm_QueryUnload(frmMain::UnloadMode::User));
+    QVERIFY(rig.main->main.MDIForm_QueryUnload(MainWindow::UnloadMode::User));
 }
 
 void TestMoveTest::moveRefused_data()
@@ -562,7 +562,7 @@ void TestMoveTest::dwell()
 void TestMoveTest::listEditor()
 {
     Rig rig;
-    frmPosi *p = rig.posi;
+    PositionWindow *p = rig.posi;
     QTableWidget *grid = p->flgdProgram;
     const int beeps = Platform::BeepCount();
     grid->setCurrentCell(1, 1);
@@ -615,7 +615,7 @@ void TestMoveTest::listEditor()
 void TestMoveTest::rangeAndDwellControls()
 {
     Rig rig;
-    frmPosi *p = rig.posi;
+    PositionWindow *p = rig.posi;
     QCOMPARE(p->lblStartPosiNo->text(), QStringLiteral("1"));
     QCOMPARE(p->lblEndPosiNo->text(), QStringLiteral("10"));
     p->sldrStartPosiNo->setValue(20);

@@ -4,8 +4,8 @@
 
 #include "core/AppState.h"
 #include "app/Options.h"
-#include "core/Module1Settings.h"
-#include "app/frmOptions2.h"
+#include "core/AppSettings.h"
+#include "app/OptionsDialog.h"
 #include "platform/Dialogs.h"
 #include "posi/PosiGrid.h"
 #include "posi/PosiTables.h"
@@ -34,8 +34,8 @@ void installHooks(PosiCalls &rec, int checkResult)
     h.PosiDataCheck3 = [&rec, checkResult] { ++rec.checks; return checkResult; };
     h.PosiPulseToMm = [&rec] { rec.calls << "PulseToMm"; };
     h.PosiMmToPulse = [&rec] { rec.calls << "MmToPulse"; };
-    h.QzDataHyoji_3 = [&rec] { rec.calls << "Hyoji3"; };
-    h.QzDataHyoji_3Prg = [&rec] { rec.calls << "Hyoji3Prg"; };
+    h.FillGridPositionMode = [&rec] { rec.calls << "FillPositionMode"; };
+    h.FillGridProgramMode = [&rec] { rec.calls << "FillProgramMode"; };
     h.Change_DispUnit = [&rec] { rec.calls << "Captions"; };
 }
 
@@ -94,7 +94,7 @@ void TestOptions::portKeyFilter()
 void TestOptions::portBoxTyping()
 {
     TestEnv::Scope env;
-    frmOptions2 dlg;
+    OptionsDialog dlg;
     dlg.txtPortNo->clear();
     QTest::keyClicks(dlg.txtPortNo, "5");
     QCOMPARE(dlg.txtPortNo->text(), QString());
@@ -126,7 +126,7 @@ void TestOptions::okPort()
     if (!storedPort.isEmpty())
         SaveSetting(QStringLiteral("PortNo"), storedPort);
     App().PortNo = 2;
-    frmOptions2 dlg;
+    OptionsDialog dlg;
     dlg.txtPortNo->setText(box);
     dlg.cmdOK_Click();
     QCOMPARE(App().PortNo, expected);
@@ -143,11 +143,11 @@ void TestOptions::loadShowsState()
     App().MmRoundUp = false;
     App().PortOccupy = false;
     App().LangOffset = 10000;
-    frmOptions2 dlg;
+    OptionsDialog dlg;
     QCOMPARE(dlg.txtPortNo->text(), QStringLiteral("4"));
     QVERIFY(dlg.optLanguege[1]->isChecked());
-    QVERIFY(dlg.optHyojiKirikae[0]->isChecked());
-    QVERIFY(dlg.optSutiSyori[1]->isChecked());
+    QVERIFY(dlg.optDisplayUnit[0]->isChecked());
+    QVERIFY(dlg.optRoundUp[1]->isChecked());
     QVERIFY(!dlg.chkPortOccupy->isChecked());
     QCOMPARE(dlg.SSTabOption->count(), 4);
     QCOMPARE(dlg.SSTabOption->tabText(1), ResText(2506));
@@ -160,7 +160,7 @@ void TestOptions::languageChangeFollowsLastChoice()
     App().Language = 1;
     // Through the View menu's command: English chosen, the notice follows.
     Dialogs::PushModalHandler([](QDialog &d) {
-        auto &o = static_cast<frmOptions2 &>(d);
+        auto &o = static_cast<OptionsDialog &>(d);
         o.optLanguege[1]->click();
         o.cmdOK->click();
         return d.result();
@@ -172,7 +172,7 @@ void TestOptions::languageChangeFollowsLastChoice()
 
     // Choosing the running language again clears the pending change.
     Dialogs::PushModalHandler([](QDialog &d) {
-        auto &o = static_cast<frmOptions2 &>(d);
+        auto &o = static_cast<OptionsDialog &>(d);
         o.optLanguege[0]->click();
         o.cmdOK->click();
         return d.result();
@@ -189,7 +189,7 @@ void TestOptions::oddStoredLanguageIsNoChange()
     TestEnv::Scope env;
     SaveSetting(QStringLiteral("Language"), QStringLiteral("5"));
     App().Language = 0;
-    frmOptions2 dlg;
+    OptionsDialog dlg;
     QVERIFY(dlg.optLanguege[1]->isChecked());
     dlg.cmdOK_Click();
     QVERIFY(!App().LanguageChange);
@@ -201,7 +201,7 @@ void TestOptions::unchangedUnitNeitherChecksNorStores()
     PosiCalls rec;
     installHooks(rec, 0);
     App().DispMmUnit = true;
-    frmOptions2 dlg;
+    OptionsDialog dlg;
     dlg.cmdOK_Click();
     QCOMPARE(rec.checks, 0);
     QVERIFY(rec.calls.isEmpty());
@@ -219,9 +219,9 @@ void TestOptions::unitChange_data()
     QTest::addColumn<QStringList>("calls");
     QTest::addColumn<bool>("message");
     QTest::newRow("valid, to mm") << false << false << 0 << true << "1"
-                                  << QStringList{"PulseToMm", "Hyoji3", "Captions"} << false;
+                                  << QStringList{"PulseToMm", "FillPositionMode", "Captions"} << false;
     QTest::newRow("valid, to pulses, program mode") << true << true << 0 << false << "0"
-                                  << QStringList{"MmToPulse", "Hyoji3Prg", "Captions"} << false;
+                                  << QStringList{"MmToPulse", "FillProgramMode", "Captions"} << false;
     QTest::newRow("out of range keeps unit") << false << false << 1 << false << "<none>" << QStringList{} << true;
     QTest::newRow("empty table takes unit") << false << false << 2 << true << "1" << QStringList{"Captions"} << false;
     QTest::newRow("failed check keeps unit") << true << false << -1 << true << "<none>" << QStringList{} << true;
@@ -241,8 +241,8 @@ void TestOptions::unitChange()
     installHooks(rec, check);
     App().DispMmUnit = fromMm;
     App().PrgModeFlag = prgMode;
-    frmOptions2 dlg;
-    dlg.optHyojiKirikae[fromMm ? 0 : 1]->click();
+    OptionsDialog dlg;
+    dlg.optDisplayUnit[fromMm ? 0 : 1]->click();
     dlg.cmdOK->click();
     QCOMPARE(rec.checks, 1);
     QCOMPARE(rec.calls, calls);
@@ -259,8 +259,8 @@ void TestOptions::unitChangeOnEmptyPositionGrid()
     PosiGrid::ResetGrid();
     ResetPosiState();
     App().DispMmUnit = true;
-    frmOptions2 dlg;
-    dlg.optHyojiKirikae[0]->click();
+    OptionsDialog dlg;
+    dlg.optDisplayUnit[0]->click();
     dlg.cmdOK_Click();
     QVERIFY(!App().DispMmUnit);
     QCOMPARE(stored("DispMmUnit"), QStringLiteral("0"));
@@ -270,8 +270,8 @@ void TestOptions::unitChangeOnEmptyPositionGrid()
 void TestOptions::roundingAndPortUseStored()
 {
     TestEnv::Scope env;
-    frmOptions2 dlg;
-    dlg.optSutiSyori[1]->click();
+    OptionsDialog dlg;
+    dlg.optRoundUp[1]->click();
     dlg.chkPortOccupy->setChecked(false);
     dlg.cmdOK_Click();
     QVERIFY(!App().MmRoundUp);
@@ -279,8 +279,8 @@ void TestOptions::roundingAndPortUseStored()
     QCOMPARE(stored("MmRoundUp"), QStringLiteral("0"));
     QCOMPARE(stored("PortOccupy"), QStringLiteral("0"));
 
-    frmOptions2 again;
-    again.optSutiSyori[0]->click();
+    OptionsDialog again;
+    again.optRoundUp[0]->click();
     again.chkPortOccupy->setChecked(true);
     again.cmdOK_Click();
     QVERIFY(App().MmRoundUp);
@@ -302,11 +302,11 @@ void TestOptions::applyAndCancelTakeNothing()
     PosiCalls rec;
     installHooks(rec, 0);
     App().PortNo = 2;
-    frmOptions2 dlg;
+    OptionsDialog dlg;
     dlg.txtPortNo->setText("3");
     dlg.optLanguege[1]->click();
-    dlg.optHyojiKirikae[0]->click();
-    dlg.optSutiSyori[1]->click();
+    dlg.optDisplayUnit[0]->click();
+    dlg.optRoundUp[1]->click();
     dlg.chkPortOccupy->setChecked(false);
     (apply ? dlg.cmdApply : dlg.cmdCancel)->click();
     QCOMPARE(dlg.result(), int(QDialog::Rejected));
@@ -345,7 +345,7 @@ void TestOptions::jogSetting()
     TestEnv::Scope env;
     if (!key.isEmpty())
         SaveSetting(key, value);
-    Module1::GetJogSetting();
+    Common::GetJogSetting();
     QCOMPARE(App().VelOf100Pls, (std::array<int, 3>{vel, vel, vel}));
     QCOMPARE(App().AccOf100Pls, (std::array<int, 3>{acc, acc, acc}));
     QCOMPARE(App().AccOf100Pls2, (std::array<int, 3>{acc2, acc2, acc2}));

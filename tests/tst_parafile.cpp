@@ -8,7 +8,7 @@
 
 #include <QtTest>
 
-using namespace Module1;
+using namespace Common;
 namespace Dlg = Platform::Dialogs;
 
 namespace {
@@ -286,11 +286,11 @@ private slots:
         s.ParaSet.ParaHomeVel[2] = 77;
         QCOMPARE(LetParaFileToPara(), 0);
         QCOMPARE(s.ParaSet.ParaType[0], int16_t(1)); // 3 read back is 1
-        QVERIFY(s.DevSetting.DevQzFlag[0] && s.DevSettei.DevSetteiVertical[0]);
+        QVERIFY(s.DevSetting.DevQzFlag[0] && s.ActuatorSetting.ActuatorVertical[0]);
         QCOMPARE(s.ParaSet.ParaType[1], int16_t(2));
-        QVERIFY(!s.DevSetting.DevQzFlag[1] && !s.DevSettei.DevSetteiVertical[1]);
-        QVERIFY(s.DevSettei.DevSetteiWithPG[1] && s.Ct.CtPgFlag[1] != 0); // FUNCTION 1
-        QVERIFY(!s.DevSettei.DevSetteiWithPG[0] && s.Ct.CtPgFlag[0] == 0);
+        QVERIFY(!s.DevSetting.DevQzFlag[1] && !s.ActuatorSetting.ActuatorVertical[1]);
+        QVERIFY(s.ActuatorSetting.ActuatorWithPG[1] && s.Ct.CtPgFlag[1] != 0); // FUNCTION 1
+        QVERIFY(!s.ActuatorSetting.ActuatorWithPG[0] && s.Ct.CtPgFlag[0] == 0);
         QCOMPARE(s.Ct.CtDevSize[0], QStringLiteral(" 28"));
         QCOMPARE(s.Ct.CtDevStroke[0], 50);
         QCOMPARE(s.ParaSet.ParaHomeVel[2], int16_t(77)); // axis not in use kept

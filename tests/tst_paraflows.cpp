@@ -21,8 +21,8 @@
 #include "support/SimOnlineFixture.h"
 #include "sim/SimParaBlocks.h"
 #include "support/TestEnv.h"
-#include "ui/device/frmDevice2.h"
-#include "ui/paraedit/frmParameta2.h"
+#include "ui/device/ActuatorWindows.h"
+#include "ui/paraedit/ParameterWindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -67,7 +67,7 @@ struct OtherWindow : CommandSets::CommandSet {
 };
 
 // Every field of the window's used axes and the single fields, by control.
-QStringList fieldTexts(const frmParameta2 &w)
+QStringList fieldTexts(const ParameterWindow &w)
 {
     QStringList out;
     for (int i = 0; i < ParaForm::kCtlCount; ++i) {
@@ -94,7 +94,7 @@ struct SetAndTable {
         set.ParaHomeOut = 3;
         for (int row = 1; row <= 34; ++row)
             for (int a = 0; a < 4; ++a)
-                table[size_t(row)][size_t(a)] = Module1::ParaSetCell(set, row, a);
+                table[size_t(row)][size_t(a)] = Common::ParaSetCell(set, row, a);
     }
 };
 
@@ -227,7 +227,7 @@ namespace {
 struct WriteWorld {
     SimOnline::Fixture f{true};
     SimCmdModel cmd;
-    frmParameta2 w;
+    ParameterWindow w;
     explicit WriteWorld(int ctMask = 0x3)
     {
         InstallCommandSim(f.sim, cmd);
@@ -235,9 +235,9 @@ struct WriteWorld {
         Paradata().BlockStepWaitMs = 0;
         App().OfflineFlag = false;
         App().AxisNotUsed = {false, false, true, true};
-        App().AxisSu = 2;
-        Module3Tusin::Versions().CtAxisSu = 4;
-        w.YukoJikuHyojiSettei();
+        App().AxisCount = 2;
+        Comm::Versions().CtAxisCount = 4;
+        w.MarkValidAxes();
         FillValidParaFields(w);
         w.SetListIndex(Ctl::comboOneAxis, 0, 1); // SP AXIS: axes 1 and 2
     }
@@ -513,7 +513,7 @@ void TestParaFlows::writeFromOffline()
     Dialogs::QueueAnswer(MsgAnswer::Yes); // 470
     Dialogs::QueueAnswer(MsgAnswer::No);  // 685
     world.w.cmdParaWrite_Click();
-    const QString portText = Module3Tusin::PortOpenFailureText();
+    const QString portText = Comm::PortOpenFailureText();
     qunsetenv("REZ4_PORT7");
     QCOMPARE(App().OfflineFlag, !portOpens);
     QCOMPARE(SimParaBlocks::StoreCount(world.f.sim), portOpens ? 1 : 0);
@@ -533,10 +533,10 @@ void TestParaFlows::takeOverFindsPositionsOutOfRange()
     ResetPosiState();
     App().PrgModeFlag = false;
     App().DispMmUnit = true;
-    Module1::InitPosiData();
+    Common::InitPosiData();
     App().DispNoStart = 1;
     App().DispNoEnd = 2;
-    PosiGrid::QzDataHyoji();
+    PosiGrid::FillGridByMode();
     // Beyond the written stroke of axis 1 (8000 pulses, 120 mm).
     PosiGrid::Grid().SetText(2, 4, QStringLiteral("150.000"));
     Dialogs::QueueAnswer(MsgAnswer::Yes);
@@ -558,13 +558,13 @@ void TestParaFlows::verifyAgainstController()
     Dialogs::ClearScript();
 
     // What was written reads back the same.
-    world.w.cmdConpareCT_Click();
+    world.w.cmdCompareCT_Click();
     QCOMPARE(Dialogs::ShownTexts(), QStringList{QStringLiteral("Result of Verify - OK")});
 
     // A single value changed in the window: only its section, no axis number.
     Dialogs::ClearScript();
     world.w.SetText(Ctl::txtHomeOut, 0, QStringLiteral("5"));
-    world.w.cmdConpareCT_Click();
+    world.w.cmdCompareCT_Click();
     QCOMPARE(Dialogs::ShownTexts(),
              QStringList{QStringLiteral("Result of Verify - NG\r\n<Etc Parameter> :HOME OUT,\r\n")});
     QVERIFY(!App().BusyFlag);
@@ -594,16 +594,16 @@ void TestParaFlows::verifyStopsBeforeReading()
     if (how == QLatin1String("cancel679"))
         Dialogs::QueueAnswer(MsgAnswer::Cancel);
     if (againstFile)
-        world.w.cmdConpareFile_Click();
+        world.w.cmdCompareFile_Click();
     else
-        world.w.cmdConpareCT_Click();
+        world.w.cmdCompareCT_Click();
     QCOMPARE(Dialogs::ShownTexts(), shown);
     QVERIFY(world.f.sim.frames().isEmpty());
     QCOMPARE(Dialogs::FileDialogTitles().size(), how == QLatin1String("cancelDialog") ? 1 : 0);
     QVERIFY(Paradata().ParaFileTable == before);
     // Every window has its commands back, not only this one.
     QVERIFY(other.on);
-    QVERIFY(world.w.cmdConpareFile->isEnabled());
+    QVERIFY(world.w.cmdCompareFile->isEnabled());
 }
 
 // ---------------------------------------------------------------- files and standard values
@@ -614,12 +614,12 @@ void TestParaFlows::saveThenOpen()
     App().OfflineFlag = true;
     RecordingShell &shell = TestEnv::Recorder();
     shell.paraFilled = 0;
-    shell.paraTake = [&world] { return world.w.TorikomiParametaValue(); };
+    shell.paraTake = [&world] { return world.w.TakeInParameterValues(); };
     world.w.SetText(Ctl::txtHomeOffset, 1, QStringLiteral("12.5"));
     world.w.SetText(Ctl::txtHomeOut, 0, QStringLiteral("7"));
     // The window as it shows its own values.
-    QCOMPARE(world.w.TorikomiParametaValue(), 0);
-    world.w.ParametaHyoji();
+    QCOMPARE(world.w.TakeInParameterValues(), 0);
+    world.w.ShowParameters();
     const QStringList shownFields = fieldTexts(world.w);
     const QString path = world.f.env.path(QStringLiteral("window.pmt"));
     Dialogs::QueueFileName(path);
@@ -639,14 +639,14 @@ void TestParaFlows::saveThenOpen()
     Dialogs::ClearScript();
     Dialogs::QueueAnswer(MsgAnswer::Ok);
     Dialogs::QueueFileName(path);
-    world.w.cmdConpareFile_Click();
+    world.w.cmdCompareFile_Click();
     QCOMPARE(Dialogs::FileDialogTitles(), QStringList{ResText(680)});
     QCOMPARE(Dialogs::ShownTexts(), (QStringList{ResText(679), QStringLiteral("Result of Verify - OK")}));
     Dialogs::ClearScript();
     world.w.SetText(Ctl::txtJogHighVel, 1, QStringLiteral("30"));
     Dialogs::QueueAnswer(MsgAnswer::Ok);
     Dialogs::QueueFileName(path);
-    world.w.cmdConpareFile_Click();
+    world.w.cmdCompareFile_Click();
     QCOMPARE(Dialogs::ShownTexts().value(1),
              QStringLiteral("Result of Verify - NG\r\n<AXIS Parameter> :JOGVEL(2),\r\n"));
     QVERIFY(world.f.sim.frames().isEmpty());
@@ -672,13 +672,13 @@ void TestParaFlows::openRefusesOtherFiles()
     WriteWorld world;
     App().OfflineFlag = true;
     OtherWindow other;
-    world.w.TorikomiParametaValue();
+    world.w.TakeInParameterValues();
     const ParaSetData setBefore = Paradata().ParaSet;
     const QStringList fieldsBefore = fieldTexts(world.w);
     if (text.isEmpty()) {
         // A good file but for one LEAD that no 16-bit value holds.
         Paradata().ParaSet.ParaAxisLead[3] = 7;
-        QString file = Module1::ParaFileText(Paradata().ParaSet);
+        QString file = Common::ParaFileText(Paradata().ParaSet);
         Paradata().ParaSet = setBefore;
         const int at = file.indexOf(QStringLiteral("\"AXIS\""));
         const int lead = file.indexOf(QStringLiteral(",7\r\n"), at);
@@ -691,7 +691,7 @@ void TestParaFlows::openRefusesOtherFiles()
     world.w.cmdReadParaFile_Click();
     QCOMPARE(Dialogs::ShownTexts(), shown);
     QCOMPARE(fieldTexts(world.w), fieldsBefore);
-    QCOMPARE(Module1::ParaFileText(Paradata().ParaSet), Module1::ParaFileText(setBefore));
+    QCOMPARE(Common::ParaFileText(Paradata().ParaSet), Common::ParaFileText(setBefore));
     QVERIFY(other.on);
 }
 
@@ -708,14 +708,14 @@ void TestParaFlows::standardValues()
     WriteWorld world;
     App().OfflineFlag = true;
     App().AxisNotUsed = {false, false, false, false};
-    App().AxisSu = 4;
-    world.w.YukoJikuHyojiSettei();
+    App().AxisCount = 4;
+    world.w.MarkValidAxes();
     FillValidParaFields(world.w);
     world.w.SetText(Ctl::txtAxisLead, 2, QStringLiteral("9"));
     const QStringList fieldsBefore = fieldTexts(world.w);
     bool backOffered = false;
     Dialogs::PushModalHandler([cancel, &backOffered](QDialog &d) {
-        auto &dev = static_cast<frmDevice2 &>(d);
+        auto &dev = static_cast<OfflineActuatorWindow &>(d);
         dev.show();
         backOffered = dev.cmdDeviceBack->isEnabled();
         if (cancel) {

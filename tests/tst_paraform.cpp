@@ -19,11 +19,11 @@ namespace {
 void takeValid(MemoryParaFace &f)
 {
     f.FillValid();
-    QCOMPARE(ParaForm::ParametaumuKakunin(f, 4), 0);
-    QCOMPARE(ParaForm::TorikomiParametaValue(f), 0);
+    QCOMPARE(ParaForm::CheckParametersPresent(f, 4), 0);
+    QCOMPARE(ParaForm::TakeInParameterValues(f), 0);
 }
 
-int check() { return ParaForm::ParametaValueCheck(Paradata(), App().AxisNotUsed); }
+int check() { return ParaForm::CheckParameterValues(Paradata(), App().AxisNotUsed); }
 
 } // namespace
 
@@ -109,7 +109,7 @@ void TestParaForm::displayMapping()
     s.Ct.CtDevSize[0] = QStringLiteral(" 28");
     s.Ct.CtDevStroke[0] = 50;
     MemoryParaFace f;
-    ParaForm::ParametaHyoji(f);
+    ParaForm::ShowParameters(f);
     QCOMPARE(f.Text(Ctl::txtAxisMmStroke, 0), QStringLiteral("120.000"));
     QCOMPARE(f.Text(Ctl::txtMmZone1, 0), QStringLiteral(" 50.000"));
     QCOMPARE(f.Text(Ctl::txtAxisPulse, 1), QStringLiteral("40000"));
@@ -138,7 +138,7 @@ void TestParaForm::displayLeadZeroLeavesOnlyThatAxisEmpty()
     p.ParaSoftLimit[2] = 7; // no such entry
     p.ParaHomeOut = 3;
     MemoryParaFace f;
-    ParaForm::ParametaHyoji(f);
+    ParaForm::ShowParameters(f);
     QCOMPARE(f.Text(Ctl::txtAxisMmStroke, 1), QString());
     QCOMPARE(f.Text(Ctl::txtMmZone1, 3), QString());
     QCOMPARE(f.Text(Ctl::txtHomeVel, 1), QStringLiteral("20"));
@@ -153,7 +153,7 @@ void TestParaForm::displayKeepsUnusedAxis()
     App().AxisNotUsed = {false, true, false, false};
     MemoryParaFace f;
     f.SetText(Ctl::txtHomeVel, 1, QStringLiteral("kept"));
-    ParaForm::ParametaHyoji(f);
+    ParaForm::ShowParameters(f);
     QCOMPARE(f.Text(Ctl::txtHomeVel, 1), QStringLiteral("kept"));
     QCOMPARE(f.Text(Ctl::txtHomeVel, 0), QStringLiteral("0"));
 }
@@ -187,7 +187,7 @@ void TestParaForm::takeInMapping()
     f.SetListIndex(Ctl::comboOneAxis, 0, 0);
     // Empty fields are the presence check's business, not the take-in's.
     Paradata().ParaLastAxis = 3;
-    QCOMPARE(ParaForm::TorikomiParametaValue(f), 0);
+    QCOMPARE(ParaForm::TakeInParameterValues(f), 0);
     const auto &s = Paradata();
     const auto &p = s.ParaSet;
     QCOMPARE(int(p.ParaHomePush[0]), stored);
@@ -199,8 +199,8 @@ void TestParaForm::takeInMapping()
     QCOMPARE(p.ParaActuator[0].toString(), QStringLiteral(" 28L050"));
     QCOMPARE(p.ParaActuator[1].toString(), QStringLiteral(" 28LX"));
     QCOMPARE(s.Ct.CtDevSpeed[0], QStringLiteral("L"));
-    QCOMPARE(s.DevSettei.DevSetteiSize[0], QStringLiteral(" 28"));
-    QCOMPARE(s.DevSettei.DevSetteiStroke[1], 1000);
+    QCOMPARE(s.ActuatorSetting.ActuatorSize[0], QStringLiteral(" 28"));
+    QCOMPARE(s.ActuatorSetting.ActuatorStroke[1], 1000);
 }
 
 void TestParaForm::takeInReconvertsFromMillimetres()
@@ -210,8 +210,8 @@ void TestParaForm::takeInReconvertsFromMillimetres()
     f.SetText(Ctl::txtMmZone1, 2, QStringLiteral("12.34567"));
     f.SetText(Ctl::txtAxisPulse, 3, QStringLiteral("40000"));
     f.SetText(Ctl::txtAxisMmStroke, 3, QStringLiteral("1.5"));
-    QCOMPARE(ParaForm::ParametaumuKakunin(f, 4), 0);
-    QCOMPARE(ParaForm::TorikomiParametaValue(f), 0);
+    QCOMPARE(ParaForm::CheckParametersPresent(f, 4), 0);
+    QCOMPARE(ParaForm::TakeInParameterValues(f), 0);
     const auto &s = Paradata();
     QCOMPARE(s.ParaSet.ParaZone1[2].toDouble().value_or(-1), 823.0);
     QCOMPARE(f.Text(Ctl::txtZoneSet1, 2), QStringLiteral("823"));
@@ -230,7 +230,7 @@ void TestParaForm::takeInRefusesValueThatDoesNotFit()
     f.SetText(Ctl::txtHomeVel, 0, QStringLiteral("99"));
     f.SetText(Ctl::txtInpLimit, 2, QStringLiteral("99999999"));
     f.SetText(Ctl::txtMmZone1, 0, QStringLiteral("7"));
-    QCOMPARE(ParaForm::TorikomiParametaValue(f), 1);
+    QCOMPARE(ParaForm::TakeInParameterValues(f), 1);
     QCOMPARE(Paradata().ParaSet.ParaHomeVel[0], before.ParaHomeVel[0]);
     QCOMPARE(Paradata().ParaSet.ParaZone1[0], before.ParaZone1[0]);
     QCOMPARE(f.Text(Ctl::txtMmZone1, 0), QStringLiteral("7"));
@@ -244,9 +244,9 @@ void TestParaForm::takeInKeepsPulsesAboveLastAxis()
     f.spUnlocked = true;
     f.SetListIndex(Ctl::comboOneAxis, 0, 1); // axes 1 and 2
     f.SetText(Ctl::txtAxisMmStroke, 0, QStringLiteral("60"));
-    QCOMPARE(ParaForm::ParametaumuKakunin(f, 4), 0);
+    QCOMPARE(ParaForm::CheckParametersPresent(f, 4), 0);
     QCOMPARE(Paradata().ParaLastAxis, 1);
-    QCOMPARE(ParaForm::TorikomiParametaValue(f), 0);
+    QCOMPARE(ParaForm::TakeInParameterValues(f), 0);
     QCOMPARE(Paradata().ParaSet.ParaAxisStroke[0].toDouble().value_or(-1), 4000.0);
     QCOMPARE(Paradata().ParaSet.ParaAxisStroke[3].toDouble().value_or(-1), 1234.0);
 }
@@ -269,7 +269,7 @@ void TestParaForm::markingOfUnusedAxis()
     f.spUnlocked = spUnlocked;
     for (Ctl c : ParaForm::kMarkedFields)
         f.SetEnabled(c, 0, false);
-    ParaForm::YukoJikuHyojiSettei(f);
+    ParaForm::MarkValidAxes(f);
     // Lists of the unused axis: grey, text kept.
     for (Ctl c : {Ctl::comboAxisAutoDrv, Ctl::comboActSize, Ctl::comboActStroke, Ctl::comboZoneEnable}) {
         QVERIFY(f.Grey(c, 2));
@@ -292,11 +292,11 @@ void TestParaForm::markingByMask()
 {
     MemoryParaFace f;
     f.FillValid();
-    ParaForm::YukoJikuHyojiSettei2(f, 5);
+    ParaForm::MarkValidAxesOfMask(f, 5);
     QVERIFY(!f.Text(Ctl::txtHomeOffset, 0).isEmpty());
     for (int a = 1; a < 4; ++a)
         QVERIFY(f.Text(Ctl::txtHomeOffset, a).isEmpty());
-    ParaForm::YukoJikuHyojiSettei2(f, 7);
+    ParaForm::MarkValidAxesOfMask(f, 7);
     QVERIFY(!f.Grey(Ctl::txtHomeOffset, 2));
     QVERIFY(f.Grey(Ctl::txtHomeOffset, 3));
     QCOMPARE(ParaForm::LastAxisOfMask(15), 3);
@@ -465,29 +465,29 @@ void TestParaForm::presenceCheck()
     MemoryParaFace f;
     f.FillValid();
     f.SetText(Ctl::txtHomeVel, 3, QString());
-    QCOMPARE(ParaForm::ParametaumuKakunin(f, 4), 1);
+    QCOMPARE(ParaForm::CheckParametersPresent(f, 4), 1);
     QCOMPARE(Paradata().ParaLastAxis, 3);
     // Ticked, index 1: axes 1 and 2 only.
     f.spUnlocked = true;
     f.SetListIndex(Ctl::comboOneAxis, 0, 1);
-    QCOMPARE(ParaForm::ParametaumuKakunin(f, 4), 0);
+    QCOMPARE(ParaForm::CheckParametersPresent(f, 4), 0);
     QCOMPARE(Paradata().ParaLastAxis, 1);
     // No entry chosen: axis 1 only; but the empty list itself is missing.
     f.SetListIndex(Ctl::comboOneAxis, 0, -1);
-    QCOMPARE(ParaForm::ParametaumuKakunin(f, 4), 1);
+    QCOMPARE(ParaForm::CheckParametersPresent(f, 4), 1);
     QCOMPARE(Paradata().ParaLastAxis, 0);
     f.SetListIndex(Ctl::comboOneAxis, 0, 3);
     f.spUnlocked = false;
     // An axis not in use: its emptied boxes are not missing.
     App().AxisNotUsed[3] = true;
-    ParaForm::YukoJikuHyojiSettei(f);
-    QCOMPARE(ParaForm::ParametaumuKakunin(f, 4), 0);
+    ParaForm::MarkValidAxes(f);
+    QCOMPARE(ParaForm::CheckParametersPresent(f, 4), 0);
     // The hidden pulse boxes are the ones tested.
     f.SetText(Ctl::txtZoneSet2, 0, QString());
-    QCOMPARE(ParaForm::ParametaumuKakunin(f, 4), 1);
+    QCOMPARE(ParaForm::CheckParametersPresent(f, 4), 1);
     f.SetText(Ctl::txtZoneSet2, 0, QStringLiteral("0"));
     f.SetOption(Ctl::optStopPause, -1);
-    QCOMPARE(ParaForm::ParametaumuKakunin(f, 4), 1);
+    QCOMPARE(ParaForm::CheckParametersPresent(f, 4), 1);
 }
 
 void TestParaForm::valueCheck_data()
@@ -557,7 +557,7 @@ void TestParaForm::valueCheckWithoutAxes()
     // Axis count 0: only the single values are tested.
     for (int a = 0; a < 4; ++a)
         f.SetText(Ctl::txtHomeVel, a, QString());
-    QCOMPARE(ParaForm::ParametaumuKakunin(f, 0), 0);
+    QCOMPARE(ParaForm::CheckParametersPresent(f, 0), 0);
     QCOMPARE(Paradata().ParaLastAxis, -1);
     QCOMPARE(check(), 0);
     p.ParaSmTimer = 0;

@@ -16,7 +16,7 @@
 
 #include <QtTest>
 
-using namespace Module3Tusin;
+using namespace Comm;
 namespace Dlg = Platform::Dialogs;
 
 namespace {
@@ -72,7 +72,7 @@ private slots:
             maximum = TestEnv::Recorder().progress.maximum;
             return "0RD" + f.mid(3, 1) + SimParaBlocks::Block(s, QByteArray("0123456789ABCDEF").indexOf(f.at(3)));
         });
-        QCOMPARE(ReadParametaFromCt(), 0);
+        QCOMPARE(ReadParametersFromCt(), 0);
         QCOMPARE(frames("0RD"), (QStringList{"0RD0", "0RD1", "0RD3", "0RD4", "0RD5"}));
         QCOMPARE(maximum, 14);
         QVERIFY(!TestEnv::Recorder().progress.visible);
@@ -87,13 +87,13 @@ private slots:
     void readThenWriteGivesTheControllerItsOwnBlocks()
     {
         presetImage();
-        QCOMPARE(ReadParametaFromCt(), 0);
-        QCOMPARE(Module1::LetParaFileToPara(), 0);
+        QCOMPARE(ReadParametersFromCt(), 0);
+        QCOMPARE(Common::LetParaFileToPara(), 0);
         QCOMPARE(Paradata().ParaSet.ParaType[1], int16_t(1));
         for (int b : kUsedBlocks)
             SimParaBlocks::SetBlock(*sim, b, QByteArray(32, '0'));
         sim->clearFrames();
-        QCOMPARE(WriteParametaToCt(), 0);
+        QCOMPARE(WriteParametersToCt(), 0);
         for (int b : kUsedBlocks)
             QCOMPARE(SimParaBlocks::Block(*sim, b), imageOf(b));
         QCOMPARE(frames("0WD").size(), 14);
@@ -106,13 +106,13 @@ private slots:
     void writeUpToTheLastAxisOfTheWindow()
     {
         presetImage();
-        QCOMPARE(ReadParametaFromCt(), 0);
-        QCOMPARE(Module1::LetParaFileToPara(), 0);
+        QCOMPARE(ReadParametersFromCt(), 0);
+        QCOMPARE(Common::LetParaFileToPara(), 0);
         sim->clearFrames();
         Paradata().ParaLastAxis = 1;
         App().AxisNotUsed = {false, true, false, false};
         Paradata().CtBlock1Value = {0, 7, 0, 0};
-        QCOMPARE(WriteParametaToCt(), 0);
+        QCOMPARE(WriteParametersToCt(), 0);
         QStringList sent;
         for (const QByteArray &f : sim->frames())
             sent << QString::fromLatin1(f.left(4));
@@ -124,11 +124,11 @@ private slots:
     void valueTooWideSendsNothing()
     {
         presetImage();
-        QCOMPARE(ReadParametaFromCt(), 0);
-        QCOMPARE(Module1::LetParaFileToPara(), 0);
+        QCOMPARE(ReadParametersFromCt(), 0);
+        QCOMPARE(Common::LetParaFileToPara(), 0);
         Paradata().ParaSet.ParaZone2[3] = ValueCell(16777216);
         sim->clearFrames();
-        QCOMPARE(WriteParametaToCt(), 1);
+        QCOMPARE(WriteParametersToCt(), 1);
         QVERIFY(sim->frames().isEmpty());
         QCOMPARE(Dlg::ShownTexts(), QStringList{QStringLiteral("A value is out of range and cannot be sent to the "
                                                                "controller.\r\nPlease confirm the value and try it again.")});
@@ -137,14 +137,14 @@ private slots:
     void wrongBlockEchoStopsTheWrite()
     {
         presetImage();
-        QCOMPARE(ReadParametaFromCt(), 0);
-        QCOMPARE(Module1::LetParaFileToPara(), 0);
+        QCOMPARE(ReadParametersFromCt(), 0);
+        QCOMPARE(Common::LetParaFileToPara(), 0);
         sim->addCommand("0WD", [](SimController &, const QByteArray &f) -> std::optional<QByteArray> {
             // Block 4 is answered as if it were block 3.
             return f.mid(3, 1) == "4" ? QByteArray("0WD3") : "0WD" + f.mid(3, 1);
         });
         sim->clearFrames();
-        QCOMPARE(WriteParametaToCt(), 1);
+        QCOMPARE(WriteParametersToCt(), 1);
         QCOMPARE(Dlg::ShownTexts(), QStringList{QStringLiteral("Communication error occurs!\r\ntransmit data is wrong")});
         QCOMPARE(frames("0WD").size(), 4);
         QVERIFY(frames("0WE").isEmpty());
@@ -158,7 +158,7 @@ private slots:
         Paradata().ParaFileTable[1][0] = ValueCell(QStringLiteral("kept"));
         Paradata().ParaBlockSpare[0] = 7;
         sim->addFault("0RD", SimFaultRule{SimFault::ErrorReply, 0, "0%%104"}, -1);
-        QCOMPARE(ReadParametaFromCt(), 1);
+        QCOMPARE(ReadParametersFromCt(), 1);
         QCOMPARE(Paradata().ParaFileTable[1][0], ValueCell(QStringLiteral("kept")));
         QCOMPARE(Paradata().ParaBlockSpare[0], std::optional<uint8_t>(7));
         QVERIFY(!TestEnv::Recorder().progress.visible);

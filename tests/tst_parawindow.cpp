@@ -15,7 +15,7 @@
 #include "support/MemoryParaFace.h"
 #include "support/SimOnlineFixture.h"
 #include "support/TestEnv.h"
-#include "ui/paraedit/frmParameta2.h"
+#include "ui/paraedit/ParameterWindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -30,14 +30,14 @@ using namespace Platform;
 
 namespace {
 
-QLineEdit *edit(frmParameta2 *w, Ctl c, int axis = 0) { return qobject_cast<QLineEdit *>(w->Widget(c, axis)); }
-QComboBox *combo(frmParameta2 *w, Ctl c, int axis = 0) { return qobject_cast<QComboBox *>(w->Widget(c, axis)); }
+QLineEdit *edit(ParameterWindow *w, Ctl c, int axis = 0) { return qobject_cast<QLineEdit *>(w->Widget(c, axis)); }
+QComboBox *combo(ParameterWindow *w, Ctl c, int axis = 0) { return qobject_cast<QComboBox *>(w->Widget(c, axis)); }
 
 // The window shown as a top-level window with the focus, so focus moves are
 // real.
-frmParameta2 *shownWindow()
+ParameterWindow *shownWindow()
 {
-    frmParameta2 *w = frmParameta2::Instance();
+    ParameterWindow *w = ParameterWindow::Instance();
     w->show();
     w->activateWindow();
     if (!QTest::qWaitForWindowActive(w))
@@ -53,7 +53,7 @@ void focusTo(QWidget *w)
 
 void closeInstance()
 {
-    if (frmParameta2 *w = frmParameta2::Existing()) {
+    if (ParameterWindow *w = ParameterWindow::Existing()) {
         App().BusyFlag = false;
         App().FileBusy = false;
         delete w;
@@ -90,7 +90,7 @@ void TestParaWindow::loadBeforeAnyRead()
 {
     TestEnv::Scope env;
     App().LangOffset = 10000;
-    frmParameta2 *w = frmParameta2::Instance();
+    ParameterWindow *w = ParameterWindow::Instance();
     QVERIFY(!w->isVisible());
     QCOMPARE(w->windowTitle(), QStringLiteral("Parameter"));
     for (int a = 0; a < 4; ++a) {
@@ -122,7 +122,7 @@ void TestParaWindow::loadBeforeAnyRead()
     // The actuator lists are built from the device list, their text empty.
     QVERIFY(combo(w, Ctl::comboActSize, 0)->count() > 0);
     // One window only.
-    QCOMPARE(frmParameta2::Instance(), w);
+    QCOMPARE(ParameterWindow::Instance(), w);
 }
 
 void TestParaWindow::viewCommandRaisesWithoutNewLoad()
@@ -130,45 +130,45 @@ void TestParaWindow::viewCommandRaisesWithoutNewLoad()
     TestEnv::Scope env;
     MainScope ms;
     ms.main.mnuViewParameter_Click();
-    frmParameta2 *w = frmParameta2::Existing();
+    ParameterWindow *w = ParameterWindow::Existing();
     QVERIFY(w);
     QVERIFY(App().ParaWinOpen);
     QVERIFY(!w->isHidden());
     w->SetText(Ctl::txtHomeOffset, 0, QStringLiteral("123"));
     ms.main.mnuViewParameter_Click();
-    QCOMPARE(frmParameta2::Existing(), w);
+    QCOMPARE(ParameterWindow::Existing(), w);
     QCOMPARE(w->Text(Ctl::txtHomeOffset, 0), QStringLiteral("123")); // no second load
     // The hidden Setting command shows the same window, leaving the flag.
     App().ParaWinOpen = false;
     Dialogs::QueueAnswer(MsgAnswer::Yes);
     ms.main.mnuSettingParameter_Click();
-    QCOMPARE(frmParameta2::Existing(), w);
+    QCOMPARE(ParameterWindow::Existing(), w);
     QVERIFY(!App().ParaWinOpen);
     delete w;
-    QVERIFY(!frmParameta2::Existing());
+    QVERIFY(!ParameterWindow::Existing());
     // Answered No: nothing created.
     Dialogs::QueueAnswer(MsgAnswer::No);
     ms.main.mnuSettingParameter_Click();
-    QVERIFY(!frmParameta2::Existing());
+    QVERIFY(!ParameterWindow::Existing());
 }
 
 void TestParaWindow::hiddenUseCreatesWithoutShowing()
 {
     TestEnv::Scope env;
     MainScope ms;
-    QVERIFY(!frmParameta2::Existing());
+    QVERIFY(!ParameterWindow::Existing());
     // The parameter file's save asks through the shell: the window is
     // created, loaded and left hidden; its empty fields refuse the save.
-    QCOMPARE(Module1::SaveParaFileDlg(), 1);
-    frmParameta2 *w = frmParameta2::Existing();
+    QCOMPARE(Common::SaveParaFileDlg(), 1);
+    ParameterWindow *w = ParameterWindow::Existing();
     QVERIFY(w);
     QVERIFY(!w->isVisible());
     QCOMPARE(Dialogs::ShownTexts().value(0), ResLines({7, 8}));
     // A field that does not fit its table stops the save with 9 / 10.
-    Module3Tusin::Versions().CtAxisSu = 4;
+    Comm::Versions().CtAxisCount = 4;
     FillValidParaFields(*w);
     w->SetText(Ctl::txtHomePush, 2, QStringLiteral("99999"));
-    QCOMPARE(Module1::SaveParaFileDlg(), 1);
+    QCOMPARE(Common::SaveParaFileDlg(), 1);
     QCOMPARE(Dialogs::ShownTexts().value(1), ResLines({9, 10}));
     QVERIFY(!w->isVisible());
 }
@@ -188,7 +188,7 @@ void TestParaWindow::closeRefusedWhileBusy()
     TestEnv::Scope env;
     MainScope ms;
     ms.main.mnuViewParameter_Click();
-    QPointer<frmParameta2> w = frmParameta2::Existing();
+    QPointer<ParameterWindow> w = ParameterWindow::Existing();
     QMdiSubWindow *sub = qobject_cast<QMdiSubWindow *>(w->parentWidget());
     QVERIFY(sub);
     App().BusyFlag = busy;
@@ -202,20 +202,20 @@ void TestParaWindow::closeRefusedWhileBusy()
     QTRY_VERIFY(!w);
     QVERIFY(!App().ParaWinOpen);
     // The next use loads a new window.
-    QVERIFY(frmParameta2::Instance());
+    QVERIFY(ParameterWindow::Instance());
 }
 
 void TestParaWindow::commandSetSwitched()
 {
     TestEnv::Scope env;
-    frmParameta2 *w = frmParameta2::Instance();
+    ParameterWindow *w = ParameterWindow::Instance();
     w->SetText(Ctl::txtHomeOffset, 0, QStringLiteral("5"));
-    Module1::AllForm_CMDBTN_Muko();
+    Common::DisableCommandsOfAllWindows();
     for (QPushButton *b : w->CommandButtons())
         QVERIFY(!b->isEnabled());
     QVERIFY(!w->SSTabPrm->isEnabled());
     QVERIFY(w->Widget(Ctl::txtHomeOffset, 0)->isEnabled()); // fields stay
-    Module1::AllForm_CMDBTN_Yuko();
+    Common::EnableCommandsOfAllWindows();
     QVERIFY(w->cmdParaRead->isEnabled());
     QVERIFY(w->SSTabPrm->isEnabled());
     QVERIFY(!w->cmdCalculate->isVisible());
@@ -235,7 +235,7 @@ void TestParaWindow::specialSwitch()
     QFETCH(bool, unlocked);
     TestEnv::Scope env;
     App().AxisNotUsed = {false, false, false, true};
-    frmParameta2 *w = frmParameta2::Instance();
+    ParameterWindow *w = ParameterWindow::Instance();
     Dialogs::QueueAnswer(MsgAnswer(answer));
     w->chkTokuParaChange->click();
     QCOMPARE(Dialogs::ShownTexts(), QStringList{ResLines({671, 672})});
@@ -262,9 +262,9 @@ void TestParaWindow::specialSwitch()
 void TestParaWindow::posPrgNoticeOnlyOnClick()
 {
     TestEnv::Scope env;
-    frmParameta2 *w = frmParameta2::Instance();
+    ParameterWindow *w = ParameterWindow::Instance();
     Paradata().ParaSet.ParaPosPrg = 1;
-    w->ParametaHyoji();
+    w->ShowParameters();
     QCOMPARE(w->Option(Ctl::optPosPrg), 1);
     QVERIFY(Dialogs::ShownTexts().isEmpty());
     QVERIFY(w->PicturePosPrg->isEnabled());
@@ -293,7 +293,7 @@ void TestParaWindow::spAxisQuestion()
     QFETCH(bool, axis3Emptied);
     TestEnv::Scope env;
     Paradata().ParaSet.ParaSpAxis = 7;
-    frmParameta2 *w = frmParameta2::Instance();
+    ParameterWindow *w = ParameterWindow::Instance();
     FillValidParaFields(*w);
     w->SetListIndex(Ctl::comboOneAxis, 0, entry);
     if (answer >= 0)
@@ -313,7 +313,7 @@ void TestParaWindow::spAxisQuestion()
 void TestParaWindow::typingRules()
 {
     TestEnv::Scope env;
-    frmParameta2 *w = shownWindow();
+    ParameterWindow *w = shownWindow();
     QLineEdit *offset = edit(w, Ctl::txtHomeOffset);
     focusTo(offset);
     QTest::keyClicks(offset, QStringLiteral("12a-3.456"));
@@ -336,7 +336,7 @@ void TestParaWindow::typingRules()
 void TestParaWindow::enterChain()
 {
     TestEnv::Scope env;
-    frmParameta2 *w = shownWindow();
+    ParameterWindow *w = shownWindow();
     focusTo(edit(w, Ctl::txtHomeVel, 1));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QCOMPARE(QApplication::focusWidget(), w->Widget(Ctl::txtHomeVel, 2));
@@ -365,7 +365,7 @@ void TestParaWindow::enterChain()
 void TestParaWindow::focusLossChecks()
 {
     TestEnv::Scope env;
-    frmParameta2 *w = shownWindow();
+    ParameterWindow *w = shownWindow();
     QLineEdit *vel = edit(w, Ctl::txtHomeVel);
     QLineEdit *other = edit(w, Ctl::txtInpLimit);
     focusTo(vel);
@@ -411,7 +411,7 @@ void TestParaWindow::focusLossChecks()
 void TestParaWindow::focusLossToAnotherWindowIgnored()
 {
     TestEnv::Scope env;
-    frmParameta2 *w = frmParameta2::Instance();
+    ParameterWindow *w = ParameterWindow::Instance();
     QLineEdit *vel = edit(w, Ctl::txtHomeVel);
     vel->setText(QStringLiteral("61"));
     QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
@@ -438,8 +438,8 @@ void TestParaWindow::displayAndTakeInThroughWindow()
     p.ParaEmgLogic = 1;
     p.ParaSpAxis = 5;
     p.ParaZoneEnable[3] = 1;
-    frmParameta2 *w = frmParameta2::Instance();
-    w->ParametaHyoji();
+    ParameterWindow *w = ParameterWindow::Instance();
+    w->ShowParameters();
     QCOMPARE(w->Text(Ctl::txtAxisMmStroke, 0), QStringLiteral("120.000"));
     QCOMPARE(w->Text(Ctl::txtAxisMmStroke, 1), QString());
     QCOMPARE(w->Text(Ctl::txtAxisPulse, 2), QStringLiteral("40000"));
@@ -449,14 +449,14 @@ void TestParaWindow::displayAndTakeInThroughWindow()
     QCOMPARE(w->Text(Ctl::comboOneAxis, 0), QStringLiteral("AXIS1"));
     QCOMPARE(w->Text(Ctl::txtOneAxis, 0), QStringLiteral("5"));
     // Taken in: mask 5 comes back as 1.
-    Module3Tusin::Versions().CtAxisSu = 4;
+    Comm::Versions().CtAxisCount = 4;
     FillValidParaFields(*w);
-    QCOMPARE(w->ParametaumuKakunin(), 0);
-    QCOMPARE(w->TorikomiParametaValue(), 0);
-    QCOMPARE(w->ParametaValueCheck(), 0);
+    QCOMPARE(w->CheckParametersPresent(), 0);
+    QCOMPARE(w->TakeInParameterValues(), 0);
+    QCOMPARE(w->CheckParameterValues(), 0);
     QCOMPARE(int(p.ParaSpAxis), 15);
     w->SetListIndex(Ctl::comboOneAxis, 0, 0);
-    QCOMPARE(w->TorikomiParametaValue(), 0);
+    QCOMPARE(w->TakeInParameterValues(), 0);
     QCOMPARE(int(p.ParaSpAxis), 1);
 }
 
@@ -465,7 +465,7 @@ void TestParaWindow::readFromControllerFillsWindow()
     SimOnline::Fixture f(true);
     App().OfflineFlag = false;
     SimOnline::SetBlockField(f.sim, 0, 1, 1, 0x7); // three axes
-    frmParameta2 *w = frmParameta2::Instance();
+    ParameterWindow *w = ParameterWindow::Instance();
     w->cmdParaRead->click();
     QVERIFY(Dialogs::ShownTexts().isEmpty()); // empty fields: no save offer
     const auto &s = Paradata();
@@ -483,9 +483,9 @@ void TestParaWindow::readFromControllerFillsWindow()
     QCOMPARE(w->ListIndex(Ctl::comboOneAxis, 0), 2);
     QVERIFY(w->cmdParaRead->isEnabled());
     // Every field of the axes in use is filled, and takes in.
-    Module3Tusin::Versions().CtAxisSu = 4;
-    QCOMPARE(w->ParametaumuKakunin(), 0);
-    QCOMPARE(w->TorikomiParametaValue(), 0);
+    Comm::Versions().CtAxisCount = 4;
+    QCOMPARE(w->CheckParametersPresent(), 0);
+    QCOMPARE(w->TakeInParameterValues(), 0);
     QCOMPARE(s.ParaSet.ParaAxisStroke[0].toDouble().value_or(-1), 20000.0);
 }
 

@@ -1,6 +1,6 @@
 // Re-validation of the position grid and the take-over into the tables.
 #include "core/AppState.h"
-#include "app/frmMain.h"
+#include "app/MainWindow.h"
 #include "paradata/ParadataState.h"
 #include "platform/Dialogs.h"
 #include "platform/Settings.h"
@@ -8,7 +8,7 @@
 #include "posi/PosiCheck.h"
 #include "posi/PosiGrid.h"
 #include "posi/PosiTables.h"
-#include "ui/posi/frmSyogoKekka.h"
+#include "ui/posi/VerifyResultWindow.h"
 #include "support/Choices.h"
 #include "support/TestEnv.h"
 
@@ -28,10 +28,10 @@ class TestPosiCheck : public QObject {
     {
         App().PrgModeFlag = prg;
         App().DispMmUnit = mm;
-        Module1::InitPosiData();
+        Common::InitPosiData();
         App().DispNoStart = first;
         App().DispNoEnd = last;
-        PosiGrid::QzDataHyoji();
+        PosiGrid::FillGridByMode();
         App().PosiNoStart = first;
         App().PosiNoEnd = last;
     }
@@ -39,7 +39,7 @@ class TestPosiCheck : public QObject {
     {
         Platform::Dialogs::PushModalHandler([this](QDialog &d) {
             ++resultWindows;
-            auto &w = static_cast<frmSyogoKekka &>(d);
+            auto &w = static_cast<VerifyResultWindow &>(d);
             resultRows = w.model.rowCount() - 2;
             return int(QDialog::Accepted);
         });
@@ -202,7 +202,7 @@ private slots:
         makeGrid(1, 2, false, true);
         Posi().PosiDataDisp[1][0] = 13333;
         Posi().PosiDataDisp[1][4] = 13333 * 3.0 / 400;
-        PosiGrid::QzDataHyoji();
+        PosiGrid::FillGridByMode();
         QCOMPARE(PosiGrid::Grid().Text(2, 4).trimmed(), QStringLiteral("99.998"));
         watchResultWindow();
         QCOMPARE(PosiCheck::PosiDataCheck3(), 0);
@@ -279,7 +279,7 @@ private slots:
         App().PosiNoStart = App().PosiNoEnd = 500;
         Choices::Queue({0});
         Choices::QueueActuatorWindow();
-        frmMain::Change_Device();
+        MainWindow::Change_Device();
         QVERIFY(!Platform::GetSetting(QStringLiteral("DevSize1")).isNull());
         QCOMPARE(Posi().PosiData[2][Speed(0)].val(), 123.0);
     }
@@ -293,15 +293,15 @@ private slots:
         Posi().PosiErrFlag[7][26] = true;
         Posi().PosiErrFlag[7][28] = true;
         QStandardItemModel m;
-        SyogoKekka::Fill(m);
+        VerifyResult::Fill(m);
         QCOMPARE(m.rowCount(), 4);
         QCOMPARE(m.item(2, 0)->text(), QStringLiteral("3"));
         QCOMPARE(m.item(2, 2)->text(), QStringLiteral("X"));
         QCOMPARE(m.item(2, 2)->background().color(), QColor(0xFF, 0x80, 0x80));
         QCOMPARE(m.item(2, 1)->text(), QStringLiteral("O"));
         QCOMPARE(m.item(3, 26)->text(), QStringLiteral("X"));
-        Posi().SyogoMode = false;
-        frmSyogoKekka w;
+        Posi().VerifyMode = false;
+        VerifyResultWindow w;
         QCOMPARE(w.windowTitle(), QStringLiteral("The result of a position data check"));
     }
 };

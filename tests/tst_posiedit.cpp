@@ -36,7 +36,7 @@ class TestPosiEdit : public QObject {
     static void makeGrid(int first, int last, bool prg = false)
     {
         App().PrgModeFlag = prg;
-        Module1::InitPosiData();
+        Common::InitPosiData();
         App().DispNoStart = App().PosiNoStart = first;
         App().DispNoEnd = App().PosiNoEnd = last;
         if (prg) {
@@ -46,7 +46,7 @@ class TestPosiEdit : public QObject {
             PosiGrid::Set_PosFormStrAtPosMode();
             PosiGrid::SizeInit_PosFlexGridAtPosMode();
         }
-        PosiGrid::QzDataHyoji();
+        PosiGrid::FillGridByMode();
     }
     static Selection one(int row, int col) { return {row, col, row, col}; }
 
@@ -467,7 +467,7 @@ private slots:
         App().DispMmUnit = true;
         makeGrid(995, 999);
         int f = 3, l = 4;
-        Module1::PosiGridInsertLine(f, l);
+        Common::PosiGridInsertLine(f, l);
         PosiGridModel &g = PosiGrid::Grid();
         QCOMPARE(g.Rows(), 7);
         QCOMPARE(g.Text(6, 0), QStringLiteral("999"));

@@ -22,7 +22,7 @@ class TestPosiGrid : public QObject {
     static void layout(bool prg)
     {
         App().PrgModeFlag = prg;
-        FG_HighSyoriStart();
+        FG_BeginBulk();
         if (prg) {
             Set_PosFormStrAtPrgMode();
             SizeInit_PosFlexGridAtPrgMode2();
@@ -31,7 +31,7 @@ class TestPosiGrid : public QObject {
             SizeInit_PosFlexGridAtPosMode();
         }
         FG_InitPos();
-        FG_HighSyoriEnd();
+        FG_EndBulk();
     }
     static QString hidden()
     {
@@ -129,7 +129,7 @@ private slots:
         QFETCH(bool, mm); QFETCH(QString, pos1);
         App().DispMmUnit = mm;
         App().AxisNotUsed[2] = true;
-        Module1::InitPosiData();
+        Common::InitPosiData();
         PosiState &p = Posi();
         p.PosiData[6][Acc(0)] = 25;
         p.PosiData[6][Speed(0)] = 123;
@@ -141,7 +141,7 @@ private slots:
         App().DispNoStart = 5;
         App().DispNoEnd = 7;
         layout(false);
-        QzDataHyoji_3();
+        FillGridPositionMode();
         PosiGridModel &g = Grid();
         QCOMPARE(g.Rows(), 5);
         QCOMPARE(g.Text(2, 0), QStringLiteral("5"));
@@ -179,7 +179,7 @@ private slots:
         QFETCH(bool, mm); QFETCH(int, method); QFETCH(QString, text);
         App().DispMmUnit = mm;
         App().AxisNotUsed[1] = true;
-        Module1::InitPosiData();
+        Common::InitPosiData();
         Posi().PosiData[1][Method(0)] = method;
         Posi().PosiData[1][Method(1)] = 1;
         Posi().PosiDataDisp[1][0] = 1200;
@@ -187,7 +187,7 @@ private slots:
         App().DispNoStart = 1;
         App().DispNoEnd = 1;
         layout(true);
-        QzDataHyoji_3Prg();
+        FillGridProgramMode();
         QCOMPARE(Grid().Text(2, 4), text);
         QCOMPARE(Grid().Text(2, 10), QStringLiteral("N"));   // unused axis
     }
@@ -198,7 +198,7 @@ private slots:
         layout(false);
         QSignalSpy reset(&Grid(), &QAbstractItemModel::modelReset);
         DispAxisData2();
-        QzDataHyoji_3();
+        FillGridPositionMode();
         QCOMPARE(reset.count(), 0);
         QCOMPARE(Grid().Rows(), 2);
         QCOMPARE(Check_flgdLineNo(), 1);
@@ -207,14 +207,14 @@ private slots:
     // A full fill is announced to a view as whole resets, never cell by cell.
     void fullFillIsOneBulkUpdate()
     {
-        Module1::InitPosiData();
+        Common::InitPosiData();
         App().DispNoStart = 1;
         App().DispNoEnd = 999;
         layout(false);
         PosiGridView view(&Grid());
         QSignalSpy cells(&Grid(), &QAbstractItemModel::dataChanged);
         QSignalSpy reset(&Grid(), &QAbstractItemModel::modelReset);
-        QzDataHyoji_3();
+        FillGridPositionMode();
         QCOMPARE(cells.count(), 0);
         QVERIFY(reset.count() >= 1 && reset.count() <= 3);
         QCOMPARE(view.model()->rowCount(), 1001);
@@ -227,11 +227,11 @@ private slots:
     // The two title rows stay at the top however far the data scroll.
     void titlesStayWhenScrolled()
     {
-        Module1::InitPosiData();
+        Common::InitPosiData();
         App().DispNoStart = 1;
         App().DispNoEnd = 999;
         layout(false);
-        QzDataHyoji_3();
+        FillGridPositionMode();
         PosiGridView view(&Grid());
         view.resize(700, 400);
         view.show();
@@ -267,11 +267,11 @@ private slots:
     // A press in the number column selects the whole row; elsewhere one cell.
     void numberColumnSelectsRows()
     {
-        Module1::InitPosiData();
+        Common::InitPosiData();
         App().DispNoStart = 1;
         App().DispNoEnd = 20;
         layout(false);
-        QzDataHyoji_3();
+        FillGridPositionMode();
         PosiGridView view(&Grid());
         view.resize(700, 400);
         view.show();
@@ -298,13 +298,13 @@ private slots:
     // title, the actuator names over the position columns).
     void programModeTitlesFit()
     {
-        Module1::InitPosiData();
+        Common::InitPosiData();
         App().DispNoStart = 1;
         App().DispNoEnd = 5;
         layout(true);
         for (int c = 1; c <= 6; ++c)
             Grid().SetText(0, c, QStringLiteral("AXIS1:QZ- 28L-100E"));
-        QzDataHyoji_3Prg();
+        FillGridProgramMode();
         PosiGridView view(&Grid());
         view.resize(900, 400);
         view.show();

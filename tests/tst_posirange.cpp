@@ -2,7 +2,7 @@
 #include "core/AppState.h"
 #include "platform/Dialogs.h"
 #include "posi/PosiTables.h"
-#include "ui/posi/frmSelectPosiNo.h"
+#include "ui/posi/PositionRangeDialogs.h"
 #include "support/TestEnv.h"
 
 #include <QLineEdit>
@@ -22,7 +22,7 @@ class TestPosiRange : public QObject {
     static void script(QList<QPair<QString, QString>> tries)
     {
         Platform::Dialogs::PushModalHandler([tries](QDialog &d) {
-            auto &dlg = static_cast<frmSelectPosiNoBase &>(d);
+            auto &dlg = static_cast<PositionRangeDialogBase &>(d);
             for (const auto &t : tries) {
                 dlg.txtStartPosiNo->setText(t.first);
                 dlg.txtEndPosiNo->setText(t.second);
@@ -114,7 +114,7 @@ private slots:
     void keysTypedIntoTheBox()
     {
         App().DispNoStart = 123;
-        frmSelectPosiNo3 dlg;
+        PositionRangeDialog dlg;
         QLineEdit *box = dlg.txtStartPosiNo;
         box->deselect();
         box->setCursorPosition(3);
@@ -134,7 +134,7 @@ private slots:
         App().DispNoStart = 100;
         App().DispNoEnd = 200;
         {
-            frmSelectPosiNo3 dlg;
+            PositionRangeDialog dlg;
             dlg.show();
             QVERIFY(QTest::qWaitForWindowActive(&dlg));
             dlg.txtStartPosiNo->setFocus();
@@ -154,7 +154,7 @@ private slots:
             QCOMPARE(App().PosiNoEnd, 200);
         }
         {
-            frmSelectPosiNo3 dlg;
+            PositionRangeDialog dlg;
             dlg.show();
             QVERIFY(QTest::qWaitForWindowActive(&dlg));
             dlg.txtEndPosiNo->setFocus();
@@ -171,7 +171,7 @@ private slots:
         App().DispNoStart = 10;
         App().DispNoEnd = 40;
         script({{"5", "20"}, {"12", "45"}, {"30", "20"}, {"12", "20"}});
-        frmSelectPosiNo3 dlg;
+        PositionRangeDialog dlg;
         QCOMPARE(dlg.txtStartPosiNo->text(), QStringLiteral("10"));
         QCOMPARE(Platform::Dialogs::ExecModal(dlg), int(QDialog::Accepted));
         QCOMPARE(count1610(), 3);
@@ -183,11 +183,11 @@ private slots:
 
     void dialog3_newDataSetsGridRange()
     {
-        Posi().SinkiRangeFlag = true;
+        Posi().NewRangeFlag = true;
         App().DispNoStart = 1;
         App().DispNoEnd = 15;
         script({{"0", "10"}, {"1", "999"}});
-        frmSelectPosiNo3 dlg;
+        PositionRangeDialog dlg;
         QCOMPARE(Platform::Dialogs::ExecModal(dlg), int(QDialog::Accepted));
         QCOMPARE(count1610(), 1);
         QCOMPARE(App().DispNoStart, 1);
@@ -198,7 +198,7 @@ private slots:
     void closeBoxAndCancel()
     {
         {
-            frmSelectPosiNo3 dlg;
+            PositionRangeDialog dlg;
             QVERIFY(!App().SelectCancelFlag);
             dlg.show();
             dlg.close();
@@ -206,7 +206,7 @@ private slots:
         }
         App().PosiNoStart = 3;
         script({});   // Cancel at once
-        frmSelectPosiNo2 dlg2;
+        TransferRangeDialog dlg2;
         QCOMPARE(Platform::Dialogs::ExecModal(dlg2), int(QDialog::Rejected));
         QVERIFY(App().SelectCancelFlag);
         QCOMPARE(App().PosiNoStart, 3);
@@ -216,7 +216,7 @@ private slots:
     {
         App().DispNoStart = 0;
         App().DispNoEnd = 0;
-        frmSelectPosiNo2 dlg;
+        TransferRangeDialog dlg;
         QCOMPARE(dlg.txtStartPosiNo->text(), QStringLiteral("1"));
         QCOMPARE(dlg.txtEndPosiNo->text(), QStringLiteral("15"));
         dlg.optSelectPosiNo[0]->click();
@@ -230,7 +230,7 @@ private slots:
         App().DispNoStart = 10;   // the grid does not limit this dialog
         App().DispNoEnd = 20;
         script({{"0", "5"}, {"20", "10"}, {"", "5"}, {"500", "999"}});
-        frmSelectPosiNo2 dlg2;
+        TransferRangeDialog dlg2;
         QCOMPARE(dlg2.txtStartPosiNo->text(), QStringLiteral("10"));
         QCOMPARE(Platform::Dialogs::ExecModal(dlg2), int(QDialog::Accepted));
         QCOMPARE(count1610(), 3);
@@ -242,7 +242,7 @@ private slots:
         Posi().CommonNoStart = 10;
         Posi().CommonNoEnd = 20;
         App().PosiNoStart = 1;
-        frmSelectPosiNo4 dlg;
+        VerifyRangeDialog dlg;
         QCOMPARE(dlg.txtStartPosiNo->text(), QStringLiteral("10"));
         dlg.txtStartPosiNo->setText(QStringLiteral("18"));
         dlg.txtEndPosiNo->setText(QStringLiteral("12"));
@@ -256,7 +256,7 @@ private slots:
         QCOMPARE(App().PosiNoStart, 12);
 
         App().PosiNoStart = 1;
-        frmSelectPosiNo4 none;
+        VerifyRangeDialog none;
         none.SetNoCommonRange();
         none.cmdSelectPosiOk->click();
         QCOMPARE(none.result(), int(QDialog::Accepted));

@@ -10,8 +10,8 @@
 #include "posi/PosiRows.h"
 #include "posi/PosiTables.h"
 #include "support/TestEnv.h"
-#include "ui/live/frmIOCheckFG.h"
-#include "ui/posi/frmPosi.h"
+#include "ui/live/MonitorWindow.h"
+#include "ui/posi/PositionWindow.h"
 
 #include <QPushButton>
 #include <QTabWidget>
@@ -31,7 +31,7 @@ PosiGridModel &grid() { return PosiGrid::Grid(); }
 void makeGrid(int first, int last, bool prg = false)
 {
     App().PrgModeFlag = prg;
-    Module1::InitPosiData();
+    Common::InitPosiData();
     for (int n = first; n <= last; ++n)
         Posi().PosiData[static_cast<size_t>(n)][Comment] = QStringLiteral("p%1").arg(n);
     App().DispNoStart = App().PosiNoStart = first;
@@ -43,7 +43,7 @@ void makeGrid(int first, int last, bool prg = false)
         PosiGrid::Set_PosFormStrAtPosMode();
         PosiGrid::SizeInit_PosFlexGridAtPosMode();
     }
-    PosiGrid::QzDataHyoji();
+    PosiGrid::FillGridByMode();
     Posi().DataChanged = false;
 }
 
@@ -267,7 +267,7 @@ private slots:
             QCOMPARE(cells[0], QStringLiteral("30"));
             QCOMPARE(cells[27], QStringLiteral("p%1").arg(i + 2));
         }
-        QCOMPARE(Module1::CheckClipPosiData(), 1);
+        QCOMPARE(Common::CheckClipPosiData(), 1);
     }
 
     // Copied rows pasted elsewhere are the same rows.
@@ -377,7 +377,7 @@ private slots:
     // insert leaves data to save at close.
     void windowRowCommands()
     {
-        frmPosi w;
+        PositionWindow w;
         makeGrid(7, 7);
         w.SetEditMenuState();
         QVERIFY(w.cmdDeleteLine->isEnabled() && w.cmdInsertLine->isEnabled());
@@ -401,14 +401,14 @@ private slots:
     // the commands off, the edit commands off, and the end of a wait.
     void serviceButtons()
     {
-        frmPosi w;
+        PositionWindow w;
         makeGrid(1, 3);
-        w.CMDBTN_Yuko();
+        w.DataButtonsOn();
         w.SetEditMenuState();
         QStringList seen;   // the window shown, and the commands while it is
         for (int i = 0; i < 2; ++i)
             Dlg::PushModalHandler([&](QDialog &d) {
-                seen << QStringLiteral("%1 %2").arg(qobject_cast<frmIOCheckFG *>(&d) ? "monitor" : "other",
+                seen << QStringLiteral("%1 %2").arg(qobject_cast<MonitorWindow *>(&d) ? "monitor" : "other",
                                                     w.cmdPosiFileOpen->isEnabled() ? "on" : "off");
                 return int(QDialog::Accepted);
             });
@@ -416,12 +416,12 @@ private slots:
         w.cmdIOCheck2->click();
         QCOMPARE(seen, (QStringList{"monitor off", "monitor off"}));
         QVERIFY(w.cmdPosiFileOpen->isEnabled());
-        w.cmdEditMuko->click();
+        w.cmdEditOff->click();
         QVERIFY(!w.cmdInsertLine->isEnabled() && !w.cmdPosiPaste->isEnabled());
         QVERIFY(w.cmdPosiFileOpen->isEnabled());
         App().AxisNotUsed[1] = true;
         w.cmdTest->click();
-        QVERIFY(Module3Tusin::Queues().TusinErrorFlag);
+        QVERIFY(Comm::Queues().LinkFailed);
         QWidget *teach = w.SSTabCommand->widget(2);
         QVERIFY(w.cmdJOG[0]->isEnabledTo(teach) && !w.cmdJOG[2]->isEnabledTo(teach));
     }

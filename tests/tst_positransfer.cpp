@@ -7,15 +7,15 @@
 #include "link/Queues.h"
 #include "paradata/ParadataState.h"
 #include "platform/Dialogs.h"
-#include "ui/common/frmSelection.h"
+#include "ui/common/ChoiceDialog.h"
 #include "posi/PosiCodec.h"
 #include "posi/PosiGrid.h"
 #include "posi/PosiTables.h"
 #include "ui/posi/PosiTransfer.h"
 #include "ui/posi/PosiWindow.h"
-#include "ui/posi/frmSelectPosiNo.h"
-#include "ui/posi/frmSyogoKekka.h"
-#include "ui/posi/frmPosi.h"
+#include "ui/posi/PositionRangeDialogs.h"
+#include "ui/posi/VerifyResultWindow.h"
+#include "ui/posi/PositionWindow.h"
 #include "core/CommandSets.h"
 #include "sim/SimCommands.h"
 #include "sim/SimController.h"
@@ -47,19 +47,19 @@ class TestPosiTransfer : public QObject {
     // A grid of positions first..last with defaults, pulses shown.
     static void makeGrid(int first, int last)
     {
-        Module1::InitPosiData();
+        Common::InitPosiData();
         App().DispNoStart = first;
         App().DispNoEnd = last;
         PosiGrid::Set_PosFormStrAtPosMode();
         PosiGrid::SizeInit_PosFlexGridAtPosMode();
-        PosiGrid::QzDataHyoji();
+        PosiGrid::FillGridByMode();
     }
     static void rangeDialog(const QString &s, const QString &e, bool all = false)
     {
         Platform::Dialogs::PushModalHandler([=](QDialog &d) {
-            auto &dlg = static_cast<frmSelectPosiNoBase &>(d);
+            auto &dlg = static_cast<PositionRangeDialogBase &>(d);
             if (all)
-                static_cast<frmSelectPosiNo2 &>(d).optSelectPosiNo[0]->click();
+                static_cast<TransferRangeDialog &>(d).optSelectPosiNo[0]->click();
             dlg.txtStartPosiNo->setText(s);
             dlg.txtEndPosiNo->setText(e);
             dlg.cmdSelectPosiOk->click();
@@ -70,7 +70,7 @@ class TestPosiTransfer : public QObject {
     static void keepPcSetting()
     {
         Platform::Dialogs::PushModalHandler([](QDialog &d) {
-            auto &sel = static_cast<frmSelection &>(d);
+            auto &sel = static_cast<ChoiceDialog &>(d);
             sel.optSelectKomoku[1]->setChecked(true);
             sel.cmdSelectOk->click();
             return sel.result();
@@ -80,7 +80,7 @@ class TestPosiTransfer : public QObject {
     static void takeCtSetting()
     {
         Platform::Dialogs::PushModalHandler([](QDialog &d) {
-            auto &sel = static_cast<frmSelection &>(d);
+            auto &sel = static_cast<ChoiceDialog &>(d);
             sel.optSelectKomoku[0]->setChecked(true);
             sel.cmdSelectOk->click();
             return sel.result();
@@ -90,7 +90,7 @@ class TestPosiTransfer : public QObject {
     {
         Platform::Dialogs::PushModalHandler([this](QDialog &d) {
             ++checkWindows;
-            checkRows = static_cast<frmSyogoKekka &>(d).model.rowCount() - 2;
+            checkRows = static_cast<VerifyResultWindow &>(d).model.rowCount() - 2;
             return int(QDialog::Accepted);
         });
     }
@@ -119,10 +119,10 @@ private slots:
         ResetPosiState();
         ResetParadataState();
         PosiGrid::ResetGrid();
-        Module3Tusin::ResetQueueState();
-        Module3Tusin::ResetLinkState();
+        Comm::ResetQueueState();
+        Comm::ResetLinkState();
         TestEnv::Recorder().progress = {};
-        Module1::ReadErrorList();
+        Common::ReadErrorList();
         checkWindows = checkRows = 0;
         auto &d = Paradata().DevSetting;
         d.DevLead = {10, 10, 10, 10};
@@ -138,12 +138,12 @@ private slots:
         SimPosi::InstallPosiCommands(*sim);
         sim->attach(1);
         App().PortNo = 1;
-        Module1::SetOnlineMode();
-        Module3Tusin::StartLink();
+        Common::SetOnlineMode();
+        Comm::StartLink();
     }
     void cleanup()
     {
-        Module3Tusin::StopLink();
+        Comm::StopLink();
         sim.reset();
         qunsetenv("REZ4_PORT1");
         env.reset();
@@ -151,7 +151,7 @@ private slots:
 
     void readAllIntoTheGrid()
     {
-        PosiRecord r = Module1::DefaultPosiRecord();
+        PosiRecord r = Common::DefaultPosiRecord();
         r[Method(0)] = 3;
         r[Position(0)] = 262143;
         r[Acc(1)] = 25;
@@ -206,7 +206,7 @@ private slots:
         }
         QVERIFY(g.ColWidth(Itpl) > 0);
         QCOMPARE(g.Text(PosiGrid::RowOf(2, 1), Position(1)), QStringLiteral("4660"));   // 0x1234
-        QVERIFY(!Module3Tusin::PortIsOpen());
+        QVERIFY(!Comm::PortIsOpen());
     }
 
     // The read closes the port (not held open) on every way out.
@@ -239,12 +239,12 @@ private slots:
             takeCtSetting();
         else
             Platform::Dialogs::PushModalHandler([](QDialog &d) {
-                static_cast<frmSelection &>(d).cmdSelectCancel->click();
+                static_cast<ChoiceDialog &>(d).cmdSelectCancel->click();
                 return d.result();
             });
         QCOMPARE(PosiTransfer::PosidataGetfromCt(), 0);
         QVERIFY(frames("0RP").isEmpty());
-        QVERIFY(!Module3Tusin::PortIsOpen());
+        QVERIFY(!Comm::PortIsOpen());
         QVERIFY(!App().BusyFlag);
     }
 
@@ -253,9 +253,9 @@ private slots:
     void tabsOffDuringTransfer()
     {
         MainScope m;
-        auto *posi = qobject_cast<frmPosi *>(m.main.PosiForm());
+        auto *posi = qobject_cast<PositionWindow *>(m.main.PosiForm());
         QVERIFY(posi);
-        Module1::SetPosiTabEnabled(false);
+        Common::SetPosiTabEnabled(false);
         QVERIFY(posi->SSTabCommand->isTabEnabled(1));
         for (int a = 0; a < 4; ++a)
             SimOnline::SetActuator(*sim, a, SimOnline::Actuator{});   // not the PC's
@@ -286,7 +286,7 @@ private slots:
     {
         makeGrid(10, 40);
         Posi().PosiData[15][Speed(0)] = 77;
-        PosiGrid::QzDataHyoji();
+        PosiGrid::FillGridByMode();
         Platform::Dialogs::QueueAnswer(MsgAnswer::No);   // do not save first
         rangeDialog(QStringLiteral("1"), QStringLiteral("20"));
         keepPcSetting();
@@ -304,7 +304,7 @@ private slots:
 
     void damagedReplyChangesNothing()
     {
-        Module1::InitPosiData();
+        Common::InitPosiData();
         Posi().PosiDataRead[2][Speed(0)] = 55;
         SimPosi::SetBlock(*sim, 3, SimPosi::DefaultBlock().replace(0, 1, "Z"));
         App().PosiNoStart = 1;
@@ -364,7 +364,7 @@ private slots:
 
     void cancelledWriteStillStores()
     {
-        Module1::InitPosiData();
+        Common::InitPosiData();
         App().PosiNoStart = 1;
         App().PosiNoEnd = 50;
         cancelAt("0WP", 10);
@@ -376,7 +376,7 @@ private slots:
 
     void wrongEchoStopsWithoutStore()
     {
-        Module1::InitPosiData();
+        Common::InitPosiData();
         App().PosiNoStart = 1;
         App().PosiNoEnd = 5;
         sim->addCommand("0WP", [](SimController &, const QByteArray &f) -> std::optional<QByteArray> {

@@ -20,8 +20,8 @@
 #include "sim/SimPosi.h"
 #include "support/TestEnv.h"
 #include "ui/posi/PosiVerifyFlows.h"
-#include "ui/posi/frmSelectPosiNo.h"
-#include "ui/posi/frmSyogoKekka.h"
+#include "ui/posi/PositionRangeDialogs.h"
+#include "ui/posi/VerifyResultWindow.h"
 
 #include <QFile>
 #include <QLabel>
@@ -79,7 +79,7 @@ bool noFlags()
 // A grid of positions first..last with defaults, pulses shown.
 void makeGrid(int first, int last)
 {
-    Module1::InitPosiData();
+    Common::InitPosiData();
     App().DispNoStart = App().PosiNoStart = first;
     App().DispNoEnd = App().PosiNoEnd = last;
     if (App().PrgModeFlag) {
@@ -89,7 +89,7 @@ void makeGrid(int first, int last)
         PosiGrid::Set_PosFormStrAtPosMode();
         PosiGrid::SizeInit_PosFlexGridAtPosMode();
     }
-    PosiGrid::QzDataHyoji();
+    PosiGrid::FillGridByMode();
     // The tables as the grid gives them back.
     PosiCheck::PosiDataCheck3();
 }
@@ -123,10 +123,10 @@ class TestPosiVerify : public QObject {
     void watchResultWindow()
     {
         Dlg::PushModalHandler([this](QDialog &d) {
-            auto &w = static_cast<frmSyogoKekka &>(d);
+            auto &w = static_cast<VerifyResultWindow &>(d);
             ++shown.windows;
             shown.caption = w.windowTitle();
-            shown.text = w.lblSyogoKekka->text();
+            shown.text = w.lblVerifyResult->text();
             for (int r = 2; r < w.model.rowCount(); ++r) {
                 QStringList ks;
                 for (int k = 1; k <= 27; ++k) {
@@ -148,9 +148,9 @@ class TestPosiVerify : public QObject {
     void fileRangeOk(bool *noCommon = nullptr)
     {
         Dlg::PushModalHandler([noCommon](QDialog &d) {
-            auto &dlg = static_cast<frmSelectPosiNo4 &>(d);
+            auto &dlg = static_cast<VerifyRangeDialog &>(d);
             if (noCommon)
-                *noCommon = dlg.lblSyogoHuka->isVisibleTo(&dlg) && !dlg.PictureVerifyRange->isEnabled();
+                *noCommon = dlg.lblVerifyNotPossible->isVisibleTo(&dlg) && !dlg.PictureVerifyRange->isEnabled();
             dlg.cmdSelectPosiOk->click();
             return dlg.result();
         });
@@ -158,7 +158,7 @@ class TestPosiVerify : public QObject {
     void ctRange(int s, int e)
     {
         Dlg::PushModalHandler([s, e](QDialog &d) {
-            auto &dlg = static_cast<frmSelectPosiNoBase &>(d);
+            auto &dlg = static_cast<PositionRangeDialogBase &>(d);
             dlg.txtStartPosiNo->setText(QString::number(s));
             dlg.txtEndPosiNo->setText(QString::number(e));
             dlg.cmdSelectPosiOk->click();
@@ -173,7 +173,7 @@ class TestPosiVerify : public QObject {
         const auto keep = p.PosiData;
         const bool keepMode = App().PrgModeFlag;
         const int s = App().PosiNoStart, e = App().PosiNoEnd;
-        Module1::InitPosiData();
+        Common::InitPosiData();
         apply(changes);
         App().PrgModeFlag = prgMode;
         App().PosiNoStart = first;
@@ -231,12 +231,12 @@ private slots:
         App().PrgModeFlag = prg;
         if (unusedAxis >= 0)
             App().AxisNotUsed[static_cast<size_t>(unusedAxis)] = true;
-        Module1::InitPosiData();
+        Common::InitPosiData();
         apply(changes);
         App().PosiNoStart = 1;
         App().PosiNoEnd = 10;
         const auto data = Posi().PosiData;
-        QCOMPARE(PosiVerify::PosiDataSyogoProc(), count > 0 ? 1 : 0);
+        QCOMPARE(PosiVerify::ComparePositionData(), count > 0 ? 1 : 0);
         QCOMPARE(flagged(), flags);
         QCOMPARE(Posi().PosiErrCount, count);
         for (const QString &f : flags.split(QLatin1Char(' '), Qt::SkipEmptyParts))
@@ -265,7 +265,7 @@ private slots:
         Dlg::QueueFileName(path);
         fileRangeOk();
         watchResultWindow();
-        QCOMPARE(PosiVerifyFlows::PosiDataFileShogo2(), 0);
+        QCOMPARE(PosiVerifyFlows::VerifyPositionsWithFile(), 0);
         QCOMPARE(Dlg::FileDialogTitles(), QStringList{ResText(350)});
         QCOMPARE(App().PosiNoStart, 10);
         QCOMPARE(App().PosiNoEnd, 25);
@@ -315,7 +315,7 @@ private slots:
         Dlg::QueueFileName(path);
         fileRangeOk();
         watchResultWindow();
-        QCOMPARE(PosiVerifyFlows::PosiDataFileShogo2(), 0);
+        QCOMPARE(PosiVerifyFlows::VerifyPositionsWithFile(), 0);
         QCOMPARE(shown.rows, rows);
         QCOMPARE(shown.windows, rows.isEmpty() ? 0 : 1);
         if (rows.isEmpty())
@@ -356,7 +356,7 @@ private slots:
         watchResultWindow();
         const auto data = Posi().PosiData;
         Dlg::QueueFileName(path);
-        QCOMPARE(PosiVerifyFlows::PosiDataFileShogo2(), 1);
+        QCOMPARE(PosiVerifyFlows::VerifyPositionsWithFile(), 1);
         QCOMPARE(shown.windows, 0);
         QCOMPARE(Dlg::ShownTexts(), message.isEmpty() ? QStringList{} : QStringList{message});
         QCOMPARE(noCommon, file == QLatin1String("no common range"));
@@ -374,7 +374,7 @@ private slots:
         const int checks = TestEnv::Recorder().posiCheckResultsShown;
         watchResultWindow();
         Dlg::QueueFileName(path);
-        QCOMPARE(PosiVerifyFlows::PosiDataFileShogo2(), 1);
+        QCOMPARE(PosiVerifyFlows::VerifyPositionsWithFile(), 1);
         QCOMPARE(TestEnv::Recorder().posiCheckResultsShown, checks + 1);
         QVERIFY(Dlg::FileDialogTitles().isEmpty());
         QCOMPARE(shown.windows, 1);
@@ -406,14 +406,14 @@ private slots:
         sim.attach(1);
         App().PortNo = 1;
         App().PortOccupy = false;
-        Module1::ReadErrorList();
-        Module1::SetOnlineMode();
-        Module3Tusin::StartLink();
+        Common::ReadErrorList();
+        Common::SetOnlineMode();
+        Comm::StartLink();
 
         makeGrid(5, 30);
         PosiGrid::Grid().SetText(PosiGrid::RowOf(12, 5), Speed(1), QStringLiteral("45"));
         for (int n = 10; n <= 20; ++n) {
-            PosiRecord r = Module1::DefaultPosiRecord();
+            PosiRecord r = Common::DefaultPosiRecord();
             if (n == 12)
                 r[Speed(1)] = 45;
             if (n == 15 && ct == QLatin1String("differs"))
@@ -434,7 +434,7 @@ private slots:
         watchResultWindow();
         const QStringList grid = gridTexts();
         PosiVerifyFlows::cmdPosiVerifyCt_Click();
-        Module3Tusin::StopLink();
+        Comm::StopLink();
 
         const QStringList texts = Dlg::ShownTexts();
         if (ct == QLatin1String("differs")) {

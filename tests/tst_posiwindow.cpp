@@ -18,8 +18,8 @@
 #include "ui/posi/PosiFileFlows.h"
 #include "ui/posi/PosiTransfer.h"
 #include "ui/posi/PosiWindow.h"
-#include "ui/posi/frmPosi.h"
-#include "ui/posi/frmSelectPosiNo.h"
+#include "ui/posi/PositionWindow.h"
+#include "ui/posi/PositionRangeDialogs.h"
 
 #include <QDir>
 #include <QFile>
@@ -61,7 +61,7 @@ class TestPosiWindow : public QObject {
     void range(const QString &s, const QString &e)
     {
         Dlg::PushModalHandler([=, this](QDialog &d) {
-            auto &dlg = static_cast<frmSelectPosiNoBase &>(d);
+            auto &dlg = static_cast<PositionRangeDialogBase &>(d);
             rangeDialogs << QString::fromLatin1(d.metaObject()->className());
             if (s.isEmpty()) {
                 dlg.reject();
@@ -77,7 +77,7 @@ class TestPosiWindow : public QObject {
     void newData(int s, int e)
     {
         range(QString::number(s), QString::number(e));
-        QCOMPARE(PosiFileFlows::SinkiSakusei(), 0);
+        QCOMPARE(PosiFileFlows::CreateNewPositions(), 0);
     }
     // A position file of first..last written from the PC's setting; axes
     // listed in unused get no actuator name.
@@ -86,7 +86,7 @@ class TestPosiWindow : public QObject {
         AppState &app = App();
         const bool keepMode = app.PrgModeFlag;
         app.PrgModeFlag = prgMode;
-        Module1::InitPosiData();
+        Common::InitPosiData();
         for (int n = first; n <= last; ++n)
             Posi().PosiData[static_cast<size_t>(n)][PosiField::Comment] = QStringLiteral("p%1").arg(n);
         const int s = app.PosiNoStart, e = app.PosiNoEnd;
@@ -100,7 +100,7 @@ class TestPosiWindow : public QObject {
         app.PosiNoStart = s;
         app.PosiNoEnd = e;
         app.PrgModeFlag = keepMode;
-        Module1::InitPosiData();
+        Common::InitPosiData();
         return path;
     }
     static QString caption(const QString &name) { return ResText(202) + QStringLiteral("-[") + name + QStringLiteral("]"); }
@@ -134,7 +134,7 @@ private slots:
     {
         Platform::SaveSetting(QStringLiteral("DispMmUnit"), QStringLiteral("not a number"));
         App().DispMmUnit = false;
-        frmPosi w;
+        PositionWindow w;
         QVERIFY(App().DispMmUnit);   // the default
         QVERIFY(w.MoveFirstFlag);
         QCOMPARE(w.SSTabCommand->tabText(0), QStringLiteral("Position data Edit"));
@@ -156,26 +156,26 @@ private slots:
 
     void commandSets()
     {
-        frmPosi w;
-        w.CMDBTN_Muko();
+        PositionWindow w;
+        w.DataButtonsOff();
         App().OfflineFlag = true;
-        w.CMDBTN_Yuko();
+        w.DataButtonsOn();
         QVERIFY(w.cmdPosiFileOpen->isEnabled());
         QVERIFY(!w.cmdPosiRead->isEnabled());
         QVERIFY(!w.cmdPosiVerifyCt->isEnabled());
         QVERIFY(w.cmdPrintPosi->isEnabled());
         QVERIFY(!w.cmdInsertLine->isEnabled());   // the row buttons come back by the grid's state only
         App().OfflineFlag = false;
-        w.PosCMDBTN_Muko();
+        w.PositionCommandsOff();
         // The move-test and teaching tabs themselves follow the link.
         QWidget *move = w.SSTabCommand->widget(1), *teach = w.SSTabCommand->widget(2);
         QVERIFY(!w.cmdJOGST->isEnabledTo(teach));
         QVERIFY(!w.optMoveMethod[1]->isEnabledTo(move));
-        w.PosCMDBTN_Yuko();
+        w.PositionCommandsOn();
         QVERIFY(w.cmdPosiRead->isEnabled() && w.cmdPosiLoad->isEnabled() && w.cmdJOGST->isEnabledTo(teach));
         QVERIFY(w.optMoveMethod[1]->isEnabledTo(move));
         App().AxisNotUsed[1] = true;
-        w.JogCMDBTN_Yuko();
+        w.JogCommandsOn();
         QVERIFY(w.cmdJOG[1]->isEnabledTo(teach));
         QVERIFY(!w.cmdJOG[2]->isEnabledTo(teach) && !w.cmdJOG[3]->isEnabledTo(teach));
         QVERIFY(w.cmdJOGend->isEnabledTo(teach));
@@ -184,7 +184,7 @@ private slots:
         newData(1, 3);
         w.SetEditMenuState();
         QVERIFY(w.cmdInsertLine->isEnabled() && w.cmdDeleteLine->isEnabled() && w.cmdPosiCopy->isEnabled());
-        w.EditCMD_Muko();
+        w.EditCommandsOff();
         QVERIFY(!w.cmdInsertLine->isEnabled());
     }
 
@@ -217,7 +217,7 @@ private slots:
         QFETCH(bool, changed); QFETCH(int, state); QFETCH(bool, byCloseBox); QFETCH(QList<int>, answers);
         QFETCH(QString, file); QFETCH(bool, badData); QFETCH(bool, cancel); QFETCH(bool, queryCancel);
         QFETCH(QString, shown);
-        frmPosi w;
+        PositionWindow w;
         newData(1, 3);
         Posi().DataChanged = changed;
         if (badData)
@@ -266,14 +266,14 @@ private slots:
         SimController sim;
         sim.attach(1);
         App().PortNo = 1;
-        Module3Tusin::StartLink();
-        QCOMPARE(Module3Tusin::OpenCommPort(), 0);
-        frmPosi w;
+        Comm::StartLink();
+        QCOMPARE(Comm::OpenCommPort(), 0);
+        PositionWindow w;
         Posi().DataChanged = changed;
         Dlg::QueueAnswer(MsgAnswer(answer));
         w.Form_QueryUnload(true);
-        QCOMPARE(Module3Tusin::PortIsOpen(), portOpen);
-        Module3Tusin::StopLink();
+        QCOMPARE(Comm::PortIsOpen(), portOpen);
+        Comm::StopLink();
         qunsetenv("REZ4_PORT1");
     }
 
@@ -300,8 +300,8 @@ private slots:
         Dlg::QueueAnswer(MsgAnswer(answer));
         if (!file.isEmpty())
             Dlg::QueueFileName(env->path(file));
-        QSignalSpy ended(&ms.main, &frmMain::applicationEnd);
-        const bool closed = ms.main.MDIForm_QueryUnload(frmMain::UnloadMode::User) && ms.main.MDIForm_Unload();
+        QSignalSpy ended(&ms.main, &MainWindow::applicationEnd);
+        const bool closed = ms.main.MDIForm_QueryUnload(MainWindow::UnloadMode::User) && ms.main.MDIForm_Unload();
         QCOMPARE(closed, ends);
         QCOMPARE(ended.count(), ends ? 1 : 0);
         QCOMPARE(Dlg::ShownTexts().value(0), ResText(391));
@@ -319,14 +319,14 @@ private slots:
         QCOMPARE(PosiWindow::Caption(), QStringLiteral("Position Data-[New Data]"));
         QCOMPARE(App().DataFileName, QStringLiteral("New Data"));
         QVERIFY(!Posi().DataChanged);
-        QCOMPARE(rangeDialogs, QStringList{QStringLiteral("frmSelectPosiNo3")});
+        QCOMPARE(rangeDialogs, QStringList{QStringLiteral("PositionRangeDialog")});
 
         range(QString(), QString());
-        QCOMPARE(PosiFileFlows::SinkiSakusei(), 1);
+        QCOMPARE(PosiFileFlows::CreateNewPositions(), 1);
         QCOMPARE(App().DispNoStart, 5);
         QCOMPARE(App().DispNoEnd, 9);
         QVERIFY(!App().SelectCancelFlag);
-        QVERIFY(!Posi().SinkiRangeFlag);
+        QVERIFY(!Posi().NewRangeFlag);
     }
 
     // New data over changed positions ask the close question first; only
@@ -347,7 +347,7 @@ private slots:
     void newDataAsksAboutChanges()
     {
         QFETCH(bool, changed); QFETCH(int, answer); QFETCH(QString, file); QFETCH(bool, replaced);
-        frmPosi w;
+        PositionWindow w;
         newData(1, 3);
         PosiGridModel &g = PosiGrid::Grid();
         g.SetCurrent(3, 28);
@@ -360,14 +360,14 @@ private slots:
         if (!file.isEmpty())
             Dlg::QueueFileName(env->path(file));
         range(QStringLiteral("5"), QStringLiteral("9"));
-        w.SinkiSakusei();
+        w.CreateNewPositions();
         QCOMPARE(Dlg::ShownTexts(), answer != 0 ? QStringList{ResText(391)} : QStringList{});
         QCOMPARE(rangeDialogs.size(), replaced ? 1 : 0);
         QCOMPARE(g.Rows(), replaced ? 7 : 5);
         QCOMPARE(g.Text(3, 28), replaced ? QString() : QStringLiteral("edited"));
         QCOMPARE(Posi().DataChanged, !replaced);
         if (!file.isEmpty()) {
-            QCOMPARE(Module1::ReadPosiFile(env->path(file)), 0);
+            QCOMPARE(Common::ReadPosiFile(env->path(file)), 0);
             QCOMPARE(Posi().PosiDataRead[2][PosiField::Comment].toString(), QStringLiteral("edited"));
         }
         Dlg::ClearScript();
@@ -467,7 +467,7 @@ private slots:
         if (choice == 2) {
             // A parameter file of " 28L-100" actuators of lead 4 on axes 1,
             // 2 and 4.
-            Module1::ClearParaData();
+            Common::ClearParaData();
             auto &p = Paradata().ParaSet;
             p.ParaSpAxis = 0b1011;
             for (int a : {0, 1, 3}) {
@@ -477,8 +477,8 @@ private slots:
                 p.ParaAxisPulse[a] = 400;
             }
             const QString pmt = env->path(QStringLiteral("two.pmt"));
-            Module1::WriteParaFile(pmt);
-            Module1::ClearParaData();
+            Common::WriteParaFile(pmt);
+            Common::ClearParaData();
             Dlg::QueueFileName(pmt);
         }
         QCOMPARE(PosiFileFlows::PosidataFileOpenProc(), 0);
@@ -523,7 +523,7 @@ private slots:
         QCOMPARE(PosiFileFlows::PosidataSaveToFile(), 0);
         QVERIFY(Dlg::FileDialogTitles().isEmpty());
         QVERIFY(!Posi().DataChanged);
-        QCOMPARE(Module1::ReadPosiFile(path), 0);
+        QCOMPARE(Common::ReadPosiFile(path), 0);
         QCOMPARE(Posi().FileFirstPosiNo, 1);
         QCOMPARE(Posi().FileLastPosiNo, 40);
         QCOMPARE(Posi().PosiDataRead[39][PosiField::Comment].toString(), QStringLiteral("edited"));
@@ -544,7 +544,7 @@ private slots:
     void saveNamesTheUnkeptCell()
     {
         QFETCH(QString, how); QFETCH(QStringList, shown);
-        frmPosi w;
+        PositionWindow w;
         newData(1, 3);
         PosiGrid::Grid().SetText(3, PosiField::Comment, QStringLiteral("café €"));
         Posi().DataChanged = true;
@@ -582,7 +582,7 @@ private slots:
         QCOMPARE(PosiFileFlows::PosiDataSaveAs(), 0);
         QCOMPARE(Dlg::ShownTexts(), QStringList{ResText(405)});
         QCOMPARE(Dlg::FileDialogTitles(), QStringList{QStringLiteral("Save Position Data as ...")});
-        QCOMPARE(Module1::ReadPosiFile(path), 0);
+        QCOMPARE(Common::ReadPosiFile(path), 0);
         QCOMPARE(Posi().FileFirstPosiNo, 2);
         QCOMPARE(Posi().FileLastPosiNo, 4);
         QCOMPARE(PosiWindow::Caption(), caption(env->path(QStringLiteral("part"))));
@@ -607,7 +607,7 @@ private slots:
         range(QString(), QString());        // the save's range: cancelled
         range(QString(), QString());        // the read's range, not reached
         PosiTransfer::PosidataGetfromCtProc();
-        QCOMPARE(rangeDialogs, QStringList{QStringLiteral("frmSelectPosiNo3")});
+        QCOMPARE(rangeDialogs, QStringList{QStringLiteral("PositionRangeDialog")});
         QCOMPARE(Dlg::ShownTexts(), QStringList{ResText(369)});
 
         // A save that went through: the read goes on to its range.
@@ -619,7 +619,7 @@ private slots:
         Dlg::QueueFileName(env->path(QStringLiteral("before-read.qzd")));
         range(QString(), QString());        // the read's range: cancelled
         PosiTransfer::PosidataGetfromCtProc();
-        QCOMPARE(rangeDialogs, (QStringList{QStringLiteral("frmSelectPosiNo3"), QStringLiteral("frmSelectPosiNo2")}));
+        QCOMPARE(rangeDialogs, (QStringList{QStringLiteral("PositionRangeDialog"), QStringLiteral("TransferRangeDialog")}));
         QVERIFY(QFile::exists(env->path(QStringLiteral("before-read.qzd"))));
         App().SelectCancelFlag = false;
     }
@@ -652,7 +652,7 @@ private slots:
         Dlg::QueueFileName(part);
         ms.main.mnuFileSaveAs->setEnabled(true);
         ms.main.mnuFileSaveAs->trigger();
-        QCOMPARE(Module1::ReadPosiFile(part), 0);
+        QCOMPARE(Common::ReadPosiFile(part), 0);
         QCOMPARE(Posi().FileFirstPosiNo, 6);
         QCOMPARE(Posi().FileLastPosiNo, 8);
 

@@ -9,7 +9,7 @@
 #include "support/PdfTools.h"
 #include "support/RecordingPrinter.h"
 #include "support/TestEnv.h"
-#include "ui/paraedit/frmParameta2.h"
+#include "ui/paraedit/ParameterWindow.h"
 
 #include <QPushButton>
 #include <QtTest>
@@ -75,7 +75,7 @@ private slots:
     }
     void cleanup()
     {
-        if (frmParameta2 *w = frmParameta2::Existing())
+        if (ParameterWindow *w = ParameterWindow::Existing())
             delete w;
         env.reset();
     }
@@ -122,7 +122,7 @@ private slots:
         for (auto &c : t[size_t(row)])
             c = cell;
         RecordingPrinter p;
-        QCOMPARE(PrintPara::DrawParameta(p), Print::JobEnd::Printed);
+        QCOMPARE(PrintPara::DrawParameters(p), Print::JobEnd::Printed);
         QCOMPARE(lineTexts(p, line).value(0), printed);
     }
 
@@ -131,7 +131,7 @@ private slots:
         Print::State().PrintAxisOff = {true, true, true, true};
         Paradata().ParaFileTable[25][0] = ValueCell(4);
         RecordingPrinter p;
-        PrintPara::DrawParameta(p);
+        PrintPara::DrawParameters(p);
         QCOMPARE(lineTexts(p, 5), QStringList(4, QStringLiteral("--")));
         QCOMPARE(lineTexts(p, 4), (QStringList{QStringLiteral("< AXIS 1 >"), QStringLiteral("< AXIS 2 >"),
                                                QStringLiteral("< AXIS 3 >"), QStringLiteral("< AXIS 4 >")}));
@@ -180,7 +180,7 @@ private slots:
         for (int a = 0; a < 4; ++a)
             t[size_t(row)][size_t(a)] = ValueCell(values[a]);
         RecordingPrinter p;
-        QCOMPARE(PrintPara::DrawParameta(p), Print::JobEnd::Printed);
+        QCOMPARE(PrintPara::DrawParameters(p), Print::JobEnd::Printed);
         QCOMPARE(lineTexts(p, line), printed);
         const double room = 25 - 1;
         for (const Item &it : p.pages.value(0)) {
@@ -198,10 +198,10 @@ private slots:
     void windowMaskThree()
     {
         Paradata().ParaSet.ParaSpAxis = 3;
-        Module1::PrintParaSel1();
-        Module1::PrintParaFromForm();
+        Common::PrintParaSel1();
+        Common::PrintParaFromForm();
         RecordingPrinter p;
-        PrintPara::DrawParameta(p);
+        PrintPara::DrawParameters(p);
         QCOMPARE(lineTexts(p, 13), (QStringList{QStringLiteral(" 12000"), QStringLiteral(" 12000"),
                                                 QStringLiteral("--"), QStringLiteral("--")}));
         QCOMPARE(lineTexts(p, 19).value(0), QStringLiteral(" 28L-050"));
@@ -215,11 +215,11 @@ private slots:
         Paradata().ParaSet.ParaSpAxis = 3;
         Paradata().ParaSet.ParaAxisLead[1] = 12;
         const QString path = env->path(QStringLiteral("two.pmt"));
-        Module1::WriteParaFile(path);
+        Common::WriteParaFile(path);
         QVERIFY(!Paradata().PmtWriteError);
         App().AxisNotUsed = {false, true, true, true};   // the PC's setting does not matter
         App().DispMmUnit = true;
-        frmParameta2 *w = frmParameta2::Instance();
+        ParameterWindow *w = ParameterWindow::Instance();
         CommandsProbe probe;
         auto p = std::make_shared<RecordingPrinter>();
         Dlg::QueueFileName(path);
@@ -248,7 +248,7 @@ private slots:
     {
         QFETCH(bool, confirm);
         QFETCH(QString, file);
-        frmParameta2 *w = frmParameta2::Instance();
+        ParameterWindow *w = ParameterWindow::Instance();
         CommandsProbe probe;
         Dlg::QueueAnswer(confirm ? Platform::MsgAnswer::Ok : Platform::MsgAnswer::Cancel);
         if (!file.isEmpty())
@@ -265,7 +265,7 @@ private slots:
 
     void windowWithEmptyFields()
     {
-        frmParameta2 *w = frmParameta2::Instance();
+        ParameterWindow *w = ParameterWindow::Instance();
         CommandsProbe probe;
         w->cmdParaPrint->click();
         QCOMPARE(Dlg::ShownTexts(), QStringList{QStringLiteral("No data in some of parameters.\r\n Please fill the data in and try it again.")});
@@ -276,11 +276,11 @@ private slots:
     void pdfOnePage()
     {
         QVERIFY2(PdfTools::Missing().isEmpty(), qPrintable(PdfTools::Missing()));
-        Module1::PrintParaSel1();
-        Module1::PrintParaFromForm();
+        Common::PrintParaSel1();
+        Common::PrintParaFromForm();
         const QString pdf = env->path(QStringLiteral("para.pdf"));
         Dlg::QueuePrinterPdf(pdf);
-        Module1::PrintParameta();
+        Common::PrintParameters();
         QCOMPARE(PdfTools::Pages(pdf), 1);
         const QString text = PdfTools::Text(pdf);
         QVERIFY2(text.contains(QStringLiteral("QZ-TQ7 Parameters")) && text.contains(QStringLiteral("9. PPUT Write:")),

@@ -11,7 +11,7 @@
 #include "support/RecordingPrinter.h"
 #include "support/TestEnv.h"
 #include "ui/posi/PosiPrint.h"
-#include "ui/posi/frmSelectPosiNo.h"
+#include "ui/posi/PositionRangeDialogs.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -49,7 +49,7 @@ void readTable(int first, int last)
 void range(int s, int e)
 {
     Dlg::PushModalHandler([=](QDialog &d) {
-        auto &dlg = static_cast<frmSelectPosiNoBase &>(d);
+        auto &dlg = static_cast<PositionRangeDialogBase &>(d);
         if (s == 0) {
             dlg.reject();
             return int(QDialog::Rejected);
@@ -71,12 +71,12 @@ class TestPrintPosi : public QObject {
     void grid(int first, int last, bool prgMode)
     {
         App().PrgModeFlag = prgMode;
-        Module1::InitPosiData();
+        Common::InitPosiData();
         for (int n = first; n <= last; ++n)
             Posi().PosiData[size_t(n)][PosiField::Comment] = QStringLiteral("p%1").arg(n);
         App().DispNoStart = first;
         App().DispNoEnd = last;
-        PosiGrid::QzDataHyoji();
+        PosiGrid::FillGridByMode();
     }
 
 private slots:

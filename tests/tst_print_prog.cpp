@@ -7,7 +7,7 @@
 #include "support/PdfTools.h"
 #include "support/RecordingPrinter.h"
 #include "support/TestEnv.h"
-#include "ui/prog/frmProg.h"
+#include "ui/prog/ProgramWindow.h"
 
 #include <QPushButton>
 #include <QtTest>
@@ -95,7 +95,7 @@ private slots:
     void printCommand()
     {
         QFETCH(QString, caption);
-        frmProg w;
+        ProgramWindow w;
         w.setWindowTitle(caption);
         ProgData::FillGrid(*w.flgdProg, timLines(3));
         auto p = std::make_shared<RecordingPrinter>();
@@ -111,7 +111,7 @@ private slots:
 
     void cancelAtQuestion()
     {
-        frmProg w;
+        ProgramWindow w;
         ProgData::FillGrid(*w.flgdProg, timLines(1));
         Dlg::QueueAnswer(Platform::MsgAnswer::Cancel);
         w.ProgDataPrint();
@@ -122,7 +122,7 @@ private slots:
     void pdfHundredRows()
     {
         QVERIFY2(PdfTools::Missing().isEmpty(), qPrintable(PdfTools::Missing()));
-        frmProg w;
+        ProgramWindow w;
         w.setWindowTitle(QStringLiteral("Program [LONG]"));
         ProgData::FillGrid(*w.flgdProg, timLines(100));
         const QString pdf = env->path(QStringLiteral("prog.pdf"));

@@ -13,7 +13,7 @@
 #include "sim/SimController.h"
 #include "sim/SimTasks.h"
 #include "support/TestEnv.h"
-#include "ui/live/frmProgTask.h"
+#include "ui/live/ProgramTaskWindow.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -31,38 +31,38 @@ struct Rig {
     SimController sim;
     SimCmdModel cmds;
     SimTaskModel tasks;
-    std::unique_ptr<frmProgTask> w;
+    std::unique_ptr<ProgramTaskWindow> w;
 
     Rig()
     {
         App().LangOffset = 10000;
-        Module3Tusin::ResetCommandState();
+        Comm::ResetCommandState();
         ResetParadataState();
         Paradata().ParaSet.ParaSpAxis = 0xF;
         InstallCommandSim(sim, cmds);
         InstallTaskSim(sim, tasks);
         sim.attach(1);
         App().PortNo = 1;
-        Module1::SetOnlineMode();
-        Module3Tusin::StartLink();
-        auto &su = Module3Tusin::Commands().ProgStepSu;
+        Common::SetOnlineMode();
+        Comm::StartLink();
+        auto &su = Comm::Commands().ProgStepCount;
         su[3] = 10;
         su[5] = 4;
         su[7] = 2;
-        w = std::make_unique<frmProgTask>();
+        w = std::make_unique<ProgramTaskWindow>();
         w->TimerProgramTask->stop();
         w->show();
     }
     ~Rig()
     {
         w.reset();
-        Module3Tusin::StopLink();
+        Comm::StopLink();
     }
     void tick() { w->TimerProgramTask_Timer(); }
     QStringList frames(const char *code) const { return sim.framesOf(code); }
 };
 
-QStringList column1(const frmProgTask &w)
+QStringList column1(const ProgramTaskWindow &w)
 {
     QStringList c;
     for (int r = 1; r <= 10; ++r)
@@ -95,9 +95,9 @@ private slots:
 void TstProgTask::zeroStepsLeaveExecuteOff()
 {
     TestEnv::Scope env;
-    Module3Tusin::ResetCommandState();
-    Module3Tusin::Commands().ProgStepSu[5] = 3;
-    frmProgTask w;
+    Comm::ResetCommandState();
+    Comm::Commands().ProgStepCount[5] = 3;
+    ProgramTaskWindow w;
     w.TimerProgramTask->stop();
     QVERIFY(!w.cmdStartTask->isEnabled());
     QCOMPARE(w.progModel->item(5, 1)->text(), QStringLiteral("3"));
@@ -113,7 +113,7 @@ void TstProgTask::zeroStepsLeaveExecuteOff()
 void TstProgTask::busyTasksFillFromTheTop()
 {
     TestEnv::Scope env;
-    frmProgTask w;
+    ProgramTaskWindow w;
     w.TimerProgramTask->stop();
     w.TaskStepStatus[2] = {12, 1, 0, 0, 0, 0, 0};
     w.TaskStepStatus[5] = {15, 2, 0, 0, 0, 0, 0};
@@ -187,7 +187,7 @@ void TstProgTask::noTaskRuns()
     QCOMPARE(r.frames("0TS").size(), 0);
     QCOMPARE(r.frames("0PT").size(), 0);
     QCOMPARE(column1(*r.w), QStringList(10, QString()));
-    QCOMPARE(r.w->TaskSu, 0);
+    QCOMPARE(r.w->KnownTaskCount, 0);
     r.tick();
     QVERIFY(!r.w->cmdStopTask->isEnabled());
     QVERIFY(!r.w->cmdStopAllTask->isEnabled());
@@ -197,12 +197,12 @@ void TstProgTask::stepQueriesInTaskOrder()
 {
     Rig r;
     QVERIFY(r.sim.ok());
-    auto &list = Module1::CommandList();
+    auto &list = Common::CommandList();
     list.CommandName.clear();
     for (int c = 0; c < 30; ++c)
         list.CommandName << QStringLiteral("C%1").arg(c);
     list.CommandName << QString();
-    list.CommandSu = 30;
+    list.CommandCount = 30;
     r.tasks.taskProg[0] = 3;
     r.tasks.taskProg[2] = 7;
     r.tasks.stepStatus[7] = "07051B3FF12D2005DC3EB15";
@@ -289,7 +289,7 @@ void TstProgTask::portReleasedBetweenCycles()
     App().PortOccupy = false;
     r.tasks.taskProg[0] = 3;
     r.tick();
-    QVERIFY(!Module3Tusin::PortIsOpen());
+    QVERIFY(!Comm::PortIsOpen());
     r.tick();
     r.w->cmdStopAllTask->click();
     r.tick();

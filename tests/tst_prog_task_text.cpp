@@ -8,7 +8,7 @@
 #include <QtTest>
 
 using namespace TaskMonitor;
-namespace Frames = Module3Tusin::Frames;
+namespace Frames = Comm::Frames;
 
 Q_DECLARE_METATYPE(std::optional<QString>)
 
@@ -149,12 +149,12 @@ void TstProgTaskText::replies()
 
 void TstProgTaskText::rowFromReply()
 {
-    auto &list = Module1::CommandList();
+    auto &list = Common::CommandList();
     list.CommandName.clear();
     for (int c = 0; c < 40; ++c)
         list.CommandName << QStringLiteral("CMD%1").arg(c);
     list.CommandName << QString();
-    list.CommandSu = 40;
+    list.CommandCount = 40;
 
     const auto st = Frames::DecodeStepStatus(QStringLiteral("0PT03051B3FF12D2005DC3EB15\r\n"));
     QVERIFY(st);
@@ -167,9 +167,9 @@ void TstProgTaskText::rowFromReply()
 
 void TstProgTaskText::codeBeyondList()
 {
-    auto &list = Module1::CommandList();
+    auto &list = Common::CommandList();
     list.CommandName = QStringList{QStringLiteral("NOP"), QStringLiteral("MOV"), QString()};
-    list.CommandSu = 2;
+    list.CommandCount = 2;
     // A code the list does not know reads as code 0: nothing but the numbers.
     const auto cells = TaskRowTexts(StepValues{4, 9, 27, B + 301, 2500, 1003, 21});
     QCOMPARE(QStringList(cells.begin(), cells.end()), (QStringList{"4", "9", "", "", "", "", ""}));

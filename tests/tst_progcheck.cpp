@@ -124,12 +124,12 @@ void TstProgCheck::passes()
         m_env->writeFile(QStringLiteral("Command.lst"), list);
         Platform::SetAppFolder(m_env->dir());
     }
-    QCOMPARE(Module1::ReadCommandList(), 0);
+    QCOMPARE(Common::ReadCommandList(), 0);
     ProgGridModel grid;
     ProgData::ProgDoc doc;
     doc.flgdProg = &grid;
     ProgData::FillGrid(grid, program);
-    QCOMPARE(ProgData::TorikomiProg2DA(doc), 0);
+    QCOMPARE(ProgData::TakeInProgramGrid(doc), 0);
     QCOMPARE(ProgCheck::programCheckProc(doc), errors.isEmpty() ? 0 : 1);
     QCOMPARE(errorsOf(doc.Check), errors);
 }
@@ -144,7 +144,7 @@ void TstProgCheck::errorTextInTheRunningLanguage()
 
 void TstProgCheck::programWithoutLinesReadsNothing()
 {
-    QCOMPARE(Module1::ReadCommandList(), 0);
+    QCOMPARE(Common::ReadCommandList(), 0);
     ProgGridModel grid;
     ProgData::ProgDoc doc;
     doc.flgdProg = &grid;

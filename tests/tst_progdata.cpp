@@ -100,23 +100,23 @@ void TstProgData::stepLimits()
 {
     QFETCH(int, progNo);
     QFETCH(int, steps);
-    QCOMPARE(Module4Prog::GetProgStepMax(progNo), steps);
+    QCOMPARE(Programs::GetProgStepMax(progNo), steps);
 }
 
 void TstProgData::commandListCodes()
 {
     Platform::SetAppFolder(m_env->dir());
     m_env->writeSjis(QStringLiteral("Command.lst"), QStringLiteral("3\r\n\"MVP\"\r\n\"JOG+\"\r\n\"==\"\r\n"));
-    QCOMPARE(Module1::ReadCommandList(), 0);
-    QCOMPARE(Module1::CommandList().CommandSu, 3);
-    QCOMPARE(Module1::GetCmdCode(QStringLiteral("MVP")), 0);
-    QCOMPARE(Module1::GetCmdCode(QStringLiteral("JOG+")), 1);
-    QCOMPARE(Module1::GetCmdCode(QStringLiteral("==")), 2);
-    QCOMPARE(Module1::GetCmdCode(QStringLiteral("mvp")), -1);
-    QCOMPARE(Module1::GetCmdCode(QStringLiteral("CLR")), -1);
-    QCOMPARE(Module1::GetCmdCode(QString()), -1);
-    QCOMPARE(Module1::CommandNameOf(2), QStringLiteral("=="));
-    QCOMPARE(Module1::CommandNameOf(3), QString());
+    QCOMPARE(Common::ReadCommandList(), 0);
+    QCOMPARE(Common::CommandList().CommandCount, 3);
+    QCOMPARE(Common::GetCmdCode(QStringLiteral("MVP")), 0);
+    QCOMPARE(Common::GetCmdCode(QStringLiteral("JOG+")), 1);
+    QCOMPARE(Common::GetCmdCode(QStringLiteral("==")), 2);
+    QCOMPARE(Common::GetCmdCode(QStringLiteral("mvp")), -1);
+    QCOMPARE(Common::GetCmdCode(QStringLiteral("CLR")), -1);
+    QCOMPARE(Common::GetCmdCode(QString()), -1);
+    QCOMPARE(Common::CommandNameOf(2), QStringLiteral("=="));
+    QCOMPARE(Common::CommandNameOf(3), QString());
     QVERIFY(Dlg::Shown().empty());
 }
 
@@ -135,33 +135,33 @@ void TstProgData::missingOrDamagedCommandList()
     if (!content.isEmpty())
         m_env->writeFile(QStringLiteral("Command.lst"), content);
     // A list read before must not survive a failed read.
-    Module1::CommandList().CommandName = {QStringLiteral("OLD"), QString()};
-    Module1::CommandList().CommandSu = 1;
-    QCOMPARE(Module1::ReadCommandList(), 1);
+    Common::CommandList().CommandName = {QStringLiteral("OLD"), QString()};
+    Common::CommandList().CommandCount = 1;
+    QCOMPARE(Common::ReadCommandList(), 1);
     QCOMPARE(Dlg::ShownTexts(), QStringList{QStringLiteral("No device list file.\r\nPut device list file in the folder "
                                                           "in which the program is saved in order to indicate device "
                                                           "information correctly.")});
-    QCOMPARE(Module1::GetCmdCode(QStringLiteral("OLD")), -1);
+    QCOMPARE(Common::GetCmdCode(QStringLiteral("OLD")), -1);
 }
 
 void TstProgData::sampleListHoldsEveryCheckedName()
 {
-    QCOMPARE(Module1::ReadCommandList(), 0);
-    QCOMPARE(Module1::CommandList().CommandSu, 58);
+    QCOMPARE(Common::ReadCommandList(), 0);
+    QCOMPARE(Common::CommandList().CommandCount, 58);
     const QStringList checked = {
         "HOME", "MVP", "MVA", "MVI", "PGR", "PMOV", "VEL", "ACC", "TIM", "LB", "JUMP", "CALL", "SR", "WTON",
         "WTOF", "ON", "OFF", "IN", "INB", "OUT", "OUTB", "STPG", "EDPG", "SRET", "=", "+", "-", "*", "/", "%",
         "==", "!=", ">", ">=", "<", "<=", "MVD", "PPUT", "PGET", "PTST", "CPRD", "ZOUT", "JOG+", "JOG-",
         "ZONE1", "ZONE2", "ZONE3", "ZONE4", "PUST1", "PUST2", "PUST3", "PUST4", "CLR"};
     for (const QString &n : checked)
-        QVERIFY2(Module1::GetCmdCode(n) >= 0, qPrintable(n));
+        QVERIFY2(Common::GetCmdCode(n) >= 0, qPrintable(n));
     // The shapes of the coding table: the operators are 27..38, the zones
     // 49..52 and the push groups 53..56.
-    QCOMPARE(Module1::GetCmdCode(QStringLiteral("=")), 27);
-    QCOMPARE(Module1::GetCmdCode(QStringLiteral("<=")), 38);
-    QCOMPARE(Module1::GetCmdCode(QStringLiteral("ZONE1")), 49);
-    QCOMPARE(Module1::GetCmdCode(QStringLiteral("PUST4")), 56);
-    QCOMPARE(Module1::GetCmdCode(QStringLiteral("CLR")), 57);
+    QCOMPARE(Common::GetCmdCode(QStringLiteral("=")), 27);
+    QCOMPARE(Common::GetCmdCode(QStringLiteral("<=")), 38);
+    QCOMPARE(Common::GetCmdCode(QStringLiteral("ZONE1")), 49);
+    QCOMPARE(Common::GetCmdCode(QStringLiteral("PUST4")), 56);
+    QCOMPARE(Common::GetCmdCode(QStringLiteral("CLR")), 57);
 }
 
 void TstProgData::coding_data()
@@ -391,12 +391,12 @@ void TstProgData::emptyLinesOfAnOverstatedFileGoInOneChange()
 
 void TstProgData::takeOverCodesEmptyCellsAsZero()
 {
-    QCOMPARE(Module1::ReadCommandList(), 0);
+    QCOMPARE(Common::ReadCommandList(), 0);
     ProgGridModel grid;
     ProgDoc doc{&grid};
     fill(grid, {line(" MVP ", "5", "R3", "/I3", "", " go "), line("TIM", "", "", "", "F1")});
-    QCOMPARE(ProgData::TorikomiProg2DA(doc), 0);
-    QCOMPARE(doc.ProgLineSu, 2);
+    QCOMPARE(ProgData::TakeInProgramGrid(doc), 0);
+    QCOMPARE(doc.ProgLineCount, 2);
     QCOMPARE(doc.ProgDA[1], (ProgStep{2, 5000, 4190510, 1003, 0, QStringLiteral("go")}));
     QCOMPARE(doc.ProgDA[2], (ProgStep{10, 0, 0, 0, 100, QString()}));
     QVERIFY(Dlg::Shown().empty());
@@ -416,11 +416,11 @@ void TstProgData::takeOverStopsOnUnknownNameOrBadReference_data()
 void TstProgData::takeOverStopsOnUnknownNameOrBadReference()
 {
     QFETCH(ProgTexts, second);
-    QCOMPARE(Module1::ReadCommandList(), 0);
+    QCOMPARE(Common::ReadCommandList(), 0);
     ProgGridModel grid;
     ProgDoc doc{&grid};
     fill(grid, {line("MVP", "7"), second, line("END")});
-    QCOMPARE(ProgData::TorikomiProg2DA(doc), 1);
+    QCOMPARE(ProgData::TakeInProgramGrid(doc), 1);
     QCOMPARE(Dlg::ShownTexts(), QStringList{QStringLiteral("The error occurred while reading the program data.\r\n"
                                                           "Reading data was canceled.")});
     QCOMPARE(doc.ProgDA[1].op1, 7000);
@@ -514,7 +514,7 @@ void TstProgData::readReplyRefusals()
 
 void TstProgData::fileRoundTrip()
 {
-    QCOMPARE(Module1::ReadCommandList(), 0);
+    QCOMPARE(Common::ReadCommandList(), 0);
     const std::vector<ProgTexts> lines = {
         line("MVP", "5", "R3", "/I3", "O2", "to the start"),
         line("TIM", "1.5", "", "", "", "wait, then go"),
@@ -586,7 +586,7 @@ void TstProgData::fileRefusals()
 
 void TstProgData::fileWithUnknownNameOpensEmptyCell()
 {
-    QCOMPARE(Module1::ReadCommandList(), 0);
+    QCOMPARE(Common::ReadCommandList(), 0);
     const QString path = m_env->writeFile(QStringLiteral("u.prg"),
                                           "\"RE-Z4\"\r\n\"Program\"\r\n2\r\n\"MOVE\",\"5\",\"\",\"I1\",\"\",\"x\"\r\n");
     std::vector<ProgTexts> read;

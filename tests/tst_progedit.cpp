@@ -13,7 +13,7 @@
 #include "support/TestEnv.h"
 #include "ui/common/Forms.h"
 #include "ui/prog/ProgGridView.h"
-#include "ui/prog/frmProg.h"
+#include "ui/prog/ProgramWindow.h"
 
 #include <QAction>
 #include <QFile>
@@ -50,13 +50,13 @@ QString typed(int col, const QString &keys)
     return out;
 }
 
-bool actionVisible(frmMain &m, const char *name)
+bool actionVisible(MainWindow &m, const char *name)
 {
     auto *a = m.findChild<QAction *>(QString::fromLatin1(name));
     return a && a->isVisible();
 }
 
-bool actionEnabled(frmMain &m, const char *name)
+bool actionEnabled(MainWindow &m, const char *name)
 {
     auto *a = m.findChild<QAction *>(QString::fromLatin1(name));
     return a && a->isEnabled();
@@ -91,7 +91,7 @@ private slots:
     {
         m_env = std::make_unique<TestEnv::Scope>();
         App().LangOffset = 10000;
-        QVERIFY(Module1::ReadCommandList() == 0);
+        QVERIFY(Common::ReadCommandList() == 0);
     }
     void cleanup() { m_env.reset(); }
 
@@ -190,7 +190,7 @@ void TstProgEdit::commit()
 
 void TstProgEdit::typingIntoTheGrid()
 {
-    frmProg w;
+    ProgramWindow w;
     w.show();
     ProgData::FillGrid(*w.flgdProg, {line("TIM", "1"), line("END")});
     w.flgdProg->SetCurrent(1, 1);
@@ -217,7 +217,7 @@ void TstProgEdit::typingIntoTheGrid()
     QCOMPARE(keyTarget(w.flgdProgView)->palette().color(QPalette::Base), QColor(0xC0, 0xFF, 0xFF));
     press(w.flgdProgView, Qt::Key_Space, Qt::ControlModifier);
     QVERIFY(w.List1->isVisible());
-    QCOMPARE(w.List1->count(), Module1::CommandList().CommandSu);
+    QCOMPARE(w.List1->count(), Common::CommandList().CommandCount);
     press(w.flgdProgView, Qt::Key_Escape);
     QVERIFY(!w.List1->isVisible());
     QCOMPARE(w.flgdProg->Text(1, 1), QStringLiteral("MVP"));
@@ -274,7 +274,7 @@ void TstProgEdit::cursorAfterEditAndAppending()
 
 void TstProgEdit::deleteKeyEmptiesCellAndMarksChange()
 {
-    frmProg w;
+    ProgramWindow w;
     w.show();
     ProgData::FillGrid(*w.flgdProg, {line("MVP", "5", "R3")});
     w.flgdProg->SetCurrent(1, 3);
@@ -319,7 +319,7 @@ void TstProgEdit::clicks()
     QFETCH(bool, popup);
     QFETCH(bool, pasteOffered);
     MainScope m;
-    auto *w = qobject_cast<frmProg *>(m.main.OpenProgWindow());
+    auto *w = qobject_cast<ProgramWindow *>(m.main.OpenProgWindow());
     ProgData::FillGrid(*w->flgdProg, lines(3));
     Platform::SetClipboardText(clipText ? QStringLiteral("MVP\t1\t\t\t\t") : QString());
     App().ClipCopyFlag = copied;
@@ -356,7 +356,7 @@ void TstProgEdit::rightClickOnOneCellShowsNoPopup()
 {
     MainScope m;
     m.main.show();
-    auto *w = qobject_cast<frmProg *>(m.main.OpenProgWindow());
+    auto *w = qobject_cast<ProgramWindow *>(m.main.OpenProgWindow());
     ProgData::FillGrid(*w->flgdProg, lines(3));
     QVERIFY(QTest::qWaitForWindowExposed(&m.main));
     // Whole lines by a click on their number; a right-click then offers the popup.
@@ -380,7 +380,7 @@ void TstProgEdit::busyWindowIgnoresClicks()
 {
     MainScope m;
     m.main.show();
-    auto *w = qobject_cast<frmProg *>(m.main.OpenProgWindow());
+    auto *w = qobject_cast<ProgramWindow *>(m.main.OpenProgWindow());
     ProgData::FillGrid(*w->flgdProg, lines(3));
     QVERIFY(QTest::qWaitForWindowExposed(&m.main));
     w->flgdProg->SetCurrent(1, 1);
@@ -415,8 +415,8 @@ void TstProgEdit::closing()
     QFETCH(Answers, answers);
     QFETCH(bool, fileChosen);
     QFETCH(bool, closes);
-    auto *w = new frmProg;
-    QPointer<frmProg> alive(w);
+    auto *w = new ProgramWindow;
+    QPointer<ProgramWindow> alive(w);
     w->setAttribute(Qt::WA_DeleteOnClose);
     w->show();
     ProgData::FillGrid(*w->flgdProg, {line("MVP", "5", "R3")});
@@ -440,14 +440,14 @@ void TstProgEdit::refusedCloseStopsShutDown()
 {
     MainScope m;
     m.main.ShowChild(m.main.PosiForm());
-    auto *w = qobject_cast<frmProg *>(m.main.OpenProgWindow());
+    auto *w = qobject_cast<ProgramWindow *>(m.main.OpenProgWindow());
     ProgData::FillGrid(*w->flgdProg, {line("MVP", "5")});
     w->Doc.ProgChangeFlag = true;
     Dlg::QueueAnswer(MsgAnswer::Cancel);
     QVERIFY(!m.main.close());
     QCOMPARE(Dlg::ShownTexts(), QStringList{closeQuestion()});
-    QCOMPARE(Forms::Named(QStringLiteral("frmProg")).size(), 1);
-    QVERIFY(Forms::Find(QStringLiteral("frmPosi")));
+    QCOMPARE(Forms::Named(QStringLiteral("ProgramWindow")).size(), 1);
+    QVERIFY(Forms::Find(QStringLiteral("PositionWindow")));
     QVERIFY(m.main.isVisible());
 }
 
@@ -456,7 +456,7 @@ void TstProgEdit::errorPaneGrowsOnce()
     MainScope m;
     m.main.resize(1000, 900);
     m.main.show();
-    auto *w = qobject_cast<frmProg *>(m.main.OpenProgWindow());
+    auto *w = qobject_cast<ProgramWindow *>(m.main.OpenProgWindow());
     QWidget *frame = w->frameWidget();
     QVERIFY(qobject_cast<QMdiSubWindow *>(frame));
     ProgData::FillGrid(*w->flgdProg, {line("ACC", "0")});
@@ -487,7 +487,7 @@ void TstProgEdit::errorPaneGrowsOnce()
 
 void TstProgEdit::checkButton()
 {
-    frmProg w;
+    ProgramWindow w;
     w.show();
     std::vector<ProgTexts> program(11, line("ACC", "0"));
     program.push_back(line("VEL", "401"));
@@ -534,7 +534,7 @@ void TstProgEdit::saveWithErrors_data()
 void TstProgEdit::saveWithErrors()
 {
     QFETCH(bool, goOn);
-    frmProg w;
+    ProgramWindow w;
     w.show();
     ProgData::FillGrid(*w.flgdProg, {line("ACC", "0")});
     w.Doc.ProgChangeFlag = true;

@@ -10,7 +10,7 @@
 #include "support/MainScope.h"
 #include "support/TestEnv.h"
 #include "ui/prog/ProgGridView.h"
-#include "ui/prog/frmProg.h"
+#include "ui/prog/ProgramWindow.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -36,7 +36,7 @@ Lines numbered(int count, int from = 1)
 }
 
 // The window's lines by their Operation1 (0 for an empty line).
-QList<int> ops(const frmProg &w)
+QList<int> ops(const ProgramWindow &w)
 {
     QList<int> out;
     for (const ProgTexts &t : ProgData::GridTexts(*w.flgdProg))
@@ -53,7 +53,7 @@ QList<int> seq(int from, int to)
 }
 
 // Whole lines first..last selected, as a click on their numbers does.
-void selectLines(frmProg &w, int first, int last) { w.flgdProg->SetSelection(first, 1, last, 6); }
+void selectLines(ProgramWindow &w, int first, int last) { w.flgdProg->SetSelection(first, 1, last, 6); }
 
 const QString kNoLineInsert = QStringLiteral("A line has not been selected.\r\nSelect the Copying line and execute.");
 const QString kNoLineDelete = QStringLiteral("A line has not been selected.\r\nPlease the deleting line  and execute.");
@@ -67,7 +67,7 @@ private slots:
     {
         m_env = std::make_unique<TestEnv::Scope>();
         App().LangOffset = 10000;
-        QVERIFY(Module1::ReadCommandList() == 0);
+        QVERIFY(Common::ReadCommandList() == 0);
         Platform::SetClipboardText(QString());
     }
     void cleanup() { m_env.reset(); }
@@ -111,7 +111,7 @@ void TstProgRows::insert()
     QFETCH(int, last);
     QFETCH(QList<int>, after);
     QFETCH(QString, message);
-    frmProg w;
+    ProgramWindow w;
     w.LetCopyProgNo(progNo);
     ProgData::FillGrid(*w.flgdProg, numbered(lines));
     if (first > 0)
@@ -145,7 +145,7 @@ void TstProgRows::remove()
     QFETCH(int, first);
     QFETCH(int, last);
     QFETCH(QList<int>, after);
-    frmProg w;
+    ProgramWindow w;
     ProgData::FillGrid(*w.flgdProg, numbered(lines));
     if (first > 0)
         selectLines(w, first, last);
@@ -172,7 +172,7 @@ void TstProgRows::copy()
 {
     QFETCH(bool, whole);
     QFETCH(bool, flagBefore);
-    frmProg w;
+    ProgramWindow w;
     w.show();
     QApplication::setActiveWindow(&w);
     ProgData::FillGrid(*w.flgdProg, {{"MVP", "5", "R3", "/I3", "", "start"}, line(2), {"=", "R1", "-5", "", "", ""}});
@@ -187,7 +187,7 @@ void TstProgRows::copy()
     if (whole) {
         QCOMPARE(Platform::ClipboardText(),
                  QStringLiteral("MVP\t5\tR3\t/I3\t\tstart\rMVP\t2\t\t\t\tc2\r=\tR1\t-5\t\t\t"));
-        QCOMPARE(Module1::CheckClipProgData(), 1);
+        QCOMPARE(Common::CheckClipProgData(), 1);
         QVERIFY(App().ClipCopyFlag);
         QVERIFY(w.cmdProgLinePaste->isEnabled());
         QVERIFY(Dlg::Shown().empty());
@@ -233,7 +233,7 @@ void TstProgRows::paste()
     QFETCH(int, col);
     QFETCH(Lines, after);
     QFETCH(QString, message);
-    frmProg w;
+    ProgramWindow w;
     ProgData::FillGrid(*w.flgdProg, numbered(4));
     Platform::SetClipboardText(clip);
     App().ClipCopyFlag = true;
@@ -251,7 +251,7 @@ void TstProgRows::paste()
 
 void TstProgRows::closingAfterPasteAsks()
 {
-    auto *w = new frmProg;
+    auto *w = new ProgramWindow;
     w->setAttribute(Qt::WA_DeleteOnClose);
     w->show();
     ProgData::FillGrid(*w->flgdProg, numbered(2));
@@ -267,14 +267,14 @@ void TstProgRows::closingAfterPasteAsks()
 void TstProgRows::editMenuReachesTheActiveProgramWindow()
 {
     MainScope m;
-    auto *other = qobject_cast<frmProg *>(m.main.OpenProgWindow());
+    auto *other = qobject_cast<ProgramWindow *>(m.main.OpenProgWindow());
     ProgData::FillGrid(*other->flgdProg, numbered(3));
-    auto *w = qobject_cast<frmProg *>(m.main.OpenProgWindow());
+    auto *w = qobject_cast<ProgramWindow *>(m.main.OpenProgWindow());
     ProgData::FillGrid(*w->flgdProg, numbered(3));
     selectLines(*w, 2, 3);
     w->GridClick(Qt::LeftButton, QPoint());
     m.main.mnuEditCopy->trigger();
-    QCOMPARE(Module1::CheckClipProgData(), 1);
+    QCOMPARE(Common::CheckClipProgData(), 1);
     QVERIFY(App().ClipCopyFlag);
     m.main.mnuEditLineDelete->trigger();
     QCOMPARE(ops(*w), QList<int>{1});

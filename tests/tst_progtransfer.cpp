@@ -15,8 +15,8 @@
 #include "sim/SimProg.h"
 #include "ui/common/Forms.h"
 #include "ui/prog/ProgFlows.h"
-#include "ui/prog/frmProg.h"
-#include "ui/prog/frmProgNo.h"
+#include "ui/prog/ProgramWindow.h"
+#include "ui/prog/ProgramNumberDialog.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -41,7 +41,7 @@ ProgTexts line(const QString &cmd, const QString &o1 = {}, const QString &o2 = {
 void pickProgNo(int progNo)
 {
     Dlg::PushModalHandler([progNo](QDialog &d) {
-        auto &dlg = static_cast<frmProgNo &>(d);
+        auto &dlg = static_cast<ProgramNumberDialog &>(d);
         if (progNo == 0) {
             dlg.cmdProgNoCancel_Click();
             return int(QDialog::Rejected);
@@ -106,15 +106,15 @@ private slots:
 void TstProgTransfer::frames()
 {
     std::vector<ProgData::ProgStep> da(4, ProgData::ProgStep{2, 5000, 4190510, 1003, 0, {}});
-    const auto w = Module3Tusin::Frames::WriteProg(21, da);
+    const auto w = Comm::Frames::WriteProg(21, da);
     QVERIFY(w);
     QCOMPARE(w->size(), 5 + 76);
     QVERIFY(w->startsWith(QStringLiteral("0WM15020013883FF12E3EB00")));
     QVERIFY(w->endsWith(QString(19, QLatin1Char('0'))));
-    QCOMPARE(Module3Tusin::Frames::CommitProg(10), QStringLiteral("0MW0A"));
-    QCOMPARE(Module3Tusin::Frames::ReadProg(10), QStringLiteral("0RM0A"));
-    QCOMPARE(Module3Tusin::Frames::ReadProgReplyLen(1), 1907);
-    QCOMPARE(Module3Tusin::Frames::ReadProg(256), std::nullopt);
+    QCOMPARE(Comm::Frames::CommitProg(10), QStringLiteral("0MW0A"));
+    QCOMPARE(Comm::Frames::ReadProg(10), QStringLiteral("0RM0A"));
+    QCOMPARE(Comm::Frames::ReadProgReplyLen(1), 1907);
+    QCOMPARE(Comm::Frames::ReadProg(256), std::nullopt);
 }
 
 void TstProgTransfer::progNoDialogOffline()
@@ -122,7 +122,7 @@ void TstProgTransfer::progNoDialogOffline()
     TestEnv::Scope env;
     App().LangOffset = 10000;
     App().SelProgNo = 15;
-    frmProgNo dlg;
+    ProgramNumberDialog dlg;
     QCOMPARE(dlg.flgdProgNo->headerData(1, Qt::Horizontal).toString(), QStringLiteral("MAX Steps"));
     QCOMPARE(dlg.flgdProgNo->headerData(0, Qt::Horizontal).toString(), QStringLiteral("No."));
     for (auto [n, steps] : {std::pair{1, 100}, {7, 100}, {8, 50}, {20, 50}, {21, 20}, {100, 20}}) {
@@ -132,7 +132,7 @@ void TstProgTransfer::progNoDialogOffline()
     QCOMPARE(dlg.CurrentProgNo(), 15);
     QCOMPARE(dlg.lblProgNo->text(), QStringLiteral("15"));
     // Known counts are not shown offline.
-    Module3Tusin::Commands().ProgStepSuKnown = true;
+    Comm::Commands().ProgStepCountKnown = true;
     dlg.DispStepNo();
     QCOMPARE(dlg.flgdProgNo->headerData(1, Qt::Horizontal).toString(), QStringLiteral("MAX Steps"));
 }
@@ -142,11 +142,11 @@ void TstProgTransfer::progNoDialogOnline()
     TestEnv::Scope env;
     App().LangOffset = 10000;
     App().OfflineFlag = false;
-    auto &c = Module3Tusin::Commands();
-    c.ProgStepSu[1] = 12;
-    c.ProgStepSu[100] = 3;
-    c.ProgStepSuKnown = true;
-    frmProgNo dlg;
+    auto &c = Comm::Commands();
+    c.ProgStepCount[1] = 12;
+    c.ProgStepCount[100] = 3;
+    c.ProgStepCountKnown = true;
+    ProgramNumberDialog dlg;
     QCOMPARE(dlg.flgdProgNo->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Steps"));
     QCOMPARE(dlg.flgdProgNo->item(0, 1)->text(), QStringLiteral("12"));
     QCOMPARE(dlg.flgdProgNo->item(1, 1)->text(), QStringLiteral("0"));
@@ -169,7 +169,7 @@ void TstProgTransfer::progNoDialogCancelAndCloseBox()
     App().ProgNoCancel = false;
     if (answer != -2)
         pickProgNo(answer);
-    frmProgNo dlg;
+    ProgramNumberDialog dlg;
     Dlg::ExecModal(dlg);
     QVERIFY(App().ProgNoCancel);
     QCOMPARE(App().SelProgNo, 15);
@@ -187,10 +187,10 @@ void TstProgTransfer::progNoDialogOfTheFlowsOverTheMainWindow()
     QStringList captions;
     QStringList labels;
     Dlg::PushModalHandler([&](QDialog &d) {
-        auto &dlg = static_cast<frmProgNo &>(d);
+        auto &dlg = static_cast<ProgramNumberDialog &>(d);
         parent = dlg.parentWidget();
         captions << dlg.cmdProgNoOk->text() << dlg.cmdProgNoCancel->text();
-        for (const char *name : {"lblNokoriStep", "lblNokoriStepSu"})
+        for (const char *name : {"lblRemainingSteps", "lblRemainingStepCount"})
             if (dlg.findChild<QLabel *>(QString::fromLatin1(name)))
                 labels << QString::fromLatin1(name);
         dlg.cmdProgNoCancel_Click();
@@ -199,15 +199,15 @@ void TstProgTransfer::progNoDialogOfTheFlowsOverTheMainWindow()
     QVERIFY(!ProgFlows::AskProgNo());
     QCOMPARE(parent, static_cast<QWidget *>(&m.main));
     QCOMPARE(captions, (QStringList{QStringLiteral("OK"), QStringLiteral("キャンセル")}));
-    QCOMPARE(labels, (QStringList{QStringLiteral("lblNokoriStep"), QStringLiteral("lblNokoriStepSu")}));
+    QCOMPARE(labels, (QStringList{QStringLiteral("lblRemainingSteps"), QStringLiteral("lblRemainingStepCount")}));
 }
 
 void TstProgTransfer::emptyLinesGoFromTheWindowNotActive()
 {
     TestEnv::Scope env;
     MainScope m;
-    auto *first = qobject_cast<frmProg *>(m.main.OpenProgWindow());
-    auto *active = qobject_cast<frmProg *>(m.main.OpenProgWindow());
+    auto *first = qobject_cast<ProgramWindow *>(m.main.OpenProgWindow());
+    auto *active = qobject_cast<ProgramWindow *>(m.main.OpenProgWindow());
     QCOMPARE(Forms::ActiveChild(), active);
     ProgData::FillGrid(*first->flgdProg, {line("MVP", "1"), line(""), line("TIM", "1"), line(""), line("END")});
     ProgData::FillGrid(*active->flgdProg, {line("MVP", "1"), line(""), line("END")});
@@ -222,7 +222,7 @@ void TstProgTransfer::emptyLinesGoFromTheWindowNotActive()
 void TstProgTransfer::writeSendsTheWholeExchange()
 {
     ProgLink f;
-    frmProg w;
+    ProgramWindow w;
     ProgData::FillGrid(*w.flgdProg, threeLines());
     w.Doc.ProgChangeFlag = true;
     pickProgNo(21);
@@ -244,7 +244,7 @@ void TstProgTransfer::writeSendsTheWholeExchange()
     QCOMPARE(Dlg::ShownTexts(), QStringList{QStringLiteral("Completed data transmit.")});
     QCOMPARE(w.windowTitle(), QStringLiteral("Program 21"));
     QCOMPARE(w.ProgNo(), 21);
-    QCOMPARE(Module3Tusin::Commands().ProgStepSu[21], 3);
+    QCOMPARE(Comm::Commands().ProgStepCount[21], 3);
     QCOMPARE(SimProg::Stored(f.sim, 21).size(), 3);
     // "=" R1, -5: the negative value as the decoder reads it.
     QCOMPARE(SimProg::Stored(f.sim, 21)[2], QByteArray("1B3FF12C20138800000"));
@@ -257,14 +257,14 @@ void TstProgTransfer::writeSendsTheWholeExchange()
 void TstProgTransfer::writeWithCountsKnownSendsNoCountReads()
 {
     ProgLink f;
-    Module3Tusin::Commands().ProgStepSuKnown = true;
-    frmProg w;
+    Comm::Commands().ProgStepCountKnown = true;
+    ProgramWindow w;
     ProgData::FillGrid(*w.flgdProg, {line("MVP", "5"), line(""), line("END")});
     pickProgNo(8);
     w.ProgDataWrite2Ct();
     QCOMPARE(f.frames("0RR"), QStringList{QStringLiteral("0RR08")});
     QCOMPARE(SimProg::Stored(f.sim, 8).size(), 2);   // the empty line went
-    QCOMPARE(Module3Tusin::Commands().ProgStepSu[8], 2);
+    QCOMPARE(Comm::Commands().ProgStepCount[8], 2);
     QCOMPARE(w.flgdProg->Rows(), 3);
 }
 
@@ -299,8 +299,8 @@ void TstProgTransfer::writeRefusals()
     QFETCH(QString, message);
     ProgLink f;
     f.cmd.moving = moving;
-    Module3Tusin::Commands().ProgStepSuKnown = true;
-    frmProg w;
+    Comm::Commands().ProgStepCountKnown = true;
+    ProgramWindow w;
     std::vector<ProgTexts> program(static_cast<size_t>(lines), line("TIM", "1"));
     program[0] = first;
     ProgData::FillGrid(*w.flgdProg, program);
@@ -321,9 +321,9 @@ void TstProgTransfer::writeRefusals()
 void TstProgTransfer::failedWriteIsNotCommitted()
 {
     ProgLink f;
-    Module3Tusin::Commands().ProgStepSuKnown = true;
+    Comm::Commands().ProgStepCountKnown = true;
     f.sim.addFault("0WM", SimFaultRule{SimFault::ErrorReply}, -1);
-    frmProg w;
+    ProgramWindow w;
     ProgData::FillGrid(*w.flgdProg, threeLines());
     pickProgNo(3);
     w.ProgDataWrite2Ct();
@@ -341,7 +341,7 @@ void TstProgTransfer::readOpensDecodedWindow()
     MainScope m;
     SimProg::SetStored(f.sim, 15,
                        {"020013883FF12E3EB00", "1B3FF1F60009C400000", "0A0004D20000000000F", QByteArray(19, '0')});
-    QVERIFY(Module1::ReadCommandList() == 0);
+    QVERIFY(Common::ReadCommandList() == 0);
     pickProgNo(15);
     m.main.mnuContProgRead_Click();
     const QStringList codes = [&] {
@@ -352,9 +352,9 @@ void TstProgTransfer::readOpensDecodedWindow()
     }();
     QCOMPARE(codes.mid(100), (QStringList{"0RR", "0RM"}));
     QCOMPARE(f.frames("0RM"), QStringList{QStringLiteral("0RM0F")});
-    const auto progs = Forms::Named(QStringLiteral("frmProg"));
+    const auto progs = Forms::Named(QStringLiteral("ProgramWindow"));
     QCOMPARE(progs.size(), 1);
-    auto *w = static_cast<frmProg *>(progs.front());
+    auto *w = static_cast<ProgramWindow *>(progs.front());
     QCOMPARE(w->windowTitle(), QStringLiteral("Program 15"));
     QCOMPARE(w->ProgNo(), 15);
     QCOMPARE(ProgData::GridTexts(*w->flgdProg),
@@ -378,14 +378,14 @@ void TstProgTransfer::failedReadClosesTheWindow()
     QFETCH(int, stored);
     ProgLink f;
     MainScope m;
-    Module3Tusin::Commands().ProgStepSuKnown = true;
+    Comm::Commands().ProgStepCountKnown = true;
     SimProg::SetStored(f.sim, 30, QList<QByteArray>(stored, "020013883FF12E3EB00"));
     if (!faultCode.isEmpty())
         f.sim.addFault(faultCode, SimFaultRule{SimFault::ErrorReply}, -1);
     pickProgNo(30);
     m.main.mnuContProgRead_Click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(Forms::Named(QStringLiteral("frmProg")).isEmpty());
+    QVERIFY(Forms::Named(QStringLiteral("ProgramWindow")).isEmpty());
     QVERIFY(!Dlg::Shown().empty());
     QVERIFY(!App().BusyFlag);
 }
@@ -395,12 +395,12 @@ void TstProgTransfer::readWritesBackUnchanged()
     // A program read from the controller, written back under another
     // number, is stored exactly as it was: negative values included.
     ProgLink f;
-    Module3Tusin::Commands().ProgStepSuKnown = true;
+    Comm::Commands().ProgStepCountKnown = true;
     SimProg::SetStored(f.sim, 2, {"1B3FF1F620138800000", "1C3FF12C0009C43ED24", "0A0004D200000000024"});
-    QVERIFY(Module1::ReadCommandList() == 0);
-    frmProg w;
+    QVERIFY(Common::ReadCommandList() == 0);
+    ProgramWindow w;
     QCOMPARE(w.ReadProgDataFromCt(2), 0);
-    w.ProgDataHyoji();
+    w.ShowProgramData();
     pickProgNo(4);
     w.ProgDataWrite2Ct();
     QCOMPARE(ProgData::GridTexts(*w.flgdProg)[0], line("=", "PR2", "-5.000"));
@@ -412,7 +412,7 @@ void TstProgTransfer::saveAndOpenFile()
     TestEnv::Scope env;
     App().LangOffset = 10000;
     const QString path = env.path(QStringLiteral("pick.prg"));
-    frmProg w;
+    ProgramWindow w;
     ProgData::FillGrid(*w.flgdProg, threeLines());
     w.Doc.ProgChangeFlag = true;
     Dlg::QueueAnswer(Platform::MsgAnswer::Ok);
@@ -428,7 +428,7 @@ void TstProgTransfer::saveAndOpenFile()
     QCOMPARE(w.ProgFileName, env.path(QStringLiteral("pick")));
 
     Dlg::ClearScript();
-    frmProg other;
+    ProgramWindow other;
     other.LetCopyProgNo(12);
     other.Doc.ProgChangeFlag = true;
     Dlg::QueueFileName(path);
@@ -444,7 +444,7 @@ void TstProgTransfer::failedSaveChangesNothing()
 {
     TestEnv::Scope env;
     App().LangOffset = 10000;
-    frmProg w;
+    ProgramWindow w;
     w.setWindowTitle(QStringLiteral("Program 3"));
     ProgData::FillGrid(*w.flgdProg, threeLines());
     w.Doc.ProgChangeFlag = true;
@@ -476,7 +476,7 @@ void TstProgTransfer::openRefusalsKeepWindow()
     QFETCH(QString, message);
     TestEnv::Scope env;
     App().LangOffset = 10000;
-    frmProg w;
+    ProgramWindow w;
     w.setWindowTitle(QStringLiteral("Program 7"));
     w.LetCopyProgNo(7);
     ProgData::FillGrid(*w.flgdProg, threeLines());

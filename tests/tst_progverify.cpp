@@ -12,9 +12,9 @@
 #include "support/LinkFixture.h"
 #include "sim/SimCommands.h"
 #include "sim/SimProg.h"
-#include "ui/prog/frmProg.h"
-#include "ui/prog/frmProgNo.h"
-#include "ui/prog/frmProgSyogokekka.h"
+#include "ui/prog/ProgramWindow.h"
+#include "ui/prog/ProgramNumberDialog.h"
+#include "ui/prog/ProgramVerifyResultWindow.h"
 
 #include <QPushButton>
 #include <QStandardItemModel>
@@ -57,7 +57,7 @@ QList<QByteArray> stored(int count)
 void pickProgNo(int progNo)
 {
     Dlg::PushModalHandler([progNo](QDialog &d) {
-        auto &dlg = static_cast<frmProgNo &>(d);
+        auto &dlg = static_cast<ProgramNumberDialog &>(d);
         if (progNo == 0) {
             dlg.cmdProgNoCancel_Click();
             return int(QDialog::Rejected);
@@ -74,7 +74,7 @@ void readResultWindow(QStringList &rows)
 {
     g_result = &rows;
     Dlg::PushModalHandler([](QDialog &d) {
-        auto &dlg = static_cast<frmProgSyogokekka &>(d);
+        auto &dlg = static_cast<ProgramVerifyResultWindow &>(d);
         for (int r = 0; r < dlg.model->rowCount(); ++r) {
             QString row = dlg.model->index(r, 0).data().toString() + QLatin1Char(':');
             for (int c = 1; c <= 5; ++c)
@@ -94,7 +94,7 @@ struct ProgLink : LinkFixture {
         SimProg::InstallProgCommands(sim);
         App().PrgModeFlag = true;
         Paradata().ParaSet.ParaSpAxis = 0xF;
-        Module1::ReadCommandList();
+        Common::ReadCommandList();
     }
     QStringList codes() const
     {
@@ -149,7 +149,7 @@ void TstProgVerify::compare()
     QFETCH(QStringList, rows);
     ProgLink f;
     SimProg::SetStored(f.sim, progNo, controller);
-    frmProg w;
+    ProgramWindow w;
     ProgData::FillGrid(*w.flgdProg, window);
     pickProgNo(progNo);
     QStringList shown;
@@ -168,7 +168,7 @@ void TstProgVerify::compare()
     QCOMPARE(f.codes().mid(100), (QStringList{"0RR", "0RM"}));
     QCOMPARE(f.frames("0RM"), QStringList{QStringLiteral("0RM%1").arg(progNo, 2, 16, QLatin1Char('0')).toUpper()});
     QCOMPARE(ProgData::GridTexts(*w.flgdProg), window);
-    QCOMPARE(ProgVerify::Syogo().ProgSyogoNgSu, rows.size());
+    QCOMPARE(ProgVerify::Verification().ProgVerifyNgCount, rows.size());
     QVERIFY(!w.ProgBusyFlag);
     QVERIFY(!App().BusyFlag);
     QVERIFY(w.cmdProgVerifyCt->isEnabled());
@@ -200,9 +200,9 @@ void TstProgVerify::stopsBeforeSending()
     QFETCH(QStringList, messages);
     QFETCH(bool, pane);
     ProgLink f;
-    Module3Tusin::Commands().ProgStepSuKnown = countsKnown;
+    Comm::Commands().ProgStepCountKnown = countsKnown;
     SimProg::SetStored(f.sim, 5, stored(3));
-    frmProg w;
+    ProgramWindow w;
     ProgData::FillGrid(*w.flgdProg, window);
     pickProgNo(pick);
     QStringList shown;
@@ -220,10 +220,10 @@ void TstProgVerify::stopsBeforeSending()
 void TstProgVerify::silentControllerLeavesWindow()
 {
     ProgLink f;
-    Module3Tusin::Commands().ProgStepSuKnown = true;
+    Comm::Commands().ProgStepCountKnown = true;
     SimProg::SetStored(f.sim, 5, stored(3));
     f.sim.addFault("0RR", SimFaultRule{SimFault::Silent, 0, {}}, -1);
-    frmProg w;
+    ProgramWindow w;
     w.setWindowTitle(QStringLiteral("Program 5"));
     ProgData::FillGrid(*w.flgdProg, numbered(3));
     w.Doc.ProgDARead = {{}, {2, 1000, 0, 100, 0, {}}};

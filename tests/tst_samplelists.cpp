@@ -5,7 +5,7 @@
 // lists offer has standard values in both generations.
 #include "core/AppState.h"
 #include "paradata/DeviceList.h"
-#include "paradata/Module2Calc.h"
+#include "paradata/UnitConv.h"
 #include "paradata/ParadataState.h"
 #include "paradata/StdPara.h"
 #include "paradata/UnitTexts.h"
@@ -18,7 +18,7 @@
 #include <QtTest>
 #include <memory>
 
-using namespace Module1;
+using namespace Common;
 
 class TstSampleLists : public QObject {
     Q_OBJECT
@@ -37,7 +37,7 @@ class TstSampleLists : public QObject {
     {
         for (int a = 0; a < 4; ++a) {
             Paradata().StdPrmSeries[a] = QStringLiteral("QZ");
-            Paradata().DevSettei.NewTypeFlag[a] = newType;
+            Paradata().ActuatorSetting.NewTypeFlag[a] = newType;
         }
         if (ReadStdParaLists() != 0)
             return {};
@@ -84,7 +84,7 @@ private slots:
             QVERIFY2(dev != devices.end(), qPrintable(what + QStringLiteral(" is not in the device list")));
             QVERIFY2(r[StdField::Lead].toInt32() == dev->lead, qPrintable(what + QStringLiteral(": lead")));
             QVERIFY2(r[StdField::Pulse].toInt32() == dev->ppr, qPrintable(what + QStringLiteral(": pulses")));
-            QVERIFY2(r[StdField::AxisStroke].toInt32() == Module2Calc::MaxPulseOf(stroke, dev->lead, dev->ppr),
+            QVERIFY2(r[StdField::AxisStroke].toInt32() == UnitConv::MaxPulseOf(stroke, dev->lead, dev->ppr),
                      qPrintable(what + QStringLiteral(": stroke in pulses ") + r[StdField::AxisStroke].toString()));
             const QString model = size + speed + QStringLiteral("%1").arg(stroke, 3, 10, QLatin1Char('0'));
             QVERIFY2(r[StdField::Actuator].toString() == model, qPrintable(what + QStringLiteral(": model text")));
@@ -97,15 +97,15 @@ private slots:
     {
         App().AxisNotUsed = {false, true, true, true};
         for (const Listed &d : devices) {
-            auto &c = Paradata().DevSettei;
-            c.DevSetteiSize[0] = d.size;
-            c.DevSetteiSpeed[0] = d.speed;
-            c.DevSetteiStroke[0] = d.stroke;
-            c.DevSetteiWithPG[0] = GetDevicePgKind(d.size, d.speed, d.stroke) == 2;
+            auto &c = Paradata().ActuatorSetting;
+            c.ActuatorSize[0] = d.size;
+            c.ActuatorSpeed[0] = d.speed;
+            c.ActuatorStroke[0] = d.stroke;
+            c.ActuatorWithPG[0] = GetDevicePgKind(d.size, d.speed, d.stroke) == 2;
             c.NewTypeFlag[0] = true;
             Paradata().StdPrmSeries[0] = QStringLiteral("QZ");
             const QString what = d.size + d.speed + QString::number(d.stroke);
-            QVERIFY2(SetStdParameta() == 0, qPrintable(what));
+            QVERIFY2(SetStandardParameters() == 0, qPrintable(what));
             QVERIFY2(CheckParaRange() == 0, qPrintable(what));
         }
         QVERIFY(Platform::Dialogs::ShownTexts().isEmpty());

@@ -18,13 +18,13 @@
 #include "posi/PosiTables.h"
 #include "ui/online/GoOnline.h"
 #include "ui/posi/PosiTransfer.h"
-#include "ui/posi/frmSelectPosiNo.h"
+#include "ui/posi/PositionRangeDialogs.h"
 #include "sim/SimFull.h"
 #include "sim/SimPosi.h"
 #include "sim/SimTool.h"
 #include "support/Choices.h"
 #include "support/SimOnlineFixture.h"
-#include "ui/paraedit/frmParameta2.h"
+#include "ui/paraedit/ParameterWindow.h"
 
 #include <QLineEdit>
 #include <QProcess>
@@ -41,8 +41,8 @@ class TestSimTool : public QObject {
     static void wholeRange()
     {
         Platform::Dialogs::PushModalHandler([](QDialog &d) {
-            auto &dlg = static_cast<frmSelectPosiNoBase &>(d);
-            if (auto *all = qobject_cast<frmSelectPosiNo2 *>(&d))
+            auto &dlg = static_cast<PositionRangeDialogBase &>(d);
+            if (auto *all = qobject_cast<TransferRangeDialog *>(&d))
                 all->optSelectPosiNo[0]->click();
             dlg.txtStartPosiNo->setText(QStringLiteral("1"));
             dlg.txtEndPosiNo->setText(QStringLiteral("999"));
@@ -57,17 +57,17 @@ private slots:
         SimOnline::Fixture s(true);
         SimCmdModel cmd;
         SimFull::InstallAll(s.sim, cmd);
-        Module1::ReadErrorList();
+        Common::ReadErrorList();
         App().DispMmUnit = false;
         PosiGrid::ResetGrid();
-        PosiRecord r = Module1::DefaultPosiRecord();
+        PosiRecord r = Common::DefaultPosiRecord();
         r[Method(0)] = 1;
         r[Position(0)] = 12345;
         r[Comment] = QString();
         SimPosi::SetBlock(s.sim, 500, PosiCodec::EncodeBlock(r).toLatin1());
 
         Choices::Queue({0});   // online
-        Module1::CtConnectAtStart();
+        Common::CtConnectAtStart();
         QVERIFY(!App().OfflineFlag);
         QVERIFY(Platform::Dialogs::ShownTexts().isEmpty());
 
@@ -79,7 +79,7 @@ private slots:
         QCOMPARE(PosiGrid::Grid().Text(PosiGrid::RowOf(500, 1), 4), QStringLiteral("12345"));
         // Only the question before the read; no error.
         QCOMPARE(Platform::Dialogs::ShownTexts(), QStringList{Platform::ResText(370)});
-        QVERIFY(!Module1::Indicators().AlarmVisible);
+        QVERIFY(!Common::Indicators().AlarmVisible);
 
         // Changed in the grid and written back.
         PosiGrid::Grid().SetText(PosiGrid::RowOf(7, 1), 4, QStringLiteral("4321"));
@@ -104,9 +104,9 @@ private slots:
         const SimTool::Parsed tool = SimTool::Parse({QStringLiteral("S2M"), QStringLiteral("3")});
         QVERIFY(tool.options);
         SimTool::Install(s.sim, cmd, tasks, *tool.options);
-        Module1::ReadErrorList();
+        Common::ReadErrorList();
         App().AxisNotUsed = {false, false, true, true};
-        App().AxisSu = 2;
+        App().AxisCount = 2;
         auto &dev = Paradata().DevSetting;
         for (size_t a = 0; a < 2; ++a) {
             dev.DevSize[a] = QStringLiteral(" 28");
@@ -117,29 +117,29 @@ private slots:
             Paradata().MaxPulse[a] = 20000;
         }
         Choices::Queue({0}); // online
-        Module1::CtConnectAtStart();
+        Common::CtConnectAtStart();
         QVERIFY(!App().OfflineFlag);
         QCOMPARE(Platform::Dialogs::ShownTexts(), QStringList());
 
-        frmParameta2 *w = frmParameta2::Instance();
+        ParameterWindow *w = ParameterWindow::Instance();
         w->cmdParaRead->click();
         QCOMPARE(Platform::Dialogs::ShownTexts(), QStringList());
         QCOMPARE(w->Text(Ctl::txtHomeOffset, 0), QStringLiteral("200"));
 
         // What was read is the standard parameter set of data/'s lists for
         // these actuators (old type, horizontal, without PG).
-        auto &d = Paradata().DevSettei;
+        auto &d = Paradata().ActuatorSetting;
         for (size_t a = 0; a < 2; ++a) {
-            d.DevSetteiSize[a] = QStringLiteral(" 28");
-            d.DevSetteiSpeed[a] = QStringLiteral("L");
-            d.DevSetteiStroke[a] = 100;
+            d.ActuatorSize[a] = QStringLiteral(" 28");
+            d.ActuatorSpeed[a] = QStringLiteral("L");
+            d.ActuatorStroke[a] = 100;
             d.NewTypeFlag[a] = false;
-            d.DevSetteiVertical[a] = false;
-            d.DevSetteiWithPG[a] = false;
+            d.ActuatorVertical[a] = false;
+            d.ActuatorWithPG[a] = false;
         }
         const ParaSetData shown = Paradata().ParaSet;
-        QCOMPARE(Module1::SetStdParameta(), 0);
-        QVERIFY2(Module1::MakeParaChangeLog() == 0, qPrintable(ParaVerify::ResultText(1, Paradata().ParaChangeLog)));
+        QCOMPARE(Common::SetStandardParameters(), 0);
+        QVERIFY2(Common::MakeParaChangeLog() == 0, qPrintable(ParaVerify::ResultText(1, Paradata().ParaChangeLog)));
         Paradata().ParaSet = shown;
 
         w->SetText(Ctl::txtHomeOffset, 1, QStringLiteral("300"));
@@ -152,7 +152,7 @@ private slots:
         QCOMPARE(SimOnline::BlockField(s.sim, 6, 0, 2), 300u); // axis 2's OFFSET
 
         Platform::Dialogs::ClearScript();
-        w->cmdConpareCT->click();
+        w->cmdCompareCT->click();
         QCOMPARE(Platform::Dialogs::ShownTexts(), QStringList{QStringLiteral("Result of Verify - OK")});
         QVERIFY(!App().BusyFlag);
         delete w;

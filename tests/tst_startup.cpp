@@ -4,7 +4,7 @@
 #include <QtTest>
 
 #include "core/AppState.h"
-#include "app/frmMain.h"
+#include "app/MainWindow.h"
 #include "link/Engine.h"
 #include "ui/online/GoOnline.h"
 #include "link/Indicators.h"
@@ -15,7 +15,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Settings.h"
 #include "platform/StringTable.h"
-#include "ui/posi/frmPosi.h"
+#include "ui/posi/PositionWindow.h"
 #include "posi/PosiTables.h"
 #include "support/Choices.h"
 #include "support/MainScope.h"
@@ -30,7 +30,7 @@
 
 #include <functional>
 
-using namespace Module3Tusin;
+using namespace Comm;
 using SimSetup = std::function<void(SimController &)>;
 Q_DECLARE_METATYPE(SimSetup)
 
@@ -78,14 +78,14 @@ void TestStartup::onlineStart()
     SimOnline::SetActuator(s.sim, 1, e35);
     Choices::Queue({0});
 
-    Module1::CtConnectAtStart();
+    Common::CtConnectAtStart();
 
     QCOMPARE(s.sim.frames(), (QList<QByteArray>{"0CM00000", "0CM1", "0RV", "0CM1", "0RD0", "0CM1", "0RD4", "0RD7",
                                                 "0RD3", "0RD6"}));
     QCOMPARE(Choices::Asked(), asked({71}));
     QVERIFY(Platform::Dialogs::ShownTexts().isEmpty());
     QVERIFY(!App().OfflineFlag);
-    QCOMPARE(App().AxisSu, 2);
+    QCOMPARE(App().AxisCount, 2);
     QVERIFY(App().PrgModeFlag);
     QCOMPARE(App().AxisNotUsed, (std::array<bool, 4>{false, false, true, true}));
     const auto &d = Paradata().DevSetting;
@@ -132,14 +132,14 @@ void TestStartup::fallsThroughToOffline()
     Start s;
     setup(s.sim);
     Choices::Queue({0, 0});
-    Module1::CtConnectAtStart();
+    Common::CtConnectAtStart();
     QCOMPARE(Choices::Asked(), asked({71, 74}));
     // The model message alone; a refused block shows the link's error text.
     if (!messages.isEmpty())
         QCOMPARE(Platform::Dialogs::ShownTexts(), messages);
     QVERIFY(App().OfflineFlag);
     QVERIFY(!PortIsOpen());
-    QVERIFY(!Module1::Indicators().LinkVisible);
+    QVERIFY(!Common::Indicators().LinkVisible);
     QVERIFY(!App().BusyFlag);
     QVERIFY(!App().PrgModeFlag);
 }
@@ -149,7 +149,7 @@ void TestStartup::silentController()
     Start s;
     s.sim.addFault(QByteArray(), SimFaultRule{SimFault::Silent, 20, {}}, -1);
     Choices::Queue({0, 0});
-    Module1::CtConnectAtStart();
+    Common::CtConnectAtStart();
     QCOMPARE(s.sim.frames(), (QList<QByteArray>{"0CM00000", "0CM00000", "0CM00000", "0CM00000"}));
     QCOMPARE(Platform::Dialogs::ShownTexts().size(), 1);
     QVERIFY(Platform::Dialogs::ShownTexts().first().startsWith(QStringLiteral("Communication timeout error!")));
@@ -192,7 +192,7 @@ void TestStartup::offlineQuestions()
         Platform::SaveSetting(QStringLiteral("DevStroke1"), stroke1);
     for (int k : answers)
         Choices::Queue({k});
-    Module1::CtConnectAtStart();
+    Common::CtConnectAtStart();
     QCOMPARE(Choices::Asked(), asked(askedIds));
     QCOMPARE(Platform::Dialogs::ShownTexts(), messages);
     QVERIFY(s.sim.frames().isEmpty());
@@ -208,10 +208,10 @@ void TestStartup::newProgramTimerOfTheMainWindow()
 {
     Start s;
     MainScope window;
-    frmMain &main = window.main;
+    MainWindow &main = window.main;
     Choices::Queue({1, 1, 0});
     Choices::QueueActuatorWindow();
-    Module1::CtConnectAtStart();
+    Common::CtConnectAtStart();
     QCOMPARE(Choices::Asked(), asked({71, 74, 41}));
     QVERIFY(main.TimerTest->isActive());
     QCOMPARE(main.TimerTest->interval(), 10);
@@ -258,14 +258,14 @@ void TestStartup::actuatorSettingOfThePositionWindow()
     if (!stroke1.isEmpty())
         Platform::SaveSetting(QStringLiteral("DevStroke1"), stroke1);
     MainScope window;
-    frmMain &main = window.main;
+    MainWindow &main = window.main;
     for (int k : answers) {
         if (k >= 100)
             Choices::QueueActuatorWindow(k == 101);
         else
             Choices::Queue({k});
     }
-    Module1::CtConnectAtStart();
+    Common::CtConnectAtStart();
     QCOMPARE(Choices::Asked(), asked(askedIds));
     QCOMPARE(Platform::Dialogs::ShownTexts(), messages);
     QVERIFY(App().OfflineFlag);

@@ -12,7 +12,7 @@
 #include <QtTest>
 #include <memory>
 
-using namespace Module1;
+using namespace Common;
 
 namespace {
 
@@ -54,11 +54,11 @@ class TstStdPara : public QObject {
     }
     static void choose(int a, const char *size, const char *speed, int stroke, bool withPG = false)
     {
-        auto &c = Paradata().DevSettei;
-        c.DevSetteiSize[a] = QString::fromLatin1(size);
-        c.DevSetteiSpeed[a] = QString::fromLatin1(speed);
-        c.DevSetteiStroke[a] = stroke;
-        c.DevSetteiWithPG[a] = withPG;
+        auto &c = Paradata().ActuatorSetting;
+        c.ActuatorSize[a] = QString::fromLatin1(size);
+        c.ActuatorSpeed[a] = QString::fromLatin1(speed);
+        c.ActuatorStroke[a] = stroke;
+        c.ActuatorWithPG[a] = withPG;
         c.NewTypeFlag[a] = true;
     }
 
@@ -88,7 +88,7 @@ private slots:
         QFETCH(bool, newType);
         Platform::SetAppFolder(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("data")));
         for (int a = 0; a < 4; ++a)
-            Paradata().DevSettei.NewTypeFlag[a] = newType;
+            Paradata().ActuatorSetting.NewTypeFlag[a] = newType;
         QCOMPARE(ReadStdParaLists(), 0);
         const int n = StdPara().StdParaCount[0];
         QVERIFY(n > 0);
@@ -96,14 +96,14 @@ private slots:
             const auto &rec = StdPara().StdParaTable[0][r];
             for (int a = 0; a < 4; ++a) {
                 choose(a, "", "", 0, a % 2 == 1);
-                auto &c = Paradata().DevSettei;
-                c.DevSetteiSize[a] = rec[StdField::Size].toString();
-                c.DevSetteiSpeed[a] = rec[StdField::Speed].toString();
-                c.DevSetteiStroke[a] = *rec[StdField::Stroke].toInt32();
+                auto &c = Paradata().ActuatorSetting;
+                c.ActuatorSize[a] = rec[StdField::Size].toString();
+                c.ActuatorSpeed[a] = rec[StdField::Speed].toString();
+                c.ActuatorStroke[a] = *rec[StdField::Stroke].toInt32();
                 c.NewTypeFlag[a] = newType;
             }
             const QString key = rec[StdField::Key].toString();
-            QVERIFY2(SetStdParameta() == 0, qPrintable(key));
+            QVERIFY2(SetStandardParameters() == 0, qPrintable(key));
             QVERIFY2(CheckParaRange() == 0, qPrintable(key));
         }
     }
@@ -118,8 +118,8 @@ private slots:
     void listByNewTypeFlag()
     {
         QFETCH(bool, newType);
-        Paradata().DevSettei.NewTypeFlag[1] = newType;
-        QCOMPARE(SetStdParameta(), 0);
+        Paradata().ActuatorSetting.NewTypeFlag[1] = newType;
+        QCOMPARE(SetStandardParameters(), 0);
         QTEST(*Paradata().ParaSet.ParaHomeOffset[1].toDouble(), "offset");
         QCOMPARE(*Paradata().ParaSet.ParaHomeOffset[0].toDouble(), 1000.0);
     }
@@ -128,7 +128,7 @@ private slots:
     {
         App().AxisNotUsed = {false, true, false, true};
         choose(2, " 35", "H", 200, true);
-        QCOMPARE(SetStdParameta(), 0);
+        QCOMPARE(SetStandardParameters(), 0);
         const auto &s = Paradata();
         const auto &p = s.ParaSet;
         QCOMPARE(p.ParaHomeVel[2], int16_t(150));
@@ -162,7 +162,7 @@ private slots:
     {
         Paradata().KeepAxisMask = true;
         App().AxisBitMask = 3;
-        QCOMPARE(SetStdParameta(), 0);
+        QCOMPARE(SetStandardParameters(), 0);
         QCOMPARE(Paradata().ParaSet.ParaSpAxis, int16_t(3));
     }
 
@@ -173,7 +173,7 @@ private slots:
         p.ParaAutoDrive[0] = 9;
         p.ParaInpWid[0] = 9;
         p.ParaSmTimer = 99;
-        QCOMPARE(SetStdParameta2(), 0);
+        QCOMPARE(SetStandardActuatorParameters(), 0);
         QCOMPARE(p.ParaHomeVel[0], int16_t(30));
         QCOMPARE(p.ParaSoftLimit[0], int16_t(1));
         QCOMPARE(p.ParaHomeSeq[0], int16_t(9));
@@ -220,7 +220,7 @@ private slots:
         if (message.isEmpty())
             return;
         Platform::Dialogs::ClearScript();
-        QCOMPARE(SetStdParameta(), 1);
+        QCOMPARE(SetStandardParameters(), 1);
         QCOMPARE(Platform::Dialogs::ShownTexts().last(), Platform::ResText(36));
     }
 
@@ -228,7 +228,7 @@ private slots:
     {
         App().AxisNotUsed = {false, false, true, true};
         choose(1, " 28", "L", 150);
-        QCOMPARE(SetStdParameta(), 1);
+        QCOMPARE(SetStandardParameters(), 1);
         QCOMPARE(Platform::Dialogs::ShownTexts(), QStringList{Platform::ResText(36)});
         // The axis found keeps its values.
         QCOMPARE(Paradata().ParaSet.ParaHomeVel[0], int16_t(30));
@@ -241,7 +241,7 @@ private slots:
         env->writeSjis(QStringLiteral("tq7nqzstpr.lst"),
                        axisList("QZ-STDPRM", 1000).replace(QLatin1String("1000,50,"), QLatin1String("1000,40000,")));
         Paradata().ParaSet.ParaHomeVel[0] = 7;
-        QCOMPARE(SetStdParameta(), 1);
+        QCOMPARE(SetStandardParameters(), 1);
         QCOMPARE(Paradata().ParaSet.ParaHomeVel[0], int16_t(7));
     }
 
@@ -268,7 +268,7 @@ private slots:
         QFETCH(int, lead);
         QFETCH(int, homeVel);
         QFETCH(int, jogVel);
-        QCOMPARE(SetStdParameta(), 0);
+        QCOMPARE(SetStandardParameters(), 0);
         QCOMPARE(CheckParaRange(), 0);
         auto &p = Paradata().ParaSet;
         p.ParaAxisLead[3] = int16_t(lead);
@@ -293,7 +293,7 @@ private slots:
     void rangeOfOtherValues()
     {
         QFETCH(int, which);
-        QCOMPARE(SetStdParameta(), 0);
+        QCOMPARE(SetStandardParameters(), 0);
         auto &s = Paradata();
         switch (which) {
         case 0: s.ParaSet.ParaPgAlm[1] = ValueCell(4.0); break;

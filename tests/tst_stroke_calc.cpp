@@ -7,8 +7,8 @@
 #include "platform/StringTable.h"
 #include "support/MemoryParaFace.h"
 #include "support/TestEnv.h"
-#include "ui/device/frmDevice.h"
-#include "ui/paraedit/frmParameta2.h"
+#include "ui/device/StrokeCalculatorDialog.h"
+#include "ui/paraedit/ParameterWindow.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -55,7 +55,7 @@ private slots:
         QFETCH(QString, lead);
         QFETCH(bool, qz42d);
         QFETCH(QString, pulses);
-        frmDevice dlg(nullptr, {});
+        StrokeCalculatorDialog dlg(nullptr, {});
         dlg.lblStrokePulse->setText(QStringLiteral("keep"));
         dlg.txtStrokeTyo->setText(stroke);
         dlg.txtRido->setText(lead);
@@ -68,7 +68,7 @@ private slots:
     // so a lead of 12 loses its second digit; Enter moves on.
     void keyFilters()
     {
-        frmDevice dlg(nullptr, {});
+        StrokeCalculatorDialog dlg(nullptr, {});
         dlg.show();
         QVERIFY(QTest::qWaitForWindowActive(&dlg));
         dlg.txtStrokeTyo->setFocus();
@@ -103,7 +103,7 @@ private slots:
         QFETCH(bool, leadBox);
         QFETCH(QString, text);
         QFETCH(bool, emptied);
-        frmDevice dlg(nullptr, {});
+        StrokeCalculatorDialog dlg(nullptr, {});
         dlg.show();
         QVERIFY(QTest::qWaitForWindowActive(&dlg));
         QLineEdit *box = leadBox ? dlg.txtRido : dlg.txtStrokeTyo;
@@ -118,7 +118,7 @@ private slots:
     {
         MemoryParaFace face;
         Focus focus;
-        frmDevice dlg(&face, [&](Ctl c, int a) { focus = {c, a}; });
+        StrokeCalculatorDialog dlg(&face, [&](Ctl c, int a) { focus = {c, a}; });
         dlg.txtStrokeTyo->setText(QStringLiteral("25"));
         dlg.txtRido->setText(QStringLiteral("6"));
         dlg.cmdCulStrokePulse->click();
@@ -135,7 +135,7 @@ private slots:
     {
         MemoryParaFace face;
         face.SetText(Ctl::txtAxisStroke, 3, QStringLiteral("999"));
-        frmDevice dlg(&face, {});
+        StrokeCalculatorDialog dlg(&face, {});
         dlg.optInputSaki[3]->setChecked(true);
         dlg.cmdInputStroke->click();
         QCOMPARE(dlg.result(), int(QDialog::Accepted));
@@ -146,7 +146,7 @@ private slots:
     {
         MemoryParaFace face;
         face.SetText(Ctl::txtAxisStroke, 0, QStringLiteral("999"));
-        frmDevice dlg(&face, {});
+        StrokeCalculatorDialog dlg(&face, {});
         dlg.show();
         dlg.txtStrokeTyo->setText(QStringLiteral("100"));
         dlg.cmdCulStrokePulse->click();
@@ -160,9 +160,9 @@ private slots:
     // window's (hidden) pulse box of the chosen axis.
     void fromParameterWindow()
     {
-        frmParameta2 window;
+        ParameterWindow window;
         Platform::Dialogs::PushModalHandler([](QDialog &d) {
-            auto &dlg = static_cast<frmDevice &>(d);
+            auto &dlg = static_cast<StrokeCalculatorDialog &>(d);
             dlg.txtStrokeTyo->setText(QStringLiteral("50"));
             dlg.txtRido->setText(QStringLiteral("8"));
             dlg.optActType[1]->setChecked(true);

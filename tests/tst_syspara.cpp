@@ -10,7 +10,7 @@
 #include "support/SimOnlineFixture.h"
 #include "support/TestEnv.h"
 
-using namespace Module3Tusin;
+using namespace Comm;
 
 namespace {
 struct Fixture : SimOnline::Fixture {
@@ -93,10 +93,10 @@ void TestSysPara::writeThenReadBack()
 {
     Fixture o;
     SysPara().SysParaWriteValue = sampleValues();
-    QCOMPARE(WriteSystemParametaToCt(), 0);
+    QCOMPARE(WriteSystemParametersToCt(), 0);
     QCOMPARE(o.sim.frames().size(), 8);
     QCOMPARE(o.sim.frames().last(), QByteArray("0WF"));
-    QCOMPARE(ReadSystemParametaFromCt(), 0);
+    QCOMPARE(ReadSystemParametersFromCt(), 0);
     for (int p = 1; p <= kSysParaCount; ++p)
         QCOMPARE(SysPara().SysParaReadValue[size_t(p)].toInt32(), SysPara().SysParaWriteValue[size_t(p)].toInt32());
     QVERIFY(Platform::Dialogs::ShownTexts().isEmpty());
@@ -107,7 +107,7 @@ void TestSysPara::allZeroWrite()
     Fixture o;
     for (int p = 1; p <= kSysParaCount; ++p)
         SysPara().SysParaWriteValue[size_t(p)] = 0;
-    QCOMPARE(WriteSystemParametaToCt(), 0);
+    QCOMPARE(WriteSystemParametersToCt(), 0);
     QList<QByteArray> expected;
     for (int b = 0; b < 7; ++b)
         expected << "0WK" + QByteArray::number(b) + QByteArray(32, '0');
@@ -126,7 +126,7 @@ void TestSysPara::readFailsAtBlock4()
             return QByteArray("0%%104");
         return f + sim.model().sysBlocks[size_t(f.mid(3).toInt())];
     });
-    QCOMPARE(ReadSystemParametaFromCt(), 1);
+    QCOMPARE(ReadSystemParametersFromCt(), 1);
     for (int p = 1; p <= kSysParaCount; ++p)
         QCOMPARE(SysPara().SysParaReadValue[size_t(p)].toInt32(), std::optional<int32_t>(7));
     QCOMPARE(o.sim.frames().last(), QByteArray("0RK4"));
@@ -150,7 +150,7 @@ void TestSysPara::wrongEchoStopsTheWrite()
         // Answers a block other than the one sent.
         return f.startsWith(bad) ? QByteArray("0WK9") : f.left(4);
     });
-    QCOMPARE(WriteSystemParametaToCt(), 1);
+    QCOMPARE(WriteSystemParametersToCt(), 1);
     QCOMPARE(o.sim.frames().size(), block + 1);
     QVERIFY(!o.sim.frames().contains("0WF"));
     QCOMPARE(Platform::Dialogs::ShownTexts(),
@@ -163,7 +163,7 @@ void TestSysPara::valueThatDoesNotFitIsNotSent()
     for (int p = 1; p <= kSysParaCount; ++p)
         SysPara().SysParaWriteValue[size_t(p)] = 0;
     SysPara().SysParaWriteValue[20] = 256; // an 8-bit field
-    QCOMPARE(WriteSystemParametaToCt(), 1);
+    QCOMPARE(WriteSystemParametersToCt(), 1);
     QVERIFY(o.sim.frames().isEmpty());
     QCOMPARE(Platform::Dialogs::ShownTexts().size(), 1);
 }

@@ -3,7 +3,7 @@
 // refusals, and the window's guard while a transfer runs.
 #include <QtTest>
 
-#include "app/frmMain.h"
+#include "app/MainWindow.h"
 #include "core/AppState.h"
 #include "link/Engine.h"
 #include "link/SysParaBlocks.h"
@@ -15,7 +15,7 @@
 #include "sim/SimFull.h"
 #include "support/SimOnlineFixture.h"
 #include "ui/common/Forms.h"
-#include "ui/paraedit/frmSystemPara.h"
+#include "ui/paraedit/SystemParameterWindow.h"
 
 #include <QLineEdit>
 #include <QPointer>
@@ -40,7 +40,7 @@ struct Rig {
 };
 
 // Every box filled with a value that passes.
-void fillAll(frmSystemPara &w, const QString &text = QStringLiteral("1"))
+void fillAll(SystemParameterWindow &w, const QString &text = QStringLiteral("1"))
 {
     for (QLineEdit *t : w.txtSystemPara)
         t->setText(text);
@@ -72,7 +72,7 @@ void TestSysParaWindow::readShowsDecimals()
     r.f.sim.model().sysBlocks[0] = "012C" + QByteArray(24, '0') + "FFFF";
     r.f.sim.model().sysBlocks[3] = QByteArray(30, '0') + "FF";
     r.f.sim.model().sysBlocks[6] = QByteArray(28, '0') + "1234";
-    frmSystemPara w;
+    SystemParameterWindow w;
     w.cmdReadFromCt_Click();
     QList<QByteArray> reads;
     for (int b = 0; b < 7; ++b)
@@ -110,7 +110,7 @@ void TestSysParaWindow::checksBeforeWrite()
     QFETCH(bool, refused);
     QFETCH(QByteArray, block);
     Rig r;
-    frmSystemPara w;
+    SystemParameterWindow w;
     fillAll(w);
     w.txtSystemPara[size_t(box)]->setText(text);
     w.cmdWritetoCt_Click();
@@ -126,7 +126,7 @@ void TestSysParaWindow::checksBeforeWrite()
 void TestSysParaWindow::noAtQuestionSendsNothing()
 {
     Rig r;
-    frmSystemPara w;
+    SystemParameterWindow w;
     fillAll(w);
     Dialogs::QueueAnswer(MsgAnswer::No);
     w.cmdWritetoCt_Click();
@@ -139,7 +139,7 @@ void TestSysParaWindow::movingAxesStopBeforeModeSwitch()
 {
     Rig r;
     r.model.moving = true;
-    frmSystemPara w;
+    SystemParameterWindow w;
     fillAll(w);
     w.cmdWritetoCt_Click();
     QCOMPARE(r.frames(), QList<QByteArray>{"0RA"});
@@ -169,7 +169,7 @@ void TestSysParaWindow::restJudgedOnAxesInUse()
     r.model.moving = moving;
     App().AxisNotUsed = {false, false, true, true};
     Paradata().ParaSet.ParaSpAxis = int16_t(spAxis);
-    frmSystemPara w;
+    SystemParameterWindow w;
     fillAll(w);
     w.cmdWritetoCt_Click();
     QCOMPARE(r.frames().value(0), QByteArray("0RA"));
@@ -184,7 +184,7 @@ void TestSysParaWindow::restJudgedOnAxesInUse()
 void TestSysParaWindow::writeSendsBlocksAndHoldsTheWindow()
 {
     Rig r;
-    frmSystemPara w;
+    SystemParameterWindow w;
     w.show();
     fillAll(w, QStringLiteral("7"));
     bool busySeen = false, closedDuringWrite = false;
@@ -208,7 +208,7 @@ void TestSysParaWindow::writeSendsBlocksAndHoldsTheWindow()
     QVERIFY(busySeen);
     QVERIFY(!closedDuringWrite);
     QVERIFY(!App().BusyFlag);
-    QCOMPARE(Module3Tusin::SysPara().SysParaReadValue[40].toInt32(), std::optional<int32_t>(7));
+    QCOMPARE(Comm::SysPara().SysParaReadValue[40].toInt32(), std::optional<int32_t>(7));
     // Afterwards the button closes it.
     w.cmdCloseSysPara_Click();
     QVERIFY(!w.isVisible());
@@ -219,14 +219,14 @@ void TestSysParaWindow::reopenedWindowIsEmpty()
     Rig r;
     MainScope s;
     s.main.mnuViewSysPara_Click();
-    QPointer<frmSystemPara> w = qobject_cast<frmSystemPara *>(Forms::Find(QStringLiteral("frmSystemPara")));
+    QPointer<SystemParameterWindow> w = qobject_cast<SystemParameterWindow *>(Forms::Find(QStringLiteral("SystemParameterWindow")));
     QVERIFY(w);
     w->cmdReadFromCt_Click();
     QCOMPARE(w->txtSystemPara[5]->text(), QStringLiteral("0"));
     w->cmdCloseSysPara_Click();
     QTRY_VERIFY(w.isNull());
     s.main.mnuViewSysPara_Click();
-    w = qobject_cast<frmSystemPara *>(Forms::Find(QStringLiteral("frmSystemPara")));
+    w = qobject_cast<SystemParameterWindow *>(Forms::Find(QStringLiteral("SystemParameterWindow")));
     QVERIFY(w);
     for (QLineEdit *t : w->txtSystemPara)
         QVERIFY(t->text().isEmpty());

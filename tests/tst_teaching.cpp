@@ -16,7 +16,7 @@
 #include "support/LinkFixture.h"
 #include "support/MainScope.h"
 #include "sim/SimCommands.h"
-#include "ui/posi/frmPosi.h"
+#include "ui/posi/PositionWindow.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -31,7 +31,7 @@
 #include <memory>
 
 namespace Dlg = Platform::Dialogs;
-using namespace Module3Tusin;
+using namespace Comm;
 
 namespace {
 
@@ -41,7 +41,7 @@ struct Rig {
     LinkFixture fx;
     SimCmdModel model;
     std::unique_ptr<MainScope> main;
-    frmPosi *posi = nullptr;
+    PositionWindow *posi = nullptr;
 
     explicit Rig(int mask = 0xF, bool grid = true)
     {
@@ -58,19 +58,19 @@ struct Rig {
             Paradata().DevSetting.DevPPR[static_cast<size_t>(a)] = 400;
         }
         main = std::make_unique<MainScope>();
-        posi = qobject_cast<frmPosi *>(main->main.PosiForm());
+        posi = qobject_cast<PositionWindow *>(main->main.PosiForm());
         posi->show();
         // Pulses unless a row says otherwise (the window reads the setting).
         App().DispMmUnit = false;
         if (grid) {
-            Module1::InitPosiData();
+            Common::InitPosiData();
             App().DispNoStart = 1;
             App().DispNoEnd = 5;
             PosiGrid::Set_PosFormStrAtPosMode();
             PosiGrid::SizeInit_PosFlexGridAtPosMode();
-            PosiGrid::QzDataHyoji();
+            PosiGrid::FillGridByMode();
         }
-        Module1::SetPosiTabEnabled(App().OfflineFlag);
+        Common::SetPosiTabEnabled(App().OfflineFlag);
         Platform::DoEvents();
         App().DispMmUnit = false;
         fx.sim.clearFrames();
@@ -246,7 +246,7 @@ void TestTeaching::jogStopAlwaysFollows()
         rig.posi->cmdJOG[0]->setEnabled(false);
     } else if (kind == QLatin1String("full")) {
         // Other requests take every row: the stop is queued again later.
-        while (RequestTusin(QStringLiteral("0RA"), 6, 1000, 1) >= 0) {
+        while (QueueRequest(QStringLiteral("0RA"), 6, 1000, 1) >= 0) {
         }
         rig.release(0);
         QVERIFY(rig.posi->JogCtl->timerJogStop->isActive());
@@ -270,7 +270,7 @@ void TestTeaching::jogStopAlwaysFollows()
         // The link went offline: the stop only borrowed the line, and the
         // lamp says so.
         QVERIFY(App().OfflineFlag);
-        QVERIFY(!Module1::Indicators().LinkVisible);
+        QVERIFY(!Common::Indicators().LinkVisible);
         QVERIFY(!rig.posi->SSTabCommand->isTabEnabled(2));
     }
 }
@@ -326,7 +326,7 @@ void TestTeaching::jogStopGoesOutAtOnce()
     QVERIFY(!rig.model.jogging(0));
     QTEST(App().TeachModeFlag, "teachingStays");
     // The lamp, the tabs and the online state agree.
-    QCOMPARE(Module1::Indicators().LinkVisible, !App().OfflineFlag);
+    QCOMPARE(Common::Indicators().LinkVisible, !App().OfflineFlag);
     if (!App().TeachModeFlag)
         QVERIFY(!rig.posi->SSTabCommand->isTabEnabled(2) || !App().OfflineFlag);
 }
@@ -455,16 +455,16 @@ void TestTeaching::pgAxisStart()
     Rig rig(0x3);
     Paradata().DevSetting.DevWithPG = {false, true, false, false};
     rig.teach();
-    frmPosi *p = rig.posi;
-    QVERIFY(p->chkSarvoOn[1]->isChecked());
-    QVERIFY(p->chkSarvoOn[1]->isHidden());
+    PositionWindow *p = rig.posi;
+    QVERIFY(p->chkServoOn[1]->isChecked());
+    QVERIFY(p->chkServoOn[1]->isHidden());
     QVERIFY(!p->chkDirectTeach->isHidden());
     QCOMPARE(p->lblPosi[0]->palette().color(QPalette::Window), QColor(255, 255, 255));
     QCOMPARE(p->lblPosi[1]->palette().color(QPalette::Window), QColor(255, 255, 255));
     QCOMPARE(p->lblPosi[2]->palette().color(QPalette::Window), QColor(0xE0, 0xE0, 0xE0));
     QCOMPARE(p->lblPosi[3]->palette().color(QPalette::Window), QColor(0xE0, 0xE0, 0xE0));
     // Values the program set queue nothing.
-    QVERIFY(!p->ServoState.SarvoReqExist());
+    QVERIFY(!p->ServoState.HasServoRequest());
 }
 
 void TestTeaching::positionGet_data()
@@ -483,9 +483,9 @@ void TestTeaching::positionGet()
     Rig rig;
     rig.model.presentPos = {11, 22, 33, 44};
     App().DispMmUnit = mm;
-    PosiGrid::QzDataHyoji();
+    PosiGrid::FillGridByMode();
     rig.teach();
-    frmPosi *p = rig.posi;
+    PositionWindow *p = rig.posi;
     PosiGridModel &g = PosiGrid::Grid();
     Posi().DataChanged = false;
     for (int k : {0, 1, 3})
@@ -518,7 +518,7 @@ void TestTeaching::servoToggles()
     Rig rig;
     Paradata().DevSetting.DevWithPG = {false, true, false, true};
     rig.teach();
-    frmPosi *p = rig.posi;
+    PositionWindow *p = rig.posi;
     p->timerJogTest->setInterval(1000);
     p->chkDirectTeach->click();
     QVERIFY(p->timerJogTest->isActive());
@@ -531,13 +531,13 @@ void TestTeaching::servoToggles()
     for (const Step s : {Step{3, "0CM00002", "ON"}, Step{1, "0CM00202", "ON"}, Step{3, "0CM00200", "OFF"},
                          Step{1, "0CM00000", "OFF"}}) {
         rig.fx.sim.clearFrames();
-        p->chkSarvoOn[static_cast<size_t>(s.axis)]->click();
-        QVERIFY(!p->chkSarvoOn[static_cast<size_t>(s.axis)]->isEnabled());
+        p->chkServoOn[static_cast<size_t>(s.axis)]->click();
+        QVERIFY(!p->chkServoOn[static_cast<size_t>(s.axis)]->isEnabled());
         p->timerJogTest_Timer();
         QCOMPARE(rig.frames().value(0), QString::fromLatin1(s.frame));
         QCOMPARE(rig.model.servo, QByteArray(s.frame).mid(4));
-        QCOMPARE(p->chkSarvoOn[static_cast<size_t>(s.axis)]->text(), QString::fromLatin1(s.caption));
-        QVERIFY(p->chkSarvoOn[static_cast<size_t>(s.axis)]->isEnabled());
+        QCOMPARE(p->chkServoOn[static_cast<size_t>(s.axis)]->text(), QString::fromLatin1(s.caption));
+        QVERIFY(p->chkServoOn[static_cast<size_t>(s.axis)]->isEnabled());
     }
 }
 
@@ -545,7 +545,7 @@ void TestTeaching::noPgAxis()
 {
     Rig rig;
     rig.teach();
-    frmPosi *p = rig.posi;
+    PositionWindow *p = rig.posi;
     QVERIFY(p->chkDirectTeach->isHidden());
     p->chkDirectTeach->setChecked(true);
     p->chkDirectTeach_Click();
@@ -558,9 +558,9 @@ void TestTeaching::directTeachingEnds()
     Rig rig;
     Paradata().DevSetting.DevWithPG = {true, false, false, false};
     rig.teach();
-    frmPosi *p = rig.posi;
+    PositionWindow *p = rig.posi;
     p->chkDirectTeach->click();
-    p->chkSarvoOn[0]->click();
+    p->chkServoOn[0]->click();
     // Clearing direct teaching while a request is being sent: the tick
     // that comes meanwhile restores the servos.
     rig.fx.sim.addFault("0RA", SimFaultRule{SimFault::Late, 150, {}});

@@ -7,13 +7,13 @@
 // faces scripts/deps.sh installs.
 #include <QtTest>
 
-#include "app/PrgModule1.h"
-#include "app/frmAbout.h"
-#include "app/frmMain.h"
-#include "app/frmOptions2.h"
-#include "app/frmSplash.h"
+#include "app/Startup.h"
+#include "app/AboutDialog.h"
+#include "app/MainWindow.h"
+#include "app/OptionsDialog.h"
+#include "app/SplashWindow.h"
 #include "core/AppState.h"
-#include "core/Module1Settings.h"
+#include "core/AppSettings.h"
 #include "paradata/DevSetting.h"
 #include "paradata/DeviceList.h"
 #include "paradata/StdPara.h"
@@ -25,20 +25,20 @@
 #include "support/TestEnv.h"
 #include "ui/common/Localize.h"
 #include "ui/common/Widgets.h"
-#include "ui/common/frmSelection.h"
-#include "ui/device/frmDevice2.h"
-#include "ui/grpsm/frmGrp.h"
-#include "ui/grpsm/frmSqMcr.h"
-#include "ui/live/frmIOCheckFG.h"
-#include "ui/live/frmProgTask.h"
-#include "ui/paraedit/frmParameta2.h"
-#include "ui/paraedit/frmSystemPara.h"
-#include "ui/posi/frmPosi.h"
-#include "ui/posi/frmSelectPosiNo.h"
-#include "ui/posi/frmSyogoKekka.h"
-#include "ui/prog/frmProg.h"
-#include "ui/prog/frmProgNo.h"
-#include "ui/prog/frmProgSyogokekka.h"
+#include "ui/common/ChoiceDialog.h"
+#include "ui/device/ActuatorWindows.h"
+#include "ui/grpsm/GroupWindow.h"
+#include "ui/grpsm/SequenceMacroWindow.h"
+#include "ui/live/MonitorWindow.h"
+#include "ui/live/ProgramTaskWindow.h"
+#include "ui/paraedit/ParameterWindow.h"
+#include "ui/paraedit/SystemParameterWindow.h"
+#include "ui/posi/PositionWindow.h"
+#include "ui/posi/PositionRangeDialogs.h"
+#include "ui/posi/VerifyResultWindow.h"
+#include "ui/prog/ProgramWindow.h"
+#include "ui/prog/ProgramNumberDialog.h"
+#include "ui/prog/ProgramVerifyResultWindow.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -324,18 +324,18 @@ QStringList checkWindow(QWidget *window)
 void startIn(int language)
 {
     Platform::SaveSetting(QStringLiteral("Language"), language);
-    Module1::GetLanguage();
-    Module1::LoadDevSetting();
-    Module1::ReadNQzDeviceList();
-    App().AxisSu = 4;
+    Common::GetLanguage();
+    Common::LoadDevSetting();
+    Common::ReadNQzDeviceList();
+    App().AxisCount = 4;
 }
 
 // A window of the main window, shown as the program shows it.
-QStringList inMain(bool programMode, const std::function<QWidget *(frmMain &)> &open)
+QStringList inMain(bool programMode, const std::function<QWidget *(MainWindow &)> &open)
 {
     App().PrgModeFlag = programMode;
     MainScope ms;
-    Module1::SetCaptionFromRes(&ms.main);
+    Common::SetCaptionFromRes(&ms.main);
     ms.main.resize(1100, 800);
     ms.main.show();
     QWidget *w = open(ms.main);
@@ -359,7 +359,7 @@ QStringList alone(const std::function<void(W &)> &prepare = {})
 QStringList monitor(bool programMode, bool editing)
 {
     App().PrgModeFlag = programMode;
-    return alone<frmIOCheckFG>([editing](frmIOCheckFG &w) {
+    return alone<MonitorWindow>([editing](MonitorWindow &w) {
         w.timerInputOutput1->stop();
         w.TimerDispInit->stop();
         w.TimerDispInit_Timer();
@@ -388,29 +388,29 @@ const QMap<QString, Opener> &windows()
         {QStringLiteral("main"),
          [] {
              MainScope ms;
-             Module1::SetCaptionFromRes(&ms.main);
+             Common::SetCaptionFromRes(&ms.main);
              ms.main.resize(1100, 800);
              return checkWindow(&ms.main);
          }},
         {QStringLiteral("position, positioner mode"),
          [] {
-             return inMain(false, [](frmMain &m) {
+             return inMain(false, [](MainWindow &m) {
                  m.ShowPosiWindowOnce();
                  return m.PosiForm();
              });
          }},
         {QStringLiteral("position, program mode"),
          [] {
-             return inMain(true, [](frmMain &m) {
+             return inMain(true, [](MainWindow &m) {
                  m.ShowPosiWindowOnce();
                  return m.PosiForm();
              });
          }},
-        {QStringLiteral("program"), [] { return inMain(true, [](frmMain &m) { return m.OpenProgWindow(); }); }},
+        {QStringLiteral("program"), [] { return inMain(true, [](MainWindow &m) { return m.OpenProgWindow(); }); }},
         {QStringLiteral("program, with its error pane"),
          [] {
-             return inMain(true, [](frmMain &m) {
-                 auto *w = static_cast<frmProg *>(m.OpenProgWindow());
+             return inMain(true, [](MainWindow &m) {
+                 auto *w = static_cast<ProgramWindow *>(m.OpenProgWindow());
                  w->ErrPaneFlag = true;
                  w->ShowErrPane();
                  return static_cast<QWidget *>(w);
@@ -418,65 +418,65 @@ const QMap<QString, Opener> &windows()
          }},
         {QStringLiteral("parameter"),
          [] {
-             return inMain(false, [](frmMain &m) {
-                 Module1::SetStdParameta();
-                 frmParameta2 *w = frmParameta2::Instance();
+             return inMain(false, [](MainWindow &m) {
+                 Common::SetStandardParameters();
+                 ParameterWindow *w = ParameterWindow::Instance();
                  m.ShowChild(w);
-                 w->ParametaHyoji();
+                 w->ShowParameters();
                  return static_cast<QWidget *>(w);
              });
          }},
         {QStringLiteral("system parameter"),
-         [] { return inMain(true, [](frmMain &m) { return m.ShowChild(new frmSystemPara)->widget(); }); }},
-        {QStringLiteral("group"), [] { return inMain(true, [](frmMain &m) { return m.ShowChild(new frmGrp)->widget(); }); }},
+         [] { return inMain(true, [](MainWindow &m) { return m.ShowChild(new SystemParameterWindow)->widget(); }); }},
+        {QStringLiteral("group"), [] { return inMain(true, [](MainWindow &m) { return m.ShowChild(new GroupWindow)->widget(); }); }},
         {QStringLiteral("macro"),
-         [] { return inMain(true, [](frmMain &m) { return m.ShowChild(new frmSqMcr)->widget(); }); }},
-        {QStringLiteral("actuators"), [] { return alone<frmDevice2>(); }},
+         [] { return inMain(true, [](MainWindow &m) { return m.ShowChild(new SequenceMacroWindow)->widget(); }); }},
+        {QStringLiteral("actuators"), [] { return alone<OfflineActuatorWindow>(); }},
         {QStringLiteral("actuators, online"),
          [] {
-             auto *w = new frmDevice3;
+             auto *w = new OnlineActuatorWindow;
              w->setAttribute(Qt::WA_DeleteOnClose);
              QStringList f = checkWindow(w);
              w->close();
              return f;
          }},
-        {QStringLiteral("task"), [] { return alone<frmProgTask>([](frmProgTask &w) { w.TimerProgramTask->stop(); }); }},
+        {QStringLiteral("task"), [] { return alone<ProgramTaskWindow>([](ProgramTaskWindow &w) { w.TimerProgramTask->stop(); }); }},
         {QStringLiteral("monitor, program mode"), [] { return monitor(true, false); }},
         {QStringLiteral("monitor, positioner mode"), [] { return monitor(false, false); }},
         {QStringLiteral("monitor, editing the lists"), [] { return monitor(true, true); }},
-        {QStringLiteral("options"), [] { return alone<frmOptions2>(); }},
-        {QStringLiteral("about"), [] { return alone<frmAbout>(); }},
-        {QStringLiteral("splash"), [] { return alone<frmSplash>(); }},
-        {QStringLiteral("range read"), [] { return alone<frmSelectPosiNo2>(); }},
-        {QStringLiteral("range write"), [] { return alone<frmSelectPosiNo3>(); }},
+        {QStringLiteral("options"), [] { return alone<OptionsDialog>(); }},
+        {QStringLiteral("about"), [] { return alone<AboutDialog>(); }},
+        {QStringLiteral("splash"), [] { return alone<SplashWindow>(); }},
+        {QStringLiteral("range read"), [] { return alone<TransferRangeDialog>(); }},
+        {QStringLiteral("range write"), [] { return alone<PositionRangeDialog>(); }},
         {QStringLiteral("range verify"),
          [] {
              Posi().FileFirstPosiNo = 1;
              Posi().FileLastPosiNo = 50;
              Posi().CommonNoStart = 1;
              Posi().CommonNoEnd = 50;
-             return alone<frmSelectPosiNo4>();
+             return alone<VerifyRangeDialog>();
          }},
         {QStringLiteral("range verify, nothing in common"),
-         [] { return alone<frmSelectPosiNo4>([](frmSelectPosiNo4 &w) { w.SetNoCommonRange(); }); }},
-        {QStringLiteral("program number"), [] { return alone<frmProgNo>(); }},
-        {QStringLiteral("position verify result"), [] { return alone<frmSyogoKekka>(); }},
-        {QStringLiteral("program verify result"), [] { return alone<frmProgSyogokekka>(); }},
+         [] { return alone<VerifyRangeDialog>([](VerifyRangeDialog &w) { w.SetNoCommonRange(); }); }},
+        {QStringLiteral("program number"), [] { return alone<ProgramNumberDialog>(); }},
+        {QStringLiteral("position verify result"), [] { return alone<VerifyResultWindow>(); }},
+        {QStringLiteral("program verify result"), [] { return alone<ProgramVerifyResultWindow>(); }},
         {QStringLiteral("choice, three options"),
          [] {
              return choice([] {
-                 Module1::SetSelectionDlg3(ResText(471), ResText(44), ResText(45), ResText(46), ResText(47), 0, 1);
+                 Common::SetSelectionDlg3(ResText(471), ResText(44), ResText(45), ResText(46), ResText(47), 0, 1);
              });
          }},
         {QStringLiteral("choice, start-up"),
          [] {
              return choice(
-                 [] { Module1::SetSelectionDlg(ResText(471), ResText(74), ResText(128), ResText(129), 1, 1, 1); });
+                 [] { Common::SetSelectionDlg(ResText(471), ResText(74), ResText(128), ResText(129), 1, 1, 1); });
          }},
         {QStringLiteral("choice, controller mode"),
          [] {
              return choice([] {
-                 Module1::SetSelectionDlg2(ResText(471), ResText(476), ResText(477), ResText(478), 0, 0, 0, 0);
+                 Common::SetSelectionDlg2(ResText(471), ResText(476), ResText(477), ResText(478), 0, 0, 0, 0);
              });
          }},
     };

@@ -1,8 +1,8 @@
 // Pulses and millimetres, the per-axis limits and the texts built from them.
 #include "core/AppState.h"
-#include "app/frmMain.h"
+#include "app/MainWindow.h"
 #include "core/ItemFile.h"
-#include "paradata/Module2Calc.h"
+#include "paradata/UnitConv.h"
 #include "paradata/ParadataState.h"
 #include "paradata/UnitTexts.h"
 #include "platform/AppPaths.h"
@@ -13,7 +13,7 @@
 #include <QtTest>
 #include <cmath>
 
-using namespace Module2Calc;
+using namespace UnitConv;
 
 namespace {
 void setAxis(int a, int lead, int ppr, int stroke = 100, const QString &size = QStringLiteral(" 28"),
@@ -101,17 +101,17 @@ private slots:
         setAxis(1, 6, 400);
         s.MaxMm = {7.0, 7.0, 7.0, 7.0};
         s.MaxSpeed = {9, 9, 9, 9};
-        QCOMPARE(Culc_MaxPulse(), 1);
+        QCOMPARE(CalcMaxPulse(), 1);
         QCOMPARE(s.MaxPulse[0], 0);
         QCOMPARE(s.MaxPulse[1], 6667);
-        QCOMPARE(Culc_MaxMm(), 1);
+        QCOMPARE(CalcMaxMm(), 1);
         QCOMPARE(s.MaxMm[0], 7.0);
         QCOMPARE(s.MaxMm[1], 100.005);
-        QCOMPARE(Culc_MaxSpeed(), 1);
+        QCOMPARE(CalcMaxSpeed(), 1);
         QCOMPARE(s.MaxSpeed[0], int16_t(9));
         QCOMPARE(s.MaxSpeed[1], int16_t(150));
         // No rate text for such an axis; nothing divides.
-        const auto t = Module1::PulseMmRateTexts(0);
+        const auto t = Common::PulseMmRateTexts(0);
         QVERIFY(!t.panel2 && !t.panel3);
     }
 
@@ -147,12 +147,12 @@ private slots:
         setAxis(3, 0, 0);
         App().AxisNotUsed = {false, false, false, true};
         s.MaxMm[3] = 5.5;
-        QCOMPARE(Culc_MaxPulse(), 0);
+        QCOMPARE(CalcMaxPulse(), 0);
         QCOMPARE(s.MaxPulse, (PerAxis<int32_t>{6667, 3334, 6667, 0}));
-        QCOMPARE(Culc_MaxMm(), 0);
+        QCOMPARE(CalcMaxMm(), 0);
         QCOMPARE(s.MaxMm[0], 100.005);
         QCOMPARE(s.MaxMm[3], 5.5); // not in use: left alone
-        QCOMPARE(Culc_MaxSpeed(), 0);
+        QCOMPARE(CalcMaxSpeed(), 0);
         QCOMPARE(s.MaxSpeed[0], int16_t(150));
         QCOMPARE(s.MaxSpeed[1], int16_t(300));
         QCOMPARE(s.MaxSpeed[2], int16_t(150));
@@ -188,17 +188,17 @@ private slots:
         App().LangOffset = 10000;
         setAxis(0, 6, 400);
         setAxis(1, 5, 2);
-        auto t = Module1::PulseMmRateTexts(0);
+        auto t = Common::PulseMmRateTexts(0);
         QCOMPARE(*t.panel2, QStringLiteral("<1>1mm = 66.667Pulse"));
         QCOMPARE(*t.panel3, QStringLiteral("<1>1Pulse= 0.015mm"));
-        t = Module1::PulseMmRateTexts(1);
+        t = Common::PulseMmRateTexts(1);
         QCOMPARE(*t.panel3, QStringLiteral("<2>1Pulse= 2.5mm"));
         // Outside 0..3: both panels emptied.
-        t = Module1::PulseMmRateTexts(4);
+        t = Common::PulseMmRateTexts(4);
         QCOMPARE(*t.panel2, QString());
         // The first axis in use is shown.
         App().AxisNotUsed[0] = true;
-        Module1::DispPulseMmRate();
+        Common::DispPulseMmRate();
         QVERIFY(TestEnv::Recorder().panels[2].startsWith(QStringLiteral("<2>")));
     }
 
@@ -209,12 +209,12 @@ private slots:
         setAxis(0, 6, 400);
         {
             MainScope ms;
-            frmMain &w = ms.main;
-            Module1::DispPulseMmRate();
+            MainWindow &w = ms.main;
+            Common::DispPulseMmRate();
             QCOMPARE(w.PanelText(2), QStringLiteral("<1>1mm = 66.667Pulse"));
             QCOMPARE(w.PanelText(3), QStringLiteral("<1>1Pulse= 0.015mm"));
         }
-        Module1::DispPulseMmRate(); // no main window: nothing to show it in
+        Common::DispPulseMmRate(); // no main window: nothing to show it in
     }
 
     void presentPosText_data()
@@ -239,7 +239,7 @@ private slots:
         TestEnv::Scope env;
         App().DispMmUnit = mm;
         setAxis(2, lead, 400);
-        QCOMPARE(Module1::PresentPosText(2, pulses).value_or(QString()), text);
+        QCOMPARE(Common::PresentPosText(2, pulses).value_or(QString()), text);
     }
 
     void paraTableAsMmText()
@@ -255,7 +255,7 @@ private slots:
             t[22][a] = ValueCell(100000);
         }
         t[9][3] = ValueCell(0);
-        QCOMPARE(Module1::ParaPulseToMmText(), 1); // axis 4: PULSE 0
+        QCOMPARE(Common::ParaPulseToMmText(), 1); // axis 4: PULSE 0
         QCOMPARE(t[7][0], ValueCell(QStringLiteral("100.005")));
         QCOMPARE(t[21][0], ValueCell(QStringLiteral("  6.000")));
         // Too long for the width: the text is kept whole.
@@ -274,9 +274,9 @@ private slots:
         App().AxisNotUsed = {false, false, true, false};
         setAxis(0, 6, 400, 100, QStringLiteral(" 28"), QStringLiteral("L"));
         setAxis(1, 12, 400, 50, QStringLiteral(" 35"), QStringLiteral("H"));
-        Paradata().DevSettei.DevSetteiWithPG[0] = true;
+        Paradata().ActuatorSetting.ActuatorWithPG[0] = true;
         Paradata().DevSetting.DevQzFlag[3] = false;
-        const auto t = Module1::DeviceNameTextsNow();
+        const auto t = Common::DeviceNameTextsNow();
         QCOMPARE(*t.header[1], QStringLiteral("AXIS1:QZ- 28L-100E"));
         QCOMPARE(*t.caption[0], QStringLiteral("QZ- 28L-100E"));
         QCOMPARE(*t.header[7], QStringLiteral("AXIS2:QZ- 35H- 50 "));
@@ -285,7 +285,7 @@ private slots:
         // Axis 4 is not of the QZ series: its columns keep their texts.
         QVERIFY(!t.header[19] && !t.caption[3]);
         QVERIFY(Platform::Dialogs::ShownTexts().isEmpty());
-        QCOMPARE(Module1::DeviceModelText(QStringLiteral(" 28"), QStringLiteral("L"), 100, 1, false),
+        QCOMPARE(Common::DeviceModelText(QStringLiteral(" 28"), QStringLiteral("L"), 100, 1, false),
                  QStringLiteral("QZ- 28L-100_"));
     }
 

@@ -13,7 +13,7 @@
 #include "support/SimOnlineFixture.h"
 #include "support/TestEnv.h"
 
-using namespace Module3Tusin;
+using namespace Comm;
 
 namespace {
 using SimOnline::Fixture;
@@ -47,11 +47,11 @@ void TestVersions::mainVersionAndModel()
     App().OfflineFlag = false;
     o.sim.model().version = "123";
     o.sim.model().modelCode = "S4M";
-    QCOMPARE(Module1::DispCtVersion(), 0);
+    QCOMPARE(Common::DispCtVersion(), 0);
     QCOMPARE(Versions().CtVersion, QStringLiteral("123"));
     QCOMPARE(Versions().CtModelCode, QStringLiteral("S4M"));
-    QCOMPARE(Versions().CtAxisSu, 4);
-    QCOMPARE(Module1::Indicators().StatusPanel1, QStringLiteral("The version of C/T is 123"));
+    QCOMPARE(Versions().CtAxisCount, 4);
+    QCOMPARE(Common::Indicators().StatusPanel1, QStringLiteral("The version of C/T is 123"));
     QCOMPARE(frames(o.sim), (QStringList{"0CM1", "0RV"}));
     QVERIFY(PortIsOpen());
 
@@ -63,7 +63,7 @@ void TestVersions::mainVersionAndModel()
 
 void TestVersions::axisVersions_data()
 {
-    QTest::addColumn<int>("axisSu");
+    QTest::addColumn<int>("axisCount");
     QTest::addColumn<QList<bool>>("notUsed");
     QTest::addColumn<QByteArray>("unit3");
     QTest::addColumn<int>("result");
@@ -83,7 +83,7 @@ void TestVersions::axisVersions_data()
 
 void TestVersions::axisVersions()
 {
-    QFETCH(int, axisSu);
+    QFETCH(int, axisCount);
     QFETCH(QList<bool>, notUsed);
     QFETCH(QByteArray, unit3);
     QFETCH(int, result);
@@ -94,7 +94,7 @@ void TestVersions::axisVersions()
     for (int a = 0; a < 4; ++a)
         App().AxisNotUsed[size_t(a)] = notUsed[a];
     o.sim.model().axisUnitCode[2] = unit3;
-    int n = axisSu;
+    int n = axisCount;
     QCOMPARE(ReadAxisVersionFromCt(n), result);
     QCOMPARE(frames(o.sim), sent);
     for (int a = 0; a < 4; ++a)
@@ -103,7 +103,7 @@ void TestVersions::axisVersions()
 
 void TestVersions::boxText_data()
 {
-    QTest::addColumn<int>("axisSu");
+    QTest::addColumn<int>("axisCount");
     QTest::addColumn<QList<bool>>("notUsed");
     QTest::addColumn<QString>("text");
     const QString head = QStringLiteral("The version of this controller is as follows.\r\n\r\n<MAIN>  100");
@@ -118,14 +118,14 @@ void TestVersions::boxText_data()
 
 void TestVersions::boxText()
 {
-    QFETCH(int, axisSu);
+    QFETCH(int, axisCount);
     QFETCH(QList<bool>, notUsed);
     QFETCH(QString, text);
     TestEnv::Scope env;
     App().LangOffset = 10000;
     VersionState v;
     v.CtVersion = QStringLiteral("100");
-    v.CtAxisSu = axisSu;
+    v.CtAxisCount = axisCount;
     v.CtAxisVersion = {QStringLiteral("201"), QStringLiteral("202"), QStringLiteral("203"), QStringLiteral("204")};
     QCOMPARE(::Online::VersionBoxText(v, {notUsed[0], notUsed[1], notUsed[2], notUsed[3]}), text);
 }

@@ -3,15 +3,15 @@
 // and the windows opened over the main window inside that area too.
 #include <QtTest>
 
-#include "app/frmMain.h"
+#include "app/MainWindow.h"
 #include "core/AppState.h"
 #include "support/MainScope.h"
 #include "support/TestEnv.h"
 #include "ui/common/Forms.h"
-#include "ui/device/frmDevice2.h"
-#include "ui/live/frmIOCheckFG.h"
-#include "ui/live/frmProgTask.h"
-#include "ui/posi/frmPosi.h"
+#include "ui/device/ActuatorWindows.h"
+#include "ui/live/MonitorWindow.h"
+#include "ui/live/ProgramTaskWindow.h"
+#include "ui/posi/PositionWindow.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -21,15 +21,15 @@
 
 namespace {
 
-using Open = std::function<QWidget *(frmMain &)>;
+using Open = std::function<QWidget *(MainWindow &)>;
 
-QWidget *openNamed(frmMain &main, void (frmMain::*command)(), const char *name)
+QWidget *openNamed(MainWindow &main, void (MainWindow::*command)(), const char *name)
 {
     (main.*command)();
     return Forms::Find(QString::fromLatin1(name));
 }
 
-QWidget *openProgram(frmMain &main)
+QWidget *openProgram(MainWindow &main)
 {
     App().SelProgNo = 4;
     return main.OpenProgWindow();
@@ -50,7 +50,7 @@ struct Shown {
         s->main.show();
         s->main.ShowPosiWindowOnce();
     }
-    frmMain &main() { return s->main; }
+    MainWindow &main() { return s->main; }
     QRect area() { return main().mdiArea()->viewport()->rect(); }
     QRect areaOnScreen()
     {
@@ -80,14 +80,14 @@ void TestWindowPlacement::childOpensAtOwnSizeInsideArea_data()
     QTest::addColumn<QSize>("mainSize");
     QTest::addColumn<Open>("maximize");
     QTest::addColumn<Open>("open");
-    const Open posi = [](frmMain &m) -> QWidget * { return m.PosiWindow(); };
-    const Open group = [](frmMain &m) { return openNamed(m, &frmMain::mnuViewGrp_Click, "frmGrp"); };
-    const Open macro = [](frmMain &m) { return openNamed(m, &frmMain::mnuViewSM_Click, "frmSqMcr"); };
-    const Open para = [](frmMain &m) { return openNamed(m, &frmMain::mnuViewParameter_Click, "frmParameta2"); };
-    const Open sysPara = [](frmMain &m) { return openNamed(m, &frmMain::mnuViewSysPara_Click, "frmSystemPara"); };
+    const Open posi = [](MainWindow &m) -> QWidget * { return m.PosiWindow(); };
+    const Open group = [](MainWindow &m) { return openNamed(m, &MainWindow::mnuViewGrp_Click, "GroupWindow"); };
+    const Open macro = [](MainWindow &m) { return openNamed(m, &MainWindow::mnuViewSM_Click, "SequenceMacroWindow"); };
+    const Open para = [](MainWindow &m) { return openNamed(m, &MainWindow::mnuViewParameter_Click, "ParameterWindow"); };
+    const Open sysPara = [](MainWindow &m) { return openNamed(m, &MainWindow::mnuViewSysPara_Click, "SystemParameterWindow"); };
     const Open prog = openProgram;
     // The position window as the File menu's new-data command brings it.
-    const Open posiAgain = [](frmMain &m) -> QWidget * {
+    const Open posiAgain = [](MainWindow &m) -> QWidget * {
         m.ShowChild(m.PosiWindow());
         return m.PosiWindow();
     };
@@ -111,7 +111,7 @@ void TestWindowPlacement::childOpensAtOwnSizeInsideArea()
     QFETCH(Open, maximize);
     QFETCH(Open, open);
     Shown shown(mainSize);
-    frmMain &main = shown.main();
+    MainWindow &main = shown.main();
     QMdiSubWindow *big = subOf(maximize(main));
     QVERIFY(big);
     big->showMaximized();
@@ -135,9 +135,9 @@ void TestWindowPlacement::childOpensAtOwnSizeInsideArea()
 void TestWindowPlacement::cascadeKeepsActiveInFront()
 {
     Shown shown(QSize(1400, 1000));
-    frmMain &main = shown.main();
+    MainWindow &main = shown.main();
     subOf(main.PosiWindow())->showMaximized();
-    QMdiSubWindow *group = subOf(openNamed(main, &frmMain::mnuViewGrp_Click, "frmGrp"));
+    QMdiSubWindow *group = subOf(openNamed(main, &MainWindow::mnuViewGrp_Click, "GroupWindow"));
     QVERIFY(group);
     main.mnuWindowCascade_Click();
     QCOMPARE(main.mdiArea()->activeSubWindow(), group);
@@ -151,9 +151,9 @@ void TestWindowPlacement::cascadeKeepsActiveInFront()
 void TestWindowPlacement::windowsOverMainInsideArea_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::newRow("monitor") << QStringLiteral("frmIOCheckFG");
-    QTest::newRow("task") << QStringLiteral("frmProgTask");
-    QTest::newRow("online actuators") << QStringLiteral("frmDevice3");
+    QTest::newRow("monitor") << QStringLiteral("MonitorWindow");
+    QTest::newRow("task") << QStringLiteral("ProgramTaskWindow");
+    QTest::newRow("online actuators") << QStringLiteral("OnlineActuatorWindow");
 }
 
 void TestWindowPlacement::windowsOverMainInsideArea()
@@ -163,12 +163,12 @@ void TestWindowPlacement::windowsOverMainInsideArea()
     const QRect area = shown.areaOnScreen();
     QVERIFY(!area.isEmpty());
     std::unique_ptr<QWidget> w;
-    if (name == QLatin1String("frmIOCheckFG"))
-        w = std::make_unique<frmIOCheckFG>(&shown.main());
-    else if (name == QLatin1String("frmProgTask"))
-        w = std::make_unique<frmProgTask>(&shown.main());
+    if (name == QLatin1String("MonitorWindow"))
+        w = std::make_unique<MonitorWindow>(&shown.main());
+    else if (name == QLatin1String("ProgramTaskWindow"))
+        w = std::make_unique<ProgramTaskWindow>(&shown.main());
     else
-        w = std::make_unique<frmDevice3>(&shown.main());
+        w = std::make_unique<OnlineActuatorWindow>(&shown.main());
     // Shown, as a dialog places itself when it has not been placed.
     w->show();
     const QRect placed(w->pos(), w->size());

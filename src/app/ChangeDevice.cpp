@@ -2,9 +2,9 @@
 // (with their standard parameters) or a parameter file, and the setting, the
 // settings store and the position window follow.
 #include "core/AppState.h"
-#include "app/frmMain.h"
-#include "ui/common/frmSelection.h"
-#include "ui/device/frmDevice2.h"
+#include "app/MainWindow.h"
+#include "ui/common/ChoiceDialog.h"
+#include "ui/device/ActuatorWindows.h"
 #include "link/Indicators.h"
 #include "link/Versions.h"
 #include "paradata/DevSetting.h"
@@ -25,12 +25,12 @@ Choice chooseSetting()
 {
     for (;;) {
         const int answer =
-            Module1::SetSelectionDlg(ResText(471), ResText(41), ResText(42), ResText(43), 0, 0, 0);
+            Common::SetSelectionDlg(ResText(471), ResText(41), ResText(42), ResText(43), 0, 0, 0);
         if (answer == 0) {
             // Only a completed choice is applied: a cancelled window or
             // standard values that could not be loaded leave the setting as
             // it was.
-            if (Module1::ShowDeviceSetting() != 0)
+            if (Common::ShowDeviceSetting() != 0)
                 return Choice::Abandoned;
             return Choice::Actuators;
         }
@@ -39,14 +39,14 @@ Choice chooseSetting()
         // The file routine reads up to four times itself and reports a
         // failure (681); asking for the file again on top of that would put
         // the open dialogue and the message in front of the user four times.
-        if (Module1::ReadParaFileForDevice() == 0)
+        if (Common::ReadParaFileForDevice() == 0)
             return Choice::ParaFile;
     }
 }
 
 } // namespace
 
-void frmMain::Change_Device()
+void MainWindow::Change_Device()
 {
     AppState &app = App();
     const Choice choice = chooseSetting();
@@ -55,25 +55,25 @@ void frmMain::Change_Device()
     // The actuator window settles the axis count itself; a parameter file
     // leaves the controller's count as it was.
     if (choice == Choice::Actuators)
-        Module3Tusin::Versions().CtAxisSu = app.AxisSu;
+        Comm::Versions().CtAxisCount = app.AxisCount;
 
-    Module1::LetParaToDevSetting();
-    Module1::LetNewTypeFlag();
-    Module1::SaveDevSetting();
-    Module1::DispDeviceName();
+    Common::LetParaToDevSetting();
+    Common::LetNewTypeFlag();
+    Common::SaveDevSetting();
+    Common::DispDeviceName();
 
     PosiGrid::DispAxisData2();
     if (app.PrgModeFlag)
         PosiGrid::SizeInit_PosFlexGridAtPrgMode3();
     else
         PosiGrid::SizeInit_PosFlexGridAtPosMode2();
-    Module1::DispPulseMmRate();
+    Common::DispPulseMmRate();
 
     PosiChangeDev::RecheckPositions();
 
     // The setting now is the PC's own: the link to the controller's is cut.
     if (!app.OfflineFlag) {
-        Module1::SetOfflineMode();
+        Common::SetOfflineMode();
         PosiWindow::ChangeMenuDisp();
     }
 }

@@ -5,13 +5,13 @@
 #include "app/HelpViewer.h"
 #include "app/Options.h"
 #include "core/Twips.h"
-#include "app/frmAbout.h"
-#include "app/frmMain.h"
-#include "ui/common/frmSelection.h"
-#include "core/Module1Text.h"
-#include "ui/device/frmDevice2.h"
-#include "ui/grpsm/frmGrp.h"
-#include "ui/grpsm/frmSqMcr.h"
+#include "app/AboutDialog.h"
+#include "app/MainWindow.h"
+#include "ui/common/ChoiceDialog.h"
+#include "core/FixedText.h"
+#include "ui/device/ActuatorWindows.h"
+#include "ui/grpsm/GroupWindow.h"
+#include "ui/grpsm/SequenceMacroWindow.h"
 #include "link/CommandProcs.h"
 #include "link/AxisBlockWrites.h"
 #include "core/CommandSets.h"
@@ -21,17 +21,17 @@
 #include "link/Versions.h"
 #include "link/Indicators.h"
 #include "link/Queues.h"
-#include "ui/live/frmIOCheckFG.h"
-#include "ui/live/frmProgTask.h"
+#include "ui/live/MonitorWindow.h"
+#include "ui/live/ProgramTaskWindow.h"
 #include "paradata/DeviceList.h"
 #include "paradata/ParadataState.h"
-#include "ui/paraedit/frmParameta2.h"
+#include "ui/paraedit/ParameterWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/StringTable.h"
-#include "ui/posi/frmPosi.h"
+#include "ui/posi/PositionWindow.h"
 #include "prog/CommandList.h"
 #include "ui/prog/ProgFlows.h"
-#include "ui/prog/frmProg.h"
+#include "ui/prog/ProgramWindow.h"
 
 #include <QApplication>
 #include <QMdiArea>
@@ -53,7 +53,7 @@ bool callByName(QObject *w, const char *proc)
     return w && proc && QMetaObject::invokeMethod(w, proc, Qt::DirectConnection);
 }
 
-void toFront(frmMain &main, QWidget *w)
+void toFront(MainWindow &main, QWidget *w)
 {
     QMdiSubWindow *sub = main.ShowChild(w);
     main.mdiArea()->setActiveSubWindow(sub);
@@ -63,7 +63,7 @@ void toFront(frmMain &main, QWidget *w)
 // The group and macro windows: shown once, placed by the number of loaded
 // windows; while open only brought to the front.
 template <class W>
-void openPlaced(frmMain &main, bool &openFlag, const char *name)
+void openPlaced(MainWindow &main, bool &openFlag, const char *name)
 {
     QWidget *existing = Forms::Find(QString::fromLatin1(name));
     if (openFlag && existing) {
@@ -79,28 +79,28 @@ void openPlaced(frmMain &main, bool &openFlag, const char *name)
 
 } // namespace
 
-bool Sending() { return Module3Tusin::Link().SendingFlag; }
+bool Sending() { return Comm::Link().SendingFlag; }
 
-void ReadProgramData(frmMain &main)
+void ReadProgramData(MainWindow &main)
 {
     AppState &a = App();
-    Module1::BusyScope busy;
+    Common::BusyScope busy;
     if (!Online::GoOnlineOnDemand())
         return;
-    if (ProgFlows::EnsureProgStepSu() != 0)
+    if (ProgFlows::EnsureProgStepCounts() != 0)
         return;
-    Module3Tusin::CloseCommPortIfFree();
+    Comm::CloseCommPortIfFree();
     if (a.ComCancelFlag) {
         a.ComCancelFlag = false;
         return;
     }
     if (!ProgFlows::AskProgNo())
         return;
-    auto *w = qobject_cast<frmProg *>(main.OpenProgWindow());
+    auto *w = qobject_cast<ProgramWindow *>(main.OpenProgWindow());
     if (!w)
         return;
     if (w->ReadProgDataFromCt(a.SelProgNo) == 0) {
-        w->ProgDataHyoji();
+        w->ShowProgramData();
     } else if (auto *sub = qobject_cast<QMdiSubWindow *>(w->parentWidget())) {
         // A window for a program that could not be read goes again.
         sub->close();
@@ -109,10 +109,10 @@ void ReadProgramData(frmMain &main)
     }
     a.ComCancelFlag = false;
 }
-void ControllerVersions(frmMain &) { Online::VersionCommand(); }
-void GoOnline(frmMain &main) { main.OnlineSyori(); }
-void GoOffline(frmMain &main) { main.OfflineSyori(); }
-void OfflineDeviceChange(frmMain &) { frmMain::Change_Device(); }
+void ControllerVersions(MainWindow &) { Online::VersionCommand(); }
+void GoOnline(MainWindow &main) { main.OnlineCommand(); }
+void GoOffline(MainWindow &main) { main.OfflineCommand(); }
+void OfflineDeviceChange(MainWindow &) { MainWindow::Change_Device(); }
 
 int ChildOffsetTwips(int n)
 {
@@ -128,9 +128,9 @@ void DispatchToActiveChild(const char *posiProc, const char *progProc)
     QWidget *child = Forms::ActiveChild();
     if (!child)
         return;
-    if (child->objectName() == QLatin1String("frmPosi"))
+    if (child->objectName() == QLatin1String("PositionWindow"))
         callByName(child, posiProc);
-    else if (child->objectName() == QLatin1String("frmProg"))
+    else if (child->objectName() == QLatin1String("ProgramWindow"))
         callByName(child, progProc);
 }
 
@@ -139,65 +139,65 @@ void DispatchPopup(const char *posiProc, const char *progProc)
     QWidget *child = Forms::ActiveChild();
     if (!child)
         return;
-    callByName(child, child->objectName() == QLatin1String("frmPosi") ? posiProc : progProc);
+    callByName(child, child->objectName() == QLatin1String("PositionWindow") ? posiProc : progProc);
 }
 
-void AlarmReset(frmMain &main)
+void AlarmReset(MainWindow &main)
 {
-    Module1::BusyScope commandsOff(Module1::kCommandsOnly);
+    Common::BusyScope commandsOff(Common::kCommandsOnly);
     AppState &a = App();
     if (a.OfflineFlag)
         a.OfflineFlag = false;   // the reset talks to the controller at once
-    if (Module3Tusin::OpenCommPort() != 0) {
+    if (Comm::OpenCommPort() != 0) {
         // No link after all: back offline, and say why.
-        Module1::SetOfflineMode();
-        Dlg::MsgBox(Module3Tusin::PortOpenFailureText());
-    } else if (Module3Tusin::AlarmResetCt() == 0) {
-        Module1::AlarmImg_Hide();
-        Module1::SetStatusPanel1(QString());
-        if (Module3Tusin::TusinModeOn(1) == 0) {
+        Common::SetOfflineMode();
+        Dlg::MsgBox(Comm::PortOpenFailureText());
+    } else if (Comm::AlarmResetCt() == 0) {
+        Common::AlarmImg_Hide();
+        Common::SetStatusPanel1(QString());
+        if (Comm::CommunicationModeOn(1) == 0) {
             if (main.fChangeToOnline() == 0)
-                Module1::SetPosiTabEnabled(false);
-            Module1::SetPosiTabEnabled(a.OfflineFlag);
+                Common::SetPosiTabEnabled(false);
+            Common::SetPosiTabEnabled(a.OfflineFlag);
             main.ChangeMenuDisp(a.PrgModeFlag);
         } else {
-            Module3Tusin::Queues().TusinErrorFlag = false;
+            Comm::Queues().LinkFailed = false;
         }
     }
-    Module3Tusin::CloseCommPortIfFree();
+    Comm::CloseCommPortIfFree();
 }
 
-void CtModeSetting(frmMain &)
+void CtModeSetting(MainWindow &)
 {
-    Module1::BusyScope commandsOff(Module1::kCommandsOnly);
-    const int mode = Module1::SetSelectionDlg2(ResText(471), ResText(476), ResText(477), ResText(478), 0, 0, 0,
+    Common::BusyScope commandsOff(Common::kCommandsOnly);
+    const int mode = Common::SetSelectionDlg2(ResText(471), ResText(476), ResText(477), ResText(478), 0, 0, 0,
                                                App().PrgModeFlag ? 1 : 0);
     if (mode != 0 && mode != 1)
         return;
-    if (Module3Tusin::SetCtModeToCt(mode) != 0)
+    if (Comm::SetCtModeToCt(mode) != 0)
         return;
     Dlg::MsgBox(ResLines({495, 496, 497}, true));
     // The new mode applies after the controller and the program restart.
-    Module1::SetPosiTabEnabled(true);
+    Common::SetPosiTabEnabled(true);
 }
 
-void ShowProgTask(frmMain &main)
+void ShowProgTask(MainWindow &main)
 {
     AppState &a = App();
     // Busy, but the position tabs and the menus stay as they are.
-    Module1::BusyScope busy({.posiTabs = false, .menus = false});
+    Common::BusyScope busy({.posiTabs = false, .menus = false});
     bool show = false;
-    if (Module1::ReadCommandList() == 0 && Online::GoOnlineOnDemand()) {
+    if (Common::ReadCommandList() == 0 && Online::GoOnlineOnDemand()) {
         bool read = true;
-        if (!Module3Tusin::Commands().ProgStepSuKnown) {
+        if (!Comm::Commands().ProgStepCountKnown) {
             main.Disp_ProgressBar();
-            read = Module3Tusin::ReadAllProgStepSuFromCt() == 0;
+            read = Comm::ReadAllProgStepCountsFromCt() == 0;
             if (read)
-                Module1::mmsecWait(100);
+                Common::mmsecWait(100);
         }
         // The progress display goes on every way out, a failed read included.
         main.Hide_ProgressBar();
-        Module3Tusin::CloseCommPortIfFree();
+        Comm::CloseCommPortIfFree();
         // A cancelled read ends the command; the flag must not outlive it
         // and stop the next transfer at its first frame.
         if (a.ComCancelFlag)
@@ -206,12 +206,12 @@ void ShowProgTask(frmMain &main)
             show = read;
     }
     if (show) {
-        frmProgTask task(&main);
+        ProgramTaskWindow task(&main);
         Dlg::ExecModal(task);
     }
 }
 
-void RaiseOwnWindow(frmMain &main)
+void RaiseOwnWindow(MainWindow &main)
 {
     // The program's own frame to the front at the top left, its size kept;
     // never a window of another program.
@@ -220,49 +220,49 @@ void RaiseOwnWindow(frmMain &main)
     main.activateWindow();
 }
 
-void Monitor(frmMain &main)
+void Monitor(MainWindow &main)
 {
     // Busy; the menus follow the link state at the end, the position tabs
     // stay as they are.
-    Module1::BusyScope busy({.posiTabs = false});
+    Common::BusyScope busy({.posiTabs = false});
     if (Online::GoOnlineOnDemand()) {
         if (Sending()) {
             RaiseOwnWindow(main);
         } else {
-            frmIOCheckFG monitor(&main);
+            MonitorWindow monitor(&main);
             Dlg::ExecModal(monitor);
         }
     }
 }
 
-void OpenGrpWindow(frmMain &main) { openPlaced<frmGrp>(main, App().GrpWinOpen, "frmGrp"); }
-void OpenSqMcrWindow(frmMain &main) { openPlaced<frmSqMcr>(main, App().SmWinOpen, "frmSqMcr"); }
+void OpenGrpWindow(MainWindow &main) { openPlaced<GroupWindow>(main, App().GrpWinOpen, "GroupWindow"); }
+void OpenSqMcrWindow(MainWindow &main) { openPlaced<SequenceMacroWindow>(main, App().SmWinOpen, "SequenceMacroWindow"); }
 
-void OpenParameterWindow(frmMain &main)
+void OpenParameterWindow(MainWindow &main)
 {
-    frmParameta2 *existing = frmParameta2::Existing();
+    ParameterWindow *existing = ParameterWindow::Existing();
     if (App().ParaWinOpen && existing) {
         toFront(main, existing);
         return;
     }
     App().ParaWinOpen = true;
-    main.ShowChild(frmParameta2::Instance());
+    main.ShowChild(ParameterWindow::Instance());
 }
 
-void ShowParameterWindow(frmMain &main) { main.ShowChild(frmParameta2::Instance()); }
+void ShowParameterWindow(MainWindow &main) { main.ShowChild(ParameterWindow::Instance()); }
 
-void OnlineDeviceSetting(frmMain &main)
+void OnlineDeviceSetting(MainWindow &main)
 {
-    Module1::BusyScope commandsOff(Module1::kCommandsOnly);
+    Common::BusyScope commandsOff(Common::kCommandsOnly);
     auto &errs = Paradata().DevListErr;
     errs.fill(false);
-    Module1::ReadQzDeviceList();
+    Common::ReadQzDeviceList();
     for (int axis = 0; axis < 4; ++axis) {
         if (!App().AxisNotUsed[axis] && errs[axis])
             return;
     }
-    QWidget *existing = Forms::Find(QStringLiteral("frmDevice3"));
-    QWidget *w = existing ? existing : new frmDevice3(&main);
+    QWidget *existing = Forms::Find(QStringLiteral("OnlineActuatorWindow"));
+    QWidget *w = existing ? existing : new OnlineActuatorWindow(&main);
     w->setAttribute(Qt::WA_DeleteOnClose);
     w->show();
     w->raise();

@@ -3,14 +3,14 @@
 // the controller-mode setting, the program task command, the monitor, the
 // group and macro windows' placement, the online actuator setting, and the
 // dispatch of the Edit, popup and Save As commands to the active child
-// window. The menu, toolbar and status-panel handlers of frmMain call these;
+// window. The menu, toolbar and status-panel handlers of MainWindow call these;
 // tests call them directly.
 #include <QString>
 
 class QObject;
 class QPrinter;
 class QWidget;
-class frmMain;
+class MainWindow;
 
 namespace MainCommands {
 
@@ -25,30 +25,30 @@ int ChildOffsetTwips(int loadedWindows);
 // Calls the procedure `proc` of the active child window, by name; nothing
 // when there is no active child window or it has no such procedure. The
 // child's name decides which of the two procedures is called: posiProc for
-// "frmPosi", progProc for "frmProg" (nullptr = none).
+// "PositionWindow", progProc for "ProgramWindow" (nullptr = none).
 void DispatchToActiveChild(const char *posiProc, const char *progProc);
 // The popup's variant: any active child but the position window gets progProc.
 void DispatchPopup(const char *posiProc, const char *progProc);
 
-void AlarmReset(frmMain &main);
-void CtModeSetting(frmMain &main);
-void ShowProgTask(frmMain &main);
-void Monitor(frmMain &main);
+void AlarmReset(MainWindow &main);
+void CtModeSetting(MainWindow &main);
+void ShowProgTask(MainWindow &main);
+void Monitor(MainWindow &main);
 // While a request is being sent: the program's own window to the front.
-void RaiseOwnWindow(frmMain &main);
-void OpenGrpWindow(frmMain &main);
-void OpenSqMcrWindow(frmMain &main);
-void OpenParameterWindow(frmMain &main);
+void RaiseOwnWindow(MainWindow &main);
+void OpenGrpWindow(MainWindow &main);
+void OpenSqMcrWindow(MainWindow &main);
+void OpenParameterWindow(MainWindow &main);
 // The parameter window shown without marking it as opened by the View menu.
-void ShowParameterWindow(frmMain &main);
-void OnlineDeviceSetting(frmMain &main);
+void ShowParameterWindow(MainWindow &main);
+void OnlineDeviceSetting(MainWindow &main);
 
 // Commands whose work belongs to other parts of the program.
-void ReadProgramData(frmMain &main);
-void ControllerVersions(frmMain &main);
-void GoOnline(frmMain &main);
-void GoOffline(frmMain &main);
-void OfflineDeviceChange(frmMain &main);
+void ReadProgramData(MainWindow &main);
+void ControllerVersions(MainWindow &main);
+void GoOnline(MainWindow &main);
+void GoOffline(MainWindow &main);
+void OfflineDeviceChange(MainWindow &main);
 
 // The printer the print commands use; the File menu's printer setup edits it.
 QPrinter &SharedPrinter();

@@ -2,8 +2,8 @@
 // Hands the link to the main window: the engine (port and timers) is created
 // under it and the indicators (status-bar panel 1, alarm and link images)
 // show on it.
-class frmMain;
+class MainWindow;
 
-namespace Module3Tusin {
-void AttachMainWindow(frmMain *main);
-} // namespace Module3Tusin
+namespace Comm {
+void AttachMainWindow(MainWindow *main);
+} // namespace Comm

@@ -6,7 +6,7 @@
 #include "posi/PosiDevice.h"
 #include "posi/PosiGrid.h"
 #include "platform/Dialogs.h"
-#include "core/Module1Settings.h"
+#include "core/AppSettings.h"
 #include "platform/Settings.h"
 #include "platform/StringTable.h"
 
@@ -20,8 +20,8 @@ UnitHooks defaultHooks()
     h.PosiDataCheck3 = [] { return PosiCheck::PosiDataCheck3(); };
     h.PosiPulseToMm = [] { PosiDevice::PosiPulseToMm(); };
     h.PosiMmToPulse = [] { PosiDevice::PosiMmToPulse(); };
-    h.QzDataHyoji_3 = [] { PosiGrid::QzDataHyoji_3(); };
-    h.QzDataHyoji_3Prg = [] { PosiGrid::QzDataHyoji_3Prg(); };
+    h.FillGridPositionMode = [] { PosiGrid::FillGridPositionMode(); };
+    h.FillGridProgramMode = [] { PosiGrid::FillGridProgramMode(); };
     h.Change_DispUnit = [] { PosiGrid::Change_DispUnit(); };
     return h;
 }
@@ -55,7 +55,7 @@ Choice LoadChoice()
     else
         c.portText = Platform::GetSetting(QStringLiteral("PortNo"), QStringLiteral("1"));
     if (a.Language != 1 && a.Language != 2)
-        a.Language = Module1::GetSettingInt(QStringLiteral("Language"), 1);
+        a.Language = Common::GetSettingInt(QStringLiteral("Language"), 1);
     c.language = runningLanguage();
     c.mmUnit = a.DispMmUnit;
     c.roundUp = a.MmRoundUp;
@@ -83,7 +83,7 @@ void ApplyOk(const Choice &c)
     if (port >= 1 && port <= 9 && port == static_cast<int>(port))
         a.PortNo = static_cast<int>(port);
     else
-        a.PortNo = Module1::GetSettingInt(QStringLiteral("PortNo"), 1);
+        a.PortNo = Common::GetSettingInt(QStringLiteral("PortNo"), 1);
 
     a.LanguageChange = c.language != runningLanguage();
 
@@ -92,7 +92,7 @@ void ApplyOk(const Choice &c)
         if (r == static_cast<int>(Recheck::Valid)) {
             call(c.mmUnit ? g_hooks.PosiPulseToMm : g_hooks.PosiMmToPulse);
             a.DispMmUnit = c.mmUnit;
-            call(a.PrgModeFlag ? g_hooks.QzDataHyoji_3Prg : g_hooks.QzDataHyoji_3);
+            call(a.PrgModeFlag ? g_hooks.FillGridProgramMode : g_hooks.FillGridPositionMode);
             call(g_hooks.Change_DispUnit);
             Platform::SaveSetting(QStringLiteral("DispMmUnit"), c.mmUnit ? 1 : 0);
         } else if (r == static_cast<int>(Recheck::Empty)) {

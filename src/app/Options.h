@@ -11,8 +11,8 @@ namespace Options {
 struct Choice {
     QString portText;          // txtPortNo
     bool portOccupy = true;    // chkPortOccupy checked
-    bool mmUnit = true;        // optHyojiKirikae(1) selected
-    bool roundUp = true;       // optSutiSyori(0) selected
+    bool mmUnit = true;        // optDisplayUnit(1) selected
+    bool roundUp = true;       // optRoundUp(0) selected
     int language = 1;          // 1 = optLanguege(0), 2 = optLanguege(1)
 };
 
@@ -38,8 +38,8 @@ struct UnitHooks {
     std::function<int()> PosiDataCheck3;
     std::function<void()> PosiPulseToMm;
     std::function<void()> PosiMmToPulse;
-    std::function<void()> QzDataHyoji_3;
-    std::function<void()> QzDataHyoji_3Prg;
+    std::function<void()> FillGridPositionMode;
+    std::function<void()> FillGridProgramMode;
     std::function<void()> Change_DispUnit;
 };
 UnitHooks &Hooks();

@@ -38,19 +38,19 @@ void ResetAllModuleState()
     ResetDevSettingFlags();
     ResetPosiState();
     PosiGrid::ResetGrid();
-    Module1::ResetCommandList();
-    ProgVerify::ResetSyogo();
+    Common::ResetCommandList();
+    ProgVerify::ResetVerification();
     GrpSm::ResetGrpSmTables();
     GrpSmPrint::ResetHanded();
     Print::ResetPrintState();
-    Module3Tusin::ResetQueueState();
-    Module3Tusin::ResetLinkState();
-    Module3Tusin::ResetCommandState();
-    Module3Tusin::ResetBlockWriteState();
-    Module3Tusin::ResetSysParaState();
-    Module3Tusin::ResetVersionState();
-    Module1::ResetErrorListState();
-    Module1::ResetIndicatorState();
+    Comm::ResetQueueState();
+    Comm::ResetLinkState();
+    Comm::ResetCommandState();
+    Comm::ResetBlockWriteState();
+    Comm::ResetSysParaState();
+    Comm::ResetVersionState();
+    Common::ResetErrorListState();
+    Common::ResetIndicatorState();
     Online::ResetOnlineState();
 }
 

@@ -1,8 +1,8 @@
 #include <QApplication>
 
 #include "core/AppState.h"
-#include "app/PrgModule1.h"
-#include "app/frmMain.h"
+#include "app/Startup.h"
+#include "app/MainWindow.h"
 #include "platform/Settings.h"
 
 int main(int argc, char **argv)
@@ -11,8 +11,8 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QString::fromLatin1(Platform::kAppTitle));
     // The main window's unload ends the application, not the last window.
     QApplication::setQuitOnLastWindowClosed(false);
-    PrgModule1::Main();
+    Startup::Main();
     const int rc = app.exec();
-    delete MainWindow();
+    delete TheMainWindow();
     return rc;
 }

@@ -20,7 +20,7 @@ struct AppState {
     // Link and controller.
     bool OfflineFlag = true;
     bool PrgModeFlag = false;   // true = program mode, false = positioner mode
-    int AxisSu = 4;
+    int AxisCount = 4;
     int AxisBitMask = 0;
     std::array<bool, 4> AxisNotUsed{false, false, false, false};
     bool HomeDoneFlag = false;

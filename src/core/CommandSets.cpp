@@ -40,7 +40,7 @@ void ProgOff() { each([](CommandSet *s) { s->ProgCommandsOff(); }); }
 
 } // namespace CommandSets
 
-namespace Module1 {
+namespace Common {
 
 void SetPosiTabEnabled(bool offline) { Shell::Get().SetPosiTabsEnabled(!offline); }
 
@@ -50,16 +50,16 @@ BusyScope::BusyScope(const BusyParts &parts) : m_parts(parts)
 {
     if (m_parts.busyFlag)
         App().BusyFlag = true;
-    AllForm_CMDBTN_Muko();
+    DisableCommandsOfAllWindows();
     if (m_parts.progForms)
-        ProgForm_CMDBTN_Muko();
+        DisableCommandsOfProgramWindows();
     if (m_parts.posiTabs)
         SetPosiTabEnabled(App().OfflineFlag);
 }
 
 BusyScope::~BusyScope()
 {
-    AllForm_CMDBTN_Yuko();
+    EnableCommandsOfAllWindows();
     if (m_parts.posiTabs)
         SetPosiTabEnabled(App().OfflineFlag);
     if (m_parts.menus)
@@ -68,4 +68,4 @@ BusyScope::~BusyScope()
         App().BusyFlag = false;
 }
 
-} // namespace Module1
+} // namespace Common

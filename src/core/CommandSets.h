@@ -27,11 +27,11 @@ void ProgOff();
 
 } // namespace CommandSets
 
-namespace Module1 {
+namespace Common {
 // The names the program's modules call them by.
-inline void AllForm_CMDBTN_Muko() { CommandSets::AllOff(); }
-inline void AllForm_CMDBTN_Yuko() { CommandSets::AllOn(); }
-inline void ProgForm_CMDBTN_Muko() { CommandSets::ProgOff(); }
+inline void DisableCommandsOfAllWindows() { CommandSets::AllOff(); }
+inline void EnableCommandsOfAllWindows() { CommandSets::AllOn(); }
+inline void DisableCommandsOfProgramWindows() { CommandSets::ProgOff(); }
 
 // Tabs 1 and 2 of the position window's command tabs: off when offline is
 // true.
@@ -66,4 +66,4 @@ private:
     BusyParts m_parts;
 };
 
-} // namespace Module1
+} // namespace Common

@@ -67,8 +67,8 @@ public:
     virtual void SetPosiCaption(const QString &) {}
     // The caption of an axis's actuator label (axis 0..3).
     virtual void SetDeviceLabel(int /*axis*/, const QString &) {}
-    // The position window's command buttons (PosCMDBTN_Muko / _Yuko) and
-    // its edit buttons (EditCMD_Muko).
+    // The position window's command buttons (PositionCommandsOff / PositionCommandsOn) and
+    // its edit buttons (EditCommandsOff).
     virtual void PosiCommandsOff() {}
     virtual void PosiCommandsOn() {}
     virtual void PosiEditCommandsOff() {}
@@ -85,12 +85,12 @@ public:
     // ---- parameter window ----
     // 0 when every field of the parameter window is filled, else 1; the
     // window is created (not shown) when it does not exist.
-    virtual int ParametaumuKakunin() { return 1; }
+    virtual int CheckParametersPresent() { return 1; }
     // The window's fields into ParaSet: 0 taken, 1 a field does not fit its
     // table (nothing taken).
-    virtual int TorikomiParametaValue() { return 0; }
+    virtual int TakeInParameterValues() { return 0; }
     // 1 when some value of the window is out of range.
-    virtual int ParametaValueCheck() { return 0; }
+    virtual int CheckParameterValues() { return 0; }
 };
 
 // nullptr = none.

@@ -157,7 +157,7 @@ int OpenSMFile(const QString &path)
 
 } // namespace GrpSm
 
-namespace Module1 {
+namespace Common {
 
 int WriteGrpFile(const QString &path)
 {
@@ -186,4 +186,4 @@ int WriteSqMcrFile(const QString &path)
     return ItemFile::SaveText(path, GrpSm::FormatSqMcrFile(GrpSm::Tables().SmData)) ? 0 : 1;
 }
 
-} // namespace Module1
+} // namespace Common

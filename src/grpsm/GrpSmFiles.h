@@ -32,7 +32,7 @@ int OpenSMFile(const QString &path);
 
 } // namespace GrpSm
 
-namespace Module1 {
+namespace Common {
 // Groups 1..99 of GrpData: 0 written, 1 failed (no message; an existing
 // file is left as it was).
 int WriteGrpFile(const QString &path);
@@ -42,4 +42,4 @@ int WriteGrpFile(const QString &path);
 int ReadGrpFile(const QString &path, const QString &fileTitle);
 // The 20 macros of SmData: 0 written, 1 failed (no message).
 int WriteSqMcrFile(const QString &path);
-} // namespace Module1
+} // namespace Common

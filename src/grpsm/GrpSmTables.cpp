@@ -96,7 +96,7 @@ int SmData_Check()
 
 } // namespace GrpSm
 
-namespace Module1 {
+namespace Common {
 
 using GrpSm::Tables;
 
@@ -117,14 +117,14 @@ void LetGrpDataToBuf()
 void MakeGrpDataStr()
 {
     auto &t = Tables();
-    t.GrpSyogoNG = false;
-    t.GrpSyogoNgList.clear();
+    t.GrpVerifyNG = false;
+    t.GrpVerifyNgList.clear();
     const int first = std::max(t.GrpNoStart, 0);
     const int last = std::min(t.GrpNoEnd, GrpSm::kGroupRows - 1);
     for (int g = first; g <= last; ++g) {
         if (t.GrpData[g] != t.GrpDataBuf[g]) {
-            t.GrpSyogoNG = true;
-            t.GrpSyogoNgList += GrpSm::signedText(g) + QLatin1Char(',');
+            t.GrpVerifyNG = true;
+            t.GrpVerifyNgList += GrpSm::signedText(g) + QLatin1Char(',');
         }
     }
 }
@@ -156,8 +156,8 @@ void ClearSqMcrData()
 int MakeSqMcrDataStr()
 {
     auto &t = Tables();
-    t.SmSyogoNG = false;
-    t.SmSyogoNgList.clear();
+    t.SmVerifyNG = false;
+    t.SmVerifyNgList.clear();
     for (int m = 1; m <= GrpSm::kMacroCount; ++m) {
         const int col = GrpSm::MacroCodeCol(m);
         bool differs = false;
@@ -169,11 +169,11 @@ int MakeSqMcrDataStr()
                 differs = true;
         }
         if (differs) {
-            t.SmSyogoNG = true;
-            t.SmSyogoNgList += GrpSm::signedText(m) + QLatin1Char(',');
+            t.SmVerifyNG = true;
+            t.SmVerifyNgList += GrpSm::signedText(m) + QLatin1Char(',');
         }
     }
-    return t.SmSyogoNG ? 1 : 0;
+    return t.SmVerifyNG ? 1 : 0;
 }
 
-} // namespace Module1
+} // namespace Common

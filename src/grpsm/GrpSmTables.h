@@ -34,12 +34,12 @@ struct GrpSmTables {
     // Range of the group check and compare; callers set 1..99.
     int GrpNoStart = 1;
     int GrpNoEnd = kGroupCount;
-    bool GrpSyogoNG = false;
-    QString GrpSyogoNgList;       // " 3, 17,"
+    bool GrpVerifyNG = false;
+    QString GrpVerifyNgList;       // " 3, 17,"
     QString GrpPrintDataName;
 
-    bool SmSyogoNG = false;
-    QString SmSyogoNgList;        // " 2, 11,"
+    bool SmVerifyNG = false;
+    QString SmVerifyNgList;        // " 2, 11,"
     QString SmErrNoList;          // "<3>,<7>,"
     int SqMcrNoStart = 1;
     int SqMcrNoEnd = kMacroCount;
@@ -76,12 +76,12 @@ int SmDataMax(int code);
 
 } // namespace GrpSm
 
-namespace Module1 {
+namespace Common {
 // Groups 1..99, columns 0 and 1; row 0 is not copied.
 void LetGrpBufToData();
 void LetGrpDataToBuf();
 // Compares GrpData with GrpDataBuf over GrpNoStart..GrpNoEnd into
-// GrpSyogoNG and GrpSyogoNgList.
+// GrpVerifyNG and GrpVerifyNgList.
 void MakeGrpDataStr();
 
 // Steps 0..15 of all 20 macros.
@@ -89,7 +89,7 @@ void LetSqMcrBufToData();
 void LetSqMcrDataToBuf();
 // Every element of SmData in steps 0..16 and columns 0..39 to 0.
 void ClearSqMcrData();
-// Compares SmData with SmDataBuf into SmSyogoNG and SmSyogoNgList: 1 when a
+// Compares SmData with SmDataBuf into SmVerifyNG and SmVerifyNgList: 1 when a
 // macro differs, else 0. The data of an END step of SmData are not compared.
 int MakeSqMcrDataStr();
-} // namespace Module1
+} // namespace Common

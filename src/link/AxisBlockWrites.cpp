@@ -1,7 +1,7 @@
 #include "link/AxisBlockWrites.h"
 
 #include "core/AppState.h"
-#include "core/Module1Text.h"
+#include "core/FixedText.h"
 #include "core/Num.h"
 #include "link/CommandFrames.h"
 #include "link/CommandHost.h"
@@ -11,7 +11,7 @@
 #include "platform/Dialogs.h"
 #include "platform/StringTable.h"
 
-namespace Module3Tusin {
+namespace Comm {
 namespace {
 
 BlockWriteState g_state;
@@ -29,8 +29,8 @@ QString withMode(const QString &data, const QString &digits) { return data.left(
 // The two digits of an axes mask; nothing when it does not fit a byte.
 std::optional<QString> maskDigits(int mask)
 {
-    const QString m = Module1::HexZeroPad(mask, 2);
-    if (mask < 0 || Module1::DoesNotFit(m))
+    const QString m = Common::HexZeroPad(mask, 2);
+    if (mask < 0 || Common::DoesNotFit(m))
         return std::nullopt;
     return m;
 }
@@ -57,7 +57,7 @@ constexpr int kStdBlockIndices[9] = {1, 2, 3, 5, 6, 8, 9, 11, 12};
 
 } // namespace
 
-int WriteParametaToCt2()
+int WriteActuatorParametersToCt()
 {
     // These writes send TYPE as the set holds it; the progress counts one
     // step ahead of the blocks.
@@ -107,8 +107,8 @@ int SetCtModeToCt(int mode)
     const int old = ReadCtModeFromCt();
     if (old == -1)
         return -1;
-    const QString m = Module1::DecZeroPad(mode, 2);
-    if (Module1::DoesNotFit(m) || mode < 0)
+    const QString m = Common::DecZeroPad(mode, 2);
+    if (Common::DoesNotFit(m) || mode < 0)
         return -1;
     g_state.CtBlock0Data = withMode(g_state.CtBlock0Data, m);
     if (WriteBlock0ToCt() != 0)
@@ -124,11 +124,11 @@ int WriteAxisMaskAndModeToCt(int mask, bool prgMode)
     const auto m = maskDigits(mask);
     if (!m || ReadBlock0FromCt() != 0)
         return 1;
-    g_state.CtBlock0Data = withMode(withMask(g_state.CtBlock0Data, *m), Module1::DecZeroPad(prgMode ? 1 : 0, 2));
+    g_state.CtBlock0Data = withMode(withMask(g_state.CtBlock0Data, *m), Common::DecZeroPad(prgMode ? 1 : 0, 2));
     if (WriteBlock0ToCt() != 0)
         return 1;
     Paradata().ParaSet.ParaSpAxis = int16_t(mask);
     return 0;
 }
 
-} // namespace Module3Tusin
+} // namespace Comm

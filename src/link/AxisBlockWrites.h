@@ -4,7 +4,7 @@
 // axes present in block 0, and the controller-mode byte of block 0.
 #include <QString>
 
-namespace Module3Tusin {
+namespace Comm {
 
 struct BlockWriteState {
     // Block 0 as 32 hexadecimal digits between its read and its write-back.
@@ -16,7 +16,7 @@ void ResetBlockWriteState();
 // The actuator-dependent blocks (1 and the first two blocks of every axis in
 // use) from the parameter set, TYPE as held, then "0WE". 0 written and
 // stored, 1 failed (nothing stored).
-int WriteParametaToCt2();
+int WriteActuatorParametersToCt();
 // Block 0 read and written back with byte 1 (axes present) = mask. 0 / 1;
 // on success ParaSpAxis = mask. Nothing is stored here.
 int WriteAxisMaskToCt(int mask);
@@ -36,4 +36,4 @@ int ReadCtModeFromCt();
 // -1 failed. A change of mode is announced (it applies after a power cycle).
 int SetCtModeToCt(int mode);
 
-} // namespace Module3Tusin
+} // namespace Comm

@@ -1,7 +1,7 @@
 #include "link/AxisConfig.h"
 
 #include "core/AppState.h"
-#include "core/Module1Text.h"
+#include "core/FixedText.h"
 #include "link/CommandProcs.h"
 #include "link/Engine.h"
 #include "link/ParaBlocks.h"
@@ -11,7 +11,7 @@
 #include <QString>
 #include <optional>
 
-namespace Module3Tusin {
+namespace Comm {
 
 namespace {
 
@@ -22,12 +22,12 @@ bool openWithRetries(int (*open)())
     for (int attempt = 0; open() != 0; ++attempt) {
         if (attempt >= 3)
             return false;
-        Module1::mmsecWait(100);
+        Common::mmsecWait(100);
     }
-    return TusinModeOn(1) == 0;
+    return CommunicationModeOn(1) == 0;
 }
 
-bool openOnce() { return OpenCommPort() == 0 && TusinModeOn(1) == 0; }
+bool openOnce() { return OpenCommPort() == 0 && CommunicationModeOn(1) == 0; }
 
 // Reply characters from..to (1-based, as the layouts count them) as a
 // hexadecimal number; data digit k is reply character k + 4.
@@ -99,19 +99,19 @@ int ReadAxisConfigFromCt3()
     for (int attempt = 0; OpenCommPort2() != 0; ++attempt) {
         if (attempt >= 3)
             return 1;
-        Module1::mmsecWait(100);
+        Common::mmsecWait(100);
     }
-    if (TusinModeOn(1) != 0) {
+    if (CommunicationModeOn(1) != 0) {
         CloseCommPortIfFree();
         return 1;
     }
     std::optional<QString> d;
     for (int attempt = 0; !(d = ReadParaBlock(0, 2000)); ++attempt) {
-        if (Queues().TusinErrorFlag || attempt >= 3) {
+        if (Queues().LinkFailed || attempt >= 3) {
             CloseCommPortIfFree();
             return 1;
         }
-        Module1::mmsecWait(100);
+        Common::mmsecWait(100);
     }
     maskIntoAxes(int(replyHex(*d, 7, 8)), Paradata().AxisNotUsedHold);
     CloseCommPortIfFree();
@@ -142,7 +142,7 @@ int ReadMaxPulseFromCt()
         }
         const auto d = ReadParaBlock(3 * a + 4, 2000);
         if (!d) {
-            TusinFlush();
+            FlushQueue();
             return 1;
         }
         ct.CtMaxPulse[a] = int32_t(replyHex(*d, 13, 18));
@@ -186,7 +186,7 @@ int ReadDeviceFromCt()
         }
         const auto d = ReadParaBlock(3 * a + 3, 3000);
         if (!d) {
-            TusinFlush();
+            FlushQueue();
             return 1;
         }
         ct.CtPgFlag[a] = int16_t(replyHex(*d, 21, 22));
@@ -212,4 +212,4 @@ int CompareCtDevice2PcDevice()
     return 0;
 }
 
-} // namespace Module3Tusin
+} // namespace Comm

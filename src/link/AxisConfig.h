@@ -5,7 +5,7 @@
 // block), and the comparison of the controller's actuators with the PC's
 // setting. All return 0 on success and 1 on failure unless said otherwise;
 // values already stored when a later step fails stay.
-namespace Module3Tusin {
+namespace Comm {
 
 // Block 0: the mask of axes present into ParaSpAxis and AxisNotUsed.
 int ReadAxisConfigFromCt();
@@ -30,4 +30,4 @@ int ReadDeviceFromCt();
 // 1 some axis differs, -1 the read failed.
 int CompareCtDevice2PcDevice();
 
-} // namespace Module3Tusin
+} // namespace Comm

@@ -1,9 +1,9 @@
 #include "link/CommandFrames.h"
 
-#include "core/Module1Text.h"
+#include "core/FixedText.h"
 #include "prog/ProgWire.h"
 
-namespace Module3Tusin::Frames {
+namespace Comm::Frames {
 namespace {
 
 // Fixed-width hex field, or nothing when the value does not fit (negative
@@ -12,8 +12,8 @@ std::optional<QString> hexField(int value, int digits)
 {
     if (value < 0)
         return std::nullopt;
-    const QString t = Module1::HexZeroPad(value, digits);
-    if (Module1::DoesNotFit(t))
+    const QString t = Common::HexZeroPad(value, digits);
+    if (Common::DoesNotFit(t))
         return std::nullopt;
     return t;
 }
@@ -33,7 +33,7 @@ std::optional<int> HexField(const QString &text, int pos, int len)
 {
     if (pos < 1 || len < 1 || len > 7 || pos - 1 + len > text.size())
         return std::nullopt;
-    const auto v = Module1::HexValue(text.mid(pos - 1, len));
+    const auto v = Common::HexValue(text.mid(pos - 1, len));
     return v ? std::optional<int>(int(*v)) : std::nullopt;
 }
 
@@ -42,7 +42,7 @@ bool EchoMatches(const QString &reply, const QString &frame, int count)
     return reply.size() >= count && frame.size() >= count && reply.left(count) == frame.left(count);
 }
 
-QString TusinModeOn() { return QStringLiteral("0CM1"); }
+QString CommunicationModeOn() { return QStringLiteral("0CM1"); }
 QString AxisStopQuery() { return QStringLiteral("0RA"); }
 QString HomeStateQuery() { return QStringLiteral("0RH"); }
 QString AlarmReset() { return QStringLiteral("0AR"); }
@@ -72,7 +72,7 @@ std::optional<QString> MovePosiNo(int posiNo, int mode, const std::array<bool, 4
     if (posiNo < 0 || posiNo > 999)
         return std::nullopt;
     const QString code = mode == 1 ? QStringLiteral("0MS") : QStringLiteral("0MP");
-    return code + Module1::HexZeroPad(posiNo, 3) + Module1::HexZeroPad(AxisInUseMask(axisNotUsed), 1);
+    return code + Common::HexZeroPad(posiNo, 3) + Common::HexZeroPad(AxisInUseMask(axisNotUsed), 1);
 }
 
 std::optional<QString> MoveGrpNo(int grpNo)
@@ -91,7 +91,7 @@ std::optional<QString> StorePosiData(int first, int last)
     return QStringLiteral("0WA") + *f + *l;
 }
 
-QString TusinModeSet(int modeValue, int &modeNo, int axisMask, const std::array<bool, 4> &axisNotUsed)
+QString SetCommunicationMode(int modeValue, int &modeNo, int axisMask, const std::array<bool, 4> &axisNotUsed)
 {
     QString digits;
     for (int i = 0; i < 4; ++i) {
@@ -141,14 +141,14 @@ QString WriteOutputs(const BitTable &outBit)
         for (int b = 0; b < 4; ++b)
             if (outBit[j][b])
                 v |= 1 << b;
-        f += Module1::HexZeroPad(v, 1);
+        f += Common::HexZeroPad(v, 1);
     }
     return f;
 }
 
 QString PresentPosQuery(const std::array<bool, 4> &axisNotUsed)
 {
-    return QStringLiteral("0RC") + Module1::HexZeroPad(AxisInUseMask(axisNotUsed), 1);
+    return QStringLiteral("0RC") + Common::HexZeroPad(AxisInUseMask(axisNotUsed), 1);
 }
 
 int PresentPosReplyLen(const std::array<bool, 4> &axisNotUsed)
@@ -181,9 +181,9 @@ std::optional<PresentPositions> DecodePresentPos(const QString &reply, const std
 
 std::optional<QString> ReadWatchItem(Watch::Kind kind, const Watch::Item &item)
 {
-    const char *code = kind == Watch::Kind::Flag ? "0FR" : kind == Watch::Kind::Hensu ? "0HR" : "0HP";
+    const char *code = kind == Watch::Kind::Flag ? "0FR" : kind == Watch::Kind::Variable ? "0HR" : "0HP";
     const auto prg = hexField(item.prgNo, 2);
-    const auto no = hexField(item.number, kind == Watch::Kind::PosHensu ? 1 : 2);
+    const auto no = hexField(item.number, kind == Watch::Kind::PosVariable ? 1 : 2);
     if (!prg || !no)
         return std::nullopt;
     return QLatin1String(code) + *prg + *no;
@@ -193,7 +193,7 @@ int WatchReplyLen(Watch::Kind kind)
 {
     switch (kind) {
     case Watch::Kind::Flag: return 10;
-    case Watch::Kind::Hensu: return 17;
+    case Watch::Kind::Variable: return 17;
     default: return 16;
     }
 }
@@ -208,15 +208,15 @@ std::optional<int32_t> DecodeWatchItem(Watch::Kind kind, const Watch::Item &item
         return HexField(reply, at, 1);
     if (reply.size() < at - 1 + 8)
         return std::nullopt;
-    const auto v = Module1::HexValue(reply.mid(at - 1, 8));
+    const auto v = Common::HexValue(reply.mid(at - 1, 8));
     if (!v)
         return std::nullopt;
     return static_cast<int32_t>(*v);
 }
 
-std::optional<QString> ReadProgStepSu(int progNo) { return numbered("0RR", progNo); }
+std::optional<QString> ReadProgStepCount(int progNo) { return numbered("0RR", progNo); }
 
-std::optional<int> DecodeProgStepSu(const QString &reply) { return HexField(reply, 6, 2); }
+std::optional<int> DecodeProgStepCount(const QString &reply) { return HexField(reply, 6, 2); }
 
 QString TaskNoQuery() { return QStringLiteral("0TN"); }
 
@@ -334,4 +334,4 @@ std::optional<MacroSteps> DecodeSqMcr(const QString &reply, int macroNo)
 
 QString StoreSqMcr() { return QStringLiteral("0WE1"); }
 
-} // namespace Module3Tusin::Frames
+} // namespace Comm::Frames

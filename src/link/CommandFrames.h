@@ -18,7 +18,7 @@
 #include <optional>
 #include <utility>
 
-namespace Module3Tusin::Frames {
+namespace Comm::Frames {
 
 // Reply lengths (CR LF included) and time-outs (ms) of the commands.
 inline constexpr int kModeOnReplyLen = 6, kModeOnTimeout = 1000;
@@ -32,7 +32,7 @@ inline constexpr int kModeSetReplyLen = 10, kModeSetTimeout = 2000;
 inline constexpr int kReadInReplyLen = 12, kReadOutReplyLen = 10, kWriteOutReplyLen = 5;
 inline constexpr int kIoTimeout = 5000;
 inline constexpr int kPresentPosTimeout = 1000;
-inline constexpr int kStepSuReplyLen = 9, kStepSuTimeout = 3000;
+inline constexpr int kStepCountReplyLen = 9, kStepCountTimeout = 3000;
 inline constexpr int kProgWriteReplyLen = 7, kProgCommitReplyLen = 7, kProgTimeout = 5000;
 inline constexpr int kTaskNoReplyLen = 6, kTaskNoTimeout = 2000;
 inline constexpr int kTaskCmdReplyLen = 5, kTaskCmdTimeout = 5000;   // "0DM", "0PM", "0PN"
@@ -76,7 +76,7 @@ std::optional<int> HexField(const QString &text, int pos, int len);
 bool EchoMatches(const QString &reply, const QString &frame, int count);
 
 // ---- state, motion, alarm, store ------------------------------------------
-QString TusinModeOn();            // "0CM1"
+QString CommunicationModeOn();            // "0CM1"
 QString AxisStopQuery();          // "0RA"
 QString HomeStateQuery();         // "0RH"
 QString AlarmReset();             // "0AR"
@@ -100,7 +100,7 @@ std::optional<QString> StorePosiData(int first, int last);
 // the mode value where it is 1 or 2, the axis is in use and its bit of the
 // mask is set, else "0". A mode number outside 0..2 becomes 0, also in the
 // caller's variable.
-QString TusinModeSet(int modeValue, int &modeNo, int axisMask, const std::array<bool, 4> &axisNotUsed);
+QString SetCommunicationMode(int modeValue, int &modeNo, int axisMask, const std::array<bool, 4> &axisNotUsed);
 
 // ---- inputs and outputs ----------------------------------------------------
 QString ReadInputs();   // "0RI"
@@ -144,9 +144,9 @@ std::optional<int32_t> DecodeWatchItem(Watch::Kind kind, const Watch::Item &item
 
 // ---- programs and tasks ----------------------------------------------------
 // "0RR" + program (2 hex); nothing when it does not fit.
-std::optional<QString> ReadProgStepSu(int progNo);
+std::optional<QString> ReadProgStepCount(int progNo);
 // Step count from reply positions 6-7.
-std::optional<int> DecodeProgStepSu(const QString &reply);
+std::optional<int> DecodeProgStepCount(const QString &reply);
 QString TaskNoQuery(); // "0TN"
 // "0WM" + program (2 hex) + the steps of lines 1..n of ProgDA (with the
 // terminating step when n is below the program's limit); nothing when the
@@ -195,4 +195,4 @@ std::optional<QString> ReadSqMcr(int macroNo); // "0RS" + macro (2 hex)
 std::optional<MacroSteps> DecodeSqMcr(const QString &reply, int macroNo);
 QString StoreSqMcr(); // "0WE1"
 
-} // namespace Module3Tusin::Frames
+} // namespace Comm::Frames

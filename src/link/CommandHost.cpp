@@ -9,14 +9,14 @@
 #include "platform/Dialogs.h"
 #include "platform/StringTable.h"
 
-namespace Module3Tusin::CmdHost {
+namespace Comm::CmdHost {
 
 int OpenPort() { return OpenCommPort(); }
 void ClosePortIfFree() { CloseCommPortIfFree(); }
 
-void SetOnline() { Module1::SetOnlineMode(); }
+void SetOnline() { Common::SetOnlineMode(); }
 
-void SetOffline() { Module1::SetOfflineMode(); }
+void SetOffline() { Common::SetOfflineMode(); }
 
 int PresentAxisMask() { return Paradata().ParaSet.ParaSpAxis; }
 
@@ -33,10 +33,10 @@ void ShowDataWrong()
 void FailOnWrongData(bool flush)
 {
     ClosePortIfFree();
-    Queues().TusinErrorFlag = true;
+    Queues().LinkFailed = true;
     ShowDataWrong();
     if (flush)
-        TusinFlush();
+        FlushQueue();
 }
 
 void PrepareProgress(int maximum, int statusTextId, bool cancelOffered)
@@ -64,4 +64,4 @@ TransferProgress::~TransferProgress()
         Shell::Get().BusyPointer(false);
 }
 
-} // namespace Module3Tusin::CmdHost
+} // namespace Comm::CmdHost

@@ -5,7 +5,7 @@
 // exchanges they are.
 #include <QString>
 
-namespace Module3Tusin::CmdHost {
+namespace Comm::CmdHost {
 
 // 0 = the port is open, 1 = it could not be opened.
 int OpenPort();
@@ -22,7 +22,7 @@ void ShowValueOutOfRange();
 // The controller's answer is not the one asked for (message 384/385).
 void ShowDataWrong();
 // A wrong echo or garbled data ends the transfer as a link failure: port
-// closed unless held, TusinErrorFlag set, the message, then with `flush`
+// closed unless held, LinkFailed set, the message, then with `flush`
 // the queues flushed.
 void FailOnWrongData(bool flush);
 
@@ -46,4 +46,4 @@ private:
     bool m_busyPointer;
 };
 
-} // namespace Module3Tusin::CmdHost
+} // namespace Comm::CmdHost

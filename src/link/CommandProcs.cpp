@@ -11,7 +11,7 @@
 
 #include <vector>
 
-namespace Module3Tusin {
+namespace Comm {
 namespace {
 
 CommandState g_state;
@@ -27,9 +27,9 @@ void ResetCommandState() { g_state = CommandState{}; }
 
 // ---- state, motion, alarm, store ------------------------------------------
 
-int TusinModeOn(int msgFlag)
+int CommunicationModeOn(int msgFlag)
 {
-    const Exchanged r = Send(Frames::TusinModeOn(), Frames::kModeOnReplyLen, Frames::kModeOnTimeout, msgFlag);
+    const Exchanged r = Send(Frames::CommunicationModeOn(), Frames::kModeOnReplyLen, Frames::kModeOnTimeout, msgFlag);
     switch (r.outcome) {
     case Outcome::Ok:
         Host::SetOnline();
@@ -54,7 +54,7 @@ int WaitCtAxisStop()
 {
     for (;;) {
         Platform::DoEvents();
-        if (Queues().TusinErrorFlag)
+        if (Queues().LinkFailed)
             return -1;
         const int r = CheckCtAxisStop();
         if (r != 0)
@@ -108,9 +108,9 @@ int AlarmResetCt()
     return r.ok() ? 0 : 1;
 }
 
-int TusinModeSet(int modeValue, int &modeNo, int axisMask)
+int SetCommunicationMode(int modeValue, int &modeNo, int axisMask)
 {
-    const QString frame = Frames::TusinModeSet(modeValue, modeNo, axisMask, App().AxisNotUsed);
+    const QString frame = Frames::SetCommunicationMode(modeValue, modeNo, axisMask, App().AxisNotUsed);
     if (App().OfflineFlag)
         App().OfflineFlag = false;
     return Send(frame, Frames::kModeSetReplyLen, Frames::kModeSetTimeout).ok() ? 0 : 1;
@@ -133,12 +133,12 @@ int ReadIOFromCt()
         case Outcome::Failed:
             Host::ClosePortIfFree();
             Commands().IoReadFlag = false;
-            TusinFlush();
+            FlushQueue();
             return 1;
         case Outcome::LinkFailed:
             return 1;
         default:
-            TusinFlush();
+            FlushQueue();
             return 1;
         }
     }
@@ -168,19 +168,19 @@ int WriteOutputToCt()
         return 0;
     case Outcome::Failed:
         Host::ClosePortIfFree();
-        TusinFlush();
+        FlushQueue();
         return 1;
     default:
         return 1;
     }
 }
 
-int IOCheckTusin2()
+int MonitorExchange()
 {
     CommandState &s = g_state;
     if (!s.IoModeSet || s.IoModeResend) {
         int modeNo = Commands().IgnoreInputs ? 1 : 0;
-        if (TusinModeSet(0, modeNo, 0) == 1)
+        if (SetCommunicationMode(0, modeNo, 0) == 1)
             return 1;
         s.IoModeSet = true;
         s.IoModeResend = false;
@@ -231,14 +231,14 @@ std::optional<int32_t> ReadFlagFromCt(int prgNo, int flagNo)
     return ReadWatchItemFromCt(Watch::Kind::Flag, {prgNo, flagNo});
 }
 
-std::optional<int32_t> ReadHensuFromCt(int prgNo, int hensuNo)
+std::optional<int32_t> ReadVariableFromCt(int prgNo, int variableNo)
 {
-    return ReadWatchItemFromCt(Watch::Kind::Hensu, {prgNo, hensuNo});
+    return ReadWatchItemFromCt(Watch::Kind::Variable, {prgNo, variableNo});
 }
 
-std::optional<int32_t> ReadPosHensuFromCt(int prgNo, int axisNo)
+std::optional<int32_t> ReadPosVariableFromCt(int prgNo, int axisNo)
 {
-    return ReadWatchItemFromCt(Watch::Kind::PosHensu, {prgNo, axisNo});
+    return ReadWatchItemFromCt(Watch::Kind::PosVariable, {prgNo, axisNo});
 }
 
 std::optional<std::vector<int32_t>> ReadWatchItemsFromCt(Watch::Kind kind, const std::vector<Watch::Item> &items,
@@ -259,19 +259,19 @@ std::optional<std::vector<int32_t>> ReadWatchItemsFromCt(Watch::Kind kind, const
 
 // ---- programs and tasks ----------------------------------------------------
 
-int ReadProgStepSuFromCt(int progNo)
+int ReadProgStepCountFromCt(int progNo)
 {
-    const auto frame = Frames::ReadProgStepSu(progNo);
+    const auto frame = Frames::ReadProgStepCount(progNo);
     if (!frame) {
         ShowValueOutOfRange();
         return -1;
     }
-    const Exchanged r = Send(*frame, Frames::kStepSuReplyLen, Frames::kStepSuTimeout);
+    const Exchanged r = Send(*frame, Frames::kStepCountReplyLen, Frames::kStepCountTimeout);
     if (r.outcome == Outcome::Failed)
         Host::ClosePortIfFree();
     if (!r.ok())
         return -1;
-    const auto steps = Frames::DecodeProgStepSu(r.reply);
+    const auto steps = Frames::DecodeProgStepCount(r.reply);
     if (!steps) {
         FailOnWrongData(true);
         return -1;
@@ -279,7 +279,7 @@ int ReadProgStepSuFromCt(int progNo)
     return *steps;
 }
 
-int ReadAllProgStepSuFromCt()
+int ReadAllProgStepCountsFromCt()
 {
     CommandState &s = g_state;
     // The caller shows and hides the bar around this read.
@@ -287,18 +287,18 @@ int ReadAllProgStepSuFromCt()
     if (App().OfflineFlag)
         App().OfflineFlag = false;
     for (int p = 1; p <= Frames::kProgramCount; ++p) {
-        const Exchanged r = Send(*Frames::ReadProgStepSu(p), Frames::kStepSuReplyLen, Frames::kStepSuTimeout);
+        const Exchanged r = Send(*Frames::ReadProgStepCount(p), Frames::kStepCountReplyLen, Frames::kStepCountTimeout);
         if (!r.ok())
             return 1;
-        const auto steps = Frames::DecodeProgStepSu(r.reply);
+        const auto steps = Frames::DecodeProgStepCount(r.reply);
         if (!steps) {
             FailOnWrongData(true);
             return 1;
         }
-        s.ProgStepSu[p] = *steps;
+        s.ProgStepCount[p] = *steps;
         Host::SetProgressValue(p);
     }
-    s.ProgStepSuKnown = true;
+    s.ProgStepCountKnown = true;
     return 0;
 }
 
@@ -306,7 +306,7 @@ int ReadTaskNoFromCt()
 {
     if (Host::OpenPort() == 1)
         return kTaskNoFailure;
-    if (TusinModeOn(1) != 0) {
+    if (CommunicationModeOn(1) != 0) {
         Host::ClosePortIfFree();
         return kTaskNoFailure;
     }
@@ -342,7 +342,7 @@ int SendWriteSequence(const std::vector<QString> &frames, int frameReplyLen, con
         const Exchanged r = Send(frame, isStore ? Frames::kStoreReplyLen : frameReplyLen, timeoutMs);
         if (r.outcome == Outcome::Failed) {
             Host::ClosePortIfFree();
-            TusinFlush();
+            FlushQueue();
         }
         if (!r.ok())
             return 1;
@@ -388,7 +388,7 @@ int ReadGrpDataFromCt()
         const QString frame = *Frames::ReadGrp(g);
         const Exchanged r = Send(frame, Frames::kGrpReadReplyLen, Frames::kGrpTimeout);
         if (r.outcome == Outcome::Failed) {
-            TusinFlush();
+            FlushQueue();
             Host::ClosePortIfFree();
         }
         if (!r.ok())
@@ -467,13 +467,13 @@ int ReadSqMcrFromCt()
     return 0;
 }
 
-} // namespace Module3Tusin
+} // namespace Comm
 
-namespace Module1 {
+namespace Common {
 
 int CheckRH()
 {
-    using namespace Module3Tusin;
+    using namespace Comm;
     App().HomeDoneFlag = false;
     const Exchanged r = Send(Frames::HomeStateQuery(), Frames::kHomeStateReplyLen, Frames::kHomeStateTimeout);
     if (r.outcome == Outcome::Failed)
@@ -484,4 +484,4 @@ int CheckRH()
     return 0;
 }
 
-} // namespace Module1
+} // namespace Common

@@ -12,11 +12,11 @@
 #include <optional>
 #include <vector>
 
-namespace Module3Tusin {
+namespace Comm {
 
 // ---- state, motion, alarm, store ------------------------------------------
 // "0CM1": 0 = controller in communication mode and application online.
-int TusinModeOn(int msgFlag);
+int CommunicationModeOn(int msgFlag);
 // "0RA": 1 = every present axis at rest, 0 = not at rest, -1 = failure.
 int CheckCtAxisStop();
 // Asks "0RA" again and again, running the event loop before each question,
@@ -35,7 +35,7 @@ int StorePosiDataInCt(int first, int last);
 int AlarmResetCt();
 // "0CM" + mode number + four axis digits. A mode number outside 0..2
 // becomes 0, also in the caller's variable.
-int TusinModeSet(int modeValue, int &modeNo, int axisMask);
+int SetCommunicationMode(int modeValue, int &modeNo, int axisMask);
 
 // ---- inputs and outputs ----------------------------------------------------
 // "0RI" then "0RO" into InBit / OutBit.
@@ -44,7 +44,7 @@ int ReadIOFromCt();
 int WriteOutputToCt();
 // One cycle of the monitor: mode command when needed, output write when
 // requested, then the read.
-int IOCheckTusin2();
+int MonitorExchange();
 
 // ---- present position ------------------------------------------------------
 // "0RC" for the axes in use: 0 with the pulses of each axis in use in `pos`
@@ -59,8 +59,8 @@ int ReadPresentPosFromCt(Frames::PresentPositions &pos);
 // shown: a list is read every half second.
 std::optional<int32_t> ReadWatchItemFromCt(Watch::Kind kind, const Watch::Item &item);
 std::optional<int32_t> ReadFlagFromCt(int prgNo, int flagNo);
-std::optional<int32_t> ReadHensuFromCt(int prgNo, int hensuNo);
-std::optional<int32_t> ReadPosHensuFromCt(int prgNo, int axisNo);
+std::optional<int32_t> ReadVariableFromCt(int prgNo, int variableNo);
+std::optional<int32_t> ReadPosVariableFromCt(int prgNo, int axisNo);
 // Reads the items in order; nothing at the first failed read, or when
 // `stop` answers true before a read.
 std::optional<std::vector<int32_t>> ReadWatchItemsFromCt(Watch::Kind kind, const std::vector<Watch::Item> &items,
@@ -68,9 +68,9 @@ std::optional<std::vector<int32_t>> ReadWatchItemsFromCt(Watch::Kind kind, const
 
 // ---- programs and tasks ----------------------------------------------------
 // "0RR": the program's step count 0..255, or -1 = failure.
-int ReadProgStepSuFromCt(int progNo);
-// Step counts of programs 1..100 into ProgStepSu.
-int ReadAllProgStepSuFromCt();
+int ReadProgStepCountFromCt(int progNo);
+// Step counts of programs 1..100 into ProgStepCount.
+int ReadAllProgStepCountsFromCt();
 // Result of ReadTaskNoFromCt on any failure: no task digit takes it.
 inline constexpr int kTaskNoFailure = -1;
 // "0TN" through the priority queue: the running task's program digit 0..15
@@ -89,9 +89,9 @@ int WriteSqMcrToCt();
 // 20 × "0RS" into SmDataBuf.
 int ReadSqMcrFromCt();
 
-} // namespace Module3Tusin
+} // namespace Comm
 
-namespace Module1 {
+namespace Common {
 // "0RH": 0 = reply evaluated into HomeDoneFlag, 1 = failure.
 int CheckRH();
-} // namespace Module1
+} // namespace Common

@@ -7,7 +7,7 @@
 
 #include <array>
 
-namespace Module3Tusin {
+namespace Comm {
 
 struct CommandState {
     // Input/output monitor.
@@ -25,11 +25,11 @@ struct CommandState {
     bool IgnoreInputs = false;
 
     // Step counts stored in the controller, indexed by program 1..100.
-    std::array<int, Frames::kProgramCount + 1> ProgStepSu{};
-    bool ProgStepSuKnown = false;
+    std::array<int, Frames::kProgramCount + 1> ProgStepCount{};
+    bool ProgStepCountKnown = false;
 };
 
 CommandState &Commands();
 void ResetCommandState();
 
-} // namespace Module3Tusin
+} // namespace Comm

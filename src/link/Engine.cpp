@@ -1,13 +1,13 @@
 #include "link/Engine.h"
 
 #include "core/AppState.h"
-#include "core/Module1Text.h"
+#include "core/FixedText.h"
 #include "link/ErrorList.h"
 #include "link/Indicators.h"
 #include "link/Queues.h"
 #include "platform/CommPort.h"
 #include "platform/Dialogs.h"
-#include "core/Module1Settings.h"
+#include "core/AppSettings.h"
 #include "platform/Settings.h"
 #include "platform/StringTable.h"
 #include "platform/Wait.h"
@@ -15,7 +15,7 @@
 #include <QPointer>
 #include <QTimer>
 
-namespace Module3Tusin {
+namespace Comm {
 namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
@@ -30,14 +30,14 @@ public:
     {
         pump.setSingleShot(true);
         pump.setTimerType(Qt::PreciseTimer);
-        connect(&pump, &QTimer::timeout, this, [] { TimerTusin_Timer(); });
+        connect(&pump, &QTimer::timeout, this, [] { LinkTimerTick(); });
         timeout.setSingleShot(true);
         timeout.setTimerType(Qt::PreciseTimer);
         connect(&timeout, &QTimer::timeout, this, [] { timerTimeout_Timer(); });
         // Incoming characters are taken as they arrive rather than by a
         // 1 ms poll: the same buffer and the same end-of-buffer test, without
         // waking the program a thousand times a second.
-        connect(port, &Platform::CommPort::readyRead, this, [] { TimerJusin_Timer(); });
+        connect(port, &Platform::CommPort::readyRead, this, [] { ReceiveTimerTick(); });
         connect(port, &Platform::CommPort::failed, this, [this] { portFault = true; });
     }
 
@@ -48,7 +48,7 @@ public:
     void rearm()
     {
         const QueueState &q = Queues();
-        if (q.TusinQueuePending || q.TusinQueueHighPending)
+        if (q.RequestQueuePending || q.PriorityQueuePending)
             pump.start(App().OfflineFlag ? 2 : 0);
     }
     void kick()
@@ -100,9 +100,9 @@ void waitReply()
     LinkState &s = g_link;
     // A wait without limit (the end of a group move) also ends on the main
     // window's cancel.
-    const bool unlimited = Queues().TusinTimeout <= 0;
+    const bool unlimited = Queues().RequestTimeout <= 0;
     Platform::WaitUntil([&] {
-        return s.JusinKanryo || s.TimeoutFlag || !g_engine || g_engine->portFault
+        return s.ReplyComplete || s.TimeoutFlag || !g_engine || g_engine->portFault
             || (unlimited && (App().ComCancelFlag || s.GrpMoveStop))
             || (s.AbandonID != 0 && s.AbandonID == Queues().ActiveID);
     });
@@ -113,11 +113,11 @@ void waitReply()
         throw PortFault{};
 }
 
-void shiftUp(std::array<TusinQueueEntry, kQueueRows> &rows, int &last, bool &pending)
+void shiftUp(std::array<QueueEntry, kQueueRows> &rows, int &last, bool &pending)
 {
     for (int i = 0; i < kQueueRows - 1; ++i)
         rows[i] = rows[i + 1];
-    rows[kQueueRows - 1] = TusinQueueEntry{};
+    rows[kQueueRows - 1] = QueueEntry{};
     if (last >= 0)
         last -= 1;
     if (last == -1)
@@ -161,7 +161,7 @@ int OpenCommPort()
 {
     AppState &a = App();
     if (a.PortNo < 1 || a.PortNo > 9)
-        a.PortNo = Module1::GetSettingInt(QStringLiteral("PortNo"), 1);
+        a.PortNo = Common::GetSettingInt(QStringLiteral("PortNo"), 1);
     if (!g_engine)
         return 1;
     Platform::CommPort *p = g_engine->port;
@@ -201,7 +201,7 @@ void CloseCommPort()
         g_engine->port->close();
 }
 
-int TusinSosinJusin(const QString &command, int expectedLength, const QString &data, int requestId, int msgFlag)
+int SendAndReceive(const QString &command, int expectedLength, const QString &data, int requestId, int msgFlag)
 {
     LinkState &s = g_link;
     QueueState &q = Queues();
@@ -210,7 +210,7 @@ int TusinSosinJusin(const QString &command, int expectedLength, const QString &d
     // result to the request's waiter, which shows it once the line is free.
     QString message;
     auto record = [&](int result, const QString &code, bool abandoned = false) {
-        TusinKekkaRecord r{result, s.JusinData, code, requestId};
+        ResultRecord r{result, s.ReceivedData, code, requestId};
         r.abandoned = abandoned;
         r.message = message;
         RecordResult(r);
@@ -221,12 +221,12 @@ int TusinSosinJusin(const QString &command, int expectedLength, const QString &d
     };
     // An error reply ("0%%..."): decoded, reported with its text.
     auto errorReply = [&](bool toRequest) {
-        Module1::ErrorListState &e = Module1::ErrorList();
+        Common::ErrorListState &e = Common::ErrorList();
         // The receive side has decoded this very reply already; decoding it
         // twice would only repeat the missing-list message.
         if (!s.ErrorShown) {
-            e.CtErrorStr = s.JusinData;
-            Module1::DispCtStatus();
+            e.CtErrorStr = s.ReceivedData;
+            Common::DispCtStatus();
         }
         QString text = R(104) + kCrLf;
         if (e.CtErrorFound)
@@ -235,7 +235,7 @@ int TusinSosinJusin(const QString &command, int expectedLength, const QString &d
         report(text);
         if (toRequest) {
             CloseCommPort();
-            Module1::SetOfflineMode();
+            Common::SetOfflineMode();
         }
         record(1, toRequest ? K : QStringLiteral("0CM"));
         return 1;
@@ -252,11 +252,11 @@ int TusinSosinJusin(const QString &command, int expectedLength, const QString &d
             while (OpenCommPort() == 1) {
                 s.RetryCount += 1;
                 if (s.RetryCount < 4) {
-                    Module1::mmsecWait(100);
+                    Common::mmsecWait(100);
                     continue;
                 }
                 report(PortOpenFailureText());
-                Module1::SetOfflineMode();
+                Common::SetOfflineMode();
                 record(1, K);
                 return 1;
             }
@@ -266,19 +266,19 @@ int TusinSosinJusin(const QString &command, int expectedLength, const QString &d
 
             // Sending, at most four times, each after a full time-out.
             for (;;) {
-                TimerJusin_Timer(); // characters that came while nothing read them
+                ReceiveTimerTick(); // characters that came while nothing read them
                 // A new request of the same command: an old reply of that
                 // code can no longer be told from this one's.
                 if (s.OwedReplyCode == K)
                     s.OwedReplyCode.clear();
-                q.TusinErrorFlag = false;
+                q.LinkFailed = false;
                 s.TimeoutFlag = false;
-                armTimeout(q.TusinTimeout);
-                s.JusinKanryo = false;
+                armTimeout(q.RequestTimeout);
+                s.ReplyComplete = false;
                 s.ErrorShown = false;
                 send(frame);
                 waitReply();
-                if (!s.JusinKanryo && !s.TimeoutFlag) {
+                if (!s.ReplyComplete && !s.TimeoutFlag) {
                     // The user gave up waiting: a failure without a message;
                     // port and online state stay as they are. The reply is
                     // still owed and is dropped when it comes.
@@ -292,25 +292,25 @@ int TusinSosinJusin(const QString &command, int expectedLength, const QString &d
                 s.RetryCount += 1;
                 if (s.RetryCount <= 3)
                     continue;
-                q.TusinErrorFlag = true;
+                q.LinkFailed = true;
                 CloseCommPort();
                 report(R(100) + kCrLf + kCrLf + R(101) + kCrLf + kCrLf + R(102) + kCrLf + kCrLf + R(103));
                 record(1, K);
-                Module1::SetOfflineMode();
+                Common::SetOfflineMode();
                 return 1;
             }
 
-            const QString reply = s.JusinData;
+            const QString reply = s.ReceivedData;
             if (reply.startsWith(QLatin1String("0%%")))
                 return errorReply(true);
             if (reply.left(3) != K)
-                s.TusinErrKind = 1;
+                s.ReplyErrorKind = 1;
             else if (reply.size() != expectedLength)
-                s.TusinErrKind = 2;
+                s.ReplyErrorKind = 2;
             else {
-                Module1::AlarmImg_Hide();
-                Module1::SetStatusPanel1(QString());
-                Module1::SetOnlineMode();
+                Common::AlarmImg_Hide();
+                Common::SetStatusPanel1(QString());
+                Common::SetOnlineMode();
                 record(0, K);
                 return 0;
             }
@@ -318,32 +318,32 @@ int TusinSosinJusin(const QString &command, int expectedLength, const QString &d
             // Resynchronising the controller's line with "0CM0".
             s.TimeoutFlag = false;
             armTimeout(100);
-            s.JusinKanryo = false;
+            s.ReplyComplete = false;
             s.ErrorShown = false;
             send(QStringLiteral("0CM0"));
             waitReply();
             if (s.TimeoutFlag) {
-                Module1::SetOfflineMode();
+                Common::SetOfflineMode();
                 // A request that shows its messages does not fail silently.
                 report(R(108));
                 record(1, K);
                 return 1;
             }
-            const QString answer = s.JusinData;
+            const QString answer = s.ReceivedData;
             if (answer.startsWith(QLatin1String("0%%")))
                 return errorReply(false);
             if (!answer.startsWith(QLatin1String("0CM"))) {
                 CloseCommPortIfFree();
-                q.TusinErrorFlag = true;
-                Module1::SetOfflineMode();
-                report(s.TusinErrKind == 1 ? R(104) : R(105) + kCrLf + R(106));
+                q.LinkFailed = true;
+                Common::SetOfflineMode();
+                report(s.ReplyErrorKind == 1 ? R(104) : R(105) + kCrLf + R(106));
                 record(1, QStringLiteral("0CM"));
                 return 1;
             }
             if (resynced) {
                 report(R(108));
                 CloseCommPort();
-                Module1::SetOfflineMode();
+                Common::SetOfflineMode();
                 record(1, K);
                 return 1;
             }
@@ -353,13 +353,13 @@ int TusinSosinJusin(const QString &command, int expectedLength, const QString &d
     } catch (const PortFault &) {
         report(R(108));
         CloseCommPort();
-        Module1::SetOfflineMode();
+        Common::SetOfflineMode();
         record(1, K);
         return 1;
     }
 }
 
-void TimerTusin_Timer()
+void LinkTimerTick()
 {
     LinkEngine *eng = g_engine;
     if (!eng || eng->inTick)
@@ -368,55 +368,55 @@ void TimerTusin_Timer()
     eng->inTick = true;
     QueueState &q = Queues();
     LinkState &s = g_link;
-    auto serve = [&](const TusinQueueEntry &e) {
+    auto serve = [&](const QueueEntry &e) {
         s.SendingFlag = true;
         s.AbandonID = 0;
         q.ActiveID = e.id;
         // Each request waits as long as it asked, whatever was queued before it.
-        q.TusinTimeout = e.timeout;
-        const int r = TusinSosinJusin(e.command, e.expectedLength, QString(), e.id, e.msgFlag);
+        q.RequestTimeout = e.timeout;
+        const int r = SendAndReceive(e.command, e.expectedLength, QString(), e.id, e.msgFlag);
         q.ActiveID = 0;
         s.SendingFlag = false;
         return r;
     };
     try {
-        if (!App().OfflineFlag && (q.TusinQueueHighPending || q.TusinQueuePending)) {
+        if (!App().OfflineFlag && (q.PriorityQueuePending || q.RequestQueuePending)) {
             bool endTick = false;
-            while (q.TusinQueueHighPending) {
-                const TusinQueueEntry e = q.TusinQueueHigh[0];
+            while (q.PriorityQueuePending) {
+                const QueueEntry e = q.PriorityQueue[0];
                 if (e.command.isEmpty()) {
-                    q.TusinQueueHighLast = -1;
-                    q.TusinQueueHighPending = false;
+                    q.PriorityQueueLast = -1;
+                    q.PriorityQueuePending = false;
                     endTick = true;
                     break;
                 }
                 const int r = serve(e);
-                if (r == 1 && q.TusinErrorFlag) {
+                if (r == 1 && q.LinkFailed) {
                     const auto own = q.Results.find(e.id);
                     if (own != q.Results.end())
                         own->second.linkFailed = true;
                 }
                 // A failed priority request leaves the head like a served
                 // one; kept there it would be sent again at every tick.
-                shiftUp(q.TusinQueueHigh, q.TusinQueueHighLast, q.TusinQueueHighPending);
+                shiftUp(q.PriorityQueue, q.PriorityQueueLast, q.PriorityQueuePending);
                 if (r == 1) {
                     endTick = true;
                     break;
                 }
             }
-            if (!endTick && q.TusinQueuePending) {
-                const TusinQueueEntry e = q.TusinQueue[0];
+            if (!endTick && q.RequestQueuePending) {
+                const QueueEntry e = q.RequestQueue[0];
                 if (e.command.isEmpty()) {
-                    q.TusinQueueLast = -1;
-                    q.TusinQueuePending = false;
+                    q.RequestQueueLast = -1;
+                    q.RequestQueuePending = false;
                 } else {
                     const int r = serve(e);
-                    shiftUp(q.TusinQueue, q.TusinQueueLast, q.TusinQueuePending);
+                    shiftUp(q.RequestQueue, q.RequestQueueLast, q.RequestQueuePending);
                     const auto own = q.Results.find(e.id);
                     if (r == 1 && !(own != q.Results.end() && own->second.abandoned)) {
                         // A link failure: the requests queued behind it fail
                         // with it and are never sent.
-                        q.TusinErrorFlag = true;
+                        q.LinkFailed = true;
                         if (own != q.Results.end())
                             own->second.linkFailed = true;
                         FailQueuedRequests();
@@ -434,33 +434,33 @@ void TimerTusin_Timer()
     }
 }
 
-void TimerJusin_Timer()
+void ReceiveTimerTick()
 {
     LinkState &s = g_link;
     Platform::CommPort *p = CommPort();
     if (App().OfflineFlag || !p || !p->isOpen() || p->inBufferCount() <= 0)
         return;
-    s.JusinBuf += QString::fromLatin1(p->input());
+    s.ReceiveBuffer += QString::fromLatin1(p->input());
     // Only the end of the buffer counts: a CR LF inside it does not split
     // what came together into two replies.
-    if (!s.JusinBuf.endsWith(kCrLf))
+    if (!s.ReceiveBuffer.endsWith(kCrLf))
         return;
-    if (!s.OwedReplyCode.isEmpty() && s.JusinBuf.startsWith(s.OwedReplyCode)) {
+    if (!s.OwedReplyCode.isEmpty() && s.ReceiveBuffer.startsWith(s.OwedReplyCode)) {
         // The late answer of a request given up: nobody waits for it. A
         // line that came with it (the next request's answer) is kept.
         s.OwedReplyCode.clear();
-        s.JusinBuf.remove(0, s.JusinBuf.indexOf(kCrLf) + 2);
-        if (s.JusinBuf.isEmpty())
+        s.ReceiveBuffer.remove(0, s.ReceiveBuffer.indexOf(kCrLf) + 2);
+        if (s.ReceiveBuffer.isEmpty())
             return;
     }
-    s.JusinData = s.JusinBuf;
-    s.JusinKanryo = true;
-    s.JusinBuf.clear();
+    s.ReceivedData = s.ReceiveBuffer;
+    s.ReplyComplete = true;
+    s.ReceiveBuffer.clear();
     s.ErrorShown = false;
-    if (s.JusinData.startsWith(QLatin1String("0%%"))) {
+    if (s.ReceivedData.startsWith(QLatin1String("0%%"))) {
         s.ErrorShown = true;
-        Module1::ErrorList().CtErrorStr = s.JusinData;
-        Module1::DispCtStatus();
+        Common::ErrorList().CtErrorStr = s.ReceivedData;
+        Common::DispCtStatus();
     }
 }
 
@@ -471,4 +471,4 @@ void timerTimeout_Timer()
         g_engine->timeout.stop();
 }
 
-} // namespace Module3Tusin
+} // namespace Comm

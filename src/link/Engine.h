@@ -1,7 +1,7 @@
 #pragma once
 // The single send/receive engine of the controller link. It owns the serial
 // port and the link's timers: the pump takes requests from the queues
-// (link/Queues.h) one at a time and runs each through TusinSosinJusin, which
+// (link/Queues.h) one at a time and runs each through SendAndReceive, which
 // opens the port when needed, sends, waits for the reply under the request's
 // time-out with up to three resends, checks echo and length, resynchronises
 // once with "0CM0", reports failures, switches online/offline and writes the
@@ -17,17 +17,17 @@ namespace Platform {
 class CommPort;
 }
 
-namespace Module3Tusin {
+namespace Comm {
 
 struct LinkState {
     int RetryCount = 0;        // port-open attempts, then sends of one request
     bool TimeoutFlag = false;  // the armed reply time-out expired
-    QString JusinBuf;          // received, not yet a complete line
-    QString JusinData;         // the last complete reply, CR LF included
-    bool JusinKanryo = false;  // a complete reply arrived since last cleared
-    int TusinErrKind = 0;      // why the last reply was refused: 1 echo, 2 length
-    bool SendingFlag = false;  // the pump is inside TusinSosinJusin
-    bool ErrorShown = false;   // the receive side already decoded JusinData as an error reply
+    QString ReceiveBuffer;          // received, not yet a complete line
+    QString ReceivedData;         // the last complete reply, CR LF included
+    bool ReplyComplete = false;  // a complete reply arrived since last cleared
+    int ReplyErrorKind = 0;      // why the last reply was refused: 1 echo, 2 length
+    bool SendingFlag = false;  // the pump is inside SendAndReceive
+    bool ErrorShown = false;   // the receive side already decoded ReceivedData as an error reply
     // Stop request of the group move: ends the link's wait for the reply to
     // "0MG" (a wait without limit) as the main window's cancel does.
     bool GrpMoveStop = false;
@@ -66,11 +66,11 @@ void CloseCommPortIfFree();
 void CloseCommPort();
 
 // One request: 0 success / 1 failure; always writes the result record.
-int TusinSosinJusin(const QString &command, int expectedLength, const QString &data, int requestId, int msgFlag);
+int SendAndReceive(const QString &command, int expectedLength, const QString &data, int requestId, int msgFlag);
 
 // The link's timer events, public so the main window and tests can drive them.
-void TimerTusin_Timer();
-void TimerJusin_Timer();
+void LinkTimerTick();
+void ReceiveTimerTick();
 void timerTimeout_Timer();
 
-} // namespace Module3Tusin
+} // namespace Comm

@@ -8,7 +8,7 @@
 
 #include <QRegularExpression>
 
-namespace Module1 {
+namespace Common {
 namespace {
 ErrorListState g_err;
 
@@ -56,13 +56,13 @@ void ReadErrorList()
     bool ok = text.has_value();
     if (ok) {
         ItemFile::Reader r(*text);
-        ok = readBlock(r, e.ErrorListMain, e.ErrorListMainSu) && readBlock(r, e.ErrorListAxis, e.ErrorListAxisSu);
+        ok = readBlock(r, e.ErrorListMain, e.ErrorListMainCount) && readBlock(r, e.ErrorListAxis, e.ErrorListAxisCount);
     }
     e.ErrorListMissing = !ok;
     if (!ok) {
         // Nothing half-read stays behind to be matched later.
-        e.ErrorListMainSu = -1;
-        e.ErrorListAxisSu = -1;
+        e.ErrorListMainCount = -1;
+        e.ErrorListAxisCount = -1;
         showMissing();
     }
 }
@@ -94,12 +94,12 @@ void DispCtStatus()
 
     const ErrorListRow *found = nullptr;
     if (!code.isEmpty() && mainUnit) {
-        for (int i = 0; i <= e.ErrorListMainSu && i < kErrorListRows && !found; ++i)
+        for (int i = 0; i <= e.ErrorListMainCount && i < kErrorListRows && !found; ++i)
             if (e.ErrorListMain[i].code == code)
                 found = &e.ErrorListMain[i];
     } else if (!code.isEmpty() && axis >= 0) {
         // One list serves all four axes; its codes are matched by their last character.
-        for (int i = 0; i <= e.ErrorListAxisSu && i < kErrorListRows && !found; ++i)
+        for (int i = 0; i <= e.ErrorListAxisCount && i < kErrorListRows && !found; ++i)
             if (e.ErrorListAxis[i].code.right(1) == code)
                 found = &e.ErrorListAxis[i];
     }
@@ -108,4 +108,4 @@ void DispCtStatus()
     SetStatusPanel1(place + QLatin1Char(':') + e.CtErrorMsg);
 }
 
-} // namespace Module1
+} // namespace Common

@@ -6,7 +6,7 @@
 #include <QString>
 #include <array>
 
-namespace Module1 {
+namespace Common {
 
 struct ErrorListRow {
     QString code;
@@ -18,9 +18,9 @@ inline constexpr int kErrorListRows = 41; // rows 0 to 40
 struct ErrorListState {
     QString ErrorListPath;
     std::array<ErrorListRow, kErrorListRows> ErrorListMain{};
-    int ErrorListMainSu = -1; // last valid row
+    int ErrorListMainCount = -1; // last valid row
     std::array<ErrorListRow, kErrorListRows> ErrorListAxis{};
-    int ErrorListAxisSu = -1;
+    int ErrorListAxisCount = -1;
     bool ErrorListMissing = false;
 
     // Decoding of the last error reply.
@@ -41,4 +41,4 @@ void ReadErrorList();
 // Decodes CtErrorStr: alarm image shown, panel 1 = place + ":" + text.
 void DispCtStatus();
 
-} // namespace Module1
+} // namespace Common

@@ -3,7 +3,7 @@
 #include "core/AppState.h"
 #include "core/Shell.h"
 
-namespace Module1 {
+namespace Common {
 namespace {
 IndicatorState g_ind;
 } // namespace
@@ -53,4 +53,4 @@ void AlarmImg_Hide()
     Shell::Get().SetAlarmLamp(false);
 }
 
-} // namespace Module1
+} // namespace Common

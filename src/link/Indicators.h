@@ -5,7 +5,7 @@
 // runs without any window (tests read the state directly).
 #include <QString>
 
-namespace Module1 {
+namespace Common {
 
 struct IndicatorState {
     QString StatusPanel1;    // text of panel 1 of sbStatusBar
@@ -27,4 +27,4 @@ void OnlineImg_Hide();
 void AlarmImg_Disp();
 void AlarmImg_Hide();
 
-} // namespace Module1
+} // namespace Common

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <optional>
 
-namespace Module3Tusin::Frames {
+namespace Comm::Frames {
 
 inline constexpr int kJogReplyLen = 5;
 inline constexpr int kJogStartTimeout = 1000;
@@ -42,4 +42,4 @@ QString MakeInchingCommand(int step, int index, int32_t present, int32_t limit, 
 // "0MV" + the data.
 QString Inching(const QString &data);
 
-} // namespace Module3Tusin::Frames
+} // namespace Comm::Frames

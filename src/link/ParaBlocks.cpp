@@ -1,7 +1,7 @@
 #include "link/ParaBlocks.h"
 
 #include "core/AppState.h"
-#include "core/Module1Text.h"
+#include "core/FixedText.h"
 #include "core/Num.h"
 #include "link/CommandHost.h"
 #include "link/Queues.h"
@@ -9,14 +9,14 @@
 
 #include <vector>
 
-namespace Module3Tusin {
+namespace Comm {
 
 namespace {
 
 // Builds the 16 bytes of a block; the first field that does not fit is kept.
 class BlockWriter {
 public:
-    explicit BlockWriter(int block) : m_text(Module1::HexZeroPad(block, 1)) {}
+    explicit BlockWriter(int block) : m_text(Common::HexZeroPad(block, 1)) {}
     void field(int64_t value, int bytes, const char *name)
     {
         const int64_t max = (int64_t(1) << (8 * bytes)) - 1;
@@ -24,7 +24,7 @@ public:
             fail(name);
             return;
         }
-        m_text += Module1::HexZeroPad(int32_t(value), 2 * bytes);
+        m_text += Common::HexZeroPad(int32_t(value), 2 * bytes);
     }
     void cell(const ValueCell &c, int bytes, const char *name)
     {
@@ -68,10 +68,10 @@ uint32_t bytesAt(const QString &data, int byte, int count)
 
 int ParaBlockOfIndex(int index) { return index <= 1 ? index : index + 1; }
 int ParaAxisOfIndex(int index) { return index <= 1 ? -1 : (index - 2) / 3; }
-QString ParaBlockReadFrame(int block) { return QStringLiteral("0RD") + Module1::HexZeroPad(block, 1); }
+QString ParaBlockReadFrame(int block) { return QStringLiteral("0RD") + Common::HexZeroPad(block, 1); }
 QString ParaBlockWriteFrame(int block, const QString &data)
 {
-    return QStringLiteral("0WD") + Module1::HexZeroPad(block, 1) + data;
+    return QStringLiteral("0WD") + Common::HexZeroPad(block, 1) + data;
 }
 
 int16_t ParaDevCode(const QString &size, const QString &speed)
@@ -99,7 +99,7 @@ int16_t ParaDevCode(const QString &size, const QString &speed)
     return 0;
 }
 
-bool IsParaBlockData(const QString &digits) { return digits.size() == 32 && Module1::IsHexText(digits, true); }
+bool IsParaBlockData(const QString &digits) { return digits.size() == 32 && Common::IsHexText(digits, true); }
 
 std::optional<QString> ParaBlockDataOfReply(int block, const QString &reply)
 {
@@ -181,7 +181,7 @@ template <size_t N>
 void encodeFields(const Field (&fields)[N], const ParaSetData &s, int axis, BlockWriter &w)
 {
     for (const Field &f : fields)
-        w.cell(Module1::ParaSetCell(s, f.row, axis), f.width, f.name);
+        w.cell(Common::ParaSetCell(s, f.row, axis), f.width, f.name);
 }
 
 } // namespace
@@ -218,8 +218,8 @@ void DecodeParaBlocks(const ParaBlockData &blocks, ParaTable &t, std::array<std:
                 size = size.rightJustified(3, QLatin1Char(' '));
             }
             const uint32_t stroke = bytesAt(d, 10, 2);
-            QString strokeText = Module1::DecZeroPad(int32_t(stroke), 3);
-            if (Module1::DoesNotFit(strokeText))
+            QString strokeText = Common::DecZeroPad(int32_t(stroke), 3);
+            if (Common::DoesNotFit(strokeText))
                 strokeText = QString::number(stroke);
             t[36][a] = ValueCell(size);
             t[37][a] = ValueCell(speed);
@@ -277,7 +277,7 @@ EncodedBlock EncodeParaBlock(int i, const ParaEncodeSource &src, PerAxis<int16_t
     return w.result();
 }
 
-int ReadParametaFromCt()
+int ReadParametersFromCt()
 {
     auto &st = Paradata();
     ParaBlockData data;
@@ -298,7 +298,7 @@ int ReadParametaFromCt()
                 }
             }
             progress.setValue(i);
-            Module1::mmsecWait(st.BlockStepWaitMs);
+            Common::mmsecWait(st.BlockStepWaitMs);
         }
     }
     CmdHost::ClosePortIfFree();
@@ -316,7 +316,7 @@ int sendWriteFrame(const QString &frame, int replyLen, const QString &echo)
     const Exchanged r = Send(frame, replyLen, 5000);
     if (r.outcome == Outcome::Failed) {
         CmdHost::ClosePortIfFree();
-        TusinFlush();
+        FlushQueue();
     }
     if (!r.ok())
         return 1;
@@ -366,13 +366,13 @@ int WriteParaBlocks(const ParaBlockWrite &write)
                 return 1;
         }
         progress.setValue(k + write.firstProgress);
-        Module1::mmsecWait(st.BlockStepWaitMs);
+        Common::mmsecWait(st.BlockStepWaitMs);
     }
     CmdHost::ClosePortIfFree();
     return 0;
 }
 
-int WriteParametaToCt()
+int WriteParametersToCt()
 {
     const int lastAxis = std::clamp(Paradata().ParaLastAxis, 0, 3);
     std::array<int, kParaBlockIndices> indices{};
@@ -382,4 +382,4 @@ int WriteParametaToCt()
     return WriteParaBlocks({std::span<const int>(indices.data(), size_t(count)), QStringLiteral("0WE2"), 6});
 }
 
-} // namespace Module3Tusin
+} // namespace Comm

@@ -9,7 +9,7 @@
 #include <optional>
 #include <span>
 
-namespace Module3Tusin {
+namespace Comm {
 
 inline constexpr int kParaBlockIndices = 14;  // indices 0..13
 inline constexpr int kBlockReplyLen = 38;     // "0RD" + digit + 32 digits + CR LF
@@ -70,11 +70,11 @@ EncodedBlock EncodeParaBlock(int index, const ParaEncodeSource &src, PerAxis<int
 // Reads every block the PC uses (blocks of axes not in use are skipped) and,
 // when all were read, decodes them into ParaFileTable and ParaBlockSpare:
 // 0 done, 1 failed (table and spare unchanged).
-int ReadParametaFromCt();
+int ReadParametersFromCt();
 // Encodes ParaSet, writes the blocks of axes 0..ParaLastAxis in use and
 // stores them ("0WE2"): 0 written and stored, 1 failed. A value that does
 // not fit its field fails the write with a message before anything is sent.
-int WriteParametaToCt();
+int WriteParametersToCt();
 
 // A write of chosen blocks from ParaSet and the actuator data: every block
 // is encoded before the first frame goes out (a value that does not fit
@@ -91,4 +91,4 @@ struct ParaBlockWrite {
 // 0 written and stored, 1 failed (nothing stored).
 int WriteParaBlocks(const ParaBlockWrite &write);
 
-} // namespace Module3Tusin
+} // namespace Comm

@@ -6,7 +6,7 @@
 #include "link/Queues.h"
 #include "prog/ProgWire.h"
 
-namespace Module3Tusin {
+namespace Comm {
 
 namespace Host = CmdHost;
 
@@ -41,7 +41,7 @@ int ReadProgFromCt(int progNo, std::vector<ProgData::ProgStep> &steps)
         return 1;
     }
     Host::TransferProgress progress(2, 368, false);
-    const int count = ReadProgStepSuFromCt(progNo);
+    const int count = ReadProgStepCountFromCt(progNo);
     if (count < 0) {
         Host::ClosePortIfFree();
         return 1;
@@ -63,4 +63,4 @@ int ReadProgFromCt(int progNo, std::vector<ProgData::ProgStep> &steps)
     return 0;
 }
 
-} // namespace Module3Tusin
+} // namespace Comm

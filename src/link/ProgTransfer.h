@@ -6,7 +6,7 @@
 
 #include <vector>
 
-namespace Module3Tusin {
+namespace Comm {
 
 // "0WM" with lines 1..n of ProgDA, then "0MW"; progress 0..2 under text 383.
 // 0 = written and kept; 1 = failed (the link reported it; nothing is sent
@@ -19,4 +19,4 @@ int WriteProgToCt(int progNo, const std::vector<ProgData::ProgStep> &progDA);
 // data). The port is closed unless held open.
 int ReadProgFromCt(int progNo, std::vector<ProgData::ProgStep> &steps);
 
-} // namespace Module3Tusin
+} // namespace Comm

@@ -1,12 +1,12 @@
 #include "link/Queues.h"
 
 #include "core/AppState.h"
-#include "core/Module1Text.h"
+#include "core/FixedText.h"
 #include "link/Engine.h"
 #include "platform/Dialogs.h"
 #include "platform/Wait.h"
 
-namespace Module3Tusin {
+namespace Comm {
 namespace {
 QueueState g_q;
 std::function<void()> g_notify;
@@ -21,83 +21,83 @@ void notify()
 QueueState &Queues() { return g_q; }
 void ResetQueueState() { g_q = QueueState{}; }
 
-int RequestTusin(const QString &command, int expectedLength, int timeout, int msgFlag)
+int QueueRequest(const QString &command, int expectedLength, int timeout, int msgFlag)
 {
     QueueState &q = g_q;
-    q.TusinID += 1;
-    if (q.TusinID >= 2000)
-        q.TusinID = 1000;
-    if (q.TusinQueueLast >= kQueueRows - 1)
+    q.RequestID += 1;
+    if (q.RequestID >= 2000)
+        q.RequestID = 1000;
+    if (q.RequestQueueLast >= kQueueRows - 1)
         return -1;
-    q.TusinQueueLast += 1;
-    q.TusinQueue[q.TusinQueueLast] = TusinQueueEntry{command, expectedLength, timeout, q.TusinID, msgFlag};
-    q.TusinQueuePending = true;
-    q.TusinErrorFlag = false;
+    q.RequestQueueLast += 1;
+    q.RequestQueue[q.RequestQueueLast] = QueueEntry{command, expectedLength, timeout, q.RequestID, msgFlag};
+    q.RequestQueuePending = true;
+    q.LinkFailed = false;
     notify();
-    return q.TusinID;
+    return q.RequestID;
 }
 
-int RequestTusinHigh(const QString &command, int expectedLength, int timeout, int msgFlag)
+int QueuePriorityRequest(const QString &command, int expectedLength, int timeout, int msgFlag)
 {
     QueueState &q = g_q;
     // Priority numbers run from 2000 up and wrap within 2000..10000, so they
     // can never be taken for an ordinary request number (1000..1999).
-    q.TusinIDHigh += 1;
-    if (q.TusinIDHigh > 10000 || q.TusinIDHigh < 2000)
-        q.TusinIDHigh = 2000;
-    const int row = q.TusinQueueHighLast + 1;
+    q.PriorityRequestID += 1;
+    if (q.PriorityRequestID > 10000 || q.PriorityRequestID < 2000)
+        q.PriorityRequestID = 2000;
+    const int row = q.PriorityQueueLast + 1;
     if (row > kQueueRows - 1)
         return -1;
-    q.TusinQueueHighLast = row;
-    q.TusinQueueHigh[row] = TusinQueueEntry{command, expectedLength, timeout, q.TusinIDHigh, msgFlag};
-    q.TusinQueueHighPending = true;
-    q.TusinErrorFlag = false;
+    q.PriorityQueueLast = row;
+    q.PriorityQueue[row] = QueueEntry{command, expectedLength, timeout, q.PriorityRequestID, msgFlag};
+    q.PriorityQueuePending = true;
+    q.LinkFailed = false;
     notify();
-    return q.TusinIDHigh;
+    return q.PriorityRequestID;
 }
 
-void RecordResult(const TusinKekkaRecord &record)
+void RecordResult(const ResultRecord &record)
 {
     QueueState &q = g_q;
-    q.TusinKekka = record;
+    q.LastResult = record;
     if (record.id != 0)
         q.Results[record.id] = record;
 }
 
 namespace {
 // The result of request `id` once it has finished.
-const TusinKekkaRecord *finished(int id)
+const ResultRecord *finished(int id)
 {
     const auto it = g_q.Results.find(id);
     return it == g_q.Results.end() ? nullptr : &it->second;
 }
 } // namespace
 
-void TusinQueueClear()
+void ClearRequestQueue()
 {
-    for (auto &e : g_q.TusinQueue)
-        e = TusinQueueEntry{};
+    for (auto &e : g_q.RequestQueue)
+        e = QueueEntry{};
 }
 
-void TusinQueueReset()
+void ResetRequestQueue()
 {
-    g_q.TusinID = 1000;
-    g_q.TusinQueueLast = -1;
-    g_q.TusinQueueHighLast = -1;
+    g_q.RequestID = 1000;
+    g_q.RequestQueueLast = -1;
+    g_q.PriorityQueueLast = -1;
     // Numbers start again: a result kept under one of them must not end the
     // wait of the new request that gets its number (the last result record
     // itself stays readable).
     g_q.Results.clear();
 }
 
-void TusinFlush()
+void FlushQueue()
 {
     for (int i = 0; i < 11; ++i) {
         Platform::DoEvents();
-        Module1::mmsecWait(10);
+        Common::mmsecWait(10);
     }
-    TusinQueueClear();
-    TusinQueueReset();
+    ClearRequestQueue();
+    ResetRequestQueue();
 }
 
 void DropQueuedRequests()
@@ -105,25 +105,25 @@ void DropQueuedRequests()
     // Rows beyond the head are discarded; the head is still sent (it may be
     // the stop itself), as the pump takes row 0 at its next tick.
     for (int i = 1; i < kQueueRows; ++i)
-        g_q.TusinQueue[i] = TusinQueueEntry{};
-    g_q.TusinQueueLast = g_q.TusinQueue[0].command.isEmpty() ? -1 : 0;
-    g_q.TusinQueuePending = g_q.TusinQueueLast >= 0;
+        g_q.RequestQueue[i] = QueueEntry{};
+    g_q.RequestQueueLast = g_q.RequestQueue[0].command.isEmpty() ? -1 : 0;
+    g_q.RequestQueuePending = g_q.RequestQueueLast >= 0;
 }
 
 void FailQueuedRequests()
 {
     QueueState &q = g_q;
-    for (int i = 0; i <= q.TusinQueueLast && i < kQueueRows; ++i) {
-        const TusinQueueEntry &e = q.TusinQueue[i];
+    for (int i = 0; i <= q.RequestQueueLast && i < kQueueRows; ++i) {
+        const QueueEntry &e = q.RequestQueue[i];
         if (e.command.isEmpty())
             continue;
-        TusinKekkaRecord failed{1, QString(), e.command.left(3), e.id};
+        ResultRecord failed{1, QString(), e.command.left(3), e.id};
         failed.linkFailed = true;
         q.Results[e.id] = failed;
     }
-    TusinQueueClear();
-    q.TusinQueueLast = -1;
-    q.TusinQueuePending = false;
+    ClearRequestQueue();
+    q.RequestQueueLast = -1;
+    q.RequestQueuePending = false;
 }
 
 void AbandonRequest(int id)
@@ -136,7 +136,7 @@ void AbandonRequest(int id)
         Link().AbandonID = id;
     } else if (IsQueued(id)) {
         RemoveQueued(id);
-        TusinKekkaRecord given{1, QString(), QString(), id};
+        ResultRecord given{1, QString(), QString(), id};
         given.abandoned = true;
         g_q.Results[id] = given;
     }
@@ -147,31 +147,31 @@ bool InFlight(int id) { return id > 0 && (g_q.ActiveID == id || IsQueued(id)); }
 bool IsQueued(int id)
 {
     const QueueState &q = g_q;
-    for (int i = 0; i <= q.TusinQueueLast && i < kQueueRows; ++i)
-        if (q.TusinQueue[i].id == id && !q.TusinQueue[i].command.isEmpty())
+    for (int i = 0; i <= q.RequestQueueLast && i < kQueueRows; ++i)
+        if (q.RequestQueue[i].id == id && !q.RequestQueue[i].command.isEmpty())
             return true;
-    for (int i = 0; i <= q.TusinQueueHighLast && i < kQueueRows; ++i)
-        if (q.TusinQueueHigh[i].id == id && !q.TusinQueueHigh[i].command.isEmpty())
+    for (int i = 0; i <= q.PriorityQueueLast && i < kQueueRows; ++i)
+        if (q.PriorityQueue[i].id == id && !q.PriorityQueue[i].command.isEmpty())
             return true;
     return false;
 }
 
 void RemoveQueued(int id)
 {
-    auto take = [id](std::array<TusinQueueEntry, kQueueRows> &rows, int &last, bool &pending) {
+    auto take = [id](std::array<QueueEntry, kQueueRows> &rows, int &last, bool &pending) {
         for (int i = 0; i <= last && i < kQueueRows; ++i) {
             if (rows[i].id != id || rows[i].command.isEmpty())
                 continue;
             for (int j = i; j < kQueueRows - 1; ++j)
                 rows[j] = rows[j + 1];
-            rows[kQueueRows - 1] = TusinQueueEntry{};
+            rows[kQueueRows - 1] = QueueEntry{};
             last -= 1;
             pending = last >= 0;
             return;
         }
     };
-    take(g_q.TusinQueue, g_q.TusinQueueLast, g_q.TusinQueuePending);
-    take(g_q.TusinQueueHigh, g_q.TusinQueueHighLast, g_q.TusinQueueHighPending);
+    take(g_q.RequestQueue, g_q.RequestQueueLast, g_q.RequestQueuePending);
+    take(g_q.PriorityQueue, g_q.PriorityQueueLast, g_q.PriorityQueuePending);
 }
 
 void SetRequestNotifier(std::function<void()> notify) { g_notify = std::move(notify); }
@@ -201,7 +201,7 @@ std::optional<QString> WaitResult(int id, Outcome *outcome)
         tell(Outcome::Failed);
         return std::nullopt;
     }
-    const TusinKekkaRecord result = *finished(id);
+    const ResultRecord result = *finished(id);
     q.Results.erase(id);
     // The exchange is over and the engine free: while this box is up, a
     // timer or a button (a jog's stop above all) still reaches the line.
@@ -223,8 +223,8 @@ Exchanged Send(const QString &command, int expectedLength, int timeoutMs, int ms
     // refused like a full queue; the caller tries again later.
     if (Link().SendingFlag)
         return {Outcome::Refused, {}};
-    const int id = queue == Queue::Priority ? RequestTusinHigh(command, expectedLength, timeoutMs, msgFlag)
-                                            : RequestTusin(command, expectedLength, timeoutMs, msgFlag);
+    const int id = queue == Queue::Priority ? QueuePriorityRequest(command, expectedLength, timeoutMs, msgFlag)
+                                            : QueueRequest(command, expectedLength, timeoutMs, msgFlag);
     if (id < 0)
         return {Outcome::Refused, {}};
     if (queuedId)
@@ -242,4 +242,4 @@ std::optional<QString> Exchange(const QString &command, int expectedLength, int 
     return std::move(r.reply);
 }
 
-} // namespace Module3Tusin
+} // namespace Comm

@@ -9,9 +9,9 @@
 #include <map>
 #include <optional>
 
-namespace Module3Tusin {
+namespace Comm {
 
-struct TusinQueueEntry {
+struct QueueEntry {
     QString command;        // without CR LF
     int expectedLength = 0; // CR LF included
     int timeout = 0;        // ms the engine waits for its reply; 0 or less: without limit
@@ -19,7 +19,7 @@ struct TusinQueueEntry {
     int msgFlag = 0;        // 1 = the engine shows its error messages
 };
 
-struct TusinKekkaRecord {
+struct ResultRecord {
     int result = 0;        // 0 = success, 1 = failure
     QString reply;         // last complete reply, CR LF included
     QString commandCode;   // three characters
@@ -36,44 +36,44 @@ struct TusinKekkaRecord {
 inline constexpr int kQueueRows = 11;
 
 struct QueueState {
-    std::array<TusinQueueEntry, kQueueRows> TusinQueue{};
-    int TusinQueueLast = -1;
-    bool TusinQueuePending = false;
-    std::array<TusinQueueEntry, kQueueRows> TusinQueueHigh{};
-    int TusinQueueHighLast = -1;
-    bool TusinQueueHighPending = false;
-    int TusinID = 1000;
-    int TusinIDHigh = 0;
+    std::array<QueueEntry, kQueueRows> RequestQueue{};
+    int RequestQueueLast = -1;
+    bool RequestQueuePending = false;
+    std::array<QueueEntry, kQueueRows> PriorityQueue{};
+    int PriorityQueueLast = -1;
+    bool PriorityQueuePending = false;
+    int RequestID = 1000;
+    int PriorityRequestID = 0;
     // The time-out of the request being served (the engine takes it from the
     // request's own entry).
-    int TusinTimeout = 1000;
+    int RequestTimeout = 1000;
     // The last finished ordinary request failed for good. A new request
     // starts with it cleared: no wait ends on an earlier request's failure.
-    bool TusinErrorFlag = false;
-    TusinKekkaRecord TusinKekka; // the last request's result
+    bool LinkFailed = false;
+    ResultRecord LastResult; // the last request's result
     // Request number being served by the engine right now (0 = none), so a
     // waiting caller can tell a dropped request from one in flight.
     int ActiveID = 0;
     // Each finished request's result under its number, until its waiter
     // takes it: a waiter finds its own whatever finished after it.
-    std::map<int, TusinKekkaRecord> Results;
+    std::map<int, ResultRecord> Results;
 };
 
 QueueState &Queues();
 void ResetQueueState();
 
 // Queues a request; its number, or -1 when the queue is full.
-int RequestTusin(const QString &command, int expectedLength, int timeout, int msgFlag);
+int QueueRequest(const QString &command, int expectedLength, int timeout, int msgFlag);
 // Priority queue (the task-number query only); its number, or -1.
-int RequestTusinHigh(const QString &command, int expectedLength, int timeout, int msgFlag);
+int QueuePriorityRequest(const QString &command, int expectedLength, int timeout, int msgFlag);
 
 // Writes the result record of a finished request (the engine's only way).
-void RecordResult(const TusinKekkaRecord &record);
+void RecordResult(const ResultRecord &record);
 
-void TusinQueueClear();
-void TusinQueueReset();
+void ClearRequestQueue();
+void ResetRequestQueue();
 // Lets a running exchange finish, then clears and resets the ordinary queue.
-void TusinFlush();
+void FlushQueue();
 
 // Drops every queued ordinary request (the jog stop); their callers' waits
 // end with failure.
@@ -137,4 +137,4 @@ Exchanged Send(const QString &command, int expectedLength, int timeoutMs, int ms
 // on any failure (a full queue included, silently).
 std::optional<QString> Exchange(const QString &command, int expectedLength, int timeoutMs, int msgFlag = 1);
 
-} // namespace Module3Tusin
+} // namespace Comm

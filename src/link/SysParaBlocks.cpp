@@ -1,13 +1,13 @@
 #include "link/SysParaBlocks.h"
 
 #include "core/AppState.h"
-#include "core/Module1Text.h"
+#include "core/FixedText.h"
 #include "link/CommandHost.h"
 #include "link/Engine.h"
 #include "link/Queues.h"
 #include "paradata/ParaFile.h"
 
-namespace Module3Tusin {
+namespace Comm {
 namespace {
 
 SysParaState g_state;
@@ -43,13 +43,13 @@ int SysParaCountOf(int block) { return 32 / SysParaDigits(block); }
 
 QString SysParaBlockText(int block, const std::array<ValueCell, 81> &values)
 {
-    QString text = Module1::HexZeroPad(block, 1);
+    QString text = Common::HexZeroPad(block, 1);
     const int digits = SysParaDigits(block);
     for (int i = 0; i < SysParaCountOf(block); ++i) {
         const auto v = values[size_t(SysParaFirst(block) + i)].toInt32();
         // No number, or more than the field holds: "X", which no controller
         // takes for a value.
-        text += v && *v >= 0 ? Module1::HexZeroPad(*v, digits) : QStringLiteral("X");
+        text += v && *v >= 0 ? Common::HexZeroPad(*v, digits) : QStringLiteral("X");
     }
     return text;
 }
@@ -57,7 +57,7 @@ QString SysParaBlockText(int block, const std::array<ValueCell, 81> &values)
 bool DecodeSysParaReply(int block, const QString &reply, std::array<ValueCell, 81> &values)
 {
     const QString data = reply.mid(4, 32);
-    if (data.size() != 32 || !Module1::IsHexText(data, true))
+    if (data.size() != 32 || !Common::IsHexText(data, true))
         return false;
     const int digits = SysParaDigits(block);
     for (int i = 0; i < SysParaCountOf(block); ++i)
@@ -65,7 +65,7 @@ bool DecodeSysParaReply(int block, const QString &reply, std::array<ValueCell, 8
     return true;
 }
 
-int ReadSystemParametaFromCt()
+int ReadSystemParametersFromCt()
 {
     std::array<QString, kSysParaBlocks> rows{};
     // The read shows the progress without changing whether the cancel
@@ -74,7 +74,7 @@ int ReadSystemParametaFromCt()
     const int sent = [&] {
         CmdHost::TransferProgress progress(kSysParaBlocks, 368, cancelShown);
         for (int b = 0; b < kSysParaBlocks; ++b) {
-            const QString frame = QStringLiteral("0RK") + Module1::HexZeroPad(b, 1);
+            const QString frame = QStringLiteral("0RK") + Common::HexZeroPad(b, 1);
             const Exchanged r = Send(frame, kReadReplyLen, kReadTimeout);
             if (r.outcome == Outcome::Refused)
                 return 1;
@@ -96,12 +96,12 @@ int ReadSystemParametaFromCt()
             CmdHost::ShowDataWrong();
             return 1;
         }
-    Module1::ClearParaFileTable();
+    Common::ClearParaFileTable();
     g_state.SysParaReadValue = values;
     return 0;
 }
 
-int WriteSystemParametaToCt()
+int WriteSystemParametersToCt()
 {
     std::array<QString, kSysParaBlocks> rows{};
     for (int b = 0; b < kSysParaBlocks; ++b) {
@@ -134,4 +134,4 @@ int WriteSystemParametaToCt()
     return 0;
 }
 
-} // namespace Module3Tusin
+} // namespace Comm

@@ -8,7 +8,7 @@
 #include <array>
 #include <optional>
 
-namespace Module3Tusin {
+namespace Comm {
 
 inline constexpr int kSysParaCount = 72;
 inline constexpr int kSysParaBlocks = 7;
@@ -36,8 +36,8 @@ QString SysParaBlockText(int block, const std::array<ValueCell, 81> &values);
 bool DecodeSysParaReply(int block, const QString &reply, std::array<ValueCell, 81> &values);
 
 // 0 = all seven blocks read into SysParaReadValue, 1 = failed (unchanged).
-int ReadSystemParametaFromCt();
+int ReadSystemParametersFromCt();
 // 0 = SysParaWriteValue written and stored ("0WF"), 1 = failed.
-int WriteSystemParametaToCt();
+int WriteSystemParametersToCt();
 
-} // namespace Module3Tusin
+} // namespace Comm

@@ -9,7 +9,7 @@
 #include "platform/Dialogs.h"
 #include "platform/StringTable.h"
 
-namespace Module3Tusin {
+namespace Comm {
 namespace {
 
 VersionState g_v;
@@ -25,7 +25,7 @@ std::optional<QString> queryMain()
 {
     if (OpenCommPort() == 1)
         return std::nullopt;
-    if (TusinModeOn(1) != 0)
+    if (CommunicationModeOn(1) != 0)
         return std::nullopt;
     return Exchange(QStringLiteral("0RV"), kMainReplyLen, kMainTimeout);
 }
@@ -49,7 +49,7 @@ int ReadVersionFromCt()
     const auto r = queryMain();
     if (!r)
         return 1;
-    g_v.CtAxisSu = axisDigit(*r);
+    g_v.CtAxisCount = axisDigit(*r);
     g_v.CtVersion = r->mid(3, 3);
     g_v.CtModelCode = r->mid(6, 3);
     return 0;
@@ -71,7 +71,7 @@ int ReadAxisVersionFromCt(int &n)
         if (!r)
             return 1;
         if (r->mid(7, 3) != kAxisUnitCode) {
-            TusinFlush();
+            FlushQueue();
             return 1;
         }
         g_v.CtAxisVersion[size_t(i)] = r->mid(4, 3);
@@ -80,45 +80,45 @@ int ReadAxisVersionFromCt(int &n)
     return n > last ? 1 : 0;
 }
 
-} // namespace Module3Tusin
+} // namespace Comm
 
-namespace Module1 {
+namespace Common {
 
 int DispCtVersion()
 {
-    if (Module3Tusin::ReadVersionFromCt() == 1) {
+    if (Comm::ReadVersionFromCt() == 1) {
         SetStatusPanel1(Platform::ResText(415));
         return 1;
     }
-    SetStatusPanel1(Platform::ResText(416) + Module3Tusin::Versions().CtVersion);
+    SetStatusPanel1(Platform::ResText(416) + Comm::Versions().CtVersion);
     return 0;
 }
 
-} // namespace Module1
+} // namespace Common
 
 namespace Online {
 
-using Module3Tusin::Versions;
+using Comm::Versions;
 
 int GetVersionNo2()
 {
-    if (Module3Tusin::ReadVersionFromCt() == 1) {
-        Module1::SetStatusPanel1(Platform::ResText(415));
+    if (Comm::ReadVersionFromCt() == 1) {
+        Common::SetStatusPanel1(Platform::ResText(415));
         return 1;
     }
-    int n = Versions().CtAxisSu;
-    if (Module3Tusin::ReadAxisVersionFromCt(n) != 0)
+    int n = Versions().CtAxisCount;
+    if (Comm::ReadAxisVersionFromCt(n) != 0)
         return 1;
-    Module1::SetStatusPanel1(Platform::ResText(416) + Versions().CtVersion);
+    Common::SetStatusPanel1(Platform::ResText(416) + Versions().CtVersion);
     return 0;
 }
 
-QString VersionBoxText(const Module3Tusin::VersionState &v, const std::array<bool, 4> &axisNotUsed)
+QString VersionBoxText(const Comm::VersionState &v, const std::array<bool, 4> &axisNotUsed)
 {
     const QString gap = QStringLiteral("\r\n\r\n");
     QString text = Platform::ResText(426) + gap + QLatin1Char('<') + Platform::ResText(427) + QStringLiteral(">  ")
                    + v.CtVersion;
-    const int queried = std::clamp(v.CtAxisSu, 0, int(v.CtAxisVersion.size()));
+    const int queried = std::clamp(v.CtAxisCount, 0, int(v.CtAxisVersion.size()));
     for (int i = 0; i < queried; ++i) {
         if (axisNotUsed[size_t(i)])
             continue;

@@ -6,12 +6,12 @@
 #include <QString>
 #include <array>
 
-namespace Module3Tusin {
+namespace Comm {
 
 struct VersionState {
     QString CtVersion;   // main unit, 3 characters
     QString CtModelCode; // "S1M" .. "S4M" on the accepted models
-    int CtAxisSu = 0;    // the model code's axis digit
+    int CtAxisCount = 0;    // the model code's axis digit
     std::array<QString, 4> CtAxisVersion{};
 };
 VersionState &Versions();
@@ -21,7 +21,7 @@ void ResetVersionState();
 bool IsAcceptedModel(const QString &modelCode);
 
 // Port, communication mode, then "0RV": 0 = CtVersion, CtModelCode and
-// CtAxisSu stored, 1 = failed. The port is left open.
+// CtAxisCount stored, 1 = failed. The port is left open.
 int ReadVersionFromCt();
 // The same query: the model code's axis digit, or -1; stores nothing.
 int ReadVersionFromCt2();
@@ -31,13 +31,13 @@ int ReadVersionFromCt2();
 // queried and the result is 1).
 int ReadAxisVersionFromCt(int &n);
 
-} // namespace Module3Tusin
+} // namespace Comm
 
-namespace Module1 {
+namespace Common {
 // The main query; panel 1 of the status bar shows the version (0) or "No
 // version information" (1).
 int DispCtVersion();
-} // namespace Module1
+} // namespace Common
 
 namespace Online {
 // The main query, then the axis units': 0 = done (panel 1 shows the
@@ -45,5 +45,5 @@ namespace Online {
 int GetVersionNo2();
 // Text of the version box: the main unit, then every axis that was queried
 // (axis index below the controller's axis count, at most four, and in use).
-QString VersionBoxText(const Module3Tusin::VersionState &v, const std::array<bool, 4> &axisNotUsed);
+QString VersionBoxText(const Comm::VersionState &v, const std::array<bool, 4> &axisNotUsed);
 } // namespace Online

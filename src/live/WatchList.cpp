@@ -10,8 +10,8 @@ namespace Watch {
 namespace {
 
 const KindInfo kFlag{"F", "f", {741, 742, 743}, 1038, "Flag"};
-const KindInfo kHensu{"R", "r", {751, 752, 753}, 1037, "Vari"};
-const KindInfo kPosHensu{nullptr, "Axis", {761, 762, 763}, 1037, "Pvar"};
+const KindInfo kVariable{"R", "r", {751, 752, 753}, 1037, "Vari"};
+const KindInfo kPosVariable{nullptr, "Axis", {761, 762, 763}, 1037, "Pvar"};
 
 const QString kGlobalText = QStringLiteral("(Global)");
 
@@ -34,14 +34,14 @@ const KindInfo &Info(Kind kind)
 {
     switch (kind) {
     case Kind::Flag: return kFlag;
-    case Kind::Hensu: return kHensu;
-    default: return kPosHensu;
+    case Kind::Variable: return kVariable;
+    default: return kPosVariable;
     }
 }
 
 bool IsValid(Kind kind, const Item &item)
 {
-    if (kind == Kind::PosHensu)
+    if (kind == Kind::PosVariable)
         return item.prgNo >= 1 && item.prgNo <= kProgMax && item.number >= 1 && item.number <= kAxisMax;
     if (item.global())
         return item.number >= 1 && item.number <= kGlobalMax;
@@ -55,7 +55,7 @@ std::optional<Item> CheckEntry(Kind kind, const Entry &entry)
         return std::nullopt;
     Item item;
     item.number = *number;
-    const bool ofProgram = kind == Kind::PosHensu || entry.kindIndex == 1;
+    const bool ofProgram = kind == Kind::PosVariable || entry.kindIndex == 1;
     if (ofProgram) {
         const auto prg = wholeNumber(entry.prgText);
         if (!prg)

@@ -14,7 +14,7 @@
 
 namespace Watch {
 
-enum class Kind { Flag, Hensu, PosHensu };
+enum class Kind { Flag, Variable, PosVariable };
 
 inline constexpr int kMaxItems = 20;
 inline constexpr int kProgMax = 100;

@@ -3,7 +3,7 @@
 #include "core/AppState.h"
 #include "core/Num.h"
 #include "paradata/DeviceList.h"
-#include "paradata/Module2Calc.h"
+#include "paradata/UnitConv.h"
 #include "paradata/ParadataState.h"
 #include "platform/Dialogs.h"
 #include "platform/Settings.h"
@@ -36,7 +36,7 @@ int letParaToDevSetting(bool pgFromPara)
     auto &app = App();
     auto &s = Paradata();
     auto &d = s.DevSetting;
-    auto &c = s.DevSettei;
+    auto &c = s.ActuatorSetting;
     const auto &p = s.ParaSet;
     for (int a = 0; a < 4; ++a)
         app.AxisNotUsed[a] = (p.ParaSpAxis & (1 << a)) == 0;
@@ -60,15 +60,15 @@ int letParaToDevSetting(bool pgFromPara)
         s.MaxPulse[a] = *maxPulse;
         const bool qz = s.Ct.CtDevType[a] == 0 || s.Ct.CtDevType[a] == 1;
         d.DevQzFlag[a] = qz;
-        c.DevSetteiVertical[a] = qz;
-        c.DevSetteiWithPG[a] = pgFromPara ? p.ParaPgFunction[a] != 0 : s.Ct.CtPgFlag[a] != 0;
-        d.DevVertical[a] = c.DevSetteiVertical[a];
-        d.DevWithPG[a] = c.DevSetteiWithPG[a];
-        app.AxisSu = a + 1;
+        c.ActuatorVertical[a] = qz;
+        c.ActuatorWithPG[a] = pgFromPara ? p.ParaPgFunction[a] != 0 : s.Ct.CtPgFlag[a] != 0;
+        d.DevVertical[a] = c.ActuatorVertical[a];
+        d.DevWithPG[a] = c.ActuatorWithPG[a];
+        app.AxisCount = a + 1;
     }
     // Also after an early end: the axes taken must not be checked against
     // the limits of the actuators they replaced.
-    Module1::RefreshAxisLimits(false);
+    Common::RefreshAxisLimits(false);
     return result;
 }
 
@@ -77,7 +77,7 @@ int letParaToDevSetting(bool pgFromPara)
 DevSettingFlags &DevFlags() { return g_flags; }
 void ResetDevSettingFlags() { g_flags = DevSettingFlags{}; }
 
-namespace Module1 {
+namespace Common {
 
 void ShowModelNotChosen()
 {
@@ -87,16 +87,16 @@ void ShowModelNotChosen()
 void RefreshAxisLimits(bool maxPulseFromStroke)
 {
     if (maxPulseFromStroke)
-        Module2Calc::Culc_MaxPulse();
-    Module2Calc::Culc_MaxMm();
-    Module2Calc::Culc_MaxSpeed();
+        UnitConv::CalcMaxPulse();
+    UnitConv::CalcMaxMm();
+    UnitConv::CalcMaxSpeed();
 }
 
 int LoadDevSetting()
 {
     auto &s = Paradata();
     auto &d = s.DevSetting;
-    auto &c = s.DevSettei;
+    auto &c = s.ActuatorSetting;
     bool invalid = false;
     for (int a = 0; a < 4; ++a) {
         const auto newType = storedInt(key("NewType", a), 1);
@@ -119,9 +119,9 @@ int LoadDevSetting()
         if (!stroke || CheckDeviceCode(size, speed, *stroke) != 0) {
             invalid = true;
         } else {
-            d.DevSize[a] = c.DevSetteiSize[a] = size;
-            d.DevSpeed[a] = c.DevSetteiSpeed[a] = speed;
-            d.DevStroke[a] = c.DevSetteiStroke[a] = *stroke;
+            d.DevSize[a] = c.ActuatorSize[a] = size;
+            d.DevSpeed[a] = c.ActuatorSpeed[a] = speed;
+            d.DevStroke[a] = c.ActuatorStroke[a] = *stroke;
         }
 
         if (CheckDeviceInList(d.DevSize[a], d.DevSpeed[a], d.DevStroke[a]) == 0) {
@@ -201,7 +201,7 @@ void LetNewTypeFlag()
     auto &s = Paradata();
     for (int a = 0; a < 4; ++a)
         if (!App().AxisNotUsed[a])
-            s.DevSetting.DevNewType[a] = s.DevSettei.NewTypeFlag[a];
+            s.DevSetting.DevNewType[a] = s.ActuatorSetting.NewTypeFlag[a];
 }
 
 
@@ -253,7 +253,7 @@ int GetFileDeviceFromPosiFile(const std::array<QString, 4> &fileAxisName,
                               const std::array<bool, 4> &fileAxisNotUsed)
 {
     auto &s = Paradata();
-    auto &c = s.DevSettei;
+    auto &c = s.ActuatorSetting;
     for (int a = 0; a < 4; ++a) {
         if (fileAxisNotUsed[a] || App().AxisNotUsed[a])
             continue;
@@ -272,28 +272,28 @@ int GetFileDeviceFromPosiFile(const std::array<QString, 4> &fileAxisName,
             s.DevSeries[a] = m->series;
             s.StdPrmSeries[a] = m->series;
         }
-        c.DevSetteiSize[a] = m->size;
-        c.DevSetteiSpeed[a] = m->speed;
-        c.DevSetteiStroke[a] = m->stroke;
+        c.ActuatorSize[a] = m->size;
+        c.ActuatorSpeed[a] = m->speed;
+        c.ActuatorStroke[a] = m->stroke;
         // Every actuator named by a model string is taken as the new type.
         c.NewTypeFlag[a] = true;
         if (vk == 2)
-            c.DevSetteiVertical[a] = true;
+            c.ActuatorVertical[a] = true;
         else if (vk == 0)
-            c.DevSetteiVertical[a] = false;
+            c.ActuatorVertical[a] = false;
         else if (m->options.contains(QLatin1Char('V')))
-            c.DevSetteiVertical[a] = true;
+            c.ActuatorVertical[a] = true;
         if (pk == 2)
-            c.DevSetteiWithPG[a] = true;
+            c.ActuatorWithPG[a] = true;
         else if (pk == 0)
-            c.DevSetteiWithPG[a] = false;
+            c.ActuatorWithPG[a] = false;
         else
-            c.DevSetteiWithPG[a] = m->options.contains(QLatin1Char('E'));
+            c.ActuatorWithPG[a] = m->options.contains(QLatin1Char('E'));
     }
     return 0;
 }
 
-} // namespace Module1
+} // namespace Common
 
 namespace {
 // The six pairs of the PC setting and the candidate that the comparison and
@@ -302,17 +302,17 @@ template <class F>
 void forEachPair(int a, F f)
 {
     auto &d = Paradata().DevSetting;
-    auto &c = Paradata().DevSettei;
+    auto &c = Paradata().ActuatorSetting;
     f(d.DevNewType[a], c.NewTypeFlag[a]);
-    f(d.DevSize[a], c.DevSetteiSize[a]);
-    f(d.DevSpeed[a], c.DevSetteiSpeed[a]);
-    f(d.DevStroke[a], c.DevSetteiStroke[a]);
-    f(d.DevWithPG[a], c.DevSetteiWithPG[a]);
-    f(d.DevVertical[a], c.DevSetteiVertical[a]);
+    f(d.DevSize[a], c.ActuatorSize[a]);
+    f(d.DevSpeed[a], c.ActuatorSpeed[a]);
+    f(d.DevStroke[a], c.ActuatorStroke[a]);
+    f(d.DevWithPG[a], c.ActuatorWithPG[a]);
+    f(d.DevVertical[a], c.ActuatorVertical[a]);
 }
 } // namespace
 
-namespace Module1 {
+namespace Common {
 
 int CompareActuatorSettingOfPosifile2PC(const std::array<bool, 4> &fileAxisNotUsed)
 {
@@ -333,14 +333,14 @@ void ReflectFileDevice2PcDevice(const std::array<bool, 4> &fileAxisNotUsed)
     for (int a = 0; a < 4; ++a)
         if (!fileAxisNotUsed[a])
             forEachPair(a, [](auto &pc, const auto &file) { pc = file; });
-    Module1::RefreshAxisLimits(true);
+    Common::RefreshAxisLimits(true);
 }
 
-void LetDevSettingToDevSettei()
+void CopyDevSettingToActuatorSetting()
 {
     for (int a = 0; a < 4; ++a)
         if (!App().AxisNotUsed[a])
             forEachPair(a, [](const auto &pc, auto &file) { file = pc; });
 }
 
-} // namespace Module1
+} // namespace Common

@@ -1,6 +1,6 @@
 #pragma once
 // The PC's actuator setting per axis (DevSetting) and the candidate setting
-// beside it (DevSettei): kept in the settings store, taken from the
+// beside it (ActuatorSetting): kept in the settings store, taken from the
 // controller, from a parameter set or from a position file's model strings,
 // and compared and copied between the two.
 #include <QString>
@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <optional>
 
-// The main window's offline actuator change (frmMain::Change_Device) is
-// declared with the main window in app/frmMain.h.
+// The main window's offline actuator change (MainWindow::Change_Device) is
+// declared with the main window in app/MainWindow.h.
 
 // The hand-shake between the offline actuator window and its openers.
 struct DevSettingFlags {
@@ -20,7 +20,7 @@ struct DevSettingFlags {
 DevSettingFlags &DevFlags();
 void ResetDevSettingFlags();
 
-namespace Module1 {
+namespace Common {
 
 // 0 every axis valid; 1 some axis could not be taken (its stored actuator,
 // lead or a stored value is unusable); the other keys are loaded all the
@@ -54,7 +54,7 @@ struct ModelString {
 std::optional<ModelString> ParseModelString(const QString &s);
 
 // The position file's model strings (axes in use both in the file and on the
-// PC) into DevSettei. 0 done; 1 a string was rejected (strings 4/5 shown;
+// PC) into ActuatorSetting. 0 done; 1 a string was rejected (strings 4/5 shown;
 // later axes not parsed).
 int GetFileDeviceFromPosiFile(const std::array<QString, 4> &fileAxisName,
                               const std::array<bool, 4> &fileAxisNotUsed);
@@ -63,16 +63,16 @@ int GetFileDeviceFromPosiFile(const std::array<QString, 4> &fileAxisName,
 // box, joined by CR LF.
 void ShowModelNotChosen();
 
-// 1 when DevSettei differs from DevSetting on an axis the file uses, else 0.
+// 1 when ActuatorSetting differs from DevSetting on an axis the file uses, else 0.
 int CompareActuatorSettingOfPosifile2PC(const std::array<bool, 4> &fileAxisNotUsed);
-// AxisNotUsed from the file, then DevSettei into DevSetting for the axes
+// AxisNotUsed from the file, then ActuatorSetting into DevSetting for the axes
 // in use (lead and pulses per revolution untouched; the limits follow).
 void ReflectFileDevice2PcDevice(const std::array<bool, 4> &fileAxisNotUsed);
-// DevSetting into DevSettei for the axes in use.
-void LetDevSettingToDevSettei();
+// DevSetting into ActuatorSetting for the axes in use.
+void CopyDevSettingToActuatorSetting();
 // Recomputes the per-axis limits after a change of the actuator setting:
 // MaxPulse from stroke, lead and pulses per revolution when asked, then
 // MaxMm and MaxSpeed.
 void RefreshAxisLimits(bool maxPulseFromStroke);
 
-} // namespace Module1
+} // namespace Common

@@ -11,7 +11,7 @@
 #include <QList>
 #include <optional>
 
-namespace Module1 {
+namespace Common {
 
 namespace {
 
@@ -329,24 +329,24 @@ void CheckDeviceKind()
         switch (ct.CtDevType[a]) {
         case 0:
         case 2:
-            d.DevNewType[a] = s.DevSettei.NewTypeFlag[a] = true;
-            d.DevQzFlag[a] = s.DevSettei.DevSetteiVertical[a] = d.DevVertical[a] = true;
+            d.DevNewType[a] = s.ActuatorSetting.NewTypeFlag[a] = true;
+            d.DevQzFlag[a] = s.ActuatorSetting.ActuatorVertical[a] = d.DevVertical[a] = true;
             break;
         case 1:
             if (size == QLatin1String("E35") || size == QLatin1String(" 20") || size == QLatin1String(" 42"))
-                d.DevNewType[a] = s.DevSettei.NewTypeFlag[a] = true;
-            d.DevQzFlag[a] = s.DevSettei.DevSetteiVertical[a] = d.DevVertical[a] = true;
+                d.DevNewType[a] = s.ActuatorSetting.NewTypeFlag[a] = true;
+            d.DevQzFlag[a] = s.ActuatorSetting.ActuatorVertical[a] = d.DevVertical[a] = true;
             break;
         default:
-            d.DevNewType[a] = s.DevSettei.NewTypeFlag[a] = false;
-            d.DevQzFlag[a] = s.DevSettei.DevSetteiVertical[a] = d.DevVertical[a] = false;
+            d.DevNewType[a] = s.ActuatorSetting.NewTypeFlag[a] = false;
+            d.DevQzFlag[a] = s.ActuatorSetting.ActuatorVertical[a] = d.DevVertical[a] = false;
             break;
         }
-        d.DevWithPG[a] = s.DevSettei.DevSetteiWithPG[a] = ct.CtPgFlag[a] != 0;
+        d.DevWithPG[a] = s.ActuatorSetting.ActuatorWithPG[a] = ct.CtPgFlag[a] != 0;
         d.DevLead[a] = ct.CtLead[a];
         d.DevPPR[a] = ct.CtPPR[a];
         s.MaxPulse[a] = ct.CtMaxPulse[a];
     }
 }
 
-} // namespace Module1
+} // namespace Common

@@ -2,7 +2,7 @@
 
 #include "core/AppState.h"
 #include "core/Shell.h"
-#include "core/Module1Text.h"
+#include "core/FixedText.h"
 #include "core/Num.h"
 #include "core/ItemFile.h"
 #include "platform/Dialogs.h"
@@ -12,7 +12,7 @@
 #include <cmath>
 #include <iterator>
 
-namespace Module1 {
+namespace Common {
 
 namespace {
 
@@ -192,12 +192,12 @@ int LetParaFileToPara()
         s.Ct.CtDevStroke[a] = *stroke;
         const bool qz = set.ParaType[a] == 0 || set.ParaType[a] == 1 || set.ParaType[a] == 3;
         s.DevSetting.DevQzFlag[a] = qz;
-        s.DevSettei.DevSetteiVertical[a] = qz;
+        s.ActuatorSetting.ActuatorVertical[a] = qz;
         for (int row : {14, 15, 20, 21, 22, 23, 24, 28, 29, 30})
             if (!SetParaSetCell(set, row, a, t[row][a]))
                 return 1;
         const bool pg = set.ParaPgFunction[a] != 0;
-        s.DevSettei.DevSetteiWithPG[a] = pg;
+        s.ActuatorSetting.ActuatorWithPG[a] = pg;
         s.Ct.CtPgFlag[a] = pg ? 1 : 0;
     }
     return copyScalars(set, t) ? 0 : 1;
@@ -352,12 +352,12 @@ int SaveParaFileDlg()
     using Platform::Dialogs::MsgBox;
     auto &s = Paradata();
     Shell::Face &window = Shell::Get();
-    if (window.ParametaumuKakunin() != 0) {
+    if (window.CheckParametersPresent() != 0) {
         MsgBox(ResLines({7, 8}));
         return 1;
     }
-    const bool taken = window.TorikomiParametaValue() == 0;
-    if (!taken || window.ParametaValueCheck() != 0) {
+    const bool taken = window.TakeInParameterValues() == 0;
+    if (!taken || window.CheckParameterValues() != 0) {
         MsgBox(ResLines({9, 10}));
         return 1;
     }
@@ -402,4 +402,4 @@ int ReadParaFileForDevice()
     return 1;
 }
 
-} // namespace Module1
+} // namespace Common

@@ -1,9 +1,9 @@
 #include "paradata/ParaForm.h"
 
 #include "core/AppState.h"
-#include "core/Module1Text.h"
+#include "core/FixedText.h"
 #include "core/Num.h"
-#include "paradata/Module2Calc.h"
+#include "paradata/UnitConv.h"
 
 #include <functional>
 
@@ -51,7 +51,7 @@ int itemData(const Face &f, Ctl c, int axis) { return std::max(0, f.ListIndex(c,
 // cannot be divided by or the value is no number.
 QString mmOfPulses(int lead, int32_t pulse, const ValueCell &pulses)
 {
-    const auto mm = Module2Calc::PulseToMm(lead, pulse, pulses);
+    const auto mm = UnitConv::PulseToMm(lead, pulse, pulses);
     return mm ? MmText(*mm) : QString();
 }
 
@@ -93,7 +93,7 @@ std::optional<Ctl> CtlByName(const QString &name)
 QString MmText(double mm)
 {
     const QString t = Num::Fixed(mm, 3);
-    return Module1::PadSpace(t, 7).value_or(t);
+    return Common::PadSpace(t, 7).value_or(t);
 }
 
 double CutMm3(double mm)
@@ -110,7 +110,7 @@ double CutMm3(double mm)
 
 // ---------------------------------------------------------------- display
 
-void ParametaHyoji(Face &f)
+void ShowParameters(Face &f)
 {
     const auto &s = Paradata();
     const ParaSetData &p = s.ParaSet;
@@ -173,14 +173,14 @@ void ParametaHyoji(Face &f)
 
 // ---------------------------------------------------------------- take-in
 
-int TorikomiParametaValue(Face &f)
+int TakeInParameterValues(Face &f)
 {
     auto &s = Paradata();
     const auto &notUsed = App().AxisNotUsed;
     const int last = s.ParaLastAxis;
     ParaSetData p = s.ParaSet;
     CtAxisData ct = s.Ct;
-    DevSetteiData dev = s.DevSettei;
+    ActuatorSettingData dev = s.ActuatorSetting;
     auto strokeText = s.ParaAxisMmStrokeText;
     auto zone1Text = s.ParaZone1MmText;
     auto zone2Text = s.ParaZone2MmText;
@@ -207,12 +207,12 @@ int TorikomiParametaValue(Face &f)
             const QString speed = f.Text(Ctl::comboActSpeed, a).trimmed();
             const int16_t stroke = i16(f, Ctl::comboActStroke, a);
             ct.CtDevSize[a] = size;
-            dev.DevSetteiSize[a] = size;
+            dev.ActuatorSize[a] = size;
             ct.CtDevSpeed[a] = speed;
-            dev.DevSetteiSpeed[a] = speed;
+            dev.ActuatorSpeed[a] = speed;
             ct.CtDevStroke[a] = stroke;
-            dev.DevSetteiStroke[a] = stroke;
-            p.ParaActuator[a] = ValueCell(size + speed + Module1::DecZeroPad(stroke, 3));
+            dev.ActuatorStroke[a] = stroke;
+            p.ParaActuator[a] = ValueCell(size + speed + Common::DecZeroPad(stroke, 3));
             p.ParaPgFunction[a] = int16_t(itemData(f, Ctl::comboPgFunc, a));
             p.ParaPgAlm[a] = real(f, Ctl::txtPgAlarm, a);
             p.ParaZoneEnable[a] = int16_t(itemData(f, Ctl::comboZoneEnable, a));
@@ -267,7 +267,7 @@ int TorikomiParametaValue(Face &f)
             if (!mm)
                 continue;
             const double cut = CutMm3(*mm);
-            const auto pulses = Module2Calc::MmToPulse(p.ParaAxisLead[a], p.ParaAxisPulse[a], ValueCell(cut));
+            const auto pulses = UnitConv::MmToPulse(p.ParaAxisLead[a], p.ParaAxisPulse[a], ValueCell(cut));
             if (!pulses)
                 continue;
             f.SetText(pr.pulseBox, a, ValueCell(*pulses).toString());
@@ -279,7 +279,7 @@ int TorikomiParametaValue(Face &f)
 
     s.ParaSet = p;
     s.Ct = ct;
-    s.DevSettei = dev;
+    s.ActuatorSetting = dev;
     s.ParaAxisMmStrokeText = strokeText;
     s.ParaZone1MmText = zone1Text;
     s.ParaZone2MmText = zone2Text;
@@ -323,10 +323,10 @@ int MaskOfAxisIndex(int index)
     }
 }
 
-int ParaSideAxisCount(bool spUnlocked, int axisListIndex, int ctAxisSu)
+int ParaSideAxisCount(bool spUnlocked, int axisListIndex, int ctAxisCount)
 {
     if (!spUnlocked)
-        return ctAxisSu;
+        return ctAxisCount;
     return axisListIndex >= 1 && axisListIndex <= 3 ? axisListIndex + 1 : 1;
 }
 
@@ -363,13 +363,13 @@ void mark(Face &f, const std::function<bool(int)> &valid)
 }
 } // namespace
 
-void YukoJikuHyojiSettei(Face &f)
+void MarkValidAxes(Face &f)
 {
     const auto notUsed = App().AxisNotUsed;
     mark(f, [&](int a) { return !notUsed[a]; });
 }
 
-void YukoJikuHyojiSettei2(Face &f, int mask)
+void MarkValidAxesOfMask(Face &f, int mask)
 {
     const int last = LastAxisOfMask(mask);
     mark(f, [last](int a) { return a <= last; });
@@ -396,14 +396,14 @@ void SetSpecialLocked(Face &f, bool locked)
 
 // ---------------------------------------------------------------- checks
 
-int ParametaumuKakunin(const Face &f, int ctAxisSu)
+int CheckParametersPresent(const Face &f, int ctAxisCount)
 {
     auto &s = Paradata();
     if (f.SpUnlocked()) {
         const int i = f.ListIndex(Ctl::comboOneAxis, 0);
         s.ParaLastAxis = (i >= 1 && i <= 3) ? i : 0;
     } else {
-        s.ParaLastAxis = std::clamp(ctAxisSu, 0, 4) - 1;
+        s.ParaLastAxis = std::clamp(ctAxisCount, 0, 4) - 1;
     }
     static constexpr Ctl kAxisFields[] = {
         Ctl::txtHomeOffset, Ctl::txtHomePush, Ctl::txtHomeVel, Ctl::txtHomeOfsVel, Ctl::txtHomePushVel,
@@ -555,7 +555,7 @@ std::optional<Field> FirstRefusedField(const ParadataState &s, const PerAxis<boo
     return std::nullopt;
 }
 
-int ParametaValueCheck(const ParadataState &s, const PerAxis<bool> &axisNotUsed)
+int CheckParameterValues(const ParadataState &s, const PerAxis<bool> &axisNotUsed)
 {
     return FirstRefusedField(s, axisNotUsed) ? 1 : 0;
 }

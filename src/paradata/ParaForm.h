@@ -75,13 +75,13 @@ double CutMm3(double mm);
 // The parameter set into the fields: every used axis's fields, then the
 // single fields. An axis whose LEAD or PULSE cannot be divided by gets empty
 // millimetre fields; a list value with no entry leaves that list empty.
-void ParametaHyoji(Face &f);
+void ShowParameters(Face &f);
 // The fields into the parameter set, the actuator setting's working copy
 // and the controller actuator data: axes 0..ParaLastAxis in use, then the
 // single fields, then STROKE / ZONE1 / ZONE2 of every used axis through
 // their millimetre fields. 0 taken in; 1 a value does not fit its table,
 // and then nothing is changed.
-int TorikomiParametaValue(Face &f);
+int TakeInParameterValues(Face &f);
 
 // ---- marking of the valid axes
 // The 25 per-axis fields the marking walks, in its order.
@@ -98,22 +98,22 @@ Mark MarkOf(int k, bool axisValid, bool spUnlocked);
 // anything else 0.
 int LastAxisOfMask(int mask);
 // Marks every field by AxisNotUsed / by the mask.
-void YukoJikuHyojiSettei(Face &f);
-void YukoJikuHyojiSettei2(Face &f, int mask);
+void MarkValidAxes(Face &f);
+void MarkValidAxesOfMask(Face &f, int mask);
 // The SP AXIS list's position as a mask: 0..3 -> 1, 3, 7, 15; else 0.
 int MaskOfAxisIndex(int index);
 // How many axes the parameters address: while the SP parameters are
 // unlocked the SP AXIS list's (index 1..3 -> 2..4, anything else 1), else
 // the controller's axis count.
-int ParaSideAxisCount(bool spUnlocked, int axisListIndex, int ctAxisSu);
+int ParaSideAxisCount(bool spUnlocked, int axisListIndex, int ctAxisCount);
 // The SP controls locked (grey, disabled) or unlocked for the axes in use.
 void SetSpecialLocked(Face &f, bool locked);
 
 // ---- whole-window checks
 // 0 every handled field of the axes in use holds something, 1 something is
 // empty. Sets ParaLastAxis: the SP AXIS list's index (1..3, else 0) while
-// the SP parameters are unlocked, else ctAxisSu - 1.
-int ParametaumuKakunin(const Face &f, int ctAxisSu);
+// the SP parameters are unlocked, else ctAxisCount - 1.
+int CheckParametersPresent(const Face &f, int ctAxisCount);
 // A field of the window: its control and axis (single controls: 0).
 struct Field {
     Ctl ctl;
@@ -126,7 +126,7 @@ struct Field {
 std::optional<Field> FirstRefusedField(const ParadataState &s, const PerAxis<bool> &axisNotUsed);
 // 0 every value of the axes 0..ParaLastAxis in use and every single value
 // in range, 1 otherwise.
-int ParametaValueCheck(const ParadataState &s, const PerAxis<bool> &axisNotUsed);
+int CheckParameterValues(const ParadataState &s, const PerAxis<bool> &axisNotUsed);
 
 int HomeVelMax(int lead);
 int JogVelMax(int lead);

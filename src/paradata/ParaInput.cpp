@@ -2,7 +2,7 @@
 
 #include "core/AppState.h"
 #include "core/Num.h"
-#include "paradata/Module2Calc.h"
+#include "paradata/UnitConv.h"
 
 namespace ParaInput {
 
@@ -153,8 +153,8 @@ std::optional<double> cutValue(const Face &f, Ctl box, int axis)
 // cannot convert.
 bool convert(Face &f, Ctl pulseBox, Ctl mmBox, int axis, const AxisScale &sc, double cut, bool roundUp)
 {
-    const auto pulses = Module2Calc::MmToPulse(sc.lead, sc.ppr, ValueCell(cut));
-    const auto snapped = Module2Calc::RoundMmToPulseUnit(sc.lead, roundUp ? 1 : 0, sc.ppr, ValueCell(cut));
+    const auto pulses = UnitConv::MmToPulse(sc.lead, sc.ppr, ValueCell(cut));
+    const auto snapped = UnitConv::RoundMmToPulseUnit(sc.lead, roundUp ? 1 : 0, sc.ppr, ValueCell(cut));
     if (!pulses || !snapped)
         return false;
     f.SetText(pulseBox, axis, ValueCell(*pulses).toString());

@@ -28,8 +28,8 @@ QString ResultText(int result, const ChangeLog &log);
 
 } // namespace ParaVerify
 
-namespace Module1 {
+namespace Common {
 // ParaSet against ParaFileTable for the axes in use into ParaChangeLog and
 // ParaChangeFlag: 1 something differs, 0 nothing does.
 int MakeParaChangeLog();
-} // namespace Module1
+} // namespace Common

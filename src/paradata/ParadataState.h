@@ -79,12 +79,12 @@ struct DevSettingData {
 };
 
 // The second (candidate) setting, e.g. as read from a position file.
-struct DevSetteiData {
-    PerAxis<QString> DevSetteiSize{};
-    PerAxis<QString> DevSetteiSpeed{};
-    PerAxis<int32_t> DevSetteiStroke{};
-    PerAxis<bool> DevSetteiWithPG{};
-    PerAxis<bool> DevSetteiVertical{};
+struct ActuatorSettingData {
+    PerAxis<QString> ActuatorSize{};
+    PerAxis<QString> ActuatorSpeed{};
+    PerAxis<int32_t> ActuatorStroke{};
+    PerAxis<bool> ActuatorWithPG{};
+    PerAxis<bool> ActuatorVertical{};
     PerAxis<bool> NewTypeFlag{};
 };
 
@@ -134,7 +134,7 @@ struct ParadataState {
 
     // ---- PC actuator setting and its limits
     DevSettingData DevSetting;
-    DevSetteiData DevSettei;
+    ActuatorSettingData ActuatorSetting;
     PerAxis<QString> DevSeries{QStringLiteral("QZ"), QStringLiteral("QZ"), QStringLiteral("QZ"), QStringLiteral("QZ")};
     PerAxis<QString> StdPrmSeries{QStringLiteral("QZ"), QStringLiteral("QZ"), QStringLiteral("QZ"), QStringLiteral("QZ")};
     bool KeepAxisMask = false;

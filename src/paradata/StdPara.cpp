@@ -33,7 +33,7 @@ StdParaState &StdPara()
 
 void ResetStdParaState() { g_std = freshState(); }
 
-namespace Module1 {
+namespace Common {
 
 namespace {
 
@@ -80,8 +80,8 @@ ReadFault readAxisList(int axis, std::vector<StdParaRecord> &table, int16_t &cou
     const auto cnt = n.asCount(kStdParaRecords);
     if (!cnt)
         return ReadFault::Damaged;
-    const auto &dev = Paradata().DevSettei;
-    const int type = dev.NewTypeFlag[axis] ? 0 : (dev.DevSetteiVertical[axis] ? 2 : 1);
+    const auto &dev = Paradata().ActuatorSetting;
+    const int type = dev.NewTypeFlag[axis] ? 0 : (dev.ActuatorVertical[axis] ? 2 : 1);
     table.assign(kStdParaRecords + 1, StdParaRecord{});
     table[0][0] = ValueCell(*cnt);
     for (int rec = 1; rec <= *cnt; ++rec) {
@@ -142,14 +142,14 @@ ReadFault readCommonList(std::array<std::array<ValueCell, kStdCmnCols>, kStdCmnR
 const StdParaRecord *findRecord(int axis)
 {
     const auto &st = StdPara();
-    const auto &d = Paradata().DevSettei;
+    const auto &d = Paradata().ActuatorSetting;
     const auto &table = st.StdParaTable[axis];
     const int n = std::min<int>(st.StdParaCount[axis], int(table.size()) - 1);
     for (int rec = 1; rec <= n; ++rec) {
         const auto &t = table[rec];
-        if (t[StdField::Size].toString() == d.DevSetteiSize[axis]
-            && t[StdField::Speed].toString() == d.DevSetteiSpeed[axis]
-            && t[StdField::Stroke].toDouble() == std::optional<double>(d.DevSetteiStroke[axis]))
+        if (t[StdField::Size].toString() == d.ActuatorSize[axis]
+            && t[StdField::Speed].toString() == d.ActuatorSpeed[axis]
+            && t[StdField::Stroke].toDouble() == std::optional<double>(d.ActuatorStroke[axis]))
             return &t;
     }
     return nullptr;
@@ -187,7 +187,7 @@ bool applyCommonAxis(int axis, bool whole)
 {
     auto &s = Paradata();
     ParaSetData set = s.ParaSet;
-    const int pgCol = s.DevSettei.DevSetteiWithPG[axis] ? 2 : 1;
+    const int pgCol = s.ActuatorSetting.ActuatorWithPG[axis] ? 2 : 1;
     bool ok = applyCommon(set, kCmnPgFunction, axis, pgCol) && applyCommon(set, kCmnPgAlm, axis, pgCol);
     if (whole) {
         for (int row : kCmnAxisRows)
@@ -333,7 +333,7 @@ QString StdParaFileName(int axis)
     const auto &s = Paradata();
     if (axis < 0 || axis > 3 || s.StdPrmSeries[axis] != QLatin1String("QZ"))
         return {};
-    return s.DevSettei.NewTypeFlag[axis] ? QStringLiteral("tq7nqzstpr.lst") : QStringLiteral("tq7qzstpr.lst");
+    return s.ActuatorSetting.NewTypeFlag[axis] ? QStringLiteral("tq7nqzstpr.lst") : QStringLiteral("tq7qzstpr.lst");
 }
 
 int ReadStdParaLists()
@@ -379,8 +379,8 @@ int CheckStdParaRows(const std::array<bool, 4> &axisNotUsed)
     return 0;
 }
 
-int SetStdParameta() { return setStd(true); }
-int SetStdParameta2() { return setStd(false); }
+int SetStandardParameters() { return setStd(true); }
+int SetStandardActuatorParameters() { return setStd(false); }
 
 int CheckParaRange()
 {
@@ -405,4 +405,4 @@ int CheckParaRange()
     return bad ? 1 : 0;
 }
 
-} // namespace Module1
+} // namespace Common

@@ -40,7 +40,7 @@ struct StdParaState {
 StdParaState &StdPara();
 void ResetStdParaState();
 
-namespace Module1 {
+namespace Common {
 
 // File of the per-axis list an axis reads, or empty when its series has no
 // standard list.
@@ -53,10 +53,10 @@ int ReadStdParaLists();
 // standard values of the candidate actuators: 0 done; 1 the lists could not
 // be read or an axis in use has no usable record (message shown; the axes
 // found keep their new values).
-int SetStdParameta();
+int SetStandardParameters();
 // The actuator-dependent parameters only, as above.
-int SetStdParameta2();
-// Whether SetStdParameta2 will find a record for every axis that
+int SetStandardActuatorParameters();
+// Whether SetStandardActuatorParameters will find a record for every axis that
 // `axisNotUsed` leaves in use: the lists are read and searched, nothing is
 // set. 0 all found; 1 a list cannot be read or an axis has no record
 // (message 36 shown).
@@ -65,4 +65,4 @@ int CheckStdParaRows(const std::array<bool, 4> &axisNotUsed);
 // its range, 0 when all are in range. No message.
 int CheckParaRange();
 
-} // namespace Module1
+} // namespace Common

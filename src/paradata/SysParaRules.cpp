@@ -6,7 +6,7 @@ namespace SysParaRules {
 
 int MaxOf(int item) { return item >= 17 && item <= 48 ? 255 : 65535; }
 
-int SystemParametaumuKakunin(const Texts &texts)
+int CheckSystemParametersPresent(const Texts &texts)
 {
     for (const QString &t : texts)
         if (t.isEmpty())
@@ -14,7 +14,7 @@ int SystemParametaumuKakunin(const Texts &texts)
     return 0;
 }
 
-void TorikomiSystemParametaValue(const Texts &texts, Values &values)
+void TakeInSystemParameterValues(const Texts &texts, Values &values)
 {
     for (int i = 0; i < kItems; ++i) {
         const auto v = Num::LeadingVal(texts[size_t(i)]);
@@ -22,7 +22,7 @@ void TorikomiSystemParametaValue(const Texts &texts, Values &values)
     }
 }
 
-int SystemParametaValueCheck(const Values &values)
+int CheckSystemParameterValues(const Values &values)
 {
     int bad = 0;
     for (int item = 1; item <= kItems; ++item) {

@@ -20,14 +20,14 @@ using Values = std::array<ValueCell, 81>;
 int MaxOf(int item);
 
 // 1 when any text is empty, else 0.
-int SystemParametaumuKakunin(const Texts &texts);
+int CheckSystemParametersPresent(const Texts &texts);
 // Every text's value into items 1..72: the number the text begins with
 // ("&H10" is 16). A text that does not begin with a number is kept as the
 // text, which no range admits, so it is refused instead of being written
 // as 0.
-void TorikomiSystemParametaValue(const Texts &texts, Values &values);
+void TakeInSystemParameterValues(const Texts &texts, Values &values);
 // 1 when any item 1..72 is no number or lies outside 0..MaxOf(item), else 0.
-int SystemParametaValueCheck(const Values &values);
+int CheckSystemParameterValues(const Values &values);
 // An item as its box shows it: a decimal integer; "" when it holds none.
 QString DispText(const ValueCell &value);
 

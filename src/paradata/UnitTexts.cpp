@@ -2,14 +2,14 @@
 
 #include "core/AppState.h"
 #include "core/Shell.h"
-#include "core/Module1Text.h"
+#include "core/FixedText.h"
 #include "core/Num.h"
 #include "paradata/DeviceList.h"
-#include "paradata/Module2Calc.h"
+#include "paradata/UnitConv.h"
 #include "paradata/ParadataState.h"
 #include "platform/StringTable.h"
 
-namespace Module1 {
+namespace Common {
 
 namespace {
 
@@ -29,7 +29,7 @@ std::optional<QString> PresentPosText(int axis, int32_t pulses)
     if (!App().DispMmUnit)
         return QString::number(pulses);
     const auto &d = Paradata().DevSetting;
-    const auto mm = Module2Calc::PulseToMm(d.DevLead[axis], d.DevPPR[axis], ValueCell(int(pulses)));
+    const auto mm = UnitConv::PulseToMm(d.DevLead[axis], d.DevPPR[axis], ValueCell(int(pulses)));
     if (!mm)
         return std::nullopt;
     const QString t = Num::Fixed(*mm, 3);
@@ -94,7 +94,7 @@ DeviceNameTexts DeviceNameTextsNow()
             break;
         if (!model[a]) {
             const int k = GetDevicePgKind(d.DevSize[a], d.DevSpeed[a], d.DevStroke[a]);
-            model[a] = DeviceModelText(d.DevSize[a], d.DevSpeed[a], d.DevStroke[a], k, s.DevSettei.DevSetteiWithPG[a]);
+            model[a] = DeviceModelText(d.DevSize[a], d.DevSpeed[a], d.DevStroke[a], k, s.ActuatorSetting.ActuatorWithPG[a]);
         }
         out.header[c] = label[a] + QLatin1Char(':') + *model[a];
         out.caption[a] = *model[a];
@@ -112,7 +112,7 @@ RateTexts PulseMmRateTexts(int axis)
     }
     if (App().AxisNotUsed[axis])
         return out;
-    if (!Module2Calc::AxisSettingValid(axis))
+    if (!UnitConv::AxisSettingValid(axis))
         return out;
     const auto &d = Paradata().DevSetting;
     const int lead = d.DevLead[axis];
@@ -146,4 +146,4 @@ void DispPulseMmRate()
 }
 
 
-} // namespace Module1
+} // namespace Common

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <optional>
 
-namespace Module1 {
+namespace Common {
 
 // STROKE, ZONE1 and ZONE2 of ParaFileTable rewritten as millimetre text
 // ("#0.000", right-aligned to 7; a longer text is kept whole) for every axis
@@ -46,4 +46,4 @@ RateTexts PulseMmRateTexts(int axis);
 void DispPulseMmRate();
 void DispPulseMmRate1(int axis);
 
-} // namespace Module1
+} // namespace Common

@@ -222,7 +222,7 @@ void takeOver(int n, const PosiValues &v)
 void endRun()
 {
     PosiGrid::FG_InitPos();
-    PosiGrid::FG_HighSyoriEnd();
+    PosiGrid::FG_EndBulk();
 }
 
 } // namespace
@@ -231,7 +231,7 @@ int PosiDataCheck3()
 {
     AppState &app = App();
     PosiState &p = Posi();
-    Module1::ClearPosiFlags();
+    Common::ClearPosiFlags();
     p.PosiErrRow.fill(false);
     p.PosiErrCount = 0;
     p.CheckErrList.clear();
@@ -249,7 +249,7 @@ int PosiDataCheck3()
                    || PosiGrid::RowOf(e, app.DispNoStart) >= g.Rows()))
         return 1;   // the range reaches outside the grid
 
-    PosiGrid::FG_HighSyoriStart();
+    PosiGrid::FG_BeginBulk();
     const QString sep = app.Language == 1 ? QStringLiteral("、") : QStringLiteral(",");
     std::vector<PosiValues> values;
     values.reserve(static_cast<size_t>(std::max(e - s + 1, 0)));
@@ -277,9 +277,9 @@ int PosiDataCheck3()
 void ShowCheckResult()
 {
     PosiState &p = Posi();
-    p.SyogoMode = false;
+    p.VerifyMode = false;
     Shell::Get().ShowPosiCheckResult();
-    Module1::ClearPosiFlags();
+    Common::ClearPosiFlags();
     p.PosiErrCount = 0;
 }
 

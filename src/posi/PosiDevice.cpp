@@ -1,6 +1,6 @@
 #include "posi/PosiDevice.h"
 
-#include "paradata/Module2Calc.h"
+#include "paradata/UnitConv.h"
 #include "paradata/ParadataState.h"
 #include "posi/PosiTables.h"
 #include "core/AppState.h"
@@ -28,12 +28,12 @@ int32_t MaxPulse(int axis) { return Paradata().MaxPulse[ix(axis)]; }
 
 std::optional<double> PulseToMm(int axis, double pulses)
 {
-    return Module2Calc::PulseToMm(DevLead(axis), DevPPR(axis), ValueCell(pulses));
+    return UnitConv::PulseToMm(DevLead(axis), DevPPR(axis), ValueCell(pulses));
 }
 
 std::optional<double> MmToPulse(int axis, double mm)
 {
-    return Module2Calc::MmToPulse(DevLead(axis), DevPPR(axis), ValueCell(mm));
+    return UnitConv::MmToPulse(DevLead(axis), DevPPR(axis), ValueCell(mm));
 }
 
 namespace {
@@ -47,12 +47,12 @@ void setDispCell(int r, int c, const ValueCell &v)
 }
 } // namespace
 
-int PosiPulseToMm() { return Module2Calc::PosiPulseToMm(dispCell, setDispCell); }
-int PosiMmToPulse() { return Module2Calc::PosiMmToPulse(dispCell, setDispCell); }
+int PosiPulseToMm() { return UnitConv::PosiPulseToMm(dispCell, setDispCell); }
+int PosiMmToPulse() { return UnitConv::PosiMmToPulse(dispCell, setDispCell); }
 
 } // namespace PosiDevice
 
-namespace Module1 {
+namespace Common {
 
 int SetDevLeadFromDevList()
 {
@@ -86,4 +86,4 @@ int SetDevLeadFromDevList()
     return 0;
 }
 
-} // namespace Module1
+} // namespace Common

@@ -33,9 +33,9 @@ int PosiMmToPulse();
 
 } // namespace PosiDevice
 
-namespace Module1 {
+namespace Common {
 // Lead of every axis in use from its device-list table. 0 all found; 1 some
 // axis not listed (string 17 shown, DevNotFoundFlag set; the axes found take
 // their lead).
 int SetDevLeadFromDevList();
-} // namespace Module1
+} // namespace Common

@@ -2,9 +2,9 @@
 
 #include "core/AppState.h"
 #include "core/ItemFile.h"
-#include "core/Module1Text.h"
+#include "core/FixedText.h"
 #include "core/Num.h"
-#include "paradata/Module2Calc.h"
+#include "paradata/UnitConv.h"
 #include "platform/StringTable.h"
 #include "posi/PosiDevice.h"
 #include "posi/PosiGrid.h"
@@ -102,11 +102,11 @@ PositionValue convertPosition(int a, double value)
     const double x = cutTyped(value);
     if (x < 0 || x > PosiDevice::MaxMm(a))
         return out;
-    const auto mm = Module2Calc::RoundMmToPulseUnit(PosiDevice::DevLead(a), App().MmRoundUp ? 1 : 0,
+    const auto mm = UnitConv::RoundMmToPulseUnit(PosiDevice::DevLead(a), App().MmRoundUp ? 1 : 0,
                                                     PosiDevice::DevPPR(a), ValueCell(x));
     if (!mm)
         return out;
-    const auto p = Module2Calc::MmToPulse(PosiDevice::DevLead(a), PosiDevice::DevPPR(a), ValueCell(*mm));
+    const auto p = UnitConv::MmToPulse(PosiDevice::DevLead(a), PosiDevice::DevPPR(a), ValueCell(*mm));
     if (!p)
         return out;
     out.mm = *mm;
@@ -272,7 +272,7 @@ Commit SetDataForFlex(const Selection &sel, const QString &editText)
             c.beep = true;
             return c;
         }
-        c.text = App().DispMmUnit ? Module1::PadSpace(v.text, 8).value_or(v.text) : v.text;
+        c.text = App().DispMmUnit ? Common::PadSpace(v.text, 8).value_or(v.text) : v.text;
         storeDisp(c.sel, c.fillRows, a, v);
         accepted(c);
         return c;
@@ -352,7 +352,7 @@ Commit SetDataForFlexAtPrgMode(const Selection &sel, const QString &editText)
         c.text = QStringLiteral("N");
     } else if (App().DispMmUnit) {
         const QString t = prefix + v.text;
-        c.text = Module1::PadSpace(t, 8).value_or(t);
+        c.text = Common::PadSpace(t, 8).value_or(t);
     } else {
         c.text = prefix + v.text;
     }

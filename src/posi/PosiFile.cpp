@@ -3,7 +3,7 @@
 #include "core/AppState.h"
 #include "core/Num.h"
 #include "core/ItemFile.h"
-#include "core/Module1Text.h"
+#include "core/FixedText.h"
 #include "paradata/DeviceList.h"
 #include "paradata/ParadataState.h"
 #include "paradata/UnitTexts.h"
@@ -80,8 +80,8 @@ std::array<QString, 4> DeviceNamesOfSetting()
     for (size_t a = 0; a < 4; ++a) {
         if (App().AxisNotUsed[a])
             continue;
-        const int k = Module1::GetDevicePgKind(d.DevSize[a], d.DevSpeed[a], d.DevStroke[a]);
-        names[a] = Module1::DeviceModelText(d.DevSize[a], d.DevSpeed[a], d.DevStroke[a], k, s.DevSettei.DevSetteiWithPG[a]);
+        const int k = Common::GetDevicePgKind(d.DevSize[a], d.DevSpeed[a], d.DevStroke[a]);
+        names[a] = Common::DeviceModelText(d.DevSize[a], d.DevSpeed[a], d.DevStroke[a], k, s.ActuatorSetting.ActuatorWithPG[a]);
     }
     return names;
 }
@@ -118,7 +118,7 @@ int SaveFileAs2(const QString &path, const std::array<QString, 4> &deviceNames)
 
 } // namespace PosiFile
 
-namespace Module1 {
+namespace Common {
 namespace {
 
 struct Parsed {
@@ -254,4 +254,4 @@ int ReadPosiFileRetrying(const QString &path)
     return rc;
 }
 
-} // namespace Module1
+} // namespace Common

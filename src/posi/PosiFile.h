@@ -40,7 +40,7 @@ void SetCurrentFile(const QString &path);
 
 } // namespace PosiFile
 
-namespace Module1 {
+namespace Common {
 // Reads a position file into PosiDataRead and the file values. On any
 // result but ReadOk nothing of the tables or file values is changed except
 // FileReadError, which is set. Positions the file skips inside its range
@@ -49,4 +49,4 @@ int ReadPosiFile(const QString &path);
 // ReadPosiFile tried up to four times, 100 ms apart, while the file cannot
 // be read (a file another program is still writing); other results at once.
 int ReadPosiFileRetrying(const QString &path);
-} // namespace Module1
+} // namespace Common

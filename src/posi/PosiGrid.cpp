@@ -4,7 +4,7 @@
 #include "core/Shell.h"
 #include "paradata/UnitTexts.h"
 #include "core/Num.h"
-#include "core/Module1Text.h"
+#include "core/FixedText.h"
 #include "platform/Dialogs.h"
 #include "platform/StringTable.h"
 #include "posi/PosiTables.h"
@@ -119,7 +119,7 @@ void fill(bool prgMode)
     PosiGridModel &g = Grid();
     const PosiState &p = Posi();
     // One bulk update for the whole fill: rows, colours and texts.
-    FG_HighSyoriStart();
+    FG_BeginBulk();
     g.SetRows(app.DispNoEnd - app.DispNoStart + 3);
     colourRows();
     for (int n = app.DispNoStart; n <= app.DispNoEnd; ++n) {
@@ -155,7 +155,7 @@ void fill(bool prgMode)
         g.SetText(r, PosiField::Comment, rec[PosiField::Comment].toString());
     }
     FG_InitPos();
-    FG_HighSyoriEnd();
+    FG_EndBulk();
 }
 
 } // namespace
@@ -172,7 +172,7 @@ void ResetGrid() { g_grid = std::make_unique<PosiGridModel>(); }
 QString MmText(double mm)
 {
     const QString t = Num::Fixed(mm, 3);
-    return Module1::PadSpace(t, 8).value_or(t);
+    return Common::PadSpace(t, 8).value_or(t);
 }
 
 void Set_PosFormStrAtPosMode() { writeTitles(7); }
@@ -193,24 +193,24 @@ void DispAxisData2()
 {
     if (App().DispNoStart == 0 && App().DispNoEnd == 0)
         return;
-    FG_HighSyoriStart();
+    FG_BeginBulk();
     colourRows();
     FG_InitPos();
-    FG_HighSyoriEnd();
+    FG_EndBulk();
 }
 
-void FG_HighSyoriStart() { Grid().BeginBulk(); }
-void FG_HighSyoriEnd() { Grid().EndBulk(); }
+void FG_BeginBulk() { Grid().BeginBulk(); }
+void FG_EndBulk() { Grid().EndBulk(); }
 void FG_InitPos() { Grid().SetCurrent(0, 0); }
 
-void QzDataHyoji_3() { fill(false); }
-void QzDataHyoji_3Prg() { fill(true); }
-void QzDataHyoji()
+void FillGridPositionMode() { fill(false); }
+void FillGridProgramMode() { fill(true); }
+void FillGridByMode()
 {
     if (App().PrgModeFlag)
-        QzDataHyoji_3Prg();
+        FillGridProgramMode();
     else
-        QzDataHyoji_3();
+        FillGridPositionMode();
 }
 
 int Check_flgdLineNo()
@@ -224,7 +224,7 @@ int Check_flgdLineNo()
 
 } // namespace PosiGrid
 
-namespace Module1 {
+namespace Common {
 void DispDeviceName()
 {
     const DeviceNameTexts t = DeviceNameTextsNow();
@@ -235,4 +235,4 @@ void DispDeviceName()
         if (t.header[size_t(c)])
             PosiGrid::Grid().SetText(0, c, *t.header[size_t(c)]);
 }
-} // namespace Module1
+} // namespace Common

@@ -20,22 +20,22 @@ void SizeInit_PosFlexGridAtPosMode2();
 void SizeInit_PosFlexGridAtPrgMode2();
 void SizeInit_PosFlexGridAtPrgMode3();
 void DispAxisData2();
-void FG_HighSyoriStart();
-void FG_HighSyoriEnd();
+void FG_BeginBulk();
+void FG_EndBulk();
 void FG_InitPos();
-void QzDataHyoji_3();
-void QzDataHyoji_3Prg();
+void FillGridPositionMode();
+void FillGridProgramMode();
 // Fills the grid in the display of the controller mode.
-void QzDataHyoji();
+void FillGridByMode();
 // 1 (after message 433/434) when the grid holds no position, else 0.
 int Check_flgdLineNo();
 
 } // namespace PosiGrid
 
-namespace Module1 {
+namespace Common {
 // The actuator texts: the axis titles of the grid and the device labels.
 void DispDeviceName();
-} // namespace Module1
+} // namespace Common
 
 namespace PosiGrid {
 // Cell texts of the display.

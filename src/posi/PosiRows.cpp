@@ -34,7 +34,7 @@ QString defaultText(int col)
         case 0: return QStringLiteral("30");
         // The grid shows the acceleration in ms: the default units of 10 ms
         // times ten, as new data show it.
-        case 1: return QString::number(Module1::DefaultPosiAcc(a) * 10);
+        case 1: return QString::number(Common::DefaultPosiAcc(a) * 10);
         case 3:
             if (app.DispMmUnit)
                 return app.PrgModeFlag ? QStringLiteral("       N") : QStringLiteral("   0.000");
@@ -87,7 +87,7 @@ bool clipTextKeepable()
 
 } // namespace
 
-namespace Module1 {
+namespace Common {
 
 void PosiGridColorRow(int row)
 {
@@ -104,7 +104,7 @@ void PosiGridInsertLine(int &first, int &last)
     PosiGridModel &g = PosiGrid::Grid();
     if (first < 2 || last < first)
         return;
-    PosiGrid::FG_HighSyoriStart();
+    PosiGrid::FG_BeginBulk();
     PosiGridColorRow(first);
     PosiGridColorRow(last);
     for (int i = first; i <= last; ++i) {
@@ -123,7 +123,7 @@ void PosiGridInsertLine(int &first, int &last)
     keep = std::min(keep, kPosiMax - app.DispNoStart + 3);
     if (keep < g.Rows())
         g.SetRows(std::max(keep, 2));
-    PosiGrid::FG_HighSyoriEnd();
+    PosiGrid::FG_EndBulk();
 }
 
 void PosiGridDeleteLine(int &first, int &last)
@@ -135,7 +135,7 @@ void PosiGridDeleteLine(int &first, int &last)
     const int count = last - first + 1;
     if (count <= 0)
         return;
-    PosiGrid::FG_HighSyoriStart();
+    PosiGrid::FG_BeginBulk();
     // The range shrinks row by row as each removal would shrink it; the
     // rows themselves go in one step.
     for (int i = 0; i < count; ++i) {
@@ -150,7 +150,7 @@ void PosiGridDeleteLine(int &first, int &last)
     renumber();
     // The row that moved up into the gap keeps its axis colours.
     PosiGridColorRow(std::min(first, g.Rows() - 1));
-    PosiGrid::FG_HighSyoriEnd();
+    PosiGrid::FG_EndBulk();
     if (g.Rows() < 3)
         Shell::Get().PosiEditCommandsOff();
 }
@@ -188,7 +188,7 @@ void PastePosiLinesFromClip()
     // Titles and position numbers are never written.
     if (startRow < 2 || startCol < 1 || startCol > kLastCol)
         return;
-    PosiGrid::FG_HighSyoriStart();
+    PosiGrid::FG_BeginBulk();
     int r = startRow;
     for (const QStringList &cells : table->rows) {
         int c = startCol;
@@ -202,13 +202,13 @@ void PastePosiLinesFromClip()
             break;
         ++r;
     }
-    PosiGrid::FG_HighSyoriEnd();
+    PosiGrid::FG_EndBulk();
     g.SetCurrent(startRow, startCol);
 }
 
 int IsClipText() { return Platform::ClipboardHasText() ? 0 : 1; }
 
-} // namespace Module1
+} // namespace Common
 
 namespace PosiRows {
 
@@ -225,7 +225,7 @@ bool InsertSelectedRows()
     b.lastRow = std::min(b.lastRow, g.Rows() - 1);
     if (g.Rows() >= kMaxGridRows)
         g.RemoveRows(g.Rows() - 1, 1);
-    Module1::PosiGridInsertLine(b.firstRow, b.lastRow);
+    Common::PosiGridInsertLine(b.firstRow, b.lastRow);
     Posi().DataChanged = true;
     return true;
 }
@@ -241,7 +241,7 @@ bool DeleteSelectedRows()
         return false;
     }
     const int oldRow = g.Row();
-    Module1::PosiGridDeleteLine(b.firstRow, b.lastRow);
+    Common::PosiGridDeleteLine(b.firstRow, b.lastRow);
     Posi().DataChanged = true;
     const int rows = g.Rows();
     int row = oldRow < rows ? oldRow - 1 : rows - 1;
@@ -262,8 +262,8 @@ bool CopySelection()
     // keeps what it holds.
     if (b.lastRow < 2)
         return false;
-    Module1::CopyPosiLinesToClip();
-    App().ClipCopyFlag = Module1::CheckClipPosiData() == 1;
+    Common::CopyPosiLinesToClip();
+    App().ClipCopyFlag = Common::CheckClipPosiData() == 1;
     return true;
 }
 
@@ -275,7 +275,7 @@ int GetClipPosiData()
 
 bool PosiDataPaste()
 {
-    if (Module1::IsClipText() != 0)
+    if (Common::IsClipText() != 0)
         return false;
     switch (GetClipPosiData()) {
     case -1:
@@ -299,7 +299,7 @@ bool PosiDataLinePaste()
     }
     if (!clipTextKeepable())
         return false;
-    Module1::PastePosiLinesFromClip();
+    Common::PastePosiLinesFromClip();
     Posi().DataChanged = true;
     return true;
 }
@@ -313,7 +313,7 @@ bool PosiDataLinePasteCheck()
     }
     if (!clipTextKeepable())
         return false;
-    Module1::PastePosiLinesFromClip();
+    Common::PastePosiLinesFromClip();
     App().ClipCopyFlag = false;
     Posi().DataChanged = true;
     return true;

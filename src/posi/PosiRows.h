@@ -4,7 +4,7 @@
 // back. These act on the grid only; the re-validation takes the grid into
 // the tables later. The window's buttons and the Edit menu run the
 // commands of PosiRows, which show their own messages.
-namespace Module1 {
+namespace Common {
 
 // Inserts last - first + 1 rows of default values at grid row first,
 // renumbers the rows and keeps the grid within positions ..999 (rows pushed
@@ -29,7 +29,7 @@ int CheckClipPosiData();
 // 0 when the clipboard offers text, 1 when it does not.
 int IsClipText();
 
-} // namespace Module1
+} // namespace Common
 
 namespace PosiRows {
 

@@ -30,7 +30,7 @@ double PosiValue::val() const
 
 std::optional<int32_t> PosiValue::whole() const { return Num::CLng(val()); }
 
-namespace Module1 {
+namespace Common {
 
 int DefaultPosiAcc(int axis)
 {
@@ -60,7 +60,7 @@ void InitPosiData()
     PosiState &p = Posi();
     const PosiRecord def = DefaultPosiRecord();
     for (int n = 1; n <= kPosiMax; ++n) {
-        p.TusinStr[static_cast<size_t>(n - 1)] = QStringLiteral("0");
+        p.WireText[static_cast<size_t>(n - 1)] = QStringLiteral("0");
         p.PosiDataDisp[static_cast<size_t>(n)] = PosiDispRow{};
         p.PosiData[static_cast<size_t>(n)] = def;
         p.PosiDataRead[static_cast<size_t>(n)] = def;
@@ -109,7 +109,7 @@ int GetCommonPosiRange()
     return 0;
 }
 
-} // namespace Module1
+} // namespace Common
 
 bool CheckPosiDataExist()
 {

@@ -67,18 +67,18 @@ struct PosiState {
     std::vector<PosiDispRow> PosiDataDisp = std::vector<PosiDispRow>(kPosiRows, PosiDispRow{});
     // Entry n - 1 belongs to position n: the raw "0RP" reply after a read,
     // or the number + data block built before a write.
-    std::vector<QString> TusinStr = std::vector<QString>(kPosiRows);
+    std::vector<QString> WireText = std::vector<QString>(kPosiRows);
     std::vector<PosiFlagRow> PosiErrFlag = std::vector<PosiFlagRow>(kPosiRows, PosiFlagRow{});
     std::array<bool, kPosiRows> PosiErrRow{};   // entry n - 1 = position n failed the last check
     int PosiErrCount = 0;
     QString CheckErrList;
-    bool SyogoMode = false;    // result window shows a verification (true) or a check (false)
+    bool VerifyMode = false;    // result window shows a verification (true) or a check (false)
 
     int FileFirstPosiNo = 0;
     int FileLastPosiNo = 0;
     int CommonNoStart = 0;
     int CommonNoEnd = 0;
-    bool SinkiRangeFlag = false;
+    bool NewRangeFlag = false;
     bool PosiDataExistFlag = false;
 
     // Values taken from the last position file read.
@@ -107,7 +107,7 @@ struct PosiState {
 PosiState &Posi();
 void ResetPosiState();
 
-namespace Module1 {
+namespace Common {
 // Defaults for positions 1..999 in PosiData and PosiDataRead.
 void InitPosiData();
 // Takes read data of PosiNoStart..PosiNoEnd into the edit tables.
@@ -120,7 +120,7 @@ int GetCommonPosiRange();
 int DefaultPosiAcc(int axis);
 // The default position (fields 1..28).
 PosiRecord DefaultPosiRecord();
-} // namespace Module1
+} // namespace Common
 
 // True when the position table holds data; sets PosiDataExistFlag (never
 // clears it).

@@ -20,11 +20,11 @@ bool TakesPart(int field)
     return field == PosiField::Method(axis) || field == PosiField::Position(axis);
 }
 
-int PosiDataSyogoProc()
+int ComparePositionData()
 {
     const AppState &app = App();
     PosiState &p = Posi();
-    Module1::ClearPosiFlags();
+    Common::ClearPosiFlags();
     p.PosiErrCount = 0;
     for (int n = std::max(app.PosiNoStart, 1); n <= std::min(app.PosiNoEnd, kPosiMax); ++n) {
         // A position the reference does not hold is neither compared nor

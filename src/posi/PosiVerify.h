@@ -12,6 +12,6 @@ bool TakesPart(int field);
 // counts the differing positions in PosiErrCount. Positions the reference
 // does not hold (PosiReadHeld) are left out. 1 when any position differs,
 // else 0. PosiData is never changed.
-int PosiDataSyogoProc();
+int ComparePositionData();
 
 } // namespace PosiVerify

@@ -72,7 +72,7 @@ void RunJob(const std::function<JobEnd(Printer &)> &draw)
 
 } // namespace Print
 
-namespace Module1 {
+namespace Common {
 
 bool SetPrinterMetrics(Printer &printer)
 {
@@ -145,4 +145,4 @@ void grpSmFrame(Printer &printer, int kindTitleId, const QString &dataName, bool
 void PrintSqMcrPageFrame(Printer &printer, const QString &dataName) { grpSmFrame(printer, 33, dataName, true); }
 void PrintGrpPageFrame(Printer &printer, const QString &dataName) { grpSmFrame(printer, 34, dataName, false); }
 
-} // namespace Module1
+} // namespace Common

@@ -60,7 +60,7 @@ void RunJob(const std::function<JobEnd(Platform::Printer &)> &draw);
 
 } // namespace Print
 
-namespace Module1 {
+namespace Common {
 
 // Measures the lines in the printer's current font and page. False (the
 // metrics kept as measured) when a line measures less than a millimetre.
@@ -75,4 +75,4 @@ void PrintGrpPageFrame(Platform::Printer &printer, const QString &dataName);
 // at the current position, and ends the line.
 void PrintPageNumber(Platform::Printer &printer);
 
-} // namespace Module1
+} // namespace Common

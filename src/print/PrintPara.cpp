@@ -1,7 +1,7 @@
 #include "print/PrintPara.h"
 
 #include "core/AppState.h"
-#include "core/Module1Text.h"
+#include "core/FixedText.h"
 #include "core/Num.h"
 #include "paradata/ParaFile.h"
 #include "paradata/ParadataState.h"
@@ -104,7 +104,7 @@ QString emgLogicText(const ValueCell &c)
 QString actuatorText(const ValueCell &c)
 {
     auto &s = Print::State();
-    if (Module1::DivideTypeCode(c.toString()) != 0)
+    if (Common::DivideTypeCode(c.toString()) != 0)
         return c.toString();
     return s.TypeCodeSize + s.TypeCodeSpeed + QLatin1Char('-') + s.TypeCodeStroke;
 }
@@ -212,7 +212,7 @@ void columnText(Printer &p, double x, double y, const QString &text)
 
 } // namespace
 
-namespace Module1 {
+namespace Common {
 
 int DivideTypeCode(const QString &code)
 {
@@ -282,21 +282,21 @@ void PrintParaFromForm()
     t[34][0] = set.ParaPputWrite;
 }
 
-void PrintParameta()
+void PrintParameters()
 {
-    Print::RunJob(PrintPara::DrawParameta);
+    Print::RunJob(PrintPara::DrawParameters);
 }
 
-} // namespace Module1
+} // namespace Common
 
 namespace PrintPara {
 
-JobEnd DrawParameta(Printer &p)
+JobEnd DrawParameters(Printer &p)
 {
     auto &s = Print::State();
     p.SetFontName(Print::BodyFont(24));
     p.SetFontSize(kFontSize);
-    if (!Module1::SetPrinterMetrics(p))
+    if (!Common::SetPrinterMetrics(p))
         return JobEnd::Failed;
     if (s.PrintLinesPerPage < kLinesNeeded)
         return JobEnd::TooSmall;
@@ -324,7 +324,7 @@ JobEnd DrawParameta(Printer &p)
             columnText(p, kAxisX[a], y, text);
         }
     }
-    Module1::PrintFooter(p);
+    Common::PrintFooter(p);
     return JobEnd::Printed;
 }
 

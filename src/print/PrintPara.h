@@ -7,7 +7,7 @@
 
 #include <QString>
 
-namespace Module1 {
+namespace Common {
 // Splits a 7-character actuator code into TypeCodeSize (3), TypeCodeSpeed
 // (1) and TypeCodeStroke (3): 0; any other length: 1, the parts untouched.
 int DivideTypeCode(const QString &code);
@@ -19,12 +19,12 @@ void PrintParaSel2();
 // of every axis is set again from the controller's device codes.
 void PrintParaFromForm();
 // The printer dialog, then the page.
-void PrintParameta();
-} // namespace Module1
+void PrintParameters();
+} // namespace Common
 
 namespace PrintPara {
 // Lines the page needs: the last parameter is on line 50, the footer after.
 inline constexpr int kLinesNeeded = 52;
 // The page, drawn on a printer just chosen; the caller ends the document.
-Print::JobEnd DrawParameta(Platform::Printer &printer);
+Print::JobEnd DrawParameters(Platform::Printer &printer);
 } // namespace PrintPara

@@ -40,7 +40,7 @@ void frameHeader(Printer &p)
            QStringLiteral("AXIS1:") + names[0] + QStringLiteral("  /  AXIS2:") + names[1]
                + QStringLiteral("  /  AXIS3:") + names[2] + QStringLiteral("  /  AXIS4:") + names[3],
            true);
-    Module1::PrintPageNumber(p);
+    Common::PrintPageNumber(p);
     p.SetBold(false);
     p.SetItalic(false);
     p.Line(10, 5 * lh, s.PrintRightEdge, 5 * lh);
@@ -53,18 +53,18 @@ void lowerRule(Printer &p, int line)
     const auto &s = Print::State();
     p.SetDrawWidth(3);
     p.Line(10, line * s.PrintLineHeight, s.PrintRightEdge, line * s.PrintLineHeight);
-    Module1::PrintFooter(p);
+    Common::PrintFooter(p);
 }
 
 } // namespace
 
-namespace Module1 {
+namespace Common {
 
 void TakePosiPrintSnapshot(int first, int last)
 {
     auto &grid = PosiGrid::Grid();
     auto &read = Posi().PosiDataRead;
-    PosiGrid::FG_HighSyoriStart();
+    PosiGrid::FG_BeginBulk();
     for (int c = 0; c < kCols; ++c)
         read[0][c] = PosiValue(grid.Text(1, c));
     const int dispStart = App().DispNoStart;
@@ -74,7 +74,7 @@ void TakePosiPrintSnapshot(int first, int last)
             read[size_t(p)][c] = PosiValue(grid.Text(r, c));
     }
     PosiGrid::FG_InitPos();
-    PosiGrid::FG_HighSyoriEnd();
+    PosiGrid::FG_EndBulk();
 }
 
 void PrintPosiFrameAtPosMode(Printer &p)
@@ -115,7 +115,7 @@ void PrintPosiPages(bool prgMode, int first, int last)
     Print::RunJob([&](Printer &p) { return PrintPosi::DrawPosiData(p, prgMode, first, last); });
 }
 
-} // namespace Module1
+} // namespace Common
 
 namespace PrintPosi {
 
@@ -124,7 +124,7 @@ JobEnd DrawPosiData(Printer &p, bool prgMode, int first, int last)
     auto &s = Print::State();
     p.SetFontName(Print::BodyFont(399));
     p.SetFontSize(11);
-    if (!Module1::SetPrinterMetrics(p))
+    if (!Common::SetPrinterMetrics(p))
         return JobEnd::Failed;
     if (first <= last && s.PrintPitchLinesPerPage < (prgMode ? kPrgModePitchLines : kPosModePitchLines))
         return JobEnd::TooSmall;
@@ -135,9 +135,9 @@ JobEnd DrawPosiData(Printer &p, bool prgMode, int first, int last)
     for (int n = first; n <= last; ++n) {
         if (pageDue) {
             if (prgMode)
-                Module1::PrintPosiFrameAtPrgMode(p);
+                Common::PrintPosiFrameAtPrgMode(p);
             else
-                Module1::PrintPosiFrameAtPosMode(p);
+                Common::PrintPosiFrameAtPosMode(p);
             line = 6;
             pageDue = false;
         }

@@ -6,7 +6,7 @@
 #include "platform/Dialogs.h"
 #include "platform/StringTable.h"
 
-namespace Module1 {
+namespace Common {
 namespace {
 
 CommandListState g_list;
@@ -48,13 +48,13 @@ int ReadCommandList()
         return 1;
     }
     g_list.CommandName = *names;
-    g_list.CommandSu = int(names->size()) - 1;
+    g_list.CommandCount = int(names->size()) - 1;
     return 0;
 }
 
 int GetCmdCode(const QString &name)
 {
-    for (int k = 0; k < g_list.CommandSu; ++k)
+    for (int k = 0; k < g_list.CommandCount; ++k)
         if (g_list.CommandName[k] == name)
             return k;
     return -1;
@@ -62,12 +62,12 @@ int GetCmdCode(const QString &name)
 
 QString CommandNameOf(int code)
 {
-    return (code >= 0 && code < g_list.CommandSu) ? g_list.CommandName[code] : QString();
+    return (code >= 0 && code < g_list.CommandCount) ? g_list.CommandName[code] : QString();
 }
 
-} // namespace Module1
+} // namespace Common
 
-namespace Module4Prog {
+namespace Programs {
 
 int GetProgStepMax(int progNo)
 {
@@ -80,4 +80,4 @@ int GetProgStepMax(int progNo)
     return 0;
 }
 
-} // namespace Module4Prog
+} // namespace Programs

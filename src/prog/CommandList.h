@@ -6,13 +6,13 @@
 #include <QString>
 #include <QStringList>
 
-namespace Module1 {
+namespace Common {
 
 struct CommandListState {
-    // Element k is the name of code k, for k = 0..CommandSu - 1; element
-    // CommandSu stays empty.
+    // Element k is the name of code k, for k = 0..CommandCount - 1; element
+    // CommandCount stays empty.
     QStringList CommandName{QString()};
-    int CommandSu = 0;
+    int CommandCount = 0;
 };
 CommandListState &CommandList();
 void ResetCommandList();
@@ -26,11 +26,11 @@ int GetCmdCode(const QString &name);
 // The name of a code, or an empty text when the list has no such code.
 QString CommandNameOf(int code);
 
-} // namespace Module1
+} // namespace Common
 
-namespace Module4Prog {
+namespace Programs {
 inline constexpr int kProgramCount = 100;
 // Steps a program number may hold: 100 for 1-7, 50 for 8-20, 20 for 21-100,
 // 0 for any other number.
 int GetProgStepMax(int progNo);
-} // namespace Module4Prog
+} // namespace Programs

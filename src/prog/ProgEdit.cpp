@@ -79,7 +79,7 @@ Commit SetDataForFlexProg(ProgData::ProgDoc &doc, int row, int col, const QStrin
 {
     Commit c;
     c.text = editText.trimmed();
-    if (col == 1 && Module1::GetCmdCode(c.text) < 0) {
+    if (col == 1 && Common::GetCmdCode(c.text) < 0) {
         c.result = 1;
         c.text = oldText;
         c.beep = true;
@@ -92,7 +92,7 @@ Commit SetDataForFlexProg(ProgData::ProgDoc &doc, int row, int col, const QStrin
 
 bool AppendLineAfter(ProgData::ProgDoc &doc, int r)
 {
-    if (r < 1 || r > Module4Prog::GetProgStepMax(doc.ProgNo) - 1)
+    if (r < 1 || r > Programs::GetProgStepMax(doc.ProgNo) - 1)
         return false;
     ProgData::ProgLineInsert(*doc.flgdProg, r + 1, r + 1);
     return true;

@@ -41,16 +41,16 @@ int Check_NullLineAndDelete(ProgDoc &doc)
     return 0;
 }
 
-int TorikomiProg2DA(ProgDoc &doc)
+int TakeInProgramGrid(ProgDoc &doc)
 {
     const ProgGridModel &g = *doc.flgdProg;
     const int n = g.Rows() - 1;
     doc.ProgDA.assign(static_cast<size_t>(n + 1), ProgStep{});
-    doc.ProgLineSu = n;
+    doc.ProgLineCount = n;
     for (int r = 1; r <= n; ++r) {
         ProgStep &s = doc.ProgDA[static_cast<size_t>(r)];
         bool ok = true;
-        s.code = Module1::GetCmdCode(g.Text(r, ProgGridModel::ColCommand).trimmed());
+        s.code = Common::GetCmdCode(g.Text(r, ProgGridModel::ColCommand).trimmed());
         ok = s.code >= 0;
         int32_t *fields[] = {&s.op1, &s.op2, &s.cond, &s.res};
         for (int c = ProgCode::kColOp1; ok && c <= ProgCode::kColResult; ++c) {
@@ -73,8 +73,8 @@ int TorikomiProg2DA(ProgDoc &doc)
 
 int TakeOver(ProgDoc &doc)
 {
-    if (Module1::ReadCommandList() != 0 || Check_flgdProgLineNo(doc) != 0 || Check_NullLineAndDelete(doc) != 0
-        || TorikomiProg2DA(doc) != 0)
+    if (Common::ReadCommandList() != 0 || Check_flgdProgLineNo(doc) != 0 || Check_NullLineAndDelete(doc) != 0
+        || TakeInProgramGrid(doc) != 0)
         return 1;
     return 0;
 }
@@ -111,7 +111,7 @@ std::vector<ProgTexts> DecodedTexts(const std::vector<ProgStep> &steps)
     for (size_t i = 1; i < steps.size(); ++i) {
         const ProgStep &s = steps[i];
         ProgTexts t;
-        t[0] = Module1::CommandNameOf(s.code);
+        t[0] = Common::CommandNameOf(s.code);
         t[1] = ProgCode::DecodeOperand(s.code, ProgCode::kColOp1, s.op1).text();
         t[2] = ProgCode::DecodeOperand(s.code, ProgCode::kColOp2, s.op2).text();
         t[3] = ProgCode::DecodeCondition(s.cond).text();
@@ -128,16 +128,16 @@ std::vector<ProgTexts> FileTexts(const std::vector<ProgTexts> &stored)
         ProgTexts t;
         for (size_t c = 0; c < 6; ++c)
             t[c] = stored[i][c].trimmed();
-        if (Module1::GetCmdCode(t[0]) < 0)
+        if (Common::GetCmdCode(t[0]) < 0)
             t[0].clear();
         lines.push_back(t);
     }
     return lines;
 }
 
-int Check_ProgramStepSu(const ProgDoc &doc, int progNo)
+int CheckProgramStepCount(const ProgDoc &doc, int progNo)
 {
-    return doc.ProgLineSu <= Module4Prog::GetProgStepMax(progNo) ? 0 : 1;
+    return doc.ProgLineCount <= Programs::GetProgStepMax(progNo) ? 0 : 1;
 }
 
 } // namespace ProgData

@@ -38,7 +38,7 @@ struct ProgDoc {
     std::vector<ProgStep> ProgDARead;
     // Lines 1..n read from a program file, as stored (element 0 unused).
     std::vector<ProgTexts> ProgDAReadText;
-    int ProgLineSu = 0;
+    int ProgLineCount = 0;
     int ProgNo = 1;
     bool ProgChangeFlag = false;
     // The tables and errors of the last syntax check.
@@ -61,7 +61,7 @@ int Check_NullLineAndDelete(ProgDoc &doc);
 // Takes the grid into ProgDA: 0 done; 1 when a command name is not in the
 // command list or an operand cannot be coded (message 1030/1031 shown; the
 // lines taken before stay).
-int TorikomiProg2DA(ProgDoc &doc);
+int TakeInProgramGrid(ProgDoc &doc);
 
 // The take-over every check and transfer starts with: the command list
 // read, a line at all, the empty lines removed and the grid taken into
@@ -83,6 +83,6 @@ std::vector<ProgTexts> DecodedTexts(const std::vector<ProgStep> &steps);
 std::vector<ProgTexts> FileTexts(const std::vector<ProgTexts> &lines);
 
 // 0 when the lines taken last fit the step limit of the program number.
-int Check_ProgramStepSu(const ProgDoc &doc, int progNo);
+int CheckProgramStepCount(const ProgDoc &doc, int progNo);
 
 } // namespace ProgData

@@ -10,7 +10,7 @@
 #include <QStringList>
 #include <algorithm>
 
-namespace Module1 {
+namespace Common {
 
 void CopyProgLinesToClip(const ProgData::ProgDoc &doc)
 {
@@ -59,7 +59,7 @@ bool PasteProgLinesFromClip(ProgData::ProgDoc &doc)
     return true;
 }
 
-} // namespace Module1
+} // namespace Common
 
 namespace ProgRows {
 
@@ -81,7 +81,7 @@ Result InsertLines(ProgData::ProgDoc &doc)
     const Span s = SelectedLines(doc);
     if (s.first < 1)
         return Result::NoLine;
-    const int limit = Module4Prog::GetProgStepMax(doc.ProgNo);
+    const int limit = Programs::GetProgStepMax(doc.ProgNo);
     const int col = g.Col(), colSel = g.ColSel();
     // At the step limit the last line makes room.
     if (g.Rows() == limit + 1)
@@ -118,8 +118,8 @@ Result CopyLines(ProgData::ProgDoc &doc)
 {
     if (!ProgEdit::WholeLines(doc))
         return Result::NotWholeLines;
-    Module1::CopyProgLinesToClip(doc);
-    switch (Module1::CheckClipProgData()) {
+    Common::CopyProgLinesToClip(doc);
+    switch (Common::CheckClipProgData()) {
     case 1: App().ClipCopyFlag = true; break;
     case 0: App().ClipCopyFlag = false; break;
     default: break;
@@ -132,7 +132,7 @@ Result PasteLines(ProgData::ProgDoc &doc)
     const ProgGridModel &g = *doc.flgdProg;
     if (g.Col() != 1 || g.Row() < 1)
         return Result::NotColumn1;
-    if (!Module1::PasteProgLinesFromClip(doc))
+    if (!Common::PasteProgLinesFromClip(doc))
         return Result::NothingPasted;
     doc.ProgChangeFlag = true;
     return Result::Done;

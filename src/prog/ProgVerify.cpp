@@ -5,7 +5,7 @@
 namespace ProgVerify {
 namespace {
 
-SyogoState g_syogo;
+VerificationState g_verification;
 
 constexpr size_t kMinLines = 101;
 
@@ -22,50 +22,50 @@ int32_t field(const ProgData::ProgStep &s, int f)
 
 } // namespace
 
-SyogoState &Syogo() { return g_syogo; }
+VerificationState &Verification() { return g_verification; }
 
-void ResetSyogo() { g_syogo = SyogoState{}; }
+void ResetVerification() { g_verification = VerificationState{}; }
 
-void ProgSyogoDA_init()
+void InitProgVerifyDA()
 {
-    g_syogo.ProgSyogoDA.resize(std::max(g_syogo.ProgSyogoDA.size(), kMinLines));
-    for (auto &line : g_syogo.ProgSyogoDA)
+    g_verification.ProgVerifyDA.resize(std::max(g_verification.ProgVerifyDA.size(), kMinLines));
+    for (auto &line : g_verification.ProgVerifyDA)
         line.fill(false);
 }
 
 int ProgDataVerifyProc(const std::vector<ProgData::ProgStep> &progDA,
                        const std::vector<ProgData::ProgStep> &progDARead)
 {
-    SyogoState &s = g_syogo;
+    VerificationState &s = g_verification;
     const int k1 = std::max(0, int(progDA.size()) - 1);
     const int k2 = std::max(0, int(progDARead.size()) - 1);
-    s.ProgSyogoLineSu1 = k1;
-    s.ProgSyogoLineSu2 = k2;
+    s.ProgVerifyLineCount1 = k1;
+    s.ProgVerifyLineCount2 = k2;
     const int nMax = std::max(k1, k2), nMin = std::min(k1, k2);
     // A window may hold more lines than any step limit (a long file, lines
     // inserted at the limit): the table grows to the longer program.
-    s.ProgSyogoDA.assign(std::max(kMinLines, size_t(nMax) + 1), std::array<bool, 8>{});
-    s.ProgSyogoNgSu = 0;
+    s.ProgVerifyDA.assign(std::max(kMinLines, size_t(nMax) + 1), std::array<bool, 8>{});
+    s.ProgVerifyNgCount = 0;
     for (int i = 1; i <= nMax; ++i) {
-        auto &row = s.ProgSyogoDA[size_t(i)];
+        auto &row = s.ProgVerifyDA[size_t(i)];
         for (int f = 1; f <= 5; ++f) {
             const bool differs = i > nMin || field(progDA[size_t(i)], f) != field(progDARead[size_t(i)], f);
             if (differs)
                 row[size_t(f)] = row[7] = true;
         }
         if (row[7])
-            ++s.ProgSyogoNgSu;
+            ++s.ProgVerifyNgCount;
     }
-    return s.ProgSyogoNgSu > 0 ? 1 : 0;
+    return s.ProgVerifyNgCount > 0 ? 1 : 0;
 }
 
 std::vector<ResultRow> ResultRows()
 {
-    const SyogoState &s = g_syogo;
+    const VerificationState &s = g_verification;
     std::vector<ResultRow> rows;
-    const int nMax = std::min(std::max(s.ProgSyogoLineSu1, s.ProgSyogoLineSu2), int(s.ProgSyogoDA.size()) - 1);
-    for (int i = 1; i <= nMax && int(rows.size()) < s.ProgSyogoNgSu; ++i) {
-        const auto &line = s.ProgSyogoDA[size_t(i)];
+    const int nMax = std::min(std::max(s.ProgVerifyLineCount1, s.ProgVerifyLineCount2), int(s.ProgVerifyDA.size()) - 1);
+    for (int i = 1; i <= nMax && int(rows.size()) < s.ProgVerifyNgCount; ++i) {
+        const auto &line = s.ProgVerifyDA[size_t(i)];
         if (!line[7])
             continue;
         ResultRow r;

@@ -10,19 +10,19 @@
 
 namespace ProgVerify {
 
-struct SyogoState {
+struct VerificationState {
     // (line, field): field 1..5 differs; field 7: the line differs in any
     // field. Sized from the two programs compared (at least lines 0..100).
-    std::vector<std::array<bool, 8>> ProgSyogoDA;
-    int ProgSyogoNgSu = 0;       // differing lines
-    int ProgSyogoLineSu1 = 0;    // lines of the window's program
-    int ProgSyogoLineSu2 = 0;    // lines of the controller's
+    std::vector<std::array<bool, 8>> ProgVerifyDA;
+    int ProgVerifyNgCount = 0;       // differing lines
+    int ProgVerifyLineCount1 = 0;    // lines of the window's program
+    int ProgVerifyLineCount2 = 0;    // lines of the controller's
 };
-SyogoState &Syogo();
-void ResetSyogo();
+VerificationState &Verification();
+void ResetVerification();
 
 // Every entry False.
-void ProgSyogoDA_init();
+void InitProgVerifyDA();
 
 // Compares lines 1..k1 of progDA with lines 1..k2 of progDARead: a line on
 // one side only differs in every field. 0 = equal, 1 = differences.

@@ -1,6 +1,6 @@
 #include "prog/ProgWire.h"
 
-#include "core/Module1Text.h"
+#include "core/FixedText.h"
 #include "prog/CommandList.h"
 
 namespace ProgWire {
@@ -12,13 +12,13 @@ std::optional<QString> field(int32_t v, int digits)
 {
     if (v < 0)
         return std::nullopt;
-    const QString t = Module1::HexZeroPad(v, digits);
-    if (Module1::DoesNotFit(t))
+    const QString t = Common::HexZeroPad(v, digits);
+    if (Common::DoesNotFit(t))
         return std::nullopt;
     return t;
 }
 
-QString echoOf(int progNo) { return QStringLiteral("0RM") + Module1::HexZeroPad(progNo, 2); }
+QString echoOf(int progNo) { return QStringLiteral("0RM") + Common::HexZeroPad(progNo, 2); }
 
 } // namespace
 
@@ -45,7 +45,7 @@ int FirstUnfitLine(const std::vector<ProgData::ProgStep> &progDA)
 
 std::optional<QString> EncodeSteps(int progNo, const std::vector<ProgData::ProgStep> &progDA)
 {
-    const int L = Module4Prog::GetProgStepMax(progNo);
+    const int L = Programs::GetProgStepMax(progNo);
     const int n = std::max(int(progDA.size()) - 1, 0);
     if (L == 0 || n > L)
         return std::nullopt;
@@ -62,11 +62,11 @@ std::optional<QString> EncodeSteps(int progNo, const std::vector<ProgData::ProgS
     return out;
 }
 
-int ReadReplyLength(int progNo) { return kStepDigits * Module4Prog::GetProgStepMax(progNo) + 7; }
+int ReadReplyLength(int progNo) { return kStepDigits * Programs::GetProgStepMax(progNo) + 7; }
 
 std::optional<std::vector<ProgData::ProgStep>> DecodeSteps(const QString &reply, int progNo, int count)
 {
-    const int L = Module4Prog::GetProgStepMax(progNo);
+    const int L = Programs::GetProgStepMax(progNo);
     if (L == 0 || count < 0 || count > L || !reply.startsWith(echoOf(progNo)))
         return std::nullopt;
     const qsizetype start = 5;
@@ -77,7 +77,7 @@ std::optional<std::vector<ProgData::ProgStep>> DecodeSteps(const QString &reply,
     for (int line = 1; line <= count; ++line) {
         int32_t values[5];
         for (int i = 0; i < 5; ++i) {
-            const auto v = Module1::HexValue(reply.mid(pos, kWidths[i]));
+            const auto v = Common::HexValue(reply.mid(pos, kWidths[i]));
             if (!v)
                 return std::nullopt;
             values[i] = int32_t(*v);

@@ -1,7 +1,7 @@
 #include "support/Choices.h"
 
-#include "ui/common/frmSelection.h"
-#include "ui/device/frmDevice2.h"
+#include "ui/common/ChoiceDialog.h"
+#include "ui/device/ActuatorWindows.h"
 #include "platform/Dialogs.h"
 
 #include <QLabel>
@@ -16,7 +16,7 @@ void Queue(std::initializer_list<int> answers)
 {
     for (int k : answers)
         Platform::Dialogs::PushModalHandler([k](QDialog &d) {
-            auto *s = qobject_cast<frmSelection *>(&d);
+            auto *s = qobject_cast<ChoiceDialog *>(&d);
             if (!s)
                 return 0;
             g_asked.append(s->lblSelectSetumei->text());
@@ -35,7 +35,7 @@ void Queue(std::initializer_list<int> answers)
 void QueueActuatorWindow(bool back, int *shown)
 {
     Platform::Dialogs::PushModalHandler([back, shown](QDialog &d) {
-        auto *w = qobject_cast<frmDevice2 *>(&d);
+        auto *w = qobject_cast<OfflineActuatorWindow *>(&d);
         if (!w)
             return 0;
         if (shown)

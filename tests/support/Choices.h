@@ -10,7 +10,7 @@ void Queue(std::initializer_list<int> answers);
 const QStringList &Asked();
 void Clear();
 
-// The actuator window (frmDevice2) answered with its Set button, or with
+// The actuator window (OfflineActuatorWindow) answered with its Set button, or with
 // Back when back is true; shown, when given, counts the windows answered.
 void QueueActuatorWindow(bool back = false, int *shown = nullptr);
 

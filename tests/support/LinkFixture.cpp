@@ -14,17 +14,17 @@ LinkFixture::LinkFixture()
     App().LangOffset = 10000;
     ResetParadataState();
     Paradata().BlockStepWaitMs = 0;
-    Module3Tusin::ResetBlockWriteState();
-    Module1::ReadErrorList();
+    Comm::ResetBlockWriteState();
+    Common::ReadErrorList();
     SimParaBlocks::InstallParaBlockCommands(sim);
     sim.attach(1);
     App().PortNo = 1;
-    Module1::SetOnlineMode();
-    Module3Tusin::StartLink();
+    Common::SetOnlineMode();
+    Comm::StartLink();
 }
 
 LinkFixture::~LinkFixture()
 {
-    Module3Tusin::StopLink();
+    Comm::StopLink();
     qunsetenv("REZ4_PORT1");
 }

@@ -2,12 +2,12 @@
 // The main window as the modules see it (the shell), for the length of one
 // test; a failed check leaves no dangling window behind. Inside a test scope
 // the scope's recorder passes every call on to the window.
-#include "app/frmMain.h"
+#include "app/MainWindow.h"
 #include "core/Shell.h"
 #include "support/RecordingShell.h"
 
 struct MainScope {
-    frmMain main;
+    MainWindow main;
     MainScope()
     {
         if (Shell::Registered() && &Shell::Get() == &TestEnv::Recorder())

@@ -1,6 +1,6 @@
 #include "support/RecordingShell.h"
 
-#include "ui/posi/frmSyogoKekka.h"
+#include "ui/posi/VerifyResultWindow.h"
 
 void RecordingShell::SetStatusPanel(int panel, const QString &text)
 {
@@ -187,16 +187,16 @@ void RecordingShell::ShowPosiCheckResult()
 {
     ++posiCheckResultsShown;
     // The real window, answered through the dialog service.
-    SyogoKekka::Show();
+    VerifyResult::Show();
 }
 
-int RecordingShell::ParametaumuKakunin() { return m_next ? m_next->ParametaumuKakunin() : paraFilled; }
+int RecordingShell::CheckParametersPresent() { return m_next ? m_next->CheckParametersPresent() : paraFilled; }
 
-int RecordingShell::TorikomiParametaValue()
+int RecordingShell::TakeInParameterValues()
 {
     if (m_next)
-        return m_next->TorikomiParametaValue();
+        return m_next->TakeInParameterValues();
     return paraTake ? paraTake() : 0;
 }
 
-int RecordingShell::ParametaValueCheck() { return m_next ? m_next->ParametaValueCheck() : paraOutOfRange; }
+int RecordingShell::CheckParameterValues() { return m_next ? m_next->CheckParameterValues() : paraOutOfRange; }

@@ -36,9 +36,9 @@ public:
 
     // ---- answers when no main window is attached ----
     std::function<int()> changeDev;          // default: 0
-    int paraFilled = 1;                      // ParametaumuKakunin
-    int paraOutOfRange = 0;                  // ParametaValueCheck
-    std::function<int()> paraTake;           // TorikomiParametaValue
+    int paraFilled = 1;                      // CheckParametersPresent
+    int paraOutOfRange = 0;                  // CheckParameterValues
+    std::function<int()> paraTake;           // TakeInParameterValues
 
     // A real main window to pass the calls on to (nullptr = none).
     void forwardTo(Shell::Face *next) { m_next = next; }
@@ -73,9 +73,9 @@ public:
     void SetPosiCommandTabsEnabled(bool enabled) override;
     int ChangeDev() override;
     void ShowPosiCheckResult() override;
-    int ParametaumuKakunin() override;
-    int TorikomiParametaValue() override;
-    int ParametaValueCheck() override;
+    int CheckParametersPresent() override;
+    int TakeInParameterValues() override;
+    int CheckParameterValues() override;
 
 private:
     Shell::Face *m_next = nullptr;

@@ -13,8 +13,8 @@ namespace SimOnline {
 Fixture::Fixture(bool pcMatches)
 {
     App().LangOffset = 10000;
-    Module3Tusin::ResetVersionState();
-    Module3Tusin::ResetSysParaState();
+    Comm::ResetVersionState();
+    Comm::ResetSysParaState();
     ResetParadataState();
     ResetDevSettingFlags();
     Online::ResetOnlineState();
@@ -34,7 +34,7 @@ Fixture::Fixture(bool pcMatches)
             Paradata().MaxPulse[i] = a.maxPulse;
         }
     }
-    Module3Tusin::StartLink();
+    Comm::StartLink();
 }
 
 } // namespace SimOnline

@@ -40,7 +40,7 @@ Scope::Scope()
 
 Scope::~Scope()
 {
-    Module3Tusin::StopLink();
+    Comm::StopLink();
     if (g_recorder == &m_shell) {
         Shell::Register(nullptr);
         g_recorder = nullptr;

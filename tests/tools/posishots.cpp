@@ -10,8 +10,8 @@
 #include "support/TestEnv.h"
 #include "ui/common/Localize.h"
 #include "ui/posi/PosiGridView.h"
-#include "ui/posi/frmPosi.h"
-#include "ui/posi/frmSelectPosiNo.h"
+#include "ui/posi/PositionWindow.h"
+#include "ui/posi/PositionRangeDialogs.h"
 
 #include <QApplication>
 #include <QDir>
@@ -47,14 +47,14 @@ static void shoot(const QString &dir, const QString &name, bool prg, bool mm, in
     a.AxisNotUsed[3] = true;
     pcSetting();
     MainScope ms;
-    Module1::SetCaptionFromRes(&ms.main);
-    ms.main.setWindowTitle(frmMain::VersionCaption());
+    Common::SetCaptionFromRes(&ms.main);
+    ms.main.setWindowTitle(MainWindow::VersionCaption());
     ms.main.resize(1100, 780);
     ms.main.show();
     QMdiSubWindow *sub = ms.main.ShowChild(ms.main.PosiForm());
     sub->showMaximized();
     Platform::Dialogs::PushModalHandler([](QDialog &d) {
-        auto &dlg = static_cast<frmSelectPosiNoBase &>(d);
+        auto &dlg = static_cast<PositionRangeDialogBase &>(d);
         dlg.txtStartPosiNo->setText(QStringLiteral("1"));
         dlg.txtEndPosiNo->setText(QStringLiteral("20"));
         dlg.cmdSelectPosiOk->click();
@@ -64,8 +64,8 @@ static void shoot(const QString &dir, const QString &name, bool prg, bool mm, in
     // The unit follows the option, shown after the load has read it.
     a.DispMmUnit = mm;
     PosiGrid::Change_DispUnit();
-    PosiGrid::QzDataHyoji();
-    auto *w = static_cast<frmPosi *>(ms.main.PosiForm());
+    PosiGrid::FillGridByMode();
+    auto *w = static_cast<PositionWindow *>(ms.main.PosiForm());
     PosiGridModel &g = PosiGrid::Grid();
     auto type = [&](int row, int col, const QString &text) {
         g.SetCurrent(row, col);

@@ -48,10 +48,10 @@ void positions(bool prgMode)
     App().PrgModeFlag = prgMode;
     App().DispMmUnit = false;
     App().AxisNotUsed = {false, false, false, prgMode};
-    Module1::InitPosiData();
+    Common::InitPosiData();
     App().DispNoStart = 1;
     App().DispNoEnd = 60;
-    PosiGrid::QzDataHyoji();
+    PosiGrid::FillGridByMode();
     if (prgMode)
         PosiGrid::Set_PosFormStrAtPrgMode();
     else
@@ -64,10 +64,10 @@ void positions(bool prgMode)
         g.SetText(r, PosiField::Position(2), QString::number(3000 - n * 40));
         g.SetText(r, PosiField::Comment, QStringLiteral("position %1").arg(n));
     }
-    Module1::TakePosiPrintSnapshot(1, 60);
+    Common::TakePosiPrintSnapshot(1, 60);
     Posi().FileAxisName = {QStringLiteral(" 28L-100"), QStringLiteral(" 28L-100"), QStringLiteral(" 42H-200"),
                            prgMode ? QString() : QStringLiteral(" 42H-200")};
-    Module1::PrintPosiPages(prgMode, 1, 60);
+    Common::PrintPosiPages(prgMode, 1, 60);
 }
 
 } // namespace
@@ -88,7 +88,7 @@ int main(int argc, char **argv)
             t[size_t(g)][0] = int16_t(g * 10 - 9);
             t[size_t(g)][1] = int16_t(g * 10);
         }
-        Module1::PrintGrpData(t, QStringLiteral("INDICATED DATA"));
+        Common::PrintGrpData(t, QStringLiteral("INDICATED DATA"));
     });
     shoot(QStringLiteral("macros"), [] {
         GrpSm::MacroTable t{};
@@ -97,7 +97,7 @@ int main(int argc, char **argv)
                 t[size_t(s)][size_t(GrpSm::MacroCodeCol(m))] = int16_t(s == 5 ? 0 : s + 1);
                 t[size_t(s)][size_t(GrpSm::MacroCodeCol(m) + 1)] = int16_t(s == 5 ? 0 : (m + s) % 4 + 1);
             }
-        Module1::PrintSqMcr(t, 1, 20, QStringLiteral("sample.smd"));
+        Common::PrintSqMcr(t, 1, 20, QStringLiteral("sample.smd"));
     });
     shoot(QStringLiteral("positions-positioner"), [] { positions(false); });
     shoot(QStringLiteral("positions-program"), [] { positions(true); });
@@ -138,9 +138,9 @@ int main(int argc, char **argv)
         }
         s.ParaSet.ParaSpAxis = 7;
         App().DispMmUnit = false;
-        Module1::PrintParaSel1();
-        Module1::PrintParaFromForm();
-        Module1::PrintParameta();
+        Common::PrintParaSel1();
+        Common::PrintParaFromForm();
+        Common::PrintParameters();
     });
     return 0;
 }

@@ -6,7 +6,7 @@
 #include "support/MainScope.h"
 #include "support/TestEnv.h"
 #include "ui/common/Localize.h"
-#include "ui/prog/frmProg.h"
+#include "ui/prog/ProgramWindow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -20,11 +20,11 @@ static void shoot(const QString &dir, const QString &name, int language)
     a.LangOffset = language == 1 ? 0 : 10000;
     a.PrgModeFlag = true;
     MainScope ms;
-    Module1::SetCaptionFromRes(&ms.main);
-    ms.main.setWindowTitle(frmMain::VersionCaption());
+    Common::SetCaptionFromRes(&ms.main);
+    ms.main.setWindowTitle(MainWindow::VersionCaption());
     ms.main.resize(1000, 760);
     ms.main.show();
-    auto *w = static_cast<frmProg *>(ms.main.OpenProgWindow());
+    auto *w = static_cast<ProgramWindow *>(ms.main.OpenProgWindow());
     w->frameWidget()->move(10, 10);
     ProgData::FillGrid(*w->flgdProg, {{"VEL", "100", "", "", "", "speed"},
                                       {"ACC", "0", "", "", "", ""},

@@ -5,10 +5,10 @@
 // unused, into <folder>/screen-parameter-<ja|en>.png. Run under a display of
 // 96 dpi (scripts/screenshots-dialogs.sh); not a test.
 //   rez4shots ja|en <folder>
-#include "app/PrgModule1.h"
-#include "app/frmAbout.h"
-#include "app/frmMain.h"
-#include "app/frmOptions2.h"
+#include "app/Startup.h"
+#include "app/AboutDialog.h"
+#include "app/MainWindow.h"
+#include "app/OptionsDialog.h"
 #include "core/AppState.h"
 #include "core/Shell.h"
 #include "paradata/DevSetting.h"
@@ -22,15 +22,15 @@
 #include "platform/StringTable.h"
 #include "posi/PosiGrid.h"
 #include "posi/PosiTables.h"
-#include "ui/common/frmSelection.h"
+#include "ui/common/ChoiceDialog.h"
 #include "ui/common/Localize.h"
-#include "ui/device/frmDevice2.h"
-#include "ui/live/frmIOCheckFG.h"
-#include "ui/live/frmProgTask.h"
-#include "ui/paraedit/frmParameta2.h"
-#include "ui/posi/frmSelectPosiNo.h"
-#include "ui/posi/frmSyogoKekka.h"
-#include "ui/prog/frmProgNo.h"
+#include "ui/device/ActuatorWindows.h"
+#include "ui/live/MonitorWindow.h"
+#include "ui/live/ProgramTaskWindow.h"
+#include "ui/paraedit/ParameterWindow.h"
+#include "ui/posi/PositionRangeDialogs.h"
+#include "ui/posi/VerifyResultWindow.h"
+#include "ui/prog/ProgramNumberDialog.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -78,10 +78,10 @@ void choice(const QString &name, int explanation, int option1, int option2, int 
         return int(QDialog::Rejected);
     });
     if (option3)
-        Module1::SetSelectionDlg3(ResText(471), ResText(explanation), ResText(option1), ResText(option2),
+        Common::SetSelectionDlg3(ResText(471), ResText(explanation), ResText(option1), ResText(option2),
                                   ResText(option3), cancelMode, backMode);
     else
-        Module1::SetSelectionDlg(ResText(471), ResText(explanation), ResText(option1), ResText(option2),
+        Common::SetSelectionDlg(ResText(471), ResText(explanation), ResText(option1), ResText(option2),
                                  cancelMode, backMode, nextMode);
 }
 
@@ -115,10 +115,10 @@ int main(int argc, char **argv)
     Platform::UseSettingsFile(settings.filePath(QStringLiteral("settings.ini")));
     Platform::SaveSetting(QStringLiteral("Language"), g_lang == QLatin1String("ja") ? 1 : 2);
     Platform::SetAppFolder(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("data")));
-    PrgModule1::SetStartValues();
-    Module1::LoadDevSetting();
-    Module1::ReadNQzDeviceList();
-    App().AxisSu = 4;
+    Startup::SetStartValues();
+    Common::LoadDevSetting();
+    Common::ReadNQzDeviceList();
+    App().AxisCount = 4;
     Platform::Dialogs::SetScripted(true);
 
     // The choice dialog, in each of its uses.
@@ -132,18 +132,18 @@ int main(int argc, char **argv)
         d.hide();
         return int(QDialog::Rejected);
     });
-    Module1::SetSelectionDlg2(ResText(471), ResText(476), ResText(477), ResText(478), 0, 0, 0, 0);
+    Common::SetSelectionDlg2(ResText(471), ResText(476), ResText(477), ResText(478), 0, 0, 0, 0);
 
     // The actuator windows, positions in millimetres (with the caution lines).
     App().DispMmUnit = true;
     {
-        frmDevice2 w;
+        OfflineActuatorWindow w;
         w.comboAxisSelect->setCurrentIndex(3);
         w.comboAxisSelect_Click();
         shoot(w, QStringLiteral("actuators"));
     }
     {
-        auto *w = new frmDevice3;
+        auto *w = new OnlineActuatorWindow;
         shoot(*w, QStringLiteral("actuators-online"));
         w->close();
     }
@@ -152,11 +152,11 @@ int main(int argc, char **argv)
     App().DispNoStart = 1;
     App().DispNoEnd = 100;
     {
-        frmSelectPosiNo2 w;
+        TransferRangeDialog w;
         shoot(w, QStringLiteral("range-read"));
     }
     {
-        frmSelectPosiNo3 w;
+        PositionRangeDialog w;
         shoot(w, QStringLiteral("range-write"));
     }
     {
@@ -164,38 +164,38 @@ int main(int argc, char **argv)
         Posi().FileLastPosiNo = 50;
         Posi().CommonNoStart = 1;
         Posi().CommonNoEnd = 50;
-        frmSelectPosiNo4 w;
+        VerifyRangeDialog w;
         shoot(w, QStringLiteral("range-verify"));
-        frmSelectPosiNo4 none;
+        VerifyRangeDialog none;
         none.SetNoCommonRange();
         shoot(none, QStringLiteral("range-verify-none"));
     }
     {
-        Posi().SyogoMode = false;
-        frmSyogoKekka w;
+        Posi().VerifyMode = false;
+        VerifyResultWindow w;
         shoot(w, QStringLiteral("check-result"));
     }
     {
-        frmProgNo w;
+        ProgramNumberDialog w;
         shoot(w, QStringLiteral("program-number"));
     }
     {
-        frmOptions2 w;
+        OptionsDialog w;
         shoot(w, QStringLiteral("options"));
     }
     {
-        frmAbout w;
+        AboutDialog w;
         shoot(w, QStringLiteral("about"));
     }
     {
-        frmProgTask w;
+        ProgramTaskWindow w;
         w.TimerProgramTask->stop();
         shoot(w, QStringLiteral("task"));
     }
     // The monitor with its watch lists set up and open for editing.
     {
         App().PrgModeFlag = true;
-        frmIOCheckFG w;
+        MonitorWindow w;
         w.timerInputOutput1->stop();
         w.TimerDispInit->stop();
         w.TimerDispInit_Timer();
@@ -217,9 +217,9 @@ int main(int argc, char **argv)
     {
         App().AxisNotUsed = {false, false, false, true};
         App().AxisBitMask = 7;
-        Module1::SetStdParameta();
-        frmParameta2 *w = frmParameta2::Instance();
-        w->ParametaHyoji();
+        Common::SetStandardParameters();
+        ParameterWindow *w = ParameterWindow::Instance();
+        w->ShowParameters();
         shoot(*w, QStringLiteral("parameter"), QStringLiteral("screen"));
         delete w;
         App().AxisNotUsed = {false, false, false, false};
@@ -230,17 +230,17 @@ int main(int argc, char **argv)
     {
         App().PrgModeFlag = true;
         App().DispMmUnit = true;
-        auto *main = new frmMain;
+        auto *main = new MainWindow;
 
         Shell::Register(main);
-        Module1::SetCaptionFromRes(main);
+        Common::SetCaptionFromRes(main);
         main->resize(1000, 640);
         main->ShowPosiWindowOnce();
-        Module1::InitPosiData();
+        Common::InitPosiData();
         App().DispNoStart = 1;
         App().DispNoEnd = 30;
-        PosiGrid::QzDataHyoji();
-        Module1::DispDeviceName();
+        PosiGrid::FillGridByMode();
+        Common::DispDeviceName();
         main->show();
         if (QWidget *posi = main->PosiForm())
             if (QWidget *sub = posi->parentWidget())

@@ -195,7 +195,7 @@ void InstallCommandSim(SimController &sim, SimCmdModel &model)
         const int p = hexAt(f, 3, 2);
         if (p < 1 || p > 100)
             return QByteArray("0%%001");
-        return "0RR" + f.mid(3, 2) + hex(m.stepSu[p], 2);
+        return "0RR" + f.mid(3, 2) + hex(m.stepCount[p], 2);
     });
     add(sim, model, "0TN", [](SimController &, SimCmdModel &m, const QByteArray &) -> Reply {
         return "0TN" + hex(m.runningTask, 1);

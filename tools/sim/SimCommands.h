@@ -71,7 +71,7 @@ struct SimCmdModel {
     std::map<std::pair<int, int>, int32_t> posVariables;
 
     // Step counts of programs 1..100 and the running task's program digit.
-    std::array<int, 101> stepSu{};
+    std::array<int, 101> stepCount{};
     int runningTask = 0;
 
     // Groups 1..99 and macros 1..20 as stored; the write frames fill the

@@ -54,7 +54,7 @@ std::optional<QByteArray> commitProg(SimController &sim, const QByteArray &frame
     return frame;
 }
 
-std::optional<QByteArray> stepSu(SimController &sim, const QByteArray &frame)
+std::optional<QByteArray> stepCount(SimController &sim, const QByteArray &frame)
 {
     const int p = progOf(frame);
     if (limitOf(p) == 0 || frame.size() != 5)
@@ -80,7 +80,7 @@ void InstallProgCommands(SimController &sim)
 {
     sim.addCommand("0WM", writeProg);
     sim.addCommand("0MW", commitProg);
-    sim.addCommand("0RR", stepSu);
+    sim.addCommand("0RR", stepCount);
     sim.addCommand("0RM", readProg);
 }
 

@@ -8,6 +8,12 @@
 
 namespace Forms {
 
+bool IsOwnWindowName(const QString &name)
+{
+    return !name.isEmpty() && name.front().isUpper() && !name.startsWith(QLatin1Char('Q'))
+        && (name.endsWith(QLatin1String("Window")) || name.endsWith(QLatin1String("Dialog")));
+}
+
 QList<QWidget *> Loaded()
 {
     QList<QWidget *> forms;
@@ -17,7 +23,7 @@ QList<QWidget *> Loaded()
         forms << Shell::Get().ChildWindows();
     }
     for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w == main || forms.contains(w) || !w->objectName().startsWith(QLatin1String("frm")))
+        if (w == main || forms.contains(w) || !Forms::IsOwnWindowName(w->objectName()))
             continue;
         forms << w;
     }

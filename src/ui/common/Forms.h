@@ -1,7 +1,7 @@
 #pragma once
 // The application's collection of loaded windows: the main window, then its
 // child windows in the order they were opened, then our other top-level
-// windows. A window's name is its objectName ("frmPosi", "frmProg", ...);
+// windows. A window's name is its objectName ("PositionWindow", "ProgramWindow", ...);
 // modules reach a window's procedures by that name.
 #include <QList>
 #include <QString>
@@ -17,6 +17,11 @@ QList<QWidget *> Named(const QString &name);
 QWidget *Find(const QString &name);
 // The active child window of the main window, or nullptr.
 QWidget *ActiveChild();
+// True for the object name of one of the program's own windows: each is named
+// for its class, "...Window" or "...Dialog", upper case first. Not: Qt's own
+// ("QFileDialog"), nor controls, whose names start with their kind in
+// lower case ("mnuWindow").
+bool IsOwnWindowName(const QString &name);
 
 // A command of the main window's menus by its name (mnuEditCopy, ...), or
 // nullptr without a main window; switched on or off, shown or hidden.

@@ -163,16 +163,16 @@ void run(QWidget *window, const Walk &walk)
 
 } // namespace
 
-namespace Module1 {
+namespace Common {
 void SetCaptionFromRes(QWidget *window)
 {
     Walk w;
     w.offset = App().LangOffset;
     run(window, w);
 }
-} // namespace Module1
+} // namespace Common
 
-namespace PrgModule1 {
+namespace Startup {
 void SetCaptionFromTag(QWidget *window)
 {
     Walk w;
@@ -182,4 +182,4 @@ void SetCaptionFromTag(QWidget *window)
     w.tabStrips = true;
     run(window, w);
 }
-} // namespace PrgModule1
+} // namespace Startup

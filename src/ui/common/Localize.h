@@ -16,15 +16,15 @@
 
 class QWidget;
 
-namespace Module1 {
+namespace Common {
 // Identifier + LangOffset for every text.
 void SetCaptionFromRes(QWidget *window);
-} // namespace Module1
+} // namespace Common
 
-namespace PrgModule1 {
+namespace Startup {
 // The older walk: identifiers as they are (no language offset).
 void SetCaptionFromTag(QWidget *window);
-} // namespace PrgModule1
+} // namespace Startup
 
 namespace Loc {
 inline const char *const kTag = "tag";

@@ -37,7 +37,7 @@ void Set(QWidget *w, unsigned int bgr)
 }
 } // namespace BackColor
 
-namespace Module1 {
+namespace Common {
 void SetIMEStatus(QWidget *w, bool open)
 {
     if (!w)
@@ -52,7 +52,7 @@ void SetIMEStatus(QWidget *w, bool open)
     }
     w->setInputMethodHints(h);
 }
-} // namespace Module1
+} // namespace Common
 
 namespace GridCells {
 QTableView *DisplayGrid(QWidget *parent, const char *name, QAbstractItemModel *model)

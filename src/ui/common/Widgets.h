@@ -50,7 +50,7 @@ void ShrinkAll(QWidget *window);
 void ShrinkCell(QTableView *v, const QModelIndex &index);
 } // namespace TextFit
 
-namespace Module1 {
+namespace Common {
 // Input method off (open = false) or on for a widget.
 void SetIMEStatus(QWidget *w, bool open);
-} // namespace Module1
+} // namespace Common

@@ -78,17 +78,17 @@ void RecheckPositionsAfterWrite()
             else
                 PosiDevice::PosiMmToPulse();
             if (app.PrgModeFlag)
-                PosiGrid::QzDataHyoji_3Prg();
+                PosiGrid::FillGridProgramMode();
             else
-                PosiGrid::QzDataHyoji_3();
+                PosiGrid::FillGridPositionMode();
             Shell::Get().SetStatusText(QString());
             Shell::Get().PosiEditCommandsOff();
         } else if (rc != 2) {
             MsgBox(ResText(1526));
         }
     }
-    Module1::DispDeviceName();
-    Module1::DispPulseMmRate();
+    Common::DispDeviceName();
+    Common::DispPulseMmRate();
     PosiGrid::DispAxisData2();
 }
 
@@ -104,7 +104,7 @@ void ChangeAndWrite(const Window &w)
         return;
     for (int a = 0; a < 4; ++a)
         p.DevSetting.DevQzFlag[size_t(a)] = true;
-    if (Module1::CheckStdParaRows(notUsed) != 0)
+    if (Common::CheckStdParaRows(notUsed) != 0)
         return;
 
     if (!Online::GoOnlineOnDemand())
@@ -119,57 +119,57 @@ void ChangeAndWrite(const Window &w)
         return;
     }
     int modeNo = 1;
-    if (Module3Tusin::TusinModeSet(0, modeNo, 0) != 0) {
+    if (Comm::SetCommunicationMode(0, modeNo, 0) != 0) {
         commError();
         return;
     }
 
     p.KeepAxisMask = true;
-    app.AxisBitMask = Module3Tusin::Frames::AxisInUseMask(notUsed);
-    if (Module3Tusin::WriteAxisMaskToCt(app.AxisBitMask) != 0) {
+    app.AxisBitMask = Comm::Frames::AxisInUseMask(notUsed);
+    if (Comm::WriteAxisMaskToCt(app.AxisBitMask) != 0) {
         commError();
         Shell::Get().ProgressHide();
         return;
     }
     app.AxisNotUsed = notUsed;
-    if (Module3Tusin::ReadAxisConfigFromCt() != 0) {
+    if (Comm::ReadAxisConfigFromCt() != 0) {
         commError();
         Shell::Get().ProgressHide();
         return;
     }
-    if (Module3Tusin::ReadParametaFromCt() != 0)
+    if (Comm::ReadParametersFromCt() != 0)
         return;
-    Module1::LetParaFileToPara();
+    Common::LetParaFileToPara();
 
     // The chosen actuators again, over whatever the read left.
     if (!w.takeChoice())
         return;
     for (int a = 0; a < 4; ++a)
         p.DevSetting.DevQzFlag[size_t(a)] = true;
-    if (Module1::SetStdParameta2() != 0)
+    if (Common::SetStandardActuatorParameters() != 0)
         return;
-    if (Module1::CheckParaRange() != 0) {
+    if (Common::CheckParaRange() != 0) {
         MsgBox(ResLines({1524, 1525}));
         return;
     }
-    if (Module3Tusin::WriteParametaToCt2() != 0)
+    if (Comm::WriteActuatorParametersToCt() != 0)
         return;
     modeNo = 0;
-    if (Module3Tusin::TusinModeSet(0, modeNo, 0) != 0) {
+    if (Comm::SetCommunicationMode(0, modeNo, 0) != 0) {
         commError();
         return;
     }
 
-    const int readBack = Online::GetParametaValue3();
+    const int readBack = Online::ReadAllParameters();
     Shell::Get().ProgressHide();
     if (w.hide)
         w.hide();
     if (readBack != 0)
         return;
 
-    Module1::LetParaToDevSetting();
-    Module1::LetNewTypeFlag();
-    Module1::DispDeviceName();
+    Common::LetParaToDevSetting();
+    Common::LetNewTypeFlag();
+    Common::DispDeviceName();
     RecheckPositionsAfterWrite();
     MsgBox(ResText(1527));
 }

@@ -1,7 +1,7 @@
 #include "ui/grpsm/GrpSmFlows.h"
 
 #include "core/AppState.h"
-#include "core/Module1Text.h"
+#include "core/FixedText.h"
 #include "grpsm/GrpSmFiles.h"
 #include "print/PrintGrpSm.h"
 #include "grpsm/GrpSmTables.h"
@@ -67,7 +67,7 @@ bool readWithRetry(const std::function<int()> &read, int errorTextId)
         if (rc == GrpSm::FileNotOurs)
             return false;
         if (attempt < kFileTries)
-            Module1::mmsecWait(kRetryWaitMs);
+            Common::mmsecWait(kRetryWaitMs);
     }
     say(errorTextId);
     return false;
@@ -79,7 +79,7 @@ bool writeWithRetry(const std::function<int()> &write, int errorTextId)
         if (write() == 0)
             return true;
         if (attempt < kFileTries)
-            Module1::mmsecWait(kRetryWaitMs);
+            Common::mmsecWait(kRetryWaitMs);
     }
     say(errorTextId);
     return false;
@@ -128,15 +128,15 @@ bool grpDataValid()
 void showGrpVerifyResult()
 {
     const auto &t = GrpSm::Tables();
-    if (t.GrpSyogoNG)
-        say(ResLines({823, 824}) + QStringLiteral("\r\n") + ResText(825) + t.GrpSyogoNgList);
+    if (t.GrpVerifyNG)
+        say(ResLines({823, 824}) + QStringLiteral("\r\n") + ResText(825) + t.GrpVerifyNgList);
     else
         say(826);
 }
 
 bool readGrpFileWithRetry(const QString &path)
 {
-    return readWithRetry([&] { return Module1::ReadGrpFile(path, fileTitle(path)); }, 484);
+    return readWithRetry([&] { return Common::ReadGrpFile(path, fileTitle(path)); }, 484);
 }
 
 // ---- macros ------------------------------------------------------------
@@ -151,8 +151,8 @@ bool smDataValid()
 
 void showSmVerifyResult()
 {
-    if (Module1::MakeSqMcrDataStr() == 1)
-        say(ResLines({923, 924}) + QStringLiteral("\r\n") + ResText(925) + GrpSm::Tables().SmSyogoNgList);
+    if (Common::MakeSqMcrDataStr() == 1)
+        say(ResLines({923, 924}) + QStringLiteral("\r\n") + ResText(925) + GrpSm::Tables().SmVerifyNgList);
     else
         say(926);
 }
@@ -164,7 +164,7 @@ bool readSmFileWithRetry(const QString &path)
 
 int modeSet(int modeNo)
 {
-    return Module3Tusin::TusinModeSet(0, modeNo, 0);
+    return Comm::SetCommunicationMode(0, modeNo, 0);
 }
 
 } // namespace
@@ -178,16 +178,16 @@ void GrpDataCtRead(View &view)
     if (!Online::GoOnlineOnDemand())
         return;
     App().ComCancelFlag = false;
-    switch (Module3Tusin::ReadGrpDataFromCt()) {
+    switch (Comm::ReadGrpDataFromCt()) {
     case 0:
-        Module1::LetGrpBufToData();
+        Common::LetGrpBufToData();
         view.ShowData();
         break;
     case 2:
         say(425);
         break;
     default:
-        Module1::SetOfflineMode();
+        Common::SetOfflineMode();
         break;
     }
 }
@@ -205,7 +205,7 @@ void GrpDataCtWrite(View &)
         return;
     if (!Online::GoOnlineOnDemand())
         return;
-    switch (Module3Tusin::CheckCtAxisStop()) {
+    switch (Comm::CheckCtAxisStop()) {
     case 0:
         say(424);
         return;
@@ -221,22 +221,22 @@ void GrpDataCtWrite(View &)
     }
     App().ComCancelFlag = false;
     // A failed transfer has shown its message; the mode is left as it is.
-    if (Module3Tusin::WriteGrpDataToCt() != 0)
+    if (Comm::WriteGrpDataToCt() != 0)
         return;
     if (modeSet(0) != 0)
         say(377);
 }
 
-void GrpDataCtSyogo(View &)
+void VerifyGroupsWithCt(View &)
 {
     if (!grpDataValid())
         return;
     if (!Online::GoOnlineOnDemand())
         return;
     App().ComCancelFlag = false;
-    switch (Module3Tusin::ReadGrpDataFromCt()) {
+    switch (Comm::ReadGrpDataFromCt()) {
     case 0:
-        Module1::MakeGrpDataStr();
+        Common::MakeGrpDataStr();
         showGrpVerifyResult();
         break;
     case 2:
@@ -254,7 +254,7 @@ void GrpDataFileOpen(View &view)
         return;
     if (!readGrpFileWithRetry(path))
         return;
-    Module1::LetGrpBufToData();
+    Common::LetGrpBufToData();
     view.ShowData();
 }
 
@@ -265,10 +265,10 @@ void GrpDataFileSave(View &)
     const QString path = saveDialog(832, 831, 833, kGrpExt);
     if (path.isEmpty())
         return;
-    writeWithRetry([&] { return Module1::WriteGrpFile(path); }, 18);
+    writeWithRetry([&] { return Common::WriteGrpFile(path); }, 18);
 }
 
-void GrpDataFileSyogo(View &)
+void VerifyGroupsWithFile(View &)
 {
     if (!grpDataValid())
         return;
@@ -277,7 +277,7 @@ void GrpDataFileSyogo(View &)
         return;
     if (!readGrpFileWithRetry(path))
         return;
-    Module1::MakeGrpDataStr();
+    Common::MakeGrpDataStr();
     showGrpVerifyResult();
 }
 
@@ -286,9 +286,9 @@ void GrpDataDispPrint(View &)
     if (!grpDataValid())
         return;
     auto &t = GrpSm::Tables();
-    Module1::LetGrpDataToBuf();
+    Common::LetGrpDataToBuf();
     t.GrpPrintDataName = kIndicatedData;
-    Module1::PrintGrpData(t.GrpDataBuf, t.GrpPrintDataName);
+    Common::PrintGrpData(t.GrpDataBuf, t.GrpPrintDataName);
 }
 
 void GrpDataFilePrint(View &)
@@ -303,7 +303,7 @@ void GrpDataFilePrint(View &)
     if (!readGrpFileWithRetry(path))
         return;
     const auto &t = GrpSm::Tables();
-    Module1::PrintGrpData(t.GrpDataBuf, t.GrpPrintDataName);
+    Common::PrintGrpData(t.GrpDataBuf, t.GrpPrintDataName);
 }
 
 void RunGrpCommand(GrpCommand c, View &view)
@@ -313,24 +313,24 @@ void RunGrpCommand(GrpCommand c, View &view)
     case GrpCommand::CtRead:
     case GrpCommand::CtWrite:
     case GrpCommand::CtVerify: {
-        Module1::BusyScope busy;
+        Common::BusyScope busy;
         if (c == GrpCommand::CtRead)
             GrpDataCtRead(view);
         else if (c == GrpCommand::CtWrite)
             GrpDataCtWrite(view);
         else
-            GrpDataCtSyogo(view);
+            VerifyGroupsWithCt(view);
         return;
     }
     default:
         break;
     }
     FileBusyScope fileBusy;
-    Module1::BusyScope commandsOff(Module1::kCommandsOnly);
+    Common::BusyScope commandsOff(Common::kCommandsOnly);
     switch (c) {
     case GrpCommand::FileOpen: GrpDataFileOpen(view); break;
     case GrpCommand::FileSave: GrpDataFileSave(view); break;
-    case GrpCommand::FileVerify: GrpDataFileSyogo(view); break;
+    case GrpCommand::FileVerify: VerifyGroupsWithFile(view); break;
     case GrpCommand::DispPrint: GrpDataDispPrint(view); break;
     case GrpCommand::FilePrint: GrpDataFilePrint(view); break;
     default: break;
@@ -345,9 +345,9 @@ void SmDataCtRead(View &view)
         return;
     if (!Online::GoOnlineOnDemand())
         return;
-    if (Module3Tusin::ReadSqMcrFromCt() == 1)
+    if (Comm::ReadSqMcrFromCt() == 1)
         return;
-    Module1::LetSqMcrBufToData();
+    Common::LetSqMcrBufToData();
     view.ShowData();
 }
 
@@ -363,7 +363,7 @@ void SmDataCtWrite(View &)
     int modeResult = 0;
     {
         Hourglass busyPointer;
-        switch (Module3Tusin::CheckCtAxisStop()) {
+        switch (Comm::CheckCtAxisStop()) {
         case 0:
             outcome = Outcome::Moving;
             break;
@@ -374,7 +374,7 @@ void SmDataCtWrite(View &)
             }
             App().ComCancelFlag = false;
             // The transfer shows its own failures; the mode is set back anyway.
-            Module3Tusin::WriteSqMcrToCt();
+            Comm::WriteSqMcrToCt();
             modeResult = modeSet(0);
             outcome = Outcome::Written;
             break;
@@ -393,14 +393,14 @@ void SmDataCtWrite(View &)
     }
 }
 
-void SmDataCtSyogo(View &)
+void VerifyMacrosWithCt(View &)
 {
     if (!smDataValid())
         return;
     if (!Online::GoOnlineOnDemand())
         return;
     App().ComCancelFlag = false;
-    if (Module3Tusin::ReadSqMcrFromCt() == 1)
+    if (Comm::ReadSqMcrFromCt() == 1)
         return;
     showSmVerifyResult();
 }
@@ -413,7 +413,7 @@ void SmDataFileOpen(View &view)
     Hourglass busyPointer;
     if (!readSmFileWithRetry(path))
         return;
-    Module1::LetSqMcrBufToData();
+    Common::LetSqMcrBufToData();
     view.ShowData();
 }
 
@@ -425,10 +425,10 @@ void SmDataFileSave(View &)
     if (path.isEmpty())
         return;
     Hourglass busyPointer;
-    writeWithRetry([&] { return Module1::WriteSqMcrFile(path); }, 935);
+    writeWithRetry([&] { return Common::WriteSqMcrFile(path); }, 935);
 }
 
-void SmDataFileSyogo(View &)
+void VerifyMacrosWithFile(View &)
 {
     if (!smDataValid())
         return;
@@ -450,9 +450,9 @@ void SmDataDispPrint(View &)
     auto &t = GrpSm::Tables();
     t.SqMcrNoStart = 1;
     t.SqMcrNoEnd = GrpSm::kMacroCount;
-    Module1::LetSqMcrDataToBuf();
+    Common::LetSqMcrDataToBuf();
     t.SqMcrPrintDataName = kIndicatedData;
-    Module1::PrintSqMcr(t.SmDataBuf, t.SqMcrNoStart, t.SqMcrNoEnd, t.SqMcrPrintDataName);
+    Common::PrintSqMcr(t.SmDataBuf, t.SqMcrNoStart, t.SqMcrNoEnd, t.SqMcrPrintDataName);
 }
 
 void SmDataFilePrint(View &)
@@ -466,7 +466,7 @@ void SmDataFilePrint(View &)
     if (!readSmFileWithRetry(path))
         return;
     t.SqMcrPrintDataName = fileTitle(path);
-    Module1::PrintSqMcr(t.SmDataBuf, t.SqMcrNoStart, t.SqMcrNoEnd, t.SqMcrPrintDataName);
+    Common::PrintSqMcr(t.SmDataBuf, t.SqMcrNoStart, t.SqMcrNoEnd, t.SqMcrPrintDataName);
 }
 
 void RunSmCommand(SmCommand c, View &view)
@@ -476,27 +476,27 @@ void RunSmCommand(SmCommand c, View &view)
     case SmCommand::CtRead:
     case SmCommand::CtWrite:
     case SmCommand::CtVerify: {
-        Module1::BusyScope busy;
+        Common::BusyScope busy;
         if (c == SmCommand::CtRead)
             SmDataCtRead(view);
         else if (c == SmCommand::CtWrite)
             SmDataCtWrite(view);
         else
-            SmDataCtSyogo(view);
+            VerifyMacrosWithCt(view);
         return;
     }
     default:
         break;
     }
     FileBusyScope fileBusy;
-    Module1::BusyScope commandsOff(Module1::kCommandsOnly);
+    Common::BusyScope commandsOff(Common::kCommandsOnly);
     switch (c) {
     case SmCommand::FileOpen:
         SmDataFileOpen(view);
         view.CommandsOnAgain();
         break;
     case SmCommand::FileSave: SmDataFileSave(view); break;
-    case SmCommand::FileVerify: SmDataFileSyogo(view); break;
+    case SmCommand::FileVerify: VerifyMacrosWithFile(view); break;
     case SmCommand::DispPrint: SmDataDispPrint(view); break;
     case SmCommand::FilePrint:
         SmDataFilePrint(view);

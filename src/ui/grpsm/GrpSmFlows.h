@@ -31,19 +31,19 @@ void RunSmCommand(SmCommand c, View &view);
 // The procedures on their own.
 void GrpDataCtRead(View &view);
 void GrpDataCtWrite(View &view);
-void GrpDataCtSyogo(View &view);
+void VerifyGroupsWithCt(View &view);
 void GrpDataFileOpen(View &view);
 void GrpDataFileSave(View &view);
-void GrpDataFileSyogo(View &view);
+void VerifyGroupsWithFile(View &view);
 void GrpDataDispPrint(View &view);
 void GrpDataFilePrint(View &view);
 
 void SmDataCtRead(View &view);
 void SmDataCtWrite(View &view);
-void SmDataCtSyogo(View &view);
+void VerifyMacrosWithCt(View &view);
 void SmDataFileOpen(View &view);
 void SmDataFileSave(View &view);
-void SmDataFileSyogo(View &view);
+void VerifyMacrosWithFile(View &view);
 void SmDataDispPrint(View &view);
 void SmDataFilePrint(View &view);
 

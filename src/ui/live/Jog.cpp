@@ -12,7 +12,7 @@
 
 namespace Jog {
 namespace {
-using namespace Module3Tusin;
+using namespace Comm;
 
 // Index into the three copies of the inching settings (100, 10, 1 pulses).
 int settingIndex(int step) { return step == 100 ? 0 : step == 10 ? 1 : 2; }
@@ -47,7 +47,7 @@ int JogControl::ReadnDisp_PresentPos()
             continue;
         const int32_t v = *pos[static_cast<size_t>(a)];
         PresentPos[static_cast<size_t>(a)] = v;
-        if (const auto text = Module1::PresentPosText(a, v))
+        if (const auto text = Common::PresentPosText(a, v))
             m_face.ShowPresentPos(a, *text);
     }
     return 0;
@@ -82,7 +82,7 @@ JogControl::StopResult JogControl::sendStop(int timeoutMs)
     // offline as the link left it, and the lamp (lit by the stop's answer)
     // says so.
     if (offline)
-        Module1::SetOfflineMode();
+        Common::SetOfflineMode();
     if (r.outcome == Outcome::Refused)
         return StopResult::Refused;
     StopOwed = false;
@@ -98,7 +98,7 @@ JogControl::StopResult JogControl::sendStop(int timeoutMs)
 
 void JogControl::MouseDown(int index)
 {
-    if (!JogReady || Queues().TusinQueueLast > 9) {
+    if (!JogReady || Queues().RequestQueueLast > 9) {
         JogDownIgnored = true;
         return;
     }

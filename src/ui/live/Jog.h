@@ -19,7 +19,7 @@ namespace Jog {
 class Face {
 public:
     virtual ~Face() = default;
-    // JogCMDBTN_Yuko / JogCMDBTN_Muko.
+    // JogCommandsOn / JogCommandsOff.
     virtual void JogButtonsEnabled(bool on) = 0;
     // The focus to txtDummy, so no jog button keeps it.
     virtual void FocusSink() = 0;

@@ -2,7 +2,7 @@
 
 #include "core/AppState.h"
 #include "core/CommandSets.h"
-#include "core/Module1Text.h"
+#include "core/FixedText.h"
 #include "core/Shell.h"
 #include "link/AxisConfig.h"
 #include "link/CommandProcs.h"
@@ -19,7 +19,7 @@
 namespace MoveTest {
 namespace {
 
-using namespace Module3Tusin;
+using namespace Comm;
 using Platform::ResText;
 
 void message(int id) { Platform::Dialogs::MsgBox(ResText(id)); }
@@ -37,7 +37,7 @@ Rest waitForRest(State &s, bool linkErrorEnds)
 {
     for (;;) {
         Platform::DoEvents();
-        if (linkErrorEnds && Queues().TusinErrorFlag)
+        if (linkErrorEnds && Queues().LinkFailed)
             return Rest::Failed;
         const int r = CheckCtAxisStop();
         if (r == 1)
@@ -84,17 +84,17 @@ Prologue prologue(Face &f, bool readAxes)
     if (CheckCtAxisStop() != 1)
         return Prologue::End;
     if (readAxes && ReadAxisConfigFromCt_Apply() != 0) {
-        Queues().TusinErrorFlag = false;
+        Queues().LinkFailed = false;
         CloseCommPortIfFree();
         return Prologue::Failed;
     }
-    if (Module1::CheckRH() != 0) {
-        Queues().TusinErrorFlag = false;
+    if (Common::CheckRH() != 0) {
+        Queues().LinkFailed = false;
         CloseCommPortIfFree();
         return Prologue::Failed;
     }
     if (!a.HomeDoneFlag) {
-        if (GentenHukki(f.Move()) != 0)
+        if (ReturnHome(f.Move()) != 0)
             return f.Move().StoppedMoving ? Prologue::Stopped : Prologue::Failed;
         f.ShowReached(QStringLiteral("H0"));
     }
@@ -130,7 +130,7 @@ void StartMove(Face &f, Method m)
 {
     AppState &a = App();
     f.DataTeachTabsEnabled(false);
-    Module1::AllForm_CMDBTN_Muko();
+    Common::DisableCommandsOfAllWindows();
     if (m == Method::Group && a.PrgModeFlag) {
         message(1039);
     } else {
@@ -145,8 +145,8 @@ void StartMove(Face &f, Method m)
         a.BusyFlag = false;
     }
     f.DataTeachTabsEnabled(true);
-    Module1::SetPosiTabEnabled(a.OfflineFlag);
-    Module1::AllForm_CMDBTN_Yuko();
+    Common::SetPosiTabEnabled(a.OfflineFlag);
+    Common::EnableCommandsOfAllWindows();
     Shell::Get().ChangeMenuDisp(a.PrgModeFlag);
 }
 
@@ -194,7 +194,7 @@ void PrgListMove(Face &f)
                 message(561);
                 return;
             }
-            if (Queues().TusinErrorFlag)
+            if (Queues().LinkFailed)
                 return;
             if (MovePosiNo(posiNo, f.ListSkipSm() ? 1 : 0) != 0) {
                 failed = true;
@@ -205,7 +205,7 @@ void PrgListMove(Face &f)
             if (waitForRest(s, true) != Rest::Reached)
                 return;
             Platform::DoEvents();
-            if (Queues().TusinErrorFlag) {
+            if (Queues().LinkFailed) {
                 failed = true;
                 return;
             }
@@ -230,7 +230,7 @@ void PrgListMove(Face &f)
     s.ListMoveStop = false;
     CloseCommPortIfFree();
     if (failed)
-        Module1::SetOfflineMode();
+        Common::SetOfflineMode();
     f.ListRunning(false);
 }
 
@@ -326,10 +326,10 @@ void HomeButton(Face &f)
     AppState &a = App();
     f.MoveButtonsEnabled(false);
     f.DataTeachTabsEnabled(false);
-    Module1::AllForm_CMDBTN_Muko();
+    Common::DisableCommandsOfAllWindows();
     a.BusyFlag = true;
     State &s = f.Move();
-    runStoppable(s, [&] { GentenHukkiProc(f); });
+    runStoppable(s, [&] { ReturnHomeByButton(f); });
     // A stop that ended the home return was meant for it, not for the next
     // list or range move.
     if (s.StoppedMoving) {
@@ -338,13 +338,13 @@ void HomeButton(Face &f)
     }
     a.BusyFlag = false;
     f.DataTeachTabsEnabled(true);
-    Module1::SetPosiTabEnabled(a.OfflineFlag);
+    Common::SetPosiTabEnabled(a.OfflineFlag);
     f.MoveButtonsEnabled(true);
-    Module1::AllForm_CMDBTN_Yuko();
+    Common::EnableCommandsOfAllWindows();
     Shell::Get().ChangeMenuDisp(a.PrgModeFlag);
 }
 
-void GentenHukkiProc(Face &f)
+void ReturnHomeByButton(Face &f)
 {
     if (!Online::GoOnlineOnDemand())
         return;
@@ -355,10 +355,10 @@ void GentenHukkiProc(Face &f)
             l.RetryCount += 1;
             if (l.RetryCount > 3)
                 return;
-            Module1::mmsecWait(100);
+            Common::mmsecWait(100);
         }
-        if (TusinModeOn(1) != 0) {
-            Queues().TusinErrorFlag = false;
+        if (CommunicationModeOn(1) != 0) {
+            Queues().LinkFailed = false;
             return;
         }
         if (CheckCtAxisStop() != 1)
@@ -378,10 +378,10 @@ void GentenHukkiProc(Face &f)
         case Rest::Failed: break;
         }
         CloseCommPortIfFree();
-        const QString reply = Queues().TusinKekka.reply;
+        const QString reply = Queues().LastResult.reply;
         if (!reply.startsWith(QLatin1String("0%%")))
             return;
-        Module1::DispCtStatus();
+        Common::DispCtStatus();
         CloseCommPortIfFree();
         const QString text = reply.startsWith(QLatin1String("0%%134"))
             ? Platform::ResLines({562, 563, 564, 565, 566, 567, 568})
@@ -391,7 +391,7 @@ void GentenHukkiProc(Face &f)
     CloseCommPortIfFree();
 }
 
-int GentenHukki(State &s)
+int ReturnHome(State &s)
 {
     if (MovePosiNo(0, 0) != 0) {
         CloseCommPortIfFree();
@@ -400,7 +400,7 @@ int GentenHukki(State &s)
     if (waitForRest(s, false) != Rest::Reached)
         return -1;
     App().HomeDoneFlag = true;
-    Module1::OnlineImg_Disp();
+    Common::OnlineImg_Disp();
     return 0;
 }
 

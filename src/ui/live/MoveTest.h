@@ -68,7 +68,7 @@ public:
     // Group move (panel 2).
     virtual QString GroupText() = 0;          // lblGrpNo
 
-    // Results: lblkanryoNo and imgHomeGreen.
+    // Results: lblReachedNo and imgHomeGreen.
     virtual void ShowReached(const QString &text) = 0;
     virtual void ShowHomeGreen(bool shown) = 0;
     // timerMove armed with this interval and enabled; 0 = disabled.
@@ -103,16 +103,16 @@ inline void StopButton(State &s)
         s.StopPressed = true;
 }
 
-// The home button: locks the tab and the windows around GentenHukkiProc.
+// The home button: locks the tab and the windows around ReturnHomeByButton.
 // It has no stop button of its own: the stop button of the shown panel
 // ends its wait for rest.
 void HomeButton(Face &f);
 // The home return of the button ("0MS000" + axis mask), with the
 // home-sensor message for an error reply "0%%134" to the rest query.
-void GentenHukkiProc(Face &f);
+void ReturnHomeByButton(Face &f);
 // The home return of the move tests ("0MP000" + axis mask): 0 done
 // (HomeDoneFlag set), -1 failed or stopped while the axes moved
 // (s.StoppedMoving tells which).
-int GentenHukki(State &s);
+int ReturnHome(State &s);
 
 } // namespace MoveTest

@@ -6,7 +6,7 @@
 #include "link/Engine.h"
 #include "link/Queues.h"
 
-namespace Frames = Module3Tusin::Frames;
+namespace Frames = Comm::Frames;
 
 namespace ProgTaskLink {
 namespace {
@@ -16,13 +16,13 @@ namespace {
 void goLive()
 {
     App().OfflineFlag = false;
-    Module3Tusin::OpenCommPort();
+    Comm::OpenCommPort();
 }
 
 std::optional<QString> exchange(const QString &frame, int replyLen, int timeoutMs)
 {
     goLive();
-    const auto r = Module3Tusin::Send(frame, replyLen, timeoutMs, 1);
+    const auto r = Comm::Send(frame, replyLen, timeoutMs, 1);
     if (!r.ok())
         return std::nullopt;
     return r.reply;
@@ -36,7 +36,7 @@ int command(const std::optional<QString> &frame)
     if (!r)
         return 1;
     if (!Frames::EchoMatches(*r, *frame, 3)) {
-        Module3Tusin::CmdHost::FailOnWrongData(true);
+        Comm::CmdHost::FailOnWrongData(true);
         return 1;
     }
     return 0;
@@ -51,8 +51,8 @@ int SendStopAllTask() { return command(Frames::StopAllTask()); }
 std::optional<int> TaskCount()
 {
     goLive();
-    const int n = Module3Tusin::ReadTaskNoFromCt();
-    if (n == Module3Tusin::kTaskNoFailure)
+    const int n = Comm::ReadTaskNoFromCt();
+    if (n == Comm::kTaskNoFailure)
         return std::nullopt;
     return n;
 }
@@ -64,10 +64,10 @@ std::optional<Frames::TaskProgs> TaskPrograms()
         return std::nullopt;
     const auto progs = Frames::DecodeTaskProgs(*r);
     if (!progs) {
-        Module3Tusin::CmdHost::FailOnWrongData(true);
+        Comm::CmdHost::FailOnWrongData(true);
         return std::nullopt;
     }
-    Module3Tusin::CloseCommPortIfFree();
+    Comm::CloseCommPortIfFree();
     return progs;
 }
 
@@ -81,10 +81,10 @@ std::optional<Frames::StepStatus> StepStatus(int progNo)
         return std::nullopt;
     const auto st = Frames::DecodeStepStatus(*r);
     if (!st) {
-        Module3Tusin::CmdHost::FailOnWrongData(true);
+        Comm::CmdHost::FailOnWrongData(true);
         return std::nullopt;
     }
-    Module3Tusin::CloseCommPortIfFree();
+    Comm::CloseCommPortIfFree();
     return st;
 }
 

@@ -14,7 +14,7 @@ int SendStopAllTask();
 // The task digit of "0TN" (0 = none runs), or nothing on failure.
 std::optional<int> TaskCount();
 // "0TS": the program of each task, or nothing on failure.
-std::optional<Module3Tusin::Frames::TaskProgs> TaskPrograms();
+std::optional<Comm::Frames::TaskProgs> TaskPrograms();
 // "0PT" + program: the step it executes, or nothing on failure.
-std::optional<Module3Tusin::Frames::StepStatus> StepStatus(int progNo);
+std::optional<Comm::Frames::StepStatus> StepStatus(int progNo);
 } // namespace ProgTaskLink

@@ -6,7 +6,7 @@
 
 namespace Servo {
 
-bool State::SarvoReqAdd(int mode, int mask)
+bool State::AddServoRequest(int mode, int mask)
 {
     // A twelfth request cannot arise (each toggle waits for the send of
     // the request before it); it is refused rather than written past the
@@ -17,27 +17,27 @@ bool State::SarvoReqAdd(int mode, int mask)
     return true;
 }
 
-void State::SarvoReqPop()
+void State::PopServoRequest()
 {
     if (!Queue.empty())
         Queue.pop_front();
 }
 
-int Get_SarvoAxisBit(const std::array<bool, 4> &axisNotUsed, const std::array<bool, 4> &withPG)
+int GetServoAxisMask(const std::array<bool, 4> &axisNotUsed, const std::array<bool, 4> &withPG)
 {
     int pg = 0;
     for (int k = 0; k < 4; ++k)
         pg |= withPG[static_cast<std::size_t>(k)] ? 1 << k : 0;
-    return Module3Tusin::Frames::AxisInUseMask(axisNotUsed) & pg;
+    return Comm::Frames::AxisInUseMask(axisNotUsed) & pg;
 }
 
-int SetSarvoOffAxis(State &s, int off, int axis, int pgAxes)
+int SetServoOffAxis(State &s, int off, int axis, int pgAxes)
 {
     if (axis >= 0 && axis < 4 && (pgAxes >> axis & 1))
-        s.SarvoOff[static_cast<std::size_t>(axis)] = off != 0;
+        s.ServoOff[static_cast<std::size_t>(axis)] = off != 0;
     int m = 0;
     for (int k = 0; k < 4; ++k)
-        m |= s.SarvoOff[static_cast<std::size_t>(k)] ? 1 << k : 0;
+        m |= s.ServoOff[static_cast<std::size_t>(k)] ? 1 << k : 0;
     return m & pgAxes;
 }
 

@@ -15,24 +15,24 @@ struct Request {
 };
 
 struct State {
-    std::array<bool, 4> SarvoOff{};
+    std::array<bool, 4> ServoOff{};
     std::deque<Request> Queue;
     // Direct teaching was switched off: the next cycle restores the servos.
     bool DirectTeachEndReq = false;
 
-    bool SarvoReqExist() const { return !Queue.empty(); }
+    bool HasServoRequest() const { return !Queue.empty(); }
     // False (nothing queued) when the table is full.
-    bool SarvoReqAdd(int mode, int mask);
-    void SarvoReqPop();
-    void SarvoReqReset() { Queue.clear(); }
-    void SarvoOffClear() { SarvoOff = {}; }
+    bool AddServoRequest(int mode, int mask);
+    void PopServoRequest();
+    void ClearServoRequests() { Queue.clear(); }
+    void ClearServoOff() { ServoOff = {}; }
 };
 
 // Axes in use whose actuator has a PG (bit k = axis k + 1).
-int Get_SarvoAxisBit(const std::array<bool, 4> &axisNotUsed, const std::array<bool, 4> &withPG);
+int GetServoAxisMask(const std::array<bool, 4> &axisNotUsed, const std::array<bool, 4> &withPG);
 // Marks the servo of `axis` off (off != 0) or on when it is one of
-// `pgAxes` (Get_SarvoAxisBit), and returns the mask of those whose servo is
+// `pgAxes` (GetServoAxisMask), and returns the mask of those whose servo is
 // off.
-int SetSarvoOffAxis(State &s, int off, int axis, int pgAxes);
+int SetServoOffAxis(State &s, int off, int axis, int pgAxes);
 
 } // namespace Servo

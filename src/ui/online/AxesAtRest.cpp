@@ -13,8 +13,8 @@ int AxesAtRest()
     // use for the one question.
     int16_t &sp = Paradata().ParaSet.ParaSpAxis;
     const int16_t kept = sp;
-    sp = int16_t(Module3Tusin::Frames::AxisInUseMask(App().AxisNotUsed));
-    const int r = Module3Tusin::CheckCtAxisStop();
+    sp = int16_t(Comm::Frames::AxisInUseMask(App().AxisNotUsed));
+    const int r = Comm::CheckCtAxisStop();
     sp = kept;
     return r;
 }

@@ -1,9 +1,9 @@
 #include "ui/online/GoOnline.h"
 
 #include "core/AppState.h"
-#include "core/Module1Text.h"
+#include "core/FixedText.h"
 #include "core/Shell.h"
-#include "ui/common/frmSelection.h"
+#include "ui/common/ChoiceDialog.h"
 #include "link/AxisBlockWrites.h"
 #include "link/AxisConfig.h"
 #include "core/CommandSets.h"
@@ -16,7 +16,7 @@
 #include "link/Versions.h"
 #include "paradata/DevSetting.h"
 #include "paradata/DeviceList.h"
-#include "paradata/Module2Calc.h"
+#include "paradata/UnitConv.h"
 #include "paradata/ParadataState.h"
 #include "paradata/UnitTexts.h"
 #include "platform/Dialogs.h"
@@ -32,7 +32,7 @@
 using Platform::ResLines;
 using Platform::ResText;
 
-namespace Module3Tusin {
+namespace Comm {
 
 int CompareCtAxisConfig()
 {
@@ -61,7 +61,7 @@ int CompareCtAxisConfig2()
     return result;
 }
 
-} // namespace Module3Tusin
+} // namespace Comm
 
 namespace Online {
 namespace {
@@ -74,12 +74,12 @@ bool g_busyPointer = false;
 namespace Host {
 void ChangeMenuDisp(bool prgMode) { Shell::Get().ChangeMenuDisp(prgMode); }
 void DispControlerMode() { Shell::Get().DispControlerMode(); }
-void CTM_MukoSyori() { Shell::Get().MainCommandsOff(); }
-void CTM_YukoSyori() { Shell::Get().MainCommandsOn(); }
+void AllCommandsOff() { Shell::Get().MainCommandsOff(); }
+void AllCommandsOn() { Shell::Get().MainCommandsOn(); }
 
-void PosCMDBTN_Muko() { Shell::Get().PosiCommandsOff(); }
-void PosCMDBTN_Yuko() { Shell::Get().PosiCommandsOn(); }
-void EditCMD_Muko() { Shell::Get().PosiEditCommandsOff(); }
+void PositionCommandsOff() { Shell::Get().PosiCommandsOff(); }
+void PositionCommandsOn() { Shell::Get().PosiCommandsOn(); }
+void EditCommandsOff() { Shell::Get().PosiEditCommandsOff(); }
 
 void SetCommandTabsEnabled(bool enabled) { Shell::Get().SetPosiCommandTabsEnabled(enabled); }
 
@@ -108,11 +108,11 @@ void BusyPointer(bool on)
 
 void ShowProgress(int maximum, int statusTextId)
 {
-    Module3Tusin::CmdHost::PrepareProgress(maximum, statusTextId, App().ProgressBarOn);
+    Comm::CmdHost::PrepareProgress(maximum, statusTextId, App().ProgressBarOn);
     Shell::Get().ProgressShow();
 }
 
-void SetProgress(int value) { Module3Tusin::CmdHost::SetProgressValue(value); }
+void SetProgress(int value) { Comm::CmdHost::SetProgressValue(value); }
 
 void HideProgress()
 {
@@ -141,7 +141,7 @@ void message2(int first, int second)
 // "OK".
 int askWhichSide(int explanation, int secondOption)
 {
-    return Module1::SetSelectionDlg(ResText(471), ResText(explanation), ResText(372), ResText(secondOption), 0, 0, 0);
+    return Common::SetSelectionDlg(ResText(471), ResText(explanation), ResText(372), ResText(secondOption), 0, 0, 0);
 }
 
 int highestAxisInUse()
@@ -157,10 +157,10 @@ int failurePath()
 {
     AppState &a = App();
     a.OfflineFlag = true;
-    Module3Tusin::CloseCommPort();
-    Module1::OnlineImg_Hide();
+    Comm::CloseCommPort();
+    Common::OnlineImg_Hide();
     Host::HideProgress();
-    Module1::SetPosiTabEnabled(a.OfflineFlag);
+    Common::SetPosiTabEnabled(a.OfflineFlag);
     Host::ChangeMenuDisp(a.PrgModeFlag);
     Host::BusyPointer(false);
     return 1;
@@ -170,11 +170,11 @@ int failurePath()
 // model message (after the application has gone offline).
 bool modelAccepted(bool menusToo)
 {
-    if (Module3Tusin::IsAcceptedModel(Module3Tusin::Versions().CtModelCode))
+    if (Comm::IsAcceptedModel(Comm::Versions().CtModelCode))
         return true;
     App().OfflineFlag = true;
-    Module3Tusin::CloseCommPort();
-    Module1::OnlineImg_Hide();
+    Comm::CloseCommPort();
+    Common::OnlineImg_Hide();
     if (menusToo) {
         Host::ChangeMenuDisp(App().PrgModeFlag);
         Host::BusyPointer(false);
@@ -187,24 +187,24 @@ bool modelAccepted(bool menusToo)
 // axis question).
 bool takeCtAxesAndDevices()
 {
-    using namespace Module3Tusin;
+    using namespace Comm;
     AppState &a = App();
     if (ReadAxisConfigFromCt() != 0 || ReadDeviceFromCt() != 0)
         return false;
-    Module1::CheckDeviceKind();
-    if (Module1::LetCtDeviceToPcDevice() != 0)
+    Common::CheckDeviceKind();
+    if (Common::LetCtDeviceToPcDevice() != 0)
         return false;
-    Module2Calc::Culc_MaxMm();
-    Module1::DispDeviceName();
-    Module1::DispPulseMmRate();
+    UnitConv::CalcMaxMm();
+    Common::DispDeviceName();
+    Common::DispPulseMmRate();
     Host::DispAxisData2();
     a.OfflineFlag = false;
-    Module1::OnlineImg_Disp();
+    Common::OnlineImg_Disp();
     Host::DispControlerMode();
     Host::ChangeMenuDisp(a.PrgModeFlag);
     Host::LayoutGridForMode(a.PrgModeFlag);
-    Host::EditCMD_Muko();
-    Module1::SetPosiTabEnabled(false);
+    Host::EditCommandsOff();
+    Common::SetPosiTabEnabled(false);
     Host::SetProgress(4);
     return true;
 }
@@ -215,24 +215,24 @@ void ResetOnlineState() { g_busyPointer = false; }
 
 int fChangeToOnline()
 {
-    using namespace Module3Tusin;
+    using namespace Comm;
     AppState &a = App();
     if (OpenCommPort() == 1) {
         // Going online on demand: the user must learn why nothing happens.
         Platform::Dialogs::MsgBox(PortOpenFailureText());
         return 1;
     }
-    Module1::SetOnlineMode();
+    Common::SetOnlineMode();
     a.ProgressBarOn = false;
     Host::ShowProgress(4, 368);
 
-    if (TusinModeOn(1) != 0)
+    if (CommunicationModeOn(1) != 0)
         return failurePath();
-    if (Module1::DispCtVersion() != 0)
+    if (Common::DispCtVersion() != 0)
         return failurePath();
     if (!modelAccepted(true))
         return failurePath();
-    a.AxisSu = Versions().CtAxisSu;
+    a.AxisCount = Versions().CtAxisCount;
     Host::SetProgress(1);
 
     // The controller mode first; a difference of axes alone is handled with
@@ -262,7 +262,7 @@ int fChangeToOnline()
             if (WriteAxisMaskAndModeToCt(Frames::AxisInUseMask(a.AxisNotUsed), a.PrgModeFlag) != 0)
                 return failurePath();
             Host::SetProgress(3);
-            a.AxisSu = highestAxisInUse();
+            a.AxisCount = highestAxisInUse();
             Host::BusyPointer(false);
             message2(492, 493);
             return failurePath();
@@ -305,7 +305,7 @@ bool GoOnlineOnDemand()
 
 // ---------------------------------------------------------------- start-up
 
-namespace Module1 {
+namespace Common {
 namespace {
 
 using namespace Online;
@@ -314,7 +314,7 @@ using namespace Online;
 // false the application is offline and the offline questions follow.
 bool connectOnline()
 {
-    using namespace Module3Tusin;
+    using namespace Comm;
     AppState &a = App();
     a.BusyFlag = true;
     a.OfflineFlag = false;
@@ -322,7 +322,7 @@ bool connectOnline()
     Host::ShowProgress(4, 368);
 
     int modeNo = 0;
-    if (TusinModeSet(0, modeNo, 0) != 0) {
+    if (SetCommunicationMode(0, modeNo, 0) != 0) {
         a.OfflineFlag = true;
         CloseCommPortIfFree();
         Host::HideProgress();
@@ -343,7 +343,7 @@ bool connectOnline()
         Host::HideProgress();
         return false;
     }
-    a.AxisSu = Versions().CtAxisSu;
+    a.AxisCount = Versions().CtAxisCount;
     Host::SetProgress(2);
 
     if (ReadAxisConfigFromCt_Apply() != 0)
@@ -359,7 +359,7 @@ bool connectOnline()
     } else {
         Host::SetProgress(4);
         CheckDeviceKind();
-        Module2Calc::Culc_MaxMm();
+        UnitConv::CalcMaxMm();
     }
     Host::HideProgress();
     CloseCommPortIfFree();
@@ -373,8 +373,8 @@ bool connectOnline()
         a.BusyFlag = false;
         return false;
     }
-    Module2Calc::Culc_MaxSpeed();
-    Module1::SetPosiTabEnabled(false);
+    UnitConv::CalcMaxSpeed();
+    Common::SetPosiTabEnabled(false);
     return true;
 }
 
@@ -391,7 +391,7 @@ void loadPcDeviceSetting()
     for (int ax = 0; ax < 4; ++ax)
         if (p.DevSetting.DevQzFlag[size_t(ax)])
             p.DevSeries[size_t(ax)] = QStringLiteral("QZ");
-    a.AxisSu = 4;
+    a.AxisCount = 4;
     ReadNQzDeviceList();
     const bool notFound = SetDevLeadFromDevList() == 1 || Host::DevNotFound();
     if (notFound) {
@@ -400,8 +400,8 @@ void loadPcDeviceSetting()
         Host::ClearDevNotFound();
         return;
     }
-    Module2Calc::Culc_MaxPulse();
-    Module2Calc::Culc_MaxSpeed();
+    UnitConv::CalcMaxPulse();
+    UnitConv::CalcMaxSpeed();
 }
 
 // Steps C.5 to C.7 (offline) or D (online): the position window laid out
@@ -419,13 +419,13 @@ void finish(bool online)
     if (online) {
         Host::SetStatusLabel(0);
     } else {
-        Host::EditCMD_Muko();
-        Module1::SetPosiTabEnabled(true);
+        Host::EditCommandsOff();
+        Common::SetPosiTabEnabled(true);
     }
-    Host::EditCMD_Muko();
-    Host::CTM_YukoSyori();
+    Host::EditCommandsOff();
+    Host::AllCommandsOn();
     Host::SetCommandTabsEnabled(true);
-    Host::PosCMDBTN_Yuko();
+    Host::PositionCommandsOn();
     a.BusyFlag = false;
     if (!online && a.PrgModeFlag)
         Host::StartNewProgramTimer();
@@ -436,8 +436,8 @@ void finish(bool online)
 void CtConnectAtStart()
 {
     AppState &a = App();
-    Host::CTM_MukoSyori();
-    Host::PosCMDBTN_Muko();
+    Host::AllCommandsOff();
+    Host::PositionCommandsOff();
     Host::SetCommandTabsEnabled(false);
 
     enum class Step { OnlineOrOffline, ControllerMode, ActuatorSetting };
@@ -454,7 +454,7 @@ void CtConnectAtStart()
             } else {
                 a.OfflineFlag = true;
                 OnlineImg_Hide();
-                Module1::SetPosiTabEnabled(true);
+                Common::SetPosiTabEnabled(true);
                 a.BusyFlag = false;
             }
             step = Step::ControllerMode;
@@ -489,32 +489,32 @@ void CtConnectAtStart()
     }
 }
 
-} // namespace Module1
+} // namespace Common
 
 namespace Online {
 
 void VersionCommand()
 {
     AppState &a = App();
-    Module1::AllForm_CMDBTN_Muko();
+    Common::DisableCommandsOfAllWindows();
     if (GoOnlineOnDemand()) {
         if (GetVersionNo2() == 1) {
             a.OfflineFlag = true;
         } else {
-            Platform::Dialogs::MsgBox(VersionBoxText(Module3Tusin::Versions(), a.AxisNotUsed), Platform::MsgButtons::Ok,
+            Platform::Dialogs::MsgBox(VersionBoxText(Comm::Versions(), a.AxisNotUsed), Platform::MsgButtons::Ok,
                                       Platform::MsgIcon::None);
-            Module3Tusin::CloseCommPortIfFree();
+            Comm::CloseCommPortIfFree();
         }
     }
-    Module1::SetPosiTabEnabled(a.OfflineFlag);
-    Module1::AllForm_CMDBTN_Yuko();
+    Common::SetPosiTabEnabled(a.OfflineFlag);
+    Common::EnableCommandsOfAllWindows();
     Shell::Get().ChangeMenuDisp(a.PrgModeFlag);
 }
 
 
 } // namespace Online
 
-namespace Module1 {
+namespace Common {
 
 int fChangeToOffline()
 {
@@ -525,4 +525,4 @@ int fChangeToOffline()
     return answer == Platform::MsgAnswer::Ok ? 0 : 1;
 }
 
-} // namespace Module1
+} // namespace Common

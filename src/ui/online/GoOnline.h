@@ -5,7 +5,7 @@
 // start-up connection dialogue; and the comparisons they rely on.
 #include <array>
 
-namespace Module3Tusin {
+namespace Comm {
 // 0 = the axes in use agree with the controller's, 1 = they differ, -1 =
 // the read failed.
 int CompareCtAxisConfig();
@@ -13,7 +13,7 @@ int CompareCtAxisConfig();
 int CompareCtAxisAndDevice();
 // -1 = the read failed, else 1 (axes differ) + 2 (controller mode differs).
 int CompareCtAxisConfig2();
-} // namespace Module3Tusin
+} // namespace Comm
 
 namespace Online {
 
@@ -31,7 +31,7 @@ void ResetOnlineState();
 
 } // namespace Online
 
-namespace Module1 {
+namespace Common {
 // The start-up connection dialogue: online (the controller's axes, mode and
 // actuators are taken) or offline (controller mode and actuator setting
 // asked for). Always ends with the commands enabled and BusyFlag false.
@@ -40,7 +40,7 @@ void CtConnectAtStart();
 // Asks before going offline (string 432): 0 = go on, 1 = declined. No
 // question while already offline.
 int fChangeToOffline();
-} // namespace Module1
+} // namespace Common
 
 namespace Online {
 // The Controller menu's version command (goes online when offline).

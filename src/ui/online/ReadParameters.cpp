@@ -11,20 +11,20 @@ namespace Online {
 
 int ReadAxisMaskAndParameters(const std::function<void()> &axesRead)
 {
-    if (Module3Tusin::ReadAxisConfigFromCt() != 0) {
+    if (Comm::ReadAxisConfigFromCt() != 0) {
         Platform::Dialogs::MsgBox(Platform::ResText(359));
-        Module3Tusin::CloseCommPortIfFree();
+        Comm::CloseCommPortIfFree();
         return 1;
     }
     if (axesRead)
         axesRead();
-    const int result = Module3Tusin::ReadParametaFromCt() == 0 ? 0 : 1;
+    const int result = Comm::ReadParametersFromCt() == 0 ? 0 : 1;
     if (result == 0)
-        Module1::LetParaFileToPara();
-    Module3Tusin::CloseCommPortIfFree();
+        Common::LetParaFileToPara();
+    Comm::CloseCommPortIfFree();
     return result;
 }
 
-int GetParametaValue3() { return ReadAxisMaskAndParameters(); }
+int ReadAllParameters() { return ReadAxisMaskAndParameters(); }
 
 } // namespace Online

@@ -12,6 +12,6 @@ namespace Online {
 // is closed afterwards unless it is held open. 0 read, 1 failed.
 int ReadAxisMaskAndParameters(const std::function<void()> &axesRead = {});
 // The same without anything between: 0 / 1.
-int GetParametaValue3();
+int ReadAllParameters();
 
 } // namespace Online

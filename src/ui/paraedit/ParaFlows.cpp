@@ -16,12 +16,12 @@
 #include "platform/Dialogs.h"
 #include "platform/StringTable.h"
 #include "posi/PosiTables.h"
-#include "ui/common/frmSelection.h"
-#include "ui/device/frmDevice2.h"
+#include "ui/common/ChoiceDialog.h"
+#include "ui/device/ActuatorWindows.h"
 #include "ui/online/AxesAtRest.h"
 #include "ui/online/GoOnline.h"
-#include "ui/paraedit/GetParameta.h"
-#include "ui/paraedit/frmParameta2.h"
+#include "ui/paraedit/ParameterWindowRead.h"
+#include "ui/paraedit/ParameterWindow.h"
 #include "ui/posi/PosiChangeDev.h"
 #include "ui/posi/PosiWindow.h"
 
@@ -47,9 +47,9 @@ void commError()
 
 // No field empty, as every use of the window's values begins; false after
 // the message.
-bool fieldsTaken(frmParameta2 &w)
+bool fieldsTaken(ParameterWindow &w)
 {
-    if (w.ParametaumuKakunin() != 0) {
+    if (w.CheckParametersPresent() != 0) {
         MsgBox(ResLines({7, 8}));
         return false;
     }
@@ -58,9 +58,9 @@ bool fieldsTaken(frmParameta2 &w)
 
 // The values taken into the parameter set and within their ranges; false
 // after the message.
-bool valuesTaken(frmParameta2 &w)
+bool valuesTaken(ParameterWindow &w)
 {
-    if (w.TorikomiParametaValue() != 0 || w.ParametaValueCheck() != 0) {
+    if (w.TakeInParameterValues() != 0 || w.CheckParameterValues() != 0) {
         MsgBox(ResLines({1524, 1525}));
         return false;
     }
@@ -72,11 +72,11 @@ bool valuesTaken(frmParameta2 &w)
 // unwritten under parameters meant for other axes.
 bool axesSettled()
 {
-    if (Module3Tusin::ReadBlock1FromCt() != 0) {
+    if (Comm::ReadBlock1FromCt() != 0) {
         commError();
         return false;
     }
-    switch (Module3Tusin::CompareCtAxisConfig()) {
+    switch (Comm::CompareCtAxisConfig()) {
     case 0:
         return true;
     case 1:
@@ -85,16 +85,16 @@ bool axesSettled()
         return false;
     }
     const int choice =
-        Module1::SetSelectionDlg(ResText(471), ResText(472), ResText(473), ResText(474), 0, 0, 0);
+        Common::SetSelectionDlg(ResText(471), ResText(472), ResText(473), ResText(474), 0, 0, 0);
     if (choice == 0) {
-        if (Module3Tusin::WriteAxisMaskToCt2() != 0) {
+        if (Comm::WriteAxisMaskToCt2() != 0) {
             commError();
             return false;
         }
         return true;
     }
     if (choice == 1) {
-        if (Module3Tusin::ReadAxisConfigFromCt() != 0) {
+        if (Comm::ReadAxisConfigFromCt() != 0) {
             commError();
             return false;
         }
@@ -106,15 +106,15 @@ bool axesSettled()
 // After a write the user may take the written setting over: it is read
 // back, becomes the PC's actuator setting, and the positions are checked
 // against the new limits. False when the read-back failed.
-bool takeOver(frmParameta2 &w)
+bool takeOver(ParameterWindow &w)
 {
     Shell::Get().SetStatusText(ResText(1902));
-    if (Online::GetParametaValue2(&w) != 0) {
+    if (Online::ReadParametersMarkingAxes(&w) != 0) {
         hideProgress();
         return false;
     }
-    Module1::LetParaToDevSetting();
-    Module1::LetNewTypeFlag();
+    Common::LetParaToDevSetting();
+    Common::LetNewTypeFlag();
     PosiWindow::AxisSettingChanged();
     PosiChangeDev::RecheckPositions();
     Shell::Get().SetStatusText(QString());
@@ -136,7 +136,7 @@ bool readFile(const QString &path)
 {
     auto &s = Paradata();
     s.PmtReadError = false;
-    Module1::ReadParaFile(path);
+    Common::ReadParaFile(path);
     if (s.PmtReadError) {
         MsgBox(ResText(681));
         return false;
@@ -146,19 +146,19 @@ bool readFile(const QString &path)
 
 } // namespace
 
-bool ParametersTaken(frmParameta2 &w) { return fieldsTaken(w) && valuesTaken(w); }
+bool ParametersTaken(ParameterWindow &w) { return fieldsTaken(w) && valuesTaken(w); }
 
-int CheckCtAxisAndParaAxis(const frmParameta2 &w)
+int CheckCtAxisAndParaAxis(const ParameterWindow &w)
 {
-    const int ct = Module3Tusin::ReadVersionFromCt2();
+    const int ct = Comm::ReadVersionFromCt2();
     if (ct < 0)
         return -1;
     const int para = ParaForm::ParaSideAxisCount(w.SpUnlocked(), w.ListIndex(ParaForm::Ctl::comboOneAxis, 0),
-                                                 Module3Tusin::Versions().CtAxisSu);
+                                                 Comm::Versions().CtAxisCount);
     return para <= ct ? 0 : 1;
 }
 
-void WriteParaToCt(frmParameta2 &w)
+void WriteParaToCt(ParameterWindow &w)
 {
     if (!ask(ResText(470)))
         return;
@@ -192,23 +192,23 @@ void WriteParaToCt(frmParameta2 &w)
         return;
     }
     int modeNo = 1;
-    if (Module3Tusin::TusinModeSet(0, modeNo, 0) != 0) {
+    if (Comm::SetCommunicationMode(0, modeNo, 0) != 0) {
         commError();
         return;
     }
     // A failed block write leaves the controller in its writing mode, as
     // the position and program writes do.
-    if (Module3Tusin::WriteParametaToCt() != 0) {
+    if (Comm::WriteParametersToCt() != 0) {
         commError();
         return;
     }
     modeNo = 0;
-    if (Module3Tusin::TusinModeSet(0, modeNo, 0) != 0) {
+    if (Comm::SetCommunicationMode(0, modeNo, 0) != 0) {
         commError();
         return;
     }
     hideProgress();
-    Module3Tusin::CloseCommPortIfFree();
+    Comm::CloseCommPortIfFree();
     if (ask(ResText(685)) && !takeOver(w))
         return;
     // The power-cycle notice goes with every write: a changed controller
@@ -217,19 +217,19 @@ void WriteParaToCt(frmParameta2 &w)
     hideProgress();
 }
 
-void ConpareParaWithCt(frmParameta2 &w)
+void CompareParametersWithController(ParameterWindow &w)
 {
     if (!ParametersTaken(w))
         return;
     if (!Online::GoOnlineOnDemand())
         return;
-    if (Module3Tusin::ReadParametaFromCt() != 0)
+    if (Comm::ReadParametersFromCt() != 0)
         return;
-    Module3Tusin::CloseCommPortIfFree();
-    showVerifyResult(Module1::MakeParaChangeLog());
+    Comm::CloseCommPortIfFree();
+    showVerifyResult(Common::MakeParaChangeLog());
 }
 
-void ConpareParaWithFile(frmParameta2 &w)
+void CompareParametersWithFile(ParameterWindow &w)
 {
     if (!ParametersTaken(w))
         return;
@@ -238,10 +238,10 @@ void ConpareParaWithFile(frmParameta2 &w)
     const QString path = pickParaFile(680);
     if (path.isEmpty() || !readFile(path))
         return;
-    showVerifyResult(Module1::MakeParaChangeLog());
+    showVerifyResult(Common::MakeParaChangeLog());
 }
 
-void ReadParaFileToWindow(frmParameta2 &w)
+void ReadParaFileToWindow(ParameterWindow &w)
 {
     const QString path = pickParaFile(686);
     if (path.isEmpty() || !readFile(path))
@@ -251,22 +251,22 @@ void ReadParaFileToWindow(frmParameta2 &w)
     auto &s = Paradata();
     const ParaSetData set = s.ParaSet;
     const CtAxisData ct = s.Ct;
-    if (Module1::LetParaRecToValue() != 0) {
+    if (Common::LetParaRecToValue() != 0) {
         s.ParaSet = set;
         s.Ct = ct;
         MsgBox(ResText(681));
         return;
     }
-    w.ParametaHyoji();
+    w.ShowParameters();
 }
 
-void SaveParaFile() { Module1::SaveParaFileDlg(); }
+void SaveParaFile() { Common::SaveParaFileDlg(); }
 
-void LoadStdParameters(frmParameta2 &w)
+void LoadStdParameters(ParameterWindow &w)
 {
     Paradata().KeepAxisMask = false;
     DevFlags().DevWinNoBack = true;
-    frmDevice2 dlg(Shell::Get().MainWidget());
+    OfflineActuatorWindow dlg(Shell::Get().MainWidget());
     Platform::Dialogs::ExecModal(dlg);
     if (dlg.DevCancelFlag)
         return;
@@ -274,8 +274,8 @@ void LoadStdParameters(frmParameta2 &w)
     // record has no actuator to take standard values from.
     if (Posi().DevNotFoundFlag)
         return;
-    if (Module1::SetStdParameta() == 0)
-        w.ParametaHyoji();
+    if (Common::SetStandardParameters() == 0)
+        w.ShowParameters();
 }
 
 } // namespace ParaFlows

@@ -4,31 +4,31 @@
 // setting, the two verifies, File open, File save and the standard values.
 // Each asks the user through the message service and reports every outcome;
 // the window's click handlers wrap them in the busy discipline.
-class frmParameta2;
+class ParameterWindow;
 
 namespace ParaFlows {
 
 // The window's fields checked (none empty) and their values taken into the
 // parameter set and checked against their ranges; false after the message
 // of what is wrong.
-bool ParametersTaken(frmParameta2 &w);
+bool ParametersTaken(ParameterWindow &w);
 
 // 0 the parameters address no more axes than the controller has, 1 more,
 // -1 the controller's model could not be read.
-int CheckCtAxisAndParaAxis(const frmParameta2 &w);
+int CheckCtAxisAndParaAxis(const ParameterWindow &w);
 
 // The window's parameters written to the controller and stored.
-void WriteParaToCt(frmParameta2 &w);
+void WriteParaToCt(ParameterWindow &w);
 
 // The window's parameters against the controller's / a parameter file's.
-void ConpareParaWithCt(frmParameta2 &w);
-void ConpareParaWithFile(frmParameta2 &w);
+void CompareParametersWithController(ParameterWindow &w);
+void CompareParametersWithFile(ParameterWindow &w);
 
 // A parameter file into the window (File open).
-void ReadParaFileToWindow(frmParameta2 &w);
+void ReadParaFileToWindow(ParameterWindow &w);
 // The window's parameters into a file (File save).
 void SaveParaFile();
 // The standard values of the actuators chosen in the actuator window.
-void LoadStdParameters(frmParameta2 &w);
+void LoadStdParameters(ParameterWindow &w);
 
 } // namespace ParaFlows

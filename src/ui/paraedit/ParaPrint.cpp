@@ -1,5 +1,5 @@
 // The parameter window's two print commands.
-#include "ui/paraedit/frmParameta2.h"
+#include "ui/paraedit/ParameterWindow.h"
 
 #include "core/AppState.h"
 #include "core/CommandSets.h"
@@ -17,25 +17,25 @@ using Platform::MsgIcon;
 using Platform::ResText;
 using Platform::Dialogs::MsgBox;
 
-void frmParameta2::PrintParaFromForm() { Module1::PrintParaFromForm(); }
+void ParameterWindow::PrintParaFromForm() { Common::PrintParaFromForm(); }
 
-void frmParameta2::cmdParaPrint_Click()
+void ParameterWindow::cmdParaPrint_Click()
 {
-    Module1::BusyScope commandsOff(Module1::kCommandsOnly);
+    Common::BusyScope commandsOff(Common::kCommandsOnly);
     if (!ParaFlows::ParametersTaken(*this))
         return;
     if (MsgBox(ResText(684), MsgButtons::OkCancel, MsgIcon::Question) != MsgAnswer::Ok)
         return;
-    Module1::PrintParaSel1();
+    Common::PrintParaSel1();
     PrintParaFromForm();
-    Module1::PrintParameta();
+    Common::PrintParameters();
 }
 
-void frmParameta2::cmdParaFilePrint_Click()
+void ParameterWindow::cmdParaFilePrint_Click()
 {
     // Every window's commands come back on every way out, a cancelled file
     // dialog included.
-    Module1::BusyScope commandsOff(Module1::kCommandsOnly);
+    Common::BusyScope commandsOff(Common::kCommandsOnly);
     if (MsgBox(ResText(682), MsgButtons::OkCancel, MsgIcon::Question) != MsgAnswer::Ok)
         return;
     Platform::FileFilter f;
@@ -46,14 +46,14 @@ void frmParameta2::cmdParaFilePrint_Click()
         return;
     auto &s = Paradata();
     s.PmtReadError = false;
-    if (Module1::ReadParaFile(path) != 0 || s.PmtReadError) {
+    if (Common::ReadParaFile(path) != 0 || s.PmtReadError) {
         MsgBox(ResText(681));
         return;
     }
-    Module1::PrintParaSel2();
+    Common::PrintParaSel2();
     // Millimetres for the axes the file holds (and prints), whatever the
     // PC's axes are, so no column mixes pulses with millimetres.
     if (App().DispMmUnit)
-        Module1::ParaPulseToMmText(Print::State().PrintAxisOff);
-    Module1::PrintParameta();
+        Common::ParaPulseToMmText(Print::State().PrintAxisOff);
+    Common::PrintParameters();
 }

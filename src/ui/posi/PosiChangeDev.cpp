@@ -1,8 +1,8 @@
 #include "ui/posi/PosiChangeDev.h"
 
 #include "core/AppState.h"
-#include "ui/common/frmSelection.h"
-#include "ui/device/frmDevice2.h"
+#include "ui/common/ChoiceDialog.h"
+#include "ui/device/ActuatorWindows.h"
 #include "link/Indicators.h"
 #include "link/Versions.h"
 #include "paradata/DevSetting.h"
@@ -30,9 +30,9 @@ void RecheckPositions()
             PosiDevice::PosiPulseToMm();
         else
             PosiDevice::PosiMmToPulse();
-        Module1::DispDeviceName();
-        Module1::DispPulseMmRate();
-        PosiGrid::QzDataHyoji();
+        Common::DispDeviceName();
+        Common::DispPulseMmRate();
+        PosiGrid::FillGridByMode();
     } else if (rc == 1) {
         Platform::Dialogs::MsgBox(ResText(1526), Platform::MsgButtons::Ok, Platform::MsgIcon::None, ResText(471));
     }
@@ -42,33 +42,33 @@ int ChangeDev()
 {
     AppState &app = App();
     for (;;) {
-        const int choice = Module1::SetSelectionDlg(ResText(471), ResText(41), ResText(42), ResText(43), 1, 1, 0);
+        const int choice = Common::SetSelectionDlg(ResText(471), ResText(41), ResText(42), ResText(43), 1, 1, 0);
         if (choice != 0 && choice != 1)
             return -1;   // Back, or the question closed without a choice
         if (choice == 0) {
             DevFlags().DevWinNoBack = false;
-            if (Module1::ShowDeviceSetting() == -2)
+            if (Common::ShowDeviceSetting() == -2)
                 return -2;
-            Module3Tusin::Versions().CtAxisSu = app.AxisSu;
+            Comm::Versions().CtAxisCount = app.AxisCount;
         } else {
             // The file routine retries the read itself and reports a
             // failure (message 681); a failure or a cancel asks again.
-            if (Module1::ReadParaFileForDevice() != 0)
+            if (Common::ReadParaFileForDevice() != 0)
                 continue;
         }
         break;
     }
 
-    Module1::LetParaToDevSetting2();
-    Module1::LetNewTypeFlag();
-    Module1::SaveDevSetting();
-    Module1::DispDeviceName();
+    Common::LetParaToDevSetting2();
+    Common::LetNewTypeFlag();
+    Common::SaveDevSetting();
+    Common::DispDeviceName();
     PosiGrid::DispAxisData2();
-    Module1::DispPulseMmRate();
+    Common::DispPulseMmRate();
 
     RecheckPositions();
     if (!app.OfflineFlag)
-        Module1::SetOfflineMode();
+        Common::SetOfflineMode();
     return 0;
 }
 

@@ -1,9 +1,9 @@
 #include "ui/posi/PosiFileFlows.h"
 
 #include "core/AppState.h"
-#include "core/Module1Text.h"
+#include "core/FixedText.h"
 #include "paradata/DevSetting.h"
-#include "paradata/Module2Calc.h"
+#include "paradata/UnitConv.h"
 #include "paradata/ParaFile.h"
 #include "paradata/ParadataState.h"
 #include "paradata/StdPara.h"
@@ -15,9 +15,9 @@
 #include "posi/PosiFile.h"
 #include "posi/PosiGrid.h"
 #include "posi/PosiTables.h"
-#include "ui/common/frmSelection.h"
+#include "ui/common/ChoiceDialog.h"
 #include "ui/posi/PosiWindow.h"
-#include "ui/posi/frmSelectPosiNo.h"
+#include "ui/posi/PositionRangeDialogs.h"
 
 #include <QFileInfo>
 
@@ -39,9 +39,9 @@ struct GridFrozen {
     GridFrozen()
     {
         PosiGrid::FG_InitPos();
-        PosiGrid::FG_HighSyoriStart();
+        PosiGrid::FG_BeginBulk();
     }
-    ~GridFrozen() { PosiGrid::FG_HighSyoriEnd(); }
+    ~GridFrozen() { PosiGrid::FG_EndBulk(); }
 };
 
 void showCaption() { PosiWindow::SetCaption(ResText(202) + QStringLiteral("-[") + App().DataFileName + QStringLiteral("]")); }
@@ -71,7 +71,7 @@ bool writeWithRetries(const QString &path)
     const auto names = PosiFile::DeviceNamesOfSetting();
     for (int i = 0; i < kTries; ++i) {
         if (i > 0)
-            Module1::mmsecWait(kRetryWaitMs);
+            Common::mmsecWait(kRetryWaitMs);
         if (PosiFile::WritePosiFile(path, names))
             return true;
     }
@@ -83,19 +83,19 @@ void show484() { MsgBox(ResText(484), MsgButtons::Ok, MsgIcon::Critical); }
 
 } // namespace
 
-int SinkiSakusei()
+int CreateNewPositions()
 {
     AppState &app = App();
     PosiState &p = Posi();
     const int oldStart = app.DispNoStart, oldEnd = app.DispNoEnd;
-    p.SinkiRangeFlag = true;
+    p.NewRangeFlag = true;
     app.DispNoStart = 1;
     app.DispNoEnd = 15;
     {
-        frmSelectPosiNo3 dlg;
+        PositionRangeDialog dlg;
         Platform::Dialogs::ExecModal(dlg);
     }
-    p.SinkiRangeFlag = false;
+    p.NewRangeFlag = false;
     if (app.SelectCancelFlag) {
         app.DispNoStart = oldStart;
         app.DispNoEnd = oldEnd;
@@ -104,17 +104,17 @@ int SinkiSakusei()
     }
     app.DispNoStart = app.PosiNoStart;
     app.DispNoEnd = app.PosiNoEnd;
-    PosiGrid::FG_HighSyoriStart();
+    PosiGrid::FG_BeginBulk();
     PosiGrid::Grid().SetRows(app.PosiNoEnd - app.PosiNoStart + 3);
-    Module1::InitPosiData();
+    Common::InitPosiData();
     for (int n = std::max(app.DispNoStart, 0); n <= std::min(app.DispNoEnd, kPosiMax); ++n)
         p.PosiDataDisp[static_cast<size_t>(n)] = PosiDispRow{};
-    PosiGrid::QzDataHyoji();
+    PosiGrid::FillGridByMode();
     p.DataChanged = false;
     app.DataFileName = ResText(213);
     p.DataFilePath.clear();
     showCaption();
-    PosiGrid::FG_HighSyoriEnd();
+    PosiGrid::FG_EndBulk();
     return 0;
 }
 
@@ -130,7 +130,7 @@ int PosidataFileOpenProc()
         return 1;
     }
     p.FileReadError = false;
-    const int rc = Module1::ReadPosiFileRetrying(path);
+    const int rc = Common::ReadPosiFileRetrying(path);
     if (rc == PosiFile::ReadError) {
         show484();
         return 1;
@@ -162,31 +162,31 @@ int PosidataFileOpenProc()
         app.AxisBitMask = maskBefore;
         return 1;
     };
-    if (Module1::GetFileDeviceFromPosiFile(p.FileAxisName, fileAxisNotUsed) != 0) {
+    if (Common::GetFileDeviceFromPosiFile(p.FileAxisName, fileAxisNotUsed) != 0) {
         show484();
         return stop();
     }
-    if (Module1::CompareActuatorSettingOfPosifile2PC(fileAxisNotUsed) != 0 || axesDiffer) {
-        const int choice = Module1::SetSelectionDlg3(ResText(471), ResText(44), ResText(45), ResText(46), ResText(47), 0, 1);
+    if (Common::CompareActuatorSettingOfPosifile2PC(fileAxisNotUsed) != 0 || axesDiffer) {
+        const int choice = Common::SetSelectionDlg3(ResText(471), ResText(44), ResText(45), ResText(46), ResText(47), 0, 1);
         switch (choice) {
         case 0:
-            Module1::LetDevSettingToDevSettei();
+            Common::CopyDevSettingToActuatorSetting();
             break;
         case 1:
-            Module1::ReflectFileDevice2PcDevice(fileAxisNotUsed);
+            Common::ReflectFileDevice2PcDevice(fileAxisNotUsed);
             // Without their standard parameters (message 36 said so) the
             // file's actuators would have no lead or pulses to convert by.
-            if (Module1::SetStdParameta() != 0)
+            if (Common::SetStandardParameters() != 0)
                 return stop();
-            Module1::LetParaToDevSetting2();
-            Module1::SaveDevSetting();
+            Common::LetParaToDevSetting2();
+            Common::SaveDevSetting();
             break;
         case 2: {
             int r = 1;
             for (int i = 0; i < kTries && r == 1; ++i) {
                 if (i > 0)
-                    Module1::mmsecWait(kRetryWaitMs);
-                r = Module1::ReadParaFileForDevice();
+                    Common::mmsecWait(kRetryWaitMs);
+                r = Common::ReadParaFileForDevice();
             }
             if (r == 1) {
                 show484();
@@ -196,7 +196,7 @@ int PosidataFileOpenProc()
                 MsgBox(ResText(367), MsgButtons::Ok, MsgIcon::Information);
                 return stop();
             }
-            Module1::LetParaToDevSetting();
+            Common::LetParaToDevSetting();
             break;
         }
         default:
@@ -212,17 +212,17 @@ int PosidataFileOpenProc()
         PosiGrid::SizeInit_PosFlexGridAtPosMode();
         PosiGrid::DispAxisData2();
     }
-    Module1::DispDeviceName();
+    Common::DispDeviceName();
     ParadataState &para = Paradata();
     for (size_t a = 0; a < 4; ++a)
         if (para.DevSetting.DevQzFlag[a])
             para.DevSeries[a] = QStringLiteral("QZ");
-    Module1::CopyPosiRecord();
+    Common::CopyPosiRecord();
     PosiDevice::PosiPulseToMm();
-    PosiGrid::QzDataHyoji();
-    Module2Calc::Culc_MaxMm();
-    Module2Calc::Culc_MaxSpeed();
-    Module1::DispPulseMmRate();
+    PosiGrid::FillGridByMode();
+    UnitConv::CalcMaxMm();
+    UnitConv::CalcMaxSpeed();
+    Common::DispPulseMmRate();
 
     PosiFile::SetCurrentFile(path);
     showCaption();
@@ -267,7 +267,7 @@ int PosiDataSaveAs()
     if (PosiGrid::Check_flgdLineNo() == 1)
         return 1;
     {
-        frmSelectPosiNo3 dlg;
+        PositionRangeDialog dlg;
         Platform::Dialogs::ExecModal(dlg);
     }
     if (app.SelectCancelFlag) {

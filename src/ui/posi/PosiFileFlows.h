@@ -5,7 +5,7 @@
 namespace PosiFileFlows {
 
 // New data for a range asked in the range dialog: 0 done, 1 cancelled.
-int SinkiSakusei();
+int CreateNewPositions();
 // Opens a position file: 0 opened, 1 not (the tables, ranges, grid and
 // caption are left as they were).
 int PosidataFileOpenProc();

@@ -57,7 +57,7 @@ QWidget *PosiCellEditor::createEditor(QWidget *parent, const QStyleOptionViewIte
     if (len > 0)
         e->setMaxLength(len);
     // Numbers only outside the comment column: no input method there.
-    Module1::SetIMEStatus(e, index.column() == 28);
+    Common::SetIMEStatus(e, index.column() == 28);
     m_index = index;
     m_done = false;
     m_refused.reset();
@@ -416,7 +416,7 @@ void PosiGridView::currentChanged(const QModelIndex &current, const QModelIndex 
     if (current.isValid()) {
         syncSelection();
         // Numbers only outside the comment column.
-        Module1::SetIMEStatus(this, current.column() == 28);
+        Common::SetIMEStatus(this, current.column() == 28);
     }
 }
 
@@ -424,7 +424,7 @@ void PosiGridView::moveTo(int row, int col, bool append)
 {
     if (append) {
         int first = m_model->Rows(), last = first;
-        Module1::PosiGridInsertLine(first, last);
+        Common::PosiGridInsertLine(first, last);
     }
     row = std::clamp(row, 0, std::max(m_model->Rows() - 1, 0));
     m_model->SetCurrent(row, col);

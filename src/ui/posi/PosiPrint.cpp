@@ -7,18 +7,18 @@
 #include "posi/PosiGrid.h"
 #include "posi/PosiTables.h"
 #include "print/PrintPosi.h"
-#include "ui/posi/frmSelectPosiNo.h"
+#include "ui/posi/PositionRangeDialogs.h"
 
 namespace PosiPrint {
 
 void PrintPosiData(const std::array<QString, 4> &deviceLabels)
 {
-    Module1::BusyScope commandsOff(Module1::kCommandsOnly);
+    Common::BusyScope commandsOff(Common::kCommandsOnly);
     AppState &app = App();
     if (PosiGrid::Check_flgdLineNo() == 1)
         return;
     {
-        frmSelectPosiNo3 dlg;
+        PositionRangeDialog dlg;
         Platform::Dialogs::ExecModal(dlg);
     }
     if (app.SelectCancelFlag) {
@@ -30,9 +30,9 @@ void PrintPosiData(const std::array<QString, 4> &deviceLabels)
     if (PosiCheck::PosiDataCheck3() != 0)
         return;
     // The snapshot is kept, also when the printer dialog is cancelled.
-    Module1::TakePosiPrintSnapshot(first, last);
+    Common::TakePosiPrintSnapshot(first, last);
     Posi().FileAxisName = deviceLabels;
-    Module1::PrintPosiPages(app.PrgModeFlag, first, last);
+    Common::PrintPosiPages(app.PrgModeFlag, first, last);
 }
 
 } // namespace PosiPrint

@@ -2,7 +2,7 @@
 
 #include "core/AppState.h"
 #include "ui/common/Forms.h"
-#include "ui/common/frmSelection.h"
+#include "ui/common/ChoiceDialog.h"
 #include "link/AxisConfig.h"
 #include "core/CommandSets.h"
 #include "link/CommandFrames.h"
@@ -24,7 +24,7 @@
 #include "posi/PosiTables.h"
 #include "ui/posi/PosiFileFlows.h"
 #include "ui/posi/PosiWindow.h"
-#include "ui/posi/frmSelectPosiNo.h"
+#include "ui/posi/PositionRangeDialogs.h"
 
 #include <QMetaObject>
 #include <QWidget>
@@ -34,7 +34,7 @@ using Platform::Dialogs::MsgBox;
 using Platform::MsgAnswer;
 using Platform::MsgButtons;
 using Platform::MsgIcon;
-namespace Host = Module3Tusin::CmdHost;
+namespace Host = Comm::CmdHost;
 
 namespace PosiTransfer {
 namespace {
@@ -42,7 +42,7 @@ namespace {
 // The grid takes input again and is redrawn after a command, whatever its
 // outcome.
 struct GridRelease {
-    ~GridRelease() { PosiGrid::FG_HighSyoriEnd(); }
+    ~GridRelease() { PosiGrid::FG_EndBulk(); }
 };
 
 void showCommError() { MsgBox(ResText(377), MsgButtons::Ok, MsgIcon::Critical); }
@@ -60,12 +60,12 @@ int ReadPosidataFromCt()
         Host::TransferProgress progress(e - s + 2, 368, true);
         for (int n = s; n <= e && !app.ComCancelFlag; ++n) {
             progress.setValue(n - s);
-            const auto reply = Module3Tusin::Exchange(PosiCodec::ReadCommand(n), PosiCodec::kReadReplyLen, 5000, 1);
+            const auto reply = Comm::Exchange(PosiCodec::ReadCommand(n), PosiCodec::kReadReplyLen, 5000, 1);
             if (!reply) {
                 Host::ClosePortIfFree();
                 return 1;
             }
-            p.TusinStr[static_cast<size_t>(n - 1)] = *reply;
+            p.WireText[static_cast<size_t>(n - 1)] = *reply;
         }
     }
     Host::ClosePortIfFree();
@@ -75,7 +75,7 @@ int ReadPosidataFromCt()
     std::vector<PosiRecord> rows;
     rows.reserve(static_cast<size_t>(std::max(e - s + 1, 0)));
     for (int n = s; n <= e; ++n) {
-        const auto rec = PosiCodec::DecodeReadReply(p.TusinStr[static_cast<size_t>(n - 1)], n);
+        const auto rec = PosiCodec::DecodeReadReply(p.WireText[static_cast<size_t>(n - 1)], n);
         if (!rec) {
             showCommError();
             return 1;
@@ -113,7 +113,7 @@ void PosidataGetfromCtProc()
             return;
     }
     {
-        frmSelectPosiNo2 dlg;
+        TransferRangeDialog dlg;
         Platform::Dialogs::ExecModal(dlg);
     }
     if (app.SelectCancelFlag) {
@@ -126,19 +126,19 @@ void PosidataGetfromCtProc()
         return;
     app.ComCancelFlag = false;
 
-    switch (Module3Tusin::CompareCtAxisAndDevice()) {
+    switch (Comm::CompareCtAxisAndDevice()) {
     case -1:
         return;
     case 1: {
-        const int choice = Module1::SetSelectionDlg(ResText(471), ResText(371), ResText(372), ResText(373), 0, 0, 0);
+        const int choice = Common::SetSelectionDlg(ResText(471), ResText(371), ResText(372), ResText(373), 0, 0, 0);
         if (choice < 0)
             return;
         if (choice == 0) {
             // Take the controller's axes and actuators as the PC's setting.
-            if (Module3Tusin::ReadAxisConfigFromCt() != 0)
+            if (Comm::ReadAxisConfigFromCt() != 0)
                 return;
-            if (Module3Tusin::ReadDeviceFromCt() != 0 || (Module1::CheckDeviceKind(), Module1::LetCtDeviceToPcDevice() != 0)) {
-                Module1::SetOfflineMode();
+            if (Comm::ReadDeviceFromCt() != 0 || (Common::CheckDeviceKind(), Common::LetCtDeviceToPcDevice() != 0)) {
+                Common::SetOfflineMode();
                 PosiWindow::ChangeMenuDisp();
                 return;
             }
@@ -156,12 +156,12 @@ void PosidataGetfromCtProc()
         MsgBox(ResText(425), MsgButtons::Ok, MsgIcon::Information);
     if (rc != 0)
         return;
-    Module1::CopyPosiRecord();
+    Common::CopyPosiRecord();
     PosiDevice::PosiPulseToMm();
     // Only a read that succeeded changes the grid's range.
     app.DispNoStart = app.PosiNoStart;
     app.DispNoEnd = app.PosiNoEnd;
-    PosiGrid::QzDataHyoji();
+    PosiGrid::FillGridByMode();
     PosiWindow::SetCaption(ResText(202) + QStringLiteral("-[") + ResText(374) + QStringLiteral("]"));
     app.DataFileName = ResText(374);
     p.DataFilePath.clear();
@@ -169,38 +169,38 @@ void PosidataGetfromCtProc()
 
 int PosidataGetfromCt()
 {
-    Module1::BusyScope busy(true);
+    Common::BusyScope busy(true);
     // The move-test and teaching tabs are off for the transfer, online too.
-    Module1::SetPosiTabEnabled(true);
+    Common::SetPosiTabEnabled(true);
     GridRelease grid;
     PosidataGetfromCtProc();
     return 0;
 }
 
-int PosiKakikomimaeParaCheck()
+int CheckParametersBeforePositionWrite()
 {
     AppState &app = App();
     PosiState &p = Posi();
-    Module3Tusin::QueueState &q = Module3Tusin::Queues();
+    Comm::QueueState &q = Comm::Queues();
     Host::TransferProgress progress(4, 378, false);
     if (Host::OpenPort() != 0) {
         PosiGrid::FG_InitPos();
-        q.TusinErrorFlag = false;
+        q.LinkFailed = false;
         return 1;
     }
-    if (Module3Tusin::TusinModeOn(1) != 0 || q.TusinErrorFlag) {
-        q.TusinErrorFlag = false;
+    if (Comm::CommunicationModeOn(1) != 0 || q.LinkFailed) {
+        q.LinkFailed = false;
         return 1;
     }
-    if (Module3Tusin::ReadAxisConfigFromCt() != 0 || Module3Tusin::ReadMaxPulseFromCt() != 0)
+    if (Comm::ReadAxisConfigFromCt() != 0 || Comm::ReadMaxPulseFromCt() != 0)
         return 1;
     const auto maxPulse = Paradata().Ct.CtMaxPulse;
     for (int a = 0; a < 4; ++a)
         progress.setValue(a + 1);
 
-    Module1::ClearPosiFlags();
+    Common::ClearPosiFlags();
     p.PosiErrCount = 0;
-    PosiGrid::FG_HighSyoriStart();
+    PosiGrid::FG_BeginBulk();
     for (int n = std::max(app.PosiNoStart, 1); n <= std::min(app.PosiNoEnd, kPosiMax); ++n) {
         if (p.PosiErrRow[static_cast<size_t>(n - 1)])
             continue;
@@ -222,7 +222,7 @@ int PosiKakikomimaeParaCheck()
         }
     }
     PosiGrid::FG_InitPos();
-    PosiGrid::FG_HighSyoriEnd();
+    PosiGrid::FG_EndBulk();
     if (p.PosiErrCount == 0)
         return 0;
     PosiCheck::ShowCheckResult();
@@ -238,20 +238,20 @@ int WritePosidataToCt()
         return 1;
     for (int n = s; n <= e; ++n)
         if (!p.PosiErrRow[static_cast<size_t>(n - 1)])
-            p.TusinStr[static_cast<size_t>(n - 1)] = PosiCodec::WriteData(n, p.PosiData[static_cast<size_t>(n)]);
+            p.WireText[static_cast<size_t>(n - 1)] = PosiCodec::WriteData(n, p.PosiData[static_cast<size_t>(n)]);
     {
         Host::TransferProgress progress(e - s + 1, 383, true);
         int done = 0;
         for (int n = s; n <= e; ++n) {
             if (!p.PosiErrRow[static_cast<size_t>(n - 1)]) {
-                const QString frame = PosiCodec::WriteCommand(p.TusinStr[static_cast<size_t>(n - 1)]);
-                const auto reply = Module3Tusin::Exchange(frame, PosiCodec::kWriteReplyLen, 5000, 1);
+                const QString frame = PosiCodec::WriteCommand(p.WireText[static_cast<size_t>(n - 1)]);
+                const auto reply = Comm::Exchange(frame, PosiCodec::kWriteReplyLen, 5000, 1);
                 if (!reply) {
                     Host::ClosePortIfFree();
                     return 1;
                 }
-                if (!Module3Tusin::Frames::EchoMatches(*reply, frame, 6)) {
-                    Module3Tusin::CmdHost::ShowDataWrong();
+                if (!Comm::Frames::EchoMatches(*reply, frame, 6)) {
+                    Comm::CmdHost::ShowDataWrong();
                     Host::ClosePortIfFree();
                     return 1;
                 }
@@ -261,7 +261,7 @@ int WritePosidataToCt()
                 break;
         }
         // Stores what was sent, also after a cancel.
-        if (Module3Tusin::StorePosiDataInCt(s, e) != 0) {
+        if (Comm::StorePosiDataInCt(s, e) != 0) {
             Host::ClosePortIfFree();
             return 1;
         }
@@ -279,7 +279,7 @@ void PosidataLoadtoCtProc()
     struct GridBack {
         ~GridBack()
         {
-            PosiGrid::FG_HighSyoriEnd();
+            PosiGrid::FG_EndBulk();
             PosiGrid::FG_InitPos();
             Host::ClosePortIfFree();
         }
@@ -288,7 +288,7 @@ void PosidataLoadtoCtProc()
     if (PosiGrid::Check_flgdLineNo() == 1)
         return;
     {
-        frmSelectPosiNo3 dlg;
+        PositionRangeDialog dlg;
         Platform::Dialogs::ExecModal(dlg);
     }
     if (app.SelectCancelFlag) {
@@ -303,7 +303,7 @@ void PosidataLoadtoCtProc()
         return;
     app.ComCancelFlag = false;
     Platform::DoEvents();
-    switch (Module3Tusin::CheckCtAxisStop()) {
+    switch (Comm::CheckCtAxisStop()) {
     case 0:
         MsgBox(ResText(424), MsgButtons::Ok, MsgIcon::Warning);
         return;
@@ -313,28 +313,28 @@ void PosidataLoadtoCtProc()
         return;
     }
     int modeNo = 1;
-    if (Module3Tusin::TusinModeSet(0, modeNo, 0) != 0) {
+    if (Comm::SetCommunicationMode(0, modeNo, 0) != 0) {
         showCommError();
         return;
     }
-    if (Module3Tusin::ReadAxisConfigFromCt() != 0) {
+    if (Comm::ReadAxisConfigFromCt() != 0) {
         showCommError();
         return;
     }
-    if (PosiKakikomimaeParaCheck() != 0)
+    if (CheckParametersBeforePositionWrite() != 0)
         return;
     if (WritePosidataToCt() != 0)
         return;
     modeNo = 0;
-    if (Module3Tusin::TusinModeSet(0, modeNo, 0) != 0)
+    if (Comm::SetCommunicationMode(0, modeNo, 0) != 0)
         showCommError();
     MsgBox(ResText(376), MsgButtons::Ok, MsgIcon::Information);
 }
 
 int PosidataLoadtoCt()
 {
-    Module1::BusyScope busy;
-    Module1::SetPosiTabEnabled(true);
+    Common::BusyScope busy;
+    Common::SetPosiTabEnabled(true);
     GridRelease grid;
     PosidataLoadtoCtProc();
     return 0;

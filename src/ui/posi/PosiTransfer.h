@@ -13,7 +13,7 @@ void PosidataGetfromCtProc();
 
 // 0 when every position of the range is within the controller's maximum
 // pulses; 1 when not (the check window was shown) or a request failed.
-int PosiKakikomimaeParaCheck();
+int CheckParametersBeforePositionWrite();
 // Sends the range: 0 done, 1 failed, 2 cancelled ("0WA" still sent).
 int WritePosidataToCt();
 // The write command with its busy bracket, and its flow.

@@ -2,7 +2,7 @@
 
 #include "core/AppState.h"
 #include "core/CommandSets.h"
-#include "core/Module1Text.h"
+#include "core/FixedText.h"
 #include "core/Shell.h"
 #include "link/CommandHost.h"
 #include "platform/Dialogs.h"
@@ -14,8 +14,8 @@
 #include "posi/PosiVerify.h"
 #include "ui/online/GoOnline.h"
 #include "ui/posi/PosiTransfer.h"
-#include "ui/posi/frmSelectPosiNo.h"
-#include "ui/posi/frmSyogoKekka.h"
+#include "ui/posi/PositionRangeDialogs.h"
+#include "ui/posi/VerifyResultWindow.h"
 
 using Platform::ResLines;
 using Platform::ResText;
@@ -33,9 +33,9 @@ const QString kCrLf = QStringLiteral("\r\n");
 struct FlagsBack {
     ~FlagsBack()
     {
-        Module1::ClearPosiFlags();
+        Common::ClearPosiFlags();
         Posi().PosiErrCount = 0;
-        PosiGrid::FG_HighSyoriEnd();
+        PosiGrid::FG_EndBulk();
     }
 };
 
@@ -43,9 +43,9 @@ struct FlagsBack {
 // whose first line names the reference.
 void compareAndShow(const QString &okFirstLine)
 {
-    if (PosiVerify::PosiDataSyogoProc() == 1) {
-        Posi().SyogoMode = true;
-        SyogoKekka::Show();
+    if (PosiVerify::ComparePositionData() == 1) {
+        Posi().VerifyMode = true;
+        VerifyResult::Show();
         return;
     }
     MsgBox(okFirstLine + kCrLf + kCrLf + ResText(826), MsgButtons::Ok, MsgIcon::Information);
@@ -53,7 +53,7 @@ void compareAndShow(const QString &okFirstLine)
 
 } // namespace
 
-int PosiDataFileShogo2()
+int VerifyPositionsWithFile()
 {
     AppState &app = App();
     PosiState &p = Posi();
@@ -72,7 +72,7 @@ int PosiDataFileShogo2()
         return 1;
 
     p.FileReadError = false;
-    const int rc = Module1::ReadPosiFileRetrying(path);
+    const int rc = Common::ReadPosiFileRetrying(path);
     if (rc == PosiFile::ReadError) {
         MsgBox(ResText(484), MsgButtons::Ok, MsgIcon::Critical);
         return 1;
@@ -84,9 +84,9 @@ int PosiDataFileShogo2()
         return 1;
     }
 
-    const bool common = Module1::GetCommonPosiRange() == 0;
+    const bool common = Common::GetCommonPosiRange() == 0;
     {
-        frmSelectPosiNo4 dlg;
+        VerifyRangeDialog dlg;
         if (!common)
             dlg.SetNoCommonRange();
         Platform::Dialogs::ExecModal(dlg);
@@ -102,12 +102,12 @@ int PosiDataFileShogo2()
     return 0;
 }
 
-int PosiDataCtShogo()
+int VerifyPositionsWithCt()
 {
     AppState &app = App();
     FlagsBack flagsBack;
     {
-        frmSelectPosiNo3 dlg;
+        PositionRangeDialog dlg;
         Platform::Dialogs::ExecModal(dlg);
     }
     if (app.SelectCancelFlag) {
@@ -125,29 +125,29 @@ int PosiDataCtShogo()
         break;
     case 2:
         MsgBox(ResText(440), MsgButtons::Ok, MsgIcon::Information);
-        Module3Tusin::CmdHost::ClosePortIfFree();
+        Comm::CmdHost::ClosePortIfFree();
         return 1;
     default:
         return 1;   // reported by the read
     }
-    Module3Tusin::CmdHost::ClosePortIfFree();
+    Comm::CmdHost::ClosePortIfFree();
     compareAndShow(ResText(354));
     return 0;
 }
 
 void cmdPosiVerify_Click()
 {
-    Module1::BusyScope commandsOff(Module1::kCommandsOnly);
+    Common::BusyScope commandsOff(Common::kCommandsOnly);
     if (PosiGrid::Check_flgdLineNo() == 0)
-        PosiDataFileShogo2();
+        VerifyPositionsWithFile();
 }
 
 void cmdPosiVerifyCt_Click()
 {
-    Module1::BusyScope busy;
-    Module1::SetPosiTabEnabled(true);
+    Common::BusyScope busy;
+    Common::SetPosiTabEnabled(true);
     if (PosiGrid::Check_flgdLineNo() == 0)
-        PosiDataCtShogo();
+        VerifyPositionsWithCt();
 }
 
 } // namespace PosiVerifyFlows

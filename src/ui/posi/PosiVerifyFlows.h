@@ -6,9 +6,9 @@ namespace PosiVerifyFlows {
 
 // Against a file: 0 compared (result shown); 1 ended before comparing
 // (cancelled, refused or failed, with any message already shown).
-int PosiDataFileShogo2();
+int VerifyPositionsWithFile();
 // Against the controller, the same results.
-int PosiDataCtShogo();
+int VerifyPositionsWithCt();
 
 // The window's commands with their busy brackets.
 void cmdPosiVerify_Click();

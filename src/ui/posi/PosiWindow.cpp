@@ -2,11 +2,11 @@
 
 #include "core/AppState.h"
 #include "core/Shell.h"
-#include "paradata/Module2Calc.h"
+#include "paradata/UnitConv.h"
 #include "paradata/UnitTexts.h"
 #include "posi/PosiGrid.h"
 #include "posi/PosiTables.h"
-#include "ui/posi/frmPosi.h"
+#include "ui/posi/PositionWindow.h"
 
 namespace PosiWindow {
 
@@ -22,14 +22,14 @@ void ChangeMenuDisp() { Shell::Get().ChangeMenuDisp(App().PrgModeFlag); }
 
 void PosiDataSaveAs()
 {
-    if (auto *w = qobject_cast<frmPosi *>(Shell::Get().PosiForm()))
+    if (auto *w = qobject_cast<PositionWindow *>(Shell::Get().PosiForm()))
         w->PosiDataSaveAs();
 }
 
 void AxisSettingChanged()
 {
-    Module1::DispDeviceName();
-    Module1::DispPulseMmRate();
+    Common::DispDeviceName();
+    Common::DispPulseMmRate();
     // The axis columns follow the axes now in use (an axis that has just
     // come into use gets its columns back), then the colours.
     if (App().PrgModeFlag)
@@ -37,7 +37,7 @@ void AxisSettingChanged()
     else
         PosiGrid::SizeInit_PosFlexGridAtPosMode2();
     PosiGrid::DispAxisData2();
-    Module2Calc::Culc_MaxSpeed();
+    UnitConv::CalcMaxSpeed();
 }
 
 } // namespace PosiWindow

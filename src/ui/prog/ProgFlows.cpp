@@ -1,7 +1,7 @@
 #include "ui/prog/ProgFlows.h"
 
 #include "core/AppState.h"
-#include "core/Module1Text.h"
+#include "core/FixedText.h"
 #include "core/CommandSets.h"
 #include "core/Shell.h"
 #include "link/CommandHost.h"
@@ -18,9 +18,9 @@
 #include "prog/ProgWire.h"
 #include "ui/online/GoOnline.h"
 #include "ui/prog/ProgGridView.h"
-#include "ui/prog/frmProg.h"
-#include "ui/prog/frmProgNo.h"
-#include "ui/prog/frmProgSyogokekka.h"
+#include "ui/prog/ProgramWindow.h"
+#include "ui/prog/ProgramNumberDialog.h"
+#include "ui/prog/ProgramVerifyResultWindow.h"
 
 #include <QFileInfo>
 
@@ -30,7 +30,7 @@ using Platform::MsgIcon;
 using Platform::ResLines;
 using Platform::ResText;
 using Platform::Dialogs::MsgBox;
-namespace Host = Module3Tusin::CmdHost;
+namespace Host = Comm::CmdHost;
 
 namespace ProgFlows {
 namespace {
@@ -38,18 +38,18 @@ namespace {
 // The window's grid is silent and takes no edits while a flow changes it,
 // and is shown again, the window no longer busy, on every way out.
 struct GridBracket {
-    frmProg &w;
-    explicit GridBracket(frmProg &win) : w(win)
+    ProgramWindow &w;
+    explicit GridBracket(ProgramWindow &win) : w(win)
     {
         w.ProgBusyFlag = true;
         w.FGProg_InitPos();
-        w.FGProg_HighSyoriStart();
+        w.FGProg_BeginBulk();
         w.flgdProg->SetEditable(false);
     }
     ~GridBracket()
     {
         w.flgdProg->SetEditable(true);
-        w.FGProg_HighSyoriEnd();
+        w.FGProg_EndBulk();
         w.ProgBusyFlag = false;
         w.flgdProgView->setFocus();
     }
@@ -57,7 +57,7 @@ struct GridBracket {
 
 } // namespace
 
-int CheckShowingPane(frmProg &w, int quiet)
+int CheckShowingPane(ProgramWindow &w, int quiet)
 {
     if (w.ProgDataCheck(quiet) == 0)
         return 0;
@@ -68,19 +68,19 @@ int CheckShowingPane(frmProg &w, int quiet)
     return 1;
 }
 
-int EnsureProgStepSu()
+int EnsureProgStepCounts()
 {
-    if (Module3Tusin::Commands().ProgStepSuKnown)
+    if (Comm::Commands().ProgStepCountKnown)
         return 0;
     int rc;
     {
-        Host::TransferProgress progress(Module3Tusin::Frames::kProgramCount, 368, true);
-        rc = Module3Tusin::ReadAllProgStepSuFromCt();
+        Host::TransferProgress progress(Comm::Frames::kProgramCount, 368, true);
+        rc = Comm::ReadAllProgStepCountsFromCt();
         if (rc == 0)
-            Module1::mmsecWait(100);
+            Common::mmsecWait(100);
     }
     if (rc != 0)
-        Module3Tusin::CloseCommPortIfFree();
+        Comm::CloseCommPortIfFree();
     return rc;
 }
 
@@ -90,7 +90,7 @@ bool AskProgNo()
     a.ProgNoCancel = false;
     {
         // Over the main window, like every dialog of the flows.
-        frmProgNo dlg(Shell::Get().MainWidget());
+        ProgramNumberDialog dlg(Shell::Get().MainWidget());
         Platform::Dialogs::ExecModal(dlg);
     }
     if (a.ProgNoCancel) {
@@ -100,12 +100,12 @@ bool AskProgNo()
     return true;
 }
 
-void ProgDataWrite2Ct(frmProg &w)
+void ProgDataWrite2Ct(ProgramWindow &w)
 {
     AppState &a = App();
     // Every window's commands off; on again at the end with the position
     // tabs by the link state and the menus by the mode.
-    Module1::BusyScope busy({.busyFlag = false});
+    Common::BusyScope busy({.busyFlag = false});
     GridBracket grid(w);
 
     if (ProgData::TakeOver(w.Doc) != 0 || CheckShowingPane(w, 0) != 0)
@@ -118,47 +118,47 @@ void ProgDataWrite2Ct(frmProg &w)
     }
     if (!Online::GoOnlineOnDemand())
         return;
-    if (EnsureProgStepSu() != 0)
+    if (EnsureProgStepCounts() != 0)
         return;
     if (!AskProgNo())
         return;
     const int p = a.SelProgNo;
-    if (w.Check_ProgramStepSu(p) != 0) {
-        MsgBox(ResText(453) + QString::number(p) + ResText(454) + QString::number(Module4Prog::GetProgStepMax(p))
+    if (w.CheckProgramStepCount(p) != 0) {
+        MsgBox(ResText(453) + QString::number(p) + ResText(454) + QString::number(Programs::GetProgStepMax(p))
                    + ResText(455),
                MsgButtons::Ok, MsgIcon::Critical);
         return;
     }
-    const int still = Module3Tusin::CheckCtAxisStop();
+    const int still = Comm::CheckCtAxisStop();
     if (still != 1) {
         if (still == 0)
             MsgBox(ResText(424));
-        Module3Tusin::CloseCommPortIfFree();
+        Comm::CloseCommPortIfFree();
         return;
     }
     int modeNo = 1;
-    if (Module3Tusin::TusinModeSet(0, modeNo, 0) != 0) {
+    if (Comm::SetCommunicationMode(0, modeNo, 0) != 0) {
         MsgBox(ResText(377), MsgButtons::Ok, MsgIcon::Critical);
         return;
     }
     if (w.WriteProgdataToCt(p) != 0)
         return;
     modeNo = 0;
-    if (Module3Tusin::TusinModeSet(0, modeNo, 0) == 0) {
+    if (Comm::SetCommunicationMode(0, modeNo, 0) == 0) {
         MsgBox(ResText(376));
         w.LetCopyProgNo(p);
     }
     int count;
     {
         Host::TransferProgress progress(100, 368, true);
-        count = Module3Tusin::ReadProgStepSuFromCt(p);
+        count = Comm::ReadProgStepCountFromCt(p);
         if (count >= 0) {
             progress.setValue(100);
-            Module3Tusin::Commands().ProgStepSu[static_cast<size_t>(p)] = count;
-            Module1::mmsecWait(100);
+            Comm::Commands().ProgStepCount[static_cast<size_t>(p)] = count;
+            Common::mmsecWait(100);
         }
     }
-    Module3Tusin::CloseCommPortIfFree();
+    Comm::CloseCommPortIfFree();
     if (count < 0)
         return;
     if (!a.ComCancelFlag)
@@ -167,15 +167,15 @@ void ProgDataWrite2Ct(frmProg &w)
         a.ComCancelFlag = false;
 }
 
-void ProgDataGetfromCt(frmProg &w)
+void ProgDataGetfromCt(ProgramWindow &w)
 {
     if (w.ReadProgDataFromCt(App().SelProgNo) != 0)
         MsgBox(ResText(425));
 }
 
-void ProgDataSaveAs(frmProg &w)
+void ProgDataSaveAs(ProgramWindow &w)
 {
-    Module1::BusyScope busy(Module1::kCommandsOnly);
+    Common::BusyScope busy(Common::kCommandsOnly);
     GridBracket grid(w);
     if (ProgData::TakeOver(w.Doc) != 0)
         return;
@@ -194,9 +194,9 @@ void ProgDataSaveAs(frmProg &w)
     w.SaveFileProgAs2(path);
 }
 
-void ProgDataPrint(frmProg &w)
+void ProgDataPrint(ProgramWindow &w)
 {
-    Module1::BusyScope busy(Module1::kCommandsOnly);
+    Common::BusyScope busy(Common::kCommandsOnly);
     GridBracket grid(w);
     if (ProgData::TakeOver(w.Doc) != 0)
         return;
@@ -209,19 +209,19 @@ void ProgDataPrint(frmProg &w)
     w.PrintProgramData();
 }
 
-void ProgVerifyCt(frmProg &w)
+void ProgVerifyCt(ProgramWindow &w)
 {
     AppState &a = App();
-    Module1::BusyScope busy({.busyFlag = false});
+    Common::BusyScope busy({.busyFlag = false});
     GridBracket grid(w);
     if (ProgData::TakeOver(w.Doc) != 0 || CheckShowingPane(w, 0) != 0)
         return;
     if (!Online::GoOnlineOnDemand())
         return;
-    if (EnsureProgStepSu() != 0)
+    if (EnsureProgStepCounts() != 0)
         return;
     Shell::Get().ProgressHide();
-    Module3Tusin::CloseCommPortIfFree();
+    Comm::CloseCommPortIfFree();
     if (a.ComCancelFlag) {
         a.ComCancelFlag = false;
         return;
@@ -230,22 +230,22 @@ void ProgVerifyCt(frmProg &w)
         return;
     // Read aside: a failed read leaves the window's program as it was.
     std::vector<ProgData::ProgStep> read;
-    if (Module3Tusin::ReadProgFromCt(a.SelProgNo, read) != 0)
+    if (Comm::ReadProgFromCt(a.SelProgNo, read) != 0)
         return;
     w.Doc.ProgDARead = std::move(read);
     if (ProgVerify::ProgDataVerifyProc(w.Doc.ProgDA, w.Doc.ProgDARead) == 0) {
         MsgBox(ResText(354) + QStringLiteral("\r\n\r\n") + ResText(826));
     } else {
-        frmProgSyogokekka result(&w);
+        ProgramVerifyResultWindow result(&w);
         Platform::Dialogs::ExecModal(result);
     }
-    ProgVerify::ProgSyogoDA_init();
+    ProgVerify::InitProgVerifyDA();
 }
 
-void ProgDataFileOpen(frmProg &w)
+void ProgDataFileOpen(ProgramWindow &w)
 {
-    w.ProgCMDBTN_Muko();
-    w.EditProgCMD_Muko();
+    w.ProgramCommandsOff();
+    w.ProgramEditCommandsOff();
     Platform::FileFilter f;
     f.title = ResText(130);
     f.filter = ResText(131);
@@ -257,9 +257,9 @@ void ProgDataFileOpen(frmProg &w)
         w.setWindowTitle(ProgFile::CaptionOf(path));
         w.Doc.ProgChangeFlag = false;
         w.LetCopyProgNo(1);
-        w.ProgDataHyoji2();
+        w.ShowProgramFileData();
     }
-    w.ProgCMDBTN_Yuko();
+    w.ProgramCommandsOn();
 }
 
 } // namespace ProgFlows

@@ -48,7 +48,7 @@ QWidget *ProgCellEditor::createEditor(QWidget *parent, const QStyleOptionViewIte
     BackColor::Set(e, ProgEdit::kEditColor);
     e->setMaxLength(ProgEdit::MaxLength(col));
     // Free text only in the comment: no input method elsewhere.
-    Module1::SetIMEStatus(e, col == 6);
+    Common::SetIMEStatus(e, col == 6);
     AppState &app = App();
     app.GridEditOldText = m_doc.flgdProg->Text(row, col);
     app.GridEditKey = 0;
@@ -213,7 +213,7 @@ void ProgGridView::currentChanged(const QModelIndex &current, const QModelIndex 
     QTableView::currentChanged(current, previous);
     if (current.isValid() && !m_following) {
         syncSelection();
-        Module1::SetIMEStatus(this, current.column() + 1 == 6);
+        Common::SetIMEStatus(this, current.column() + 1 == 6);
     }
 }
 

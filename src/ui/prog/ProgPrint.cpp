@@ -1,10 +1,10 @@
 // The program window's printout: the name on its name line and the grid's
 // texts handed to the printout.
-#include "ui/prog/frmProg.h"
+#include "ui/prog/ProgramWindow.h"
 
 #include "print/PrintProg.h"
 
-void frmProg::GetPrintProgName()
+void ProgramWindow::GetPrintProgName()
 {
     if (Check_ProgCaptionName() == 0 && GetProgFileNameFromCaption() == 0) {
         PrintProgName = ProgFileName + QStringLiteral(".prg");
@@ -15,14 +15,14 @@ void frmProg::GetPrintProgName()
     }
 }
 
-void frmProg::PrintProgramData()
+void ProgramWindow::PrintProgramData()
 {
-    FGProg_HighSyoriStart();
+    FGProg_BeginBulk();
     PrintProg::ProgTable table(size_t(flgdProg->Rows()));
     for (int r = 0; r < flgdProg->Rows(); ++r)
         for (int c = 0; c < ProgGridModel::kCols; ++c)
             table[size_t(r)][size_t(c)] = flgdProg->Text(r, c);
     FGProg_InitPos();
-    FGProg_HighSyoriEnd();
+    FGProg_EndBulk();
     PrintProg::PrintProgramPages(table, {PrintProgName, PrintProgNameIsFile});
 }
