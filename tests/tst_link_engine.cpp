@@ -26,6 +26,17 @@ const QString kTimeoutMsg = QStringLiteral(
     " 2.Communication cables are connected?");
 const QString kCommError = QStringLiteral("Communication error occurs!");
 
+// English texts, the controller on port 1, the program online, the link
+// running.
+void onlineWith(SimController &sim)
+{
+    App().LangOffset = 10000;
+    sim.attach(1);
+    App().PortNo = 1;
+    Common::SetOnlineMode();
+    StartLink();
+}
+
 // A good exchange first, so the port is open and the line in use.
 void goodExchangeFirst()
 {
@@ -309,13 +320,9 @@ void TestLinkEngine::failedRequestDoesNotFailTheNext()
     QFETCH(SimSetup, setup);
     QFETCH(bool, refusedByProcedure);
     TestEnv::Scope env;
-    App().LangOffset = 10000;
     SimController sim;
     QVERIFY(sim.ok());
-    sim.attach(1);
-    App().PortNo = 1;
-    Common::SetOnlineMode();
-    StartLink();
+    onlineWith(sim);
     sim.addCommand("0RV", [](SimController &, const QByteArray &) { return std::optional<QByteArray>("0RV"); });
     setup(sim);
     const Exchanged first = Send(QStringLiteral("0RV"), 5, 40);
@@ -337,13 +344,9 @@ void TestLinkEngine::failedRequestDoesNotFailTheNext()
 void TestLinkEngine::requestsBehindALinkFailureFailWithIt()
 {
     TestEnv::Scope env;
-    App().LangOffset = 10000;
     SimController sim;
     QVERIFY(sim.ok());
-    sim.attach(1);
-    App().PortNo = 1;
-    Common::SetOnlineMode();
-    StartLink();
+    onlineWith(sim);
     sim.addCommand("0RV", [](SimController &, const QByteArray &) { return std::optional<QByteArray>("0RV"); });
     sim.addFault("0RV", {SimFault::Silent, 0, {}}, -1);
     const int first = QueueRequest(QStringLiteral("0RV"), 5, 40, 1);
@@ -364,13 +367,9 @@ void TestLinkEngine::requestsBehindALinkFailureFailWithIt()
 void TestLinkEngine::lineIsFreeWhileTheLinksMessageIsUp()
 {
     TestEnv::Scope env;
-    App().LangOffset = 10000;
     SimController sim;
     QVERIFY(sim.ok());
-    sim.attach(1);
-    App().PortNo = 1;
-    Common::SetOnlineMode();
-    StartLink();
+    onlineWith(sim);
     goodExchangeFirst();
     // A wrong echo whose resynchronisation gets an error reply: reported,
     // the application stays online.
@@ -414,13 +413,9 @@ void TestLinkEngine::eachRequestKeepsItsOwnTimeout()
     QFETCH(int, secondSends);
     QFETCH(int, minMs);
     TestEnv::Scope env;
-    App().LangOffset = 10000;
     SimController sim;
     QVERIFY(sim.ok());
-    sim.attach(1);
-    App().PortNo = 1;
-    Common::SetOnlineMode();
-    StartLink();
+    onlineWith(sim);
     goodExchangeFirst();
     sim.clearFrames();
     sim.addCommand("0RV", [](SimController &, const QByteArray &) { return std::optional<QByteArray>("0RV"); });
