@@ -1,28 +1,23 @@
 #!/usr/bin/env bash
 # Starts the program under a virtual display with fresh settings, once in
-# Japanese and once in English, opens the View menu (Alt+V) and takes a
+# Japanese and once in English, makes the offline start (as
+# scripts/screenshots.sh does), opens the View menu (Alt+V) and takes a
 # picture of the main window with its menu bar, the open menu and the
-# toolbar: docs/screen-menus-ja.png, docs/screen-menus-en.png. Needs xvfb,
-# xdotool and imagemagick.
+# toolbar: docs/screen-menus-ja.png, docs/screen-menus-en.png. Each step
+# waits for its window (scripts/screen-steps.sh). Needs xvfb, xdotool and
+# imagemagick.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/screen-steps.sh
 BIN=${1:-build-release/bin/rez4tool}
-OUT=docs
+OUT=${OUT:-docs}
 mkdir -p "$OUT"
-shoot() {   # language, name
-    local cfg
-    cfg=$(mktemp -d)
-    mkdir -p "$cfg/QZTQ7Z210"
-    printf '[Settings]\nLanguage=%s\n' "$1" > "$cfg/QZTQ7Z210/QZTQ7Z210.ini"
-    XDG_CONFIG_HOME="$cfg" xvfb-run -a -s "-screen 0 1100x820x24" bash -c "
-        '$BIN' & pid=\$!
-        sleep 5
-        win=\$(xdotool search --name 'QZ-TQ7' | head -1)
-        xdotool windowfocus \$win; sleep 0.3
-        xdotool key alt+v; sleep 1
-        import -window root '$OUT/screen-menus-$2.png'
-        kill \$pid"
-    rm -rf "$cfg"
+take_picture() {   # program's pid, name
+    local win
+    win=$(offline_start)
+    press "$win" alt+v
+    picture "$OUT/screen-menus-$2.png"
 }
-shoot 1 ja
-shoot 2 en
+export OUT
+on_virtual_display "$BIN" 1 take_picture ja
+on_virtual_display "$BIN" 2 take_picture en

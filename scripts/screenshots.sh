@@ -4,32 +4,23 @@
 # (docs/screen-splash.png), the start-up question in front of the splash
 # (docs/screen-startup-ja.png / -en.png) and, after answering "offline",
 # "positioner mode" and keeping the actuators offered, the main window
-# (docs/screen-main-ja.png / -en.png).
-# Needs xvfb, xdotool and imagemagick.
+# (docs/screen-main-ja.png / -en.png). Each step waits for its window
+# (scripts/screen-steps.sh). Needs xvfb, xdotool and imagemagick.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/screen-steps.sh
 BIN=${1:-build-release/bin/rez4tool}
 OUT=${OUT:-docs}
 mkdir -p "$OUT"
-shoot() {   # language (empty = nothing stored), name
-    local cfg
-    cfg=$(mktemp -d)
-    if [ -n "$1" ]; then
-        mkdir -p "$cfg/QZTQ7Z210"
-        printf '[Settings]\nLanguage=%s\n' "$1" > "$cfg/QZTQ7Z210/QZTQ7Z210.ini"
-    fi
-    XDG_CONFIG_HOME="$cfg" xvfb-run -a -s "-screen 0 1100x820x24" bash -c "
-        '$BIN' & pid=\$!
-        sleep 1.5; if [ '$2' = ja ]; then import -window root '$OUT/screen-splash.png'; fi
-        sleep 3.5; import -window root '$OUT/screen-startup-$2.png'
-        xdotool key Down; sleep 0.3; xdotool key Return; sleep 1.5
-        xdotool key Return; sleep 1.5
-        xdotool key Return; sleep 1.5
-        # The actuator window has no default button: its OK is clicked.
-        xdotool mousemove 582 257 click 1; sleep 2
-        import -window root '$OUT/screen-main-$2.png'
-        kill \$pid"
-    rm -rf "$cfg"
+take_pictures() {   # program's pid, name
+    # The splash is the program's first window.
+    wait_window --pid "$1" > /dev/null
+    if [ "$2" = ja ]; then picture "$OUT/screen-splash.png"; fi
+    wait_window --name '^(選択|Select)$' > /dev/null
+    picture "$OUT/screen-startup-$2.png"
+    offline_start > /dev/null
+    picture "$OUT/screen-main-$2.png"
 }
-shoot "" ja
-shoot 2 en
+export OUT
+on_virtual_display "$BIN" "" take_pictures ja
+on_virtual_display "$BIN" 2 take_pictures en
