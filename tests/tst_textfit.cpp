@@ -72,7 +72,15 @@ struct Drawn {
     QString text;
     QRect room;
     QRect ink;
+    // What else the widget draws beside its text (a check box's or radio
+    // button's indicator); a neighbour's text must keep clear of it too.
+    QRect mark;
 };
+
+// The least space between a text and the indicator of the check box or
+// radio button beside it, in pixels: closer, the caption reads as the next
+// button's.
+constexpr int kSideGap = 6;
 
 QString nameOf(const QWidget *w)
 {
@@ -118,7 +126,7 @@ std::optional<Drawn> drawnText(QWidget *w)
                                    ? fm.boundingRect(inner, Qt::TextWordWrap | int(l->alignment()), l->text()).size()
                                    : fm.size(0, l->text());
         const QRect whole(QPoint(0, 0), l->size());
-        Drawn d{w, l->text(), whole, inkIn(w, inner, int(l->alignment()), textSize)};
+        Drawn d{w, l->text(), whole, inkIn(w, inner, int(l->alignment()), textSize), {}};
         if (need.width() > whole.width() || need.height() > whole.height())
             d.ink = d.ink.united(QRect(QPoint(0, 0), need));
         return d;
@@ -137,7 +145,15 @@ std::optional<Drawn> drawnText(QWidget *w)
         QSize size = fm.size(Qt::TextShowMnemonic, b->text());
         if (!b->icon().isNull())
             size.rwidth() += b->iconSize().width() + 4;
-        return Drawn{w, b->text(), room, inkIn(w, room, align, size)};
+        QRect mark;
+        if (qobject_cast<QCheckBox *>(b) || qobject_cast<QRadioButton *>(b)) {
+            QStyleOptionButton o;
+            o.initFrom(b);
+            mark = b->style()->subElementRect(qobject_cast<QCheckBox *>(b) ? QStyle::SE_CheckBoxIndicator
+                                                                           : QStyle::SE_RadioButtonIndicator,
+                                              &o, b);
+        }
+        return Drawn{w, b->text(), room, inkIn(w, room, align, size), mark};
     }
     if (auto *c = qobject_cast<QComboBox *>(w)) {
         if (c->isEditable() || c->count() == 0)
@@ -157,7 +173,8 @@ std::optional<Drawn> drawnText(QWidget *w)
         }
         return Drawn{w, widest, room,
                      inkIn(w, room, Qt::AlignLeft | Qt::AlignVCenter,
-                           QSize(fm.horizontalAdvance(widest), fm.height()))};
+                           QSize(fm.horizontalAdvance(widest), fm.height())),
+                     {}};
     }
     return std::nullopt;
 }
@@ -288,10 +305,21 @@ void checkShown(QStringList &faults, QWidget *window)
             for (int b = a + 1; b < texts.size(); ++b) {
                 const Drawn &x = texts[a];
                 const Drawn &y = texts[b];
-                const QRect rx = x.ink.intersected(x.widget->rect()).translated(x.widget->pos());
-                const QRect ry = y.ink.intersected(y.widget->rect()).translated(y.widget->pos());
-                if (rx.intersects(ry))
-                    faults << QStringLiteral("%1 \"%2\" overlaps %3 \"%4\"")
+                const auto placed = [](const Drawn &d, const QRect &r) {
+                    return r.intersected(d.widget->rect()).translated(d.widget->pos());
+                };
+                const QRect rx = placed(x, x.ink);
+                const QRect ry = placed(y, y.ink);
+                // A text keeps kSideGap from the indicator of a check box
+                // or radio button beside it (sharing a line).
+                const auto tooClose = [](const QRect &t, const QRect &mark) {
+                    if (t.isEmpty() || mark.isEmpty())
+                        return false;
+                    const bool sameLine = t.top() <= mark.bottom() && mark.top() <= t.bottom();
+                    return sameLine && t.adjusted(-kSideGap, 0, kSideGap, 0).intersects(mark);
+                };
+                if (rx.intersects(ry) || tooClose(rx, placed(y, y.mark)) || tooClose(ry, placed(x, x.mark)))
+                    faults << QStringLiteral("%1 \"%2\" overlaps or touches %3 \"%4\"")
                                   .arg(nameOf(x.widget), x.text, nameOf(y.widget), y.text);
             }
         }
