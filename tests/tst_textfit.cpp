@@ -56,6 +56,7 @@
 #include <QStyleOption>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTextLayout>
 #include <QTimer>
 
 #include <functional>
@@ -190,6 +191,27 @@ void checkCellText(QStringList &faults, const QString &where, const QString &tex
     const QFontMetrics fm(font);
     const QRect need = wrap ? fm.boundingRect(QRect(0, 0, room.width(), 10000), Qt::TextWordWrap, text)
                             : QRect(QPoint(0, 0), fm.size(0, text));
+    if (wrap) {
+        // Wrapped as drawn, a line may start only after a space or a line
+        // break: a word broken in two ("プログラ / ムNo.") reads as two.
+        QTextLayout layout(text, font);
+        QTextOption option(Qt::AlignLeft);
+        option.setWrapMode(QTextOption::WordWrap);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(room.width());
+            const int at = line.textStart();
+            // Where Japanese gives way to a Latin word ("プログラム / No.")
+            // is a break too.
+            const bool wordStart = at > 0 && (text.at(at - 1).isSpace()
+                                              || (text.at(at - 1).unicode() > 0xff && text.at(at).unicode() < 0x80
+                                                  && text.at(at).isLetter()));
+            if (at > 0 && !wordStart)
+                faults << QStringLiteral("%1: \"%2\" wraps inside a word at %3").arg(where, text).arg(at);
+        }
+        layout.endLayout();
+    }
     if (need.width() > room.width() || need.height() > room.height())
         faults << QStringLiteral("%1: \"%2\" needs %3x%4%5, has %6x%7")
                       .arg(where, text)
