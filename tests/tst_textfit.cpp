@@ -56,6 +56,7 @@
 #include <QStyleOption>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTextLayout>
 #include <QTimer>
 
 #include <functional>
@@ -72,7 +73,15 @@ struct Drawn {
     QString text;
     QRect room;
     QRect ink;
+    // What else the widget draws beside its text (a check box's or radio
+    // button's indicator); a neighbour's text must keep clear of it too.
+    QRect mark;
 };
+
+// The least space between a text and the indicator of the check box or
+// radio button beside it, in pixels: closer, the caption reads as the next
+// button's.
+constexpr int kSideGap = 6;
 
 QString nameOf(const QWidget *w)
 {
@@ -118,7 +127,7 @@ std::optional<Drawn> drawnText(QWidget *w)
                                    ? fm.boundingRect(inner, Qt::TextWordWrap | int(l->alignment()), l->text()).size()
                                    : fm.size(0, l->text());
         const QRect whole(QPoint(0, 0), l->size());
-        Drawn d{w, l->text(), whole, inkIn(w, inner, int(l->alignment()), textSize)};
+        Drawn d{w, l->text(), whole, inkIn(w, inner, int(l->alignment()), textSize), {}};
         if (need.width() > whole.width() || need.height() > whole.height())
             d.ink = d.ink.united(QRect(QPoint(0, 0), need));
         return d;
@@ -137,7 +146,15 @@ std::optional<Drawn> drawnText(QWidget *w)
         QSize size = fm.size(Qt::TextShowMnemonic, b->text());
         if (!b->icon().isNull())
             size.rwidth() += b->iconSize().width() + 4;
-        return Drawn{w, b->text(), room, inkIn(w, room, align, size)};
+        QRect mark;
+        if (qobject_cast<QCheckBox *>(b) || qobject_cast<QRadioButton *>(b)) {
+            QStyleOptionButton o;
+            o.initFrom(b);
+            mark = b->style()->subElementRect(qobject_cast<QCheckBox *>(b) ? QStyle::SE_CheckBoxIndicator
+                                                                           : QStyle::SE_RadioButtonIndicator,
+                                              &o, b);
+        }
+        return Drawn{w, b->text(), room, inkIn(w, room, align, size), mark};
     }
     if (auto *c = qobject_cast<QComboBox *>(w)) {
         if (c->isEditable() || c->count() == 0)
@@ -157,7 +174,8 @@ std::optional<Drawn> drawnText(QWidget *w)
         }
         return Drawn{w, widest, room,
                      inkIn(w, room, Qt::AlignLeft | Qt::AlignVCenter,
-                           QSize(fm.horizontalAdvance(widest), fm.height()))};
+                           QSize(fm.horizontalAdvance(widest), fm.height())),
+                     {}};
     }
     return std::nullopt;
 }
@@ -173,6 +191,27 @@ void checkCellText(QStringList &faults, const QString &where, const QString &tex
     const QFontMetrics fm(font);
     const QRect need = wrap ? fm.boundingRect(QRect(0, 0, room.width(), 10000), Qt::TextWordWrap, text)
                             : QRect(QPoint(0, 0), fm.size(0, text));
+    if (wrap) {
+        // Wrapped as drawn, a line may start only after a space or a line
+        // break: a word broken in two ("プログラ / ムNo.") reads as two.
+        QTextLayout layout(text, font);
+        QTextOption option(Qt::AlignLeft);
+        option.setWrapMode(QTextOption::WordWrap);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(room.width());
+            const int at = line.textStart();
+            // Where Japanese gives way to a Latin word ("プログラム / No.")
+            // is a break too.
+            const bool wordStart = at > 0 && (text.at(at - 1).isSpace()
+                                              || (text.at(at - 1).unicode() > 0xff && text.at(at).unicode() < 0x80
+                                                  && text.at(at).isLetter()));
+            if (at > 0 && !wordStart)
+                faults << QStringLiteral("%1: \"%2\" wraps inside a word at %3").arg(where, text).arg(at);
+        }
+        layout.endLayout();
+    }
     if (need.width() > room.width() || need.height() > room.height())
         faults << QStringLiteral("%1: \"%2\" needs %3x%4%5, has %6x%7")
                       .arg(where, text)
@@ -288,10 +327,21 @@ void checkShown(QStringList &faults, QWidget *window)
             for (int b = a + 1; b < texts.size(); ++b) {
                 const Drawn &x = texts[a];
                 const Drawn &y = texts[b];
-                const QRect rx = x.ink.intersected(x.widget->rect()).translated(x.widget->pos());
-                const QRect ry = y.ink.intersected(y.widget->rect()).translated(y.widget->pos());
-                if (rx.intersects(ry))
-                    faults << QStringLiteral("%1 \"%2\" overlaps %3 \"%4\"")
+                const auto placed = [](const Drawn &d, const QRect &r) {
+                    return r.intersected(d.widget->rect()).translated(d.widget->pos());
+                };
+                const QRect rx = placed(x, x.ink);
+                const QRect ry = placed(y, y.ink);
+                // A text keeps kSideGap from the indicator of a check box
+                // or radio button beside it (sharing a line).
+                const auto tooClose = [](const QRect &t, const QRect &mark) {
+                    if (t.isEmpty() || mark.isEmpty())
+                        return false;
+                    const bool sameLine = t.top() <= mark.bottom() && mark.top() <= t.bottom();
+                    return sameLine && t.adjusted(-kSideGap, 0, kSideGap, 0).intersects(mark);
+                };
+                if (rx.intersects(ry) || tooClose(rx, placed(y, y.mark)) || tooClose(ry, placed(x, x.mark)))
+                    faults << QStringLiteral("%1 \"%2\" overlaps or touches %3 \"%4\"")
                                   .arg(nameOf(x.widget), x.text, nameOf(y.widget), y.text);
             }
         }

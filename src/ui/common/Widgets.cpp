@@ -14,6 +14,7 @@
 #include <QStyle>
 #include <QStyleOption>
 #include <QTableView>
+#include <QTextLayout>
 #include <QWidget>
 
 #include <algorithm>
@@ -83,8 +84,34 @@ namespace {
 
 constexpr double kSmallestPoints = 6;
 
+// Wrapped at width as a grid cell wraps it, every line starts after a
+// space or a line break: no word is broken in two.
+bool breaksAtSpaces(const QFont &f, const QString &text, int width)
+{
+    QTextLayout layout(text, f);
+    QTextOption option(Qt::AlignLeft);
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    bool whole = true;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        const int at = line.textStart();
+        // A Latin word after Japanese text ("プログラム / No.") may start a line.
+        const bool wordStart = at > 0 && (text.at(at - 1).isSpace()
+                                          || (text.at(at - 1).unicode() > 0xff && text.at(at).unicode() < 0x80
+                                              && text.at(at).isLetter()));
+        if (at > 0 && !wordStart)
+            whole = false;
+    }
+    layout.endLayout();
+    return whole;
+}
+
 bool fitsRoom(const QFont &f, const QString &text, const QSize &room, bool wrap)
 {
+    if (wrap && !breaksAtSpaces(f, text, room.width()))
+        return false;
     const QFontMetrics fm(f);
     const QRect need = wrap ? fm.boundingRect(QRect(0, 0, room.width(), 100000), Qt::TextWordWrap, text)
                             : QRect(QPoint(0, 0), fm.size(Qt::TextShowMnemonic, text));

@@ -35,7 +35,8 @@ namespace TextFit {
 // caption (and icon), in the button's coordinates.
 QRect CaptionRect(const QAbstractButton *b);
 // The font, from f down to 6 points in half points, at which text fits
-// room: on one line, or wrapped at its breaks where wrap is set. Below
+// room: on one line, or wrapped where wrap is set, a line starting only
+// after a space or where a Latin word follows Japanese (no word broken). Below
 // 6 points nothing is readable: the smallest is returned then.
 QFont Fitting(const QFont &f, const QString &text, const QSize &room, bool wrap = false);
 // A caption longer than its widget (label, button, check box, radio button;

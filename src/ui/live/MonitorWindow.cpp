@@ -180,10 +180,12 @@ MonitorWindow::MonitorWindow(QWidget *parent) : QDialog(parent)
     cmdAddPosVariable = Loc::NamedTagged(new QPushButton(PicturePosVariable), "cmdAddPosVariable", 746);
     cmdDeletePosVariable = Loc::NamedTagged(new QPushButton(PicturePosVariable), "cmdDeletePosVariable", 747);
 
-    Twips::Place(optFlag[0], 60, 0, 1400, 300);
-    Twips::Place(optFlag[1], 1480, 0, 1400, 300);
-    Twips::Place(optVariable[0], 60, 0, 1400, 300);
-    Twips::Place(optVariable[1], 1480, 0, 1400, 300);
+    // The global choice's caption is the longer one: it takes more of the
+    // row, so that it keeps clear of the local choice's circle.
+    Twips::Place(optFlag[0], 60, 0, 1560, 300);
+    Twips::Place(optFlag[1], 1680, 0, 1240, 300);
+    Twips::Place(optVariable[0], 60, 0, 1560, 300);
+    Twips::Place(optVariable[1], 1680, 0, 1240, 300);
     const struct {
         QLabel *prgCap;
         QSpinBox *prg;
