@@ -137,13 +137,11 @@ void JogControl::MouseDown(int index)
                     buttonsBack();
                 return;
             }
-            StartPending = true;
             StopOwed = true;
             EndAfterStop = false;
             StartId = 0;
             const Exchanged r = Send(*frame, Frames::kJogReplyLen, Frames::kJogStartTimeout, 1,
                                      Queue::Ordinary, &StartId);
-            StartPending = false;
             if (r.outcome == Outcome::Refused) {
                 StopOwed = false;
                 JogActive = false;
@@ -258,7 +256,7 @@ void JogControl::MouseUp(int index, bool leftButton)
         endAfterFailure();
 }
 
-bool JogControl::startInFlight() const { return StartPending && InFlight(StartId); }
+bool JogControl::startInFlight() const { return InFlight(StartId); }
 
 void JogControl::timerJogStop_Timer()
 {

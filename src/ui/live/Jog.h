@@ -3,10 +3,11 @@
 // window. A press of a jog button starts a continuous jog ("0JR") or runs
 // one inching step ("0MV"); the release of a jog stops it ("0SP"). Once a
 // jog start has gone out, a stop always follows, whatever became of the
-// start: a release that overtakes the start's answer hands the stop to
-// timerJogStop, which sends it when the start's request has ended (never
-// giving up), and a stop the full queue refuses is queued again. The stop
-// goes out even while the application is offline.
+// start, and at once: a release that overtakes the start's answer stops
+// waiting for it, so the stop goes out as soon as the line is free;
+// timerJogStop sends a stop that could not go out yet (never giving up),
+// and a stop the full queue refuses is queued again. The stop goes out even
+// while the application is offline.
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -59,10 +60,9 @@ public:
     bool JogModeFlag = true; // the last press was a continuous jog
     bool JogRunning = false; // a jog start answered, its stop not yet
     QString InchingData;
-    // A jog start was handed to the link and its Send has not returned yet
-    // (its request may have ended while the link's message is up).
-    bool StartPending = false;
-    // The number of the last jog start's request.
+    // The number of the last jog start's request (in flight while it is
+    // queued or on the line; it has ended once its result is in, even while
+    // the link's message about it is still up).
     int StartId = 0;
     // A jog start went out and no stop request has ended since.
     bool StopOwed = false;
