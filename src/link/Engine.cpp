@@ -368,6 +368,14 @@ void LinkTimerTick()
     eng->inTick = true;
     QueueState &q = Queues();
     LinkState &s = g_link;
+    auto abandoned = [&](int id) {
+        const auto own = q.Results.find(id);
+        return own != q.Results.end() && own->second.abandoned;
+    };
+    auto markLinkFailed = [&](int id) {
+        if (const auto own = q.Results.find(id); own != q.Results.end())
+            own->second.linkFailed = true;
+    };
     auto serve = [&](const QueueEntry &e) {
         s.SendingFlag = true;
         s.AbandonID = 0;
@@ -391,11 +399,8 @@ void LinkTimerTick()
                     break;
                 }
                 const int r = serve(e);
-                if (r == 1 && q.LinkFailed) {
-                    const auto own = q.Results.find(e.id);
-                    if (own != q.Results.end())
-                        own->second.linkFailed = true;
-                }
+                if (r == 1 && q.LinkFailed)
+                    markLinkFailed(e.id);
                 // A failed priority request leaves the head like a served
                 // one; kept there it would be sent again at every tick.
                 shiftUp(q.PriorityQueue, q.PriorityQueueLast, q.PriorityQueuePending);
@@ -412,13 +417,11 @@ void LinkTimerTick()
                 } else {
                     const int r = serve(e);
                     shiftUp(q.RequestQueue, q.RequestQueueLast, q.RequestQueuePending);
-                    const auto own = q.Results.find(e.id);
-                    if (r == 1 && !(own != q.Results.end() && own->second.abandoned)) {
+                    if (r == 1 && !abandoned(e.id)) {
                         // A link failure: the requests queued behind it fail
                         // with it and are never sent.
                         q.LinkFailed = true;
-                        if (own != q.Results.end())
-                            own->second.linkFailed = true;
+                        markLinkFailed(e.id);
                         FailQueuedRequests();
                     }
                 }
