@@ -86,9 +86,13 @@ private slots:
         QTest::addColumn<int>("comment");
         // positioner: S = 400 + 4 * 3800 + 1500 = 17100; program: S = 400 + 4 * 2000 = 8400
         QTest::newRow("pos narrow") << false << 17000 << 3500;
-        QTest::newRow("pos wide") << false << 20000 << 20000 - 17600;
+        QTest::newRow("pos wide") << false << 22000 << 22000 - 17600;
         QTest::newRow("prg narrow") << true << 8000 << 3500;
         QTest::newRow("prg wide") << true << 12000 << 12000 - 8500;
+        // Wider than the other columns by less than a usable comment: the
+        // column keeps its 3500 rather than shrinking to a sliver.
+        QTest::newRow("pos barely wider") << false << 17100 + 600 << 3500;
+        QTest::newRow("prg barely wider") << true << 8400 + 200 << 3500;
     }
     void commentWidth()
     {

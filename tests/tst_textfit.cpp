@@ -14,12 +14,14 @@
 #include "app/SplashWindow.h"
 #include "core/AppState.h"
 #include "core/AppSettings.h"
+#include "core/Twips.h"
 #include "paradata/DevSetting.h"
 #include "paradata/DeviceList.h"
 #include "paradata/StdPara.h"
 #include "platform/Dialogs.h"
 #include "platform/Settings.h"
 #include "platform/StringTable.h"
+#include "posi/PosiGrid.h"
 #include "posi/PosiTables.h"
 #include "support/MainScope.h"
 #include "support/TestEnv.h"
@@ -454,6 +456,21 @@ const QMap<QString, Opener> &windows()
              return inMain(true, [](MainWindow &m) {
                  m.ShowPosiWindowOnce();
                  return m.PosiForm();
+             });
+         }},
+        {QStringLiteral("position, two axes, smallest, after going online"),
+         [] {
+             // Going online lays the grid out again for the axes in use,
+             // after the window has its size.
+             App().AxisNotUsed[2] = App().AxisNotUsed[3] = true;
+             return inMain(false, [](MainWindow &m) {
+                 m.ShowPosiWindowOnce();
+                 QWidget *w = m.PosiForm();
+                 w->parentWidget()->resize(Twips::ToPx(PosiWindowSize::kMinWidth), w->parentWidget()->height());
+                 QCoreApplication::processEvents();
+                 PosiGrid::SizeInit_PosFlexGridAtPosMode();
+                 PosiGrid::DispAxisData2();
+                 return w;
              });
          }},
         {QStringLiteral("program"), [] { return inMain(true, [](MainWindow &m) { return m.OpenProgWindow(); }); }},

@@ -82,11 +82,7 @@ void sizeInit(bool prgMode, bool resetRows)
     int s = 0;
     for (int c = 0; c <= 27; ++c)
         s += g.ColWidth(c);
-    const int w = g.GridWidth();
-    const int rest = w - (s + (prgMode ? 100 : 500));
-    // A grid too narrow for the other columns scrolls; the comment column
-    // keeps a usable width then.
-    g.SetColWidth(28, (w < s || rest <= 0) ? 3500 : rest);
+    g.SetColWidth(28, CommentWidth(g.GridWidth(), s, prgMode ? 100 : 500));
     for (int c = 0; c <= 27; ++c)
         g.SetColAlignment(c, 4);
     g.SetColAlignment(28, 1);
@@ -182,6 +178,14 @@ void Change_DispUnit()
 {
     for (int a = 0; a < 4; ++a)
         Grid().SetText(1, PosiField::Position(a), ResText(228) + QString::number(a + 1) + unitText());
+}
+
+int CommentWidth(int gridWidth, int otherColumns, int margin)
+{
+    constexpr int kUsable = 3500;
+    if (gridWidth < otherColumns + kUsable)
+        return kUsable;
+    return gridWidth - otherColumns - margin;
 }
 
 void SizeInit_PosFlexGridAtPosMode() { sizeInit(false, true); }

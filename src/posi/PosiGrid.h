@@ -15,6 +15,11 @@ inline int RowOf(int posiNo, int dispNoStart) { return posiNo - dispNoStart + 2;
 void Set_PosFormStrAtPosMode();
 void Set_PosFormStrAtPrgMode();
 void Change_DispUnit();
+// Width of the comment column for a grid width and the sum of the widths
+// of columns 0 to 27: the rest of the grid less a margin, but never less
+// than 3500, so that a grid only a little wider than its other columns
+// scrolls instead of cutting the column to a sliver.
+int CommentWidth(int gridWidth, int otherColumns, int margin);
 void SizeInit_PosFlexGridAtPosMode();
 void SizeInit_PosFlexGridAtPosMode2();
 void SizeInit_PosFlexGridAtPrgMode2();

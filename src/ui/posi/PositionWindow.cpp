@@ -59,12 +59,7 @@ QSize Limited(QSize twips, bool minimisedOrMaximised)
     return {std::max(twips.width(), kMinWidth), std::max(twips.height(), kMinHeight)};
 }
 
-int CommentWidth(int gridWidth, int otherColumns)
-{
-    if (gridWidth < otherColumns + 3500)
-        return 3500;
-    return gridWidth - otherColumns - 500;
-}
+int CommentWidth(int gridWidth, int otherColumns) { return PosiGrid::CommentWidth(gridWidth, otherColumns, 500); }
 
 } // namespace PosiWindowSize
 
