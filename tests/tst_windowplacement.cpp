@@ -11,6 +11,7 @@
 #include "ui/device/ActuatorWindows.h"
 #include "ui/live/MonitorWindow.h"
 #include "ui/live/ProgramTaskWindow.h"
+#include "core/Twips.h"
 #include "ui/posi/PositionWindow.h"
 
 #include <QMdiArea>
@@ -70,6 +71,7 @@ class TestWindowPlacement : public QObject {
 private slots:
     void childOpensAtOwnSizeInsideArea_data();
     void childOpensAtOwnSizeInsideArea();
+    void positionWindowOpensAtItsLoadSize();
     void cascadeKeepsActiveInFront();
     void windowsOverMainInsideArea_data();
     void windowsOverMainInsideArea();
@@ -128,6 +130,17 @@ void TestWindowPlacement::childOpensAtOwnSizeInsideArea()
              qPrintable(describe(sub->geometry()) + QStringLiteral(" outside ") + describe(area)));
     // At its own size: no larger than the window asks for where it fits.
     QVERIFY2(sub->width() < area.width() || sub->height() < area.height(), qPrintable(describe(sub->geometry())));
+}
+
+// The frame takes the size the position window loads at, not that of its
+// layout's hint, which cut the grid to the window's least width.
+void TestWindowPlacement::positionWindowOpensAtItsLoadSize()
+{
+    Shown shown(QSize(1400, 1000));
+    QWidget *form = shown.main().PosiWindow();
+    const QSize load = PosiWindowSize::LoadSize(QGuiApplication::primaryScreen()->geometry().width(),
+                                                Twips::FromPx(shown.main().height()));
+    QCOMPARE(form->size(), QSize(Twips::ToPx(load.width()), Twips::ToPx(load.height())));
 }
 
 // A maximized window restored by the cascade must not cover the window the

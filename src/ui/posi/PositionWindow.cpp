@@ -173,7 +173,8 @@ void PositionWindow::Form_Load()
     QWidget *main = Shell::Get().MainWidget();
     const int mainHeight = main ? Twips::FromPx(main->height()) : 9000;
     const QSize size = PosiWindowSize::LoadSize(screen ? screen->geometry().width() : 1024, mainHeight);
-    resize(Twips::ToPx(size.width()), Twips::ToPx(std::max(size.height(), PosiWindowSize::kMinHeight)));
+    m_loadSize = QSize(Twips::ToPx(size.width()), Twips::ToPx(std::max(size.height(), PosiWindowSize::kMinHeight)));
+    resize(m_loadSize);
 
     loadMoveTab();
     Common::GetJogSetting();

@@ -313,6 +313,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *e) override;
     void resizeEvent(QResizeEvent *e) override;
+    // The size the window loads at: the frame it opens in takes it.
+    QSize sizeHint() const override { return m_loadSize; }
     void showEvent(QShowEvent *e) override;
 
 private:
@@ -333,4 +335,5 @@ private:
     QWidget *frameWindow();
     bool m_activationHooked = false;
     bool m_inResize = false;
+    QSize m_loadSize;
 };
