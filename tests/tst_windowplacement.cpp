@@ -72,6 +72,7 @@ private slots:
     void childOpensAtOwnSizeInsideArea_data();
     void childOpensAtOwnSizeInsideArea();
     void positionWindowOpensAtItsLoadSize();
+    void cascadeKeepsActiveInFront_data();
     void cascadeKeepsActiveInFront();
     void windowsOverMainInsideArea_data();
     void windowsOverMainInsideArea();
@@ -144,10 +145,20 @@ void TestWindowPlacement::positionWindowOpensAtItsLoadSize()
 }
 
 // A maximized window restored by the cascade must not cover the window the
-// user works in.
+// user works in, and the cascade leaves every window wholly in view: a
+// window pushed down by the cascade hid its buttons below the work area.
+void TestWindowPlacement::cascadeKeepsActiveInFront_data()
+{
+    QTest::addColumn<QSize>("mainSize");
+    QTest::newRow("large frame") << QSize(1400, 1000);
+    // The frame at its size of first start.
+    QTest::newRow("frame at its first size") << QSize(1016, 733);
+}
+
 void TestWindowPlacement::cascadeKeepsActiveInFront()
 {
-    Shown shown(QSize(1400, 1000));
+    QFETCH(QSize, mainSize);
+    Shown shown(mainSize);
     MainWindow &main = shown.main();
     subOf(main.PosiWindow())->showMaximized();
     QMdiSubWindow *group = subOf(openNamed(main, &MainWindow::mnuViewGrp_Click, "GroupWindow"));
@@ -157,8 +168,11 @@ void TestWindowPlacement::cascadeKeepsActiveInFront()
     QCOMPARE(main.mdiArea()->subWindowList(QMdiArea::StackingOrder).last(), group);
     for (QMdiSubWindow *sub : main.mdiArea()->subWindowList()) {
         QVERIFY(!sub->isMaximized());
-        QVERIFY(shown.area().contains(sub->geometry().topLeft()));
+        QVERIFY2(shown.area().contains(sub->geometry()),
+                 qPrintable(describe(sub->geometry()) + QStringLiteral(" outside ") + describe(shown.area())));
     }
+    // Still a cascade: the group window lies below and right of the first.
+    QVERIFY(group->x() > 0 && group->y() > 0);
 }
 
 void TestWindowPlacement::windowsOverMainInsideArea_data()

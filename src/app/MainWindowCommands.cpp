@@ -164,6 +164,16 @@ void MainWindow::mnuWindowCascade_Click()
     // forward; the window the user worked in stays active and in front.
     QPointer<QMdiSubWindow> active = mdiArea()->activeSubWindow();
     mdiArea()->cascadeSubWindows();
+    // The cascade gives each window its full size at its step down and
+    // right, which can put a window's buttons below the work area: such a
+    // window is shortened where it lies, or moved in where it cannot be.
+    const QRect area = mdiArea()->viewport()->rect();
+    for (QMdiSubWindow *sub : mdiArea()->subWindowList()) {
+        if (sub->isMinimized() || sub->isMaximized() || area.contains(sub->geometry()))
+            continue;
+        sub->resize(sub->size().boundedTo(QSize(area.right() - sub->x() + 1, area.bottom() - sub->y() + 1)));
+        KeepChildInside(sub);
+    }
     if (active) {
         mdiArea()->setActiveSubWindow(active);
         active->raise();
