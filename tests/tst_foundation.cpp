@@ -27,6 +27,8 @@ private slots:
     void fixed_data();
     void fixed();
     void itemRoundTrip();
+    void writtenTextReadsBack_data();
+    void writtenTextReadsBack();
     void itemReaderOddInput_data();
     void itemReaderOddInput();
     void sjisRefusesUnencodable();
@@ -191,6 +193,34 @@ void TestFoundation::itemRoundTrip()
     QCOMPARE(b->at(3).number(), 2.5);
     QVERIFY(r.atEnd());
     QVERIFY(!r.readRecord().has_value());
+}
+
+// Whatever a text holds, the file written reads back: a reader refuses a
+// field with a control character, so a tab pasted into a comment must not
+// make the saved file unreadable.
+void TestFoundation::writtenTextReadsBack_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("readBack");
+    QTest::newRow("quote") << QStringLiteral("a\"b") << QStringLiteral("a'b");
+    QTest::newRow("line break") << QStringLiteral("a\r\nb") << QStringLiteral("a  b");
+    QTest::newRow("tab") << QStringLiteral("a\tb") << QStringLiteral("a b");
+    QTest::newRow("other control") << QStringLiteral("a") + QChar(1) + QChar(0x1A) + QStringLiteral("b")
+                                   << QStringLiteral("a  b");
+}
+
+void TestFoundation::writtenTextReadsBack()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, readBack);
+    ItemFile::Writer w;
+    w.text(text).number(qint64(7)).endRecord();
+    ItemFile::Reader r(w.result());
+    const auto rec = r.readRecord();
+    QVERIFY(rec.has_value());
+    QCOMPARE(rec->size(), 2);
+    QCOMPARE(rec->at(0).text, readBack);
+    QCOMPARE(rec->at(1).number(), 7.0);
 }
 
 void TestFoundation::itemReaderOddInput_data()

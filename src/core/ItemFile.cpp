@@ -151,9 +151,11 @@ Writer &Writer::text(const QString &t)
     QString clean = t;
     // A quote inside a text would end the field early when read back.
     clean.replace(QLatin1Char('"'), QLatin1Char('\''));
-    // A line break inside a text would end the record early.
-    clean.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    clean.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    // A line break inside a text would end the record early, and any other
+    // control character (a pasted tab) would make the reader refuse the file.
+    for (QChar &c : clean)
+        if (isControl(c))
+            c = QLatin1Char(' ');
     m_out += QLatin1Char('"') + clean + QLatin1Char('"');
     return *this;
 }
