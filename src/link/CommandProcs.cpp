@@ -42,12 +42,14 @@ int CommunicationModeOn(int msgFlag)
     }
 }
 
-int CheckCtAxisStop()
+int CheckCtAxisStop() { return CheckCtAxisStop(Host::PresentAxisMask()); }
+
+int CheckCtAxisStop(int axisMask)
 {
     const Exchanged r = Send(Frames::AxisStopQuery(), Frames::kAxisStopReplyLen, Frames::kAxisStopTimeout);
     if (!r.ok())
         return -1;
-    return Frames::AllAxesReported(r.reply, Host::PresentAxisMask()) ? 1 : 0;
+    return Frames::AllAxesReported(r.reply, axisMask) ? 1 : 0;
 }
 
 int WaitCtAxisStop()

@@ -19,6 +19,8 @@ namespace Comm {
 int CommunicationModeOn(int msgFlag);
 // "0RA": 1 = every present axis at rest, 0 = not at rest, -1 = failure.
 int CheckCtAxisStop();
+// The same question judged on the axes of a mask of one's own.
+int CheckCtAxisStop(int axisMask);
 // Asks "0RA" again and again, running the event loop before each question,
 // until every axis is at rest: 1 at rest, -1 failed or the link failed. No
 // limit: it lasts as long as the axes move.
