@@ -142,6 +142,8 @@ void JogControl::MouseDown(int index)
             StartId = 0;
             const Exchanged r = Send(*frame, Frames::kJogReplyLen, Frames::kJogStartTimeout, 1,
                                      Queue::Ordinary, &StartId);
+            // The start has ended: its number may be handed out again.
+            StartId = 0;
             if (r.outcome == Outcome::Refused) {
                 StopOwed = false;
                 JogActive = false;
@@ -164,15 +166,7 @@ void JogControl::MouseDown(int index)
             if (JogMouseUp()) {
                 // Released before the start ended: the stop goes out now,
                 // not at the deferred stop's next tick.
-                timerJogStop->stop();
-                const StopResult s = sendStop(Frames::kJogLateStopTimeout);
-                if (s == StopResult::Refused) {
-                    timerJogStop->start();
-                    return;
-                }
-                buttonsBack();
-                if (s == StopResult::Failed || EndAfterStop)
-                    endAfterFailure();
+                finishStop(Frames::kJogLateStopTimeout);
                 return;
             }
             if (EndAfterStop) {
@@ -234,26 +228,19 @@ void JogControl::MouseUp(int index, bool leftButton)
     if (JogDownIgnored)
         return;
     m_face.JogButtonsEnabled(false);
-    bool error = false;
-    if (JogActive && StopOwed) {
-        if (startInFlight()) {
-            // The start has not ended: nobody waits for its answer any more,
-            // so the line is free for the stop at once (the press's handler
-            // sends it; the timer is the fallback).
-            AbandonRequest(StartId);
-            timerJogStop->start();
-            return;
-        }
-        const StopResult s = sendStop(Frames::kJogStopTimeout);
-        if (s == StopResult::Refused) {
-            timerJogStop->start();
-            return;
-        }
-        error = s == StopResult::Failed || EndAfterStop;
+    if (!JogActive || !StopOwed) {
+        buttonsBack();
+        return;
     }
-    buttonsBack();
-    if (error)
-        endAfterFailure();
+    if (startInFlight()) {
+        // The start has not ended: nobody waits for its answer any more, so
+        // the line is free for the stop at once (the press's handler sends
+        // it; the timer is the fallback).
+        AbandonRequest(StartId);
+        timerJogStop->start();
+        return;
+    }
+    finishStop(Frames::kJogStopTimeout);
 }
 
 bool JogControl::startInFlight() const { return InFlight(StartId); }
@@ -267,10 +254,15 @@ void JogControl::timerJogStop_Timer()
         buttonsBack();
         return;
     }
+    finishStop(Frames::kJogLateStopTimeout);
+}
+
+void JogControl::finishStop(int timeoutMs)
+{
     timerJogStop->stop();
-    const StopResult s = sendStop(Frames::kJogLateStopTimeout);
+    const StopResult s = sendStop(timeoutMs);
     if (s == StopResult::Refused) {
-        timerJogStop->start(); // queued again at the next tick
+        timerJogStop->start();
         return;
     }
     const bool error = s == StopResult::Failed || EndAfterStop;

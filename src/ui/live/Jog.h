@@ -82,6 +82,9 @@ private:
     // The start's request is queued or on the line.
     bool startInFlight() const;
     StopResult sendStop(int timeoutMs);
+    // The owed stop sent, the buttons given back; a refused stop is queued
+    // again at the deferred stop's next tick.
+    void finishStop(int timeoutMs);
     void timerJogStop_Timer();
     void buttonsBack();
     void endAfterFailure();
