@@ -52,15 +52,17 @@ int CheckCtAxisStop(int axisMask)
     return Frames::AllAxesReported(r.reply, axisMask) ? 1 : 0;
 }
 
-int WaitCtAxisStop()
+int WaitCtAxisStop(const bool *stop, bool linkErrorEnds)
 {
     for (;;) {
         Platform::DoEvents();
-        if (Queues().LinkFailed)
+        if (linkErrorEnds && Queues().LinkFailed)
             return -1;
         const int r = CheckCtAxisStop();
         if (r != 0)
             return r;
+        if (stop && *stop)
+            return 0;
     }
 }
 

@@ -23,8 +23,11 @@ int CheckCtAxisStop();
 int CheckCtAxisStop(int axisMask);
 // Asks "0RA" again and again, running the event loop before each question,
 // until every axis is at rest: 1 at rest, -1 failed or the link failed. No
-// limit: it lasts as long as the axes move.
-int WaitCtAxisStop();
+// limit: it lasts as long as the axes move, unless `stop` is given: set
+// (by a stop button, during the events) while an axis still moves, it ends
+// the wait with 0. `linkErrorEnds` false: a link failure the events left
+// does not end the wait before the next question.
+int WaitCtAxisStop(const bool *stop = nullptr, bool linkErrorEnds = true);
 // "0MP" / "0MS" (mode 1): position 0..999 (0 = home return).
 int MovePosiNo(int posiNo, int mode);
 // "0MG": waits for the end of the group move without time-out; the wait

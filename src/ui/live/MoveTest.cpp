@@ -27,27 +27,21 @@ void message(int id) { Platform::Dialogs::MsgBox(ResText(id)); }
 // How a wait for rest ended.
 enum class Rest { Reached, Failed, Stopped };
 
-// Polls "0RA", with the events handled before each poll, until every axis
-// is at rest or the poll fails. The axes set no time limit, so a stop
-// pressed during the run ends the wait once a poll still finds an axis
-// moving; a move found ended counts as reached, and the stop is then
-// obeyed after it as usual. `linkErrorEnds`: a link failure left by the
-// events ends the wait before the poll (list and range move).
+// The wait for rest with the tab's stop buttons: a stop pressed during the
+// run ends the wait once a poll still finds an axis moving; a move found
+// ended counts as reached, and the stop is then obeyed after it as usual.
+// `linkErrorEnds`: a link failure left by the events ends the wait before
+// the poll (list and range move).
 Rest waitForRest(State &s, bool linkErrorEnds)
 {
-    for (;;) {
-        Platform::DoEvents();
-        if (linkErrorEnds && Queues().LinkFailed)
-            return Rest::Failed;
-        const int r = CheckCtAxisStop();
-        if (r == 1)
-            return Rest::Reached;
-        if (r != 0)
-            return Rest::Failed;
-        if (s.StopPressed) {
-            s.StoppedMoving = true;
-            return Rest::Stopped;
-        }
+    switch (WaitCtAxisStop(&s.StopPressed, linkErrorEnds)) {
+    case 1:
+        return Rest::Reached;
+    case 0:
+        s.StoppedMoving = true;
+        return Rest::Stopped;
+    default:
+        return Rest::Failed;
     }
 }
 
