@@ -186,7 +186,7 @@ QString PortOpenFailureText()
     const QString device = Platform::CommPort::DeviceFor(n);
     if (!device.isEmpty())
         port += QStringLiteral(" (") + device + QLatin1Char(')');
-    return R(109) + kCrLf + kCrLf + R(110) + kCrLf + kCrLf + port;
+    return Platform::ResLines({109, 110}, true) + kCrLf + kCrLf + port;
 }
 
 void CloseCommPortIfFree()

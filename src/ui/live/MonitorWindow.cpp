@@ -533,7 +533,7 @@ void MonitorWindow::timerInputOutput1_Timer()
     if (IoMoniActive && !m_stopped) {
         CycleGuard guard(m_inCycle);
         // A refused list item put the application offline and marked the
-        // link failed; the link would then fail this cycle's requests unsent.
+        // link failed: the cycle starts clean.
         App().OfflineFlag = false;
         Comm::Queues().LinkFailed = false;
         const int io = Comm::MonitorExchange();
