@@ -58,6 +58,7 @@ private slots:
     void failedRequestDoesNotFailTheNext();
     void requestsBehindALinkFailureFailWithIt();
     void lineIsFreeWhileTheLinksMessageIsUp();
+    void waitGivenUpDuringResynchronisation();
     void eachRequestKeepsItsOwnTimeout_data();
     void eachRequestKeepsItsOwnTimeout();
 };
@@ -386,6 +387,34 @@ void TestLinkEngine::lineIsFreeWhileTheLinksMessageIsUp()
     QVERIFY(Platform::Dialogs::ShownTexts().first().startsWith(kCommError));
     QVERIFY(duringBox.has_value());
     QCOMPARE(duringBox->outcome, Outcome::Ok);
+}
+
+// A wait given up while the link puts the line right after a bad reply ends
+// as given up: no message, the port open, the program online (the released
+// jog's start must not end teaching with a link error).
+void TestLinkEngine::waitGivenUpDuringResynchronisation()
+{
+    TestEnv::Scope env;
+    SimController sim;
+    QVERIFY(sim.ok());
+    onlineWith(sim);
+    goodExchangeFirst();
+    sim.addFault("0AR", {SimFault::WrongEcho, 0, {}});
+    int id = 0;
+    // The user gives up as the resynchronising "0CM0" reaches the line,
+    // which the controller does not answer.
+    sim.addCommand("0CM", [&id](SimController &, const QByteArray &) {
+        AbandonRequest(id);
+        return std::optional<QByteArray>();
+    });
+    id = QueueRequest(QStringLiteral("0AR"), 5, 500, 1);
+    Outcome outcome = Outcome::Ok;
+    QVERIFY(!WaitResult(id, &outcome).has_value());
+    QCOMPARE(outcome, Outcome::Abandoned);
+    QCOMPARE(Platform::Dialogs::ShownTexts(), QStringList());
+    QVERIFY(!App().OfflineFlag);
+    QVERIFY(PortIsOpen());
+    QCOMPARE(Link().AbandonID, 0);
 }
 
 void TestLinkEngine::eachRequestKeepsItsOwnTimeout_data()

@@ -241,6 +241,17 @@ int SendAndReceive(const QString &command, int expectedLength, const QString &da
         return 1;
     };
 
+    // The user gave up waiting (neither a reply nor a time-out ended the
+    // wait): a failure without a message; port and online state stay as
+    // they are. The reply is still owed and is dropped when it comes.
+    auto givenUp = [&] { return !s.ReplyComplete && !s.TimeoutFlag; };
+    auto abandon = [&](const QString &owedCode) {
+        s.OwedReplyCode = owedCode;
+        s.AbandonID = 0;
+        record(1, K, true);
+        return 1;
+    };
+
     try {
         if (!g_engine)
             throw PortFault{};
@@ -278,15 +289,8 @@ int SendAndReceive(const QString &command, int expectedLength, const QString &da
                 s.ErrorShown = false;
                 send(frame);
                 waitReply();
-                if (!s.ReplyComplete && !s.TimeoutFlag) {
-                    // The user gave up waiting: a failure without a message;
-                    // port and online state stay as they are. The reply is
-                    // still owed and is dropped when it comes.
-                    s.OwedReplyCode = K;
-                    s.AbandonID = 0;
-                    record(1, K, true);
-                    return 1;
-                }
+                if (givenUp())
+                    return abandon(K);
                 if (!s.TimeoutFlag)
                     break;
                 s.RetryCount += 1;
@@ -322,6 +326,8 @@ int SendAndReceive(const QString &command, int expectedLength, const QString &da
             s.ErrorShown = false;
             send(QStringLiteral("0CM0"));
             waitReply();
+            if (givenUp())
+                return abandon(QStringLiteral("0CM"));
             if (s.TimeoutFlag) {
                 Common::SetOfflineMode();
                 // A request that shows its messages does not fail silently.
