@@ -2,7 +2,6 @@
 #include "core/Num.h"
 
 #include <QFile>
-#include <QLocale>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -170,11 +169,8 @@ Writer &Writer::number(qint64 v)
 Writer &Writer::number(double v)
 {
     sep();
-    // Plain decimal with just the digits that read back as the same value:
     // 15 digits or an exponent would change or hide large hand-typed values.
-    if (v == 0)
-        v = 0;   // no "-0"
-    m_out += QString::number(v, 'f', QLocale::FloatingPointShortest);
+    m_out += Num::Plain(v);
     return *this;
 }
 

@@ -1,5 +1,7 @@
 #include "core/Num.h"
 
+#include <QLocale>
+
 #include <cmath>
 #include <limits>
 
@@ -118,6 +120,13 @@ QString Str(double v)
         v = 0;   // no "-0"
     const QString digits = QString::number(v, 'g', 15);
     return v < 0 ? digits : QLatin1Char(' ') + digits;
+}
+
+QString Plain(double v)
+{
+    if (v == 0)
+        v = 0;   // no "-0"
+    return QString::number(v, 'f', QLocale::FloatingPointShortest);
 }
 
 } // namespace Num

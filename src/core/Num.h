@@ -39,6 +39,10 @@ inline std::optional<int32_t> LongOf(const QString &text) { return CLng(Val(text
 // of a value of 0 and above, after "-" for a negative one (12 -> " 12").
 QString Str(double v);
 
+// A number in plain decimal with just the digits that read back as the
+// same value: never an exponent, never "-0" (1e20 -> "100000000000000000000").
+QString Plain(double v);
+
 // True when the whole text (blanks around it allowed) is a number.
 bool IsNumeric(const QString &text);
 

@@ -9,7 +9,6 @@
 #include "platform/StringTable.h"
 
 #include <QFileInfo>
-#include <cmath>
 #include <iterator>
 
 namespace Common {
@@ -243,8 +242,6 @@ QString ParaFileText(const ParaSetData &set)
             w.text(c.text());
         else if (c.isEmpty())
             w.empty();
-        else if (c.number() == std::trunc(c.number()) && std::fabs(c.number()) < 9e15)
-            w.number(qint64(c.number()));
         else
             w.number(c.number());
     };
