@@ -104,13 +104,18 @@ bool CheckWritable()
     return true;
 }
 
-int SaveFileAs2(const QString &path, const std::array<QString, 4> &deviceNames)
+int SaveFileAs2(const QString &path, const std::array<QString, 4> &deviceNames, int tries)
 {
     if (!CheckWritable())
         return 1;
-    if (!WritePosiFile(path, deviceNames)) {
-        Platform::Dialogs::MsgBox(ResText(422), Platform::MsgButtons::Ok, Platform::MsgIcon::Critical);
-        return 1;
+    for (int i = 0;; ++i) {
+        if (WritePosiFile(path, deviceNames))
+            break;
+        if (i + 1 >= tries) {
+            Platform::Dialogs::MsgBox(ResText(422), Platform::MsgButtons::Ok, Platform::MsgIcon::Critical);
+            return 1;
+        }
+        Common::mmsecWait(100);
     }
     SetCurrentFile(path);
     return 0;

@@ -64,21 +64,6 @@ QString withExtension(const QString &path)
     return path + QStringLiteral(".qzd");
 }
 
-bool writeWithRetries(const QString &path)
-{
-    if (!PosiFile::CheckWritable())
-        return false;
-    const auto names = PosiFile::DeviceNamesOfSetting();
-    for (int i = 0; i < kTries; ++i) {
-        if (i > 0)
-            Common::mmsecWait(kRetryWaitMs);
-        if (PosiFile::WritePosiFile(path, names))
-            return true;
-    }
-    MsgBox(ResText(422), MsgButtons::Ok, MsgIcon::Critical);
-    return false;
-}
-
 void show484() { MsgBox(ResText(484), MsgButtons::Ok, MsgIcon::Critical); }
 
 } // namespace
@@ -251,9 +236,8 @@ int PosidataSaveToFile()
             return 1;
         }
     }
-    if (!writeWithRetries(path))
+    if (PosiFile::SaveFileAs2(path, PosiFile::DeviceNamesOfSetting(), kTries) != 0)
         return 1;
-    PosiFile::SetCurrentFile(path);
     showCaption();
     p.DataChanged = false;
     return 0;
