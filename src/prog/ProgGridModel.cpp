@@ -78,20 +78,22 @@ void ProgGridModel::RemoveRows(int first, int last)
 
 void ProgGridModel::RemoveRowsWhere(const std::function<bool(int row)> &drop)
 {
-    // Kept rows slide down over the dropped ones: one pass, however many go.
-    size_t kept = 1;
-    for (size_t r = 1; r < m_cells.size(); ++r) {
+    size_t r = 1;
+    while (r < m_cells.size() && !drop(int(r)))
+        ++r;
+    if (r == m_cells.size())
+        return;
+    // Views hear of the change before any row moves. Kept rows slide down
+    // over the dropped ones: one pass, however many go.
+    beginChange();
+    size_t kept = r;
+    for (++r; r < m_cells.size(); ++r) {
         if (drop(int(r)))
             continue;
-        if (kept != r) {
-            m_cells[kept] = std::move(m_cells[r]);
-            m_rowHeight[kept] = m_rowHeight[r];
-        }
+        m_cells[kept] = std::move(m_cells[r]);
+        m_rowHeight[kept] = m_rowHeight[r];
         ++kept;
     }
-    if (kept == m_cells.size())
-        return;
-    beginChange();
     m_cells.resize(kept);
     m_rowHeight.resize(kept);
     clampSelection();
