@@ -125,9 +125,9 @@ private slots:
         QCOMPARE(PosiWindowSize::Limited({10000, 5000}, false), QSize(11000, 5600));
         QCOMPARE(PosiWindowSize::Limited({12000, 7000}, false), QSize(12000, 7000));
         QCOMPARE(PosiWindowSize::Limited({10000, 5000}, true), QSize(10000, 5000));
-        QCOMPARE(PosiWindowSize::CommentWidth(11499, 8000), 3500);
-        QCOMPARE(PosiWindowSize::CommentWidth(11500, 8000), 3000);   // the rest less 500
-        QCOMPARE(PosiWindowSize::CommentWidth(20000, 8000), 11500);
+        QCOMPARE(PosiGrid::CommentWidth(11499, 8000, 500), 3500);
+        QCOMPARE(PosiGrid::CommentWidth(11500, 8000, 500), 3000);   // the rest less 500
+        QCOMPARE(PosiGrid::CommentWidth(20000, 8000, 500), 11500);
     }
 
     void loadRunsToItsEnd()

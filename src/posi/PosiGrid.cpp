@@ -79,10 +79,7 @@ void sizeInit(bool prgMode, bool resetRows)
         g.SetColWidth(26, 500);
         g.SetColWidth(27, 500);
     }
-    int s = 0;
-    for (int c = 0; c <= 27; ++c)
-        s += g.ColWidth(c);
-    g.SetColWidth(28, CommentWidth(g.GridWidth(), s, prgMode ? 100 : 500));
+    FitCommentColumn(g.GridWidth(), prgMode ? 100 : 500);
     for (int c = 0; c <= 27; ++c)
         g.SetColAlignment(c, 4);
     g.SetColAlignment(28, 1);
@@ -186,6 +183,15 @@ int CommentWidth(int gridWidth, int otherColumns, int margin)
     if (gridWidth < otherColumns + kUsable)
         return kUsable;
     return gridWidth - otherColumns - margin;
+}
+
+void FitCommentColumn(int gridWidth, int margin)
+{
+    PosiGridModel &g = Grid();
+    int others = 0;
+    for (int c = 0; c <= 27; ++c)
+        others += g.ColWidth(c);
+    g.SetColWidth(28, CommentWidth(gridWidth, others, margin));
 }
 
 void SizeInit_PosFlexGridAtPosMode() { sizeInit(false, true); }

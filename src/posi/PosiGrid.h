@@ -16,10 +16,12 @@ void Set_PosFormStrAtPosMode();
 void Set_PosFormStrAtPrgMode();
 void Change_DispUnit();
 // Width of the comment column for a grid width and the sum of the widths
-// of columns 0 to 27: the rest of the grid less a margin, but never less
-// than 3500, so that a grid only a little wider than its other columns
-// scrolls instead of cutting the column to a sliver.
+// of columns 0 to 27: 3500 when the grid is narrower than the other columns
+// plus 3500 (the grid scrolls then, rather than cut the column to a
+// sliver), else the rest of the grid less a margin.
 int CommentWidth(int gridWidth, int otherColumns, int margin);
+// The comment column sized by that rule to the columns 0 to 27 now set.
+void FitCommentColumn(int gridWidth, int margin);
 void SizeInit_PosFlexGridAtPosMode();
 void SizeInit_PosFlexGridAtPosMode2();
 void SizeInit_PosFlexGridAtPrgMode2();

@@ -59,7 +59,6 @@ QSize Limited(QSize twips, bool minimisedOrMaximised)
     return {std::max(twips.width(), kMinWidth), std::max(twips.height(), kMinHeight)};
 }
 
-int CommentWidth(int gridWidth, int otherColumns) { return PosiGrid::CommentWidth(gridWidth, otherColumns, 500); }
 
 } // namespace PosiWindowSize
 
@@ -202,11 +201,7 @@ void PositionWindow::Form_Resize()
     }
     if (minMax)
         return;
-    PosiGridModel &g = PosiGrid::Grid();
-    int others = 0;
-    for (int c = 0; c <= 27; ++c)
-        others += g.ColWidth(c);
-    g.SetColWidth(28, PosiWindowSize::CommentWidth(Twips::FromPx(flgdData->viewport()->width()), others));
+    PosiGrid::FitCommentColumn(Twips::FromPx(flgdData->viewport()->width()), 500);
 }
 
 void PositionWindow::resizeEvent(QResizeEvent *e)

@@ -34,9 +34,6 @@ QSize LoadSize(int screenWidthPx, int mainHeightTwips);
 // The size a resize keeps (the limits), nothing to do when minimised or
 // maximised (the size is returned unchanged).
 QSize Limited(QSize twips, bool minimisedOrMaximised);
-// Width of the comment column for a grid width and the sum of the widths
-// of columns 0 to 27.
-int CommentWidth(int gridWidth, int otherColumns);
 } // namespace PosiWindowSize
 
 class PositionWindow : public QWidget, public CommandSets::CommandSet, public MoveTest::Face, public Jog::Face {
