@@ -92,11 +92,10 @@ QRect MainWorkArea()
 
 void KeepInWorkArea(QWidget *w)
 {
-    const QRect area = MainWorkArea();
-    if (area.isEmpty())
-        return;
-    const QRect r = placedRect(w);
-    place(w, r, Inside(r, area));
+    if (const QRect area = MainWorkArea(); !area.isEmpty()) {
+        const QRect r = placedRect(w);
+        place(w, r, Inside(r, area));
+    }
     KeepInside(w);
 }
 

@@ -27,9 +27,9 @@ void KeepInside(QWidget *w);
 // The main window's work area (where its child windows lie), in screen
 // coordinates; empty without a main window on screen.
 QRect MainWorkArea();
-// A window opened over the main window (the monitor, the task window, the
-// online actuator window) moved wholly inside the work area (shrunk where it
-// is larger), then kept inside the screen; nothing without a work area.
+// A window opened over the main window (the monitor, the online actuator
+// window) moved wholly inside the work area (shrunk where it is larger)
+// when there is one, and always kept inside the screen.
 void KeepInWorkArea(QWidget *w);
 
 } // namespace OnScreen

@@ -526,7 +526,6 @@ void OnlineActuatorWindow::Form_Load()
     LoadAxes(false);
     adjustSize();
     OnScreen::KeepInWorkArea(this);
-    OnScreen::KeepInside(this);
 }
 
 void OnlineActuatorWindow::setOwnCommands(bool on)
