@@ -55,9 +55,7 @@ bool callByName(QObject *w, const char *proc)
 
 void toFront(MainWindow &main, QWidget *w)
 {
-    QMdiSubWindow *sub = main.ShowChild(w);
-    main.mdiArea()->setActiveSubWindow(sub);
-    sub->raise();
+    main.ShowChild(w)->raise();
 }
 
 // The group and macro windows: shown once, placed by the number of loaded

@@ -556,8 +556,7 @@ QWidget *MainWindow::OpenProgWindow()
     auto *w = new ProgramWindow();
     w->setWindowTitle(QStringLiteral("Program ") + QString::number(App().SelProgNo));
     w->LetCopyProgNo(App().SelProgNo);
-    QMdiSubWindow *sub = ShowChild(w);
-    m_mdi->setActiveSubWindow(sub);
+    ShowChild(w);
     return w;
 }
 

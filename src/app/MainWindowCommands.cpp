@@ -37,8 +37,7 @@ void MainWindow::mnuFileNewPosi_Click()
 {
     Common::BusyScope commandsOff(Common::kCommandsOnly);
     PositionWindow *posi = PosiWindow();
-    QMdiSubWindow *sub = ShowChild(posi);
-    mdiArea()->setActiveSubWindow(sub);
+    ShowChild(posi);
     posi->CreateNewPositions();
 }
 
