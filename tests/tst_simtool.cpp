@@ -98,7 +98,8 @@ private slots:
     // parameter window's read, one value changed, the write and the verify.
     void parametersReadEditWriteVerify()
     {
-        SimOnline::Fixture s;
+        // The program's actuators those of the simulator.
+        SimOnline::Fixture s(true);
         SimCmdModel cmd;
         SimTaskModel tasks;
         const SimTool::Parsed tool = SimTool::Parse({QStringLiteral("S2M"), QStringLiteral("3")});
@@ -107,15 +108,6 @@ private slots:
         Common::ReadErrorList();
         App().AxisNotUsed = {false, false, true, true};
         App().AxisCount = 2;
-        auto &dev = Paradata().DevSetting;
-        for (size_t a = 0; a < 2; ++a) {
-            dev.DevSize[a] = QStringLiteral(" 28");
-            dev.DevSpeed[a] = QStringLiteral("L");
-            dev.DevStroke[a] = 100;
-            dev.DevLead[a] = 2;
-            dev.DevPPR[a] = 400;
-            Paradata().MaxPulse[a] = 20000;
-        }
         Choices::Queue({0}); // online
         Common::CtConnectAtStart();
         QVERIFY(!App().OfflineFlag);
