@@ -7,7 +7,8 @@
 STEP_TIMEOUT=${STEP_TIMEOUT:-30}
 
 # Starts the program under a fresh virtual display with a settings folder of
-# its own (with Language stored when given) and runs the named step function
+# its own (with Language stored when given, and port 1 when a simulated
+# controller runs: start_sim) and runs the named step function
 # there with the program's pid first in its arguments (its definition is
 # handed over as text: xvfb-run's shell drops exported functions). The whole
 # run gives up after RUN_TIMEOUT seconds (default 120); the program is ended when the steps are done or fail.
@@ -15,11 +16,13 @@ on_virtual_display() {   # program, language (empty = nothing stored), function,
     local program=$1 language=$2 cfg rc=0
     shift 2
     cfg=$(mktemp -d)
-    if [ -n "$language" ]; then
-        mkdir -p "$cfg/QZTQ7Z210"
-        printf '[Settings]\nLanguage=%s\n' "$language" > "$cfg/QZTQ7Z210/QZTQ7Z210.ini"
-    fi
-    XDG_CONFIG_HOME="$cfg" timeout "${RUN_TIMEOUT:-120}" \
+    mkdir -p "$cfg/QZTQ7Z210"
+    {
+        printf '[Settings]\n'
+        if [ -n "$language" ]; then printf 'Language=%s\n' "$language"; fi
+        if [ -n "${SIM_PORT:-}" ]; then printf 'PortNo=1\n'; fi
+    } > "$cfg/QZTQ7Z210/QZTQ7Z210.ini"
+    XDG_CONFIG_HOME="$cfg" REZ4_PORT1="${SIM_PORT:-}" timeout "${RUN_TIMEOUT:-120}" \
         xvfb-run -a -s "-screen 0 1100x820x24" bash -c '
         set -euo pipefail
         . scripts/screen-steps.sh
@@ -31,6 +34,19 @@ on_virtual_display() {   # program, language (empty = nothing stored), function,
         "$steps" "$pid" "$@"' _ "$program" "$(declare -f "$1")" "$@" || rc=$?
     rm -rf "$cfg"
     return "$rc"
+}
+
+# Starts the simulated controller with the given arguments and waits for
+# its first line, the path of its terminal: sets SIM_PID, SIM_OUT (what it
+# printed) and SIM_PORT (empty when it ended first, as for --help or a
+# refused argument). The caller stops it and removes SIM_OUT.
+start_sim() {   # simulator, argument...
+    SIM_OUT=$(mktemp)
+    "$@" > "$SIM_OUT" &
+    SIM_PID=$!
+    until [ -s "$SIM_OUT" ] || ! kill -0 "$SIM_PID" 2>/dev/null; do sleep 0.1; done
+    SIM_PORT=$(head -1 "$SIM_OUT")
+    if [[ "$SIM_PORT" != /dev/* ]]; then SIM_PORT=""; fi
 }
 
 # Prints the id of the first visible window that `xdotool search` finds with

@@ -3,26 +3,29 @@
 # controller (rez4sim, tools/sim, on a pseudo-terminal, behind port 1)
 # in English and takes a picture of the start-up question and of the main
 # window after the online start: docs/screen-startup-question.png,
-# docs/screen-online-start.png. Needs xvfb, xdotool and imagemagick.
+# docs/screen-online-start.png. Each step waits for its window
+# (scripts/screen-steps.sh). Needs xvfb, xdotool and imagemagick.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/screen-steps.sh
 BIN=${1:-build-release/bin/rez4tool}
 SIM=${2:-$(dirname "$BIN")/rez4sim}
-OUT=docs
+OUT=${OUT:-docs}
 mkdir -p "$OUT"
-cfg=$(mktemp -d)
-mkdir -p "$cfg/QZTQ7Z210"
-printf '[Settings]\nLanguage=2\nPortNo=1\n' > "$cfg/QZTQ7Z210/QZTQ7Z210.ini"
-pty=$(mktemp)
-"$SIM" S2M 3 > "$pty" & sim=$!
-sleep 1
-port=$(head -1 "$pty")
-XDG_CONFIG_HOME="$cfg" REZ4_PORT1="$port" xvfb-run -a -s "-screen 0 1100x820x24" bash -c "
-    '$BIN' & pid=\$!
-    sleep 6
-    import -window root '$OUT/screen-startup-question.png'
-    xdotool key Return; sleep 4
-    import -window root '$OUT/screen-online-start.png'
-    kill \$pid"
-kill $sim
-rm -rf "$cfg" "$pty"
+start_sim "$SIM" S2M 3
+trap 'kill "$SIM_PID" 2>/dev/null || true; rm -f "$SIM_OUT"' EXIT
+if [ -z "$SIM_PORT" ]; then
+    cat "$SIM_OUT" >&2
+    exit 1
+fi
+take_pictures() {   # program's pid
+    wait_window --name '^Select$' > /dev/null
+    picture "$OUT/screen-startup-question.png"
+    # "Online" is the question's default; the main window takes its
+    # caption once the online start has ended.
+    answer '^Select$' Return
+    wait_window --name '^QZ-TQ7' > /dev/null
+    picture "$OUT/screen-online-start.png"
+}
+export OUT
+on_virtual_display "$BIN" 2 take_pictures

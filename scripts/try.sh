@@ -7,15 +7,12 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/build.sh
 if [ $# -eq 0 ]; then set -- S2M 3; fi
-out=$(mktemp)
-./build-release/bin/rez4sim "$@" > "$out" & sim=$!
-trap 'kill $sim 2>/dev/null || true; rm -f "$out"' EXIT
-# Its first line is the path of its terminal.
-until [ -s "$out" ] || ! kill -0 $sim 2>/dev/null; do sleep 0.1; done
-port=$(head -1 "$out")
-if [[ "$port" != /dev/* ]]; then
+. scripts/screen-steps.sh
+start_sim ./build-release/bin/rez4sim "$@"
+trap 'kill "$SIM_PID" 2>/dev/null || true; rm -f "$SIM_OUT"' EXIT
+if [ -z "$SIM_PORT" ]; then
   # --help, or a refused argument: the simulator has said why and ended.
-  cat "$out"
-  wait $sim && exit 0 || exit $?
+  cat "$SIM_OUT"
+  wait "$SIM_PID" && exit 0 || exit $?
 fi
-REZ4_PORT1=$port ./build-release/bin/rez4tool
+REZ4_PORT1=$SIM_PORT ./build-release/bin/rez4tool
