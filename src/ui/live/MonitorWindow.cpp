@@ -375,7 +375,7 @@ void MonitorWindow::ReadnDisp_FlagMoni() { pollList(*flagList); }
 void MonitorWindow::ReadnDisp_VariableMoni() { pollList(*variableList); }
 void MonitorWindow::ReadnDisp_PosVariableMoni() { pollList(*posVariableList); }
 
-void MonitorWindow::listWidths(QTableView *view, Watch::Kind)
+void MonitorWindow::listWidths(QTableView *view)
 {
     // The number columns as wide as the flag list's, the value the rest; the
     // header row takes two lines, written smaller where a word still does
@@ -391,19 +391,19 @@ void MonitorWindow::listWidths(QTableView *view, Watch::Kind)
 void MonitorWindow::FlagFG_Init()
 {
     flagList->InitGrid();
-    listWidths(flgdFlag, Watch::Kind::Flag);
+    listWidths(flgdFlag);
 }
 
 void MonitorWindow::VariableFG_Init()
 {
     variableList->InitGrid();
-    listWidths(flgdVariable, Watch::Kind::Variable);
+    listWidths(flgdVariable);
 }
 
 void MonitorWindow::PosVariableFG_Init()
 {
     posVariableList->InitGrid();
-    listWidths(flgdPVariable, Watch::Kind::PosVariable);
+    listWidths(flgdPVariable);
 }
 
 void MonitorWindow::TimerDispInit_Timer()

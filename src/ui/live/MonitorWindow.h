@@ -118,7 +118,7 @@ private:
     void pollList(Watch::WatchList &list);
     void addItem(Watch::WatchList &list, QTableView *view, const Watch::Entry &entry);
     void deleteItem(Watch::WatchList &list, QTableView *view);
-    void listWidths(QTableView *view, Watch::Kind kind);
+    void listWidths(QTableView *view);
     void showStopped();
     // Form_QueryUnload and the unload: once, whatever asked for it.
     void unloadWindow();
