@@ -141,6 +141,7 @@ private slots:
     void startWhileMoving();
     void stopEndsEndlessWait_data();
     void stopEndsEndlessWait();
+    void stopDuringHomeReturnIsSpentWithIt();
     void moveRefused_data();
     void moveRefused();
     void dwell_data();
@@ -494,6 +495,28 @@ void TestMoveTest::stopEndsEndlessWait()
     for (QPushButton *b : {rig.posi->cmdHome, rig.posi->cmdMove, rig.posi->cmdSelectMove, rig.posi->cmdGrpMove})
         QVERIFY2(b->isEnabled(), qPrintable(b->objectName()));
     QVERIFY(rig.main->main.MDIForm_QueryUnload(MainWindow::UnloadMode::User));
+}
+
+// A stop pressed while the home return's axes come to rest is spent with
+// the home return: it must not stop the next list or range move.
+void TestMoveTest::stopDuringHomeReturnIsSpentWithIt()
+{
+    Rig rig;
+    rig.model.movePolls = 2;
+    int polls = 0;
+    bool moved = false;
+    rig.model.onFrame = [&](const QByteArray &f) {
+        if (f.startsWith("0MS"))
+            moved = true;
+        // The last poll, which finds the axes at rest.
+        if (moved && f == "0RA" && ++polls == 3)
+            QTimer::singleShot(0, rig.posi->cmdStop, [&rig] { rig.posi->cmdStop->click(); });
+    };
+    rig.posi->cmdHome->click();
+    QVERIFY(polls >= 3);
+    QVERIFY(!rig.posi->imgHomeGreen->isHidden());
+    QVERIFY(!rig.posi->MoveState.ListMoveStop);
+    QVERIFY(!rig.posi->MoveState.RangeMoveStop);
 }
 
 void TestMoveTest::moveRefused_data()

@@ -324,12 +324,10 @@ void HomeButton(Face &f)
     a.BusyFlag = true;
     State &s = f.Move();
     runStoppable(s, [&] { ReturnHomeByButton(f); });
-    // A stop that ended the home return was meant for it, not for the next
-    // list or range move.
-    if (s.StoppedMoving) {
-        s.ListMoveStop = false;
-        s.RangeMoveStop = false;
-    }
+    // A stop pressed during the home return was meant for it, whether or not
+    // it ended the wait, never for the next list or range move.
+    s.ListMoveStop = false;
+    s.RangeMoveStop = false;
     a.BusyFlag = false;
     f.DataTeachTabsEnabled(true);
     Common::SetPosiTabEnabled(a.OfflineFlag);
