@@ -50,11 +50,9 @@ Rest waitForRest(State &s, bool linkErrorEnds)
 template <typename Worker>
 void runStoppable(State &s, Worker worker)
 {
-    s.Running = true;
     s.StopPressed = false;
     s.StoppedMoving = false;
     worker();
-    s.Running = false;
     s.StopPressed = false;
     if (!s.StoppedMoving)
         return;

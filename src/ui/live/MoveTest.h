@@ -23,11 +23,10 @@ struct State {
     bool RangeMoveStop = false;
     // The dwell after a move is over.
     bool DwellDoneFlag = true;
-    // A run of the tab (a move or the home button) is going on; a stop
-    // button was pressed during it; a wait for rest ended on that stop with
-    // an axis still moving. The controller may never report rest, so only
-    // such a stop ends a wait for rest; the user is told afterwards.
-    bool Running = false;
+    // A stop button was pressed during a run of the tab (a move or the home
+    // button: each run starts with it clear); a wait for rest ended on that
+    // stop with an axis still moving. The controller may never report rest,
+    // so only such a stop ends a wait for rest; the user is told afterwards.
     bool StopPressed = false;
     bool StoppedMoving = false;
 };
@@ -97,11 +96,7 @@ inline void TimerMoveTick(State &s) { s.DwellDoneFlag = true; }
 
 // Every stop button of the tab: during a run it ends the wait for rest
 // (the method's own stop request is the window's to set).
-inline void StopButton(State &s)
-{
-    if (s.Running)
-        s.StopPressed = true;
-}
+inline void StopButton(State &s) { s.StopPressed = true; }
 
 // The home button: locks the tab and the windows around ReturnHomeByButton.
 // It has no stop button of its own: the stop button of the shown panel
