@@ -555,9 +555,4 @@ std::optional<Field> FirstRefusedField(const ParadataState &s, const PerAxis<boo
     return std::nullopt;
 }
 
-int CheckParameterValues(const ParadataState &s, const PerAxis<bool> &axisNotUsed)
-{
-    return FirstRefusedField(s, axisNotUsed) ? 1 : 0;
-}
-
 } // namespace ParaForm

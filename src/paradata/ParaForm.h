@@ -124,9 +124,6 @@ struct Field {
 // order (axis by axis, then the single values); nothing when all pass. A
 // pulse value names its millimetre field, the actuator code its size list.
 std::optional<Field> FirstRefusedField(const ParadataState &s, const PerAxis<bool> &axisNotUsed);
-// 0 every value of the axes 0..ParaLastAxis in use and every single value
-// in range, 1 otherwise.
-int CheckParameterValues(const ParadataState &s, const PerAxis<bool> &axisNotUsed);
 
 int HomeVelMax(int lead);
 int JogVelMax(int lead);
