@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Pictures of every dialog, in Japanese and in English, at 96 dpi under a
 # virtual display: docs/dialog-<name>-ja.png / -en.png, and the parameter
-# window, docs/screen-parameter-ja.png / -en.png. Needs xvfb and
-# qt6-translations-l10n (scripts/deps.sh) for Qt's own buttons in Japanese.
-#   bash scripts/screenshots-dialogs.sh [build/bin/rez4shots]
+# window, docs/screen-parameter-ja.png / -en.png. Installs what it needs
+# (xvfb, and qt6-translations-l10n for Qt's own buttons in Japanese).
+#   bash scripts/screenshots-dialogs.sh [rez4shots]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-BIN=${1:-build/bin/rez4shots}
+# Without a program given, the picture build makes it.
+BIN=$(bash scripts/build-shots.sh "${1:-}" rez4shots)
 OUT=${OUT:-docs}
 mkdir -p "$OUT"
 for lang in ja en; do

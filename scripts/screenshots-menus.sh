@@ -4,12 +4,14 @@
 # scripts/screenshots.sh does), opens the View menu (Alt+V) and takes a
 # picture of the main window with its menu bar, the open menu and the
 # toolbar: docs/screen-menus-ja.png, docs/screen-menus-en.png. Each step
-# waits for its window (scripts/screen-steps.sh). Needs xvfb, xdotool and
-# imagemagick.
+# waits for its window (scripts/screen-steps.sh). Installs what it needs
+# (xvfb, xdotool and imagemagick).
+#   bash scripts/screenshots-menus.sh [rez4tool]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/screen-steps.sh
-BIN=${1:-build-release/bin/rez4tool}
+# Without a program given, the picture build makes it.
+BIN=$(bash scripts/build-shots.sh "${1:-}" rez4tool)
 OUT=${OUT:-docs}
 mkdir -p "$OUT"
 take_picture() {   # program's pid, name

@@ -4,11 +4,14 @@
 # in English and takes a picture of the start-up question and of the main
 # window after the online start: docs/screen-startup-question.png,
 # docs/screen-online-start.png. Each step waits for its window
-# (scripts/screen-steps.sh). Needs xvfb, xdotool and imagemagick.
+# (scripts/screen-steps.sh). Installs what it needs (xvfb, xdotool and
+# imagemagick).
+#   bash scripts/screenshots-online.sh [rez4tool [rez4sim]]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/screen-steps.sh
-BIN=${1:-build-release/bin/rez4tool}
+# Without a program given, the picture build makes it.
+BIN=$(bash scripts/build-shots.sh "${1:-}" rez4tool rez4sim)
 SIM=${2:-$(dirname "$BIN")/rez4sim}
 OUT=${OUT:-docs}
 mkdir -p "$OUT"

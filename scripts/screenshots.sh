@@ -5,11 +5,14 @@
 # (docs/screen-startup-ja.png / -en.png) and, after answering "offline",
 # "positioner mode" and keeping the actuators offered, the main window
 # (docs/screen-main-ja.png / -en.png). Each step waits for its window
-# (scripts/screen-steps.sh). Needs xvfb, xdotool and imagemagick.
+# (scripts/screen-steps.sh). Installs what it needs (xvfb, xdotool and
+# imagemagick).
+#   bash scripts/screenshots.sh [rez4tool]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/screen-steps.sh
-BIN=${1:-build-release/bin/rez4tool}
+# Without a program given, the picture build makes it.
+BIN=$(bash scripts/build-shots.sh "${1:-}" rez4tool)
 OUT=${OUT:-docs}
 mkdir -p "$OUT"
 take_pictures() {   # program's pid, name
