@@ -34,6 +34,8 @@ static void pcSetting()
         p.MaxPulse[a] = 6666;
         p.MaxMm[a] = 99.99;
         p.MaxSpeed[a] = 300;
+        // As the program's start values: the actuators are named.
+        p.DevSetting.DevQzFlag[a] = true;
     }
 }
 
@@ -65,6 +67,9 @@ static void shoot(const QString &dir, const QString &name, bool prg, bool mm, in
     a.DispMmUnit = mm;
     PosiGrid::Change_DispUnit();
     PosiGrid::FillGridByMode();
+    // The actuator names over the axis columns and above the grid, as the
+    // offline start's choice of actuators writes them.
+    Common::DispDeviceName();
     auto *w = static_cast<PositionWindow *>(ms.main.PosiForm());
     PosiGridModel &g = PosiGrid::Grid();
     auto type = [&](int row, int col, const QString &text) {
