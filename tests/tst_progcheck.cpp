@@ -37,6 +37,22 @@ QStringList errorsOf(const ProgCheck::CheckTables &t)
     return out;
 }
 
+// The errors of checking a program taken in from a grid of these lines.
+QStringList checked(const Lines &program)
+{
+    ProgGridModel grid;
+    ProgData::ProgDoc doc;
+    doc.flgdProg = &grid;
+    ProgData::FillGrid(grid, program);
+    if (ProgData::TakeInProgramGrid(doc) != 0)
+        return {QStringLiteral("not taken in")};
+    const int rc = ProgCheck::programCheckProc(doc);
+    const QStringList errors = errorsOf(doc.Check);
+    if (rc != (errors.isEmpty() ? 0 : 1))
+        return {QStringLiteral("result %1 with errors").arg(rc)};
+    return errors;
+}
+
 } // namespace
 
 class TstProgCheck : public QObject {
@@ -47,6 +63,8 @@ private slots:
 
     void passes_data();
     void passes();
+    void typedValueOutsideItsColumn_data();
+    void typedValueOutsideItsColumn();
     void errorTextInTheRunningLanguage();
     void programWithoutLinesReadsNothing();
 
@@ -125,13 +143,71 @@ void TstProgCheck::passes()
         Platform::SetAppFolder(m_env->dir());
     }
     QCOMPARE(Common::ReadCommandList(), 0);
-    ProgGridModel grid;
-    ProgData::ProgDoc doc;
-    doc.flgdProg = &grid;
-    ProgData::FillGrid(grid, program);
-    QCOMPARE(ProgData::TakeInProgramGrid(doc), 0);
-    QCOMPARE(ProgCheck::programCheckProc(doc), errors.isEmpty() ? 0 : 1);
-    QCOMPARE(errorsOf(doc.Check), errors);
+    QCOMPARE(checked(program), errors);
+}
+
+// A number is judged as typed, not only by its code: one outside its
+// column's range, or with more decimals than the column holds, would be
+// sent as another value (a plain number coded into the negative or the
+// reference range, 0, or its bare number), and gets the column's error.
+void TstProgCheck::typedValueOutsideItsColumn_data()
+{
+    QTest::addColumn<Lines>("program");
+    QTest::addColumn<QStringList>("errors");
+    auto row = [](const char *name, Lines program, QStringList errors) {
+        QTest::newRow(name) << program << errors;
+    };
+    // The register commands' Operation2 (sent as, read back as).
+    row("+ R1, 2000", {line("+", "R1", "2000")}, {});
+    row("+ R1, 2097.152 (sent as -0)", {line("+", "R1", "2097.152")}, {"1:14"});
+    row("= R1, 3000 (sent as -902.848)", {line("=", "R1", "3000")}, {"1:14"});
+    row("+ R1, 4097.152 (sent as -2000)", {line("+", "R1", "4097.152")}, {"1:14"});
+    row("= R1, 4190.508 (sent as R1)", {line("=", "R1", "4190.508")}, {"1:14"});
+    row("<= PR1, 2097.153 with Result", {line("<=", "PR1", "2097.153", "F1")}, {"1:14"});
+    row("% r1, 1.0005 (sent as 1)", {line("%", "r1", "1.0005")}, {"1:14"});
+    row("= R1, 2000.001 (refused by its code too)", {line("=", "R1", "2000.001")}, {"1:14"});
+    // Plain numbers outside the range sent as 0, or as their bare number.
+    row("MVP 5, 1000 (sent as no position)", {line("MVP", "5", "1000")}, {"1:2"});
+    row("MVI R1, 1000", {line("MVI", "R1", "1000")}, {"1:2"});
+    row("MVP 5, 0", {line("MVP", "5", "0")}, {});
+    row("TIM 1500 (sent as 1.5)", {line("TIM", "1500")}, {"1:9"});
+    row("TIM 4190508 (sent as R1)", {line("TIM", "4190508")}, {"1:9"});
+    row("TIM 999.999", {line("TIM", "999.999")}, {});
+    row("VEL 1.0005 (sent as 1)", {line("VEL", "1.0005")}, {"1:4"});
+    row("ACC 12.345 (sent as 12.34)", {line("ACC", "12.345")}, {"1:3"});
+    // Plain columns without an upper bound: a code in the reference range.
+    row("JUMP 4190.508 (sent as R1)", {line("JUMP", "4190.508")}, {"1:7"});
+    row("CALL 4190.508 (sent as R1)", {line("CALL", "4190.508")}, {"1:10"});
+    row("STPG 4190.508 (sent as R1)", {line("STPG", "4190.508")}, {"1:5"});
+    row("OUT 4190.508, O1 (sent as R1)", {line("OUT", "4190.508", "O1")}, {"1:14"});
+    // Columns that code the number part of any text: a sign or a prefix is
+    // not sent.
+    row("HOME R5 (sent as 5)", {line("HOME", "R5")}, {"1:16"});
+    row("PGR -3", {line("PGR", "-3")}, {"1:16"});
+    row("MVD I2", {line("MVD", "I2")}, {"1:16"});
+    row("ACC R50", {line("ACC", "R50")}, {"1:3"});
+    row("LB -3", {line("LB", "-3")}, {"1:7"});
+    row("SR -2", {line("MVP", "1"), line("SR", "-2"), line("SRET")}, {"2:10"});
+    row("WTON I1, -5 (sent as 5)", {line("WTON", "I1", "-5")}, {"1:14"});
+    row("PPUT I2, 5", {line("PPUT", "I2", "5")}, {"1:14"});
+    row("PTST -3, 5", {line("PTST", "-3", "5", "F1")}, {"1:14"});
+    row("CPRD -2", {line("CPRD", "-2")}, {"1:14"});
+    row("ZOUT 1, R2", {line("ZOUT", "1", "R2", "F1")}, {"1:14"});
+    row("JOG+ R5, I1", {line("JOG+", "R5", "I1")}, {"1:14"});
+    row("ZONE1 -5, 5", {line("ZONE1", "-5", "5")}, {"1:14"});
+    row("ZONE2 0, I1", {line("ZONE2", "0", "I1")}, {"1:14"});
+    row("PUST1 R20, 5", {line("PUST1", "R20", "5")}, {"1:14"});
+    row("ZONE4 0, 1000", {line("ZONE4", "0", "1000")}, {});
+    row("PUST3 0, 100", {line("PUST3", "0", "100")}, {});
+    row("HOME 15", {line("HOME", "15")}, {});
+}
+
+void TstProgCheck::typedValueOutsideItsColumn()
+{
+    QFETCH(Lines, program);
+    QFETCH(QStringList, errors);
+    QCOMPARE(Common::ReadCommandList(), 0);
+    QCOMPARE(checked(program), errors);
 }
 
 void TstProgCheck::errorTextInTheRunningLanguage()

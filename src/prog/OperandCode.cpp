@@ -383,4 +383,31 @@ Disp DecodeResult(int32_t v)
     return {QString(), QString::number(v)};
 }
 
+bool TakesOperand(int cmdCode, int col)
+{
+    if (col == kColCondition)
+        return UsesCondition(cmdCode);
+    if (col == kColResult)
+        return UsesResult(cmdCode);
+    if (col != kColOp1 && col != kColOp2)
+        return false;
+    const OperandRule r = OperandRuleOf(cmdCode, col);
+    return r.refs != 0 || r.other != OperandRule::Other::Zero || r.plain != OperandRule::Plain::Zero;
+}
+
+bool SentAsShown(int cmdCode, int col, const QString &text)
+{
+    if (!TakesOperand(cmdCode, col))
+        return true;
+    const QString typed = text.isEmpty() ? QStringLiteral("0") : text;
+    const auto code = seekInputData(cmdCode, col, typed);
+    if (!code)
+        return false;
+    // An empty cell read back stands for code 0, as an empty typed one.
+    const QString back = DecodeOperand(cmdCode, col, *code).text();
+    const auto a = ParseOperand(typed);
+    const auto b = ParseOperand(back.isEmpty() ? QStringLiteral("0") : back);
+    return a && b && a->ref == b->ref && a->prefix == b->prefix && a->N == b->N;
+}
+
 } // namespace ProgCode

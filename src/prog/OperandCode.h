@@ -97,6 +97,18 @@ std::optional<int32_t> CodeResult(bool ref, const QString &prefix, int32_t n);
 // which the controller would take for another result or cannot hold.
 bool IsBareResultReference(int cmdCode, const QString &text);
 
+// Whether the command takes an operand in column 2..5 at all: a column it
+// does not take is sent as 0 whatever it shows.
+bool TakesOperand(int cmdCode, int col);
+// Whether the text of a column the command takes (trimmed; empty stands for
+// "0") is sent as the line shows it: its code reads back as the same
+// reference or the same number. A number outside the column's range, a
+// fraction in a reference number, a reference or number the column codes as
+// something else, or more decimals than the column holds are not. A text
+// without a code is not either; a column the command does not take is not
+// judged (true).
+bool SentAsShown(int cmdCode, int col, const QString &text);
+
 // A decoded cell: DispPrefix followed by DispValue.
 struct Disp {
     QString DispPrefix;

@@ -47,6 +47,18 @@ struct Ctx {
     bool found = false;
     bool stop = false;
 
+    // Whether the texts of both Operation columns of line r are sent as the
+    // line shows them (columns the command does not take are not judged);
+    // a line with no grid row behind it is judged by its codes alone.
+    bool operandsShown(int r) const { return shown(r, ProgCode::kColOp1) && shown(r, ProgCode::kColOp2); }
+    bool shown(int r, int col) const
+    {
+        const ProgGridModel *g = doc.flgdProg;
+        if (!g || r >= g->Rows())
+            return true;
+        return ProgCode::SentAsShown(doc.ProgDA[static_cast<size_t>(r)].code, col, g->Text(r, col).trimmed());
+    }
+
     // Records error `no` with message `msg` on `line`; past the tenth error
     // the check ends, unless the pass applies the limit itself.
     void record(int no, int msg, int line, bool limit = true)
@@ -80,7 +92,7 @@ bool registerValue(int32_t v) { return in(v, 0, 2000000) || in(v, Neg, Neg + 200
 
 void registerOperation(Ctx &c, int r, const ProgStep &s, int)
 {
-    if (!(refRr(s.op1) || refPR(s.op1)) || !registerValue(s.op2))
+    if (!(refRr(s.op1) || refPR(s.op1)) || !registerValue(s.op2) || !c.operandsShown(r))
         c.record(14, 3114, r);
 }
 
@@ -104,44 +116,44 @@ const std::vector<Pass> &passes()
          [](Ctx &c, int r, const ProgStep &s, int kw) {
              const bool ok1 = in(s.op1, 1, 999000) || refRr(s.op1);
              const bool ok2 = kw == 3 || in(s.op2, 0, 999000) || refRr(s.op2);
-             if (!ok1 || !ok2)
+             if (!ok1 || !ok2 || !c.operandsShown(r))
                  c.record(2, 3102, r);
          }},
         // 3: ACC.
         {{"ACC"},
          [](Ctx &c, int r, const ProgStep &s, int) {
-             if (!num(s.op1, 1, 200))
+             if (!num(s.op1, 1, 200) || !c.operandsShown(r))
                  c.record(3, 3104, r);
          }},
         // 4: VEL.
         {{"VEL"},
          [](Ctx &c, int r, const ProgStep &s, int) {
-             if (!num(s.op1, 1, 400) && !refRr(s.op1))
+             if ((!num(s.op1, 1, 400) && !refRr(s.op1)) || !c.operandsShown(r))
                  c.record(4, 3103, r);
          }},
         // 5: program numbers.
         {{"STPG", "EDPG"},
          [](Ctx &c, int r, const ProgStep &s, int) {
-             if (!num(s.op1, 1, 100) && !refRr(s.op1))
+             if ((!num(s.op1, 1, 100) && !refRr(s.op1)) || !c.operandsShown(r))
                  c.record(5, 3105, r);
          }},
         // 6: LB.
         {{"LB"},
          [](Ctx &c, int r, const ProgStep &s, int) {
-             if (!num(s.op1, 1, 50))
+             if (!num(s.op1, 1, 50) || !c.operandsShown(r))
                  c.record(7, 3107, r);
          }},
         // 7: JUMP.
         {{"JUMP"},
          [](Ctx &c, int r, const ProgStep &s, int) {
-             if (!num(s.op1, 1, 50) && !refRr(s.op1))
+             if ((!num(s.op1, 1, 50) && !refRr(s.op1)) || !c.operandsShown(r))
                  c.record(7, 3107, r);
          }},
         // 8: SR numbers, collected (a second SR n is not reported).
         {{"SR"},
          [](Ctx &c, int r, const ProgStep &s, int) {
              const int k = numberOf(s.op1);
-             if (k >= 1 && k <= 20)
+             if (k >= 1 && k <= 20 && c.operandsShown(r))
                  c.t.SrDefFlag[static_cast<size_t>(k)] = true;
              else
                  c.record(10, 3110, r);
@@ -149,7 +161,7 @@ const std::vector<Pass> &passes()
         // 9: CALL numbers.
         {{"CALL"},
          [](Ctx &c, int r, const ProgStep &s, int) {
-             if (!num(s.op1, 1, 20) && !refRr(s.op1))
+             if ((!num(s.op1, 1, 20) && !refRr(s.op1)) || !c.operandsShown(r))
                  c.record(10, 3110, r);
          }},
         // 10: CALLs, collected with the line of the first call.
@@ -199,29 +211,29 @@ const std::vector<Pass> &passes()
         // 14: TIM.
         {{"TIM"},
          [](Ctx &c, int r, const ProgStep &s, int) {
-             if (!in(s.op1, 0, 999999) && !refRr(s.op1))
+             if ((!in(s.op1, 0, 999999) && !refRr(s.op1)) || !c.operandsShown(r))
                  c.record(9, 3109, r);
          }},
         // 15 to 28: operand kinds and ranges, one error a line.
         {{"WTON", "WTOF"},
          [](Ctx &c, int r, const ProgStep &s, int) {
-             if (!refIOFf(s.op1) || !in(s.op2, 0, 999999))
+             if (!refIOFf(s.op1) || !in(s.op2, 0, 999999) || !c.operandsShown(r))
                  c.record(14, 3114, r);
          }},
         {{"ON", "OFF"},
          [](Ctx &c, int r, const ProgStep &s, int) {
-             if (!refOFf(s.op1) || !(s.op2 == 0 || refOFf(s.op2)))
+             if (!refOFf(s.op1) || !(s.op2 == 0 || refOFf(s.op2)) || !c.operandsShown(r))
                  c.record(14, 3114, r);
          }},
         {{"IN", "INB"},
          [](Ctx &c, int r, const ProgStep &s, int) {
-             if (!refRr(s.op1) || !(refI(s.op2) || refF(s.op2) || reff(s.op2)))
+             if (!refRr(s.op1) || !(refI(s.op2) || refF(s.op2) || reff(s.op2)) || !c.operandsShown(r))
                  c.record(14, 3114, r);
          }},
         {{"OUT", "OUTB"},
          [](Ctx &c, int r, const ProgStep &s, int kw) {
              const bool ok1 = in(s.op1, 0, kw == 0 ? 255000 : 99000) || refRr(s.op1);
-             if (!ok1 || !refOFf(s.op2))
+             if (!ok1 || !refOFf(s.op2) || !c.operandsShown(r))
                  c.record(14, 3114, r);
          }},
         {{"=", "+", "-", "*", "/"}, registerOperation},
@@ -230,38 +242,38 @@ const std::vector<Pass> &passes()
         {{"PPUT", "PGET", "PTST"},
          [](Ctx &c, int r, const ProgStep &s, int kw) {
              const bool ok1 = in(s.op1, 1, kw == 2 ? 15000 : 4000);
-             if (!ok1 || !(num(s.op2, 1, 999) || refRr(s.op2)))
+             if (!ok1 || !(num(s.op2, 1, 999) || refRr(s.op2)) || !c.operandsShown(r))
                  c.record(14, 3114, r);
          }},
         {{"CPRD", "ZOUT"},
          [](Ctx &c, int r, const ProgStep &s, int kw) {
              const bool ok2 = kw == 0 || s.op2 == 0 || s.op2 == 1000 || s.op2 == 2000;
-             if (!num(s.op1, 1, 4) || !ok2)
+             if (!num(s.op1, 1, 4) || !ok2 || !c.operandsShown(r))
                  c.record(14, 3114, r);
          }},
         {{"JOG+", "JOG-"},
          [](Ctx &c, int r, const ProgStep &s, int) {
-             if (!in(s.op1, 0, 15000) || !refIOFf(s.op2))
+             if (!in(s.op1, 0, 15000) || !refIOFf(s.op2) || !c.operandsShown(r))
                  c.record(14, 3114, r);
          }},
         {{"ZONE1", "ZONE2", "ZONE3", "ZONE4"},
          [](Ctx &c, int r, const ProgStep &s, int) {
-             if (!in(s.op1, 0, 1000000) || !in(s.op2, 0, 1000000))
+             if (!in(s.op1, 0, 1000000) || !in(s.op2, 0, 1000000) || !c.operandsShown(r))
                  c.record(14, 3114, r);
          }},
         {{"PUST1", "PUST2", "PUST3", "PUST4"},
          [](Ctx &c, int r, const ProgStep &s, int) {
-             if (!(s.op1 == 0 || num(s.op1, 20, 70)) || !in(s.op2, 0, 100000))
+             if (!(s.op1 == 0 || num(s.op1, 20, 70)) || !in(s.op2, 0, 100000) || !c.operandsShown(r))
                  c.record(14, 3114, r);
          }},
         {{"CLR"},
          [](Ctx &c, int r, const ProgStep &s, int) {
-             if (!(refRr(s.op1) || refPR(s.op1)) || !(refRr(s.op2) || refPR(s.op2)))
+             if (!(refRr(s.op1) || refPR(s.op1)) || !(refRr(s.op2) || refPR(s.op2)) || !c.operandsShown(r))
                  c.record(14, 3114, r);
          }},
         {{"HOME", "PGR", "MVD"},
          [](Ctx &c, int r, const ProgStep &s, int) {
-             if (!num(s.op1, 1, 15))
+             if (!num(s.op1, 1, 15) || !c.operandsShown(r))
                  c.record(16, 3116, r);
          }},
         // 29: SR and SRET alternate, starting with SR and ending with SRET.

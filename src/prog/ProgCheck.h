@@ -1,6 +1,8 @@
 #pragma once
 // The syntax check of a program: fixed passes over the coded lines, one
-// rule group each, in a fixed order. Each pass names the keywords it looks
+// rule group each, in a fixed order. An operand passes only when the write
+// sends it as the grid's line shows it, so the passes also judge the texts
+// the codes were taken from. Each pass names the keywords it looks
 // at; their codes are looked up in the command list when the pass starts,
 // so a keyword the list lacks switches its passes off. Errors are numbered
 // ("SyntaxErr No.7") and kept with their line; the check ends at the
