@@ -24,6 +24,11 @@ ProgTexts line(const QString &cmd, const QString &o1 = {}, const QString &o2 = {
     return {cmd, o1, o2, {}, res, {}};
 }
 
+ProgTexts withCondition(const QString &cmd, const QString &o1, const QString &cond)
+{
+    return {cmd, o1, {}, cond, {}, {}};
+}
+
 // The errors of a check as "line:number".
 QStringList errorsOf(const ProgCheck::CheckTables &t)
 {
@@ -65,10 +70,21 @@ private slots:
     void passes();
     void typedValueOutsideItsColumn_data();
     void typedValueOutsideItsColumn();
+    void resultsAndReferenceFractions_data();
+    void resultsAndReferenceFractions();
     void errorTextInTheRunningLanguage();
     void programWithoutLinesReadsNothing();
 
 private:
+    // The errors of the row's program are the row's errors.
+    void expectErrors()
+    {
+        QFETCH(Lines, program);
+        QFETCH(QStringList, errors);
+        QCOMPARE(Common::ReadCommandList(), 0);
+        QCOMPARE(checked(program), errors);
+    }
+
     std::unique_ptr<TestEnv::Scope> m_env;
 };
 
@@ -202,13 +218,57 @@ void TstProgCheck::typedValueOutsideItsColumn_data()
     row("HOME 15", {line("HOME", "15")}, {});
 }
 
-void TstProgCheck::typedValueOutsideItsColumn()
+void TstProgCheck::typedValueOutsideItsColumn() { expectErrors(); }
+
+// A Condition or Result passes only when the write sends it as the line
+// shows it: a plain number or a reference the column does not code would
+// be sent as none or as another. A fraction in a reference number would be
+// sent rounded to another reference, and is refused in every column. An
+// empty cell and the references the write codes pass.
+void TstProgCheck::resultsAndReferenceFractions_data()
 {
-    QFETCH(Lines, program);
-    QFETCH(QStringList, errors);
-    QCOMPARE(Common::ReadCommandList(), 0);
-    QCOMPARE(checked(program), errors);
+    QTest::addColumn<Lines>("program");
+    QTest::addColumn<QStringList>("errors");
+    auto row = [](const char *name, Lines program, QStringList errors) {
+        QTest::newRow(name) << program << errors;
+    };
+    row("MVP 5, Result 300 (sent as none)", {line("MVP", "5", {}, "300")}, {"1:14"});
+    row("MVP 5, Result 1 (sent as none)", {line("MVP", "5", {}, "1")}, {"1:14"});
+    row("PMOV 5, Result 300", {line("PMOV", "5", {}, "300")}, {"1:23", "1:14"});
+    row("MVP 5, Result O1.5 (sent as O2)", {line("MVP", "5", {}, "O1.5")}, {"1:14"});
+    row("TIM 1, Result F1.4 (sent as F1)", {line("TIM", "1", {}, "F1.4")}, {"1:14"});
+    row("== R1, R2, Result f1.6 (sent as f2)", {line("==", "R1", "R2", "f1.6")}, {"1:14"});
+    row("MVP 5, Result 0", {line("MVP", "5", {}, "0")}, {});
+    row("MVP 5, Result F100", {line("MVP", "5", {}, "F100")}, {});
+    row("CLR R1, R2, Result f50", {line("CLR", "R1", "R2", "f50")}, {});
+    row("MVP 5, Condition /I1.5", {withCondition("MVP", "5", "/I1.5")}, {"1:14"});
+    row("MVP 5, Condition O1.5", {withCondition("MVP", "5", "O1.5")}, {"1:14"});
+    row("MVP 5, Condition 5 (sent as none)", {withCondition("MVP", "5", "5")}, {"1:14"});
+    row("MVP 5, Condition R5 (sent as none)", {withCondition("MVP", "5", "R5")}, {"1:14"});
+    row("MVP 5, Condition /f50", {withCondition("MVP", "5", "/f50")}, {});
+    row("Condition and Result, one error", {{"MVP", "5", {}, "5", "300", {}}}, {"1:14"});
+    // Fractions in the Operation columns.
+    row("MVP R1.5", {line("MVP", "R1.5")}, {"1:2"});
+    row("MVA 5, r1.5", {line("MVA", "5", "r1.5")}, {"1:2"});
+    row("VEL r1.5", {line("VEL", "r1.5")}, {"1:4"});
+    row("STPG R1.5", {line("STPG", "R1.5")}, {"1:5"});
+    row("JUMP R1.5", {line("JUMP", "R1.5")}, {"1:7"});
+    row("TIM R1.5", {line("TIM", "R1.5")}, {"1:9"});
+    row("CALL r2.5", {line("CALL", "r2.5")}, {"1:10"});
+    row("= R1.5, 2", {line("=", "R1.5", "2")}, {"1:14"});
+    row("= R1, PR1.5", {line("=", "R1", "PR1.5")}, {"1:14"});
+    row("CLR R1, r1.6", {line("CLR", "R1", "r1.6")}, {"1:14"});
+    row("ON O1.5", {line("ON", "O1.5")}, {"1:14"});
+    row("OFF F1, f1.6", {line("OFF", "F1", "f1.6")}, {"1:14"});
+    row("IN R1, I1.4", {line("IN", "R1", "I1.4")}, {"1:14"});
+    row("WTON F1.4, 5", {line("WTON", "F1.4", "5")}, {"1:14"});
+    row("OUTB R1, O1.5", {line("OUTB", "R1", "O1.5")}, {"1:14"});
+    row("PGET 1, R1.5", {line("PGET", "1", "R1.5")}, {"1:14"});
+    row("JOG- 5, f1.6", {line("JOG-", "5", "f1.6")}, {"1:14"});
+    row("JOG+ 5, I1", {line("JOG+", "5", "I1")}, {});
 }
+
+void TstProgCheck::resultsAndReferenceFractions() { expectErrors(); }
 
 void TstProgCheck::errorTextInTheRunningLanguage()
 {

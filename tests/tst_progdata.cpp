@@ -62,6 +62,7 @@ private slots:
     void decoding_data();
     void decoding();
     void everyAcceptedTextDecodesBack();
+    void readCodesGoBackOrAreRefused();
 
     void emptyLinesGoFromOwnGridOnly();
     void emptyLinesOfAnOverstatedFileGoInOneChange();
@@ -342,6 +343,69 @@ void TstProgData::everyAcceptedTextDecodesBack()
                 expect(code, ProgCode::kColResult, t, t);
     }
     QVERIFY(checked > 1000);
+}
+
+// A program read from the controller and written back unchanged: the text
+// of every code read is either sent again as that code, or refused by the
+// check (which then names its line). Refused are the Conditions and Results
+// read back as bare numbers, which the write would send as none; the codes
+// decoded to an empty cell are not judged here (an empty cell is sent as 0).
+void TstProgData::readCodesGoBackOrAreRefused()
+{
+    using Codes = QList<int32_t>;
+    auto span = [](Codes &c, int32_t lo, int32_t hi) {
+        for (int32_t v = lo; v <= hi; ++v)
+            c << v;
+    };
+    // Codes near every edge of the operand columns' ranges.
+    Codes opCodes{0xFFFFFF};
+    for (int32_t edge : {0, 1000, 15000, 20000, 70000, 99000, 100000, 200000, 255000, 400000, 999000, 999999,
+                         1000000, 2000000, ProgCode::kNegBase, ProgCode::kNegBase + 2000000, ProgCode::kRefBase})
+        span(opCodes, std::max(edge - 1, 0), edge + 1);
+    for (const ProgCode::RefDef &d : ProgCode::kRefs)
+        span(opCodes, ProgCode::kRefBase + d.offset, ProgCode::kRefBase + d.offset + d.count + 1);
+    Codes conditions, results;
+    span(conditions, 0, 0xFFF);   // the step's three digits
+    span(results, 0, 0xFF);       // and two
+
+    Codes refusedConditions, refusedResults;
+    span(refusedConditions, 19, 20);
+    span(refusedConditions, 37, 99);
+    span(refusedConditions, 250, 1000);
+    span(refusedConditions, 1019, 1020);
+    span(refusedConditions, 1037, 1099);
+    span(refusedConditions, 1250, 0xFFF);
+    span(refusedResults, 1, 20);
+    span(refusedResults, 37, 99);
+    span(refusedResults, 250, 0xFF);
+    // Code 9 (ACC) shown beyond 2000, refused by its range as well.
+    const Codes refusedAcc{200001, 254999, 255000};
+
+    for (int cmd = 0; cmd <= 57; ++cmd) {
+        for (int col = ProgCode::kColOp1; col <= ProgCode::kColResult; ++col) {
+            if (!ProgCode::TakesOperand(cmd, col))
+                continue;
+            const Codes &codes = col == ProgCode::kColCondition ? conditions
+                                 : col == ProgCode::kColResult  ? results
+                                                                : opCodes;
+            Codes refused;
+            for (int32_t v : codes) {
+                const QString t = ProgCode::DecodeOperand(cmd, col, v).text();
+                if (t.isEmpty())
+                    continue;
+                if (!ProgCode::SentAsShown(cmd, col, t))
+                    refused << v;
+                else
+                    QVERIFY2(ProgCode::seekInputData(cmd, col, t) == v,
+                             qPrintable(QStringLiteral("%1/%2 %3 %4").arg(cmd).arg(col).arg(v).arg(t)));
+            }
+            const Codes expected = col == ProgCode::kColCondition ? refusedConditions
+                                   : col == ProgCode::kColResult  ? refusedResults
+                                   : cmd == 9 && col == ProgCode::kColOp1 ? refusedAcc
+                                                                          : Codes{};
+            QVERIFY2(refused == expected, qPrintable(QStringLiteral("%1/%2").arg(cmd).arg(col)));
+        }
+    }
 }
 
 void TstProgData::emptyLinesGoFromOwnGridOnly()

@@ -96,6 +96,7 @@ private slots:
     void failedReadClosesTheWindow_data();
     void failedReadClosesTheWindow();
     void readWritesBackUnchanged();
+    void readCodesSentOtherwiseAreNamed();
 
     void saveAndOpenFile();
     void failedSaveChangesNothing();
@@ -405,6 +406,34 @@ void TstProgTransfer::readWritesBackUnchanged()
     w.ProgDataWrite2Ct();
     QCOMPARE(ProgData::GridTexts(*w.flgdProg)[0], line("=", "PR2", "-5.000"));
     QCOMPARE(SimProg::Stored(f.sim, 4), SimProg::Stored(f.sim, 2));
+}
+
+void TstProgTransfer::readCodesSentOtherwiseAreNamed()
+{
+    // A Result of 15 and a Condition of 19 read back as bare numbers, which
+    // the write would send as none: written back, the check names their
+    // lines and nothing is sent.
+    ProgLink f;
+    Comm::Commands().ProgStepCountKnown = true;
+    SimProg::SetStored(f.sim, 2, {"0A0004D20000000000F", "1B3FF1F60009C400000", "020013883FF12E01300"});
+    QVERIFY(Common::ReadCommandList() == 0);
+    ProgramWindow w;
+    QCOMPARE(w.ReadProgDataFromCt(2), 0);
+    w.ShowProgramData();
+    QCOMPARE(ProgData::GridTexts(*w.flgdProg),
+             (std::vector<ProgTexts>{line("TIM", "1.234", "", "", "15"), line("=", "PR2", "2.500"),
+                                     line("MVP", "5", "R3", "19")}));
+    w.ProgDataWrite2Ct();
+    QCOMPARE(Dlg::ShownTexts(), QStringList{QStringLiteral("The error was found in the program.\r\n"
+                                                          "Please try it again after correcting a program.")});
+    QVERIFY(w.ErrPaneFlag);
+    const QString error = QStringLiteral("SyntaxErr No.14 [The range of the set value is not correct.]");
+    QCOMPARE(w.flgdPrgErr->index(1, 1).data().toString(), QStringLiteral("1"));
+    QCOMPARE(w.flgdPrgErr->index(1, 2).data().toString(), error);
+    QCOMPARE(w.flgdPrgErr->index(2, 1).data().toString(), QStringLiteral("3"));
+    QCOMPARE(w.flgdPrgErr->index(2, 2).data().toString(), error);
+    QCOMPARE(w.flgdPrgErr->index(3, 1).data().toString(), QString());
+    QVERIFY(f.frames("0WM").isEmpty());
 }
 
 void TstProgTransfer::saveAndOpenFile()

@@ -2,7 +2,6 @@
 
 #include "core/Num.h"
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -259,17 +258,6 @@ std::optional<int32_t> CodeResult(bool ref, const QString &prefix, int32_t n)
         }
     }
     return n;
-}
-
-bool IsBareResultReference(int cmdCode, const QString &text)
-{
-    if (!UsesResult(cmdCode))
-        return false;
-    const auto o = ParseOperand(text);
-    if (!o || !o->ref)
-        return false;
-    return std::none_of(std::begin(kResultKinds), std::end(kResultKinds),
-                        [&](const ResultKind &k) { return o->prefix == QLatin1String(k.prefix); });
 }
 
 std::optional<int32_t> seekInputData(int cmdCode, int col, const QString &text)

@@ -92,10 +92,6 @@ std::optional<Operand> ParseOperand(const QString &text);
 std::optional<int32_t> seekInputData(int cmdCode, int col, const QString &text);
 std::optional<int32_t> CodeCondition(bool ref, const QString &prefix, int32_t n);
 std::optional<int32_t> CodeResult(bool ref, const QString &prefix, int32_t n);
-// True when a Result text (trimmed) of the command is a reference the Result
-// column does not know (not O, F or f): the coder gives its bare number,
-// which the controller would take for another result or cannot hold.
-bool IsBareResultReference(int cmdCode, const QString &text);
 
 // Whether the command takes an operand in column 2..5 at all: a column it
 // does not take is sent as 0 whatever it shows.

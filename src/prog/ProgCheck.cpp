@@ -304,18 +304,16 @@ const std::vector<Pass> &passes()
         {{"PMOV", "==", "!="}, resultNeeded},
         {{">", ">=", "<"}, resultNeeded},
         {{"<=", "PTST", "ZOUT"}, resultNeeded},
-        // 33: a Result reference the column does not know would be coded
-        // as a bare number that the write refuses or the controller reads
-        // as another result: refused here, on its line.
+        // 33: a Condition or Result the write would send otherwise than
+        // the line shows (a plain number or a reference the column does not
+        // code, sent as none or as another; a fraction in a reference
+        // number, sent rounded): one error a line.
         {{},
          nullptr,
          [](Ctx &c, const std::vector<int> &) {
-             const ProgGridModel *g = c.doc.flgdProg;
-             for (int r = 1; g && r <= c.n && r < g->Rows() && !c.stop; ++r) {
-                 const QString res = g->Text(r, ProgGridModel::ColResult).trimmed();
-                 if (ProgCode::IsBareResultReference(c.doc.ProgDA[static_cast<size_t>(r)].code, res))
+             for (int r = 1; r <= c.n && !c.stop; ++r)
+                 if (!c.shown(r, ProgCode::kColCondition) || !c.shown(r, ProgCode::kColResult))
                      c.record(14, 3114, r);
-             }
          }},
     };
     return table;
