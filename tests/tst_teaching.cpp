@@ -140,6 +140,8 @@ private slots:
     void servoToggles();
     void noPgAxis();
     void directTeachingEnds();
+    void endlessWaitEndedByUser_data();
+    void endlessWaitEndedByUser();
 };
 
 void TestTeaching::presentPosition_data()
@@ -588,6 +590,83 @@ void TestTeaching::directTeachingEnds()
     QCOMPARE(rig.frames(), QStringList{"0CM00000"});
     QVERIFY(!p->cmdJOG[0]->isEnabled());
     QVERIFY(!p->timerJogTest->isActive());
+}
+
+void TestTeaching::endlessWaitEndedByUser_data()
+{
+    QTest::addColumn<QString>("wait");
+    QTest::addColumn<QByteArray>("move");
+    QTest::newRow("home return at teaching start") << "start" << QByteArray("0MS000F");
+    QTest::newRow("jog, after its stop") << "jog" << QByteArray("0SP");
+    QTest::newRow("inching step") << "inching" << QByteArray("0MV");
+}
+
+// From the move on, the controller answers "moving" to every rest query; the
+// user presses Complete Teaching at the third. Should the wait ignore it,
+// the controller comes to rest 30 polls later so that the test ends.
+void TestTeaching::endlessWaitEndedByUser()
+{
+    QFETCH(QString, wait);
+    QFETCH(QByteArray, move);
+    Rig rig;
+    if (wait == QLatin1String("start"))
+        rig.model.homed = false;
+    else
+        rig.teach();
+    if (wait == QLatin1String("inching"))
+        rig.posi->optJOG[1]->setChecked(true);
+    QPushButton *end = rig.posi->cmdJOGend;
+    bool moved = false, ignored = false;
+    int polls = 0;
+    rig.model.onFrame = [&](const QByteArray &f) {
+        if (f.startsWith(move)) {
+            moved = true;
+            rig.model.moving = true;
+        }
+        if (!moved || f != "0RA")
+            return;
+        ++polls;
+        if (polls == 3)
+            QTimer::singleShot(0, end, [end] { end->click(); });
+        if (polls == 33) {
+            ignored = true;
+            rig.model.moving = false;
+        }
+    };
+    // The message comes once the line is quiet: no exchange under way, the
+    // teaching end's one sent before it.
+    bool lineQuiet = false;
+    QString lastFrame;
+    Dlg::HoldMessages([&](const Platform::ShownMessage &) {
+        lineQuiet = !Link().SendingFlag && Queues().ActiveID == 0;
+        lastFrame = rig.frames().value(rig.frames().size() - 1);
+    });
+    if (wait == QLatin1String("start")) {
+        rig.posi->cmdJOGST->click();
+    } else {
+        rig.press(0);
+        rig.release(0);
+    }
+    QVERIFY2(!ignored, "the wait for rest went on after Complete Teaching");
+    // After the move only rest queries, then the teaching end.
+    const QStringList frames = rig.frames();
+    const int at = int(frames.indexOf(QRegularExpression(QString::fromLatin1(move) + QStringLiteral(".*"))));
+    QVERIFY(at >= 0);
+    const QStringList after = frames.mid(at + 1);
+    QVERIFY(after.size() >= 4);
+    QCOMPARE(after.last(), QStringLiteral("0CM00000"));
+    QCOMPARE(after.mid(0, after.size() - 1), QStringList(after.size() - 1, QStringLiteral("0RA")));
+    QCOMPARE(Dlg::ShownTexts(), QStringList{"The axes had not come to rest when the wait was stopped."});
+    QVERIFY(lineQuiet);
+    QCOMPARE(lastFrame, QStringLiteral("0CM00000"));
+    // Teaching is off, every window usable, and the program may close.
+    QVERIFY(!App().TeachModeFlag);
+    QVERIFY(!App().BusyFlag);
+    QVERIFY(!App().OfflineFlag);
+    QVERIFY(rig.posi->cmdJOGST->isEnabled());
+    QVERIFY(!end->isEnabled());
+    QVERIFY(rig.posi->SSTabCommand->isTabEnabled(0));
+    QVERIFY(rig.main->main.MDIForm_QueryUnload(MainWindow::UnloadMode::User));
 }
 
 QTEST_MAIN(TestTeaching)

@@ -9,6 +9,8 @@
 #include "link/Queues.h"
 #include "paradata/ParadataState.h"
 #include "paradata/UnitTexts.h"
+#include "platform/Dialogs.h"
+#include "platform/StringTable.h"
 
 namespace Jog {
 namespace {
@@ -69,6 +71,50 @@ void JogControl::endAfterFailure()
     m_face.EndTeachingAfterFailure();
 }
 
+int JogControl::WaitForRest()
+{
+    TeachEndPressed = false;
+    StoppedMoving = false;
+    m_waitingForRest = true;
+    m_face.OfferTeachingEnd(true);
+    const int r = WaitCtAxisStop(&TeachEndPressed);
+    m_waitingForRest = false;
+    m_face.OfferTeachingEnd(false);
+    StoppedMoving = r == 0;
+    return r;
+}
+
+bool JogControl::TakeTeachingEnd()
+{
+    if (!m_waitingForRest)
+        return false;
+    TeachEndPressed = true;
+    return true;
+}
+
+void JogControl::TellNotAtRest()
+{
+    if (!StoppedMoving)
+        return;
+    StoppedMoving = false;
+    Platform::Dialogs::MsgBox(Platform::ResText(570), Platform::MsgButtons::Ok, Platform::MsgIcon::Warning);
+}
+
+void JogControl::endOfFlow(bool failed)
+{
+    const bool endPressed = TeachEndPressed;
+    TeachEndPressed = false;
+    if (failed) {
+        endAfterFailure();
+    } else if (endPressed) {
+        JogActive = false;
+        JogRunning = false;
+        EndAfterStop = false;
+        m_face.CompleteTeaching();
+    }
+    TellNotAtRest();
+}
+
 JogControl::StopResult JogControl::sendStop(int timeoutMs)
 {
     // The stop goes out even offline (an error reply to the start put the
@@ -90,8 +136,11 @@ JogControl::StopResult JogControl::sendStop(int timeoutMs)
         return StopResult::Failed;
     JogRunning = false;
     JogActive = false;
-    if (WaitCtAxisStop() != 1)
-        return StopResult::Failed;
+    switch (WaitForRest()) {
+    case 1: break;
+    case 0: return StopResult::Stopped;
+    default: return StopResult::Failed;
+    }
     ReadnDisp_PresentPos();
     return StopResult::Done;
 }
@@ -176,7 +225,7 @@ void JogControl::MouseDown(int index)
                     timerJogStop->start();
                     return;
                 }
-                endAfterFailure();
+                endOfFlow(true);
             }
             return;
         }
@@ -200,15 +249,15 @@ void JogControl::MouseDown(int index)
         const Exchanged r = Send(Frames::Inching(InchingData), Frames::kJogReplyLen, Frames::kInchingTimeout);
         bool failed = r.outcome == Outcome::LinkFailed || r.outcome == Outcome::Failed;
         if (r.ok()) {
-            if (WaitCtAxisStop() == 1)
+            const int rest = WaitForRest();
+            if (rest == 1)
                 ReadnDisp_PresentPos();
-            else
+            else if (rest < 0)
                 failed = true;
         }
         JogActive = false;
         buttonsBack();
-        if (failed)
-            endAfterFailure();
+        endOfFlow(failed);
     }();
     m_inPress = false;
 }
@@ -267,8 +316,7 @@ void JogControl::finishStop(int timeoutMs)
     }
     const bool error = s == StopResult::Failed || EndAfterStop;
     buttonsBack();
-    if (error)
-        endAfterFailure();
+    endOfFlow(error);
 }
 
 } // namespace Jog

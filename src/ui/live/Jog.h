@@ -7,7 +7,9 @@
 // waiting for it, so the stop goes out as soon as the line is free;
 // timerJogStop sends a stop that could not go out yet (never giving up),
 // and a stop the full queue refuses is queued again. The stop goes out even
-// while the application is offline.
+// while the application is offline. The waits for rest after a stop, after
+// an inching step and after teaching's home return offer Complete Teaching
+// as their way out: a controller may report motion for ever.
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -33,6 +35,12 @@ public:
     // A link failure during a jog: cmdJOGend off and teaching ended
     // without a command.
     virtual void EndTeachingAfterFailure() = 0;
+    // Complete Teaching pressed during a wait for rest, obeyed once the
+    // flow that waited is over: cmdJOGend off and teaching ended as the
+    // button ends it.
+    virtual void CompleteTeaching() = 0;
+    // cmdJOGend enabled for a wait for rest (true), then back as it was.
+    virtual void OfferTeachingEnd(bool offered) = 0;
 };
 
 class JogControl : public QObject {
@@ -52,6 +60,18 @@ public:
     // Teaching starts: presses are accepted; the inching limits.
     void Reset(const std::array<int32_t, 4> &limits);
 
+    // The wait for rest of the jog's stop, of an inching step and of
+    // teaching's home return, with Complete Teaching offered meanwhile: 1 at
+    // rest, 0 ended by that button while an axis still moved (the user is
+    // told by TellNotAtRest), -1 failed.
+    int WaitForRest();
+    // Complete Teaching pressed: true when a wait for rest takes it (it sets
+    // TeachEndPressed); false when no wait runs.
+    bool TakeTeachingEnd();
+    // Message 570 when a wait ended with an axis still moving; called once
+    // the flow's exchanges are over.
+    void TellNotAtRest();
+
     std::array<int32_t, 4> PresentPos{};
     std::array<int32_t, 4> JogLimit{};
     bool JogReady = false;
@@ -68,6 +88,10 @@ public:
     bool StopOwed = false;
     // The start failed: teaching ends once the stop has been sent.
     bool EndAfterStop = false;
+    // Complete Teaching was pressed during a wait for rest; the wait ended on
+    // it with an axis still moving.
+    bool TeachEndPressed = false;
+    bool StoppedMoving = false;
 
     QTimer *TimerDelay = nullptr;   // 500 ms guard between starts
     QTimer *timerJogStop = nullptr; // 50 ms deferred stop
@@ -78,7 +102,7 @@ public:
     bool JogMouseUp() const { return m_held < 0; }
 
 private:
-    enum class StopResult { Done, Failed, Refused };
+    enum class StopResult { Done, Failed, Refused, Stopped };
     // The start's request is queued or on the line.
     bool startInFlight() const;
     StopResult sendStop(int timeoutMs);
@@ -88,10 +112,15 @@ private:
     void timerJogStop_Timer();
     void buttonsBack();
     void endAfterFailure();
+    // The end of a press's or a stop's flow: teaching ends after a failure
+    // (without a command) or when Complete Teaching was pressed during the
+    // wait for rest; then the user is told if the axes had not come to rest.
+    void endOfFlow(bool failed);
 
     Face &m_face;
     int m_held = -1;
     bool m_inPress = false;
+    bool m_waitingForRest = false;
 };
 
 } // namespace Jog

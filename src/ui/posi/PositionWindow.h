@@ -305,6 +305,8 @@ public slots:
     QString SpeedText() override;
     void ShowPresentPos(int axis, const QString &text) override;
     void EndTeachingAfterFailure() override;
+    void CompleteTeaching() override;
+    void OfferTeachingEnd(bool offered) override;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -330,6 +332,8 @@ private:
     void popup(const QPoint &globalPos);
     void activated(bool on);
     QWidget *frameWindow();
+    // cmdJOGend's state before a wait for rest offered it.
+    bool m_teachEndWasEnabled = false;
     bool m_activationHooked = false;
     bool m_inResize = false;
     QSize m_loadSize;

@@ -264,6 +264,20 @@ void PositionWindow::EndTeachingAfterFailure()
     cmdJOGend->setEnabled(false);
     JogModeEnd();
 }
+void PositionWindow::CompleteTeaching()
+{
+    cmdJOGend->setEnabled(false);
+    JogModeEndServoOff();
+}
+void PositionWindow::OfferTeachingEnd(bool offered)
+{
+    if (offered) {
+        m_teachEndWasEnabled = cmdJOGend->isEnabled();
+        cmdJOGend->setEnabled(true);
+    } else {
+        cmdJOGend->setEnabled(m_teachEndWasEnabled);
+    }
+}
 
 // ---------------------------------------------------------------- teaching
 
@@ -339,9 +353,14 @@ void PositionWindow::cmdJOGST_Click()
         return fail();
     }
     if (!a.HomeDoneFlag) {
-        if (Comm::MovePosiNo(0, 1) != 0 || Comm::WaitCtAxisStop() != 1) {
+        // Complete Teaching, offered while the axes come home, gives up the
+        // start; the user hears of axes left moving once teaching is off.
+        if (Comm::MovePosiNo(0, 1) != 0 || JogCtl->WaitForRest() != 1 || JogCtl->TeachEndPressed) {
+            JogCtl->TeachEndPressed = false;
             cmdJOGST->setEnabled(true);
-            return fail();
+            fail();
+            JogCtl->TellNotAtRest();
+            return;
         }
     }
     if (ReadnDisp_PresentPos() != 0)
@@ -392,8 +411,11 @@ void PositionWindow::cmdJOGWrite_Click()
 
 void PositionWindow::cmdJOGend_Click()
 {
-    cmdJOGend->setEnabled(false);
-    JogModeEndServoOff();
+    // During a wait for rest it ends the wait; teaching ends once the flow
+    // that waited is over.
+    if (JogCtl->TakeTeachingEnd())
+        return;
+    CompleteTeaching();
 }
 
 void PositionWindow::JogModeEndServoOff() { endTeaching(true); }
