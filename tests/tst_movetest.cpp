@@ -423,10 +423,17 @@ void TestMoveTest::startWhileMoving()
     Rig rig;
     rig.list({"1"});
     rig.model.moving = true;
+    // Said once the rest query is over, not silently ended.
+    bool lineQuiet = false;
+    Dlg::HoldMessages([&](const Platform::ShownMessage &) {
+        lineQuiet = !Comm::Link().SendingFlag && Comm::Queues().ActiveID == 0;
+    });
     rig.posi->findChild<QPushButton *>(button)->click();
     QCOMPARE(rig.frames(), QStringList{"0RA"});
-    QVERIFY(Dlg::Shown().empty());
+    QCOMPARE(Dlg::ShownTexts(), QStringList{"The writing of data is not made during movement."});
+    QVERIFY(lineQuiet);
     QVERIFY(!App().OfflineFlag);
+    QVERIFY(!App().BusyFlag);
 }
 
 void TestMoveTest::stopEndsEndlessWait_data()
@@ -495,6 +502,14 @@ void TestMoveTest::stopEndsEndlessWait()
     for (QPushButton *b : {rig.posi->cmdHome, rig.posi->cmdMove, rig.posi->cmdSelectMove, rig.posi->cmdGrpMove})
         QVERIFY2(b->isEnabled(), qPrintable(b->objectName()));
     QVERIFY(rig.main->main.MDIForm_QueryUnload(MainWindow::UnloadMode::User));
+    // The controller still reports motion: Move (enabled) says why, and
+    // sends no move.
+    Dlg::ClearScript();
+    rig.model.onFrame = {};
+    rig.fx.sim.clearFrames();
+    rig.posi->findChild<QPushButton *>(start == QLatin1String("cmdHome") ? QStringLiteral("cmdMove") : start)->click();
+    QCOMPARE(rig.frames(), QStringList{"0RA"});
+    QCOMPARE(Dlg::ShownTexts(), QStringList{"The writing of data is not made during movement."});
 }
 
 // A stop pressed while the home return's axes come to rest is spent with

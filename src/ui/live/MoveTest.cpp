@@ -46,14 +46,21 @@ Rest waitForRest(State &s, bool linkErrorEnds)
 }
 
 // Runs one worker of the tab with the stop buttons ending its waits for
-// rest, and tells the user afterwards (the port closed) when one did.
+// rest, and tells the user afterwards (the port closed) when one did, or
+// when a move was not started because an axis still moved.
 template <typename Worker>
 void runStoppable(State &s, Worker worker)
 {
     s.StopPressed = false;
     s.StoppedMoving = false;
+    s.FoundMoving = false;
     worker();
     s.StopPressed = false;
+    if (s.FoundMoving) {
+        s.FoundMoving = false;
+        Platform::Dialogs::MsgBox(ResText(424), Platform::MsgButtons::Ok, Platform::MsgIcon::Warning);
+        return;
+    }
     if (!s.StoppedMoving)
         return;
     // The group panel's stop button ended the wait; its release of the
@@ -67,14 +74,19 @@ void runStoppable(State &s, Worker worker)
 enum class Prologue { Go, End, Failed, Stopped };
 
 // Online, axes at rest, (list move) the axis configuration, the home state,
-// and the home return when the controller is not homed.
+// and the home return when the controller is not homed. An axis still
+// moving (after a stop that ended a wait, say) ends the run with the user
+// told why.
 Prologue prologue(Face &f, bool readAxes)
 {
     AppState &a = App();
     if (!Online::GoOnlineOnDemand())
         return Prologue::Failed;
-    if (CheckCtAxisStop() != 1)
-        return Prologue::End;
+    switch (CheckCtAxisStop()) {
+    case 1: break;
+    case 0: f.Move().FoundMoving = true; return Prologue::End;
+    default: return Prologue::End;
+    }
     if (readAxes && ReadAxisConfigFromCt_Apply() != 0) {
         Queues().LinkFailed = false;
         CloseCommPortIfFree();
