@@ -7,6 +7,7 @@
 #include "core/Num.h"
 #include "core/ItemFile.h"
 #include "core/AppSettings.h"
+#include "core/AppState.h"
 #include "platform/Settings.h"
 #include "platform/Wait.h"
 #include "support/TestEnv.h"
@@ -31,6 +32,8 @@ private slots:
     void writtenTextReadsBack();
     void itemReaderOddInput_data();
     void itemReaderOddInput();
+    void textTheFileEndsInsideIsDamage_data();
+    void textTheFileEndsInsideIsDamage();
     void sjisRefusesUnencodable();
     void saveTextKeepsOldFileOnFailure();
     void settingIntFallsBack_data();
@@ -235,16 +238,55 @@ void TestFoundation::itemReaderOddInput_data()
     QTest::newRow("eof marker right after the last field") << "1,2\x1a" << QStringList{"1", "2"};
 }
 
+// The texts of the fields the reader gives until it stops.
+static QStringList fieldsRead(ItemFile::Reader &r)
+{
+    QStringList got;
+    ItemFile::Item it;
+    while (r.readField(it))
+        got << it.text;
+    return got;
+}
+
 void TestFoundation::itemReaderOddInput()
 {
     QFETCH(QString, text);
     QFETCH(QStringList, fields);
     ItemFile::Reader r(text);
-    QStringList got;
-    ItemFile::Item it;
-    while (r.readField(it))
-        got << it.text;
-    QCOMPARE(got, fields);
+    QCOMPARE(fieldsRead(r), fields);
+}
+
+// A file cut short inside a quoted text holds only a part of it: the reader
+// stops there and names the line, and LoadText refuses the file.
+void TestFoundation::textTheFileEndsInsideIsDamage_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("fields");   // read before the damage
+    QTest::addColumn<int>("line");
+    QTest::newRow("inside the last field") << "\"RE-Z4\"\r\n\"Prog" << QStringList{"RE-Z4"} << 2;
+    QTest::newRow("right after the opening quote") << "1,\"" << QStringList{"1"} << 1;
+    QTest::newRow("line end after the open text") << "1\r\n2,\"ab\r\n" << QStringList{"1", "2"} << 2;
+    QTest::newRow("lines ended by LF alone, end mark") << "1\n\n\"ab  \x1a" << QStringList{"1"} << 3;
+    QTest::newRow("a line ended by CR alone") << "1\r\"ab" << QStringList{"1"} << 2;
+    QTest::newRow("blanks after the open text") << "\"a\",\"b\"\r\n\"c\r\n  \r\n" << QStringList{"a", "b"} << 2;
+}
+
+void TestFoundation::textTheFileEndsInsideIsDamage()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, fields);
+    QFETCH(int, line);
+    ItemFile::Reader r(text);
+    QCOMPARE(fieldsRead(r), fields);
+    QVERIFY(r.damaged());
+    QVERIFY(!r.atEnd());
+    QCOMPARE(r.endsInsideLine(), line);
+
+    TestEnv::Scope env;
+    App().LangOffset = 10000;
+    QString fault;
+    QVERIFY(!ItemFile::LoadText(env.writeFile(QStringLiteral("cut"), text.toLatin1()), &fault).has_value());
+    QCOMPARE(fault, QStringLiteral("The file ends inside a text on its line %1.").arg(line));
 }
 
 void TestFoundation::sjisRefusesUnencodable()

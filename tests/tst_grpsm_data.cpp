@@ -19,16 +19,18 @@ QByteArray fileBytes(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// A group file laid out by hand: header, counts, then the given records.
+// A group file laid out by hand: header, counts, then the given records
+// (one a line), as many as the count says.
 QByteArray grpFile(const QByteArray &model, const QByteArray &kind, const QByteArray &records)
 {
-    return "\"" + model + "\",\"" + kind + "\"\r\n99,3\r\n" + records;
+    return "\"" + model + "\",\"" + kind + "\"\r\n" + QByteArray::number(records.count("\r\n")) + ",3\r\n" + records;
 }
 
-// A macro file with the given macros, every step (code m % 7, data 1).
+// A macro file with the given macros, every step (code m % 7, data 1), as
+// many as the count says.
 QByteArray smFile(const QList<int> &macros, const QByteArray &kind = "SM")
 {
-    QByteArray out = "\"RE-Z4\",\"" + kind + "\"\r\n16,2,20\r\n";
+    QByteArray out = "\"RE-Z4\",\"" + kind + "\"\r\n16,2," + QByteArray::number(macros.size()) + "\r\n";
     for (int m : macros) {
         out += "\"" + QByteArray::number(m) + "\"\r\n";
         for (int s = 0; s < 16; ++s)
@@ -143,7 +145,7 @@ void TestGrpSmData::groupFileRead_data()
     QTest::newRow("record 0 lands in row 0") << grpFile("RE-Z4", "GRP", "\"0\",4,6\r\n") << 0 << 0 << 4 << 6 << none;
     QTest::newRow("record 100 fails") << grpFile("RE-Z4", "GRP", "\"100\",4,6\r\n") << 1 << 5 << 7 << 7 << none;
     QTest::newRow("blank before the number") << grpFile("RE-Z4", "GRP", "\" 7\",3,9\r\n") << 0 << 7 << 3 << 9 << none;
-    QTest::newRow("counts ignored") << QByteArray("\"RE-Z4\",\"GRP\"\r\n10,3\r\n\"2\",1,2\r\n") << 0 << 2 << 1 << 2 << none;
+    QTest::newRow("counts other than 99, 3") << QByteArray("\"RE-Z4\",\"GRP\"\r\n1,7\r\n\"2\",1,2\r\n") << 0 << 2 << 1 << 2 << none;
     QTest::newRow("beyond 16 bits fails, never wraps") << grpFile("RE-Z4", "GRP", "\"5\",40000,1\r\n") << 1 << 5 << 7 << 7 << none;
     QTest::newRow("text value fails") << grpFile("RE-Z4", "GRP", "\"5\",abc,1\r\n") << 1 << 5 << 7 << 7 << none;
     QTest::newRow("record cut short fails") << grpFile("RE-Z4", "GRP", "\"5\",10\r\n") << 1 << 5 << 7 << 7 << none;

@@ -359,7 +359,7 @@ void TestGrpSmWindows::grpFileOpenSaveVerify()
              QStringLiteral("Result of Verify - NG\r\n<Unmatched group No.>\r\n Group No. 12,"));
 
     // A file of ten groups opens with the rest at 0 / 0, which saving refuses.
-    QByteArray ten = "\"RE-Z4\",\"GRP\"\r\n99,3\r\n";
+    QByteArray ten = "\"RE-Z4\",\"GRP\"\r\n10,3\r\n";
     for (int g = 1; g <= 10; ++g)
         ten += "\"" + QByteArray::number(g) + "\",2,3\r\n";
     Dlg::QueueFileName(env.scope.writeFile(QStringLiteral("ten.grp"), ten));

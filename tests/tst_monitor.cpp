@@ -130,6 +130,7 @@ private slots:
     void entryCheck();
     void addAndDelete();
     void listFiles();
+    void listCutInsideATextLoadsNothing();
     // The window and its cycle.
     void cyclesAndModeCommand();
     void axesOneAndThree();
@@ -399,6 +400,20 @@ void TstMonitor::listFiles()
     QCOMPARE(column(back, 0), column(l, 0));
     QCOMPARE(column(back, 1), column(l, 1));
     QCOMPARE(back.ItemCount(), 20);
+}
+
+// A list file cut inside an item's text would give another item (F1 of F12):
+// the file is refused whole, as any damaged file is.
+void TstMonitor::listCutInsideATextLoadsNothing()
+{
+    TestEnv::Scope env;
+    const QString path = env.path(QStringLiteral("Flag"));
+    QVERIFY(ItemFile::SaveText(path, QStringLiteral("\"Program No.\",\"Flag No.\",\"Value\"\r\n"
+                                                    "\"(Global)\",\"F3\",\"\"\r\n\"(Global)\",\"F1")));
+    Watch::WatchList l(Kind::Flag);
+    QVERIFY(!l.Load(path));
+    QVERIFY(l.Items().empty());
+    QVERIFY(!l.Present());
 }
 
 // ---- the window and its cycle -------------------------------------------------

@@ -65,7 +65,7 @@ private slots:
     void readCodesGoBackOrAreRefused();
 
     void emptyLinesGoFromOwnGridOnly();
-    void emptyLinesOfAnOverstatedFileGoInOneChange();
+    void emptyLinesOfALongFileGoInOneChange();
     void takeOverCodesEmptyCellsAsZero();
     void takeOverStopsOnUnknownNameOrBadReference_data();
     void takeOverStopsOnUnknownNameOrBadReference();
@@ -429,14 +429,16 @@ void TstProgData::emptyLinesGoFromOwnGridOnly()
     QCOMPARE(gridB.Text(3, 1), QStringLiteral(" "));
 }
 
-// A file that says 2000 lines and holds two opens as 2000 lines; the empty
-// ones go in one change of the grid, renumbered once, not one by one.
-void TstProgData::emptyLinesOfAnOverstatedFileGoInOneChange()
+// A file of 2000 lines, all but two of them empty, opens as 2000 lines; the
+// empty ones go in one change of the grid, renumbered once, not one by one.
+void TstProgData::emptyLinesOfALongFileGoInOneChange()
 {
-    const QString path = m_env->writeFile(QStringLiteral("x.prg"),
-                                          "\"RE-Z4\"\r\n\"Program\"\r\n2000\r\n"
-                                          "\"MVP\",\"1\",\"\",\"\",\"\",\"\"\r\n"
-                                          "\"TIM\",\"\",\"\",\"\",\"\",\"c\"\r\n");
+    QByteArray file = "\"RE-Z4\"\r\n\"Program\"\r\n2000\r\n"
+                      "\"MVP\",\"1\",\"\",\"\",\"\",\"\"\r\n"
+                      "\"TIM\",\"\",\"\",\"\",\"\",\"c\"\r\n";
+    for (int k = 3; k <= 2000; ++k)
+        file += "\"\",\"\",\"\",\"\",\"\",\"\"\r\n";
+    const QString path = m_env->writeFile(QStringLiteral("x.prg"), file);
     std::vector<ProgTexts> read;
     QCOMPARE(ProgFile::OpenProgFile(path, read), int(ProgFile::ReadOk));
     ProgGridModel grid;
@@ -652,7 +654,8 @@ void TstProgData::fileWithUnknownNameOpensEmptyCell()
 {
     QCOMPARE(Common::ReadCommandList(), 0);
     const QString path = m_env->writeFile(QStringLiteral("u.prg"),
-                                          "\"RE-Z4\"\r\n\"Program\"\r\n2\r\n\"MOVE\",\"5\",\"\",\"I1\",\"\",\"x\"\r\n");
+                                          "\"RE-Z4\"\r\n\"Program\"\r\n2\r\n\"MOVE\",\"5\",\"\",\"I1\",\"\",\"x\"\r\n"
+                                          "\"\",\"\",\"\",\"\",\"\",\"\"\r\n");
     std::vector<ProgTexts> read;
     QCOMPARE(ProgFile::OpenProgFile(path, read), int(ProgFile::ReadOk));
     const auto shown = ProgData::FileTexts(read);

@@ -1,5 +1,6 @@
 #include "core/ItemFile.h"
 #include "core/Num.h"
+#include "platform/StringTable.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -11,6 +12,7 @@
 namespace ItemFile {
 
 static constexpr const char *kCodec = "windows-31j";
+constexpr int kEndsInsideText = 9460;
 
 bool Item::isNumber() const
 {
@@ -56,6 +58,16 @@ bool holdsControl(const QString &t, qsizetype from, qsizetype to)
 
 } // namespace
 
+int Reader::lineAt(qsizetype pos) const
+{
+    int line = 1;
+    for (qsizetype p = 0; p < pos; ++p)
+        if (m_text[p] == QLatin1Char('\n')
+            || (m_text[p] == QLatin1Char('\r') && (p + 1 >= m_text.size() || m_text[p + 1] != QLatin1Char('\n'))))
+            ++line;
+    return line;
+}
+
 void Reader::skipBlanks()
 {
     while (m_pos < m_text.size() && isBlank(m_text[m_pos]))
@@ -90,9 +102,18 @@ bool Reader::readField(Item &out)
         const qsizetype start = ++m_pos;
         while (m_pos < n && m_text[m_pos] != QLatin1Char('"') && !isLineEnd(m_text[m_pos]))
             ++m_pos;
+        const bool closed = m_pos < n && m_text[m_pos] == QLatin1Char('"');
+        // No file is written with a text left open: the file was cut short
+        // inside it, and the text read is only a part of the one written.
+        if (!closed && onlyTrailerFrom(m_text, m_pos)) {
+            m_endsInsideLine = lineAt(start);
+            m_damaged = true;
+            out = Item{};
+            return false;
+        }
         out.text = m_text.mid(start, m_pos - start);
         m_damaged = std::any_of(out.text.cbegin(), out.text.cend(), isControl);
-        if (m_pos < n && m_text[m_pos] == QLatin1Char('"'))
+        if (closed)
             ++m_pos;
         // Anything between the closing quote and the separator is dropped.
         const qsizetype tail = m_pos;
@@ -211,7 +232,13 @@ bool CanEncode(const QString &text)
     return ok;
 }
 
-std::optional<QString> LoadText(const QString &path)
+QString ReadMessage(int messageId, const QString &fault)
+{
+    const QString message = Platform::ResText(messageId);
+    return fault.isEmpty() ? message : message + QStringLiteral("\r\n") + fault;
+}
+
+std::optional<QString> LoadText(const QString &path, QString *fault)
 {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
@@ -228,8 +255,11 @@ std::optional<QString> LoadText(const QString &path)
     Item it;
     while (scan.readField(it)) {
     }
-    if (scan.damaged())
+    if (scan.damaged()) {
+        if (fault && scan.endsInsideLine() > 0)
+            *fault = Platform::ResText(kEndsInsideText).arg(scan.endsInsideLine());
         return std::nullopt;
+    }
     return text;
 }
 

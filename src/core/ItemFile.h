@@ -20,7 +20,8 @@ struct Item {
 
 // Reads fields one after another across records (a field never spans a
 // line), or whole records. A field holding a control character (a NUL, a
-// tab inside quotes, ...) is damage: the reader stops there and says so.
+// tab inside quotes, ...) is damage, and so is a quoted text that the text
+// ends inside (a file cut short): the reader stops there and says so.
 class Reader {
 public:
     explicit Reader(QString text);
@@ -29,15 +30,20 @@ public:
     // Rest of the current record; nothing at the end of the text.
     std::optional<QList<Item>> readRecord();
     bool atEnd() const;
-    // True once a field holding a control character was met.
+    // True once a damaged field was met.
     bool damaged() const { return m_damaged; }
+    // The line (from 1) of the quoted text the text ends inside; 0 when the
+    // reader met none.
+    int endsInsideLine() const { return m_endsInsideLine; }
 
 private:
     void skipBlanks();
+    int lineAt(qsizetype pos) const;
     QString m_text;
     qsizetype m_pos = 0;
     bool m_midRecord = false;
     bool m_damaged = false;
+    int m_endsInsideLine = 0;
 };
 
 // Builds records in the file's form.
@@ -57,8 +63,13 @@ private:
 };
 
 // Text of the file decoded from Shift-JIS; nothing when it cannot be read,
-// is not valid Shift-JIS or holds a field with a control character.
-std::optional<QString> LoadText(const QString &path);
+// is not valid Shift-JIS, holds a field with a control character or ends
+// inside a quoted text. For the last, `fault` receives the line the read
+// messages add to say so ("The file ends inside a text on its line 5.").
+std::optional<QString> LoadText(const QString &path, QString *fault = nullptr);
+// A kind's read message (a string identifier) with what is wrong with the
+// file, when that is known, on a line of its own.
+QString ReadMessage(int messageId, const QString &fault);
 // Writes the text encoded as Shift-JIS through a save file, so a failed
 // save leaves the old file as it was. False on any failure, including a
 // character Shift-JIS cannot hold.

@@ -2,10 +2,12 @@
 
 #include "core/ItemFile.h"
 #include "core/Num.h"
+#include "core/ValueCell.h"
 #include "platform/Dialogs.h"
 #include "platform/StringTable.h"
 
 #include <QStringList>
+#include <array>
 #include <optional>
 
 namespace GrpSm {
@@ -42,19 +44,36 @@ bool readValue(ItemFile::Reader &r, int16_t &out)
     return true;
 }
 
+// What the read message adds for a damaged file.
+constexpr int kGroupTwiceText = 9463;
+constexpr int kEndsAfterGroupsText = 9464;
+constexpr int kMacroTwiceText = 9465;
+constexpr int kEndsAfterMacrosText = 9466;
+
 // A record number: the leading number of the field (0 when it has none).
 std::optional<int16_t> recordNoOf(const ItemFile::Item &it) { return Num::IntOf(it.text); }
 
-bool skipFields(ItemFile::Reader &r, int n)
+// Reads the n fields of line 2; `count` receives the one at `countAt`, the
+// number of records the file holds, when it is a whole number. The other
+// fields are not relied on. False when the text ends first.
+bool readCounts(ItemFile::Reader &r, int n, int countAt, std::optional<int> &count)
 {
     ItemFile::Item it;
-    for (int i = 0; i < n; ++i)
+    for (int i = 0; i < n; ++i) {
         if (!r.readField(it))
             return false;
+        if (i == countAt)
+            count = ValueCell::FromItem(it).asCount(32767);
+    }
     return true;
 }
 
-std::optional<QString> loadFile(const QString &path) { return ItemFile::LoadText(path); }
+FileRead refuse(QString *fault, const QString &line)
+{
+    if (fault)
+        *fault = line;
+    return FileReadError;
+}
 
 } // namespace
 
@@ -82,7 +101,7 @@ QString FormatSqMcrFile(const MacroTable &t)
     return w.result();
 }
 
-FileRead ParseGrpFile(const QString &text, GroupTable &out)
+FileRead ParseGrpFile(const QString &text, GroupTable &out, QString *fault)
 {
     ClearGroupTable(out);
     ItemFile::Reader r(text);
@@ -91,9 +110,12 @@ FileRead ParseGrpFile(const QString &text, GroupTable &out)
         return FileReadError;
     if (kind.text != kGrpKind || !kGrpModels.contains(model.text))
         return FileNotOurs;
-    // The counts of line 2 are not relied on.
-    if (!skipFields(r, 2))
+    // Line 2: the number of group records, the fields of a record.
+    std::optional<int> count;
+    if (!readCounts(r, 2, 0, count))
         return FileReadError;
+    std::array<bool, kGroupRows> given{};
+    int records = 0;
     ItemFile::Item it;
     while (!r.atEnd()) {
         if (!r.readField(it))
@@ -101,14 +123,23 @@ FileRead ParseGrpFile(const QString &text, GroupTable &out)
         const auto n = recordNoOf(it);
         if (!n || *n < 0 || *n > kGroupCount)
             return FileReadError;
+        // The later record would replace the earlier one without a word.
+        if (given[size_t(*n)])
+            return refuse(fault, Platform::ResText(kGroupTwiceText).arg(*n));
+        given[size_t(*n)] = true;
+        ++records;
         for (int c = 0; c < kGroupCols; ++c)
             if (!readValue(r, out[*n][c]))
                 return FileReadError;
     }
+    // Fewer records than the file counts: it was cut short, and the groups it
+    // lost would open as 0 / 0.
+    if (count && records < *count)
+        return refuse(fault, Platform::ResText(kEndsAfterGroupsText).arg(records).arg(*count));
     return FileReadOk;
 }
 
-FileRead ParseSqMcrFile(const QString &text, MacroTable &out)
+FileRead ParseSqMcrFile(const QString &text, MacroTable &out, QString *fault)
 {
     ClearMacroTable(out);
     ItemFile::Reader r(text);
@@ -117,8 +148,12 @@ FileRead ParseSqMcrFile(const QString &text, MacroTable &out)
         return FileReadError;
     if (model.text != kModel || kind.text != kSmKind)
         return FileNotOurs;
-    if (!skipFields(r, 3))
+    // Line 2: steps per macro, fields per step, the number of macros.
+    std::optional<int> count;
+    if (!readCounts(r, 3, 2, count))
         return FileReadError;
+    std::array<bool, kMacroCount + 1> given{};
+    int records = 0;
     ItemFile::Item it;
     while (!r.atEnd()) {
         if (!r.readField(it))
@@ -126,6 +161,10 @@ FileRead ParseSqMcrFile(const QString &text, MacroTable &out)
         const auto n = recordNoOf(it);
         if (!n || *n < 1 || *n > kMacroCount)
             return FileReadError;
+        if (given[size_t(*n)])
+            return refuse(fault, Platform::ResText(kMacroTwiceText).arg(*n));
+        given[size_t(*n)] = true;
+        ++records;
         const int col = MacroCodeCol(*n);
         for (int s = 0; s < kMacroSteps; ++s) {
             for (int c = 0; c < 2; ++c)
@@ -133,16 +172,20 @@ FileRead ParseSqMcrFile(const QString &text, MacroTable &out)
                     return FileReadError;
         }
     }
+    if (count && records < *count)
+        return refuse(fault, Platform::ResText(kEndsAfterMacrosText).arg(records).arg(*count));
     return FileReadOk;
 }
 
 int OpenSMFile(const QString &path)
 {
-    const auto text = loadFile(path);
+    QString &fault = Tables().FileReadFault;
+    fault.clear();
+    const auto text = ItemFile::LoadText(path, &fault);
     if (!text)
         return FileReadError;
     MacroTable read{};
-    const FileRead rc = ParseSqMcrFile(*text, read);
+    const FileRead rc = ParseSqMcrFile(*text, read, &fault);
     if (rc == FileNotOurs)
         Platform::Dialogs::MsgBox(Platform::ResLines({kNotSmFileText, kOpenCanceledText}));
     if (rc != FileReadOk)
@@ -167,11 +210,13 @@ int WriteGrpFile(const QString &path)
 int ReadGrpFile(const QString &path, const QString &fileTitle)
 {
     using namespace GrpSm;
-    const auto text = loadFile(path);
+    QString &fault = Tables().FileReadFault;
+    fault.clear();
+    const auto text = ItemFile::LoadText(path, &fault);
     if (!text)
         return FileReadError;
     GroupTable read{};
-    const FileRead rc = ParseGrpFile(*text, read);
+    const FileRead rc = ParseGrpFile(*text, read, &fault);
     if (rc == FileNotOurs)
         Platform::Dialogs::MsgBox(Platform::ResLines({kNotGrpFileText, kOpenCanceledText}));
     if (rc != FileReadOk)

@@ -5,7 +5,9 @@
 //   "RE-Z4","SM"   /  16,2,20  /  "m" then 16 lines code,data, for macros 1..20
 // A read starts from an empty table (groups 0 / 0, macros all END) and takes
 // over the buffer only when the whole file was read, so a file never mixes
-// with an earlier read and a damaged one leaves the buffer as it was.
+// with an earlier read and a damaged one leaves the buffer as it was. A file
+// holding fewer records than the count of its line 2, naming a group or a
+// macro twice, or cut inside a text is damaged.
 #include "grpsm/GrpSmTables.h"
 
 #include <QString>
@@ -23,11 +25,13 @@ QString FormatGrpFile(const GroupTable &t);
 QString FormatSqMcrFile(const MacroTable &t);
 
 // The files' text into a table that starts empty; FileNotOurs shows nothing.
-FileRead ParseGrpFile(const QString &text, GroupTable &out);
-FileRead ParseSqMcrFile(const QString &text, MacroTable &out);
+// For a damaged file whose fault can be named, `fault` receives the line the
+// read message adds.
+FileRead ParseGrpFile(const QString &text, GroupTable &out, QString *fault = nullptr);
+FileRead ParseSqMcrFile(const QString &text, MacroTable &out, QString *fault = nullptr);
 
 // Reads a macro file into SmDataBuf: a FileRead value. A wrong header shows
-// its two-line message.
+// its two-line message; a damaged file sets FileReadFault.
 int OpenSMFile(const QString &path);
 
 } // namespace GrpSm
@@ -38,7 +42,7 @@ namespace Common {
 int WriteGrpFile(const QString &path);
 // Reads a group file into GrpDataBuf and, on success, sets GrpPrintDataName
 // to fileTitle (the file's name without folder): a GrpSm::FileRead value. A
-// wrong header shows its two-line message.
+// wrong header shows its two-line message; a damaged file sets FileReadFault.
 int ReadGrpFile(const QString &path, const QString &fileTitle);
 // The 20 macros of SmData: 0 written, 1 failed (no message).
 int WriteSqMcrFile(const QString &path);

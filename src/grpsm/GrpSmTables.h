@@ -44,6 +44,11 @@ struct GrpSmTables {
     int SqMcrNoStart = 1;
     int SqMcrNoEnd = kMacroCount;
     QString SqMcrPrintDataName;
+
+    // What made the last failed group or macro file read refuse the file,
+    // as a line for the read message (a cut text, a number given twice, too
+    // few records); empty when not known.
+    QString FileReadFault;
 };
 
 GrpSmTables &Tables();

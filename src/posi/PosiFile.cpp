@@ -126,6 +126,8 @@ int SaveFileAs2(const QString &path, const std::array<QString, 4> &deviceNames, 
 namespace Common {
 namespace {
 
+constexpr int kGivenTwiceText = 9461;
+
 struct Parsed {
     bool prgMode = false;
     std::array<QString, 4> names{};
@@ -133,6 +135,7 @@ struct Parsed {
     std::map<int, PosiRecord> rows;
     int first = 0;
     int last = 0;
+    QString fault;   // why the file was refused, when it can be said
 };
 
 bool isTypeText(const QString &t) { return t == QLatin1String("OLD") || t == QLatin1String("NEW"); }
@@ -191,7 +194,12 @@ int parse(const QString &text, bool withTypes, Parsed &out, bool &typesMissing)
                 return PosiFile::ReadError;   // the file ends inside a position
             r[f] = ValueCell::FromItem(it);
         }
-        out.rows[n] = r;
+        // A later line would replace the earlier one, and the position it
+        // was meant for would be lost without a word.
+        if (!out.rows.emplace(n, r).second) {
+            out.fault = ResText(kGivenTwiceText).arg(n);
+            return PosiFile::ReadError;
+        }
         out.first = any ? std::min(out.first, n) : n;
         out.last = any ? std::max(out.last, n) : n;
         any = true;
@@ -204,7 +212,8 @@ int parse(const QString &text, bool withTypes, Parsed &out, bool &typesMissing)
 int ReadPosiFile(const QString &path)
 {
     PosiState &p = Posi();
-    const auto text = ItemFile::LoadText(path);
+    p.FileReadFault.clear();
+    const auto text = ItemFile::LoadText(path, &p.FileReadFault);
     if (!text) {
         p.FileReadError = true;
         return PosiFile::ReadError;
@@ -218,6 +227,7 @@ int ReadPosiFile(const QString &path)
     }
     if (rc != PosiFile::ReadOk) {
         p.FileReadError = true;
+        p.FileReadFault = parsed.fault;
         if (rc == PosiFile::NotPosiFile)
             Platform::Dialogs::MsgBox(ResLines({21, 20}), Platform::MsgButtons::Ok,
                                       Platform::MsgIcon::Critical);
@@ -247,6 +257,8 @@ int ReadPosiFile(const QString &path)
     }
     return PosiFile::ReadOk;
 }
+
+QString ReadErrorMessage() { return ItemFile::ReadMessage(484, Posi().FileReadFault); }
 
 int ReadPosiFileRetrying(const QString &path)
 {

@@ -8,7 +8,7 @@ namespace PosiFile {
 
 enum ReadResult {
     ReadOk = 0,
-    ReadError = 1,       // missing, unreadable, damaged or truncated: callers retry
+    ReadError = 1,       // missing, unreadable, damaged or truncated, or a position given twice: callers retry
     NotPosiFile = 2,     // message already shown
     Refused = 3,         // no positions, or a position 0: message already shown
 };
@@ -43,9 +43,14 @@ void SetCurrentFile(const QString &path);
 namespace Common {
 // Reads a position file into PosiDataRead and the file values. On any
 // result but ReadOk nothing of the tables or file values is changed except
-// FileReadError, which is set. Positions the file skips inside its range
+// FileReadError, which is set, and FileReadFault. A file cut inside a text
+// or naming a position twice is refused (ReadError). Positions the file skips inside its range
 // read as defaults and are marked as not held (PosiReadHeld).
 int ReadPosiFile(const QString &path);
+// The message for a file that could not be read (ReadError): the read
+// message, and on a line of its own what made the last read refuse the
+// file when that is known.
+QString ReadErrorMessage();
 // ReadPosiFile tried up to four times, 100 ms apart, while the file cannot
 // be read (a file another program is still writing); other results at once.
 int ReadPosiFileRetrying(const QString &path);

@@ -83,6 +83,9 @@ struct PosiState {
 
     // Values taken from the last position file read.
     bool FileReadError = false;
+    // What made the last failed read refuse the file, as a line for the read
+    // message (a cut text, a position given twice); empty when not known.
+    QString FileReadFault;
     bool FilePrgMode = false;
     std::array<QString, 4> FileAxisName{};
     std::array<QString, 4> FileAxisNewOld{};

@@ -14,6 +14,7 @@ namespace Dlg = Platform::Dialogs;
 
 namespace {
 const QString kPrefix = QStringLiteral("Program [");
+constexpr int kEndsAfterLinesText = 9462;
 }
 
 QString FormatProgFile(const std::vector<ProgData::ProgTexts> &lines)
@@ -41,9 +42,10 @@ int SaveFileProgAs2(const QString &path, const std::vector<ProgData::ProgTexts> 
 
 int OpenProgFile(const QString &path, std::vector<ProgData::ProgTexts> &out)
 {
-    const auto text = ItemFile::LoadText(path);
-    auto damaged = [] {
-        Dlg::MsgBox(ResText(484), Platform::MsgButtons::Ok, Platform::MsgIcon::Critical);
+    QString fault;
+    const auto text = ItemFile::LoadText(path, &fault);
+    auto damaged = [&fault] {
+        Dlg::MsgBox(ItemFile::ReadMessage(484, fault), Platform::MsgButtons::Ok, Platform::MsgIcon::Critical);
         return ReadError;
     };
     if (!text)
@@ -62,9 +64,10 @@ int OpenProgFile(const QString &path, std::vector<ProgData::ProgTexts> &out)
     if (!n || *n < 0)
         return damaged();
     std::vector<ProgData::ProgTexts> lines(static_cast<size_t>(*n + 1));
-    for (int line = 1; !r.atEnd(); ++line) {
+    int line = 0;
+    while (!r.atEnd()) {
         // A line beyond the count is a damaged file, not a longer program.
-        if (line > *n)
+        if (++line > *n)
             return damaged();
         ItemFile::Item it;
         for (size_t c = 0; c < 6; ++c) {
@@ -72,6 +75,12 @@ int OpenProgFile(const QString &path, std::vector<ProgData::ProgTexts> &out)
                 return damaged();
             lines[static_cast<size_t>(line)][c] = it.text;
         }
+    }
+    // Fewer lines than the count: the file was cut short, and the lines it
+    // lost would open as empty ones.
+    if (line < *n) {
+        fault = ResText(kEndsAfterLinesText).arg(line).arg(*n);
+        return damaged();
     }
     out = std::move(lines);
     return ReadOk;

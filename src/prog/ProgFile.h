@@ -23,7 +23,9 @@ enum ReadResult {
     ReadError = 2,    // missing, unreadable or damaged: message 484 shown
 };
 // Reads the lines into `lines` (element 0 unused, elements 1..n as stored);
-// on any result but ReadOk `lines` is not touched.
+// on any result but ReadOk `lines` is not touched. A file holding more or
+// fewer lines than its count, or cut inside a text, is damaged (ReadError);
+// for the last two the message says so on a line of its own.
 int OpenProgFile(const QString &path, std::vector<ProgData::ProgTexts> &lines);
 
 // The caption of a program window tied to a file: "Program [" + the path

@@ -2,6 +2,7 @@
 
 #include "core/AppState.h"
 #include "core/FixedText.h"
+#include "core/ItemFile.h"
 #include "grpsm/GrpSmFiles.h"
 #include "print/PrintGrpSm.h"
 #include "grpsm/GrpSmTables.h"
@@ -57,7 +58,8 @@ struct Hourglass {
 
 // Reads with retries: true when read. A file that is not of this kind has
 // shown its message and is not read again; a file that cannot be read is
-// tried four times, then the error text is shown once.
+// tried four times, then the error text is shown once, with what is wrong
+// with the file on a line of its own when the last read could say it.
 bool readWithRetry(const std::function<int()> &read, int errorTextId)
 {
     for (int attempt = 1; attempt <= kFileTries; ++attempt) {
@@ -69,7 +71,7 @@ bool readWithRetry(const std::function<int()> &read, int errorTextId)
         if (attempt < kFileTries)
             Common::mmsecWait(kRetryWaitMs);
     }
-    say(errorTextId);
+    say(ItemFile::ReadMessage(errorTextId, GrpSm::Tables().FileReadFault));
     return false;
 }
 

@@ -117,7 +117,7 @@ int PosidataFileOpenProc()
     p.FileReadError = false;
     const int rc = Common::ReadPosiFileRetrying(path);
     if (rc == PosiFile::ReadError) {
-        show484();
+        MsgBox(Common::ReadErrorMessage(), MsgButtons::Ok, MsgIcon::Critical);
         return 1;
     }
     if (rc != PosiFile::ReadOk)

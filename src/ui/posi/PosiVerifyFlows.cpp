@@ -74,7 +74,7 @@ int VerifyPositionsWithFile()
     p.FileReadError = false;
     const int rc = Common::ReadPosiFileRetrying(path);
     if (rc == PosiFile::ReadError) {
-        MsgBox(ResText(484), MsgButtons::Ok, MsgIcon::Critical);
+        MsgBox(Common::ReadErrorMessage(), MsgButtons::Ok, MsgIcon::Critical);
         return 1;
     }
     if (rc != PosiFile::ReadOk)
