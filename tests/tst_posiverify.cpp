@@ -328,12 +328,13 @@ private slots:
     // result is shown, only the message that says why.
     void fileRefused_data()
     {
-        QTest::addColumn<QString>("file");     // "other mode", "missing", "not positions", "no common range"
+        QTest::addColumn<QString>("file");     // "other mode", "missing", "not positions", "no common range", "twice"
         QTest::addColumn<QList<int>>("lines");   // of the one message shown
         QTest::newRow("the other mode") << "other mode" << QList<int>{330, 331};
         QTest::newRow("missing") << "missing" << QList<int>{484};
         QTest::newRow("not a position file") << "not positions" << QList<int>{21, 20};
         QTest::newRow("no common range") << "no common range" << QList<int>{};
+        QTest::newRow("position 12 given twice") << "twice" << QList<int>{484, 9461};
     }
     void fileRefused()
     {
@@ -341,7 +342,9 @@ private slots:
         QStringList texts;
         for (int id : lines)
             texts << ResText(id);
-        const QString message = texts.join(QStringLiteral("\r\n"));
+        QString message = texts.join(QStringLiteral("\r\n"));
+        if (file == QLatin1String("twice"))
+            message = message.arg(12);
         makeGrid(10, 30);
         QString path = env->path(QStringLiteral("missing.qzd"));
         if (file == QLatin1String("other mode"))
@@ -350,6 +353,11 @@ private slots:
             path = env->writeSjis(QStringLiteral("other.qzd"), QStringLiteral("\"OTHER\",\"POS MODE\"\r\n"));
         else if (file == QLatin1String("no common range"))
             path = posiFile(QStringLiteral("short.qzd"), 1, 8, {"D3.1=31"});
+        else if (file == QLatin1String("twice")) {
+            QFile f(posiFile(QStringLiteral("once.qzd"), 10, 30, {"D13.1=31"}));
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            path = env->writeFile(QStringLiteral("twice.qzd"), f.readAll().replace("\r\n13,", "\r\n12,"));
+        }
         bool noCommon = false;
         if (file == QLatin1String("no common range"))
             fileRangeOk(&noCommon);
