@@ -462,6 +462,155 @@ private slots:
         QCOMPARE(beep.count(), beeps);
     }
 
+    // Tab and Shift+Tab commit the edit by the rule of Enter and go to the
+    // next or previous cell the user can edit (hidden columns and unused
+    // axes skipped), so what is typed next lands there. Tab in the comment
+    // does what Enter does there; Shift+Tab in the first column goes to the
+    // previous row's comment and stays on the first row.
+    void tabMovesBetweenCells_data()
+    {
+        QTest::addColumn<bool>("prg");
+        QTest::addColumn<QString>("unused");   // axes (0-based) not in use
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("col");
+        QTest::addColumn<QString>("typed");    // before the Tab; nothing: Tab outside the editor
+        QTest::addColumn<int>("key");          // Qt::Key_Tab or Qt::Key_Backtab
+        QTest::addColumn<int>("mods");
+        QTest::addColumn<QString>("kept");     // the first cell's text afterwards (nothing typed: as it was)
+        QTest::addColumn<int>("rowsAfter");
+        QTest::addColumn<int>("rowAfter");
+        QTest::addColumn<int>("colAfter");
+        QTest::addColumn<QString>("next");     // typed in the cell reached, then Enter
+        QTest::addColumn<QString>("landed");   // that cell's text afterwards
+        const int tab = Qt::Key_Tab, backtab = Qt::Key_Backtab, shift = int(Qt::ShiftModifier);
+        QTest::newRow("speed to acceleration")
+            << false << "" << 2 << 1 << "45" << tab << 0 << "45" << 5 << 2 << 2 << "100" << "100";
+        QTest::newRow("push position to the next axis")
+            << false << "" << 2 << 6 << "5" << tab << 0 << "5" << 5 << 2 << 7 << "50" << "50";
+        QTest::newRow("over an unused axis")
+            << false << "1" << 2 << 6 << "5" << tab << 0 << "5" << 5 << 2 << 13 << "50" << "50";
+        QTest::newRow("back over an unused axis")
+            << false << "1" << 2 << 13 << "40" << backtab << shift << "40" << 5 << 2 << 6 << "7" << "7";
+        QTest::newRow("Shift with Tab from method")
+            << false << "" << 2 << 3 << "2" << tab << shift << "2" << 5 << 2 << 2 << "20" << "20";
+        QTest::newRow("macro to comment")
+            << false << "" << 2 << 27 << "3" << tab << 0 << "3" << 5 << 2 << 28 << "ab" << "ab";
+        QTest::newRow("comment to the next row")
+            << false << "" << 2 << 28 << "ab" << tab << 0 << "ab" << 5 << 3 << 1 << "45" << "45";
+        QTest::newRow("comment of the last row appends one")
+            << false << "" << 4 << 28 << "ab" << tab << 0 << "ab" << 6 << 5 << 1 << "45" << "45";
+        QTest::newRow("first column to the previous row's comment")
+            << false << "" << 3 << 1 << "45" << backtab << shift << "45" << 5 << 2 << 28 << "c" << "c";
+        QTest::newRow("first cell stays")
+            << false << "" << 2 << 1 << "45" << backtab << shift << "45" << 5 << 2 << 1 << "50" << "50";
+        QTest::newRow("prg position to the next axis's position")
+            << true << "" << 2 << 4 << "n" << tab << 0 << "N" << 5 << 2 << 10 << "+5" << "+5";
+        QTest::newRow("prg back to the previous position")
+            << true << "" << 2 << 10 << "n" << backtab << shift << "N" << 5 << 2 << 4 << "7" << "7";
+        QTest::newRow("prg over an unused axis")
+            << true << "1" << 2 << 4 << "1" << tab << 0 << "1" << 5 << 2 << 16 << "2" << "2";
+        QTest::newRow("prg first position to the previous row's comment")
+            << true << "" << 3 << 4 << "1" << backtab << shift << "1" << 5 << 2 << 28 << "c" << "c";
+        QTest::newRow("Tab outside the editor")
+            << false << "" << 2 << 3 << "" << tab << 0 << "" << 5 << 2 << 4 << "12" << "12";
+        QTest::newRow("Shift+Tab outside the editor")
+            << false << "" << 3 << 1 << "" << backtab << shift << "" << 5 << 2 << 28 << "c" << "c";
+        QTest::newRow("no current cell: Tab to the first")
+            << false << "0" << 0 << 0 << "" << tab << 0 << "" << 5 << 2 << 7 << "45" << "45";
+    }
+    void tabMovesBetweenCells()
+    {
+        QFETCH(bool, prg); QFETCH(QString, unused); QFETCH(int, row); QFETCH(int, col); QFETCH(QString, typed);
+        QFETCH(int, key); QFETCH(int, mods); QFETCH(QString, kept); QFETCH(int, rowsAfter); QFETCH(int, rowAfter);
+        QFETCH(int, colAfter); QFETCH(QString, next); QFETCH(QString, landed);
+        for (QChar c : unused)
+            App().AxisNotUsed[static_cast<size_t>(c.digitValue())] = true;
+        makeGrid(1, 3, prg);
+        PosiGridModel &g = PosiGrid::Grid();
+        PosiGridView view(&g);
+        view.resize(900, 400);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        g.SetCurrent(row, col);
+        view.setFocus();
+        if (typed.isEmpty())
+            kept = g.Text(row, col);
+        // Keys go to the cell's editor while one is open, else to the grid.
+        auto target = [&view]() -> QWidget * {
+            QWidget *e = view.indexWidget(view.currentIndex());
+            return e ? e : &view;
+        };
+        auto type = [&](const QString &keys) {
+            for (QChar ch : keys)
+                QTest::keyClick(target(), ch.toLatin1());
+        };
+        type(typed);
+        QTest::keyClick(target(), Qt::Key(key), Qt::KeyboardModifiers(mods));
+        QCOMPARE(g.Text(row, col), kept);
+        QCOMPARE(g.Rows(), rowsAfter);
+        QCOMPARE(g.Row(), rowAfter);
+        QCOMPARE(g.Col(), colAfter);
+        QCOMPARE(view.currentIndex(), g.index(rowAfter, colAfter));
+        QCOMPARE(App().GridEditKey, 0);
+        QVERIFY(view.hasFocus());
+        type(next);
+        QTest::keyClick(target(), Qt::Key_Return);
+        QCOMPARE(g.Text(rowAfter, colAfter), landed);
+        if (rowAfter != row || colAfter != col)
+            QCOMPARE(g.Text(row, col), kept);
+    }
+
+    // A value refused on Tab or Shift+Tab keeps the editor open on its cell
+    // with the text typed, as on Enter (a position beeps, a speed of one
+    // cell does not); corrected, it goes on.
+    void tabWithARefusedValueKeepsTheEditor_data()
+    {
+        QTest::addColumn<int>("col");
+        QTest::addColumn<QString>("refused");
+        QTest::addColumn<QString>("accepted");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("mods");
+        QTest::addColumn<int>("colAfter");
+        QTest::addColumn<int>("beeps");
+        const int tab = Qt::Key_Tab, backtab = Qt::Key_Backtab, shift = int(Qt::ShiftModifier);
+        QTest::newRow("speed, Tab") << 1 << "999" << "45" << tab << 0 << 2 << 0;
+        QTest::newRow("position, Tab") << 4 << "300000" << "1234" << tab << 0 << 5 << 1;
+        QTest::newRow("position, Shift+Tab") << 4 << "300000" << "1234" << backtab << shift << 3 << 1;
+    }
+    void tabWithARefusedValueKeepsTheEditor()
+    {
+        QFETCH(int, col); QFETCH(QString, refused); QFETCH(QString, accepted); QFETCH(int, key);
+        QFETCH(int, mods); QFETCH(int, colAfter); QFETCH(int, beeps);
+        makeGrid(1, 3);
+        PosiGridModel &g = PosiGrid::Grid();
+        PosiGridView view(&g);
+        view.resize(900, 400);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        const QString before = g.Text(2, col);
+        g.SetCurrent(2, col);
+        view.setFocus();
+        QSignalSpy beep(&g, &PosiGridModel::beep);
+        QTest::keyClick(&view, refused.at(0).toLatin1());
+        QPointer<QLineEdit> ed = qobject_cast<QLineEdit *>(view.indexWidget(g.index(2, col)));
+        QVERIFY(ed);
+        QTest::keyClicks(ed, refused.mid(1));
+        QCOMPARE(ed->text(), refused);
+        QTest::keyClick(ed, Qt::Key(key), Qt::KeyboardModifiers(mods));
+        QVERIFY(ed);
+        QCOMPARE(view.indexWidget(g.index(2, col)), ed.data());
+        QCOMPARE(ed->text(), refused);
+        QCOMPARE(g.Text(2, col), before);
+        QCOMPARE(view.currentIndex(), g.index(2, col));
+        QCOMPARE(beep.count(), beeps);
+
+        ed->setText(accepted);
+        QTest::keyClick(ed, Qt::Key(key), Qt::KeyboardModifiers(mods));
+        QVERIFY(!view.indexWidget(g.index(2, col)));
+        QCOMPARE(g.Text(2, col), accepted);
+        QCOMPARE(g.Col(), colAfter);
+    }
+
     void insertLineKeepsWithin999()
     {
         App().DispMmUnit = true;

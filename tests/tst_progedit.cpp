@@ -102,6 +102,8 @@ private slots:
     void typingIntoTheGrid();
     void cursorAfterEditAndAppending_data();
     void cursorAfterEditAndAppending();
+    void tabMovesBetweenCells_data();
+    void tabMovesBetweenCells();
     void deleteKeyEmptiesCellAndMarksChange();
 
     void clicks_data();
@@ -270,6 +272,90 @@ void TstProgEdit::cursorAfterEditAndAppending()
     if (linesAfter > lines)
         QCOMPARE(ProgData::GridTexts(grid).back(), ProgTexts{});
     QVERIFY(!doc.ProgChangeFlag);
+}
+
+// Tab and Shift+Tab commit the edit by the rule of Enter and go to the next
+// or previous cell, so what is typed next lands there. Tab in the Comment
+// column does what Enter does there; Shift+Tab in Command goes to the
+// previous line's Comment and stays on line 1.
+void TstProgEdit::tabMovesBetweenCells_data()
+{
+    QTest::addColumn<int>("progNo");
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("col");
+    QTest::addColumn<QString>("typed");   // before the Tab; nothing: Tab outside the editor
+    QTest::addColumn<int>("key");         // Qt::Key_Tab or Qt::Key_Backtab
+    QTest::addColumn<int>("mods");
+    QTest::addColumn<QString>("kept");    // the first cell's text afterwards (nothing typed: as it was)
+    QTest::addColumn<int>("linesAfter");
+    QTest::addColumn<int>("rowAfter");
+    QTest::addColumn<int>("colAfter");
+    QTest::addColumn<QString>("next");    // typed in the cell reached, then Enter
+    QTest::addColumn<QString>("landed");  // that cell's text afterwards
+    const int tab = Qt::Key_Tab, backtab = Qt::Key_Backtab, shift = int(Qt::ShiftModifier);
+    QTest::newRow("TIM, Tab, 15") << 1 << 2 << 1 << 1 << "tim" << tab << 0 << "TIM" << 2 << 1 << 2 << "15" << "15";
+    QTest::newRow("Shift+Tab from Operation2")
+        << 1 << 2 << 1 << 3 << "7" << backtab << shift << "7" << 2 << 1 << 2 << "5" << "5";
+    QTest::newRow("Shift with Tab from Condition")
+        << 1 << 2 << 1 << 4 << "i1" << tab << shift << "I1" << 2 << 1 << 3 << "-2" << "-2";
+    QTest::newRow("a refused command: its old text, and on")
+        << 1 << 2 << 1 << 1 << "mov" << tab << 0 << "MVP" << 2 << 1 << 2 << "9" << "9";
+    QTest::newRow("Comment to the next line")
+        << 1 << 2 << 1 << 6 << "go" << tab << 0 << "go" << 2 << 2 << 1 << "end" << "END";
+    QTest::newRow("Comment of the last line appends one")
+        << 21 << 5 << 5 << 6 << "x" << tab << 0 << "x" << 6 << 6 << 1 << "end" << "END";
+    QTest::newRow("Comment of line 20 of program 21: the line's Command")
+        << 21 << 20 << 20 << 6 << "x" << tab << 0 << "x" << 20 << 20 << 1 << "end" << "END";
+    QTest::newRow("Command to the previous line's Comment")
+        << 1 << 2 << 2 << 1 << "end" << backtab << shift << "END" << 2 << 1 << 6 << "c" << "c";
+    QTest::newRow("first cell stays")
+        << 1 << 2 << 1 << 1 << "end" << backtab << shift << "END" << 2 << 1 << 1 << "tim" << "TIM";
+    QTest::newRow("Tab outside the editor") << 1 << 2 << 1 << 5 << "" << tab << 0 << "" << 2 << 1 << 6 << "a" << "a";
+    QTest::newRow("Shift+Tab outside the editor")
+        << 1 << 2 << 2 << 1 << "" << backtab << shift << "" << 2 << 1 << 6 << "a" << "a";
+    QTest::newRow("no current cell: Tab to the first")
+        << 1 << 2 << 0 << 0 << "" << tab << 0 << "" << 2 << 1 << 1 << "end" << "END";
+}
+
+void TstProgEdit::tabMovesBetweenCells()
+{
+    QFETCH(int, progNo);
+    QFETCH(int, lines);
+    QFETCH(int, row);
+    QFETCH(int, col);
+    QFETCH(QString, typed);
+    QFETCH(int, key);
+    QFETCH(int, mods);
+    QFETCH(QString, kept);
+    QFETCH(int, linesAfter);
+    QFETCH(int, rowAfter);
+    QFETCH(int, colAfter);
+    QFETCH(QString, next);
+    QFETCH(QString, landed);
+    ProgramWindow w;
+    w.LetCopyProgNo(progNo);
+    w.show();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    ProgData::FillGrid(*w.flgdProg, ::lines(lines, line("MVP")));
+    w.flgdProg->SetCurrent(row, col);
+    w.flgdProgView->setFocus();
+    if (typed.isEmpty())
+        kept = w.flgdProg->Text(row, col);
+    typeInto(w.flgdProgView, typed);
+    press(w.flgdProgView, Qt::Key(key), Qt::KeyboardModifiers(mods));
+    QCOMPARE(w.flgdProg->Text(row, col), kept);
+    QCOMPARE(w.flgdProg->Lines(), linesAfter);
+    QCOMPARE(w.flgdProg->Row(), rowAfter);
+    QCOMPARE(w.flgdProg->Col(), colAfter);
+    QCOMPARE(App().GridEditKey, 0);
+    QVERIFY(w.flgdProgView->hasFocus());
+    typeInto(w.flgdProgView, next);
+    press(w.flgdProgView, Qt::Key_Return);
+    QCOMPARE(w.flgdProg->Text(rowAfter, colAfter), landed);
+    if (rowAfter != row || colAfter != col)
+        QCOMPARE(w.flgdProg->Text(row, col), kept);
 }
 
 void TstProgEdit::deleteKeyEmptiesCellAndMarksChange()

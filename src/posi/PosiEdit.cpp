@@ -457,6 +457,39 @@ Move RowStep(int row, int rows, int col)
     return m;
 }
 
+namespace {
+// A Tab stops on the cells the user sees and may edit.
+bool tabStop(const PosiGridModel &g, int row, int col) { return g.ColWidth(col) > 0 && CanEdit(row, col); }
+} // namespace
+
+Move TabStep(const PosiGridModel &g, bool backward)
+{
+    const int row = g.Row(), col = g.Col(), rows = g.Rows();
+    if (row >= rows || rows <= 2)
+        return {};
+    if (row < 2)
+        return {true, 2, FirstEditColumn(), false};
+    Move m;
+    m.moves = true;
+    m.row = row;
+    if (!backward) {
+        for (m.col = col + 1; m.col <= 28; ++m.col)
+            if (tabStop(g, row, m.col))
+                return m;
+        return RowStep(row, rows, FirstEditColumn());
+    }
+    for (m.col = col - 1; m.col >= 1; --m.col)
+        if (tabStop(g, row, m.col))
+            return m;
+    if (row == 2)
+        return {};
+    m.row = row - 1;
+    for (m.col = 28; m.col >= 1; --m.col)
+        if (tabStop(g, m.row, m.col))
+            return m;
+    return {};
+}
+
 Move AfterEdit(int key, int row, int col, int rows)
 {
     const bool prg = App().PrgModeFlag;

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <optional>
 
+class PosiGridModel;
+
 namespace PosiEdit {
 
 // Back colour of a cell while it is being edited (&HBBGGRR).
@@ -73,6 +75,13 @@ Move AfterEdit(int key, int row, int col, int rows);
 int FirstEditColumn();
 // The row step of a Down arrow on the last row, outside the editor too.
 Move RowStep(int row, int rows, int col);
+// Tab (backward: Shift+Tab) from the grid's current cell, in the editor or
+// outside it: the next cell of the row that is shown and may be edited, and
+// from the last one the row step Enter takes from the comment; back, the
+// previous such cell, from the first one the previous row's last, and
+// nothing on the first data row. From a title cell, either goes to the
+// first data row's first such cell.
+Move TabStep(const PosiGridModel &g, bool backward);
 
 // Normal back colour of a data cell by its axis (restored when the cursor
 // leaves a cell).

@@ -118,6 +118,20 @@ Move AfterEdit(ProgData::ProgDoc &doc, int key)
     }
 }
 
+Move TabStep(ProgData::ProgDoc &doc, bool backward)
+{
+    const ProgGridModel &g = *doc.flgdProg;
+    const int r = g.Row(), c = g.Col();
+    if (r < 1 || c < 1)
+        return g.Lines() >= 1 ? Move{true, 1, 1} : Move{};
+    if (backward) {
+        if (c > 1)
+            return {true, r, c - 1};
+        return r > 1 ? Move{true, r - 1, ProgGridModel::ColComment} : Move{};
+    }
+    return c < ProgGridModel::ColComment ? Move{true, r, c + 1} : AfterEdit(doc, 13);
+}
+
 Move DownOnLastLine(ProgData::ProgDoc &doc)
 {
     const int r = doc.flgdProg->Row();

@@ -49,6 +49,11 @@ struct Move {
     int row = 0, col = 0;
 };
 Move AfterEdit(ProgData::ProgDoc &doc, int key);
+// Tab (backward: Shift+Tab), in the editor or outside it: the next cell of
+// the line, and from the Comment column where Enter goes from there; back,
+// the previous cell, from Command the previous line's Comment, and nothing
+// on the first line's Command. From no cell, either goes to the first.
+Move TabStep(ProgData::ProgDoc &doc, bool backward);
 // Down on the last line outside the editor: a line appended within the
 // step limit and the cursor on its first column; nothing otherwise.
 Move DownOnLastLine(ProgData::ProgDoc &doc);

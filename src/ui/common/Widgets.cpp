@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -52,6 +53,11 @@ void SetIMEStatus(QWidget *w, bool open)
         w->setAttribute(Qt::WA_InputMethodEnabled, false);
     }
     w->setInputMethodHints(h);
+}
+
+bool IsBackTab(const QKeyEvent *k)
+{
+    return k->key() == Qt::Key_Backtab || (k->key() == Qt::Key_Tab && (k->modifiers() & Qt::ShiftModifier));
 }
 } // namespace Common
 

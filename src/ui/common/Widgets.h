@@ -1,6 +1,7 @@
 #pragma once
-// Widget helpers every window uses: geometry from a design in twips, and the
-// input method switched per box.
+// Widget helpers every window uses: geometry from a design in twips, the
+// input method switched per box, and the Shift+Tab of the grids.
+class QKeyEvent;
 class QWidget;
 class QAbstractButton;
 class QAbstractItemModel;
@@ -54,4 +55,6 @@ void ShrinkCell(QTableView *v, const QModelIndex &index);
 namespace Common {
 // Input method off (open = false) or on for a widget.
 void SetIMEStatus(QWidget *w, bool open);
+// Shift+Tab: a back tab, or a Tab with Shift held (as a test may send it).
+bool IsBackTab(const QKeyEvent *k);
 } // namespace Common

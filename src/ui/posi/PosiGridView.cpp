@@ -163,14 +163,17 @@ bool PosiCellEditor::eventFilter(QObject *o, QEvent *ev)
         e->setText(app.GridEditOldText);
         m_done = true;
         emit closeEditor(e, QAbstractItemDelegate::RevertModelCache);
-        emit editEnded(27);
+        emit editEnded(27, false);
         app.GridEditKey = 0;
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter: code = 13; break;
     case Qt::Key_Down: code = 40; break;
     case Qt::Key_Up: code = 38; break;
-    case Qt::Key_Tab: code = 9; break;
+    // Tab and Shift+Tab commit like Enter and go to the next or previous
+    // cell, so what is typed after them lands there.
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: code = 9; break;
     default: break;
     }
     if (code != 0) {
@@ -179,7 +182,7 @@ bool PosiCellEditor::eventFilter(QObject *o, QEvent *ev)
             return true;   // refused: the editor stays open with the typed text
         m_done = true;
         emit closeEditor(e, QAbstractItemDelegate::NoHint);
-        emit editEnded(code);
+        emit editEnded(code, code == 9 && Common::IsBackTab(k));
         app.GridEditKey = 0;
         return true;
     }
@@ -432,9 +435,10 @@ void PosiGridView::moveTo(int row, int col, bool append)
     emit cellChanged();
 }
 
-void PosiGridView::afterEdit(int key)
+void PosiGridView::afterEdit(int key, bool backward)
 {
-    const PosiEdit::Move m = PosiEdit::AfterEdit(key, m_model->Row(), m_model->Col(), m_model->Rows());
+    const PosiEdit::Move m = key == 9 ? PosiEdit::TabStep(*m_model, backward)
+                                      : PosiEdit::AfterEdit(key, m_model->Row(), m_model->Col(), m_model->Rows());
     App().GridEditKey = 0;
     if (m.moves)
         moveTo(m.row, m.col, m.append);
@@ -448,6 +452,16 @@ void PosiGridView::keyPressEvent(QKeyEvent *e)
         && m_model->Row() == m_model->Rows() - 1) {
         const PosiEdit::Move m = PosiEdit::RowStep(m_model->Row(), m_model->Rows(), PosiEdit::FirstEditColumn());
         moveTo(m.row, m.col, m.append);
+        return;
+    }
+    // Tab outside the editor takes the editor's step; where there is none
+    // the focus may leave the grid.
+    if ((e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab) && state() != EditingState) {
+        const PosiEdit::Move m = PosiEdit::TabStep(*m_model, Common::IsBackTab(e));
+        if (m.moves)
+            moveTo(m.row, m.col, m.append);
+        else
+            e->ignore();
         return;
     }
     QTableView::keyPressEvent(e);

@@ -29,8 +29,9 @@ public:
     bool commitOpen(QWidget *editor) const;
 
 signals:
-    // The edit ended with key (13 Enter, 40 Down, 38 Up, 9 Tab, 27 Esc).
-    void editEnded(int key);
+    // The edit ended with key (13 Enter, 40 Down, 38 Up, 9 Tab, 27 Esc);
+    // backward: the Tab was Shift+Tab.
+    void editEnded(int key, bool backward);
 
 protected:
     bool eventFilter(QObject *o, QEvent *e) override;
@@ -68,7 +69,7 @@ protected:
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
 
 private:
-    void afterEdit(int key);
+    void afterEdit(int key, bool backward);
     void moveTo(int row, int col, bool append);
     void syncSelection();
     void placeTitles();

@@ -25,7 +25,8 @@ int keyCode(const QKeyEvent *k)
     case Qt::Key_Up: return 38;
     case Qt::Key_Left: return 37;
     case Qt::Key_Right: return 39;
-    case Qt::Key_Tab: return 9;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: return 9;
     case Qt::Key_Backspace: return 8;
     case Qt::Key_Delete: return 46;
     default: return k->key() < 128 ? k->key() : 0;
@@ -97,7 +98,7 @@ bool ProgCellEditor::eventFilter(QObject *o, QEvent *ev)
         e->setText(app.GridEditOldText);
         m_done = true;
         emit closeEditor(e, QAbstractItemDelegate::RevertModelCache);
-        emit editEnded(27);
+        emit editEnded(27, false);
         return true;
     }
     if (k->key() == Qt::Key_Space && k->modifiers() == Qt::ControlModifier) {
@@ -105,10 +106,12 @@ bool ProgCellEditor::eventFilter(QObject *o, QEvent *ev)
             emit commandListRequested(m_index);
         return true;
     }
+    // Tab and Shift+Tab commit like Enter and go to the next or previous
+    // cell, so what is typed after them lands there.
     if (code == 13 || code == 40 || code == 38 || code == 9) {
         commit(e);
         emit closeEditor(e, QAbstractItemDelegate::NoHint);
-        emit editEnded(code);
+        emit editEnded(code, code == 9 && Common::IsBackTab(k));
         return true;
     }
     const QString t = k->text();
@@ -217,9 +220,9 @@ void ProgGridView::currentChanged(const QModelIndex &current, const QModelIndex 
     }
 }
 
-void ProgGridView::afterEdit(int key)
+void ProgGridView::afterEdit(int key, bool backward)
 {
-    const ProgEdit::Move m = ProgEdit::AfterEdit(m_doc, key);
+    const ProgEdit::Move m = key == 9 ? ProgEdit::TabStep(m_doc, backward) : ProgEdit::AfterEdit(m_doc, key);
     App().GridEditKey = 0;
     if (m.moves)
         m_model.SetCurrent(m.row, m.col);
@@ -237,6 +240,17 @@ void ProgGridView::keyPressEvent(QKeyEvent *e)
         case Qt::Key_Delete:
             ProgEdit::DeleteCell(m_doc);
             return;
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab: {
+            // The same step as a Tab in the editor; where there is none the
+            // focus may leave the grid.
+            const ProgEdit::Move m = ProgEdit::TabStep(m_doc, Common::IsBackTab(e));
+            if (m.moves)
+                m_model.SetCurrent(m.row, m.col);
+            else
+                e->ignore();
+            return;
+        }
         case Qt::Key_Down:
             if (m_model.Row() == m_model.Rows() - 1) {
                 const ProgEdit::Move m = ProgEdit::DownOnLastLine(m_doc);

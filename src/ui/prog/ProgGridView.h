@@ -24,8 +24,8 @@ public:
 
 signals:
     // The edit ended with key (13 Enter, 40 Down, 38 Up, 9 Tab, 27 Esc, 0
-    // another way).
-    void editEnded(int key);
+    // another way); backward: the Tab was Shift+Tab.
+    void editEnded(int key, bool backward);
     // Ctrl+Space in the command column: the command list under the cell.
     void commandListRequested(const QModelIndex &index);
 
@@ -66,7 +66,7 @@ protected:
 private:
     bool busy() const { return m_busy && m_busy(); }
     void moveTo(int row, int col);
-    void afterEdit(int key);
+    void afterEdit(int key, bool backward);
     void syncSelection();
     ProgData::ProgDoc &m_doc;
     ProgGridModel &m_model;
