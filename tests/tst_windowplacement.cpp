@@ -1,6 +1,7 @@
 // Where windows open: every child window at its own size (never maximized
 // after a maximized sibling) and wholly inside the main window's work area,
-// and the windows opened over the main window inside that area too.
+// and the windows opened over the main window inside that area too; a
+// program window stays inside it when its error pane opens.
 #include <QtTest>
 
 #include "app/MainWindow.h"
@@ -13,9 +14,16 @@
 #include "ui/live/ProgramTaskWindow.h"
 #include "core/Twips.h"
 #include "ui/posi/PositionWindow.h"
+#include "ui/prog/ProgramNumberDialog.h"
+#include "ui/prog/ProgGridView.h"
+#include "ui/prog/ProgramWindow.h"
+#include "platform/Dialogs.h"
+#include "prog/ProgRows.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <functional>
 #include <memory>
@@ -61,6 +69,7 @@ struct Shown {
 };
 
 QString describe(const QRect &r) { return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()); }
+QString outside(const QRect &r, const QRect &area) { return describe(r) + QStringLiteral(" outside ") + describe(area); }
 
 } // namespace
 
@@ -76,6 +85,8 @@ private slots:
     void cascadeKeepsActiveInFront();
     void windowsOverMainInsideArea_data();
     void windowsOverMainInsideArea();
+    void programWindowAndErrorPaneInsideArea_data();
+    void programWindowAndErrorPaneInsideArea();
 };
 
 void TestWindowPlacement::childOpensAtOwnSizeInsideArea_data()
@@ -128,7 +139,7 @@ void TestWindowPlacement::childOpensAtOwnSizeInsideArea()
     QVERIFY(!sub->isMaximized());
     const QRect area = shown.area();
     QVERIFY2(area.contains(sub->geometry()),
-             qPrintable(describe(sub->geometry()) + QStringLiteral(" outside ") + describe(area)));
+             qPrintable(outside(sub->geometry(), area)));
     // At its own size: no larger than the window asks for where it fits.
     QVERIFY2(sub->width() < area.width() || sub->height() < area.height(), qPrintable(describe(sub->geometry())));
 }
@@ -169,7 +180,7 @@ void TestWindowPlacement::cascadeKeepsActiveInFront()
     for (QMdiSubWindow *sub : main.mdiArea()->subWindowList()) {
         QVERIFY(!sub->isMaximized());
         QVERIFY2(shown.area().contains(sub->geometry()),
-                 qPrintable(describe(sub->geometry()) + QStringLiteral(" outside ") + describe(shown.area())));
+                 qPrintable(outside(sub->geometry(), shown.area())));
     }
     // Still a cascade: the group window lies below and right of the first.
     QVERIFY(group->x() > 0 && group->y() > 0);
@@ -199,7 +210,71 @@ void TestWindowPlacement::windowsOverMainInsideArea()
     // Shown, as a dialog places itself when it has not been placed.
     w->show();
     const QRect placed(w->pos(), w->size());
-    QVERIFY2(area.contains(placed), qPrintable(describe(placed) + QStringLiteral(" outside ") + describe(area)));
+    QVERIFY2(area.contains(placed), qPrintable(outside(placed, area)));
+}
+
+void TestWindowPlacement::programWindowAndErrorPaneInsideArea_data()
+{
+    QTest::addColumn<QSize>("mainSize");
+    // The frame at its size of first start, and as a small screen leaves it.
+    QTest::newRow("frame at its first size") << QSize(1016, 733);
+    QTest::newRow("small screen") << QSize(800, 600);
+}
+
+// In program mode a new program's window, and the error pane its check
+// opens, lie wholly inside the work area: the pane once grew the window
+// below the area and the user saw only the message.
+void TestWindowPlacement::programWindowAndErrorPaneInsideArea()
+{
+    QFETCH(QSize, mainSize);
+    TestEnv::Scope env;
+    App().LangOffset = 10000;
+    App().OfflineFlag = true;
+    App().PrgModeFlag = true;
+    MainScope s;
+    MainWindow &main = s.main;
+    main.move(0, 0);
+    main.resize(mainSize);
+    main.show();
+    main.ShowPosiWindowOnce();
+    Platform::Dialogs::PushModalHandler([](QDialog &d) {
+        auto &dlg = static_cast<ProgramNumberDialog &>(d);
+        dlg.SelectProgNo(1);
+        dlg.cmdProgNoOk_Click();
+        return int(QDialog::Accepted);
+    });
+    main.mnuFileNewProg_Click();
+    auto *w = qobject_cast<ProgramWindow *>(Forms::ActiveChild());
+    QVERIFY(w);
+    QMdiSubWindow *sub = subOf(w);
+    QVERIFY(sub);
+    // The area loses its scroll bars' room once a window leaves it.
+    QCoreApplication::processEvents();
+    const auto area = [&main] { return main.mdiArea()->viewport()->rect(); };
+    QVERIFY2(area().contains(sub->geometry()), qPrintable(outside(sub->geometry(), area())));
+    const int heightBefore = sub->height();
+
+    ProgData::FillGrid(*w->flgdProg, {ProgData::ProgTexts{QStringLiteral("ACC"), QStringLiteral("0"), QString(),
+                                                          QString(), QString(), QString()}});
+    Platform::Dialogs::QueueAnswer(Platform::MsgAnswer::Ok);
+    w->cmdProgCheck->click();
+    QCoreApplication::processEvents();
+    QVERIFY(w->ErrPaneFlag);
+    QVERIFY(w->flgdPrgErrView->isVisible());
+    QVERIFY2(area().contains(sub->geometry()), qPrintable(outside(sub->geometry(), area())));
+    // The pane and its button lie inside the window, below the buttons; the
+    // grid gave up the room the window could not grow by.
+    const QRect pane = w->flgdPrgErrView->geometry();
+    QVERIFY2(w->rect().contains(pane), qPrintable(outside(pane, w->rect())));
+    QVERIFY(w->rect().contains(w->cmdCloseSyntaxErr->geometry()));
+    QVERIFY(w->cmdInsLineProg->geometry().bottom() < pane.top());
+    QVERIFY(w->flgdProgView->geometry().bottom() < w->cmdFileSaveProg->geometry().top());
+    QVERIFY(w->flgdProgView->height() > 0);
+
+    // Closing the pane gives back what the window grew by.
+    w->cmdCloseSyntaxErr_Click();
+    QCOMPARE(sub->height(), heightBefore);
+    QVERIFY(area().contains(sub->geometry()));
 }
 
 // The offscreen platform's screen (800x600) is smaller than the monitor

@@ -520,19 +520,9 @@ QMdiSubWindow *MainWindow::ShowChild(QWidget *form, std::optional<QPoint> at)
     if (opening || at) {
         if (at)
             sub->move(*at);
-        KeepChildInside(sub);
+        OnScreen::KeepChildInArea(sub);
     }
     return sub;
-}
-
-void MainWindow::KeepChildInside(QMdiSubWindow *sub)
-{
-    // Before the frame is on screen the area has no size of its own yet.
-    if (!sub || sub->isMaximized() || sub->isMinimized() || !m_mdi->isVisible())
-        return;
-    const QRect placed = OnScreen::Inside(sub->geometry(), m_mdi->viewport()->rect());
-    if (placed != sub->geometry())
-        sub->setGeometry(placed);
 }
 
 void MainWindow::ShowPosiWindowOnce()
@@ -545,7 +535,7 @@ void MainWindow::ShowPosiWindowOnce()
     // in front of the frame (not of the start-up questions, which come later).
     if (!isVisible())
         show();
-    KeepChildInside(qobject_cast<QMdiSubWindow *>(PosiWindow()->parentWidget()));
+    OnScreen::KeepChildInArea(qobject_cast<QMdiSubWindow *>(PosiWindow()->parentWidget()));
     for (QWidget *w : QApplication::topLevelWidgets())
         if (w->objectName() == QLatin1String("SplashWindow") && w->isVisible())
             w->raise();

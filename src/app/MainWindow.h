@@ -94,9 +94,6 @@ public:
     // activates it at its own size, never maximized after a maximized
     // sibling; a window it opens or moves lies wholly inside the work area.
     QMdiSubWindow *ShowChild(QWidget *form, std::optional<QPoint> at = std::nullopt);
-    // A child window at its own size moved (and shrunk where it is larger)
-    // wholly inside the work area; nothing while the frame is not shown.
-    void KeepChildInside(QMdiSubWindow *sub);
     // A new program window for SelProgNo.
     QWidget *OpenProgWindow();
 

@@ -4,6 +4,7 @@
 // logic of their own live in app/MainCommands.cpp.
 #include "core/AppState.h"
 #include "ui/common/Forms.h"
+#include "ui/common/OnScreen.h"
 #include "app/HelpViewer.h"
 #include "app/MainCommands.h"
 #include "app/Options.h"
@@ -171,7 +172,7 @@ void MainWindow::mnuWindowCascade_Click()
         if (sub->isMinimized() || sub->isMaximized() || area.contains(sub->geometry()))
             continue;
         sub->resize(sub->size().boundedTo(QSize(area.right() - sub->x() + 1, area.bottom() - sub->y() + 1)));
-        KeepChildInside(sub);
+        OnScreen::KeepChildInArea(sub);
     }
     if (active) {
         mdiArea()->setActiveSubWindow(active);

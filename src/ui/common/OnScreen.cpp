@@ -99,4 +99,20 @@ void KeepInWorkArea(QWidget *w)
     KeepInside(w);
 }
 
+QRect ChildArea(const QWidget *child)
+{
+    // Before the frame is on screen the area has no size of its own yet.
+    const QWidget *area = child && !child->isWindow() ? child->parentWidget() : nullptr;
+    return area && area->isVisible() ? area->rect() : QRect();
+}
+
+void KeepChildInArea(QWidget *child)
+{
+    if (!child || child->isMaximized() || child->isMinimized())
+        return;
+    const QRect placed = Inside(child->geometry(), ChildArea(child));
+    if (placed != child->geometry())
+        child->setGeometry(placed);
+}
+
 } // namespace OnScreen

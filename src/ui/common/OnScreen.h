@@ -32,4 +32,12 @@ QRect MainWorkArea();
 // when there is one, and always kept inside the screen.
 void KeepInWorkArea(QWidget *w);
 
+// The area a child window of the main window (its MDI frame) lies in: its
+// parent's rectangle, in the parent's coordinates; empty while the parent
+// is not on screen.
+QRect ChildArea(const QWidget *child);
+// A child window moved (and shrunk where it is larger) wholly inside its
+// area; nothing while it is maximized or minimized or the area is not shown.
+void KeepChildInArea(QWidget *child);
+
 } // namespace OnScreen

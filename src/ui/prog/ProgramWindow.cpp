@@ -14,6 +14,7 @@
 #include "prog/ProgRows.h"
 #include "ui/common/Forms.h"
 #include "ui/common/Localize.h"
+#include "ui/common/OnScreen.h"
 #include "ui/common/Widgets.h"
 #include "ui/prog/ProgFlows.h"
 #include "ui/prog/ProgGridView.h"
@@ -232,7 +233,15 @@ void ProgramWindow::ShowErrPane()
 {
     QWidget *f = frameWidget();
     if (!f->isMinimized() && !f->isMaximized() && !ErrPaneGrowFlag) {
-        f->resize(f->width(), f->height() + Twips::ToPx(kPaneGrow));
+        // The window grows only as far as the work area lets it, moved up
+        // first: the grid gives up the rest, and the pane stays in view.
+        const QRect grown(f->pos(), QSize(f->width(), f->height() + Twips::ToPx(kPaneGrow)));
+        const QRect placed = OnScreen::Inside(grown, OnScreen::ChildArea(f));
+        const int before = f->height();
+        f->resize(placed.size());
+        if (placed.topLeft() != f->pos())
+            f->move(placed.topLeft());
+        m_paneGrowth = f->height() - before;
         ErrPaneGrowFlag = true;
     }
     // Shown maximised too, only without the growth.
@@ -243,7 +252,8 @@ void ProgramWindow::HideErrPane()
 {
     QWidget *f = frameWidget();
     if (!f->isMinimized() && !f->isMaximized() && ErrPaneGrowFlag) {
-        f->resize(f->width(), f->height() - Twips::ToPx(kPaneGrow));
+        f->resize(f->width(), f->height() - m_paneGrowth);
+        m_paneGrowth = 0;
         ErrPaneGrowFlag = false;
     }
     Form_Resize();

@@ -98,8 +98,9 @@ public:
 
     // Layout by the window's height, with or without the error pane.
     void Form_Resize();
-    // The pane shown / hidden; the window grows by 3000 twips once for it
-    // and shrinks again (not while minimised or maximised).
+    // The pane shown / hidden; the window grows by 3000 twips once for it,
+    // less where the work area ends, and shrinks again by what it grew (not
+    // while minimised or maximised).
     void ShowErrPane();
     void HideErrPane();
     // The window that is sized: the MDI frame, or this window on its own.
@@ -155,4 +156,7 @@ protected:
 
 private:
     void showCommandList(const QModelIndex &index);
+
+    // Pixels the window grew for the pane.
+    int m_paneGrowth = 0;
 };
