@@ -32,6 +32,11 @@
 #include <QRadioButton>
 #include <QtTest>
 
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+
 using namespace PosiField;
 using ParaForm::Ctl;
 
@@ -229,6 +234,94 @@ private slots:
         QVERIFY2(stdOut.contains(out), qPrintable(stdOut));
         QCOMPARE(stdErr.isEmpty(), err.isEmpty());
         QVERIFY2(stdErr.contains(err), qPrintable(stdErr));
+    }
+
+    // The line options: their values, or what the tool says instead.
+    void toolLineOptions_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("baud"); // -1: the tool does not run
+        QTest::addColumn<QString>("lineLog");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("none") << QStringList{"S2M"} << 0 << QString() << QString();
+        QTest::newRow("both, around the model")
+            << QStringList{"--baud", "38400", "S2M", "--line-log", "/tmp/l.log", "3"} << 38400
+            << QStringLiteral("/tmp/l.log") << QString();
+        QTest::newRow("baud not a number") << QStringList{"--baud", "fast"} << -1 << QString()
+                                           << QStringLiteral("baud 'fast'");
+        QTest::newRow("baud zero") << QStringList{"--baud", "0"} << -1 << QString() << QStringLiteral("baud '0'");
+        QTest::newRow("baud without value") << QStringList{"S2M", "--baud"} << -1 << QString()
+                                            << QStringLiteral("--baud needs a value");
+        QTest::newRow("log without file") << QStringList{"--line-log"} << -1 << QString()
+                                          << QStringLiteral("--line-log needs a value");
+    }
+    void toolLineOptions()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, baud);
+        QFETCH(QString, lineLog);
+        QFETCH(QString, said);
+        const SimTool::Parsed p = SimTool::Parse(args);
+        QCOMPARE(bool(p.options), baud >= 0);
+        if (p.options) {
+            QCOMPARE(p.options->baud, baud);
+            QCOMPARE(p.options->lineLogPath, lineLog);
+            QCOMPARE(p.options->modelCode, QByteArray("S2M"));
+            return;
+        }
+        QVERIFY2(p.error.contains(said), qPrintable(p.error));
+    }
+
+    // The tool paced and logging, as the line benchmark runs it: a request
+    // is answered no sooner than the line would carry it and its answer,
+    // and both are in the log with their characters and text.
+    void toolPacesAndLogsTheLine()
+    {
+        QTemporaryDir dir;
+        const QString logPath = dir.filePath(QStringLiteral("line.log"));
+        QProcess tool;
+        tool.start(QCoreApplication::applicationDirPath() + QStringLiteral("/rez4sim"),
+                   {QStringLiteral("--baud"), QStringLiteral("9600"), QStringLiteral("--line-log"), logPath});
+        QVERIFY(tool.waitForStarted());
+        QVERIFY(tool.waitForReadyRead(10000));
+        QTRY_VERIFY_WITH_TIMEOUT(tool.canReadLine(), 10000);
+        const QByteArray path = tool.readLine().trimmed();
+        const int fd = ::open(path.constData(), O_RDWR | O_NOCTTY);
+        QVERIFY2(fd >= 0, path.constData());
+        termios t{};
+        ::tcgetattr(fd, &t);
+        ::cfmakeraw(&t);
+        ::tcsetattr(fd, TCSANOW, &t);
+        QCOMPARE(::write(fd, "0AR\r\n", 5), ssize_t(5));
+        QByteArray answer;
+        while (!answer.endsWith("\r\n")) {
+            pollfd p{fd, POLLIN, 0};
+            QCOMPARE(::poll(&p, 1, 10000), 1);
+            char buf[64];
+            const ssize_t n = ::read(fd, buf, sizeof buf);
+            QVERIFY(n > 0);
+            answer.append(buf, n);
+        }
+        QCOMPARE(answer, QByteArray("0AR\r\n"));
+        QFile log(logPath);
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        // The answer's line follows its sending.
+        auto logLines = [&log] {
+            log.seek(0);
+            return log.readAll().trimmed().split('\n');
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(logLines().size(), 2, 10000);
+        const QList<QByteArray> lines = logLines();
+        const QList<QByteArray> request = lines[0].split(' ');
+        const QList<QByteArray> sent = lines[1].split(' ');
+        QCOMPARE(request.mid(1), (QList<QByteArray>{"R", "5", "0AR"}));
+        QCOMPARE(sent.mid(1), (QList<QByteArray>{"A", "5", "0AR"}));
+        // 10 characters of 10 bits at 9600 baud.
+        QVERIFY2(sent[0].toLongLong() - request[0].toLongLong() >= 10 * 10 * 1000000000LL / 9600,
+                 lines.join(" / ").constData());
+        ::close(fd);
+        tool.kill();
+        tool.waitForFinished();
     }
 };
 

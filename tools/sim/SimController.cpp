@@ -3,6 +3,7 @@
 #include <QSocketNotifier>
 #include <QTimer>
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <pty.h>
@@ -92,15 +93,25 @@ void SimController::write(const QByteArray &bytes)
 {
     if (m_master < 0)
         return;
-    m_lineLog.append(LineEvent{m_clock.nsecsElapsed(), false, int(bytes.size())});
+    const LineEvent sent{m_clock.nsecsElapsed(), false, int(bytes.size()),
+                         bytes.endsWith("\r\n") ? bytes.chopped(2) : bytes};
     qsizetype done = 0;
     while (done < bytes.size()) {
         const ssize_t n = ::write(m_master, bytes.constData() + done, size_t(bytes.size() - done));
         if (n > 0)
             done += n;
         else if (n < 0 && errno != EAGAIN && errno != EINTR)
-            return;
+            break;
     }
+    logLine(sent);
+}
+
+void SimController::logLine(const LineEvent &e)
+{
+    if (m_lineSink)
+        m_lineSink(e);
+    else
+        m_lineLog.append(e);
 }
 
 void SimController::writeLater(int ms, const QByteArray &bytes)
@@ -135,7 +146,8 @@ void SimController::onReadable()
 void SimController::handleFrame(const QByteArray &frame)
 {
     m_frames.append(frame);
-    m_lineLog.append(LineEvent{m_clock.nsecsElapsed(), true, int(frame.size() + 2)});
+    const LineEvent arrived{m_clock.nsecsElapsed(), true, int(frame.size() + 2), frame};
+    logLine(arrived);
     const QByteArray code = frame.left(3);
     std::optional<QByteArray> reply;
     const auto it = m_commands.find(code);
@@ -156,11 +168,12 @@ void SimController::handleFrame(const QByteArray &frame)
     }
     if (!fault) {
         if (reply && m_lineBaud > 0) {
-            // Timed to the microsecond: a timer to the last whole millisecond,
-            // then the rest waited out, so short frames are not rounded.
+            // Timed to the microsecond from the frame's arrival: a timer to
+            // the last whole millisecond, then the rest waited out, so short
+            // frames are not rounded.
             const qint64 chars = frame.size() + 2 + reply->size() + 2;
-            const qint64 due = m_clock.nsecsElapsed() + chars * 10 * 1000000000LL / m_lineBaud;
-            const int ms = int((due - m_clock.nsecsElapsed()) / 1000000);
+            const qint64 due = arrived.ns + chars * 10 * 1000000000LL / m_lineBaud;
+            const int ms = int(std::max<qint64>(due - m_clock.nsecsElapsed(), 0) / 1000000);
             QTimer::singleShot(ms, Qt::PreciseTimer, this, [this, due, r = *reply] {
                 while (m_clock.nsecsElapsed() < due) {
                 }

@@ -106,7 +106,9 @@ public:
     void closeLine();
 
     // Paces every answer as a real line at this speed would (10 bits a
-    // character, the frame and its answer both carried): 0 = at once.
+    // character, the frame and its answer both carried): the answer goes out
+    // when the line would have carried both since the frame came in. 0 = at
+    // once.
     void setLineBaud(int baud) { m_lineBaud = baud; }
 
     // What crossed the line and when (for timings): each frame as it came
@@ -115,9 +117,13 @@ public:
         qint64 ns = 0;        // since the simulator was made
         bool request = false; // from the program
         int chars = 0;
+        QByteArray text;      // what was carried, a line's CR LF left off
     };
     const QList<LineEvent> &lineLog() const { return m_lineLog; }
     void clearLineLog() { m_lineLog.clear(); }
+    // Told of each event as well, an answer's once it is written (so the
+    // telling never delays it); the log in memory is then not kept.
+    void setLineEventSink(std::function<void(const LineEvent &)> sink) { m_lineSink = std::move(sink); }
 
     const QList<QByteArray> &frames() const { return m_frames; }
     // The frames seen that begin with `code`, in order.
@@ -147,5 +153,7 @@ private:
     SimModel m_model;
     int m_lineBaud = 0;
     QList<LineEvent> m_lineLog;
+    std::function<void(const LineEvent &)> m_lineSink;
+    void logLine(const LineEvent &e);
     QElapsedTimer m_clock;
 };
