@@ -1,10 +1,18 @@
 // Short exchanges at line speed: the group window's write and read and the
 // position window's write and read of 999 positions, run through their own
-// flows against the simulated controller paced at 38400 baud. Each figure
-// is the time taken as a ratio to the line's own time for the exact frames
-// exchanged (characters x 10 / baud, answers included), the median of 5
-// runs with the spread; and the program's turnaround, from an answer's last
-// character to the next request.
+// flows against the simulated controller as a user's controller is met: the
+// rez4sim tool in a process of its own, behind a pseudo-terminal, paced at
+// 38400 baud. Each figure is the time taken as a ratio to the line's own
+// time for the exact frames exchanged (characters x 10 / baud, answers
+// included), the median of 5 runs with the spread; beside it the turnaround
+// from an answer's going out to the next request's coming in, and how late
+// the simulator answered after its paced time (which counts against the
+// program in the ratio), both as the simulator's line log tells them.
+//
+// bench_line [LOG]: LOG gets a copy of the simulator's line log (every
+// frame and answer with its time), to compare what was sent between builds.
+#include "BenchTiming.h"
+
 #include "core/AppState.h"
 #include "grpsm/GrpSmTables.h"
 #include "link/Engine.h"
@@ -13,18 +21,20 @@
 #include "paradata/ParadataState.h"
 #include "platform/Dialogs.h"
 #include "posi/PosiTables.h"
-#include "sim/SimCommands.h"
-#include "sim/SimController.h"
-#include "sim/SimParaBlocks.h"
-#include "sim/SimPosi.h"
+#include "support/MainScope.h"
 #include "support/TestEnv.h"
+#include "ui/common/Forms.h"
 #include "ui/grpsm/GroupWindow.h"
 #include "ui/posi/PosiTransfer.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QPointer>
+#include <QProcess>
 #include <QPushButton>
-#include <algorithm>
+#include <QThread>
 #include <cstdio>
 #include <functional>
 #include <vector>
@@ -34,63 +44,105 @@ namespace {
 constexpr int kBaud = 38400;
 constexpr int kRuns = 5;
 
-struct Run {
-    double ratio = 0;
-    double ms = 0;
-    double lineMs = 0;
+double lineMs(qint64 chars) { return static_cast<double>(chars) * 10 * 1000 / kBaud; }
+
+// The simulator's line log, read as it grows: one event a line,
+// "<ns> <R|A> <chars> <text>".
+class LineLog {
+public:
+    struct Event {
+        qint64 ns = 0;
+        bool request = false;
+        int chars = 0;
+    };
+
+    bool open(const QString &path)
+    {
+        m_file.setFileName(path);
+        return m_file.open(QIODevice::ReadOnly);
+    }
+    // The events logged since the last call, once every request among them
+    // has its answer (the simulator logs an answer just after sending it).
+    std::vector<Event> take()
+    {
+        std::vector<Event> out;
+        int open = 0;
+        const QDeadlineTimer limit(5000);
+        for (;;) {
+            while (m_file.canReadLine() || m_file.bytesAvailable() > 0) {
+                m_pending += m_file.readLine();
+                if (!m_pending.endsWith('\n'))
+                    break;
+                const QList<QByteArray> f = m_pending.trimmed().split(' ');
+                m_pending.clear();
+                if (f.size() < 3)
+                    continue;
+                const Event e{f[0].toLongLong(), f[1] == "R", f[2].toInt()};
+                open += e.request ? 1 : -1;
+                out.push_back(e);
+            }
+            if ((open <= 0 && !out.empty()) || limit.hasExpired())
+                return out;
+            QThread::msleep(1);
+        }
+    }
+
+private:
+    QFile m_file;
+    QByteArray m_pending;
 };
 
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
+struct Run {
+    double ms = 0;
+    double lineMs = 0;
+    double ratio() const { return ms / lineMs; }
+};
 
-// Times op; the line time and the turnarounds come from the simulator's log
-// of what crossed the line meanwhile.
-// How much later than its paced time the simulator answered (its own timer's
-// lateness, which counts against the program in the ratios).
-std::vector<double> g_simLate;
+struct Flow {
+    const char *name;
+    std::vector<Run> runs;
+    std::vector<double> turnarounds; // ms, answer out to next request in
+    std::vector<double> late;        // ms, answer after its paced time
+};
 
-Run timed(SimController &sim, const std::function<void()> &op, std::vector<double> &turnarounds)
+// Times op; the line time, the turnarounds and the simulator's lateness
+// come from the line log of what crossed the line meanwhile.
+void timed(LineLog &log, Flow &flow, const std::function<void()> &op)
 {
-    sim.clearLineLog();
     QElapsedTimer t;
     t.start();
     op();
     Run r;
     r.ms = static_cast<double>(t.nsecsElapsed()) / 1e6;
     qint64 chars = 0;
-    qint64 lastAnswer = -1;
-    const SimController::LineEvent *request = nullptr;
-    for (const SimController::LineEvent &e : sim.lineLog()) {
+    const LineLog::Event *previous = nullptr;
+    const std::vector<LineLog::Event> events = log.take();
+    for (const LineLog::Event &e : events) {
         chars += e.chars;
-        if (e.request && lastAnswer >= 0)
-            turnarounds.push_back(static_cast<double>(e.ns - lastAnswer) / 1e6);
-        if (!e.request && request)
-            g_simLate.push_back(static_cast<double>(e.ns - request->ns) / 1e6
-                                - static_cast<double>(request->chars + e.chars) * 10 * 1000 / kBaud);
-        lastAnswer = e.request ? -1 : e.ns;
-        request = e.request ? &e : nullptr;
+        if (previous && e.request && !previous->request)
+            flow.turnarounds.push_back(static_cast<double>(e.ns - previous->ns) / 1e6);
+        if (previous && !e.request && previous->request)
+            flow.late.push_back(static_cast<double>(e.ns - previous->ns) / 1e6 - lineMs(previous->chars + e.chars));
+        previous = &e;
     }
-    r.lineMs = static_cast<double>(chars) * 10 * 1000 / kBaud;
-    r.ratio = r.ms / r.lineMs;
-    return r;
+    r.lineMs = lineMs(chars);
+    flow.runs.push_back(r);
 }
 
-void report(const char *what, const std::vector<Run> &runs)
+void report(const Flow &f)
 {
-    std::vector<double> ratios;
-    for (const Run &r : runs)
-        ratios.push_back(r.ratio);
-    const auto [lo, hi] = std::minmax_element(ratios.begin(), ratios.end());
-    std::vector<double> ms, line;
-    for (const Run &r : runs) {
+    std::vector<double> ms, line, ratios;
+    for (const Run &r : f.runs) {
         ms.push_back(r.ms);
         line.push_back(r.lineMs);
+        ratios.push_back(r.ratio());
     }
-    std::printf("%-34s %9.1f ms, line %9.1f ms, ratio %.3f (%.3f .. %.3f)\n", what, median(ms), median(line),
-                median(ratios), *lo, *hi);
+    const Bench::Spread ratio = Bench::SpreadOf(ratios);
+    std::printf("%-24s %8.1f ms, line %8.1f ms, ratio %.3f (%.3f .. %.3f); turnaround %.3f ms (90th %.3f), "
+                "simulator late %.3f ms\n",
+                f.name, Bench::SpreadOf(ms).median, Bench::SpreadOf(line).median, ratio.median, ratio.lo, ratio.hi,
+                Bench::SpreadOf(f.turnarounds).median, Bench::Percentile(f.turnarounds, 0.9),
+                Bench::SpreadOf(f.late).median);
 }
 
 } // namespace
@@ -101,14 +153,26 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     TestEnv::Scope env;
     namespace Dlg = Platform::Dialogs;
+
+    // The controller: rez4sim beside this program, paced, logging the line.
+    const QString logPath = env.path(QStringLiteral("line.log"));
+    QProcess sim;
+    sim.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    sim.start(QCoreApplication::applicationDirPath() + QStringLiteral("/rez4sim"),
+              {QStringLiteral("--baud"), QString::number(kBaud), QStringLiteral("--line-log"), logPath});
+    if (!sim.waitForStarted() || !sim.waitForReadyRead(10000) || !sim.canReadLine()) {
+        std::fprintf(stderr, "rez4sim did not start (is it built beside bench_line?)\n");
+        return 1;
+    }
+    const QByteArray pty = sim.readLine().trimmed();
+    qputenv("REZ4_PORT1", pty);
+    LineLog log;
+    if (!log.open(logPath)) {
+        std::fprintf(stderr, "no line log from rez4sim\n");
+        return 1;
+    }
+
     App().LangOffset = 10000;
-    SimController sim;
-    SimCmdModel cmd;
-    InstallCommandSim(sim, cmd);
-    SimParaBlocks::InstallParaBlockCommands(sim);
-    SimPosi::InstallPosiCommands(sim);
-    sim.setLineBaud(kBaud);
-    sim.attach(1);
     App().PortNo = 1;
     App().BaudIndex = 2;
     Paradata().ParaSet.ParaSpAxis = 0xF;
@@ -116,44 +180,63 @@ int main(int argc, char **argv)
     Common::SetOnlineMode();
     Comm::StartLink();
 
-    std::vector<double> turnarounds;
-    std::vector<Run> grpWrite, grpRead, posiWrite, posiRead;
+    // The program's main window, shown: it draws the transfers' progress.
+    MainScope main;
+    main.main.show();
+    QCoreApplication::processEvents();
+    Flow grpWrite{"group write (99 x 0WG)", {}, {}, {}}, grpRead{"group read (99 x 0RG)", {}, {}, {}};
+    Flow posiWrite{"999 positions, write", {}, {}, {}}, posiRead{"999 positions, read", {}, {}, {}};
+    bool failed = false;
     for (int i = 0; i < kRuns; ++i) {
-        // A fresh window each time: a read leaves the controller's groups in
-        // the window.
+        // A fresh window each time, opened from the menu as a user does (it
+        // starts from empty groups), given groups of its own to write: the
+        // read brings them back.
+        main.main.mnuViewGrp->trigger();
+        QPointer<GroupWindow> w = qobject_cast<GroupWindow *>(Forms::Find(QStringLiteral("GroupWindow")));
+        if (!w) {
+            std::fprintf(stderr, "the group window did not open\n");
+            return 1;
+        }
         auto &t = GrpSm::Tables();
-        for (int g = 1; g <= 99; ++g)
+        for (int g = 1; g <= GrpSm::kGroupCount; ++g)
             t.GrpData[g] = {int16_t(g), int16_t(g + 100)};
-        GroupWindow w;
+        t.GrpDataBuf = {};
         Dlg::ClearScript();
         Dlg::QueueAnswer(Platform::MsgAnswer::Yes);
-        grpWrite.push_back(timed(sim, [&] { w.cmdWriteGrp->click(); }, turnarounds));
+        timed(log, grpWrite, [&] { w->cmdWriteGrp->click(); });
+        // Only the question was shown, each time.
+        failed = failed || Dlg::ShownTexts().size() != 1;
         Dlg::ClearScript();
         Dlg::QueueAnswer(Platform::MsgAnswer::Ok);
-        grpRead.push_back(timed(sim, [&] { w.cmdReadGrp->click(); }, turnarounds));
+        timed(log, grpRead, [&] { w->cmdReadGrp->click(); });
+        failed = failed || Dlg::ShownTexts().size() != 1 || t.GrpDataBuf[99][1] != 199;
+        w->cmdCloseGrpWindow->click();
+        for (int k = 0; w && k < 500; ++k) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
     }
     App().PortOccupy = true;
     App().PosiNoStart = 1;
     App().PosiNoEnd = kPosiMax;
     for (int i = 0; i < kRuns; ++i) {
         int rd = 0, wr = 0;
-        posiRead.push_back(timed(sim, [&] { rd = PosiTransfer::ReadPosidataFromCt(); }, turnarounds));
-        posiWrite.push_back(timed(sim, [&] { wr = PosiTransfer::WritePosidataToCt(); }, turnarounds));
-        if (rd != 0 || wr != 0)
-            std::printf("a position transfer failed (read %d, write %d)\n", rd, wr);
+        timed(log, posiRead, [&] { rd = PosiTransfer::ReadPosidataFromCt(); });
+        timed(log, posiWrite, [&] { wr = PosiTransfer::WritePosidataToCt(); });
+        failed = failed || rd != 0 || wr != 0;
     }
     Comm::StopLink();
+    sim.kill();
+    sim.waitForFinished();
+    if (failed)
+        std::printf("A TRANSFER FAILED: the figures below do not count\n");
 
-    std::printf("at %d baud, %d runs each:\n", kBaud, kRuns);
-    report("group write (99 x 0WG)", grpWrite);
-    report("group read", grpRead);
-    report("999 positions, write", posiWrite);
-    report("999 positions, read", posiRead);
-    std::sort(turnarounds.begin(), turnarounds.end());
-    std::printf("turnaround, answer to next request: median %.3f ms, 90th %.3f ms, over %zu exchanges\n",
-                median(turnarounds), turnarounds[turnarounds.size() * 9 / 10], turnarounds.size());
-    std::sort(g_simLate.begin(), g_simLate.end());
-    std::printf("simulator's lateness after its paced time: median %.3f ms, 90th %.3f ms\n", median(g_simLate),
-                g_simLate[g_simLate.size() * 9 / 10]);
-    return 0;
+    std::printf("rez4sim at %d baud, %d runs each (ratio: median (lowest .. highest)):\n", kBaud, kRuns);
+    for (const Flow *f : {&grpWrite, &grpRead, &posiWrite, &posiRead})
+        report(*f);
+    if (argc > 1) {
+        QFile::remove(QString::fromLocal8Bit(argv[1]));
+        QFile::copy(logPath, QString::fromLocal8Bit(argv[1]));
+    }
+    return failed ? 1 : 0;
 }
