@@ -8,12 +8,19 @@
 #include "link/ErrorList.h"
 #include "link/Indicators.h"
 #include "link/Queues.h"
+#include "platform/CommPort.h"
 #include "platform/Dialogs.h"
 #include "platform/Wait.h"
 #include "sim/SimController.h"
 #include "support/TestEnv.h"
 
 #include <functional>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
 
 using SimSetup = std::function<void(SimController &)>;
 Q_DECLARE_METATYPE(SimSetup)
@@ -61,6 +68,7 @@ private slots:
     void waitGivenUpDuringResynchronisation();
     void eachRequestKeepsItsOwnTimeout_data();
     void eachRequestKeepsItsOwnTimeout();
+    void outputIsOnTheLineAtOnce();
 };
 
 void TestLinkEngine::exchange_data()
@@ -477,6 +485,36 @@ void TestLinkEngine::eachRequestKeepsItsOwnTimeout()
     QVERIFY(Platform::Dialogs::ShownTexts().isEmpty());
     App().ComCancelFlag = false;
     qunsetenv("REZ4_PORT1");
+}
+
+// What the port is given is out on the line when output() returns, with no
+// event loop run after it: the engine draws what it held back for the line
+// right after the request, so the request must not wait for that.
+void TestLinkEngine::outputIsOnTheLineAtOnce()
+{
+    TestEnv::Scope env;
+    int controller = -1, program = -1;
+    char name[256] = {};
+    QCOMPARE(::openpty(&controller, &program, name, nullptr, nullptr), 0);
+    termios t{};
+    ::tcgetattr(program, &t);
+    ::cfmakeraw(&t);
+    ::tcsetattr(program, TCSANOW, &t);
+    qputenv("REZ4_PORT1", name);
+    {
+        Platform::CommPort port;
+        port.setCommPort(1);
+        QVERIFY(port.open());
+        QVERIFY(port.output("0AR\r\n"));
+        // The limit only bounds a failure: the bytes are there long before.
+        pollfd p{controller, POLLIN, 0};
+        QCOMPARE(::poll(&p, 1, 5000), 1);
+        char got[16] = {};
+        QCOMPARE(::read(controller, got, sizeof got), ssize_t(5));
+        QCOMPARE(QByteArray(got), QByteArray("0AR\r\n"));
+    }
+    ::close(program);
+    ::close(controller);
 }
 
 QTEST_MAIN(TestLinkEngine)

@@ -56,8 +56,11 @@ TransferProgress::TransferProgress(int maximum, int statusTextId, bool cancelOff
     Shell::Get().ProgressShow();
 }
 
+void TransferProgress::setValueWithNextRequest(int value) { HoldProgressStep(value); }
+
 TransferProgress::~TransferProgress()
 {
+    ShowHeldProgress();
     App().ProgressBarOn = false;
     Shell::Get().ProgressHide();
     if (m_busyPointer)

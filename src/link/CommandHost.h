@@ -32,8 +32,8 @@ void FailOnWrongData(bool flush);
 void PrepareProgress(int maximum, int statusTextId, bool cancelOffered);
 void SetProgressValue(int value);
 
-// The progress display of one transfer: shown from construction, hidden and
-// the pointer restored on every way out.
+// The progress display of one transfer: shown from construction, its held
+// steps drawn, then hidden and the pointer restored on every way out.
 class TransferProgress {
 public:
     TransferProgress(int maximum, int statusTextId, bool cancelOffered, bool busyPointer = false);
@@ -41,6 +41,10 @@ public:
     TransferProgress(const TransferProgress &) = delete;
     TransferProgress &operator=(const TransferProgress &) = delete;
     void setValue(int value) { SetProgressValue(value); }
+    // A transfer's step: drawn once the next request has gone out, or when
+    // the transfer ends, so the bar is drawn while the line carries that
+    // request rather than between an answer and the next request.
+    void setValueWithNextRequest(int value);
 
 private:
     bool m_busyPointer;

@@ -354,7 +354,7 @@ int SendWriteSequence(const std::vector<QString> &frames, int frameReplyLen, con
             FailOnWrongData(isStore || flushAfterWrongFrame);
             return 1;
         }
-        progress.setValue(i + 1);
+        progress.setValueWithNextRequest(i + 1);
     }
     return 0;
 }
@@ -403,7 +403,7 @@ int ReadGrpDataFromCt()
             return 1;
         }
         read.push_back(*rec);
-        progress.setValue(g - 1);
+        progress.setValueWithNextRequest(g - 1);
     }
     Host::ClosePortIfFree();
     if (App().ComCancelFlag) {
@@ -457,7 +457,7 @@ int ReadSqMcrFromCt()
             return 1;
         }
         read.push_back(*steps);
-        progress.setValue(n);
+        progress.setValueWithNextRequest(n);
     }
     Host::ClosePortIfFree();
     auto &buf = GrpSm::Tables().SmDataBuf;

@@ -2,6 +2,7 @@
 
 #include "core/AppState.h"
 #include "core/FixedText.h"
+#include "core/Shell.h"
 #include "link/ErrorList.h"
 #include "link/Indicators.h"
 #include "link/Queues.h"
@@ -14,6 +15,7 @@
 
 #include <QPointer>
 #include <QTimer>
+#include <utility>
 
 namespace Comm {
 namespace {
@@ -92,6 +94,9 @@ void send(const QString &frame)
     if (!g_engine || !g_engine->port->output(frame.toLatin1() + "\r\n"))
         throw PortFault{};
     g_engine->port->setInputLen(0);
+    // The request is on its way: the time it takes on the line is the time
+    // to draw what was held for it.
+    ShowHeldProgress();
 }
 
 // Runs the event loop until a reply is complete or the time-out expired.
@@ -128,6 +133,16 @@ void shiftUp(std::array<QueueEntry, kQueueRows> &rows, int &last, bool &pending)
 
 LinkState &Link() { return g_link; }
 void ResetLinkState() { g_link = LinkState{}; }
+
+void HoldProgressStep(int value) { g_link.HeldProgress.push_back(value); }
+
+void ShowHeldProgress()
+{
+    // Emptied before drawing: each value is drawn once.
+    const std::vector<int> held = std::exchange(g_link.HeldProgress, {});
+    for (const int value : held)
+        Shell::Get().ProgressStep(value);
+}
 
 void StartLink(QObject *parent)
 {

@@ -11,6 +11,7 @@
 // The main window starts the engine once (StartLink) and stops it at exit;
 // tests do the same without any window.
 #include <QString>
+#include <vector>
 
 class QObject;
 namespace Platform {
@@ -38,6 +39,11 @@ struct LinkState {
     // still comes one day and is then dropped, never taken for the answer of
     // a later request. Empty = none owed.
     QString OwedReplyCode;
+    // Progress values of a transfer not drawn yet: drawing the bar takes
+    // longer than the program's turn between an answer and its next
+    // request, so a transfer's steps are drawn once that request has gone
+    // out, while the line carries it (CmdHost::TransferProgress).
+    std::vector<int> HeldProgress;
 };
 
 LinkState &Link();
@@ -64,6 +70,11 @@ int OpenCommPort2();
 void CloseCommPortIfFree();
 // Closes the port when open.
 void CloseCommPort();
+
+// A progress value drawn once the next request has gone out (HeldProgress).
+void HoldProgressStep(int value);
+// Draws the held progress values, in order.
+void ShowHeldProgress();
 
 // One request: 0 success / 1 failure; always writes the result record.
 int SendAndReceive(const QString &command, int expectedLength, const QString &data, int requestId, int msgFlag);

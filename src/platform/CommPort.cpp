@@ -112,7 +112,12 @@ bool CommPort::output(const QByteArray &bytes)
 {
     if (!m_port->isOpen())
         return false;
-    return m_port->write(bytes) == bytes.size();
+    if (m_port->write(bytes) != bytes.size())
+        return false;
+    // Out to the device now, not at the event loop's next pass: the request
+    // is on the line when this returns.
+    m_port->flush();
+    return true;
 }
 
 qint64 CommPort::inBufferCount() const { return m_port->isOpen() ? m_port->bytesAvailable() : 0; }

@@ -40,7 +40,8 @@ public:
     QString settings() const { return m_settings; }
     bool setHandshaking(Handshake h);
 
-    // Writes the bytes; false when the port is closed or refuses them.
+    // Writes the bytes out to the device at once; false when the port is
+    // closed or refuses them.
     bool output(const QByteArray &bytes);
     // Characters received and not yet read.
     qint64 inBufferCount() const;

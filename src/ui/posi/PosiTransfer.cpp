@@ -59,7 +59,7 @@ int ReadPosidataFromCt()
     {
         Host::TransferProgress progress(e - s + 2, 368, true);
         for (int n = s; n <= e && !app.ComCancelFlag; ++n) {
-            progress.setValue(n - s);
+            progress.setValueWithNextRequest(n - s);
             const auto reply = Comm::Exchange(PosiCodec::ReadCommand(n), PosiCodec::kReadReplyLen, 5000, 1);
             if (!reply) {
                 Host::ClosePortIfFree();
@@ -256,7 +256,7 @@ int WritePosidataToCt()
                     return 1;
                 }
             }
-            progress.setValue(++done);
+            progress.setValueWithNextRequest(++done);
             if (app.ComCancelFlag)
                 break;
         }
