@@ -9,6 +9,9 @@
 #include "support/MainScope.h"
 #include "support/TestEnv.h"
 #include "ui/common/Forms.h"
+#include "ui/common/OnScreen.h"
+#include "core/AppSettings.h"
+#include "platform/Settings.h"
 #include "ui/device/ActuatorWindows.h"
 #include "ui/live/MonitorWindow.h"
 #include "ui/live/ProgramTaskWindow.h"
@@ -87,6 +90,10 @@ private slots:
     void windowsOverMainInsideArea();
     void programWindowAndErrorPaneInsideArea_data();
     void programWindowAndErrorPaneInsideArea();
+    void startRectangleFitsScreen_data();
+    void startRectangleFitsScreen();
+    void chosenRectangleKept_data();
+    void chosenRectangleKept();
 };
 
 void TestWindowPlacement::childOpensAtOwnSizeInsideArea_data()
@@ -275,6 +282,83 @@ void TestWindowPlacement::programWindowAndErrorPaneInsideArea()
     w->cmdCloseSyntaxErr_Click();
     QCOMPARE(sub->height(), heightBefore);
     QVERIFY(area().contains(sub->geometry()));
+}
+
+void TestWindowPlacement::startRectangleFitsScreen_data()
+{
+    QTest::addColumn<QRect>("chosen");
+    QTest::addColumn<QMargins>("frame");
+    QTest::addColumn<QRect>("area");
+    QTest::addColumn<QRect>("expected");
+    // The first rectangle: 15240 x 11000 twips at 1000, 1000.
+    const QRect first(Twips::ToPx(1000), Twips::ToPx(1000), Twips::ToPx(15240), Twips::ToPx(11000));
+    QCOMPARE(first, QRect(66, 66, 1016, 733));
+    const QMargins none;
+    QTest::newRow("large screen keeps it") << first << none << QRect(0, 0, 1920, 1040) << first;
+    QTest::newRow("1366x768: moved up") << first << none << QRect(0, 0, 1366, 768) << QRect(66, 35, 1016, 733);
+    QTest::newRow("1366x768 with a taskbar: moved up, then shortened")
+        << first << none << QRect(0, 0, 1366, 728) << QRect(66, 0, 1016, 728);
+    QTest::newRow("1024x768: moved left and up") << first << none << QRect(0, 0, 1024, 768) << QRect(8, 35, 1016, 733);
+    QTest::newRow("1024x768 with a taskbar") << first << none << QRect(0, 0, 1024, 728) << QRect(8, 0, 1016, 728);
+    // The frame counts: the client shrinks by what the frame needs.
+    QTest::newRow("1024x768 with a taskbar and a frame")
+        << first << QMargins(8, 31, 8, 8) << QRect(0, 0, 1024, 728) << QRect(0, 0, 1008, 689);
+    QTest::newRow("large screen with a frame keeps it") << first << QMargins(8, 31, 8, 8) << QRect(0, 0, 1920, 1040) << first;
+    QTest::newRow("a screen right of the primary") << QRect(1400, 66, 1016, 733) << none << QRect(1366, 0, 1024, 728)
+                                                   << QRect(1374, 0, 1016, 728);
+    QTest::newRow("larger than the screen") << QRect(-50, -50, 3000, 2000) << none << QRect(0, 0, 1366, 728)
+                                            << QRect(0, 0, 1366, 728);
+}
+
+// The first rectangle does not fit a 1366x768 or 1024x768 screen: it is
+// moved in, and shrunk only where moving is not enough.
+void TestWindowPlacement::startRectangleFitsScreen()
+{
+    QFETCH(QRect, chosen);
+    QFETCH(QMargins, frame);
+    QFETCH(QRect, area);
+    QFETCH(QRect, expected);
+    const QRect placed = OnScreen::StartRect(chosen, frame, area);
+    QCOMPARE(placed, expected);
+    // The frame's corner and the client size: the frame ends below and right.
+    QVERIFY(area.contains(QRect(placed.topLeft(), placed.size().grownBy(frame))));
+}
+
+void TestWindowPlacement::chosenRectangleKept_data()
+{
+    QTest::addColumn<bool>("moved");
+    QTest::newRow("window left where the start put it") << false;
+    QTest::newRow("window moved by the user") << true;
+}
+
+// The settings keep the rectangle the user chose on a larger screen, until
+// the user moves the window on this one.
+void TestWindowPlacement::chosenRectangleKept()
+{
+    QFETCH(bool, moved);
+    TestEnv::Scope env;
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    // Past this screen's right and bottom edges.
+    const QRect chosen(area.right() - 300, area.bottom() - 200, 900, 600);
+    const auto store = [](const char *key, int px) { Platform::SaveSetting(QString::fromLatin1(key), QString::number(px * 15)); };
+    store("MainLeft", chosen.x());
+    store("MainTop", chosen.y());
+    store("MainWidth", chosen.width());
+    store("MainHeight", chosen.height());
+    MainScope s;
+    s.main.RestoreRect();
+    s.main.ShowPosiWindowOnce();
+    const QRect placed(s.main.pos(), s.main.size());
+    QVERIFY2(area.contains(placed), qPrintable(outside(placed, area)));
+    QCOMPARE(placed.size(), chosen.size());
+    QRect kept = chosen;
+    if (moved) {
+        s.main.move(area.topLeft() + QPoint(20, 30));
+        kept = QRect(s.main.pos(), s.main.size());
+    }
+    Common::SaveAppSettingOf(s.main.MainRectToKeep());
+    const auto stored = [](const char *key) { return Platform::GetSetting(QString::fromLatin1(key)).toInt() / 15; };
+    QCOMPARE(QRect(stored("MainLeft"), stored("MainTop"), stored("MainWidth"), stored("MainHeight")), kept);
 }
 
 // The offscreen platform's screen (800x600) is smaller than the monitor

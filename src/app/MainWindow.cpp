@@ -472,11 +472,24 @@ void MainWindow::RestoreRect()
         w = 15240;
     if (h <= 0)
         h = 11000;
-    move(Twips::ToPx(left), Twips::ToPx(top));
-    resize(Twips::ToPx(w), Twips::ToPx(h));
-    // A rectangle from a monitor since removed (or edited by hand) would put
-    // the window, and the start-up question beside it, out of reach.
-    OnScreen::KeepReachable(this);
+    m_chosenRect = QRect(Twips::ToPx(left), Twips::ToPx(top), Twips::ToPx(w), Twips::ToPx(h));
+    FitStartRect();
+}
+
+void MainWindow::FitStartRect()
+{
+    // The first rectangle is larger than a 1366x768 screen, and one stored
+    // on a larger or a since removed monitor (or edited by hand) would put
+    // the status panel, or the whole window with the start-up question
+    // beside it, out of view.
+    const QRect frame = frameGeometry();
+    const QRect client = geometry();
+    const QMargins margins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+                           frame.bottom() - client.bottom());
+    const QRect r = OnScreen::StartRect(*m_chosenRect, margins, OnScreen::AvailableAreaFor(*m_chosenRect));
+    move(r.topLeft());
+    resize(r.size());
+    m_startRect = QRect(pos(), size());
 }
 
 void MainWindow::MDIForm_Load()
@@ -533,8 +546,12 @@ void MainWindow::ShowPosiWindowOnce()
     ShowChild(PosiWindow());
     // The child window brings the frame on screen with it; the splash stays
     // in front of the frame (not of the start-up questions, which come later).
-    if (!isVisible())
+    if (!isVisible()) {
         show();
+        // The frame around the window is known once it is on screen.
+        if (m_chosenRect)
+            FitStartRect();
+    }
     OnScreen::KeepChildInArea(qobject_cast<QMdiSubWindow *>(PosiWindow()->parentWidget()));
     for (QWidget *w : QApplication::topLevelWidgets())
         if (w->objectName() == QLatin1String("SplashWindow") && w->isVisible())

@@ -99,7 +99,10 @@ public:
 
     // Caption: product title + " Ver" + major + "." + minor + revision.
     static QString VersionCaption();
-    // Restores the rectangle from "MainLeft" ... "MainHeight".
+    // Restores the rectangle from "MainLeft" ... "MainHeight", moved onto the
+    // screen (and shrunk only where moving is not enough) where it does not
+    // fit; the settings keep the one read until the user moves or resizes
+    // the window.
     void RestoreRect();
 
     // Close guards. How a close was asked for:
@@ -280,12 +283,19 @@ private:
     void buildToolBar();
     void buildStatusPanel();
     int widthTwips() const;
+    // The chosen rectangle fitted to the screen with the frame as far as it
+    // is known.
+    void FitStartRect();
 
     QMdiArea *m_mdi = nullptr;
     QMenu *m_windowMenu = nullptr;
     QList<QAction *> m_windowItems;
     QPointer<PositionWindow> m_posi;
     bool m_posiShown = false;
+    // The rectangle read from the settings (pixels: frame corner, client
+    // size) and the one the window was given for it at start.
+    std::optional<QRect> m_chosenRect;
+    QRect m_startRect;
     bool m_unloaded = false;
     int m_busyPointers = 0;
     std::array<QAction *, 12> m_buttons{};

@@ -87,7 +87,12 @@ std::optional<QRect> MainWindow::MainRectToKeep()
 {
     if (isMinimized())
         return std::nullopt;
-    return QRect(x(), y(), width(), height());
+    const QRect now(x(), y(), width(), height());
+    // A rectangle moved in at start is the screen's doing: the one the user
+    // chose is kept until the user moves or resizes the window.
+    if (m_chosenRect && now == m_startRect)
+        return m_chosenRect;
+    return now;
 }
 
 QList<QWidget *> MainWindow::ChildWindows()

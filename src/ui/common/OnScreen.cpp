@@ -11,10 +11,6 @@
 namespace OnScreen {
 namespace {
 
-// How much of the top edge must show to be grabbed with the mouse.
-constexpr int kGrabWidth = 120;
-constexpr int kGrabHeight = 24;
-
 QRect fitted(const QRect &r, const QRect &area)
 {
     const int w = std::min(r.width(), area.width());
@@ -26,18 +22,14 @@ QRect fitted(const QRect &r, const QRect &area)
 
 } // namespace
 
-QRect Reachable(const QRect &r, const QRect &area)
-{
-    if (area.isEmpty())
-        return r;
-    const QRect topEdge(r.x(), r.y(), r.width(), std::min(kGrabHeight, r.height()));
-    const QRect seen = topEdge & area;
-    if (seen.width() >= std::min(kGrabWidth, r.width()) && seen.height() >= topEdge.height())
-        return r;
-    return fitted(r, area);
-}
-
 QRect Inside(const QRect &r, const QRect &area) { return area.isEmpty() ? r : fitted(r, area); }
+
+QRect StartRect(const QRect &chosen, const QMargins &frame, const QRect &area)
+{
+    const QSize around(frame.left() + frame.right(), frame.top() + frame.bottom());
+    const QRect outer = Inside(QRect(chosen.topLeft(), chosen.size() + around), area);
+    return QRect(outer.topLeft(), (outer.size() - around).expandedTo(QSize(0, 0)));
+}
 
 QRect AvailableAreaFor(const QRect &r)
 {
@@ -66,12 +58,6 @@ static void place(QWidget *w, const QRect &r, const QRect &placed)
         w->move(placed.topLeft());
     if (placed.size() != r.size())
         w->resize(placed.size());
-}
-
-void KeepReachable(QWidget *w)
-{
-    const QRect r = placedRect(w);
-    place(w, r, Reachable(r, AvailableAreaFor(r)));
 }
 
 void KeepInside(QWidget *w)

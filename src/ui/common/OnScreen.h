@@ -2,26 +2,27 @@
 // Keeping windows where the user can reach them: a rectangle stored on a
 // monitor that has since gone (or edited by hand) must not put the main
 // window, or a dialog placed beside it, off every screen.
+#include <QMargins>
 #include <QRect>
 
 class QWidget;
 
 namespace OnScreen {
 
-// r unchanged while enough of its top edge (where the caption bar is) lies
-// inside area to grab it; otherwise r moved into area as near as it can be
-// to where it was, and shrunk where it is larger than area.
-QRect Reachable(const QRect &r, const QRect &area);
 // r moved wholly inside area (shrunk where it does not fit).
 QRect Inside(const QRect &r, const QRect &area);
+// The main window's rectangle at start (frame corner and client size, as
+// move() and resize() take them) for the rectangle the user chose: where
+// the window with its frame does not fit area it is moved in, as near as
+// it can be to where it was, and shrunk only where moving is not enough.
+QRect StartRect(const QRect &chosen, const QMargins &frame, const QRect &area);
 
 // The available area of the screen that holds most of r (the primary
 // screen when none does).
 QRect AvailableAreaFor(const QRect &r);
 
-// A top-level window kept reachable (the main window) or wholly inside the
-// screen (a dialog); the window's own geometry is changed.
-void KeepReachable(QWidget *w);
+// A top-level window (a dialog) kept wholly inside the screen; the window's
+// own geometry is changed.
 void KeepInside(QWidget *w);
 
 // The main window's work area (where its child windows lie), in screen
