@@ -133,9 +133,9 @@ void TestAppCore::settingsReaders()
     App().MmRoundUp = !expected;
     App().DispMmUnit = !expected;
     if (key == QLatin1String("DispMmUnit"))
-        Common::GetDispMmUnit();
+        AppSettings::GetDispMmUnit();
     else
-        Common::LoadAppSetting();
+        AppSettings::LoadAppSetting();
     const AppState &a = App();
     const int actual = field == QLatin1String("LangOffset") ? a.LangOffset
                        : field == QLatin1String("PortNo")   ? a.PortNo

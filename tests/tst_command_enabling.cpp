@@ -80,7 +80,7 @@ void TestCommandEnabling::walkSwitchesEveryWindow()
     AboutDialog about; // not in the table: passed over
     about.show();
 
-    Common::DisableCommandsOfAllWindows();
+    CommandSets::DisableCommandsOfAllWindows();
     QVERIFY(allOn(progButtons(p1), false));
     QVERIFY(allOn(progButtons(p2), false));
     QVERIFY(!grp->cmdReadGrp->isEnabled());
@@ -90,7 +90,7 @@ void TestCommandEnabling::walkSwitchesEveryWindow()
     QVERIFY(!ms.main.mnuFile->isEnabled());
     QVERIFY(!ms.main.ToolButton(1)->isEnabled());
 
-    Common::EnableCommandsOfAllWindows();
+    CommandSets::EnableCommandsOfAllWindows();
     QVERIFY(allOn(progOnButtons(p1), true));
     QVERIFY(allOn(progOnButtons(p2), true));
     QVERIFY(grp->cmdReadGrp->isEnabled());
@@ -120,8 +120,8 @@ void TestCommandEnabling::toolbarByMode()
     MainScope ms;
     App().PrgModeFlag = prgMode;
     App().OfflineFlag = offline;
-    Common::DisableCommandsOfAllWindows();
-    Common::EnableCommandsOfAllWindows();
+    CommandSets::DisableCommandsOfAllWindows();
+    CommandSets::EnableCommandsOfAllWindows();
     QTEST(ms.main.ToolButton(11)->isVisible(), "editShown");
     QTEST(ms.main.ToolButton(11)->isEnabled(), "editShown");
     QTEST(ms.main.ToolButton(12)->isVisible(), "runShown");
@@ -135,21 +135,21 @@ void TestCommandEnabling::saveItemsFollowActiveChild()
     MainScope ms;
     ms.main.show();
     QVERIFY(QTest::qWaitForWindowExposed(&ms.main));
-    Common::EnableCommandsOfAllWindows();
+    CommandSets::EnableCommandsOfAllWindows();
     QVERIFY(!ms.main.mnuFileSave->isEnabled()); // no active child
     QVERIFY(!ms.main.mnuFileSaveAs->isEnabled());
 
     QMdiSubWindow *sub = ms.main.ShowChild(new ProgramWindow);
     ms.main.mdiArea()->setActiveSubWindow(sub);
     QCOMPARE(ms.main.mdiArea()->activeSubWindow(), sub);
-    Common::DisableCommandsOfAllWindows();
-    Common::EnableCommandsOfAllWindows();
+    CommandSets::DisableCommandsOfAllWindows();
+    CommandSets::EnableCommandsOfAllWindows();
     QVERIFY(!ms.main.mnuFileSave->isEnabled());
     QVERIFY(ms.main.mnuFileSaveAs->isEnabled());
     QVERIFY(!ms.main.mnuEdit->isEnabled()); // the program window switches its own edit items
 
     ms.main.mdiArea()->setActiveSubWindow(ms.main.ShowChild(ms.main.PosiWindow()));
-    Common::EnableCommandsOfAllWindows();
+    CommandSets::EnableCommandsOfAllWindows();
     QVERIFY(ms.main.mnuFileSave->isEnabled());
 }
 
@@ -162,7 +162,7 @@ void TestCommandEnabling::busyScopeRestoresOnEveryWayOut()
     App().OfflineFlag = false;
     bool sawDisabled = false;
     auto operation = [&](bool fail) -> int {
-        Common::BusyScope busy;
+        CommandSets::BusyScope busy;
         sawDisabled = App().BusyFlag && !prog->cmdInsLineProg->isEnabled() && !ms.main.mnuFile->isEnabled();
         Common::SetOfflineMode(); // the operation's link failure
         if (fail)
@@ -212,7 +212,7 @@ void TestCommandEnabling::busyScopeLeavesOutParts()
     tabs->setTabEnabled(1, true);
     ms.main.mnuSettingOnline->setEnabled(false);
     {
-        Common::BusyScope scope({.busyFlag = busyFlag, .posiTabs = posiTabs, .menus = menus});
+        CommandSets::BusyScope scope({.busyFlag = busyFlag, .posiTabs = posiTabs, .menus = menus});
         QCOMPARE(App().BusyFlag, busyFlag);
         QVERIFY(!ms.main.mnuFile->isEnabled());
         QCOMPARE(tabs->isTabEnabled(1), !posiTabs);

@@ -61,7 +61,7 @@ void TestFoundation::hexZeroPad()
     QFETCH(int, value);
     QFETCH(int, digits);
     QFETCH(QString, expected);
-    QCOMPARE(Common::HexZeroPad(value, digits), expected);
+    QCOMPARE(FixedText::HexZeroPad(value, digits), expected);
 }
 
 void TestFoundation::decPads_data()
@@ -83,7 +83,7 @@ void TestFoundation::decPads()
     QFETCH(int, value);
     QFETCH(int, digits);
     QFETCH(QString, expected);
-    QCOMPARE(zero ? Common::DecZeroPad(value, digits) : Common::DecSpacePad(value, digits), expected);
+    QCOMPARE(zero ? FixedText::DecZeroPad(value, digits) : FixedText::DecSpacePad(value, digits), expected);
 }
 
 void TestFoundation::padSpace_data()
@@ -103,7 +103,7 @@ void TestFoundation::padSpace()
     QFETCH(int, width);
     QFETCH(bool, fits);
     QFETCH(QString, expected);
-    const auto r = Common::PadSpace(text, width);
+    const auto r = FixedText::PadSpace(text, width);
     QCOMPARE(r.has_value(), fits);
     if (fits)
         QCOMPARE(*r, expected);
@@ -327,7 +327,7 @@ void TestFoundation::settingIntFallsBack()
     TestEnv::Scope env;
     if (!stored.isNull())
         Platform::SaveSetting(QStringLiteral("PortNo"), stored);
-    QCOMPARE(Common::GetSettingInt(QStringLiteral("PortNo"), 1), expected);
+    QCOMPARE(AppSettings::GetSettingInt(QStringLiteral("PortNo"), 1), expected);
 }
 
 void TestFoundation::nestedWaitEndsOnTime()
@@ -339,11 +339,11 @@ void TestFoundation::nestedWaitEndsOnTime()
     QTimer::singleShot(20, [&] {
         QElapsedTimer c;
         c.start();
-        Common::mmsecWait(150);
+        Platform::WaitMs(150);
         innerElapsed = c.elapsed();
     });
     outerClock.start();
-    Common::mmsecWait(100);
+    Platform::WaitMs(100);
     const qint64 outer = outerClock.elapsed();
     QVERIFY2(innerElapsed >= 150, qPrintable(QString::number(innerElapsed)));
     QVERIFY(outer >= 100);
@@ -354,7 +354,7 @@ void TestFoundation::nestedWaitEndsOnTime()
     // A plain wait: not shorter than asked.
     QElapsedTimer c;
     c.start();
-    Common::mmsecWait(50);
+    Platform::WaitMs(50);
     QVERIFY(c.elapsed() >= 50);
 }
 

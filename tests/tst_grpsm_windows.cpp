@@ -326,12 +326,12 @@ void TestGrpSmWindows::grpCommandsSwitchedByTheWalk()
     auto *g = qobject_cast<GroupWindow *>(Forms::Find(QStringLiteral("GroupWindow")));
     auto *s = qobject_cast<SequenceMacroWindow *>(Forms::Find(QStringLiteral("SequenceMacroWindow")));
     QVERIFY(g && s);
-    Common::DisableCommandsOfAllWindows();
+    CommandSets::DisableCommandsOfAllWindows();
     QVERIFY(!g->cmdReadGrp->isEnabled() && !g->framPageNo->isEnabled() && !g->cmdCloseGrpWindow->isEnabled());
     QVERIFY(g->txtGrpStartNo[0]->isEnabled());
     QVERIFY(!s->cmdReadSMfromCt->isEnabled() && !s->cmdSqMcrWinClose->isEnabled());
     QVERIFY(s->comboMerei[0]->isEnabled());
-    Common::EnableCommandsOfAllWindows();
+    CommandSets::EnableCommandsOfAllWindows();
     QVERIFY(g->cmdReadGrp->isEnabled() && g->framPageNo->isEnabled());
     QVERIFY(s->cmdSMFilePrint->isEnabled());
 }

@@ -87,7 +87,7 @@ void TestMainWindow::rectangleSaved()
     if (minimised)
         m.setWindowState(Qt::WindowMinimized);
     App().PortNo = 4;
-    Common::SaveAppSettingOf(m.MainRectToKeep());
+    AppSettings::SaveAppSettingOf(m.MainRectToKeep());
     QCOMPARE(Platform::GetSetting(QStringLiteral("PortNo")), QStringLiteral("4"));
     QCOMPARE(Platform::GetSetting(QStringLiteral("MainLeft")), minimised ? QStringLiteral("3000") : QStringLiteral("600"));
     QCOMPARE(Platform::GetSetting(QStringLiteral("MainWidth")), minimised ? QStringLiteral("9000") : QStringLiteral("10500"));

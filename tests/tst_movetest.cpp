@@ -54,7 +54,7 @@ struct Rig {
         main = std::make_unique<MainScope>();
         posi = qobject_cast<PositionWindow *>(main->main.PosiForm());
         posi->show();
-        Common::SetPosiTabEnabled(App().OfflineFlag);
+        CommandSets::SetPosiTabEnabled(App().OfflineFlag);
         Platform::DoEvents();
         fx.sim.clearFrames();
     }

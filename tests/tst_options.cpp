@@ -345,7 +345,7 @@ void TestOptions::jogSetting()
     TestEnv::Scope env;
     if (!key.isEmpty())
         SaveSetting(key, value);
-    Common::GetJogSetting();
+    AppSettings::GetJogSetting();
     QCOMPARE(App().VelOf100Pls, (std::array<int, 3>{vel, vel, vel}));
     QCOMPARE(App().AccOf100Pls, (std::array<int, 3>{acc, acc, acc}));
     QCOMPARE(App().AccOf100Pls2, (std::array<int, 3>{acc2, acc2, acc2}));

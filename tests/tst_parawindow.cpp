@@ -210,12 +210,12 @@ void TestParaWindow::commandSetSwitched()
     TestEnv::Scope env;
     ParameterWindow *w = ParameterWindow::Instance();
     w->SetText(Ctl::txtHomeOffset, 0, QStringLiteral("5"));
-    Common::DisableCommandsOfAllWindows();
+    CommandSets::DisableCommandsOfAllWindows();
     for (QPushButton *b : w->CommandButtons())
         QVERIFY(!b->isEnabled());
     QVERIFY(!w->SSTabPrm->isEnabled());
     QVERIFY(w->Widget(Ctl::txtHomeOffset, 0)->isEnabled()); // fields stay
-    Common::EnableCommandsOfAllWindows();
+    CommandSets::EnableCommandsOfAllWindows();
     QVERIFY(w->cmdParaRead->isEnabled());
     QVERIFY(w->SSTabPrm->isEnabled());
     QVERIFY(!w->cmdCalculate->isVisible());

@@ -255,7 +255,7 @@ private slots:
         MainScope m;
         auto *posi = qobject_cast<PositionWindow *>(m.main.PosiForm());
         QVERIFY(posi);
-        Common::SetPosiTabEnabled(false);
+        CommandSets::SetPosiTabEnabled(false);
         QVERIFY(posi->SSTabCommand->isTabEnabled(1));
         for (int a = 0; a < 4; ++a)
             SimOnline::SetActuator(*sim, a, SimOnline::Actuator{});   // not the PC's

@@ -71,7 +71,7 @@ struct Rig {
             PosiGrid::SizeInit_PosFlexGridAtPosMode();
             PosiGrid::FillGridByMode();
         }
-        Common::SetPosiTabEnabled(App().OfflineFlag);
+        CommandSets::SetPosiTabEnabled(App().OfflineFlag);
         Platform::DoEvents();
         App().DispMmUnit = false;
         fx.sim.clearFrames();

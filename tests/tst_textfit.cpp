@@ -376,7 +376,7 @@ QStringList checkWindow(QWidget *window)
 void startIn(int language)
 {
     Platform::SaveSetting(QStringLiteral("Language"), language);
-    Common::GetLanguage();
+    AppSettings::GetLanguage();
     Common::LoadDevSetting();
     Common::ReadNQzDeviceList();
     App().AxisCount = 4;

@@ -356,7 +356,7 @@ void TestWindowPlacement::chosenRectangleKept()
         s.main.move(area.topLeft() + QPoint(20, 30));
         kept = QRect(s.main.pos(), s.main.size());
     }
-    Common::SaveAppSettingOf(s.main.MainRectToKeep());
+    AppSettings::SaveAppSettingOf(s.main.MainRectToKeep());
     const auto stored = [](const char *key) { return Platform::GetSetting(QString::fromLatin1(key)).toInt() / 15; };
     QCOMPARE(QRect(stored("MainLeft"), stored("MainTop"), stored("MainWidth"), stored("MainHeight")), kept);
 }

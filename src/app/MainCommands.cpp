@@ -8,7 +8,7 @@
 #include "app/AboutDialog.h"
 #include "app/MainWindow.h"
 #include "ui/common/ChoiceDialog.h"
-#include "core/FixedText.h"
+#include "platform/Wait.h"
 #include "ui/device/ActuatorWindows.h"
 #include "ui/grpsm/GroupWindow.h"
 #include "ui/grpsm/SequenceMacroWindow.h"
@@ -82,7 +82,7 @@ bool Sending() { return Comm::Link().SendingFlag; }
 void ReadProgramData(MainWindow &main)
 {
     AppState &a = App();
-    Common::BusyScope busy;
+    CommandSets::BusyScope busy;
     if (!Online::GoOnlineOnDemand())
         return;
     if (ProgFlows::EnsureProgStepCounts() != 0)
@@ -142,7 +142,7 @@ void DispatchPopup(const char *posiProc, const char *progProc)
 
 void AlarmReset(MainWindow &main)
 {
-    Common::BusyScope commandsOff(Common::kCommandsOnly);
+    CommandSets::BusyScope commandsOff(CommandSets::kCommandsOnly);
     AppState &a = App();
     if (a.OfflineFlag)
         a.OfflineFlag = false;   // the reset talks to the controller at once
@@ -155,8 +155,8 @@ void AlarmReset(MainWindow &main)
         Common::SetStatusPanel1(QString());
         if (Comm::CommunicationModeOn(1) == 0) {
             if (main.fChangeToOnline() == 0)
-                Common::SetPosiTabEnabled(false);
-            Common::SetPosiTabEnabled(a.OfflineFlag);
+                CommandSets::SetPosiTabEnabled(false);
+            CommandSets::SetPosiTabEnabled(a.OfflineFlag);
             main.ChangeMenuDisp(a.PrgModeFlag);
         } else {
             Comm::Queues().LinkFailed = false;
@@ -167,7 +167,7 @@ void AlarmReset(MainWindow &main)
 
 void CtModeSetting(MainWindow &)
 {
-    Common::BusyScope commandsOff(Common::kCommandsOnly);
+    CommandSets::BusyScope commandsOff(CommandSets::kCommandsOnly);
     const int mode = Common::SetSelectionDlg2(ResText(471), ResText(476), ResText(477), ResText(478), 0, 0, 0,
                                                App().PrgModeFlag ? 1 : 0);
     if (mode != 0 && mode != 1)
@@ -176,14 +176,14 @@ void CtModeSetting(MainWindow &)
         return;
     Dlg::MsgBox(ResLines({495, 496, 497}, true));
     // The new mode applies after the controller and the program restart.
-    Common::SetPosiTabEnabled(true);
+    CommandSets::SetPosiTabEnabled(true);
 }
 
 void ShowProgTask(MainWindow &main)
 {
     AppState &a = App();
     // Busy, but the position tabs and the menus stay as they are.
-    Common::BusyScope busy({.posiTabs = false, .menus = false});
+    CommandSets::BusyScope busy({.posiTabs = false, .menus = false});
     bool show = false;
     if (Common::ReadCommandList() == 0 && Online::GoOnlineOnDemand()) {
         bool read = true;
@@ -191,7 +191,7 @@ void ShowProgTask(MainWindow &main)
             main.Disp_ProgressBar();
             read = Comm::ReadAllProgStepCountsFromCt() == 0;
             if (read)
-                Common::mmsecWait(100);
+                Platform::WaitMs(100);
         }
         // The progress display goes on every way out, a failed read included.
         main.Hide_ProgressBar();
@@ -222,7 +222,7 @@ void Monitor(MainWindow &main)
 {
     // Busy; the menus follow the link state at the end, the position tabs
     // stay as they are.
-    Common::BusyScope busy({.posiTabs = false});
+    CommandSets::BusyScope busy({.posiTabs = false});
     if (Online::GoOnlineOnDemand()) {
         if (Sending()) {
             RaiseOwnWindow(main);
@@ -251,7 +251,7 @@ void ShowParameterWindow(MainWindow &main) { main.ShowChild(ParameterWindow::Ins
 
 void OnlineDeviceSetting(MainWindow &main)
 {
-    Common::BusyScope commandsOff(Common::kCommandsOnly);
+    CommandSets::BusyScope commandsOff(CommandSets::kCommandsOnly);
     auto &errs = Paradata().DevListErr;
     errs.fill(false);
     Common::ReadQzDeviceList();

@@ -733,7 +733,7 @@ bool MainWindow::MDIForm_Unload()
         }
     }
     Platform::ClearSettingsSaveFailure();
-    Common::SaveAppSettingOf(MainRectToKeep());
+    AppSettings::SaveAppSettingOf(MainRectToKeep());
     // Said once, for every key the exit could not store; closing goes on.
     if (Platform::SettingsSaveFailed())
         Platform::Dialogs::MsgBox(Platform::ResText(9402) + QStringLiteral("\r\n") + Platform::SettingsFilePath(),

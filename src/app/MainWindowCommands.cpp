@@ -36,7 +36,7 @@ namespace Cmd = MainCommands;
 
 void MainWindow::mnuFileNewPosi_Click()
 {
-    Common::BusyScope commandsOff(Common::kCommandsOnly);
+    CommandSets::BusyScope commandsOff(CommandSets::kCommandsOnly);
     PositionWindow *posi = PosiWindow();
     ShowChild(posi);
     posi->CreateNewPositions();
@@ -44,7 +44,7 @@ void MainWindow::mnuFileNewPosi_Click()
 
 void MainWindow::mnuFileNewProg_Click()
 {
-    Common::BusyScope commandsOff(Common::kCommandsOnly);
+    CommandSets::BusyScope commandsOff(CommandSets::kCommandsOnly);
     ProgramNumberDialog dlg(this);
     Dlg::ExecModal(dlg);
     if (!App().ProgNoCancel)
@@ -57,7 +57,7 @@ void MainWindow::mnuFileOpenPosi_Click() { PosiWindow()->PosidataFileOpen(); }
 
 void MainWindow::mnuFileOpenProg_Click()
 {
-    Common::BusyScope commandsOff(Common::kCommandsOnly);
+    CommandSets::BusyScope commandsOff(CommandSets::kCommandsOnly);
     OpenProgWindow();
     Cmd::DispatchToActiveChild(nullptr, "ProgDataFileOpen");
 }
@@ -80,7 +80,7 @@ void MainWindow::mnuFilePageSetup_Click()
 
 void MainWindow::mnuFilePrint_Click()
 {
-    Common::BusyScope commandsOff(Common::kCommandsOnly);
+    CommandSets::BusyScope commandsOff(CommandSets::kCommandsOnly);
     PosiWindow()->PrintPosiData();
 }
 
@@ -139,10 +139,10 @@ void MainWindow::mnuSettingDeviceOnline_Click() { Cmd::OnlineDeviceSetting(*this
 void MainWindow::mnuSettingDeviceOffline_Click()
 {
     {
-        Common::BusyScope commandsOff(Common::kCommandsOnly);
+        CommandSets::BusyScope commandsOff(CommandSets::kCommandsOnly);
         Cmd::OfflineDeviceChange(*this);
     }
-    Common::SetPosiTabEnabled(true);
+    CommandSets::SetPosiTabEnabled(true);
 }
 
 void MainWindow::mnuSettingCtMode_Click() { Cmd::CtModeSetting(*this); }

@@ -113,24 +113,24 @@ void MainWindow::DispControlerMode(bool)
 
 void MainWindow::OfflineCommand()
 {
-    Common::DisableCommandsOfAllWindows();
+    CommandSets::DisableCommandsOfAllWindows();
     if (Common::fChangeToOffline() == 0) {
         Comm::CloseCommPort();
         Common::SetOfflineMode();
-        Common::SetPosiTabEnabled(true);
+        CommandSets::SetPosiTabEnabled(true);
         ChangeMenuDisp(App().PrgModeFlag);
     }
-    Common::SetPosiTabEnabled(App().OfflineFlag);
-    Common::EnableCommandsOfAllWindows();
+    CommandSets::SetPosiTabEnabled(App().OfflineFlag);
+    CommandSets::EnableCommandsOfAllWindows();
 }
 
 void MainWindow::OnlineCommand()
 {
-    Common::DisableCommandsOfAllWindows();
+    CommandSets::DisableCommandsOfAllWindows();
     fChangeToOnline();
-    Common::SetPosiTabEnabled(App().OfflineFlag);
+    CommandSets::SetPosiTabEnabled(App().OfflineFlag);
     ChangeMenuDisp(App().PrgModeFlag);
-    Common::EnableCommandsOfAllWindows();
+    CommandSets::EnableCommandsOfAllWindows();
 }
 
 int MainWindow::fChangeToOnline() { return Online::fChangeToOnline(); }

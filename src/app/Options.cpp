@@ -55,7 +55,7 @@ Choice LoadChoice()
     else
         c.portText = Platform::GetSetting(QStringLiteral("PortNo"), QStringLiteral("1"));
     if (a.Language != 1 && a.Language != 2)
-        a.Language = Common::GetSettingInt(QStringLiteral("Language"), 1);
+        a.Language = AppSettings::GetSettingInt(QStringLiteral("Language"), 1);
     c.language = runningLanguage();
     c.mmUnit = a.DispMmUnit;
     c.roundUp = a.MmRoundUp;
@@ -83,7 +83,7 @@ void ApplyOk(const Choice &c)
     if (port >= 1 && port <= 9 && port == static_cast<int>(port))
         a.PortNo = static_cast<int>(port);
     else
-        a.PortNo = Common::GetSettingInt(QStringLiteral("PortNo"), 1);
+        a.PortNo = AppSettings::GetSettingInt(QStringLiteral("PortNo"), 1);
 
     a.LanguageChange = c.language != runningLanguage();
 

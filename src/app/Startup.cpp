@@ -41,7 +41,7 @@ void SetStartValues()
     a.BaudIndex = 0;
     a.OfflineFlag = true;
     a.HomeDoneFlag = false;
-    Common::LoadAppSetting();
+    AppSettings::LoadAppSetting();
     InstallQtTexts();
     // The error list of the chosen language (after LoadAppSetting, which
     // sets LangOffset).

@@ -6,7 +6,7 @@
 #include "platform/Settings.h"
 
 
-namespace Common {
+namespace AppSettings {
 
 int GetSettingInt(const QString &key, int def)
 {
@@ -33,14 +33,14 @@ void LoadAppSetting()
 void GetLanguage()
 {
     AppState &a = App();
-    a.Language = Common::GetSettingInt(QStringLiteral("Language"), 1);
+    a.Language = AppSettings::GetSettingInt(QStringLiteral("Language"), 1);
     a.LangOffset = a.Language == 1 ? 0 : 10000;
 }
 
-void GetPortNo() { App().PortNo = Common::GetSettingInt(QStringLiteral("PortNo"), 1); }
-void GetPortOccupy() { App().PortOccupy = Common::GetSettingInt(QStringLiteral("PortOccupy"), 1) != 0; }
-void GetMmRoundUp() { App().MmRoundUp = Common::GetSettingInt(QStringLiteral("MmRoundUp"), 1) != 0; }
-void GetDispMmUnit() { App().DispMmUnit = Common::GetSettingInt(QStringLiteral("DispMmUnit"), 1) != 0; }
+void GetPortNo() { App().PortNo = AppSettings::GetSettingInt(QStringLiteral("PortNo"), 1); }
+void GetPortOccupy() { App().PortOccupy = AppSettings::GetSettingInt(QStringLiteral("PortOccupy"), 1) != 0; }
+void GetMmRoundUp() { App().MmRoundUp = AppSettings::GetSettingInt(QStringLiteral("MmRoundUp"), 1) != 0; }
+void GetDispMmUnit() { App().DispMmUnit = AppSettings::GetSettingInt(QStringLiteral("DispMmUnit"), 1) != 0; }
 
 void SaveAppSetting() { SaveAppSettingOf(Shell::Get().MainRectToKeep()); }
 
@@ -64,7 +64,7 @@ void SaveAppSettingOf(const std::optional<QRect> &mainRect)
 void GetJogSetting()
 {
     auto read = [](const char *key, int def, int lo, int hi) {
-        const int v = Common::GetSettingInt(QString::fromLatin1(key), def);
+        const int v = AppSettings::GetSettingInt(QString::fromLatin1(key), def);
         return (v < lo || v > hi) ? 1 : v;
     };
     AppState &a = App();
@@ -73,4 +73,4 @@ void GetJogSetting()
     a.AccOf100Pls2.fill(read("AccOf100Pls2", 3, 1, 3));
 }
 
-} // namespace Common
+} // namespace AppSettings

@@ -6,7 +6,7 @@
 #include <QString>
 #include <optional>
 
-namespace Common {
+namespace AppSettings {
 
 // A stored whole number: converted as a 16-bit integer conversion does (any
 // number, rounded half to even, "2.0" is 2); anything else, or nothing
@@ -31,4 +31,4 @@ void SaveAppSetting();
 // client size); nothing = no rectangle is saved (no window, or minimised).
 void SaveAppSettingOf(const std::optional<QRect> &mainRect);
 
-} // namespace Common
+} // namespace AppSettings

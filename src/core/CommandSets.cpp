@@ -38,10 +38,6 @@ void AllOff() { each([](CommandSet *s) { s->CommandsOff(); }); }
 void AllOn() { each([](CommandSet *s) { s->CommandsOn(); }); }
 void ProgOff() { each([](CommandSet *s) { s->ProgCommandsOff(); }); }
 
-} // namespace CommandSets
-
-namespace Common {
-
 void SetPosiTabEnabled(bool offline) { Shell::Get().SetPosiTabsEnabled(!offline); }
 
 BusyScope::BusyScope(bool progFormsToo) : BusyScope(BusyParts{.progForms = progFormsToo}) {}
@@ -68,4 +64,4 @@ BusyScope::~BusyScope()
         App().BusyFlag = false;
 }
 
-} // namespace Common
+} // namespace CommandSets

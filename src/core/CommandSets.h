@@ -25,9 +25,6 @@ void AllOff();
 void AllOn();
 void ProgOff();
 
-} // namespace CommandSets
-
-namespace Common {
 // The names the program's modules call them by.
 inline void DisableCommandsOfAllWindows() { CommandSets::AllOff(); }
 inline void EnableCommandsOfAllWindows() { CommandSets::AllOn(); }
@@ -66,4 +63,4 @@ private:
     BusyParts m_parts;
 };
 
-} // namespace Common
+} // namespace CommandSets

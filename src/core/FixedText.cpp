@@ -1,8 +1,7 @@
 #include "core/FixedText.h"
-#include "platform/Wait.h"
 
 
-namespace Common {
+namespace FixedText {
 
 QString HexZeroPad(int32_t value, int digits)
 {
@@ -63,10 +62,4 @@ std::optional<QString> PadSpace(const QString &text, int width)
     return QString(width - text.size(), QLatin1Char(' ')) + text;
 }
 
-void mmsecWait(int ms)
-{
-    Platform::WaitMs(ms);
-}
-
-
-} // namespace Common
+} // namespace FixedText

@@ -1,12 +1,11 @@
 #pragma once
-// Fixed-width texts for the controller protocol and for displays, and the
-// millisecond wait.
+// Fixed-width texts for the controller protocol and for displays.
 #include <QString>
 #include <cstdint>
 #include <optional>
 
 
-namespace Common {
+namespace FixedText {
 
 // Upper-case hexadecimal filled with "0" on the left to exactly `digits`
 // characters; "X" when it does not fit.
@@ -28,8 +27,4 @@ std::optional<uint32_t> HexValue(const QString &digits);
 // True when a fill helper reported "does not fit".
 inline bool DoesNotFit(const QString &field) { return field == QLatin1String("X"); }
 
-// Waits ms milliseconds while the event loop keeps running.
-void mmsecWait(int ms);
-
-
-} // namespace Common
+} // namespace FixedText

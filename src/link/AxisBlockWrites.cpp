@@ -29,8 +29,8 @@ QString withMode(const QString &data, const QString &digits) { return data.left(
 // The two digits of an axes mask; nothing when it does not fit a byte.
 std::optional<QString> maskDigits(int mask)
 {
-    const QString m = Common::HexZeroPad(mask, 2);
-    if (mask < 0 || Common::DoesNotFit(m))
+    const QString m = FixedText::HexZeroPad(mask, 2);
+    if (mask < 0 || FixedText::DoesNotFit(m))
         return std::nullopt;
     return m;
 }
@@ -107,8 +107,8 @@ int SetCtModeToCt(int mode)
     const int old = ReadCtModeFromCt();
     if (old == -1)
         return -1;
-    const QString m = Common::DecZeroPad(mode, 2);
-    if (Common::DoesNotFit(m) || mode < 0)
+    const QString m = FixedText::DecZeroPad(mode, 2);
+    if (FixedText::DoesNotFit(m) || mode < 0)
         return -1;
     g_state.CtBlock0Data = withMode(g_state.CtBlock0Data, m);
     if (WriteBlock0ToCt() != 0)
@@ -124,7 +124,7 @@ int WriteAxisMaskAndModeToCt(int mask, bool prgMode)
     const auto m = maskDigits(mask);
     if (!m || ReadBlock0FromCt() != 0)
         return 1;
-    g_state.CtBlock0Data = withMode(withMask(g_state.CtBlock0Data, *m), Common::DecZeroPad(prgMode ? 1 : 0, 2));
+    g_state.CtBlock0Data = withMode(withMask(g_state.CtBlock0Data, *m), FixedText::DecZeroPad(prgMode ? 1 : 0, 2));
     if (WriteBlock0ToCt() != 0)
         return 1;
     Paradata().ParaSet.ParaSpAxis = int16_t(mask);

@@ -1,7 +1,7 @@
 #include "link/AxisConfig.h"
 
 #include "core/AppState.h"
-#include "core/FixedText.h"
+#include "platform/Wait.h"
 #include "link/CommandProcs.h"
 #include "link/Engine.h"
 #include "link/ParaBlocks.h"
@@ -22,7 +22,7 @@ bool openWithRetries(int (*open)())
     for (int attempt = 0; open() != 0; ++attempt) {
         if (attempt >= 3)
             return false;
-        Common::mmsecWait(100);
+        Platform::WaitMs(100);
     }
     return CommunicationModeOn(1) == 0;
 }
@@ -99,7 +99,7 @@ int ReadAxisConfigFromCt3()
     for (int attempt = 0; OpenCommPort2() != 0; ++attempt) {
         if (attempt >= 3)
             return 1;
-        Common::mmsecWait(100);
+        Platform::WaitMs(100);
     }
     if (CommunicationModeOn(1) != 0) {
         CloseCommPortIfFree();
@@ -111,7 +111,7 @@ int ReadAxisConfigFromCt3()
             CloseCommPortIfFree();
             return 1;
         }
-        Common::mmsecWait(100);
+        Platform::WaitMs(100);
     }
     maskIntoAxes(int(replyHex(*d, 7, 8)), Paradata().AxisNotUsedHold);
     CloseCommPortIfFree();

@@ -12,8 +12,8 @@ std::optional<QString> hexField(int value, int digits)
 {
     if (value < 0)
         return std::nullopt;
-    const QString t = Common::HexZeroPad(value, digits);
-    if (Common::DoesNotFit(t))
+    const QString t = FixedText::HexZeroPad(value, digits);
+    if (FixedText::DoesNotFit(t))
         return std::nullopt;
     return t;
 }
@@ -33,7 +33,7 @@ std::optional<int> HexField(const QString &text, int pos, int len)
 {
     if (pos < 1 || len < 1 || len > 7 || pos - 1 + len > text.size())
         return std::nullopt;
-    const auto v = Common::HexValue(text.mid(pos - 1, len));
+    const auto v = FixedText::HexValue(text.mid(pos - 1, len));
     return v ? std::optional<int>(int(*v)) : std::nullopt;
 }
 
@@ -72,7 +72,7 @@ std::optional<QString> MovePosiNo(int posiNo, int mode, const std::array<bool, 4
     if (posiNo < 0 || posiNo > 999)
         return std::nullopt;
     const QString code = mode == 1 ? QStringLiteral("0MS") : QStringLiteral("0MP");
-    return code + Common::HexZeroPad(posiNo, 3) + Common::HexZeroPad(AxisInUseMask(axisNotUsed), 1);
+    return code + FixedText::HexZeroPad(posiNo, 3) + FixedText::HexZeroPad(AxisInUseMask(axisNotUsed), 1);
 }
 
 std::optional<QString> MoveGrpNo(int grpNo)
@@ -141,14 +141,14 @@ QString WriteOutputs(const BitTable &outBit)
         for (int b = 0; b < 4; ++b)
             if (outBit[j][b])
                 v |= 1 << b;
-        f += Common::HexZeroPad(v, 1);
+        f += FixedText::HexZeroPad(v, 1);
     }
     return f;
 }
 
 QString PresentPosQuery(const std::array<bool, 4> &axisNotUsed)
 {
-    return QStringLiteral("0RC") + Common::HexZeroPad(AxisInUseMask(axisNotUsed), 1);
+    return QStringLiteral("0RC") + FixedText::HexZeroPad(AxisInUseMask(axisNotUsed), 1);
 }
 
 int PresentPosReplyLen(const std::array<bool, 4> &axisNotUsed)
@@ -208,7 +208,7 @@ std::optional<int32_t> DecodeWatchItem(Watch::Kind kind, const Watch::Item &item
         return HexField(reply, at, 1);
     if (reply.size() < at - 1 + 8)
         return std::nullopt;
-    const auto v = Common::HexValue(reply.mid(at - 1, 8));
+    const auto v = FixedText::HexValue(reply.mid(at - 1, 8));
     if (!v)
         return std::nullopt;
     return static_cast<int32_t>(*v);

@@ -1,7 +1,6 @@
 #include "link/Engine.h"
 
 #include "core/AppState.h"
-#include "core/FixedText.h"
 #include "core/Shell.h"
 #include "link/ErrorList.h"
 #include "link/Indicators.h"
@@ -176,7 +175,7 @@ int OpenCommPort()
 {
     AppState &a = App();
     if (a.PortNo < 1 || a.PortNo > 9)
-        a.PortNo = Common::GetSettingInt(QStringLiteral("PortNo"), 1);
+        a.PortNo = AppSettings::GetSettingInt(QStringLiteral("PortNo"), 1);
     if (!g_engine)
         return 1;
     Platform::CommPort *p = g_engine->port;
@@ -278,7 +277,7 @@ int SendAndReceive(const QString &command, int expectedLength, const QString &da
             while (OpenCommPort() == 1) {
                 s.RetryCount += 1;
                 if (s.RetryCount < 4) {
-                    Common::mmsecWait(100);
+                    Platform::WaitMs(100);
                     continue;
                 }
                 report(PortOpenFailureText());

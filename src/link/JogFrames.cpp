@@ -35,8 +35,8 @@ QString MakeInchingCommand(int step, int index, int32_t present, int32_t limit, 
     const int axis = std::clamp(index, 0, 7) / 2;
     Block &b = blocks[static_cast<size_t>(axis)];
     const bool big = devSpeed == QLatin1String("D") && devSize == QLatin1String(" 42");
-    b.speed = Common::HexZeroPad(setting.velocity, 3);
-    b.acc = Common::HexZeroPad(big ? setting.acceleration2 : setting.acceleration, 2);
+    b.speed = FixedText::HexZeroPad(setting.velocity, 3);
+    b.acc = FixedText::HexZeroPad(big ? setting.acceleration2 : setting.acceleration, 2);
 
     const int32_t p = present, l = limit, s = step;
     std::optional<int32_t> target;
@@ -48,7 +48,7 @@ QString MakeInchingCommand(int step, int index, int32_t present, int32_t limit, 
         target = p + 1;
     if (target) {
         b.flag = QStringLiteral("1");
-        b.target = Common::HexZeroPad(*target, 5);
+        b.target = FixedText::HexZeroPad(*target, 5);
     }
     QString data;
     for (const Block &k : blocks)

@@ -2,6 +2,7 @@
 
 #include "core/AppState.h"
 #include "core/FixedText.h"
+#include "platform/Wait.h"
 #include "core/Num.h"
 #include "link/CommandHost.h"
 #include "link/Queues.h"
@@ -16,7 +17,7 @@ namespace {
 // Builds the 16 bytes of a block; the first field that does not fit is kept.
 class BlockWriter {
 public:
-    explicit BlockWriter(int block) : m_text(Common::HexZeroPad(block, 1)) {}
+    explicit BlockWriter(int block) : m_text(FixedText::HexZeroPad(block, 1)) {}
     void field(int64_t value, int bytes, const char *name)
     {
         const int64_t max = (int64_t(1) << (8 * bytes)) - 1;
@@ -24,7 +25,7 @@ public:
             fail(name);
             return;
         }
-        m_text += Common::HexZeroPad(int32_t(value), 2 * bytes);
+        m_text += FixedText::HexZeroPad(int32_t(value), 2 * bytes);
     }
     void cell(const ValueCell &c, int bytes, const char *name)
     {
@@ -68,10 +69,10 @@ uint32_t bytesAt(const QString &data, int byte, int count)
 
 int ParaBlockOfIndex(int index) { return index <= 1 ? index : index + 1; }
 int ParaAxisOfIndex(int index) { return index <= 1 ? -1 : (index - 2) / 3; }
-QString ParaBlockReadFrame(int block) { return QStringLiteral("0RD") + Common::HexZeroPad(block, 1); }
+QString ParaBlockReadFrame(int block) { return QStringLiteral("0RD") + FixedText::HexZeroPad(block, 1); }
 QString ParaBlockWriteFrame(int block, const QString &data)
 {
-    return QStringLiteral("0WD") + Common::HexZeroPad(block, 1) + data;
+    return QStringLiteral("0WD") + FixedText::HexZeroPad(block, 1) + data;
 }
 
 int16_t ParaDevCode(const QString &size, const QString &speed)
@@ -99,7 +100,7 @@ int16_t ParaDevCode(const QString &size, const QString &speed)
     return 0;
 }
 
-bool IsParaBlockData(const QString &digits) { return digits.size() == 32 && Common::IsHexText(digits, true); }
+bool IsParaBlockData(const QString &digits) { return digits.size() == 32 && FixedText::IsHexText(digits, true); }
 
 std::optional<QString> ParaBlockDataOfReply(int block, const QString &reply)
 {
@@ -218,8 +219,8 @@ void DecodeParaBlocks(const ParaBlockData &blocks, ParaTable &t, std::array<std:
                 size = size.rightJustified(3, QLatin1Char(' '));
             }
             const uint32_t stroke = bytesAt(d, 10, 2);
-            QString strokeText = Common::DecZeroPad(int32_t(stroke), 3);
-            if (Common::DoesNotFit(strokeText))
+            QString strokeText = FixedText::DecZeroPad(int32_t(stroke), 3);
+            if (FixedText::DoesNotFit(strokeText))
                 strokeText = QString::number(stroke);
             t[36][a] = ValueCell(size);
             t[37][a] = ValueCell(speed);
@@ -298,7 +299,7 @@ int ReadParametersFromCt()
                 }
             }
             progress.setValue(i);
-            Common::mmsecWait(st.BlockStepWaitMs);
+            Platform::WaitMs(st.BlockStepWaitMs);
         }
     }
     CmdHost::ClosePortIfFree();
@@ -366,7 +367,7 @@ int WriteParaBlocks(const ParaBlockWrite &write)
                 return 1;
         }
         progress.setValue(k + write.firstProgress);
-        Common::mmsecWait(st.BlockStepWaitMs);
+        Platform::WaitMs(st.BlockStepWaitMs);
     }
     CmdHost::ClosePortIfFree();
     return 0;

@@ -1,7 +1,6 @@
 #include "link/Queues.h"
 
 #include "core/AppState.h"
-#include "core/FixedText.h"
 #include "link/Engine.h"
 #include "platform/Dialogs.h"
 #include "platform/Wait.h"
@@ -94,7 +93,7 @@ void FlushQueue()
 {
     for (int i = 0; i < 11; ++i) {
         Platform::DoEvents();
-        Common::mmsecWait(10);
+        Platform::WaitMs(10);
     }
     ClearRequestQueue();
     ResetRequestQueue();

@@ -43,13 +43,13 @@ int SysParaCountOf(int block) { return 32 / SysParaDigits(block); }
 
 QString SysParaBlockText(int block, const std::array<ValueCell, 81> &values)
 {
-    QString text = Common::HexZeroPad(block, 1);
+    QString text = FixedText::HexZeroPad(block, 1);
     const int digits = SysParaDigits(block);
     for (int i = 0; i < SysParaCountOf(block); ++i) {
         const auto v = values[size_t(SysParaFirst(block) + i)].toInt32();
         // No number, or more than the field holds: "X", which no controller
         // takes for a value.
-        text += v && *v >= 0 ? Common::HexZeroPad(*v, digits) : QStringLiteral("X");
+        text += v && *v >= 0 ? FixedText::HexZeroPad(*v, digits) : QStringLiteral("X");
     }
     return text;
 }
@@ -57,7 +57,7 @@ QString SysParaBlockText(int block, const std::array<ValueCell, 81> &values)
 bool DecodeSysParaReply(int block, const QString &reply, std::array<ValueCell, 81> &values)
 {
     const QString data = reply.mid(4, 32);
-    if (data.size() != 32 || !Common::IsHexText(data, true))
+    if (data.size() != 32 || !FixedText::IsHexText(data, true))
         return false;
     const int digits = SysParaDigits(block);
     for (int i = 0; i < SysParaCountOf(block); ++i)
@@ -74,7 +74,7 @@ int ReadSystemParametersFromCt()
     const int sent = [&] {
         CmdHost::TransferProgress progress(kSysParaBlocks, 368, cancelShown);
         for (int b = 0; b < kSysParaBlocks; ++b) {
-            const QString frame = QStringLiteral("0RK") + Common::HexZeroPad(b, 1);
+            const QString frame = QStringLiteral("0RK") + FixedText::HexZeroPad(b, 1);
             const Exchanged r = Send(frame, kReadReplyLen, kReadTimeout);
             if (r.outcome == Outcome::Refused)
                 return 1;

@@ -2,7 +2,7 @@
 
 #include "core/AppState.h"
 #include "core/Shell.h"
-#include "core/FixedText.h"
+#include "platform/Wait.h"
 #include "core/Num.h"
 #include "core/ItemFile.h"
 #include "platform/Dialogs.h"
@@ -387,7 +387,7 @@ int ReadParaFileForDevice()
     auto &s = Paradata();
     for (int attempt = 0; attempt < 4; ++attempt) {
         if (attempt > 0)
-            mmsecWait(100);
+            Platform::WaitMs(100);
         s.PmtReadError = false;
         if (ReadParaFile(path) == 0) {
             if (LetParaRecToValue() == 0)

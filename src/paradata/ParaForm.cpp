@@ -93,7 +93,7 @@ std::optional<Ctl> CtlByName(const QString &name)
 QString MmText(double mm)
 {
     const QString t = Num::Fixed(mm, 3);
-    return Common::PadSpace(t, 7).value_or(t);
+    return FixedText::PadSpace(t, 7).value_or(t);
 }
 
 double CutMm3(double mm)
@@ -212,7 +212,7 @@ int TakeInParameterValues(Face &f)
             dev.ActuatorSpeed[a] = speed;
             ct.CtDevStroke[a] = stroke;
             dev.ActuatorStroke[a] = stroke;
-            p.ParaActuator[a] = ValueCell(size + speed + Common::DecZeroPad(stroke, 3));
+            p.ParaActuator[a] = ValueCell(size + speed + FixedText::DecZeroPad(stroke, 3));
             p.ParaPgFunction[a] = int16_t(itemData(f, Ctl::comboPgFunc, a));
             p.ParaPgAlm[a] = real(f, Ctl::txtPgAlarm, a);
             p.ParaZoneEnable[a] = int16_t(itemData(f, Ctl::comboZoneEnable, a));

@@ -33,7 +33,7 @@ std::optional<QString> PresentPosText(int axis, int32_t pulses)
     if (!mm)
         return std::nullopt;
     const QString t = Num::Fixed(*mm, 3);
-    return PadSpace(t, 8).value_or(t);
+    return FixedText::PadSpace(t, 8).value_or(t);
 }
 
 int ParaPulseToMmText() { return ParaPulseToMmText(App().AxisNotUsed); }
@@ -59,7 +59,7 @@ int ParaPulseToMmText(const std::array<bool, 4> &skip)
             }
             // Multiplication before the division, as the printout expects.
             const QString mm = Num::Fixed((double(*lead) * double(*value)) / double(*pulse), 3);
-            t[row][a] = ValueCell(PadSpace(mm, 7).value_or(mm));
+            t[row][a] = ValueCell(FixedText::PadSpace(mm, 7).value_or(mm));
         }
     }
     return result;
@@ -70,7 +70,7 @@ QString DeviceModelText(const QString &size, const QString &speed, int stroke, i
     QString mark = QStringLiteral(" ");
     if (pgKind == 1)
         mark = withPG ? QStringLiteral("E") : QStringLiteral("_");
-    return QStringLiteral("QZ-") + size + speed + QLatin1Char('-') + DecSpacePad(stroke, 3) + mark;
+    return QStringLiteral("QZ-") + size + speed + QLatin1Char('-') + FixedText::DecSpacePad(stroke, 3) + mark;
 }
 
 DeviceNameTexts DeviceNameTextsNow()

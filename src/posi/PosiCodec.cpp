@@ -14,13 +14,13 @@ int32_t whole(const PosiValue &v)
 std::optional<int32_t> hexValue(const QString &digits)
 {
     // Position fields are at most 5 digits, so the value fits.
-    const auto v = Common::HexValue(digits);
+    const auto v = FixedText::HexValue(digits);
     return v ? std::optional<int32_t>(int32_t(*v)) : std::nullopt;
 }
 
 } // namespace
 
-QString Hex3(int posiNo) { return Common::HexZeroPad(posiNo, 3); }
+QString Hex3(int posiNo) { return FixedText::HexZeroPad(posiNo, 3); }
 QString ReadCommand(int posiNo) { return QStringLiteral("0RP") + Hex3(posiNo); }
 QString WriteData(int posiNo, const PosiRecord &r) { return Hex3(posiNo) + EncodeBlock(r); }
 QString WriteCommand(const QString &writeData) { return QStringLiteral("0WP") + writeData; }
@@ -29,7 +29,7 @@ QString EncodePacked(int method, int32_t position)
 {
     if (method < 0 || method > 3 || position < 0 || position > kPosiPulseMax)
         return QStringLiteral("XXXXX");
-    return Common::HexZeroPad(method * 0x40000 + position, 5);
+    return FixedText::HexZeroPad(method * 0x40000 + position, 5);
 }
 
 std::optional<Packed> DecodePacked(const QString &digits)
@@ -48,15 +48,15 @@ QString EncodeBlock(const PosiRecord &r)
     QString s;
     s.reserve(kBlockLen);
     for (int a = 0; a < 4; ++a) {
-        s += Common::HexZeroPad(whole(r[PosiField::Speed(a)]), 3);
-        s += Common::HexZeroPad(whole(r[PosiField::Acc(a)]), 2);
+        s += FixedText::HexZeroPad(whole(r[PosiField::Speed(a)]), 3);
+        s += FixedText::HexZeroPad(whole(r[PosiField::Acc(a)]), 2);
         s += EncodePacked(whole(r[PosiField::Method(a)]), whole(r[PosiField::Position(a)]));
-        s += Common::HexZeroPad(whole(r[PosiField::PushForce(a)]), 2);
-        s += Common::HexZeroPad(whole(r[PosiField::PushPos(a)]), 2);
+        s += FixedText::HexZeroPad(whole(r[PosiField::PushForce(a)]), 2);
+        s += FixedText::HexZeroPad(whole(r[PosiField::PushPos(a)]), 2);
     }
-    s += Common::HexZeroPad(whole(r[PosiField::Itpl]), 1);
-    s += Common::HexZeroPad(whole(r[PosiField::Out]), 1);
-    s += Common::HexZeroPad(whole(r[PosiField::Macro]), 2);
+    s += FixedText::HexZeroPad(whole(r[PosiField::Itpl]), 1);
+    s += FixedText::HexZeroPad(whole(r[PosiField::Out]), 1);
+    s += FixedText::HexZeroPad(whole(r[PosiField::Macro]), 2);
     return s;
 }
 

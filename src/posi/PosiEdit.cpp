@@ -272,7 +272,7 @@ Commit SetDataForFlex(const Selection &sel, const QString &editText)
             c.beep = true;
             return c;
         }
-        c.text = App().DispMmUnit ? Common::PadSpace(v.text, 8).value_or(v.text) : v.text;
+        c.text = App().DispMmUnit ? FixedText::PadSpace(v.text, 8).value_or(v.text) : v.text;
         storeDisp(c.sel, c.fillRows, a, v);
         accepted(c);
         return c;
@@ -352,7 +352,7 @@ Commit SetDataForFlexAtPrgMode(const Selection &sel, const QString &editText)
         c.text = QStringLiteral("N");
     } else if (App().DispMmUnit) {
         const QString t = prefix + v.text;
-        c.text = Common::PadSpace(t, 8).value_or(t);
+        c.text = FixedText::PadSpace(t, 8).value_or(t);
     } else {
         c.text = prefix + v.text;
     }

@@ -3,7 +3,7 @@
 #include "core/AppState.h"
 #include "core/Num.h"
 #include "core/ItemFile.h"
-#include "core/FixedText.h"
+#include "platform/Wait.h"
 #include "paradata/DeviceList.h"
 #include "paradata/ParadataState.h"
 #include "paradata/UnitTexts.h"
@@ -115,7 +115,7 @@ int SaveFileAs2(const QString &path, const std::array<QString, 4> &deviceNames, 
             Platform::Dialogs::MsgBox(ResText(422), Platform::MsgButtons::Ok, Platform::MsgIcon::Critical);
             return 1;
         }
-        Common::mmsecWait(100);
+        Platform::WaitMs(100);
     }
     SetCurrentFile(path);
     return 0;
@@ -265,7 +265,7 @@ int ReadPosiFileRetrying(const QString &path)
     int rc = PosiFile::ReadError;
     for (int i = 0; i < 4 && rc == PosiFile::ReadError; ++i) {
         if (i > 0)
-            mmsecWait(100);
+            Platform::WaitMs(100);
         rc = ReadPosiFile(path);
     }
     return rc;

@@ -165,7 +165,7 @@ void ResetGrid() { g_grid = std::make_unique<PosiGridModel>(); }
 QString MmText(double mm)
 {
     const QString t = Num::Fixed(mm, 3);
-    return Common::PadSpace(t, 8).value_or(t);
+    return FixedText::PadSpace(t, 8).value_or(t);
 }
 
 void Set_PosFormStrAtPosMode() { writeTitles(7); }

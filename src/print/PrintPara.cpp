@@ -253,7 +253,7 @@ void PrintParaFromForm()
         t[10][a] = set.ParaJogVel[a];
         t[11][a] = set.ParaAutoDrive[a];
         t[12][a] = set.ParaType[a];
-        set.ParaActuator[a] = ValueCell(s.Ct.CtDevSize[a] + s.Ct.CtDevSpeed[a] + DecZeroPad(s.Ct.CtDevStroke[a], 3));
+        set.ParaActuator[a] = ValueCell(s.Ct.CtDevSize[a] + s.Ct.CtDevSpeed[a] + FixedText::DecZeroPad(s.Ct.CtDevStroke[a], 3));
         t[13][a] = set.ParaActuator[a];
         t[14][a] = set.ParaPgFunction[a];
         t[15][a] = set.ParaPgAlm[a];

@@ -12,13 +12,13 @@ std::optional<QString> field(int32_t v, int digits)
 {
     if (v < 0)
         return std::nullopt;
-    const QString t = Common::HexZeroPad(v, digits);
-    if (Common::DoesNotFit(t))
+    const QString t = FixedText::HexZeroPad(v, digits);
+    if (FixedText::DoesNotFit(t))
         return std::nullopt;
     return t;
 }
 
-QString echoOf(int progNo) { return QStringLiteral("0RM") + Common::HexZeroPad(progNo, 2); }
+QString echoOf(int progNo) { return QStringLiteral("0RM") + FixedText::HexZeroPad(progNo, 2); }
 
 } // namespace
 
@@ -77,7 +77,7 @@ std::optional<std::vector<ProgData::ProgStep>> DecodeSteps(const QString &reply,
     for (int line = 1; line <= count; ++line) {
         int32_t values[5];
         for (int i = 0; i < 5; ++i) {
-            const auto v = Common::HexValue(reply.mid(pos, kWidths[i]));
+            const auto v = FixedText::HexValue(reply.mid(pos, kWidths[i]));
             if (!v)
                 return std::nullopt;
             values[i] = int32_t(*v);

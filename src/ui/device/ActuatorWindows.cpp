@@ -552,15 +552,15 @@ void OnlineActuatorWindow::cmdPrmCtWrite_Click()
     m_writing = true;
     app.BusyFlag = true;
     OnlineActuatorCommandsOff();
-    Common::DisableCommandsOfAllWindows();
+    CommandSets::DisableCommandsOfAllWindows();
     DeviceWrite::ChangeAndWrite(w);
 
     // The closing steps, on every way out.
     app.BusyFlag = false;
-    Common::SetPosiTabEnabled(app.OfflineFlag);
+    CommandSets::SetPosiTabEnabled(app.OfflineFlag);
     Comm::CloseCommPortIfFree();
     OnlineActuatorCommandsOn();
-    Common::EnableCommandsOfAllWindows();
+    CommandSets::EnableCommandsOfAllWindows();
     Shell::Get().ChangeMenuDisp(app.PrgModeFlag);
     m_writing = false;
     close();

@@ -1,7 +1,7 @@
 #include "ui/grpsm/GrpSmFlows.h"
 
 #include "core/AppState.h"
-#include "core/FixedText.h"
+#include "platform/Wait.h"
 #include "core/ItemFile.h"
 #include "grpsm/GrpSmFiles.h"
 #include "print/PrintGrpSm.h"
@@ -69,7 +69,7 @@ bool readWithRetry(const std::function<int()> &read, int errorTextId)
         if (rc == GrpSm::FileNotOurs)
             return false;
         if (attempt < kFileTries)
-            Common::mmsecWait(kRetryWaitMs);
+            Platform::WaitMs(kRetryWaitMs);
     }
     say(ItemFile::ReadMessage(errorTextId, GrpSm::Tables().FileReadFault));
     return false;
@@ -81,7 +81,7 @@ bool writeWithRetry(const std::function<int()> &write, int errorTextId)
         if (write() == 0)
             return true;
         if (attempt < kFileTries)
-            Common::mmsecWait(kRetryWaitMs);
+            Platform::WaitMs(kRetryWaitMs);
     }
     say(errorTextId);
     return false;
@@ -315,7 +315,7 @@ void RunGrpCommand(GrpCommand c, View &view)
     case GrpCommand::CtRead:
     case GrpCommand::CtWrite:
     case GrpCommand::CtVerify: {
-        Common::BusyScope busy;
+        CommandSets::BusyScope busy;
         if (c == GrpCommand::CtRead)
             GrpDataCtRead(view);
         else if (c == GrpCommand::CtWrite)
@@ -328,7 +328,7 @@ void RunGrpCommand(GrpCommand c, View &view)
         break;
     }
     FileBusyScope fileBusy;
-    Common::BusyScope commandsOff(Common::kCommandsOnly);
+    CommandSets::BusyScope commandsOff(CommandSets::kCommandsOnly);
     switch (c) {
     case GrpCommand::FileOpen: GrpDataFileOpen(view); break;
     case GrpCommand::FileSave: GrpDataFileSave(view); break;
@@ -478,7 +478,7 @@ void RunSmCommand(SmCommand c, View &view)
     case SmCommand::CtRead:
     case SmCommand::CtWrite:
     case SmCommand::CtVerify: {
-        Common::BusyScope busy;
+        CommandSets::BusyScope busy;
         if (c == SmCommand::CtRead)
             SmDataCtRead(view);
         else if (c == SmCommand::CtWrite)
@@ -491,7 +491,7 @@ void RunSmCommand(SmCommand c, View &view)
         break;
     }
     FileBusyScope fileBusy;
-    Common::BusyScope commandsOff(Common::kCommandsOnly);
+    CommandSets::BusyScope commandsOff(CommandSets::kCommandsOnly);
     switch (c) {
     case SmCommand::FileOpen:
         SmDataFileOpen(view);

@@ -2,7 +2,6 @@
 
 #include "core/AppState.h"
 #include "core/CommandSets.h"
-#include "core/FixedText.h"
 #include "core/Shell.h"
 #include "link/AxisConfig.h"
 #include "link/CommandProcs.h"
@@ -134,7 +133,7 @@ void StartMove(Face &f, Method m)
 {
     AppState &a = App();
     f.DataTeachTabsEnabled(false);
-    Common::DisableCommandsOfAllWindows();
+    CommandSets::DisableCommandsOfAllWindows();
     if (m == Method::Group && a.PrgModeFlag) {
         message(1039);
     } else {
@@ -149,8 +148,8 @@ void StartMove(Face &f, Method m)
         a.BusyFlag = false;
     }
     f.DataTeachTabsEnabled(true);
-    Common::SetPosiTabEnabled(a.OfflineFlag);
-    Common::EnableCommandsOfAllWindows();
+    CommandSets::SetPosiTabEnabled(a.OfflineFlag);
+    CommandSets::EnableCommandsOfAllWindows();
     Shell::Get().ChangeMenuDisp(a.PrgModeFlag);
 }
 
@@ -330,7 +329,7 @@ void HomeButton(Face &f)
     AppState &a = App();
     f.MoveButtonsEnabled(false);
     f.DataTeachTabsEnabled(false);
-    Common::DisableCommandsOfAllWindows();
+    CommandSets::DisableCommandsOfAllWindows();
     a.BusyFlag = true;
     State &s = f.Move();
     runStoppable(s, [&] { ReturnHomeByButton(f); });
@@ -340,9 +339,9 @@ void HomeButton(Face &f)
     s.RangeMoveStop = false;
     a.BusyFlag = false;
     f.DataTeachTabsEnabled(true);
-    Common::SetPosiTabEnabled(a.OfflineFlag);
+    CommandSets::SetPosiTabEnabled(a.OfflineFlag);
     f.MoveButtonsEnabled(true);
-    Common::EnableCommandsOfAllWindows();
+    CommandSets::EnableCommandsOfAllWindows();
     Shell::Get().ChangeMenuDisp(a.PrgModeFlag);
 }
 
@@ -357,7 +356,7 @@ void ReturnHomeByButton(Face &f)
             l.RetryCount += 1;
             if (l.RetryCount > 3)
                 return;
-            Common::mmsecWait(100);
+            Platform::WaitMs(100);
         }
         if (CommunicationModeOn(1) != 0) {
             Queues().LinkFailed = false;

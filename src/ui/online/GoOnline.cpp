@@ -160,7 +160,7 @@ int failurePath()
     Comm::CloseCommPort();
     Common::OnlineImg_Hide();
     Host::HideProgress();
-    Common::SetPosiTabEnabled(a.OfflineFlag);
+    CommandSets::SetPosiTabEnabled(a.OfflineFlag);
     Host::ChangeMenuDisp(a.PrgModeFlag);
     Host::BusyPointer(false);
     return 1;
@@ -204,7 +204,7 @@ bool takeCtAxesAndDevices()
     Host::ChangeMenuDisp(a.PrgModeFlag);
     Host::LayoutGridForMode(a.PrgModeFlag);
     Host::EditCommandsOff();
-    Common::SetPosiTabEnabled(false);
+    CommandSets::SetPosiTabEnabled(false);
     Host::SetProgress(4);
     return true;
 }
@@ -374,7 +374,7 @@ bool connectOnline()
         return false;
     }
     UnitConv::CalcMaxSpeed();
-    Common::SetPosiTabEnabled(false);
+    CommandSets::SetPosiTabEnabled(false);
     return true;
 }
 
@@ -420,7 +420,7 @@ void finish(bool online)
         Host::SetStatusLabel(0);
     } else {
         Host::EditCommandsOff();
-        Common::SetPosiTabEnabled(true);
+        CommandSets::SetPosiTabEnabled(true);
     }
     Host::EditCommandsOff();
     Host::AllCommandsOn();
@@ -454,7 +454,7 @@ void CtConnectAtStart()
             } else {
                 a.OfflineFlag = true;
                 OnlineImg_Hide();
-                Common::SetPosiTabEnabled(true);
+                CommandSets::SetPosiTabEnabled(true);
                 a.BusyFlag = false;
             }
             step = Step::ControllerMode;
@@ -496,7 +496,7 @@ namespace Online {
 void VersionCommand()
 {
     AppState &a = App();
-    Common::DisableCommandsOfAllWindows();
+    CommandSets::DisableCommandsOfAllWindows();
     if (GoOnlineOnDemand()) {
         if (GetVersionNo2() == 1) {
             a.OfflineFlag = true;
@@ -506,8 +506,8 @@ void VersionCommand()
             Comm::CloseCommPortIfFree();
         }
     }
-    Common::SetPosiTabEnabled(a.OfflineFlag);
-    Common::EnableCommandsOfAllWindows();
+    CommandSets::SetPosiTabEnabled(a.OfflineFlag);
+    CommandSets::EnableCommandsOfAllWindows();
     Shell::Get().ChangeMenuDisp(a.PrgModeFlag);
 }
 

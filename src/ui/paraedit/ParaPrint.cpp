@@ -21,7 +21,7 @@ void ParameterWindow::PrintParaFromForm() { Common::PrintParaFromForm(); }
 
 void ParameterWindow::cmdParaPrint_Click()
 {
-    Common::BusyScope commandsOff(Common::kCommandsOnly);
+    CommandSets::BusyScope commandsOff(CommandSets::kCommandsOnly);
     if (!ParaFlows::ParametersTaken(*this))
         return;
     if (MsgBox(ResText(684), MsgButtons::OkCancel, MsgIcon::Question) != MsgAnswer::Ok)
@@ -35,7 +35,7 @@ void ParameterWindow::cmdParaFilePrint_Click()
 {
     // Every window's commands come back on every way out, a cancelled file
     // dialog included.
-    Common::BusyScope commandsOff(Common::kCommandsOnly);
+    CommandSets::BusyScope commandsOff(CommandSets::kCommandsOnly);
     if (MsgBox(ResText(682), MsgButtons::OkCancel, MsgIcon::Question) != MsgAnswer::Ok)
         return;
     Platform::FileFilter f;

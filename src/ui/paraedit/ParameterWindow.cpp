@@ -673,14 +673,14 @@ void ParameterWindow::cmdParaRead_Click() { Online::ReadParametersIntoWindow(thi
 
 void ParameterWindow::cmdParaWrite_Click()
 {
-    Common::BusyScope busy;
+    CommandSets::BusyScope busy;
     ParaFlows::WriteParaToCt(*this);
     update();
 }
 
 void ParameterWindow::cmdCompareCT_Click()
 {
-    Common::BusyScope busy;
+    CommandSets::BusyScope busy;
     ParaFlows::CompareParametersWithController(*this);
 }
 
@@ -688,25 +688,25 @@ void ParameterWindow::cmdCompareCT_Click()
 // every way out (a cancelled dialog included), and nothing else.
 void ParameterWindow::cmdCompareFile_Click()
 {
-    Common::BusyScope commands(Common::kCommandsOnly);
+    CommandSets::BusyScope commands(CommandSets::kCommandsOnly);
     ParaFlows::CompareParametersWithFile(*this);
 }
 
 void ParameterWindow::cmdReadParaFile_Click()
 {
-    Common::BusyScope commands(Common::kCommandsOnly);
+    CommandSets::BusyScope commands(CommandSets::kCommandsOnly);
     ParaFlows::ReadParaFileToWindow(*this);
 }
 
 void ParameterWindow::cmdSaveParaFile_Click()
 {
-    Common::BusyScope commands(Common::kCommandsOnly);
+    CommandSets::BusyScope commands(CommandSets::kCommandsOnly);
     ParaFlows::SaveParaFile();
 }
 
 void ParameterWindow::cmdIniPrm_Click()
 {
-    Common::BusyScope commands(Common::kCommandsOnly);
+    CommandSets::BusyScope commands(CommandSets::kCommandsOnly);
     ParaFlows::LoadStdParameters(*this);
 }
 

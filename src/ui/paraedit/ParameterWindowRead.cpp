@@ -108,12 +108,12 @@ void ReadParametersIntoWindow(ParameterWindow *window)
 {
     AppState &a = App();
     a.BusyFlag = true;
-    Common::DisableCommandsOfAllWindows();
+    CommandSets::DisableCommandsOfAllWindows();
     readWithDialogue(window);
     Comm::CloseCommPortIfFree();
     a.BusyFlag = false;
-    Common::EnableCommandsOfAllWindows();
-    Common::SetPosiTabEnabled(a.OfflineFlag);
+    CommandSets::EnableCommandsOfAllWindows();
+    CommandSets::SetPosiTabEnabled(a.OfflineFlag);
     Shell::Get().ChangeMenuDisp(a.PrgModeFlag);
 }
 

@@ -51,7 +51,7 @@ const char *const kOtherItems[8] = {
 // write's included) around it.
 class Transfer {
 public:
-    explicit Transfer(bool &running) : m_running(running), m_busy(Common::BusyParts{true, false, false, false})
+    explicit Transfer(bool &running) : m_running(running), m_busy(CommandSets::BusyParts{true, false, false, false})
     {
         m_running = true;
     }
@@ -61,7 +61,7 @@ public:
 
 private:
     bool &m_running;
-    Common::BusyScope m_busy;
+    CommandSets::BusyScope m_busy;
 };
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "ui/posi/PosiFileFlows.h"
 
 #include "core/AppState.h"
-#include "core/FixedText.h"
+#include "platform/Wait.h"
 #include "paradata/DevSetting.h"
 #include "paradata/UnitConv.h"
 #include "paradata/ParaFile.h"
@@ -170,7 +170,7 @@ int PosidataFileOpenProc()
             int r = 1;
             for (int i = 0; i < kTries && r == 1; ++i) {
                 if (i > 0)
-                    Common::mmsecWait(kRetryWaitMs);
+                    Platform::WaitMs(kRetryWaitMs);
                 r = Common::ReadParaFileForDevice();
             }
             if (r == 1) {

@@ -13,7 +13,7 @@ namespace PosiPrint {
 
 void PrintPosiData(const std::array<QString, 4> &deviceLabels)
 {
-    Common::BusyScope commandsOff(Common::kCommandsOnly);
+    CommandSets::BusyScope commandsOff(CommandSets::kCommandsOnly);
     AppState &app = App();
     if (PosiGrid::Check_flgdLineNo() == 1)
         return;

@@ -169,9 +169,9 @@ void PosidataGetfromCtProc()
 
 int PosidataGetfromCt()
 {
-    Common::BusyScope busy(true);
+    CommandSets::BusyScope busy(true);
     // The move-test and teaching tabs are off for the transfer, online too.
-    Common::SetPosiTabEnabled(true);
+    CommandSets::SetPosiTabEnabled(true);
     GridRelease grid;
     PosidataGetfromCtProc();
     return 0;
@@ -333,8 +333,8 @@ void PosidataLoadtoCtProc()
 
 int PosidataLoadtoCt()
 {
-    Common::BusyScope busy;
-    Common::SetPosiTabEnabled(true);
+    CommandSets::BusyScope busy;
+    CommandSets::SetPosiTabEnabled(true);
     GridRelease grid;
     PosidataLoadtoCtProc();
     return 0;

@@ -137,15 +137,15 @@ int VerifyPositionsWithCt()
 
 void cmdPosiVerify_Click()
 {
-    Common::BusyScope commandsOff(Common::kCommandsOnly);
+    CommandSets::BusyScope commandsOff(CommandSets::kCommandsOnly);
     if (PosiGrid::Check_flgdLineNo() == 0)
         VerifyPositionsWithFile();
 }
 
 void cmdPosiVerifyCt_Click()
 {
-    Common::BusyScope busy;
-    Common::SetPosiTabEnabled(true);
+    CommandSets::BusyScope busy;
+    CommandSets::SetPosiTabEnabled(true);
     if (PosiGrid::Check_flgdLineNo() == 0)
         VerifyPositionsWithCt();
 }

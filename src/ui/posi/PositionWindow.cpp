@@ -152,7 +152,7 @@ void PositionWindow::Form_Load()
     // shell, which would make it once more.
     Posi().Caption = ResText(202) + QStringLiteral("-[") + ResText(213) + QStringLiteral("]");
     setWindowTitle(Posi().Caption);
-    Common::GetDispMmUnit();
+    AppSettings::GetDispMmUnit();
 
     PosiGrid::FG_BeginBulk();
     if (app.PrgModeFlag) {
@@ -176,7 +176,7 @@ void PositionWindow::Form_Load()
     resize(m_loadSize);
 
     loadMoveTab();
-    Common::GetJogSetting();
+    AppSettings::GetJogSetting();
     EditCommandsOff();
 }
 
@@ -299,7 +299,7 @@ void PositionWindow::Form_Unload()
         a.Language = a.Language == 1 ? 2 : 1;
         Platform::SaveSetting(QStringLiteral("Language"), a.Language);
     }
-    Common::SaveAppSetting();
+    AppSettings::SaveAppSetting();
     Shell::Get().StartTerminateTimer();
 }
 
@@ -387,7 +387,7 @@ void PositionWindow::PosidataFileOpen()
 {
     EditCommandsOff();
     {
-        Common::BusyScope commandsOff(Common::kCommandsOnly);
+        CommandSets::BusyScope commandsOff(CommandSets::kCommandsOnly);
         PosiFileFlows::PosidataFileOpenProc();
     }
     SetEditMenuState();
@@ -395,13 +395,13 @@ void PositionWindow::PosidataFileOpen()
 
 int PositionWindow::PosidataSaveToFile()
 {
-    Common::BusyScope commandsOff(Common::kCommandsOnly);
+    CommandSets::BusyScope commandsOff(CommandSets::kCommandsOnly);
     return PosiFileFlows::PosidataSaveToFile();
 }
 
 int PositionWindow::PosiDataSaveAs()
 {
-    Common::BusyScope commandsOff(Common::kCommandsOnly);
+    CommandSets::BusyScope commandsOff(CommandSets::kCommandsOnly);
     return PosiFileFlows::PosiDataSaveAs();
 }
 

@@ -317,13 +317,13 @@ void PositionWindow::cmdJOGST_Click()
     AppState &a = App();
     auto fail = [this, &a] {
         JogModeEndServoOff();
-        Common::SetPosiTabEnabled(a.OfflineFlag);
+        CommandSets::SetPosiTabEnabled(a.OfflineFlag);
         Shell::Get().ChangeMenuDisp(a.PrgModeFlag);
     };
     cmdJOGST->setEnabled(false);
     SSTabCommand->setTabEnabled(0, false);
     SSTabCommand->setTabEnabled(1, false);
-    Common::DisableCommandsOfAllWindows();
+    CommandSets::DisableCommandsOfAllWindows();
     a.BusyFlag = true;
     if (Check_flgdLineNo() == 1)
         return fail();
@@ -448,8 +448,8 @@ void PositionWindow::endTeaching(bool servoOff)
     chkDirectTeach->setChecked(false);
     Comm::CloseCommPortIfFree();
     a.TeachModeFlag = false;
-    Common::SetPosiTabEnabled(a.OfflineFlag);
-    Common::EnableCommandsOfAllWindows();
+    CommandSets::SetPosiTabEnabled(a.OfflineFlag);
+    CommandSets::EnableCommandsOfAllWindows();
     Shell::Get().ChangeMenuDisp(a.PrgModeFlag);
     a.BusyFlag = false;
     chkDirectTeach->setEnabled(false);

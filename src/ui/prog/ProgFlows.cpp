@@ -1,7 +1,7 @@
 #include "ui/prog/ProgFlows.h"
 
 #include "core/AppState.h"
-#include "core/FixedText.h"
+#include "platform/Wait.h"
 #include "core/CommandSets.h"
 #include "core/Shell.h"
 #include "link/CommandHost.h"
@@ -77,7 +77,7 @@ int EnsureProgStepCounts()
         Host::TransferProgress progress(Comm::Frames::kProgramCount, 368, true);
         rc = Comm::ReadAllProgStepCountsFromCt();
         if (rc == 0)
-            Common::mmsecWait(100);
+            Platform::WaitMs(100);
     }
     if (rc != 0)
         Comm::CloseCommPortIfFree();
@@ -105,7 +105,7 @@ void ProgDataWrite2Ct(ProgramWindow &w)
     AppState &a = App();
     // Every window's commands off; on again at the end with the position
     // tabs by the link state and the menus by the mode.
-    Common::BusyScope busy({.busyFlag = false});
+    CommandSets::BusyScope busy({.busyFlag = false});
     GridBracket grid(w);
 
     if (ProgData::TakeOver(w.Doc) != 0 || CheckShowingPane(w, 0) != 0)
@@ -155,7 +155,7 @@ void ProgDataWrite2Ct(ProgramWindow &w)
         if (count >= 0) {
             progress.setValue(100);
             Comm::Commands().ProgStepCount[static_cast<size_t>(p)] = count;
-            Common::mmsecWait(100);
+            Platform::WaitMs(100);
         }
     }
     Comm::CloseCommPortIfFree();
@@ -175,7 +175,7 @@ void ProgDataGetfromCt(ProgramWindow &w)
 
 void ProgDataSaveAs(ProgramWindow &w)
 {
-    Common::BusyScope busy(Common::kCommandsOnly);
+    CommandSets::BusyScope busy(CommandSets::kCommandsOnly);
     GridBracket grid(w);
     if (ProgData::TakeOver(w.Doc) != 0)
         return;
@@ -196,7 +196,7 @@ void ProgDataSaveAs(ProgramWindow &w)
 
 void ProgDataPrint(ProgramWindow &w)
 {
-    Common::BusyScope busy(Common::kCommandsOnly);
+    CommandSets::BusyScope busy(CommandSets::kCommandsOnly);
     GridBracket grid(w);
     if (ProgData::TakeOver(w.Doc) != 0)
         return;
@@ -212,7 +212,7 @@ void ProgDataPrint(ProgramWindow &w)
 void ProgVerifyCt(ProgramWindow &w)
 {
     AppState &a = App();
-    Common::BusyScope busy({.busyFlag = false});
+    CommandSets::BusyScope busy({.busyFlag = false});
     GridBracket grid(w);
     if (ProgData::TakeOver(w.Doc) != 0 || CheckShowingPane(w, 0) != 0)
         return;

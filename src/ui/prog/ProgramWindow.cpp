@@ -337,7 +337,7 @@ int ProgramWindow::programCheck()
 {
     ProgBusyFlag = true;
     {
-        Common::BusyScope commandsOff(Common::kCommandsOnly);
+        CommandSets::BusyScope commandsOff(CommandSets::kCommandsOnly);
         // A take-over that failed has said so; errors go to the pane.
         if (ProgFlows::CheckShowingPane(*this, 0) == 0)
             Dlg::MsgBox(ResText(133));
