@@ -176,8 +176,8 @@ int main(int argc, char **argv)
     App().PortNo = 1;
     App().BaudIndex = 2;
     Paradata().ParaSet.ParaSpAxis = 0xF;
-    Common::ReadErrorList();
-    Common::SetOnlineMode();
+    ErrorList::ReadErrorList();
+    Indicators::SetOnlineMode();
     Comm::StartLink();
 
     // The program's main window, shown: it draws the transfers' progress.

@@ -42,7 +42,7 @@ int main(int argc, char **argv)
     sim.attach(1);
     App().PortNo = 1;
     App().BaudIndex = 2;
-    Common::SetOnlineMode();
+    Indicators::SetOnlineMode();
     Comm::StartLink(&app);
 
     if (!Comm::Exchange(QStringLiteral("0AR"), 5, 1000)) { // opens the port

@@ -101,8 +101,8 @@ int main(int argc, char **argv)
     App().PortOccupy = true;
     App().PosiNoStart = 1;
     App().PosiNoEnd = kPosiMax;
-    Common::ReadErrorList();
-    Common::SetOnlineMode();
+    ErrorList::ReadErrorList();
+    Indicators::SetOnlineMode();
     Comm::StartLink();
     auto lineMs = [](double chars) { return chars * 10 * 1000 / 38400; };
     QElapsedTimer t;

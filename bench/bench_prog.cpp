@@ -39,8 +39,8 @@ int main(int argc, char **argv)
     App().PortNo = 1;
     App().BaudIndex = 0;
     App().PortOccupy = true;
-    Common::ReadErrorList();
-    Common::SetOnlineMode();
+    ErrorList::ReadErrorList();
+    Indicators::SetOnlineMode();
     Comm::StartLink();
     Comm::OpenCommPort();
 

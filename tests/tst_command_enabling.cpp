@@ -164,7 +164,7 @@ void TestCommandEnabling::busyScopeRestoresOnEveryWayOut()
     auto operation = [&](bool fail) -> int {
         CommandSets::BusyScope busy;
         sawDisabled = App().BusyFlag && !prog->cmdInsLineProg->isEnabled() && !ms.main.mnuFile->isEnabled();
-        Common::SetOfflineMode(); // the operation's link failure
+        Indicators::SetOfflineMode(); // the operation's link failure
         if (fail)
             throw std::runtime_error("failed");
         return 1; // early return
@@ -305,7 +305,7 @@ void TestCommandEnabling::offlineCommand()
     SimController sim;
     sim.attach(1);
     Comm::StartLink();
-    Common::SetOnlineMode();
+    Indicators::SetOnlineMode();
     QVERIFY(Comm::Exchange(QStringLiteral("0AR"), 5, 500).has_value());
     QVERIFY(Comm::PortIsOpen());
     App().OfflineFlag = startOffline;

@@ -50,7 +50,7 @@ struct Rig {
         InstallCommandSim(sim, model);
         sim.attach(1);
         App().PortNo = 1;
-        Common::SetOnlineMode();
+        Indicators::SetOnlineMode();
         StartLink();
     }
     ~Rig() { StopLink(); }
@@ -117,7 +117,7 @@ void TestCommandsSim::axisState()
     QFETCH(int, atRest);
     QCOMPARE(CheckCtAxisStop(), atRest);
     // "0RH" reads its digit the same way.
-    QCOMPARE(Common::CheckRH(), 0);
+    QCOMPARE(Comm::CheckRH(), 0);
     QCOMPARE(App().HomeDoneFlag, atRest == 1);
 }
 
@@ -143,10 +143,10 @@ void TestCommandsSim::shortCommands()
 
     // Homed state: a failure leaves HomeDoneFlag False.
     rig.model.homed = true;
-    QCOMPARE(Common::CheckRH(), 0);
+    QCOMPARE(Comm::CheckRH(), 0);
     QVERIFY(App().HomeDoneFlag);
     rig.model.replyFor["0RH"] = "0%%104";
-    QCOMPARE(Common::CheckRH(), 1);
+    QCOMPARE(Comm::CheckRH(), 1);
     QVERIFY(!App().HomeDoneFlag);
 }
 
@@ -209,7 +209,7 @@ void TestCommandsSim::presentPos()
     // clears it and goes online again.
     QVERIFY(App().OfflineFlag && Queues().LinkFailed);
     Queues().LinkFailed = false;
-    Common::SetOnlineMode();
+    Indicators::SetOnlineMode();
     rig.model.replyFor["0RC5"] = "0RC70000100002";
     QCOMPARE(ReadPresentPosFromCt(pos), 1);
     QCOMPARE(pos, before);

@@ -8,7 +8,7 @@
 #include "platform/Dialogs.h"
 #include "support/TestEnv.h"
 
-using namespace Common;
+using namespace ErrorList;
 
 namespace {
 const QString kMissing = QStringLiteral(
@@ -66,12 +66,12 @@ void TestErrorList::counts()
     QFETCH(bool, loads);
     TestEnv::Scope env;
     useList(env, text);
-    QCOMPARE(ErrorList().ErrorListMissing, !loads);
+    QCOMPARE(ErrorList::State().ErrorListMissing, !loads);
     QCOMPARE(Platform::Dialogs::ShownTexts(), loads ? QStringList{} : QStringList{kMissing});
     if (loads) {
-        QCOMPARE(ErrorList().ErrorListMainCount, 40);
-        QCOMPARE(ErrorList().ErrorListMain[40].text, QStringLiteral("main 40"));
-        QCOMPARE(ErrorList().ErrorListAxis[40].code, QStringLiteral("340"));
+        QCOMPARE(ErrorList::State().ErrorListMainCount, 40);
+        QCOMPARE(ErrorList::State().ErrorListMain[40].text, QStringLiteral("main 40"));
+        QCOMPARE(ErrorList::State().ErrorListAxis[40].code, QStringLiteral("340"));
     }
 }
 
@@ -98,13 +98,13 @@ void TestErrorList::decode()
     TestEnv::Scope env;
     useList(env, QStringLiteral("1\r\n\"14\",\"main fourteen\"\r\n\"7\",\"main 7\"\r\n"
                                 "1\r\n\"34\",\"axis 4\"\r\n\"X5\",\"axis 5\"\r\n"));
-    QVERIFY(!ErrorList().ErrorListMissing);
-    ErrorList().CtErrorStr = reply;
+    QVERIFY(!ErrorList::State().ErrorListMissing);
+    ErrorList::State().CtErrorStr = reply;
     DispCtStatus();
-    QTEST(Indicators().StatusPanel1, "panel");
-    QTEST(ErrorList().CtErrorNo, "no");
-    QTEST(ErrorList().CtErrorFound, "found");
-    QVERIFY(Indicators().AlarmVisible);
+    QTEST(Indicators::State().StatusPanel1, "panel");
+    QTEST(ErrorList::State().CtErrorNo, "no");
+    QTEST(ErrorList::State().CtErrorFound, "found");
+    QVERIFY(Indicators::State().AlarmVisible);
     QVERIFY(Platform::Dialogs::ShownTexts().isEmpty());
 }
 
@@ -114,15 +114,15 @@ void TestErrorList::missingList()
     Platform::SetAppFolder(env.path(QStringLiteral("nowhere")));
     App().LangOffset = 10000;
     ReadErrorList();
-    QVERIFY(ErrorList().ErrorListMissing);
+    QVERIFY(ErrorList::State().ErrorListMissing);
     QCOMPARE(Platform::Dialogs::ShownTexts(), QStringList{kMissing});
     // Every later error reply repeats the message and decodes nothing.
-    ErrorList().CtErrorStr = QStringLiteral("0%%134\r\n");
+    ErrorList::State().CtErrorStr = QStringLiteral("0%%134\r\n");
     DispCtStatus();
     QCOMPARE(Platform::Dialogs::ShownTexts(), (QStringList{kMissing, kMissing}));
-    QVERIFY(!Indicators().AlarmVisible);
-    QVERIFY(Indicators().StatusPanel1.isEmpty());
-    QVERIFY(ErrorList().CtErrorMsg.isEmpty());
+    QVERIFY(!Indicators::State().AlarmVisible);
+    QVERIFY(Indicators::State().StatusPanel1.isEmpty());
+    QVERIFY(ErrorList::State().CtErrorMsg.isEmpty());
 }
 
 void TestErrorList::listOfTheLanguage_data()
@@ -141,11 +141,11 @@ void TestErrorList::listOfTheLanguage()
     TestEnv::Scope env; // the program's own data folder with the sample lists
     App().LangOffset = langOffset;
     ReadErrorList();
-    QVERIFY(!ErrorList().ErrorListMissing);
-    QVERIFY(ErrorList().ErrorListPath.endsWith(file));
-    ErrorList().CtErrorStr = QStringLiteral("0%%134\r\n");
+    QVERIFY(!ErrorList::State().ErrorListMissing);
+    QVERIFY(ErrorList::State().ErrorListPath.endsWith(file));
+    ErrorList::State().CtErrorStr = QStringLiteral("0%%134\r\n");
     DispCtStatus();
-    QTEST(ErrorList().CtErrorMsg, "text");
+    QTEST(ErrorList::State().CtErrorMsg, "text");
 }
 
 QTEST_MAIN(TestErrorList)

@@ -127,7 +127,7 @@ void TestGoOnline::reconcile()
     QCOMPARE(App().OfflineFlag, result != 0);
     if (result != 0)
         QVERIFY(!PortIsOpen());
-    QCOMPARE(Common::Indicators().LinkVisible, result == 0);
+    QCOMPARE(Indicators::State().LinkVisible, result == 0);
     QCOMPARE(App().PrgModeFlag, prgMode);
     int mask = 0;
     for (int a = 0; a < 4; ++a)
@@ -183,7 +183,7 @@ void TestGoOnline::portThatWillNotOpenChangesNothing()
     qputenv("REZ4_PORT7", "/nonexistent/rez4-port");
     App().PortNo = 7;
     App().OfflineFlag = true;
-    Common::OnlineImg_Hide();
+    Indicators::OnlineImg_Hide();
     StartLink();
     QCOMPARE(::Online::fChangeToOnline(), 1);
     QVERIFY(App().OfflineFlag);

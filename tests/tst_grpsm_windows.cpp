@@ -74,7 +74,7 @@ struct Rig {
         InstallCommandSim(sim, model);
         sim.attach(1);
         App().PortNo = 1;
-        Common::SetOnlineMode();
+        Indicators::SetOnlineMode();
         Comm::StartLink();
     }
     ~Rig() { Comm::StopLink(); }

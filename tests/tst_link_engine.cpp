@@ -40,7 +40,7 @@ void onlineWith(SimController &sim)
     App().LangOffset = 10000;
     sim.attach(1);
     App().PortNo = 1;
-    Common::SetOnlineMode();
+    Indicators::SetOnlineMode();
     StartLink();
 }
 
@@ -113,8 +113,8 @@ void TestLinkEngine::exchange_data()
         << QStringLiteral("0%%134\r\n") << ar << true << false << QStringLiteral("AXIS1:Home sensor error") << true;
     QTest::newRow("error reply with the error list missing")
         << SimSetup([](SimController &s) {
-               Common::ErrorList() = Common::ErrorListState{};
-               Common::ErrorList().ErrorListMissing = true;
+               ErrorList::State() = ErrorList::ErrorListState{};
+               ErrorList::State().ErrorListMissing = true;
                s.addFault("0AR", {SimFault::ErrorReply, 0, "0%%134"});
            })
         << ar << 500 << 0 << QStringList{ar}
@@ -177,7 +177,7 @@ void TestLinkEngine::exchange_data()
         << SimSetup([](SimController &s) {
                goodExchangeFirst();
                s.sendLine("0%%134");
-               QVERIFY(Platform::WaitUntil([] { return Common::Indicators().AlarmVisible; }, 2000));
+               QVERIFY(Platform::WaitUntil([] { return Indicators::State().AlarmVisible; }, 2000));
            })
         << QString() << 500 << 0 << QStringList{ar} << QStringList{} << 0 << arReply << ar << false << true
         << QStringLiteral("AXIS1:Home sensor error") << true;
@@ -197,13 +197,13 @@ void TestLinkEngine::exchange()
 
     TestEnv::Scope env;
     App().LangOffset = 10000;
-    Common::ReadErrorList();
-    QVERIFY(!Common::ErrorList().ErrorListMissing);
+    ErrorList::ReadErrorList();
+    QVERIFY(!ErrorList::State().ErrorListMissing);
     SimController sim;
     QVERIFY(sim.ok());
     sim.attach(1);
     App().PortNo = 1;
-    Common::SetOnlineMode();
+    Indicators::SetOnlineMode();
     StartLink();
     setup(sim);
 
@@ -230,9 +230,9 @@ void TestLinkEngine::exchange()
     QTEST(k.commandCode, "code");
     QTEST(App().OfflineFlag, "offline");
     QTEST(PortIsOpen(), "portOpen");
-    QCOMPARE(Common::Indicators().LinkVisible, !App().OfflineFlag);
-    QTEST(Common::Indicators().StatusPanel1, "status");
-    QTEST(Common::Indicators().AlarmVisible, "alarm");
+    QCOMPARE(Indicators::State().LinkVisible, !App().OfflineFlag);
+    QTEST(Indicators::State().StatusPanel1, "status");
+    QTEST(Indicators::State().AlarmVisible, "alarm");
     QVERIFY(!Link().SendingFlag);
     qunsetenv("REZ4_PORT1");
 }
@@ -288,7 +288,7 @@ void TestLinkEngine::receiveIgnoresLineWhileOffline()
     App().OfflineFlag = true;
     sim.sendLine("0%%134");
     Platform::WaitMs(30);
-    QVERIFY(!Common::Indicators().AlarmVisible);
+    QVERIFY(!Indicators::State().AlarmVisible);
     QVERIFY(Link().ReceiveBuffer.isEmpty());
 }
 
@@ -342,7 +342,7 @@ void TestLinkEngine::failedRequestDoesNotFailTheNext()
         QCOMPARE(first.outcome, Outcome::LinkFailed);
     }
     // Online again, as the next command's procedure goes.
-    Common::SetOnlineMode();
+    Indicators::SetOnlineMode();
     sim.clearFrames();
     const Exchanged second = Send(QStringLiteral("0AR"), 5, 500);
     QCOMPARE(second.outcome, Outcome::Ok);

@@ -404,8 +404,8 @@ void TestMenus::alarmReset()
     MainScope s;
     Comm::StartLink();
     App().OfflineFlag = offline;
-    Common::AlarmImg_Disp();
-    Common::SetStatusPanel1(QStringLiteral("alarm 134"));
+    Indicators::AlarmImg_Disp();
+    Indicators::SetStatusPanel1(QStringLiteral("alarm 134"));
 
     s.main.cmdReset->click();
 
@@ -417,11 +417,11 @@ void TestMenus::alarmReset()
     QCOMPARE(App().OfflineFlag, offlineAfter);
     if (message) {
         QCOMPARE(Dialogs::ShownTexts(), QStringList{Comm::PortOpenFailureText()});
-        QVERIFY(Common::Indicators().AlarmVisible);
+        QVERIFY(Indicators::State().AlarmVisible);
     } else {
         QVERIFY(Dialogs::Shown().empty());
-        QVERIFY(!Common::Indicators().AlarmVisible);
-        QVERIFY(Common::Indicators().StatusPanel1.isEmpty());
+        QVERIFY(!Indicators::State().AlarmVisible);
+        QVERIFY(Indicators::State().StatusPanel1.isEmpty());
     }
     QVERIFY(!Comm::Queues().LinkFailed);
     QVERIFY(!App().BusyFlag);

@@ -63,7 +63,7 @@ struct Rig {
         InstallCommandSim(sim, model);
         sim.attach(1);
         App().PortNo = 1;
-        Common::SetOnlineMode();
+        Indicators::SetOnlineMode();
         StartLink();
     }
     ~Rig()

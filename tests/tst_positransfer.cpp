@@ -122,7 +122,7 @@ private slots:
         Comm::ResetQueueState();
         Comm::ResetLinkState();
         TestEnv::Recorder().progress = {};
-        Common::ReadErrorList();
+        ErrorList::ReadErrorList();
         checkWindows = checkRows = 0;
         auto &d = Paradata().DevSetting;
         d.DevLead = {10, 10, 10, 10};
@@ -138,7 +138,7 @@ private slots:
         SimPosi::InstallPosiCommands(*sim);
         sim->attach(1);
         App().PortNo = 1;
-        Common::SetOnlineMode();
+        Indicators::SetOnlineMode();
         Comm::StartLink();
     }
     void cleanup()

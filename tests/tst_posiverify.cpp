@@ -414,8 +414,8 @@ private slots:
         sim.attach(1);
         App().PortNo = 1;
         App().PortOccupy = false;
-        Common::ReadErrorList();
-        Common::SetOnlineMode();
+        ErrorList::ReadErrorList();
+        Indicators::SetOnlineMode();
         Comm::StartLink();
 
         makeGrid(5, 30);

@@ -43,7 +43,7 @@ struct Rig {
         InstallTaskSim(sim, tasks);
         sim.attach(1);
         App().PortNo = 1;
-        Common::SetOnlineMode();
+        Indicators::SetOnlineMode();
         Comm::StartLink();
         auto &su = Comm::Commands().ProgStepCount;
         su[3] = 10;

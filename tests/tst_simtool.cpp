@@ -62,7 +62,7 @@ private slots:
         SimOnline::Fixture s(true);
         SimCmdModel cmd;
         SimFull::InstallAll(s.sim, cmd);
-        Common::ReadErrorList();
+        ErrorList::ReadErrorList();
         App().DispMmUnit = false;
         PosiGrid::ResetGrid();
         PosiRecord r = Common::DefaultPosiRecord();
@@ -84,7 +84,7 @@ private slots:
         QCOMPARE(PosiGrid::Grid().Text(PosiGrid::RowOf(500, 1), 4), QStringLiteral("12345"));
         // Only the question before the read; no error.
         QCOMPARE(Platform::Dialogs::ShownTexts(), QStringList{Platform::ResText(370)});
-        QVERIFY(!Common::Indicators().AlarmVisible);
+        QVERIFY(!Indicators::State().AlarmVisible);
 
         // Changed in the grid and written back.
         PosiGrid::Grid().SetText(PosiGrid::RowOf(7, 1), 4, QStringLiteral("4321"));
@@ -110,7 +110,7 @@ private slots:
         const SimTool::Parsed tool = SimTool::Parse({QStringLiteral("S2M"), QStringLiteral("3")});
         QVERIFY(tool.options);
         SimTool::Install(s.sim, cmd, tasks, *tool.options);
-        Common::ReadErrorList();
+        ErrorList::ReadErrorList();
         App().AxisNotUsed = {false, false, true, true};
         App().AxisCount = 2;
         Choices::Queue({0}); // online

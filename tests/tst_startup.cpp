@@ -139,7 +139,7 @@ void TestStartup::fallsThroughToOffline()
         QCOMPARE(Platform::Dialogs::ShownTexts(), messages);
     QVERIFY(App().OfflineFlag);
     QVERIFY(!PortIsOpen());
-    QVERIFY(!Common::Indicators().LinkVisible);
+    QVERIFY(!Indicators::State().LinkVisible);
     QVERIFY(!App().BusyFlag);
     QVERIFY(!App().PrgModeFlag);
 }

@@ -273,7 +273,7 @@ void TestTeaching::jogStopAlwaysFollows()
         // The link went offline: the stop only borrowed the line, and the
         // lamp says so.
         QVERIFY(App().OfflineFlag);
-        QVERIFY(!Common::Indicators().LinkVisible);
+        QVERIFY(!Indicators::State().LinkVisible);
         QVERIFY(!rig.posi->SSTabCommand->isTabEnabled(2));
     }
 }
@@ -333,7 +333,7 @@ void TestTeaching::jogStopGoesOutAtOnce()
     QVERIFY(!rig.model.jogging(0));
     QTEST(App().TeachModeFlag, "teachingStays");
     // The lamp, the tabs and the online state agree.
-    QCOMPARE(Common::Indicators().LinkVisible, !App().OfflineFlag);
+    QCOMPARE(Indicators::State().LinkVisible, !App().OfflineFlag);
     if (!App().TeachModeFlag)
         QVERIFY(!rig.posi->SSTabCommand->isTabEnabled(2) || !App().OfflineFlag);
 }

@@ -85,7 +85,7 @@ private slots:
             }
         LineWatch watch(sim);
         TestEnv::Recorder().forwardTo(&watch);
-        Common::SetOnlineMode();
+        Indicators::SetOnlineMode();
         Comm::StartLink();
 
         QCOMPARE(transfer(), 0);

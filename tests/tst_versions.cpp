@@ -47,11 +47,11 @@ void TestVersions::mainVersionAndModel()
     App().OfflineFlag = false;
     o.sim.model().version = "123";
     o.sim.model().modelCode = "S4M";
-    QCOMPARE(Common::DispCtVersion(), 0);
+    QCOMPARE(Comm::DispCtVersion(), 0);
     QCOMPARE(Versions().CtVersion, QStringLiteral("123"));
     QCOMPARE(Versions().CtModelCode, QStringLiteral("S4M"));
     QCOMPARE(Versions().CtAxisCount, 4);
-    QCOMPARE(Common::Indicators().StatusPanel1, QStringLiteral("The version of C/T is 123"));
+    QCOMPARE(Indicators::State().StatusPanel1, QStringLiteral("The version of C/T is 123"));
     QCOMPARE(frames(o.sim), (QStringList{"0CM1", "0RV"}));
     QVERIFY(PortIsOpen());
 

@@ -73,7 +73,7 @@ void MainWindow::Change_Device()
 
     // The setting now is the PC's own: the link to the controller's is cut.
     if (!app.OfflineFlag) {
-        Common::SetOfflineMode();
+        Indicators::SetOfflineMode();
         PosiWindow::ChangeMenuDisp();
     }
 }

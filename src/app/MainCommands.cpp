@@ -148,11 +148,11 @@ void AlarmReset(MainWindow &main)
         a.OfflineFlag = false;   // the reset talks to the controller at once
     if (Comm::OpenCommPort() != 0) {
         // No link after all: back offline, and say why.
-        Common::SetOfflineMode();
+        Indicators::SetOfflineMode();
         Dlg::MsgBox(Comm::PortOpenFailureText());
     } else if (Comm::AlarmResetCt() == 0) {
-        Common::AlarmImg_Hide();
-        Common::SetStatusPanel1(QString());
+        Indicators::AlarmImg_Hide();
+        Indicators::SetStatusPanel1(QString());
         if (Comm::CommunicationModeOn(1) == 0) {
             if (main.fChangeToOnline() == 0)
                 CommandSets::SetPosiTabEnabled(false);

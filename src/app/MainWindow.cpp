@@ -652,9 +652,9 @@ void MainWindow::Timer1_Timer()
     // says online while the application is offline (a jog's stop may leave
     // the port open after borrowing the line).
     if (Comm::PortIsOpen() && !App().OfflineFlag)
-        Common::OnlineImg_Disp();
+        Indicators::OnlineImg_Disp();
     else
-        Common::OnlineImg_Hide();
+        Indicators::OnlineImg_Hide();
     sbStatusBar->update();
 }
 

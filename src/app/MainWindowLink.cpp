@@ -116,7 +116,7 @@ void MainWindow::OfflineCommand()
     CommandSets::DisableCommandsOfAllWindows();
     if (Common::fChangeToOffline() == 0) {
         Comm::CloseCommPort();
-        Common::SetOfflineMode();
+        Indicators::SetOfflineMode();
         CommandSets::SetPosiTabEnabled(true);
         ChangeMenuDisp(App().PrgModeFlag);
     }

@@ -45,7 +45,7 @@ void SetStartValues()
     InstallQtTexts();
     // The error list of the chosen language (after LoadAppSetting, which
     // sets LangOffset).
-    Common::ReadErrorList();
+    ErrorList::ReadErrorList();
 }
 
 bool InstallQtTexts()

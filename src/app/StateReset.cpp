@@ -49,8 +49,8 @@ void ResetAllModuleState()
     Comm::ResetBlockWriteState();
     Comm::ResetSysParaState();
     Comm::ResetVersionState();
-    Common::ResetErrorListState();
-    Common::ResetIndicatorState();
+    ErrorList::ResetErrorListState();
+    Indicators::ResetIndicatorState();
     Online::ResetOnlineState();
 }
 

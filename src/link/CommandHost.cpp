@@ -14,9 +14,9 @@ namespace Comm::CmdHost {
 int OpenPort() { return OpenCommPort(); }
 void ClosePortIfFree() { CloseCommPortIfFree(); }
 
-void SetOnline() { Common::SetOnlineMode(); }
+void SetOnline() { Indicators::SetOnlineMode(); }
 
-void SetOffline() { Common::SetOfflineMode(); }
+void SetOffline() { Indicators::SetOfflineMode(); }
 
 int PresentAxisMask() { return Paradata().ParaSet.ParaSpAxis; }
 

@@ -471,13 +471,8 @@ int ReadSqMcrFromCt()
     return 0;
 }
 
-} // namespace Comm
-
-namespace Common {
-
 int CheckRH()
 {
-    using namespace Comm;
     App().HomeDoneFlag = false;
     const Exchanged r = Send(Frames::HomeStateQuery(), Frames::kHomeStateReplyLen, Frames::kHomeStateTimeout);
     if (r.outcome == Outcome::Failed)
@@ -488,4 +483,4 @@ int CheckRH()
     return 0;
 }
 
-} // namespace Common
+} // namespace Comm

@@ -94,9 +94,6 @@ int WriteSqMcrToCt();
 // 20 × "0RS" into SmDataBuf.
 int ReadSqMcrFromCt();
 
-} // namespace Comm
-
-namespace Common {
 // "0RH": 0 = reply evaluated into HomeDoneFlag, 1 = failure.
 int CheckRH();
-} // namespace Common
+} // namespace Comm

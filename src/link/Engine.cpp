@@ -235,12 +235,12 @@ int SendAndReceive(const QString &command, int expectedLength, const QString &da
     };
     // An error reply ("0%%..."): decoded, reported with its text.
     auto errorReply = [&](bool toRequest) {
-        Common::ErrorListState &e = Common::ErrorList();
+        ErrorList::ErrorListState &e = ErrorList::State();
         // The receive side has decoded this very reply already; decoding it
         // twice would only repeat the missing-list message.
         if (!s.ErrorShown) {
             e.CtErrorStr = s.ReceivedData;
-            Common::DispCtStatus();
+            ErrorList::DispCtStatus();
         }
         QString text = R(104) + kCrLf;
         if (e.CtErrorFound)
@@ -249,7 +249,7 @@ int SendAndReceive(const QString &command, int expectedLength, const QString &da
         report(text);
         if (toRequest) {
             CloseCommPort();
-            Common::SetOfflineMode();
+            Indicators::SetOfflineMode();
         }
         record(1, toRequest ? K : QStringLiteral("0CM"));
         return 1;
@@ -281,7 +281,7 @@ int SendAndReceive(const QString &command, int expectedLength, const QString &da
                     continue;
                 }
                 report(PortOpenFailureText());
-                Common::SetOfflineMode();
+                Indicators::SetOfflineMode();
                 record(1, K);
                 return 1;
             }
@@ -314,7 +314,7 @@ int SendAndReceive(const QString &command, int expectedLength, const QString &da
                 CloseCommPort();
                 report(R(100) + kCrLf + kCrLf + R(101) + kCrLf + kCrLf + R(102) + kCrLf + kCrLf + R(103));
                 record(1, K);
-                Common::SetOfflineMode();
+                Indicators::SetOfflineMode();
                 return 1;
             }
 
@@ -326,9 +326,9 @@ int SendAndReceive(const QString &command, int expectedLength, const QString &da
             else if (reply.size() != expectedLength)
                 s.ReplyErrorKind = 2;
             else {
-                Common::AlarmImg_Hide();
-                Common::SetStatusPanel1(QString());
-                Common::SetOnlineMode();
+                Indicators::AlarmImg_Hide();
+                Indicators::SetStatusPanel1(QString());
+                Indicators::SetOnlineMode();
                 record(0, K);
                 return 0;
             }
@@ -343,7 +343,7 @@ int SendAndReceive(const QString &command, int expectedLength, const QString &da
             if (givenUp())
                 return abandon(QStringLiteral("0CM"));
             if (s.TimeoutFlag) {
-                Common::SetOfflineMode();
+                Indicators::SetOfflineMode();
                 // A request that shows its messages does not fail silently.
                 report(R(108));
                 record(1, K);
@@ -355,7 +355,7 @@ int SendAndReceive(const QString &command, int expectedLength, const QString &da
             if (!answer.startsWith(QLatin1String("0CM"))) {
                 CloseCommPortIfFree();
                 q.LinkFailed = true;
-                Common::SetOfflineMode();
+                Indicators::SetOfflineMode();
                 report(s.ReplyErrorKind == 1 ? R(104) : R(105) + kCrLf + R(106));
                 record(1, QStringLiteral("0CM"));
                 return 1;
@@ -363,7 +363,7 @@ int SendAndReceive(const QString &command, int expectedLength, const QString &da
             if (resynced) {
                 report(R(108));
                 CloseCommPort();
-                Common::SetOfflineMode();
+                Indicators::SetOfflineMode();
                 record(1, K);
                 return 1;
             }
@@ -373,7 +373,7 @@ int SendAndReceive(const QString &command, int expectedLength, const QString &da
     } catch (const PortFault &) {
         report(R(108));
         CloseCommPort();
-        Common::SetOfflineMode();
+        Indicators::SetOfflineMode();
         record(1, K);
         return 1;
     }
@@ -482,8 +482,8 @@ void ReceiveTimerTick()
     s.ErrorShown = false;
     if (s.ReceivedData.startsWith(QLatin1String("0%%"))) {
         s.ErrorShown = true;
-        Common::ErrorList().CtErrorStr = s.ReceivedData;
-        Common::DispCtStatus();
+        ErrorList::State().CtErrorStr = s.ReceivedData;
+        ErrorList::DispCtStatus();
     }
 }
 

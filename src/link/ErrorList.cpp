@@ -8,7 +8,7 @@
 
 #include <QRegularExpression>
 
-namespace Common {
+namespace ErrorList {
 namespace {
 ErrorListState g_err;
 
@@ -45,7 +45,7 @@ bool readBlock(ItemFile::Reader &r, std::array<ErrorListRow, kErrorListRows> &ro
 }
 } // namespace
 
-ErrorListState &ErrorList() { return g_err; }
+ErrorListState &State() { return g_err; }
 void ResetErrorListState() { g_err = ErrorListState{}; }
 
 void ReadErrorList()
@@ -84,7 +84,7 @@ void DispCtStatus()
     const QString code = head.mid(5, 1);
     e.CtErrorNo = code;
 
-    AlarmImg_Disp();
+    Indicators::AlarmImg_Disp();
 
     const bool mainUnit = cls == QLatin1String("0");
     const int axis = QStringLiteral("1234").indexOf(cls.isEmpty() ? QStringLiteral("?") : cls); // 0..3, -1 = other
@@ -105,7 +105,7 @@ void DispCtStatus()
     }
     e.CtErrorFound = found != nullptr;
     e.CtErrorMsg = found ? found->text : Platform::ResText(32);
-    SetStatusPanel1(place + QLatin1Char(':') + e.CtErrorMsg);
+    Indicators::SetStatusPanel1(place + QLatin1Char(':') + e.CtErrorMsg);
 }
 
-} // namespace Common
+} // namespace ErrorList

@@ -6,7 +6,7 @@
 #include <QString>
 #include <array>
 
-namespace Common {
+namespace ErrorList {
 
 struct ErrorListRow {
     QString code;
@@ -30,7 +30,7 @@ struct ErrorListState {
     bool CtErrorFound = false;
 };
 
-ErrorListState &ErrorList();
+ErrorListState &State();
 void ResetErrorListState();
 
 // Loads the list of the running language (string 120 names the file) from
@@ -41,4 +41,4 @@ void ReadErrorList();
 // Decodes CtErrorStr: alarm image shown, panel 1 = place + ":" + text.
 void DispCtStatus();
 
-} // namespace Common
+} // namespace ErrorList

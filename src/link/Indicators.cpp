@@ -3,12 +3,12 @@
 #include "core/AppState.h"
 #include "core/Shell.h"
 
-namespace Common {
+namespace Indicators {
 namespace {
 IndicatorState g_ind;
 } // namespace
 
-IndicatorState &Indicators() { return g_ind; }
+IndicatorState &State() { return g_ind; }
 void ResetIndicatorState() { g_ind = IndicatorState{}; }
 
 void SetStatusPanel1(const QString &text)
@@ -53,4 +53,4 @@ void AlarmImg_Hide()
     Shell::Get().SetAlarmLamp(false);
 }
 
-} // namespace Common
+} // namespace Indicators

@@ -5,7 +5,7 @@
 // runs without any window (tests read the state directly).
 #include <QString>
 
-namespace Common {
+namespace Indicators {
 
 struct IndicatorState {
     QString StatusPanel1;    // text of panel 1 of sbStatusBar
@@ -13,7 +13,7 @@ struct IndicatorState {
     bool LinkVisible = false;  // imgComPort
 };
 
-IndicatorState &Indicators();
+IndicatorState &State();
 void ResetIndicatorState();
 
 void SetStatusPanel1(const QString &text);
@@ -27,4 +27,4 @@ void OnlineImg_Hide();
 void AlarmImg_Disp();
 void AlarmImg_Hide();
 
-} // namespace Common
+} // namespace Indicators

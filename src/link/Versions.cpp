@@ -80,21 +80,17 @@ int ReadAxisVersionFromCt(int &n)
     return n > last ? 1 : 0;
 }
 
-} // namespace Comm
-
-namespace Common {
-
 int DispCtVersion()
 {
     if (Comm::ReadVersionFromCt() == 1) {
-        SetStatusPanel1(Platform::ResText(415));
+        Indicators::SetStatusPanel1(Platform::ResText(415));
         return 1;
     }
-    SetStatusPanel1(Platform::ResText(416) + Comm::Versions().CtVersion);
+    Indicators::SetStatusPanel1(Platform::ResText(416) + Comm::Versions().CtVersion);
     return 0;
 }
 
-} // namespace Common
+} // namespace Comm
 
 namespace Online {
 
@@ -103,13 +99,13 @@ using Comm::Versions;
 int GetVersionNo2()
 {
     if (Comm::ReadVersionFromCt() == 1) {
-        Common::SetStatusPanel1(Platform::ResText(415));
+        Indicators::SetStatusPanel1(Platform::ResText(415));
         return 1;
     }
     int n = Versions().CtAxisCount;
     if (Comm::ReadAxisVersionFromCt(n) != 0)
         return 1;
-    Common::SetStatusPanel1(Platform::ResText(416) + Versions().CtVersion);
+    Indicators::SetStatusPanel1(Platform::ResText(416) + Versions().CtVersion);
     return 0;
 }
 

@@ -31,13 +31,10 @@ int ReadVersionFromCt2();
 // queried and the result is 1).
 int ReadAxisVersionFromCt(int &n);
 
-} // namespace Comm
-
-namespace Common {
 // The main query; panel 1 of the status bar shows the version (0) or "No
 // version information" (1).
 int DispCtVersion();
-} // namespace Common
+} // namespace Comm
 
 namespace Online {
 // The main query, then the axis units': 0 = done (panel 1 shows the

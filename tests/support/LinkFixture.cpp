@@ -15,11 +15,11 @@ LinkFixture::LinkFixture()
     ResetParadataState();
     Paradata().BlockStepWaitMs = 0;
     Comm::ResetBlockWriteState();
-    Common::ReadErrorList();
+    ErrorList::ReadErrorList();
     SimParaBlocks::InstallParaBlockCommands(sim);
     sim.attach(1);
     App().PortNo = 1;
-    Common::SetOnlineMode();
+    Indicators::SetOnlineMode();
     Comm::StartLink();
 }
 

@@ -189,7 +189,7 @@ void GrpDataCtRead(View &view)
         say(425);
         break;
     default:
-        Common::SetOfflineMode();
+        Indicators::SetOfflineMode();
         break;
     }
 }

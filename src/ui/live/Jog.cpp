@@ -128,7 +128,7 @@ JogControl::StopResult JogControl::sendStop(int timeoutMs)
     // offline as the link left it, and the lamp (lit by the stop's answer)
     // says so.
     if (offline)
-        Common::SetOfflineMode();
+        Indicators::SetOfflineMode();
     if (r.outcome == Outcome::Refused)
         return StopResult::Refused;
     StopOwed = false;

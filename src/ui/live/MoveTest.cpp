@@ -91,7 +91,7 @@ Prologue prologue(Face &f, bool readAxes)
         CloseCommPortIfFree();
         return Prologue::Failed;
     }
-    if (Common::CheckRH() != 0) {
+    if (Comm::CheckRH() != 0) {
         Queues().LinkFailed = false;
         CloseCommPortIfFree();
         return Prologue::Failed;
@@ -233,7 +233,7 @@ void PrgListMove(Face &f)
     s.ListMoveStop = false;
     CloseCommPortIfFree();
     if (failed)
-        Common::SetOfflineMode();
+        Indicators::SetOfflineMode();
     f.ListRunning(false);
 }
 
@@ -382,7 +382,7 @@ void ReturnHomeByButton(Face &f)
         const QString reply = Queues().LastResult.reply;
         if (!reply.startsWith(QLatin1String("0%%")))
             return;
-        Common::DispCtStatus();
+        ErrorList::DispCtStatus();
         CloseCommPortIfFree();
         const QString text = reply.startsWith(QLatin1String("0%%134"))
             ? Platform::ResLines({562, 563, 564, 565, 566, 567, 568})
@@ -401,7 +401,7 @@ int ReturnHome(State &s)
     if (waitForRest(s, false) != Rest::Reached)
         return -1;
     App().HomeDoneFlag = true;
-    Common::OnlineImg_Disp();
+    Indicators::OnlineImg_Disp();
     return 0;
 }
 

@@ -362,7 +362,7 @@ int ProgramTaskWindow::P4_GetStepStatus(int t)
 void ProgramTaskWindow::closePath()
 {
     TimerProgramTask->stop();
-    Common::SetOfflineMode();
+    Indicators::SetOfflineMode();
     Shell::Get().ChangeMenuDisp(App().PrgModeFlag);
     unloadWindow();
 }

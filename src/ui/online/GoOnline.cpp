@@ -158,7 +158,7 @@ int failurePath()
     AppState &a = App();
     a.OfflineFlag = true;
     Comm::CloseCommPort();
-    Common::OnlineImg_Hide();
+    Indicators::OnlineImg_Hide();
     Host::HideProgress();
     CommandSets::SetPosiTabEnabled(a.OfflineFlag);
     Host::ChangeMenuDisp(a.PrgModeFlag);
@@ -174,7 +174,7 @@ bool modelAccepted(bool menusToo)
         return true;
     App().OfflineFlag = true;
     Comm::CloseCommPort();
-    Common::OnlineImg_Hide();
+    Indicators::OnlineImg_Hide();
     if (menusToo) {
         Host::ChangeMenuDisp(App().PrgModeFlag);
         Host::BusyPointer(false);
@@ -199,7 +199,7 @@ bool takeCtAxesAndDevices()
     Common::DispPulseMmRate();
     Host::DispAxisData2();
     a.OfflineFlag = false;
-    Common::OnlineImg_Disp();
+    Indicators::OnlineImg_Disp();
     Host::DispControlerMode();
     Host::ChangeMenuDisp(a.PrgModeFlag);
     Host::LayoutGridForMode(a.PrgModeFlag);
@@ -222,13 +222,13 @@ int fChangeToOnline()
         Platform::Dialogs::MsgBox(PortOpenFailureText());
         return 1;
     }
-    Common::SetOnlineMode();
+    Indicators::SetOnlineMode();
     a.ProgressBarOn = false;
     Host::ShowProgress(4, 368);
 
     if (CommunicationModeOn(1) != 0)
         return failurePath();
-    if (Common::DispCtVersion() != 0)
+    if (Comm::DispCtVersion() != 0)
         return failurePath();
     if (!modelAccepted(true))
         return failurePath();
@@ -333,7 +333,7 @@ bool connectOnline()
     auto lost = [&] {
         a.OfflineFlag = true;
         CloseCommPort();
-        OnlineImg_Hide();
+        Indicators::OnlineImg_Hide();
         Host::HideProgress();
         return false;
     };
@@ -355,7 +355,7 @@ bool connectOnline()
     const bool devicesRead = ReadDeviceFromCt() == 0;
     if (!devicesRead) {
         a.OfflineFlag = true;
-        OnlineImg_Hide();
+        Indicators::OnlineImg_Hide();
     } else {
         Host::SetProgress(4);
         CheckDeviceKind();
@@ -369,7 +369,7 @@ bool connectOnline()
 
     if (LetCtDeviceToPcDevice() != 0) {
         a.OfflineFlag = true;
-        OnlineImg_Hide();
+        Indicators::OnlineImg_Hide();
         a.BusyFlag = false;
         return false;
     }
@@ -453,7 +453,7 @@ void CtConnectAtStart()
                 }
             } else {
                 a.OfflineFlag = true;
-                OnlineImg_Hide();
+                Indicators::OnlineImg_Hide();
                 CommandSets::SetPosiTabEnabled(true);
                 a.BusyFlag = false;
             }

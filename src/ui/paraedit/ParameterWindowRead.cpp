@@ -52,18 +52,18 @@ bool takeCtDevices()
     AppState &a = App();
     if (Comm::ReadDeviceFromCt() != 0) {
         a.OfflineFlag = true;
-        Common::OnlineImg_Hide();
+        Indicators::OnlineImg_Hide();
         return false;
     }
     Common::CheckDeviceKind();
     if (Common::LetCtDeviceToPcDevice() != 0) {
         a.OfflineFlag = true;
-        Common::OnlineImg_Hide();
+        Indicators::OnlineImg_Hide();
         return false;
     }
     PosiWindow::AxisSettingChanged();
     a.OfflineFlag = false;
-    Common::OnlineImg_Disp();
+    Indicators::OnlineImg_Disp();
     return true;
 }
 

@@ -68,7 +68,7 @@ int ChangeDev()
 
     RecheckPositions();
     if (!app.OfflineFlag)
-        Common::SetOfflineMode();
+        Indicators::SetOfflineMode();
     return 0;
 }
 

@@ -138,7 +138,7 @@ void PosidataGetfromCtProc()
             if (Comm::ReadAxisConfigFromCt() != 0)
                 return;
             if (Comm::ReadDeviceFromCt() != 0 || (Common::CheckDeviceKind(), Common::LetCtDeviceToPcDevice() != 0)) {
-                Common::SetOfflineMode();
+                Indicators::SetOfflineMode();
                 PosiWindow::ChangeMenuDisp();
                 return;
             }

@@ -348,7 +348,7 @@ void PositionWindow::cmdJOGST_Click()
     }
     if (Comm::ReadAxisConfigFromCt() != 0)
         return fail();
-    if (Common::CheckRH() != 0) {
+    if (Comm::CheckRH() != 0) {
         cmdJOGST->setEnabled(true);
         return fail();
     }
