@@ -471,24 +471,28 @@ void TstProgData::takeOverCodesEmptyCellsAsZero()
 void TstProgData::takeOverStopsOnUnknownNameOrBadReference_data()
 {
     QTest::addColumn<ProgTexts>("second");
-    QTest::newRow("unknown name") << line("MOVE", "5");
-    QTest::newRow("lower case") << line("mvp", "5");
-    QTest::newRow("empty command") << line("", "5");
-    QTest::newRow("register 101") << line("MVP", "R101");
-    QTest::newRow("condition I25") << line("MVP", "5", "", "I25");
-    QTest::newRow("not a number") << line("MVP", "5..");
+    QTest::addColumn<QString>("where");   // the line naming the line, the column and its text
+    QTest::newRow("unknown name") << line("MOVE", "5") << QStringLiteral("Line 2, Command: \"MOVE\"");
+    QTest::newRow("lower case") << line("mvp", "5") << QStringLiteral("Line 2, Command: \"mvp\"");
+    QTest::newRow("empty command") << line("", "5") << QStringLiteral("Line 2, Command: \"\"");
+    QTest::newRow("register 101") << line("MVP", "R101") << QStringLiteral("Line 2, Operation1: \"R101\"");
+    QTest::newRow("register 0") << line("MVP", "5", "R0") << QStringLiteral("Line 2, Operation2: \"R0\"");
+    QTest::newRow("condition I25") << line("MVP", "5", "", "I25") << QStringLiteral("Line 2, Condition: \"I25\"");
+    QTest::newRow("result X1") << line("MVP", "5", "", "", "X1") << QStringLiteral("Line 2, Result: \"X1\"");
+    QTest::newRow("not a number") << line("MVP", "5..") << QStringLiteral("Line 2, Operation1: \"5..\"");
 }
 
 void TstProgData::takeOverStopsOnUnknownNameOrBadReference()
 {
     QFETCH(ProgTexts, second);
+    QFETCH(QString, where);
     QCOMPARE(Common::ReadCommandList(), 0);
     ProgGridModel grid;
     ProgDoc doc{&grid};
     fill(grid, {line("MVP", "7"), second, line("END")});
     QCOMPARE(ProgData::TakeInProgramGrid(doc), 1);
-    QCOMPARE(Dlg::ShownTexts(), QStringList{QStringLiteral("The error occurred while reading the program data.\r\n"
-                                                          "Reading data was canceled.")});
+    QCOMPARE(Dlg::ShownTexts(), QStringList{QStringLiteral("The error occurred while reading the program data.\r\n")
+                                            + where + QStringLiteral("\r\nReading data was canceled.")});
     QCOMPARE(doc.ProgDA[1].op1, 7000);
 }
 

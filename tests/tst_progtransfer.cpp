@@ -102,6 +102,8 @@ private slots:
     void failedSaveChangesNothing();
     void openRefusalsKeepWindow_data();
     void openRefusalsKeepWindow();
+    void uncodedResultOfAFileIsNamed_data();
+    void uncodedResultOfAFileIsNamed();
 };
 
 void TstProgTransfer::frames()
@@ -289,6 +291,7 @@ void TstProgTransfer::writeRefusals_data()
                                                     "Please try it again after correcting a program.");
     QTest::newRow("unknown command") << 2 << line("MOVE", "5") << false
                                      << QStringLiteral("The error occurred while reading the program data.\r\n"
+                                                       "Line 1, Command: \"MOVE\"\r\n"
                                                        "Reading data was canceled.");
 }
 
@@ -518,6 +521,38 @@ void TstProgTransfer::openRefusalsKeepWindow()
     QCOMPARE(w.windowTitle(), QStringLiteral("Program 7"));
     QCOMPARE(w.ProgNo(), 7);
     QVERIFY(w.cmdFileSaveProg->isEnabled());
+}
+
+// A Result in a program file that no code stands for: the check says on
+// which line and in which column, and the window keeps the program.
+void TstProgTransfer::uncodedResultOfAFileIsNamed_data()
+{
+    QTest::addColumn<QString>("result");
+    for (const char *r : {"X1", "O0", "O300", "F", "RF1"})
+        QTest::newRow(r) << QString::fromLatin1(r);
+}
+
+void TstProgTransfer::uncodedResultOfAFileIsNamed()
+{
+    QFETCH(QString, result);
+    TestEnv::Scope env;
+    App().LangOffset = 10000;
+    const QByteArray file = "\"RE-Z4\"\r\n\"Program\"\r\n3\r\n"
+                            "\"MVP\",\"5\",\"\",\"\",\"\",\"\"\r\n"
+                            "\"\",\"\",\"\",\"\",\"\",\"\"\r\n"
+                            "\"PMOV\",\"5\",\"\",\"\",\"" + result.toLatin1() + "\",\"go\"\r\n";
+    ProgramWindow w;
+    Dlg::QueueFileName(env.writeFile(QStringLiteral("x.prg"), file));
+    w.ProgDataFileOpen();
+    QVERIFY(Dlg::Shown().empty());
+    w.programCheck();
+    // The empty line went before the take-in: the PMOV is line 2 now.
+    QCOMPARE(Dlg::ShownTexts(), QStringList{QStringLiteral("The error occurred while reading the program data.\r\n"
+                                                          "Line 2, Result: \"%1\"\r\n"
+                                                          "Reading data was canceled.").arg(result)});
+    QCOMPARE(ProgData::GridTexts(*w.flgdProg),
+             (std::vector<ProgTexts>{line("MVP", "5"), line("PMOV", "5", "", "", result, "go")}));
+    QVERIFY(w.flgdProg->Editable());
 }
 
 QTEST_MAIN(TstProgTransfer)

@@ -8,6 +8,7 @@
 namespace ProgData {
 
 using Platform::ResLines;
+using Platform::ResText;
 namespace Dlg = Platform::Dialogs;
 
 int Check_flgdProgLineNo(const ProgDoc &doc)
@@ -49,20 +50,25 @@ int TakeInProgramGrid(ProgDoc &doc)
     doc.ProgLineCount = n;
     for (int r = 1; r <= n; ++r) {
         ProgStep &s = doc.ProgDA[static_cast<size_t>(r)];
-        bool ok = true;
+        // The column that cannot be coded, or 0.
+        int failed = 0;
         s.code = Common::GetCmdCode(g.Text(r, ProgGridModel::ColCommand).trimmed());
-        ok = s.code >= 0;
+        if (s.code < 0)
+            failed = ProgGridModel::ColCommand;
         int32_t *fields[] = {&s.op1, &s.op2, &s.cond, &s.res};
-        for (int c = ProgCode::kColOp1; ok && c <= ProgCode::kColResult; ++c) {
+        for (int c = ProgCode::kColOp1; !failed && c <= ProgCode::kColResult; ++c) {
             const QString t = g.Text(r, c).trimmed();
             const auto code = ProgCode::seekInputData(s.code, c, t.isEmpty() ? QStringLiteral("0") : t);
-            ok = code.has_value();
-            if (ok)
+            if (code)
                 *fields[c - ProgCode::kColOp1] = *code;
+            else
+                failed = c;
         }
-        if (!ok) {
+        if (failed) {
             s = ProgStep{};
-            Dlg::MsgBox(ResLines({1030, 1031}));
+            // The line and the column, so that the user finds what to mend.
+            const QString where = ResText(9451).arg(r).arg(ResText(725 + failed), g.Text(r, failed).trimmed());
+            Dlg::MsgBox(ResText(1030) + QStringLiteral("\r\n") + where + QStringLiteral("\r\n") + ResText(1031));
             return 1;
         }
         s.comment = g.Text(r, ProgGridModel::ColComment).trimmed();

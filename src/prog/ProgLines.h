@@ -59,8 +59,9 @@ void ProgLineInsert(ProgGridModel &grid, int first, int last);
 int Check_NullLineAndDelete(ProgDoc &doc);
 
 // Takes the grid into ProgDA: 0 done; 1 when a command name is not in the
-// command list or an operand cannot be coded (message 1030/1031 shown; the
-// lines taken before stay).
+// command list or an operand cannot be coded (message 1030/1031 shown with
+// the line, the column and its text between them; the lines taken before
+// stay).
 int TakeInProgramGrid(ProgDoc &doc);
 
 // The take-over every check and transfer starts with: the command list
