@@ -426,14 +426,14 @@ void TstDataFiles::damagedFileOpenKeepsTheWindow()
     case Macros: {
         SequenceMacroWindow w;
         auto &t = GrpSm::Tables();
-        const QString shown = w.comboMerei[0]->currentText();
+        const QString shown = w.comboSmCommand[0]->currentText();
         t.SmData[0][0] = 4;
         Dlg::QueueFileName(path);
         w.cmdSmFileOpen->click();
         QCOMPARE(Dlg::ShownTexts(), QStringList{readMessage(kind, fault)});
         QCOMPARE(t.SmData[0][0], int16_t(4));
         QCOMPARE(t.SmData[0][2], int16_t(0));
-        QCOMPARE(w.comboMerei[0]->currentText(), shown);
+        QCOMPARE(w.comboSmCommand[0]->currentText(), shown);
         break;
     }
     }

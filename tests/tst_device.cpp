@@ -197,7 +197,7 @@ private slots:
         w.comboAxisSelect->setCurrentIndex(3);
         w.comboAxisSelect_Click();
         QCoreApplication::processEvents();
-        QVERIFY(w.lblDeviceSetumei->width() >= w.lblDeviceSetumei->sizeHint().width());
+        QVERIFY(w.lblDeviceExplanation->width() >= w.lblDeviceExplanation->sizeHint().width());
         for (int a = 0; a < 4; ++a) {
             const QRect box(w.chkDevPgUse[a]->mapTo(&w, QPoint(0, 0)), w.chkDevPgUse[a]->size());
             QVERIFY2(w.rect().contains(box), qPrintable(QString::number(a)));

@@ -175,7 +175,7 @@ void TestDeviceWrite::pgEntriesFollowTheBox()
     QPointer<OnlineActuatorWindow> w = openWindow(1);
     QVERIFY(w->chkDevPgUse[0]->isVisibleTo(w));
     w->chkDevPgUse[0]->setChecked(withPg);
-    w->chkDevVsiyou[0]->setChecked(otherBoxes);
+    w->chkDevVType[0]->setChecked(otherBoxes);
     w->chkNewOrOld[0]->setChecked(otherBoxes);
     w->cmdPrmCtWrite->click();
     QCOMPARE(Dialogs::ShownTexts().last(), ResText(1527));
@@ -315,7 +315,7 @@ void TestDeviceWrite::detailEditOpensParameterWindow()
     MainScope s;
     QPointer<OnlineActuatorWindow> w = openWindow(2);
     w->comboDeviceStroke[1]->setEditText(QStringLiteral("50"));
-    w->cmdSyosai->click();
+    w->cmdDetail->click();
     QTRY_VERIFY(w.isNull());
     QCOMPARE(Paradata().ActuatorSetting.ActuatorStroke[1], 50);
     QVERIFY(r.frames("").isEmpty());

@@ -330,7 +330,7 @@ void TestGrpSmWindows::grpCommandsSwitchedByTheWalk()
     QVERIFY(!g->cmdReadGrp->isEnabled() && !g->framPageNo->isEnabled() && !g->cmdCloseGrpWindow->isEnabled());
     QVERIFY(g->txtGrpStartNo[0]->isEnabled());
     QVERIFY(!s->cmdReadSMfromCt->isEnabled() && !s->cmdSqMcrWinClose->isEnabled());
-    QVERIFY(s->comboMerei[0]->isEnabled());
+    QVERIFY(s->comboSmCommand[0]->isEnabled());
     CommandSets::EnableCommandsOfAllWindows();
     QVERIFY(g->cmdReadGrp->isEnabled() && g->framPageNo->isEnabled());
     QVERIFY(s->cmdSMFilePrint->isEnabled());
@@ -554,12 +554,12 @@ void TestGrpSmWindows::smEndEmptiesData()
     setStep(Tables().SmData, 1, 3, 5, 4);
     w.UpDownSmNo->stepUp();
     w.UpDownSmNo->stepDown();
-    QCOMPARE(w.comboMerei[3]->currentText(), QStringLiteral("5. TIMER"));
+    QCOMPARE(w.comboSmCommand[3]->currentText(), QStringLiteral("5. TIMER"));
     QCOMPARE(w.txtSmData[3]->text(), QStringLiteral("4"));
     showActive(w);
-    w.comboMerei[3]->setFocus();
-    w.comboMerei[3]->setCurrentIndex(0);
-    emit w.comboMerei[3]->activated(0);
+    w.comboSmCommand[3]->setFocus();
+    w.comboSmCommand[3]->setCurrentIndex(0);
+    emit w.comboSmCommand[3]->activated(0);
     QCOMPARE(w.txtSmData[3]->text(), QString());
     QCOMPARE(int(Tables().SmData[3][0]), 0);
     QCOMPARE(int(Tables().SmData[3][1]), 0);
@@ -570,8 +570,8 @@ void TestGrpSmWindows::smTimerDataShowsOneSelected()
     Env env;
     SequenceMacroWindow w;
     showActive(w);
-    w.comboMerei[5]->setFocus();
-    w.comboMerei[5]->setCurrentIndex(5);
+    w.comboSmCommand[5]->setFocus();
+    w.comboSmCommand[5]->setCurrentIndex(5);
     w.txtSmData[5]->setFocus(); // the command box loses the focus
     QCOMPARE(int(Tables().SmData[5][0]), 5);
     QCOMPARE(w.txtSmData[5]->text(), QStringLiteral("1"));
@@ -620,10 +620,10 @@ void TestGrpSmWindows::smEnterFromLastStep()
     showActive(w);
     w.txtSmData[15]->setFocus();
     QTest::keyClick(w.txtSmData[15], Qt::Key_Return);
-    QCOMPARE(QApplication::focusWidget(), w.comboMerei[0]);
+    QCOMPARE(QApplication::focusWidget(), w.comboSmCommand[0]);
     w.txtSmData[3]->setFocus();
     QTest::keyClick(w.txtSmData[3], Qt::Key_Enter);
-    QCOMPARE(QApplication::focusWidget(), w.comboMerei[4]);
+    QCOMPARE(QApplication::focusWidget(), w.comboSmCommand[4]);
 }
 
 void TestGrpSmWindows::smUpDownKeepsEdits()
@@ -631,19 +631,19 @@ void TestGrpSmWindows::smUpDownKeepsEdits()
     Env env;
     SequenceMacroWindow w;
     showActive(w);
-    w.comboMerei[0]->setFocus();
-    w.comboMerei[0]->setCurrentIndex(1);
+    w.comboSmCommand[0]->setFocus();
+    w.comboSmCommand[0]->setCurrentIndex(1);
     w.txtSmData[0]->setFocus();
     QTest::keyClick(w.txtSmData[0], Qt::Key_3);
     // A command chosen but not left yet belongs to macro 1 as well.
-    w.comboMerei[1]->setFocus();
-    w.comboMerei[1]->setCurrentIndex(4);
+    w.comboSmCommand[1]->setFocus();
+    w.comboSmCommand[1]->setCurrentIndex(4);
     w.UpDownSmNo->stepUp();
     QCOMPARE(w.lblSqMacroNo->text(), QStringLiteral("2"));
-    QCOMPARE(w.comboMerei[0]->currentIndex(), 0);
+    QCOMPARE(w.comboSmCommand[0]->currentIndex(), 0);
     QCOMPARE(w.txtSmData[0]->text(), QString());
     w.UpDownSmNo->stepDown();
-    QCOMPARE(w.comboMerei[0]->currentText(), QStringLiteral("1. IN-ON"));
+    QCOMPARE(w.comboSmCommand[0]->currentText(), QStringLiteral("1. IN-ON"));
     QCOMPARE(w.txtSmData[0]->text(), QStringLiteral("3"));
     QCOMPARE(int(Tables().SmData[1][0]), 4);
     QCOMPARE(int(Tables().SmData[0][2]), 0); // macro 2 untouched
@@ -660,12 +660,12 @@ void TestGrpSmWindows::smUnknownCodeShowsNoCommand()
     setStep(Tables().SmData, 2, 0, 5, 8);
     setStep(Tables().SmData, 3, 0, 9, 2);
     w.UpDownSmNo->setValue(2);
-    QCOMPARE(w.comboMerei[0]->currentText(), QStringLiteral("5. TIMER"));
+    QCOMPARE(w.comboSmCommand[0]->currentText(), QStringLiteral("5. TIMER"));
     w.UpDownSmNo->setValue(3);
-    QCOMPARE(w.comboMerei[0]->currentIndex(), -1);
+    QCOMPARE(w.comboSmCommand[0]->currentIndex(), -1);
     QCOMPARE(w.txtSmData[0]->text(), QStringLiteral("2"));
     // Leaving the box stores nothing of another macro.
-    w.comboMerei[0]->setFocus();
+    w.comboSmCommand[0]->setFocus();
     w.txtSmData[1]->setFocus();
     QCOMPARE(int(Tables().SmData[0][MacroCodeCol(3)]), 9);
     QCOMPARE(int(Tables().SmData[0][MacroCodeCol(3) + 1]), 2);
@@ -737,7 +737,7 @@ void TestGrpSmWindows::smWriteAndVerifyWithController()
     rig.model.macros[1][0] = {1, 2};
     Dlg::QueueAnswer(MsgAnswer::Ok);
     w.cmdReadSMfromCt->click();
-    QCOMPARE(w.comboMerei[0]->currentText(), QStringLiteral("1. IN-ON"));
+    QCOMPARE(w.comboSmCommand[0]->currentText(), QStringLiteral("1. IN-ON"));
     QVERIFY(!App().BusyFlag);
 }
 
@@ -756,7 +756,7 @@ void TestGrpSmWindows::smFileOpenAndWrongHeader()
     Common::ClearSqMcrData();
     Dlg::QueueFileName(path + QStringLiteral(".smd"));
     w.cmdSmFileOpen->click();
-    QCOMPARE(w.comboMerei[0]->currentText(), QStringLiteral("5. TIMER"));
+    QCOMPARE(w.comboSmCommand[0]->currentText(), QStringLiteral("5. TIMER"));
     QCOMPARE(t.SmData[15][39], t.SmDataBuf[15][39]);
     QVERIFY(w.UpDownSmNo->isEnabled() && w.cmdSmFileOpen->isEnabled());
 

@@ -483,17 +483,17 @@ void TestMainWindow::choiceDialog()
             QCOMPARE(d.cmdSelectCancel->isVisible(), cancelShown);
             QCOMPARE(d.cmdBack->isVisible(), backShown);
             QCOMPARE(d.cmdBack->text(), QStringLiteral("BACK"));
-            QCOMPARE(d.optSelectKomoku[2]->isVisible(), kind == 3);
+            QCOMPARE(d.optSelectItem[2]->isVisible(), kind == 3);
             QCOMPARE(d.HeightTwips(), heightTwips);
         }();
         switch (act) {
         case Act::Ok: QTest::mouseClick(d.cmdSelectOk, Qt::LeftButton); break;
         case Act::PickSecondOk:
-            QTest::mouseClick(d.optSelectKomoku[1], Qt::LeftButton, {}, QPoint(6, d.optSelectKomoku[1]->height() / 2));
+            QTest::mouseClick(d.optSelectItem[1], Qt::LeftButton, {}, QPoint(6, d.optSelectItem[1]->height() / 2));
             QTest::mouseClick(d.cmdSelectOk, Qt::LeftButton);
             break;
         case Act::PickThirdOk:
-            QTest::mouseClick(d.optSelectKomoku[2], Qt::LeftButton, {}, QPoint(6, d.optSelectKomoku[2]->height() / 2));
+            QTest::mouseClick(d.optSelectItem[2], Qt::LeftButton, {}, QPoint(6, d.optSelectItem[2]->height() / 2));
             QTest::mouseClick(d.cmdSelectOk, Qt::LeftButton);
             break;
         case Act::Cancel: QTest::mouseClick(d.cmdSelectCancel, Qt::LeftButton); break;

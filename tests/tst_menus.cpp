@@ -278,9 +278,9 @@ void TestMenus::ctModeChoiceAndCancel()
     bool preselected = false;
     QString explanation;
     Dialogs::PushModalHandler([&](QDialog &d) {
-        auto *sel = static_cast<ChoiceDialog &>(d).optSelectKomoku[1];
+        auto *sel = static_cast<ChoiceDialog &>(d).optSelectItem[1];
         preselected = sel->isChecked();
-        explanation = static_cast<ChoiceDialog &>(d).lblSelectSetumei->text();
+        explanation = static_cast<ChoiceDialog &>(d).lblSelectExplanation->text();
         static_cast<ChoiceDialog &>(d).cmdSelectCancel->click();
         return 0;
     });
@@ -314,8 +314,8 @@ void TestMenus::ctModeWrite()
     bool preselectedPos = false;
     Dialogs::PushModalHandler([&](QDialog &d) {
         auto &sel = static_cast<ChoiceDialog &>(d);
-        preselectedPos = sel.optSelectKomoku[0]->isChecked();
-        sel.optSelectKomoku[1]->click();
+        preselectedPos = sel.optSelectItem[0]->isChecked();
+        sel.optSelectItem[1]->click();
         sel.cmdSelectOk->click();
         return 1;
     });

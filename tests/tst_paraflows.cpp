@@ -328,7 +328,7 @@ void TestParaFlows::writeRefused()
         world.w.SetText(Ctl::txtHomePush, 0, QStringLiteral("300"));
     } else if (how.startsWith(QLatin1String("threeAxes"))) {
         world.f.sim.model().modelCode = "S3M";
-        world.w.chkTokuParaChange->setChecked(true);
+        world.w.chkSpecialParaChange->setChecked(true);
         world.w.SetListIndex(Ctl::comboOneAxis, 0, 3);
         Dialogs::QueueAnswer(how == QLatin1String("threeAxes") ? MsgAnswer::No : MsgAnswer::Yes);
         Dialogs::QueueAnswer(MsgAnswer::Yes); // 685

@@ -237,10 +237,10 @@ void TestParaWindow::specialSwitch()
     App().AxisNotUsed = {false, false, false, true};
     ParameterWindow *w = ParameterWindow::Instance();
     Dialogs::QueueAnswer(MsgAnswer(answer));
-    w->chkTokuParaChange->click();
+    w->chkSpecialParaChange->click();
     QCOMPARE(Dialogs::ShownTexts(), QStringList{ResLines({671, 672})});
     QCOMPARE(Dialogs::Shown().front().buttons, MsgButtons::YesNo);
-    QCOMPARE(w->chkTokuParaChange->isChecked(), unlocked);
+    QCOMPARE(w->chkSpecialParaChange->isChecked(), unlocked);
     for (int a = 0; a < 3; ++a) {
         QCOMPARE(w->Widget(Ctl::txtPgCheckTimer, a)->isEnabled(), unlocked);
         QCOMPARE(w->IsGrey(Ctl::comboSoftLimit, a), !unlocked);
@@ -252,7 +252,7 @@ void TestParaWindow::specialSwitch()
     QCOMPARE(w->OptionButton(Ctl::optEmgLogic, 0)->isEnabled(), unlocked);
     // Unticking locks again without a question.
     if (unlocked) {
-        w->chkTokuParaChange->click();
+        w->chkSpecialParaChange->click();
         QCOMPARE(Dialogs::ShownTexts().size(), 1);
         QVERIFY(!w->Widget(Ctl::txtPgCheckTimer, 0)->isEnabled());
         QVERIFY(!w->OptionButton(Ctl::optEmgLogic, 0)->isEnabled());
@@ -350,7 +350,7 @@ void TestParaWindow::enterChain()
     // the focus and is passed over.
     App().AxisNotUsed[2] = true;
     Dialogs::QueueAnswer(MsgAnswer::Yes);
-    w->chkTokuParaChange->click();
+    w->chkSpecialParaChange->click();
     focusTo(edit(w, Ctl::txtPushHoldTime, 3));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QCOMPARE(QApplication::focusWidget(), w->Widget(Ctl::comboOneAxis));

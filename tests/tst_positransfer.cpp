@@ -71,7 +71,7 @@ class TestPosiTransfer : public QObject {
     {
         Platform::Dialogs::PushModalHandler([](QDialog &d) {
             auto &sel = static_cast<ChoiceDialog &>(d);
-            sel.optSelectKomoku[1]->setChecked(true);
+            sel.optSelectItem[1]->setChecked(true);
             sel.cmdSelectOk->click();
             return sel.result();
         });
@@ -81,7 +81,7 @@ class TestPosiTransfer : public QObject {
     {
         Platform::Dialogs::PushModalHandler([](QDialog &d) {
             auto &sel = static_cast<ChoiceDialog &>(d);
-            sel.optSelectKomoku[0]->setChecked(true);
+            sel.optSelectItem[0]->setChecked(true);
             sel.cmdSelectOk->click();
             return sel.result();
         });

@@ -57,8 +57,8 @@ private slots:
         QFETCH(QString, pulses);
         StrokeCalculatorDialog dlg(nullptr, {});
         dlg.lblStrokePulse->setText(QStringLiteral("keep"));
-        dlg.txtStrokeTyo->setText(stroke);
-        dlg.txtRido->setText(lead);
+        dlg.txtStrokeLength->setText(stroke);
+        dlg.txtLead->setText(lead);
         dlg.optActType[qz42d ? 1 : 0]->setChecked(true);
         dlg.cmdCulStrokePulse->click();
         QCOMPARE(dlg.lblStrokePulse->text(), pulses);
@@ -71,16 +71,16 @@ private slots:
         StrokeCalculatorDialog dlg(nullptr, {});
         dlg.show();
         QVERIFY(QTest::qWaitForWindowActive(&dlg));
-        dlg.txtStrokeTyo->setFocus();
-        QTest::keyClicks(dlg.txtStrokeTyo, QStringLiteral("2a-5.09"));
-        QCOMPARE(dlg.txtStrokeTyo->text(), QStringLiteral("250"));
-        QTest::keyClick(dlg.txtStrokeTyo, Qt::Key_Return);
-        QCOMPARE(QApplication::focusWidget(), dlg.txtRido);
-        QTest::keyClicks(dlg.txtRido, QStringLiteral("12"));
-        QCOMPARE(dlg.txtRido->text(), QStringLiteral("1"));
-        QTest::keyClick(dlg.txtRido, Qt::Key_Backspace);
-        QTest::keyClicks(dlg.txtRido, QStringLiteral("8"));
-        QTest::keyClick(dlg.txtRido, Qt::Key_Return);
+        dlg.txtStrokeLength->setFocus();
+        QTest::keyClicks(dlg.txtStrokeLength, QStringLiteral("2a-5.09"));
+        QCOMPARE(dlg.txtStrokeLength->text(), QStringLiteral("250"));
+        QTest::keyClick(dlg.txtStrokeLength, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), dlg.txtLead);
+        QTest::keyClicks(dlg.txtLead, QStringLiteral("12"));
+        QCOMPARE(dlg.txtLead->text(), QStringLiteral("1"));
+        QTest::keyClick(dlg.txtLead, Qt::Key_Backspace);
+        QTest::keyClicks(dlg.txtLead, QStringLiteral("8"));
+        QTest::keyClick(dlg.txtLead, Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), dlg.cmdCulStrokePulse);
         QCOMPARE(dlg.lblStrokePulse->text(), QString()); // Enter does not press it
     }
@@ -106,7 +106,7 @@ private slots:
         StrokeCalculatorDialog dlg(nullptr, {});
         dlg.show();
         QVERIFY(QTest::qWaitForWindowActive(&dlg));
-        QLineEdit *box = leadBox ? dlg.txtRido : dlg.txtStrokeTyo;
+        QLineEdit *box = leadBox ? dlg.txtLead : dlg.txtStrokeLength;
         box->setFocus();
         box->setText(text);
         dlg.cmdInputStroke->setFocus(); // leaves the box inside the dialog
@@ -119,10 +119,10 @@ private slots:
         MemoryParaFace face;
         Focus focus;
         StrokeCalculatorDialog dlg(&face, [&](Ctl c, int a) { focus = {c, a}; });
-        dlg.txtStrokeTyo->setText(QStringLiteral("25"));
-        dlg.txtRido->setText(QStringLiteral("6"));
+        dlg.txtStrokeLength->setText(QStringLiteral("25"));
+        dlg.txtLead->setText(QStringLiteral("6"));
         dlg.cmdCulStrokePulse->click();
-        dlg.optInputSaki[1]->setChecked(true);
+        dlg.optInputTarget[1]->setChecked(true);
         dlg.cmdInputStroke->click();
         QCOMPARE(dlg.result(), int(QDialog::Accepted));
         QCOMPARE(face.Text(Ctl::txtAxisStroke, 1), QStringLiteral("1667"));
@@ -136,7 +136,7 @@ private slots:
         MemoryParaFace face;
         face.SetText(Ctl::txtAxisStroke, 3, QStringLiteral("999"));
         StrokeCalculatorDialog dlg(&face, {});
-        dlg.optInputSaki[3]->setChecked(true);
+        dlg.optInputTarget[3]->setChecked(true);
         dlg.cmdInputStroke->click();
         QCOMPARE(dlg.result(), int(QDialog::Accepted));
         QCOMPARE(face.Text(Ctl::txtAxisStroke, 3), QString());
@@ -148,7 +148,7 @@ private slots:
         face.SetText(Ctl::txtAxisStroke, 0, QStringLiteral("999"));
         StrokeCalculatorDialog dlg(&face, {});
         dlg.show();
-        dlg.txtStrokeTyo->setText(QStringLiteral("100"));
+        dlg.txtStrokeLength->setText(QStringLiteral("100"));
         dlg.cmdCulStrokePulse->click();
         QCOMPARE(dlg.lblStrokePulse->text(), Platform::ResText(1315));
         dlg.cmdInputStroke->click();
@@ -163,11 +163,11 @@ private slots:
         ParameterWindow window;
         Platform::Dialogs::PushModalHandler([](QDialog &d) {
             auto &dlg = static_cast<StrokeCalculatorDialog &>(d);
-            dlg.txtStrokeTyo->setText(QStringLiteral("50"));
-            dlg.txtRido->setText(QStringLiteral("8"));
+            dlg.txtStrokeLength->setText(QStringLiteral("50"));
+            dlg.txtLead->setText(QStringLiteral("8"));
             dlg.optActType[1]->setChecked(true);
             dlg.cmdCulStrokePulse->click();
-            dlg.optInputSaki[2]->setChecked(true);
+            dlg.optInputTarget[2]->setChecked(true);
             dlg.cmdInputStroke->click();
             return dlg.result();
         });

@@ -91,12 +91,12 @@ bool readAxisTable(int axis, ListKind kind, const std::optional<QString> &text)
         auto &t = table[row];
         const QString key = t[0].toString();
         if (kind == ListKind::NQz) {
-            const DevKey k = SplitNQzKey(key);
+            const DevKey k = SplitNQzDeviceKey(key);
             t[1] = ValueCell(k.size);
             t[2] = ValueCell(k.speed);
             t[3] = ValueCell(double(k.stroke));
         } else {
-            const DevKey k = SplitQzKey(key);
+            const DevKey k = SplitQzDeviceKey(key);
             t[1] = ValueCell(Num::Val(k.size));
             t[2] = ValueCell(k.speed);
             t[3] = ValueCell(double(k.stroke));
@@ -180,7 +180,7 @@ std::optional<QList<NQzRecord>> loadNQzRecords()
     for (int i = 0; i < *n; ++i) {
         if (!readItems(r, 5, rec))
             return std::nullopt;
-        out << NQzRecord{SplitNQzKey(rec[0].toString()), rec};
+        out << NQzRecord{SplitNQzDeviceKey(rec[0].toString()), rec};
     }
     return out;
 }
@@ -215,12 +215,12 @@ int32_t strokeOf(const QString &digits) { return Num::LongOf(digits).value_or(0)
 
 } // namespace
 
-DevKey SplitNQzKey(const QString &key)
+DevKey SplitNQzDeviceKey(const QString &key)
 {
     return DevKey{key.mid(0, 3), key.mid(3, 1), strokeOf(key.mid(5, 3))};
 }
 
-DevKey SplitQzKey(const QString &key)
+DevKey SplitQzDeviceKey(const QString &key)
 {
     const auto size = Num::LongOf(key.mid(0, 2)).value_or(0);
     return DevKey{QString::number(size), key.mid(2, 1), strokeOf(key.mid(4, 3))};

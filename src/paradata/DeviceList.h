@@ -15,10 +15,10 @@ struct DevKey {
 };
 // "nqzdevice.lst" key: size code chars 1-3, speed letter char 4, stroke
 // chars 6-8.
-DevKey SplitNQzKey(const QString &key);
+DevKey SplitNQzDeviceKey(const QString &key);
 // "qzdevice.lst" key: size number chars 1-2 (as decimal text, "28"), speed
 // letter char 3, stroke chars 5-7.
-DevKey SplitQzKey(const QString &key);
+DevKey SplitQzDeviceKey(const QString &key);
 
 // Four-axis read of "nqzdevice.lst": 0 read, 1 failed (message shown, the
 // axis being read flagged in DevListErr; later axes untouched).

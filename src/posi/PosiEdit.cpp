@@ -176,7 +176,7 @@ void accepted(Commit &c)
 int KeyChk_Num(int key) { return passes(key) || digit(key) ? key : 0; }
 int KeyChk_Method(int key) { return passes(key) || (key >= '0' && key <= '3') ? key : 0; }
 int KeyChk_NumDot(int key) { return passes(key) || digit(key) || key == '.' ? key : 0; }
-int KeyChk_Hokan(int key) { return passes(key) || key == '0' || key == '1' ? key : 0; }
+int KeyChk_Interpolation(int key) { return passes(key) || key == '0' || key == '1' ? key : 0; }
 
 int KeyChk_NumRel(int key)
 {
@@ -221,7 +221,7 @@ int FilterKey(int col, int key)
             return prg ? KeyChk_NumDotRel(key) : KeyChk_NumDot(key);
         return prg ? KeyChk_NumRel(key) : KeyChk_Num(key);
     case Kind::Itpl:
-        return prg ? 0 : KeyChk_Hokan(key);
+        return prg ? 0 : KeyChk_Interpolation(key);
     case Kind::None:
         return 0;
     default:

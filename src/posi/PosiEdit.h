@@ -20,7 +20,7 @@ inline constexpr quint32 kEditColor = 0xFFFFC0u;
 int KeyChk_Num(int key);
 int KeyChk_Method(int key);
 int KeyChk_NumDot(int key);
-int KeyChk_Hokan(int key);
+int KeyChk_Interpolation(int key);
 int KeyChk_NumRel(int key);
 int KeyChk_NumDotRel(int key);
 // The filter of a grid column in the current controller mode and display

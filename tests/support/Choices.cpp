@@ -19,13 +19,13 @@ void Queue(std::initializer_list<int> answers)
             auto *s = qobject_cast<ChoiceDialog *>(&d);
             if (!s)
                 return 0;
-            g_asked.append(s->lblSelectSetumei->text());
+            g_asked.append(s->lblSelectExplanation->text());
             if (k == -2)
                 s->cmdBack_Click();
             else if (k == -1)
                 s->cmdSelectCancel_Click();
             else {
-                s->optSelectKomoku[size_t(k)]->setChecked(true);
+                s->optSelectItem[size_t(k)]->setChecked(true);
                 s->cmdSelectOk_Click();
             }
             return s->result();

@@ -26,16 +26,16 @@ ChoiceDialog::ChoiceDialog(QWidget *parent) : QDialog(parent)
     setObjectName(QStringLiteral("ChoiceDialog"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
-    lblSelectSetumei = new QLabel(this);
-    lblSelectSetumei->setObjectName(QStringLiteral("lblSelectSetumei"));
-    lblSelectSetumei->setWordWrap(true);
-    lblSelectSetumei->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblSelectExplanation = new QLabel(this);
+    lblSelectExplanation->setObjectName(QStringLiteral("lblSelectExplanation"));
+    lblSelectExplanation->setWordWrap(true);
+    lblSelectExplanation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     for (int i = 0; i < 3; ++i) {
-        optSelectKomoku[i] = new QRadioButton(this);
-        optSelectKomoku[i]->setObjectName(QStringLiteral("optSelectKomoku%1").arg(i));
+        optSelectItem[i] = new QRadioButton(this);
+        optSelectItem[i]->setObjectName(QStringLiteral("optSelectItem%1").arg(i));
     }
-    optSelectKomoku[0]->setChecked(true);
+    optSelectItem[0]->setChecked(true);
 
     cmdSelectOk = new QPushButton(QStringLiteral("OK"), this);
     cmdSelectOk->setObjectName(QStringLiteral("cmdSelectOk"));
@@ -50,10 +50,10 @@ ChoiceDialog::ChoiceDialog(QWidget *parent) : QDialog(parent)
     auto *grid = new QGridLayout(this);
     grid->setContentsMargins(Twips::ToPx(240), Twips::ToPx(150), Twips::ToPx(240), Twips::ToPx(150));
     grid->setHorizontalSpacing(Twips::ToPx(240));
-    grid->addWidget(lblSelectSetumei, 0, 0, 1, 2);
+    grid->addWidget(lblSelectExplanation, 0, 0, 1, 2);
     auto *options = new QVBoxLayout;
     options->setContentsMargins(Twips::ToPx(240), 0, 0, 0);
-    for (QRadioButton *o : optSelectKomoku)
+    for (QRadioButton *o : optSelectItem)
         options->addWidget(o);
     options->addStretch();
     grid->addLayout(options, 1, 0);
@@ -90,7 +90,7 @@ void ChoiceDialog::FitToTexts()
 {
     // The explanation wraps at the width the options and buttons need, so
     // it never widens the dialog beyond what reads comfortably.
-    lblSelectSetumei->setMinimumWidth(0);
+    lblSelectExplanation->setMinimumWidth(0);
     adjustSize();
     resize(sizeHint().expandedTo(minimumSize()));
     OnScreen::KeepInside(this);
@@ -98,9 +98,9 @@ void ChoiceDialog::FitToTexts()
 
 void ChoiceDialog::cmdSelectOk_Click()
 {
-    if (optSelectKomoku[0]->isChecked())
+    if (optSelectItem[0]->isChecked())
         SelectResult = 0;
-    else if (optSelectKomoku[1]->isChecked())
+    else if (optSelectItem[1]->isChecked())
         SelectResult = 1;
     else
         SelectResult = 2;
@@ -151,9 +151,9 @@ void setUp(ChoiceDialog &d, const QString &caption, const QString &explanation, 
            const QString &option2, int cancelMode, int backMode)
 {
     d.setWindowTitle(caption);
-    d.lblSelectSetumei->setText(explanation);
-    d.optSelectKomoku[0]->setText(option1);
-    d.optSelectKomoku[1]->setText(option2);
+    d.lblSelectExplanation->setText(explanation);
+    d.optSelectItem[0]->setText(option1);
+    d.optSelectItem[1]->setText(option2);
     const bool cancel = cancelMode != 1;
     d.cmdSelectCancel->setEnabled(cancel);
     d.cmdSelectCancel->setVisible(cancel);
@@ -176,8 +176,8 @@ void twoWay(ChoiceDialog &d, const QString &caption, const QString &explanation,
             const QString &option2, int cancelMode, int backMode, int nextMode)
 {
     setUp(d, caption, explanation, option1, option2, cancelMode, backMode);
-    d.optSelectKomoku[2]->setVisible(false);
-    d.optSelectKomoku[2]->setEnabled(false);
+    d.optSelectItem[2]->setVisible(false);
+    d.optSelectItem[2]->setEnabled(false);
     d.SetHeightTwips(2895);
     d.cmdSelectOk->setText(Platform::ResText(nextMode == 1 ? 1430 : 1015));
 }
@@ -196,7 +196,7 @@ int SetSelectionDlg2(const QString &caption, const QString &explanation, const Q
 {
     ChoiceDialog d(Shell::Get().MainWidget());
     twoWay(d, caption, explanation, option1, option2, cancelMode, backMode, nextMode);
-    d.optSelectKomoku[preselect != 0 ? 1 : 0]->setChecked(true);
+    d.optSelectItem[preselect != 0 ? 1 : 0]->setChecked(true);
     return show(d);
 }
 
@@ -204,10 +204,10 @@ int SetSelectionDlg3(const QString &caption, const QString &explanation, const Q
                      const QString &option2, const QString &option3, int cancelMode, int backMode)
 {
     ChoiceDialog d(Shell::Get().MainWidget());
-    d.optSelectKomoku[2]->setVisible(true);
-    d.optSelectKomoku[2]->setEnabled(true);
+    d.optSelectItem[2]->setVisible(true);
+    d.optSelectItem[2]->setEnabled(true);
     setUp(d, caption, explanation, option1, option2, cancelMode, backMode);
-    d.optSelectKomoku[2]->setText(option3);
+    d.optSelectItem[2]->setText(option3);
     d.SetHeightTwips(3450);
     return show(d);
 }

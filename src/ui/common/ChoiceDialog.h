@@ -25,8 +25,8 @@ public:
     // Sized from its texts and kept on the screen; called before it shows.
     void FitToTexts();
 
-    std::array<QRadioButton *, 3> optSelectKomoku{};
-    QLabel *lblSelectSetumei = nullptr;
+    std::array<QRadioButton *, 3> optSelectItem{};
+    QLabel *lblSelectExplanation = nullptr;
     QPushButton *cmdSelectOk = nullptr;
     QPushButton *cmdSelectCancel = nullptr;
     QPushButton *cmdBack = nullptr;

@@ -74,8 +74,8 @@ DeviceWindowBase::DeviceWindowBase(Variant v, QWidget *parent) : QDialog(parent)
 {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
-    lblDeviceSetumei = new QLabel(this);
-    lblDeviceSetumei->setObjectName(QStringLiteral("lblDeviceSetumei"));
+    lblDeviceExplanation = new QLabel(this);
+    lblDeviceExplanation->setObjectName(QStringLiteral("lblDeviceExplanation"));
     lblAxisSelect = Loc::Tagged(new QLabel(QStringLiteral("Axis Setting"), this), 1421);
     lblAxisSelect->setObjectName(QStringLiteral("lblAxisSelect"));
     // A list, not a text: a typed count would match no item.
@@ -107,7 +107,7 @@ DeviceWindowBase::DeviceWindowBase(Variant v, QWidget *parent) : QDialog(parent)
     // a column at their right, the caution lines below.
     auto *top = new QVBoxLayout(this);
     top->setContentsMargins(Twips::ToPx(120), Twips::ToPx(120), Twips::ToPx(120), Twips::ToPx(120));
-    top->addWidget(lblDeviceSetumei);
+    top->addWidget(lblDeviceExplanation);
     auto *count = new QHBoxLayout;
     count->addWidget(lblAxisSelect);
     count->addWidget(comboAxisSelect);
@@ -183,11 +183,11 @@ void DeviceWindowBase::buildAxis(int a)
     pgKeep.setRetainSizeWhenHidden(true);
     chkDevPgUse[a]->setSizePolicy(pgKeep);
     grid->addWidget(chkDevPgUse[a], 3, 0, 1, 2);
-    chkDevVsiyou[a] = Loc::Tagged(new QCheckBox(QStringLiteral("V-TYPE"), panel), 1414);
-    chkDevVsiyou[a]->setObjectName(QStringLiteral("chkDevVsiyou%1").arg(a));
+    chkDevVType[a] = Loc::Tagged(new QCheckBox(QStringLiteral("V-TYPE"), panel), 1414);
+    chkDevVType[a]->setObjectName(QStringLiteral("chkDevVType%1").arg(a));
     chkNewOrOld[a] = Loc::Tagged(new QCheckBox(QStringLiteral("OLD TYPE"), panel), 1417);
     chkNewOrOld[a]->setObjectName(QStringLiteral("chkNewOrOld%1").arg(a));
-    for (QCheckBox *b : {chkDevVsiyou[a], chkNewOrOld[a]}) {
+    for (QCheckBox *b : {chkDevVType[a], chkNewOrOld[a]}) {
         b->setEnabled(false);
         b->setVisible(false);
     }
@@ -406,7 +406,7 @@ OfflineActuatorWindow::OfflineActuatorWindow(QWidget *parent) : DeviceWindowBase
 {
     setObjectName(QStringLiteral("OfflineActuatorWindow"));
     Loc::SetTag(this, QStringLiteral("1401"));
-    Loc::SetTag(lblDeviceSetumei, QStringLiteral("1402"));
+    Loc::SetTag(lblDeviceExplanation, QStringLiteral("1402"));
     cmdDeviceBack = Loc::Tagged(new QPushButton(QStringLiteral("BACK"), this), 48);
     cmdDeviceBack->setObjectName(QStringLiteral("cmdDeviceBack"));
     cmdDeviceBack->setAutoDefault(false);
@@ -501,18 +501,18 @@ OnlineActuatorWindow::OnlineActuatorWindow(QWidget *parent) : DeviceWindowBase(V
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("アクチュエータ設定"));
     Loc::SetTag(this, QStringLiteral("1501"));
-    Loc::SetTag(lblDeviceSetumei, QStringLiteral("1420"));
+    Loc::SetTag(lblDeviceExplanation, QStringLiteral("1420"));
     Loc::SetTag(cmdDeviceSet, QString());
     cmdDeviceSet->setEnabled(false);
     cmdDeviceSet->setVisible(false);
     cmdPrmCtWrite = Loc::NamedTagged(new QPushButton(QStringLiteral("Change and Write"), this), "cmdPrmCtWrite", 1503);
-    cmdSyosai = Loc::NamedTagged(new QPushButton(QStringLiteral("Detail Edit"), this), "cmdSyosai", 1502);
-    for (QPushButton *b : {cmdPrmCtWrite, cmdSyosai})
+    cmdDetail = Loc::NamedTagged(new QPushButton(QStringLiteral("Detail Edit"), this), "cmdDetail", 1502);
+    for (QPushButton *b : {cmdPrmCtWrite, cmdDetail})
         b->setAutoDefault(false);
     m_buttons->insertWidget(1, cmdPrmCtWrite);
-    m_buttons->insertWidget(2, cmdSyosai);
+    m_buttons->insertWidget(2, cmdDetail);
     connect(cmdPrmCtWrite, &QPushButton::clicked, this, &OnlineActuatorWindow::cmdPrmCtWrite_Click);
-    connect(cmdSyosai, &QPushButton::clicked, this, &OnlineActuatorWindow::cmdSyosai_Click);
+    connect(cmdDetail, &QPushButton::clicked, this, &OnlineActuatorWindow::cmdDetail_Click);
     connect(cmdDeviceCancel, &QPushButton::clicked, this, &OnlineActuatorWindow::cmdDeviceCancel_Click);
     Form_Load();
 }
@@ -531,7 +531,7 @@ void OnlineActuatorWindow::Form_Load()
 void OnlineActuatorWindow::setOwnCommands(bool on)
 {
     for (QWidget *w : {static_cast<QWidget *>(cmdPrmCtWrite), static_cast<QWidget *>(cmdDeviceCancel),
-                       static_cast<QWidget *>(cmdSyosai), static_cast<QWidget *>(framAxis[0]),
+                       static_cast<QWidget *>(cmdDetail), static_cast<QWidget *>(framAxis[0]),
                        static_cast<QWidget *>(framAxis[1]), static_cast<QWidget *>(framAxis[2]),
                        static_cast<QWidget *>(framAxis[3])})
         w->setEnabled(on);
@@ -581,7 +581,7 @@ void OnlineActuatorWindow::closeEvent(QCloseEvent *e)
     QDialog::closeEvent(e);
 }
 
-void OnlineActuatorWindow::cmdSyosai_Click()
+void OnlineActuatorWindow::cmdDetail_Click()
 {
     // The request only once the setting is taken: a refused choice keeps
     // the window and opens nothing.

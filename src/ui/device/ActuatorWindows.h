@@ -18,7 +18,7 @@ class QVBoxLayout;
 class DeviceWindowBase : public QDialog {
     Q_OBJECT
 public:
-    QLabel *lblDeviceSetumei = nullptr;
+    QLabel *lblDeviceExplanation = nullptr;
     QLabel *lblAxisSelect = nullptr;
     QComboBox *comboAxisSelect = nullptr;
     std::array<QGroupBox *, 4> framAxis{};
@@ -27,7 +27,7 @@ public:
     std::array<QLabel *, 4> lblDeviceSize{}, lblDeviceSpeed{}, lblDeviceStroke{};
     std::array<QComboBox *, 4> comboDeviceSize{}, comboDeviceSpeed{}, comboDeviceStroke{};
     std::array<QCheckBox *, 4> chkDevPgUse{};
-    std::array<QCheckBox *, 4> chkDevVsiyou{};    // never shown
+    std::array<QCheckBox *, 4> chkDevVType{};    // never shown
     std::array<QCheckBox *, 4> chkNewOrOld{};     // never shown
     QPushButton *cmdDeviceSet = nullptr;
     QPushButton *cmdDeviceCancel = nullptr;
@@ -117,7 +117,7 @@ public:
     explicit OnlineActuatorWindow(QWidget *parent = nullptr);
 
     QPushButton *cmdPrmCtWrite = nullptr;
-    QPushButton *cmdSyosai = nullptr;
+    QPushButton *cmdDetail = nullptr;
 
     void Form_Load();
     // The window's own commands off / on while its write runs: Change and
@@ -132,7 +132,7 @@ public slots:
     void cmdPrmCtWrite_Click();
     // Detail: the setting is made, then the parameter window opens through
     // the main window's Timer2 about a second later.
-    void cmdSyosai_Click();
+    void cmdDetail_Click();
     // Takes the lists of all four axes into the candidate setting and closes.
     void cmdDeviceSet_Click();
     void cmdDeviceCancel_Click();

@@ -46,14 +46,14 @@ StrokeCalculatorDialog::StrokeCalculatorDialog(ParaForm::Face *target, FocusTo f
     Loc::SetTag(this, QStringLiteral("1301"));
 
     lblStroke = Loc::NamedTagged(new QLabel(QStringLiteral("Stroke length(mm)"), this), "lblStroke", 1302);
-    txtStrokeTyo = Loc::NamedTagged(new QLineEdit(this), "txtStrokeTyo", 0);
-    lblRido = Loc::NamedTagged(new QLabel(QStringLiteral("Lead(mm)"), this), "lblRido", 1303);
-    txtRido = Loc::NamedTagged(new QLineEdit(this), "txtRido", 0);
-    LabelAboutRido = Loc::NamedTagged(new QLabel(QStringLiteral("ABOUT LEAD"), this), "LabelAboutRido", 1304);
+    txtStrokeLength = Loc::NamedTagged(new QLineEdit(this), "txtStrokeLength", 0);
+    lblLead = Loc::NamedTagged(new QLabel(QStringLiteral("Lead(mm)"), this), "lblLead", 1303);
+    txtLead = Loc::NamedTagged(new QLineEdit(this), "txtLead", 0);
+    LabelAboutLead = Loc::NamedTagged(new QLabel(QStringLiteral("ABOUT LEAD"), this), "LabelAboutLead", 1304);
     Label2 = Loc::NamedTagged(new QLabel(QStringLiteral("QZ-42L, QZ-35L, QZ-28L, QZ-E35L ===>> LEAD 2mm"), this), "Label2", 0);
     Label1 = Loc::NamedTagged(new QLabel(QStringLiteral("QZ-35H, QZ-28H ===>> LEAD 6mm"), this), "Label1", 0);
     Label3 = Loc::NamedTagged(new QLabel(QStringLiteral("QZ-42H, QZ-42D ===>> LEAD 8mm"), this), "Label3", 0);
-    for (QLineEdit *e : {txtStrokeTyo, txtRido}) {
+    for (QLineEdit *e : {txtStrokeLength, txtLead}) {
         e->setFixedWidth(Twips::ToPx(900));
         e->installEventFilter(this);
     }
@@ -80,11 +80,11 @@ StrokeCalculatorDialog::StrokeCalculatorDialog(ParaForm::Face *target, FocusTo f
     auto *targets = new QHBoxLayout(framInputTarget);
     for (int i = 0; i < 4; ++i) {
         auto *o = Loc::Tagged(new QRadioButton(QStringLiteral("%1AXIS").arg(i + 1), framInputTarget), 1309 + i);
-        o->setObjectName(QStringLiteral("optInputSaki%1").arg(i));
-        optInputSaki[size_t(i)] = o;
+        o->setObjectName(QStringLiteral("optInputTarget%1").arg(i));
+        optInputTarget[size_t(i)] = o;
         targets->addWidget(o);
     }
-    optInputSaki[0]->setChecked(true);
+    optInputTarget[0]->setChecked(true);
     cmdInputStroke = Loc::NamedTagged(new QPushButton(QStringLiteral("Input"), this), "cmdInputStroke", 1307);
     for (QPushButton *b : {cmdCulStrokePulse, cmdInputStroke})
         b->setAutoDefault(false);
@@ -94,12 +94,12 @@ StrokeCalculatorDialog::StrokeCalculatorDialog(ParaForm::Face *target, FocusTo f
     auto *top = new QVBoxLayout(this);
     auto *boxes = new QGridLayout;
     boxes->addWidget(lblStroke, 0, 0);
-    boxes->addWidget(txtStrokeTyo, 0, 1);
-    boxes->addWidget(lblRido, 1, 0);
-    boxes->addWidget(txtRido, 1, 1);
+    boxes->addWidget(txtStrokeLength, 0, 1);
+    boxes->addWidget(lblLead, 1, 0);
+    boxes->addWidget(txtLead, 1, 1);
     boxes->addWidget(framActType, 0, 2, 2, 1);
     top->addLayout(boxes);
-    top->addWidget(LabelAboutRido);
+    top->addWidget(LabelAboutLead);
     for (QLabel *l : {Label2, Label1, Label3})
         top->addWidget(l);
     auto *result = new QHBoxLayout;
@@ -122,8 +122,8 @@ void StrokeCalculatorDialog::Form_Load()
     if (QWidget *m = Shell::Get().MainWidget())
         move(m->x() + Twips::ToPx(500), m->y() + Twips::ToPx(500));
     Common::SetCaptionFromRes(this);
-    txtStrokeTyo->setToolTip(Platform::ResText(1313));
-    txtRido->setToolTip(Platform::ResText(1314));
+    txtStrokeLength->setToolTip(Platform::ResText(1313));
+    txtLead->setToolTip(Platform::ResText(1314));
 }
 
 void StrokeCalculatorDialog::beep()
@@ -134,56 +134,56 @@ void StrokeCalculatorDialog::beep()
 
 // ---------------------------------------------------------------- the boxes
 
-int StrokeCalculatorDialog::txtStrokeTyo_KeyPress(int key)
+int StrokeCalculatorDialog::txtStrokeLength_KeyPress(int key)
 {
     if (key == kEnter) {
-        txtRido->setFocus(Qt::TabFocusReason);
+        txtLead->setFocus(Qt::TabFocusReason);
         return 0;
     }
-    return filterDigits(key, txtStrokeTyo->text().size(), 3);
+    return filterDigits(key, txtStrokeLength->text().size(), 3);
 }
 
-int StrokeCalculatorDialog::txtRido_KeyPress(int key)
+int StrokeCalculatorDialog::txtLead_KeyPress(int key)
 {
     if (key == kEnter) {
         cmdCulStrokePulse->setFocus(Qt::TabFocusReason);
         return 0;
     }
-    return filterDigits(key, txtRido->text().size(), 1);
+    return filterDigits(key, txtLead->text().size(), 1);
 }
 
-void StrokeCalculatorDialog::txtStrokeTyo_LostFocus()
+void StrokeCalculatorDialog::txtStrokeLength_LostFocus()
 {
     // An empty box counts as 0 and passes.
-    const auto v = valueOf(txtStrokeTyo);
+    const auto v = valueOf(txtStrokeLength);
     if (!v || *v < 0 || *v > kStrokeMax) {
-        txtStrokeTyo->clear();
+        txtStrokeLength->clear();
         beep();
     }
 }
 
-void StrokeCalculatorDialog::txtRido_LostFocus()
+void StrokeCalculatorDialog::txtLead_LostFocus()
 {
-    const auto v = valueOf(txtRido);
+    const auto v = valueOf(txtLead);
     if (!v || (*v != 2 && *v != 6 && *v != 8)) {
-        txtRido->clear();
+        txtLead->clear();
         beep();
     }
 }
 
 bool StrokeCalculatorDialog::eventFilter(QObject *watched, QEvent *event)
 {
-    const bool stroke = watched == txtStrokeTyo;
-    if (!stroke && watched != txtRido)
+    const bool stroke = watched == txtStrokeLength;
+    if (!stroke && watched != txtLead)
         return QDialog::eventFilter(watched, event);
     if (event->type() == QEvent::FocusOut) {
         const auto reason = static_cast<QFocusEvent *>(event)->reason();
         // Only a move inside the dialog is a leave.
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
             if (stroke)
-                txtStrokeTyo_LostFocus();
+                txtStrokeLength_LostFocus();
             else
-                txtRido_LostFocus();
+                txtLead_LostFocus();
         }
     } else if (event->type() == QEvent::KeyPress) {
         auto *k = static_cast<QKeyEvent *>(event);
@@ -198,7 +198,7 @@ bool StrokeCalculatorDialog::eventFilter(QObject *watched, QEvent *event)
             return QDialog::eventFilter(watched, event); // no character: not filtered
         else
             code = k->text().at(0).unicode();
-        const int passed = stroke ? txtStrokeTyo_KeyPress(code) : txtRido_KeyPress(code);
+        const int passed = stroke ? txtStrokeLength_KeyPress(code) : txtLead_KeyPress(code);
         if (passed == 0)
             return true;
     }
@@ -209,14 +209,14 @@ bool StrokeCalculatorDialog::eventFilter(QObject *watched, QEvent *event)
 
 void StrokeCalculatorDialog::cmdCulStrokePulse_Click()
 {
-    const auto stroke = valueOf(txtStrokeTyo);
+    const auto stroke = valueOf(txtStrokeLength);
     if (!stroke)
         return;
-    if (txtRido->text().isEmpty()) {
+    if (txtLead->text().isEmpty()) {
         lblStrokePulse->setText(Platform::ResText(1315));
         return;
     }
-    const auto lead = valueOf(txtRido);
+    const auto lead = valueOf(txtLead);
     if (!lead)
         return;
     const int factor = optActType[1]->isChecked() ? kFactor42D : kFactorOther;
@@ -231,7 +231,7 @@ void StrokeCalculatorDialog::cmdInputStroke_Click()
         return;
     int n = 1;
     for (int i = 0; i < 4; ++i)
-        if (optInputSaki[size_t(i)]->isChecked())
+        if (optInputTarget[size_t(i)]->isChecked())
             n = i + 1;
     if (m_target)
         m_target->SetText(ParaForm::Ctl::txtAxisStroke, n - 1, lblStrokePulse->text());

@@ -22,12 +22,12 @@ public:
     using FocusTo = std::function<void(ParaForm::Ctl, int axis)>;
     StrokeCalculatorDialog(ParaForm::Face *target, FocusTo focusTo, QWidget *parent = nullptr);
 
-    QLabel *lblStroke = nullptr, *lblRido = nullptr, *LabelAboutRido = nullptr;
+    QLabel *lblStroke = nullptr, *lblLead = nullptr, *LabelAboutLead = nullptr;
     QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr;
-    QLineEdit *txtStrokeTyo = nullptr, *txtRido = nullptr;
+    QLineEdit *txtStrokeLength = nullptr, *txtLead = nullptr;
     QGroupBox *framActType = nullptr, *framInputTarget = nullptr;
     std::array<QRadioButton *, 2> optActType{};
-    std::array<QRadioButton *, 4> optInputSaki{};
+    std::array<QRadioButton *, 4> optInputTarget{};
     QLabel *lblQzStroke = nullptr, *lblStrokePulse = nullptr;
     QPushButton *cmdCulStrokePulse = nullptr, *cmdInputStroke = nullptr;
 
@@ -36,16 +36,16 @@ public:
 
     // The key filters: the key as it passes, 0 when it is dropped. Enter is
     // dropped and moves the focus on.
-    int txtStrokeTyo_KeyPress(int key);
-    int txtRido_KeyPress(int key);
+    int txtStrokeLength_KeyPress(int key);
+    int txtLead_KeyPress(int key);
 
     static constexpr int kEnter = 13;
     static constexpr int kBackspace = 8;
     static constexpr int kTab = 9;
 
 public slots:
-    void txtStrokeTyo_LostFocus();
-    void txtRido_LostFocus();
+    void txtStrokeLength_LostFocus();
+    void txtLead_LostFocus();
     void cmdCulStrokePulse_Click();
     void cmdInputStroke_Click();
 

@@ -75,20 +75,20 @@ SequenceMacroWindow::SequenceMacroWindow(QWidget *parent) : QWidget(parent)
 
     auto *grid = new QGridLayout;
     lblStep = Loc::NamedTagged(new QLabel(this), "lblStep", 914);
-    lblSmMeirei = Loc::NamedTagged(new QLabel(this), "lblSmMeirei", 904);
+    lblSmCommand = Loc::NamedTagged(new QLabel(this), "lblSmCommand", 904);
     lblSmData = Loc::NamedTagged(new QLabel(this), "lblSmData", 905);
     grid->addWidget(lblStep, 0, 0);
-    grid->addWidget(lblSmMeirei, 0, 1);
+    grid->addWidget(lblSmCommand, 0, 1);
     grid->addWidget(lblSmData, 0, 2);
     for (int s = 0; s < kSteps; ++s) {
         lblSqMcrStep[s] = new QLabel(QString::number(s + 1), this);
         lblSqMcrStep[s]->setObjectName(QStringLiteral("lblSqMcrStep%1").arg(s));
-        comboMerei[s] = new QComboBox(this);
-        comboMerei[s]->setObjectName(QStringLiteral("comboMerei%1").arg(s));
+        comboSmCommand[s] = new QComboBox(this);
+        comboSmCommand[s]->setObjectName(QStringLiteral("comboSmCommand%1").arg(s));
         for (int code = GrpSm::kSmEnd; code <= GrpSm::kSmTimer10; ++code)
-            comboMerei[s]->addItem(GrpSm::SmCommandName(code), code);
-        comboMerei[s]->installEventFilter(this);
-        connect(comboMerei[s], &QComboBox::activated, this, [this, s] { comboMerei_LostFocus(s); });
+            comboSmCommand[s]->addItem(GrpSm::SmCommandName(code), code);
+        comboSmCommand[s]->installEventFilter(this);
+        connect(comboSmCommand[s], &QComboBox::activated, this, [this, s] { comboSmCommand_LostFocus(s); });
         txtSmData[s] = new QLineEdit(this);
         txtSmData[s]->setObjectName(QStringLiteral("txtSmData%1").arg(s));
         txtSmData[s]->setMaximumWidth(40);
@@ -98,7 +98,7 @@ SequenceMacroWindow::SequenceMacroWindow(QWidget *parent) : QWidget(parent)
         txtSmData[s]->installEventFilter(this);
         connect(txtSmData[s], &QLineEdit::textChanged, this, [this, s] { txtSmData_Change(s); });
         grid->addWidget(lblSqMcrStep[s], s + 1, 0);
-        grid->addWidget(comboMerei[s], s + 1, 1);
+        grid->addWidget(comboSmCommand[s], s + 1, 1);
         grid->addWidget(txtSmData[s], s + 1, 2);
     }
     top->addLayout(grid);
@@ -132,7 +132,7 @@ SequenceMacroWindow::~SequenceMacroWindow()
     CommandSets::Unregister(this);
     // The boxes lose the focus while they are taken down: not into the table.
     for (int s = 0; s < kSteps; ++s) {
-        comboMerei[s]->removeEventFilter(this);
+        comboSmCommand[s]->removeEventFilter(this);
         txtSmData[s]->removeEventFilter(this);
         txtSmData[s]->disconnect(this);
     }
@@ -168,15 +168,15 @@ void SequenceMacroWindow::ShowMacroData()
         const int c = sm[s][col];
         const int d = sm[s][col + 1];
         if (c == GrpSm::kSmEnd || c == GrpSm::kSmEndAlias) {
-            comboMerei[s]->setCurrentIndex(0);
+            comboSmCommand[s]->setCurrentIndex(0);
             txtSmData[s]->setText(QString());
         } else if (c > GrpSm::kSmEnd && c <= GrpSm::kSmTimer10) {
-            comboMerei[s]->setCurrentIndex(c);
+            comboSmCommand[s]->setCurrentIndex(c);
             txtSmData[s]->setText(QString::number(d));
         } else {
             // A code the list has not: no command, so the step is never
             // shown or stored as another one; its data as they are.
-            comboMerei[s]->setCurrentIndex(-1);
+            comboSmCommand[s]->setCurrentIndex(-1);
             txtSmData[s]->setText(QString::number(d));
         }
     }
@@ -191,14 +191,14 @@ void SequenceMacroWindow::lblSqMacroNo_Change(int value)
     ShowMacroData();
 }
 
-void SequenceMacroWindow::comboMerei_LostFocus(int s)
+void SequenceMacroWindow::comboSmCommand_LostFocus(int s)
 {
-    const int index = comboMerei[s]->currentIndex();
+    const int index = comboSmCommand[s]->currentIndex();
     if (index < 0 || index > GrpSm::kSmTimer10) {
         QApplication::beep();
         return;
     }
-    const int code = comboMerei[s]->itemData(index).toInt();
+    const int code = comboSmCommand[s]->itemData(index).toInt();
     GrpSm::Tables().SmData[s][codeCol()] = int16_t(code);
     if (code == GrpSm::kSmEnd)
         txtSmData[s]->setText(QString());
@@ -229,14 +229,14 @@ void SequenceMacroWindow::txtSmData_GotFocus(int s, Qt::FocusReason reason)
 bool SequenceMacroWindow::txtSmData_KeyPress(int s, const QKeyEvent &k)
 {
     if (k.key() == Qt::Key_Return || k.key() == Qt::Key_Enter) {
-        comboMerei[(s + 1) % kSteps]->setFocus();
+        comboSmCommand[(s + 1) % kSteps]->setFocus();
         return true;
     }
     QLineEdit *box = txtSmData[s];
     const bool backspace = k.key() == Qt::Key_Backspace;
     if (!box->hasSelectedText() && box->text().size() >= 1 && !backspace)
         return true;
-    const int max = GrpSm::SmDataMax(comboMerei[s]->currentIndex());
+    const int max = GrpSm::SmDataMax(comboSmCommand[s]->currentIndex());
     if (max == 0)
         return true;
     if (backspace)
@@ -248,9 +248,9 @@ bool SequenceMacroWindow::txtSmData_KeyPress(int s, const QKeyEvent &k)
 bool SequenceMacroWindow::eventFilter(QObject *o, QEvent *e)
 {
     for (int s = 0; s < kSteps; ++s) {
-        if (o == comboMerei[s]) {
+        if (o == comboSmCommand[s]) {
             if (e->type() == QEvent::FocusOut)
-                comboMerei_LostFocus(s);
+                comboSmCommand_LostFocus(s);
             return false;
         }
         if (o != txtSmData[s])
@@ -276,8 +276,8 @@ void SequenceMacroWindow::TakeTypedValue()
     // The data boxes store every change; a command box stores when left.
     QWidget *f = QApplication::focusWidget();
     for (int s = 0; s < kSteps; ++s)
-        if (f && (f == comboMerei[s] || comboMerei[s]->isAncestorOf(f)))
-            comboMerei_LostFocus(s);
+        if (f && (f == comboSmCommand[s] || comboSmCommand[s]->isAncestorOf(f)))
+            comboSmCommand_LostFocus(s);
 }
 
 void SequenceMacroWindow::run(GrpSmFlows::SmCommand c) { GrpSmFlows::RunSmCommand(c, *this); }

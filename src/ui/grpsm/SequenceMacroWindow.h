@@ -50,9 +50,9 @@ public:
     QLabel *lblSqMacro = nullptr;
     QLabel *lblSqMacroNo = nullptr;
     UpDownControl *UpDownSmNo = nullptr;
-    QLabel *lblStep = nullptr, *lblSmMeirei = nullptr, *lblSmData = nullptr;
+    QLabel *lblStep = nullptr, *lblSmCommand = nullptr, *lblSmData = nullptr;
     std::array<QLabel *, kSteps> lblSqMcrStep{};
-    std::array<QComboBox *, kSteps> comboMerei{};
+    std::array<QComboBox *, kSteps> comboSmCommand{};
     std::array<QLineEdit *, kSteps> txtSmData{};
     QPushButton *cmdReadSMfromCt = nullptr;
     QPushButton *cmdWriteSMtoCt = nullptr;
@@ -91,7 +91,7 @@ private:
 
     void ShowMacroData();
     void lblSqMacroNo_Change(int value);
-    void comboMerei_LostFocus(int s);
+    void comboSmCommand_LostFocus(int s);
     void txtSmData_Change(int s);
     void txtSmData_GotFocus(int s, Qt::FocusReason reason);
     // True when the key is swallowed.

@@ -91,7 +91,7 @@ QLabel *label(QWidget *parent, const QString &text, int left, int top, int width
 QLabel *asterisk(QWidget *parent, int top)
 {
     auto *l = label(parent, QStringLiteral("*"), 90, top, 150);
-    l->setObjectName(QStringLiteral("lblKomejirusi"));
+    l->setObjectName(QStringLiteral("lblAsterisk"));
     return l;
 }
 
@@ -354,10 +354,10 @@ void ParameterWindow::buildLayout()
 
     // ---- SP
     auto *sp = frame(this, "framSpecialPara", 606, kRightFrameLeft, 5160, 6855, 3615);
-    chkTokuParaChange = Loc::NamedTagged(new QCheckBox(sp), "chkTokuParaChange", 619);
-    chkTokuParaChange->setText(QStringLiteral("Change SP Parameter"));
-    Twips::Place(chkTokuParaChange, kLabelLeft, 270, 3600, kTextHeight);
-    connect(chkTokuParaChange, &QCheckBox::clicked, this, &ParameterWindow::chkTokuParaChange_Click);
+    chkSpecialParaChange = Loc::NamedTagged(new QCheckBox(sp), "chkSpecialParaChange", 619);
+    chkSpecialParaChange->setText(QStringLiteral("Change SP Parameter"));
+    Twips::Place(chkSpecialParaChange, kLabelLeft, 270, 3600, kTextHeight);
+    connect(chkSpecialParaChange, &QCheckBox::clicked, this, &ParameterWindow::chkSpecialParaChange_Click);
     const char *spRows[] = {"1. Auto PRG",  "2. AXIS",      "3. AUTO HOME",   "4. PG TIMER",   "5. LS TIMER",
                             "6. SOFT LIMIT", "7. EMG LOGIC", "8. ALM CLEAR", "9. PPUT Write"};
     const int spTops[] = {570, 870, 1170, 1740, 2040, 2340, 2670, 2970, 3270};
@@ -600,7 +600,7 @@ void ParameterWindow::SetOption(Ctl c, int which)
         PicturePosPrg->setEnabled(true);
 }
 
-bool ParameterWindow::SpUnlocked() const { return chkTokuParaChange && chkTokuParaChange->isChecked(); }
+bool ParameterWindow::SpUnlocked() const { return chkSpecialParaChange && chkSpecialParaChange->isChecked(); }
 
 void ParameterWindow::SetGrey(Ctl c, int axis, bool grey)
 {
@@ -710,15 +710,15 @@ void ParameterWindow::cmdIniPrm_Click()
     ParaFlows::LoadStdParameters(*this);
 }
 
-void ParameterWindow::chkTokuParaChange_Click()
+void ParameterWindow::chkSpecialParaChange_Click()
 {
-    if (!chkTokuParaChange->isChecked()) {
+    if (!chkSpecialParaChange->isChecked()) {
         ParaForm::SetSpecialLocked(*this, true);
         return;
     }
     const auto answer = MsgBox(ResLines({671, 672}), Platform::MsgButtons::YesNo, Platform::MsgIcon::Warning);
     if (answer != Platform::MsgAnswer::Yes) {
-        chkTokuParaChange->setChecked(false);
+        chkSpecialParaChange->setChecked(false);
         ParaForm::SetSpecialLocked(*this, true);
         return;
     }

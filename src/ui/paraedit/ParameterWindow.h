@@ -64,7 +64,7 @@ public:
                 *cmdCalculate = nullptr;
     QTabWidget *SSTabPrm = nullptr;
     std::array<QPushButton *, 10> CommandButtons() const;
-    QCheckBox *chkTokuParaChange = nullptr;
+    QCheckBox *chkSpecialParaChange = nullptr;
     QWidget *PicturePosPrg = nullptr;
 
     // Beeps of the focus-loss checks, counted for whoever wants to know.
@@ -97,7 +97,7 @@ public slots:
     void cmdParaPrint_Click();
     void cmdParaFilePrint_Click();
     void PrintParaFromForm();
-    void chkTokuParaChange_Click();
+    void chkSpecialParaChange_Click();
     void optPosPrg_Click(int index);
     void comboOneAxis_LostFocus();
     void ActSizeChange(int axis);

@@ -70,8 +70,8 @@ PositionRangeDialogBase::PositionRangeDialogBase(QWidget *parent) : QDialog(pare
 {
     Loc::Tagged(this, 1621);
     auto *outer = new QVBoxLayout(this);
-    lblSetumeiSelectNo = Loc::Tagged(new QLabel(this), 1611);
-    outer->addWidget(lblSetumeiSelectNo);
+    lblExplanationSelectNo = Loc::Tagged(new QLabel(this), 1611);
+    outer->addWidget(lblExplanationSelectNo);
     m_rangeBox = new QWidget(this);
     auto *grid = new QGridLayout(m_rangeBox);
     lblStartPosiCaption = Loc::Tagged(new QLabel(m_rangeBox), 1612);

@@ -39,7 +39,7 @@ public:
     QLineEdit *txtEndPosiNo;
     QLabel *lblStartPosiCaption;
     QLabel *lblEndPosiCaption;
-    QLabel *lblSetumeiSelectNo;
+    QLabel *lblExplanationSelectNo;
     QPushButton *cmdSelectPosiOk;
     QPushButton *cmdSelectPosiCancel;
 
