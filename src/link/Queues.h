@@ -19,6 +19,7 @@ struct QueueEntry {
     int msgFlag = 0;        // 1 = the engine shows its error messages
 };
 
+// Every member has a default, so a record is built from its leading members.
 struct ResultRecord {
     int result = 0;        // 0 = success, 1 = failure
     QString reply;         // last complete reply, CR LF included
@@ -30,7 +31,7 @@ struct ResultRecord {
     bool abandoned = false;
     // What the link has to tell the user about this request; its waiter
     // shows it once the exchange is over, so the line stays free meanwhile.
-    QString message;
+    QString message{};
 };
 
 inline constexpr int kQueueRows = 11;

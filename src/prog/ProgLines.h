@@ -30,19 +30,20 @@ struct ProgStep {
 // Comment (index 0..5).
 using ProgTexts = std::array<QString, 6>;
 
+// Every member has a default, so a document is built as ProgDoc{&grid}.
 struct ProgDoc {
     ProgGridModel *flgdProg = nullptr;  // the window's grid (owned by the window)
     // Lines 1..n taken from the grid (element 0 unused).
-    std::vector<ProgStep> ProgDA;
+    std::vector<ProgStep> ProgDA{};
     // Lines 1..c read from the controller (element 0 unused).
-    std::vector<ProgStep> ProgDARead;
+    std::vector<ProgStep> ProgDARead{};
     // Lines 1..n read from a program file, as stored (element 0 unused).
-    std::vector<ProgTexts> ProgDAReadText;
+    std::vector<ProgTexts> ProgDAReadText{};
     int ProgLineCount = 0;
     int ProgNo = 1;
     bool ProgChangeFlag = false;
     // The tables and errors of the last syntax check.
-    ProgCheck::CheckTables Check;
+    ProgCheck::CheckTables Check{};
 };
 
 // Message 433/434 and 1 when the grid holds no line, else 0.

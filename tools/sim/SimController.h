@@ -75,7 +75,7 @@ enum class SimFault {
 struct SimFaultRule {
     SimFault kind = SimFault::Silent;
     int delayMs = 20;
-    QByteArray text;
+    QByteArray text{};
 };
 
 class SimController : public QObject {
