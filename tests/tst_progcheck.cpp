@@ -264,7 +264,7 @@ void TstProgCheck::resultsAndReferenceFractions_data()
     row("WTON F1.4, 5", {line("WTON", "F1.4", "5")}, {"1:14"});
     row("OUTB R1, O1.5", {line("OUTB", "R1", "O1.5")}, {"1:14"});
     row("PGET 1, R1.5", {line("PGET", "1", "R1.5")}, {"1:14"});
-    row("JOG- 5, f1.6", {line("JOG-", "5", "f1.6")}, {"1:14"});
+    row("JOG- 5, F1.6", {line("JOG-", "5", "F1.6")}, {"1:14"});
     row("JOG+ 5, I1", {line("JOG+", "5", "I1")}, {});
 }
 
