@@ -31,7 +31,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     ResetParadataState();
     ResetPosiState();
-    Common::InitPosiData();
+    PosiTables::InitPosiData();
     for (int n = 1; n <= kPosiMax; ++n) {
         Posi().PosiData[n][PosiField::Position(0)] = n * 100;
         Posi().PosiData[n][PosiField::Comment] = QStringLiteral("position %1").arg(n);
@@ -72,7 +72,7 @@ int main(int argc, char **argv)
         },
         [&] {
             int first = g.Rows(), last = first;
-            Common::PosiGridInsertLine(first, last);
+            PosiRows::PosiGridInsertLine(first, last);
         });
     std::printf("append a row to 998: %.1f ms (rows now %d)\n", append, g.Rows());
     App().DispNoEnd = App().PosiNoEnd = kPosiMax;
@@ -81,7 +81,7 @@ int main(int argc, char **argv)
     const QString path = dir.filePath(QStringLiteral("bench.qzd"));
     const std::array<QString, 4> names{QStringLiteral("QZ42"), QStringLiteral("QZ42"), QStringLiteral("QZ42"), QStringLiteral("QZ42")};
     const double save = Bench::MedianMs(9, [&] { PosiFile::SaveFileAs2(path, names); });
-    const double open = Bench::MedianMs(9, [&] { Common::ReadPosiFile(path); });
+    const double open = Bench::MedianMs(9, [&] { PosiFile::ReadPosiFile(path); });
     std::printf("fill grid 999 rows: %.1f ms\nsave 999 positions: %.1f ms\nopen 999 positions: %.1f ms\n", fill, save, open);
 
     // Read and write 1..999 against the simulated controller paced at

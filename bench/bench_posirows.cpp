@@ -32,7 +32,7 @@ int main(int argc, char **argv)
     app.processEvents();
 
     auto fullGrid = [] {
-        Common::InitPosiData();
+        PosiTables::InitPosiData();
         for (int n = 1; n <= kPosiMax; ++n)
             Posi().PosiData[static_cast<size_t>(n)][PosiField::Comment] = QStringLiteral("position %1").arg(n);
         App().DispNoStart = App().PosiNoStart = 1;

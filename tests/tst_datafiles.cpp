@@ -57,7 +57,7 @@ QByteArray ownPositions()
 {
     App().PosiNoStart = 1;
     App().PosiNoEnd = 6;
-    Common::InitPosiData();
+    PosiTables::InitPosiData();
     for (int n = 1; n <= 6; ++n)
         Posi().PosiData[size_t(n)][PosiField::Comment] = QStringLiteral("comment of position %1").arg(n);
     return sjis(PosiFile::FormatPosiFile({QStringLiteral("QZ28"), QStringLiteral("QZ28"), QString(), QString()}));
@@ -197,7 +197,7 @@ struct DamagedFileRow {
 // A data row of every position, distinct from anything a file above holds.
 PosiRecord keptRecord()
 {
-    PosiRecord r = Common::DefaultPosiRecord();
+    PosiRecord r = PosiTables::DefaultPosiRecord();
     r[PosiField::Comment] = QStringLiteral("kept");
     return r;
 }
@@ -252,12 +252,12 @@ void TstDataFiles::controlCharacterInAFieldRefusesTheFile()
 
     if (posi) {
         PosiState &p = Posi();
-        QCOMPARE(Common::ReadPosiFile(good), int(PosiFile::ReadOk));
+        QCOMPARE(PosiFile::ReadPosiFile(good), int(PosiFile::ReadOk));
         QCOMPARE(p.PosiDataRead[1][1].toString(), value);
         p.PosiDataRead[1][1] = ValueCell(QStringLiteral("kept"));
         p.FileAxisName.fill(QStringLiteral("kept"));
         p.FileReadError = false;
-        QCOMPARE(Common::ReadPosiFile(bad), int(PosiFile::ReadError));
+        QCOMPARE(PosiFile::ReadPosiFile(bad), int(PosiFile::ReadError));
         QVERIFY(p.FileReadError);
         QCOMPARE(p.PosiDataRead[1][1].toString(), QStringLiteral("kept"));
         QCOMPARE(p.FileAxisName[0], QStringLiteral("kept"));
@@ -293,8 +293,8 @@ void TstDataFiles::ownFilesRead()
     switch (kind) {
     case Positions: {
         const PosiRecord sixth = Posi().PosiData[6];
-        Common::InitPosiData();
-        QCOMPARE(Common::ReadPosiFile(path), int(PosiFile::ReadOk));
+        PosiTables::InitPosiData();
+        QCOMPARE(PosiFile::ReadPosiFile(path), int(PosiFile::ReadOk));
         QCOMPARE(Posi().FileFirstPosiNo, 1);
         QCOMPARE(Posi().FileLastPosiNo, 6);
         QCOMPARE(Posi().PosiDataRead[6][PosiField::Comment].toString(), sixth[PosiField::Comment].toString());
@@ -331,7 +331,7 @@ void TstDataFiles::damagedFileRefusedByItsReader()
         PosiState &p = Posi();
         std::fill(p.PosiDataRead.begin(), p.PosiDataRead.end(), keptRecord());
         p.FileLastPosiNo = 99;
-        QCOMPARE(Common::ReadPosiFile(path), int(PosiFile::ReadError));
+        QCOMPARE(PosiFile::ReadPosiFile(path), int(PosiFile::ReadError));
         QVERIFY(p.FileReadError);
         QCOMPARE(p.FileReadFault, fault);
         QCOMPARE(p.PosiDataRead[3], keptRecord());

@@ -263,7 +263,7 @@ void TestDeviceWrite::positionsRecheckedAfterWrite()
     Rig r;
     App().DispMmUnit = true;
     if (positions) {
-        Common::InitPosiData();
+        PosiTables::InitPosiData();
         App().DispNoStart = 1;
         App().DispNoEnd = 2;
         PosiGrid::FillGridByMode();
@@ -296,7 +296,7 @@ void TestDeviceWrite::positionWindowComesForwardInPlace()
     other->move(90, 70);
     other->mdiArea()->setActiveSubWindow(other);
     App().DispMmUnit = true;
-    Common::InitPosiData();
+    PosiTables::InitPosiData();
     App().DispNoStart = 1;
     App().DispNoEnd = 2;
     PosiGrid::FillGridByMode();

@@ -196,11 +196,11 @@ private slots:
         QVERIFY(!name.isEmpty());
 
         // Through a position file and back.
-        Common::InitPosiData();
+        PosiTables::InitPosiData();
         App().PosiNoStart = App().PosiNoEnd = 1;
         const QString path = env->path(QStringLiteral("names.qzd"));
         QCOMPARE(PosiFile::SaveFileAs2(path, {name, QString(), QString(), QString()}), 0);
-        QCOMPARE(Common::ReadPosiFile(path), 0);
+        QCOMPARE(PosiFile::ReadPosiFile(path), 0);
         QCOMPARE(Posi().FileAxisName[0], name);
 
         auto &c = Paradata().ActuatorSetting;
@@ -343,12 +343,12 @@ private slots:
             d.DevPPR[a] = 400;
             d.DevLead[a] = 9;
         }
-        QCOMPARE(SetDevLeadFromDevList(), 0);
+        QCOMPARE(PosiDevice::SetDevLeadFromDevList(), 0);
         QCOMPARE(d.DevLead[0], int16_t(2));
         QCOMPARE(Paradata().MaxMm[1], 100.0);
         d.DevStroke[1] = 150;
         d.DevLead[0] = 9;
-        QCOMPARE(SetDevLeadFromDevList(), 1);
+        QCOMPARE(PosiDevice::SetDevLeadFromDevList(), 1);
         QCOMPARE(d.DevLead[0], int16_t(2));
         QCOMPARE(Platform::Dialogs::ShownTexts(), QStringList{Platform::ResText(17)});
     }

@@ -533,7 +533,7 @@ void TestParaFlows::takeOverFindsPositionsOutOfRange()
     ResetPosiState();
     App().PrgModeFlag = false;
     App().DispMmUnit = true;
-    Common::InitPosiData();
+    PosiTables::InitPosiData();
     App().DispNoStart = 1;
     App().DispNoEnd = 2;
     PosiGrid::FillGridByMode();

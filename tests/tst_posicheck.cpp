@@ -28,7 +28,7 @@ class TestPosiCheck : public QObject {
     {
         App().PrgModeFlag = prg;
         App().DispMmUnit = mm;
-        Common::InitPosiData();
+        PosiTables::InitPosiData();
         App().DispNoStart = first;
         App().DispNoEnd = last;
         PosiGrid::FillGridByMode();

@@ -39,7 +39,7 @@ private slots:
         Paradata().DevSetting.DevSpeed = {QStringLiteral("D"), QStringLiteral("D"), QStringLiteral("C"), QStringLiteral("D")};
         Paradata().DevSetting.DevSize = {QStringLiteral(" 42"), QStringLiteral("42"), QStringLiteral(" 42"), QString()};
         QVERIFY(!CheckPosiDataExist());
-        Common::InitPosiData();
+        PosiTables::InitPosiData();
         const PosiRecord &r = Posi().PosiData[999];
         QCOMPARE(r[Acc(0)].val(), 20.0);
         for (int a = 1; a < 4; ++a)
@@ -55,7 +55,7 @@ private slots:
 
     void copyRecordMovesPositionToDisp()
     {
-        Common::InitPosiData();
+        PosiTables::InitPosiData();
         PosiState &p = Posi();
         p.PosiData[5][Position(0)] = 77;
         p.PosiData[5][Comment] = QStringLiteral("keep");
@@ -64,7 +64,7 @@ private slots:
         p.PosiDataRead[5][Comment] = QStringLiteral("new");
         App().PosiNoStart = 5;
         App().PosiNoEnd = 5;
-        Common::CopyPosiRecord();
+        PosiTables::CopyPosiRecord();
         QCOMPARE(p.PosiData[5][Position(0)].val(), 77.0);
         QCOMPARE(p.PosiDataDisp[5][0], 1234.0);
         QCOMPARE(p.PosiData[5][Speed(1)].val(), 55.0);
@@ -72,7 +72,7 @@ private slots:
         App().PosiNoStart = 6;   // empty range copies nothing
         App().PosiNoEnd = 5;
         p.PosiDataRead[5][Speed(1)] = 66;
-        Common::CopyPosiRecord();
+        PosiTables::CopyPosiRecord();
         QCOMPARE(p.PosiData[5][Speed(1)].val(), 55.0);
     }
 
@@ -98,7 +98,7 @@ private slots:
         Posi().FileFirstPosiNo = f1;
         Posi().FileLastPosiNo = f2;
         Posi().CommonNoStart = Posi().CommonNoEnd = -1;
-        QCOMPARE(Common::GetCommonPosiRange(), rc);
+        QCOMPARE(PosiTables::GetCommonPosiRange(), rc);
         QCOMPARE(Posi().CommonNoStart, cs);
         QCOMPARE(Posi().CommonNoEnd, ce);
     }
@@ -107,7 +107,7 @@ private slots:
     {
         Posi().PosiErrFlag[0][0] = true;
         Posi().PosiErrFlag[999][28] = true;
-        Common::ClearPosiFlags();
+        PosiTables::ClearPosiFlags();
         QVERIFY(!Posi().PosiErrFlag[0][0]);
         QVERIFY(!Posi().PosiErrFlag[999][28]);
     }
@@ -143,8 +143,8 @@ private slots:
 
     void blockRoundTrip()
     {
-        Common::InitPosiData();
-        PosiRecord r = Common::DefaultPosiRecord();
+        PosiTables::InitPosiData();
+        PosiRecord r = PosiTables::DefaultPosiRecord();
         r[Speed(0)] = 400; r[Acc(0)] = 200; r[Method(0)] = 3; r[Position(0)] = 262143;
         r[PushForce(0)] = 70; r[PushPos(0)] = 99;
         r[Acc(1)] = 10; r[Method(1)] = 1; r[Position(1)] = 65536;
@@ -185,7 +185,7 @@ private slots:
     {
         QFETCH(QString, text); QFETCH(QString, types);
         const QString path = env->writeSjis(QStringLiteral("a.qzd"), text);
-        QCOMPARE(Common::ReadPosiFile(path), 0);
+        QCOMPARE(PosiFile::ReadPosiFile(path), 0);
         const PosiState &p = Posi();
         QVERIFY(p.FilePrgMode);
         QCOMPARE(QStringList(p.FileAxisNewOld.begin(), p.FileAxisNewOld.end()).join(QLatin1Char(',')), types);
@@ -199,7 +199,7 @@ private slots:
 
     void saveOpenSave_sameTablesAndBytes()
     {
-        Common::InitPosiData();
+        PosiTables::InitPosiData();
         PosiState &p = Posi();
         App().PrgModeFlag = false;
         App().AxisNotUsed = {false, false, true, false};
@@ -225,7 +225,7 @@ private slots:
         QVERIFY(!first.contains("\"q\""));
         QVERIFY(first.contains("\"-5\""));
 
-        QCOMPARE(Common::ReadPosiFile(path), 0);
+        QCOMPARE(PosiFile::ReadPosiFile(path), 0);
         QCOMPARE(p.FileFirstPosiNo, 10);
         QCOMPARE(p.FileLastPosiNo, 20);
         for (int n : {10, 11, 13, 14, 16, 20})
@@ -233,14 +233,14 @@ private slots:
                 QCOMPARE(p.PosiDataRead[n][f].val(), p.PosiData[n][f].val());
         QCOMPARE(p.PosiDataRead[10][Comment].toString(), QStringLiteral("位置 10 'q'"));
         // 12 and 15 were left out of the file: they read back as defaults.
-        QCOMPARE(p.PosiDataRead[12], Common::DefaultPosiRecord());
+        QCOMPARE(p.PosiDataRead[12], PosiTables::DefaultPosiRecord());
 
         p.PosiErrRow.fill(false);
         for (int n = 10; n <= 20; ++n)
             p.PosiData[n] = p.PosiDataRead[n];
         const QString again = env->path(QStringLiteral("again.qzd"));
         QCOMPARE(PosiFile::SaveFileAs2(again, names), 0);
-        QCOMPARE(Common::ReadPosiFile(again), 0);
+        QCOMPARE(PosiFile::ReadPosiFile(again), 0);
         for (int n = 10; n <= 20; ++n)
             p.PosiData[n] = p.PosiDataRead[n];
         const QString third = env->path(QStringLiteral("third.qzd"));
@@ -250,13 +250,13 @@ private slots:
 
     void unorderedWithGap()
     {
-        Common::InitPosiData();
+        PosiTables::InitPosiData();
         Posi().PosiDataRead[6][Speed(0)] = 99;   // stale row inside the file's range
         const QString rec = QStringLiteral(",\" 50\",\" 10\",\" 0\",\" 0\",\" 0\",\" 0\",\" 30\",\" 10\",\" 0\",\" 0\",\" 0\",\" 0\","
                                            "\" 30\",\" 10\",\" 0\",\" 0\",\" 0\",\" 0\",\" 30\",\" 10\",\" 0\",\" 0\",\" 0\",\" 0\",\" 0\",\" 0\",\" 0\",\"\"\r\n");
         const QString text = QStringLiteral("\"RE-Z4\"\r\n\"POS MODE\"\r\n\"\",\"\",\"\",\"\"\r\n\"NEW\",\"NEW\",\"NEW\",\"NEW\"\r\n")
                              + QStringLiteral("9") + rec + QStringLiteral("4") + rec + QStringLiteral("7") + rec;
-        QCOMPARE(Common::ReadPosiFile(env->writeSjis(QStringLiteral("u.qzd"), text)), 0);
+        QCOMPARE(PosiFile::ReadPosiFile(env->writeSjis(QStringLiteral("u.qzd"), text)), 0);
         QCOMPARE(Posi().FileFirstPosiNo, 4);
         QCOMPARE(Posi().FileLastPosiNo, 9);
         QCOMPARE(Posi().PosiDataRead[6][Speed(0)].val(), 30.0);
@@ -289,12 +289,12 @@ private slots:
     {
         QFETCH(QByteArray, bytes); QFETCH(int, rc); QFETCH(QString, message);
         App().LangOffset = 10000;
-        Common::InitPosiData();
+        PosiTables::InitPosiData();
         Posi().FileFirstPosiNo = 11;
         Posi().FileLastPosiNo = 12;
         Posi().FileAxisName[0] = QStringLiteral("before");
         const PosiRecord before = Posi().PosiDataRead[5];
-        QCOMPARE(Common::ReadPosiFile(env->writeFile(QStringLiteral("bad.qzd"), bytes)), rc);
+        QCOMPARE(PosiFile::ReadPosiFile(env->writeFile(QStringLiteral("bad.qzd"), bytes)), rc);
         QVERIFY(Posi().FileReadError);
         QCOMPARE(Posi().FileFirstPosiNo, 11);
         QCOMPARE(Posi().FileLastPosiNo, 12);
@@ -306,12 +306,12 @@ private slots:
 
     void missingFileAndFailedSave()
     {
-        QCOMPARE(Common::ReadPosiFile(env->path(QStringLiteral("none.qzd"))), 1);
+        QCOMPARE(PosiFile::ReadPosiFile(env->path(QStringLiteral("none.qzd"))), 1);
         App().LangOffset = 10000;
         App().DataFileName = QStringLiteral("keep");
         App().PosiNoStart = 1;
         App().PosiNoEnd = 1;
-        Common::InitPosiData();
+        PosiTables::InitPosiData();
         QCOMPARE(PosiFile::SaveFileAs2(env->path(QStringLiteral("no/such/dir/x.qzd")), names), 1);
         QCOMPARE(App().DataFileName, QStringLiteral("keep"));
         QCOMPARE(Platform::Dialogs::ShownTexts().last(), QStringLiteral("An error occurred in saving data."));

@@ -36,7 +36,7 @@ class TestPosiEdit : public QObject {
     static void makeGrid(int first, int last, bool prg = false)
     {
         App().PrgModeFlag = prg;
-        Common::InitPosiData();
+        PosiTables::InitPosiData();
         App().DispNoStart = App().PosiNoStart = first;
         App().DispNoEnd = App().PosiNoEnd = last;
         if (prg) {
@@ -616,7 +616,7 @@ private slots:
         App().DispMmUnit = true;
         makeGrid(995, 999);
         int f = 3, l = 4;
-        Common::PosiGridInsertLine(f, l);
+        PosiRows::PosiGridInsertLine(f, l);
         PosiGridModel &g = PosiGrid::Grid();
         QCOMPARE(g.Rows(), 7);
         QCOMPARE(g.Text(6, 0), QStringLiteral("999"));

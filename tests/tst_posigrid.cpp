@@ -133,7 +133,7 @@ private slots:
         QFETCH(bool, mm); QFETCH(QString, pos1);
         App().DispMmUnit = mm;
         App().AxisNotUsed[2] = true;
-        Common::InitPosiData();
+        PosiTables::InitPosiData();
         PosiState &p = Posi();
         p.PosiData[6][Acc(0)] = 25;
         p.PosiData[6][Speed(0)] = 123;
@@ -183,7 +183,7 @@ private slots:
         QFETCH(bool, mm); QFETCH(int, method); QFETCH(QString, text);
         App().DispMmUnit = mm;
         App().AxisNotUsed[1] = true;
-        Common::InitPosiData();
+        PosiTables::InitPosiData();
         Posi().PosiData[1][Method(0)] = method;
         Posi().PosiData[1][Method(1)] = 1;
         Posi().PosiDataDisp[1][0] = 1200;
@@ -211,7 +211,7 @@ private slots:
     // A full fill is announced to a view as whole resets, never cell by cell.
     void fullFillIsOneBulkUpdate()
     {
-        Common::InitPosiData();
+        PosiTables::InitPosiData();
         App().DispNoStart = 1;
         App().DispNoEnd = 999;
         layout(false);
@@ -231,7 +231,7 @@ private slots:
     // The two title rows stay at the top however far the data scroll.
     void titlesStayWhenScrolled()
     {
-        Common::InitPosiData();
+        PosiTables::InitPosiData();
         App().DispNoStart = 1;
         App().DispNoEnd = 999;
         layout(false);
@@ -271,7 +271,7 @@ private slots:
     // A press in the number column selects the whole row; elsewhere one cell.
     void numberColumnSelectsRows()
     {
-        Common::InitPosiData();
+        PosiTables::InitPosiData();
         App().DispNoStart = 1;
         App().DispNoEnd = 20;
         layout(false);
@@ -302,7 +302,7 @@ private slots:
     // title, the actuator names over the position columns).
     void programModeTitlesFit()
     {
-        Common::InitPosiData();
+        PosiTables::InitPosiData();
         App().DispNoStart = 1;
         App().DispNoEnd = 5;
         layout(true);

@@ -31,7 +31,7 @@ PosiGridModel &grid() { return PosiGrid::Grid(); }
 void makeGrid(int first, int last, bool prg = false)
 {
     App().PrgModeFlag = prg;
-    Common::InitPosiData();
+    PosiTables::InitPosiData();
     for (int n = first; n <= last; ++n)
         Posi().PosiData[static_cast<size_t>(n)][Comment] = QStringLiteral("p%1").arg(n);
     App().DispNoStart = App().PosiNoStart = first;
@@ -267,7 +267,7 @@ private slots:
             QCOMPARE(cells[0], QStringLiteral("30"));
             QCOMPARE(cells[27], QStringLiteral("p%1").arg(i + 2));
         }
-        QCOMPARE(Common::CheckClipPosiData(), 1);
+        QCOMPARE(PosiRows::CheckClipPosiData(), 1);
     }
 
     // Copied rows pasted elsewhere are the same rows.

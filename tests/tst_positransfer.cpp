@@ -47,7 +47,7 @@ class TestPosiTransfer : public QObject {
     // A grid of positions first..last with defaults, pulses shown.
     static void makeGrid(int first, int last)
     {
-        Common::InitPosiData();
+        PosiTables::InitPosiData();
         App().DispNoStart = first;
         App().DispNoEnd = last;
         PosiGrid::Set_PosFormStrAtPosMode();
@@ -151,7 +151,7 @@ private slots:
 
     void readAllIntoTheGrid()
     {
-        PosiRecord r = Common::DefaultPosiRecord();
+        PosiRecord r = PosiTables::DefaultPosiRecord();
         r[Method(0)] = 3;
         r[Position(0)] = 262143;
         r[Acc(1)] = 25;
@@ -304,7 +304,7 @@ private slots:
 
     void damagedReplyChangesNothing()
     {
-        Common::InitPosiData();
+        PosiTables::InitPosiData();
         Posi().PosiDataRead[2][Speed(0)] = 55;
         SimPosi::SetBlock(*sim, 3, SimPosi::DefaultBlock().replace(0, 1, "Z"));
         App().PosiNoStart = 1;
@@ -364,7 +364,7 @@ private slots:
 
     void cancelledWriteStillStores()
     {
-        Common::InitPosiData();
+        PosiTables::InitPosiData();
         App().PosiNoStart = 1;
         App().PosiNoEnd = 50;
         cancelAt("0WP", 10);
@@ -376,7 +376,7 @@ private slots:
 
     void wrongEchoStopsWithoutStore()
     {
-        Common::InitPosiData();
+        PosiTables::InitPosiData();
         App().PosiNoStart = 1;
         App().PosiNoEnd = 5;
         sim->addCommand("0WP", [](SimController &, const QByteArray &f) -> std::optional<QByteArray> {

@@ -79,7 +79,7 @@ bool noFlags()
 // A grid of positions first..last with defaults, pulses shown.
 void makeGrid(int first, int last)
 {
-    Common::InitPosiData();
+    PosiTables::InitPosiData();
     App().DispNoStart = App().PosiNoStart = first;
     App().DispNoEnd = App().PosiNoEnd = last;
     if (App().PrgModeFlag) {
@@ -173,7 +173,7 @@ class TestPosiVerify : public QObject {
         const auto keep = p.PosiData;
         const bool keepMode = App().PrgModeFlag;
         const int s = App().PosiNoStart, e = App().PosiNoEnd;
-        Common::InitPosiData();
+        PosiTables::InitPosiData();
         apply(changes);
         App().PrgModeFlag = prgMode;
         App().PosiNoStart = first;
@@ -231,7 +231,7 @@ private slots:
         App().PrgModeFlag = prg;
         if (unusedAxis >= 0)
             App().AxisNotUsed[static_cast<size_t>(unusedAxis)] = true;
-        Common::InitPosiData();
+        PosiTables::InitPosiData();
         apply(changes);
         App().PosiNoStart = 1;
         App().PosiNoEnd = 10;
@@ -421,7 +421,7 @@ private slots:
         makeGrid(5, 30);
         PosiGrid::Grid().SetText(PosiGrid::RowOf(12, 5), Speed(1), QStringLiteral("45"));
         for (int n = 10; n <= 20; ++n) {
-            PosiRecord r = Common::DefaultPosiRecord();
+            PosiRecord r = PosiTables::DefaultPosiRecord();
             if (n == 12)
                 r[Speed(1)] = 45;
             if (n == 15 && ct == QLatin1String("differs"))

@@ -86,7 +86,7 @@ class TestPosiWindow : public QObject {
         AppState &app = App();
         const bool keepMode = app.PrgModeFlag;
         app.PrgModeFlag = prgMode;
-        Common::InitPosiData();
+        PosiTables::InitPosiData();
         for (int n = first; n <= last; ++n)
             Posi().PosiData[static_cast<size_t>(n)][PosiField::Comment] = QStringLiteral("p%1").arg(n);
         const int s = app.PosiNoStart, e = app.PosiNoEnd;
@@ -100,7 +100,7 @@ class TestPosiWindow : public QObject {
         app.PosiNoStart = s;
         app.PosiNoEnd = e;
         app.PrgModeFlag = keepMode;
-        Common::InitPosiData();
+        PosiTables::InitPosiData();
         return path;
     }
     static QString caption(const QString &name) { return ResText(202) + QStringLiteral("-[") + name + QStringLiteral("]"); }
@@ -367,7 +367,7 @@ private slots:
         QCOMPARE(g.Text(3, 28), replaced ? QString() : QStringLiteral("edited"));
         QCOMPARE(Posi().DataChanged, !replaced);
         if (!file.isEmpty()) {
-            QCOMPARE(Common::ReadPosiFile(env->path(file)), 0);
+            QCOMPARE(PosiFile::ReadPosiFile(env->path(file)), 0);
             QCOMPARE(Posi().PosiDataRead[2][PosiField::Comment].toString(), QStringLiteral("edited"));
         }
         Dlg::ClearScript();
@@ -523,7 +523,7 @@ private slots:
         QCOMPARE(PosiFileFlows::PosidataSaveToFile(), 0);
         QVERIFY(Dlg::FileDialogTitles().isEmpty());
         QVERIFY(!Posi().DataChanged);
-        QCOMPARE(Common::ReadPosiFile(path), 0);
+        QCOMPARE(PosiFile::ReadPosiFile(path), 0);
         QCOMPARE(Posi().FileFirstPosiNo, 1);
         QCOMPARE(Posi().FileLastPosiNo, 40);
         QCOMPARE(Posi().PosiDataRead[39][PosiField::Comment].toString(), QStringLiteral("edited"));
@@ -582,7 +582,7 @@ private slots:
         QCOMPARE(PosiFileFlows::PosiDataSaveAs(), 0);
         QCOMPARE(Dlg::ShownTexts(), QStringList{ResText(405)});
         QCOMPARE(Dlg::FileDialogTitles(), QStringList{QStringLiteral("Save Position Data as ...")});
-        QCOMPARE(Common::ReadPosiFile(path), 0);
+        QCOMPARE(PosiFile::ReadPosiFile(path), 0);
         QCOMPARE(Posi().FileFirstPosiNo, 2);
         QCOMPARE(Posi().FileLastPosiNo, 4);
         QCOMPARE(PosiWindow::Caption(), caption(env->path(QStringLiteral("part"))));
@@ -652,7 +652,7 @@ private slots:
         Dlg::QueueFileName(part);
         ms.main.mnuFileSaveAs->setEnabled(true);
         ms.main.mnuFileSaveAs->trigger();
-        QCOMPARE(Common::ReadPosiFile(part), 0);
+        QCOMPARE(PosiFile::ReadPosiFile(part), 0);
         QCOMPARE(Posi().FileFirstPosiNo, 6);
         QCOMPARE(Posi().FileLastPosiNo, 8);
 

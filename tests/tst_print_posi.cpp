@@ -71,7 +71,7 @@ class TestPrintPosi : public QObject {
     void grid(int first, int last, bool prgMode)
     {
         App().PrgModeFlag = prgMode;
-        Common::InitPosiData();
+        PosiTables::InitPosiData();
         for (int n = first; n <= last; ++n)
             Posi().PosiData[size_t(n)][PosiField::Comment] = QStringLiteral("p%1").arg(n);
         App().DispNoStart = first;

@@ -65,7 +65,7 @@ private slots:
         ErrorList::ReadErrorList();
         App().DispMmUnit = false;
         PosiGrid::ResetGrid();
-        PosiRecord r = Common::DefaultPosiRecord();
+        PosiRecord r = PosiTables::DefaultPosiRecord();
         r[Method(0)] = 1;
         r[Position(0)] = 12345;
         r[Comment] = QString();

@@ -64,7 +64,7 @@ struct Rig {
         // Pulses unless a row says otherwise (the window reads the setting).
         App().DispMmUnit = false;
         if (grid) {
-            Common::InitPosiData();
+            PosiTables::InitPosiData();
             App().DispNoStart = 1;
             App().DispNoEnd = 5;
             PosiGrid::Set_PosFormStrAtPosMode();

@@ -60,7 +60,7 @@ void MainWindow::Change_Device()
     Common::LetParaToDevSetting();
     Common::LetNewTypeFlag();
     Common::SaveDevSetting();
-    Common::DispDeviceName();
+    PosiGrid::DispDeviceName();
 
     PosiGrid::DispAxisData2();
     if (app.PrgModeFlag)

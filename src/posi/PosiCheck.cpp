@@ -231,7 +231,7 @@ int PosiDataCheck3()
 {
     AppState &app = App();
     PosiState &p = Posi();
-    Common::ClearPosiFlags();
+    PosiTables::ClearPosiFlags();
     p.PosiErrRow.fill(false);
     p.PosiErrCount = 0;
     p.CheckErrList.clear();
@@ -279,7 +279,7 @@ void ShowCheckResult()
     PosiState &p = Posi();
     p.VerifyMode = false;
     Shell::Get().ShowPosiCheckResult();
-    Common::ClearPosiFlags();
+    PosiTables::ClearPosiFlags();
     p.PosiErrCount = 0;
 }
 

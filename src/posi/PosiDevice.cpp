@@ -50,10 +50,6 @@ void setDispCell(int r, int c, const ValueCell &v)
 int PosiPulseToMm() { return UnitConv::PosiPulseToMm(dispCell, setDispCell); }
 int PosiMmToPulse() { return UnitConv::PosiMmToPulse(dispCell, setDispCell); }
 
-} // namespace PosiDevice
-
-namespace Common {
-
 int SetDevLeadFromDevList()
 {
     auto &s = Paradata();
@@ -78,7 +74,7 @@ int SetDevLeadFromDevList()
         allFound = allFound && found;
     }
     Posi().DevNotFoundFlag = !allFound;
-    RefreshAxisLimits(true);
+    Common::RefreshAxisLimits(true);
     if (!allFound) {
         Platform::Dialogs::MsgBox(Platform::ResText(17));
         return 1;
@@ -86,4 +82,4 @@ int SetDevLeadFromDevList()
     return 0;
 }
 
-} // namespace Common
+} // namespace PosiDevice

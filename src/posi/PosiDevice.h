@@ -31,11 +31,8 @@ std::optional<double> MmToPulse(int axis, double mm);
 int PosiPulseToMm();
 int PosiMmToPulse();
 
-} // namespace PosiDevice
-
-namespace Common {
 // Lead of every axis in use from its device-list table. 0 all found; 1 some
 // axis not listed (string 17 shown, DevNotFoundFlag set; the axes found take
 // their lead).
 int SetDevLeadFromDevList();
-} // namespace Common
+} // namespace PosiDevice

@@ -121,9 +121,6 @@ int SaveFileAs2(const QString &path, const std::array<QString, 4> &deviceNames, 
     return 0;
 }
 
-} // namespace PosiFile
-
-namespace Common {
 namespace {
 
 constexpr int kGivenTwiceText = 9461;
@@ -247,7 +244,7 @@ int ReadPosiFile(const QString &path)
     // Positions the file skips inside its range get their defaults, so that
     // an open shows nothing left over from another file or the controller;
     // they are not the file's, and a verification leaves them out.
-    const PosiRecord def = DefaultPosiRecord();
+    const PosiRecord def = PosiTables::DefaultPosiRecord();
     p.PosiReadHeld.fill(false);
     for (int n = parsed.first; n <= parsed.last; ++n) {
         auto found = parsed.rows.find(n);
@@ -271,4 +268,4 @@ int ReadPosiFileRetrying(const QString &path)
     return rc;
 }
 
-} // namespace Common
+} // namespace PosiFile

@@ -38,9 +38,6 @@ QString TitleOf(const QString &path);
 // Makes path the current data file (DataFileName and the save path).
 void SetCurrentFile(const QString &path);
 
-} // namespace PosiFile
-
-namespace Common {
 // Reads a position file into PosiDataRead and the file values. On any
 // result but ReadOk nothing of the tables or file values is changed except
 // FileReadError, which is set, and FileReadFault. A file cut inside a text
@@ -54,4 +51,4 @@ QString ReadErrorMessage();
 // ReadPosiFile tried up to four times, 100 ms apart, while the file cannot
 // be read (a file another program is still writing); other results at once.
 int ReadPosiFileRetrying(const QString &path);
-} // namespace Common
+} // namespace PosiFile

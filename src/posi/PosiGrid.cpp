@@ -232,12 +232,9 @@ int Check_flgdLineNo()
     return 1;
 }
 
-} // namespace PosiGrid
-
-namespace Common {
 void DispDeviceName()
 {
-    const DeviceNameTexts t = DeviceNameTextsNow();
+    const Common::DeviceNameTexts t = Common::DeviceNameTextsNow();
     for (int a = 0; a < 4; ++a)
         if (t.caption[size_t(a)])
             Shell::Get().SetDeviceLabel(a, *t.caption[size_t(a)]);
@@ -245,4 +242,5 @@ void DispDeviceName()
         if (t.header[size_t(c)])
             PosiGrid::Grid().SetText(0, c, *t.header[size_t(c)]);
 }
-} // namespace Common
+
+} // namespace PosiGrid

@@ -37,14 +37,9 @@ void FillGridByMode();
 // 1 (after message 433/434) when the grid holds no position, else 0.
 int Check_flgdLineNo();
 
-} // namespace PosiGrid
-
-namespace Common {
 // The actuator texts: the axis titles of the grid and the device labels.
 void DispDeviceName();
-} // namespace Common
 
-namespace PosiGrid {
 // Cell texts of the display.
 QString MmText(double mm);   // "#0.000", padded on the left to 8
 

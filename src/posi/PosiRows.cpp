@@ -34,7 +34,7 @@ QString defaultText(int col)
         case 0: return QStringLiteral("30");
         // The grid shows the acceleration in ms: the default units of 10 ms
         // times ten, as new data show it.
-        case 1: return QString::number(Common::DefaultPosiAcc(a) * 10);
+        case 1: return QString::number(PosiTables::DefaultPosiAcc(a) * 10);
         case 3:
             if (app.DispMmUnit)
                 return app.PrgModeFlag ? QStringLiteral("       N") : QStringLiteral("   0.000");
@@ -87,7 +87,7 @@ bool clipTextKeepable()
 
 } // namespace
 
-namespace Common {
+namespace PosiRows {
 
 void PosiGridColorRow(int row)
 {
@@ -208,10 +208,6 @@ void PastePosiLinesFromClip()
 
 int IsClipText() { return Platform::ClipboardHasText() ? 0 : 1; }
 
-} // namespace Common
-
-namespace PosiRows {
-
 bool InsertSelectedRows()
 {
     PosiGridModel &g = PosiGrid::Grid();
@@ -225,7 +221,7 @@ bool InsertSelectedRows()
     b.lastRow = std::min(b.lastRow, g.Rows() - 1);
     if (g.Rows() >= kMaxGridRows)
         g.RemoveRows(g.Rows() - 1, 1);
-    Common::PosiGridInsertLine(b.firstRow, b.lastRow);
+    PosiRows::PosiGridInsertLine(b.firstRow, b.lastRow);
     Posi().DataChanged = true;
     return true;
 }
@@ -241,7 +237,7 @@ bool DeleteSelectedRows()
         return false;
     }
     const int oldRow = g.Row();
-    Common::PosiGridDeleteLine(b.firstRow, b.lastRow);
+    PosiRows::PosiGridDeleteLine(b.firstRow, b.lastRow);
     Posi().DataChanged = true;
     const int rows = g.Rows();
     int row = oldRow < rows ? oldRow - 1 : rows - 1;
@@ -262,8 +258,8 @@ bool CopySelection()
     // keeps what it holds.
     if (b.lastRow < 2)
         return false;
-    Common::CopyPosiLinesToClip();
-    App().ClipCopyFlag = Common::CheckClipPosiData() == 1;
+    PosiRows::CopyPosiLinesToClip();
+    App().ClipCopyFlag = PosiRows::CheckClipPosiData() == 1;
     return true;
 }
 
@@ -275,7 +271,7 @@ int GetClipPosiData()
 
 bool PosiDataPaste()
 {
-    if (Common::IsClipText() != 0)
+    if (PosiRows::IsClipText() != 0)
         return false;
     switch (GetClipPosiData()) {
     case -1:
@@ -299,7 +295,7 @@ bool PosiDataLinePaste()
     }
     if (!clipTextKeepable())
         return false;
-    Common::PastePosiLinesFromClip();
+    PosiRows::PastePosiLinesFromClip();
     Posi().DataChanged = true;
     return true;
 }
@@ -313,7 +309,7 @@ bool PosiDataLinePasteCheck()
     }
     if (!clipTextKeepable())
         return false;
-    Common::PastePosiLinesFromClip();
+    PosiRows::PastePosiLinesFromClip();
     App().ClipCopyFlag = false;
     Posi().DataChanged = true;
     return true;

@@ -4,7 +4,7 @@
 // back. These act on the grid only; the re-validation takes the grid into
 // the tables later. The window's buttons and the Edit menu run the
 // commands of PosiRows, which show their own messages.
-namespace Common {
+namespace PosiRows {
 
 // Inserts last - first + 1 rows of default values at grid row first,
 // renumbers the rows and keeps the grid within positions ..999 (rows pushed
@@ -28,10 +28,6 @@ void PastePosiLinesFromClip();
 int CheckClipPosiData();
 // 0 when the clipboard offers text, 1 when it does not.
 int IsClipText();
-
-} // namespace Common
-
-namespace PosiRows {
 
 // The commands. Each returns true when the grid changed (DataChanged is
 // then set); a refusal shows its message and changes nothing.

@@ -30,7 +30,7 @@ double PosiValue::val() const
 
 std::optional<int32_t> PosiValue::whole() const { return Num::CLng(val()); }
 
-namespace Common {
+namespace PosiTables {
 
 int DefaultPosiAcc(int axis)
 {
@@ -109,7 +109,7 @@ int GetCommonPosiRange()
     return 0;
 }
 
-} // namespace Common
+} // namespace PosiTables
 
 bool CheckPosiDataExist()
 {

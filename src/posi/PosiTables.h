@@ -110,7 +110,7 @@ struct PosiState {
 PosiState &Posi();
 void ResetPosiState();
 
-namespace Common {
+namespace PosiTables {
 // Defaults for positions 1..999 in PosiData and PosiDataRead.
 void InitPosiData();
 // Takes read data of PosiNoStart..PosiNoEnd into the edit tables.
@@ -123,7 +123,7 @@ int GetCommonPosiRange();
 int DefaultPosiAcc(int axis);
 // The default position (fields 1..28).
 PosiRecord DefaultPosiRecord();
-} // namespace Common
+} // namespace PosiTables
 
 // True when the position table holds data; sets PosiDataExistFlag (never
 // clears it).

@@ -24,7 +24,7 @@ int ComparePositionData()
 {
     const AppState &app = App();
     PosiState &p = Posi();
-    Common::ClearPosiFlags();
+    PosiTables::ClearPosiFlags();
     p.PosiErrCount = 0;
     for (int n = std::max(app.PosiNoStart, 1); n <= std::min(app.PosiNoEnd, kPosiMax); ++n) {
         // A position the reference does not hold is neither compared nor

@@ -69,7 +69,7 @@ static void shoot(const QString &dir, const QString &name, bool prg, bool mm, in
     PosiGrid::FillGridByMode();
     // The actuator names over the axis columns and above the grid, as the
     // offline start's choice of actuators writes them.
-    Common::DispDeviceName();
+    PosiGrid::DispDeviceName();
     auto *w = static_cast<PositionWindow *>(ms.main.PosiForm());
     PosiGridModel &g = PosiGrid::Grid();
     auto type = [&](int row, int col, const QString &text) {

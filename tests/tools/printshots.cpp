@@ -48,7 +48,7 @@ void positions(bool prgMode)
     App().PrgModeFlag = prgMode;
     App().DispMmUnit = false;
     App().AxisNotUsed = {false, false, false, prgMode};
-    Common::InitPosiData();
+    PosiTables::InitPosiData();
     App().DispNoStart = 1;
     App().DispNoEnd = 60;
     PosiGrid::FillGridByMode();

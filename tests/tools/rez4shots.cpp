@@ -236,11 +236,11 @@ int main(int argc, char **argv)
         Common::SetCaptionFromRes(main);
         main->resize(1000, 640);
         main->ShowPosiWindowOnce();
-        Common::InitPosiData();
+        PosiTables::InitPosiData();
         App().DispNoStart = 1;
         App().DispNoEnd = 30;
         PosiGrid::FillGridByMode();
-        Common::DispDeviceName();
+        PosiGrid::DispDeviceName();
         main->show();
         if (QWidget *posi = main->PosiForm())
             if (QWidget *sub = posi->parentWidget())

@@ -87,7 +87,7 @@ void RecheckPositionsAfterWrite()
             MsgBox(ResText(1526));
         }
     }
-    Common::DispDeviceName();
+    PosiGrid::DispDeviceName();
     Common::DispPulseMmRate();
     PosiGrid::DispAxisData2();
 }
@@ -169,7 +169,7 @@ void ChangeAndWrite(const Window &w)
 
     Common::LetParaToDevSetting();
     Common::LetNewTypeFlag();
-    Common::DispDeviceName();
+    PosiGrid::DispDeviceName();
     RecheckPositionsAfterWrite();
     MsgBox(ResText(1527));
 }

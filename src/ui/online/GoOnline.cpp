@@ -195,7 +195,7 @@ bool takeCtAxesAndDevices()
     if (Common::LetCtDeviceToPcDevice() != 0)
         return false;
     UnitConv::CalcMaxMm();
-    Common::DispDeviceName();
+    PosiGrid::DispDeviceName();
     Common::DispPulseMmRate();
     Host::DispAxisData2();
     a.OfflineFlag = false;
@@ -393,7 +393,7 @@ void loadPcDeviceSetting()
             p.DevSeries[size_t(ax)] = QStringLiteral("QZ");
     a.AxisCount = 4;
     ReadNQzDeviceList();
-    const bool notFound = SetDevLeadFromDevList() == 1 || Host::DevNotFound();
+    const bool notFound = PosiDevice::SetDevLeadFromDevList() == 1 || Host::DevNotFound();
     if (notFound) {
         // String 17 has been shown; the actuator setting that follows lets
         // the user choose a listed actuator.
@@ -413,7 +413,7 @@ void finish(bool online)
         Host::DispAxisData2();
     // Also after a Back from the actuator setting and then an online start.
     DevFlags().DevWinStartup = false;
-    DispDeviceName();
+    PosiGrid::DispDeviceName();
     DispPulseMmRate();
     Host::LayoutGridForMode(a.PrgModeFlag);
     if (online) {

@@ -30,7 +30,7 @@ void RecheckPositions()
             PosiDevice::PosiPulseToMm();
         else
             PosiDevice::PosiMmToPulse();
-        Common::DispDeviceName();
+        PosiGrid::DispDeviceName();
         Common::DispPulseMmRate();
         PosiGrid::FillGridByMode();
     } else if (rc == 1) {
@@ -62,7 +62,7 @@ int ChangeDev()
     Common::LetParaToDevSetting2();
     Common::LetNewTypeFlag();
     Common::SaveDevSetting();
-    Common::DispDeviceName();
+    PosiGrid::DispDeviceName();
     PosiGrid::DispAxisData2();
     Common::DispPulseMmRate();
 

@@ -91,7 +91,7 @@ int CreateNewPositions()
     app.DispNoEnd = app.PosiNoEnd;
     PosiGrid::FG_BeginBulk();
     PosiGrid::Grid().SetRows(app.PosiNoEnd - app.PosiNoStart + 3);
-    Common::InitPosiData();
+    PosiTables::InitPosiData();
     for (int n = std::max(app.DispNoStart, 0); n <= std::min(app.DispNoEnd, kPosiMax); ++n)
         p.PosiDataDisp[static_cast<size_t>(n)] = PosiDispRow{};
     PosiGrid::FillGridByMode();
@@ -115,9 +115,9 @@ int PosidataFileOpenProc()
         return 1;
     }
     p.FileReadError = false;
-    const int rc = Common::ReadPosiFileRetrying(path);
+    const int rc = PosiFile::ReadPosiFileRetrying(path);
     if (rc == PosiFile::ReadError) {
-        MsgBox(Common::ReadErrorMessage(), MsgButtons::Ok, MsgIcon::Critical);
+        MsgBox(PosiFile::ReadErrorMessage(), MsgButtons::Ok, MsgIcon::Critical);
         return 1;
     }
     if (rc != PosiFile::ReadOk)
@@ -197,12 +197,12 @@ int PosidataFileOpenProc()
         PosiGrid::SizeInit_PosFlexGridAtPosMode();
         PosiGrid::DispAxisData2();
     }
-    Common::DispDeviceName();
+    PosiGrid::DispDeviceName();
     ParadataState &para = Paradata();
     for (size_t a = 0; a < 4; ++a)
         if (para.DevSetting.DevQzFlag[a])
             para.DevSeries[a] = QStringLiteral("QZ");
-    Common::CopyPosiRecord();
+    PosiTables::CopyPosiRecord();
     PosiDevice::PosiPulseToMm();
     PosiGrid::FillGridByMode();
     UnitConv::CalcMaxMm();

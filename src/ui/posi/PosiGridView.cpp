@@ -427,7 +427,7 @@ void PosiGridView::moveTo(int row, int col, bool append)
 {
     if (append) {
         int first = m_model->Rows(), last = first;
-        Common::PosiGridInsertLine(first, last);
+        PosiRows::PosiGridInsertLine(first, last);
     }
     row = std::clamp(row, 0, std::max(m_model->Rows() - 1, 0));
     m_model->SetCurrent(row, col);

@@ -156,7 +156,7 @@ void PosidataGetfromCtProc()
         MsgBox(ResText(425), MsgButtons::Ok, MsgIcon::Information);
     if (rc != 0)
         return;
-    Common::CopyPosiRecord();
+    PosiTables::CopyPosiRecord();
     PosiDevice::PosiPulseToMm();
     // Only a read that succeeded changes the grid's range.
     app.DispNoStart = app.PosiNoStart;
@@ -198,7 +198,7 @@ int CheckParametersBeforePositionWrite()
     for (int a = 0; a < 4; ++a)
         progress.setValue(a + 1);
 
-    Common::ClearPosiFlags();
+    PosiTables::ClearPosiFlags();
     p.PosiErrCount = 0;
     PosiGrid::FG_BeginBulk();
     for (int n = std::max(app.PosiNoStart, 1); n <= std::min(app.PosiNoEnd, kPosiMax); ++n) {

@@ -33,7 +33,7 @@ const QString kCrLf = QStringLiteral("\r\n");
 struct FlagsBack {
     ~FlagsBack()
     {
-        Common::ClearPosiFlags();
+        PosiTables::ClearPosiFlags();
         Posi().PosiErrCount = 0;
         PosiGrid::FG_EndBulk();
     }
@@ -72,9 +72,9 @@ int VerifyPositionsWithFile()
         return 1;
 
     p.FileReadError = false;
-    const int rc = Common::ReadPosiFileRetrying(path);
+    const int rc = PosiFile::ReadPosiFileRetrying(path);
     if (rc == PosiFile::ReadError) {
-        MsgBox(Common::ReadErrorMessage(), MsgButtons::Ok, MsgIcon::Critical);
+        MsgBox(PosiFile::ReadErrorMessage(), MsgButtons::Ok, MsgIcon::Critical);
         return 1;
     }
     if (rc != PosiFile::ReadOk)
@@ -84,7 +84,7 @@ int VerifyPositionsWithFile()
         return 1;
     }
 
-    const bool common = Common::GetCommonPosiRange() == 0;
+    const bool common = PosiTables::GetCommonPosiRange() == 0;
     {
         VerifyRangeDialog dlg;
         if (!common)

@@ -28,7 +28,7 @@ void PosiDataSaveAs()
 
 void AxisSettingChanged()
 {
-    Common::DispDeviceName();
+    PosiGrid::DispDeviceName();
     Common::DispPulseMmRate();
     // The axis columns follow the axes now in use (an axis that has just
     // come into use gets its columns back), then the colours.

@@ -344,7 +344,7 @@ void PositionWindow::popup(const QPoint &globalPos)
     if (!menu || (w != 28 && w != 1))
         return;
     Forms::ShowMainAction("mnuPopupCopy", true);
-    Forms::ShowMainAction("mnuPopupPaste", Common::IsClipText() == 0);
+    Forms::ShowMainAction("mnuPopupPaste", PosiRows::IsClipText() == 0);
     Forms::ShowMainAction("mnuPopupLineDelete", w == 28 && g.Rows() >= 3);
     menu->popup(globalPos);
 }
@@ -363,7 +363,7 @@ void PositionWindow::SetEditMenuState()
     }
     for (QPushButton *b : {cmdPosiCopy, cmdInsertLine, cmdDeleteLine})
         b->setEnabled(true);
-    const bool clip = Common::IsClipText() == 0;
+    const bool clip = PosiRows::IsClipText() == 0;
     cmdPosiPaste->setEnabled(clip);
     for (const char *name : {"mnuEdit", "mnuEditCopy", "mnuEditInsert", "mnuEditLineDelete"})
         Forms::EnableMainAction(name, true);

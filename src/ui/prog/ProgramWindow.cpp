@@ -377,7 +377,7 @@ void ProgramWindow::GridClick(Qt::MouseButton button, const QPoint &globalPos)
 {
     if (ProgBusyFlag)
         return;
-    const bool clipText = Common::IsClipText() == 0;
+    const bool clipText = PosiRows::IsClipText() == 0;
     const bool copied = App().ClipCopyFlag;
     if (button == Qt::LeftButton) {
         const ProgEdit::LeftClick s = ProgEdit::LeftClickState(Doc, clipText, copied);
@@ -514,7 +514,7 @@ void ProgramWindow::PrgDataLineCopy()
         return;
     }
     cmdProgLineCopy->setEnabled(true);
-    const bool paste = App().ClipCopyFlag && Common::IsClipText() == 0;
+    const bool paste = App().ClipCopyFlag && PosiRows::IsClipText() == 0;
     cmdProgLinePaste->setEnabled(paste);
     Forms::EnableMainAction("mnuEditPaste", paste);
     txtDummyPrg->setFocus();
