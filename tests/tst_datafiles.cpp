@@ -307,7 +307,7 @@ void TstDataFiles::ownFilesRead()
         break;
     }
     case Groups:
-        QCOMPARE(Common::ReadGrpFile(path, QStringLiteral("own")), int(GrpSm::FileReadOk));
+        QCOMPARE(GrpSm::ReadGrpFile(path, QStringLiteral("own")), int(GrpSm::FileReadOk));
         QCOMPARE(GrpSm::Tables().GrpDataBuf, ownGroups());
         break;
     case Macros:
@@ -349,7 +349,7 @@ void TstDataFiles::damagedFileRefusedByItsReader()
     }
     case Groups:
         t.GrpDataBuf.fill({4, 4});
-        QCOMPARE(Common::ReadGrpFile(path, QStringLiteral("damaged")), int(GrpSm::FileReadError));
+        QCOMPARE(GrpSm::ReadGrpFile(path, QStringLiteral("damaged")), int(GrpSm::FileReadError));
         QCOMPARE(t.FileReadFault, fault);
         QCOMPARE(t.GrpDataBuf[1], (std::array<int16_t, 2>{4, 4}));
         QVERIFY(t.GrpPrintDataName.isEmpty());

@@ -88,18 +88,18 @@ void TestGrpSmData::groupFileBytesAndRoundTrip()
                     + (g == 50 ? "-3" : "999") + "\r\n";
     }
     const QString path = env.path(QStringLiteral("a.grp"));
-    QCOMPARE(Common::WriteGrpFile(path), 0);
+    QCOMPARE(GrpSm::WriteGrpFile(path), 0);
     const QByteArray bytes = fileBytes(path);
     QCOMPARE(bytes, expected);
     QCOMPARE(bytes.count("\r\n"), 101);
 
-    QCOMPARE(Common::ReadGrpFile(path, QStringLiteral("a.grp")), 0);
+    QCOMPARE(GrpSm::ReadGrpFile(path, QStringLiteral("a.grp")), 0);
     for (int g = 1; g <= 99; ++g)
         QCOMPARE(t.GrpDataBuf[g], t.GrpData[g]);
     QCOMPARE(t.GrpPrintDataName, QStringLiteral("a.grp"));
 
     // A failed save leaves the old file whole.
-    QCOMPARE(Common::WriteGrpFile(env.path(QStringLiteral("missing/dir/a.grp"))), 1);
+    QCOMPARE(GrpSm::WriteGrpFile(env.path(QStringLiteral("missing/dir/a.grp"))), 1);
 }
 
 void TestGrpSmData::macroFileBytesAndRoundTrip()
@@ -116,7 +116,7 @@ void TestGrpSmData::macroFileBytesAndRoundTrip()
         }
     }
     const QString path = env.path(QStringLiteral("m.smd"));
-    QCOMPARE(Common::WriteSqMcrFile(path), 0);
+    QCOMPARE(GrpSm::WriteSqMcrFile(path), 0);
     const QByteArray bytes = fileBytes(path);
     QCOMPARE(bytes, expected);
     QCOMPARE(bytes.count("\r\n"), 342);
@@ -162,7 +162,7 @@ void TestGrpSmData::groupFileRead()
     for (auto &row : buf)
         row = {7, 7};
     const QString path = env.writeFile(QStringLiteral("g.grp"), file);
-    QTEST(Common::ReadGrpFile(path, QStringLiteral("g.grp")), "result");
+    QTEST(GrpSm::ReadGrpFile(path, QStringLiteral("g.grp")), "result");
     QTEST(int(buf[group][0]), "start");
     QTEST(int(buf[group][1]), "end");
     QTEST(Dlg::ShownTexts(), "shown");
@@ -177,7 +177,7 @@ void TestGrpSmData::groupFileNeverMixesWithEarlierRead()
     QByteArray records;
     for (int g = 1; g <= 10; ++g)
         records += "\"" + QByteArray::number(g) + "\",1,2\r\n";
-    QCOMPARE(Common::ReadGrpFile(env.writeFile(QStringLiteral("ten.grp"), grpFile("RE-Z4", "GRP", records)),
+    QCOMPARE(GrpSm::ReadGrpFile(env.writeFile(QStringLiteral("ten.grp"), grpFile("RE-Z4", "GRP", records)),
                                   QStringLiteral("ten.grp")),
              0);
     QCOMPARE(t.GrpDataBuf[10], (std::array<int16_t, 2>{1, 2}));
@@ -189,7 +189,7 @@ void TestGrpSmData::groupFileNeverMixesWithEarlierRead()
     for (int g = 1; g <= 10; ++g)
         t.GrpData[g] = {1, 2};
     QCOMPARE(GrpData_Check(), 0);
-    Common::MakeGrpDataStr();
+    GrpSm::MakeGrpDataStr();
     QVERIFY(t.GrpVerifyNG);
     QVERIFY(t.GrpVerifyNgList.startsWith(QStringLiteral(" 11, 12,")));
 }
@@ -203,10 +203,10 @@ void TestGrpSmData::groupFileDamagedLeavesBuffer()
     t.GrpPrintDataName = QStringLiteral("before");
     const QString path =
         env.writeFile(QStringLiteral("bad.grp"), grpFile("RE-Z4", "GRP", "\"1\",9,9\r\n\"2\",x,1\r\n"));
-    QCOMPARE(Common::ReadGrpFile(path, QStringLiteral("bad.grp")), 1);
+    QCOMPARE(GrpSm::ReadGrpFile(path, QStringLiteral("bad.grp")), 1);
     QCOMPARE(t.GrpDataBuf[1], (std::array<int16_t, 2>{5, 6}));
     QCOMPARE(t.GrpPrintDataName, QStringLiteral("before"));
-    QCOMPARE(Common::ReadGrpFile(env.path(QStringLiteral("none.grp")), QString()), 1);
+    QCOMPARE(GrpSm::ReadGrpFile(env.path(QStringLiteral("none.grp")), QString()), 1);
 }
 
 void TestGrpSmData::macroFileRead_data()
@@ -287,14 +287,14 @@ void TestGrpSmData::groupCompare()
     TestEnv::Scope env;
     auto &t = Tables();
     ResetGrpData();
-    Common::LetGrpDataToBuf();
-    Common::MakeGrpDataStr();
+    GrpSm::LetGrpDataToBuf();
+    GrpSm::MakeGrpDataStr();
     QVERIFY(!t.GrpVerifyNG);
     QCOMPARE(t.GrpVerifyNgList, QString());
     t.GrpData[3][0] = 2;
     t.GrpDataBuf[17][1] = 4;
     t.GrpDataBuf[0][0] = 9; // row 0 is never compared
-    Common::MakeGrpDataStr();
+    GrpSm::MakeGrpDataStr();
     QVERIFY(t.GrpVerifyNG);
     QCOMPARE(t.GrpVerifyNgList, QStringLiteral(" 3, 17,"));
 }
@@ -358,18 +358,18 @@ void TestGrpSmData::macroCompare()
     auto &t = Tables();
     validMacros(t.SmData);
     setStep(t.SmData, 4, 3, 0, 0);
-    Common::LetSqMcrDataToBuf();
-    QCOMPARE(Common::MakeSqMcrDataStr(), 0);
+    GrpSm::LetSqMcrDataToBuf();
+    QCOMPARE(GrpSm::MakeSqMcrDataStr(), 0);
     QVERIFY(!t.SmVerifyNG);
     QCOMPARE(t.SmVerifyNgList, QString());
 
     // Only an END step's data differ: equal.
     setStep(t.SmData, 4, 3, 0, 6);
-    QCOMPARE(Common::MakeSqMcrDataStr(), 0);
+    QCOMPARE(GrpSm::MakeSqMcrDataStr(), 0);
 
     setStep(t.SmData, 2, 0, 5, 2);   // data differ
     setStep(t.SmDataBuf, 11, 15, 6, 1); // command differs
-    QCOMPARE(Common::MakeSqMcrDataStr(), 1);
+    QCOMPARE(GrpSm::MakeSqMcrDataStr(), 1);
     QVERIFY(t.SmVerifyNG);
     QCOMPARE(t.SmVerifyNgList, QStringLiteral(" 2, 11,"));
 }
@@ -380,19 +380,19 @@ void TestGrpSmData::copiesLeaveUnusedRowsAlone()
     auto &t = Tables();
     t.GrpDataBuf[0] = {8, 8};
     t.GrpDataBuf[99] = {3, 4};
-    Common::LetGrpBufToData();
+    GrpSm::LetGrpBufToData();
     QCOMPARE(t.GrpData[99], (std::array<int16_t, 2>{3, 4}));
     QCOMPARE(t.GrpData[0], (std::array<int16_t, 2>{0, 0}));
 
     t.SmDataBuf[16][0] = 5;
     t.SmDataBuf[15][39] = 9;
-    Common::LetSqMcrBufToData();
+    GrpSm::LetSqMcrBufToData();
     QCOMPARE(int(t.SmData[15][39]), 9);
     QCOMPARE(int(t.SmData[16][0]), 0);
 
     t.SmData[16][39] = 4;
     t.SmData[16][40] = 4;
-    Common::ClearSqMcrData();
+    GrpSm::ClearSqMcrData();
     QCOMPARE(int(t.SmData[16][39]), 0);
     QCOMPARE(int(t.SmData[16][40]), 4);
     QCOMPARE(int(t.SmData[15][39]), 0);

@@ -413,7 +413,7 @@ void TestGrpSmWindows::grpPrintHandOver()
     QCOMPARE(h.grp[7], (std::array<int16_t, 2>{70, 80}));
     QVERIFY(Dlg::Shown().empty()); // no question
 
-    QVERIFY(Common::WriteGrpFile(env.scope.path(QStringLiteral("p.grp"))) == 0);
+    QVERIFY(GrpSm::WriteGrpFile(env.scope.path(QStringLiteral("p.grp"))) == 0);
     t.GrpData[7] = {71, 81};
     Dlg::QueueAnswer(MsgAnswer::Ok);
     Dlg::QueueFileName(env.scope.path(QStringLiteral("p.grp")));
@@ -548,7 +548,7 @@ void TestGrpSmWindows::smEndEmptiesData()
 {
     Env env;
     validMacros(Tables().SmDataBuf);
-    Common::LetSqMcrBufToData();
+    GrpSm::LetSqMcrBufToData();
     SequenceMacroWindow w;           // opening clears the table
     QCOMPARE(w.txtSmData[3]->text(), QString());
     setStep(Tables().SmData, 1, 3, 5, 4);
@@ -753,7 +753,7 @@ void TestGrpSmWindows::smFileOpenAndWrongHeader()
     QCOMPARE(Dlg::FileDialogTitles(), QStringList{QStringLiteral("Save SM Data as ...")});
     QVERIFY(QFile::exists(path + QStringLiteral(".smd")));
 
-    Common::ClearSqMcrData();
+    GrpSm::ClearSqMcrData();
     Dlg::QueueFileName(path + QStringLiteral(".smd"));
     w.cmdSmFileOpen->click();
     QCOMPARE(w.comboSmCommand[0]->currentText(), QStringLiteral("5. TIMER"));
@@ -792,7 +792,7 @@ void TestGrpSmWindows::smPrintHandOver()
 
     // A file: no check of the shown data, no question.
     const QString path = env.scope.path(QStringLiteral("pr.smd"));
-    QCOMPARE(Common::WriteSqMcrFile(path), 0);
+    QCOMPARE(GrpSm::WriteSqMcrFile(path), 0);
     setStep(t.SmData, 1, 0, 5, 0); // invalid, yet the file prints
     Dlg::ClearScript();
     Dlg::QueueFileName(path);

@@ -197,7 +197,7 @@ void TstProgTask::stepQueriesInTaskOrder()
 {
     Rig r;
     QVERIFY(r.sim.ok());
-    auto &list = Common::CommandList();
+    auto &list = CommandList::State();
     list.CommandName.clear();
     for (int c = 0; c < 30; ++c)
         list.CommandName << QStringLiteral("C%1").arg(c);

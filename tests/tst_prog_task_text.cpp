@@ -149,7 +149,7 @@ void TstProgTaskText::replies()
 
 void TstProgTaskText::rowFromReply()
 {
-    auto &list = Common::CommandList();
+    auto &list = CommandList::State();
     list.CommandName.clear();
     for (int c = 0; c < 40; ++c)
         list.CommandName << QStringLiteral("CMD%1").arg(c);
@@ -167,7 +167,7 @@ void TstProgTaskText::rowFromReply()
 
 void TstProgTaskText::codeBeyondList()
 {
-    auto &list = Common::CommandList();
+    auto &list = CommandList::State();
     list.CommandName = QStringList{QStringLiteral("NOP"), QStringLiteral("MOV"), QString()};
     list.CommandCount = 2;
     // A code the list does not know reads as code 0: nothing but the numbers.

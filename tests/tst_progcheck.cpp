@@ -81,7 +81,7 @@ private:
     {
         QFETCH(Lines, program);
         QFETCH(QStringList, errors);
-        QCOMPARE(Common::ReadCommandList(), 0);
+        QCOMPARE(CommandList::ReadCommandList(), 0);
         QCOMPARE(checked(program), errors);
     }
 
@@ -158,7 +158,7 @@ void TstProgCheck::passes()
         m_env->writeFile(QStringLiteral("Command.lst"), list);
         Platform::SetAppFolder(m_env->dir());
     }
-    QCOMPARE(Common::ReadCommandList(), 0);
+    QCOMPARE(CommandList::ReadCommandList(), 0);
     QCOMPARE(checked(program), errors);
 }
 
@@ -280,7 +280,7 @@ void TstProgCheck::errorTextInTheRunningLanguage()
 
 void TstProgCheck::programWithoutLinesReadsNothing()
 {
-    QCOMPARE(Common::ReadCommandList(), 0);
+    QCOMPARE(CommandList::ReadCommandList(), 0);
     ProgGridModel grid;
     ProgData::ProgDoc doc;
     doc.flgdProg = &grid;

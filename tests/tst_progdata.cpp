@@ -108,16 +108,16 @@ void TstProgData::commandListCodes()
 {
     Platform::SetAppFolder(m_env->dir());
     m_env->writeSjis(QStringLiteral("Command.lst"), QStringLiteral("3\r\n\"MVP\"\r\n\"JOG+\"\r\n\"==\"\r\n"));
-    QCOMPARE(Common::ReadCommandList(), 0);
-    QCOMPARE(Common::CommandList().CommandCount, 3);
-    QCOMPARE(Common::GetCmdCode(QStringLiteral("MVP")), 0);
-    QCOMPARE(Common::GetCmdCode(QStringLiteral("JOG+")), 1);
-    QCOMPARE(Common::GetCmdCode(QStringLiteral("==")), 2);
-    QCOMPARE(Common::GetCmdCode(QStringLiteral("mvp")), -1);
-    QCOMPARE(Common::GetCmdCode(QStringLiteral("CLR")), -1);
-    QCOMPARE(Common::GetCmdCode(QString()), -1);
-    QCOMPARE(Common::CommandNameOf(2), QStringLiteral("=="));
-    QCOMPARE(Common::CommandNameOf(3), QString());
+    QCOMPARE(CommandList::ReadCommandList(), 0);
+    QCOMPARE(CommandList::State().CommandCount, 3);
+    QCOMPARE(CommandList::GetCmdCode(QStringLiteral("MVP")), 0);
+    QCOMPARE(CommandList::GetCmdCode(QStringLiteral("JOG+")), 1);
+    QCOMPARE(CommandList::GetCmdCode(QStringLiteral("==")), 2);
+    QCOMPARE(CommandList::GetCmdCode(QStringLiteral("mvp")), -1);
+    QCOMPARE(CommandList::GetCmdCode(QStringLiteral("CLR")), -1);
+    QCOMPARE(CommandList::GetCmdCode(QString()), -1);
+    QCOMPARE(CommandList::CommandNameOf(2), QStringLiteral("=="));
+    QCOMPARE(CommandList::CommandNameOf(3), QString());
     QVERIFY(Dlg::Shown().empty());
 }
 
@@ -136,33 +136,33 @@ void TstProgData::missingOrDamagedCommandList()
     if (!content.isEmpty())
         m_env->writeFile(QStringLiteral("Command.lst"), content);
     // A list read before must not survive a failed read.
-    Common::CommandList().CommandName = {QStringLiteral("OLD"), QString()};
-    Common::CommandList().CommandCount = 1;
-    QCOMPARE(Common::ReadCommandList(), 1);
+    CommandList::State().CommandName = {QStringLiteral("OLD"), QString()};
+    CommandList::State().CommandCount = 1;
+    QCOMPARE(CommandList::ReadCommandList(), 1);
     QCOMPARE(Dlg::ShownTexts(), QStringList{QStringLiteral("No device list file.\r\nPut device list file in the folder "
                                                           "in which the program is saved in order to indicate device "
                                                           "information correctly.")});
-    QCOMPARE(Common::GetCmdCode(QStringLiteral("OLD")), -1);
+    QCOMPARE(CommandList::GetCmdCode(QStringLiteral("OLD")), -1);
 }
 
 void TstProgData::sampleListHoldsEveryCheckedName()
 {
-    QCOMPARE(Common::ReadCommandList(), 0);
-    QCOMPARE(Common::CommandList().CommandCount, 58);
+    QCOMPARE(CommandList::ReadCommandList(), 0);
+    QCOMPARE(CommandList::State().CommandCount, 58);
     const QStringList checked = {
         "HOME", "MVP", "MVA", "MVI", "PGR", "PMOV", "VEL", "ACC", "TIM", "LB", "JUMP", "CALL", "SR", "WTON",
         "WTOF", "ON", "OFF", "IN", "INB", "OUT", "OUTB", "STPG", "EDPG", "SRET", "=", "+", "-", "*", "/", "%",
         "==", "!=", ">", ">=", "<", "<=", "MVD", "PPUT", "PGET", "PTST", "CPRD", "ZOUT", "JOG+", "JOG-",
         "ZONE1", "ZONE2", "ZONE3", "ZONE4", "PUST1", "PUST2", "PUST3", "PUST4", "CLR"};
     for (const QString &n : checked)
-        QVERIFY2(Common::GetCmdCode(n) >= 0, qPrintable(n));
+        QVERIFY2(CommandList::GetCmdCode(n) >= 0, qPrintable(n));
     // The shapes of the coding table: the operators are 27..38, the zones
     // 49..52 and the push groups 53..56.
-    QCOMPARE(Common::GetCmdCode(QStringLiteral("=")), 27);
-    QCOMPARE(Common::GetCmdCode(QStringLiteral("<=")), 38);
-    QCOMPARE(Common::GetCmdCode(QStringLiteral("ZONE1")), 49);
-    QCOMPARE(Common::GetCmdCode(QStringLiteral("PUST4")), 56);
-    QCOMPARE(Common::GetCmdCode(QStringLiteral("CLR")), 57);
+    QCOMPARE(CommandList::GetCmdCode(QStringLiteral("=")), 27);
+    QCOMPARE(CommandList::GetCmdCode(QStringLiteral("<=")), 38);
+    QCOMPARE(CommandList::GetCmdCode(QStringLiteral("ZONE1")), 49);
+    QCOMPARE(CommandList::GetCmdCode(QStringLiteral("PUST4")), 56);
+    QCOMPARE(CommandList::GetCmdCode(QStringLiteral("CLR")), 57);
 }
 
 void TstProgData::coding_data()
@@ -457,7 +457,7 @@ void TstProgData::emptyLinesOfALongFileGoInOneChange()
 
 void TstProgData::takeOverCodesEmptyCellsAsZero()
 {
-    QCOMPARE(Common::ReadCommandList(), 0);
+    QCOMPARE(CommandList::ReadCommandList(), 0);
     ProgGridModel grid;
     ProgDoc doc{&grid};
     fill(grid, {line(" MVP ", "5", "R3", "/I3", "", " go "), line("TIM", "", "", "", "F1")});
@@ -486,7 +486,7 @@ void TstProgData::takeOverStopsOnUnknownNameOrBadReference()
 {
     QFETCH(ProgTexts, second);
     QFETCH(QString, where);
-    QCOMPARE(Common::ReadCommandList(), 0);
+    QCOMPARE(CommandList::ReadCommandList(), 0);
     ProgGridModel grid;
     ProgDoc doc{&grid};
     fill(grid, {line("MVP", "7"), second, line("END")});
@@ -584,7 +584,7 @@ void TstProgData::readReplyRefusals()
 
 void TstProgData::fileRoundTrip()
 {
-    QCOMPARE(Common::ReadCommandList(), 0);
+    QCOMPARE(CommandList::ReadCommandList(), 0);
     const std::vector<ProgTexts> lines = {
         line("MVP", "5", "R3", "/I3", "O2", "to the start"),
         line("TIM", "1.5", "", "", "", "wait, then go"),
@@ -656,7 +656,7 @@ void TstProgData::fileRefusals()
 
 void TstProgData::fileWithUnknownNameOpensEmptyCell()
 {
-    QCOMPARE(Common::ReadCommandList(), 0);
+    QCOMPARE(CommandList::ReadCommandList(), 0);
     const QString path = m_env->writeFile(QStringLiteral("u.prg"),
                                           "\"RE-Z4\"\r\n\"Program\"\r\n2\r\n\"MOVE\",\"5\",\"\",\"I1\",\"\",\"x\"\r\n"
                                           "\"\",\"\",\"\",\"\",\"\",\"\"\r\n");

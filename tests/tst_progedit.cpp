@@ -91,7 +91,7 @@ private slots:
     {
         m_env = std::make_unique<TestEnv::Scope>();
         App().LangOffset = 10000;
-        QVERIFY(Common::ReadCommandList() == 0);
+        QVERIFY(CommandList::ReadCommandList() == 0);
     }
     void cleanup() { m_env.reset(); }
 
@@ -219,7 +219,7 @@ void TstProgEdit::typingIntoTheGrid()
     QCOMPARE(keyTarget(w.flgdProgView)->palette().color(QPalette::Base), QColor(0xC0, 0xFF, 0xFF));
     press(w.flgdProgView, Qt::Key_Space, Qt::ControlModifier);
     QVERIFY(w.List1->isVisible());
-    QCOMPARE(w.List1->count(), Common::CommandList().CommandCount);
+    QCOMPARE(w.List1->count(), CommandList::State().CommandCount);
     press(w.flgdProgView, Qt::Key_Escape);
     QVERIFY(!w.List1->isVisible());
     QCOMPARE(w.flgdProg->Text(1, 1), QStringLiteral("MVP"));

@@ -67,7 +67,7 @@ private slots:
     {
         m_env = std::make_unique<TestEnv::Scope>();
         App().LangOffset = 10000;
-        QVERIFY(Common::ReadCommandList() == 0);
+        QVERIFY(CommandList::ReadCommandList() == 0);
         Platform::SetClipboardText(QString());
     }
     void cleanup() { m_env.reset(); }
@@ -187,7 +187,7 @@ void TstProgRows::copy()
     if (whole) {
         QCOMPARE(Platform::ClipboardText(),
                  QStringLiteral("MVP\t5\tR3\t/I3\t\tstart\rMVP\t2\t\t\t\tc2\r=\tR1\t-5\t\t\t"));
-        QCOMPARE(Common::CheckClipProgData(), 1);
+        QCOMPARE(ProgRows::CheckClipProgData(), 1);
         QVERIFY(App().ClipCopyFlag);
         QVERIFY(w.cmdProgLinePaste->isEnabled());
         QVERIFY(Dlg::Shown().empty());
@@ -274,7 +274,7 @@ void TstProgRows::editMenuReachesTheActiveProgramWindow()
     selectLines(*w, 2, 3);
     w->GridClick(Qt::LeftButton, QPoint());
     m.main.mnuEditCopy->trigger();
-    QCOMPARE(Common::CheckClipProgData(), 1);
+    QCOMPARE(ProgRows::CheckClipProgData(), 1);
     QVERIFY(App().ClipCopyFlag);
     m.main.mnuEditLineDelete->trigger();
     QCOMPARE(ops(*w), QList<int>{1});

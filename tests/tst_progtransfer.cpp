@@ -345,7 +345,7 @@ void TstProgTransfer::readOpensDecodedWindow()
     MainScope m;
     SimProg::SetStored(f.sim, 15,
                        {"020013883FF12E3EB00", "1B3FF1F60009C400000", "0A0004D20000000000F", QByteArray(19, '0')});
-    QVERIFY(Common::ReadCommandList() == 0);
+    QVERIFY(CommandList::ReadCommandList() == 0);
     pickProgNo(15);
     m.main.mnuContProgRead_Click();
     const QStringList codes = [&] {
@@ -401,7 +401,7 @@ void TstProgTransfer::readWritesBackUnchanged()
     ProgLink f;
     Comm::Commands().ProgStepCountKnown = true;
     SimProg::SetStored(f.sim, 2, {"1B3FF1F620138800000", "1C3FF12C0009C43ED24", "0A0004D200000000024"});
-    QVERIFY(Common::ReadCommandList() == 0);
+    QVERIFY(CommandList::ReadCommandList() == 0);
     ProgramWindow w;
     QCOMPARE(w.ReadProgDataFromCt(2), 0);
     w.ShowProgramData();
@@ -419,7 +419,7 @@ void TstProgTransfer::readCodesSentOtherwiseAreNamed()
     ProgLink f;
     Comm::Commands().ProgStepCountKnown = true;
     SimProg::SetStored(f.sim, 2, {"0A0004D20000000000F", "1B3FF1F60009C400000", "020013883FF12E01300"});
-    QVERIFY(Common::ReadCommandList() == 0);
+    QVERIFY(CommandList::ReadCommandList() == 0);
     ProgramWindow w;
     QCOMPARE(w.ReadProgDataFromCt(2), 0);
     w.ShowProgramData();

@@ -94,7 +94,7 @@ struct ProgLink : LinkFixture {
         SimProg::InstallProgCommands(sim);
         App().PrgModeFlag = true;
         Paradata().ParaSet.ParaSpAxis = 0xF;
-        Common::ReadCommandList();
+        CommandList::ReadCommandList();
     }
     QStringList codes() const
     {

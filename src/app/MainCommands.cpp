@@ -185,7 +185,7 @@ void ShowProgTask(MainWindow &main)
     // Busy, but the position tabs and the menus stay as they are.
     CommandSets::BusyScope busy({.posiTabs = false, .menus = false});
     bool show = false;
-    if (Common::ReadCommandList() == 0 && Online::GoOnlineOnDemand()) {
+    if (CommandList::ReadCommandList() == 0 && Online::GoOnlineOnDemand()) {
         bool read = true;
         if (!Comm::Commands().ProgStepCountKnown) {
             main.Disp_ProgressBar();

@@ -38,7 +38,7 @@ void ResetAllModuleState()
     ResetDevSettingFlags();
     ResetPosiState();
     PosiGrid::ResetGrid();
-    Common::ResetCommandList();
+    CommandList::ResetCommandList();
     ProgVerify::ResetVerification();
     GrpSm::ResetGrpSmTables();
     GrpSmPrint::ResetHanded();

@@ -198,10 +198,6 @@ int OpenSMFile(const QString &path)
     return FileReadOk;
 }
 
-} // namespace GrpSm
-
-namespace Common {
-
 int WriteGrpFile(const QString &path)
 {
     return ItemFile::SaveText(path, GrpSm::FormatGrpFile(GrpSm::Tables().GrpData)) ? 0 : 1;
@@ -231,4 +227,4 @@ int WriteSqMcrFile(const QString &path)
     return ItemFile::SaveText(path, GrpSm::FormatSqMcrFile(GrpSm::Tables().SmData)) ? 0 : 1;
 }
 
-} // namespace Common
+} // namespace GrpSm

@@ -34,9 +34,6 @@ FileRead ParseSqMcrFile(const QString &text, MacroTable &out, QString *fault = n
 // its two-line message; a damaged file sets FileReadFault.
 int OpenSMFile(const QString &path);
 
-} // namespace GrpSm
-
-namespace Common {
 // Groups 1..99 of GrpData: 0 written, 1 failed (no message; an existing
 // file is left as it was).
 int WriteGrpFile(const QString &path);
@@ -46,4 +43,4 @@ int WriteGrpFile(const QString &path);
 int ReadGrpFile(const QString &path, const QString &fileTitle);
 // The 20 macros of SmData: 0 written, 1 failed (no message).
 int WriteSqMcrFile(const QString &path);
-} // namespace Common
+} // namespace GrpSm

@@ -94,10 +94,6 @@ int SmData_Check()
     return invalid ? 1 : 0;
 }
 
-} // namespace GrpSm
-
-namespace Common {
-
 using GrpSm::Tables;
 
 void LetGrpBufToData()
@@ -176,4 +172,4 @@ int MakeSqMcrDataStr()
     return t.SmVerifyNG ? 1 : 0;
 }
 
-} // namespace Common
+} // namespace GrpSm

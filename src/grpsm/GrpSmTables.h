@@ -79,9 +79,6 @@ QString SmCommandName(int code);
 // Highest data value a step of that code takes (4 or 9); 0 = none.
 int SmDataMax(int code);
 
-} // namespace GrpSm
-
-namespace Common {
 // Groups 1..99, columns 0 and 1; row 0 is not copied.
 void LetGrpBufToData();
 void LetGrpDataToBuf();
@@ -97,4 +94,4 @@ void ClearSqMcrData();
 // Compares SmData with SmDataBuf into SmVerifyNG and SmVerifyNgList: 1 when a
 // macro differs, else 0. The data of an END step of SmData are not compared.
 int MakeSqMcrDataStr();
-} // namespace Common
+} // namespace GrpSm

@@ -6,7 +6,7 @@
 #include "platform/Dialogs.h"
 #include "platform/StringTable.h"
 
-namespace Common {
+namespace CommandList {
 namespace {
 
 CommandListState g_list;
@@ -34,7 +34,7 @@ std::optional<QStringList> parseList(const QString &text)
 
 } // namespace
 
-CommandListState &CommandList() { return g_list; }
+CommandListState &State() { return g_list; }
 void ResetCommandList() { g_list = CommandListState{}; }
 
 int ReadCommandList()
@@ -65,7 +65,7 @@ QString CommandNameOf(int code)
     return (code >= 0 && code < g_list.CommandCount) ? g_list.CommandName[code] : QString();
 }
 
-} // namespace Common
+} // namespace CommandList
 
 namespace Programs {
 

@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace Common {
+namespace CommandList {
 
 struct CommandListState {
     // Element k is the name of code k, for k = 0..CommandCount - 1; element
@@ -14,7 +14,7 @@ struct CommandListState {
     QStringList CommandName{QString()};
     int CommandCount = 0;
 };
-CommandListState &CommandList();
+CommandListState &State();
 void ResetCommandList();
 
 // Reads the list afresh (it is read before every use): 0 = read; 1 = missing
@@ -26,7 +26,7 @@ int GetCmdCode(const QString &name);
 // The name of a code, or an empty text when the list has no such code.
 QString CommandNameOf(int code);
 
-} // namespace Common
+} // namespace CommandList
 
 namespace Programs {
 inline constexpr int kProgramCount = 100;

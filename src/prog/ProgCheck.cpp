@@ -339,7 +339,7 @@ int programCheckProc(ProgData::ProgDoc &doc)
     for (const Pass &p : passes()) {
         std::vector<int> codes;
         for (const char *k : p.keywords)
-            codes.push_back(Common::GetCmdCode(QString::fromLatin1(k)));
+            codes.push_back(CommandList::GetCmdCode(QString::fromLatin1(k)));
         if (p.whole) {
             p.whole(c, codes);
         } else {

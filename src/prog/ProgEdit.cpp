@@ -79,7 +79,7 @@ Commit SetDataForFlexProg(ProgData::ProgDoc &doc, int row, int col, const QStrin
 {
     Commit c;
     c.text = editText.trimmed();
-    if (col == 1 && Common::GetCmdCode(c.text) < 0) {
+    if (col == 1 && CommandList::GetCmdCode(c.text) < 0) {
         c.result = 1;
         c.text = oldText;
         c.beep = true;

@@ -52,7 +52,7 @@ int TakeInProgramGrid(ProgDoc &doc)
         ProgStep &s = doc.ProgDA[static_cast<size_t>(r)];
         // The column that cannot be coded, or 0.
         int failed = 0;
-        s.code = Common::GetCmdCode(g.Text(r, ProgGridModel::ColCommand).trimmed());
+        s.code = CommandList::GetCmdCode(g.Text(r, ProgGridModel::ColCommand).trimmed());
         if (s.code < 0)
             failed = ProgGridModel::ColCommand;
         int32_t *fields[] = {&s.op1, &s.op2, &s.cond, &s.res};
@@ -79,7 +79,7 @@ int TakeInProgramGrid(ProgDoc &doc)
 
 int TakeOver(ProgDoc &doc)
 {
-    if (Common::ReadCommandList() != 0 || Check_flgdProgLineNo(doc) != 0 || Check_NullLineAndDelete(doc) != 0
+    if (CommandList::ReadCommandList() != 0 || Check_flgdProgLineNo(doc) != 0 || Check_NullLineAndDelete(doc) != 0
         || TakeInProgramGrid(doc) != 0)
         return 1;
     return 0;
@@ -117,7 +117,7 @@ std::vector<ProgTexts> DecodedTexts(const std::vector<ProgStep> &steps)
     for (size_t i = 1; i < steps.size(); ++i) {
         const ProgStep &s = steps[i];
         ProgTexts t;
-        t[0] = Common::CommandNameOf(s.code);
+        t[0] = CommandList::CommandNameOf(s.code);
         t[1] = ProgCode::DecodeOperand(s.code, ProgCode::kColOp1, s.op1).text();
         t[2] = ProgCode::DecodeOperand(s.code, ProgCode::kColOp2, s.op2).text();
         t[3] = ProgCode::DecodeCondition(s.cond).text();
@@ -134,7 +134,7 @@ std::vector<ProgTexts> FileTexts(const std::vector<ProgTexts> &stored)
         ProgTexts t;
         for (size_t c = 0; c < 6; ++c)
             t[c] = stored[i][c].trimmed();
-        if (Common::GetCmdCode(t[0]) < 0)
+        if (CommandList::GetCmdCode(t[0]) < 0)
             t[0].clear();
         lines.push_back(t);
     }

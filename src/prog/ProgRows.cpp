@@ -10,7 +10,7 @@
 #include <QStringList>
 #include <algorithm>
 
-namespace Common {
+namespace ProgRows {
 
 void CopyProgLinesToClip(const ProgData::ProgDoc &doc)
 {
@@ -58,10 +58,6 @@ bool PasteProgLinesFromClip(ProgData::ProgDoc &doc)
     g.EndBulk();
     return true;
 }
-
-} // namespace Common
-
-namespace ProgRows {
 
 Span SelectedLines(const ProgData::ProgDoc &doc)
 {
@@ -118,8 +114,8 @@ Result CopyLines(ProgData::ProgDoc &doc)
 {
     if (!ProgEdit::WholeLines(doc))
         return Result::NotWholeLines;
-    Common::CopyProgLinesToClip(doc);
-    switch (Common::CheckClipProgData()) {
+    ProgRows::CopyProgLinesToClip(doc);
+    switch (ProgRows::CheckClipProgData()) {
     case 1: App().ClipCopyFlag = true; break;
     case 0: App().ClipCopyFlag = false; break;
     default: break;
@@ -132,7 +128,7 @@ Result PasteLines(ProgData::ProgDoc &doc)
     const ProgGridModel &g = *doc.flgdProg;
     if (g.Col() != 1 || g.Row() < 1)
         return Result::NotColumn1;
-    if (!Common::PasteProgLinesFromClip(doc))
+    if (!ProgRows::PasteProgLinesFromClip(doc))
         return Result::NothingPasted;
     doc.ProgChangeFlag = true;
     return Result::Done;

@@ -9,7 +9,7 @@ namespace ProgData {
 struct ProgDoc;
 }
 
-namespace Common {
+namespace ProgRows {
 // Puts the document's selected lines on the clipboard in place of what it
 // held: six cells a line joined by Tab, lines joined by CR.
 void CopyProgLinesToClip(const ProgData::ProgDoc &doc);
@@ -20,9 +20,6 @@ int CheckClipProgData();
 // 1 on, as they stand: never past column 6 nor below the last line. False
 // when nothing was written (no text, or a later line longer than the first).
 bool PasteProgLinesFromClip(ProgData::ProgDoc &doc);
-} // namespace Common
-
-namespace ProgRows {
 
 // The result of a line command.
 enum class Result { Done, NoLine, NotWholeLines, NotColumn1, NothingPasted };

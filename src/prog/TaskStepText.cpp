@@ -237,10 +237,10 @@ std::array<QString, 7> TaskRowTexts(const StepValues &st)
     cells[0] = QString::number(st[0]);
     cells[1] = QString::number(st[1]);
     int c = st[2];
-    if (c > Common::CommandList().CommandCount || c < 0) {
+    if (c > CommandList::State().CommandCount || c < 0) {
         c = 0;
     } else {
-        cells[2] = Common::CommandNameOf(c);
+        cells[2] = CommandList::CommandNameOf(c);
     }
     for (int k = 3; k <= 6; ++k)
         cells[size_t(k)] = GetOperandText(c, k - 1, st[size_t(k)]).text();

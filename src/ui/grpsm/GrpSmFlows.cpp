@@ -138,7 +138,7 @@ void showGrpVerifyResult()
 
 bool readGrpFileWithRetry(const QString &path)
 {
-    return readWithRetry([&] { return Common::ReadGrpFile(path, fileTitle(path)); }, 484);
+    return readWithRetry([&] { return GrpSm::ReadGrpFile(path, fileTitle(path)); }, 484);
 }
 
 // ---- macros ------------------------------------------------------------
@@ -153,7 +153,7 @@ bool smDataValid()
 
 void showSmVerifyResult()
 {
-    if (Common::MakeSqMcrDataStr() == 1)
+    if (GrpSm::MakeSqMcrDataStr() == 1)
         say(ResLines({923, 924}) + QStringLiteral("\r\n") + ResText(925) + GrpSm::Tables().SmVerifyNgList);
     else
         say(926);
@@ -182,7 +182,7 @@ void GrpDataCtRead(View &view)
     App().ComCancelFlag = false;
     switch (Comm::ReadGrpDataFromCt()) {
     case 0:
-        Common::LetGrpBufToData();
+        GrpSm::LetGrpBufToData();
         view.ShowData();
         break;
     case 2:
@@ -238,7 +238,7 @@ void VerifyGroupsWithCt(View &)
     App().ComCancelFlag = false;
     switch (Comm::ReadGrpDataFromCt()) {
     case 0:
-        Common::MakeGrpDataStr();
+        GrpSm::MakeGrpDataStr();
         showGrpVerifyResult();
         break;
     case 2:
@@ -256,7 +256,7 @@ void GrpDataFileOpen(View &view)
         return;
     if (!readGrpFileWithRetry(path))
         return;
-    Common::LetGrpBufToData();
+    GrpSm::LetGrpBufToData();
     view.ShowData();
 }
 
@@ -267,7 +267,7 @@ void GrpDataFileSave(View &)
     const QString path = saveDialog(832, 831, 833, kGrpExt);
     if (path.isEmpty())
         return;
-    writeWithRetry([&] { return Common::WriteGrpFile(path); }, 18);
+    writeWithRetry([&] { return GrpSm::WriteGrpFile(path); }, 18);
 }
 
 void VerifyGroupsWithFile(View &)
@@ -279,7 +279,7 @@ void VerifyGroupsWithFile(View &)
         return;
     if (!readGrpFileWithRetry(path))
         return;
-    Common::MakeGrpDataStr();
+    GrpSm::MakeGrpDataStr();
     showGrpVerifyResult();
 }
 
@@ -288,7 +288,7 @@ void GrpDataDispPrint(View &)
     if (!grpDataValid())
         return;
     auto &t = GrpSm::Tables();
-    Common::LetGrpDataToBuf();
+    GrpSm::LetGrpDataToBuf();
     t.GrpPrintDataName = kIndicatedData;
     Common::PrintGrpData(t.GrpDataBuf, t.GrpPrintDataName);
 }
@@ -349,7 +349,7 @@ void SmDataCtRead(View &view)
         return;
     if (Comm::ReadSqMcrFromCt() == 1)
         return;
-    Common::LetSqMcrBufToData();
+    GrpSm::LetSqMcrBufToData();
     view.ShowData();
 }
 
@@ -415,7 +415,7 @@ void SmDataFileOpen(View &view)
     Hourglass busyPointer;
     if (!readSmFileWithRetry(path))
         return;
-    Common::LetSqMcrBufToData();
+    GrpSm::LetSqMcrBufToData();
     view.ShowData();
 }
 
@@ -427,7 +427,7 @@ void SmDataFileSave(View &)
     if (path.isEmpty())
         return;
     Hourglass busyPointer;
-    writeWithRetry([&] { return Common::WriteSqMcrFile(path); }, 935);
+    writeWithRetry([&] { return GrpSm::WriteSqMcrFile(path); }, 935);
 }
 
 void VerifyMacrosWithFile(View &)
@@ -452,7 +452,7 @@ void SmDataDispPrint(View &)
     auto &t = GrpSm::Tables();
     t.SqMcrNoStart = 1;
     t.SqMcrNoEnd = GrpSm::kMacroCount;
-    Common::LetSqMcrDataToBuf();
+    GrpSm::LetSqMcrDataToBuf();
     t.SqMcrPrintDataName = kIndicatedData;
     Common::PrintSqMcr(t.SmDataBuf, t.SqMcrNoStart, t.SqMcrNoEnd, t.SqMcrPrintDataName);
 }

@@ -122,7 +122,7 @@ SequenceMacroWindow::SequenceMacroWindow(QWidget *parent) : QWidget(parent)
     top->addLayout(buttons);
 
     Common::SetCaptionFromRes(this);
-    Common::ClearSqMcrData();
+    GrpSm::ClearSqMcrData();
     ShowMacroData();
     CommandSets::Register(this);
 }

@@ -121,7 +121,7 @@ ProgramWindow::ProgramWindow(QWidget *parent) : QWidget(parent)
     InitSize_FGProg();
     InitSize_FGPrgErr();
     // A missing list is reported here; the window opens all the same.
-    Common::ReadCommandList();
+    CommandList::ReadCommandList();
     FGProg_EndBulk();
     flgdProg->SetEditable(true);
     ProgramCommandsOn();
@@ -299,7 +299,7 @@ void ProgramWindow::FillErrList()
 
 // ---- program data ---------------------------------------------------------------
 
-int ProgramWindow::GetCmdCode(const QString &name) const { return Common::GetCmdCode(name); }
+int ProgramWindow::GetCmdCode(const QString &name) const { return CommandList::GetCmdCode(name); }
 int ProgramWindow::Check_flgdProgLineNo() { return ProgData::Check_flgdProgLineNo(Doc); }
 int ProgramWindow::Check_NullLineAndDelete() { return ProgData::Check_NullLineAndDelete(Doc); }
 int ProgramWindow::TakeInProgramGrid() { return ProgData::TakeInProgramGrid(Doc); }
@@ -365,7 +365,7 @@ void ProgramWindow::showCommandList(const QModelIndex &index)
     const QRect cell = flgdProgView->visualRect(index);
     const QPoint at = flgdProgView->viewport()->mapTo(this, cell.bottomLeft() + QPoint(0, 1));
     List1->clear();
-    const Common::CommandListState &list = Common::CommandList();
+    const CommandList::CommandListState &list = CommandList::State();
     for (int k = 0; k < list.CommandCount; ++k)
         List1->addItem(list.CommandName.value(k));
     List1->setGeometry(at.x(), at.y(), Twips::ToPx(1500), Twips::ToPx(2500));
@@ -461,7 +461,7 @@ int ProgramWindow::GetProgFileNameFromCaption()
 
 void ProgramWindow::ShowProgramFileData()
 {
-    if (Doc.ProgDAReadText.size() < 2 || Common::ReadCommandList() != 0)
+    if (Doc.ProgDAReadText.size() < 2 || CommandList::ReadCommandList() != 0)
         return;
     ProgData::FillGrid(*flgdProg, ProgData::FileTexts(Doc.ProgDAReadText));
 }
@@ -484,7 +484,7 @@ void ProgramWindow::cmdProgVerifyCt_Click() { ProgFlows::ProgVerifyCt(*this); }
 
 void ProgramWindow::ShowProgramData()
 {
-    if (Doc.ProgDARead.size() < 2 || Common::ReadCommandList() != 0)
+    if (Doc.ProgDARead.size() < 2 || CommandList::ReadCommandList() != 0)
         return;
     ProgData::FillGrid(*flgdProg, ProgData::DecodedTexts(Doc.ProgDARead));
 }
