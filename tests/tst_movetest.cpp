@@ -167,8 +167,8 @@ void TestMoveTest::homeButton_data()
         " 4.Is the power voltage enough?");
     QTest::newRow("at rest") << false << QByteArray() << (QStringList{"0CM1", "0RA", "0MS000B"} + rest(2))
                              << "H0" << QString() << true;
-    QTest::newRow("axis still moving") << true << QByteArray() << QStringList{"0CM1", "0RA"} << "" << QString()
-                                       << true;
+    QTest::newRow("axis still moving") << true << QByteArray() << QStringList{"0CM1", "0RA"} << ""
+                                       << QStringLiteral("The writing of data is not made during movement.") << true;
     QTest::newRow("home sensor") << false << QByteArray("0%%134") << QStringList{"0CM1", "0RA", "0MS000B", "0RA"}
                                  << "" << sensor << false;
     QTest::newRow("other error reply") << false << QByteArray("0%%135")
@@ -192,6 +192,7 @@ void TestMoveTest::homeButton()
     if (message.isEmpty()) {
         QVERIFY(Dlg::Shown().empty());
     } else {
+        QVERIFY(!Dlg::Shown().empty());
         QCOMPARE(Dlg::Shown().back().text, message);
         QCOMPARE(Dlg::Shown().back().icon, Platform::MsgIcon::Warning);
     }

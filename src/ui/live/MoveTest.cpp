@@ -362,8 +362,11 @@ void ReturnHomeByButton(Face &f)
             Queues().LinkFailed = false;
             return;
         }
-        if (CheckCtAxisStop() != 1)
-            return;
+        switch (CheckCtAxisStop()) {
+        case 1: break;
+        case 0: f.Move().FoundMoving = true; return;
+        default: return;
+        }
         f.ShowHomeGreen(false);
         if (MovePosiNo(0, 1) != 0) {
             l.TimeoutFlag = false;

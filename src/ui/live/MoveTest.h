@@ -29,8 +29,8 @@ struct State {
     // so only such a stop ends a wait for rest; the user is told afterwards.
     bool StopPressed = false;
     bool StoppedMoving = false;
-    // A move's start found an axis still moving and sent no move; the user
-    // is told afterwards.
+    // A move's or the home return's start found an axis still moving and sent
+    // nothing; the user is told afterwards.
     bool FoundMoving = false;
 };
 
