@@ -50,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         s.ParaFileTable = *t;
         Common::LetParaRecToValue();
         Common::LetParaFileToPara();
-        Common::ParaPulseToMmText();
+        Common::ParaPulseToMmText(App().AxisNotUsed);
         // What was read writes out and reads back to the same rows.
         const QString again = Common::ParaFileText(s.ParaSet);
         if (!Common::ParseParaFileText(again))

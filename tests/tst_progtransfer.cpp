@@ -215,7 +215,7 @@ void TstProgTransfer::emptyLinesGoFromTheWindowNotActive()
     ProgData::FillGrid(*first->flgdProg, {line("MVP", "1"), line(""), line("TIM", "1"), line(""), line("END")});
     ProgData::FillGrid(*active->flgdProg, {line("MVP", "1"), line(""), line("END")});
     active->flgdProg->SetCurrent(2, 1);
-    QCOMPARE(first->Check_NullLineAndDelete(), 0);
+    QCOMPARE(ProgData::Check_NullLineAndDelete(first->Doc), 0);
     QCOMPARE(ProgData::GridTexts(*first->flgdProg),
              (std::vector<ProgTexts>{line("MVP", "1"), line("TIM", "1"), line("END")}));
     QCOMPARE(active->flgdProg->Rows(), 4);

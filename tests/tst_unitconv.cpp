@@ -255,7 +255,7 @@ private slots:
             t[22][a] = ValueCell(100000);
         }
         t[9][3] = ValueCell(0);
-        QCOMPARE(Common::ParaPulseToMmText(), 1); // axis 4: PULSE 0
+        QCOMPARE(Common::ParaPulseToMmText(App().AxisNotUsed), 1); // axis 4: PULSE 0
         QCOMPARE(t[7][0], ValueCell(QStringLiteral("100.005")));
         QCOMPARE(t[21][0], ValueCell(QStringLiteral("  6.000")));
         // Too long for the width: the text is kept whole.

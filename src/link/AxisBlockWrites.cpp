@@ -64,7 +64,6 @@ int WriteActuatorParametersToCt()
     return WriteParaBlocks({kStdBlockIndices, kStore, kStoreReplyLen, true, 2});
 }
 
-BlockWriteState &BlockWrites() { return g_state; }
 void ResetBlockWriteState() { g_state = BlockWriteState{}; }
 
 int WriteAxisMaskToCt(int mask) { return writeMask(mask); }

@@ -10,7 +10,6 @@ struct BlockWriteState {
     // Block 0 as 32 hexadecimal digits between its read and its write-back.
     QString CtBlock0Data;
 };
-BlockWriteState &BlockWrites();
 void ResetBlockWriteState();
 
 // The actuator-dependent blocks (1 and the first two blocks of every axis in

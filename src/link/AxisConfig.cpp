@@ -96,7 +96,7 @@ int ReadAxisConfigFromCt_Apply()
 
 int ReadAxisConfigFromCt3()
 {
-    for (int attempt = 0; OpenCommPort2() != 0; ++attempt) {
+    for (int attempt = 0; OpenCommPort() != 0; ++attempt) {
         if (attempt >= 3)
             return 1;
         Platform::WaitMs(100);

@@ -230,21 +230,6 @@ std::optional<int32_t> ReadWatchItemFromCt(Watch::Kind kind, const Watch::Item &
     return Frames::DecodeWatchItem(kind, item, r.reply);
 }
 
-std::optional<int32_t> ReadFlagFromCt(int prgNo, int flagNo)
-{
-    return ReadWatchItemFromCt(Watch::Kind::Flag, {prgNo, flagNo});
-}
-
-std::optional<int32_t> ReadVariableFromCt(int prgNo, int variableNo)
-{
-    return ReadWatchItemFromCt(Watch::Kind::Variable, {prgNo, variableNo});
-}
-
-std::optional<int32_t> ReadPosVariableFromCt(int prgNo, int axisNo)
-{
-    return ReadWatchItemFromCt(Watch::Kind::PosVariable, {prgNo, axisNo});
-}
-
 std::optional<std::vector<int32_t>> ReadWatchItemsFromCt(Watch::Kind kind, const std::vector<Watch::Item> &items,
                                                          const std::function<bool()> &stop)
 {

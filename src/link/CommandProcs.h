@@ -63,9 +63,6 @@ int ReadPresentPosFromCt(Frames::PresentPositions &pos);
 // The application is put online first, so the pump sends. No message is
 // shown: a list is read every half second.
 std::optional<int32_t> ReadWatchItemFromCt(Watch::Kind kind, const Watch::Item &item);
-std::optional<int32_t> ReadFlagFromCt(int prgNo, int flagNo);
-std::optional<int32_t> ReadVariableFromCt(int prgNo, int variableNo);
-std::optional<int32_t> ReadPosVariableFromCt(int prgNo, int axisNo);
 // Reads the items in order; nothing at the first failed read, or when
 // `stop` answers true before a read.
 std::optional<std::vector<int32_t>> ReadWatchItemsFromCt(Watch::Kind kind, const std::vector<Watch::Item> &items,

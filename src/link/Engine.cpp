@@ -191,8 +191,6 @@ int OpenCommPort()
     return 0;
 }
 
-int OpenCommPort2() { return OpenCommPort(); }
-
 QString PortOpenFailureText()
 {
     const int n = App().PortNo;

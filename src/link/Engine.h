@@ -65,7 +65,6 @@ int OpenCommPort();
 // What the user is told when the port cannot be opened: "Failed port
 // open." and the advice, naming the port number and the device behind it.
 QString PortOpenFailureText();
-int OpenCommPort2();
 // Closes the port when open and "PortOccupy" is off.
 void CloseCommPortIfFree();
 // Closes the port when open.

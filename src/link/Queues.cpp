@@ -99,16 +99,6 @@ void FlushQueue()
     ResetRequestQueue();
 }
 
-void DropQueuedRequests()
-{
-    // Rows beyond the head are discarded; the head is still sent (it may be
-    // the stop itself), as the pump takes row 0 at its next tick.
-    for (int i = 1; i < kQueueRows; ++i)
-        g_q.RequestQueue[i] = QueueEntry{};
-    g_q.RequestQueueLast = g_q.RequestQueue[0].command.isEmpty() ? -1 : 0;
-    g_q.RequestQueuePending = g_q.RequestQueueLast >= 0;
-}
-
 void FailQueuedRequests()
 {
     QueueState &q = g_q;

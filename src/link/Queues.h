@@ -76,10 +76,6 @@ void ResetRequestQueue();
 // Lets a running exchange finish, then clears and resets the ordinary queue.
 void FlushQueue();
 
-// Drops every queued ordinary request (the jog stop); their callers' waits
-// end with failure.
-void DropQueuedRequests();
-
 // After a link failure: every ordinary request still queued fails with it
 // (its waiter sees a link failure; nothing is sent for it), and the queue
 // is empty.

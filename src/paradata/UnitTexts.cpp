@@ -36,8 +36,6 @@ std::optional<QString> PresentPosText(int axis, int32_t pulses)
     return FixedText::PadSpace(t, 8).value_or(t);
 }
 
-int ParaPulseToMmText() { return ParaPulseToMmText(App().AxisNotUsed); }
-
 int ParaPulseToMmText(const std::array<bool, 4> &skip)
 {
     auto &t = Paradata().ParaFileTable;

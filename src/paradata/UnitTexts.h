@@ -11,12 +11,11 @@
 namespace Common {
 
 // STROKE, ZONE1 and ZONE2 of ParaFileTable rewritten as millimetre text
-// ("#0.000", right-aligned to 7; a longer text is kept whole) for every axis
-// in use. Result 0, or 1 when an axis's LEAD / PULSE / value cannot be used
-// (that axis's cells are left as they are).
-int ParaPulseToMmText();
-// The same for the axes not skipped (skip[a] true: axis a left as it is);
-// a parameter file's printout converts the axes its own AXIS mask holds.
+// ("#0.000", right-aligned to 7; a longer text is kept whole) for the axes
+// not skipped (skip[a] true: axis a left as it is); a parameter file's
+// printout converts the axes its own AXIS mask holds. Result 0, or 1 when an
+// axis's LEAD / PULSE / value cannot be used (that axis's cells are left as
+// they are).
 int ParaPulseToMmText(const std::array<bool, 4> &skip);
 
 // A present position as the teaching tab and the monitor show it: in

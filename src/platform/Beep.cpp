@@ -15,6 +15,5 @@ void Beep()
 }
 
 int BeepCount() { return g_beeps; }
-void ResetBeepCount() { g_beeps = 0; }
 
 } // namespace Platform

@@ -4,8 +4,7 @@
 namespace Platform {
 
 void Beep();
-// Beeps since the start of the run (or the last reset).
+// Beeps since the start of the run.
 int BeepCount();
-void ResetBeepCount();
 
 } // namespace Platform

@@ -175,7 +175,6 @@ std::shared_ptr<Printer> ChoosePrinter()
 }
 
 void SetScripted(bool on) { script().on = on; }
-bool IsScripted() { return script().on; }
 void QueueAnswer(MsgAnswer a) { script().answers.push_back(a); }
 void QueueFileName(const QString &path) { script().files.push_back(path); }
 void QueuePrinter(std::shared_ptr<Printer> printer) { script().printers.push_back(std::move(printer)); }

@@ -53,7 +53,6 @@ std::shared_ptr<Printer> ChoosePrinter();
 // in order; an empty queue answers with the box's default (the first button,
 // Ok/Yes/Retry/Abort) and an empty (cancelled) file name.
 void SetScripted(bool on);
-bool IsScripted();
 void QueueAnswer(MsgAnswer a);
 void QueueFileName(const QString &path);
 // The printer dialog's answers: a printer (nullptr = Cancel), or a PDF file

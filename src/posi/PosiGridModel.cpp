@@ -243,7 +243,6 @@ bool PosiGridModel::setData(const QModelIndex &index, const QVariant &value, int
         SetSelection(res.sel.row, res.sel.col, res.sel.rowSel, res.sel.colSel);
     if (res.result != 0)
         return false;
-    m_lastCommit = res.text;
     const int r0 = res.fillRows ? std::min(r, res.sel.rowSel) : r;
     const int r1 = res.fillRows ? std::max(r, res.sel.rowSel) : r;
     for (int x = std::max(r0, 2); x <= r1 && x < m_rows; ++x)

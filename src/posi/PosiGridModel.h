@@ -39,7 +39,6 @@ public:
     void SetColAlignment(int c, int a) { m_colAlign[static_cast<size_t>(c)] = a; }
     int TitleFontSize(int row) const { return row == 0 ? m_font0 : m_font1; }
     void SetTitleFontSizes(int row0, int row1) { m_font0 = row0; m_font1 = row1; }
-    bool MergeRow0() const { return m_mergeRow0; }
     void SetMergeRow0(bool on) { m_mergeRow0 = on; }
     // Width of the grid itself, as the view last reported it (twips).
     int GridWidth() const { return m_gridWidth; }
@@ -64,8 +63,6 @@ public:
     bool BeginEdit(int r, int c);
     // The cursor leaves a cell: its normal colour comes back.
     void LeaveCell(int r, int c);
-    // The editor text of the last accepted commit.
-    QString LastCommitText() const { return m_lastCommit; }
 
     // Bulk update: the grid is hidden and silent until EndBulk.
     void BeginBulk();
@@ -119,7 +116,6 @@ private:
     int m_curCol = 0;
     int m_rowSel = 0;
     int m_colSel = 0;
-    QString m_lastCommit;
     bool m_bulk = false;
     bool m_dirty = false;
 };

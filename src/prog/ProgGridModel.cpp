@@ -2,10 +2,7 @@
 
 #include <algorithm>
 
-ProgGridModel::ProgGridModel(QObject *parent) : QAbstractTableModel(parent)
-{
-    m_rowHeight[0] = 300;
-}
+ProgGridModel::ProgGridModel(QObject *parent) : QAbstractTableModel(parent) {}
 
 void ProgGridModel::beginChange()
 {
@@ -28,7 +25,6 @@ void ProgGridModel::SetRows(int rows)
         return;
     beginChange();
     m_cells.resize(static_cast<size_t>(rows));
-    m_rowHeight.resize(static_cast<size_t>(rows), 250);
     clampSelection();
     endChange();
 }
@@ -51,17 +47,6 @@ void ProgGridModel::SetText(int r, int c, const QString &t)
     }
 }
 
-int ProgGridModel::RowHeight(int r) const
-{
-    return (r >= 0 && r < Rows()) ? m_rowHeight[static_cast<size_t>(r)] : 0;
-}
-
-void ProgGridModel::SetRowHeight(int r, int twips)
-{
-    if (r >= 0 && r < Rows())
-        m_rowHeight[static_cast<size_t>(r)] = twips;
-}
-
 void ProgGridModel::RemoveRows(int first, int last)
 {
     first = std::max(first, 1);
@@ -70,7 +55,6 @@ void ProgGridModel::RemoveRows(int first, int last)
         return;
     beginChange();
     m_cells.erase(m_cells.begin() + first, m_cells.begin() + last + 1);
-    m_rowHeight.erase(m_rowHeight.begin() + first, m_rowHeight.begin() + last + 1);
     clampSelection();
     endChange();
     ReNumber();
@@ -91,11 +75,9 @@ void ProgGridModel::RemoveRowsWhere(const std::function<bool(int row)> &drop)
         if (drop(int(r)))
             continue;
         m_cells[kept] = std::move(m_cells[r]);
-        m_rowHeight[kept] = m_rowHeight[r];
         ++kept;
     }
     m_cells.resize(kept);
-    m_rowHeight.resize(kept);
     clampSelection();
     endChange();
     ReNumber();
@@ -108,7 +90,6 @@ void ProgGridModel::InsertEmptyRows(int at, int count)
         return;
     beginChange();
     m_cells.insert(m_cells.begin() + at, static_cast<size_t>(count), std::array<QString, kCols>{});
-    m_rowHeight.insert(m_rowHeight.begin() + at, static_cast<size_t>(count), 250);
     endChange();
     ReNumber();
 }

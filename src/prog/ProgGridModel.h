@@ -21,12 +21,10 @@ public:
     // ---- the grid as the logic sees it ---------------------------------
     int Rows() const { return int(m_cells.size()); }
     int Lines() const { return Rows() - 1; }
-    // Rows, the title row included; new rows are empty and 250 twips high.
+    // Rows, the title row included; new rows are empty.
     void SetRows(int rows);
     QString Text(int r, int c) const;
     void SetText(int r, int c, const QString &t);
-    int RowHeight(int r) const;
-    void SetRowHeight(int r, int twips);
 
     // Removes rows first..last (within 1..Rows-1); the current row stays
     // inside the grid.
@@ -82,7 +80,6 @@ private:
     void endChange();
 
     std::vector<std::array<QString, kCols>> m_cells = std::vector<std::array<QString, kCols>>(2);
-    std::vector<int> m_rowHeight = std::vector<int>(2, 250);
     void clampSelection();
     int m_curRow = 0;
     int m_curCol = 0;

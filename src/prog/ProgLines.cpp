@@ -103,7 +103,6 @@ void FillGrid(ProgGridModel &grid, const std::vector<ProgTexts> &lines)
     grid.SetRows(int(lines.size()) + 1);
     grid.ReNumber();
     for (int r = 1; r <= int(lines.size()); ++r) {
-        grid.SetRowHeight(r, 250);
         for (int c = 0; c < 6; ++c)
             grid.SetText(r, c + 1, lines[static_cast<size_t>(r - 1)][static_cast<size_t>(c)]);
     }

@@ -120,7 +120,6 @@ GroupWindow::~GroupWindow()
     App().GrpWinOpen = false;
 }
 
-int GroupWindow::GrpData_Check() { return GrpSm::GrpData_Check(); }
 
 void GroupWindow::setCommandsEnabled(bool on)
 {

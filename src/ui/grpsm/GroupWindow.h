@@ -27,8 +27,6 @@ public:
     void CommandsOff() override { GroupCommandsOff(); }
     void CommandsOn() override { GroupCommandsOn(); }
 
-    // 0 = every group valid (the window's check over GrpNoStart..GrpNoEnd).
-    int GrpData_Check();
 
     QGroupBox *framPageNo = nullptr;
     std::array<QRadioButton *, 3> optGrpNo{};

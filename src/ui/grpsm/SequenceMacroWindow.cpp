@@ -139,9 +139,7 @@ SequenceMacroWindow::~SequenceMacroWindow()
     App().SmWinOpen = false;
 }
 
-int SequenceMacroWindow::OpenSMFile(const QString &path) { return GrpSm::OpenSMFile(path); }
 
-int SequenceMacroWindow::macroNo() const { return m_macro; }
 
 int SequenceMacroWindow::codeCol() const { return GrpSm::MacroCodeCol(m_macro); }
 

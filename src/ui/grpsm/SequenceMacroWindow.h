@@ -42,10 +42,6 @@ public:
     void CommandsOff() override { MacroCommandsOff(); }
     void CommandsOn() override { MacroCommandsOn(); }
 
-    // Reads a macro file into SmDataBuf (0 read).
-    int OpenSMFile(const QString &path);
-    // The macro shown, 1..20.
-    int macroNo() const;
 
     QLabel *lblSqMacro = nullptr;
     QLabel *lblSqMacroNo = nullptr;

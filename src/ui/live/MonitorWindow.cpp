@@ -318,8 +318,6 @@ void MonitorWindow::setIoNames(bool prgMode)
     fill(flgdOutput, outModel, IoMap::OutputRows(), kOutputHeight);
 }
 
-void MonitorWindow::SetIoNamePosiMode() { setIoNames(false); }
-void MonitorWindow::SetIoNamePrgMode() { setIoNames(true); }
 
 void MonitorWindow::ShowIoState()
 {

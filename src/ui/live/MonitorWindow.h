@@ -34,7 +34,6 @@ public:
     std::array<int32_t, 4> PresentPosMoni{};
     // The cycle ended for good after a failure; the window shows it.
     bool CycleStopped() const { return m_stopped; }
-    bool InCycle() const { return m_inCycle; }
     // A full list refused an Add.
     int BeepCount() const { return m_beeps; }
 
@@ -80,8 +79,6 @@ public:
     QString cell(const QStandardItemModel *m, int row, int col) const;
 
     // ---- procedures ----------------------------------------------------------
-    void SetIoNamePosiMode();
-    void SetIoNamePrgMode();
     void ShowIoState();
     void ReadnDisp_PresentPosMoni(int &result);
     void ReadnDisp_FlagMoni();

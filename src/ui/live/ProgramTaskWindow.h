@@ -30,7 +30,6 @@ public:
     int KnownTaskCount = 0;
     std::array<int, kTasks + 1> TaskProgNo{};
     std::array<TaskMonitor::StepValues, kTasks + 1> TaskStepStatus{};
-    bool inCycle() const { return m_inCycle; }
 
     // Grids: row 0 holds the headers, column 0 the row labels.
     QStandardItemModel *progModel = nullptr;   // 101 x 2

@@ -24,7 +24,6 @@ struct State {
     // False (nothing queued) when the table is full.
     bool AddServoRequest(int mode, int mask);
     void PopServoRequest();
-    void ClearServoRequests() { Queue.clear(); }
     void ClearServoOff() { ServoOff = {}; }
 };
 

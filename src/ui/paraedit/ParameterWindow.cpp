@@ -665,7 +665,6 @@ void ParameterWindow::MarkValidAxesOfMask(int mask) { ParaForm::MarkValidAxesOfM
 
 void ParameterWindow::ShowParameters() { ParaForm::ShowParameters(*this); }
 
-int ParameterWindow::CheckCtAxisAndParaAxis() { return ParaFlows::CheckCtAxisAndParaAxis(*this); }
 
 // ---------------------------------------------------------------- handlers
 

@@ -81,9 +81,6 @@ public slots:
     void MarkValidAxes();
     void MarkValidAxesOfMask(int mask);
     void ShowParameters();
-    // 0 the parameters address no more axes than the controller has, 1
-    // more, -1 the controller's model could not be read.
-    int CheckCtAxisAndParaAxis();
 
     // ---- event handlers
     void cmdParaRead_Click();

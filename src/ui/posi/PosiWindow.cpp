@@ -20,12 +20,6 @@ QString Caption() { return Posi().Caption; }
 
 void ChangeMenuDisp() { Shell::Get().ChangeMenuDisp(App().PrgModeFlag); }
 
-void PosiDataSaveAs()
-{
-    if (auto *w = qobject_cast<PositionWindow *>(Shell::Get().PosiForm()))
-        w->PosiDataSaveAs();
-}
-
 void AxisSettingChanged()
 {
     PosiGrid::DispDeviceName();

@@ -1,6 +1,6 @@
 #pragma once
 // What the position logic asks of the windows: the position window's
-// caption and save-as, the main window's menus, the actuator texts.
+// caption, the main window's menus, the actuator texts.
 // Each call goes through the shell and does nothing without a window,
 // so the logic runs without any window in tests.
 #include <QString>
@@ -12,8 +12,6 @@ void SetCaption(const QString &caption);
 QString Caption();
 // The main window's menus for the controller mode.
 void ChangeMenuDisp();
-// The position window's save-as command.
-void PosiDataSaveAs();
 // The actuator setting changed: names, rates, the axis columns laid out
 // for the axes in use, their colours, and the limits.
 void AxisSettingChanged();

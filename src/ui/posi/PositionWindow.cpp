@@ -11,15 +11,12 @@
 #include "platform/Dialogs.h"
 #include "platform/Settings.h"
 #include "platform/StringTable.h"
-#include "posi/PosiCheck.h"
 #include "posi/PosiEdit.h"
-#include "posi/PosiFile.h"
 #include "posi/PosiGrid.h"
 #include "posi/PosiRows.h"
 #include "posi/PosiTables.h"
 #include "ui/common/Forms.h"
 #include "ui/common/Localize.h"
-#include "ui/posi/PosiChangeDev.h"
 #include "ui/posi/PosiFileFlows.h"
 #include "ui/posi/PosiPrint.h"
 #include "ui/posi/PosiGridView.h"
@@ -444,20 +441,6 @@ void PositionWindow::PosiDataPaste()
         flgdData->setFocus();
 }
 
-void PositionWindow::PosiDataLinePaste()
-{
-    if (PosiRows::PosiDataLinePaste())
-        flgdData->setFocus();
-}
-
-void PositionWindow::PosiDataLinePasteCheck()
-{
-    if (PosiRows::PosiDataLinePasteCheck())
-        flgdData->setFocus();
-}
-
-int PositionWindow::GetClipPosiData() { return PosiRows::GetClipPosiData(); }
-
 void PositionWindow::cmdPosiVerify_Click()
 {
     PosiVerifyFlows::cmdPosiVerify_Click();
@@ -529,26 +512,5 @@ void PositionWindow::EditCommandsOff()
         b->setEnabled(false);
 }
 
-int PositionWindow::PosiDataCheck3() { return PosiCheck::PosiDataCheck3(); }
 int PositionWindow::Check_flgdLineNo() { return PosiGrid::Check_flgdLineNo(); }
-void PositionWindow::FillGridPositionMode() { PosiGrid::FillGridPositionMode(); }
-void PositionWindow::FillGridProgramMode() { PosiGrid::FillGridProgramMode(); }
-void PositionWindow::Change_DispUnit() { PosiGrid::Change_DispUnit(); }
-void PositionWindow::DispAxisData2() { PosiGrid::DispAxisData2(); }
-void PositionWindow::SizeInit_PosFlexGridAtPosMode() { PosiGrid::SizeInit_PosFlexGridAtPosMode(); }
-void PositionWindow::SizeInit_PosFlexGridAtPosMode2() { PosiGrid::SizeInit_PosFlexGridAtPosMode2(); }
-void PositionWindow::SizeInit_PosFlexGridAtPrgMode2() { PosiGrid::SizeInit_PosFlexGridAtPrgMode2(); }
-void PositionWindow::SizeInit_PosFlexGridAtPrgMode3() { PosiGrid::SizeInit_PosFlexGridAtPrgMode3(); }
-void PositionWindow::FG_BeginBulk() { PosiGrid::FG_BeginBulk(); }
-void PositionWindow::FG_EndBulk() { PosiGrid::FG_EndBulk(); }
-void PositionWindow::FG_InitPos() { PosiGrid::FG_InitPos(); }
 
-int PositionWindow::SaveFileAs2(const QString &path)
-{
-    if (PosiFile::SaveFileAs2(path, PosiFile::DeviceNamesOfSetting()) != 0)
-        return 1;
-    PosiWindow::SetCaption(ResText(202) + QStringLiteral("-[") + App().DataFileName + QStringLiteral("]"));
-    return 0;
-}
-
-int PositionWindow::ChangeDev() { return PosiChangeDev::ChangeDev(); }

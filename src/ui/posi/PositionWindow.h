@@ -191,10 +191,6 @@ public slots:
     void cmdTest_Click();
     // Pastes the clipboard's rows or column at the current cell.
     void PosiDataPaste();
-    void PosiDataLinePaste();
-    void PosiDataLinePasteCheck();
-    // Cells per row of the clipboard text; -1 when it cannot be split.
-    int GetClipPosiData();
     void DataButtonsOff();
     void DataButtonsOn();
     void PositionCommandsOff();
@@ -247,26 +243,7 @@ public slots:
     void timerJogTest_Timer();
     void ShowServoChecks();
     void HideServoChecks();
-    // 0 = every position valid, 1 = some position out of range, 2 = no data.
-    int PosiDataCheck3();
     int Check_flgdLineNo();
-    // Writes the position file of PosiNoStart..PosiNoEnd with the actuator
-    // names of the PC's setting; 0 written (caption updated), 1 failed.
-    int SaveFileAs2(const QString &path);
-    void FillGridPositionMode();
-    void FillGridProgramMode();
-    void Change_DispUnit();
-    void DispAxisData2();
-    void SizeInit_PosFlexGridAtPosMode();
-    void SizeInit_PosFlexGridAtPosMode2();
-    void SizeInit_PosFlexGridAtPrgMode2();
-    void SizeInit_PosFlexGridAtPrgMode3();
-    void FG_BeginBulk();
-    void FG_EndBulk();
-    void FG_InitPos();
-    // -1 = Back in the first question, -2 = Back in the actuator window,
-    // anything else = the actuator setting was completed.
-    int ChangeDev();
 
     // The command set of the walk.
     void CommandsOff() override

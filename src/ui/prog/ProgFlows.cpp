@@ -167,12 +167,6 @@ void ProgDataWrite2Ct(ProgramWindow &w)
         a.ComCancelFlag = false;
 }
 
-void ProgDataGetfromCt(ProgramWindow &w)
-{
-    if (w.ReadProgDataFromCt(App().SelProgNo) != 0)
-        MsgBox(ResText(425));
-}
-
 void ProgDataSaveAs(ProgramWindow &w)
 {
     CommandSets::BusyScope busy(CommandSets::kCommandsOnly);

@@ -16,7 +16,6 @@ int EnsureProgStepCounts();
 bool AskProgNo();
 
 void ProgDataWrite2Ct(ProgramWindow &w);
-void ProgDataGetfromCt(ProgramWindow &w);
 void ProgDataSaveAs(ProgramWindow &w);
 void ProgDataFileOpen(ProgramWindow &w);
 // Verifies the window's program against a program of the controller: a

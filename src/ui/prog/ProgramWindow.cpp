@@ -299,10 +299,6 @@ void ProgramWindow::FillErrList()
 
 // ---- program data ---------------------------------------------------------------
 
-int ProgramWindow::GetCmdCode(const QString &name) const { return CommandList::GetCmdCode(name); }
-int ProgramWindow::Check_flgdProgLineNo() { return ProgData::Check_flgdProgLineNo(Doc); }
-int ProgramWindow::Check_NullLineAndDelete() { return ProgData::Check_NullLineAndDelete(Doc); }
-int ProgramWindow::TakeInProgramGrid() { return ProgData::TakeInProgramGrid(Doc); }
 int ProgramWindow::CheckProgramStepCount(int progNo) const { return ProgData::CheckProgramStepCount(Doc, progNo); }
 int ProgramWindow::programCheckProc() { return ProgCheck::programCheckProc(Doc); }
 void ProgramWindow::InitCheckTables() { ProgCheck::InitCheckTables(Doc.Check); }
@@ -351,14 +347,7 @@ void ProgramWindow::cmdProgCheck_Click() { programCheck(); }
 
 void ProgramWindow::LetCopyProgNo(int progNo) { Doc.ProgNo = progNo; }
 
-QVariant ProgramWindow::SeekProgCmd() { return {}; }
-
 // ---- editing ---------------------------------------------------------------------
-
-int ProgramWindow::SetDataForFlexProg(int row, int col, const QString &editText)
-{
-    return ProgEdit::SetDataForFlexProg(Doc, row, col, editText, App().GridEditOldText).result;
-}
 
 void ProgramWindow::showCommandList(const QModelIndex &index)
 {
@@ -479,7 +468,6 @@ int ProgramWindow::WriteProgdataToCt(int progNo) { return Comm::WriteProgToCt(pr
 void ProgramWindow::ProgDataWrite2Ct() { ProgFlows::ProgDataWrite2Ct(*this); }
 void ProgramWindow::cmdCtWriteProg_Click() { ProgDataWrite2Ct(); }
 int ProgramWindow::ReadProgDataFromCt(int progNo) { return Comm::ReadProgFromCt(progNo, Doc.ProgDARead); }
-void ProgramWindow::ProgDataGetfromCt() { ProgFlows::ProgDataGetfromCt(*this); }
 void ProgramWindow::cmdProgVerifyCt_Click() { ProgFlows::ProgVerifyCt(*this); }
 
 void ProgramWindow::ShowProgramData()
@@ -554,10 +542,4 @@ void ProgramWindow::ProgramEditCommandsOff()
 {
     cmdInsLineProg->setEnabled(false);
     cmdDelLineProg->setEnabled(false);
-}
-
-void ProgramWindow::ProgramEditCommandsOn()
-{
-    cmdInsLineProg->setEnabled(true);
-    cmdDelLineProg->setEnabled(true);
 }

@@ -67,10 +67,6 @@ public:
     int ProgNo() const { return Doc.ProgNo; }
     bool ProgChangeFlag() const { return Doc.ProgChangeFlag; }
 
-    int GetCmdCode(const QString &name) const;
-    int Check_flgdProgLineNo();
-    int Check_NullLineAndDelete();
-    int TakeInProgramGrid();
     int CheckProgramStepCount(int progNo) const;
     void ClearErrList();
     // The take-over and the syntax check of the program: 0 = no error; 1 =
@@ -106,8 +102,6 @@ public:
     // The window that is sized: the MDI frame, or this window on its own.
     QWidget *frameWidget();
 
-    // The commit of the text typed into a cell: 0 accepted, 1 refused.
-    int SetDataForFlexProg(int row, int col, const QString &editText);
     // A click on the grid: buttons, the Edit menu and the popup by the
     // selection.
     void GridClick(Qt::MouseButton button, const QPoint &globalPos);
@@ -121,7 +115,6 @@ public slots:
     int WriteProgdataToCt(int progNo);
     void ProgDataWrite2Ct();
     int ReadProgDataFromCt(int progNo);
-    void ProgDataGetfromCt();
     void ShowProgramData();
     void ShowProgramFileData();
     int programCheck();
@@ -144,8 +137,6 @@ public slots:
     void ProgramCommandsOff();
     void ProgramCommandsOn();
     void ProgramEditCommandsOff();
-    void ProgramEditCommandsOn();
-    QVariant SeekProgCmd();
 
     // The design size (the MDI frame takes it when the window is shown).
     QSize sizeHint() const override;
