@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include "core/AppState.h"
+#include "ui/common/ChildCommands.h"
 #include "ui/common/Forms.h"
 #include "app/MainCommands.h"
 #include "core/ModuleHelp.h"
@@ -44,25 +45,17 @@ using namespace Platform;
 
 namespace {
 
-// A child window that records which of its procedures were called by name.
-class FakeChild : public QWidget {
-    Q_OBJECT
+// A child window that takes the child commands and records which were run.
+class FakeChild : public QWidget, public ChildCommands {
 public:
     explicit FakeChild(const QString &name) { setObjectName(name); }
     QStringList calls;
-public slots:
-    void cmdPosiCopy_Click() { calls << QStringLiteral("cmdPosiCopy_Click"); }
-    void cmdPosiPaste_Click() { calls << QStringLiteral("cmdPosiPaste_Click"); }
-    void cmdInsertLine_Click() { calls << QStringLiteral("cmdInsertLine_Click"); }
-    void cmdDeleteLine_Click() { calls << QStringLiteral("cmdDeleteLine_Click"); }
-    void PosiDataSaveAs() { calls << QStringLiteral("PosiDataSaveAs"); }
-    void PrgDataLineCopy() { calls << QStringLiteral("PrgDataLineCopy"); }
-    void ProgDataLinePaste() { calls << QStringLiteral("ProgDataLinePaste"); }
-    void cmdInsLineProg_Click() { calls << QStringLiteral("cmdInsLineProg_Click"); }
-    void cmdDelLineProg_Click() { calls << QStringLiteral("cmdDelLineProg_Click"); }
-    void cmdProgLineCopy_Click() { calls << QStringLiteral("cmdProgLineCopy_Click"); }
-    void cmdProgLinePaste_Click() { calls << QStringLiteral("cmdProgLinePaste_Click"); }
-    void ProgDataSaveAs() { calls << QStringLiteral("ProgDataSaveAs"); }
+    void CopyLines() override { calls << QStringLiteral("CopyLines"); }
+    void PasteLines() override { calls << QStringLiteral("PasteLines"); }
+    void InsertLines() override { calls << QStringLiteral("InsertLines"); }
+    void DeleteLines() override { calls << QStringLiteral("DeleteLines"); }
+    void OpenFile() override { calls << QStringLiteral("OpenFile"); }
+    void SaveAs() override { calls << QStringLiteral("SaveAs"); }
 };
 
 QAction *command(MainWindow &m, const QString &name)
@@ -139,27 +132,29 @@ void TestMenus::childOffset()
 void TestMenus::dispatch_data()
 {
     QTest::addColumn<QString>("cmd");
-    QTest::addColumn<QString>("child");   // "" = no child window
+    // "" = no child window; "GroupWindow" stands for a window without the
+    // child commands, the others take them.
+    QTest::addColumn<QString>("child");
     QTest::addColumn<QString>("called");  // "" = nothing
     QTest::newRow("paste, no child") << "mnuEditPaste" << "" << "";
     QTest::newRow("copy, no child") << "mnuEditCopy" << "" << "";
-    QTest::newRow("paste, position") << "mnuEditPaste" << "PositionWindow" << "cmdPosiPaste_Click";
-    QTest::newRow("paste, program") << "mnuEditPaste" << "ProgramWindow" << "ProgDataLinePaste";
-    QTest::newRow("copy, position") << "mnuEditCopy" << "PositionWindow" << "cmdPosiCopy_Click";
-    QTest::newRow("copy, program") << "mnuEditCopy" << "ProgramWindow" << "PrgDataLineCopy";
-    QTest::newRow("insert, program") << "mnuEditInsert" << "ProgramWindow" << "cmdInsLineProg_Click";
-    QTest::newRow("delete, position") << "mnuEditLineDelete" << "PositionWindow" << "cmdDeleteLine_Click";
+    QTest::newRow("paste, position") << "mnuEditPaste" << "PositionWindow" << "PasteLines";
+    QTest::newRow("paste, program") << "mnuEditPaste" << "ProgramWindow" << "PasteLines";
+    QTest::newRow("copy, position") << "mnuEditCopy" << "PositionWindow" << "CopyLines";
+    QTest::newRow("copy, program") << "mnuEditCopy" << "ProgramWindow" << "CopyLines";
+    QTest::newRow("insert, program") << "mnuEditInsert" << "ProgramWindow" << "InsertLines";
+    QTest::newRow("delete, position") << "mnuEditLineDelete" << "PositionWindow" << "DeleteLines";
     QTest::newRow("edit copy, other window") << "mnuEditCopy" << "GroupWindow" << "";
-    QTest::newRow("popup copy, other window") << "mnuPopupCopy" << "GroupWindow" << "cmdProgLineCopy_Click";
-    QTest::newRow("popup paste, position") << "mnuPopupPaste" << "PositionWindow" << "cmdPosiPaste_Click";
-    QTest::newRow("popup paste, program") << "mnuPopupPaste" << "ProgramWindow" << "cmdProgLinePaste_Click";
-    QTest::newRow("popup insert, position") << "mnuPopupLineInsert" << "PositionWindow" << "cmdInsertLine_Click";
-    QTest::newRow("popup delete, program") << "mnuPopupLineDelete" << "ProgramWindow" << "cmdDelLineProg_Click";
-    QTest::newRow("save as, program") << "mnuFileSaveAs" << "ProgramWindow" << "ProgDataSaveAs";
-    QTest::newRow("save as, position") << "mnuFileSaveAs" << "PositionWindow" << "PosiDataSaveAs";
+    QTest::newRow("popup copy, other window") << "mnuPopupCopy" << "GroupWindow" << "";
+    QTest::newRow("popup paste, position") << "mnuPopupPaste" << "PositionWindow" << "PasteLines";
+    QTest::newRow("popup paste, program") << "mnuPopupPaste" << "ProgramWindow" << "PasteLines";
+    QTest::newRow("popup insert, position") << "mnuPopupLineInsert" << "PositionWindow" << "InsertLines";
+    QTest::newRow("popup delete, program") << "mnuPopupLineDelete" << "ProgramWindow" << "DeleteLines";
+    QTest::newRow("save as, program") << "mnuFileSaveAs" << "ProgramWindow" << "SaveAs";
+    QTest::newRow("save as, position") << "mnuFileSaveAs" << "PositionWindow" << "SaveAs";
     QTest::newRow("save as, other window") << "mnuFileSaveAs" << "GroupWindow" << "";
-    QTest::newRow("toolbar copy, position") << "tb:8" << "PositionWindow" << "cmdPosiCopy_Click";
-    QTest::newRow("toolbar paste, program") << "tb:9" << "ProgramWindow" << "ProgDataLinePaste";
+    QTest::newRow("toolbar copy, position") << "tb:8" << "PositionWindow" << "CopyLines";
+    QTest::newRow("toolbar paste, program") << "tb:9" << "ProgramWindow" << "PasteLines";
     QTest::newRow("toolbar cut does nothing") << "tb:7" << "PositionWindow" << "";
 }
 
@@ -172,9 +167,15 @@ void TestMenus::dispatch()
     MainScope s;
     FakeChild *fake = nullptr;
     if (!child.isEmpty()) {
-        fake = new FakeChild(child);
-        s.main.mdiArea()->setActiveSubWindow(s.main.ShowChild(fake));
-        QCOMPARE(Forms::ActiveChild(), fake);
+        QWidget *shown = nullptr;
+        if (child == QLatin1String("GroupWindow")) {
+            shown = new QWidget;
+            shown->setObjectName(child);
+        } else {
+            shown = fake = new FakeChild(child);
+        }
+        s.main.mdiArea()->setActiveSubWindow(s.main.ShowChild(shown));
+        QCOMPARE(Forms::ActiveChild(), shown);
     }
     QAction *a = command(s.main, cmd);
     QVERIFY(a);

@@ -9,13 +9,16 @@
 #include "posi/PosiGrid.h"
 #include "posi/PosiRows.h"
 #include "posi/PosiTables.h"
+#include "support/MainScope.h"
 #include "support/TestEnv.h"
 #include "ui/live/MonitorWindow.h"
 #include "ui/posi/PositionWindow.h"
 
+#include <QAction>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QtTest>
+#include <functional>
 
 using namespace PosiField;
 using Platform::MsgAnswer;
@@ -424,6 +427,56 @@ private slots:
         QVERIFY(Comm::Queues().LinkFailed);
         QWidget *teach = w.SSTabCommand->widget(2);
         QVERIFY(w.cmdJOG[0]->isEnabledTo(teach) && !w.cmdJOG[2]->isEnabledTo(teach));
+    }
+
+    // The main window's Edit and popup commands reach the position window
+    // while it is the active child: each does what the window's own button
+    // does, on the same grid and clipboard.
+    void editMenuReachesThePositionWindow_data()
+    {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("button");
+        QTest::newRow("copy") << "mnuEditCopy" << "cmdPosiCopy";
+        QTest::newRow("paste") << "mnuEditPaste" << "cmdPosiPaste";
+        QTest::newRow("insert") << "mnuEditInsert" << "cmdInsertLine";
+        QTest::newRow("delete") << "mnuEditLineDelete" << "cmdDeleteLine";
+        QTest::newRow("popup copy") << "mnuPopupCopy" << "cmdPosiCopy";
+        QTest::newRow("popup paste") << "mnuPopupPaste" << "cmdPosiPaste";
+        QTest::newRow("popup insert") << "mnuPopupLineInsert" << "cmdInsertLine";
+        QTest::newRow("popup delete") << "mnuPopupLineDelete" << "cmdDeleteLine";
+    }
+    void editMenuReachesThePositionWindow()
+    {
+        QFETCH(QString, menu);
+        QFETCH(QString, button);
+        MainScope m;
+        PositionWindow *w = m.main.PosiWindow();
+        m.main.ShowChild(w);
+        auto run = [&](const std::function<void()> &command) {
+            makeGrid(1, 3);
+            w->SetEditMenuState();
+            w->DataButtonsOn();
+            grid().SyncSelection(2, 1, 2, 28);
+            Platform::SetClipboardText(wholeRows(1));
+            Dlg::ClearScript();
+            command();
+            return QStringList{snapshot().join(QLatin1Char('|')), Platform::ClipboardText(),
+                               Dlg::ShownTexts().join(QLatin1Char('|'))};
+        };
+        // Both switched on, whatever the state of the clipboard.
+        const QStringList byButton = run([&] {
+            QPushButton *b = w->findChild<QPushButton *>(button);
+            b->setEnabled(true);
+            b->click();
+        });
+        const QStringList byMenu = run([&] {
+            QAction *a = m.main.findChild<QAction *>(menu);
+            a->setEnabled(true);
+            a->trigger();
+        });
+        QCOMPARE(byMenu, byButton);
+        const QStringList untouched = run([] {});
+        QVERIFY(byMenu != untouched);
     }
 };
 

@@ -657,7 +657,7 @@ private slots:
         QCOMPARE(Posi().FileLastPosiNo, 8);
 
         // The Edit menu follows the window's grid, and the procedures its
-        // commands call by name are the window's.
+        // commands call are the window's.
         for (QAction *a : {ms.main.mnuEditInsert, ms.main.mnuEditLineDelete, ms.main.mnuEditCopy})
             a->setEnabled(false);
         ms.main.PosiWindow()->SetEditMenuState();

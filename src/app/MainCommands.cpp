@@ -36,7 +36,6 @@
 #include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMetaObject>
 #include <QPrinter>
 #include "platform/PrinterQt.h"
 
@@ -46,12 +45,6 @@ namespace Dlg = Platform::Dialogs;
 
 namespace MainCommands {
 namespace {
-
-
-bool callByName(QObject *w, const char *proc)
-{
-    return w && proc && QMetaObject::invokeMethod(w, proc, Qt::DirectConnection);
-}
 
 void toFront(MainWindow &main, QWidget *w)
 {
@@ -121,23 +114,10 @@ int ChildOffsetTwips(int n)
     return n * 350;
 }
 
-void DispatchToActiveChild(const char *posiProc, const char *progProc)
+void ForActiveChild(void (ChildCommands::*command)())
 {
-    QWidget *child = Forms::ActiveChild();
-    if (!child)
-        return;
-    if (child->objectName() == QLatin1String("PositionWindow"))
-        callByName(child, posiProc);
-    else if (child->objectName() == QLatin1String("ProgramWindow"))
-        callByName(child, progProc);
-}
-
-void DispatchPopup(const char *posiProc, const char *progProc)
-{
-    QWidget *child = Forms::ActiveChild();
-    if (!child)
-        return;
-    callByName(child, child->objectName() == QLatin1String("PositionWindow") ? posiProc : progProc);
+    if (auto *child = dynamic_cast<ChildCommands *>(Forms::ActiveChild()))
+        (child->*command)();
 }
 
 void AlarmReset(MainWindow &main)

@@ -5,9 +5,10 @@
 // dispatch of the Edit, popup and Save As commands to the active child
 // window. The menu, toolbar and status-panel handlers of MainWindow call these;
 // tests call them directly.
+#include "ui/common/ChildCommands.h"
+
 #include <QString>
 
-class QObject;
 class QPrinter;
 class QWidget;
 class MainWindow;
@@ -22,13 +23,9 @@ bool Sending();
 // number of loaded windows (the new one included).
 int ChildOffsetTwips(int loadedWindows);
 
-// Calls the procedure `proc` of the active child window, by name; nothing
-// when there is no active child window or it has no such procedure. The
-// child's name decides which of the two procedures is called: posiProc for
-// "PositionWindow", progProc for "ProgramWindow" (nullptr = none).
-void DispatchToActiveChild(const char *posiProc, const char *progProc);
-// The popup's variant: any active child but the position window gets progProc.
-void DispatchPopup(const char *posiProc, const char *progProc);
+// Runs the command on the active child window; nothing when there is no
+// active child window or it does not take the child commands.
+void ForActiveChild(void (ChildCommands::*command)());
 
 void AlarmReset(MainWindow &main);
 void CtModeSetting(MainWindow &main);

@@ -127,7 +127,7 @@ public:
     QList<QAction *> WindowListItems() const;
 
     // ---- the link's part of the main window (link/MainWindowLink.cpp) ----
-    // Command sets switched around long operations (reached by name).
+    // Command sets switched around long operations.
     void AllCommandsOff();
     void AllCommandsOn();
     void MainWindowButtonsOff();

@@ -58,8 +58,8 @@ void MainWindow::mnuFileOpenPosi_Click() { PosiWindow()->PosidataFileOpen(); }
 void MainWindow::mnuFileOpenProg_Click()
 {
     CommandSets::BusyScope commandsOff(CommandSets::kCommandsOnly);
-    OpenProgWindow();
-    Cmd::DispatchToActiveChild(nullptr, "ProgDataFileOpen");
+    OpenProgWindow();   // the active child from here on
+    Cmd::ForActiveChild(&ChildCommands::OpenFile);
 }
 
 void MainWindow::mnuFileClose_Click()
@@ -69,7 +69,7 @@ void MainWindow::mnuFileClose_Click()
 }
 
 void MainWindow::mnuFileSave_Click() { PosiWindow()->PosidataSaveToFile(); }
-void MainWindow::mnuFileSaveAs_Click() { Cmd::DispatchToActiveChild("PosiDataSaveAs", "ProgDataSaveAs"); }
+void MainWindow::mnuFileSaveAs_Click() { Cmd::ForActiveChild(&ChildCommands::SaveAs); }
 void MainWindow::mnuFileSaveAll_Click() {}
 
 void MainWindow::mnuFilePageSetup_Click()
@@ -88,12 +88,12 @@ void MainWindow::mnuFileExit_Click() { close(); }
 
 // ---------------------------------------------------------------- Edit and popup
 
-void MainWindow::mnuEditCopy_Click() { Cmd::DispatchToActiveChild("cmdPosiCopy_Click", "PrgDataLineCopy"); }
-void MainWindow::mnuEditPaste_Click() { Cmd::DispatchToActiveChild("cmdPosiPaste_Click", "ProgDataLinePaste"); }
-void MainWindow::mnuEditInsert_Click() { Cmd::DispatchToActiveChild("cmdInsertLine_Click", "cmdInsLineProg_Click"); }
-void MainWindow::mnuEditLineDelete_Click() { Cmd::DispatchToActiveChild("cmdDeleteLine_Click", "cmdDelLineProg_Click"); }
-void MainWindow::mnuPopupCopy_Click() { Cmd::DispatchPopup("cmdPosiCopy_Click", "cmdProgLineCopy_Click"); }
-void MainWindow::mnuPopupPaste_Click() { Cmd::DispatchPopup("cmdPosiPaste_Click", "cmdProgLinePaste_Click"); }
+void MainWindow::mnuEditCopy_Click() { Cmd::ForActiveChild(&ChildCommands::CopyLines); }
+void MainWindow::mnuEditPaste_Click() { Cmd::ForActiveChild(&ChildCommands::PasteLines); }
+void MainWindow::mnuEditInsert_Click() { Cmd::ForActiveChild(&ChildCommands::InsertLines); }
+void MainWindow::mnuEditLineDelete_Click() { Cmd::ForActiveChild(&ChildCommands::DeleteLines); }
+void MainWindow::mnuPopupCopy_Click() { mnuEditCopy_Click(); }
+void MainWindow::mnuPopupPaste_Click() { mnuEditPaste_Click(); }
 void MainWindow::mnuPopupLineInsert_Click() { mnuEditInsert_Click(); }
 void MainWindow::mnuPopupLineDelete_Click() { mnuEditLineDelete_Click(); }
 

@@ -2,7 +2,7 @@
 // The application's collection of loaded windows: the main window, then its
 // child windows in the order they were opened, then our other top-level
 // windows. A window's name is its objectName ("PositionWindow", "ProgramWindow", ...);
-// modules reach a window's procedures by that name.
+// modules find a window by that name.
 #include <QList>
 #include <QString>
 

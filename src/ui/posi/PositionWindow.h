@@ -3,6 +3,7 @@
 // application's anchor (closing it closes the application). It edits the
 // position grid and carries the move-test and teaching tabs.
 #include "core/CommandSets.h"
+#include "ui/common/ChildCommands.h"
 #include "ui/live/Jog.h"
 #include "ui/live/MoveTest.h"
 #include "ui/live/Servo.h"
@@ -36,7 +37,11 @@ QSize LoadSize(int screenWidthPx, int mainHeightTwips);
 QSize Limited(QSize twips, bool minimisedOrMaximised);
 } // namespace PosiWindowSize
 
-class PositionWindow : public QWidget, public CommandSets::CommandSet, public MoveTest::Face, public Jog::Face {
+class PositionWindow : public QWidget,
+                       public CommandSets::CommandSet,
+                       public ChildCommands,
+                       public MoveTest::Face,
+                       public Jog::Face {
     Q_OBJECT
 public:
     explicit PositionWindow(QWidget *parent = nullptr);
@@ -252,6 +257,14 @@ public slots:
         EditCommandsOff();
     }
     void CommandsOn() override { PositionCommandsOn(); }
+
+    // The main window's commands on this window while it is the active one.
+    void CopyLines() override { cmdPosiCopy_Click(); }
+    void PasteLines() override { cmdPosiPaste_Click(); }
+    void InsertLines() override { cmdInsertLine_Click(); }
+    void DeleteLines() override { cmdDeleteLine_Click(); }
+    void OpenFile() override { PosidataFileOpen(); }
+    void SaveAs() override { PosiDataSaveAs(); }
 
     // MoveTest::Face.
     MoveTest::State &Move() override { return MoveState; }

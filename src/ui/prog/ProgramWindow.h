@@ -1,11 +1,13 @@
 #pragma once
-// A program window: one per open program, all named "ProgramWindow"; other windows
-// reach their procedures by name. The window binds its grid view, error pane
-// and buttons to the program data (Doc) and leaves the work to plain
-// procedures (prog/ProgEdit.h, prog/ProgCheck.h, ui/prog/ProgFlows.h).
+// A program window: one per open program, all named "ProgramWindow"; the main
+// window reaches its Edit and file commands through ChildCommands. The window
+// binds its grid view, error pane and buttons to the program data (Doc) and
+// leaves the work to plain procedures (prog/ProgEdit.h, prog/ProgCheck.h,
+// ui/prog/ProgFlows.h).
 #include "core/CommandSets.h"
 #include "prog/ProgGridModel.h"
 #include "prog/ProgLines.h"
+#include "ui/common/ChildCommands.h"
 
 #include <QWidget>
 
@@ -16,7 +18,7 @@ class QPushButton;
 class QStandardItemModel;
 class QTableView;
 
-class ProgramWindow : public QWidget, public CommandSets::CommandSet {
+class ProgramWindow : public QWidget, public CommandSets::CommandSet, public ChildCommands {
     Q_OBJECT
 public:
     explicit ProgramWindow(QWidget *parent = nullptr);
@@ -26,6 +28,14 @@ public:
     void CommandsOff() override { ProgramCommandsOff(); ProgramEditCommandsOff(); }
     void CommandsOn() override { ProgramCommandsOn(); }
     void ProgCommandsOff() override { ProgramCommandsOff(); }
+
+    // The main window's commands on this window while it is the active one.
+    void CopyLines() override { PrgDataLineCopy(); }
+    void PasteLines() override { ProgDataLinePaste(); }
+    void InsertLines() override { cmdInsLineProg_Click(); }
+    void DeleteLines() override { cmdDelLineProg_Click(); }
+    void OpenFile() override { ProgDataFileOpen(); }
+    void SaveAs() override { ProgDataSaveAs(); }
 
     // The window's program: grid texts, codes, what was read, number, change
     // flag, the last check. Doc.flgdProg is this window's grid.
