@@ -20,7 +20,7 @@ private slots:
     void init()
     {
         SysInfo::ResetTool();
-        ModuleHelp::ResetViewer();
+        HelpViewer::ResetViewer();
     }
     void cleanup() { init(); }
 
@@ -70,8 +70,8 @@ void TestAbout::helpCommandWithoutFile()
     ModuleHelp::ResetHelpState();
     ModuleHelp::Help().HelpFile = env.path("veve7ror.uri");
     bool viewed = false;
-    ModuleHelp::Viewer().OpenDocument = [&](const QString &) { return viewed = true; };
-    ModuleHelp::ShowHelp(nullptr, ResText(414));
+    HelpViewer::Viewer().OpenDocument = [&](const QString &) { return viewed = true; };
+    HelpViewer::ShowHelp(nullptr, ResText(414));
     QVERIFY(!viewed);
     QCOMPARE(Dialogs::ShownTexts(), QStringList{ResText(414)});
     ModuleHelp::ResetHelpState();
@@ -143,9 +143,9 @@ void TestAbout::help()
     else if (file == QLatin1String("missing"))
         path = env.path("veve7ror.uri");
     QStringList viewed;
-    ModuleHelp::Viewer().OpenDocument = [&](const QString &p) { viewed << p; return viewerWorks; };
+    HelpViewer::Viewer().OpenDocument = [&](const QString &p) { viewed << p; return viewerWorks; };
 
-    ModuleHelp::ShowHelpFile(path, nullptr, ResText(414));
+    HelpViewer::ShowHelpFile(path, nullptr, ResText(414));
 
     if (opened) {
         QCOMPARE(viewed, QStringList{path});

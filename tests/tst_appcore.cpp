@@ -236,7 +236,7 @@ void TestAppCore::captionFromRes()
         Loc::SetTag(&window, tag);
         text = [&window] { return window.windowTitle(); };
     }
-    Common::SetCaptionFromRes(&window);
+    Loc::SetCaptionFromRes(&window);
     QCOMPARE(text(), expected);
 }
 
@@ -250,7 +250,7 @@ void TestAppCore::captionWalkSkipsFailuresAndGoesOn()
     auto *tipped = new QLabel(QStringLiteral("design"), &window);
     Loc::SetToolTipTag(tipped, QStringLiteral("209 text"));
     tipped->setToolTip(QStringLiteral("design tip"));
-    Common::SetCaptionFromRes(&window);
+    Loc::SetCaptionFromRes(&window);
     QCOMPARE(edit->text(), QStringLiteral("typed"));   // no caption: left alone
     QCOMPARE(edit->toolTip(), QStringLiteral("Insert Line"));
     QCOMPARE(after->text(), QStringLiteral("Alarm Reset"));
@@ -273,7 +273,7 @@ void TestAppCore::menusToolbarAndColumns()
     model->setHorizontalHeaderLabels({QStringLiteral("a"), QStringLiteral("b")});
     view->setModel(model);
     Loc::SetColumnTags(view, {QStringLiteral("3008"), QStringLiteral("x")});
-    Common::SetCaptionFromRes(&window);
+    Loc::SetCaptionFromRes(&window);
     QCOMPARE(withTip->toolTip(), QStringLiteral("New position data"));
     QCOMPARE(withTip->text(), QStringLiteral("新規作成"));         // the key stays
     QCOMPARE(noEnglish->toolTip(), QStringLiteral("3028"));         // no English twin
@@ -295,7 +295,7 @@ void TestAppCore::captionFromTagIgnoresLanguage()
     tabs->addTab(new QWidget(tabs), QStringLiteral("t1"));
     tabs->setProperty(Loc::kTabTags, QStringList{QStringLiteral("3008"), QString()});
     tabs->setProperty(Loc::kTabToolTipTags, QStringList{QStringLiteral("3009")});
-    Startup::SetCaptionFromTag(&window);
+    Loc::SetCaptionFromTag(&window);
     QCOMPARE(b->text(), QStringLiteral("キャンセル"));
     QCOMPARE(l->text(), QStringLiteral("アラーム解除"));
     QCOMPARE(l->toolTip(), QStringLiteral("design tip"));   // labels: caption only
@@ -337,15 +337,15 @@ void TestAppCore::imeOffAndOn()
 {
     QLineEdit edit;
     edit.setInputMethodHints(Qt::ImhNoAutoUppercase);
-    Common::SetIMEStatus(&edit, false);
+    Input::SetIMEStatus(&edit, false);
     QVERIFY(!edit.testAttribute(Qt::WA_InputMethodEnabled));
     QVERIFY(edit.inputMethodHints() & Qt::ImhLatinOnly);
     QVERIFY(edit.inputMethodHints() & Qt::ImhNoAutoUppercase);
-    Common::SetIMEStatus(&edit, true);
+    Input::SetIMEStatus(&edit, true);
     QVERIFY(edit.testAttribute(Qt::WA_InputMethodEnabled));
     QVERIFY(!(edit.inputMethodHints() & Qt::ImhLatinOnly));
     QVERIFY(edit.inputMethodHints() & Qt::ImhNoAutoUppercase);
-    Common::SetIMEStatus(nullptr, false);   // no window: nothing happens
+    Input::SetIMEStatus(nullptr, false);   // no window: nothing happens
 }
 
 QTEST_MAIN(TestAppCore)

@@ -387,7 +387,7 @@ QStringList inMain(bool programMode, const std::function<QWidget *(MainWindow &)
 {
     App().PrgModeFlag = programMode;
     MainScope ms;
-    Common::SetCaptionFromRes(&ms.main);
+    Loc::SetCaptionFromRes(&ms.main);
     ms.main.resize(1100, 800);
     ms.main.show();
     QWidget *w = open(ms.main);
@@ -440,7 +440,7 @@ const QMap<QString, Opener> &windows()
         {QStringLiteral("main"),
          [] {
              MainScope ms;
-             Common::SetCaptionFromRes(&ms.main);
+             Loc::SetCaptionFromRes(&ms.main);
              ms.main.resize(1100, 800);
              return checkWindow(&ms.main);
          }},

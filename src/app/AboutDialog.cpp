@@ -72,7 +72,7 @@ QString AboutDialog::VersionText()
 
 void AboutDialog::Form_Load()
 {
-    Common::SetCaptionFromRes(this);
+    Loc::SetCaptionFromRes(this);
     lblVersion->setText(VersionText());
 }
 

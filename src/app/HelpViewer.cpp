@@ -8,7 +8,7 @@
 #include <QProcess>
 #include <QUrl>
 
-namespace ModuleHelp {
+namespace HelpViewer {
 namespace {
 ViewerState g_viewer;
 }
@@ -34,10 +34,10 @@ void ShowHelpFile(const QString &helpFile, QWidget *, const QString &message)
 
 void ShowHelp(QWidget *owner, const QString &message)
 {
-    ShowHelpFile(Help().HelpFile, owner, message);
+    ShowHelpFile(ModuleHelp::Help().HelpFile, owner, message);
 }
 
-} // namespace ModuleHelp
+} // namespace HelpViewer
 
 namespace SysInfo {
 namespace {

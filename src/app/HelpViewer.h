@@ -8,7 +8,7 @@
 
 class QWidget;
 
-namespace ModuleHelp {
+namespace HelpViewer {
 
 struct ViewerState {
     // Opens a document with the desktop's viewer; false when nothing opened it.
@@ -24,7 +24,7 @@ void ShowHelp(QWidget *owner, const QString &message);
 // the file is missing or no viewer opens it.
 void ShowHelpFile(const QString &helpFile, QWidget *owner, const QString &message);
 
-} // namespace ModuleHelp
+} // namespace HelpViewer
 
 namespace SysInfo {
 

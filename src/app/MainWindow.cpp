@@ -494,7 +494,7 @@ void MainWindow::FitStartRect()
 
 void MainWindow::MDIForm_Load()
 {
-    Common::SetCaptionFromRes(this);
+    Loc::SetCaptionFromRes(this);
     RestoreRect();
     Platform::WaitUntil([] { return App().SplashDone; });
     ShowPosiWindowOnce();
@@ -574,18 +574,18 @@ void MainWindow::LayoutStatusPanel()
     if (!PictureStatus)
         return;
     const StatusPanelLayout L = ComputeStatusPanelLayout(widthTwips());
-    Twips::Place(ProgressBar1, L.progressLeft, L.progressTop, L.progressWidth, L.progressHeight);
-    Twips::Place(lblStatus, L.statusLeft, L.statusTop, L.statusWidth, L.statusHeight);
-    Twips::Place(cmdComCancel, L.cancelLeft, L.cancelTop, L.cancelWidth, L.cancelHeight);
-    Twips::Place(Line1, L.lineX, 0, 30, kPanelHeight);
-    Twips::Place(cmdReset, L.resetLeft, L.resetTop, L.resetWidth, L.resetHeight);
-    Twips::Place(lblAlarm, L.indicatorLabelLeft, kRow1Top, kIndicatorWidth, kIndicatorHeight);
-    Twips::Place(lblComPort, L.indicatorLabelLeft, kRow2Top, kIndicatorWidth, kIndicatorHeight);
-    Twips::Place(Image1, L.indicatorImageLeft, kRow1Top, kImageSize, kImageSize);
-    Twips::Place(imgAlarm, L.indicatorImageLeft, kRow1Top, kImageSize, kImageSize);
-    Twips::Place(Image2, L.indicatorImageLeft, kRow2Top, kImageSize, kImageSize);
-    Twips::Place(imgComPort, L.indicatorImageLeft, kRow2Top, kImageSize, kImageSize);
-    Twips::Place(lblCtMode, L.ctModeLeft, L.ctModeTop, L.ctModeWidth, L.ctModeHeight);
+    Geometry::Place(ProgressBar1, L.progressLeft, L.progressTop, L.progressWidth, L.progressHeight);
+    Geometry::Place(lblStatus, L.statusLeft, L.statusTop, L.statusWidth, L.statusHeight);
+    Geometry::Place(cmdComCancel, L.cancelLeft, L.cancelTop, L.cancelWidth, L.cancelHeight);
+    Geometry::Place(Line1, L.lineX, 0, 30, kPanelHeight);
+    Geometry::Place(cmdReset, L.resetLeft, L.resetTop, L.resetWidth, L.resetHeight);
+    Geometry::Place(lblAlarm, L.indicatorLabelLeft, kRow1Top, kIndicatorWidth, kIndicatorHeight);
+    Geometry::Place(lblComPort, L.indicatorLabelLeft, kRow2Top, kIndicatorWidth, kIndicatorHeight);
+    Geometry::Place(Image1, L.indicatorImageLeft, kRow1Top, kImageSize, kImageSize);
+    Geometry::Place(imgAlarm, L.indicatorImageLeft, kRow1Top, kImageSize, kImageSize);
+    Geometry::Place(Image2, L.indicatorImageLeft, kRow2Top, kImageSize, kImageSize);
+    Geometry::Place(imgComPort, L.indicatorImageLeft, kRow2Top, kImageSize, kImageSize);
+    Geometry::Place(lblCtMode, L.ctModeLeft, L.ctModeTop, L.ctModeWidth, L.ctModeHeight);
     imgAlarm->raise();
     imgComPort->raise();
 }

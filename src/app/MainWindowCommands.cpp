@@ -182,7 +182,7 @@ void MainWindow::mnuWindowCascade_Click()
 void MainWindow::mnuWindowTileHorizontal_Click() { mdiArea()->tileSubWindows(); }
 void MainWindow::mnuWindowTileVertical_Click() { mdiArea()->tileSubWindows(); }
 
-void MainWindow::mnuHelpContents_Click() { ModuleHelp::ShowHelp(this, ResText(414)); }
+void MainWindow::mnuHelpContents_Click() { HelpViewer::ShowHelp(this, ResText(414)); }
 void MainWindow::mnuHelpSearchForHelpOn_Click() {}
 
 void MainWindow::mnuHelpAbout_Click()

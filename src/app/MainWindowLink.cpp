@@ -136,11 +136,11 @@ void MainWindow::OnlineCommand()
 int MainWindow::fChangeToOnline() { return Online::fChangeToOnline(); }
 
 
-namespace Comm {
+namespace MainWindowLink {
 void AttachMainWindow(MainWindow *main)
 {
-    StopLink();
-    StartLink(main);
-    main->LinkEngine = LinkObject();
+    Comm::StopLink();
+    Comm::StartLink(main);
+    main->LinkEngine = Comm::LinkObject();
 }
-} // namespace Comm
+} // namespace MainWindowLink

@@ -4,6 +4,6 @@
 // show on it.
 class MainWindow;
 
-namespace Comm {
+namespace MainWindowLink {
 void AttachMainWindow(MainWindow *main);
-} // namespace Comm
+} // namespace MainWindowLink

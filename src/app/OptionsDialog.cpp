@@ -58,7 +58,7 @@ OptionsDialog::OptionsDialog(QWidget *parent) : QDialog(parent)
     txtPortNo->setMaximumWidth(40);
     txtPortNo->setContextMenuPolicy(Qt::NoContextMenu);
     txtPortNo->installEventFilter(this);
-    Common::SetIMEStatus(txtPortNo, false);
+    Input::SetIMEStatus(txtPortNo, false);
     grid->addWidget(txtPortNo, 0, 1);
     chkPortOccupy = Loc::NamedTagged(new QCheckBox(QStringLiteral("ポートを開いたままにする")), "chkPortOccupy", 2511);
     grid->addWidget(chkPortOccupy, 1, 0, 1, 2);
@@ -98,7 +98,7 @@ OptionsDialog::OptionsDialog(QWidget *parent) : QDialog(parent)
 
 void OptionsDialog::Form_Load()
 {
-    Common::SetCaptionFromRes(this);
+    Loc::SetCaptionFromRes(this);
     for (int i = 0; i < 4; ++i) {
         const QString t = Platform::ResText(2505 + i);
         if (!t.isEmpty())

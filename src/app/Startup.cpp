@@ -79,7 +79,7 @@ void Main()
 
     auto *main = new MainWindow();
     Shell::Register(main);
-    Comm::AttachMainWindow(main);
+    MainWindowLink::AttachMainWindow(main);
     QObject::connect(main, &MainWindow::applicationEnd, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     main->MDIForm_Load();
 

@@ -30,7 +30,7 @@ void ResetAllModuleState()
 {
     ResetAppState();
     ModuleHelp::ResetHelpState();
-    ModuleHelp::ResetViewer();
+    HelpViewer::ResetViewer();
     SysInfo::ResetTool();
     Options::ResetHooks();
     ResetParadataState();

@@ -10,13 +10,12 @@
 //
 // The main window starts the engine once (StartLink) and stops it at exit;
 // tests do the same without any window.
+#include "platform/CommPort.h"
+
 #include <QString>
 #include <vector>
 
 class QObject;
-namespace Platform {
-class CommPort;
-}
 
 namespace Comm {
 

@@ -49,7 +49,7 @@ static void shoot(const QString &dir, const QString &name, bool prg, bool mm, in
     a.AxisNotUsed[3] = true;
     pcSetting();
     MainScope ms;
-    Common::SetCaptionFromRes(&ms.main);
+    Loc::SetCaptionFromRes(&ms.main);
     ms.main.setWindowTitle(MainWindow::VersionCaption());
     ms.main.resize(1100, 780);
     ms.main.show();

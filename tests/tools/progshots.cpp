@@ -20,7 +20,7 @@ static void shoot(const QString &dir, const QString &name, int language)
     a.LangOffset = language == 1 ? 0 : 10000;
     a.PrgModeFlag = true;
     MainScope ms;
-    Common::SetCaptionFromRes(&ms.main);
+    Loc::SetCaptionFromRes(&ms.main);
     ms.main.setWindowTitle(MainWindow::VersionCaption());
     ms.main.resize(1000, 760);
     ms.main.show();

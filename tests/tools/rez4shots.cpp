@@ -233,7 +233,7 @@ int main(int argc, char **argv)
         auto *main = new MainWindow;
 
         Shell::Register(main);
-        Common::SetCaptionFromRes(main);
+        Loc::SetCaptionFromRes(main);
         main->resize(1000, 640);
         main->ShowPosiWindowOnce();
         PosiTables::InitPosiData();

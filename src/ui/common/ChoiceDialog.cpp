@@ -74,7 +74,7 @@ ChoiceDialog::ChoiceDialog(QWidget *parent) : QDialog(parent)
     // Load: 500 twips right of and below the main window's corner.
     if (QWidget *m = Shell::Get().MainWidget())
         move(m->x() + Twips::ToPx(500), m->y() + Twips::ToPx(500));
-    Common::SetCaptionFromRes(this);
+    Loc::SetCaptionFromRes(this);
     cmdBack->setText(Platform::ResText(48));
     SetHeightTwips(2895);
 }

@@ -163,16 +163,14 @@ void run(QWidget *window, const Walk &walk)
 
 } // namespace
 
-namespace Common {
+namespace Loc {
 void SetCaptionFromRes(QWidget *window)
 {
     Walk w;
     w.offset = App().LangOffset;
     run(window, w);
 }
-} // namespace Common
 
-namespace Startup {
 void SetCaptionFromTag(QWidget *window)
 {
     Walk w;
@@ -182,4 +180,4 @@ void SetCaptionFromTag(QWidget *window)
     w.tabStrips = true;
     run(window, w);
 }
-} // namespace Startup
+} // namespace Loc

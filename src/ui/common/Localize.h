@@ -16,17 +16,13 @@
 
 class QWidget;
 
-namespace Common {
+namespace Loc {
 // Identifier + LangOffset for every text.
 void SetCaptionFromRes(QWidget *window);
-} // namespace Common
 
-namespace Startup {
 // The older walk: identifiers as they are (no language offset).
 void SetCaptionFromTag(QWidget *window);
-} // namespace Startup
 
-namespace Loc {
 inline const char *const kTag = "tag";
 inline const char *const kToolTipTag = "toolTipTag";
 inline const char *const kColumnTags = "columnTags";

@@ -20,12 +20,12 @@
 
 #include <algorithm>
 
-namespace Twips {
+namespace Geometry {
 void Place(QWidget *w, int left, int top, int width, int height)
 {
-    w->setGeometry(ToPx(left), ToPx(top), ToPx(width), ToPx(height));
+    w->setGeometry(Twips::ToPx(left), Twips::ToPx(top), Twips::ToPx(width), Twips::ToPx(height));
 }
-} // namespace Twips
+} // namespace Geometry
 
 namespace BackColor {
 void Set(QWidget *w, unsigned int bgr)
@@ -39,7 +39,7 @@ void Set(QWidget *w, unsigned int bgr)
 }
 } // namespace BackColor
 
-namespace Common {
+namespace Input {
 void SetIMEStatus(QWidget *w, bool open)
 {
     if (!w)
@@ -59,7 +59,7 @@ bool IsBackTab(const QKeyEvent *k)
 {
     return k->key() == Qt::Key_Backtab || (k->key() == Qt::Key_Tab && (k->modifiers() & Qt::ShiftModifier));
 }
-} // namespace Common
+} // namespace Input
 
 namespace GridCells {
 QTableView *DisplayGrid(QWidget *parent, const char *name, QAbstractItemModel *model)

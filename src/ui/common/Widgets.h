@@ -13,10 +13,10 @@ class QStandardItemModel;
 class QString;
 class QTableView;
 
-namespace Twips {
+namespace Geometry {
 // A widget's geometry from its design in twips.
 void Place(QWidget *w, int left, int top, int width, int height);
-} // namespace Twips
+} // namespace Geometry
 
 namespace BackColor {
 // Fills a widget's background (and a box's base) with a &HBBGGRR colour.
@@ -52,9 +52,9 @@ void ShrinkAll(QWidget *window);
 void ShrinkCell(QTableView *v, const QModelIndex &index);
 } // namespace TextFit
 
-namespace Common {
+namespace Input {
 // Input method off (open = false) or on for a widget.
 void SetIMEStatus(QWidget *w, bool open);
 // Shift+Tab: a back tab, or a Tab with Shift held (as a test may send it).
 bool IsBackTab(const QKeyEvent *k);
-} // namespace Common
+} // namespace Input

@@ -423,7 +423,7 @@ void OfflineActuatorWindow::Form_Load()
         const QPoint p = child->mapToGlobal(QPoint(0, 0));
         move(p.x() + Twips::ToPx(500), p.y() + Twips::ToPx(500));
     }
-    Common::SetCaptionFromRes(this);
+    Loc::SetCaptionFromRes(this);
     DevCancelFlag = false;
     DevFlags().DevWinBack = false;
     const bool startup = DevFlags().DevWinStartup;
@@ -522,7 +522,7 @@ void OnlineActuatorWindow::Form_Load()
     if (QWidget *m = Shell::Get().MainWidget())
         move(m->x() + Twips::ToPx(500), m->y() + Twips::ToPx(500));
     Paradata().KeepAxisMask = true;
-    Common::SetCaptionFromRes(this);
+    Loc::SetCaptionFromRes(this);
     LoadAxes(false);
     adjustSize();
     OnScreen::KeepInWorkArea(this);

@@ -121,7 +121,7 @@ void StrokeCalculatorDialog::Form_Load()
 {
     if (QWidget *m = Shell::Get().MainWidget())
         move(m->x() + Twips::ToPx(500), m->y() + Twips::ToPx(500));
-    Common::SetCaptionFromRes(this);
+    Loc::SetCaptionFromRes(this);
     txtStrokeLength->setToolTip(Platform::ResText(1313));
     txtLead->setToolTip(Platform::ResText(1314));
 }

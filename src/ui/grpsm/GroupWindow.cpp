@@ -103,7 +103,7 @@ GroupWindow::GroupWindow(QWidget *parent) : QWidget(parent)
     cmdCloseGrpWindow = button("cmdCloseGrpWindow", 813, 1, 4, &GroupWindow::cmdCloseGrpWindow_Click);
     top->addLayout(buttons);
 
-    Common::SetCaptionFromRes(this);
+    Loc::SetCaptionFromRes(this);
     GrpSm::ResetGrpData();
     ShowGroupData();
     CommandSets::Register(this);

@@ -121,7 +121,7 @@ SequenceMacroWindow::SequenceMacroWindow(QWidget *parent) : QWidget(parent)
     cmdSqMcrWinClose = button("cmdSqMcrWinClose", 2202, 2, 2, &SequenceMacroWindow::cmdSqMcrWinClose_Click);
     top->addLayout(buttons);
 
-    Common::SetCaptionFromRes(this);
+    Loc::SetCaptionFromRes(this);
     GrpSm::ClearSqMcrData();
     ShowMacroData();
     CommandSets::Register(this);

@@ -80,28 +80,28 @@ MonitorWindow::MonitorWindow(QWidget *parent) : QDialog(parent)
     // ---- inputs and outputs, present positions -----------------------------
     auto *inCap = Loc::NamedTagged(new QLabel(this), "lblInput", 702);
     auto *outCap = Loc::NamedTagged(new QLabel(this), "lblOutput", 704);
-    Twips::Place(inCap, 120, 120, kGridWidth, 255);
-    Twips::Place(outCap, 2340, 120, kGridWidth, 255);
+    Geometry::Place(inCap, 120, 120, kGridWidth, 255);
+    Geometry::Place(outCap, 2340, 120, kGridWidth, 255);
     inModel = new QStandardItemModel(IoMap::kInputRows, 2, this);
     outModel = new QStandardItemModel(IoMap::kOutputRows, 2, this);
     flgdInput = DisplayGrid(this, "flgdInput", inModel);
     flgdOutput = DisplayGrid(this, "flgdOutput", outModel);
-    Twips::Place(flgdInput, 120, 360, kGridWidth, kInputHeight);
-    Twips::Place(flgdOutput, 2340, 360, kGridWidth, kOutputHeight);
+    Geometry::Place(flgdInput, 120, 360, kGridWidth, kInputHeight);
+    Geometry::Place(flgdOutput, 2340, 360, kGridWidth, kOutputHeight);
     connect(flgdOutput, &QTableView::doubleClicked, this,
             [this](const QModelIndex &i) { flgdOutput_DblClick(i.row(), i.column()); });
 
     auto *posCap = Loc::NamedTagged(new QLabel(this), "lblPresentPos", 705);
-    Twips::Place(posCap, 2340, 6600, kGridWidth, 255);
+    Geometry::Place(posCap, 2340, 6600, kGridWidth, 255);
     for (int a = 0; a < 4; ++a) {
         auto *axis = Loc::Tagged(new QLabel(this), 1405 + a);
         axis->setObjectName(QStringLiteral("lblAxis%1").arg(a + 1));
-        Twips::Place(axis, 2340, 6900 + 380 * a, 800, 300);
+        Geometry::Place(axis, 2340, 6900 + 380 * a, 800, 300);
         auto *l = new QLabel(this);
         l->setObjectName(QStringLiteral("lblCurrentPos%1").arg(a));
         l->setFrameShape(QFrame::Panel);
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        Twips::Place(l, 3200, 6900 + 380 * a, 1240, 300);
+        Geometry::Place(l, 3200, 6900 + 380 * a, 1240, 300);
         lblCurrentPos[size_t(a)] = l;
     }
 
@@ -123,13 +123,13 @@ MonitorWindow::MonitorWindow(QWidget *parent) : QDialog(parent)
     for (int k = 0; k < 3; ++k) {
         const int x = kListLeft + k * (kListWidth + kListGap);
         auto *cap = Loc::Tagged(new QLabel(this), lists[k].title);
-        Twips::Place(cap, x, 120, kListWidth, 255);
+        Geometry::Place(cap, x, 120, kListWidth, 255);
         QTableView *v = DisplayGrid(this, lists[k].viewName, lists[k].list);
         v->setSelectionBehavior(QAbstractItemView::SelectRows);
         v->setSelectionMode(QAbstractItemView::ContiguousSelection);
         v->verticalHeader()->setMinimumSectionSize(1);
         v->verticalHeader()->setDefaultSectionSize(Twips::ToPx(250));
-        Twips::Place(v, x, kListTop, kListWidth, kListHeightMonitoring);
+        Geometry::Place(v, x, kListTop, kListWidth, kListHeightMonitoring);
         Watch::WatchList *list = lists[k].list;
         // The list follows the view's current row and selection.
         auto sync = [v, list] {
@@ -150,7 +150,7 @@ MonitorWindow::MonitorWindow(QWidget *parent) : QDialog(parent)
         *lists[k].view = v;
         auto *panel = new QWidget(this);
         panel->setObjectName(QString::fromLatin1(lists[k].panelName));
-        Twips::Place(panel, x, kListTop + kListHeightEditing + 60, kListWidth, 1860);
+        Geometry::Place(panel, x, kListTop + kListHeightEditing + 60, kListWidth, 1860);
         *lists[k].panel = panel;
     }
 
@@ -182,10 +182,10 @@ MonitorWindow::MonitorWindow(QWidget *parent) : QDialog(parent)
 
     // The global choice's caption is the longer one: it takes more of the
     // row, so that it keeps clear of the local choice's circle.
-    Twips::Place(optFlag[0], 60, 0, 1560, 300);
-    Twips::Place(optFlag[1], 1680, 0, 1240, 300);
-    Twips::Place(optVariable[0], 60, 0, 1560, 300);
-    Twips::Place(optVariable[1], 1680, 0, 1240, 300);
+    Geometry::Place(optFlag[0], 60, 0, 1560, 300);
+    Geometry::Place(optFlag[1], 1680, 0, 1240, 300);
+    Geometry::Place(optVariable[0], 60, 0, 1560, 300);
+    Geometry::Place(optVariable[1], 1680, 0, 1240, 300);
     const struct {
         QLabel *prgCap;
         QSpinBox *prg;
@@ -196,27 +196,27 @@ MonitorWindow::MonitorWindow(QWidget *parent) : QDialog(parent)
                    {Label5, txtHPrgNo, variableNoCap, txtVariableNo, cmdAddVariable, cmdDeleteVariable},
                    {phPrgCap, txtPHPrgNo, phAxisCap, txtPVariableNo, cmdAddPosVariable, cmdDeletePosVariable}};
     for (const auto &r : rowsOf) {
-        Twips::Place(r.prgCap, 60, 400, 1500, 300);
-        Twips::Place(r.prg, 1600, 380, 1000, 340);
-        Twips::Place(r.noCap, 60, 820, 1500, 300);
-        Twips::Place(r.no, 1600, 800, 1000, 340);
-        Twips::Place(r.add, 60, 1300, 1300, 450);
-        Twips::Place(r.del, 1500, 1300, 1300, 450);
+        Geometry::Place(r.prgCap, 60, 400, 1500, 300);
+        Geometry::Place(r.prg, 1600, 380, 1000, 340);
+        Geometry::Place(r.noCap, 60, 820, 1500, 300);
+        Geometry::Place(r.no, 1600, 800, 1000, 340);
+        Geometry::Place(r.add, 60, 1300, 1300, 450);
+        Geometry::Place(r.del, 1500, 1300, 1300, 450);
         r.add->setAutoDefault(false);
         r.del->setAutoDefault(false);
     }
 
     // ---- check boxes, close, the focus sink ----------------------------------
     chkIgnore = Loc::NamedTagged(new QCheckBox(this), "chkIgnore", 706);
-    Twips::Place(chkIgnore, kListLeft, 6000, 6000, 400);
+    Geometry::Place(chkIgnore, kListLeft, 6000, 6000, 400);
     chkEditItem = Loc::NamedTagged(new QCheckBox(this), "chkEditItem", 1040);
-    Twips::Place(chkEditItem, kListLeft, 6600, 3000, 400);
+    Geometry::Place(chkEditItem, kListLeft, 6600, 3000, 400);
     cmdIoWinClose = Loc::NamedTagged(new QPushButton(this), "cmdIoWinClose", 703);
-    Twips::Place(cmdIoWinClose, 12300, 8400, 1300, 450);
+    Geometry::Place(cmdIoWinClose, 12300, 8400, 1300, 450);
     cmdIoWinClose->setAutoDefault(false);
     txtDummyMoni = new QLineEdit(this);
     txtDummyMoni->setObjectName(QStringLiteral("txtDummyMoni"));
-    Twips::Place(txtDummyMoni, 0, 0, 0, 0);
+    Geometry::Place(txtDummyMoni, 0, 0, 0, 0);
 
     connect(chkIgnore, &QCheckBox::clicked, this, &MonitorWindow::chkIgnore_Click);
     connect(chkEditItem, &QCheckBox::clicked, this, &MonitorWindow::chkEditItem_Click);
@@ -232,7 +232,7 @@ MonitorWindow::MonitorWindow(QWidget *parent) : QDialog(parent)
     connect(cmdDeleteVariable, &QPushButton::clicked, this, &MonitorWindow::cmdDeleteVariable_Click);
     connect(cmdDeletePosVariable, &QPushButton::clicked, this, &MonitorWindow::cmdDeletePosVariable_Click);
 
-    Common::SetCaptionFromRes(this);
+    Loc::SetCaptionFromRes(this);
     // The kind options of the entry panels are wider than their places in
     // Japanese: written smaller rather than run into each other.
     TextFit::ShrinkAll(this);

@@ -28,7 +28,7 @@ constexpr int kProgRows = 101;
 constexpr int kTaskRows = ProgramTaskWindow::kTasks + 1;
 constexpr int kTaskCols = 8;
 
-void place(QWidget *w, int x, int y, int width, int height) { Twips::Place(w, x, y, width, height); }
+void place(QWidget *w, int x, int y, int width, int height) { Geometry::Place(w, x, y, width, height); }
 
 QString res(int id)
 {
@@ -96,7 +96,7 @@ ProgramTaskWindow::ProgramTaskWindow(QWidget *parent) : QDialog(parent)
     connect(cmdClose, &QPushButton::clicked, this, &ProgramTaskWindow::cmdClose_Click);
     connect(flgdProgTask, &QTableView::clicked, this, [this](const QModelIndex &i) { selectProgram(i.row()); });
 
-    Common::SetCaptionFromRes(this);
+    Loc::SetCaptionFromRes(this);
 
     // Each grid is laid out and filled hidden, and shown once.
     flgdProgTask2->hide();

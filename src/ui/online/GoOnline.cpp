@@ -71,7 +71,7 @@ bool g_busyPointer = false;
 // What going online does to the windows: the main window's menus, mode
 // label, progress display and command sets, and the position window. Each
 // does nothing when its window is not there.
-namespace Host {
+namespace Windows {
 void ChangeMenuDisp(bool prgMode) { Shell::Get().ChangeMenuDisp(prgMode); }
 void DispControlerMode() { Shell::Get().DispControlerMode(); }
 void AllCommandsOff() { Shell::Get().MainCommandsOff(); }
@@ -128,7 +128,7 @@ int ChangeDev() { return Shell::Get().ChangeDev(); }
 
 bool DevNotFound() { return Posi().DevNotFoundFlag; }
 void ClearDevNotFound() { Posi().DevNotFoundFlag = false; }
-} // namespace Host
+} // namespace Windows
 
 // An OK-only message of two strings, no icon.
 void message2(int first, int second)
@@ -159,10 +159,10 @@ int failurePath()
     a.OfflineFlag = true;
     Comm::CloseCommPort();
     Indicators::OnlineImg_Hide();
-    Host::HideProgress();
+    Windows::HideProgress();
     CommandSets::SetPosiTabEnabled(a.OfflineFlag);
-    Host::ChangeMenuDisp(a.PrgModeFlag);
-    Host::BusyPointer(false);
+    Windows::ChangeMenuDisp(a.PrgModeFlag);
+    Windows::BusyPointer(false);
     return 1;
 }
 
@@ -176,8 +176,8 @@ bool modelAccepted(bool menusToo)
     Comm::CloseCommPort();
     Indicators::OnlineImg_Hide();
     if (menusToo) {
-        Host::ChangeMenuDisp(App().PrgModeFlag);
-        Host::BusyPointer(false);
+        Windows::ChangeMenuDisp(App().PrgModeFlag);
+        Windows::BusyPointer(false);
     }
     message2(124, 125);
     return false;
@@ -197,15 +197,15 @@ bool takeCtAxesAndDevices()
     UnitConv::CalcMaxMm();
     PosiGrid::DispDeviceName();
     Common::DispPulseMmRate();
-    Host::DispAxisData2();
+    Windows::DispAxisData2();
     a.OfflineFlag = false;
     Indicators::OnlineImg_Disp();
-    Host::DispControlerMode();
-    Host::ChangeMenuDisp(a.PrgModeFlag);
-    Host::LayoutGridForMode(a.PrgModeFlag);
-    Host::EditCommandsOff();
+    Windows::DispControlerMode();
+    Windows::ChangeMenuDisp(a.PrgModeFlag);
+    Windows::LayoutGridForMode(a.PrgModeFlag);
+    Windows::EditCommandsOff();
     CommandSets::SetPosiTabEnabled(false);
-    Host::SetProgress(4);
+    Windows::SetProgress(4);
     return true;
 }
 
@@ -224,7 +224,7 @@ int fChangeToOnline()
     }
     Indicators::SetOnlineMode();
     a.ProgressBarOn = false;
-    Host::ShowProgress(4, 368);
+    Windows::ShowProgress(4, 368);
 
     if (CommunicationModeOn(1) != 0)
         return failurePath();
@@ -233,7 +233,7 @@ int fChangeToOnline()
     if (!modelAccepted(true))
         return failurePath();
     a.AxisCount = Versions().CtAxisCount;
-    Host::SetProgress(1);
+    Windows::SetProgress(1);
 
     // The controller mode first; a difference of axes alone is handled with
     // the actuators below.
@@ -241,51 +241,51 @@ int fChangeToOnline()
     if (config == -1)
         return failurePath();
     if (config >= 2) {
-        Host::BusyPointer(false);
+        Windows::BusyPointer(false);
         const int choice = askWhichSide(490, 491);
         if (choice < 0)
             return failurePath();
-        Host::BusyPointer(true);
+        Windows::BusyPointer(true);
         if (choice == 0) {
             if (ReadAxisConfigFromCt_Apply() != 0)
                 return failurePath();
-            Host::SetProgress(3);
-            Host::DispControlerMode();
-            Host::ChangeMenuDisp(a.PrgModeFlag);
+            Windows::SetProgress(3);
+            Windows::DispControlerMode();
+            Windows::ChangeMenuDisp(a.PrgModeFlag);
             // The grid's columns differ between the modes.
-            Host::LayoutGridForMode(a.PrgModeFlag);
-            Host::DispAxisData2();
+            Windows::LayoutGridForMode(a.PrgModeFlag);
+            Windows::DispAxisData2();
         } else {
             // The PC's setting into the controller; it applies after the
             // controller's power has been cycled, so the application goes
             // offline until then.
             if (WriteAxisMaskAndModeToCt(Frames::AxisInUseMask(a.AxisNotUsed), a.PrgModeFlag) != 0)
                 return failurePath();
-            Host::SetProgress(3);
+            Windows::SetProgress(3);
             a.AxisCount = highestAxisInUse();
-            Host::BusyPointer(false);
+            Windows::BusyPointer(false);
             message2(492, 493);
             return failurePath();
         }
     }
 
-    Host::BusyPointer(true);
+    Windows::BusyPointer(true);
     const int same = CompareCtAxisAndDevice();
     if (same == -1)
         return failurePath();
     if (same == 1) {
-        Host::BusyPointer(false);
+        Windows::BusyPointer(false);
         const int choice = askWhichSide(371, 373);
         if (choice < 0)
             return failurePath();
-        Host::BusyPointer(true);
+        Windows::BusyPointer(true);
         if (choice == 1)
-            Host::SetProgress(4);
+            Windows::SetProgress(4);
         else if (!takeCtAxesAndDevices())
             return failurePath();
     }
-    Host::HideProgress();
-    Host::BusyPointer(false);
+    Windows::HideProgress();
+    Windows::BusyPointer(false);
     return 0;
 }
 
@@ -319,51 +319,51 @@ bool connectOnline()
     a.BusyFlag = true;
     a.OfflineFlag = false;
     a.ProgressBarOn = false;
-    Host::ShowProgress(4, 368);
+    Windows::ShowProgress(4, 368);
 
     int modeNo = 0;
     if (SetCommunicationMode(0, modeNo, 0) != 0) {
         a.OfflineFlag = true;
         CloseCommPortIfFree();
-        Host::HideProgress();
+        Windows::HideProgress();
         return false;
     }
-    Host::SetProgress(1);
+    Windows::SetProgress(1);
 
     auto lost = [&] {
         a.OfflineFlag = true;
         CloseCommPort();
         Indicators::OnlineImg_Hide();
-        Host::HideProgress();
+        Windows::HideProgress();
         return false;
     };
     if (DispCtVersion() != 0)
         return lost();
     if (!modelAccepted(false)) {
-        Host::HideProgress();
+        Windows::HideProgress();
         return false;
     }
     a.AxisCount = Versions().CtAxisCount;
-    Host::SetProgress(2);
+    Windows::SetProgress(2);
 
     if (ReadAxisConfigFromCt_Apply() != 0)
         return lost();
-    Host::SetProgress(3);
-    Host::DispControlerMode();
-    Host::ChangeMenuDisp(a.PrgModeFlag);
+    Windows::SetProgress(3);
+    Windows::DispControlerMode();
+    Windows::ChangeMenuDisp(a.PrgModeFlag);
 
     const bool devicesRead = ReadDeviceFromCt() == 0;
     if (!devicesRead) {
         a.OfflineFlag = true;
         Indicators::OnlineImg_Hide();
     } else {
-        Host::SetProgress(4);
+        Windows::SetProgress(4);
         CheckDeviceKind();
         UnitConv::CalcMaxMm();
     }
-    Host::HideProgress();
+    Windows::HideProgress();
     CloseCommPortIfFree();
-    Host::SetStatusLabel(1902);
+    Windows::SetStatusLabel(1902);
     if (!devicesRead)
         return false;
 
@@ -393,11 +393,11 @@ void loadPcDeviceSetting()
             p.DevSeries[size_t(ax)] = QStringLiteral("QZ");
     a.AxisCount = 4;
     ReadNQzDeviceList();
-    const bool notFound = PosiDevice::SetDevLeadFromDevList() == 1 || Host::DevNotFound();
+    const bool notFound = PosiDevice::SetDevLeadFromDevList() == 1 || Windows::DevNotFound();
     if (notFound) {
         // String 17 has been shown; the actuator setting that follows lets
         // the user choose a listed actuator.
-        Host::ClearDevNotFound();
+        Windows::ClearDevNotFound();
         return;
     }
     UnitConv::CalcMaxPulse();
@@ -410,25 +410,25 @@ void finish(bool online)
 {
     AppState &a = App();
     if (!online)
-        Host::DispAxisData2();
+        Windows::DispAxisData2();
     // Also after a Back from the actuator setting and then an online start.
     DevFlags().DevWinStartup = false;
     PosiGrid::DispDeviceName();
     DispPulseMmRate();
-    Host::LayoutGridForMode(a.PrgModeFlag);
+    Windows::LayoutGridForMode(a.PrgModeFlag);
     if (online) {
-        Host::SetStatusLabel(0);
+        Windows::SetStatusLabel(0);
     } else {
-        Host::EditCommandsOff();
+        Windows::EditCommandsOff();
         CommandSets::SetPosiTabEnabled(true);
     }
-    Host::EditCommandsOff();
-    Host::AllCommandsOn();
-    Host::SetCommandTabsEnabled(true);
-    Host::PositionCommandsOn();
+    Windows::EditCommandsOff();
+    Windows::AllCommandsOn();
+    Windows::SetCommandTabsEnabled(true);
+    Windows::PositionCommandsOn();
     a.BusyFlag = false;
     if (!online && a.PrgModeFlag)
-        Host::StartNewProgramTimer();
+        Windows::StartNewProgramTimer();
 }
 
 } // namespace
@@ -436,9 +436,9 @@ void finish(bool online)
 void CtConnectAtStart()
 {
     AppState &a = App();
-    Host::AllCommandsOff();
-    Host::PositionCommandsOff();
-    Host::SetCommandTabsEnabled(false);
+    Windows::AllCommandsOff();
+    Windows::PositionCommandsOff();
+    Windows::SetCommandTabsEnabled(false);
 
     enum class Step { OnlineOrOffline, ControllerMode, ActuatorSetting };
     Step step = Step::OnlineOrOffline;
@@ -467,15 +467,15 @@ void CtConnectAtStart()
                 break;
             }
             a.PrgModeFlag = choice == 1;
-            Host::DispControlerMode();
-            Host::ChangeMenuDisp(a.PrgModeFlag);
+            Windows::DispControlerMode();
+            Windows::ChangeMenuDisp(a.PrgModeFlag);
             loadPcDeviceSetting();
             step = Step::ActuatorSetting;
             break;
         }
         case Step::ActuatorSetting: {
             DevFlags().DevWinStartup = true;
-            const int r = Host::ChangeDev();
+            const int r = Windows::ChangeDev();
             if (r == -1) {
                 step = Step::ControllerMode;
                 break;

@@ -84,7 +84,7 @@ void fillList(QComboBox *c, std::initializer_list<int> ids)
 QLabel *label(QWidget *parent, const QString &text, int left, int top, int width = kLabelWidth)
 {
     auto *l = new QLabel(text, parent);
-    Twips::Place(l, left, top, width, kTextHeight);
+    Geometry::Place(l, left, top, width, kTextHeight);
     return l;
 }
 
@@ -101,14 +101,14 @@ void axisHeader(QWidget *parent, const char *name, const int *cols, int width, i
         auto *l = Loc::Tagged(new QLabel(QStringLiteral("AXIS%1").arg(a + 1), parent), 220 + a);
         l->setObjectName(QStringLiteral("%1%2").arg(QLatin1String(name)).arg(a));
         l->setAlignment(Qt::AlignCenter);
-        Twips::Place(l, cols[a], top, width, kTextHeight);
+        Geometry::Place(l, cols[a], top, width, kTextHeight);
     }
 }
 
 QGroupBox *frame(QWidget *parent, const char *name, int id, int left, int top, int width, int height)
 {
     auto *f = Loc::NamedTagged(new QGroupBox(parent), name, id);
-    Twips::Place(f, left, top, width, height);
+    Geometry::Place(f, left, top, width, height);
     return f;
 }
 
@@ -155,7 +155,7 @@ QLineEdit *ParameterWindow::box(QWidget *parent, Ctl c, int axis, int left, int 
     auto *e = new QLineEdit(parent);
     e->setObjectName(QStringLiteral("%1%2").arg(QLatin1String(ParaForm::Info(c).name)).arg(axis));
     e->setAlignment(c == Ctl::txtAxisMmStroke ? Qt::AlignRight : Qt::AlignCenter);
-    Twips::Place(e, left, top, width, kTextHeight);
+    Geometry::Place(e, left, top, width, kTextHeight);
     e->installEventFilter(this);
     e->setAutoFillBackground(true);
     m_w[int(c)][axis] = e;
@@ -170,7 +170,7 @@ QComboBox *ParameterWindow::list(QWidget *parent, Ctl c, int axis, int left, int
         b->setEditable(true);
         b->setInsertPolicy(QComboBox::NoInsert);
     }
-    Twips::Place(b, left, top, width, kListHeight);
+    Geometry::Place(b, left, top, width, kListHeight);
     b->installEventFilter(this);
     m_w[int(c)][axis] = b;
     return b;
@@ -181,7 +181,7 @@ void ParameterWindow::optionPair(QWidget *parent, Ctl c, const char *container, 
 {
     auto *pic = new QFrame(parent);
     pic->setObjectName(QString::fromLatin1(container));
-    Twips::Place(pic, left, top, 1935 + 1200, kListHeight);
+    Geometry::Place(pic, left, top, 1935 + 1200, kListHeight);
     auto *group = new QButtonGroup(pic);
     const QString texts[2] = {first, second};
     const int tags[2] = {firstTag, secondTag};
@@ -190,7 +190,7 @@ void ParameterWindow::optionPair(QWidget *parent, Ctl c, const char *container, 
         r->setObjectName(QStringLiteral("%1%2").arg(QLatin1String(ParaForm::Info(c).name)).arg(i));
         if (tags[i] > 0)
             Loc::Tagged(r, tags[i]);
-        Twips::Place(r, i * 1500, 0, 1440, kListHeight);
+        Geometry::Place(r, i * 1500, 0, 1440, kListHeight);
         group->addButton(r, i);
         m_opt[int(c)][i] = r;
     }
@@ -245,7 +245,7 @@ void ParameterWindow::buildLayout()
         const int top = (a < 2) ? 2340 : 2940;
         auto *l = Loc::Tagged(new QLabel(QStringLiteral("AXIS%1").arg(a + 1), axis), 220 + a);
         l->setObjectName(QStringLiteral("lblActuatorAxis%1").arg(a));
-        Twips::Place(l, left, top, 2535, kTextHeight);
+        Geometry::Place(l, left, top, 2535, kTextHeight);
         l->setAlignment(Qt::AlignCenter);   // clear of the row label
         list(axis, Ctl::comboActSize, a, left, top + 270, 840);
         list(axis, Ctl::comboActSpeed, a, left + 900, top + 270, 660);
@@ -257,7 +257,7 @@ void ParameterWindow::buildLayout()
     }
     cmdCalculate = new QPushButton(QStringLiteral("?"), axis);
     cmdCalculate->setObjectName(QStringLiteral("cmdCalculate"));
-    Twips::Place(cmdCalculate, 1080, 480, 300, kTextHeight);
+    Geometry::Place(cmdCalculate, 1080, 480, 300, kTextHeight);
     cmdCalculate->setVisible(false);
     cmdCalculate->setEnabled(false);
     connect(cmdCalculate, &QPushButton::clicked, this, &ParameterWindow::cmdCalculate_Click);
@@ -276,7 +276,7 @@ void ParameterWindow::buildLayout()
     // ---- command tabs
     SSTabPrm = new QTabWidget(this);
     SSTabPrm->setObjectName(QStringLiteral("SSTabPrm"));
-    Twips::Place(SSTabPrm, 1320, 7320, 4455, 1455);
+    Geometry::Place(SSTabPrm, 1320, 7320, 4455, 1455);
     struct Btn {
         QPushButton **member;
         const char *name;
@@ -296,7 +296,7 @@ void ParameterWindow::buildLayout()
         for (int b = 0; b < 3; ++b) {
             auto *button = Loc::NamedTagged(new QPushButton(page), tabs[t][b].name, tabs[t][b].id);
             button->setText(QString::fromLatin1(tabs[t][b].name));
-            Twips::Place(button, lefts[b], 240, 1095, 615);
+            Geometry::Place(button, lefts[b], 240, 1095, 615);
             *tabs[t][b].member = button;
         }
         SSTabPrm->addTab(page, QString());
@@ -356,7 +356,7 @@ void ParameterWindow::buildLayout()
     auto *sp = frame(this, "framSpecialPara", 606, kRightFrameLeft, 5160, 6855, 3615);
     chkSpecialParaChange = Loc::NamedTagged(new QCheckBox(sp), "chkSpecialParaChange", 619);
     chkSpecialParaChange->setText(QStringLiteral("Change SP Parameter"));
-    Twips::Place(chkSpecialParaChange, kLabelLeft, 270, 3600, kTextHeight);
+    Geometry::Place(chkSpecialParaChange, kLabelLeft, 270, 3600, kTextHeight);
     connect(chkSpecialParaChange, &QCheckBox::clicked, this, &ParameterWindow::chkSpecialParaChange_Click);
     const char *spRows[] = {"1. Auto PRG",  "2. AXIS",      "3. AUTO HOME",   "4. PG TIMER",   "5. LS TIMER",
                             "6. SOFT LIMIT", "7. EMG LOGIC", "8. ALM CLEAR", "9. PPUT Write"};
@@ -410,7 +410,7 @@ void ParameterWindow::buildLayout()
 
 void ParameterWindow::Form_Load()
 {
-    Common::SetCaptionFromRes(this);
+    Loc::SetCaptionFromRes(this);
     for (const ListItems &l : kLists) {
         const int n = ParaForm::Info(l.list).perAxis ? 4 : 1;
         for (int a = 0; a < n; ++a)

@@ -57,7 +57,7 @@ QWidget *PosiCellEditor::createEditor(QWidget *parent, const QStyleOptionViewIte
     if (len > 0)
         e->setMaxLength(len);
     // Numbers only outside the comment column: no input method there.
-    Common::SetIMEStatus(e, index.column() == 28);
+    Input::SetIMEStatus(e, index.column() == 28);
     m_index = index;
     m_done = false;
     m_refused.reset();
@@ -182,7 +182,7 @@ bool PosiCellEditor::eventFilter(QObject *o, QEvent *ev)
             return true;   // refused: the editor stays open with the typed text
         m_done = true;
         emit closeEditor(e, QAbstractItemDelegate::NoHint);
-        emit editEnded(code, code == 9 && Common::IsBackTab(k));
+        emit editEnded(code, code == 9 && Input::IsBackTab(k));
         app.GridEditKey = 0;
         return true;
     }
@@ -419,7 +419,7 @@ void PosiGridView::currentChanged(const QModelIndex &current, const QModelIndex 
     if (current.isValid()) {
         syncSelection();
         // Numbers only outside the comment column.
-        Common::SetIMEStatus(this, current.column() == 28);
+        Input::SetIMEStatus(this, current.column() == 28);
     }
 }
 
@@ -457,7 +457,7 @@ void PosiGridView::keyPressEvent(QKeyEvent *e)
     // Tab outside the editor takes the editor's step; where there is none
     // the focus may leave the grid.
     if ((e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab) && state() != EditingState) {
-        const PosiEdit::Move m = PosiEdit::TabStep(*m_model, Common::IsBackTab(e));
+        const PosiEdit::Move m = PosiEdit::TabStep(*m_model, Input::IsBackTab(e));
         if (m.moves)
             moveTo(m.row, m.col, m.append);
         else

@@ -102,7 +102,7 @@ PositionRangeDialogBase::PositionRangeDialogBase(QWidget *parent) : QDialog(pare
     connect(cmdSelectPosiOk, &QPushButton::clicked, this, [this] { cmdSelectPosiOk_Click(); });
     connect(cmdSelectPosiCancel, &QPushButton::clicked, this, &PositionRangeDialogBase::reject);
     App().SelectCancelFlag = false;
-    Common::SetCaptionFromRes(this);
+    Loc::SetCaptionFromRes(this);
 }
 
 void PositionRangeDialogBase::reject()
@@ -199,7 +199,7 @@ TransferRangeDialog::TransferRangeDialog(QWidget *parent) : PositionRangeDialogB
     txtEndPosiNo->setText(QString::number(has ? App().DispNoEnd : 15));
     optSelectPosiNo[1]->setChecked(true);
     optSelectPosiNo_Click(1);
-    Common::SetCaptionFromRes(this);
+    Loc::SetCaptionFromRes(this);
 }
 
 void TransferRangeDialog::optSelectPosiNo_Click(int index)
@@ -257,7 +257,7 @@ VerifyRangeDialog::VerifyRangeDialog(QWidget *parent) : PositionRangeDialogBase(
     PictureVerifyRange = m_rangeBox;
     txtStartPosiNo->setText(QString::number(Posi().CommonNoStart));
     txtEndPosiNo->setText(QString::number(Posi().CommonNoEnd));
-    Common::SetCaptionFromRes(this);
+    Loc::SetCaptionFromRes(this);
 }
 
 void VerifyRangeDialog::SetNoCommonRange()

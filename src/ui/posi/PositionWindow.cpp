@@ -138,7 +138,7 @@ PositionWindow::PositionWindow(QWidget *parent) : QWidget(parent)
 void PositionWindow::Form_Load()
 {
     AppState &app = App();
-    Common::SetCaptionFromRes(this);
+    Loc::SetCaptionFromRes(this);
     SSTabCommand->setTabText(0, ResText(151));
     SSTabCommand->setTabText(1, ResText(501));
     SSTabCommand->setTabText(2, ResText(210));

@@ -49,7 +49,7 @@ QWidget *ProgCellEditor::createEditor(QWidget *parent, const QStyleOptionViewIte
     BackColor::Set(e, ProgEdit::kEditColor);
     e->setMaxLength(ProgEdit::MaxLength(col));
     // Free text only in the comment: no input method elsewhere.
-    Common::SetIMEStatus(e, col == 6);
+    Input::SetIMEStatus(e, col == 6);
     AppState &app = App();
     app.GridEditOldText = m_doc.flgdProg->Text(row, col);
     app.GridEditKey = 0;
@@ -111,7 +111,7 @@ bool ProgCellEditor::eventFilter(QObject *o, QEvent *ev)
     if (code == 13 || code == 40 || code == 38 || code == 9) {
         commit(e);
         emit closeEditor(e, QAbstractItemDelegate::NoHint);
-        emit editEnded(code, code == 9 && Common::IsBackTab(k));
+        emit editEnded(code, code == 9 && Input::IsBackTab(k));
         return true;
     }
     const QString t = k->text();
@@ -216,7 +216,7 @@ void ProgGridView::currentChanged(const QModelIndex &current, const QModelIndex 
     QTableView::currentChanged(current, previous);
     if (current.isValid() && !m_following) {
         syncSelection();
-        Common::SetIMEStatus(this, current.column() + 1 == 6);
+        Input::SetIMEStatus(this, current.column() + 1 == 6);
     }
 }
 
@@ -244,7 +244,7 @@ void ProgGridView::keyPressEvent(QKeyEvent *e)
         case Qt::Key_Backtab: {
             // The same step as a Tab in the editor; where there is none the
             // focus may leave the grid.
-            const ProgEdit::Move m = ProgEdit::TabStep(m_doc, Common::IsBackTab(e));
+            const ProgEdit::Move m = ProgEdit::TabStep(m_doc, Input::IsBackTab(e));
             if (m.moves)
                 m_model.SetCurrent(m.row, m.col);
             else

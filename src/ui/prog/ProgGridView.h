@@ -4,14 +4,13 @@
 // edited in place. What an edit may do (keys, commit, the cursor after it,
 // lines appended) is ProgEdit's; the view forwards the user's keys and
 // clicks.
+#include "prog/ProgLines.h"
+
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <functional>
 
 class ProgGridModel;
-namespace ProgData {
-struct ProgDoc;
-}
 
 class ProgCellEditor : public QStyledItemDelegate {
     Q_OBJECT

@@ -61,7 +61,7 @@ ProgramNumberDialog::ProgramNumberDialog(QWidget *parent) : QDialog(parent)
     top->addLayout(stepsRow);
     top->addLayout(buttons);
     resize(260, 420);
-    Common::SetCaptionFromRes(this);
+    Loc::SetCaptionFromRes(this);
 
     flgdProgNo->setHeaderData(0, Qt::Horizontal, ResText(711));
     for (int n = 1; n <= Programs::kProgramCount; ++n) {

@@ -54,5 +54,5 @@ ProgramVerifyResultWindow::ProgramVerifyResultWindow(QWidget *parent) : QDialog(
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
     box->addWidget(cmdClose, 0, Qt::AlignRight);
-    Common::SetCaptionFromRes(this);
+    Loc::SetCaptionFromRes(this);
 }

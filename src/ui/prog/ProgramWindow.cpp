@@ -113,7 +113,7 @@ ProgramWindow::ProgramWindow(QWidget *parent) : QWidget(parent)
     flgdPrgErrView->hide();
     cmdCloseSyntaxErr->hide();
     resize(Twips::ToPx(kWidth), Twips::ToPx(kHeight));
-    Common::SetCaptionFromRes(this);
+    Loc::SetCaptionFromRes(this);
 
     FGProg_BeginBulk();
     SetStr_FGProg();
@@ -208,18 +208,18 @@ void ProgramWindow::Form_Resize()
         if (H >= 2800) {
             const int top = H - 3200;
             const int closeLeft = W - kLeft - kButtonWidth;
-            Twips::Place(flgdPrgErrView, kLeft, top, std::max(0, closeLeft - kButtonGap - kLeft), 3100);
-            Twips::Place(cmdCloseSyntaxErr, closeLeft, top, kButtonWidth, kButtonHeight);
+            Geometry::Place(flgdPrgErrView, kLeft, top, std::max(0, closeLeft - kButtonGap - kLeft), 3100);
+            Geometry::Place(cmdCloseSyntaxErr, closeLeft, top, kButtonWidth, kButtonHeight);
             InitSize_FGPrgErr();
         }
     }
     const int gridW = std::max(0, W - 2 * kLeft);
-    Twips::Place(flgdProgView, kLeft, kGridTop, gridW, std::max(0, gridH));
+    Geometry::Place(flgdProgView, kLeft, kGridTop, gridW, std::max(0, gridH));
     // Two rows of buttons below the grid.
     const int row1 = kGridTop + std::max(0, gridH) + 90;
     const int row2 = row1 + kButtonHeight + kButtonGap;
     auto place = [](QPushButton *b, int i, int top) {
-        Twips::Place(b, kLeft + i * (kButtonWidth + kButtonGap), top, kButtonWidth, kButtonHeight);
+        Geometry::Place(b, kLeft + i * (kButtonWidth + kButtonGap), top, kButtonWidth, kButtonHeight);
     };
     int i = 0;
     for (QPushButton *b : {cmdFileSaveProg, cmdCtWriteProg, cmdProgVerifyCt, cmdProgCheck, cmdPrintProg})
