@@ -80,7 +80,7 @@ int main(int argc, char **argv)
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("bench.qzd"));
     const std::array<QString, 4> names{QStringLiteral("QZ42"), QStringLiteral("QZ42"), QStringLiteral("QZ42"), QStringLiteral("QZ42")};
-    const double save = Bench::MedianMs(9, [&] { PosiFile::SaveFileAs2(path, names); });
+    const double save = Bench::MedianMs(9, [&] { PosiFile::SaveFileAs(path, names); });
     const double open = Bench::MedianMs(9, [&] { PosiFile::ReadPosiFile(path); });
     std::printf("fill grid 999 rows: %.1f ms\nsave 999 positions: %.1f ms\nopen 999 positions: %.1f ms\n", fill, save, open);
 

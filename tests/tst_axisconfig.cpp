@@ -76,7 +76,7 @@ private slots:
         QFETCH(bool, program);
         setBlock0("0A", mode);
         App().PrgModeFlag = !program;
-        QCOMPARE(ReadAxisConfigFromCt2(), 0);
+        QCOMPARE(ReadAxisConfigFromCtIntoHold(), 0);
         QCOMPARE(Paradata().PrgModeFlagHold, program);
         QCOMPARE(Paradata().AxisNotUsedHold, (PerAxis<bool>{true, false, true, false}));
         QCOMPARE(App().PrgModeFlag, !program); // only held so far
@@ -178,14 +178,14 @@ private slots:
     void heldMaskOnly()
     {
         setBlock0("03", "01");
-        QCOMPARE(ReadAxisConfigFromCt3(), 0);
+        QCOMPARE(ReadAxesInUseFromCtWithRetries(), 0);
         QCOMPARE(Paradata().AxisNotUsedHold, (PerAxis<bool>{false, false, true, true}));
         QCOMPARE(App().AxisNotUsed, (PerAxis<bool>{false, false, false, false}));
         QVERIFY(!Paradata().PrgModeFlagHold);
         // An error reply is a link failure: no second request.
         sim->clearFrames();
         sim->addFault("0RD", SimFaultRule{SimFault::ErrorReply, 0, "0%%104"}, 1);
-        QCOMPARE(ReadAxisConfigFromCt3(), 1);
+        QCOMPARE(ReadAxesInUseFromCtWithRetries(), 1);
         QCOMPARE(frames("0RD").size(), 1);
     }
 };

@@ -83,7 +83,7 @@ private slots:
     void axisMaskOfAxesInUse()
     {
         App().AxisNotUsed = {false, true, false, true};
-        QCOMPARE(WriteAxisMaskToCt2(), 0);
+        QCOMPARE(WriteAxesInUseMaskToCt(), 0);
         QCOMPARE(SimParaBlocks::Block(*sim, 0).mid(2, 2), QByteArray("05"));
     }
 

@@ -21,7 +21,7 @@ private slots:
     void outOfRangeSendsNothing();
     void fullQueueFailsSilently_data();
     void fullQueueFailsSilently();
-    void taskNo2IsFixed();
+    void fixedTaskNoSendsNothing();
     void resultFoundAfterLaterOnes();
     void staleResultAfterReset();
 };
@@ -119,9 +119,9 @@ void TestCommandProcs::fullQueueFailsSilently()
     QVERIFY(!TestEnv::Recorder().progress.busyPointer);
 }
 
-void TestCommandProcs::taskNo2IsFixed()
+void TestCommandProcs::fixedTaskNoSendsNothing()
 {
-    QCOMPARE(ReadTaskNoFromCt2(), 3);
+    QCOMPARE(FixedTaskNo(), 3);
     QCOMPARE(Queues().RequestQueueLast, -1);
 }
 

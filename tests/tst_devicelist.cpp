@@ -71,7 +71,7 @@ private slots:
         auto &s = Paradata();
         s.DevSizeList[1][0] = QStringLiteral("kept");
         s.DevSizeListCnt[1] = 5;
-        QCOMPARE(ReadNQzDeviceList2(1), 0);
+        QCOMPARE(ReadNQzDeviceListOfAxis(1), 0);
         QCOMPARE(s.DevListCnt[1], int16_t(0));
         QCOMPARE(s.DevSizeListCnt[1], int16_t(0));
         QCOMPARE(s.DevSizeList[1][0], QStringLiteral("kept"));
@@ -112,7 +112,7 @@ private slots:
         for (int i = 0; i < 99; ++i)
             r << QStringLiteral("\" 28L-%1\",6,400,0,1").arg(10 + i, 3, 10, QLatin1Char('0'));
         env.nqzList(nqz(r));
-        QCOMPARE(ReadNQzDeviceList2(2), 0);
+        QCOMPARE(ReadNQzDeviceListOfAxis(2), 0);
         QCOMPARE(Paradata().DevListCnt[2], int16_t(99));
         QCOMPARE(Paradata().DevListAxis[2][99][3], ValueCell(108));
     }
@@ -204,7 +204,7 @@ private slots:
         env.nqzList(nqz({QStringLiteral("\" 28L-050\",6,400,1,1"), QStringLiteral("\" 28H-050\",6,400,1,1"),
                          QStringLiteral("\" 35Q-050\",6,400,1,1"), QStringLiteral("\" 28L-100\",6,400,1,1"),
                          QStringLiteral("\" 28M-050\",6,400,1,1")}));
-        QCOMPARE(ReadNQzDeviceList2(0), 0);
+        QCOMPARE(ReadNQzDeviceListOfAxis(0), 0);
         auto &s = Paradata();
         GetDevSpeedList(0, QStringLiteral(" 28"));
         QCOMPARE(s.DevSpeedListCnt[0], int16_t(3));

@@ -199,7 +199,7 @@ private slots:
         PosiTables::InitPosiData();
         App().PosiNoStart = App().PosiNoEnd = 1;
         const QString path = env->path(QStringLiteral("names.qzd"));
-        QCOMPARE(PosiFile::SaveFileAs2(path, {name, QString(), QString(), QString()}), 0);
+        QCOMPARE(PosiFile::SaveFileAs(path, {name, QString(), QString(), QString()}), 0);
         QCOMPARE(PosiFile::ReadPosiFile(path), 0);
         QCOMPARE(Posi().FileAxisName[0], name);
 
@@ -265,7 +265,7 @@ private slots:
             s.Ct.CtDevStroke[a] = 100;
             s.Ct.CtDevType[a] = 1;
         }
-        LetParaToDevSetting2();
+        LetParaToDevSettingPgFromPara();
         QCOMPARE(App().AxisNotUsed, (std::array<bool, 4>{false, true, false, true}));
         QCOMPARE(App().AxisCount, 3);
         const auto &d = s.DevSetting;

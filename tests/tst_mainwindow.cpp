@@ -432,7 +432,7 @@ Q_DECLARE_METATYPE(Act)
 
 void TestMainWindow::choiceDialog_data()
 {
-    QTest::addColumn<int>("kind");        // 1, 2 or 3 = SetSelectionDlg, 2, 3
+    QTest::addColumn<int>("kind");        // 1, 2 or 3 = SetSelectionDlg, …Preselected, …ThreeWay
     QTest::addColumn<int>("cancelMode");
     QTest::addColumn<int>("backMode");
     QTest::addColumn<int>("nextMode");
@@ -516,10 +516,10 @@ void TestMainWindow::choiceDialog()
         result = Common::SetSelectionDlg(cap, why, QStringLiteral("POS Mode"), QStringLiteral("PRG Mode"),
                                           cancelMode, backMode, nextMode);
     else if (kind == 2)
-        result = Common::SetSelectionDlg2(cap, why, QStringLiteral("POS Mode"), QStringLiteral("PRG Mode"),
+        result = Common::SetSelectionDlgPreselected(cap, why, QStringLiteral("POS Mode"), QStringLiteral("PRG Mode"),
                                            cancelMode, backMode, nextMode, preselect);
     else
-        result = Common::SetSelectionDlg3(cap, why, QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"),
+        result = Common::SetSelectionDlgThreeWay(cap, why, QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"),
                                            cancelMode, backMode);
     QVERIFY(handled);
     QCOMPARE(result, expected);

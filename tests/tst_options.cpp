@@ -31,7 +31,7 @@ struct PosiCalls {
 void installHooks(PosiCalls &rec, int checkResult)
 {
     Options::UnitHooks &h = Options::Hooks();
-    h.PosiDataCheck3 = [&rec, checkResult] { ++rec.checks; return checkResult; };
+    h.CheckGridPositions = [&rec, checkResult] { ++rec.checks; return checkResult; };
     h.PosiPulseToMm = [&rec] { rec.calls << "PulseToMm"; };
     h.PosiMmToPulse = [&rec] { rec.calls << "MmToPulse"; };
     h.FillGridPositionMode = [&rec] { rec.calls << "FillPositionMode"; };

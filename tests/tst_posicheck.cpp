@@ -68,7 +68,7 @@ private slots:
     {
         App().DispNoStart = 3;
         App().DispNoEnd = 4;
-        QCOMPARE(PosiCheck::PosiDataCheck3(), 2);
+        QCOMPARE(PosiCheck::CheckGridPositions(), 2);
         QCOMPARE(App().DispNoStart, 0);
         QCOMPARE(App().DispNoEnd, 0);
     }
@@ -78,7 +78,7 @@ private slots:
         makeGrid(1, 3, false, false);
         App().PosiNoStart = 3;
         App().PosiNoEnd = 2;
-        QCOMPARE(PosiCheck::PosiDataCheck3(), 0);
+        QCOMPARE(PosiCheck::CheckGridPositions(), 0);
     }
 
     void positionerField_data()
@@ -129,7 +129,7 @@ private slots:
         PosiGrid::Grid().SetText(3, 28, QStringLiteral("  keep  "));
         watchResultWindow();
         const PosiRecord before = Posi().PosiData[2];
-        QCOMPARE(PosiCheck::PosiDataCheck3(), ok ? 0 : 1);
+        QCOMPARE(PosiCheck::CheckGridPositions(), ok ? 0 : 1);
         QCOMPARE(resultWindows, ok ? 0 : 1);
         QVERIFY(PosiGrid::Grid().Visible());
         if (ok) {
@@ -177,7 +177,7 @@ private slots:
         Paradata().MaxSpeed[0] = 20;   // the hidden preset speed is not checked
         PosiGrid::Grid().SetText(2, 4, text);
         PosiGrid::Grid().SetText(2, 1, QStringLiteral("999"));   // hidden columns are ignored
-        QCOMPARE(PosiCheck::PosiDataCheck3(), ok ? 0 : 1);
+        QCOMPARE(PosiCheck::CheckGridPositions(), ok ? 0 : 1);
         if (!ok)
             return;
         const PosiRecord &r = Posi().PosiData[1];
@@ -205,12 +205,12 @@ private slots:
         PosiGrid::FillGridByMode();
         QCOMPARE(PosiGrid::Grid().Text(2, 4).trimmed(), QStringLiteral("99.998"));
         watchResultWindow();
-        QCOMPARE(PosiCheck::PosiDataCheck3(), 0);
+        QCOMPARE(PosiCheck::CheckGridPositions(), 0);
         QCOMPARE(resultWindows, 0);
         QCOMPARE(Posi().PosiData[1][Position(0)].val(), 13333.0);
         // One pulse more is still refused.
         PosiGrid::Grid().SetText(2, 4, PosiGrid::MmText(13334 * 3.0 / 400));
-        QCOMPARE(PosiCheck::PosiDataCheck3(), 1);
+        QCOMPARE(PosiCheck::CheckGridPositions(), 1);
     }
 
     void unusedAxisAndSeparator()
@@ -222,12 +222,12 @@ private slots:
         PosiGrid::Grid().SetText(PosiGrid::RowOf(6, 5), 1, QStringLiteral("0"));
         PosiGrid::Grid().SetText(PosiGrid::RowOf(8, 5), 26, QStringLiteral("16"));
         watchResultWindow();
-        QCOMPARE(PosiCheck::PosiDataCheck3(), 1);
+        QCOMPARE(PosiCheck::CheckGridPositions(), 1);
         QCOMPARE(Posi().CheckErrList, QStringLiteral("6、8、"));
         QCOMPARE(resultRows, 2);
         PosiGrid::Grid().SetText(PosiGrid::RowOf(6, 5), 1, QStringLiteral("30"));
         PosiGrid::Grid().SetText(PosiGrid::RowOf(8, 5), 26, QStringLiteral("1"));
-        QCOMPARE(PosiCheck::PosiDataCheck3(), 0);
+        QCOMPARE(PosiCheck::CheckGridPositions(), 0);
         const PosiRecord &r = Posi().PosiData[5];
         QCOMPARE(r[Speed(2)].val(), 30.0);
         QCOMPARE(r[Acc(2)].val(), 1.0);
@@ -238,7 +238,7 @@ private slots:
     {
         makeGrid(10, 20, false, false);
         App().PosiNoEnd = 21;
-        QCOMPARE(PosiCheck::PosiDataCheck3(), 1);
+        QCOMPARE(PosiCheck::CheckGridPositions(), 1);
         QVERIFY(PosiGrid::Grid().Visible());
     }
 

@@ -216,7 +216,7 @@ private slots:
         App().PosiNoStart = 10;
         App().PosiNoEnd = 20;
         const QString path = env->path(QStringLiteral("pos.backup.qzd"));
-        QCOMPARE(PosiFile::SaveFileAs2(path, names), 0);
+        QCOMPARE(PosiFile::SaveFileAs(path, names), 0);
         QCOMPARE(App().DataFileName, env->path(QStringLiteral("pos.backup")));
         QCOMPARE(p.DataFilePath, path);
         const QByteArray first = readAll(path);
@@ -239,12 +239,12 @@ private slots:
         for (int n = 10; n <= 20; ++n)
             p.PosiData[n] = p.PosiDataRead[n];
         const QString again = env->path(QStringLiteral("again.qzd"));
-        QCOMPARE(PosiFile::SaveFileAs2(again, names), 0);
+        QCOMPARE(PosiFile::SaveFileAs(again, names), 0);
         QCOMPARE(PosiFile::ReadPosiFile(again), 0);
         for (int n = 10; n <= 20; ++n)
             p.PosiData[n] = p.PosiDataRead[n];
         const QString third = env->path(QStringLiteral("third.qzd"));
-        QCOMPARE(PosiFile::SaveFileAs2(third, names), 0);
+        QCOMPARE(PosiFile::SaveFileAs(third, names), 0);
         QCOMPARE(readAll(third), readAll(again));
     }
 
@@ -312,7 +312,7 @@ private slots:
         App().PosiNoStart = 1;
         App().PosiNoEnd = 1;
         PosiTables::InitPosiData();
-        QCOMPARE(PosiFile::SaveFileAs2(env->path(QStringLiteral("no/such/dir/x.qzd")), names), 1);
+        QCOMPARE(PosiFile::SaveFileAs(env->path(QStringLiteral("no/such/dir/x.qzd")), names), 1);
         QCOMPARE(App().DataFileName, QStringLiteral("keep"));
         QCOMPARE(Platform::Dialogs::ShownTexts().last(), QStringLiteral("An error occurred in saving data."));
     }

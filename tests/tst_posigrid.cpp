@@ -201,7 +201,7 @@ private slots:
         App().DispNoStart = App().DispNoEnd = 0;
         layout(false);
         QSignalSpy reset(&Grid(), &QAbstractItemModel::modelReset);
-        DispAxisData2();
+        ColourAxisColumns();
         FillGridPositionMode();
         QCOMPARE(reset.count(), 0);
         QCOMPARE(Grid().Rows(), 2);

@@ -67,7 +67,7 @@ private slots:
     void check3()
     {
         QFETCH(int, s); QFETCH(int, e); QFETCH(bool, newData); QFETCH(bool, ok);
-        QCOMPARE(Check3(s, e, 10, 40, newData), ok);
+        QCOMPARE(CheckPositionRange(s, e, 10, 40, newData), ok);
     }
 
     void check4_data()
@@ -84,7 +84,7 @@ private slots:
     void check4()
     {
         QFETCH(int, s); QFETCH(int, e); QFETCH(int, verdict);
-        QCOMPARE(int(Check4(s, e, 10, 20)), verdict);
+        QCOMPARE(int(CheckVerifyRange(s, e, 10, 20)), verdict);
     }
 
     void keyRules_data()

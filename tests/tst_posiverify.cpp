@@ -91,7 +91,7 @@ void makeGrid(int first, int last)
     }
     PosiGrid::FillGridByMode();
     // The tables as the grid gives them back.
-    PosiCheck::PosiDataCheck3();
+    PosiCheck::CheckGridPositions();
 }
 
 QStringList gridTexts()

@@ -198,7 +198,7 @@ private slots:
     void windowMaskThree()
     {
         Paradata().ParaSet.ParaSpAxis = 3;
-        Common::PrintParaSel1();
+        Common::PrintParaSelFromSet();
         Common::PrintParaFromForm();
         RecordingPrinter p;
         PrintPara::DrawParameters(p);
@@ -276,7 +276,7 @@ private slots:
     void pdfOnePage()
     {
         QVERIFY2(PdfTools::Missing().isEmpty(), qPrintable(PdfTools::Missing()));
-        Common::PrintParaSel1();
+        Common::PrintParaSelFromSet();
         Common::PrintParaFromForm();
         const QString pdf = env->path(QStringLiteral("para.pdf"));
         Dlg::QueuePrinterPdf(pdf);

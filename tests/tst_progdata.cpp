@@ -592,7 +592,7 @@ void TstProgData::fileRoundTrip()
         line("END"),
     };
     const QString path = m_env->path(QStringLiteral("p.prg"));
-    QCOMPARE(ProgFile::SaveFileProgAs2(path, lines), 0);
+    QCOMPARE(ProgFile::SaveFileProgAs(path, lines), 0);
     QFile f(path);
     QVERIFY(f.open(QIODevice::ReadOnly));
     const QByteArray bytes = f.readAll();
@@ -671,12 +671,12 @@ void TstProgData::fileWithUnknownNameOpensEmptyCell()
 void TstProgData::failedFileWriteKeepsOldFile()
 {
     const QString nowhere = m_env->path(QStringLiteral("no/such/folder/new.prg"));
-    QCOMPARE(ProgFile::SaveFileProgAs2(nowhere, {line("END")}), 1);
+    QCOMPARE(ProgFile::SaveFileProgAs(nowhere, {line("END")}), 1);
     QCOMPARE(Dlg::ShownTexts(), QStringList{QStringLiteral("An error occurred in saving data.")});
     QVERIFY(!QFile::exists(nowhere));
     // A text Shift-JIS cannot hold fails the same way, the old file kept.
     const QString path = m_env->writeFile(QStringLiteral("old.prg"), "old");
-    QCOMPARE(ProgFile::SaveFileProgAs2(path, {line("END", "", "", "", "", QStringLiteral("\U0001F600"))}), 1);
+    QCOMPARE(ProgFile::SaveFileProgAs(path, {line("END", "", "", "", "", QStringLiteral("\U0001F600"))}), 1);
     QFile f(path);
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), QByteArray("old"));

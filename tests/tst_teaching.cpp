@@ -511,7 +511,7 @@ void TestTeaching::positionGet()
     // The taken cell goes into the position table as it stands.
     App().PosiNoStart = 1;
     App().PosiNoEnd = 5;
-    QCOMPARE(PosiCheck::PosiDataCheck3(), 0);
+    QCOMPARE(PosiCheck::CheckGridPositions(), 0);
     QCOMPARE(Posi().PosiData[3][PosiField::Position(2)].val(), 33.0);
     // An unknown number changes nothing.
     Posi().DataChanged = false;

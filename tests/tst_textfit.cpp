@@ -469,7 +469,7 @@ const QMap<QString, Opener> &windows()
                  w->parentWidget()->resize(Twips::ToPx(PosiWindowSize::kMinWidth), w->parentWidget()->height());
                  QCoreApplication::processEvents();
                  PosiGrid::SizeInit_PosFlexGridAtPosMode();
-                 PosiGrid::DispAxisData2();
+                 PosiGrid::ColourAxisColumns();
                  return w;
              });
          }},
@@ -532,7 +532,7 @@ const QMap<QString, Opener> &windows()
         {QStringLiteral("choice, three options"),
          [] {
              return choice([] {
-                 Common::SetSelectionDlg3(ResText(471), ResText(44), ResText(45), ResText(46), ResText(47), 0, 1);
+                 Common::SetSelectionDlgThreeWay(ResText(471), ResText(44), ResText(45), ResText(46), ResText(47), 0, 1);
              });
          }},
         {QStringLiteral("choice, start-up"),
@@ -543,7 +543,7 @@ const QMap<QString, Opener> &windows()
         {QStringLiteral("choice, controller mode"),
          [] {
              return choice([] {
-                 Common::SetSelectionDlg2(ResText(471), ResText(476), ResText(477), ResText(478), 0, 0, 0, 0);
+                 Common::SetSelectionDlgPreselected(ResText(471), ResText(476), ResText(477), ResText(478), 0, 0, 0, 0);
              });
          }},
     };

@@ -57,7 +57,7 @@ void TestVersions::mainVersionAndModel()
 
     // The second query reports the axis digit and keeps nothing.
     o.sim.model().modelCode = "S2M";
-    QCOMPARE(ReadVersionFromCt2(), 2);
+    QCOMPARE(ReadAxisCountFromCt(), 2);
     QCOMPARE(Versions().CtModelCode, QStringLiteral("S4M"));
 }
 

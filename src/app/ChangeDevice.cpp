@@ -62,7 +62,7 @@ void MainWindow::Change_Device()
     Common::SaveDevSetting();
     PosiGrid::DispDeviceName();
 
-    PosiGrid::DispAxisData2();
+    PosiGrid::ColourAxisColumns();
     if (app.PrgModeFlag)
         PosiGrid::SizeInit_PosFlexGridAtPrgMode3();
     else

@@ -17,7 +17,7 @@ namespace {
 UnitHooks defaultHooks()
 {
     UnitHooks h;
-    h.PosiDataCheck3 = [] { return PosiCheck::PosiDataCheck3(); };
+    h.CheckGridPositions = [] { return PosiCheck::CheckGridPositions(); };
     h.PosiPulseToMm = [] { PosiDevice::PosiPulseToMm(); };
     h.PosiMmToPulse = [] { PosiDevice::PosiMmToPulse(); };
     h.FillGridPositionMode = [] { PosiGrid::FillGridPositionMode(); };
@@ -88,7 +88,7 @@ void ApplyOk(const Choice &c)
     a.LanguageChange = c.language != runningLanguage();
 
     if (c.mmUnit != a.DispMmUnit) {
-        const int r = g_hooks.PosiDataCheck3 ? g_hooks.PosiDataCheck3() : static_cast<int>(Recheck::Empty);
+        const int r = g_hooks.CheckGridPositions ? g_hooks.CheckGridPositions() : static_cast<int>(Recheck::Empty);
         if (r == static_cast<int>(Recheck::Valid)) {
             call(c.mmUnit ? g_hooks.PosiPulseToMm : g_hooks.PosiMmToPulse);
             a.DispMmUnit = c.mmUnit;

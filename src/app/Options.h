@@ -35,7 +35,7 @@ enum class Recheck {
 // actuator change). By default the position procedures; tests put their own.
 // An empty re-validation counts as an empty table.
 struct UnitHooks {
-    std::function<int()> PosiDataCheck3;
+    std::function<int()> CheckGridPositions;
     std::function<void()> PosiPulseToMm;
     std::function<void()> PosiMmToPulse;
     std::function<void()> FillGridPositionMode;

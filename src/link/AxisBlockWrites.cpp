@@ -68,7 +68,7 @@ void ResetBlockWriteState() { g_state = BlockWriteState{}; }
 
 int WriteAxisMaskToCt(int mask) { return writeMask(mask); }
 
-int WriteAxisMaskToCt2() { return writeMask(Frames::AxisInUseMask(App().AxisNotUsed)); }
+int WriteAxesInUseMaskToCt() { return writeMask(Frames::AxisInUseMask(App().AxisNotUsed)); }
 
 int ReadBlock0FromCt()
 {

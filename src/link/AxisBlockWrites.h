@@ -20,7 +20,7 @@ int WriteActuatorParametersToCt();
 // on success ParaSpAxis = mask. Nothing is stored here.
 int WriteAxisMaskToCt(int mask);
 // The same with the mask of the axes in use.
-int WriteAxisMaskToCt2();
+int WriteAxesInUseMaskToCt();
 // Block 0 read once, its axes-present byte set to mask and its mode byte to
 // the controller mode, written back and stored ("0WE"): 0 done (ParaSpAxis =
 // mask), 1 failed.

@@ -64,7 +64,7 @@ int ReadAxisConfigFromCt()
     return 0;
 }
 
-int ReadAxisConfigFromCt2()
+int ReadAxisConfigFromCtIntoHold()
 {
     if (!openWithRetries(&OpenCommPort))
         return 1;
@@ -88,13 +88,13 @@ void ApplyCtAxisConfig()
 
 int ReadAxisConfigFromCt_Apply()
 {
-    if (ReadAxisConfigFromCt2() != 0)
+    if (ReadAxisConfigFromCtIntoHold() != 0)
         return 1;
     ApplyCtAxisConfig();
     return 0;
 }
 
-int ReadAxisConfigFromCt3()
+int ReadAxesInUseFromCtWithRetries()
 {
     for (int attempt = 0; OpenCommPort() != 0; ++attempt) {
         if (attempt >= 3)

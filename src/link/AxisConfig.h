@@ -11,14 +11,14 @@ namespace Comm {
 int ReadAxisConfigFromCt();
 // Block 0 into the held copies: CtAxisMaskHold, AxisNotUsedHold and the
 // controller mode PrgModeFlagHold.
-int ReadAxisConfigFromCt2();
+int ReadAxisConfigFromCtIntoHold();
 // The held copies into ParaSpAxis, PrgModeFlag and AxisNotUsed.
 void ApplyCtAxisConfig();
-// ReadAxisConfigFromCt2, then on success ApplyCtAxisConfig.
+// ReadAxisConfigFromCtIntoHold, then on success ApplyCtAxisConfig.
 int ReadAxisConfigFromCt_Apply();
 // Block 0 into AxisNotUsedHold only, sent up to four times; closes the port
 // (unless it is held open) afterwards.
-int ReadAxisConfigFromCt3();
+int ReadAxesInUseFromCtWithRetries();
 // Block 1 bytes 4..7 into CtBlock1Value.
 int ReadBlock1FromCt();
 // Second block of each axis in use: CtMaxPulse (0 for an axis not in use).

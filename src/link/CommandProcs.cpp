@@ -312,7 +312,7 @@ int ReadTaskNoFromCt()
     return *task;
 }
 
-int ReadTaskNoFromCt2() { return 3; }
+int FixedTaskNo() { return 3; }
 
 // ---- groups and sequence macros --------------------------------------------
 

@@ -79,7 +79,7 @@ inline constexpr int kTaskNoFailure = -1;
 // (0 = none), or kTaskNoFailure.
 int ReadTaskNoFromCt();
 // The fixed answer 3 (the digit of "0TN03"); sends nothing.
-int ReadTaskNoFromCt2();
+int FixedTaskNo();
 
 // ---- groups and sequence macros --------------------------------------------
 // 99 × "0WG", then "0WE3".

@@ -55,7 +55,7 @@ int ReadVersionFromCt()
     return 0;
 }
 
-int ReadVersionFromCt2()
+int ReadAxisCountFromCt()
 {
     const auto r = queryMain();
     return r ? axisDigit(*r) : -1;
@@ -96,7 +96,7 @@ namespace Online {
 
 using Comm::Versions;
 
-int GetVersionNo2()
+int GetVersionNoWithAxes()
 {
     if (Comm::ReadVersionFromCt() == 1) {
         Indicators::SetStatusPanel1(Platform::ResText(415));

@@ -24,7 +24,7 @@ bool IsAcceptedModel(const QString &modelCode);
 // CtAxisCount stored, 1 = failed. The port is left open.
 int ReadVersionFromCt();
 // The same query: the model code's axis digit, or -1; stores nothing.
-int ReadVersionFromCt2();
+int ReadAxisCountFromCt();
 // "0RV" + axis number for every axis in use below n (at most four): 0 =
 // CtAxisVersion stored, 1 = failed (an axis answering with another unit code
 // than "S4R" fails the query; asked for more than four axes, the four are
@@ -39,7 +39,7 @@ int DispCtVersion();
 namespace Online {
 // The main query, then the axis units': 0 = done (panel 1 shows the
 // version), 1 = failed.
-int GetVersionNo2();
+int GetVersionNoWithAxes();
 // Text of the version box: the main unit, then every axis that was queried
 // (axis index below the controller's axis count, at most four, and in use).
 QString VersionBoxText(const Comm::VersionState &v, const std::array<bool, 4> &axisNotUsed);

@@ -194,7 +194,7 @@ int LetCtDeviceToPcDevice()
 }
 
 int LetParaToDevSetting() { return letParaToDevSetting(false); }
-int LetParaToDevSetting2() { return letParaToDevSetting(true); }
+int LetParaToDevSettingPgFromPara() { return letParaToDevSetting(true); }
 
 void LetNewTypeFlag()
 {

@@ -32,10 +32,10 @@ int SaveDevSetting();
 // has no actuator data (the axes before it are taken).
 int LetCtDeviceToPcDevice();
 // Axes in use and the PC setting from the parameter set; PG from the
-// controller's flag (…2: from PG FUNCTION). 0 done, 1 an axis's STROKE is
+// controller's flag (…PgFromPara: from PG FUNCTION). 0 done, 1 an axis's STROKE is
 // not a number (the axes before it are taken).
 int LetParaToDevSetting();
-int LetParaToDevSetting2();
+int LetParaToDevSettingPgFromPara();
 // DevNewType = NewTypeFlag for every axis in use.
 void LetNewTypeFlag();
 

@@ -228,7 +228,7 @@ DevKey SplitQzDeviceKey(const QString &key)
 
 int ReadNQzDeviceList() { return readAxes(0, 3, ListKind::NQz); }
 
-int ReadNQzDeviceList2(int axis)
+int ReadNQzDeviceListOfAxis(int axis)
 {
     if (axis < 0 || axis > 3)
         return 1;

@@ -24,7 +24,7 @@ DevKey SplitQzDeviceKey(const QString &key);
 // axis being read flagged in DevListErr; later axes untouched).
 int ReadNQzDeviceList();
 // The same for one axis (0..3).
-int ReadNQzDeviceList2(int axis);
+int ReadNQzDeviceListOfAxis(int axis);
 // Four-axis read of "qzdevice.lst"; a failure shows in DevListErr only.
 void ReadQzDeviceList();
 

@@ -124,7 +124,7 @@ RateTexts PulseMmRateTexts(int axis)
     return out;
 }
 
-void DispPulseMmRate1(int axis)
+void DispPulseMmRateOfAxis(int axis)
 {
     const RateTexts t = PulseMmRateTexts(axis);
     if (t.panel2)
@@ -137,7 +137,7 @@ void DispPulseMmRate()
 {
     for (int a = 0; a < 4; ++a) {
         if (!App().AxisNotUsed[a]) {
-            DispPulseMmRate1(a);
+            DispPulseMmRateOfAxis(a);
             return;
         }
     }

@@ -43,6 +43,6 @@ struct RateTexts {
 };
 RateTexts PulseMmRateTexts(int axis);
 void DispPulseMmRate();
-void DispPulseMmRate1(int axis);
+void DispPulseMmRateOfAxis(int axis);
 
 } // namespace Common

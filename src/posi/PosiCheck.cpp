@@ -227,7 +227,7 @@ void endRun()
 
 } // namespace
 
-int PosiDataCheck3()
+int CheckGridPositions()
 {
     AppState &app = App();
     PosiState &p = Posi();

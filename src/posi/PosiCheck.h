@@ -6,7 +6,7 @@ namespace PosiCheck {
 
 // 0: all valid, tables updated; 1: some position bad (the result window was
 // shown) or the range lies outside the grid; 2: the grid holds no positions.
-int PosiDataCheck3();
+int CheckGridPositions();
 
 // Shows the flagged positions in the result window (check mode), then
 // clears the flags and the count.

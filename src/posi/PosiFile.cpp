@@ -104,7 +104,7 @@ bool CheckWritable()
     return true;
 }
 
-int SaveFileAs2(const QString &path, const std::array<QString, 4> &deviceNames, int tries)
+int SaveFileAs(const QString &path, const std::array<QString, 4> &deviceNames, int tries)
 {
     if (!CheckWritable())
         return 1;

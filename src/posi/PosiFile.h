@@ -18,7 +18,7 @@ enum ReadResult {
 // 0 written (DataFileName and the current file path updated), 1 failed
 // (message 422, or CheckWritable's, shown; an existing file is left as it
 // was). The write is tried `tries` times at most, 100 ms apart.
-int SaveFileAs2(const QString &path, const std::array<QString, 4> &deviceNames, int tries = 1);
+int SaveFileAs(const QString &path, const std::array<QString, 4> &deviceNames, int tries = 1);
 
 // True when every comment to be written (PosiNoStart..PosiNoEnd, less the
 // positions marked in PosiErrRow) can be kept in the file's code page;

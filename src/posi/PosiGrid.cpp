@@ -199,7 +199,7 @@ void SizeInit_PosFlexGridAtPosMode2() { sizeInit(false, false); }
 void SizeInit_PosFlexGridAtPrgMode2() { sizeInit(true, true); }
 void SizeInit_PosFlexGridAtPrgMode3() { sizeInit(true, false); }
 
-void DispAxisData2()
+void ColourAxisColumns()
 {
     if (App().DispNoStart == 0 && App().DispNoEnd == 0)
         return;

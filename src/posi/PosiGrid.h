@@ -26,7 +26,7 @@ void SizeInit_PosFlexGridAtPosMode();
 void SizeInit_PosFlexGridAtPosMode2();
 void SizeInit_PosFlexGridAtPrgMode2();
 void SizeInit_PosFlexGridAtPrgMode3();
-void DispAxisData2();
+void ColourAxisColumns();
 void FG_BeginBulk();
 void FG_EndBulk();
 void FG_InitPos();

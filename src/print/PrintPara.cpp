@@ -225,9 +225,9 @@ int DivideTypeCode(const QString &code)
     return 0;
 }
 
-void PrintParaSel1() { axisOffFromMask(Paradata().ParaSet.ParaSpAxis); }
+void PrintParaSelFromSet() { axisOffFromMask(Paradata().ParaSet.ParaSpAxis); }
 
-void PrintParaSel2()
+void PrintParaSelFromFile()
 {
     const auto mask = Num::IntOf(cell(26, 0).toString());
     axisOffFromMask(mask.value_or(0));

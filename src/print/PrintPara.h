@@ -13,8 +13,8 @@ namespace Common {
 int DivideTypeCode(const QString &code);
 // PrintAxisOff from the window's AXIS mask (ParaSpAxis) / from the AXIS cell
 // of a file read into the print table.
-void PrintParaSel1();
-void PrintParaSel2();
+void PrintParaSelFromSet();
+void PrintParaSelFromFile();
 // The print table from the parameter set (all four axes); the actuator code
 // of every axis is set again from the controller's device codes.
 void PrintParaFromForm();

@@ -31,7 +31,7 @@ QString FormatProgFile(const std::vector<ProgData::ProgTexts> &lines)
     return w.result();
 }
 
-int SaveFileProgAs2(const QString &path, const std::vector<ProgData::ProgTexts> &lines)
+int SaveFileProgAs(const QString &path, const std::vector<ProgData::ProgTexts> &lines)
 {
     if (!ItemFile::SaveText(path, FormatProgFile(lines))) {
         Dlg::MsgBox(ResText(422), Platform::MsgButtons::Ok, Platform::MsgIcon::Critical);

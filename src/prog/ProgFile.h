@@ -15,7 +15,7 @@ namespace ProgFile {
 QString FormatProgFile(const std::vector<ProgData::ProgTexts> &lines);
 
 // 0 written; 1 failed (message 422 shown, an existing file left as it was).
-int SaveFileProgAs2(const QString &path, const std::vector<ProgData::ProgTexts> &lines);
+int SaveFileProgAs(const QString &path, const std::vector<ProgData::ProgTexts> &lines);
 
 enum ReadResult {
     ReadOk = 0,

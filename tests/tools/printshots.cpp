@@ -138,7 +138,7 @@ int main(int argc, char **argv)
         }
         s.ParaSet.ParaSpAxis = 7;
         App().DispMmUnit = false;
-        Common::PrintParaSel1();
+        Common::PrintParaSelFromSet();
         Common::PrintParaFromForm();
         Common::PrintParameters();
     });

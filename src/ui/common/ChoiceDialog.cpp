@@ -191,7 +191,7 @@ int SetSelectionDlg(const QString &caption, const QString &explanation, const QS
     return show(d);
 }
 
-int SetSelectionDlg2(const QString &caption, const QString &explanation, const QString &option1,
+int SetSelectionDlgPreselected(const QString &caption, const QString &explanation, const QString &option1,
                      const QString &option2, int cancelMode, int backMode, int nextMode, int preselect)
 {
     ChoiceDialog d(Shell::Get().MainWidget());
@@ -200,7 +200,7 @@ int SetSelectionDlg2(const QString &caption, const QString &explanation, const Q
     return show(d);
 }
 
-int SetSelectionDlg3(const QString &caption, const QString &explanation, const QString &option1,
+int SetSelectionDlgThreeWay(const QString &caption, const QString &explanation, const QString &option1,
                      const QString &option2, const QString &option3, int cancelMode, int backMode)
 {
     ChoiceDialog d(Shell::Get().MainWidget());

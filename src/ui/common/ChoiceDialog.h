@@ -51,9 +51,9 @@ namespace Common {
 int SetSelectionDlg(const QString &caption, const QString &explanation, const QString &option1,
                     const QString &option2, int cancelMode, int backMode, int nextMode);
 // The same with option 2 preselected when preselect is non-zero.
-int SetSelectionDlg2(const QString &caption, const QString &explanation, const QString &option1,
+int SetSelectionDlgPreselected(const QString &caption, const QString &explanation, const QString &option1,
                      const QString &option2, int cancelMode, int backMode, int nextMode, int preselect);
 // Three-way choice; the OK button keeps "OK".
-int SetSelectionDlg3(const QString &caption, const QString &explanation, const QString &option1,
+int SetSelectionDlgThreeWay(const QString &caption, const QString &explanation, const QString &option1,
                      const QString &option2, const QString &option3, int cancelMode, int backMode);
 } // namespace Common

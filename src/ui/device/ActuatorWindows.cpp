@@ -277,7 +277,7 @@ void DeviceWindowBase::chkAxisEnable_Click(int a)
 
 void DeviceWindowBase::ReloadActuatorCombosAxis(int a)
 {
-    if (Common::ReadNQzDeviceList2(a) == 0)
+    if (Common::ReadNQzDeviceListOfAxis(a) == 0)
         SetActuatorCombosAxis(a);
 }
 

@@ -60,7 +60,7 @@ void RecheckPositionsAfterWrite()
 {
     AppState &app = App();
     activatePosiWindow();
-    PosiGrid::DispAxisData2();
+    PosiGrid::ColourAxisColumns();
     if (app.PrgModeFlag)
         PosiGrid::SizeInit_PosFlexGridAtPrgMode3();
     else
@@ -71,7 +71,7 @@ void RecheckPositionsAfterWrite()
         // operation: rows left out would keep values of the old actuators.
         app.PosiNoStart = app.DispNoStart;
         app.PosiNoEnd = app.DispNoEnd;
-        const int rc = PosiCheck::PosiDataCheck3();
+        const int rc = PosiCheck::CheckGridPositions();
         if (rc == 0) {
             if (app.DispMmUnit)
                 PosiDevice::PosiPulseToMm();
@@ -89,7 +89,7 @@ void RecheckPositionsAfterWrite()
     }
     PosiGrid::DispDeviceName();
     Common::DispPulseMmRate();
-    PosiGrid::DispAxisData2();
+    PosiGrid::ColourAxisColumns();
 }
 
 void ChangeAndWrite(const Window &w)

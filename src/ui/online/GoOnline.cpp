@@ -36,7 +36,7 @@ namespace Comm {
 
 int CompareCtAxisConfig()
 {
-    if (ReadAxisConfigFromCt3() != 0)
+    if (ReadAxesInUseFromCtWithRetries() != 0)
         return -1;
     return App().AxisNotUsed != Paradata().AxisNotUsedHold ? 1 : 0;
 }
@@ -50,9 +50,9 @@ int CompareCtAxisAndDevice()
     return dev == -1 || dev == 1 ? dev : 0;
 }
 
-int CompareCtAxisConfig2()
+int CompareCtAxisConfigAndMode()
 {
-    if (ReadAxisConfigFromCt2() != 0)
+    if (ReadAxisConfigFromCtIntoHold() != 0)
         return -1;
     const ParadataState &p = Paradata();
     int result = App().AxisNotUsed != p.AxisNotUsedHold ? 1 : 0;
@@ -91,11 +91,11 @@ void LayoutGridForMode(bool prgMode)
         PosiGrid::SizeInit_PosFlexGridAtPrgMode2();
     } else {
         PosiGrid::SizeInit_PosFlexGridAtPosMode();
-        PosiGrid::DispAxisData2();
+        PosiGrid::ColourAxisColumns();
     }
 }
 
-void DispAxisData2() { PosiGrid::DispAxisData2(); }
+void ColourAxisColumns() { PosiGrid::ColourAxisColumns(); }
 
 // The hourglass on or off; asking twice for the same changes nothing.
 void BusyPointer(bool on)
@@ -131,7 +131,7 @@ void ClearDevNotFound() { Posi().DevNotFoundFlag = false; }
 } // namespace Windows
 
 // An OK-only message of two strings, no icon.
-void message2(int first, int second)
+void twoLineMessage(int first, int second)
 {
     Platform::Dialogs::MsgBox(ResLines({first, second}), Platform::MsgButtons::Ok,
                               Platform::MsgIcon::None);
@@ -179,7 +179,7 @@ bool modelAccepted(bool menusToo)
         Windows::ChangeMenuDisp(App().PrgModeFlag);
         Windows::BusyPointer(false);
     }
-    message2(124, 125);
+    twoLineMessage(124, 125);
     return false;
 }
 
@@ -197,7 +197,7 @@ bool takeCtAxesAndDevices()
     UnitConv::CalcMaxMm();
     PosiGrid::DispDeviceName();
     Common::DispPulseMmRate();
-    Windows::DispAxisData2();
+    Windows::ColourAxisColumns();
     a.OfflineFlag = false;
     Indicators::OnlineImg_Disp();
     Windows::DispControlerMode();
@@ -237,7 +237,7 @@ int fChangeToOnline()
 
     // The controller mode first; a difference of axes alone is handled with
     // the actuators below.
-    const int config = CompareCtAxisConfig2();
+    const int config = CompareCtAxisConfigAndMode();
     if (config == -1)
         return failurePath();
     if (config >= 2) {
@@ -254,7 +254,7 @@ int fChangeToOnline()
             Windows::ChangeMenuDisp(a.PrgModeFlag);
             // The grid's columns differ between the modes.
             Windows::LayoutGridForMode(a.PrgModeFlag);
-            Windows::DispAxisData2();
+            Windows::ColourAxisColumns();
         } else {
             // The PC's setting into the controller; it applies after the
             // controller's power has been cycled, so the application goes
@@ -264,7 +264,7 @@ int fChangeToOnline()
             Windows::SetProgress(3);
             a.AxisCount = highestAxisInUse();
             Windows::BusyPointer(false);
-            message2(492, 493);
+            twoLineMessage(492, 493);
             return failurePath();
         }
     }
@@ -410,7 +410,7 @@ void finish(bool online)
 {
     AppState &a = App();
     if (!online)
-        Windows::DispAxisData2();
+        Windows::ColourAxisColumns();
     // Also after a Back from the actuator setting and then an online start.
     DevFlags().DevWinStartup = false;
     PosiGrid::DispDeviceName();
@@ -498,7 +498,7 @@ void VersionCommand()
     AppState &a = App();
     CommandSets::DisableCommandsOfAllWindows();
     if (GoOnlineOnDemand()) {
-        if (GetVersionNo2() == 1) {
+        if (GetVersionNoWithAxes() == 1) {
             a.OfflineFlag = true;
         } else {
             Platform::Dialogs::MsgBox(VersionBoxText(Comm::Versions(), a.AxisNotUsed), Platform::MsgButtons::Ok,

@@ -12,7 +12,7 @@ int CompareCtAxisConfig();
 // 0 = axes and actuators agree, 1 = something differs, -1 = a read failed.
 int CompareCtAxisAndDevice();
 // -1 = the read failed, else 1 (axes differ) + 2 (controller mode differs).
-int CompareCtAxisConfig2();
+int CompareCtAxisConfigAndMode();
 } // namespace Comm
 
 namespace Online {

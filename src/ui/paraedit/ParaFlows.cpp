@@ -87,7 +87,7 @@ bool axesSettled()
     const int choice =
         Common::SetSelectionDlg(ResText(471), ResText(472), ResText(473), ResText(474), 0, 0, 0);
     if (choice == 0) {
-        if (Comm::WriteAxisMaskToCt2() != 0) {
+        if (Comm::WriteAxesInUseMaskToCt() != 0) {
             commError();
             return false;
         }
@@ -150,7 +150,7 @@ bool ParametersTaken(ParameterWindow &w) { return fieldsTaken(w) && valuesTaken(
 
 int CheckCtAxisAndParaAxis(const ParameterWindow &w)
 {
-    const int ct = Comm::ReadVersionFromCt2();
+    const int ct = Comm::ReadAxisCountFromCt();
     if (ct < 0)
         return -1;
     const int para = ParaForm::ParaSideAxisCount(w.SpUnlocked(), w.ListIndex(ParaForm::Ctl::comboOneAxis, 0),

@@ -26,7 +26,7 @@ void ParameterWindow::cmdParaPrint_Click()
         return;
     if (MsgBox(ResText(684), MsgButtons::OkCancel, MsgIcon::Question) != MsgAnswer::Ok)
         return;
-    Common::PrintParaSel1();
+    Common::PrintParaSelFromSet();
     PrintParaFromForm();
     Common::PrintParameters();
 }
@@ -50,7 +50,7 @@ void ParameterWindow::cmdParaFilePrint_Click()
         MsgBox(ResText(681));
         return;
     }
-    Common::PrintParaSel2();
+    Common::PrintParaSelFromFile();
     // Millimetres for the axes the file holds (and prints), whatever the
     // PC's axes are, so no column mixes pulses with millimetres.
     if (App().DispMmUnit)

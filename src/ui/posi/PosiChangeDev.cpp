@@ -24,7 +24,7 @@ void RecheckPositions()
     // rows left out would keep values converted for the old actuators.
     app.PosiNoStart = app.DispNoStart;
     app.PosiNoEnd = app.DispNoEnd;
-    const int rc = PosiCheck::PosiDataCheck3();
+    const int rc = PosiCheck::CheckGridPositions();
     if (rc == 0) {
         if (app.DispMmUnit)
             PosiDevice::PosiPulseToMm();
@@ -59,11 +59,11 @@ int ChangeDev()
         break;
     }
 
-    Common::LetParaToDevSetting2();
+    Common::LetParaToDevSettingPgFromPara();
     Common::LetNewTypeFlag();
     Common::SaveDevSetting();
     PosiGrid::DispDeviceName();
-    PosiGrid::DispAxisData2();
+    PosiGrid::ColourAxisColumns();
     Common::DispPulseMmRate();
 
     RecheckPositions();

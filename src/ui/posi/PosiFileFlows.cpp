@@ -64,7 +64,7 @@ QString withExtension(const QString &path)
     return path + QStringLiteral(".qzd");
 }
 
-void show484() { MsgBox(ResText(484), MsgButtons::Ok, MsgIcon::Critical); }
+void showReadError() { MsgBox(ResText(484), MsgButtons::Ok, MsgIcon::Critical); }
 
 } // namespace
 
@@ -127,7 +127,7 @@ int PosidataFileOpenProc()
     // check and the actuator question.
     if (p.FilePrgMode != app.PrgModeFlag) {
         MsgBox(ResLines({330, 331}), MsgButtons::Ok, MsgIcon::Critical);
-        show484();
+        showReadError();
         return 1;
     }
     std::array<bool, 4> fileAxisNotUsed{};
@@ -148,11 +148,12 @@ int PosidataFileOpenProc()
         return 1;
     };
     if (Common::GetFileDeviceFromPosiFile(p.FileAxisName, fileAxisNotUsed) != 0) {
-        show484();
+        showReadError();
         return stop();
     }
     if (Common::CompareActuatorSettingOfPosifile2PC(fileAxisNotUsed) != 0 || axesDiffer) {
-        const int choice = Common::SetSelectionDlg3(ResText(471), ResText(44), ResText(45), ResText(46), ResText(47), 0, 1);
+        const int choice =
+            Common::SetSelectionDlgThreeWay(ResText(471), ResText(44), ResText(45), ResText(46), ResText(47), 0, 1);
         switch (choice) {
         case 0:
             Common::CopyDevSettingToActuatorSetting();
@@ -163,7 +164,7 @@ int PosidataFileOpenProc()
             // file's actuators would have no lead or pulses to convert by.
             if (Common::SetStandardParameters() != 0)
                 return stop();
-            Common::LetParaToDevSetting2();
+            Common::LetParaToDevSettingPgFromPara();
             Common::SaveDevSetting();
             break;
         case 2: {
@@ -174,7 +175,7 @@ int PosidataFileOpenProc()
                 r = Common::ReadParaFileForDevice();
             }
             if (r == 1) {
-                show484();
+                showReadError();
                 return stop();
             }
             if (r == -1) {
@@ -195,7 +196,7 @@ int PosidataFileOpenProc()
         PosiGrid::SizeInit_PosFlexGridAtPrgMode2();
     } else {
         PosiGrid::SizeInit_PosFlexGridAtPosMode();
-        PosiGrid::DispAxisData2();
+        PosiGrid::ColourAxisColumns();
     }
     PosiGrid::DispDeviceName();
     ParadataState &para = Paradata();
@@ -226,7 +227,7 @@ int PosidataSaveToFile()
     // or print chose last.
     app.PosiNoStart = app.DispNoStart;
     app.PosiNoEnd = app.DispNoEnd;
-    if (PosiCheck::PosiDataCheck3() != 0)
+    if (PosiCheck::CheckGridPositions() != 0)
         return 1;
     QString path = p.DataFilePath;
     if (app.DataFileName == ResText(213) || app.DataFileName == ResText(374) || path.isEmpty()) {
@@ -236,7 +237,7 @@ int PosidataSaveToFile()
             return 1;
         }
     }
-    if (PosiFile::SaveFileAs2(path, PosiFile::DeviceNamesOfSetting(), kTries) != 0)
+    if (PosiFile::SaveFileAs(path, PosiFile::DeviceNamesOfSetting(), kTries) != 0)
         return 1;
     showCaption();
     p.DataChanged = false;
@@ -258,7 +259,7 @@ int PosiDataSaveAs()
         app.SelectCancelFlag = false;
         return 1;
     }
-    if (PosiCheck::PosiDataCheck3() != 0)
+    if (PosiCheck::CheckGridPositions() != 0)
         return 1;
     if (MsgBox(ResText(405), MsgButtons::OkCancel, MsgIcon::Question) != MsgAnswer::Ok)
         return 1;
@@ -268,7 +269,7 @@ int PosiDataSaveAs()
         return 1;
     }
     Paradata().SaveAsFileName = path;
-    if (PosiFile::SaveFileAs2(path, PosiFile::DeviceNamesOfSetting()) != 0)
+    if (PosiFile::SaveFileAs(path, PosiFile::DeviceNamesOfSetting()) != 0)
         return 1;
     showCaption();
     // Only a file holding the whole grid leaves nothing unsaved.

@@ -27,7 +27,7 @@ void PrintPosiData(const std::array<QString, 4> &deviceLabels)
     }
     const int first = app.PosiNoStart;
     const int last = app.PosiNoEnd;
-    if (PosiCheck::PosiDataCheck3() != 0)
+    if (PosiCheck::CheckGridPositions() != 0)
         return;
     // The snapshot is kept, also when the printer dialog is cancelled.
     Common::TakePosiPrintSnapshot(first, last);

@@ -295,7 +295,7 @@ void PosidataLoadtoCtProc()
         app.SelectCancelFlag = false;
         return;
     }
-    if (PosiCheck::PosiDataCheck3() == 1)
+    if (PosiCheck::CheckGridPositions() == 1)
         return;
     if (MsgBox(ResText(375), MsgButtons::OkCancel, MsgIcon::Question) != MsgAnswer::Ok)
         return;

@@ -61,7 +61,7 @@ int VerifyPositionsWithFile()
     app.PosiNoStart = app.DispNoStart;
     app.PosiNoEnd = app.DispNoEnd;
     // Data the check refuses are not in the tables: nothing to compare.
-    if (PosiCheck::PosiDataCheck3() != 0)
+    if (PosiCheck::CheckGridPositions() != 0)
         return 1;
 
     Platform::FileFilter f;
@@ -115,7 +115,7 @@ int VerifyPositionsWithCt()
         return 1;
     }
     app.ComCancelFlag = false;
-    if (PosiCheck::PosiDataCheck3() != 0)
+    if (PosiCheck::CheckGridPositions() != 0)
         return 1;
     if (!Online::GoOnlineOnDemand())
         return 1;

@@ -30,7 +30,7 @@ void AxisSettingChanged()
         PosiGrid::SizeInit_PosFlexGridAtPrgMode3();
     else
         PosiGrid::SizeInit_PosFlexGridAtPosMode2();
-    PosiGrid::DispAxisData2();
+    PosiGrid::ColourAxisColumns();
     UnitConv::CalcMaxSpeed();
 }
 

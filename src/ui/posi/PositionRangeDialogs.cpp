@@ -28,7 +28,7 @@ int BoxValue(const QString &text) { return Num::IntOf(text).value_or(0); }
 
 static bool inPosiRange(int v) { return v >= 1 && v <= kPosiMax; }
 
-bool Check3(int s, int e, int lo, int hi, bool newData)
+bool CheckPositionRange(int s, int e, int lo, int hi, bool newData)
 {
     if (newData) {
         lo = s;
@@ -37,9 +37,9 @@ bool Check3(int s, int e, int lo, int hi, bool newData)
     return s >= lo && s <= hi && e >= lo && e <= hi && s <= e && inPosiRange(s) && inPosiRange(e);
 }
 
-bool Check2(int s, int e) { return s <= e && inPosiRange(s) && inPosiRange(e); }
+bool CheckTransferRange(int s, int e) { return s <= e && inPosiRange(s) && inPosiRange(e); }
 
-Verdict Check4(int s, int e, int commonStart, int commonEnd)
+Verdict CheckVerifyRange(int s, int e, int commonStart, int commonEnd)
 {
     if (s > e)
         return Verdict::Ignore;
@@ -167,7 +167,7 @@ void PositionRangeDialog::cmdSelectPosiOk_Click()
     const int s = PosiRange::BoxValue(txtStartPosiNo->text());
     const int e = PosiRange::BoxValue(txtEndPosiNo->text());
     const bool newData = Posi().NewRangeFlag;
-    if (!PosiRange::Check3(s, e, App().DispNoStart, App().DispNoEnd, newData)) {
+    if (!PosiRange::CheckPositionRange(s, e, App().DispNoStart, App().DispNoEnd, newData)) {
         refuse();
         return;
     }
@@ -222,7 +222,7 @@ void TransferRangeDialog::cmdSelectPosiOk_Click()
     }
     const int s = PosiRange::BoxValue(txtStartPosiNo->text());
     const int e = PosiRange::BoxValue(txtEndPosiNo->text());
-    if (!PosiRange::Check2(s, e)) {
+    if (!PosiRange::CheckTransferRange(s, e)) {
         refuse();
         return;
     }
@@ -274,7 +274,7 @@ void VerifyRangeDialog::cmdSelectPosiOk_Click()
     }
     const int s = PosiRange::BoxValue(txtStartPosiNo->text());
     const int e = PosiRange::BoxValue(txtEndPosiNo->text());
-    switch (PosiRange::Check4(s, e, Posi().CommonNoStart, Posi().CommonNoEnd)) {
+    switch (PosiRange::CheckVerifyRange(s, e, Posi().CommonNoStart, Posi().CommonNoEnd)) {
     case PosiRange::Verdict::Ignore:
         return;
     case PosiRange::Verdict::Refuse:

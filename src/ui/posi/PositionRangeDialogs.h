@@ -18,13 +18,13 @@ int BoxValue(const QString &text);
 
 // PositionRangeDialog: within lo..hi (for new data the range itself is the
 // limit), within 1..999, start <= end.
-bool Check3(int s, int e, int lo, int hi, bool newData);
+bool CheckPositionRange(int s, int e, int lo, int hi, bool newData);
 // TransferRangeDialog (from-to): within 1..999, start <= end.
-bool Check2(int s, int e);
+bool CheckTransferRange(int s, int e);
 // VerifyRangeDialog: start > end does nothing; otherwise accepted within
 // the common range and 1..999, refused outside.
 enum class Verdict { Accept, Refuse, Ignore };
-Verdict Check4(int s, int e, int commonStart, int commonEnd);
+Verdict CheckVerifyRange(int s, int e, int commonStart, int commonEnd);
 
 // What a key typed into a range box does.
 enum class KeyAction { Pass, Swallow, NextFocus };

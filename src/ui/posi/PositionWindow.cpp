@@ -319,17 +319,17 @@ void PositionWindow::CellChangeProc()
     if (std::abs(g.ColSel() - col) + 1 >= 28) {
         SetEditMenuState();
         Disp_InputRange(0);
-        Common::DispPulseMmRate1(4);
+        Common::DispPulseMmRateOfAxis(4);
         return;
     }
     if (col >= 1 && col <= 24)
-        Common::DispPulseMmRate1((col - 1) / 6);
+        Common::DispPulseMmRateOfAxis((col - 1) / 6);
     if (row < 0 || row >= 2)
         SetEditMenuState();
     if (row != 0) {
         Disp_InputRange(col);
         if (col == 28)
-            Common::DispPulseMmRate1(4);
+            Common::DispPulseMmRateOfAxis(4);
     }
 }
 

@@ -185,7 +185,7 @@ void ProgDataSaveAs(ProgramWindow &w)
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".prg");
-    w.SaveFileProgAs2(path);
+    w.SaveFileProgAs(path);
 }
 
 void ProgDataPrint(ProgramWindow &w)

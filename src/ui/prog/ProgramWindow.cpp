@@ -425,9 +425,9 @@ void ProgramWindow::closeEvent(QCloseEvent *e)
 
 // ---- file --------------------------------------------------------------------------
 
-int ProgramWindow::SaveFileProgAs2(const QString &path)
+int ProgramWindow::SaveFileProgAs(const QString &path)
 {
-    if (ProgFile::SaveFileProgAs2(path, ProgData::GridTexts(*flgdProg)) != 0)
+    if (ProgFile::SaveFileProgAs(path, ProgData::GridTexts(*flgdProg)) != 0)
         return 1;
     App().DataFileName = PosiFile::TitleOf(path);
     setWindowTitle(ProgFile::CaptionOf(path));

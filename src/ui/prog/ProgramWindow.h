@@ -88,7 +88,7 @@ public:
     void FillErrList();
     void ResetErrList();
 
-    int SaveFileProgAs2(const QString &path);
+    int SaveFileProgAs(const QString &path);
     int OpenProgFile(const QString &path);
     int Check_ProgCaptionName() const;
     int GetProgFileNameFromCaption();
