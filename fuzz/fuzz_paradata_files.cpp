@@ -44,16 +44,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     s.DevSetting = DevSettingData{};
     s.ActuatorSetting = ActuatorSettingData{};
     ResetAppState();
-    Common::ParaFileFault fault = Common::ParaFileFault::None;
+    ParaFile::ParaFileFault fault = ParaFile::ParaFileFault::None;
     int lastRow = 0;
-    if (const auto t = Common::ParseParaFileText(text, &fault, &lastRow)) {
+    if (const auto t = ParaFile::ParseParaFileText(text, &fault, &lastRow)) {
         s.ParaFileTable = *t;
-        Common::LetParaRecToValue();
-        Common::LetParaFileToPara();
+        ParaFile::LetParaRecToValue();
+        ParaFile::LetParaFileToPara();
         Common::ParaPulseToMmText(App().AxisNotUsed);
         // What was read writes out and reads back to the same rows.
-        const QString again = Common::ParaFileText(s.ParaSet);
-        if (!Common::ParseParaFileText(again))
+        const QString again = ParaFile::ParaFileText(s.ParaSet);
+        if (!ParaFile::ParseParaFileText(again))
             __builtin_trap();
     }
     return 0;

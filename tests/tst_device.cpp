@@ -337,7 +337,7 @@ private slots:
             }
             return w.result();
         });
-        QTEST(Common::ShowDeviceSetting(), "result");
+        QTEST(ActuatorWindows::ShowDeviceSetting(), "result");
         // Nothing was taken.
         QCOMPARE(App().AxisCount, 2);
         QVERIFY(Paradata().ActuatorSetting.ActuatorSize[0].isEmpty());
@@ -377,7 +377,7 @@ private slots:
         Platform::SetAppFolder(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("data")));
         if (choice == 1) {
             // A parameter file of two " 28L-100" axes.
-            Common::ClearParaData();
+            ParaFile::ClearParaData();
             auto &p = Paradata().ParaSet;
             p.ParaSpAxis = 3;
             for (int a = 0; a < 2; ++a) {
@@ -387,8 +387,8 @@ private slots:
                 p.ParaAxisPulse[a] = 400;
             }
             const QString path = env->path(QStringLiteral("two.pmt"));
-            Common::WriteParaFile(path);
-            Common::ClearParaData();
+            ParaFile::WriteParaFile(path);
+            ParaFile::ClearParaData();
             Platform::Dialogs::QueueFileName(path);
         }
         App().AxisCount = 2;

@@ -64,7 +64,7 @@ private slots:
         auto &s = Paradata();
         const ParaBlockData image = controllerImage();
         DecodeParaBlocks(image, s.ParaFileTable, s.ParaBlockSpare);
-        QCOMPARE(Common::LetParaFileToPara(), 0);
+        QCOMPARE(ParaFile::LetParaFileToPara(), 0);
         PerAxis<int16_t> codes{};
         for (int i = 0; i < kParaBlockIndices; ++i) {
             const EncodedBlock b = encode(i, &codes);
@@ -181,7 +181,7 @@ private slots:
         }
         QVERIFY(encode(index).ok());
         const ValueCell cell = value.typeId() == QMetaType::QString ? ValueCell(value.toString()) : ValueCell(value.toInt());
-        QVERIFY(Common::SetParaSetCell(s.ParaSet, row, 0, cell));
+        QVERIFY(ParaFile::SetParaSetCell(s.ParaSet, row, 0, cell));
         QCOMPARE(encode(index).badField, field);
     }
 

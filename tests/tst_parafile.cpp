@@ -8,7 +8,7 @@
 
 #include <QtTest>
 
-using namespace Common;
+using namespace ParaFile;
 namespace Dlg = Platform::Dialogs;
 
 namespace {

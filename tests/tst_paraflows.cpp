@@ -94,7 +94,7 @@ struct SetAndTable {
         set.ParaHomeOut = 3;
         for (int row = 1; row <= 34; ++row)
             for (int a = 0; a < 4; ++a)
-                table[size_t(row)][size_t(a)] = Common::ParaSetCell(set, row, a);
+                table[size_t(row)][size_t(a)] = ParaFile::ParaSetCell(set, row, a);
     }
 };
 
@@ -678,7 +678,7 @@ void TestParaFlows::openRefusesOtherFiles()
     if (text.isEmpty()) {
         // A good file but for one LEAD that no 16-bit value holds.
         Paradata().ParaSet.ParaAxisLead[3] = 7;
-        QString file = Common::ParaFileText(Paradata().ParaSet);
+        QString file = ParaFile::ParaFileText(Paradata().ParaSet);
         Paradata().ParaSet = setBefore;
         const int at = file.indexOf(QStringLiteral("\"AXIS\""));
         const int lead = file.indexOf(QStringLiteral(",7\r\n"), at);
@@ -691,7 +691,7 @@ void TestParaFlows::openRefusesOtherFiles()
     world.w.cmdReadParaFile_Click();
     QCOMPARE(Dialogs::ShownTexts(), shown);
     QCOMPARE(fieldTexts(world.w), fieldsBefore);
-    QCOMPARE(Common::ParaFileText(Paradata().ParaSet), Common::ParaFileText(setBefore));
+    QCOMPARE(ParaFile::ParaFileText(Paradata().ParaSet), ParaFile::ParaFileText(setBefore));
     QVERIFY(other.on);
 }
 

@@ -88,7 +88,7 @@ private slots:
     {
         presetImage();
         QCOMPARE(ReadParametersFromCt(), 0);
-        QCOMPARE(Common::LetParaFileToPara(), 0);
+        QCOMPARE(ParaFile::LetParaFileToPara(), 0);
         QCOMPARE(Paradata().ParaSet.ParaType[1], int16_t(1));
         for (int b : kUsedBlocks)
             SimParaBlocks::SetBlock(*sim, b, QByteArray(32, '0'));
@@ -107,7 +107,7 @@ private slots:
     {
         presetImage();
         QCOMPARE(ReadParametersFromCt(), 0);
-        QCOMPARE(Common::LetParaFileToPara(), 0);
+        QCOMPARE(ParaFile::LetParaFileToPara(), 0);
         sim->clearFrames();
         Paradata().ParaLastAxis = 1;
         App().AxisNotUsed = {false, true, false, false};
@@ -125,7 +125,7 @@ private slots:
     {
         presetImage();
         QCOMPARE(ReadParametersFromCt(), 0);
-        QCOMPARE(Common::LetParaFileToPara(), 0);
+        QCOMPARE(ParaFile::LetParaFileToPara(), 0);
         Paradata().ParaSet.ParaZone2[3] = ValueCell(16777216);
         sim->clearFrames();
         QCOMPARE(WriteParametersToCt(), 1);
@@ -138,7 +138,7 @@ private slots:
     {
         presetImage();
         QCOMPARE(ReadParametersFromCt(), 0);
-        QCOMPARE(Common::LetParaFileToPara(), 0);
+        QCOMPARE(ParaFile::LetParaFileToPara(), 0);
         sim->addCommand("0WD", [](SimController &, const QByteArray &f) -> std::optional<QByteArray> {
             // Block 4 is answered as if it were block 3.
             return f.mid(3, 1) == "4" ? QByteArray("0WD3") : "0WD" + f.mid(3, 1);

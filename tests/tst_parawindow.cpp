@@ -159,7 +159,7 @@ void TestParaWindow::hiddenUseCreatesWithoutShowing()
     QVERIFY(!ParameterWindow::Existing());
     // The parameter file's save asks through the shell: the window is
     // created, loaded and left hidden; its empty fields refuse the save.
-    QCOMPARE(Common::SaveParaFileDlg(), 1);
+    QCOMPARE(ParaFile::SaveParaFileDlg(), 1);
     ParameterWindow *w = ParameterWindow::Existing();
     QVERIFY(w);
     QVERIFY(!w->isVisible());
@@ -168,7 +168,7 @@ void TestParaWindow::hiddenUseCreatesWithoutShowing()
     Comm::Versions().CtAxisCount = 4;
     FillValidParaFields(*w);
     w->SetText(Ctl::txtHomePush, 2, QStringLiteral("99999"));
-    QCOMPARE(Common::SaveParaFileDlg(), 1);
+    QCOMPARE(ParaFile::SaveParaFileDlg(), 1);
     QCOMPARE(Dialogs::ShownTexts().value(1), ResLines({9, 10}));
     QVERIFY(!w->isVisible());
 }

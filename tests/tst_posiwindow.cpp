@@ -467,7 +467,7 @@ private slots:
         if (choice == 2) {
             // A parameter file of " 28L-100" actuators of lead 4 on axes 1,
             // 2 and 4.
-            Common::ClearParaData();
+            ParaFile::ClearParaData();
             auto &p = Paradata().ParaSet;
             p.ParaSpAxis = 0b1011;
             for (int a : {0, 1, 3}) {
@@ -477,8 +477,8 @@ private slots:
                 p.ParaAxisPulse[a] = 400;
             }
             const QString pmt = env->path(QStringLiteral("two.pmt"));
-            Common::WriteParaFile(pmt);
-            Common::ClearParaData();
+            ParaFile::WriteParaFile(pmt);
+            ParaFile::ClearParaData();
             Dlg::QueueFileName(pmt);
         }
         QCOMPARE(PosiFileFlows::PosidataFileOpenProc(), 0);

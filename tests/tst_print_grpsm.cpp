@@ -91,7 +91,7 @@ void TestPrintGrpSm::metrics()
     TestEnv::Scope env;
     RecordingPrinter p(190, pageHeight);
     p.fixedLineHeight = textHeight;
-    QVERIFY(Common::SetPrinterMetrics(p));
+    QVERIFY(Print::SetPrinterMetrics(p));
     const auto &s = Print::State();
     QTEST(int(s.PrintLineHeight), "lineHeight");
     QCOMPARE(s.PrintLinePitch, s.PrintLineHeight + 1);
@@ -124,9 +124,9 @@ void TestPrintGrpSm::footerAndPageNumber()
     english();
     RecordingPrinter p(200, 280);
     p.fixedLineHeight = 5;
-    QVERIFY(Common::SetPrinterMetrics(p));
+    QVERIFY(Print::SetPrinterMetrics(p));
     Print::State().PrintPageNo = 12;
-    Common::PrintSqMcrPageFrame(p, QStringLiteral("a.smd"));
+    Print::PrintSqMcrPageFrame(p, QStringLiteral("a.smd"));
 
     const Item *page = p.Find(1, QStringLiteral("Page:12"));
     QVERIFY(page);
@@ -151,7 +151,7 @@ void TestPrintGrpSm::groupLayout()
     english();
     auto p = queueRecorder();
     p->fixedLineHeight = 4;
-    Common::PrintGrpData(numberedGroups(), QStringLiteral("INDICATED DATA"));
+    PrintGrpSm::PrintGrpData(numberedGroups(), QStringLiteral("INDICATED DATA"));
     QVERIFY(p->ended);
     QCOMPARE(p->pages.size(), 1);
     const QStringList texts = p->Texts(1);
@@ -190,7 +190,7 @@ void TestPrintGrpSm::macroPages()
     TestEnv::Scope env;
     english();
     auto p = queueRecorder();
-    Common::PrintSqMcr(timerMacros(), first, last, QStringLiteral("INDICATED DATA"));
+    PrintGrpSm::PrintSqMcr(timerMacros(), first, last, QStringLiteral("INDICATED DATA"));
     QVERIFY(p->ended);
     QCOMPARE(p->pages.size(), pages);
     if (pages == 3) {
@@ -236,8 +236,8 @@ void TestPrintGrpSm::cancelIsSilent()
     TestEnv::Scope env;
     english();
     Dlg::QueuePrinter(nullptr);
-    Common::PrintGrpData(numberedGroups(), QStringLiteral("x"));
-    Common::PrintSqMcr(timerMacros(), 1, 20, QStringLiteral("x"));   // empty queue: Cancel too
+    PrintGrpSm::PrintGrpData(numberedGroups(), QStringLiteral("x"));
+    PrintGrpSm::PrintSqMcr(timerMacros(), 1, 20, QStringLiteral("x"));   // empty queue: Cancel too
     QCOMPARE(Dlg::PrinterDialogsShown(), 2);
     QVERIFY(Dlg::ShownTexts().isEmpty());
 }
@@ -273,9 +273,9 @@ void TestPrintGrpSm::failedJobs()
     p->fixedLineHeight = lineHeight;
     p->failPage = failPage;
     if (groups)
-        Common::PrintGrpData(numberedGroups(), QStringLiteral("x"));
+        PrintGrpSm::PrintGrpData(numberedGroups(), QStringLiteral("x"));
     else
-        Common::PrintSqMcr(timerMacros(), 1, 20, QStringLiteral("x"));
+        PrintGrpSm::PrintSqMcr(timerMacros(), 1, 20, QStringLiteral("x"));
     if (message.isEmpty()) {
         QVERIFY(Dlg::ShownTexts().isEmpty());
         QVERIFY(p->ended);
@@ -296,14 +296,14 @@ void TestPrintGrpSm::pdfGroupsAndMacros()
     const QString grp = env.path(QStringLiteral("grp.pdf"));
     const QString sm = env.path(QStringLiteral("sm.pdf"));
     Dlg::QueuePrinterPdf(grp);
-    Common::PrintGrpData(numberedGroups(), QStringLiteral("INDICATED DATA"));
+    PrintGrpSm::PrintGrpData(numberedGroups(), QStringLiteral("INDICATED DATA"));
     // 11 pt measures 4 mm on A4 with 5 mm margins.
     const auto &s = Print::State();
     QCOMPARE(s.PrintLineHeight, 4);
     QCOMPARE(s.PrintLinesPerPage, 71);
     QCOMPARE(s.PrintPitchLinesPerPage, 57);
     Dlg::QueuePrinterPdf(sm);
-    Common::PrintSqMcr(timerMacros(), 1, 20, QStringLiteral("m.smd"));
+    PrintGrpSm::PrintSqMcr(timerMacros(), 1, 20, QStringLiteral("m.smd"));
     QVERIFY(Dlg::ShownTexts().isEmpty());
     QCOMPARE(PdfTools::Pages(grp), 1);
     QCOMPARE(PdfTools::Pages(sm), 3);
@@ -317,7 +317,7 @@ void TestPrintGrpSm::pdfGroupsAndMacros()
     App().LangOffset = 0;
     const QString ja = env.path(QStringLiteral("grp-ja.pdf"));
     Dlg::QueuePrinterPdf(ja);
-    Common::PrintGrpData(numberedGroups(), QStringLiteral("INDICATED DATA"));
+    PrintGrpSm::PrintGrpData(numberedGroups(), QStringLiteral("INDICATED DATA"));
     QVERIFY(PdfTools::Text(ja).contains(QStringLiteral("グループデータ")));
 }
 
@@ -327,7 +327,7 @@ void TestPrintGrpSm::pdfUnwritable()
     english();
     const QString path = env.path(QStringLiteral("no-such-folder/grp.pdf"));
     Dlg::QueuePrinterPdf(path);
-    Common::PrintGrpData(numberedGroups(), QStringLiteral("x"));
+    PrintGrpSm::PrintGrpData(numberedGroups(), QStringLiteral("x"));
     QCOMPARE(Dlg::ShownTexts(),
              QStringList{QStringLiteral("The data could not be printed. The printout was cancelled.")});
     QVERIFY(!QFile::exists(path));

@@ -215,7 +215,7 @@ private slots:
         Paradata().ParaSet.ParaSpAxis = 3;
         Paradata().ParaSet.ParaAxisLead[1] = 12;
         const QString path = env->path(QStringLiteral("two.pmt"));
-        Common::WriteParaFile(path);
+        ParaFile::WriteParaFile(path);
         QVERIFY(!Paradata().PmtWriteError);
         App().AxisNotUsed = {false, true, true, true};   // the PC's setting does not matter
         App().DispMmUnit = true;

@@ -19,6 +19,7 @@
 #include <memory>
 
 using namespace Common;
+using namespace StdPara;
 
 class TstSampleLists : public QObject {
     Q_OBJECT
@@ -41,8 +42,8 @@ class TstSampleLists : public QObject {
         }
         if (ReadStdParaLists() != 0)
             return {};
-        const int n = StdPara().StdParaCount[0];
-        return {StdPara().StdParaTable[0].begin() + 1, StdPara().StdParaTable[0].begin() + 1 + n};
+        const int n = StdPara::State().StdParaCount[0];
+        return {StdPara::State().StdParaTable[0].begin() + 1, StdPara::State().StdParaTable[0].begin() + 1 + n};
     }
 
 private slots:
@@ -50,7 +51,7 @@ private slots:
     {
         env = std::make_unique<TestEnv::Scope>();
         ResetParadataState();
-        ResetStdParaState();
+        StdPara::ResetStdParaState();
         Platform::SetAppFolder(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("data")));
         QCOMPARE(ReadNQzDeviceList(), 0);
         devices.clear();

@@ -135,8 +135,8 @@ private slots:
             d.ActuatorWithPG[a] = false;
         }
         const ParaSetData shown = Paradata().ParaSet;
-        QCOMPARE(Common::SetStandardParameters(), 0);
-        QVERIFY2(Common::MakeParaChangeLog() == 0, qPrintable(ParaVerify::ResultText(1, Paradata().ParaChangeLog)));
+        QCOMPARE(StdPara::SetStandardParameters(), 0);
+        QVERIFY2(ParaVerify::MakeParaChangeLog() == 0, qPrintable(ParaVerify::ResultText(1, Paradata().ParaChangeLog)));
         Paradata().ParaSet = shown;
 
         w->SetText(Ctl::txtHomeOffset, 1, QStringLiteral("300"));

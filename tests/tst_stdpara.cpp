@@ -12,7 +12,7 @@
 #include <QtTest>
 #include <memory>
 
-using namespace Common;
+using namespace StdPara;
 
 namespace {
 
@@ -68,7 +68,7 @@ private slots:
         env = std::make_unique<TestEnv::Scope>();
         Platform::SetAppFolder(env->dir());
         ResetParadataState();
-        ResetStdParaState();
+        StdPara::ResetStdParaState();
         writeLists();
         for (int a = 0; a < 4; ++a)
             choose(a, " 28", "L", 100);
@@ -90,10 +90,10 @@ private slots:
         for (int a = 0; a < 4; ++a)
             Paradata().ActuatorSetting.NewTypeFlag[a] = newType;
         QCOMPARE(ReadStdParaLists(), 0);
-        const int n = StdPara().StdParaCount[0];
+        const int n = StdPara::State().StdParaCount[0];
         QVERIFY(n > 0);
         for (int r = 1; r <= n; ++r) {
-            const auto &rec = StdPara().StdParaTable[0][r];
+            const auto &rec = StdPara::State().StdParaTable[0][r];
             for (int a = 0; a < 4; ++a) {
                 choose(a, "", "", 0, a % 2 == 1);
                 auto &c = Paradata().ActuatorSetting;
@@ -216,7 +216,7 @@ private slots:
         QCOMPARE(ReadStdParaLists(), message.isEmpty() ? 0 : 1);
         QCOMPARE(Platform::Dialogs::ShownTexts(), message.isEmpty() ? QStringList{} : QStringList{message});
         // A failed read keeps the lists read before.
-        QCOMPARE(StdPara().StdParaCount[1], int16_t(2));
+        QCOMPARE(StdPara::State().StdParaCount[1], int16_t(2));
         if (message.isEmpty())
             return;
         Platform::Dialogs::ClearScript();

@@ -486,7 +486,7 @@ const QMap<QString, Opener> &windows()
         {QStringLiteral("parameter"),
          [] {
              return inMain(false, [](MainWindow &m) {
-                 Common::SetStandardParameters();
+                 StdPara::SetStandardParameters();
                  ParameterWindow *w = ParameterWindow::Instance();
                  m.ShowChild(w);
                  w->ShowParameters();

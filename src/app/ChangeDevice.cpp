@@ -30,7 +30,7 @@ Choice chooseSetting()
             // Only a completed choice is applied: a cancelled window or
             // standard values that could not be loaded leave the setting as
             // it was.
-            if (Common::ShowDeviceSetting() != 0)
+            if (ActuatorWindows::ShowDeviceSetting() != 0)
                 return Choice::Abandoned;
             return Choice::Actuators;
         }
@@ -39,7 +39,7 @@ Choice chooseSetting()
         // The file routine reads up to four times itself and reports a
         // failure (681); asking for the file again on top of that would put
         // the open dialogue and the message in front of the user four times.
-        if (Common::ReadParaFileForDevice() == 0)
+        if (ParaFile::ReadParaFileForDevice() == 0)
             return Choice::ParaFile;
     }
 }

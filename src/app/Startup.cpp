@@ -33,7 +33,7 @@ void SetStartValues()
         p.DevSeries[axis] = QStringLiteral("QZ");
         a.AxisNotUsed[axis] = false;
     }
-    Common::ClearParaData();
+    ParaFile::ClearParaData();
     a.LanguageChange = false;
     Comm::ClearRequestQueue();
     Comm::ResetRequestQueue();

@@ -34,7 +34,7 @@ void ResetAllModuleState()
     SysInfo::ResetTool();
     Options::ResetHooks();
     ResetParadataState();
-    ResetStdParaState();
+    StdPara::ResetStdParaState();
     ResetDevSettingFlags();
     ResetPosiState();
     PosiGrid::ResetGrid();

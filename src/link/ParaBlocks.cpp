@@ -182,7 +182,7 @@ template <size_t N>
 void encodeFields(const Field (&fields)[N], const ParaSetData &s, int axis, BlockWriter &w)
 {
     for (const Field &f : fields)
-        w.cell(Common::ParaSetCell(s, f.row, axis), f.width, f.name);
+        w.cell(ParaFile::ParaSetCell(s, f.row, axis), f.width, f.name);
 }
 
 } // namespace

@@ -96,7 +96,7 @@ int ReadSystemParametersFromCt()
             CmdHost::ShowDataWrong();
             return 1;
         }
-    Common::ClearParaFileTable();
+    ParaFile::ClearParaFileTable();
     g_state.SysParaReadValue = values;
     return 0;
 }

@@ -11,7 +11,7 @@
 #include <QFileInfo>
 #include <iterator>
 
-namespace Common {
+namespace ParaFile {
 
 namespace {
 
@@ -399,4 +399,4 @@ int ReadParaFileForDevice()
     return 1;
 }
 
-} // namespace Common
+} // namespace ParaFile

@@ -7,7 +7,7 @@
 #include <functional>
 #include <optional>
 
-namespace Common {
+namespace ParaFile {
 
 // ---- rows of the parameter file
 // True for the rows that hold one controller-wide value (column 0).
@@ -56,4 +56,4 @@ int SaveParaFileDlg();
 // file, -1 the user cancelled.
 int ReadParaFileForDevice();
 
-} // namespace Common
+} // namespace ParaFile

@@ -58,7 +58,7 @@ bool Compare(const ParaSetData &set, const ParaTable &table, const PerAxis<bool>
         QString &out = log[size_t(run.section)];
         if (!run.perAxis) {
             for (const Entry &e : run.entries) {
-                if (!SameValue(Common::ParaSetCell(set, e.row, 0), table[size_t(e.row)][0])) {
+                if (!SameValue(ParaFile::ParaSetCell(set, e.row, 0), table[size_t(e.row)][0])) {
                     changed = true;
                     out += QLatin1String(e.text);
                 }
@@ -69,7 +69,7 @@ bool Compare(const ParaSetData &set, const ParaTable &table, const PerAxis<bool>
             if (axisNotUsed[size_t(a)])
                 continue;
             for (const Entry &e : run.entries) {
-                if (!SameValue(Common::ParaSetCell(set, e.row, a), table[size_t(e.row)][size_t(a)])) {
+                if (!SameValue(ParaFile::ParaSetCell(set, e.row, a), table[size_t(e.row)][size_t(a)])) {
                     changed = true;
                     out += QLatin1String(e.text) + QString::number(a + 1) + QStringLiteral("),");
                 }
@@ -96,10 +96,6 @@ QString ResultText(int result, const ChangeLog &log)
     return text;
 }
 
-} // namespace ParaVerify
-
-namespace Common {
-
 int MakeParaChangeLog()
 {
     auto &s = Paradata();
@@ -107,4 +103,4 @@ int MakeParaChangeLog()
     return s.ParaChangeFlag ? 1 : 0;
 }
 
-} // namespace Common
+} // namespace ParaVerify

@@ -26,10 +26,7 @@ bool Compare(const ParaSetData &set, const ParaTable &table, const PerAxis<bool>
 // section that differs, 0 "Result of Verify - OK", anything else "Error".
 QString ResultText(int result, const ChangeLog &log);
 
-} // namespace ParaVerify
-
-namespace Common {
 // ParaSet against ParaFileTable for the axes in use into ParaChangeLog and
 // ParaChangeFlag: 1 something differs, 0 nothing does.
 int MakeParaChangeLog();
-} // namespace Common
+} // namespace ParaVerify

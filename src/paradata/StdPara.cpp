@@ -24,7 +24,9 @@ StdParaState freshState()
 }
 } // namespace
 
-StdParaState &StdPara()
+namespace StdPara {
+
+StdParaState &State()
 {
     if (g_std.StdParaTable[0].empty())
         g_std = freshState();
@@ -32,8 +34,6 @@ StdParaState &StdPara()
 }
 
 void ResetStdParaState() { g_std = freshState(); }
-
-namespace Common {
 
 namespace {
 
@@ -94,7 +94,7 @@ ReadFault readAxisList(int axis, std::vector<StdParaRecord> &table, int16_t &cou
         if (!ValueCell::Read(r, t[StdField::Actuator]))
             return ReadFault::Damaged;
         t[StdField::Type] = ValueCell(type);
-        const DevKey k = SplitNQzDeviceKey(t[StdField::Key].toString());
+        const Common::DevKey k = Common::SplitNQzDeviceKey(t[StdField::Key].toString());
         t[StdField::Size] = ValueCell(k.size);
         t[StdField::Speed] = ValueCell(k.speed);
         t[StdField::Stroke] = ValueCell(double(k.stroke));
@@ -141,7 +141,7 @@ ReadFault readCommonList(std::array<std::array<ValueCell, kStdCmnCols>, kStdCmnR
 // First record 1..count of the axis's list naming the candidate actuator.
 const StdParaRecord *findRecord(int axis)
 {
-    const auto &st = StdPara();
+    const auto &st = State();
     const auto &d = Paradata().ActuatorSetting;
     const auto &table = st.StdParaTable[axis];
     const int n = std::min<int>(st.StdParaCount[axis], int(table.size()) - 1);
@@ -164,7 +164,7 @@ bool applyRecord(int axis, const StdParaRecord &t, bool whole)
     for (int f = kFirstParaField; f <= kLastParaField; ++f) {
         if (!whole && (f == StdField::Seq || f == StdField::AutoDrive))
             continue;
-        if (!SetParaSetCell(set, rowOfField(f), axis, t[f]))
+        if (!ParaFile::SetParaSetCell(set, rowOfField(f), axis, t[f]))
             return false;
     }
     const auto stroke = t[StdField::Stroke].toInt32();
@@ -179,7 +179,7 @@ bool applyRecord(int axis, const StdParaRecord &t, bool whole)
 
 bool applyCommon(ParaSetData &set, int cmnRow, int axis, int column)
 {
-    return SetParaSetCell(set, rowOfCommon(cmnRow), axis, StdPara().StdCmnTable[cmnRow][column]);
+    return ParaFile::SetParaSetCell(set, rowOfCommon(cmnRow), axis, State().StdCmnTable[cmnRow][column]);
 }
 
 // The common values of one axis in use.
@@ -392,7 +392,7 @@ int CheckParaRange()
             continue;
         const int lead = set.ParaAxisLead[a];
         for (const auto &r : kAxisRanges)
-            bad = !inRange(r, ParaSetCell(set, r.row, a), lead) || bad;
+            bad = !inRange(r, ParaFile::ParaSetCell(set, r.row, a), lead) || bad;
         for (const auto &t : kAxisTexts) {
             const qsizetype n = t.get(a).size();
             bad = n < t.minLen || n > t.maxLen || bad;
@@ -401,8 +401,8 @@ int CheckParaRange()
         bad = stroke < kCtStrokeMin || stroke > kCtStrokeMax || bad;
     }
     for (const auto &r : kScalarRanges)
-        bad = !inRange(r, ParaSetCell(set, r.row, 0), 0) || bad;
+        bad = !inRange(r, ParaFile::ParaSetCell(set, r.row, 0), 0) || bad;
     return bad ? 1 : 0;
 }
 
-} // namespace Common
+} // namespace StdPara

@@ -37,10 +37,10 @@ struct StdParaState {
     std::array<std::array<ValueCell, kStdCmnCols>, kStdCmnRows> StdCmnTable{};
 };
 
-StdParaState &StdPara();
-void ResetStdParaState();
+namespace StdPara {
 
-namespace Common {
+StdParaState &State();
+void ResetStdParaState();
 
 // File of the per-axis list an axis reads, or empty when its series has no
 // standard list.
@@ -65,4 +65,4 @@ int CheckStdParaRows(const std::array<bool, 4> &axisNotUsed);
 // its range, 0 when all are in range. No message.
 int CheckParaRange();
 
-} // namespace Common
+} // namespace StdPara

@@ -70,10 +70,6 @@ void RunJob(const std::function<JobEnd(Printer &)> &draw)
     }
 }
 
-} // namespace Print
-
-namespace Common {
-
 bool SetPrinterMetrics(Printer &printer)
 {
     auto &s = Print::State();
@@ -145,4 +141,4 @@ void grpSmFrame(Printer &printer, int kindTitleId, const QString &dataName, bool
 void PrintSqMcrPageFrame(Printer &printer, const QString &dataName) { grpSmFrame(printer, 33, dataName, true); }
 void PrintGrpPageFrame(Printer &printer, const QString &dataName) { grpSmFrame(printer, 34, dataName, false); }
 
-} // namespace Common
+} // namespace Print

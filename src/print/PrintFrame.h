@@ -58,10 +58,6 @@ enum class JobEnd { Printed, Failed, TooSmall };
 // layout, thrown away with a message saying so.
 void RunJob(const std::function<JobEnd(Platform::Printer &)> &draw);
 
-} // namespace Print
-
-namespace Common {
-
 // Measures the lines in the printer's current font and page. False (the
 // metrics kept as measured) when a line measures less than a millimetre.
 bool SetPrinterMetrics(Platform::Printer &printer);
@@ -75,4 +71,4 @@ void PrintGrpPageFrame(Platform::Printer &printer, const QString &dataName);
 // at the current position, and ends the line.
 void PrintPageNumber(Platform::Printer &printer);
 
-} // namespace Common
+} // namespace Print

@@ -32,12 +32,12 @@ JobEnd DrawGrpData(Printer &printer, const GrpSm::GroupTable &buf, const QString
     auto &s = Print::State();
     printer.SetFontName(Print::BodyFont(24));
     printer.SetFontSize(11);
-    if (!Common::SetPrinterMetrics(printer))
+    if (!Print::SetPrinterMetrics(printer))
         return JobEnd::Failed;
     if (s.PrintLinesPerPage < kGrpLinesNeeded)
         return JobEnd::TooSmall;
     s.PrintPageNo = 1;
-    Common::PrintGrpPageFrame(printer, name);
+    Print::PrintGrpPageFrame(printer, name);
     const double lh = s.PrintLineHeight;
     int line = 5;
     for (int g = 1; g <= GrpSm::kGroupCount; ++g) {
@@ -66,7 +66,7 @@ JobEnd DrawSqMcr(Printer &printer, const GrpSm::MacroTable &buf, int first, int 
     auto &s = Print::State();
     printer.SetFontName(Print::BodyFont(24));
     printer.SetFontSize(11);
-    if (!Common::SetPrinterMetrics(printer))
+    if (!Print::SetPrinterMetrics(printer))
         return JobEnd::Failed;
     first = std::max(first, 1);
     last = std::min(last, GrpSm::kMacroCount);
@@ -80,7 +80,7 @@ JobEnd DrawSqMcr(Printer &printer, const GrpSm::MacroTable &buf, int first, int 
     for (int n = first; n <= last; ++n) {
         const double x0 = k % 3 == 0 ? 0 : (k % 3 == 1 ? 62 : 116);
         if (pageDue) {
-            Common::PrintSqMcrPageFrame(printer, name);
+            Print::PrintSqMcrPageFrame(printer, name);
             pageDue = false;
         }
         TextAt(printer, x0 + 18, rowStart * lh, QStringLiteral("<SM No.%1>").arg(n));
@@ -110,10 +110,6 @@ JobEnd DrawSqMcr(Printer &printer, const GrpSm::MacroTable &buf, int first, int 
     return JobEnd::Printed;
 }
 
-} // namespace PrintGrpSm
-
-namespace Common {
-
 void PrintGrpData(const GrpSm::GroupTable &buf, const QString &name)
 {
     auto &h = GrpSmPrint::g_handed;
@@ -134,4 +130,4 @@ void PrintSqMcr(const GrpSm::MacroTable &buf, int first, int last, const QString
     Print::RunJob([&](Printer &printer) { return PrintGrpSm::DrawSqMcr(printer, buf, first, last, name); });
 }
 
-} // namespace Common
+} // namespace PrintGrpSm

@@ -7,15 +7,13 @@
 
 #include <QString>
 
-namespace Common {
+namespace PrintGrpSm {
 // The printer dialog, then the 99 groups of the buffer under its source
 // name ("INDICATED DATA" or a file name).
 void PrintGrpData(const GrpSm::GroupTable &buf, const QString &name);
 // The printer dialog, then macros first..last of the buffer.
 void PrintSqMcr(const GrpSm::MacroTable &buf, int first, int last, const QString &name);
-} // namespace Common
 
-namespace PrintGrpSm {
 // The pages, drawn on a printer just chosen; the caller ends the document.
 Print::JobEnd DrawGrpData(Platform::Printer &printer, const GrpSm::GroupTable &buf, const QString &name);
 Print::JobEnd DrawSqMcr(Platform::Printer &printer, const GrpSm::MacroTable &buf, int first, int last,

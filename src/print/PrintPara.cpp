@@ -239,7 +239,7 @@ void PrintParaFromForm()
     auto &set = s.ParaSet;
     auto &t = s.ParaFileTable;
     const bool mm = App().DispMmUnit;
-    ClearParaFileTable();
+    ParaFile::ClearParaFileTable();
     for (size_t a = 0; a < size_t(kAxes); ++a) {
         t[1][a] = set.ParaHomeOffset[a];
         t[2][a] = set.ParaHomePush[a];
@@ -296,7 +296,7 @@ JobEnd DrawParameters(Printer &p)
     auto &s = Print::State();
     p.SetFontName(Print::BodyFont(24));
     p.SetFontSize(kFontSize);
-    if (!Common::SetPrinterMetrics(p))
+    if (!Print::SetPrinterMetrics(p))
         return JobEnd::Failed;
     if (s.PrintLinesPerPage < kLinesNeeded)
         return JobEnd::TooSmall;
@@ -324,7 +324,7 @@ JobEnd DrawParameters(Printer &p)
             columnText(p, kAxisX[a], y, text);
         }
     }
-    Common::PrintFooter(p);
+    Print::PrintFooter(p);
     return JobEnd::Printed;
 }
 

@@ -40,7 +40,7 @@ void frameHeader(Printer &p)
            QStringLiteral("AXIS1:") + names[0] + QStringLiteral("  /  AXIS2:") + names[1]
                + QStringLiteral("  /  AXIS3:") + names[2] + QStringLiteral("  /  AXIS4:") + names[3],
            true);
-    Common::PrintPageNumber(p);
+    Print::PrintPageNumber(p);
     p.SetBold(false);
     p.SetItalic(false);
     p.Line(10, 5 * lh, s.PrintRightEdge, 5 * lh);
@@ -53,12 +53,12 @@ void lowerRule(Printer &p, int line)
     const auto &s = Print::State();
     p.SetDrawWidth(3);
     p.Line(10, line * s.PrintLineHeight, s.PrintRightEdge, line * s.PrintLineHeight);
-    Common::PrintFooter(p);
+    Print::PrintFooter(p);
 }
 
 } // namespace
 
-namespace Common {
+namespace PrintPosi {
 
 void TakePosiPrintSnapshot(int first, int last)
 {
@@ -115,16 +115,12 @@ void PrintPosiPages(bool prgMode, int first, int last)
     Print::RunJob([&](Printer &p) { return PrintPosi::DrawPosiData(p, prgMode, first, last); });
 }
 
-} // namespace Common
-
-namespace PrintPosi {
-
 JobEnd DrawPosiData(Printer &p, bool prgMode, int first, int last)
 {
     auto &s = Print::State();
     p.SetFontName(Print::BodyFont(399));
     p.SetFontSize(11);
-    if (!Common::SetPrinterMetrics(p))
+    if (!Print::SetPrinterMetrics(p))
         return JobEnd::Failed;
     if (first <= last && s.PrintPitchLinesPerPage < (prgMode ? kPrgModePitchLines : kPosModePitchLines))
         return JobEnd::TooSmall;
@@ -135,9 +131,9 @@ JobEnd DrawPosiData(Printer &p, bool prgMode, int first, int last)
     for (int n = first; n <= last; ++n) {
         if (pageDue) {
             if (prgMode)
-                Common::PrintPosiFrameAtPrgMode(p);
+                PrintPosi::PrintPosiFrameAtPrgMode(p);
             else
-                Common::PrintPosiFrameAtPosMode(p);
+                PrintPosi::PrintPosiFrameAtPosMode(p);
             line = 6;
             pageDue = false;
         }

@@ -7,7 +7,7 @@
 
 #include <QString>
 
-namespace Common {
+namespace PrintPosi {
 // Takes the grid's title row into row 0 of PosiDataRead and the grid rows of
 // positions first..last into their rows; the printout prints only from it.
 void TakePosiPrintSnapshot(int first, int last);
@@ -17,9 +17,7 @@ void PrintPosiPages(bool prgMode, int first, int last);
 // The page frames, on the current page.
 void PrintPosiFrameAtPosMode(Platform::Printer &printer);
 void PrintPosiFrameAtPrgMode(Platform::Printer &printer);
-} // namespace Common
 
-namespace PrintPosi {
 // The pages, drawn on a printer just chosen; the caller ends the document.
 Print::JobEnd DrawPosiData(Platform::Printer &printer, bool prgMode, int first, int last);
 } // namespace PrintPosi

@@ -28,7 +28,7 @@ void PrintProgramHeader(Printer &p, const ProgTable &table, const ProgName &name
     TextAt(p, 10, lh, Print::ProductTitle() + QLatin1Char(' ') + Platform::ResText(950), true);
     p.SetFontSize(11);
     TextAt(p, 20, 3 * lh, name.isFile ? Platform::ResText(25) + QLatin1Char(' ') + name.name : name.name, true);
-    Common::PrintPageNumber(p);
+    Print::PrintPageNumber(p);
     p.SetBold(false);
     p.SetItalic(false);
     p.Line(10, 5 * lh, s.PrintRightEdge, 5 * lh);
@@ -39,7 +39,7 @@ void PrintProgramHeader(Printer &p, const ProgTable &table, const ProgName &name
     }
     p.SetDrawWidth(3);
     p.Line(10, 6 * lh, s.PrintRightEdge, 6 * lh);
-    Common::PrintFooter(p);
+    Print::PrintFooter(p);
 }
 
 JobEnd DrawProgram(Printer &p, const ProgTable &table, const ProgName &name)
@@ -47,7 +47,7 @@ JobEnd DrawProgram(Printer &p, const ProgTable &table, const ProgName &name)
     auto &s = Print::State();
     p.SetFontName(Print::BodyFont(399));
     p.SetFontSize(11);
-    if (!Common::SetPrinterMetrics(p))
+    if (!Print::SetPrinterMetrics(p))
         return JobEnd::Failed;
     if (table.size() > 1 && s.PrintPitchLinesPerPage < kPitchLinesNeeded)
         return JobEnd::TooSmall;

@@ -64,10 +64,10 @@ void positions(bool prgMode)
         g.SetText(r, PosiField::Position(2), QString::number(3000 - n * 40));
         g.SetText(r, PosiField::Comment, QStringLiteral("position %1").arg(n));
     }
-    Common::TakePosiPrintSnapshot(1, 60);
+    PrintPosi::TakePosiPrintSnapshot(1, 60);
     Posi().FileAxisName = {QStringLiteral(" 28L-100"), QStringLiteral(" 28L-100"), QStringLiteral(" 42H-200"),
                            prgMode ? QString() : QStringLiteral(" 42H-200")};
-    Common::PrintPosiPages(prgMode, 1, 60);
+    PrintPosi::PrintPosiPages(prgMode, 1, 60);
 }
 
 } // namespace
@@ -88,7 +88,7 @@ int main(int argc, char **argv)
             t[size_t(g)][0] = int16_t(g * 10 - 9);
             t[size_t(g)][1] = int16_t(g * 10);
         }
-        Common::PrintGrpData(t, QStringLiteral("INDICATED DATA"));
+        PrintGrpSm::PrintGrpData(t, QStringLiteral("INDICATED DATA"));
     });
     shoot(QStringLiteral("macros"), [] {
         GrpSm::MacroTable t{};
@@ -97,7 +97,7 @@ int main(int argc, char **argv)
                 t[size_t(s)][size_t(GrpSm::MacroCodeCol(m))] = int16_t(s == 5 ? 0 : s + 1);
                 t[size_t(s)][size_t(GrpSm::MacroCodeCol(m) + 1)] = int16_t(s == 5 ? 0 : (m + s) % 4 + 1);
             }
-        Common::PrintSqMcr(t, 1, 20, QStringLiteral("sample.smd"));
+        PrintGrpSm::PrintSqMcr(t, 1, 20, QStringLiteral("sample.smd"));
     });
     shoot(QStringLiteral("positions-positioner"), [] { positions(false); });
     shoot(QStringLiteral("positions-program"), [] { positions(true); });

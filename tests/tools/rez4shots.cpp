@@ -217,7 +217,7 @@ int main(int argc, char **argv)
     {
         App().AxisNotUsed = {false, false, false, true};
         App().AxisBitMask = 7;
-        Common::SetStandardParameters();
+        StdPara::SetStandardParameters();
         ParameterWindow *w = ParameterWindow::Instance();
         w->ShowParameters();
         shoot(*w, QStringLiteral("parameter"), QStringLiteral("screen"));

@@ -602,7 +602,7 @@ void OnlineActuatorWindow::cmdDeviceCancel_Click() { close(); }
 
 // ---------------------------------------------------------------- the opener
 
-namespace Common {
+namespace ActuatorWindows {
 
 int ShowDeviceSetting()
 {
@@ -612,7 +612,7 @@ int ShowDeviceSetting()
     if (dlg.DevCancelFlag)
         return -1;
     if (!DevFlags().DevWinBack)
-        return SetStandardParameters() == 0 ? 0 : 1;
+        return StdPara::SetStandardParameters() == 0 ? 0 : 1;
     return -2;
 }
-} // namespace Common
+} // namespace ActuatorWindows

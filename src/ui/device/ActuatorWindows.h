@@ -150,8 +150,8 @@ private:
     bool m_writing = false;
 };
 
-namespace Common {
+namespace ActuatorWindows {
 // The offline actuator window, then the standard parameters of the choice:
 // -1 cancelled, -2 left with Back, 0 standard parameters set, 1 they failed.
 int ShowDeviceSetting();
-} // namespace Common
+} // namespace ActuatorWindows

@@ -104,7 +104,7 @@ void ChangeAndWrite(const Window &w)
         return;
     for (int a = 0; a < 4; ++a)
         p.DevSetting.DevQzFlag[size_t(a)] = true;
-    if (Common::CheckStdParaRows(notUsed) != 0)
+    if (StdPara::CheckStdParaRows(notUsed) != 0)
         return;
 
     if (!Online::GoOnlineOnDemand())
@@ -139,16 +139,16 @@ void ChangeAndWrite(const Window &w)
     }
     if (Comm::ReadParametersFromCt() != 0)
         return;
-    Common::LetParaFileToPara();
+    ParaFile::LetParaFileToPara();
 
     // The chosen actuators again, over whatever the read left.
     if (!w.takeChoice())
         return;
     for (int a = 0; a < 4; ++a)
         p.DevSetting.DevQzFlag[size_t(a)] = true;
-    if (Common::SetStandardActuatorParameters() != 0)
+    if (StdPara::SetStandardActuatorParameters() != 0)
         return;
-    if (Common::CheckParaRange() != 0) {
+    if (StdPara::CheckParaRange() != 0) {
         MsgBox(ResLines({1524, 1525}));
         return;
     }

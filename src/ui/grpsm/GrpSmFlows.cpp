@@ -290,7 +290,7 @@ void GrpDataDispPrint(View &)
     auto &t = GrpSm::Tables();
     GrpSm::LetGrpDataToBuf();
     t.GrpPrintDataName = kIndicatedData;
-    Common::PrintGrpData(t.GrpDataBuf, t.GrpPrintDataName);
+    PrintGrpSm::PrintGrpData(t.GrpDataBuf, t.GrpPrintDataName);
 }
 
 void GrpDataFilePrint(View &)
@@ -305,7 +305,7 @@ void GrpDataFilePrint(View &)
     if (!readGrpFileWithRetry(path))
         return;
     const auto &t = GrpSm::Tables();
-    Common::PrintGrpData(t.GrpDataBuf, t.GrpPrintDataName);
+    PrintGrpSm::PrintGrpData(t.GrpDataBuf, t.GrpPrintDataName);
 }
 
 void RunGrpCommand(GrpCommand c, View &view)
@@ -454,7 +454,7 @@ void SmDataDispPrint(View &)
     t.SqMcrNoEnd = GrpSm::kMacroCount;
     GrpSm::LetSqMcrDataToBuf();
     t.SqMcrPrintDataName = kIndicatedData;
-    Common::PrintSqMcr(t.SmDataBuf, t.SqMcrNoStart, t.SqMcrNoEnd, t.SqMcrPrintDataName);
+    PrintGrpSm::PrintSqMcr(t.SmDataBuf, t.SqMcrNoStart, t.SqMcrNoEnd, t.SqMcrPrintDataName);
 }
 
 void SmDataFilePrint(View &)
@@ -468,7 +468,7 @@ void SmDataFilePrint(View &)
     if (!readSmFileWithRetry(path))
         return;
     t.SqMcrPrintDataName = fileTitle(path);
-    Common::PrintSqMcr(t.SmDataBuf, t.SqMcrNoStart, t.SqMcrNoEnd, t.SqMcrPrintDataName);
+    PrintGrpSm::PrintSqMcr(t.SmDataBuf, t.SqMcrNoStart, t.SqMcrNoEnd, t.SqMcrPrintDataName);
 }
 
 void RunSmCommand(SmCommand c, View &view)

@@ -20,7 +20,7 @@ int ReadAxisMaskAndParameters(const std::function<void()> &axesRead)
         axesRead();
     const int result = Comm::ReadParametersFromCt() == 0 ? 0 : 1;
     if (result == 0)
-        Common::LetParaFileToPara();
+        ParaFile::LetParaFileToPara();
     Comm::CloseCommPortIfFree();
     return result;
 }

@@ -136,7 +136,7 @@ bool readFile(const QString &path)
 {
     auto &s = Paradata();
     s.PmtReadError = false;
-    Common::ReadParaFile(path);
+    ParaFile::ReadParaFile(path);
     if (s.PmtReadError) {
         MsgBox(ResText(681));
         return false;
@@ -226,7 +226,7 @@ void CompareParametersWithController(ParameterWindow &w)
     if (Comm::ReadParametersFromCt() != 0)
         return;
     Comm::CloseCommPortIfFree();
-    showVerifyResult(Common::MakeParaChangeLog());
+    showVerifyResult(ParaVerify::MakeParaChangeLog());
 }
 
 void CompareParametersWithFile(ParameterWindow &w)
@@ -238,7 +238,7 @@ void CompareParametersWithFile(ParameterWindow &w)
     const QString path = pickParaFile(680);
     if (path.isEmpty() || !readFile(path))
         return;
-    showVerifyResult(Common::MakeParaChangeLog());
+    showVerifyResult(ParaVerify::MakeParaChangeLog());
 }
 
 void ReadParaFileToWindow(ParameterWindow &w)
@@ -251,7 +251,7 @@ void ReadParaFileToWindow(ParameterWindow &w)
     auto &s = Paradata();
     const ParaSetData set = s.ParaSet;
     const CtAxisData ct = s.Ct;
-    if (Common::LetParaRecToValue() != 0) {
+    if (ParaFile::LetParaRecToValue() != 0) {
         s.ParaSet = set;
         s.Ct = ct;
         MsgBox(ResText(681));
@@ -260,7 +260,7 @@ void ReadParaFileToWindow(ParameterWindow &w)
     w.ShowParameters();
 }
 
-void SaveParaFile() { Common::SaveParaFileDlg(); }
+void SaveParaFile() { ParaFile::SaveParaFileDlg(); }
 
 void LoadStdParameters(ParameterWindow &w)
 {
@@ -274,7 +274,7 @@ void LoadStdParameters(ParameterWindow &w)
     // record has no actuator to take standard values from.
     if (Posi().DevNotFoundFlag)
         return;
-    if (Common::SetStandardParameters() == 0)
+    if (StdPara::SetStandardParameters() == 0)
         w.ShowParameters();
 }
 

@@ -46,7 +46,7 @@ void ParameterWindow::cmdParaFilePrint_Click()
         return;
     auto &s = Paradata();
     s.PmtReadError = false;
-    if (Common::ReadParaFile(path) != 0 || s.PmtReadError) {
+    if (ParaFile::ReadParaFile(path) != 0 || s.PmtReadError) {
         MsgBox(ResText(681));
         return;
     }

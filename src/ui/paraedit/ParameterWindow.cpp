@@ -145,8 +145,8 @@ ParameterWindow::~ParameterWindow()
     App().ParaWinOpen = false;
 }
 
-void ParameterWindow::CommandsOff() { Common::ParameterCommandsOff(); }
-void ParameterWindow::CommandsOn() { Common::ParameterCommandsOn(); }
+void ParameterWindow::CommandsOff() { ParameterCommands::Off(); }
+void ParameterWindow::CommandsOn() { ParameterCommands::On(); }
 
 // ---------------------------------------------------------------- layout
 
@@ -900,7 +900,7 @@ void ParameterWindow::closeEvent(QCloseEvent *e)
     e->accept();
 }
 
-namespace Common {
+namespace ParameterCommands {
 static void setParaCommands(bool on)
 {
     ParameterWindow *para = ParameterWindow::Existing();
@@ -910,6 +910,6 @@ static void setParaCommands(bool on)
         b->setEnabled(on);
     para->SSTabPrm->setEnabled(on);
 }
-void ParameterCommandsOff() { setParaCommands(false); }
-void ParameterCommandsOn() { setParaCommands(true); }
-} // namespace Common
+void Off() { setParaCommands(false); }
+void On() { setParaCommands(true); }
+} // namespace ParameterCommands

@@ -131,9 +131,9 @@ private:
     bool m_rebuildingLists = false;
 };
 
-namespace Common {
+namespace ParameterCommands {
 // Disable / enable the parameter window's ten command buttons and its tabs
 // (nothing when the window is not loaded).
-void ParameterCommandsOff();
-void ParameterCommandsOn();
-} // namespace Common
+void Off();
+void On();
+} // namespace ParameterCommands

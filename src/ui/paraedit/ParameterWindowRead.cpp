@@ -43,7 +43,7 @@ bool offerSave(ParameterWindow *window)
     if (a != MsgAnswer::Yes)
         return true;
     Paradata().PmtWriteError = false;
-    return Common::SaveParaFileDlg() == 0 && !Paradata().PmtWriteError;
+    return ParaFile::SaveParaFileDlg() == 0 && !Paradata().PmtWriteError;
 }
 
 // The controller's actuators become the PC's; false (offline) on failure.
@@ -95,7 +95,7 @@ void readWithDialogue(ParameterWindow *window)
     }
     if (Comm::ReadParametersFromCt() != 0)
         return;
-    Common::LetParaFileToPara();
+    ParaFile::LetParaFileToPara();
     if (window) {
         window->update();
         window->ShowParameters();

@@ -47,13 +47,13 @@ int ChangeDev()
             return -1;   // Back, or the question closed without a choice
         if (choice == 0) {
             DevFlags().DevWinNoBack = false;
-            if (Common::ShowDeviceSetting() == -2)
+            if (ActuatorWindows::ShowDeviceSetting() == -2)
                 return -2;
             Comm::Versions().CtAxisCount = app.AxisCount;
         } else {
             // The file routine retries the read itself and reports a
             // failure (message 681); a failure or a cancel asks again.
-            if (Common::ReadParaFileForDevice() != 0)
+            if (ParaFile::ReadParaFileForDevice() != 0)
                 continue;
         }
         break;

@@ -162,7 +162,7 @@ int PosidataFileOpenProc()
             Common::ReflectFileDevice2PcDevice(fileAxisNotUsed);
             // Without their standard parameters (message 36 said so) the
             // file's actuators would have no lead or pulses to convert by.
-            if (Common::SetStandardParameters() != 0)
+            if (StdPara::SetStandardParameters() != 0)
                 return stop();
             Common::LetParaToDevSettingPgFromPara();
             Common::SaveDevSetting();
@@ -172,7 +172,7 @@ int PosidataFileOpenProc()
             for (int i = 0; i < kTries && r == 1; ++i) {
                 if (i > 0)
                     Platform::WaitMs(kRetryWaitMs);
-                r = Common::ReadParaFileForDevice();
+                r = ParaFile::ReadParaFileForDevice();
             }
             if (r == 1) {
                 showReadError();

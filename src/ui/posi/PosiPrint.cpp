@@ -30,9 +30,9 @@ void PrintPosiData(const std::array<QString, 4> &deviceLabels)
     if (PosiCheck::CheckGridPositions() != 0)
         return;
     // The snapshot is kept, also when the printer dialog is cancelled.
-    Common::TakePosiPrintSnapshot(first, last);
+    PrintPosi::TakePosiPrintSnapshot(first, last);
     Posi().FileAxisName = deviceLabels;
-    Common::PrintPosiPages(app.PrgModeFlag, first, last);
+    PrintPosi::PrintPosiPages(app.PrgModeFlag, first, last);
 }
 
 } // namespace PosiPrint
