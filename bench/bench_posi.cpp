@@ -40,7 +40,7 @@ int main(int argc, char **argv)
     App().DispNoEnd = App().PosiNoEnd = kPosiMax;
     App().DispMmUnit = false;
     PosiGrid::Set_PosFormStrAtPosMode();
-    PosiGrid::SizeInit_PosFlexGridAtPosMode();
+    PosiGrid::SizeInit_PositionGridAtPosMode();
     auto view = std::make_unique<PosiGridView>(&PosiGrid::Grid());
     view->resize(1200, 600);
     view->show();

@@ -24,7 +24,7 @@ int main(int argc, char **argv)
     ResetPosiState();
     App().DispMmUnit = false;
     PosiGrid::Set_PosFormStrAtPosMode();
-    PosiGrid::SizeInit_PosFlexGridAtPosMode();
+    PosiGrid::SizeInit_PositionGridAtPosMode();
     PosiGridModel &g = PosiGrid::Grid();
     PosiGridView view(&g);
     view.resize(1200, 600);

@@ -41,10 +41,10 @@ class TestPosiEdit : public QObject {
         App().DispNoEnd = App().PosiNoEnd = last;
         if (prg) {
             PosiGrid::Set_PosFormStrAtPrgMode();
-            PosiGrid::SizeInit_PosFlexGridAtPrgMode2();
+            PosiGrid::SizeInit_PositionGridAtPrgMode();
         } else {
             PosiGrid::Set_PosFormStrAtPosMode();
-            PosiGrid::SizeInit_PosFlexGridAtPosMode();
+            PosiGrid::SizeInit_PositionGridAtPosMode();
         }
         PosiGrid::FillGridByMode();
     }
@@ -139,7 +139,7 @@ private slots:
     {
         QFETCH(int, col); QFETCH(QString, typed); QFETCH(int, result); QFETCH(QString, text);
         Posi().DataChanged = false;
-        const PosiEdit::Commit c = PosiEdit::SetDataForFlex(one(5, col), typed);
+        const PosiEdit::Commit c = PosiEdit::SetDataForPositionGrid(one(5, col), typed);
         QCOMPARE(c.result, result);
         QCOMPARE(Posi().DataChanged, result == 0);
         if (result == 0)
@@ -162,8 +162,8 @@ private slots:
         QFETCH(QString, size); QFETCH(QString, speed); QFETCH(int, result);
         Paradata().DevSetting.DevSize[1] = size;
         Paradata().DevSetting.DevSpeed[1] = speed;
-        QCOMPARE(PosiEdit::SetDataForFlex(one(2, 7), QStringLiteral("400")).result, result);
-        QCOMPARE(PosiEdit::SetDataForFlex(one(2, 7), QStringLiteral("401")).result, 1);
+        QCOMPARE(PosiEdit::SetDataForPositionGrid(one(2, 7), QStringLiteral("400")).result, result);
+        QCOMPARE(PosiEdit::SetDataForPositionGrid(one(2, 7), QStringLiteral("401")).result, 1);
     }
 
     void positionsStoredInBothUnits_data()
@@ -189,7 +189,7 @@ private slots:
         App().DispMmUnit = mmUnit;
         App().MmRoundUp = roundUp;
         App().DispNoStart = 10;
-        const PosiEdit::Commit c = PosiEdit::SetDataForFlex(one(4, 16), typed);
+        const PosiEdit::Commit c = PosiEdit::SetDataForPositionGrid(one(4, 16), typed);
         QCOMPARE(c.result, 0);
         QCOMPARE(c.text, text);
         const PosiDispRow &d = Posi().PosiDataDisp[12];   // grid row 4 = position 12

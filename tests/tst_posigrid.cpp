@@ -22,16 +22,16 @@ class TestPosiGrid : public QObject {
     static void layout(bool prg)
     {
         App().PrgModeFlag = prg;
-        FG_BeginBulk();
+        BeginBulk();
         if (prg) {
             Set_PosFormStrAtPrgMode();
-            SizeInit_PosFlexGridAtPrgMode2();
+            SizeInit_PositionGridAtPrgMode();
         } else {
             Set_PosFormStrAtPosMode();
-            SizeInit_PosFlexGridAtPosMode();
+            SizeInit_PositionGridAtPosMode();
         }
-        FG_InitPos();
-        FG_EndBulk();
+        InitCurrentCell();
+        EndBulk();
     }
     static QString hidden()
     {

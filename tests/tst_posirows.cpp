@@ -41,10 +41,10 @@ void makeGrid(int first, int last, bool prg = false)
     App().DispNoEnd = App().PosiNoEnd = last;
     if (prg) {
         PosiGrid::Set_PosFormStrAtPrgMode();
-        PosiGrid::SizeInit_PosFlexGridAtPrgMode2();
+        PosiGrid::SizeInit_PositionGridAtPrgMode();
     } else {
         PosiGrid::Set_PosFormStrAtPosMode();
-        PosiGrid::SizeInit_PosFlexGridAtPosMode();
+        PosiGrid::SizeInit_PositionGridAtPosMode();
     }
     PosiGrid::FillGridByMode();
     Posi().DataChanged = false;

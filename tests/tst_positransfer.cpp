@@ -51,7 +51,7 @@ class TestPosiTransfer : public QObject {
         App().DispNoStart = first;
         App().DispNoEnd = last;
         PosiGrid::Set_PosFormStrAtPosMode();
-        PosiGrid::SizeInit_PosFlexGridAtPosMode();
+        PosiGrid::SizeInit_PositionGridAtPosMode();
         PosiGrid::FillGridByMode();
     }
     static void rangeDialog(const QString &s, const QString &e, bool all = false)

@@ -84,10 +84,10 @@ void makeGrid(int first, int last)
     App().DispNoEnd = App().PosiNoEnd = last;
     if (App().PrgModeFlag) {
         PosiGrid::Set_PosFormStrAtPrgMode();
-        PosiGrid::SizeInit_PosFlexGridAtPrgMode2();
+        PosiGrid::SizeInit_PositionGridAtPrgMode();
     } else {
         PosiGrid::Set_PosFormStrAtPosMode();
-        PosiGrid::SizeInit_PosFlexGridAtPosMode();
+        PosiGrid::SizeInit_PositionGridAtPosMode();
     }
     PosiGrid::FillGridByMode();
     // The tables as the grid gives them back.

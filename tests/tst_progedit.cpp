@@ -183,7 +183,7 @@ void TstProgEdit::commit()
     ProgData::ProgDoc doc;
     doc.flgdProg = &grid;
     ProgData::FillGrid(grid, {{"MVP", "1", "", "", "F1", "x"}});
-    const ProgEdit::Commit c = ProgEdit::SetDataForFlexProg(doc, 1, col, edit, grid.Text(1, col));
+    const ProgEdit::Commit c = ProgEdit::SetDataForProgramGrid(doc, 1, col, edit, grid.Text(1, col));
     QCOMPARE(c.result, result);
     QCOMPARE(c.beep, result == 1);
     QCOMPARE(grid.Text(1, col), cell);

@@ -68,7 +68,7 @@ struct Rig {
             App().DispNoStart = 1;
             App().DispNoEnd = 5;
             PosiGrid::Set_PosFormStrAtPosMode();
-            PosiGrid::SizeInit_PosFlexGridAtPosMode();
+            PosiGrid::SizeInit_PositionGridAtPosMode();
             PosiGrid::FillGridByMode();
         }
         CommandSets::SetPosiTabEnabled(App().OfflineFlag);

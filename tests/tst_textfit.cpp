@@ -468,7 +468,7 @@ const QMap<QString, Opener> &windows()
                  QWidget *w = m.PosiForm();
                  w->parentWidget()->resize(Twips::ToPx(PosiWindowSize::kMinWidth), w->parentWidget()->height());
                  QCoreApplication::processEvents();
-                 PosiGrid::SizeInit_PosFlexGridAtPosMode();
+                 PosiGrid::SizeInit_PositionGridAtPosMode();
                  PosiGrid::ColourAxisColumns();
                  return w;
              });

@@ -64,9 +64,9 @@ void MainWindow::Change_Device()
 
     PosiGrid::ColourAxisColumns();
     if (app.PrgModeFlag)
-        PosiGrid::SizeInit_PosFlexGridAtPrgMode3();
+        PosiGrid::SizeInit_PositionGridAtPrgModeKeepingRows();
     else
-        PosiGrid::SizeInit_PosFlexGridAtPosMode2();
+        PosiGrid::SizeInit_PositionGridAtPosModeKeepingRows();
     Common::DispPulseMmRate();
 
     PosiChangeDev::RecheckPositions();

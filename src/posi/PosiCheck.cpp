@@ -221,8 +221,8 @@ void takeOver(int n, const PosiValues &v)
 
 void endRun()
 {
-    PosiGrid::FG_InitPos();
-    PosiGrid::FG_EndBulk();
+    PosiGrid::InitCurrentCell();
+    PosiGrid::EndBulk();
 }
 
 } // namespace
@@ -249,7 +249,7 @@ int CheckGridPositions()
                    || PosiGrid::RowOf(e, app.DispNoStart) >= g.Rows()))
         return 1;   // the range reaches outside the grid
 
-    PosiGrid::FG_BeginBulk();
+    PosiGrid::BeginBulk();
     const QString sep = app.Language == 1 ? QStringLiteral("、") : QStringLiteral(",");
     std::vector<PosiValues> values;
     values.reserve(static_cast<size_t>(std::max(e - s + 1, 0)));

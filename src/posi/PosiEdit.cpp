@@ -255,7 +255,7 @@ bool CanEdit(int row, int col)
     return true;
 }
 
-Commit SetDataForFlex(const Selection &sel, const QString &editText)
+Commit SetDataForPositionGrid(const Selection &sel, const QString &editText)
 {
     Commit c;
     c.sel = sel;
@@ -305,7 +305,7 @@ Commit SetDataForFlex(const Selection &sel, const QString &editText)
     return c;
 }
 
-Commit SetDataForFlexAtPrgMode(const Selection &sel, const QString &editText)
+Commit SetDataForPositionGridAtPrgMode(const Selection &sel, const QString &editText)
 {
     Commit c;
     c.sel = sel;
@@ -371,7 +371,7 @@ Commit CommitEdit(const Selection &sel, const QString &editText)
         c.text = editText;
         return c;
     }
-    return App().PrgModeFlag ? SetDataForFlexAtPrgMode(sel, editText) : SetDataForFlex(sel, editText);
+    return App().PrgModeFlag ? SetDataForPositionGridAtPrgMode(sel, editText) : SetDataForPositionGrid(sel, editText);
 }
 
 QString InputRangeText(int col)

@@ -52,8 +52,8 @@ struct Commit {
 // The commit of one edit in positioner / program mode. An accepted position
 // is stored in PosiDataDisp (display row of every row the value goes to);
 // any accepted value sets DataChanged.
-Commit SetDataForFlex(const Selection &sel, const QString &editText);
-Commit SetDataForFlexAtPrgMode(const Selection &sel, const QString &editText);
+Commit SetDataForPositionGrid(const Selection &sel, const QString &editText);
+Commit SetDataForPositionGridAtPrgMode(const Selection &sel, const QString &editText);
 // The one of the current controller mode.
 Commit CommitEdit(const Selection &sel, const QString &editText);
 

@@ -112,7 +112,7 @@ void fill(bool prgMode)
     PosiGridModel &g = Grid();
     const PosiState &p = Posi();
     // One bulk update for the whole fill: rows, colours and texts.
-    FG_BeginBulk();
+    BeginBulk();
     g.SetRows(app.DispNoEnd - app.DispNoStart + 3);
     colourRows();
     for (int n = app.DispNoStart; n <= app.DispNoEnd; ++n) {
@@ -147,8 +147,8 @@ void fill(bool prgMode)
             g.SetText(r, f, num(rec[f].val()));
         g.SetText(r, PosiField::Comment, rec[PosiField::Comment].toString());
     }
-    FG_InitPos();
-    FG_EndBulk();
+    InitCurrentCell();
+    EndBulk();
 }
 
 } // namespace
@@ -194,24 +194,24 @@ void FitCommentColumn(int gridWidth, int margin)
     g.SetColWidth(28, CommentWidth(gridWidth, others, margin));
 }
 
-void SizeInit_PosFlexGridAtPosMode() { sizeInit(false, true); }
-void SizeInit_PosFlexGridAtPosMode2() { sizeInit(false, false); }
-void SizeInit_PosFlexGridAtPrgMode2() { sizeInit(true, true); }
-void SizeInit_PosFlexGridAtPrgMode3() { sizeInit(true, false); }
+void SizeInit_PositionGridAtPosMode() { sizeInit(false, true); }
+void SizeInit_PositionGridAtPosModeKeepingRows() { sizeInit(false, false); }
+void SizeInit_PositionGridAtPrgMode() { sizeInit(true, true); }
+void SizeInit_PositionGridAtPrgModeKeepingRows() { sizeInit(true, false); }
 
 void ColourAxisColumns()
 {
     if (App().DispNoStart == 0 && App().DispNoEnd == 0)
         return;
-    FG_BeginBulk();
+    BeginBulk();
     colourRows();
-    FG_InitPos();
-    FG_EndBulk();
+    InitCurrentCell();
+    EndBulk();
 }
 
-void FG_BeginBulk() { Grid().BeginBulk(); }
-void FG_EndBulk() { Grid().EndBulk(); }
-void FG_InitPos() { Grid().SetCurrent(0, 0); }
+void BeginBulk() { Grid().BeginBulk(); }
+void EndBulk() { Grid().EndBulk(); }
+void InitCurrentCell() { Grid().SetCurrent(0, 0); }
 
 void FillGridPositionMode() { fill(false); }
 void FillGridProgramMode() { fill(true); }

@@ -22,14 +22,14 @@ void Change_DispUnit();
 int CommentWidth(int gridWidth, int otherColumns, int margin);
 // The comment column sized by that rule to the columns 0 to 27 now set.
 void FitCommentColumn(int gridWidth, int margin);
-void SizeInit_PosFlexGridAtPosMode();
-void SizeInit_PosFlexGridAtPosMode2();
-void SizeInit_PosFlexGridAtPrgMode2();
-void SizeInit_PosFlexGridAtPrgMode3();
+void SizeInit_PositionGridAtPosMode();
+void SizeInit_PositionGridAtPosModeKeepingRows();
+void SizeInit_PositionGridAtPrgMode();
+void SizeInit_PositionGridAtPrgModeKeepingRows();
 void ColourAxisColumns();
-void FG_BeginBulk();
-void FG_EndBulk();
-void FG_InitPos();
+void BeginBulk();
+void EndBulk();
+void InitCurrentCell();
 void FillGridPositionMode();
 void FillGridProgramMode();
 // Fills the grid in the display of the controller mode.

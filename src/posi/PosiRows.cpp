@@ -104,7 +104,7 @@ void PosiGridInsertLine(int &first, int &last)
     PosiGridModel &g = PosiGrid::Grid();
     if (first < 2 || last < first)
         return;
-    PosiGrid::FG_BeginBulk();
+    PosiGrid::BeginBulk();
     PosiGridColorRow(first);
     PosiGridColorRow(last);
     for (int i = first; i <= last; ++i) {
@@ -123,7 +123,7 @@ void PosiGridInsertLine(int &first, int &last)
     keep = std::min(keep, kPosiMax - app.DispNoStart + 3);
     if (keep < g.Rows())
         g.SetRows(std::max(keep, 2));
-    PosiGrid::FG_EndBulk();
+    PosiGrid::EndBulk();
 }
 
 void PosiGridDeleteLine(int &first, int &last)
@@ -135,7 +135,7 @@ void PosiGridDeleteLine(int &first, int &last)
     const int count = last - first + 1;
     if (count <= 0)
         return;
-    PosiGrid::FG_BeginBulk();
+    PosiGrid::BeginBulk();
     // The range shrinks row by row as each removal would shrink it; the
     // rows themselves go in one step.
     for (int i = 0; i < count; ++i) {
@@ -150,7 +150,7 @@ void PosiGridDeleteLine(int &first, int &last)
     renumber();
     // The row that moved up into the gap keeps its axis colours.
     PosiGridColorRow(std::min(first, g.Rows() - 1));
-    PosiGrid::FG_EndBulk();
+    PosiGrid::EndBulk();
     if (g.Rows() < 3)
         Shell::Get().PosiEditCommandsOff();
 }
@@ -188,7 +188,7 @@ void PastePosiLinesFromClip()
     // Titles and position numbers are never written.
     if (startRow < 2 || startCol < 1 || startCol > kLastCol)
         return;
-    PosiGrid::FG_BeginBulk();
+    PosiGrid::BeginBulk();
     int r = startRow;
     for (const QStringList &cells : table->rows) {
         int c = startCol;
@@ -202,7 +202,7 @@ void PastePosiLinesFromClip()
             break;
         ++r;
     }
-    PosiGrid::FG_EndBulk();
+    PosiGrid::EndBulk();
     g.SetCurrent(startRow, startCol);
 }
 

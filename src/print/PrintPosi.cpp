@@ -64,7 +64,7 @@ void TakePosiPrintSnapshot(int first, int last)
 {
     auto &grid = PosiGrid::Grid();
     auto &read = Posi().PosiDataRead;
-    PosiGrid::FG_BeginBulk();
+    PosiGrid::BeginBulk();
     for (int c = 0; c < kCols; ++c)
         read[0][c] = PosiValue(grid.Text(1, c));
     const int dispStart = App().DispNoStart;
@@ -73,8 +73,8 @@ void TakePosiPrintSnapshot(int first, int last)
         for (int c = 0; c < kCols; ++c)
             read[size_t(p)][c] = PosiValue(grid.Text(r, c));
     }
-    PosiGrid::FG_InitPos();
-    PosiGrid::FG_EndBulk();
+    PosiGrid::InitCurrentCell();
+    PosiGrid::EndBulk();
 }
 
 void PrintPosiFrameAtPosMode(Printer &p)

@@ -75,7 +75,7 @@ int MaxLength(int col)
     }
 }
 
-Commit SetDataForFlexProg(ProgData::ProgDoc &doc, int row, int col, const QString &editText, const QString &oldText)
+Commit SetDataForProgramGrid(ProgData::ProgDoc &doc, int row, int col, const QString &editText, const QString &oldText)
 {
     Commit c;
     c.text = editText.trimmed();

@@ -35,7 +35,7 @@ struct Commit {
     QString text;     // the cell's text afterwards
     bool beep = false;
 };
-Commit SetDataForFlexProg(ProgData::ProgDoc &doc, int row, int col, const QString &editText,
+Commit SetDataForProgramGrid(ProgData::ProgDoc &doc, int row, int col, const QString &editText,
                           const QString &oldText);
 
 // Appends one empty line after row r when 1 <= r <= the step limit of the

@@ -62,9 +62,9 @@ void RecheckPositionsAfterWrite()
     activatePosiWindow();
     PosiGrid::ColourAxisColumns();
     if (app.PrgModeFlag)
-        PosiGrid::SizeInit_PosFlexGridAtPrgMode3();
+        PosiGrid::SizeInit_PositionGridAtPrgModeKeepingRows();
     else
-        PosiGrid::SizeInit_PosFlexGridAtPosMode2();
+        PosiGrid::SizeInit_PositionGridAtPosModeKeepingRows();
     // Two rows are the layout of an empty grid: nothing to check.
     if (PosiGrid::Grid().Rows() != 2) {
         // Every position the grid holds, not the range of an earlier

@@ -386,19 +386,19 @@ void MonitorWindow::listWidths(QTableView *view)
         TextFit::ShrinkCell(view, view->model()->index(0, c));
 }
 
-void MonitorWindow::FlagFG_Init()
+void MonitorWindow::FlagGrid_Init()
 {
     flagList->InitGrid();
     listWidths(flgdFlag);
 }
 
-void MonitorWindow::VariableFG_Init()
+void MonitorWindow::VariableGrid_Init()
 {
     variableList->InitGrid();
     listWidths(flgdVariable);
 }
 
-void MonitorWindow::PosVariableFG_Init()
+void MonitorWindow::PosVariableGrid_Init()
 {
     posVariableList->InitGrid();
     listWidths(flgdPVariable);
@@ -407,9 +407,9 @@ void MonitorWindow::PosVariableFG_Init()
 void MonitorWindow::TimerDispInit_Timer()
 {
     TimerDispInit->stop();
-    FlagFG_Init();
-    VariableFG_Init();
-    PosVariableFG_Init();
+    FlagGrid_Init();
+    VariableGrid_Init();
+    PosVariableGrid_Init();
 }
 
 void MonitorWindow::addItem(Watch::WatchList &list, QTableView *view, const Watch::Entry &entry)

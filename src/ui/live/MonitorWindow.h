@@ -84,9 +84,9 @@ public:
     void ReadnDisp_FlagMoni();
     void ReadnDisp_VariableMoni();
     void ReadnDisp_PosVariableMoni();
-    void FlagFG_Init();
-    void VariableFG_Init();
-    void PosVariableFG_Init();
+    void FlagGrid_Init();
+    void VariableGrid_Init();
+    void PosVariableGrid_Init();
 
     // The watch-list files in the user's data folder.
     static QString ListFile(Watch::Kind kind);

@@ -88,9 +88,9 @@ void SetCommandTabsEnabled(bool enabled) { Shell::Get().SetPosiCommandTabsEnable
 void LayoutGridForMode(bool prgMode)
 {
     if (prgMode) {
-        PosiGrid::SizeInit_PosFlexGridAtPrgMode2();
+        PosiGrid::SizeInit_PositionGridAtPrgMode();
     } else {
-        PosiGrid::SizeInit_PosFlexGridAtPosMode();
+        PosiGrid::SizeInit_PositionGridAtPosMode();
         PosiGrid::ColourAxisColumns();
     }
 }

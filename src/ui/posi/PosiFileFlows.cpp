@@ -38,10 +38,10 @@ constexpr int kRetryWaitMs = 100;
 struct GridFrozen {
     GridFrozen()
     {
-        PosiGrid::FG_InitPos();
-        PosiGrid::FG_BeginBulk();
+        PosiGrid::InitCurrentCell();
+        PosiGrid::BeginBulk();
     }
-    ~GridFrozen() { PosiGrid::FG_EndBulk(); }
+    ~GridFrozen() { PosiGrid::EndBulk(); }
 };
 
 void showCaption() { PosiWindow::SetCaption(ResText(202) + QStringLiteral("-[") + App().DataFileName + QStringLiteral("]")); }
@@ -89,7 +89,7 @@ int CreateNewPositions()
     }
     app.DispNoStart = app.PosiNoStart;
     app.DispNoEnd = app.PosiNoEnd;
-    PosiGrid::FG_BeginBulk();
+    PosiGrid::BeginBulk();
     PosiGrid::Grid().SetRows(app.PosiNoEnd - app.PosiNoStart + 3);
     PosiTables::InitPosiData();
     for (int n = std::max(app.DispNoStart, 0); n <= std::min(app.DispNoEnd, kPosiMax); ++n)
@@ -99,7 +99,7 @@ int CreateNewPositions()
     app.DataFileName = ResText(213);
     p.DataFilePath.clear();
     showCaption();
-    PosiGrid::FG_EndBulk();
+    PosiGrid::EndBulk();
     return 0;
 }
 
@@ -193,9 +193,9 @@ int PosidataFileOpenProc()
     app.PosiNoStart = app.DispNoStart = p.FileFirstPosiNo;
     app.PosiNoEnd = app.DispNoEnd = p.FileLastPosiNo;
     if (app.PrgModeFlag) {
-        PosiGrid::SizeInit_PosFlexGridAtPrgMode2();
+        PosiGrid::SizeInit_PositionGridAtPrgMode();
     } else {
-        PosiGrid::SizeInit_PosFlexGridAtPosMode();
+        PosiGrid::SizeInit_PositionGridAtPosMode();
         PosiGrid::ColourAxisColumns();
     }
     PosiGrid::DispDeviceName();

@@ -42,7 +42,7 @@ namespace {
 // The grid takes input again and is redrawn after a command, whatever its
 // outcome.
 struct GridRelease {
-    ~GridRelease() { PosiGrid::FG_EndBulk(); }
+    ~GridRelease() { PosiGrid::EndBulk(); }
 };
 
 void showCommError() { MsgBox(ResText(377), MsgButtons::Ok, MsgIcon::Critical); }
@@ -184,7 +184,7 @@ int CheckParametersBeforePositionWrite()
     Comm::QueueState &q = Comm::Queues();
     Host::TransferProgress progress(4, 378, false);
     if (Host::OpenPort() != 0) {
-        PosiGrid::FG_InitPos();
+        PosiGrid::InitCurrentCell();
         q.LinkFailed = false;
         return 1;
     }
@@ -200,7 +200,7 @@ int CheckParametersBeforePositionWrite()
 
     PosiTables::ClearPosiFlags();
     p.PosiErrCount = 0;
-    PosiGrid::FG_BeginBulk();
+    PosiGrid::BeginBulk();
     for (int n = std::max(app.PosiNoStart, 1); n <= std::min(app.PosiNoEnd, kPosiMax); ++n) {
         if (p.PosiErrRow[static_cast<size_t>(n - 1)])
             continue;
@@ -221,8 +221,8 @@ int CheckParametersBeforePositionWrite()
             ++p.PosiErrCount;
         }
     }
-    PosiGrid::FG_InitPos();
-    PosiGrid::FG_EndBulk();
+    PosiGrid::InitCurrentCell();
+    PosiGrid::EndBulk();
     if (p.PosiErrCount == 0)
         return 0;
     PosiCheck::ShowCheckResult();
@@ -279,8 +279,8 @@ void PosidataLoadtoCtProc()
     struct GridBack {
         ~GridBack()
         {
-            PosiGrid::FG_EndBulk();
-            PosiGrid::FG_InitPos();
+            PosiGrid::EndBulk();
+            PosiGrid::InitCurrentCell();
             Host::ClosePortIfFree();
         }
     } gridBack;

@@ -35,7 +35,7 @@ struct FlagsBack {
     {
         PosiTables::ClearPosiFlags();
         Posi().PosiErrCount = 0;
-        PosiGrid::FG_EndBulk();
+        PosiGrid::EndBulk();
     }
 };
 

@@ -27,9 +27,9 @@ void AxisSettingChanged()
     // The axis columns follow the axes now in use (an axis that has just
     // come into use gets its columns back), then the colours.
     if (App().PrgModeFlag)
-        PosiGrid::SizeInit_PosFlexGridAtPrgMode3();
+        PosiGrid::SizeInit_PositionGridAtPrgModeKeepingRows();
     else
-        PosiGrid::SizeInit_PosFlexGridAtPosMode2();
+        PosiGrid::SizeInit_PositionGridAtPosModeKeepingRows();
     PosiGrid::ColourAxisColumns();
     UnitConv::CalcMaxSpeed();
 }

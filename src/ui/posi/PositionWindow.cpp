@@ -151,16 +151,16 @@ void PositionWindow::Form_Load()
     setWindowTitle(Posi().Caption);
     AppSettings::GetDispMmUnit();
 
-    PosiGrid::FG_BeginBulk();
+    PosiGrid::BeginBulk();
     if (app.PrgModeFlag) {
         PosiGrid::Set_PosFormStrAtPrgMode();
-        PosiGrid::SizeInit_PosFlexGridAtPrgMode2();
+        PosiGrid::SizeInit_PositionGridAtPrgMode();
     } else {
         PosiGrid::Set_PosFormStrAtPosMode();
-        PosiGrid::SizeInit_PosFlexGridAtPosMode();
+        PosiGrid::SizeInit_PositionGridAtPosMode();
     }
-    PosiGrid::FG_InitPos();
-    PosiGrid::FG_EndBulk();
+    PosiGrid::InitCurrentCell();
+    PosiGrid::EndBulk();
     // The caption is set once more: the title writing names the data too.
     app.DataFileName = ResText(213);
     app.PosiNoStart = app.PosiNoEnd = app.DispNoStart = app.DispNoEnd = 0;

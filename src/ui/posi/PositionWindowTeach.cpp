@@ -395,17 +395,17 @@ void PositionWindow::cmdJOGST_Click()
 
 void PositionWindow::cmdJOGWrite_Click()
 {
-    PosiGrid::FG_BeginBulk();
+    PosiGrid::BeginBulk();
     const int row = CheckTeachRow(posiNoOf(lblPosiNo->text()));
     if (row < 0) {
-        PosiGrid::FG_EndBulk();
+        PosiGrid::EndBulk();
         return;
     }
     PosiGridModel &g = PosiGrid::Grid();
     for (int k = 0; k < 4; ++k)
         if (!App().AxisNotUsed[static_cast<size_t>(k)] && CheckAxisEnable[static_cast<size_t>(k)]->isChecked())
             g.SetText(row, 6 * (k + 1) - 2, lblPosi[static_cast<size_t>(k)]->text());
-    PosiGrid::FG_EndBulk();
+    PosiGrid::EndBulk();
     Posi().DataChanged = true;
 }
 

@@ -42,14 +42,14 @@ struct GridBracket {
     explicit GridBracket(ProgramWindow &win) : w(win)
     {
         w.ProgBusyFlag = true;
-        w.FGProg_InitPos();
-        w.FGProg_BeginBulk();
+        w.ProgGrid_InitCurrentCell();
+        w.ProgGrid_BeginBulk();
         w.flgdProg->SetEditable(false);
     }
     ~GridBracket()
     {
         w.flgdProg->SetEditable(true);
-        w.FGProg_EndBulk();
+        w.ProgGrid_EndBulk();
         w.ProgBusyFlag = false;
         w.flgdProgView->setFocus();
     }

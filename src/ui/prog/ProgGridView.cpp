@@ -70,7 +70,7 @@ void ProgCellEditor::commit(QWidget *editor) const
     if (m_done)
         return;
     m_done = true;
-    const ProgEdit::Commit c = ProgEdit::SetDataForFlexProg(m_doc, m_index.row() + 1, m_index.column() + 1,
+    const ProgEdit::Commit c = ProgEdit::SetDataForProgramGrid(m_doc, m_index.row() + 1, m_index.column() + 1,
                                                             static_cast<QLineEdit *>(editor)->text(),
                                                             App().GridEditOldText);
     if (c.beep)

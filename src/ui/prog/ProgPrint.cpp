@@ -17,12 +17,12 @@ void ProgramWindow::GetPrintProgName()
 
 void ProgramWindow::PrintProgramData()
 {
-    FGProg_BeginBulk();
+    ProgGrid_BeginBulk();
     PrintProg::ProgTable table(size_t(flgdProg->Rows()));
     for (int r = 0; r < flgdProg->Rows(); ++r)
         for (int c = 0; c < ProgGridModel::kCols; ++c)
             table[size_t(r)][size_t(c)] = flgdProg->Text(r, c);
-    FGProg_InitPos();
-    FGProg_EndBulk();
+    ProgGrid_InitCurrentCell();
+    ProgGrid_EndBulk();
     PrintProg::PrintProgramPages(table, {PrintProgName, PrintProgNameIsFile});
 }

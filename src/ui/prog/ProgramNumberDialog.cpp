@@ -70,7 +70,7 @@ ProgramNumberDialog::ProgramNumberDialog(QWidget *parent) : QDialog(parent)
         flgdProgNo->setItem(n - 1, 0, no);
     }
     DispStepNo();
-    FGProgNo_InitPos();
+    ProgNoGrid_ClearCurrentCell();
     const int sel = App().SelProgNo;
     SelectProgNo(sel >= 1 && sel <= Programs::kProgramCount ? sel : 1);
     // Leaving by anything but OK (Cancel, Esc, the close box) is Cancel.
@@ -90,7 +90,7 @@ void ProgramNumberDialog::DispStepNo()
     }
 }
 
-void ProgramNumberDialog::FGProgNo_InitPos() { flgdProgNoView->setCurrentIndex(QModelIndex()); }
+void ProgramNumberDialog::ProgNoGrid_ClearCurrentCell() { flgdProgNoView->setCurrentIndex(QModelIndex()); }
 
 int ProgramNumberDialog::CurrentProgNo() const
 {

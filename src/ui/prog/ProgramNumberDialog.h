@@ -30,7 +30,7 @@ public:
     void SelectProgNo(int progNo);
 
     void DispStepNo();
-    void FGProgNo_InitPos();
+    void ProgNoGrid_ClearCurrentCell();
     void cmdProgNoOk_Click();
     void cmdProgNoCancel_Click();
 

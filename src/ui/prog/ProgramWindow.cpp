@@ -115,14 +115,14 @@ ProgramWindow::ProgramWindow(QWidget *parent) : QWidget(parent)
     resize(Twips::ToPx(kWidth), Twips::ToPx(kHeight));
     Loc::SetCaptionFromRes(this);
 
-    FGProg_BeginBulk();
-    SetStr_FGProg();
-    SetStr_FGProgErr();
-    InitSize_FGProg();
+    ProgGrid_BeginBulk();
+    SetStr_ProgGrid();
+    SetStr_ProgErrGrid();
+    InitSize_ProgGrid();
     InitSize_FGPrgErr();
     // A missing list is reported here; the window opens all the same.
     CommandList::ReadCommandList();
-    FGProg_EndBulk();
+    ProgGrid_EndBulk();
     flgdProg->SetEditable(true);
     ProgramCommandsOn();
     Form_Resize();
@@ -134,22 +134,22 @@ ProgramWindow::~ProgramWindow() { CommandSets::Unregister(this); }
 
 // ---- the grid -----------------------------------------------------------------
 
-void ProgramWindow::FGProg_BeginBulk() { flgdProg->BeginBulk(); }
-void ProgramWindow::FGProg_EndBulk() { flgdProg->EndBulk(); }
-void ProgramWindow::FGProg_InitPos() { flgdProg->SetCurrent(0, 0); }
-void ProgramWindow::FGProg_ReNumber() { flgdProg->ReNumber(); }
+void ProgramWindow::ProgGrid_BeginBulk() { flgdProg->BeginBulk(); }
+void ProgramWindow::ProgGrid_EndBulk() { flgdProg->EndBulk(); }
+void ProgramWindow::ProgGrid_InitCurrentCell() { flgdProg->SetCurrent(0, 0); }
+void ProgramWindow::ProgGrid_ReNumber() { flgdProg->ReNumber(); }
 
-void ProgramWindow::SetStr_FGProg()
+void ProgramWindow::SetStr_ProgGrid()
 {
     std::array<QString, ProgGridModel::kCols> titles;
     const int ids[ProgGridModel::kCols] = {711, 726, 727, 728, 729, 730, 731};
     for (int c = 0; c < ProgGridModel::kCols; ++c)
         titles[static_cast<size_t>(c)] = ResText(ids[c]);
     flgdProg->SetTitles(titles);
-    FGProg_ReNumber();
+    ProgGrid_ReNumber();
 }
 
-void ProgramWindow::SetStr_FGProgErr()
+void ProgramWindow::SetStr_ProgErrGrid()
 {
     const int ids[3] = {711, 736, 737};
     for (int c = 0; c < 3; ++c) {
@@ -159,7 +159,7 @@ void ProgramWindow::SetStr_FGProgErr()
     ResetErrList();
 }
 
-void ProgramWindow::InitSize_FGProg() { flgdProgView->applyWidths(kColWidths); }
+void ProgramWindow::InitSize_ProgGrid() { flgdProgView->applyWidths(kColWidths); }
 
 void ProgramWindow::InitSize_FGPrgErr()
 {
@@ -307,7 +307,7 @@ int ProgramWindow::ProgDataCheck(int quiet)
 {
     ClearErrList();
     InitCheckTables();
-    FGProg_InitPos();
+    ProgGrid_InitCurrentCell();
     // No edits while the grid is taken and checked; a flow that locked it
     // keeps it locked.
     const bool editable = flgdProg->Editable();
@@ -324,7 +324,7 @@ int ProgramWindow::ProgDataCheck(int quiet)
             Dlg::MsgBox(text);
         }
     }
-    FGProg_InitPos();
+    ProgGrid_InitCurrentCell();
     flgdProg->SetEditable(editable);
     return rc;
 }

@@ -93,13 +93,13 @@ public:
     int Check_ProgCaptionName() const;
     int GetProgFileNameFromCaption();
 
-    void FGProg_BeginBulk();
-    void FGProg_EndBulk();
-    void FGProg_InitPos();
-    void FGProg_ReNumber();
-    void SetStr_FGProg();
-    void SetStr_FGProgErr();
-    void InitSize_FGProg();
+    void ProgGrid_BeginBulk();
+    void ProgGrid_EndBulk();
+    void ProgGrid_InitCurrentCell();
+    void ProgGrid_ReNumber();
+    void SetStr_ProgGrid();
+    void SetStr_ProgErrGrid();
+    void InitSize_ProgGrid();
     void InitSize_FGPrgErr();
 
     // Layout by the window's height, with or without the error pane.
