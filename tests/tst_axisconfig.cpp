@@ -146,7 +146,7 @@ private slots:
         });
         QCOMPARE(ReadDeviceFromCt(), 1);
         QCOMPARE(ct.CtLead, (PerAxis<int16_t>{6, 6, 1, 1}));
-        QCOMPARE(CompareCtDevice2PcDevice(), -1);
+        QCOMPARE(CompareCtDeviceToPcDevice(), -1);
     }
 
     void compareWithThePcSetting()
@@ -164,15 +164,15 @@ private slots:
         d.DevWithPG[0] = true;
         s.MaxPulse[0] = 6667;
         d.DevLead[1] = 99; // not in use: not compared
-        QCOMPARE(CompareCtDevice2PcDevice(), 0);
+        QCOMPARE(CompareCtDeviceToPcDevice(), 0);
         d.DevWithPG[0] = false;
-        QCOMPARE(CompareCtDevice2PcDevice(), 1);
+        QCOMPARE(CompareCtDeviceToPcDevice(), 1);
         d.DevWithPG[0] = true;
         d.DevSize[0] = QStringLiteral("28");
-        QCOMPARE(CompareCtDevice2PcDevice(), 1);
+        QCOMPARE(CompareCtDeviceToPcDevice(), 1);
         d.DevSize[0] = QStringLiteral(" 28");
         s.MaxPulse[0] = 6666;
-        QCOMPARE(CompareCtDevice2PcDevice(), 1);
+        QCOMPARE(CompareCtDeviceToPcDevice(), 1);
     }
 
     void heldMaskOnly()

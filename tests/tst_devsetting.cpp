@@ -310,9 +310,9 @@ private slots:
         QFETCH(int, result);
         App().AxisNotUsed = {false, false, false, false};
         Common::CopyDevSettingToActuatorSetting();
-        QCOMPARE(Common::CompareActuatorSettingOfPosifile2PC({false, false, false, false}), 0);
+        QCOMPARE(Common::CompareActuatorSettingOfPosifileToPc({false, false, false, false}), 0);
         Paradata().ActuatorSetting.ActuatorStroke[1] = 300;
-        QCOMPARE(Common::CompareActuatorSettingOfPosifile2PC({false, !axis2UsedByFile, true, true}), result);
+        QCOMPARE(Common::CompareActuatorSettingOfPosifileToPc({false, !axis2UsedByFile, true, true}), result);
     }
 
     void takingFileSettingRefreshesLimits()
@@ -323,7 +323,7 @@ private slots:
         Common::CopyDevSettingToActuatorSetting();
         c.ActuatorStroke[0] = 50;
         c.ActuatorWithPG[0] = true;
-        Common::ReflectFileDevice2PcDevice({false, true, true, true});
+        Common::ReflectFileDeviceToPcDevice({false, true, true, true});
         QCOMPARE(App().AxisNotUsed, (std::array<bool, 4>{false, true, true, true}));
         QCOMPARE(Paradata().DevSetting.DevStroke[0], 50);
         QVERIFY(Paradata().DevSetting.DevWithPG[0]);

@@ -229,7 +229,7 @@ void TstProgTransfer::writeSendsTheWholeExchange()
     ProgData::FillGrid(*w.flgdProg, threeLines());
     w.Doc.ProgChangeFlag = true;
     pickProgNo(21);
-    w.ProgDataWrite2Ct();
+    w.ProgDataWriteToCt();
 
     QStringList codes;
     for (const QByteArray &fr : f.sim.frames())
@@ -264,7 +264,7 @@ void TstProgTransfer::writeWithCountsKnownSendsNoCountReads()
     ProgramWindow w;
     ProgData::FillGrid(*w.flgdProg, {line("MVP", "5"), line(""), line("END")});
     pickProgNo(8);
-    w.ProgDataWrite2Ct();
+    w.ProgDataWriteToCt();
     QCOMPARE(f.frames("0RR"), QStringList{QStringLiteral("0RR08")});
     QCOMPARE(SimProg::Stored(f.sim, 8).size(), 2);   // the empty line went
     QCOMPARE(Comm::Commands().ProgStepCount[8], 2);
@@ -309,7 +309,7 @@ void TstProgTransfer::writeRefusals()
     program[0] = first;
     ProgData::FillGrid(*w.flgdProg, program);
     pickProgNo(21);
-    w.ProgDataWrite2Ct();
+    w.ProgDataWriteToCt();
     QCOMPARE(Dlg::ShownTexts(), QStringList{message});
     QVERIFY(f.frames("0CM").isEmpty());
     QVERIFY(f.frames("0WM").isEmpty());
@@ -330,7 +330,7 @@ void TstProgTransfer::failedWriteIsNotCommitted()
     ProgramWindow w;
     ProgData::FillGrid(*w.flgdProg, threeLines());
     pickProgNo(3);
-    w.ProgDataWrite2Ct();
+    w.ProgDataWriteToCt();
     QCOMPARE(f.frames("0WM").size(), 1);
     QVERIFY(f.frames("0MW").isEmpty());
     QVERIFY(!Dlg::ShownTexts().contains(QStringLiteral("Completed data transmit.")));
@@ -406,7 +406,7 @@ void TstProgTransfer::readWritesBackUnchanged()
     QCOMPARE(w.ReadProgDataFromCt(2), 0);
     w.ShowProgramData();
     pickProgNo(4);
-    w.ProgDataWrite2Ct();
+    w.ProgDataWriteToCt();
     QCOMPARE(ProgData::GridTexts(*w.flgdProg)[0], line("=", "PR2", "-5.000"));
     QCOMPARE(SimProg::Stored(f.sim, 4), SimProg::Stored(f.sim, 2));
 }
@@ -426,7 +426,7 @@ void TstProgTransfer::readCodesSentOtherwiseAreNamed()
     QCOMPARE(ProgData::GridTexts(*w.flgdProg),
              (std::vector<ProgTexts>{line("TIM", "1.234", "", "", "15"), line("=", "PR2", "2.500"),
                                      line("MVP", "5", "R3", "19")}));
-    w.ProgDataWrite2Ct();
+    w.ProgDataWriteToCt();
     QCOMPARE(Dlg::ShownTexts(), QStringList{QStringLiteral("The error was found in the program.\r\n"
                                                           "Please try it again after correcting a program.")});
     QVERIFY(w.ErrPaneFlag);

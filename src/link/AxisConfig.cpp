@@ -194,7 +194,7 @@ int ReadDeviceFromCt()
     return 0;
 }
 
-int CompareCtDevice2PcDevice()
+int CompareCtDeviceToPcDevice()
 {
     if (ReadDeviceFromCt() != 0)
         return -1;

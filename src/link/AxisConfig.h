@@ -28,6 +28,6 @@ int ReadMaxPulseFromCt();
 int ReadDeviceFromCt();
 // ReadDeviceFromCt, then: 0 every axis in use agrees with the PC's setting,
 // 1 some axis differs, -1 the read failed.
-int CompareCtDevice2PcDevice();
+int CompareCtDeviceToPcDevice();
 
 } // namespace Comm

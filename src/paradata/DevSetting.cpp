@@ -314,7 +314,7 @@ void forEachPair(int a, F f)
 
 namespace Common {
 
-int CompareActuatorSettingOfPosifile2PC(const std::array<bool, 4> &fileAxisNotUsed)
+int CompareActuatorSettingOfPosifileToPc(const std::array<bool, 4> &fileAxisNotUsed)
 {
     for (int a = 0; a < 4; ++a) {
         if (fileAxisNotUsed[a])
@@ -327,7 +327,7 @@ int CompareActuatorSettingOfPosifile2PC(const std::array<bool, 4> &fileAxisNotUs
     return 0;
 }
 
-void ReflectFileDevice2PcDevice(const std::array<bool, 4> &fileAxisNotUsed)
+void ReflectFileDeviceToPcDevice(const std::array<bool, 4> &fileAxisNotUsed)
 {
     App().AxisNotUsed = fileAxisNotUsed;
     for (int a = 0; a < 4; ++a)

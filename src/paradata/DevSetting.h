@@ -64,10 +64,10 @@ int GetFileDeviceFromPosiFile(const std::array<QString, 4> &fileAxisName,
 void ShowModelNotChosen();
 
 // 1 when ActuatorSetting differs from DevSetting on an axis the file uses, else 0.
-int CompareActuatorSettingOfPosifile2PC(const std::array<bool, 4> &fileAxisNotUsed);
+int CompareActuatorSettingOfPosifileToPc(const std::array<bool, 4> &fileAxisNotUsed);
 // AxisNotUsed from the file, then ActuatorSetting into DevSetting for the axes
 // in use (lead and pulses per revolution untouched; the limits follow).
-void ReflectFileDevice2PcDevice(const std::array<bool, 4> &fileAxisNotUsed);
+void ReflectFileDeviceToPcDevice(const std::array<bool, 4> &fileAxisNotUsed);
 // DevSetting into ActuatorSetting for the axes in use.
 void CopyDevSettingToActuatorSetting();
 // Recomputes the per-axis limits after a change of the actuator setting:

@@ -309,7 +309,7 @@ void ProgramTaskWindow::NormalTimerProcessing()
     }
     for (int t = 0; t < kTasks; ++t)
         TaskStepStatus[size_t(t)] = {};
-    const int r = P4_GetTaskProgNo();
+    const int r = GetTaskProgNo();
     if (CloseRequest) {
         closePath();
         return;
@@ -320,7 +320,7 @@ void ProgramTaskWindow::NormalTimerProcessing()
     }
     for (int t = 0; t < kTasks; ++t) {
         if (TaskProgNo[size_t(t)] != 0) {
-            if (P4_GetStepStatus(t) == 1)
+            if (GetStepStatus(t) == 1)
                 CloseRequest = true;
             if (CloseRequest) {
                 closePath();
@@ -333,7 +333,7 @@ void ProgramTaskWindow::NormalTimerProcessing()
     Disp_TaskStatus();
 }
 
-int ProgramTaskWindow::P4_GetTaskProgNo()
+int ProgramTaskWindow::GetTaskProgNo()
 {
     const auto n = ProgTaskLink::TaskCount();
     if (!n)
@@ -349,7 +349,7 @@ int ProgramTaskWindow::P4_GetTaskProgNo()
     return 0;
 }
 
-int ProgramTaskWindow::P4_GetStepStatus(int t)
+int ProgramTaskWindow::GetStepStatus(int t)
 {
     const auto st = ProgTaskLink::StepStatus(TaskProgNo[size_t(t)]);
     if (!st)

@@ -54,8 +54,8 @@ public:
     void selectProgram(int row);
 
     void NormalTimerProcessing();
-    int P4_GetTaskProgNo();
-    int P4_GetStepStatus(int t);
+    int GetTaskProgNo();
+    int GetStepStatus(int t);
 
 public slots:
     void TimerProgramTask_Timer();

@@ -46,7 +46,7 @@ int CompareCtAxisAndDevice()
     const int axes = CompareCtAxisConfig();
     if (axes != 0)
         return axes;
-    const int dev = CompareCtDevice2PcDevice();
+    const int dev = CompareCtDeviceToPcDevice();
     return dev == -1 || dev == 1 ? dev : 0;
 }
 

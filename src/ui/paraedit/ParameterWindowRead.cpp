@@ -79,7 +79,7 @@ void readWithDialogue(ParameterWindow *window)
     }
     if (window)
         window->MarkValidAxes();
-    switch (Comm::CompareCtDevice2PcDevice()) {
+    switch (Comm::CompareCtDeviceToPcDevice()) {
     case -1:
         MsgBox(ResText(356));
         return;

@@ -151,7 +151,7 @@ int PosidataFileOpenProc()
         showReadError();
         return stop();
     }
-    if (Common::CompareActuatorSettingOfPosifile2PC(fileAxisNotUsed) != 0 || axesDiffer) {
+    if (Common::CompareActuatorSettingOfPosifileToPc(fileAxisNotUsed) != 0 || axesDiffer) {
         const int choice =
             Common::SetSelectionDlgThreeWay(ResText(471), ResText(44), ResText(45), ResText(46), ResText(47), 0, 1);
         switch (choice) {
@@ -159,7 +159,7 @@ int PosidataFileOpenProc()
             Common::CopyDevSettingToActuatorSetting();
             break;
         case 1:
-            Common::ReflectFileDevice2PcDevice(fileAxisNotUsed);
+            Common::ReflectFileDeviceToPcDevice(fileAxisNotUsed);
             // Without their standard parameters (message 36 said so) the
             // file's actuators would have no lead or pulses to convert by.
             if (StdPara::SetStandardParameters() != 0)

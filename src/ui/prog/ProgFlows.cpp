@@ -100,7 +100,7 @@ bool AskProgNo()
     return true;
 }
 
-void ProgDataWrite2Ct(ProgramWindow &w)
+void ProgDataWriteToCt(ProgramWindow &w)
 {
     AppState &a = App();
     // Every window's commands off; on again at the end with the position

@@ -15,7 +15,7 @@ int EnsureProgStepCounts();
 // false when cancelled (ProgNoCancel cleared again).
 bool AskProgNo();
 
-void ProgDataWrite2Ct(ProgramWindow &w);
+void ProgDataWriteToCt(ProgramWindow &w);
 void ProgDataSaveAs(ProgramWindow &w);
 void ProgDataFileOpen(ProgramWindow &w);
 // Verifies the window's program against a program of the controller: a

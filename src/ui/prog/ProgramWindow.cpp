@@ -465,8 +465,8 @@ void ProgramWindow::ProgDataPrint() { ProgFlows::ProgDataPrint(*this); }
 // ---- controller ------------------------------------------------------------------
 
 int ProgramWindow::WriteProgdataToCt(int progNo) { return Comm::WriteProgToCt(progNo, Doc.ProgDA); }
-void ProgramWindow::ProgDataWrite2Ct() { ProgFlows::ProgDataWrite2Ct(*this); }
-void ProgramWindow::cmdCtWriteProg_Click() { ProgDataWrite2Ct(); }
+void ProgramWindow::ProgDataWriteToCt() { ProgFlows::ProgDataWriteToCt(*this); }
+void ProgramWindow::cmdCtWriteProg_Click() { ProgDataWriteToCt(); }
 int ProgramWindow::ReadProgDataFromCt(int progNo) { return Comm::ReadProgFromCt(progNo, Doc.ProgDARead); }
 void ProgramWindow::cmdProgVerifyCt_Click() { ProgFlows::ProgVerifyCt(*this); }
 

@@ -123,7 +123,7 @@ public slots:
     void ProgDataFileOpen();
     void ProgDataSaveAs();
     int WriteProgdataToCt(int progNo);
-    void ProgDataWrite2Ct();
+    void ProgDataWriteToCt();
     int ReadProgDataFromCt(int progNo);
     void ShowProgramData();
     void ShowProgramFileData();
