@@ -50,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         s.ParaFileTable = *t;
         ParaFile::LetParaRecToValue();
         ParaFile::LetParaFileToPara();
-        Common::ParaPulseToMmText(App().AxisNotUsed);
+        UnitTexts::ParaPulseToMmText(App().AxisNotUsed);
         // What was read writes out and reads back to the same rows.
         const QString again = ParaFile::ParaFileText(s.ParaSet);
         if (!ParaFile::ParseParaFileText(again))

@@ -71,7 +71,7 @@ private slots:
         env->writeSjis(QStringLiteral("nqzdevice.lst"), QString::fromLatin1(kDevices));
         ResetParadataState();
         ResetDevSettingFlags();
-        QCOMPARE(Common::ReadNQzDeviceList(), 0);
+        QCOMPARE(DeviceList::ReadNQzDeviceList(), 0);
         for (int a = 0; a < 4; ++a)
             setPc(a, QStringLiteral(" 28"), QStringLiteral("L"), 100);
     }

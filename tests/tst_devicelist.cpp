@@ -8,7 +8,7 @@
 
 #include <QtTest>
 
-using namespace Common;
+using namespace DeviceList;
 namespace Dlg = Platform::Dialogs;
 
 namespace {

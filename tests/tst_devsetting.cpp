@@ -18,7 +18,9 @@
 #include <cstring>
 #include <memory>
 
-using namespace Common;
+using namespace DevSetting;
+using namespace DeviceList;
+using namespace UnitTexts;
 
 class TstDevSetting : public QObject {
     Q_OBJECT
@@ -309,10 +311,10 @@ private slots:
         QFETCH(bool, axis2UsedByFile);
         QFETCH(int, result);
         App().AxisNotUsed = {false, false, false, false};
-        Common::CopyDevSettingToActuatorSetting();
-        QCOMPARE(Common::CompareActuatorSettingOfPosifileToPc({false, false, false, false}), 0);
+        DevSetting::CopyDevSettingToActuatorSetting();
+        QCOMPARE(DevSetting::CompareActuatorSettingOfPosifileToPc({false, false, false, false}), 0);
         Paradata().ActuatorSetting.ActuatorStroke[1] = 300;
-        QCOMPARE(Common::CompareActuatorSettingOfPosifileToPc({false, !axis2UsedByFile, true, true}), result);
+        QCOMPARE(DevSetting::CompareActuatorSettingOfPosifileToPc({false, !axis2UsedByFile, true, true}), result);
     }
 
     void takingFileSettingRefreshesLimits()
@@ -320,10 +322,10 @@ private slots:
         QCOMPARE(LoadDevSetting(), 0);
         QCOMPARE(Paradata().MaxMm[0], 100.0);
         auto &c = Paradata().ActuatorSetting;
-        Common::CopyDevSettingToActuatorSetting();
+        DevSetting::CopyDevSettingToActuatorSetting();
         c.ActuatorStroke[0] = 50;
         c.ActuatorWithPG[0] = true;
-        Common::ReflectFileDeviceToPcDevice({false, true, true, true});
+        DevSetting::ReflectFileDeviceToPcDevice({false, true, true, true});
         QCOMPARE(App().AxisNotUsed, (std::array<bool, 4>{false, true, true, true}));
         QCOMPARE(Paradata().DevSetting.DevStroke[0], 50);
         QVERIFY(Paradata().DevSetting.DevWithPG[0]);

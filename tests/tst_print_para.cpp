@@ -198,8 +198,8 @@ private slots:
     void windowMaskThree()
     {
         Paradata().ParaSet.ParaSpAxis = 3;
-        Common::PrintParaSelFromSet();
-        Common::PrintParaFromForm();
+        PrintPara::PrintParaSelFromSet();
+        PrintPara::PrintParaFromForm();
         RecordingPrinter p;
         PrintPara::DrawParameters(p);
         QCOMPARE(lineTexts(p, 13), (QStringList{QStringLiteral(" 12000"), QStringLiteral(" 12000"),
@@ -276,11 +276,11 @@ private slots:
     void pdfOnePage()
     {
         QVERIFY2(PdfTools::Missing().isEmpty(), qPrintable(PdfTools::Missing()));
-        Common::PrintParaSelFromSet();
-        Common::PrintParaFromForm();
+        PrintPara::PrintParaSelFromSet();
+        PrintPara::PrintParaFromForm();
         const QString pdf = env->path(QStringLiteral("para.pdf"));
         Dlg::QueuePrinterPdf(pdf);
-        Common::PrintParameters();
+        PrintPara::PrintParameters();
         QCOMPARE(PdfTools::Pages(pdf), 1);
         const QString text = PdfTools::Text(pdf);
         QVERIFY2(text.contains(QStringLiteral("QZ-TQ7 Parameters")) && text.contains(QStringLiteral("9. PPUT Write:")),

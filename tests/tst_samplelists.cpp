@@ -18,7 +18,9 @@
 #include <QtTest>
 #include <memory>
 
-using namespace Common;
+using namespace DevSetting;
+using namespace DeviceList;
+using namespace UnitTexts;
 using namespace StdPara;
 
 class TstSampleLists : public QObject {

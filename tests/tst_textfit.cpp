@@ -377,8 +377,8 @@ void startIn(int language)
 {
     Platform::SaveSetting(QStringLiteral("Language"), language);
     AppSettings::GetLanguage();
-    Common::LoadDevSetting();
-    Common::ReadNQzDeviceList();
+    DevSetting::LoadDevSetting();
+    DeviceList::ReadNQzDeviceList();
     App().AxisCount = 4;
 }
 

@@ -111,7 +111,7 @@ private slots:
         QCOMPARE(s.MaxSpeed[0], int16_t(9));
         QCOMPARE(s.MaxSpeed[1], int16_t(150));
         // No rate text for such an axis; nothing divides.
-        const auto t = Common::PulseMmRateTexts(0);
+        const auto t = UnitTexts::PulseMmRateTexts(0);
         QVERIFY(!t.panel2 && !t.panel3);
     }
 
@@ -188,17 +188,17 @@ private slots:
         App().LangOffset = 10000;
         setAxis(0, 6, 400);
         setAxis(1, 5, 2);
-        auto t = Common::PulseMmRateTexts(0);
+        auto t = UnitTexts::PulseMmRateTexts(0);
         QCOMPARE(*t.panel2, QStringLiteral("<1>1mm = 66.667Pulse"));
         QCOMPARE(*t.panel3, QStringLiteral("<1>1Pulse= 0.015mm"));
-        t = Common::PulseMmRateTexts(1);
+        t = UnitTexts::PulseMmRateTexts(1);
         QCOMPARE(*t.panel3, QStringLiteral("<2>1Pulse= 2.5mm"));
         // Outside 0..3: both panels emptied.
-        t = Common::PulseMmRateTexts(4);
+        t = UnitTexts::PulseMmRateTexts(4);
         QCOMPARE(*t.panel2, QString());
         // The first axis in use is shown.
         App().AxisNotUsed[0] = true;
-        Common::DispPulseMmRate();
+        UnitTexts::DispPulseMmRate();
         QVERIFY(TestEnv::Recorder().panels[2].startsWith(QStringLiteral("<2>")));
     }
 
@@ -210,11 +210,11 @@ private slots:
         {
             MainScope ms;
             MainWindow &w = ms.main;
-            Common::DispPulseMmRate();
+            UnitTexts::DispPulseMmRate();
             QCOMPARE(w.PanelText(2), QStringLiteral("<1>1mm = 66.667Pulse"));
             QCOMPARE(w.PanelText(3), QStringLiteral("<1>1Pulse= 0.015mm"));
         }
-        Common::DispPulseMmRate(); // no main window: nothing to show it in
+        UnitTexts::DispPulseMmRate(); // no main window: nothing to show it in
     }
 
     void presentPosText_data()
@@ -239,7 +239,7 @@ private slots:
         TestEnv::Scope env;
         App().DispMmUnit = mm;
         setAxis(2, lead, 400);
-        QCOMPARE(Common::PresentPosText(2, pulses).value_or(QString()), text);
+        QCOMPARE(UnitTexts::PresentPosText(2, pulses).value_or(QString()), text);
     }
 
     void paraTableAsMmText()
@@ -255,7 +255,7 @@ private slots:
             t[22][a] = ValueCell(100000);
         }
         t[9][3] = ValueCell(0);
-        QCOMPARE(Common::ParaPulseToMmText(App().AxisNotUsed), 1); // axis 4: PULSE 0
+        QCOMPARE(UnitTexts::ParaPulseToMmText(App().AxisNotUsed), 1); // axis 4: PULSE 0
         QCOMPARE(t[7][0], ValueCell(QStringLiteral("100.005")));
         QCOMPARE(t[21][0], ValueCell(QStringLiteral("  6.000")));
         // Too long for the width: the text is kept whole.
@@ -276,7 +276,7 @@ private slots:
         setAxis(1, 12, 400, 50, QStringLiteral(" 35"), QStringLiteral("H"));
         Paradata().ActuatorSetting.ActuatorWithPG[0] = true;
         Paradata().DevSetting.DevQzFlag[3] = false;
-        const auto t = Common::DeviceNameTextsNow();
+        const auto t = UnitTexts::DeviceNameTextsNow();
         QCOMPARE(*t.header[1], QStringLiteral("AXIS1:QZ- 28L-100E"));
         QCOMPARE(*t.caption[0], QStringLiteral("QZ- 28L-100E"));
         QCOMPARE(*t.header[7], QStringLiteral("AXIS2:QZ- 35H- 50 "));
@@ -285,7 +285,7 @@ private slots:
         // Axis 4 is not of the QZ series: its columns keep their texts.
         QVERIFY(!t.header[19] && !t.caption[3]);
         QVERIFY(Platform::Dialogs::ShownTexts().isEmpty());
-        QCOMPARE(Common::DeviceModelText(QStringLiteral(" 28"), QStringLiteral("L"), 100, 1, false),
+        QCOMPARE(UnitTexts::DeviceModelText(QStringLiteral(" 28"), QStringLiteral("L"), 100, 1, false),
                  QStringLiteral("QZ- 28L-100_"));
     }
 

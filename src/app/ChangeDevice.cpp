@@ -57,9 +57,9 @@ void MainWindow::Change_Device()
     if (choice == Choice::Actuators)
         Comm::Versions().CtAxisCount = app.AxisCount;
 
-    Common::LetParaToDevSetting();
-    Common::LetNewTypeFlag();
-    Common::SaveDevSetting();
+    DevSetting::LetParaToDevSetting();
+    DevSetting::LetNewTypeFlag();
+    DevSetting::SaveDevSetting();
     PosiGrid::DispDeviceName();
 
     PosiGrid::ColourAxisColumns();
@@ -67,7 +67,7 @@ void MainWindow::Change_Device()
         PosiGrid::SizeInit_PositionGridAtPrgModeKeepingRows();
     else
         PosiGrid::SizeInit_PositionGridAtPosModeKeepingRows();
-    Common::DispPulseMmRate();
+    UnitTexts::DispPulseMmRate();
 
     PosiChangeDev::RecheckPositions();
 

@@ -234,7 +234,7 @@ void OnlineDeviceSetting(MainWindow &main)
     CommandSets::BusyScope commandsOff(CommandSets::kCommandsOnly);
     auto &errs = Paradata().DevListErr;
     errs.fill(false);
-    Common::ReadQzDeviceList();
+    DeviceList::ReadQzDeviceList();
     for (int axis = 0; axis < 4; ++axis) {
         if (!App().AxisNotUsed[axis] && errs[axis])
             return;

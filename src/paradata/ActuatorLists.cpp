@@ -71,7 +71,7 @@ void SetActStrokeList(int a, AxisCombos &c)
 void ActSizeChange(int a, AxisCombos &c)
 {
     const QString size = c.size.text;
-    Common::GetDevSpeedList(a, size);
+    DeviceList::GetDevSpeedList(a, size);
     SetActSpeedList(a, c.speed, size);
     SetActStrokeList(a, c);
 }
@@ -82,7 +82,7 @@ void SetActuatorCombosAxis(int a, AxisCombos &c, const QString &checkedSize, boo
 {
     SetActSizeList(a, c.size, checkedSize);
     const QString size = c.size.text;
-    Common::GetDevSpeedList(a, size);
+    DeviceList::GetDevSpeedList(a, size);
     SetActSpeedList(a, c.speed, size);
     if (strokes)
         SetActStrokeList(a, c);
@@ -93,10 +93,10 @@ std::optional<OptionBox> PgBoxFor(const AxisCombos &c, bool withPG, bool checkVe
     const QString size = c.size.text;
     const QString speed = c.speed.text.trimmed();
     const int stroke = Num::IntOf(c.stroke.text).value_or(0);
-    const int pg = Common::GetDevicePgKind(size, speed, stroke);
+    const int pg = DeviceList::GetDevicePgKind(size, speed, stroke);
     if (pg == 99)
         return std::nullopt;
-    if (checkVertical && Common::GetDeviceVerticalKind(size, speed, stroke) == 99)
+    if (checkVertical && DeviceList::GetDeviceVerticalKind(size, speed, stroke) == 99)
         return std::nullopt;
     switch (pg) {
     case 0:

@@ -68,7 +68,7 @@ int letParaToDevSetting(bool pgFromPara)
     }
     // Also after an early end: the axes taken must not be checked against
     // the limits of the actuators they replaced.
-    Common::RefreshAxisLimits(false);
+    DevSetting::RefreshAxisLimits(false);
     return result;
 }
 
@@ -77,7 +77,7 @@ int letParaToDevSetting(bool pgFromPara)
 DevSettingFlags &DevFlags() { return g_flags; }
 void ResetDevSettingFlags() { g_flags = DevSettingFlags{}; }
 
-namespace Common {
+namespace DevSetting {
 
 void ShowModelNotChosen()
 {
@@ -116,7 +116,7 @@ int LoadDevSetting()
         const QString size = Platform::GetSetting(key("DevSize", a), QStringLiteral(" 28"));
         const QString speed = Platform::GetSetting(key("DevSpeed", a), QStringLiteral("L"));
         const auto stroke = storedInt(key("DevStroke", a), 100);
-        if (!stroke || CheckDeviceCode(size, speed, *stroke) != 0) {
+        if (!stroke || DeviceList::CheckDeviceCode(size, speed, *stroke) != 0) {
             invalid = true;
         } else {
             d.DevSize[a] = c.ActuatorSize[a] = size;
@@ -124,8 +124,8 @@ int LoadDevSetting()
             d.DevStroke[a] = c.ActuatorStroke[a] = *stroke;
         }
 
-        if (CheckDeviceInList(d.DevSize[a], d.DevSpeed[a], d.DevStroke[a]) == 0) {
-            if (GetDeviceLeadPpr(d.DevSize[a], d.DevSpeed[a], d.DevStroke[a]) == 0) {
+        if (DeviceList::CheckDeviceInList(d.DevSize[a], d.DevSpeed[a], d.DevStroke[a]) == 0) {
+            if (DeviceList::GetDeviceLeadPpr(d.DevSize[a], d.DevSpeed[a], d.DevStroke[a]) == 0) {
                 d.DevLead[a] = s.DevListLead;
                 d.DevPPR[a] = s.DevListPPR;
             } else {
@@ -244,7 +244,7 @@ std::optional<ModelString> ParseModelString(const QString &s)
     if (m.options.size() > 3)
         return std::nullopt;
     m.stroke = strokeText.toInt();
-    if (CheckDeviceCode(m.size, m.speed, m.stroke) != 0)
+    if (DeviceList::CheckDeviceCode(m.size, m.speed, m.stroke) != 0)
         return std::nullopt;
     return m;
 }
@@ -262,8 +262,8 @@ int GetFileDeviceFromPosiFile(const std::array<QString, 4> &fileAxisName,
             ShowModelNotChosen();
             return 1;
         }
-        const int vk = GetDeviceVerticalKind(m->size, m->speed, m->stroke);
-        const int pk = vk == 99 ? 99 : GetDevicePgKind(m->size, m->speed, m->stroke);
+        const int vk = DeviceList::GetDeviceVerticalKind(m->size, m->speed, m->stroke);
+        const int pk = vk == 99 ? 99 : DeviceList::GetDevicePgKind(m->size, m->speed, m->stroke);
         if (vk == 99 || pk == 99) {
             ShowModelNotChosen();
             return 1;
@@ -293,7 +293,7 @@ int GetFileDeviceFromPosiFile(const std::array<QString, 4> &fileAxisName,
     return 0;
 }
 
-} // namespace Common
+} // namespace DevSetting
 
 namespace {
 // The six pairs of the PC setting and the candidate that the comparison and
@@ -312,7 +312,7 @@ void forEachPair(int a, F f)
 }
 } // namespace
 
-namespace Common {
+namespace DevSetting {
 
 int CompareActuatorSettingOfPosifileToPc(const std::array<bool, 4> &fileAxisNotUsed)
 {
@@ -333,7 +333,7 @@ void ReflectFileDeviceToPcDevice(const std::array<bool, 4> &fileAxisNotUsed)
     for (int a = 0; a < 4; ++a)
         if (!fileAxisNotUsed[a])
             forEachPair(a, [](auto &pc, const auto &file) { pc = file; });
-    Common::RefreshAxisLimits(true);
+    DevSetting::RefreshAxisLimits(true);
 }
 
 void CopyDevSettingToActuatorSetting()
@@ -343,4 +343,4 @@ void CopyDevSettingToActuatorSetting()
             forEachPair(a, [](const auto &pc, auto &file) { file = pc; });
 }
 
-} // namespace Common
+} // namespace DevSetting

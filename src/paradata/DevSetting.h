@@ -20,7 +20,7 @@ struct DevSettingFlags {
 DevSettingFlags &DevFlags();
 void ResetDevSettingFlags();
 
-namespace Common {
+namespace DevSetting {
 
 // 0 every axis valid; 1 some axis could not be taken (its stored actuator,
 // lead or a stored value is unusable); the other keys are loaded all the
@@ -75,4 +75,4 @@ void CopyDevSettingToActuatorSetting();
 // MaxMm and MaxSpeed.
 void RefreshAxisLimits(bool maxPulseFromStroke);
 
-} // namespace Common
+} // namespace DevSetting

@@ -11,7 +11,7 @@
 #include <QList>
 #include <optional>
 
-namespace Common {
+namespace DeviceList {
 
 namespace {
 
@@ -349,4 +349,4 @@ void CheckDeviceKind()
     }
 }
 
-} // namespace Common
+} // namespace DeviceList

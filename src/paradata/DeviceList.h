@@ -5,7 +5,7 @@
 #include <QString>
 #include <cstdint>
 
-namespace Common {
+namespace DeviceList {
 
 // One actuator as packed into a device key.
 struct DevKey {
@@ -49,4 +49,4 @@ void GetDevSpeedList(int axis, const QString &size);
 // per revolution and MaxPulse, for the axes in use.
 void CheckDeviceKind();
 
-} // namespace Common
+} // namespace DeviceList

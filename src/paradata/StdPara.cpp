@@ -94,7 +94,7 @@ ReadFault readAxisList(int axis, std::vector<StdParaRecord> &table, int16_t &cou
         if (!ValueCell::Read(r, t[StdField::Actuator]))
             return ReadFault::Damaged;
         t[StdField::Type] = ValueCell(type);
-        const Common::DevKey k = Common::SplitNQzDeviceKey(t[StdField::Key].toString());
+        const DeviceList::DevKey k = DeviceList::SplitNQzDeviceKey(t[StdField::Key].toString());
         t[StdField::Size] = ValueCell(k.size);
         t[StdField::Speed] = ValueCell(k.speed);
         t[StdField::Stroke] = ValueCell(double(k.stroke));

@@ -9,7 +9,7 @@
 #include "paradata/ParadataState.h"
 #include "platform/StringTable.h"
 
-namespace Common {
+namespace UnitTexts {
 
 namespace {
 
@@ -91,7 +91,7 @@ DeviceNameTexts DeviceNameTextsNow()
         if (!d.DevQzFlag[a])
             break;
         if (!model[a]) {
-            const int k = GetDevicePgKind(d.DevSize[a], d.DevSpeed[a], d.DevStroke[a]);
+            const int k = DeviceList::GetDevicePgKind(d.DevSize[a], d.DevSpeed[a], d.DevStroke[a]);
             model[a] = DeviceModelText(d.DevSize[a], d.DevSpeed[a], d.DevStroke[a], k, s.ActuatorSetting.ActuatorWithPG[a]);
         }
         out.header[c] = label[a] + QLatin1Char(':') + *model[a];
@@ -144,4 +144,4 @@ void DispPulseMmRate()
 }
 
 
-} // namespace Common
+} // namespace UnitTexts

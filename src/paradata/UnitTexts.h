@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <optional>
 
-namespace Common {
+namespace UnitTexts {
 
 // STROKE, ZONE1 and ZONE2 of ParaFileTable rewritten as millimetre text
 // ("#0.000", right-aligned to 7; a longer text is kept whole) for the axes
@@ -45,4 +45,4 @@ RateTexts PulseMmRateTexts(int axis);
 void DispPulseMmRate();
 void DispPulseMmRateOfAxis(int axis);
 
-} // namespace Common
+} // namespace UnitTexts

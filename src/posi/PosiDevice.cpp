@@ -74,7 +74,7 @@ int SetDevLeadFromDevList()
         allFound = allFound && found;
     }
     Posi().DevNotFoundFlag = !allFound;
-    Common::RefreshAxisLimits(true);
+    DevSetting::RefreshAxisLimits(true);
     if (!allFound) {
         Platform::Dialogs::MsgBox(Platform::ResText(17));
         return 1;

@@ -80,8 +80,8 @@ std::array<QString, 4> DeviceNamesOfSetting()
     for (size_t a = 0; a < 4; ++a) {
         if (App().AxisNotUsed[a])
             continue;
-        const int k = Common::GetDevicePgKind(d.DevSize[a], d.DevSpeed[a], d.DevStroke[a]);
-        names[a] = Common::DeviceModelText(d.DevSize[a], d.DevSpeed[a], d.DevStroke[a], k, s.ActuatorSetting.ActuatorWithPG[a]);
+        const int k = DeviceList::GetDevicePgKind(d.DevSize[a], d.DevSpeed[a], d.DevStroke[a]);
+        names[a] = UnitTexts::DeviceModelText(d.DevSize[a], d.DevSpeed[a], d.DevStroke[a], k, s.ActuatorSetting.ActuatorWithPG[a]);
     }
     return names;
 }

@@ -234,7 +234,7 @@ int Check_flgdLineNo()
 
 void DispDeviceName()
 {
-    const Common::DeviceNameTexts t = Common::DeviceNameTextsNow();
+    const UnitTexts::DeviceNameTexts t = UnitTexts::DeviceNameTextsNow();
     for (int a = 0; a < 4; ++a)
         if (t.caption[size_t(a)])
             Shell::Get().SetDeviceLabel(a, *t.caption[size_t(a)]);

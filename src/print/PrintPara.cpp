@@ -104,7 +104,7 @@ QString emgLogicText(const ValueCell &c)
 QString actuatorText(const ValueCell &c)
 {
     auto &s = Print::State();
-    if (Common::DivideTypeCode(c.toString()) != 0)
+    if (PrintPara::DivideTypeCode(c.toString()) != 0)
         return c.toString();
     return s.TypeCodeSize + s.TypeCodeSpeed + QLatin1Char('-') + s.TypeCodeStroke;
 }
@@ -212,7 +212,7 @@ void columnText(Printer &p, double x, double y, const QString &text)
 
 } // namespace
 
-namespace Common {
+namespace PrintPara {
 
 int DivideTypeCode(const QString &code)
 {
@@ -286,10 +286,6 @@ void PrintParameters()
 {
     Print::RunJob(PrintPara::DrawParameters);
 }
-
-} // namespace Common
-
-namespace PrintPara {
 
 JobEnd DrawParameters(Printer &p)
 {

@@ -7,7 +7,7 @@
 
 #include <QString>
 
-namespace Common {
+namespace PrintPara {
 // Splits a 7-character actuator code into TypeCodeSize (3), TypeCodeSpeed
 // (1) and TypeCodeStroke (3): 0; any other length: 1, the parts untouched.
 int DivideTypeCode(const QString &code);
@@ -20,9 +20,7 @@ void PrintParaSelFromFile();
 void PrintParaFromForm();
 // The printer dialog, then the page.
 void PrintParameters();
-} // namespace Common
 
-namespace PrintPara {
 // Lines the page needs: the last parameter is on line 50, the footer after.
 inline constexpr int kLinesNeeded = 52;
 // The page, drawn on a printer just chosen; the caller ends the document.

@@ -138,9 +138,9 @@ int main(int argc, char **argv)
         }
         s.ParaSet.ParaSpAxis = 7;
         App().DispMmUnit = false;
-        Common::PrintParaSelFromSet();
-        Common::PrintParaFromForm();
-        Common::PrintParameters();
+        PrintPara::PrintParaSelFromSet();
+        PrintPara::PrintParaFromForm();
+        PrintPara::PrintParameters();
     });
     return 0;
 }

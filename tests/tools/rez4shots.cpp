@@ -116,8 +116,8 @@ int main(int argc, char **argv)
     Platform::SaveSetting(QStringLiteral("Language"), g_lang == QLatin1String("ja") ? 1 : 2);
     Platform::SetAppFolder(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("data")));
     Startup::SetStartValues();
-    Common::LoadDevSetting();
-    Common::ReadNQzDeviceList();
+    DevSetting::LoadDevSetting();
+    DeviceList::ReadNQzDeviceList();
     App().AxisCount = 4;
     Platform::Dialogs::SetScripted(true);
 

@@ -277,13 +277,13 @@ void DeviceWindowBase::chkAxisEnable_Click(int a)
 
 void DeviceWindowBase::ReloadActuatorCombosAxis(int a)
 {
-    if (Common::ReadNQzDeviceListOfAxis(a) == 0)
+    if (DeviceList::ReadNQzDeviceListOfAxis(a) == 0)
         SetActuatorCombosAxis(a);
 }
 
 void DeviceWindowBase::SetActuatorCombos()
 {
-    if (Common::ReadNQzDeviceList() != 0)
+    if (DeviceList::ReadNQzDeviceList() != 0)
         return;
     for (int a = 0; a < 4; ++a)
         SetActuatorCombosAxis(a);
@@ -363,7 +363,7 @@ bool DeviceWindowBase::TakeChoice(const std::array<bool, 4> &skip)
             continue;
         const auto stroke = strokeOf(comboDeviceStroke[a]);
         if (!stroke) {
-            Common::ShowModelNotChosen();
+            DevSetting::ShowModelNotChosen();
             return false;
         }
         strokes[a] = *stroke;
@@ -443,7 +443,7 @@ void OfflineActuatorWindow::cmdDeviceSet_Click()
     // The axis count must be one of the list's items, not a typed text.
     const int index = comboAxisSelect->currentIndex();
     if (index < 0 || comboAxisSelect->currentText() != comboAxisSelect->itemText(index)) {
-        Common::ShowModelNotChosen();
+        DevSetting::ShowModelNotChosen();
         return;
     }
     const int n = comboAxisSelect->itemData(index).toInt() + 1;

@@ -88,7 +88,7 @@ void RecheckPositionsAfterWrite()
         }
     }
     PosiGrid::DispDeviceName();
-    Common::DispPulseMmRate();
+    UnitTexts::DispPulseMmRate();
     PosiGrid::ColourAxisColumns();
 }
 
@@ -167,8 +167,8 @@ void ChangeAndWrite(const Window &w)
     if (readBack != 0)
         return;
 
-    Common::LetParaToDevSetting();
-    Common::LetNewTypeFlag();
+    DevSetting::LetParaToDevSetting();
+    DevSetting::LetNewTypeFlag();
     PosiGrid::DispDeviceName();
     RecheckPositionsAfterWrite();
     MsgBox(ResText(1527));

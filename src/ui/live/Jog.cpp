@@ -49,7 +49,7 @@ int JogControl::ReadnDisp_PresentPos()
             continue;
         const int32_t v = *pos[static_cast<size_t>(a)];
         PresentPos[static_cast<size_t>(a)] = v;
-        if (const auto text = Common::PresentPosText(a, v))
+        if (const auto text = UnitTexts::PresentPosText(a, v))
             m_face.ShowPresentPos(a, *text);
     }
     return 0;

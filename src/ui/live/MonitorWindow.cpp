@@ -347,7 +347,7 @@ void MonitorWindow::ReadnDisp_PresentPosMoni(int &result)
         if (!pos[size_t(a)])
             continue;
         PresentPosMoni[size_t(a)] = *pos[size_t(a)];
-        if (const auto t = Common::PresentPosText(a, *pos[size_t(a)]))
+        if (const auto t = UnitTexts::PresentPosText(a, *pos[size_t(a)]))
             lblCurrentPos[size_t(a)]->setText(*t);
     }
 }

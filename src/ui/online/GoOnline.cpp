@@ -191,12 +191,12 @@ bool takeCtAxesAndDevices()
     AppState &a = App();
     if (ReadAxisConfigFromCt() != 0 || ReadDeviceFromCt() != 0)
         return false;
-    Common::CheckDeviceKind();
-    if (Common::LetCtDeviceToPcDevice() != 0)
+    DeviceList::CheckDeviceKind();
+    if (DevSetting::LetCtDeviceToPcDevice() != 0)
         return false;
     UnitConv::CalcMaxMm();
     PosiGrid::DispDeviceName();
-    Common::DispPulseMmRate();
+    UnitTexts::DispPulseMmRate();
     Windows::ColourAxisColumns();
     a.OfflineFlag = false;
     Indicators::OnlineImg_Disp();
@@ -358,7 +358,7 @@ bool connectOnline()
         Indicators::OnlineImg_Hide();
     } else {
         Windows::SetProgress(4);
-        CheckDeviceKind();
+        DeviceList::CheckDeviceKind();
         UnitConv::CalcMaxMm();
     }
     Windows::HideProgress();
@@ -367,7 +367,7 @@ bool connectOnline()
     if (!devicesRead)
         return false;
 
-    if (LetCtDeviceToPcDevice() != 0) {
+    if (DevSetting::LetCtDeviceToPcDevice() != 0) {
         a.OfflineFlag = true;
         Indicators::OnlineImg_Hide();
         a.BusyFlag = false;
@@ -384,15 +384,15 @@ void loadPcDeviceSetting()
 {
     AppState &a = App();
     ParadataState &p = Paradata();
-    if (LoadDevSetting() == 1) {
-        ShowModelNotChosen();
+    if (DevSetting::LoadDevSetting() == 1) {
+        DevSetting::ShowModelNotChosen();
         return;
     }
     for (int ax = 0; ax < 4; ++ax)
         if (p.DevSetting.DevQzFlag[size_t(ax)])
             p.DevSeries[size_t(ax)] = QStringLiteral("QZ");
     a.AxisCount = 4;
-    ReadNQzDeviceList();
+    DeviceList::ReadNQzDeviceList();
     const bool notFound = PosiDevice::SetDevLeadFromDevList() == 1 || Windows::DevNotFound();
     if (notFound) {
         // String 17 has been shown; the actuator setting that follows lets
@@ -414,7 +414,7 @@ void finish(bool online)
     // Also after a Back from the actuator setting and then an online start.
     DevFlags().DevWinStartup = false;
     PosiGrid::DispDeviceName();
-    DispPulseMmRate();
+    UnitTexts::DispPulseMmRate();
     Windows::LayoutGridForMode(a.PrgModeFlag);
     if (online) {
         Windows::SetStatusLabel(0);

@@ -113,8 +113,8 @@ bool takeOver(ParameterWindow &w)
         hideProgress();
         return false;
     }
-    Common::LetParaToDevSetting();
-    Common::LetNewTypeFlag();
+    DevSetting::LetParaToDevSetting();
+    DevSetting::LetNewTypeFlag();
     PosiWindow::AxisSettingChanged();
     PosiChangeDev::RecheckPositions();
     Shell::Get().SetStatusText(QString());

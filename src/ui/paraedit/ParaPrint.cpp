@@ -17,7 +17,7 @@ using Platform::MsgIcon;
 using Platform::ResText;
 using Platform::Dialogs::MsgBox;
 
-void ParameterWindow::PrintParaFromForm() { Common::PrintParaFromForm(); }
+void ParameterWindow::PrintParaFromForm() { PrintPara::PrintParaFromForm(); }
 
 void ParameterWindow::cmdParaPrint_Click()
 {
@@ -26,9 +26,9 @@ void ParameterWindow::cmdParaPrint_Click()
         return;
     if (MsgBox(ResText(684), MsgButtons::OkCancel, MsgIcon::Question) != MsgAnswer::Ok)
         return;
-    Common::PrintParaSelFromSet();
+    PrintPara::PrintParaSelFromSet();
     PrintParaFromForm();
-    Common::PrintParameters();
+    PrintPara::PrintParameters();
 }
 
 void ParameterWindow::cmdParaFilePrint_Click()
@@ -50,10 +50,10 @@ void ParameterWindow::cmdParaFilePrint_Click()
         MsgBox(ResText(681));
         return;
     }
-    Common::PrintParaSelFromFile();
+    PrintPara::PrintParaSelFromFile();
     // Millimetres for the axes the file holds (and prints), whatever the
     // PC's axes are, so no column mixes pulses with millimetres.
     if (App().DispMmUnit)
-        Common::ParaPulseToMmText(Print::State().PrintAxisOff);
-    Common::PrintParameters();
+        UnitTexts::ParaPulseToMmText(Print::State().PrintAxisOff);
+    PrintPara::PrintParameters();
 }

@@ -473,7 +473,7 @@ void ParameterWindow::showCombos(int a, const ActLists::AxisCombos &c)
 
 void ParameterWindow::SetActuatorCombos()
 {
-    if (Common::ReadNQzDeviceList() != 0)
+    if (DeviceList::ReadNQzDeviceList() != 0)
         return;
     for (int a = 0; a < 4; ++a)
         SetActuatorCombosAxis(a);

@@ -55,8 +55,8 @@ bool takeCtDevices()
         Indicators::OnlineImg_Hide();
         return false;
     }
-    Common::CheckDeviceKind();
-    if (Common::LetCtDeviceToPcDevice() != 0) {
+    DeviceList::CheckDeviceKind();
+    if (DevSetting::LetCtDeviceToPcDevice() != 0) {
         a.OfflineFlag = true;
         Indicators::OnlineImg_Hide();
         return false;

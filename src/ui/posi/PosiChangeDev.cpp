@@ -31,7 +31,7 @@ void RecheckPositions()
         else
             PosiDevice::PosiMmToPulse();
         PosiGrid::DispDeviceName();
-        Common::DispPulseMmRate();
+        UnitTexts::DispPulseMmRate();
         PosiGrid::FillGridByMode();
     } else if (rc == 1) {
         Platform::Dialogs::MsgBox(ResText(1526), Platform::MsgButtons::Ok, Platform::MsgIcon::None, ResText(471));
@@ -59,12 +59,12 @@ int ChangeDev()
         break;
     }
 
-    Common::LetParaToDevSettingPgFromPara();
-    Common::LetNewTypeFlag();
-    Common::SaveDevSetting();
+    DevSetting::LetParaToDevSettingPgFromPara();
+    DevSetting::LetNewTypeFlag();
+    DevSetting::SaveDevSetting();
     PosiGrid::DispDeviceName();
     PosiGrid::ColourAxisColumns();
-    Common::DispPulseMmRate();
+    UnitTexts::DispPulseMmRate();
 
     RecheckPositions();
     if (!app.OfflineFlag)

@@ -147,25 +147,25 @@ int PosidataFileOpenProc()
         app.AxisBitMask = maskBefore;
         return 1;
     };
-    if (Common::GetFileDeviceFromPosiFile(p.FileAxisName, fileAxisNotUsed) != 0) {
+    if (DevSetting::GetFileDeviceFromPosiFile(p.FileAxisName, fileAxisNotUsed) != 0) {
         showReadError();
         return stop();
     }
-    if (Common::CompareActuatorSettingOfPosifileToPc(fileAxisNotUsed) != 0 || axesDiffer) {
+    if (DevSetting::CompareActuatorSettingOfPosifileToPc(fileAxisNotUsed) != 0 || axesDiffer) {
         const int choice =
             Common::SetSelectionDlgThreeWay(ResText(471), ResText(44), ResText(45), ResText(46), ResText(47), 0, 1);
         switch (choice) {
         case 0:
-            Common::CopyDevSettingToActuatorSetting();
+            DevSetting::CopyDevSettingToActuatorSetting();
             break;
         case 1:
-            Common::ReflectFileDeviceToPcDevice(fileAxisNotUsed);
+            DevSetting::ReflectFileDeviceToPcDevice(fileAxisNotUsed);
             // Without their standard parameters (message 36 said so) the
             // file's actuators would have no lead or pulses to convert by.
             if (StdPara::SetStandardParameters() != 0)
                 return stop();
-            Common::LetParaToDevSettingPgFromPara();
-            Common::SaveDevSetting();
+            DevSetting::LetParaToDevSettingPgFromPara();
+            DevSetting::SaveDevSetting();
             break;
         case 2: {
             int r = 1;
@@ -182,7 +182,7 @@ int PosidataFileOpenProc()
                 MsgBox(ResText(367), MsgButtons::Ok, MsgIcon::Information);
                 return stop();
             }
-            Common::LetParaToDevSetting();
+            DevSetting::LetParaToDevSetting();
             break;
         }
         default:
@@ -208,7 +208,7 @@ int PosidataFileOpenProc()
     PosiGrid::FillGridByMode();
     UnitConv::CalcMaxMm();
     UnitConv::CalcMaxSpeed();
-    Common::DispPulseMmRate();
+    UnitTexts::DispPulseMmRate();
 
     PosiFile::SetCurrentFile(path);
     showCaption();

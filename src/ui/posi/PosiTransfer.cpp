@@ -137,7 +137,7 @@ void PosidataGetfromCtProc()
             // Take the controller's axes and actuators as the PC's setting.
             if (Comm::ReadAxisConfigFromCt() != 0)
                 return;
-            if (Comm::ReadDeviceFromCt() != 0 || (Common::CheckDeviceKind(), Common::LetCtDeviceToPcDevice() != 0)) {
+            if (Comm::ReadDeviceFromCt() != 0 || (DeviceList::CheckDeviceKind(), DevSetting::LetCtDeviceToPcDevice() != 0)) {
                 Indicators::SetOfflineMode();
                 PosiWindow::ChangeMenuDisp();
                 return;

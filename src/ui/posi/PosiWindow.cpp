@@ -23,7 +23,7 @@ void ChangeMenuDisp() { Shell::Get().ChangeMenuDisp(App().PrgModeFlag); }
 void AxisSettingChanged()
 {
     PosiGrid::DispDeviceName();
-    Common::DispPulseMmRate();
+    UnitTexts::DispPulseMmRate();
     // The axis columns follow the axes now in use (an axis that has just
     // come into use gets its columns back), then the colours.
     if (App().PrgModeFlag)

@@ -319,17 +319,17 @@ void PositionWindow::CellChangeProc()
     if (std::abs(g.ColSel() - col) + 1 >= 28) {
         SetEditMenuState();
         Disp_InputRange(0);
-        Common::DispPulseMmRateOfAxis(4);
+        UnitTexts::DispPulseMmRateOfAxis(4);
         return;
     }
     if (col >= 1 && col <= 24)
-        Common::DispPulseMmRateOfAxis((col - 1) / 6);
+        UnitTexts::DispPulseMmRateOfAxis((col - 1) / 6);
     if (row < 0 || row >= 2)
         SetEditMenuState();
     if (row != 0) {
         Disp_InputRange(col);
         if (col == 28)
-            Common::DispPulseMmRateOfAxis(4);
+            UnitTexts::DispPulseMmRateOfAxis(4);
     }
 }
 
