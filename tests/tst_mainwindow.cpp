@@ -151,7 +151,7 @@ void TestMainWindow::offScreenRectangleComesBack()
         question = QRect(d.pos(), d.size());
         return int(QDialog::Rejected);
     });
-    Common::SetSelectionDlg(QStringLiteral("Select"), QStringLiteral("Online or offline?"), QStringLiteral("Online"),
+    Choice::SetSelectionDlg(QStringLiteral("Select"), QStringLiteral("Online or offline?"), QStringLiteral("Online"),
                              QStringLiteral("Offline"), 0, 0, 0);
     QVERIFY(!question.isNull());
     QVERIFY2(area.contains(question), qPrintable(QStringLiteral("%1,%2").arg(question.x()).arg(question.y())));
@@ -513,13 +513,13 @@ void TestMainWindow::choiceDialog()
     const QString why = QStringLiteral("Select Controller Mode.");
     int result = 99;
     if (kind == 1)
-        result = Common::SetSelectionDlg(cap, why, QStringLiteral("POS Mode"), QStringLiteral("PRG Mode"),
+        result = Choice::SetSelectionDlg(cap, why, QStringLiteral("POS Mode"), QStringLiteral("PRG Mode"),
                                           cancelMode, backMode, nextMode);
     else if (kind == 2)
-        result = Common::SetSelectionDlgPreselected(cap, why, QStringLiteral("POS Mode"), QStringLiteral("PRG Mode"),
+        result = Choice::SetSelectionDlgPreselected(cap, why, QStringLiteral("POS Mode"), QStringLiteral("PRG Mode"),
                                            cancelMode, backMode, nextMode, preselect);
     else
-        result = Common::SetSelectionDlgThreeWay(cap, why, QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"),
+        result = Choice::SetSelectionDlgThreeWay(cap, why, QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"),
                                            cancelMode, backMode);
     QVERIFY(handled);
     QCOMPARE(result, expected);

@@ -72,7 +72,7 @@ private slots:
         SimPosi::SetBlock(s.sim, 500, PosiCodec::EncodeBlock(r).toLatin1());
 
         Choices::Queue({0});   // online
-        Common::CtConnectAtStart();
+        Online::CtConnectAtStart();
         QVERIFY(!App().OfflineFlag);
         QVERIFY(Platform::Dialogs::ShownTexts().isEmpty());
 
@@ -114,7 +114,7 @@ private slots:
         App().AxisNotUsed = {false, false, true, true};
         App().AxisCount = 2;
         Choices::Queue({0}); // online
-        Common::CtConnectAtStart();
+        Online::CtConnectAtStart();
         QVERIFY(!App().OfflineFlag);
         QCOMPARE(Platform::Dialogs::ShownTexts(), QStringList());
 

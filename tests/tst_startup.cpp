@@ -78,7 +78,7 @@ void TestStartup::onlineStart()
     SimOnline::SetActuator(s.sim, 1, e35);
     Choices::Queue({0});
 
-    Common::CtConnectAtStart();
+    Online::CtConnectAtStart();
 
     QCOMPARE(s.sim.frames(), (QList<QByteArray>{"0CM00000", "0CM1", "0RV", "0CM1", "0RD0", "0CM1", "0RD4", "0RD7",
                                                 "0RD3", "0RD6"}));
@@ -132,7 +132,7 @@ void TestStartup::fallsThroughToOffline()
     Start s;
     setup(s.sim);
     Choices::Queue({0, 0});
-    Common::CtConnectAtStart();
+    Online::CtConnectAtStart();
     QCOMPARE(Choices::Asked(), asked({71, 74}));
     // The model message alone; a refused block shows the link's error text.
     if (!messages.isEmpty())
@@ -149,7 +149,7 @@ void TestStartup::silentController()
     Start s;
     s.sim.addFault(QByteArray(), SimFaultRule{SimFault::Silent, 20, {}}, -1);
     Choices::Queue({0, 0});
-    Common::CtConnectAtStart();
+    Online::CtConnectAtStart();
     QCOMPARE(s.sim.frames(), (QList<QByteArray>{"0CM00000", "0CM00000", "0CM00000", "0CM00000"}));
     QCOMPARE(Platform::Dialogs::ShownTexts().size(), 1);
     QVERIFY(Platform::Dialogs::ShownTexts().first().startsWith(QStringLiteral("Communication timeout error!")));
@@ -192,7 +192,7 @@ void TestStartup::offlineQuestions()
         Platform::SaveSetting(QStringLiteral("DevStroke1"), stroke1);
     for (int k : answers)
         Choices::Queue({k});
-    Common::CtConnectAtStart();
+    Online::CtConnectAtStart();
     QCOMPARE(Choices::Asked(), asked(askedIds));
     QCOMPARE(Platform::Dialogs::ShownTexts(), messages);
     QVERIFY(s.sim.frames().isEmpty());
@@ -211,7 +211,7 @@ void TestStartup::newProgramTimerOfTheMainWindow()
     MainWindow &main = window.main;
     Choices::Queue({1, 1, 0});
     Choices::QueueActuatorWindow();
-    Common::CtConnectAtStart();
+    Online::CtConnectAtStart();
     QCOMPARE(Choices::Asked(), asked({71, 74, 41}));
     QVERIFY(main.TimerTest->isActive());
     QCOMPARE(main.TimerTest->interval(), 10);
@@ -265,7 +265,7 @@ void TestStartup::actuatorSettingOfThePositionWindow()
         else
             Choices::Queue({k});
     }
-    Common::CtConnectAtStart();
+    Online::CtConnectAtStart();
     QCOMPARE(Choices::Asked(), asked(askedIds));
     QCOMPARE(Platform::Dialogs::ShownTexts(), messages);
     QVERIFY(App().OfflineFlag);

@@ -532,18 +532,18 @@ const QMap<QString, Opener> &windows()
         {QStringLiteral("choice, three options"),
          [] {
              return choice([] {
-                 Common::SetSelectionDlgThreeWay(ResText(471), ResText(44), ResText(45), ResText(46), ResText(47), 0, 1);
+                 Choice::SetSelectionDlgThreeWay(ResText(471), ResText(44), ResText(45), ResText(46), ResText(47), 0, 1);
              });
          }},
         {QStringLiteral("choice, start-up"),
          [] {
              return choice(
-                 [] { Common::SetSelectionDlg(ResText(471), ResText(74), ResText(128), ResText(129), 1, 1, 1); });
+                 [] { Choice::SetSelectionDlg(ResText(471), ResText(74), ResText(128), ResText(129), 1, 1, 1); });
          }},
         {QStringLiteral("choice, controller mode"),
          [] {
              return choice([] {
-                 Common::SetSelectionDlgPreselected(ResText(471), ResText(476), ResText(477), ResText(478), 0, 0, 0, 0);
+                 Choice::SetSelectionDlgPreselected(ResText(471), ResText(476), ResText(477), ResText(478), 0, 0, 0, 0);
              });
          }},
     };

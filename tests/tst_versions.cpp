@@ -127,7 +127,7 @@ void TestVersions::boxText()
     v.CtVersion = QStringLiteral("100");
     v.CtAxisCount = axisCount;
     v.CtAxisVersion = {QStringLiteral("201"), QStringLiteral("202"), QStringLiteral("203"), QStringLiteral("204")};
-    QCOMPARE(::Online::VersionBoxText(v, {notUsed[0], notUsed[1], notUsed[2], notUsed[3]}), text);
+    QCOMPARE(::Comm::VersionBoxText(v, {notUsed[0], notUsed[1], notUsed[2], notUsed[3]}), text);
 }
 
 void TestVersions::acceptedModels_data()

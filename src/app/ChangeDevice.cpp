@@ -19,28 +19,28 @@ using Platform::ResText;
 
 namespace {
 
-enum class Choice { Actuators, ParaFile, Abandoned };
+enum class SettingSource { Actuators, ParaFile, Abandoned };
 
-Choice chooseSetting()
+SettingSource chooseSetting()
 {
     for (;;) {
         const int answer =
-            Common::SetSelectionDlg(ResText(471), ResText(41), ResText(42), ResText(43), 0, 0, 0);
+            Choice::SetSelectionDlg(ResText(471), ResText(41), ResText(42), ResText(43), 0, 0, 0);
         if (answer == 0) {
             // Only a completed choice is applied: a cancelled window or
             // standard values that could not be loaded leave the setting as
             // it was.
             if (ActuatorWindows::ShowDeviceSetting() != 0)
-                return Choice::Abandoned;
-            return Choice::Actuators;
+                return SettingSource::Abandoned;
+            return SettingSource::Actuators;
         }
         if (answer != 1)
-            return Choice::Abandoned;
+            return SettingSource::Abandoned;
         // The file routine reads up to four times itself and reports a
         // failure (681); asking for the file again on top of that would put
         // the open dialogue and the message in front of the user four times.
         if (ParaFile::ReadParaFileForDevice() == 0)
-            return Choice::ParaFile;
+            return SettingSource::ParaFile;
     }
 }
 
@@ -49,12 +49,12 @@ Choice chooseSetting()
 void MainWindow::Change_Device()
 {
     AppState &app = App();
-    const Choice choice = chooseSetting();
-    if (choice == Choice::Abandoned)
+    const SettingSource choice = chooseSetting();
+    if (choice == SettingSource::Abandoned)
         return;
     // The actuator window settles the axis count itself; a parameter file
     // leaves the controller's count as it was.
-    if (choice == Choice::Actuators)
+    if (choice == SettingSource::Actuators)
         Comm::Versions().CtAxisCount = app.AxisCount;
 
     DevSetting::LetParaToDevSetting();

@@ -148,7 +148,7 @@ void AlarmReset(MainWindow &main)
 void CtModeSetting(MainWindow &)
 {
     CommandSets::BusyScope commandsOff(CommandSets::kCommandsOnly);
-    const int mode = Common::SetSelectionDlgPreselected(ResText(471), ResText(476), ResText(477), ResText(478), 0, 0, 0,
+    const int mode = Choice::SetSelectionDlgPreselected(ResText(471), ResText(476), ResText(477), ResText(478), 0, 0, 0,
                                                App().PrgModeFlag ? 1 : 0);
     if (mode != 0 && mode != 1)
         return;

@@ -500,7 +500,7 @@ void MainWindow::MDIForm_Load()
     ShowPosiWindowOnce();
     LayoutStatusPanel();
     // Online or offline, and what follows.
-    Common::CtConnectAtStart();
+    Online::CtConnectAtStart();
     setWindowTitle(VersionCaption());
 }
 

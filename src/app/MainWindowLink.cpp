@@ -114,7 +114,7 @@ void MainWindow::DispControlerMode(bool)
 void MainWindow::OfflineCommand()
 {
     CommandSets::DisableCommandsOfAllWindows();
-    if (Common::fChangeToOffline() == 0) {
+    if (Online::fChangeToOffline() == 0) {
         Comm::CloseCommPort();
         Indicators::SetOfflineMode();
         CommandSets::SetPosiTabEnabled(true);

@@ -90,12 +90,6 @@ int DispCtVersion()
     return 0;
 }
 
-} // namespace Comm
-
-namespace Online {
-
-using Comm::Versions;
-
 int GetVersionNoWithAxes()
 {
     if (Comm::ReadVersionFromCt() == 1) {
@@ -123,4 +117,4 @@ QString VersionBoxText(const Comm::VersionState &v, const std::array<bool, 4> &a
     return text;
 }
 
-} // namespace Online
+} // namespace Comm

@@ -34,13 +34,11 @@ int ReadAxisVersionFromCt(int &n);
 // The main query; panel 1 of the status bar shows the version (0) or "No
 // version information" (1).
 int DispCtVersion();
-} // namespace Comm
 
-namespace Online {
 // The main query, then the axis units': 0 = done (panel 1 shows the
 // version), 1 = failed.
 int GetVersionNoWithAxes();
 // Text of the version box: the main unit, then every axis that was queried
 // (axis index below the controller's axis count, at most four, and in use).
 QString VersionBoxText(const Comm::VersionState &v, const std::array<bool, 4> &axisNotUsed);
-} // namespace Online
+} // namespace Comm

@@ -78,10 +78,10 @@ void choice(const QString &name, int explanation, int option1, int option2, int 
         return int(QDialog::Rejected);
     });
     if (option3)
-        Common::SetSelectionDlgThreeWay(ResText(471), ResText(explanation), ResText(option1), ResText(option2),
+        Choice::SetSelectionDlgThreeWay(ResText(471), ResText(explanation), ResText(option1), ResText(option2),
                                   ResText(option3), cancelMode, backMode);
     else
-        Common::SetSelectionDlg(ResText(471), ResText(explanation), ResText(option1), ResText(option2),
+        Choice::SetSelectionDlg(ResText(471), ResText(explanation), ResText(option1), ResText(option2),
                                  cancelMode, backMode, nextMode);
 }
 
@@ -132,7 +132,7 @@ int main(int argc, char **argv)
         d.hide();
         return int(QDialog::Rejected);
     });
-    Common::SetSelectionDlgPreselected(ResText(471), ResText(476), ResText(477), ResText(478), 0, 0, 0, 0);
+    Choice::SetSelectionDlgPreselected(ResText(471), ResText(476), ResText(477), ResText(478), 0, 0, 0, 0);
 
     // The actuator windows, positions in millimetres (with the caution lines).
     App().DispMmUnit = true;

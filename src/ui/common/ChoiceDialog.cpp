@@ -145,7 +145,7 @@ void ChoiceDialog::closeEvent(QCloseEvent *e)
     QDialog::closeEvent(e);
 }
 
-namespace Common {
+namespace Choice {
 namespace {
 void setUp(ChoiceDialog &d, const QString &caption, const QString &explanation, const QString &option1,
            const QString &option2, int cancelMode, int backMode)
@@ -211,4 +211,4 @@ int SetSelectionDlgThreeWay(const QString &caption, const QString &explanation, 
     d.SetHeightTwips(3450);
     return show(d);
 }
-} // namespace Common
+} // namespace Choice

@@ -45,7 +45,7 @@ private:
     int m_heightTwips = 2895;
 };
 
-namespace Common {
+namespace Choice {
 // Two-way choice. cancelMode 1: no Cancel and the close box is refused;
 // backMode 1: Back offered; nextMode 1: the OK button reads "Next".
 int SetSelectionDlg(const QString &caption, const QString &explanation, const QString &option1,
@@ -56,4 +56,4 @@ int SetSelectionDlgPreselected(const QString &caption, const QString &explanatio
 // Three-way choice; the OK button keeps "OK".
 int SetSelectionDlgThreeWay(const QString &caption, const QString &explanation, const QString &option1,
                      const QString &option2, const QString &option3, int cancelMode, int backMode);
-} // namespace Common
+} // namespace Choice

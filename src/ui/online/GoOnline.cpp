@@ -32,11 +32,11 @@
 using Platform::ResLines;
 using Platform::ResText;
 
-namespace Comm {
+namespace Online {
 
 int CompareCtAxisConfig()
 {
-    if (ReadAxesInUseFromCtWithRetries() != 0)
+    if (Comm::ReadAxesInUseFromCtWithRetries() != 0)
         return -1;
     return App().AxisNotUsed != Paradata().AxisNotUsedHold ? 1 : 0;
 }
@@ -46,13 +46,13 @@ int CompareCtAxisAndDevice()
     const int axes = CompareCtAxisConfig();
     if (axes != 0)
         return axes;
-    const int dev = CompareCtDeviceToPcDevice();
+    const int dev = Comm::CompareCtDeviceToPcDevice();
     return dev == -1 || dev == 1 ? dev : 0;
 }
 
 int CompareCtAxisConfigAndMode()
 {
-    if (ReadAxisConfigFromCtIntoHold() != 0)
+    if (Comm::ReadAxisConfigFromCtIntoHold() != 0)
         return -1;
     const ParadataState &p = Paradata();
     int result = App().AxisNotUsed != p.AxisNotUsedHold ? 1 : 0;
@@ -61,9 +61,6 @@ int CompareCtAxisConfigAndMode()
     return result;
 }
 
-} // namespace Comm
-
-namespace Online {
 namespace {
 
 bool g_busyPointer = false;
@@ -141,7 +138,7 @@ void twoLineMessage(int first, int second)
 // "OK".
 int askWhichSide(int explanation, int secondOption)
 {
-    return Common::SetSelectionDlg(ResText(471), ResText(explanation), ResText(372), ResText(secondOption), 0, 0, 0);
+    return Choice::SetSelectionDlg(ResText(471), ResText(explanation), ResText(372), ResText(secondOption), 0, 0, 0);
 }
 
 int highestAxisInUse()
@@ -305,10 +302,8 @@ bool GoOnlineOnDemand()
 
 // ---------------------------------------------------------------- start-up
 
-namespace Common {
+namespace Online {
 namespace {
-
-using namespace Online;
 
 // Step B: online. True when the controller's configuration was taken; on
 // false the application is offline and the offline questions follow.
@@ -445,7 +440,7 @@ void CtConnectAtStart()
     for (;;) {
         switch (step) {
         case Step::OnlineOrOffline: {
-            const int choice = SetSelectionDlg(ResText(471), ResText(71), ResText(72), ResText(73), 1, 0, 0);
+            const int choice = Choice::SetSelectionDlg(ResText(471), ResText(71), ResText(72), ResText(73), 1, 0, 0);
             if (choice == 0) {
                 if (connectOnline()) {
                     finish(true);
@@ -461,7 +456,7 @@ void CtConnectAtStart()
             break;
         }
         case Step::ControllerMode: {
-            const int choice = SetSelectionDlg(ResText(471), ResText(74), ResText(128), ResText(129), 1, 1, 1);
+            const int choice = Choice::SetSelectionDlg(ResText(471), ResText(74), ResText(128), ResText(129), 1, 1, 1);
             if (choice == -2) {
                 step = Step::OnlineOrOffline;
                 break;
@@ -489,16 +484,12 @@ void CtConnectAtStart()
     }
 }
 
-} // namespace Common
-
-namespace Online {
-
 void VersionCommand()
 {
     AppState &a = App();
     CommandSets::DisableCommandsOfAllWindows();
     if (GoOnlineOnDemand()) {
-        if (GetVersionNoWithAxes() == 1) {
+        if (Comm::GetVersionNoWithAxes() == 1) {
             a.OfflineFlag = true;
         } else {
             Platform::Dialogs::MsgBox(VersionBoxText(Comm::Versions(), a.AxisNotUsed), Platform::MsgButtons::Ok,
@@ -511,11 +502,6 @@ void VersionCommand()
     Shell::Get().ChangeMenuDisp(a.PrgModeFlag);
 }
 
-
-} // namespace Online
-
-namespace Common {
-
 int fChangeToOffline()
 {
     if (App().OfflineFlag)
@@ -525,4 +511,4 @@ int fChangeToOffline()
     return answer == Platform::MsgAnswer::Ok ? 0 : 1;
 }
 
-} // namespace Common
+} // namespace Online

@@ -5,7 +5,7 @@
 // start-up connection dialogue; and the comparisons they rely on.
 #include <array>
 
-namespace Comm {
+namespace Online {
 // 0 = the axes in use agree with the controller's, 1 = they differ, -1 =
 // the read failed.
 int CompareCtAxisConfig();
@@ -13,9 +13,6 @@ int CompareCtAxisConfig();
 int CompareCtAxisAndDevice();
 // -1 = the read failed, else 1 (axes differ) + 2 (controller mode differs).
 int CompareCtAxisConfigAndMode();
-} // namespace Comm
-
-namespace Online {
 
 // 0 = online and reconciled; 1 = not online (offline afterwards, except
 // when the port would not open: then nothing has changed).
@@ -29,9 +26,6 @@ bool GoOnlineOnDemand();
 // The going-online state kept between calls (the busy pointer shown).
 void ResetOnlineState();
 
-} // namespace Online
-
-namespace Common {
 // The start-up connection dialogue: online (the controller's axes, mode and
 // actuators are taken) or offline (controller mode and actuator setting
 // asked for). Always ends with the commands enabled and BusyFlag false.
@@ -40,9 +34,7 @@ void CtConnectAtStart();
 // Asks before going offline (string 432): 0 = go on, 1 = declined. No
 // question while already offline.
 int fChangeToOffline();
-} // namespace Common
 
-namespace Online {
 // The Controller menu's version command (goes online when offline).
 void VersionCommand();
 } // namespace Online

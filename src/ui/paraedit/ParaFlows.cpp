@@ -76,7 +76,7 @@ bool axesSettled()
         commError();
         return false;
     }
-    switch (Comm::CompareCtAxisConfig()) {
+    switch (Online::CompareCtAxisConfig()) {
     case 0:
         return true;
     case 1:
@@ -85,7 +85,7 @@ bool axesSettled()
         return false;
     }
     const int choice =
-        Common::SetSelectionDlg(ResText(471), ResText(472), ResText(473), ResText(474), 0, 0, 0);
+        Choice::SetSelectionDlg(ResText(471), ResText(472), ResText(473), ResText(474), 0, 0, 0);
     if (choice == 0) {
         if (Comm::WriteAxesInUseMaskToCt() != 0) {
             commError();

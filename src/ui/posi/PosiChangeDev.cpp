@@ -42,7 +42,7 @@ int ChangeDev()
 {
     AppState &app = App();
     for (;;) {
-        const int choice = Common::SetSelectionDlg(ResText(471), ResText(41), ResText(42), ResText(43), 1, 1, 0);
+        const int choice = Choice::SetSelectionDlg(ResText(471), ResText(41), ResText(42), ResText(43), 1, 1, 0);
         if (choice != 0 && choice != 1)
             return -1;   // Back, or the question closed without a choice
         if (choice == 0) {

@@ -153,7 +153,7 @@ int PosidataFileOpenProc()
     }
     if (DevSetting::CompareActuatorSettingOfPosifileToPc(fileAxisNotUsed) != 0 || axesDiffer) {
         const int choice =
-            Common::SetSelectionDlgThreeWay(ResText(471), ResText(44), ResText(45), ResText(46), ResText(47), 0, 1);
+            Choice::SetSelectionDlgThreeWay(ResText(471), ResText(44), ResText(45), ResText(46), ResText(47), 0, 1);
         switch (choice) {
         case 0:
             DevSetting::CopyDevSettingToActuatorSetting();

@@ -126,11 +126,11 @@ void PosidataGetfromCtProc()
         return;
     app.ComCancelFlag = false;
 
-    switch (Comm::CompareCtAxisAndDevice()) {
+    switch (Online::CompareCtAxisAndDevice()) {
     case -1:
         return;
     case 1: {
-        const int choice = Common::SetSelectionDlg(ResText(471), ResText(371), ResText(372), ResText(373), 0, 0, 0);
+        const int choice = Choice::SetSelectionDlg(ResText(471), ResText(371), ResText(372), ResText(373), 0, 0, 0);
         if (choice < 0)
             return;
         if (choice == 0) {
