@@ -4,6 +4,8 @@
 //    compile time, but not an include by a relative path such as "../ui/X.h");
 //  - no include cycle joins two folders of src/, within a layer too;
 //  - every folder of src/ that holds sources belongs to a layer;
+//  - a namespace name is declared in one layer only, so that its name says
+//    where what it holds lives (an alias, namespace X = Y, declares none);
 //  - the core, data and link layers include no header of Qt Widgets or Qt
 //    Print Support, in headers the layer's own build never compiles too
 //    (given the folder of the build's stand-ins for those headers, whose
@@ -84,6 +86,31 @@ std::vector<Include> IncludesOf(const fs::path &file)
         std::smatch m;
         if (std::regex_search(text, m, include))
             found.push_back({n, m[1] == "\"", m[2]});
+    }
+    return found;
+}
+
+struct Namespace {
+    int line = 0;
+    std::string name;
+};
+
+// The namespaces a file opens, by name, nested ones too (one a line; a
+// qualified "A::B" opens A and B).
+std::vector<Namespace> NamespacesOf(const fs::path &file)
+{
+    static const std::regex opening(R"(^\s*(?:inline\s+)?namespace\s+([A-Za-z_]\w*(?:\s*::\s*[A-Za-z_]\w*)*)\s*(\{|$))");
+    static const std::regex part(R"([A-Za-z_]\w*)");
+    std::vector<Namespace> found;
+    std::ifstream in(file);
+    std::string text;
+    for (int n = 1; std::getline(in, text); ++n) {
+        std::smatch m;
+        if (!std::regex_search(text, m, opening))
+            continue;
+        const std::string names = m[1];
+        for (std::sregex_iterator it(names.begin(), names.end(), part), end; it != end; ++it)
+            found.push_back({n, it->str()});
     }
     return found;
 }
@@ -201,6 +228,8 @@ int main(int argc, char **argv)
     // Which include made each folder edge, to show a cycle's links.
     std::map<std::pair<std::string, std::string>, std::string> edgeExample;
     std::set<std::string> folders;
+    // Where each namespace name is first opened in each layer.
+    std::map<std::string, std::map<int, std::string>> namespaceLayers;
     int files = 0, includes = 0;
 
     std::vector<fs::path> sources;
@@ -219,6 +248,8 @@ int main(int argc, char **argv)
             breaches.push_back("src/" + rel + ": folder " + folder + " belongs to no layer");
             continue;
         }
+        for (const Namespace &ns : NamespacesOf(file))
+            namespaceLayers[ns.name].emplace(*layer, "src/" + rel + ":" + std::to_string(ns.line));
         for (const Include &inc : IncludesOf(file)) {
             const std::string where = "src/" + rel + ":" + std::to_string(inc.line);
             const std::optional<fs::path> target = Resolve(file, inc, src);
@@ -264,6 +295,15 @@ int main(int argc, char **argv)
         breaches.push_back(text);
     }
 
+    for (const auto &[name, layers] : namespaceLayers) {
+        if (layers.size() < 2)
+            continue;
+        std::string text = "namespace " + name + " is opened in more than one layer:";
+        for (const auto &[rank, where] : layers)
+            text += " " + kLayers[size_t(rank)].name + " (" + where + ")";
+        breaches.push_back(text);
+    }
+
     // The simulator answers independently of the program's coders.
     for (const auto &e : fs::recursive_directory_iterator(sim)) {
         if (!e.is_regular_file() || !IsSource(e.path()))
@@ -285,6 +325,7 @@ int main(int argc, char **argv)
         return 1;
     }
     std::cout << "layer rules kept: " << files << " files, " << includes << " includes within src/, "
-              << folders.size() << " folders, no cycle\n";
+              << folders.size() << " folders, no cycle, " << namespaceLayers.size()
+              << " namespaces each in one layer\n";
     return 0;
 }
