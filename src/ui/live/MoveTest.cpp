@@ -44,6 +44,16 @@ Rest waitForRest(State &s, bool linkErrorEnds)
     }
 }
 
+// The rest query before a move or the home return is sent: true at rest; an
+// axis still moving is noted, so that the user is told once the run is over.
+bool atRestToStart(State &s)
+{
+    const int rest = CheckCtAxisStop();
+    if (rest == 0)
+        s.FoundMoving = true;
+    return rest == 1;
+}
+
 // Runs one worker of the tab with the stop buttons ending its waits for
 // rest, and tells the user afterwards (the port closed) when one did, or
 // when a move was not started because an axis still moved.
@@ -81,11 +91,8 @@ Prologue prologue(Face &f, bool readAxes)
     AppState &a = App();
     if (!Online::GoOnlineOnDemand())
         return Prologue::Failed;
-    switch (CheckCtAxisStop()) {
-    case 1: break;
-    case 0: f.Move().FoundMoving = true; return Prologue::End;
-    default: return Prologue::End;
-    }
+    if (!atRestToStart(f.Move()))
+        return Prologue::End;
     if (readAxes && ReadAxisConfigFromCt_Apply() != 0) {
         Queues().LinkFailed = false;
         CloseCommPortIfFree();
@@ -362,11 +369,8 @@ void ReturnHomeByButton(Face &f)
             Queues().LinkFailed = false;
             return;
         }
-        switch (CheckCtAxisStop()) {
-        case 1: break;
-        case 0: f.Move().FoundMoving = true; return;
-        default: return;
-        }
+        if (!atRestToStart(f.Move()))
+            return;
         f.ShowHomeGreen(false);
         if (MovePosiNo(0, 1) != 0) {
             l.TimeoutFlag = false;
